@@ -1,0 +1,33 @@
+# The two commands of the README: `make run` and `make test`. Both install what is missing first.
+.PHONY: all deps build run test asan-test bench format clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	cmake --preset debug
+	cmake --build --preset debug
+
+run: deps
+	@scripts/run.sh
+
+test: build
+	ctest --preset debug
+
+asan-test: deps
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+bench: deps
+	cmake --preset release
+	cmake --build --preset release
+	@for b in build/release/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+format:
+	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

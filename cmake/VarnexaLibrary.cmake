@@ -1,0 +1,16 @@
+# varnexa_add_library(NAME DEPS target...)
+# One static library per source folder, built from every .cpp in it; its folder is its include
+# path. A folder without sources yet gives an interface library so the tree still configures.
+function(varnexa_add_library name)
+    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    if(sources)
+        add_library(${name} STATIC ${sources})
+        target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+        target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+    else()
+        add_library(${name} INTERFACE)
+        target_include_directories(${name} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+        target_link_libraries(${name} INTERFACE ${ARG_DEPS})
+    endif()
+endfunction()

@@ -1,0 +1,10 @@
+# varnexa_add_test(NAME SOURCES file... LIBS target...)
+# One GoogleTest executable; its tests are registered with CTest one by one, and the working
+# directory is the test's source folder so tests/data is reached as ../data.
+function(varnexa_add_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+    target_compile_definitions(${name} PRIVATE VARNEXA_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 600)
+endfunction()

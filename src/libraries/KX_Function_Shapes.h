@@ -1,0 +1,30 @@
+#pragma once
+// The names, arities and quantities under which every library registers its functions. All
+// libraries share one set of shapes; a library registers a subset of them, in this order.
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "KX_Library_Object.h"
+
+struct TKXFunctionShape {
+    const char* ShortName;
+    int Arity;
+    const char* YName;
+    int32_t YUnit;
+    const char* X1Name;
+    int32_t X1Unit;
+    const char* X2Name;
+    int32_t X2Unit;
+};
+
+// Every shape in the order libraries register them (the compressibility ZPT sits after WPT).
+std::span<const TKXFunctionShape> KXFunctionShapes();
+
+// The shape of a short name, or nullptr.
+const TKXFunctionShape* FindFunctionShape(std::string_view shortName);
+
+// Registers the entries of one library, in the order given, under library name + "_" + short
+// name with their shapes. Returns false (registering nothing more) at the first entry whose short
+// name has no shape or whose address does not match the shape's arity.
+bool RegisterLibraryEntries(TKXLibrary& library, std::span<const TKXLibraryEntry> entries);

@@ -1,0 +1,90 @@
+#include "KX_Utils.h"
+
+#include <algorithm>
+#include <cstdio>
+
+std::string CutUtf8(std::string_view text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes) return std::string(text);
+    std::size_t end = maxBytes;
+    // Step back over continuation bytes (10xxxxxx) so the cut lands on a character start.
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    return std::string(text.substr(0, end));
+}
+
+std::string FormatLimit(double limit) {
+    char buffer[64];
+    if (std::fabs(limit) >= 1e6) {
+        // General format, precision 6, no "+" and at least 3 exponent digits (the C library
+        // writes a sign and 2).
+        std::snprintf(buffer, sizeof buffer, "%.6G", limit);
+        std::string text(buffer);
+        const auto e = text.find('E');
+        if (e != std::string::npos) {
+            std::size_t digits = e + 1;
+            if (digits < text.size() && text[digits] == '+') text.erase(digits, 1);
+            if (digits < text.size() && text[digits] == '-') ++digits;
+            const std::size_t count = text.size() - digits;
+            if (count < 3) text.insert(digits, 3 - count, '0');
+        }
+        return text;
+    }
+    std::snprintf(buffer, sizeof buffer, "%.3f", limit);
+    return buffer;
+}
+
+std::string RangeCheck(std::string_view comparator, std::string_view libraryName,
+                       std::string_view functionName, double value, double limit,
+                       std::string_view quantityName, std::string_view unitName) {
+    std::string prefix = std::string(libraryName) + "_" + std::string(functionName);
+    try {
+        const char* phrase = nullptr;
+        bool rejected = false;
+        if (comparator == ">") {
+            rejected = value > limit;
+            phrase = " higher than maximum value of ";
+        } else if (comparator == ">=") {
+            rejected = value >= limit;
+            phrase = " higher than or equal to maximum value of ";
+        } else if (comparator == "<") {
+            rejected = value < limit;
+            phrase = " lower than minimum value of ";
+        } else if (comparator == "<=") {
+            rejected = value <= limit;
+            phrase = " lower than or equal to minimum value of ";
+        } else {
+            return CutUtf8(prefix + "; " + std::string(quantityName) + "; wrong limit specifier.",
+                           KXMaxTextLength);
+        }
+        if (!rejected) return "";
+        return CutUtf8(prefix + "; " + std::string(quantityName) + phrase + FormatLimit(limit) +
+                           " " + std::string(unitName) + ".",
+                       KXMaxTextLength);
+    } catch (...) {
+        return CutUtf8(prefix + "; Unknown error during Range Checking.", KXMaxTextLength);
+    }
+}
+
+void RewriteErrorMessage(std::string& message, int32_t capacity, std::string_view prefix) {
+    const std::size_t limit =
+        capacity < 0 ? 0 : std::min<std::size_t>(static_cast<std::size_t>(capacity), KXMaxTextLength);
+    try {
+        const auto last = message.rfind(';');
+        if (last != std::string::npos) message.erase(0, last + 1);
+        message = CutUtf8(std::string(prefix) + ";" + message, limit);
+    } catch (...) {
+        message = CutUtf8(std::string(prefix) + "; Error during rewriting of Error Message.", limit);
+    }
+}
+
+void CopyErrorText(std::string_view text, char* errorText, int32_t capacity) {
+    if (!errorText) return;
+    const std::size_t limit = capacity < 0 ? 0 : static_cast<std::size_t>(capacity);
+    const std::string cut = CutUtf8(text, limit);
+    cut.copy(errorText, cut.size());
+    errorText[cut.size()] = '\0';
+}
+
+std::string UnknownErrorText(std::string_view libraryName, std::string_view functionName) {
+    return CutUtf8(std::string(libraryName) + "_" + std::string(functionName) + "; Unknown error.",
+                   KXMaxTextLength);
+}

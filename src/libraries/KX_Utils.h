@@ -1,0 +1,81 @@
+#pragma once
+// Range checks and error texts shared by every library, and the guard that turns arithmetic
+// faults inside a library function into error code 1.
+#include <cfenv>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "KX_Function_Types.h"
+
+// Maximum length of every text that crosses the library interface.
+inline constexpr std::size_t KXMaxTextLength = 255;
+
+// Returns the longest prefix of text of at most maxBytes bytes that does not split a UTF-8
+// character.
+std::string CutUtf8(std::string_view text, std::size_t maxBytes);
+
+// Compares Value against Limit with one of ">", ">=", "<", "<=" (the case that is rejected)
+// and returns the complete error text, or "" when the value passes.
+std::string RangeCheck(std::string_view comparator, std::string_view libraryName,
+                       std::string_view functionName, double value, double limit,
+                       std::string_view quantityName, std::string_view unitName);
+
+// Replaces everything up to the last ";" of message by prefix + ";", cut to capacity.
+void RewriteErrorMessage(std::string& message, int32_t capacity, std::string_view prefix);
+
+// Limit text of a range-check message: fixed with 3 decimals, or %.6G-style with at least
+// 3 exponent digits when the limit has more than 6 integer digits.
+std::string FormatLimit(double limit);
+
+// Copies text into a caller's buffer of capacity + 1 bytes, cut without splitting a character.
+void CopyErrorText(std::string_view text, char* errorText, int32_t capacity);
+
+// "<library>_<function>; Unknown error."
+std::string UnknownErrorText(std::string_view libraryName, std::string_view functionName);
+
+// Clears the floating-point exception flags on construction; Faulted() reports a division by
+// zero, an invalid operation, an overflow since then, or a non-finite result.
+class TFloatingPointGuard {
+public:
+    TFloatingPointGuard() { std::feclearexcept(FE_ALL_EXCEPT); }
+    bool Faulted(double result) const {
+        return std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW) != 0 ||
+               !std::isfinite(result);
+    }
+};
+
+// Runs one library function body under the contract every entry point follows: the outputs are
+// cleared, the body computes with a std::string text and an int code, and an arithmetic fault,
+// a non-finite result or an exception becomes code 1 with "<library>_<function>; Unknown
+// error.". A non-zero code from the body returns 0 with the body's text.
+// Body: double(std::string& text, int32_t& code).
+template <class Body>
+double RunLibraryFunction(std::string_view libraryName, std::string_view functionName,
+                          char* errorText, int32_t capacity, int32_t* errorCode, Body&& body) {
+    std::string text;
+    int32_t code = KXErrorCode::Success;
+    double result = 0.0;
+    bool faulted = false;
+    try {
+        TFloatingPointGuard guard;
+        result = body(text, code);
+        faulted = code == KXErrorCode::Success && guard.Faulted(result);
+    } catch (...) {
+        faulted = true;
+    }
+    if (faulted) {
+        text = UnknownErrorText(libraryName, functionName);
+        code = KXErrorCode::Failure;
+    }
+    if (code != KXErrorCode::Success) {
+        if (text.empty()) text = UnknownErrorText(libraryName, functionName);
+        result = 0.0;
+    } else {
+        text.clear();
+    }
+    if (errorCode) *errorCode = code;
+    if (errorText) CopyErrorText(text, errorText, capacity);
+    return result;
+}
