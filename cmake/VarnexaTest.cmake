@@ -1,6 +1,6 @@
 # varnexa_add_test(NAME SOURCES file... LIBS target...)
-# One GoogleTest executable; its tests are registered with CTest one by one, and the working
-# directory is the test's source folder so tests/data is reached as ../data.
+# One GoogleTest executable; its tests are registered with CTest one by one. Tests reach their
+# reference tables through VARNEXA_TEST_DATA_DIR (tests/data) and shared checks in tests/common.
 function(varnexa_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
