@@ -9,3 +9,15 @@ function(varnexa_add_test name)
     target_compile_definitions(${name} PRIVATE VARNEXA_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 600)
 endfunction()
+
+# varnexa_add_folder_tests(PREFIX LIBS target...)
+# One test executable per *_test.cpp file of the calling folder, named PREFIX_<file stem>, so a
+# test file that does not build holds back only itself.
+function(varnexa_add_folder_tests prefix)
+    cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+    foreach(source ${sources})
+        get_filename_component(stem ${source} NAME_WE)
+        varnexa_add_test(${prefix}_${stem} SOURCES ${source} LIBS ${ARG_LIBS})
+    endforeach()
+endfunction()
