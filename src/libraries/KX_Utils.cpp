@@ -1,6 +1,7 @@
 #include "KX_Utils.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 std::string CutUtf8(std::string_view text, std::size_t maxBytes) {
@@ -37,6 +38,9 @@ std::string RangeCheck(std::string_view comparator, std::string_view libraryName
                        std::string_view quantityName, std::string_view unitName) {
     std::string prefix = std::string(libraryName) + "_" + std::string(functionName);
     try {
+        // NaN compares false with everything, so it would pass every check: reject it instead.
+        if (std::isnan(value) || std::isnan(limit))
+            return CutUtf8(prefix + "; Unknown error during Range Checking.", KXMaxTextLength);
         const char* phrase = nullptr;
         bool rejected = false;
         if (comparator == ">") {

@@ -17,7 +17,8 @@ inline constexpr std::size_t KXMaxTextLength = 255;
 std::string CutUtf8(std::string_view text, std::size_t maxBytes);
 
 // Compares Value against Limit with one of ">", ">=", "<", "<=" (the case that is rejected)
-// and returns the complete error text, or "" when the value passes.
+// and returns the complete error text, or "" when the value passes. A NaN value or limit is
+// rejected with the "Unknown error during Range Checking." text.
 std::string RangeCheck(std::string_view comparator, std::string_view libraryName,
                        std::string_view functionName, double value, double limit,
                        std::string_view quantityName, std::string_view unitName);
