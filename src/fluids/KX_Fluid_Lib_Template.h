@@ -1,0 +1,171 @@
+#pragma once
+// Building blocks of a fluid library file. Every library function of a fluid has the library
+// function contract (arguments in standard units, error text buffer, capacity, error code) and
+// forwards to the method of the same short name on the fluid's one program-wide object; the
+// entry-point guard (RunLibraryFunction) clears the outputs, copies the text into the caller's
+// buffer and turns arithmetic faults into code 1 "<library>_<function>; Unknown error.".
+//
+// A fluid library file (for ammonia, with accessor NH3Fluid()):
+//
+//   // KX_NH3_FE_Lib.h
+//   KX_FLUID_DECLARE_SHARED_FUNCTIONS(KX_NH3_FE)
+//   KX_FLUID_DECLARE_UNARY(KX_NH3_FE, STT)
+//   KX_FLUID_DECLARE_BINARY(KX_NH3_FE, TCPT)
+//   KX_FLUID_DECLARE_CONSTANT_FUNCTIONS(KX_NH3_FE)
+//   std::span<const TKXLibraryEntry> KX_NH3_FE_Entries();
+//
+//   // KX_NH3_FE_Lib.cpp
+//   KX_FLUID_SHARED_FUNCTIONS(KX_NH3_FE, NH3Fluid)     // PsatT ... WPT
+//   KX_FLUID_UNARY(KX_NH3_FE, NH3Fluid, STT)           // a fluid-specific method
+//   KX_FLUID_PLACEHOLDER(KX_NH3_FE, TCPT)              // a quantity the fluid does not model
+//   KX_FLUID_CONSTANT_FUNCTIONS(KX_NH3_FE, NH3Fluid)   // MM, Pc, Tc, Pt, Tt
+//   std::span<const TKXLibraryEntry> KX_NH3_FE_Entries() {
+//       static constexpr TKXLibraryEntry entries[] = {
+//           KX_FLUID_SHARED_ENTRIES(KX_NH3_FE),
+//           KX_FLUID_ENTRY_UNARY(KX_NH3_FE, STT),
+//           KX_FLUID_ENTRY_BINARY(KX_NH3_FE, TCPT),
+//           KX_FLUID_CONSTANT_ENTRIES(KX_NH3_FE)};
+//       return entries;
+//   }
+//
+// LIB is the library name as an identifier (it must equal the fluid's Code); FLUID names the
+// accessor that returns the fluid object. Shared functions need only the base class, so FLUID
+// may return the concrete fluid class or the base.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "KX_Function_Types.h"
+#include "KX_Utils.h"
+
+namespace kxfluidlib {
+
+// A function the fluid does not model: code 1 and "<library>_<function>; Not available for this
+// fluid.", result 0, so no fixed number is ever shown as a property value.
+inline double NotAvailable(std::string_view libraryName, std::string_view functionName,
+                           char* errorText, int32_t capacity, int32_t* errorCode) {
+    const std::string text = std::string(libraryName) + "_" + std::string(functionName) +
+                             "; Not available for this fluid.";
+    if (errorCode) *errorCode = KXErrorCode::Failure;
+    if (errorText) CopyErrorText(CutUtf8(text, KXMaxTextLength), errorText, capacity);
+    return 0.0;
+}
+
+}  // namespace kxfluidlib
+
+// ---- Declarations (library header) ----
+#define KX_FLUID_DECLARE_CONSTANT(LIB, NAME) \
+    double LIB##_##NAME(char* errorText, int32_t capacity, int32_t* errorCode);
+#define KX_FLUID_DECLARE_UNARY(LIB, NAME) \
+    double LIB##_##NAME(double x1, char* errorText, int32_t capacity, int32_t* errorCode);
+#define KX_FLUID_DECLARE_BINARY(LIB, NAME)                                               \
+    double LIB##_##NAME(double x1, double x2, char* errorText, int32_t capacity, \
+                        int32_t* errorCode);
+
+// ---- Definitions (library source) ----
+#define KX_FLUID_CONSTANT(LIB, FLUID, NAME)                                                   \
+    double LIB##_##NAME(char* errorText, int32_t capacity, int32_t* errorCode) {             \
+        return RunLibraryFunction(#LIB, #NAME, errorText, capacity, errorCode,                \
+                                  [](std::string& text, int32_t& code) {                      \
+                                      return FLUID().NAME(text, code);                        \
+                                  });                                                         \
+    }
+#define KX_FLUID_UNARY(LIB, FLUID, NAME)                                                      \
+    double LIB##_##NAME(double x1, char* errorText, int32_t capacity, int32_t* errorCode) {  \
+        return RunLibraryFunction(#LIB, #NAME, errorText, capacity, errorCode,                \
+                                  [x1](std::string& text, int32_t& code) {                    \
+                                      return FLUID().NAME(x1, text, code);                    \
+                                  });                                                         \
+    }
+#define KX_FLUID_BINARY(LIB, FLUID, NAME)                                                     \
+    double LIB##_##NAME(double x1, double x2, char* errorText, int32_t capacity,             \
+                        int32_t* errorCode) {                                                 \
+        return RunLibraryFunction(#LIB, #NAME, errorText, capacity, errorCode,                \
+                                  [x1, x2](std::string& text, int32_t& code) {                \
+                                      return FLUID().NAME(x1, x2, text, code);                \
+                                  });                                                         \
+    }
+#define KX_FLUID_PLACEHOLDER(LIB, NAME)                                                       \
+    double LIB##_##NAME(double, double, char* errorText, int32_t capacity,                    \
+                        int32_t* errorCode) {                                                 \
+        return kxfluidlib::NotAvailable(#LIB, #NAME, errorText, capacity, errorCode);         \
+    }
+
+// ---- Registration entries ----
+#define KX_FLUID_ENTRY_CONSTANT(LIB, NAME) \
+    TKXLibraryEntry { #NAME, TKXFunctionPtr{.Constant = &LIB##_##NAME } }
+#define KX_FLUID_ENTRY_UNARY(LIB, NAME) \
+    TKXLibraryEntry { #NAME, TKXFunctionPtr{.Unary = &LIB##_##NAME } }
+#define KX_FLUID_ENTRY_BINARY(LIB, NAME) \
+    TKXLibraryEntry { #NAME, TKXFunctionPtr{.Binary = &LIB##_##NAME } }
+
+// ---- The functions every fluid library has: PsatT ... WPT (registered first) ----
+#define KX_FLUID_DECLARE_SHARED_FUNCTIONS(LIB)                                                 \
+    KX_FLUID_DECLARE_UNARY(LIB, PsatT)                                                         \
+    KX_FLUID_DECLARE_UNARY(LIB, TsatP)                                                         \
+    KX_FLUID_DECLARE_BINARY(LIB, DTX) KX_FLUID_DECLARE_BINARY(LIB, VTX)                        \
+    KX_FLUID_DECLARE_BINARY(LIB, HTX) KX_FLUID_DECLARE_BINARY(LIB, STX)                        \
+    KX_FLUID_DECLARE_BINARY(LIB, DPX) KX_FLUID_DECLARE_BINARY(LIB, VPX)                        \
+    KX_FLUID_DECLARE_BINARY(LIB, HPX) KX_FLUID_DECLARE_BINARY(LIB, SPX)                        \
+    KX_FLUID_DECLARE_BINARY(LIB, DPT) KX_FLUID_DECLARE_BINARY(LIB, VPT)                        \
+    KX_FLUID_DECLARE_BINARY(LIB, HPT) KX_FLUID_DECLARE_BINARY(LIB, SPT)                        \
+    KX_FLUID_DECLARE_BINARY(LIB, TPH) KX_FLUID_DECLARE_BINARY(LIB, XPH)                        \
+    KX_FLUID_DECLARE_BINARY(LIB, SPH) KX_FLUID_DECLARE_BINARY(LIB, VPH)                        \
+    KX_FLUID_DECLARE_BINARY(LIB, DPH) KX_FLUID_DECLARE_BINARY(LIB, TPS)                        \
+    KX_FLUID_DECLARE_BINARY(LIB, XPS) KX_FLUID_DECLARE_BINARY(LIB, HPS)                        \
+    KX_FLUID_DECLARE_BINARY(LIB, VPS) KX_FLUID_DECLARE_BINARY(LIB, DPS)                        \
+    KX_FLUID_DECLARE_BINARY(LIB, XTH) KX_FLUID_DECLARE_BINARY(LIB, XTS)                        \
+    KX_FLUID_DECLARE_BINARY(LIB, CpPT) KX_FLUID_DECLARE_BINARY(LIB, CvPT)                      \
+    KX_FLUID_DECLARE_BINARY(LIB, KPT) KX_FLUID_DECLARE_BINARY(LIB, WPT)
+
+#define KX_FLUID_SHARED_FUNCTIONS(LIB, FLUID)                                                  \
+    KX_FLUID_UNARY(LIB, FLUID, PsatT)                                                          \
+    KX_FLUID_UNARY(LIB, FLUID, TsatP)                                                          \
+    KX_FLUID_BINARY(LIB, FLUID, DTX) KX_FLUID_BINARY(LIB, FLUID, VTX)                          \
+    KX_FLUID_BINARY(LIB, FLUID, HTX) KX_FLUID_BINARY(LIB, FLUID, STX)                          \
+    KX_FLUID_BINARY(LIB, FLUID, DPX) KX_FLUID_BINARY(LIB, FLUID, VPX)                          \
+    KX_FLUID_BINARY(LIB, FLUID, HPX) KX_FLUID_BINARY(LIB, FLUID, SPX)                          \
+    KX_FLUID_BINARY(LIB, FLUID, DPT) KX_FLUID_BINARY(LIB, FLUID, VPT)                          \
+    KX_FLUID_BINARY(LIB, FLUID, HPT) KX_FLUID_BINARY(LIB, FLUID, SPT)                          \
+    KX_FLUID_BINARY(LIB, FLUID, TPH) KX_FLUID_BINARY(LIB, FLUID, XPH)                          \
+    KX_FLUID_BINARY(LIB, FLUID, SPH) KX_FLUID_BINARY(LIB, FLUID, VPH)                          \
+    KX_FLUID_BINARY(LIB, FLUID, DPH) KX_FLUID_BINARY(LIB, FLUID, TPS)                          \
+    KX_FLUID_BINARY(LIB, FLUID, XPS) KX_FLUID_BINARY(LIB, FLUID, HPS)                          \
+    KX_FLUID_BINARY(LIB, FLUID, VPS) KX_FLUID_BINARY(LIB, FLUID, DPS)                          \
+    KX_FLUID_BINARY(LIB, FLUID, XTH) KX_FLUID_BINARY(LIB, FLUID, XTS)                          \
+    KX_FLUID_BINARY(LIB, FLUID, CpPT) KX_FLUID_BINARY(LIB, FLUID, CvPT)                        \
+    KX_FLUID_BINARY(LIB, FLUID, KPT) KX_FLUID_BINARY(LIB, FLUID, WPT)
+
+#define KX_FLUID_SHARED_ENTRIES(LIB)                                                           \
+    KX_FLUID_ENTRY_UNARY(LIB, PsatT), KX_FLUID_ENTRY_UNARY(LIB, TsatP),                        \
+        KX_FLUID_ENTRY_BINARY(LIB, DTX), KX_FLUID_ENTRY_BINARY(LIB, VTX),                      \
+        KX_FLUID_ENTRY_BINARY(LIB, HTX), KX_FLUID_ENTRY_BINARY(LIB, STX),                      \
+        KX_FLUID_ENTRY_BINARY(LIB, DPX), KX_FLUID_ENTRY_BINARY(LIB, VPX),                      \
+        KX_FLUID_ENTRY_BINARY(LIB, HPX), KX_FLUID_ENTRY_BINARY(LIB, SPX),                      \
+        KX_FLUID_ENTRY_BINARY(LIB, DPT), KX_FLUID_ENTRY_BINARY(LIB, VPT),                      \
+        KX_FLUID_ENTRY_BINARY(LIB, HPT), KX_FLUID_ENTRY_BINARY(LIB, SPT),                      \
+        KX_FLUID_ENTRY_BINARY(LIB, TPH), KX_FLUID_ENTRY_BINARY(LIB, XPH),                      \
+        KX_FLUID_ENTRY_BINARY(LIB, SPH), KX_FLUID_ENTRY_BINARY(LIB, VPH),                      \
+        KX_FLUID_ENTRY_BINARY(LIB, DPH), KX_FLUID_ENTRY_BINARY(LIB, TPS),                      \
+        KX_FLUID_ENTRY_BINARY(LIB, XPS), KX_FLUID_ENTRY_BINARY(LIB, HPS),                      \
+        KX_FLUID_ENTRY_BINARY(LIB, VPS), KX_FLUID_ENTRY_BINARY(LIB, DPS),                      \
+        KX_FLUID_ENTRY_BINARY(LIB, XTH), KX_FLUID_ENTRY_BINARY(LIB, XTS),                      \
+        KX_FLUID_ENTRY_BINARY(LIB, CpPT), KX_FLUID_ENTRY_BINARY(LIB, CvPT),                    \
+        KX_FLUID_ENTRY_BINARY(LIB, KPT), KX_FLUID_ENTRY_BINARY(LIB, WPT)
+
+// ---- The constants every fluid library has: MM, Pc, Tc, Pt, Tt (registered last) ----
+#define KX_FLUID_DECLARE_CONSTANT_FUNCTIONS(LIB)                                               \
+    KX_FLUID_DECLARE_CONSTANT(LIB, MM) KX_FLUID_DECLARE_CONSTANT(LIB, Pc)                      \
+    KX_FLUID_DECLARE_CONSTANT(LIB, Tc) KX_FLUID_DECLARE_CONSTANT(LIB, Pt)                      \
+    KX_FLUID_DECLARE_CONSTANT(LIB, Tt)
+
+#define KX_FLUID_CONSTANT_FUNCTIONS(LIB, FLUID)                                                \
+    KX_FLUID_CONSTANT(LIB, FLUID, MM) KX_FLUID_CONSTANT(LIB, FLUID, Pc)                        \
+    KX_FLUID_CONSTANT(LIB, FLUID, Tc) KX_FLUID_CONSTANT(LIB, FLUID, Pt)                        \
+    KX_FLUID_CONSTANT(LIB, FLUID, Tt)
+
+#define KX_FLUID_CONSTANT_ENTRIES(LIB)                                                         \
+    KX_FLUID_ENTRY_CONSTANT(LIB, MM), KX_FLUID_ENTRY_CONSTANT(LIB, Pc),                        \
+        KX_FLUID_ENTRY_CONSTANT(LIB, Tc), KX_FLUID_ENTRY_CONSTANT(LIB, Pt),                    \
+        KX_FLUID_ENTRY_CONSTANT(LIB, Tt)

@@ -1,0 +1,41 @@
+#pragma once
+// The program-wide fluid model objects: one per fluid, created together, in a fixed order, by
+// CreateFluidObjects() at start-up (before the library registry) and destroyed at program exit.
+// Every fluid library reaches its object through the accessor below; an accessor called before
+// CreateFluidObjects() creates all objects first, so the order never depends on the caller.
+//
+// Adding a fluid: uncomment its lines in the marked block of this file and of
+// KX_Fluid_Objects.cpp (forward declaration, accessor, include, member, creation, accessor body).
+
+class TNH3_FE;
+// [R22] class TR22_FE;
+// [R32] class TR32_FE;
+// [R123] class TR123_FE;
+// [R134a] class TR134a_FE;
+// [R152a] class TR152a_FE;
+// [N2] class TN2_FE;
+// [O2] class TO2_FE;
+// [CO2] class TCO2_FE;
+// [Ar] class TAr_FE;
+// [H2] class TH2_FE;
+// [H2p] class TH2p_FE;
+// [H2o] class TH2o_FE;
+
+// Creates every fluid object in the order ammonia, R22, R32, R123, R134a, R152a, nitrogen,
+// oxygen, carbon dioxide, argon, normal hydrogen, parahydrogen, orthohydrogen. Calling it again
+// does nothing.
+void CreateFluidObjects();
+
+const TNH3_FE& NH3Fluid();
+// [R22] const TR22_FE& R22Fluid();
+// [R32] const TR32_FE& R32Fluid();
+// [R123] const TR123_FE& R123Fluid();
+// [R134a] const TR134a_FE& R134aFluid();
+// [R152a] const TR152a_FE& R152aFluid();
+// [N2] const TN2_FE& N2Fluid();
+// [O2] const TO2_FE& O2Fluid();
+// [CO2] const TCO2_FE& CO2Fluid();
+// [Ar] const TAr_FE& ArFluid();
+// [H2] const TH2_FE& H2Fluid();
+// [H2p] const TH2p_FE& H2pFluid();
+// [H2o] const TH2o_FE& H2oFluid();

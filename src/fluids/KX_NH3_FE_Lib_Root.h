@@ -1,0 +1,42 @@
+#pragma once
+// Ammonia: the fundamental equation of Tillner-Roth, Harms-Watzenberg and Baehr (1993), its
+// ancillary saturation equations, a surface-tension correlation and the viscosity correlation of
+// Fenghour et al. (1995).
+#include <cstdint>
+#include <string>
+
+#include "HelmholzFluidObject.h"
+
+class TNH3_FE : public THelmholzFluid {
+public:
+    TNH3_FE();
+
+    double Pse(double t) const override;
+    double tse(double p) const override;
+    double dsle(double t) const override;
+    double dsve(double t) const override;
+    double Phio(double Delta, double Tau) const override;
+    double Phiot(double Delta, double Tau) const override;
+    double Phiott(double Delta, double Tau) const override;
+    double Phiod(double Delta, double Tau) const override;
+    double Phiodd(double Delta, double Tau) const override;
+    double Phiodt(double Delta, double Tau) const override;
+    double Phir(double Delta, double Tau) const override;
+    double Phirt(double Delta, double Tau) const override;
+    double Phirtt(double Delta, double Tau) const override;
+    double Phird(double Delta, double Tau) const override;
+    double Phirdd(double Delta, double Tau) const override;
+    double Phirdt(double Delta, double Tau) const override;
+    double Tmin_Dmax(double P, int32_t ErrorCode) const override;
+
+    void PhirAll(double Delta, double Tau, THelmholzResidual& r) const override;
+    void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const override;
+
+    // Surface tension (N/m) at a saturation temperature.
+    double STT(double T, std::string& ErrorText, int32_t& ErrorCode) const;
+    // Dynamic viscosity (Pa s) from density and temperature; no checks.
+    double DVDT(double D, double T) const;
+    // Dynamic (Pa s) and kinematic (m2/s) viscosity from pressure and temperature.
+    double DVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
+    double KVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
+};

@@ -1,0 +1,197 @@
+#pragma once
+// The common base of every pure fluid described by a reduced Helmholtz-energy equation of state:
+// its constants and limits, the fluid-specific operations (reduced Helmholtz energy and its
+// derivatives, ancillary saturation equations, minimum temperatures), the property relations that
+// follow from the Helmholtz energy, the density and saturation solvers and the flash routines.
+//
+// Units everywhere: temperature °C (absolute T + dta in K), pressure bar(a), density kg/m3,
+// specific volume m3/kg, enthalpy kJ/kg, entropy and heat capacities kJ/(kg K), speed of sound
+// m/s, molar mass kg/kmol.
+//
+// Error outputs: every solver, flash and accessor reports through a text and a code. Unless a
+// routine says otherwise it clears both on entry; on failure it leaves a non-empty text of the
+// form "<Code>_<function>; <message>" (at most 255 bytes) and a non-zero code, and returns 0.
+#include <cstdint>
+#include <string>
+
+// Residual part of the reduced Helmholtz energy and its derivatives at one (delta, tau).
+struct THelmholzResidual {
+    double Phi = 0.0;   // phir
+    double Phid = 0.0;  // d phir / d delta
+    double Phidd = 0.0; // d2 phir / d delta2
+    double Phit = 0.0;  // d phir / d tau
+    double Phitt = 0.0; // d2 phir / d tau2
+    double Phidt = 0.0; // d2 phir / d delta d tau
+};
+
+// Ideal-gas part: only the tau derivatives enter the property relations.
+struct THelmholzIdeal {
+    double Phi = 0.0;   // phio
+    double Phit = 0.0;  // d phio / d tau
+    double Phitt = 0.0; // d2 phio / d tau2
+};
+
+class THelmholzFluid {
+public:
+    THelmholzFluid();
+    virtual ~THelmholzFluid() = default;
+    THelmholzFluid(const THelmholzFluid&) = delete;
+    THelmholzFluid& operator=(const THelmholzFluid&) = delete;
+
+    // ---- Constants, set by the concrete fluid's constructor, in this order ----
+    std::string Code;      // library name, first part of every error text ("KX_NH3_FE")
+    double dta;            // 273.15, offset from °C to K
+    double MM_;            // molar mass (kg/kmol)
+    double R_;             // specific gas constant (kJ/(kg K))
+    double Ac_;            // acentric factor (start-density estimate only)
+    double Tc_;            // critical temperature as reported; top of the saturation functions (°C)
+    double Tcr_;           // reducing temperature of the equation of state (°C)
+    double Tc_Max_;        // highest temperature at which saturation is iterated (°C)
+    double Pc_;            // critical pressure as reported; top of the two-phase range (bar)
+    double Hc_;            // critical enthalpy: vapour/liquid label outside the two-phase range
+    double Pcr_;           // reducing pressure; below it the density solver consults saturation
+    double Dcr_;           // reducing density (kg/m3)
+    double Tt_;            // triple-point temperature (°C)
+    double Pt_;            // triple-point pressure (bar)
+    double Pmin;           // lowest pressure of the single-phase and flash functions (bar)
+    double Pmax;           // highest pressure of the single-phase and flash functions (bar)
+    double Tmax;           // highest temperature accepted (°C)
+    double Dmax;           // highest density accepted (kg/m3); 0: no density limit
+    double Pmax_Dmax;      // above it the flashes start at Tmin_Dmax instead of Tmin (bar)
+    double dH;             // enthalpy margin of the pressure-enthalpy flash (kJ/kg)
+    double dS;             // entropy margin of the pressure-entropy flash (kJ/(kg K))
+    double dH_XTH;         // enthalpy tolerance of XTH outside the saturated range
+    double dS_XTS;         // entropy tolerance of XTS outside the saturated range
+
+    // ---- Fluid-specific operations, in slot order ----
+    virtual double Pse(double t) const = 0;   // 0: ancillary saturation pressure (bar)
+    virtual double tse(double p) const = 0;   // 1: ancillary saturation temperature (°C)
+    virtual double dsle(double t) const = 0;  // 2: ancillary saturated-liquid density
+    virtual double dsve(double t) const = 0;  // 3: ancillary saturated-vapour density
+    virtual double Phio(double Delta, double Tau) const = 0;    // 4
+    virtual double Phiot(double Delta, double Tau) const = 0;   // 5
+    virtual double Phiott(double Delta, double Tau) const = 0;  // 6
+    virtual double Phiod(double Delta, double Tau) const = 0;   // 7
+    virtual double Phiodd(double Delta, double Tau) const = 0;  // 8
+    virtual double Phiodt(double Delta, double Tau) const = 0;  // 9
+    virtual double Phir(double Delta, double Tau) const = 0;    // 10
+    virtual double Phirt(double Delta, double Tau) const = 0;   // 11
+    virtual double Phirtt(double Delta, double Tau) const = 0;  // 12
+    virtual double Phird(double Delta, double Tau) const = 0;   // 13
+    virtual double Phirdd(double Delta, double Tau) const = 0;  // 14
+    virtual double Phirdt(double Delta, double Tau) const = 0;  // 15
+    virtual double Tmin(double P) const;                        // 16: lowest T at P; Tt_
+    // 17: temperature at which the density at P equals Dmax; 0 when it cannot be found. The
+    // code is passed by value, so a failure cannot be reported through it.
+    virtual double Tmin_Dmax(double P, int32_t ErrorCode) const;
+
+    // Residual and ideal parts with all their derivatives in one evaluation. The base versions
+    // call the slots above; a fluid overrides them to share powers and exponentials between
+    // the derivatives (the solvers call these in their inner loops).
+    virtual void PhirAll(double Delta, double Tau, THelmholzResidual& r) const;
+    virtual void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const;
+
+    // ---- Reduced variables ----
+    double DeltaOf(double D) const { return D / Dcr_; }
+    double TauOf(double T) const { return (Tcr_ + dta) / (T + dta); }
+
+    // ---- Property relations of density D and temperature T; no checks, no errors ----
+    double PDT(double D, double T) const;   // pressure (bar)
+    double PTD(double T, double D) const;   // the same with the arguments swapped
+    double HDT(double D, double T) const;   // enthalpy
+    double SDT(double D, double T) const;   // entropy
+    double CvDT(double D, double T) const;  // isochoric heat capacity
+    double CpDT(double D, double T) const;  // isobaric heat capacity
+    double WDT(double D, double T) const;   // speed of sound
+
+    // Reduced pressure equation, zero where PDT equals ps, and its derivative in delta.
+    double Rdelta(double ps, double tau, double delta) const;
+    double Rdeltad(double ps, double tau, double delta) const;
+
+    // ---- Constants; never fail ----
+    double MM(std::string& ErrorText, int32_t& ErrorCode) const;
+    double Tc(std::string& ErrorText, int32_t& ErrorCode) const;
+    double Pc(std::string& ErrorText, int32_t& ErrorCode) const;
+    double Tt(std::string& ErrorText, int32_t& ErrorCode) const;
+    double Pt(std::string& ErrorText, int32_t& ErrorCode) const;
+
+    // ---- Density and saturation solvers ----
+    // Reduced density at pressure P and reduced temperature tau by Newton iteration from delta0.
+    double Newton_Raphson_Density(double P, double tau, double delta0, std::string& ErrorText,
+                                  int32_t& ErrorCode) const;
+    // Saturation pressure and densities at T by the equal-area condition.
+    void Maxwell_Criterion_Ps(double T, double& Ps, double& DL, double& DV,
+                              std::string& ErrorText, int32_t& ErrorCode) const;
+    // Saturation temperature and densities at P.
+    void Maxwell_Criterion_Ts(double P, double& Ts, double& DL, double& DV,
+                              std::string& ErrorText, int32_t& ErrorCode) const;
+    double PsatT(double T, std::string& ErrorText, int32_t& ErrorCode) const;
+    double TsatP(double P, std::string& ErrorText, int32_t& ErrorCode) const;
+    // Density of a single-phase state at P and T. Leaves the outputs empty and 0 on success.
+    double Solve_DPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
+
+    // ---- Saturated mixture from temperature and vapour fraction ----
+    double DTX(double T, double X, std::string& ErrorText, int32_t& ErrorCode) const;
+    double VTX(double T, double X, std::string& ErrorText, int32_t& ErrorCode) const;
+    double HTX(double T, double X, std::string& ErrorText, int32_t& ErrorCode) const;
+    double STX(double T, double X, std::string& ErrorText, int32_t& ErrorCode) const;
+
+    // ---- Saturated mixture from pressure and vapour fraction ----
+    double DPX(double P, double X, std::string& ErrorText, int32_t& ErrorCode) const;
+    double VPX(double P, double X, std::string& ErrorText, int32_t& ErrorCode) const;
+    double HPX(double P, double X, std::string& ErrorText, int32_t& ErrorCode) const;
+    double SPX(double P, double X, std::string& ErrorText, int32_t& ErrorCode) const;
+
+    // ---- Single phase from pressure and temperature ----
+    double DPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
+    double VPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
+    double HPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
+    double SPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
+    double ZPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
+    double CpPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
+    double CvPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
+    double KPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
+    double WPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
+
+    // Root-finder functions of the flashes: enthalpy and entropy at P and T. They return NaN
+    // when the density cannot be found, which stops the root finder with a failure.
+    double HPTFunction(double P, double T) const;
+    double SPTFunction(double P, double T) const;
+
+    // ---- Pressure-enthalpy flash and its family ----
+    // Vapour fraction, temperature and (when computed) the saturated densities at P and H.
+    void XTPH(double P, double H, double& X, double& T, double& DL, double& DV,
+              std::string& ErrorText, int32_t& ErrorCode) const;
+    double TPH(double P, double H, std::string& ErrorText, int32_t& ErrorCode) const;
+    double XPH(double P, double H, std::string& ErrorText, int32_t& ErrorCode) const;
+    double SPH(double P, double H, std::string& ErrorText, int32_t& ErrorCode) const;
+    double VPH(double P, double H, std::string& ErrorText, int32_t& ErrorCode) const;
+    double DPH(double P, double H, std::string& ErrorText, int32_t& ErrorCode) const;
+    double XTH(double T, double H, std::string& ErrorText, int32_t& ErrorCode) const;
+
+    // ---- Pressure-entropy flash and its family ----
+    void XTPS(double P, double S, double& X, double& T, double& DL, double& DV,
+              std::string& ErrorText, int32_t& ErrorCode) const;
+    double TPS(double P, double S, std::string& ErrorText, int32_t& ErrorCode) const;
+    double XPS(double P, double S, std::string& ErrorText, int32_t& ErrorCode) const;
+    double HPS(double P, double S, std::string& ErrorText, int32_t& ErrorCode) const;
+    double VPS(double P, double S, std::string& ErrorText, int32_t& ErrorCode) const;
+    double DPS(double P, double S, std::string& ErrorText, int32_t& ErrorCode) const;
+    double XTS(double T, double S, std::string& ErrorText, int32_t& ErrorCode) const;
+};
+
+// A root-finder function of the fluid: f(x1, x2), of which the root finder varies x2.
+using TD2Function = double (THelmholzFluid::*)(double x1, double x2) const;
+
+// Program-wide pass limit of the bracketing root finder.
+inline constexpr int KXRootFinderMaxPasses = 100;
+
+// Bracketing root finder (bisection, inverse quadratic interpolation, doubled Newton step):
+// x in [xA, xB] with (fluid.*f)(x1, x) = y within tol. fA and fB are the function values at the
+// bracket ends; pass both as 0 to have them evaluated here.
+double D2Solver(const THelmholzFluid& fluid, TD2Function f, double x1, double y, double xA,
+                double xB, double fA, double fB, double tol, std::string& ErrorText,
+                int32_t& ErrorCode);
+
+// Start-density estimate at P and T from the Peng-Robinson equation (kg/m3), 0 when none.
+double PengRobinsonDensity(const THelmholzFluid& fluid, double P, double T);
