@@ -1,0 +1,252 @@
+#include "VarnexaCli.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "KXCalculatorController.h"
+#include "KXInMemoryView.h"
+#include "KX_Libraries_Catalogue.h"
+#include "KX_PARSER.h"
+#include "MemoryObject.h"
+#include "NumberText.h"
+
+namespace {
+
+constexpr int UsageError = 2;
+constexpr int ErrorTextCapacity = 255;
+
+struct TUsageError {
+    std::string Message;
+};
+
+const TKXLibraries& Registry() {
+    static const TKXLibraries libraries = [] {
+        TKXLibraries l;
+        CreateKXLibraries(l);
+        return l;
+    }();
+    return libraries;
+}
+
+// The one line of `call`: value with 17 significant digits, code, text.
+std::string CallLine(const std::string& function, const std::vector<std::string>& args) {
+    int library = -1;
+    int index = -1;
+    if (!Registry().FindFunction(function, library, index))
+        throw TUsageError{"unknown function: " + function};
+    const int arity = Registry().GetNoOfArguments(library, index);
+    if (static_cast<int>(args.size()) != arity)
+        throw TUsageError{function + " takes " + std::to_string(arity) + " argument(s), " +
+                          std::to_string(args.size()) + " given"};
+    double x[2] = {0.0, 0.0};
+    for (std::size_t i = 0; i < args.size(); ++i)
+        if (!TryParseNumber(args[i], x[i])) throw TUsageError{"not a number: " + args[i]};
+
+    char text[ErrorTextCapacity + 1] = "";
+    int32_t code = 0;
+    const TKXFunctionPtr ptr = Registry().GetFunctionPtr(library, index);
+    double value = 0.0;
+    if (ptr.Constant)
+        value = ptr.Constant(text, ErrorTextCapacity, &code);
+    else if (ptr.Unary)
+        value = ptr.Unary(x[0], text, ErrorTextCapacity, &code);
+    else if (ptr.Binary)
+        value = ptr.Binary(x[0], x[1], text, ErrorTextCapacity, &code);
+    char number[40];
+    std::snprintf(number, sizeof number, "%.17g", value);
+    return std::string(number) + "\t" + std::to_string(code) + "\t" + text;
+}
+
+void ListLibraries(std::ostream& out) {
+    std::vector<std::string> names;
+    Registry().CreateLibraryList(names);
+    for (const auto& n : names) out << n << "\n";
+}
+
+void ListFunctions(const std::string& libraryName, std::ostream& out) {
+    for (int l = 0; l < Registry().Count(); ++l) {
+        const TKXLibrary* library = Registry().Library(l);
+        if (library->Library_Name != libraryName) continue;
+        for (int f = 0; f < library->Count(); ++f) {
+            const int arity = library->GetNoOfArguments(f);
+            out << library->Function(f)->FunctionName << "\t" << arity << "\t"
+                << library->GetResultName(f) << "\t" << library->GetResultUnitIndex(f);
+            for (int a = 1; a <= arity; ++a)
+                out << "\t" << library->GetArgumentName(f, a) << "\t"
+                    << library->GetArgumentUnitIndex(f, a);
+            out << "\n";
+        }
+        return;
+    }
+    throw TUsageError{"unknown library: " + libraryName};
+}
+
+void Batch(std::istream& in, std::ostream& out) {
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::istringstream words(line);
+        std::string function;
+        std::vector<std::string> args;
+        words >> function;
+        for (std::string w; words >> w;) args.push_back(w);
+        try {
+            if (function.empty()) throw TUsageError{"empty line"};
+            out << CallLine(function, args) << "\n";
+        } catch (const TUsageError& e) {
+            out << "ERROR\t" << e.Message << "\n";
+        }
+    }
+}
+
+// A memory dialog for a front end without dialogs: nothing is ever confirmed.
+class TNoMemoryDialog : public IKXMemoryDialog {
+public:
+    bool Edit(TMemoryElement&) override { return false; }
+};
+
+// The panel in conversion mode, as a user would set it: quantity of the "from" unit, both units,
+// the value typed as text.
+std::string Convert(const std::string& value, const std::string& from, const std::string& to) {
+    TKXInMemoryView view;
+    TMemory memory;
+    TNoMemoryDialog dialog;
+    TKXCalculatorController controller(view, Registry(), memory, dialog);
+    controller.FormActivate();
+    const int quantity = controller.PropertyList().GetIndexFromUnitName(from);
+    if (quantity < 0) throw TUsageError{"unknown unit: " + from};
+    view.SelectIndex(TKXElement::ModeList, 1);
+    controller.ModeListChange();
+    view.SelectIndex(TKXElement::PropList, quantity);
+    controller.PropListChange();
+    view.SelectText(TKXElement::UnitList, from);
+    if (!view.SelectText(TKXElement::ConvertToList, to))
+        throw TUsageError{"unit " + to + " is not a unit of " +
+                          controller.PropertyList().Property(quantity).PropertyName()};
+    view.SetText(TKXElement::ValueEdit, value);
+    controller.Argument1EditChange();
+    return view.GetText(TKXElement::ResultEdit);
+}
+
+struct TShowOptions {
+    std::string Function;
+    std::vector<std::string> Args;
+    std::string ResultUnit;
+    int UnitSystem = 0;
+};
+
+void Show(const TShowOptions& options, std::ostream& out) {
+    int library = -1;
+    int index = -1;
+    if (!Registry().FindFunction(options.Function, library, index))
+        throw TUsageError{"unknown function: " + options.Function};
+    const int arity = Registry().GetNoOfArguments(library, index);
+    if (static_cast<int>(options.Args.size()) > arity)
+        throw TUsageError{options.Function + " takes " + std::to_string(arity) + " argument(s)"};
+
+    TKXInMemoryView view;
+    TMemory memory;
+    TNoMemoryDialog dialog;
+    const TKXSettings settings{1, options.UnitSystem};
+    TKXCalculatorController controller(view, Registry(), memory, dialog,
+                                       TKXSettingsHooks{[settings] { return settings; }, {}});
+    controller.FormActivate();
+    view.SelectIndex(TKXElement::LibraryList, library);
+    controller.LibraryListChange();
+    view.SelectIndex(TKXElement::FunctionList, index);
+    controller.FunctionListChange();
+    for (std::size_t i = 0; i < options.Args.size(); ++i) {
+        const int n = static_cast<int>(i) + 1;
+        const std::string& arg = options.Args[i];
+        const auto at = arg.find('@');
+        view.SetText(ArgumentEdit(n), arg.substr(0, at));
+        if (at != std::string::npos && !view.SelectText(ArgumentUnitList(n), arg.substr(at + 1)))
+            throw TUsageError{"unknown unit for " + view.GetText(ArgumentLbl(n)) + ": " +
+                              arg.substr(at + 1)};
+    }
+    if (!options.ResultUnit.empty() &&
+        !view.SelectText(TKXElement::ResultUnitList, options.ResultUnit))
+        throw TUsageError{"unknown result unit: " + options.ResultUnit};
+    controller.Argument1EditChange();
+    out << view.GetText(TKXElement::ResultEdit) << "\n";
+    if (view.IsVisible(TKXElement::ErrorMsgLbl))
+        out << "error: " << view.GetText(TKXElement::ErrorMsgLbl) << "\n";
+}
+
+}  // namespace
+
+int RunVarnexaCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
+                  std::ostream& err) {
+    CLI::App app{"Varnexa: water, steam and fluid properties and unit conversion from the command line",
+                 "varnexa-cli"};
+    app.require_subcommand(1);
+
+    std::string libraryName;
+    auto* list = app.add_subcommand("list", "List the libraries, or the functions of LIBRARY");
+    list->add_option("LIBRARY", libraryName, "library name");
+
+    std::string function;
+    std::vector<std::string> callArgs;
+    auto* call = app.add_subcommand("call", "Call FUNCTION with arguments in standard units; prints VALUE<TAB>CODE<TAB>TEXT");
+    call->add_option("FUNCTION", function, "full function name, e.g. KX_WS_IF97_PsatT")->required();
+    call->add_option("X", callArgs, "arguments in standard units")->expected(0, 2);
+
+    auto* batch = app.add_subcommand("batch", "Read lines 'FUNCTION [X1 [X2]]' from standard input and print one call line each");
+
+    std::string expression;
+    auto* eval = app.add_subcommand("eval", "Evaluate EXPRESSION as the display does after '='");
+    eval->add_option("EXPRESSION", expression, "expression text")->required();
+
+    std::string value, fromUnit, toUnit;
+    auto* convert = app.add_subcommand("convert", "Convert VALUE from FROM_UNIT to TO_UNIT as the conversion panel does");
+    convert->add_option("VALUE", value, "value text")->required();
+    convert->add_option("FROM_UNIT", fromUnit, "unit of the value")->required();
+    convert->add_option("TO_UNIT", toUnit, "unit to convert to")->required();
+
+    TShowOptions showOptions;
+    auto* show = app.add_subcommand("show", "Show what the property panel shows for FUNCTION");
+    show->add_option("FUNCTION", showOptions.Function, "full function name")->required();
+    show->add_option("--arg", showOptions.Args, "TEXT[@UNIT] typed into the next argument field")
+        ->allow_extra_args(false);
+    show->add_option("--result-unit", showOptions.ResultUnit, "unit of the result");
+    show->add_option("--unit-system", showOptions.UnitSystem, "0 SI (default), 1 engineering");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        if (e.get_exit_code() == 0) {  // --help: the help of the command that asked for it
+            app.exit(e, out, err);
+            return 0;
+        }
+        err << "varnexa-cli: " << e.what() << "\n";
+        return UsageError;
+    }
+
+    try {
+        if (*list) {
+            if (libraryName.empty())
+                ListLibraries(out);
+            else
+                ListFunctions(libraryName, out);
+        } else if (*call) {
+            out << CallLine(function, callArgs) << "\n";
+        } else if (*batch) {
+            Batch(in, out);
+        } else if (*eval) {
+            out << EvaluateDisplayText(expression) << "\n";
+        } else if (*convert) {
+            out << Convert(value, fromUnit, toUnit) << "\n";
+        } else if (*show) {
+            Show(showOptions, out);
+        }
+    } catch (const TUsageError& e) {
+        err << "varnexa-cli: " << e.Message << "\n";
+        return UsageError;
+    }
+    return 0;
+}
