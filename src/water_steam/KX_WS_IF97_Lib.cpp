@@ -1,0 +1,440 @@
+#include "KX_WS_IF97_Lib.h"
+
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "KX_Utils.h"
+#include "KX_WS_IF97_Lib_Root.h"
+#include "KX_WS_IF97_Transport.h"
+
+using namespace if97;
+
+namespace {
+
+constexpr std::string_view kLibraryName = "KX_WS_IF97";
+
+// Argument limits in the library's standard units (bar(a), °C), written as the values they
+// stand for: 273.16 K - 273.15 K would be 0.010000000000047748 and reject 0.01 °C itself.
+constexpr double kTripleT = 0.01;         // triple point
+constexpr double kCriticalT = 373.946;    // critical point
+constexpr double kZeroT = 0.0;            // lowest temperature of the (p,T) functions
+constexpr double kTopT_Low = 2000.0;      // highest temperature below 100 bar (region 5)
+constexpr double kTopT_High = 800.0;      // highest temperature from 100 bar up
+constexpr double kZeroP = 0.0;
+constexpr double kCriticalP = 220.64;
+constexpr double kMaxP = 1000.0;
+constexpr double kTripleP = 0.00611213;   // lowest pressure of the two-phase functions
+constexpr double kRegion5P = 100.0;       // highest pressure of region 5
+
+// Kinds of argument: each fixes the quantity name and unit of its range checks and the
+// conversion from the standard unit to SI.
+enum class TArg { None, Temperature, Pressure, Fraction, Enthalpy, Entropy };
+
+struct TArgKind {
+    const char* Quantity;
+    const char* Unit;
+    double Factor;  // SI = standard * Factor + Offset
+    double Offset;
+};
+
+constexpr TArgKind Kind(TArg arg) {
+    switch (arg) {
+        case TArg::Temperature: return {"Temperature", "°C", 1.0, T0};
+        case TArg::Pressure: return {"Pressure", "bar(a)", bar, 0.0};
+        case TArg::Fraction: return {"Vapour Fraction", "-", 1.0, 0.0};
+        case TArg::Enthalpy: return {"Enthalpy", "kJ/kg", 1000.0, 0.0};
+        case TArg::Entropy: return {"Entropy", "kJ/kgK", 1000.0, 0.0};
+        case TArg::None: break;
+    }
+    return {"", "", 1.0, 0.0};
+}
+
+// Families of functions that share their arguments and checks.
+enum class TFamily {
+    Constant,
+    SaturationByT,   // PsatT, STT
+    SaturationByP,   // TsatP
+    TwoPhaseByT,     // DTX, VTX, HTX, STX
+    TwoPhaseByP,     // DPX, VPX, HPX, SPX
+    SinglePhase,     // DPT ... WPT
+    Transport,       // TCPT, DVPT, KVPT, PrPT
+    PressureEnthalpy,
+    PressureEntropy,
+    TemperatureEnthalpy,
+    TemperatureEntropy,
+};
+
+struct TFamilyArgs {
+    TArg First;
+    TArg Second;
+};
+
+constexpr TFamilyArgs ArgsOf(TFamily family) {
+    switch (family) {
+        case TFamily::Constant: return {TArg::None, TArg::None};
+        case TFamily::SaturationByT: return {TArg::Temperature, TArg::None};
+        case TFamily::SaturationByP: return {TArg::Pressure, TArg::None};
+        case TFamily::TwoPhaseByT: return {TArg::Temperature, TArg::Fraction};
+        case TFamily::TwoPhaseByP: return {TArg::Pressure, TArg::Fraction};
+        case TFamily::SinglePhase:
+        case TFamily::Transport: return {TArg::Pressure, TArg::Temperature};
+        case TFamily::PressureEnthalpy: return {TArg::Pressure, TArg::Enthalpy};
+        case TFamily::PressureEntropy: return {TArg::Pressure, TArg::Entropy};
+        case TFamily::TemperatureEnthalpy: return {TArg::Temperature, TArg::Enthalpy};
+        case TFamily::TemperatureEntropy: return {TArg::Temperature, TArg::Entropy};
+    }
+    return {TArg::None, TArg::None};
+}
+
+// Runs the range checks of one function in order; the first failing check leaves its text and
+// code behind.
+class TChecker {
+public:
+    TChecker(const char* shortName, std::string& text, int32_t& code)
+        : ShortName_(shortName), Text_(text), Code_(code) {}
+
+    bool Check(TArg arg, const char* comparator, double value, double limit, int32_t failCode) {
+        const TArgKind kind = Kind(arg);
+        Text_ = RangeCheck(comparator, kLibraryName, ShortName_, value, limit, kind.Quantity,
+                           kind.Unit);
+        if (Text_.empty()) return true;
+        Code_ = failCode;
+        return false;
+    }
+
+    bool Fail(const char* message) {
+        Text_ = std::string(kLibraryName) + "_" + ShortName_ + ";" + message;
+        Code_ = KXErrorCode::Failure;
+        return false;
+    }
+
+    const char* ShortName() const { return ShortName_; }
+
+private:
+    const char* ShortName_;
+    std::string& Text_;
+    int32_t& Code_;
+};
+
+using namespace KXErrorCode;
+
+bool CheckSaturationTemperature(TChecker& c, double t) {
+    return c.Check(TArg::Temperature, "<", t, kTripleT, TemperatureLow) &&
+           c.Check(TArg::Temperature, ">", t, kCriticalT, TemperatureHigh);
+}
+
+bool CheckFraction(TChecker& c, double x) {
+    return c.Check(TArg::Fraction, "<", x, 0.0, VapourFractionLow) &&
+           c.Check(TArg::Fraction, ">", x, 1.0, VapourFractionHigh);
+}
+
+bool CheckPressureToMax(TChecker& c, double p) {
+    return c.Check(TArg::Pressure, "<=", p, kZeroP, PressureLow) &&
+           c.Check(TArg::Pressure, ">", p, kMaxP, PressureHigh);
+}
+
+// A value computed inside its own guard: a fault or a failed inner routine gives false.
+template <class Compute>
+bool ProtectedLimit(double& limit, Compute&& compute) {
+    TFloatingPointGuard guard;
+    bool ok = true;
+    limit = compute(ok);
+    return ok && !guard.Faulted(limit);
+}
+
+// Enthalpy (entropy) limits at pressure p [Pa]: the values at 0 °C and at 2000 °C below
+// 100 bar, 800 °C from 100 bar up.
+double TopTemperature(double p) { return p < p_10 ? T_2273 : T_1073; }
+
+bool CheckComputedRange(TChecker& c, TArg arg, double value, double low, double high) {
+    const bool enthalpy = arg == TArg::Enthalpy;
+    return c.Check(arg, "<", value, low, enthalpy ? EnthalpyLow : EntropyLow) &&
+           c.Check(arg, ">", value, high, enthalpy ? EnthalpyHigh : EntropyHigh);
+}
+
+bool CheckPressureEnthalpy(TChecker& c, double p, double h) {
+    if (!CheckPressureToMax(c, p)) return false;
+    const double pSI = p * bar;
+    double hMin = 0.0;
+    double hMax = 0.0;
+    if (!ProtectedLimit(hMin, [&](bool& ok) { return H_PT(kPhaseByRegion, pSI, T0, &ok) / 1000.0; }))
+        return c.Fail(" Error in H_Min.");
+    if (!ProtectedLimit(hMax, [&](bool& ok) {
+            return H_PT(kPhaseByRegion, pSI, TopTemperature(pSI), &ok) / 1000.0;
+        }))
+        return c.Fail(" Error in H_Max.");
+    return CheckComputedRange(c, TArg::Enthalpy, h, hMin, hMax);
+}
+
+bool CheckPressureEntropy(TChecker& c, double p, double s) {
+    if (!CheckPressureToMax(c, p)) return false;
+    const double pSI = p * bar;
+    double sMin = 0.0;
+    double sMax = 0.0;
+    if (!ProtectedLimit(sMin, [&](bool& ok) { return S_PT(pSI, T0, &ok) / 1000.0; }))
+        return c.Fail(" Error in S_Min.");
+    if (!ProtectedLimit(sMax, [&](bool& ok) { return S_PT(pSI, TopTemperature(pSI), &ok) / 1000.0; }))
+        return c.Fail(" Error in S_Max.");
+    return CheckComputedRange(c, TArg::Entropy, s, sMin, sMax);
+}
+
+// Saturated-liquid and saturated-vapour values at t [°C] bound h or s of XTH and XTS.
+bool CheckSaturatedRange(TChecker& c, TArg arg, double t, double value) {
+    if (!CheckSaturationTemperature(c, t)) return false;
+    const double T = t + T0;
+    bool ok = true;
+    const bool enthalpy = arg == TArg::Enthalpy;
+    const double low = (enthalpy ? H_TX(T, 0.0, &ok) : S_TX(T, 0.0, &ok)) / 1000.0;
+    const double high = (enthalpy ? H_TX(T, 1.0, &ok) : S_TX(T, 1.0, &ok)) / 1000.0;
+    if (!ok) return c.Fail(" Unknown error.");
+    return CheckComputedRange(c, arg, value, low, high);
+}
+
+bool RunChecks(TFamily family, TChecker& c, double a, double b) {
+    switch (family) {
+        case TFamily::Constant: return true;
+        case TFamily::SaturationByT: return CheckSaturationTemperature(c, a);
+        case TFamily::SaturationByP:
+            return c.Check(TArg::Pressure, "<=", a, kZeroP, PressureLow) &&
+                   c.Check(TArg::Pressure, ">", a, kCriticalP, PressureHigh);
+        case TFamily::TwoPhaseByT: return CheckSaturationTemperature(c, a) && CheckFraction(c, b);
+        case TFamily::TwoPhaseByP:
+            // Below the triple-point pressure there is no liquid-vapour line to interpolate on.
+            return c.Check(TArg::Pressure, "<", a, kZeroP, PressureLow) &&
+                   c.Check(TArg::Pressure, "<", a, kTripleP, PressureLow) &&
+                   c.Check(TArg::Pressure, ">", a, kCriticalP, PressureHigh) && CheckFraction(c, b);
+        case TFamily::SinglePhase:
+            return CheckPressureToMax(c, a) &&
+                   c.Check(TArg::Temperature, "<", b, kZeroT, TemperatureLow) &&
+                   c.Check(TArg::Temperature, ">", b, a < kRegion5P ? kTopT_Low : kTopT_High,
+                           TemperatureHigh);
+        case TFamily::Transport:
+            return CheckPressureToMax(c, a) &&
+                   c.Check(TArg::Temperature, "<", b, kZeroT, TemperatureLow) &&
+                   c.Check(TArg::Temperature, ">", b, kTopT_High, TemperatureHigh);
+        case TFamily::PressureEnthalpy: return CheckPressureEnthalpy(c, a, b);
+        case TFamily::PressureEntropy: return CheckPressureEntropy(c, a, b);
+        case TFamily::TemperatureEnthalpy: return CheckSaturatedRange(c, TArg::Enthalpy, a, b);
+        case TFamily::TemperatureEntropy: return CheckSaturatedRange(c, TArg::Entropy, a, b);
+    }
+    return c.Fail(" Unknown error.");
+}
+
+// One computation with its arguments in SI units. A failed inner routine clears Ok; Message
+// may replace the "Unknown error." text.
+struct TCall {
+    double A;
+    double B;
+    bool Ok = true;
+    const char* Message = nullptr;
+};
+
+using TCompute = double (*)(TCall&);
+
+struct TFunctionDef {
+    const char* ShortName;
+    TFamily Family;
+    TCompute Compute;
+};
+
+double Kinematic(TCall& c) {
+    return Viscosity_PT(c.A, c.B, &c.Ok) * 1e-06 * V_PT(c.A, c.B, &c.Ok);
+}
+
+double Prandtl(TCall& c) {
+    const double mu = Viscosity_PT(c.A, c.B, &c.Ok) * 1e-06;
+    const double cp = Cp_PT(c.A, c.B, &c.Ok);
+    return mu * cp / ThermalConductivity_PT(c.A, c.B, &c.Ok);
+}
+
+double IsentropicExponent(TCall& c) {
+    if (RegionPT(c.A, c.B) == 4) {
+        c.Ok = false;
+        c.Message = " Undefined on the saturation line.";
+        return 0.0;
+    }
+    return IsentropicExponent_PT(c.A, c.B, &c.Ok);
+}
+
+// Every function of the library, in registration order.
+constexpr TFunctionDef kFunctions[] = {
+    {"PsatT", TFamily::SaturationByT, [](TCall& c) { return Psat(c.A) / bar; }},
+    {"TsatP", TFamily::SaturationByP, [](TCall& c) { return Tsat(c.A) - T0; }},
+    {"DTX", TFamily::TwoPhaseByT, [](TCall& c) { return 1.0 / V_TX(c.A, c.B, &c.Ok); }},
+    {"VTX", TFamily::TwoPhaseByT, [](TCall& c) { return V_TX(c.A, c.B, &c.Ok); }},
+    {"HTX", TFamily::TwoPhaseByT, [](TCall& c) { return H_TX(c.A, c.B, &c.Ok) / 1000.0; }},
+    {"STX", TFamily::TwoPhaseByT, [](TCall& c) { return S_TX(c.A, c.B, &c.Ok) / 1000.0; }},
+    {"DPX", TFamily::TwoPhaseByP, [](TCall& c) { return 1.0 / V_PX(c.A, c.B, &c.Ok); }},
+    {"VPX", TFamily::TwoPhaseByP, [](TCall& c) { return V_PX(c.A, c.B, &c.Ok); }},
+    {"HPX", TFamily::TwoPhaseByP, [](TCall& c) { return H_PX(c.A, c.B, &c.Ok) / 1000.0; }},
+    {"SPX", TFamily::TwoPhaseByP, [](TCall& c) { return S_PX(c.A, c.B, &c.Ok) / 1000.0; }},
+    {"DPT", TFamily::SinglePhase, [](TCall& c) { return 1.0 / V_PT(c.A, c.B, &c.Ok); }},
+    {"VPT", TFamily::SinglePhase, [](TCall& c) { return V_PT(c.A, c.B, &c.Ok); }},
+    {"HPT", TFamily::SinglePhase,
+     [](TCall& c) { return H_PT(kPhaseByRegion, c.A, c.B, &c.Ok) / 1000.0; }},
+    {"SPT", TFamily::SinglePhase, [](TCall& c) { return S_PT(c.A, c.B, &c.Ok) / 1000.0; }},
+    {"TPH", TFamily::PressureEnthalpy, [](TCall& c) { return T_PH(c.A, c.B, &c.Ok) - T0; }},
+    {"XPH", TFamily::PressureEnthalpy, [](TCall& c) { return X_PH(c.A, c.B, &c.Ok); }},
+    {"SPH", TFamily::PressureEnthalpy, [](TCall& c) { return S_PH(c.A, c.B, &c.Ok) / 1000.0; }},
+    {"VPH", TFamily::PressureEnthalpy, [](TCall& c) { return V_PH(c.A, c.B, &c.Ok); }},
+    {"DPH", TFamily::PressureEnthalpy, [](TCall& c) { return 1.0 / V_PH(c.A, c.B, &c.Ok); }},
+    {"TPS", TFamily::PressureEntropy, [](TCall& c) { return T_PS(c.A, c.B, &c.Ok) - T0; }},
+    {"XPS", TFamily::PressureEntropy, [](TCall& c) { return X_PS(c.A, c.B, &c.Ok); }},
+    {"HPS", TFamily::PressureEntropy, [](TCall& c) { return H_PS(c.A, c.B, &c.Ok) / 1000.0; }},
+    {"VPS", TFamily::PressureEntropy, [](TCall& c) { return V_PS(c.A, c.B, &c.Ok); }},
+    {"DPS", TFamily::PressureEntropy, [](TCall& c) { return 1.0 / V_PS(c.A, c.B, &c.Ok); }},
+    {"XTH", TFamily::TemperatureEnthalpy, [](TCall& c) { return X_TH(c.A, c.B, &c.Ok); }},
+    {"XTS", TFamily::TemperatureEntropy, [](TCall& c) { return X_TS(c.A, c.B, &c.Ok); }},
+    {"CpPT", TFamily::SinglePhase, [](TCall& c) { return Cp_PT(c.A, c.B, &c.Ok) / 1000.0; }},
+    {"CvPT", TFamily::SinglePhase, [](TCall& c) { return Cv_PT(c.A, c.B, &c.Ok) / 1000.0; }},
+    {"KPT", TFamily::SinglePhase, IsentropicExponent},
+    {"WPT", TFamily::SinglePhase, [](TCall& c) { return W_PT(c.A, c.B, &c.Ok); }},
+    {"STT", TFamily::SaturationByT, [](TCall& c) { return SurfaceTension_T(c.A); }},
+    {"TCPT", TFamily::Transport, [](TCall& c) { return ThermalConductivity_PT(c.A, c.B, &c.Ok); }},
+    {"DVPT", TFamily::Transport, [](TCall& c) { return Viscosity_PT(c.A, c.B, &c.Ok) * 1e-06; }},
+    {"KVPT", TFamily::Transport, Kinematic},
+    {"PrPT", TFamily::Transport, Prandtl},
+    {"MM", TFamily::Constant, [](TCall&) { return MM; }},
+    {"Pc", TFamily::Constant, [](TCall&) { return pc / bar; }},
+    {"Tc", TFamily::Constant, [](TCall&) { return Tc - T0; }},
+    {"Pt", TFamily::Constant, [](TCall&) { return pt / bar; }},
+    {"Tt", TFamily::Constant, [](TCall&) { return Tt - T0; }},
+};
+
+static_assert(std::size(kFunctions) == 40, "the library registers 40 functions");
+
+// Positions in kFunctions, so the entry points below name their row.
+enum TIndex {
+    iPsatT, iTsatP, iDTX, iVTX, iHTX, iSTX, iDPX, iVPX, iHPX, iSPX, iDPT, iVPT, iHPT, iSPT,
+    iTPH, iXPH, iSPH, iVPH, iDPH, iTPS, iXPS, iHPS, iVPS, iDPS, iXTH, iXTS, iCpPT, iCvPT,
+    iKPT, iWPT, iSTT, iTCPT, iDVPT, iKVPT, iPrPT, iMM, iPc, iTc, iPt, iTt
+};
+
+double ToSI(TArg arg, double value) {
+    const TArgKind kind = Kind(arg);
+    return value * kind.Factor + kind.Offset;
+}
+
+// The body of every entry point: checks in order, conversion to SI, computation, and a failed
+// inner routine reported as code 1 rather than its marker value.
+double CheckAndCompute(const TFunctionDef& f, double a, double b, std::string& text,
+                       int32_t& code) {
+    TChecker checker(f.ShortName, text, code);
+    if (!RunChecks(f.Family, checker, a, b)) return 0.0;
+    const TFamilyArgs args = ArgsOf(f.Family);
+    TCall call{ToSI(args.First, a), ToSI(args.Second, b)};
+    // The (p,T) dispatchers answer 0 outside every region; that is no value to show.
+    const bool byPressureTemperature =
+        f.Family == TFamily::SinglePhase || f.Family == TFamily::Transport;
+    if (byPressureTemperature && RegionPT(call.A, call.B) == kRegionOutside) {
+        checker.Fail(" Unknown error.");
+        return 0.0;
+    }
+    const double value = f.Compute(call);
+    if (!call.Ok) {
+        checker.Fail(call.Message ? call.Message : " Unknown error.");
+        return 0.0;
+    }
+    return value;
+}
+
+double Evaluate(TIndex index, double a, double b, char* errorText, int32_t capacity,
+                int32_t* errorCode) {
+    const TFunctionDef& f = kFunctions[index];
+    return RunLibraryFunction(kLibraryName, f.ShortName, errorText, capacity, errorCode,
+                              [&](std::string& text, int32_t& code) {
+                                  return CheckAndCompute(f, a, b, text, code);
+                              });
+}
+
+}  // namespace
+
+// clang-format off
+double KX_WS_IF97_PsatT(double t, char* e, int32_t n, int32_t* c) { return Evaluate(iPsatT, t, 0.0, e, n, c); }
+double KX_WS_IF97_TsatP(double p, char* e, int32_t n, int32_t* c) { return Evaluate(iTsatP, p, 0.0, e, n, c); }
+double KX_WS_IF97_DTX(double t, double x, char* e, int32_t n, int32_t* c) { return Evaluate(iDTX, t, x, e, n, c); }
+double KX_WS_IF97_VTX(double t, double x, char* e, int32_t n, int32_t* c) { return Evaluate(iVTX, t, x, e, n, c); }
+double KX_WS_IF97_HTX(double t, double x, char* e, int32_t n, int32_t* c) { return Evaluate(iHTX, t, x, e, n, c); }
+double KX_WS_IF97_STX(double t, double x, char* e, int32_t n, int32_t* c) { return Evaluate(iSTX, t, x, e, n, c); }
+double KX_WS_IF97_DPX(double p, double x, char* e, int32_t n, int32_t* c) { return Evaluate(iDPX, p, x, e, n, c); }
+double KX_WS_IF97_VPX(double p, double x, char* e, int32_t n, int32_t* c) { return Evaluate(iVPX, p, x, e, n, c); }
+double KX_WS_IF97_HPX(double p, double x, char* e, int32_t n, int32_t* c) { return Evaluate(iHPX, p, x, e, n, c); }
+double KX_WS_IF97_SPX(double p, double x, char* e, int32_t n, int32_t* c) { return Evaluate(iSPX, p, x, e, n, c); }
+double KX_WS_IF97_DPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iDPT, p, t, e, n, c); }
+double KX_WS_IF97_VPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iVPT, p, t, e, n, c); }
+double KX_WS_IF97_HPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iHPT, p, t, e, n, c); }
+double KX_WS_IF97_SPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iSPT, p, t, e, n, c); }
+double KX_WS_IF97_TPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate(iTPH, p, h, e, n, c); }
+double KX_WS_IF97_XPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate(iXPH, p, h, e, n, c); }
+double KX_WS_IF97_SPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate(iSPH, p, h, e, n, c); }
+double KX_WS_IF97_VPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate(iVPH, p, h, e, n, c); }
+double KX_WS_IF97_DPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate(iDPH, p, h, e, n, c); }
+double KX_WS_IF97_TPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate(iTPS, p, s, e, n, c); }
+double KX_WS_IF97_XPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate(iXPS, p, s, e, n, c); }
+double KX_WS_IF97_HPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate(iHPS, p, s, e, n, c); }
+double KX_WS_IF97_VPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate(iVPS, p, s, e, n, c); }
+double KX_WS_IF97_DPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate(iDPS, p, s, e, n, c); }
+double KX_WS_IF97_XTH(double t, double h, char* e, int32_t n, int32_t* c) { return Evaluate(iXTH, t, h, e, n, c); }
+double KX_WS_IF97_XTS(double t, double s, char* e, int32_t n, int32_t* c) { return Evaluate(iXTS, t, s, e, n, c); }
+double KX_WS_IF97_CpPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iCpPT, p, t, e, n, c); }
+double KX_WS_IF97_CvPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iCvPT, p, t, e, n, c); }
+double KX_WS_IF97_KPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iKPT, p, t, e, n, c); }
+double KX_WS_IF97_WPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iWPT, p, t, e, n, c); }
+double KX_WS_IF97_STT(double t, char* e, int32_t n, int32_t* c) { return Evaluate(iSTT, t, 0.0, e, n, c); }
+double KX_WS_IF97_TCPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iTCPT, p, t, e, n, c); }
+double KX_WS_IF97_DVPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iDVPT, p, t, e, n, c); }
+double KX_WS_IF97_KVPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iKVPT, p, t, e, n, c); }
+double KX_WS_IF97_PrPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iPrPT, p, t, e, n, c); }
+double KX_WS_IF97_MM(char* e, int32_t n, int32_t* c) { return Evaluate(iMM, 0.0, 0.0, e, n, c); }
+double KX_WS_IF97_Pc(char* e, int32_t n, int32_t* c) { return Evaluate(iPc, 0.0, 0.0, e, n, c); }
+double KX_WS_IF97_Tc(char* e, int32_t n, int32_t* c) { return Evaluate(iTc, 0.0, 0.0, e, n, c); }
+double KX_WS_IF97_Pt(char* e, int32_t n, int32_t* c) { return Evaluate(iPt, 0.0, 0.0, e, n, c); }
+double KX_WS_IF97_Tt(char* e, int32_t n, int32_t* c) { return Evaluate(iTt, 0.0, 0.0, e, n, c); }
+// clang-format on
+
+std::span<const TKXLibraryEntry> KX_WS_IF97_Entries() {
+    static const TKXLibraryEntry entries[] = {
+        {"PsatT", {.Unary = KX_WS_IF97_PsatT}},
+        {"TsatP", {.Unary = KX_WS_IF97_TsatP}},
+        {"DTX", {.Binary = KX_WS_IF97_DTX}},
+        {"VTX", {.Binary = KX_WS_IF97_VTX}},
+        {"HTX", {.Binary = KX_WS_IF97_HTX}},
+        {"STX", {.Binary = KX_WS_IF97_STX}},
+        {"DPX", {.Binary = KX_WS_IF97_DPX}},
+        {"VPX", {.Binary = KX_WS_IF97_VPX}},
+        {"HPX", {.Binary = KX_WS_IF97_HPX}},
+        {"SPX", {.Binary = KX_WS_IF97_SPX}},
+        {"DPT", {.Binary = KX_WS_IF97_DPT}},
+        {"VPT", {.Binary = KX_WS_IF97_VPT}},
+        {"HPT", {.Binary = KX_WS_IF97_HPT}},
+        {"SPT", {.Binary = KX_WS_IF97_SPT}},
+        {"TPH", {.Binary = KX_WS_IF97_TPH}},
+        {"XPH", {.Binary = KX_WS_IF97_XPH}},
+        {"SPH", {.Binary = KX_WS_IF97_SPH}},
+        {"VPH", {.Binary = KX_WS_IF97_VPH}},
+        {"DPH", {.Binary = KX_WS_IF97_DPH}},
+        {"TPS", {.Binary = KX_WS_IF97_TPS}},
+        {"XPS", {.Binary = KX_WS_IF97_XPS}},
+        {"HPS", {.Binary = KX_WS_IF97_HPS}},
+        {"VPS", {.Binary = KX_WS_IF97_VPS}},
+        {"DPS", {.Binary = KX_WS_IF97_DPS}},
+        {"XTH", {.Binary = KX_WS_IF97_XTH}},
+        {"XTS", {.Binary = KX_WS_IF97_XTS}},
+        {"CpPT", {.Binary = KX_WS_IF97_CpPT}},
+        {"CvPT", {.Binary = KX_WS_IF97_CvPT}},
+        {"KPT", {.Binary = KX_WS_IF97_KPT}},
+        {"WPT", {.Binary = KX_WS_IF97_WPT}},
+        {"STT", {.Unary = KX_WS_IF97_STT}},
+        {"TCPT", {.Binary = KX_WS_IF97_TCPT}},
+        {"DVPT", {.Binary = KX_WS_IF97_DVPT}},
+        {"KVPT", {.Binary = KX_WS_IF97_KVPT}},
+        {"PrPT", {.Binary = KX_WS_IF97_PrPT}},
+        {"MM", {.Constant = KX_WS_IF97_MM}},
+        {"Pc", {.Constant = KX_WS_IF97_Pc}},
+        {"Tc", {.Constant = KX_WS_IF97_Tc}},
+        {"Pt", {.Constant = KX_WS_IF97_Pt}},
+        {"Tt", {.Constant = KX_WS_IF97_Tt}},
+    };
+    return entries;
+}
