@@ -1,0 +1,449 @@
+// The calculator controller driven as the window drives it, through the in-memory view, with a
+// small library registered only here.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "KXCalculatorController.h"
+#include "KXInMemoryView.h"
+#include "KX_Utils.h"
+
+namespace {
+
+using E = TKXElement;
+
+// Saturation-pressure stand-in: 100 °C gives 1.01417978 bar; below 0.01 °C the range check fails.
+double TestPsatT(double t, char* text, int32_t capacity, int32_t* code) {
+    return RunLibraryFunction("KX_TEST", "PsatT", text, capacity, code,
+                              [t](std::string& message, int32_t& c) {
+                                  message = RangeCheck("<", "KX_TEST", "PsatT", t, 0.01,
+                                                       "Temperature", "°C");
+                                  if (!message.empty()) {
+                                      c = 2;
+                                      return 0.0;
+                                  }
+                                  return 1.01417978 * t / 100.0;
+                              });
+}
+
+// Returns its two arguments combined so the tests can see what entered the call.
+double TestDTX(double t, double x, char* text, int32_t capacity, int32_t* code) {
+    return RunLibraryFunction("KX_TEST", "DTX", text, capacity, code,
+                              [=](std::string&, int32_t&) { return 1000.0 * t + x; });
+}
+
+double TestMM(char* text, int32_t capacity, int32_t* code) {
+    return RunLibraryFunction("KX_TEST", "MM", text, capacity, code,
+                              [](std::string&, int32_t&) { return 18.015257; });
+}
+
+// A faulty library: a failure code without a text.
+double TestSilentFailure(double, double, char* text, int32_t, int32_t* code) {
+    text[0] = '\0';
+    *code = 26;
+    return 5.0;
+}
+
+// A result that overflows when shown in Pa(a).
+double TestHuge(double, double, char* text, int32_t capacity, int32_t* code) {
+    return RunLibraryFunction("KX_TEST", "HPT", text, capacity, code,
+                              [](std::string&, int32_t&) { return 1e305; });
+}
+
+TKXLibraries TestRegistry() {
+    TKXLibraries r;
+    TKXLibrary& lib = r.AddLibrary("KX_TEST");
+    lib.AddUnairyFunction("KX_TEST_PsatT", "Pressure", 2, "Temperature", 31, TestPsatT);
+    lib.AddBinairyFunction("KX_TEST_DTX", "Density", 15, "Temperature", 31, "Vapor Fraction", 34,
+                           TestDTX);
+    lib.AddConstantFunction("KX_TEST_MM", "Molar Mass", 38, TestMM);
+    lib.AddBinairyFunction("KX_TEST_Silent", "Density", 15, "Pressure", 2, "Temperature", 31,
+                           TestSilentFailure);
+    lib.AddBinairyFunction("KX_TEST_Huge", "Pressure", 2, "Pressure", 2, "Temperature", 31,
+                           TestHuge);
+    r.AddLibrary("KX_EMPTY");
+    return r;
+}
+
+// Answers the memory dialog as a user would: a name and a value, or Cancel.
+class ScriptedDialog : public IKXMemoryDialog {
+public:
+    struct Answer {
+        bool Confirm;
+        std::string Name;
+        double Value;
+        bool KeepValue;  // confirm the value the dialog was opened with
+    };
+    std::vector<Answer> Answers;
+    std::vector<TMemoryElement> Shown;
+
+    bool Edit(TMemoryElement& element) override {
+        Shown.push_back(element);
+        if (Answers.empty()) return false;
+        const Answer a = Answers.front();
+        Answers.erase(Answers.begin());
+        if (!a.Confirm) return false;
+        element.Name = a.Name;
+        if (!a.KeepValue) element.Value = a.Value;
+        return true;
+    }
+};
+
+class ControllerTest : public ::testing::Test {
+protected:
+    explicit ControllerTest(TKXSettings settings = {}) : Settings(settings) {}
+
+    void Start() {
+        Controller = std::make_unique<TKXCalculatorController>(
+            View, Registry, Memory, Dialog,
+            TKXSettingsHooks{[this] { return Settings; },
+                             [this](const TKXSettings& s) { Written.push_back(s); }});
+        Controller->FormActivate();
+    }
+
+    void SelectFunction(int index) {
+        View.SelectIndex(E::FunctionList, index);
+        Controller->FunctionListChange();
+    }
+
+    void Type(E field, const std::string& text) {
+        View.SetText(field, text);
+        Controller->Argument1EditChange();
+    }
+
+    void ChooseUnit(E list, const std::string& unit) {
+        ASSERT_TRUE(View.SelectText(list, unit)) << unit;
+        Controller->Argument1EditChange();
+    }
+
+    void ConversionMode(const std::string& quantity) {
+        View.SelectIndex(E::ModeList, 1);
+        Controller->ModeListChange();
+        ASSERT_TRUE(View.SelectText(E::PropList, quantity));
+        Controller->PropListChange();
+    }
+
+    std::string Error() const {
+        return View.IsVisible(E::ErrorMsgLbl) ? View.GetText(E::ErrorMsgLbl) : "(hidden)";
+    }
+
+    TKXSettings Settings;
+    std::vector<TKXSettings> Written;
+    TKXLibraries Registry = TestRegistry();
+    TKXInMemoryView View;
+    TMemory Memory;
+    ScriptedDialog Dialog;
+    std::unique_ptr<TKXCalculatorController> Controller;
+};
+
+TEST_F(ControllerTest, FirstStartShowsTheFirstFunctionAskingForItsArgument) {
+    Start();
+    EXPECT_EQ(View.Items(E::ModeList), (std::vector<std::string>{"Properties", "Unit Conversion"}));
+    EXPECT_EQ(View.GetSelectedIndex(E::ModeList), 0);
+    EXPECT_EQ(View.GetSelectedText(E::LibraryList), "KX_TEST");
+    EXPECT_EQ(View.GetSelectedText(E::FunctionList), "KX_TEST_PsatT");
+    EXPECT_EQ(View.GetText(E::Argument1Lbl), "Temperature");
+    EXPECT_EQ(View.GetText(E::ResultLbl), "Pressure");
+    EXPECT_EQ(View.GetSelectedText(E::Argument1UnitList), "°C");
+    EXPECT_EQ(View.GetSelectedText(E::ResultUnitList), "bar(a)");
+    EXPECT_TRUE(View.IsVisible(E::Argument1Edit));
+    EXPECT_FALSE(View.IsVisible(E::Argument2Edit));
+    EXPECT_FALSE(View.IsVisible(E::PropList));
+    EXPECT_EQ(Error(), "Invalid value for Temperature");
+    EXPECT_EQ(View.Items(E::PropList).size(), 43u);
+    EXPECT_FALSE(Controller->IsStarting());
+}
+
+TEST_F(ControllerTest, ResultsInTheChosenUnits) {
+    Start();
+    struct Case {
+        const char* Argument;
+        const char* ArgumentUnit;
+        const char* ResultUnit;
+        const char* Shown;
+    };
+    const Case cases[] = {
+        {"100", "°C", "bar(a)", "1.0142"},
+        {"100", "°C", "kPa(a)", "101.42"},
+        {"212", "°F", "bar(a)", "1.0142"},    // converted to 100 °C before the call
+        {" 373.15 ", "K", "bar(a)", "1.0142"}, // blanks around a number are allowed
+        {"1E4", "°C", "Pa(a)", "1.0142E0007"},
+        {"0.5", "°C", "Pa(a)", "507.09"},
+    };
+    for (const auto& c : cases) {
+        ChooseUnit(E::Argument1UnitList, c.ArgumentUnit);
+        ChooseUnit(E::ResultUnitList, c.ResultUnit);
+        Type(E::Argument1Edit, c.Argument);
+        EXPECT_EQ(View.GetText(E::ResultEdit), c.Shown) << c.Argument << " " << c.ArgumentUnit;
+        EXPECT_EQ(Error(), "(hidden)");
+    }
+}
+
+TEST_F(ControllerTest, FailuresEmptyTheResultAndShowTheMessageWithoutPrefix) {
+    Start();
+    Type(E::Argument1Edit, "100");
+    ASSERT_EQ(View.GetText(E::ResultEdit), "1.0142");
+    Type(E::Argument1Edit, "-5");
+    EXPECT_EQ(View.GetText(E::ResultEdit), "");
+    EXPECT_EQ(Error(), "Temperature lower than minimum value of 0.010 °C.");
+    for (const char* text : {"", "abc", "1,5", "inf", "nan", "0x10", "+-1", "1e", "--1"}) {
+        Type(E::Argument1Edit, "100");
+        Type(E::Argument1Edit, text);
+        EXPECT_EQ(View.GetText(E::ResultEdit), "") << text;
+        EXPECT_EQ(Error(), "Invalid value for Temperature") << text;
+    }
+}
+
+TEST_F(ControllerTest, TwoArgumentsTheFirstInvalidOneWinsAndUnitChangesRecompute) {
+    Start();
+    SelectFunction(1);
+    EXPECT_TRUE(View.IsVisible(E::Argument2Edit));
+    EXPECT_EQ(View.GetText(E::Argument2Lbl), "Vapor Fraction");
+    EXPECT_EQ(View.LastPlacement.ArgumentRows, 2);
+    Type(E::Argument1Edit, "x");
+    Type(E::Argument2Edit, "y");
+    EXPECT_EQ(Error(), "Invalid value for Temperature");
+    Type(E::Argument1Edit, "1");
+    EXPECT_EQ(Error(), "Invalid value for Vapor Fraction");
+    Type(E::Argument2Edit, "0.5");
+    EXPECT_EQ(View.GetText(E::ResultEdit), "1000.5");
+    ChooseUnit(E::Argument2UnitList, "Dec [%]");  // only the second argument's unit changes
+    EXPECT_EQ(View.GetText(E::ResultEdit), "1000");
+}
+
+TEST_F(ControllerTest, ArgumentTextsSurviveFunctionChangesAndUnitsReturnToTheDefault) {
+    Start();
+    ChooseUnit(E::Argument1UnitList, "K");
+    Type(E::Argument1Edit, "100");
+    SelectFunction(1);
+    EXPECT_EQ(View.GetText(E::Argument1Edit), "100");
+    EXPECT_EQ(View.GetSelectedText(E::Argument1UnitList), "°C");
+    SelectFunction(2);  // a constant: no argument row, the result row placed at the top
+    EXPECT_FALSE(View.IsVisible(E::Argument1Edit));
+    EXPECT_EQ(View.LastPlacement.ArgumentRows, 0);
+    EXPECT_EQ(View.GetText(E::ResultLbl), "Molar Mass");
+    EXPECT_EQ(View.GetText(E::ResultEdit), "18.015");
+}
+
+TEST_F(ControllerTest, AFailureWithoutTextStillReplacesTheResult) {
+    Start();
+    SelectFunction(3);
+    Type(E::Argument1Edit, "1");
+    Type(E::Argument2Edit, "2");
+    EXPECT_EQ(View.GetText(E::ResultEdit), "");
+    EXPECT_EQ(Error(), "Unknown error.");
+}
+
+TEST_F(ControllerTest, ConversionsWithoutAFiniteResultAreNeverShownAsZero) {
+    Start();
+    SelectFunction(4);
+    Type(E::Argument2Edit, "20");
+    ChooseUnit(E::Argument1UnitList, "MPa(a)");
+    Type(E::Argument1Edit, "1E308");  // 1E309 bar(a): not finite
+    EXPECT_EQ(Error(), "Invalid value for Pressure");
+    Type(E::Argument1Edit, "1");
+    EXPECT_EQ(View.GetText(E::ResultEdit), "1E0305");
+    ChooseUnit(E::ResultUnitList, "Pa(a)");  // 1E310 Pa(a)
+    EXPECT_EQ(View.GetText(E::ResultEdit), "");
+    EXPECT_EQ(Error(), "Invalid value for Pressure");
+}
+
+TEST_F(ControllerTest, LibraryWithoutFunctionsReportsANonExistentFunction) {
+    Start();
+    View.SelectIndex(E::LibraryList, 1);
+    Controller->LibraryListChange();
+    EXPECT_EQ(View.Messages, std::vector<std::string>{"Non existent function."});
+    EXPECT_EQ(View.GetSelectedIndex(E::FunctionList), -1);
+}
+
+TEST_F(ControllerTest, UnitConversionMode) {
+    Start();
+    ConversionMode("Temperature");
+    EXPECT_TRUE(View.IsVisible(E::ValueEdit));
+    EXPECT_FALSE(View.IsVisible(E::ResultUnitList));
+    EXPECT_FALSE(View.IsVisible(E::LibraryList));
+    EXPECT_EQ(View.GetText(E::ResultLbl), "Result");
+    EXPECT_EQ(View.GetSelectedIndex(E::UnitList), -1);  // nothing selected after a quantity change
+    Type(E::ValueEdit, "25");
+    EXPECT_EQ(View.GetText(E::ResultEdit), "");  // no units chosen yet
+    ChooseUnit(E::UnitList, "°C");
+    ChooseUnit(E::ConvertToList, "K");
+    EXPECT_EQ(View.GetText(E::ResultEdit), "298.15");
+    Type(E::ValueEdit, "abc");
+    EXPECT_EQ(View.GetText(E::ResultEdit), "");
+    EXPECT_EQ(Error(), "(hidden)");
+    EXPECT_TRUE(View.Messages.empty());
+
+    ConversionMode("Absolute Pressure");
+    ChooseUnit(E::UnitList, "bar(a)");
+    ChooseUnit(E::ConvertToList, "Pa(a)");
+    Type(E::ValueEdit, "1E308");
+    EXPECT_EQ(View.GetText(E::ResultEdit), "");  // overflows: empty, not 0
+    Type(E::ValueEdit, "1");
+    EXPECT_EQ(View.GetText(E::ResultEdit), "100000");
+
+    ConversionMode("Compressibility");
+    EXPECT_EQ(View.Items(E::UnitList), std::vector<std::string>{"-"});
+    EXPECT_EQ(View.Items(E::ConvertToList), std::vector<std::string>{"-"});
+}
+
+TEST_F(ControllerTest, AnUnknownModeIsReported) {
+    Start();
+    View.SelectIndex(E::ModeList, 0);
+    View.Messages.clear();
+    // A list position outside the two modes cannot be selected in the view; force it.
+    View.FillList(E::ModeList, {"Properties", "Unit Conversion", "Other"});
+    View.SelectIndex(E::ModeList, 2);
+    Controller->ModeListChange();
+    EXPECT_EQ(View.Messages,
+              (std::vector<std::string>{"Mode not recognized.", "Mode not recognized"}));
+}
+
+class EngineeringUnitsTest : public ControllerTest {
+protected:
+    EngineeringUnitsTest() : ControllerTest(TKXSettings{1, 1}) {}
+};
+
+TEST_F(EngineeringUnitsTest, DefaultsAreEngineeringUnitsAndAMissingUnitBlocksTheCall) {
+    Start();
+    EXPECT_EQ(View.GetSelectedText(E::Argument1UnitList), "°F");
+    EXPECT_EQ(View.GetSelectedText(E::ResultUnitList), "psi(a)");
+    SelectFunction(1);
+    // "Dec" is no unit of the vapour fraction: nothing selected, no call with 0.
+    EXPECT_EQ(View.GetSelectedIndex(E::Argument2UnitList), -1);
+    Type(E::Argument1Edit, "212");
+    Type(E::Argument2Edit, "0.5");
+    EXPECT_EQ(View.GetText(E::ResultEdit), "");
+    EXPECT_EQ(Error(), "Select a unit for Vapor Fraction");
+    ChooseUnit(E::Argument2UnitList, "-");
+    EXPECT_EQ(Error(), "(hidden)");
+}
+
+class UnknownUnitSystemTest : public ControllerTest {
+protected:
+    UnknownUnitSystemTest() : ControllerTest(TKXSettings{1, 7}) {}
+};
+
+TEST_F(UnknownUnitSystemTest, NothingIsSelectedAndTheResultAsksForUnits) {
+    Start();
+    EXPECT_EQ(View.GetSelectedIndex(E::Argument1UnitList), -1);
+    EXPECT_EQ(View.GetSelectedIndex(E::ResultUnitList), -1);
+    Type(E::Argument1Edit, "100");
+    EXPECT_EQ(Error(), "Select a unit for Temperature");
+    ChooseUnit(E::Argument1UnitList, "°C");
+    EXPECT_EQ(Error(), "Select a unit for Pressure");
+}
+
+TEST_F(ControllerTest, SettingsAreReadAtFirstActivationAndWrittenOnClose) {
+    Settings = {0, 0};
+    Start();
+    Controller->FormActivate();  // later activations do not read again
+    Controller->FormClose();
+    ASSERT_EQ(Written.size(), 1u);
+    EXPECT_EQ(Written[0].SteamSelector, 0);
+    EXPECT_EQ(Written[0].UnitSystem, 0);
+}
+
+TEST_F(ControllerTest, DisplayEvaluatesAndTheStoreButtonFollowsIt) {
+    Start();
+    struct Case {
+        const char* Text;
+        bool Enabled;
+    };
+    for (const Case c : {Case{"", false}, Case{"Error", false}, Case{"12.5", true},
+                         Case{"1+2", false}, Case{" -3E2 ", true}}) {
+        View.SetText(E::Display, c.Text);
+        Controller->UpdateStoreButton();
+        EXPECT_EQ(View.IsEnabled(E::StoreBtn), c.Enabled) << c.Text;
+    }
+    View.SetText(E::Display, "1/3");
+    Controller->Execute();
+    EXPECT_EQ(View.GetText(E::Display), "0.333333333333333");
+    EXPECT_TRUE(View.IsEnabled(E::StoreBtn));
+    Controller->ClearDisplay();
+    EXPECT_EQ(View.GetText(E::Display), "");
+    EXPECT_FALSE(View.IsEnabled(E::StoreBtn));
+}
+
+TEST_F(ControllerTest, MemoryStoreRestoreAndClear) {
+    Start();
+    EXPECT_FALSE(View.MemoryGridEnabled);
+    View.SetText(E::Display, "3.5");
+    Dialog.Answers = {{true, "a", 0, true}};
+    Controller->StoreDisplay();
+    ASSERT_EQ(View.MemoryRows.size(), 1u);
+    EXPECT_EQ(View.MemoryRows[0].Index, "1");
+    EXPECT_EQ(View.MemoryRows[0].Name, "a");
+    EXPECT_EQ(View.MemoryRows[0].Value, "3.5");
+    EXPECT_EQ(Dialog.Shown.back().Value, 3.5);
+    EXPECT_TRUE(View.MemoryGridEnabled);
+
+    Dialog.Answers = {{false, "", 0, false}};  // Cancel adds nothing
+    Controller->AddMemory();
+    EXPECT_EQ(Memory.Count(), 1);
+
+    View.SetText(E::Display, "1/3");
+    Controller->Execute();
+    Dialog.Answers = {{true, "third", 0, true}};
+    Controller->StoreDisplay();
+    View.MemoryCurrentRow = 2;
+    Controller->RestoreArgument(1);
+    EXPECT_EQ(View.GetText(E::Argument1Edit), "0.333333333333333");
+    EXPECT_EQ(View.GetText(E::ResultEdit), "0.0033806");  // restoring recomputes
+    EXPECT_EQ(Controller->RestoreText(), std::optional<std::string>("0.333333333333333"));
+
+    View.MemoryCurrentRow = 0;  // the header row: restore and clear do nothing
+    Controller->RestoreArgument(1);
+    EXPECT_EQ(View.GetText(E::Argument1Edit), "0.333333333333333");
+    EXPECT_FALSE(Controller->RestoreText().has_value());
+    Controller->ClearMemoryRow();
+    EXPECT_EQ(Memory.Count(), 2);
+
+    View.MemoryCurrentRow = 2;
+    Controller->ClearMemoryRow();
+    ASSERT_EQ(Memory.Count(), 1);
+    EXPECT_EQ(Memory.Element(0).Name, "a");
+    EXPECT_EQ(View.MemoryCurrentRow, 1);  // clamped to the last data row
+
+    Controller->ClearAllMemory();
+    EXPECT_EQ(Memory.Count(), 0);
+    EXPECT_TRUE(View.MemoryRows.empty());
+    EXPECT_FALSE(View.MemoryGridEnabled);
+    // With an empty memory the restore buttons take the empty placeholder row.
+    Controller->RestoreArgument(1);
+    EXPECT_EQ(View.GetText(E::Argument1Edit), "");
+    EXPECT_EQ(Error(), "Invalid value for Temperature");
+}
+
+TEST_F(ControllerTest, StoringAResultThatIsNotANumberIsReported) {
+    Start();  // the result is empty: "Invalid value for Temperature"
+    Controller->StoreResult();
+    EXPECT_EQ(View.Messages, std::vector<std::string>{"'' is not a valid floating point value"});
+    EXPECT_EQ(Memory.Count(), 0);
+    EXPECT_TRUE(Dialog.Shown.empty());
+    Type(E::Argument1Edit, "100");
+    Dialog.Answers = {{true, "p", 0, true}};
+    Controller->StoreResult();
+    ASSERT_EQ(Memory.Count(), 1);
+    EXPECT_EQ(Memory.Element(0).Value, 1.0142);
+}
+
+TEST_F(ControllerTest, RestoreIntoTheConversionValue) {
+    Start();
+    Dialog.Answers = {{true, "t", 25, false}};
+    Controller->AddMemory();
+    ConversionMode("Temperature");
+    ChooseUnit(E::UnitList, "°C");
+    ChooseUnit(E::ConvertToList, "K");
+    View.MemoryCurrentRow = 1;
+    Controller->RestoreValue();
+    EXPECT_EQ(View.GetText(E::ValueEdit), "25");
+    EXPECT_EQ(View.GetText(E::ResultEdit), "298.15");
+}
+
+}  // namespace
