@@ -6,6 +6,8 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "KXCalculatorController.h"
@@ -33,11 +35,27 @@ const TKXLibraries& Registry() {
     return libraries;
 }
 
+// Library and function index by full function name: batch runs look up every line.
+bool FindFunction(const std::string& name, int& library, int& function) {
+    static const auto index = [] {
+        std::unordered_map<std::string, std::pair<int, int>> map;
+        for (int l = 0; l < Registry().Count(); ++l)
+            for (int f = 0; f < Registry().Library(l)->Count(); ++f)
+                map.emplace(Registry().Library(l)->Function(f)->FunctionName, std::make_pair(l, f));
+        return map;
+    }();
+    const auto it = index.find(name);
+    if (it == index.end()) return false;
+    library = it->second.first;
+    function = it->second.second;
+    return true;
+}
+
 // The one line of `call`: value with 17 significant digits, code, text.
 std::string CallLine(const std::string& function, const std::vector<std::string>& args) {
     int library = -1;
     int index = -1;
-    if (!Registry().FindFunction(function, library, index))
+    if (!FindFunction(function, library, index))
         throw TUsageError{"unknown function: " + function};
     const int arity = Registry().GetNoOfArguments(library, index);
     if (static_cast<int>(args.size()) != arity)
@@ -143,7 +161,7 @@ struct TShowOptions {
 void Show(const TShowOptions& options, std::ostream& out) {
     int library = -1;
     int index = -1;
-    if (!Registry().FindFunction(options.Function, library, index))
+    if (!FindFunction(options.Function, library, index))
         throw TUsageError{"unknown function: " + options.Function};
     const int arity = Registry().GetNoOfArguments(library, index);
     if (static_cast<int>(options.Args.size()) > arity)
