@@ -3,14 +3,14 @@
 #include <memory>
 
 #include "KX_NH3_FE_Lib_Root.h"
-// [R22] #include "KX_R22_FE_Lib_Root.h"
-// [R32] #include "KX_R32_FE_Lib_Root.h"
-// [R123] #include "KX_R123_FE_Lib_Root.h"
-// [R134a] #include "KX_R134a_FE_Lib_Root.h"
-// [R152a] #include "KX_R152a_FE_Lib_Root.h"
+#include "KX_R22_FE_Lib_Root.h"
+#include "KX_R32_FE_Lib_Root.h"
+#include "KX_R123_FE_Lib_Root.h"
+#include "KX_R134a_FE_Lib_Root.h"
+#include "KX_R152a_FE_Lib_Root.h"
 // [N2] #include "KX_N2_FE_Lib_Root.h"
 // [O2] #include "KX_O2_FE_Lib_Root.h"
-// [CO2] #include "KX_CO2_FE_Lib_Root.h"
+#include "KX_CO2_FE_Lib_Root.h"
 // [Ar] #include "KX_Ar_FE_Lib_Root.h"
 // [H2] #include "KX_H2_FE_Lib_Root.h"
 
@@ -20,14 +20,14 @@ namespace {
 struct TFluidObjects {
     bool Created = false;
     std::unique_ptr<TNH3_FE> NH3;
-    // [R22] std::unique_ptr<TR22_FE> R22;
-    // [R32] std::unique_ptr<TR32_FE> R32;
-    // [R123] std::unique_ptr<TR123_FE> R123;
-    // [R134a] std::unique_ptr<TR134a_FE> R134a;
-    // [R152a] std::unique_ptr<TR152a_FE> R152a;
+    std::unique_ptr<TR22_FE> R22;
+    std::unique_ptr<TR32_FE> R32;
+    std::unique_ptr<TR123_FE> R123;
+    std::unique_ptr<TR134a_FE> R134a;
+    std::unique_ptr<TR152a_FE> R152a;
     // [N2] std::unique_ptr<TN2_FE> N2;
     // [O2] std::unique_ptr<TO2_FE> O2;
-    // [CO2] std::unique_ptr<TCO2_FE> CO2;
+    std::unique_ptr<TCO2_FE> CO2;
     // [Ar] std::unique_ptr<TAr_FE> Ar;
     // [H2] std::unique_ptr<TH2_FE> H2;
     // [H2p] std::unique_ptr<TH2p_FE> H2p;
@@ -52,14 +52,14 @@ void CreateFluidObjects() {
     TFluidObjects& objects = Objects();
     if (objects.Created) return;
     objects.NH3 = std::make_unique<TNH3_FE>();
-    // [R22] objects.R22 = std::make_unique<TR22_FE>();
-    // [R32] objects.R32 = std::make_unique<TR32_FE>();
-    // [R123] objects.R123 = std::make_unique<TR123_FE>();
-    // [R134a] objects.R134a = std::make_unique<TR134a_FE>();
-    // [R152a] objects.R152a = std::make_unique<TR152a_FE>();
+    objects.R22 = std::make_unique<TR22_FE>();
+    objects.R32 = std::make_unique<TR32_FE>();
+    objects.R123 = std::make_unique<TR123_FE>();
+    objects.R134a = std::make_unique<TR134a_FE>();
+    objects.R152a = std::make_unique<TR152a_FE>();
     // [N2] objects.N2 = std::make_unique<TN2_FE>();
     // [O2] objects.O2 = std::make_unique<TO2_FE>();
-    // [CO2] objects.CO2 = std::make_unique<TCO2_FE>();
+    objects.CO2 = std::make_unique<TCO2_FE>();
     // [Ar] objects.Ar = std::make_unique<TAr_FE>();
     // [H2] objects.H2 = std::make_unique<TH2_FE>();
     // [H2p] objects.H2p = std::make_unique<TH2p_FE>();
@@ -68,14 +68,14 @@ void CreateFluidObjects() {
 }
 
 const TNH3_FE& NH3Fluid() { return *CreatedObjects().NH3; }
-// [R22] const TR22_FE& R22Fluid() { return *CreatedObjects().R22; }
-// [R32] const TR32_FE& R32Fluid() { return *CreatedObjects().R32; }
-// [R123] const TR123_FE& R123Fluid() { return *CreatedObjects().R123; }
-// [R134a] const TR134a_FE& R134aFluid() { return *CreatedObjects().R134a; }
-// [R152a] const TR152a_FE& R152aFluid() { return *CreatedObjects().R152a; }
+const TR22_FE& R22Fluid() { return *CreatedObjects().R22; }
+const TR32_FE& R32Fluid() { return *CreatedObjects().R32; }
+const TR123_FE& R123Fluid() { return *CreatedObjects().R123; }
+const TR134a_FE& R134aFluid() { return *CreatedObjects().R134a; }
+const TR152a_FE& R152aFluid() { return *CreatedObjects().R152a; }
 // [N2] const TN2_FE& N2Fluid() { return *CreatedObjects().N2; }
 // [O2] const TO2_FE& O2Fluid() { return *CreatedObjects().O2; }
-// [CO2] const TCO2_FE& CO2Fluid() { return *CreatedObjects().CO2; }
+const TCO2_FE& CO2Fluid() { return *CreatedObjects().CO2; }
 // [Ar] const TAr_FE& ArFluid() { return *CreatedObjects().Ar; }
 // [H2] const TH2_FE& H2Fluid() { return *CreatedObjects().H2; }
 // [H2p] const TH2p_FE& H2pFluid() { return *CreatedObjects().H2p; }

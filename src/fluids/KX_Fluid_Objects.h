@@ -8,14 +8,14 @@
 // KX_Fluid_Objects.cpp (forward declaration, accessor, include, member, creation, accessor body).
 
 class TNH3_FE;
-// [R22] class TR22_FE;
-// [R32] class TR32_FE;
-// [R123] class TR123_FE;
-// [R134a] class TR134a_FE;
-// [R152a] class TR152a_FE;
+class TR22_FE;
+class TR32_FE;
+class TR123_FE;
+class TR134a_FE;
+class TR152a_FE;
 // [N2] class TN2_FE;
 // [O2] class TO2_FE;
-// [CO2] class TCO2_FE;
+class TCO2_FE;
 // [Ar] class TAr_FE;
 // [H2] class TH2_FE;
 // [H2p] class TH2p_FE;
@@ -27,14 +27,14 @@ class TNH3_FE;
 void CreateFluidObjects();
 
 const TNH3_FE& NH3Fluid();
-// [R22] const TR22_FE& R22Fluid();
-// [R32] const TR32_FE& R32Fluid();
-// [R123] const TR123_FE& R123Fluid();
-// [R134a] const TR134a_FE& R134aFluid();
-// [R152a] const TR152a_FE& R152aFluid();
+const TR22_FE& R22Fluid();
+const TR32_FE& R32Fluid();
+const TR123_FE& R123Fluid();
+const TR134a_FE& R134aFluid();
+const TR152a_FE& R152aFluid();
 // [N2] const TN2_FE& N2Fluid();
 // [O2] const TO2_FE& O2Fluid();
-// [CO2] const TCO2_FE& CO2Fluid();
+const TCO2_FE& CO2Fluid();
 // [Ar] const TAr_FE& ArFluid();
 // [H2] const TH2_FE& H2Fluid();
 // [H2p] const TH2p_FE& H2pFluid();

@@ -1,0 +1,12 @@
+#pragma once
+// The R123 library "KX_R123_FE": 35 functions forwarding to the R123 object.
+#include <cstdint>
+#include <span>
+
+#include "KX_Fluid_Lib_Template.h"
+
+KX_FLUID_DECLARE_SHARED_FUNCTIONS(KX_R123_FE)
+KX_FLUID_DECLARE_CONSTANT_FUNCTIONS(KX_R123_FE)
+
+// The functions in the order the library registers them.
+std::span<const TKXLibraryEntry> KX_R123_FE_Entries();

@@ -1,0 +1,91 @@
+#include "KX_R134a_FE_Lib_Root.h"
+
+#include <cmath>
+
+// R134a residual part, 8 polynomial and 13 exponential terms: Tillner-Roth and Baehr (1994).
+static constexpr TResidualTerm R134aResidual[] = {
+    {0.05586817, -0.5, 2.0, 0},       // 1
+    {0.498223, 0.0, 1.0, 0},          // 2
+    {0.02458698, 0.0, 3.0, 0},        // 3
+    {0.0008570145, 0.0, 6.0, 0},      // 4
+    {0.0004788584, 1.5, 6.0, 0},      // 5
+    {-1.800808, 1.5, 1.0, 0},         // 6
+    {0.2671641, 2.0, 1.0, 0},         // 7
+    {-0.04781652, 2.0, 2.0, 0},       // 8
+    {0.01423987, 1.0, 5.0, 1},        // 9
+    {0.3324062, 3.0, 2.0, 1},         // 10
+    {-0.007485907, 5.0, 2.0, 1},      // 11
+    {0.0001017263, 1.0, 4.0, 2},      // 12
+    {-0.5184567, 5.0, 1.0, 2},        // 13
+    {-0.08692288, 5.0, 4.0, 2},       // 14
+    {0.2057144, 6.0, 1.0, 2},         // 15
+    {-0.005000457, 10.0, 2.0, 2},     // 16
+    {0.0004603262, 10.0, 4.0, 2},     // 17
+    {-0.003497836, 10.0, 1.0, 3},     // 18
+    {0.006995038, 18.0, 5.0, 3},      // 19
+    {-0.01452184, 22.0, 3.0, 3},      // 20
+    {-0.0001285458, 50.0, 10.0, 4},   // 21
+};
+static_assert(ValidResidualTable(R134aResidual));
+
+// R134a ideal-gas part, a_4 τ^(−1/2) + a_5 τ^(−3/4): Tillner-Roth and Baehr (1994).
+static constexpr TIdealPowerTerm R134aIdealPowers[] = {
+    {-9.723916, -0.5},
+    {-3.92717, -0.75},
+};
+static constexpr TIdealGasPart R134aIdeal{-1.019535, 9.047135, -1.629789, R134aIdealPowers, {}};
+
+TR134a_FE::TR134a_FE() : TRefrigerant_FE(R134aResidual, R134aIdeal) {
+    Code = "KX_R134a_FE";
+    MM_ = 102.032;
+    R_ = 0.081488856;
+    Ac_ = 0.32684;
+    Tc_ = 101.03;
+    Tcr_ = 101.03;
+    Tc_Max_ = 100.0;
+    Pc_ = 40.5659;
+    Hc_ = 388.95;
+    Pcr_ = 40.5659;
+    Dcr_ = 508.0;
+    Tt_ = -103.3;
+    Pt_ = 0.00389564;
+    Pmin = Pt_;
+    Pmax = 700.0;
+    Tmax = 181.85;
+    Dmax = 0.0;
+    Pmax_Dmax = 0.0;
+    dH = 1e-06;
+    dS = 1e-06;
+    dH_XTH = 1e-06;
+    dS_XTS = 0.001;
+}
+
+// Ancillary equations: empirical below 100 °C; from there straight lines that meet at Tc_.
+
+double TR134a_FE::Pse(double t) const {
+    if (t >= 100.0) return 39.7241 + 0.8418 * (t - 100.0) / 1.03;
+    const double th = AncillaryTheta(t, Tcr_, dta);
+    return 40.56318 * std::exp((-7.7057291 * th + 2.4186313 * FluidPower(th, 1.5) -
+                                2.1848312 * FluidPower(th, 2.0) - 3.4530733 * FluidPower(th, 4.0)) /
+                               (1.0 - th));
+}
+
+double TR134a_FE::tse(double p) const {
+    const double y = std::log(p / 40.56318);
+    return (101.03 + dta) / (0.997475 - 0.145994 * y - 0.00167232 * y * y) - 273.15;
+}
+
+double TR134a_FE::dsle(double t) const {
+    if (t >= 100.0) return 651.51 - 134.07 * (t - 100.0) / 1.03;
+    const double th = AncillaryTheta(t, Tcr_, dta);
+    return 518.236 + 885.538 * FluidPower(th, 1.0 / 3.0) + 482.517 * FluidPower(th, 2.0 / 3.0) +
+           192.157 * FluidPower(th, 3.25);
+}
+
+double TR134a_FE::dsve(double t) const {
+    if (t >= 100.0) return 372.85 + 144.59 * (t - 100.0) / 1.03;
+    const double th = AncillaryTheta(t, Tcr_, dta);
+    return 517.44 * std::exp(-3.302839 * FluidPower(th, 0.3333) + 5.922844 * FluidPower(th, 0.5) -
+                             9.011844 * FluidPower(th, 0.6667) - 13.652539 * FluidPower(th, 2.25) -
+                             54.881903 * FluidPower(th, 5.5));
+}

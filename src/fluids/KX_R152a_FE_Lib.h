@@ -1,0 +1,12 @@
+#pragma once
+// The R152a library "KX_R152a_FE": 35 functions forwarding to the R152a object.
+#include <cstdint>
+#include <span>
+
+#include "KX_Fluid_Lib_Template.h"
+
+KX_FLUID_DECLARE_SHARED_FUNCTIONS(KX_R152a_FE)
+KX_FLUID_DECLARE_CONSTANT_FUNCTIONS(KX_R152a_FE)
+
+// The functions in the order the library registers them.
+std::span<const TKXLibraryEntry> KX_R152a_FE_Entries();

@@ -1,0 +1,14 @@
+#include "KX_R32_FE_Lib.h"
+
+#include "KX_Fluid_Objects.h"
+#include "KX_R32_FE_Lib_Root.h"
+
+// The refrigerant libraries have no surface-tension or transport functions.
+KX_FLUID_SHARED_FUNCTIONS(KX_R32_FE, R32Fluid)
+KX_FLUID_CONSTANT_FUNCTIONS(KX_R32_FE, R32Fluid)
+
+std::span<const TKXLibraryEntry> KX_R32_FE_Entries() {
+    static constexpr TKXLibraryEntry entries[] = {KX_FLUID_SHARED_ENTRIES(KX_R32_FE),
+                                                  KX_FLUID_CONSTANT_ENTRIES(KX_R32_FE)};
+    return entries;
+}

@@ -1,0 +1,130 @@
+#pragma once
+// The residual Helmholtz energy shared by the refrigerant equations (and the first two term
+// groups of carbon dioxide): polynomial terms n δ^d τ^t followed by exponential terms
+// n δ^d τ^t exp(−δ^l), with all first and second partial derivatives; the two ideal-gas forms
+// these fluids use; and the power rule every equation of this folder follows.
+#include <cmath>
+#include <cstdint>
+#include <span>
+
+#include "HelmholzFluidObject.h"
+
+// x^n for an integral n by repeated squaring; a negative n gives the reciprocal.
+inline double IntegralPower(double x, int64_t n) {
+    const bool negative = n < 0;
+    uint64_t m = negative ? static_cast<uint64_t>(-n) : static_cast<uint64_t>(n);
+    double result = 1.0;
+    double base = x;
+    while (m != 0) {  // at most 32 passes: callers keep |n| within the 32-bit range
+        if (m & 1u) result *= base;
+        m >>= 1;
+        if (m != 0) base *= base;
+    }
+    return negative ? 1.0 / result : result;
+}
+
+// True when y is a whole number within the 32-bit range, so x^y is taken by multiplication.
+inline bool IsIntegralExponent(double y) {
+    return y == std::trunc(y) && std::fabs(y) <= static_cast<double>(INT32_MAX);
+}
+
+// x^y by the rule of the fluid equations, with ln x already known (pass anything when x <= 0):
+// y = 0 gives 1; an integral y is computed by repeated squaring (exact for a zero or negative
+// base); otherwise a zero base gives 0, even for a negative y, which the near-critical terms of
+// carbon dioxide rely on, and any other base exp(y ln x).
+inline double FluidPower(double x, double y, double lnX) {
+    if (y == 0.0) return 1.0;
+    if (IsIntegralExponent(y)) return IntegralPower(x, static_cast<int64_t>(y));
+    if (x == 0.0) return 0.0;
+    return std::exp(y * lnX);
+}
+
+inline double FluidPower(double x, double y) {
+    if (y == 0.0 || IsIntegralExponent(y) || x == 0.0) return FluidPower(x, y, 0.0);
+    return FluidPower(x, y, std::log(x));
+}
+
+// ϑ = 1 − T/Tc of the ancillary equations. Both temperatures become kelvin by the same
+// addition, so ϑ is exactly 0 at t = tcr and fractional powers of it stay defined there.
+inline double AncillaryTheta(double t, double tcr, double dta) {
+    return 1.0 - (t + dta) / (tcr + dta);
+}
+
+// One term of the shared residual form; l = 0 marks a polynomial term (no exponential factor).
+struct TResidualTerm {
+    double n;
+    double t;
+    double d;
+    int l;
+};
+
+// Largest l the evaluator accepts; the tables are checked against it at compile time.
+inline constexpr int MaxResidualL = 15;
+
+constexpr bool ValidResidualTable(std::span<const TResidualTerm> terms) {
+    for (const TResidualTerm& term : terms)
+        if (term.l < 0 || term.l > MaxResidualL) return false;
+    return true;
+}
+
+// The sums over a table of terms at δ = Delta, τ = Tau.
+double ResidualPhir(std::span<const TResidualTerm> terms, double Delta, double Tau);
+double ResidualPhird(std::span<const TResidualTerm> terms, double Delta, double Tau);
+double ResidualPhirdd(std::span<const TResidualTerm> terms, double Delta, double Tau);
+double ResidualPhirt(std::span<const TResidualTerm> terms, double Delta, double Tau);
+double ResidualPhirtt(std::span<const TResidualTerm> terms, double Delta, double Tau);
+double ResidualPhirdt(std::span<const TResidualTerm> terms, double Delta, double Tau);
+// All six at once, each bit-identical to the single sums above; adds to r.
+void ResidualAll(std::span<const TResidualTerm> terms, double Delta, double Tau,
+                 THelmholzResidual& r);
+
+// Ideal-gas part φo = ln δ + a1 + a2 τ + c ln τ + Σ b τ^e + Σ m ln(1 − exp(−θ τ)).
+struct TIdealPowerTerm {
+    double b;
+    double e;
+};
+struct TIdealPlanckTerm {
+    double m;
+    double theta;
+};
+struct TIdealGasPart {
+    double a1;
+    double a2;
+    double c;  // coefficient of ln τ
+    std::span<const TIdealPowerTerm> powers;
+    std::span<const TIdealPlanckTerm> planck;
+};
+
+double IdealPhio(const TIdealGasPart& part, double Delta, double Tau);
+double IdealPhiot(const TIdealGasPart& part, double Tau);
+double IdealPhiott(const TIdealGasPart& part, double Tau);
+
+// A refrigerant of the shared residual form: the residual part and the δ-derivatives of the
+// ideal part are common; each fluid supplies its constants, ancillaries and ideal-gas part.
+class TRefrigerant_FE : public THelmholzFluid {
+public:
+    double Phio(double Delta, double Tau) const override;
+    double Phiot(double Delta, double Tau) const override;
+    double Phiott(double Delta, double Tau) const override;
+    double Phiod(double Delta, double Tau) const override;
+    double Phiodd(double Delta, double Tau) const override;
+    double Phiodt(double Delta, double Tau) const override;
+    double Phir(double Delta, double Tau) const override;
+    double Phirt(double Delta, double Tau) const override;
+    double Phirtt(double Delta, double Tau) const override;
+    double Phird(double Delta, double Tau) const override;
+    double Phirdd(double Delta, double Tau) const override;
+    double Phirdt(double Delta, double Tau) const override;
+    void PhirAll(double Delta, double Tau, THelmholzResidual& r) const override;
+    void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const override;
+
+    std::span<const TResidualTerm> ResidualTerms() const { return terms_; }
+
+protected:
+    TRefrigerant_FE(std::span<const TResidualTerm> terms, const TIdealGasPart& ideal)
+        : terms_(terms), ideal_(ideal) {}
+
+private:
+    std::span<const TResidualTerm> terms_;
+    TIdealGasPart ideal_;
+};
