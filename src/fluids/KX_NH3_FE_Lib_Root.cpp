@@ -1,0 +1,426 @@
+#include "KX_NH3_FE_Lib_Root.h"
+
+#include <array>
+#include <cmath>
+
+#include "HelmholtzFloatingPoint.h"
+#include "HelmholtzMath.h"
+#include "KX_Utils.h"
+
+namespace {
+
+// One term n tau^t delta^d exp(-delta^c) of the residual part; c = 0 marks a polynomial term.
+struct TResidualTerm {
+    double n;
+    double t;
+    int d;
+    int c;
+};
+
+// Residual part of the ammonia equation of state, Tillner-Roth, Harms-Watzenberg and Baehr,
+// DKV-Tagungsbericht 20 (1993) 167, Table 2.
+static constexpr std::array<TResidualTerm, 21> ResidualTerms = {{
+    {0.7238548, 0.5, 1, 0},
+    {-1.858814, 1.5, 1, 0},
+    {0.04554431, -0.5, 2, 0},
+    {0.0122947, 1.0, 4, 0},
+    {2.141882e-11, 3.0, 15, 0},
+    {-0.2873571, 4.0, 1, 1},
+    {-0.03497111, 5.0, 2, 1},
+    {-0.0143002, 0.0, 3, 1},
+    {0.3441324, 3.0, 3, 1},
+    {2.352589e-05, 4.0, 8, 1},
+    {0.02397852, 3.0, 1, 2},
+    {-0.04085375, 6.0, 1, 2},
+    {0.2379275, 8.0, 2, 2},
+    {-0.1823729, 10.0, 2, 2},
+    {-0.03548972, 8.0, 3, 2},
+    {0.02281556, 10.0, 4, 2},
+    {0.001831117, 5.0, 8, 2},
+    {-0.008847486, 7.5, 1, 3},
+    {0.002272635, 15.0, 2, 3},
+    {-0.006663444, 5.0, 3, 3},
+    {-0.0005588655, 30.0, 4, 3},
+}};
+
+// Ideal-gas part, same source, Table 1: phio = ln delta + a1 + a2 tau - ln tau + a3 tau^(1/3)
+// + a4 tau^(-1.5) + a5 tau^(-1.75).
+static constexpr double IdealA1 = -15.81502;
+static constexpr double IdealA2 = 4.255726;
+static constexpr double IdealA3 = 11.47434;
+static constexpr double IdealA4 = -1.296211;
+static constexpr double IdealA5 = 0.5706757;
+
+// Vapour-pressure ancillary equation (same source): ln(p/pr) = sum a_i theta^e_i / (1 - theta).
+static constexpr double PseReference = 113.3926;
+static constexpr std::array<double, 6> PseA = {-6.731962, -3.5015526, 9.3251383,
+                                               -6.1478322, -2.8277491, 2.0853131};
+static constexpr std::array<double, 6> PseE = {1.0, 1.25, 1.5, 1.75, 4.5, 8.5};
+
+// Saturated-liquid density ancillary equation (same source).
+static constexpr double DsleA0 = 246.734;
+static constexpr std::array<double, 4> DsleA = {199.132, 440.676, 229.581, -593.315};
+static constexpr std::array<double, 4> DsleE = {1.0 / 3.0, 0.5, 11.0 / 3.0, 6.0};
+
+// Saturated-vapour density ancillary equation (same source).
+static constexpr double DsveReference = 224.5;
+static constexpr std::array<double, 5> DsveA = {-1.955252, 2.698261, -6.829793, -12.90315,
+                                                -44.568974};
+static constexpr std::array<double, 5> DsveE = {0.3333, 0.5, 0.6667, 2.25, 5.5};
+
+// Saturation-temperature ancillary equation: T = Tr / (b0 + b1 x + b2 x^2), x = ln(p/pr).
+static constexpr std::array<double, 3> TseB = {0.997078, -0.152743, -0.00127457};
+
+// Straight continuation of the ancillary equations from 132.2 °C to the reported critical
+// point: value = (t - 132.2) / 0.16 * slope + value at 132.2.
+static constexpr double LinearBranchStart = 132.2;
+static constexpr double LinearBranchSpan = 0.16;
+static constexpr double PseLinearSlope = 0.3174;
+static constexpr double PseLinearStart = 113.294;
+static constexpr double DsleLinearSlope = -24.861;
+static constexpr double DsleLinearStart = 249.361;
+static constexpr double DsveLinearSlope = 20.826;
+static constexpr double DsveLinearStart = 203.674;
+
+// Start of the temperature on the Dmax isochore: a cubic fit in pressure (bar -> °C).
+static constexpr std::array<double, 4> TminDmaxStart = {-171.765, 0.0362623, -1.28474e-06,
+                                                         8.99641e-11};
+
+// Surface tension sigma = a theta^b (N/m), theta = 1 - T/Tc.
+static constexpr double SurfaceTensionA = 0.0912;
+static constexpr double SurfaceTensionB = 1.1028;
+
+// Viscosity of ammonia, Fenghour, Wakeham, Vesovic, Watson, Millat and Vogel, J. Phys. Chem.
+// Ref. Data 24 (1995) 1649: collision integral, second viscosity virial coefficient and the
+// higher-density terms.
+static constexpr double ViscosityEpsilonK = 386.0;   // energy scaling parameter (K)
+static constexpr double ViscositySigma = 0.2957;     // length scaling parameter (nm)
+static constexpr double ViscosityMolarMass = 17.03026;
+static constexpr double ViscosityAvogadro = 0.6022137;
+static constexpr std::array<double, 5> ViscosityA = {4.9931822, -0.61122364, 0.0, 0.18535124,
+                                                     -0.11160946};
+static constexpr std::array<double, 13> ViscosityB = {
+    -1.7999496, 46.692621, -534.60794, 3360.4074, -13019.164, 33414.23, -58711.743,
+    71426.686,  -59834.012, 33652.741, -12027.35, 2434.8205, -208.07957};
+static constexpr std::array<std::array<double, 5>, 3> ViscosityD = {{
+    {0.0, 0.0, 0.219664285, 0.0, -0.083651107},
+    {0.0017366936, -0.0064250359, 0.0, 0.0, 0.0},
+    {0.0, 0.0, 0.000167668649, -0.000149710093, 7.7012274e-05},
+}};
+
+// Viscosity functions accept pressures up to 500 bar and temperatures up to 680 K at or below
+// atmospheric pressure, 600 K above it.
+static constexpr double ViscosityPmax = 500.0;
+static constexpr double ViscosityAtmosphere = 1.01325;
+static constexpr double ViscosityTmaxLowPressureK = 680.0;
+static constexpr double ViscosityTmaxK = 600.0;
+
+// tau^t for t a multiple of 1/2, from the integer power and the square root.
+double TauPower(double tau, double sqrtTau, double t) {
+    const double whole = std::floor(t);
+    const double p = IntegerPower(tau, static_cast<int>(whole));
+    return t == whole ? p : p * sqrtTau;
+}
+
+}  // namespace
+
+TNH3_FE::TNH3_FE() {
+    Code = "KX_NH3_FE";
+    MM_ = 17.0305;
+    R_ = 0.4882175;
+    Ac_ = 0.25;
+    Tc_ = 132.36;
+    Tcr_ = 132.25;
+    Tc_Max_ = 132.2;
+    Pc_ = 113.6114;
+    Hc_ = 1120.5;
+    Pcr_ = 113.39;
+    Dcr_ = 225.0;
+    Tt_ = -77.65;
+    Pt_ = 0.0609;
+    Pmin = 0.0609;
+    Pmax = 10000.0;
+    Tmax = 720.0 - dta;
+    Dmax = 800.0;
+    Pmax_Dmax = 2830.89;
+    dH = 1e-06;
+    dS = 1e-06;
+    dH_XTH = 1e-06;
+    dS_XTS = 0.001;
+}
+
+// ---- Ancillary saturation equations ----
+
+double TNH3_FE::Pse(double t) const {
+    if (t >= LinearBranchStart)
+        return (t - LinearBranchStart) / LinearBranchSpan * PseLinearSlope + PseLinearStart;
+    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    double sum = 0.0;
+    for (std::size_t i = 0; i < PseA.size(); ++i) sum += PseA[i] * std::pow(theta, PseE[i]);
+    return PseReference * std::exp(sum / (1.0 - theta));
+}
+
+double TNH3_FE::tse(double p) const {
+    const double x = std::log(p / PseReference);
+    return (Tcr_ + dta) / (TseB[0] + TseB[1] * x + TseB[2] * x * x) - dta;
+}
+
+double TNH3_FE::dsle(double t) const {
+    if (t >= LinearBranchStart)
+        return (t - LinearBranchStart) / LinearBranchSpan * DsleLinearSlope + DsleLinearStart;
+    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    double d = DsleA0;
+    for (std::size_t i = 0; i < DsleA.size(); ++i) d += DsleA[i] * std::pow(theta, DsleE[i]);
+    return d;
+}
+
+double TNH3_FE::dsve(double t) const {
+    if (t >= LinearBranchStart)
+        return (t - LinearBranchStart) / LinearBranchSpan * DsveLinearSlope + DsveLinearStart;
+    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    double sum = 0.0;
+    for (std::size_t i = 0; i < DsveA.size(); ++i) sum += DsveA[i] * std::pow(theta, DsveE[i]);
+    return DsveReference * std::exp(sum);
+}
+
+// ---- Ideal-gas part ----
+
+void TNH3_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
+    const double t13 = std::cbrt(Tau);
+    const double tm15 = std::pow(Tau, -1.5);
+    const double tm175 = std::pow(Tau, -1.75);
+    o.Phi = std::log(Delta) + IdealA1 + IdealA2 * Tau - std::log(Tau) + IdealA3 * t13 +
+            IdealA4 * tm15 + IdealA5 * tm175;
+    o.Phit = IdealA2 + IdealA3 / 3.0 * t13 / Tau - 1.5 * IdealA4 * tm15 / Tau -
+             1.75 * IdealA5 * tm175 / Tau - 1.0 / Tau;
+    o.Phitt = -2.0 / 9.0 * IdealA3 * t13 / (Tau * Tau) + 3.75 * IdealA4 * tm15 / (Tau * Tau) +
+              4.8125 * IdealA5 * tm175 / (Tau * Tau) + 1.0 / (Tau * Tau);
+}
+
+double TNH3_FE::Phio(double Delta, double Tau) const {
+    THelmholzIdeal o;
+    PhioAll(Delta, Tau, o);
+    return o.Phi;
+}
+
+double TNH3_FE::Phiot(double Delta, double Tau) const {
+    THelmholzIdeal o;
+    PhioAll(Delta, Tau, o);
+    return o.Phit;
+}
+
+double TNH3_FE::Phiott(double Delta, double Tau) const {
+    THelmholzIdeal o;
+    PhioAll(Delta, Tau, o);
+    return o.Phitt;
+}
+
+double TNH3_FE::Phiod(double Delta, double) const { return 1.0 / Delta; }
+double TNH3_FE::Phiodd(double Delta, double) const { return -1.0 / (Delta * Delta); }
+double TNH3_FE::Phiodt(double, double) const { return 0.0; }
+
+// ---- Residual part ----
+
+void TNH3_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
+    r = THelmholzResidual{};
+    const double sqrtTau = std::sqrt(Tau);
+    // delta^c and exp(-delta^c) for c = 1, 2, 3, shared by the exponential terms.
+    const std::array<double, 4> deltaC = {1.0, Delta, Delta * Delta, Delta * Delta * Delta};
+    const std::array<double, 4> expC = {1.0, std::exp(-deltaC[1]), std::exp(-deltaC[2]),
+                                        std::exp(-deltaC[3])};
+    for (const TResidualTerm& term : ResidualTerms) {
+        const double d = term.d;
+        const double dc = term.c == 0 ? 0.0 : term.c * deltaC[term.c];  // c delta^c
+        const double tauT = TauPower(Tau, sqrtTau, term.t);
+        const double deltaD2 = IntegerPower(Delta, term.d - 2);  // delta^(d-2)
+        const double front = term.n * tauT * expC[term.c];
+        const double value = front * deltaD2 * Delta * Delta;
+        const double dDelta = front * deltaD2 * Delta * (d - dc);
+        const double cc = term.c;
+        r.Phi += value;
+        r.Phid += dDelta;
+        r.Phidd += front * deltaD2 * (d * d - d - dc * (2.0 * d + cc - 1.0 - dc));
+        r.Phit += term.t * value / Tau;
+        r.Phitt += term.t * (term.t - 1.0) * value / (Tau * Tau);
+        r.Phidt += term.t * dDelta / Tau;
+    }
+}
+
+double TNH3_FE::Phir(double Delta, double Tau) const {
+    THelmholzResidual r;
+    PhirAll(Delta, Tau, r);
+    return r.Phi;
+}
+
+double TNH3_FE::Phirt(double Delta, double Tau) const {
+    THelmholzResidual r;
+    PhirAll(Delta, Tau, r);
+    return r.Phit;
+}
+
+double TNH3_FE::Phirtt(double Delta, double Tau) const {
+    THelmholzResidual r;
+    PhirAll(Delta, Tau, r);
+    return r.Phitt;
+}
+
+double TNH3_FE::Phird(double Delta, double Tau) const {
+    THelmholzResidual r;
+    PhirAll(Delta, Tau, r);
+    return r.Phid;
+}
+
+double TNH3_FE::Phirdd(double Delta, double Tau) const {
+    THelmholzResidual r;
+    PhirAll(Delta, Tau, r);
+    return r.Phidd;
+}
+
+double TNH3_FE::Phirdt(double Delta, double Tau) const {
+    THelmholzResidual r;
+    PhirAll(Delta, Tau, r);
+    return r.Phidt;
+}
+
+// ---- Temperature on the Dmax isochore ----
+
+double TNH3_FE::Tmin_Dmax(double P, int32_t) const {
+    constexpr int MaxPasses = 11;
+    constexpr double Tolerance = 1e-6;
+    TFloatingPointScope scope;
+    const double deltaM = Dmax / Dcr_;
+    double T = ((TminDmaxStart[3] * P + TminDmaxStart[2]) * P + TminDmaxStart[1]) * P +
+               TminDmaxStart[0];
+    double Pm = PDT(Dmax, T);
+    for (int pass = 1; pass <= MaxPasses; ++pass) {
+        const double tau = TauOf(T);
+        THelmholzResidual r;
+        PhirAll(deltaM, tau, r);
+        // Isochoric pressure derivative (bar/K).
+        const double slope = (1.0 + deltaM * r.Phid - deltaM * tau * r.Phidt) * R_ * Dmax / 100.0;
+        T += (P - Pm) / slope;
+        Pm = PDT(Dmax, T);
+        if (!std::isfinite(T) || !std::isfinite(Pm)) return 0.0;
+        if (pass == MaxPasses) return 0.0;
+        if (std::fabs(Pm - P) / P < Tolerance) return scope.Faulted(T) ? 0.0 : T;
+    }
+    return 0.0;
+}
+
+// ---- Surface tension and viscosity ----
+
+double TNH3_FE::STT(double T, std::string& ErrorText, int32_t& ErrorCode) const {
+    ErrorText.clear();
+    ErrorCode = KXErrorCode::Success;
+    ErrorText = RangeCheck("<", Code, "STT", T, Tt_, "Temperature", "°C");
+    if (!ErrorText.empty()) {
+        ErrorCode = KXErrorCode::TemperatureLow;
+        return 0.0;
+    }
+    ErrorText = RangeCheck(">", Code, "STT", T, Tc_, "Temperature", "°C");
+    if (!ErrorText.empty()) {
+        ErrorCode = KXErrorCode::TemperatureHigh;
+        return 0.0;
+    }
+    TFloatingPointScope scope;
+    // Reduced with the reported critical temperature, where the surface tension vanishes.
+    const double theta = 1.0 - (T + dta) / (Tc_ + dta);
+    const double sigma = SurfaceTensionA * std::pow(theta, SurfaceTensionB);
+    if (scope.Faulted(sigma)) {
+        ErrorText = UnknownErrorText(Code, "STT");
+        ErrorCode = KXErrorCode::Failure;
+        return 0.0;
+    }
+    return sigma;
+}
+
+double TNH3_FE::DVDT(double D, double T) const {
+    const double Tk = T + 273.15;
+    const double Tstar = Tk / ViscosityEpsilonK;
+    const double rhoMolar = D / MM_;
+    const double lnT = std::log(Tstar);
+    double lnS = 0.0;
+    for (std::size_t i = ViscosityA.size(); i-- > 0;) lnS = lnS * lnT + ViscosityA[i];
+    const double S = std::exp(lnS);
+    const double eta0 =
+        2.1357 * std::sqrt(ViscosityMolarMass * Tk) / (ViscositySigma * ViscositySigma * S);
+    // B* = sum b_i T*^(-i/2), as a polynomial in T*^(-1/2).
+    const double x = 1.0 / std::sqrt(Tstar);
+    double Bstar = 0.0;
+    for (std::size_t i = ViscosityB.size(); i-- > 0;) Bstar = Bstar * x + ViscosityB[i];
+    std::array<double, 5> c{};
+    c[1] = ViscosityAvogadro * ViscositySigma * ViscositySigma * ViscositySigma * eta0 * Bstar;
+    for (std::size_t k = 0; k < ViscosityD.size(); ++k) {
+        double sum = 0.0;
+        for (std::size_t j = ViscosityD[k].size(); j-- > 0;) sum = sum / Tstar + ViscosityD[k][j];
+        c[k + 2] = sum;
+    }
+    double excess = 0.0;
+    for (std::size_t k = c.size(); k-- > 1;) excess = (excess + c[k]) * rhoMolar;
+    return (eta0 + excess) * 1e-06;
+}
+
+namespace {
+
+// Viscosity from pressure and temperature; kinematic divides by the density.
+double ViscosityPT(const TNH3_FE& fluid, const char* name, bool kinematic, double P, double T,
+                   std::string& ErrorText, int32_t& ErrorCode) {
+    ErrorText.clear();
+    ErrorCode = KXErrorCode::Success;
+    struct TCheck {
+        const char* comparator;
+        double value;
+        double limit;
+        const char* quantity;
+        const char* unit;
+        int32_t code;
+    };
+    const double tmax =
+        (P <= ViscosityAtmosphere ? ViscosityTmaxLowPressureK : ViscosityTmaxK) - fluid.dta;
+    const TCheck pressureChecks[] = {
+        {"<", P, fluid.Pt_, "Pressure", "bar(a)", KXErrorCode::PressureLow},
+        {">", P, ViscosityPmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
+    for (const TCheck& check : pressureChecks) {
+        ErrorText = RangeCheck(check.comparator, fluid.Code, name, check.value, check.limit,
+                               check.quantity, check.unit);
+        if (!ErrorText.empty()) {
+            ErrorCode = check.code;
+            return 0.0;
+        }
+    }
+    const TCheck temperatureChecks[] = {
+        {"<", T, fluid.Tmin(P), "Temperature", "°C", KXErrorCode::TemperatureLow},
+        {">", T, tmax, "Temperature", "°C", KXErrorCode::TemperatureHigh}};
+    for (const TCheck& check : temperatureChecks) {
+        ErrorText = RangeCheck(check.comparator, fluid.Code, name, check.value, check.limit,
+                               check.quantity, check.unit);
+        if (!ErrorText.empty()) {
+            ErrorCode = check.code;
+            return 0.0;
+        }
+    }
+    const double D = fluid.DPT(P, T, ErrorText, ErrorCode);
+    if (ErrorCode != KXErrorCode::Success) {
+        RewriteErrorMessage(ErrorText, KXMaxTextLength, fluid.Code + "_" + name);
+        return 0.0;
+    }
+    TFloatingPointScope scope;
+    const double eta = fluid.DVDT(D, T);
+    const double result = kinematic ? eta / D : eta;
+    if (scope.Faulted(result)) {
+        ErrorText = UnknownErrorText(fluid.Code, name);
+        ErrorCode = KXErrorCode::Failure;
+        return 0.0;
+    }
+    return result;
+}
+
+}  // namespace
+
+double TNH3_FE::DVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const {
+    return ViscosityPT(*this, "DVPT", false, P, T, ErrorText, ErrorCode);
+}
+
+double TNH3_FE::KVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const {
+    return ViscosityPT(*this, "KVPT", true, P, T, ErrorText, ErrorCode);
+}

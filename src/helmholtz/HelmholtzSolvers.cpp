@@ -1,0 +1,301 @@
+// Density and saturation solvers of the Helmholtz fluids: Newton iteration for the density at
+// a pressure, the equal-area (Maxwell) saturation iteration from temperature and from pressure,
+// and the single-phase density search with its Peng-Robinson start value.
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "CubicEquationSolver.h"
+#include "HelmholtzFloatingPoint.h"
+#include "HelmholzFluidObject.h"
+#include "KX_Utils.h"
+
+namespace {
+
+// Relative density changes tried from the start density to bracket the root.
+static constexpr std::array<double, 11> DensitySteps = {0.001, 0.002, 0.005, 0.01, 0.02, 0.05,
+                                                        0.1,   0.2,   0.3,   0.4,  0.5};
+
+// Peng-Robinson equation of state, D.-Y. Peng and D. B. Robinson, Ind. Eng. Chem. Fundam. 15
+// (1976) 59: gas constant (cm3 bar/(mol K)), the cubic's u and w, and the a, b, kappa factors.
+static constexpr double PengRobinsonR = 83.14462175;
+static constexpr double PengRobinsonU = 2.0;
+static constexpr double PengRobinsonW = -1.0;
+static constexpr double PengRobinsonOmegaA = 0.45724;
+static constexpr double PengRobinsonOmegaB = 0.0778;
+static constexpr std::array<double, 3> PengRobinsonKappa = {0.37464, 1.54226, -0.26992};
+
+constexpr int NewtonMaxPasses = 1000;
+constexpr int MaxwellPsMaxPasses = 100;
+constexpr int MaxwellTsMaxPasses = 11;
+
+void SetFailure(std::string& ErrorText, int32_t& ErrorCode, int32_t code, std::string text) {
+    ErrorText = CutUtf8(text, KXMaxTextLength);
+    ErrorCode = code;
+}
+
+}  // namespace
+
+// ---- Newton iteration for the density ----
+
+double THelmholzFluid::Newton_Raphson_Density(double P, double tau, double delta0,
+                                              std::string& ErrorText,
+                                              int32_t& ErrorCode) const {
+    ErrorText.clear();
+    ErrorCode = KXErrorCode::Success;
+    const double pressureTerm = 100.0 * P * tau / (R_ * (Tcr_ + dta) * Dcr_);
+    double delta = delta0;
+    for (int pass = 1; pass <= NewtonMaxPasses; ++pass) {
+        THelmholzResidual r;
+        PhirAll(delta, tau, r);
+        const double R = 1.0 + delta * r.Phid - pressureTerm / delta;
+        const double Rd = delta * r.Phidd + r.Phid + pressureTerm / (delta * delta);
+        const double deltaOld = delta;
+        delta = delta - R / Rd;
+        if (!std::isfinite(delta) || !std::isfinite(R)) break;
+        if (std::fabs(R) < 1e-6 && std::fabs((delta - deltaOld) / deltaOld) < 1e-10) {
+            // A root at zero or negative density is no state of the fluid.
+            if (delta > 0.0) return delta;
+            break;
+        }
+    }
+    SetFailure(ErrorText, ErrorCode, KXErrorCode::Failure, "Unknown Error");
+    return 0.0;
+}
+
+// ---- Saturation from temperature ----
+
+void THelmholzFluid::Maxwell_Criterion_Ps(double T, double& Ps, double& DL, double& DV,
+                                          std::string& ErrorText, int32_t& ErrorCode) const {
+    ErrorText.clear();
+    ErrorCode = KXErrorCode::Success;
+    auto fail = [&](int32_t code, const char* text) {
+        Ps = DL = DV = 0.0;
+        SetFailure(ErrorText, ErrorCode, code, text);
+    };
+    TFloatingPointScope scope;
+    Ps = Pse(T);
+    DL = dsle(T);
+    DV = dsve(T);
+    // Above the critical temperature the ancillary equations may have no value.
+    if (!std::isfinite(Ps) || !std::isfinite(DL) || !std::isfinite(DV) || Ps <= 0.0 ||
+        DL <= 0.0 || DV <= 0.0)
+        return fail(KXErrorCode::Failure, "Unknown Error");
+    if (T > Tc_Max_) return;
+
+    const double tau = TauOf(T);
+    const double RT = R_ * (T + dta);
+    double deltaL = DL / Dcr_;
+    double deltaV = DV / Dcr_;
+    for (int pass = 1; pass <= MaxwellPsMaxPasses; ++pass) {
+        deltaL = Newton_Raphson_Density(Ps, tau, deltaL, ErrorText, ErrorCode);
+        if (ErrorCode != KXErrorCode::Success) return fail(ErrorCode, "Unknown Error");
+        deltaV = Newton_Raphson_Density(Ps, tau, deltaV, ErrorText, ErrorCode);
+        if (ErrorCode != KXErrorCode::Success) return fail(ErrorCode, "Unknown Error");
+        DL = deltaL * Dcr_;
+        DV = deltaV * Dcr_;
+        const double Pold = Ps;
+        // Equal pressure and equal Gibbs energy of the two phases.
+        Ps = (Phir(deltaL, tau) - Phir(deltaV, tau) + std::log(DL / DV)) * RT * DL * DV /
+             (DL - DV) / 100.0;
+        if (!std::isfinite(Ps) || Ps <= 0.0) return fail(KXErrorCode::Failure, "Unknown Error");
+        if (pass == MaxwellPsMaxPasses) break;
+        if (std::fabs(Ps - Pold) / Pold < 1e-10) {
+            if (scope.Raised()) return fail(KXErrorCode::Failure, "Unknown Error");
+            return;
+        }
+    }
+    fail(KXErrorCode::NoConvergence, "No Convergence");
+}
+
+// ---- Saturation from pressure ----
+
+void THelmholzFluid::Maxwell_Criterion_Ts(double P, double& Ts, double& DL, double& DV,
+                                          std::string& ErrorText, int32_t& ErrorCode) const {
+    ErrorText.clear();
+    ErrorCode = KXErrorCode::Success;
+    auto fail = [&](int32_t code, const std::string& text) {
+        Ts = DL = DV = 0.0;
+        SetFailure(ErrorText, ErrorCode, code, text);
+    };
+    TFloatingPointScope scope;
+    Ts = tse(P);
+    // Slope of the ancillary vapour-pressure curve, kept for the whole iteration.
+    const double slope = Ts < Tcr_ - 0.1 ? (Pse(Ts + 0.1) - Pse(Ts)) / 0.1
+                                         : (Pse(Ts) - Pse(Ts - 0.1)) / 0.1;
+    DL = dsle(Ts);
+    DV = dsve(Ts);
+    if (!std::isfinite(Ts) || !std::isfinite(slope) || slope == 0.0)
+        return fail(KXErrorCode::Failure, "Unknown Error");
+    for (int pass = 1; pass <= MaxwellTsMaxPasses; ++pass) {
+        double Pcalc = 0.0;
+        Maxwell_Criterion_Ps(Ts, Pcalc, DL, DV, ErrorText, ErrorCode);
+        if (ErrorCode != KXErrorCode::Success) return fail(ErrorCode, ErrorText);
+        Ts = Ts + (P - Pcalc) / slope;
+        if (!std::isfinite(Ts)) return fail(KXErrorCode::Failure, "Unknown Error");
+        if (pass == MaxwellTsMaxPasses) break;
+        if (std::fabs(Pcalc - P) / P < 1e-10) {
+            if (scope.Raised()) return fail(KXErrorCode::Failure, "Unknown Error");
+            return;
+        }
+    }
+    fail(KXErrorCode::NoConvergence, "No Convergence");
+}
+
+// ---- Library-level saturation functions ----
+
+namespace {
+
+// First failing check of a value against its lower and upper limit, or false.
+bool CheckRange(const THelmholzFluid& fluid, const char* function, double value, double low,
+                double high, const char* quantity, const char* unit, int32_t lowCode,
+                int32_t highCode, std::string& ErrorText, int32_t& ErrorCode) {
+    ErrorText = RangeCheck("<", fluid.Code, function, value, low, quantity, unit);
+    if (!ErrorText.empty()) {
+        ErrorCode = lowCode;
+        return true;
+    }
+    ErrorText = RangeCheck(">", fluid.Code, function, value, high, quantity, unit);
+    if (!ErrorText.empty()) {
+        ErrorCode = highCode;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+double THelmholzFluid::PsatT(double T, std::string& ErrorText, int32_t& ErrorCode) const {
+    ErrorText.clear();
+    ErrorCode = KXErrorCode::Success;
+    if (CheckRange(*this, "PsatT", T, Tt_, Tc_, "Temperature", "°C",
+                   KXErrorCode::TemperatureLow, KXErrorCode::TemperatureHigh, ErrorText,
+                   ErrorCode))
+        return 0.0;
+    double Ps = 0.0, DL = 0.0, DV = 0.0;
+    Maxwell_Criterion_Ps(T, Ps, DL, DV, ErrorText, ErrorCode);
+    if (ErrorCode != KXErrorCode::Success) {
+        ErrorText = CutUtf8(Code + "_PsatT; " + ErrorText, KXMaxTextLength);
+        return 0.0;
+    }
+    if (!std::isfinite(Ps)) {
+        SetFailure(ErrorText, ErrorCode, KXErrorCode::Failure, UnknownErrorText(Code, "PsatT"));
+        return 0.0;
+    }
+    return Ps;
+}
+
+double THelmholzFluid::TsatP(double P, std::string& ErrorText, int32_t& ErrorCode) const {
+    ErrorText.clear();
+    ErrorCode = KXErrorCode::Success;
+    if (CheckRange(*this, "TsatP", P, Pt_, Pc_, "Pressure", "bar(a)", KXErrorCode::PressureLow,
+                   KXErrorCode::PressureHigh, ErrorText, ErrorCode))
+        return 0.0;
+    double Ts = 0.0, DL = 0.0, DV = 0.0;
+    Maxwell_Criterion_Ts(P, Ts, DL, DV, ErrorText, ErrorCode);
+    if (ErrorCode != KXErrorCode::Success) {
+        ErrorText = CutUtf8(Code + "_TsatP; " + ErrorText, KXMaxTextLength);
+        return 0.0;
+    }
+    if (!std::isfinite(Ts)) {
+        SetFailure(ErrorText, ErrorCode, KXErrorCode::Failure, UnknownErrorText(Code, "TsatP"));
+        return 0.0;
+    }
+    return Ts;
+}
+
+// ---- Start density ----
+
+double PengRobinsonDensity(const THelmholzFluid& fluid, double P, double T) {
+    TFloatingPointScope scope;
+    const double Tc = fluid.Tc_ + fluid.dta;
+    const double Tk = T + fluid.dta;
+    const double R = PengRobinsonR;
+    const double omega = fluid.Ac_;
+    const double kappa =
+        PengRobinsonKappa[0] + PengRobinsonKappa[1] * omega + PengRobinsonKappa[2] * omega * omega;
+    const double root = 1.0 + kappa * (1.0 - std::sqrt(Tk / Tc));
+    const double alpha = root * root;
+    const double a = alpha * PengRobinsonOmegaA * (R * Tc) * (R * Tc) / fluid.Pc_;
+    const double b = PengRobinsonOmegaB * R * Tc / fluid.Pc_;
+    const double A = a * P / ((R * Tk) * (R * Tk));
+    const double B = b * P / (R * Tk);
+    const double u = PengRobinsonU;
+    const double w = PengRobinsonW;
+    const double c2 = -(1.0 + B - u * B);
+    const double c1 = A + w * B * B - u * B - u * B * B;
+    const double c0 = -A * B - w * B * B - w * B * B * B;
+    int count = 0;
+    double z1 = 0.0, z2 = 0.0, z3 = 0.0;
+    const int roots = SolveCubic(1.0, c2, c1, c0, count, z1, z2, z3);
+    if (roots < 1) return 0.0;
+    const double z = roots == 3 ? std::max({z1, z2, z3}) : z1;
+    const double estimate = P * fluid.MM_ / (z * R * (T + 273.15)) * 1000.0;
+    if (scope.Faulted(estimate) || estimate <= 0.0) return 0.0;
+    return estimate;
+}
+
+// ---- Single-phase density ----
+
+double THelmholzFluid::Solve_DPT(double P, double T, std::string& ErrorText,
+                                 int32_t& ErrorCode) const {
+    double D0 = 0.0;
+    double DL = 0.0;
+    double Psat = 0.0;
+    if (P < Pcr_) {
+        // A failed saturation state only means no liquid start value.
+        TFloatingPointScope scope;
+        double DV = 0.0;
+        Maxwell_Criterion_Ps(T, Psat, DL, DV, ErrorText, ErrorCode);
+        if (ErrorCode != KXErrorCode::Success)
+            DL = 0.0;
+        else if (P >= Psat)
+            D0 = DL;
+        else
+            DL = 0.0;
+    }
+    if (D0 == 0.0) D0 = PengRobinsonDensity(*this, P, T);
+
+    TFloatingPointScope scope;
+    const double P0 = DL != 0.0 ? Psat : PDT(D0, T);
+    double Dlo = D0, Plo = P0, Dhi = D0, Phi = P0;
+    bool bracketed = false;
+    if (std::isfinite(P0) && D0 > 0.0) {
+        for (double step : DensitySteps) {
+            if (P0 >= P) {
+                // The density must fall.
+                Dlo = (1.0 - step) * D0;
+                Plo = PDT(Dlo, T);
+                if (!std::isfinite(Plo)) break;
+                if (Plo < P) {
+                    bracketed = true;
+                    break;
+                }
+            } else {
+                Dhi = (1.0 + step) * D0;
+                Phi = PDT(Dhi, T);
+                if (!std::isfinite(Phi)) break;
+                if (Phi > P) {
+                    bracketed = true;
+                    break;
+                }
+            }
+        }
+    }
+    if (!bracketed) {
+        SetFailure(ErrorText, ErrorCode, KXErrorCode::Failure,
+                   Code + "_DPT; No density found at this pressure and temperature.");
+        return 0.0;
+    }
+    const double D = D2Solver(*this, &THelmholzFluid::PTD, T, P, Dlo, Dhi, Plo, Phi, 1e-8,
+                              ErrorText, ErrorCode);
+    if (ErrorCode != KXErrorCode::Success) {
+        ErrorCode = KXErrorCode::Failure;
+        return 0.0;
+    }
+    if (scope.Faulted(D) || D <= 0.0) {
+        SetFailure(ErrorText, ErrorCode, KXErrorCode::Failure, UnknownErrorText(Code, "DPT"));
+        return 0.0;
+    }
+    return D;
+}

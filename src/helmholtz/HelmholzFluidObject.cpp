@@ -1,0 +1,161 @@
+// The fluid base class: constants, default operations and the property relations that follow
+// from the reduced Helmholtz energy phi(delta, tau) = phio + phir.
+#include "HelmholzFluidObject.h"
+
+#include <cmath>
+
+#include "KX_Function_Types.h"
+
+THelmholzFluid::THelmholzFluid()
+    : Code(),
+      dta(273.15),
+      MM_(0.0),
+      R_(0.0),
+      Ac_(0.0),
+      Tc_(0.0),
+      Tcr_(0.0),
+      Tc_Max_(0.0),
+      Pc_(0.0),
+      Hc_(0.0),
+      Pcr_(0.0),
+      Dcr_(0.0),
+      Tt_(0.0),
+      Pt_(0.0),
+      Pmin(0.0),
+      Pmax(0.0),
+      Tmax(0.0),
+      Dmax(0.0),
+      Pmax_Dmax(0.0),
+      dH(0.0),
+      dS(0.0),
+      dH_XTH(0.0),
+      dS_XTS(0.0) {}
+
+double THelmholzFluid::Tmin(double) const { return Tt_; }
+
+double THelmholzFluid::Tmin_Dmax(double, int32_t) const { return 0.0; }
+
+void THelmholzFluid::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
+    r.Phi = Phir(Delta, Tau);
+    r.Phid = Phird(Delta, Tau);
+    r.Phidd = Phirdd(Delta, Tau);
+    r.Phit = Phirt(Delta, Tau);
+    r.Phitt = Phirtt(Delta, Tau);
+    r.Phidt = Phirdt(Delta, Tau);
+}
+
+void THelmholzFluid::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
+    o.Phi = Phio(Delta, Tau);
+    o.Phit = Phiot(Delta, Tau);
+    o.Phitt = Phiott(Delta, Tau);
+}
+
+// ---- Property relations ----
+
+double THelmholzFluid::PDT(double D, double T) const {
+    const double delta = DeltaOf(D);
+    const double tau = TauOf(T);
+    // 100: kPa to bar.
+    return (1.0 + delta * Phird(delta, tau)) * D * R_ * (T + dta) / 100.0;
+}
+
+double THelmholzFluid::PTD(double T, double D) const { return PDT(D, T); }
+
+double THelmholzFluid::HDT(double D, double T) const {
+    const double delta = DeltaOf(D);
+    const double tau = TauOf(T);
+    THelmholzResidual r;
+    THelmholzIdeal o;
+    PhirAll(delta, tau, r);
+    PhioAll(delta, tau, o);
+    return R_ * (T + dta) * (1.0 + tau * (o.Phit + r.Phit) + delta * r.Phid);
+}
+
+double THelmholzFluid::SDT(double D, double T) const {
+    const double delta = DeltaOf(D);
+    const double tau = TauOf(T);
+    THelmholzResidual r;
+    THelmholzIdeal o;
+    PhirAll(delta, tau, r);
+    PhioAll(delta, tau, o);
+    return R_ * (tau * (o.Phit + r.Phit) - o.Phi - r.Phi);
+}
+
+double THelmholzFluid::CvDT(double D, double T) const {
+    const double delta = DeltaOf(D);
+    const double tau = TauOf(T);
+    return -R_ * tau * tau * (Phiott(delta, tau) + Phirtt(delta, tau));
+}
+
+namespace {
+
+// The two pressure-derivative groups of the heat capacity and the speed of sound:
+// A = 1 + delta phir_d - delta tau phir_dt, B = 1 + 2 delta phir_d + delta^2 phir_dd.
+struct TDerivativeGroups {
+    double A;
+    double B;
+    double Cv;  // over R
+};
+
+TDerivativeGroups Groups(const THelmholzFluid& fluid, double D, double T) {
+    const double delta = fluid.DeltaOf(D);
+    const double tau = fluid.TauOf(T);
+    THelmholzResidual r;
+    THelmholzIdeal o;
+    fluid.PhirAll(delta, tau, r);
+    fluid.PhioAll(delta, tau, o);
+    TDerivativeGroups g;
+    g.A = 1.0 + delta * r.Phid - delta * tau * r.Phidt;
+    g.B = 1.0 + 2.0 * delta * r.Phid + delta * delta * r.Phidd;
+    g.Cv = -tau * tau * (o.Phitt + r.Phitt);
+    return g;
+}
+
+}  // namespace
+
+double THelmholzFluid::CpDT(double D, double T) const {
+    const TDerivativeGroups g = Groups(*this, D, T);
+    return R_ * g.Cv + R_ * g.A * g.A / g.B;
+}
+
+double THelmholzFluid::WDT(double D, double T) const {
+    const TDerivativeGroups g = Groups(*this, D, T);
+    // 1000: kJ to J.
+    return std::sqrt(1000.0 * R_ * (T + dta) * (g.B + g.A * g.A / g.Cv));
+}
+
+double THelmholzFluid::Rdelta(double ps, double tau, double delta) const {
+    return 1.0 + delta * Phird(delta, tau) -
+           100.0 * ps * tau / (R_ * (Tcr_ + dta) * delta * Dcr_);
+}
+
+double THelmholzFluid::Rdeltad(double ps, double tau, double delta) const {
+    return delta * Phirdd(delta, tau) + Phird(delta, tau) +
+           100.0 * ps * tau / (R_ * (Tcr_ + dta) * delta * delta * Dcr_);
+}
+
+// ---- Constants ----
+
+namespace {
+double Constant(double value, std::string& ErrorText, int32_t& ErrorCode) {
+    ErrorText.clear();
+    ErrorCode = KXErrorCode::Success;
+    return value;
+}
+}  // namespace
+
+double THelmholzFluid::MM(std::string& ErrorText, int32_t& ErrorCode) const {
+    return Constant(MM_, ErrorText, ErrorCode);
+}
+double THelmholzFluid::Tc(std::string& ErrorText, int32_t& ErrorCode) const {
+    return Constant(Tc_, ErrorText, ErrorCode);
+}
+double THelmholzFluid::Pc(std::string& ErrorText, int32_t& ErrorCode) const {
+    return Constant(Pc_, ErrorText, ErrorCode);
+}
+double THelmholzFluid::Tt(std::string& ErrorText, int32_t& ErrorCode) const {
+    return Constant(Tt_, ErrorText, ErrorCode);
+}
+double THelmholzFluid::Pt(std::string& ErrorText, int32_t& ErrorCode) const {
+    return Constant(Pt_, ErrorText, ErrorCode);
+}
