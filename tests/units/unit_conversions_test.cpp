@@ -1,0 +1,71 @@
+// Conversions of the catalogue checked against a table of values worked out from the exact
+// unit definitions (tests/data/unit_conversions.tsv names its sources).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "PropertyListObject.h"
+
+namespace {
+
+struct TGoldenRow {
+    int Line;
+    double Value;
+    std::string From;
+    std::string To;
+    double Expected;
+    double Tolerance;
+};
+
+double ParseNumber(const std::string& text, int line) {
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    EXPECT_TRUE(!text.empty() && *end == '\0') << "line " << line << ": '" << text << "'";
+    return value;
+}
+
+std::vector<TGoldenRow> ReadGoldenTable() {
+    std::ifstream file(VARNEXA_TEST_DATA_DIR "/unit_conversions.tsv");
+    EXPECT_TRUE(file.is_open());
+    std::vector<TGoldenRow> rows;
+    std::string text;
+    for (int line = 1; std::getline(file, text); ++line) {
+        if (text.empty() || text[0] == '#') continue;
+        std::vector<std::string> fields;
+        std::stringstream stream(text);
+        // Split on tabs only: unit names may hold blanks, even trailing ones ("kip ").
+        for (std::string field; std::getline(stream, field, '\t');) fields.push_back(field);
+        if (fields.size() != 5) {
+            ADD_FAILURE() << "line " << line << " has " << fields.size() << " fields";
+            continue;
+        }
+        rows.push_back({line, ParseNumber(fields[0], line), fields[1], fields[2],
+                        ParseNumber(fields[3], line), ParseNumber(fields[4], line)});
+    }
+    return rows;
+}
+
+TEST(UnitConversions, MatchTheGoldenTable) {
+    const TPropertyList catalogue;
+    const std::vector<TGoldenRow> rows = ReadGoldenTable();
+    EXPECT_GE(rows.size(), 100u);
+    for (const TGoldenRow& row : rows) {
+        SCOPED_TRACE("line " + std::to_string(row.Line) + ": " + row.From + " -> " + row.To);
+        double result = 0.0;
+        EXPECT_TRUE(catalogue.TryConvert(row.From, row.To, row.Value, result));
+        const double allowed =
+            row.Expected == 0.0 ? row.Tolerance : row.Tolerance * std::fabs(row.Expected);
+        EXPECT_NEAR(result, row.Expected, allowed);
+        // The way back gives the starting value.
+        double back = 0.0;
+        EXPECT_TRUE(catalogue.TryConvert(row.To, row.From, result, back));
+        EXPECT_NEAR(back, row.Value, 1e-13 * std::fmax(1.0, std::fabs(row.Value)));
+    }
+}
+
+}  // namespace
