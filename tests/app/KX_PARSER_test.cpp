@@ -1,0 +1,159 @@
+#include "KX_PARSER.h"
+
+#include <gtest/gtest.h>
+
+#include <cfenv>
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+struct TGoldenRow {
+    int line;
+    std::string expression;
+    std::string display;
+};
+
+// Reads "expression<TAB>display" rows; lines starting with "#" are comments.
+std::vector<TGoldenRow> ReadGoldenTable(const std::string& fileName) {
+    std::ifstream file(std::string(VARNEXA_TEST_DATA_DIR) + "/" + fileName);
+    std::vector<TGoldenRow> rows;
+    std::string line;
+    for (int number = 1; std::getline(file, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line[0] == '#') continue;
+        const auto tab = line.find('\t');
+        if (tab == std::string::npos) {
+            ADD_FAILURE() << fileName << ":" << number << " has no tab";
+            continue;
+        }
+        rows.push_back({number, line.substr(0, tab), line.substr(tab + 1)});
+    }
+    return rows;
+}
+
+class EvalGolden : public testing::TestWithParam<const char*> {};
+
+TEST_P(EvalGolden, DisplayAfterEquals) {
+    const auto rows = ReadGoldenTable(GetParam());
+    ASSERT_GE(rows.size(), 10u) << "golden table missing or truncated: " << GetParam();
+    for (const auto& row : rows)
+        EXPECT_EQ(EvaluateDisplayText(row.expression), row.display)
+            << GetParam() << ":" << row.line << " [" << row.expression << "]";
+}
+
+// A result is itself a valid expression, so pressing "=" again keeps it.
+TEST_P(EvalGolden, ResultEvaluatesToItself) {
+    for (const auto& row : ReadGoldenTable(GetParam())) {
+        if (row.display == "Error") continue;
+        EXPECT_EQ(EvaluateDisplayText(row.display), row.display) << "[" << row.expression << "]";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, EvalGolden, testing::Values("eval_golden.tsv", "eval_corners.tsv",
+                                                           "eval_powers.tsv"));
+
+// Checked failures give status 5, syntax errors and unchecked faults status 0; both give 0.
+TEST(Evaluator, StatusSeparatesCheckedFailuresFromInvalidExpressions) {
+    const std::vector<std::pair<std::string, int16_t>> cases = {
+        {"1/0", KXParseStatus::ArithmeticFailure},
+        {"ln(0)", KXParseStatus::ArithmeticFailure},
+        {"sqrt(-1)", KXParseStatus::ArithmeticFailure},
+        {"exp(11357)", KXParseStatus::ArithmeticFailure},
+        {"exp(-11357)", KXParseStatus::ArithmeticFailure},
+        {"round(-1.5E9)", KXParseStatus::ArithmeticFailure},
+        {"trunc(2E9)", KXParseStatus::ArithmeticFailure},
+        {"0^-2", KXParseStatus::ArithmeticFailure},
+        {"(-8)^0.5", KXParseStatus::ArithmeticFailure},
+        {"1E", KXParseStatus::ArithmeticFailure},
+        {"1E+", KXParseStatus::ArithmeticFailure},
+        {"1E400", KXParseStatus::ArithmeticFailure},
+        {"2*(1/0)+3", KXParseStatus::ArithmeticFailure},
+        {"acos(2)", KXParseStatus::Invalid},
+        {"asin(-1.5)", KXParseStatus::Invalid},
+        {"exp(11356)", KXParseStatus::Invalid},
+        {"sqr(1E200)", KXParseStatus::Invalid},
+        {"2^1024", KXParseStatus::Invalid},
+        {"1E308+1E308", KXParseStatus::Invalid},
+        {"1/0+", KXParseStatus::Invalid},  // a syntax error outweighs a checked failure
+        {"+2", KXParseStatus::Invalid},
+        {"", KXParseStatus::Invalid},
+    };
+    for (const auto& [expression, status] : cases) {
+        const TKXParseResult result = EvaluateExpression(expression);
+        EXPECT_EQ(result.Status, status) << expression;
+        EXPECT_EQ(result.Value, 0.0) << expression;
+    }
+    const TKXParseResult ok = EvaluateExpression("2^10-24");
+    EXPECT_EQ(ok.Status, KXParseStatus::Success);
+    EXPECT_EQ(ok.Value, 1000.0);
+}
+
+std::string Repeat(const std::string& piece, int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += piece;
+    return text;
+}
+
+// The stack holds 20 entries including the initial one.
+TEST(Evaluator, StackOverflowsAtTheTwentyFirstEntry) {
+    // n parentheses around a number need 1 + n + 1 entries, and the ")" one more: 2 + n + 1.
+    EXPECT_EQ(EvaluateDisplayText(Repeat("(", 17) + "7" + Repeat(")", 17)), "7");
+    EXPECT_EQ(EvaluateExpression(Repeat("(", 18) + "7" + Repeat(")", 18)).Status,
+              KXParseStatus::Invalid);
+    // "^" is right-associative, so k powers keep 1 + 2k + 1 entries before reducing.
+    EXPECT_EQ(EvaluateDisplayText(Repeat("1^", 9) + "1"), "1");
+    EXPECT_EQ(EvaluateExpression(Repeat("1^", 10) + "1").Status, KXParseStatus::Invalid);
+    // Left-associative sums reduce as they go and never deepen the stack.
+    EXPECT_EQ(EvaluateDisplayText(Repeat("1+", 100) + "1"), "101");
+}
+
+TEST(Evaluator, NumberTextHoldsAtMostEightyCharacters) {
+    EXPECT_EQ(EvaluateDisplayText("1" + std::string(79, '0')), "1E79");
+    EXPECT_EQ(EvaluateDisplayText("1" + std::string(80, '0')), "Error");
+    EXPECT_EQ(EvaluateDisplayText("." + std::string(78, '0') + "5"), "5E-79");
+    EXPECT_EQ(EvaluateDisplayText("." + std::string(79, '0') + "5"), "Error");
+}
+
+TEST(Evaluator, TextLongerThanTheDisplayLimitIsNotEvaluated) {
+    const std::string longest = Repeat("1+", 127) + "1";  // 255 characters
+    ASSERT_EQ(longest.size(), KXMaxExpressionLength);
+    EXPECT_EQ(EvaluateDisplayText(longest), "128");
+    // Cutting this text would show 128 for a sum whose last term is 10.
+    EXPECT_EQ(EvaluateDisplayText(longest + "0"), "Error");
+    EXPECT_EQ(EvaluateDisplayText(longest + " "), "Error");
+}
+
+TEST(Evaluator, OnlyAsciiLettersAreUpperCasedAndOtherBytesAreBad) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"sQrT(16)+Pi-pI", "4"},
+        {"abs(-2)*EXP(0)", "2"},
+        {"\xC3\xA9", "Error"},                // é
+        {"2\xC3\x97" "3", "Error"},           // 2×3
+        {"\xC4\xB1", "Error"},                // dotless i, which some locales upper-case to I
+        {"s\xC4\xB1n(0)", "Error"},           // "sın(0)"
+        {"\xEF\xBC\x92", "Error"},            // fullwidth digit two
+        {"1+\xFF", "Error"},
+        {"\xB5", "Error"},
+        {std::string("1+\0" "2", 4), "Error"},  // an embedded NUL does not end the text
+        {"1\t+2", "Error"},                   // only the space is a blank
+        {"1 + 2", "3"},
+    };
+    for (const auto& [expression, display] : cases)
+        EXPECT_EQ(EvaluateDisplayText(expression), display) << testing::PrintToString(expression);
+}
+
+TEST(Evaluator, RoundHalvesToEvenWhateverTheRoundingMode) {
+    const int saved = std::fegetround();
+    ASSERT_EQ(std::fesetround(FE_UPWARD), 0);
+    const std::string up = EvaluateDisplayText("round(2.5)");
+    const std::string down = EvaluateDisplayText("round(-3.5)");
+    ASSERT_EQ(std::fegetround(), FE_UPWARD);
+    std::fesetround(saved);
+    EXPECT_EQ(up, "2");
+    EXPECT_EQ(down, "-4");
+}
+
+}  // namespace
