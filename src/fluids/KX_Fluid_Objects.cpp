@@ -8,11 +8,11 @@
 #include "KX_R123_FE_Lib_Root.h"
 #include "KX_R134a_FE_Lib_Root.h"
 #include "KX_R152a_FE_Lib_Root.h"
-// [N2] #include "KX_N2_FE_Lib_Root.h"
-// [O2] #include "KX_O2_FE_Lib_Root.h"
+#include "KX_N2_FE_Lib_Root.h"
+#include "KX_O2_FE_Lib_Root.h"
 #include "KX_CO2_FE_Lib_Root.h"
-// [Ar] #include "KX_Ar_FE_Lib_Root.h"
-// [H2] #include "KX_H2_FE_Lib_Root.h"
+#include "KX_Ar_FE_Lib_Root.h"
+#include "KX_H2_FE_Lib_Root.h"
 
 namespace {
 
@@ -25,13 +25,13 @@ struct TFluidObjects {
     std::unique_ptr<TR123_FE> R123;
     std::unique_ptr<TR134a_FE> R134a;
     std::unique_ptr<TR152a_FE> R152a;
-    // [N2] std::unique_ptr<TN2_FE> N2;
-    // [O2] std::unique_ptr<TO2_FE> O2;
+    std::unique_ptr<TN2_FE> N2;
+    std::unique_ptr<TO2_FE> O2;
     std::unique_ptr<TCO2_FE> CO2;
-    // [Ar] std::unique_ptr<TAr_FE> Ar;
-    // [H2] std::unique_ptr<TH2_FE> H2;
-    // [H2p] std::unique_ptr<TH2p_FE> H2p;
-    // [H2o] std::unique_ptr<TH2o_FE> H2o;
+    std::unique_ptr<TAr_FE> Ar;
+    std::unique_ptr<TH2_FE> H2;
+    std::unique_ptr<TH2p_FE> H2p;
+    std::unique_ptr<TH2o_FE> H2o;
 };
 
 TFluidObjects& Objects() {
@@ -57,13 +57,13 @@ void CreateFluidObjects() {
     objects.R123 = std::make_unique<TR123_FE>();
     objects.R134a = std::make_unique<TR134a_FE>();
     objects.R152a = std::make_unique<TR152a_FE>();
-    // [N2] objects.N2 = std::make_unique<TN2_FE>();
-    // [O2] objects.O2 = std::make_unique<TO2_FE>();
+    objects.N2 = std::make_unique<TN2_FE>();
+    objects.O2 = std::make_unique<TO2_FE>();
     objects.CO2 = std::make_unique<TCO2_FE>();
-    // [Ar] objects.Ar = std::make_unique<TAr_FE>();
-    // [H2] objects.H2 = std::make_unique<TH2_FE>();
-    // [H2p] objects.H2p = std::make_unique<TH2p_FE>();
-    // [H2o] objects.H2o = std::make_unique<TH2o_FE>();
+    objects.Ar = std::make_unique<TAr_FE>();
+    objects.H2 = std::make_unique<TH2_FE>();
+    objects.H2p = std::make_unique<TH2p_FE>();
+    objects.H2o = std::make_unique<TH2o_FE>();
     objects.Created = true;
 }
 
@@ -73,10 +73,10 @@ const TR32_FE& R32Fluid() { return *CreatedObjects().R32; }
 const TR123_FE& R123Fluid() { return *CreatedObjects().R123; }
 const TR134a_FE& R134aFluid() { return *CreatedObjects().R134a; }
 const TR152a_FE& R152aFluid() { return *CreatedObjects().R152a; }
-// [N2] const TN2_FE& N2Fluid() { return *CreatedObjects().N2; }
-// [O2] const TO2_FE& O2Fluid() { return *CreatedObjects().O2; }
+const TN2_FE& N2Fluid() { return *CreatedObjects().N2; }
+const TO2_FE& O2Fluid() { return *CreatedObjects().O2; }
 const TCO2_FE& CO2Fluid() { return *CreatedObjects().CO2; }
-// [Ar] const TAr_FE& ArFluid() { return *CreatedObjects().Ar; }
-// [H2] const TH2_FE& H2Fluid() { return *CreatedObjects().H2; }
-// [H2p] const TH2p_FE& H2pFluid() { return *CreatedObjects().H2p; }
-// [H2o] const TH2o_FE& H2oFluid() { return *CreatedObjects().H2o; }
+const TAr_FE& ArFluid() { return *CreatedObjects().Ar; }
+const TH2_FE& H2Fluid() { return *CreatedObjects().H2; }
+const TH2p_FE& H2pFluid() { return *CreatedObjects().H2p; }
+const TH2o_FE& H2oFluid() { return *CreatedObjects().H2o; }

@@ -13,13 +13,13 @@ class TR32_FE;
 class TR123_FE;
 class TR134a_FE;
 class TR152a_FE;
-// [N2] class TN2_FE;
-// [O2] class TO2_FE;
+class TN2_FE;
+class TO2_FE;
 class TCO2_FE;
-// [Ar] class TAr_FE;
-// [H2] class TH2_FE;
-// [H2p] class TH2p_FE;
-// [H2o] class TH2o_FE;
+class TAr_FE;
+class TH2_FE;
+class TH2p_FE;
+class TH2o_FE;
 
 // Creates every fluid object in the order ammonia, R22, R32, R123, R134a, R152a, nitrogen,
 // oxygen, carbon dioxide, argon, normal hydrogen, parahydrogen, orthohydrogen. Calling it again
@@ -32,10 +32,10 @@ const TR32_FE& R32Fluid();
 const TR123_FE& R123Fluid();
 const TR134a_FE& R134aFluid();
 const TR152a_FE& R152aFluid();
-// [N2] const TN2_FE& N2Fluid();
-// [O2] const TO2_FE& O2Fluid();
+const TN2_FE& N2Fluid();
+const TO2_FE& O2Fluid();
 const TCO2_FE& CO2Fluid();
-// [Ar] const TAr_FE& ArFluid();
-// [H2] const TH2_FE& H2Fluid();
-// [H2p] const TH2p_FE& H2pFluid();
-// [H2o] const TH2o_FE& H2oFluid();
+const TAr_FE& ArFluid();
+const TH2_FE& H2Fluid();
+const TH2p_FE& H2pFluid();
+const TH2o_FE& H2oFluid();

@@ -1,0 +1,260 @@
+#include "KX_Ar_FE_Lib_Root.h"
+
+#include <cmath>
+
+#include "HelmholtzMath.h"
+
+namespace {
+
+// ---- Coefficient tables ----
+
+// Ideal-gas part of the argon equation of state, Tegeler, Span and Wagner (1999).
+constexpr double IdealA1 = 8.31666243;
+constexpr double IdealA2 = -4.94651164;
+
+// Residual term n δ^d τ^t exp(−δ^c); c = 0 for a polynomial term.
+struct TArTerm {
+    double n;
+    int d;
+    double t;
+    int c;
+};
+
+// Residual polynomial (1-12) and exponential (13-37) terms of the argon equation of state,
+// Tegeler, Span and Wagner, J. Phys. Chem. Ref. Data 28 (1999) 779.
+constexpr TArTerm ArTerms[37] = {
+    {0.088722304990011, 1, 0.0, 0},        // 1
+    {0.70514805167298, 1, 0.25, 0},        // 2
+    {-1.682011565409, 1, 1.0, 0},          // 3
+    {-0.14909014431486, 1, 2.75, 0},       // 4
+    {-0.1202480460094, 1, 4.0, 0},         // 5
+    {-0.12164978798599, 2, 0.0, 0},        // 6
+    {0.40035933626752, 2, 0.25, 0},        // 7
+    {-0.27136062699129, 2, 0.75, 0},       // 8
+    {0.24211924579645, 2, 2.75, 0},        // 9
+    {0.005788958318557, 3, 0.0, 0},        // 10
+    {-0.041097335615341, 3, 2.0, 0},       // 11
+    {0.024710761541614, 4, 0.75, 0},       // 12
+    {-0.32181391750702, 1, 3.0, 1},        // 13
+    {0.33230017695794, 1, 3.5, 1},         // 14
+    {0.031019986287345, 3, 1.0, 1},        // 15
+    {-0.030777086002437, 4, 2.0, 1},       // 16
+    {0.093891137419581, 4, 4.0, 1},        // 17
+    {-0.090643210682031, 5, 3.0, 1},       // 18
+    {-0.00045778349276654, 7, 0.0, 1},     // 19
+    {-8.2659729025197e-05, 10, 0.5, 1},    // 20
+    {0.00013013415603147, 10, 1.0, 1},     // 21
+    {-0.011397840001996, 2, 1.0, 2},       // 22
+    {-0.024455169960535, 2, 7.0, 2},       // 23
+    {-0.064324067175955, 4, 5.0, 2},       // 24
+    {0.058889471093674, 4, 6.0, 2},        // 25
+    {-0.00064933552112965, 8, 6.0, 2},     // 26
+    {-0.013889862158435, 3, 10.0, 3},      // 27
+    {0.4048983929691, 5, 13.0, 3},         // 28
+    {-0.38612519594749, 5, 14.0, 3},       // 29
+    {-0.18817142332233, 6, 11.0, 3},       // 30
+    {0.15977647596482, 6, 14.0, 3},        // 31
+    {0.053985518513856, 7, 8.0, 3},        // 32
+    {-0.028953417958014, 7, 14.0, 3},      // 33
+    {-0.013025413381384, 8, 6.0, 3},       // 34
+    {0.0028948696775778, 9, 7.0, 3},       // 35
+    {-0.0022647134304796, 5, 24.0, 4},     // 36
+    {0.0017616456196368, 6, 22.0, 4},      // 37
+};
+
+// Gaussian term n δ^d τ^t exp(−α (δ − ε)² − β (τ − γ)²).
+struct TArGaussianTerm {
+    double n;
+    int d;
+    double t;
+    int alpha;
+    int beta;
+    double gamma;
+    int epsilon;
+};
+
+// Residual Gaussian terms 38-41 of the argon equation of state, Tegeler, Span and Wagner (1999).
+constexpr TArGaussianTerm ArGaussianTerms[4] = {
+    {0.0058552454482774, 2, 3.0, 20, 250, 1.11, 1},    // 38
+    {-0.69251908270028, 1, 1.0, 20, 375, 1.14, 1},     // 39
+    {1.5315490030516, 2, 0.0, 20, 300, 1.17, 1},       // 40
+    {-0.0027380447449783, 3, 0.0, 20, 225, 1.11, 1},   // 41
+};
+
+// Highest power of δ the derivatives need: d + 2c − 2 of term 37 (6 + 8 − 2).
+constexpr int MaxDeltaPower = 12;
+constexpr int MaxC = 4;
+
+// Ancillary saturation equations of Tegeler, Span and Wagner (1999): vapour pressure,
+// saturated-liquid and saturated-vapour density; and the inverse vapour-pressure fit in
+// ln(p/pc).
+constexpr double PseN[4] = {-5.9409785, 1.35538888, -0.46497607, -1.5399043};
+constexpr double PseK[4] = {1.0, 1.5, 2.0, 4.5};
+constexpr double DsleN[4] = {1.5004262, -0.3138129, 0.086461622, -0.041477525};
+constexpr double DsleK[4] = {0.334, 2.0 / 3.0, 7.0 / 3.0, 4.0};
+constexpr double DsveN[4] = {-1.70695656, -4.02739448, 1.55177558, -2.30683228};
+constexpr double DsveK[4] = {0.345, 5.0 / 6.0, 1.0, 13.0 / 3.0};
+constexpr double TseC[4] = {0.00028431, 0.176003, 0.0230555, 0.00146448};
+
+// ---- Separable terms ----
+
+// One factor of a term, f(x), with its first and second derivative in x.
+struct TFactor {
+    double v;
+    double d1;
+    double d2;
+};
+
+void AddTerm(THelmholzResidual& r, double n, const TFactor& g, const TFactor& h) {
+    r.Phi += n * g.v * h.v;
+    r.Phid += n * g.d1 * h.v;
+    r.Phidd += n * g.d2 * h.v;
+    r.Phit += n * g.v * h.d1;
+    r.Phitt += n * g.v * h.d2;
+    r.Phidt += n * g.d1 * h.d1;
+}
+
+// τ^t with its derivatives; τ > 0.
+TFactor TauPower(double tau, double t) {
+    const double v = PowerOf(tau, t);
+    return {v, t * v / tau, t * (t - 1.0) * v / (tau * tau)};
+}
+
+// δ^d exp(−δ^c) with its derivatives as sums of whole powers of δ, finite at δ = 0.
+// expC is exp(−δ^c), 1 for c = 0.
+TFactor DeltaExponential(const double* pow, int d, int c, double expC) {
+    double d1 = d * pow[d - 1];
+    double d2 = d >= 2 ? d * (d - 1.0) * pow[d - 2] : 0.0;
+    if (c > 0) {
+        d1 -= c * pow[d + c - 1];
+        d2 += -c * (2.0 * d + c - 1.0) * pow[d + c - 2] + c * c * pow[d + 2 * c - 2];
+    }
+    return {pow[d] * expC, d1 * expC, d2 * expC};
+}
+
+// δ^d exp(−α (δ − ε)²) with its derivatives.
+TFactor DeltaGaussian(const double* pow, int d, double alpha, double epsilon) {
+    const double x = pow[1] - epsilon;
+    const double g = std::exp(-alpha * x * x);
+    const double d1 = d * pow[d - 1] - 2.0 * alpha * x * pow[d];
+    const double d2 = (d >= 2 ? d * (d - 1.0) * pow[d - 2] : 0.0) -
+                      4.0 * alpha * d * x * pow[d - 1] +
+                      (4.0 * alpha * alpha * x * x - 2.0 * alpha) * pow[d];
+    return {pow[d] * g, d1 * g, d2 * g};
+}
+
+// τ^t exp(−β (τ − γ)²) with its derivatives.
+TFactor TauGaussian(double tau, double t, double beta, double gamma) {
+    const TFactor p = TauPower(tau, t);
+    const double y = tau - gamma;
+    const double g = std::exp(-beta * y * y);
+    const double d1 = p.d1 - 2.0 * beta * y * p.v;
+    const double d2 = p.d2 - 4.0 * beta * y * p.d1 + (4.0 * beta * beta * y * y - 2.0 * beta) * p.v;
+    return {p.v * g, d1 * g, d2 * g};
+}
+
+THelmholzResidual Residual(double delta, double tau) {
+    double pow[MaxDeltaPower + 1];
+    pow[0] = 1.0;
+    for (int k = 1; k <= MaxDeltaPower; ++k) pow[k] = pow[k - 1] * delta;
+    double expC[MaxC + 1];
+    expC[0] = 1.0;
+    for (int c = 1; c <= MaxC; ++c) expC[c] = std::exp(-pow[c]);
+
+    THelmholzResidual r;
+    for (const TArTerm& term : ArTerms)
+        AddTerm(r, term.n, DeltaExponential(pow, term.d, term.c, expC[term.c]),
+                TauPower(tau, term.t));
+    for (const TArGaussianTerm& term : ArGaussianTerms)
+        AddTerm(r, term.n, DeltaGaussian(pow, term.d, term.alpha, term.epsilon),
+                TauGaussian(tau, term.t, term.beta, term.gamma));
+    return r;
+}
+
+// Σ N_i θ^k_i of an ancillary equation.
+template <std::size_t N>
+double AncillarySum(const double (&n)[N], const double (&k)[N], double theta) {
+    double sum = 0.0;
+    for (std::size_t i = 0; i < N; ++i) sum += n[i] * PowerOf(theta, k[i]);
+    return sum;
+}
+
+}  // namespace
+
+TAr_FE::TAr_FE() {
+    Code = "KX_Ar_FE";
+    MM_ = 39.948;
+    R_ = 0.2081333;
+    Ac_ = 0.001;
+    Tc_ = -122.463;
+    Tcr_ = -122.463;
+    Tc_Max_ = -122.47;
+    Pc_ = 48.63;
+    Hc_ = -159.46;
+    Pcr_ = 48.63;
+    Dcr_ = 535.6;
+    Tt_ = -189.3442;
+    Pt_ = 0.68891;
+    Pmin = 0.0;
+    Pmax = 10000.0;
+    Tmax = 700.0 - dta;
+    Dmax = 0.0;
+    Pmax_Dmax = 0.0;
+    dH = 1e-06;
+    dS = 1e-06;
+    dH_XTH = 1e-06;
+    dS_XTS = 0.001;
+}
+
+// ---- Ancillary equations; ϑ = 1 − T/Tc ----
+
+double TAr_FE::Pse(double t) const {
+    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    return Pcr_ * std::exp(AncillarySum(PseN, PseK, theta) / (1.0 - theta));
+}
+
+double TAr_FE::tse(double p) const {
+    const double y = std::log(p / Pcr_);
+    const double fit = TseC[0] + y * (TseC[1] + y * (TseC[2] + y * TseC[3]));
+    return (Tcr_ + dta) * (1.0 + fit) - 273.15;
+}
+
+double TAr_FE::dsle(double t) const {
+    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    return Dcr_ * std::exp(AncillarySum(DsleN, DsleK, theta));
+}
+
+double TAr_FE::dsve(double t) const {
+    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    return Dcr_ * std::exp((Tcr_ + dta) / (t + dta) * AncillarySum(DsveN, DsveK, theta));
+}
+
+// ---- Ideal-gas part ----
+
+void TAr_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
+    o.Phi = std::log(Delta) + IdealA1 + IdealA2 * Tau + 1.5 * std::log(Tau);
+    o.Phit = IdealA2 + 1.5 / Tau;
+    o.Phitt = -1.5 / (Tau * Tau);
+}
+
+double TAr_FE::Phio(double Delta, double Tau) const {
+    return std::log(Delta) + IdealA1 + IdealA2 * Tau + 1.5 * std::log(Tau);
+}
+double TAr_FE::Phiot(double, double Tau) const { return IdealA2 + 1.5 / Tau; }
+double TAr_FE::Phiott(double, double Tau) const { return -1.5 / (Tau * Tau); }
+double TAr_FE::Phiod(double Delta, double) const { return 1.0 / Delta; }
+double TAr_FE::Phiodd(double Delta, double) const { return -1.0 / (Delta * Delta); }
+double TAr_FE::Phiodt(double, double) const { return 0.0; }
+
+// ---- Residual part ----
+
+void TAr_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
+    r = Residual(Delta, Tau);
+}
+
+double TAr_FE::Phir(double Delta, double Tau) const { return Residual(Delta, Tau).Phi; }
+double TAr_FE::Phirt(double Delta, double Tau) const { return Residual(Delta, Tau).Phit; }
+double TAr_FE::Phirtt(double Delta, double Tau) const { return Residual(Delta, Tau).Phitt; }
+double TAr_FE::Phird(double Delta, double Tau) const { return Residual(Delta, Tau).Phid; }
+double TAr_FE::Phirdd(double Delta, double Tau) const { return Residual(Delta, Tau).Phidd; }
+double TAr_FE::Phirdt(double Delta, double Tau) const { return Residual(Delta, Tau).Phidt; }

@@ -1,0 +1,309 @@
+#include "KX_H2_FE_Lib_Root.h"
+
+#include <cmath>
+
+#include "HelmholtzMath.h"
+
+namespace {
+
+// ---- Coefficient tables ----
+
+// Coefficients of normal hydrogen: the equation of state of Leachman et al., J. Phys. Chem. Ref.
+// Data 38 (2009) 721, and its ancillary saturation equations.
+constexpr THydrogenTables NormalHydrogenTables = {
+    .a1 = -1.4579856475,
+    .a2 = 1.888076782,
+    .K = 5,
+    .a = {1.616, -0.4117, -0.792, 0.758, 1.217, 0.0, 0.0},
+    .b = {-16.0205159149, -22.6580178006, -60.0090511389, -74.9434303817, -206.9392065168, 0.0, 0.0},
+    .N = {-6.93643, 0.01, 2.1101, 4.52059, 0.732564, -1.34086, 0.130985, -0.777414, 0.351944, -0.0211716, 0.0226312, 0.032187, -0.0231752, 0.0557346},
+    .t = {0.6844, 1.0, 0.989, 0.489, 0.803, 1.1444, 1.409, 1.754, 1.311, 4.187, 5.646, 0.791, 7.249, 2.986},
+    .d = {1.0, 4.0, 1.0, 1.0, 2.0, 2.0, 3.0, 1.0, 3.0, 2.0, 1.0, 3.0, 1.0, 1.0},
+    .pphi = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0, 1.0, -1.685, -0.489, -0.103, -2.506, -1.607},
+    .beta = {-0.171, -0.2245, -0.1304, -0.2785, -0.3967},
+    .gamma = {0.7164, 1.3444, 1.4517, 0.7204, 1.5445},
+    .D = {1.506, 0.156, 1.736, 0.67, 1.662},
+    .n = {-4.89789, 0.988558, 0.349689, 0.499356},
+    .k3 = 2.0,
+    .k4 = 2.85,
+    .c = {-0.0001357, 0.211, 0.02754, 0.001621},
+    .ThresholdK = 31.0,
+    .liquidQuadratic = {-2151.6, 144.07, -2.355},
+    .e = {1.0354, -0.9035, 2.5524},
+    .vapourQuadratic = {2161.5, -139.93, 2.278},
+    .g = {-0.1645, -11.009, 19.385, -28.114},
+};
+
+// Coefficients of parahydrogen: the equation of state of Leachman et al., J. Phys. Chem. Ref.
+// Data 38 (2009) 721, and its ancillary saturation equations.
+constexpr THydrogenTables ParahydrogenTables = {
+    .a1 = -1.4485891134,
+    .a2 = 1.884521239,
+    .K = 7,
+    .a = {4.30256, 13.0289, -47.7365, 50.0013, -18.6261, 0.993973, 0.536078},
+    .b = {-15.1496751472, -25.0925982148, -29.4735563787, -35.4059141417, -40.724998482, -163.7925799988, -309.2173173842},
+    .N = {-7.33375, 0.01, 2.60375, 4.66279, 0.68239, -1.47078, 0.135801, -1.05327, 0.328239, -0.0577833, 0.0449743, 0.0703464, -0.0401766, 0.11951},
+    .t = {0.6855, 1.0, 1.0, 0.489, 0.774, 1.133, 1.386, 1.619, 1.162, 3.96, 5.276, 0.99, 6.791, 3.19},
+    .d = {1.0, 4.0, 1.0, 1.0, 2.0, 2.0, 3.0, 1.0, 3.0, 2.0, 1.0, 3.0, 1.0, 1.0},
+    .pphi = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0, 1.0, -1.7437, -0.5516, -0.0634, -2.1341, -1.777},
+    .beta = {-0.194, -0.2019, -0.0301, -0.2383, -0.3253},
+    .gamma = {0.8048, 1.5248, 0.6648, 0.6832, 1.493},
+    .D = {1.5487, 0.1785, 1.28, 0.6319, 1.7104},
+    .n = {-4.87767, 1.03359, 0.82668, -0.129412},
+    .k3 = 2.65,
+    .k4 = 7.4,
+    .c = {-0.0003585, 0.2109, 0.02753, 0.001625},
+    .ThresholdK = 30.0,
+    .liquidQuadratic = {-484.9, 38.587, -0.6875},
+    .e = {1.0256, -0.9394, 2.5835},
+    .vapourQuadratic = {558.12, -38.446, 0.6735},
+    .g = {-0.1617, -11.05, 19.449, -28.126},
+};
+
+// Coefficients of orthohydrogen: the equation of state of Leachman et al., J. Phys. Chem. Ref.
+// Data 38 (2009) 721, and its ancillary saturation equations.
+constexpr THydrogenTables OrthohydrogenTables = {
+    .a1 = -1.4675442336,
+    .a2 = 1.8845068862,
+    .K = 4,
+    .a = {2.54151, -2.3661, 1.00365, 1.22447, 0.0, 0.0, 0.0},
+    .b = {-25.7676098736, -43.4677904877, -66.044551475, -209.7531607465, 0.0, 0.0, 0.0},
+    .N = {-6.83148, 0.01, 2.11505, 4.38353, 0.211292, -1.00939, 0.142086, -0.87696, 0.804927, -0.710775, 0.0639688, 0.0710858, -0.087654, 0.647088},
+    .t = {0.7333, 1.0, 1.1372, 0.5136, 0.5638, 1.6248, 1.829, 2.404, 2.105, 4.1, 7.658, 1.259, 7.589, 3.946},
+    .d = {1.0, 4.0, 1.0, 1.0, 2.0, 2.0, 3.0, 1.0, 3.0, 2.0, 1.0, 3.0, 1.0, 1.0},
+    .pphi = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0, 1.0, -1.169, -0.894, -0.04, -2.072, -1.306},
+    .beta = {-0.4555, -0.4046, -0.0869, -0.4415, -0.5743},
+    .gamma = {1.5444, 0.6627, 0.763, 0.6587, 1.4327},
+    .D = {0.6366, 0.3876, 0.9437, 0.3976, 0.9626},
+    .n = {-4.88684, 1.0531, 0.856947, -0.185355},
+    .k3 = 2.7,
+    .k4 = 6.2,
+    .c = {-0.0002898, 0.211, 0.0276, 0.001638},
+    .ThresholdK = 31.0,
+    .liquidQuadratic = {-1795.8, 121.46, -1.996},
+    .e = {1.028, -0.9242, 2.5892},
+    .vapourQuadratic = {1765.4, -114.73, 1.8775},
+    .g = {-0.1566, -10.851, 18.706, -27.382},
+};
+
+// One factor of a term, f(x), with its first and second derivative in x.
+struct TFactor {
+    double v;
+    double d1;
+    double d2;
+};
+
+void AddTerm(THelmholzResidual& r, double n, const TFactor& g, const TFactor& h) {
+    r.Phi += n * g.v * h.v;
+    r.Phid += n * g.d1 * h.v;
+    r.Phidd += n * g.d2 * h.v;
+    r.Phit += n * g.v * h.d1;
+    r.Phitt += n * g.v * h.d2;
+    r.Phidt += n * g.d1 * h.d1;
+}
+
+// x^y and the first two derivatives of x^y in x, as y x^(y−1) and y (y−1) x^(y−2) with the
+// zero-coefficient products left out, so that x = 0 never multiplies 0 by an infinite power.
+TFactor PowerFactor(double x, double y) {
+    const double v = PowerOf(x, y);
+    const double d1 = y != 0.0 ? y * PowerOf(x, y - 1.0) : 0.0;
+    const double d2 = y != 0.0 && y != 1.0 ? y * (y - 1.0) * PowerOf(x, y - 2.0) : 0.0;
+    return {v, d1, d2};
+}
+
+// δ^d exp(−δ^p) with its derivatives.
+TFactor DeltaExponential(double delta, double d, double p) {
+    const TFactor a = PowerFactor(delta, d);
+    const TFactor u = PowerFactor(delta, p);
+    const double e = std::exp(-u.v);
+    // (δ^d)' e + δ^d (e)', with e' = −(δ^p)' e and e'' = ((δ^p)'² − (δ^p)'') e.
+    const double d1 = a.d1 - a.v * u.d1;
+    const double d2 = a.d2 - 2.0 * a.d1 * u.d1 + a.v * (u.d1 * u.d1 - u.d2);
+    return {a.v * e, d1 * e, d2 * e};
+}
+
+// x^y exp(c (x − x0)²) with its derivatives: the Gaussian factor in δ (c = φ, x0 = D) and in τ
+// (c = β, x0 = γ).
+TFactor Gaussian(double x, double y, double c, double x0) {
+    const TFactor a = PowerFactor(x, y);
+    const double s = x - x0;
+    const double g = std::exp(c * s * s);
+    const double d1 = a.d1 + 2.0 * c * s * a.v;
+    const double d2 = a.d2 + 4.0 * c * s * a.d1 + (4.0 * c * c * s * s + 2.0 * c) * a.v;
+    return {a.v * g, d1 * g, d2 * g};
+}
+
+THelmholzResidual Residual(const THydrogenTables& h, double delta, double tau) {
+    THelmholzResidual r;
+    for (int i = 0; i < H2LastPolynomialTerm; ++i)
+        AddTerm(r, h.N[i], PowerFactor(delta, h.d[i]), PowerFactor(tau, h.t[i]));
+    for (int i = H2LastPolynomialTerm; i < H2LastExponentialTerm; ++i)
+        AddTerm(r, h.N[i], DeltaExponential(delta, h.d[i], h.pphi[i]), PowerFactor(tau, h.t[i]));
+    for (int i = H2LastExponentialTerm; i < H2LastTerm; ++i) {
+        const int k = i - H2LastExponentialTerm;
+        AddTerm(r, h.N[i], Gaussian(delta, h.d[i], h.pphi[i], h.D[k]),
+                Gaussian(tau, h.t[i], h.beta[k], h.gamma[k]));
+    }
+    return r;
+}
+
+}  // namespace
+
+THydrogen_FE::THydrogen_FE(const THydrogenTables& tables) : tables_(tables) {
+    MM_ = 2.01588;
+    R_ = 4.124488;
+    Ac_ = -0.218;
+    Tmax = 1000.0 - dta;
+    Pmax = 20000.0;
+    Dmax = 0.0;
+    Pmax_Dmax = 0.0;
+    dH = 1e-06;
+    dS = 1e-06;
+    dH_XTH = 1e-06;
+    dS_XTS = 0.001;
+}
+
+TH2_FE::TH2_FE() : THydrogen_FE(NormalHydrogenTables) {
+    Code = "KX_H2_FE";
+    Tc_ = -240.005;
+    Tcr_ = -240.005;
+    Tc_Max_ = -241.005;
+    Pc_ = 12.964;
+    Hc_ = 298.16;
+    Pcr_ = 12.964;
+    Dcr_ = 31.262;
+    Tt_ = -259.193;
+    Pt_ = 0.0736;
+    Pmin = Pt_;
+}
+
+TH2p_FE::TH2p_FE() : THydrogen_FE(ParahydrogenTables) {
+    Code = "KX_H2p_FE";
+    Tc_ = -240.212;
+    Tcr_ = -240.212;
+    Tc_Max_ = -241.5;
+    Pc_ = 12.858;
+    Hc_ = 295.63;
+    Pcr_ = 12.858;
+    Dcr_ = 31.323;
+    Tt_ = -259.347;
+    Pt_ = 0.07041;
+    Pmin = Pt_;
+}
+
+TH2o_FE::TH2o_FE() : THydrogen_FE(OrthohydrogenTables) {
+    Code = "KX_H2o_FE";
+    Tc_ = -239.93;
+    Tcr_ = -239.93;
+    Tc_Max_ = -241.005;
+    Pc_ = 13.1065;
+    Hc_ = 299.97;
+    Pcr_ = 13.1065;
+    Dcr_ = 31.136;
+    Tt_ = -259.142;
+    Pt_ = 0.07461;
+    Pmin = Pt_;
+}
+
+// ---- Ancillary equations ----
+
+double THydrogen_FE::Pse(double t) const {
+    const double theta = Theta(t);
+    const double* n = tables_.n;
+    const double sum = n[0] * theta + n[1] * PowerOf(theta, 1.5) +
+                       n[2] * PowerOf(theta, tables_.k3) + n[3] * PowerOf(theta, tables_.k4);
+    return Pcr_ * std::exp(sum / (1.0 - theta));
+}
+
+double THydrogen_FE::tse(double p) const {
+    const double y = std::log(p / Pcr_);
+    const double* c = tables_.c;
+    return (Tcr_ + dta) * (1.0 + c[0] + y * (c[1] + y * (c[2] + y * c[3]))) - 273.15;
+}
+
+double THydrogen_FE::dsle(double t) const {
+    const double tk = t + dta;
+    if (tk > tables_.ThresholdK) {
+        const double* q = tables_.liquidQuadratic;
+        return q[0] + tk * (q[1] + tk * q[2]);
+    }
+    const double theta = Theta(t);
+    const double* e = tables_.e;
+    return Dcr_ * (e[0] + e[1] * theta + e[2] * PowerOf(theta, 0.5));
+}
+
+double THydrogen_FE::dsve(double t) const {
+    const double tk = t + dta;
+    if (tk > tables_.ThresholdK) {
+        const double* q = tables_.vapourQuadratic;
+        return q[0] + tk * (q[1] + tk * q[2]);
+    }
+    const double theta = Theta(t);
+    const double* g = tables_.g;
+    return Dcr_ * std::exp(g[0] + theta * (g[1] + theta * (g[2] + theta * g[3])));
+}
+
+// ---- Ideal-gas part ----
+
+void THydrogen_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
+    const THydrogenTables& h = tables_;
+    double sum = 0.0;
+    double sumT = 0.0;
+    double sumTT = 0.0;
+    for (int k = 0; k < h.K; ++k) {
+        const double e = std::exp(h.b[k] * Tau);
+        sum += h.a[k] * std::log(1.0 - e);
+        sumT += h.a[k] * h.b[k] * e / (1.0 - e);
+        sumTT += h.a[k] * h.b[k] * h.b[k] * e / ((1.0 - e) * (1.0 - e));
+    }
+    o.Phi = std::log(Delta) + 1.5 * std::log(Tau) + h.a1 + h.a2 * Tau + sum;
+    o.Phit = 1.5 / Tau + h.a2 - sumT;
+    o.Phitt = -1.5 / (Tau * Tau) - sumTT;
+}
+
+double THydrogen_FE::Phio(double Delta, double Tau) const {
+    THelmholzIdeal o;
+    PhioAll(Delta, Tau, o);
+    return o.Phi;
+}
+
+double THydrogen_FE::Phiot(double Delta, double Tau) const {
+    THelmholzIdeal o;
+    PhioAll(Delta, Tau, o);
+    return o.Phit;
+}
+
+double THydrogen_FE::Phiott(double Delta, double Tau) const {
+    THelmholzIdeal o;
+    PhioAll(Delta, Tau, o);
+    return o.Phitt;
+}
+
+double THydrogen_FE::Phiod(double Delta, double) const { return 1.0 / Delta; }
+double THydrogen_FE::Phiodd(double Delta, double) const { return -1.0 / (Delta * Delta); }
+double THydrogen_FE::Phiodt(double, double) const { return 0.0; }
+
+// ---- Residual part ----
+
+void THydrogen_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
+    r = Residual(tables_, Delta, Tau);
+}
+
+double THydrogen_FE::Phir(double Delta, double Tau) const {
+    return Residual(tables_, Delta, Tau).Phi;
+}
+double THydrogen_FE::Phirt(double Delta, double Tau) const {
+    return Residual(tables_, Delta, Tau).Phit;
+}
+double THydrogen_FE::Phirtt(double Delta, double Tau) const {
+    return Residual(tables_, Delta, Tau).Phitt;
+}
+double THydrogen_FE::Phird(double Delta, double Tau) const {
+    return Residual(tables_, Delta, Tau).Phid;
+}
+double THydrogen_FE::Phirdd(double Delta, double Tau) const {
+    return Residual(tables_, Delta, Tau).Phidd;
+}
+double THydrogen_FE::Phirdt(double Delta, double Tau) const {
+    return Residual(tables_, Delta, Tau).Phidt;
+}

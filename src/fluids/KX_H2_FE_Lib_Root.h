@@ -1,0 +1,96 @@
+#pragma once
+// Hydrogen in its normal, para and ortho forms: the equations of state of Leachman, Jacobsen,
+// Penoncello and Lemmon (2009). The three share one structure (an ideal-gas part with Planck-
+// Einstein terms and a residual part of 7 polynomial, 2 exponential and 5 Gaussian terms) and
+// differ in their constants, coefficient tables and ancillary equations.
+#include "HelmholzFluidObject.h"
+
+// The coefficients of one form of hydrogen.
+struct THydrogenTables {
+    // Ideal-gas part: a1 + a2 τ + Σ a_k ln(1 − exp(b_k τ)) over K Planck-Einstein terms.
+    double a1;
+    double a2;
+    int K;
+    double a[7];
+    double b[7];
+    // Residual part: N, t, d for every term; p for the exponential terms 8 and 9 and φ for the
+    // Gaussian terms 10 to 14 share the fourth array (0 for the polynomial terms); β, γ and D
+    // belong to the Gaussian terms.
+    double N[14];
+    double t[14];
+    double d[14];
+    double pphi[14];
+    double beta[5];
+    double gamma[5];
+    double D[5];
+    // Ancillary vapour pressure ln(p/pc) = (n1 ϑ + n2 ϑ^1.5 + n3 ϑ^k3 + n4 ϑ^k4)/(1 − ϑ) and its
+    // inverse T/Tc = 1 + c0 + c1 y + c2 y² + c3 y³, y = ln(p/pc).
+    double n[4];
+    double k3;
+    double k4;
+    double c[4];
+    // Ancillary saturated densities: above ThresholdK (K) quadratics q2 T² + q1 T + q0 in the
+    // absolute temperature, at or below it ρ'/ρc = e0 + e1 ϑ + e2 ϑ^0.5 and
+    // ρ''/ρc = exp(g0 + g1 ϑ + g2 ϑ² + g3 ϑ³).
+    double ThresholdK;
+    double liquidQuadratic[3];
+    double e[3];
+    double vapourQuadratic[3];
+    double g[4];
+};
+
+// Last polynomial, last exponential and last term of the residual part (1-based).
+inline constexpr int H2LastPolynomialTerm = 7;
+inline constexpr int H2LastExponentialTerm = 9;
+inline constexpr int H2LastTerm = 14;
+
+// The structure every form of hydrogen shares; a form supplies its constants and tables.
+class THydrogen_FE : public THelmholzFluid {
+public:
+    double Pse(double t) const override;
+    double tse(double p) const override;
+    double dsle(double t) const override;
+    double dsve(double t) const override;
+    double Phio(double Delta, double Tau) const override;
+    double Phiot(double Delta, double Tau) const override;
+    double Phiott(double Delta, double Tau) const override;
+    double Phiod(double Delta, double Tau) const override;
+    double Phiodd(double Delta, double Tau) const override;
+    double Phiodt(double Delta, double Tau) const override;
+    double Phir(double Delta, double Tau) const override;
+    double Phirt(double Delta, double Tau) const override;
+    double Phirtt(double Delta, double Tau) const override;
+    double Phird(double Delta, double Tau) const override;
+    double Phirdd(double Delta, double Tau) const override;
+    double Phirdt(double Delta, double Tau) const override;
+
+    void PhirAll(double Delta, double Tau, THelmholzResidual& r) const override;
+    void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const override;
+
+protected:
+    explicit THydrogen_FE(const THydrogenTables& tables);
+
+private:
+    // ϑ = 1 − T/Tc of the ancillary equations, exactly 0 at Tc.
+    double Theta(double t) const { return 1.0 - (t + dta) / (Tcr_ + dta); }
+
+    const THydrogenTables& tables_;
+};
+
+// Normal hydrogen.
+class TH2_FE : public THydrogen_FE {
+public:
+    TH2_FE();
+};
+
+// Parahydrogen.
+class TH2p_FE : public THydrogen_FE {
+public:
+    TH2p_FE();
+};
+
+// Orthohydrogen.
+class TH2o_FE : public THydrogen_FE {
+public:
+    TH2o_FE();
+};

@@ -1,0 +1,390 @@
+#include "KX_N2_FE_Lib_Root.h"
+
+#include <cmath>
+
+#include "HelmholtzFloatingPoint.h"
+#include "HelmholtzMath.h"
+#include "KX_Utils.h"
+
+namespace {
+
+// ---- Coefficient tables ----
+
+// Ideal-gas part a1 ... a8 of the nitrogen equation of state, Span et al. (2000).
+constexpr double IdealA[9] = {0.0,          2.5,        -12.76952708, -0.00784163, -0.0001934819,
+                              -1.247742e-05, 6.678326e-08, 1.012941,     26.65788};
+
+// Residual term n δ^d τ^t exp(−δ^c); c = 0 for a polynomial term.
+struct TN2Term {
+    double n;
+    double t;
+    int d;
+    int c;
+};
+
+// Residual polynomial and exponential terms 1-32 of the nitrogen equation of state,
+// Span, Lemmon, Jacobsen, Wagner and Yokozeki, J. Phys. Chem. Ref. Data 29 (2000) 1361.
+constexpr TN2Term N2Terms[32] = {
+    {0.924803575275, 0.25, 1, 0},        // 1
+    {-0.492448489428, 0.875, 1, 0},      // 2
+    {0.661883336938, 0.5, 2, 0},         // 3
+    {-1.92902649201, 0.875, 2, 0},       // 4
+    {-0.0622469309629, 0.375, 3, 0},     // 5
+    {0.349943957581, 0.75, 3, 0},        // 6
+    {0.564857472498, 0.5, 1, 1},         // 7
+    {-1.61720005987, 0.75, 1, 1},        // 8
+    {-0.481395031883, 2.0, 1, 1},        // 9
+    {0.421150636384, 1.25, 3, 1},        // 10
+    {-0.0161962230825, 3.5, 3, 1},       // 11
+    {0.172100994165, 1.0, 4, 1},         // 12
+    {0.00735448924933, 0.5, 6, 1},       // 13
+    {0.0168077305479, 3.0, 6, 1},        // 14
+    {-0.00107626664179, 0.0, 7, 1},      // 15
+    {-0.0137318088513, 2.75, 7, 1},      // 16
+    {0.000635466899859, 0.75, 8, 1},     // 17
+    {0.00304432279419, 2.5, 8, 1},       // 18
+    {-0.0435762336045, 4.0, 1, 2},       // 19
+    {-0.0723174889316, 6.0, 2, 2},       // 20
+    {0.0389644315272, 6.0, 3, 2},        // 21
+    {-0.021220136391, 3.0, 4, 2},        // 22
+    {0.00408822981509, 3.0, 5, 2},       // 23
+    {-5.51990017984e-05, 6.0, 8, 2},     // 24
+    {-0.0462016716479, 16.0, 4, 3},      // 25
+    {-0.00300311716011, 11.0, 5, 3},     // 26
+    {0.0368825891208, 15.0, 5, 3},       // 27
+    {-0.0025585684622, 12.0, 8, 3},      // 28
+    {0.00896915264558, 12.0, 3, 4},      // 29
+    {-0.0044151337035, 7.0, 5, 4},       // 30
+    {0.00133722924858, 4.0, 6, 4},       // 31
+    {0.000264832491957, 16.0, 9, 4},     // 32
+};
+
+// Gaussian term n δ^d τ^t exp(−α (δ − 1)² − β (τ − γ)²).
+struct TN2GaussianTerm {
+    double n;
+    double t;
+    int d;
+    double alpha;
+    double beta;
+    double gamma;
+};
+
+// Residual Gaussian terms 33-36 of the nitrogen equation of state, Span et al. (2000).
+constexpr TN2GaussianTerm N2GaussianTerms[4] = {
+    {19.6688194015, 0.0, 1, 20.0, 325.0, 1.16},     // 33
+    {-20.911560073, 1.0, 1, 20.0, 325.0, 1.16},     // 34
+    {0.0167788306989, 2.0, 3, 15.0, 300.0, 1.13},   // 35
+    {2627.67566274, 3.0, 2, 25.0, 275.0, 1.25},     // 36
+};
+
+// Highest power of δ the derivatives need: d + 2c − 2 of term 32.
+constexpr int MaxDeltaPower = 15;
+constexpr int MaxC = 4;
+
+// Ancillary saturation equations of Span et al. (2000): vapour pressure, saturated-liquid and
+// saturated-vapour density; and the inverse vapour-pressure fit in ln(p/pc).
+constexpr double PseN[4] = {-6.12445284, 1.2632722, -0.765910082, -1.77570564};
+constexpr double PseK[4] = {1.0, 1.5, 2.5, 5.0};
+constexpr double DsleN[4] = {1.48654237, -0.280476066, 0.0894143085, -0.119879866};
+constexpr double DsleK[4] = {0.3294, 2.0 / 3.0, 8.0 / 3.0, 35.0 / 6.0};
+constexpr double DsveN[5] = {-1.70127164, -3.70402649, 1.29859383, -0.561424977, -2.68505381};
+constexpr double DsveK[5] = {0.34, 5.0 / 6.0, 7.0 / 6.0, 13.0 / 6.0, 14.0 / 3.0};
+constexpr double TseC[4] = {0.000170829, -0.168798, -0.0209056, -0.00120029};
+
+// Dilute-gas collision integral, viscosity and thermal conductivity of Stephan, Krauss and
+// Laesecke, J. Phys. Chem. Ref. Data 16 (1987) 993.
+constexpr double OmegaA[5] = {0.46649, -0.57015, 0.19164, -0.03708, 0.00241};
+constexpr double ViscosityN[5] = {-20.09997, 3.4376416, -1.4470051, -0.027766561, -0.21662362};
+constexpr double HeatCapacityPhi[7] = {-837.079888737,    37.9147114487,      -0.601737844275,
+                                       3.50418363823,     -8.74955653028e-06, 1.48968607239e-08,
+                                       -2.56370354277e-12};
+constexpr double ConductivityPsi[4] = {3.3373542, 0.37098251, 0.89913456, 0.16972505};
+
+// ---- Separable terms ----
+
+// One factor of a term, f(x), with its first and second derivative in x.
+struct TFactor {
+    double v;
+    double d1;
+    double d2;
+};
+
+void AddTerm(THelmholzResidual& r, double n, const TFactor& g, const TFactor& h) {
+    r.Phi += n * g.v * h.v;
+    r.Phid += n * g.d1 * h.v;
+    r.Phidd += n * g.d2 * h.v;
+    r.Phit += n * g.v * h.d1;
+    r.Phitt += n * g.v * h.d2;
+    r.Phidt += n * g.d1 * h.d1;
+}
+
+// τ^t with its derivatives; τ > 0.
+TFactor TauPower(double tau, double t) {
+    const double v = PowerOf(tau, t);
+    return {v, t * v / tau, t * (t - 1.0) * v / (tau * tau)};
+}
+
+// δ^d exp(−δ^c) with its derivatives, written as sums of whole powers of δ so that no term
+// multiplies zero by an infinite power at δ = 0. expC is exp(−δ^c), 1 for c = 0.
+TFactor DeltaExponential(const double* pow, int d, int c, double expC) {
+    double d1 = d * pow[d - 1];
+    double d2 = d >= 2 ? d * (d - 1.0) * pow[d - 2] : 0.0;
+    if (c > 0) {
+        d1 -= c * pow[d + c - 1];
+        d2 += -c * (2.0 * d + c - 1.0) * pow[d + c - 2] + c * c * pow[d + 2 * c - 2];
+    }
+    return {pow[d] * expC, d1 * expC, d2 * expC};
+}
+
+// δ^d exp(−α (δ − 1)²) with its derivatives.
+TFactor DeltaGaussian(const double* pow, int d, double alpha) {
+    const double x = pow[1] - 1.0;
+    const double g = std::exp(-alpha * x * x);
+    const double d1 = d * pow[d - 1] - 2.0 * alpha * x * pow[d];
+    const double d2 = (d >= 2 ? d * (d - 1.0) * pow[d - 2] : 0.0) -
+                      4.0 * alpha * d * x * pow[d - 1] +
+                      (4.0 * alpha * alpha * x * x - 2.0 * alpha) * pow[d];
+    return {pow[d] * g, d1 * g, d2 * g};
+}
+
+// τ^t exp(−β (τ − γ)²) with its derivatives.
+TFactor TauGaussian(double tau, double t, double beta, double gamma) {
+    const TFactor p = TauPower(tau, t);
+    const double y = tau - gamma;
+    const double g = std::exp(-beta * y * y);
+    const double d1 = p.d1 - 2.0 * beta * y * p.v;
+    const double d2 = p.d2 - 4.0 * beta * y * p.d1 + (4.0 * beta * beta * y * y - 2.0 * beta) * p.v;
+    return {p.v * g, d1 * g, d2 * g};
+}
+
+THelmholzResidual Residual(double delta, double tau) {
+    double pow[MaxDeltaPower + 1];
+    pow[0] = 1.0;
+    for (int k = 1; k <= MaxDeltaPower; ++k) pow[k] = pow[k - 1] * delta;
+    double expC[MaxC + 1];
+    expC[0] = 1.0;
+    for (int c = 1; c <= MaxC; ++c) expC[c] = std::exp(-pow[c]);
+
+    THelmholzResidual r;
+    for (const TN2Term& term : N2Terms)
+        AddTerm(r, term.n, DeltaExponential(pow, term.d, term.c, expC[term.c]),
+                TauPower(tau, term.t));
+    for (const TN2GaussianTerm& term : N2GaussianTerms)
+        AddTerm(r, term.n, DeltaGaussian(pow, term.d, term.alpha),
+                TauGaussian(tau, term.t, term.beta, term.gamma));
+    return r;
+}
+
+// Σ N_i θ^k_i of an ancillary equation.
+template <std::size_t N>
+double AncillarySum(const double (&n)[N], const double (&k)[N], double theta) {
+    double sum = 0.0;
+    for (std::size_t i = 0; i < N; ++i) sum += n[i] * PowerOf(theta, k[i]);
+    return sum;
+}
+
+}  // namespace
+
+TN2_FE::TN2_FE() {
+    Code = "KX_N2_FE";
+    MM_ = 28.01348;
+    R_ = 0.2968039;
+    Ac_ = 0.045;
+    Tc_ = -146.958;
+    Tcr_ = -146.958;
+    Tc_Max_ = -146.958;
+    Pc_ = 33.958;
+    Hc_ = 29.2327;
+    Pcr_ = 33.958;
+    Dcr_ = 313.3;
+    Tt_ = -209.999;
+    Pt_ = 0.12523;
+    Pmin = 0.12523;
+    Pmax = 22000.0;
+    Tmax = 1000.0 - dta;
+    Dmax = 0.0;
+    Pmax_Dmax = 0.0;
+    dH = 1e-06;
+    dS = 1e-06;
+    dH_XTH = 1e-06;
+    dS_XTS = 0.001;
+}
+
+// ---- Ancillary equations; θ = 1 − T/Tc, negative (and the powers undefined) above Tc ----
+
+double TN2_FE::Pse(double t) const {
+    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    return Pcr_ * std::exp((Tcr_ + dta) / (t + dta) * AncillarySum(PseN, PseK, theta));
+}
+
+double TN2_FE::tse(double p) const {
+    const double x = std::log(p / Pcr_);
+    const double fit = TseC[0] + x * (TseC[1] + x * (TseC[2] + x * TseC[3]));
+    return (Tcr_ + dta) * (1.0 - fit) - 273.15;
+}
+
+double TN2_FE::dsle(double t) const {
+    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    return Dcr_ * std::exp(AncillarySum(DsleN, DsleK, theta));
+}
+
+double TN2_FE::dsve(double t) const {
+    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    return Dcr_ * std::exp((Tcr_ + dta) / (t + dta) * AncillarySum(DsveN, DsveK, theta));
+}
+
+// ---- Ideal-gas part ----
+
+void TN2_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
+    const double* a = IdealA;
+    const double e = std::exp(a[8] * Tau);
+    const double tau2 = Tau * Tau;
+    const double tau3 = tau2 * Tau;
+    o.Phi = std::log(Delta) + a[1] * std::log(Tau) + a[2] + a[3] * Tau + a[4] / Tau +
+            a[5] / tau2 + a[6] / tau3 + a[7] * std::log(1.0 - std::exp(-a[8] * Tau));
+    o.Phit = (a[3] * Tau + a[1] - a[4] / Tau - 2.0 * a[5] / tau2 - 3.0 * a[6] / tau3 +
+              a[7] * a[8] * Tau / (e - 1.0)) /
+             Tau;
+    o.Phitt = (-a[1] + 2.0 * a[4] / Tau + 6.0 * a[5] / tau2 + 12.0 * a[6] / tau3 -
+               a[7] * a[8] * a[8] * tau2 * e / ((e - 1.0) * (e - 1.0))) /
+              tau2;
+}
+
+double TN2_FE::Phio(double Delta, double Tau) const {
+    THelmholzIdeal o;
+    PhioAll(Delta, Tau, o);
+    return o.Phi;
+}
+
+double TN2_FE::Phiot(double Delta, double Tau) const {
+    THelmholzIdeal o;
+    PhioAll(Delta, Tau, o);
+    return o.Phit;
+}
+
+double TN2_FE::Phiott(double Delta, double Tau) const {
+    THelmholzIdeal o;
+    PhioAll(Delta, Tau, o);
+    return o.Phitt;
+}
+
+double TN2_FE::Phiod(double Delta, double) const { return 1.0 / Delta; }
+double TN2_FE::Phiodd(double Delta, double) const { return -1.0 / (Delta * Delta); }
+double TN2_FE::Phiodt(double, double) const { return 0.0; }
+
+// ---- Residual part ----
+
+void TN2_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
+    r = Residual(Delta, Tau);
+}
+
+double TN2_FE::Phir(double Delta, double Tau) const { return Residual(Delta, Tau).Phi; }
+double TN2_FE::Phirt(double Delta, double Tau) const { return Residual(Delta, Tau).Phit; }
+double TN2_FE::Phirtt(double Delta, double Tau) const { return Residual(Delta, Tau).Phitt; }
+double TN2_FE::Phird(double Delta, double Tau) const { return Residual(Delta, Tau).Phid; }
+double TN2_FE::Phirdd(double Delta, double Tau) const { return Residual(Delta, Tau).Phidd; }
+double TN2_FE::Phirdt(double Delta, double Tau) const { return Residual(Delta, Tau).Phidt; }
+
+// ---- Transport properties ----
+
+double TN2_FE::DV0(double T) const {
+    const double tk = T + 273.15;
+    const double lnT = std::log(tk / 100.01654);
+    const double lnOmega =
+        OmegaA[0] + lnT * (OmegaA[1] + lnT * (OmegaA[2] + lnT * (OmegaA[3] + lnT * OmegaA[4])));
+    constexpr double sigma = 3.6502496e-10;
+    return 312500.0 * std::sqrt(2.0442e-49 * tk) / (sigma * sigma * std::exp(lnOmega));
+}
+
+double TN2_FE::DVDT(double D, double T) const {
+    const double* N = ViscosityN;
+    const double rho = D / 314.0;
+    const double excess =
+        N[0] / (rho - N[1]) + N[0] / N[1] + rho * (N[2] + rho * (N[3] + rho * N[4]));
+    return (DV0(T) + 14.0 * excess) * 1e-06;
+}
+
+double TN2_FE::TCDT(double D, double T) const {
+    const double tk = T + dta;
+    const double u = 3353.4061 / tk;
+    // Ideal-gas heat capacity in units of the gas constant.
+    double c = 0.0;
+    for (int i = 0; i < 7; ++i) c += HeatCapacityPhi[i] * IntegerPower(tk, i - 3);
+    const double eu = std::exp(u);
+    c += 1.00773735767 * u * u * eu / ((eu - 1.0) * (eu - 1.0));
+    constexpr double boltzmann = 1.38062e-23;
+    constexpr double avogadro = 6.02213e+26;  // per kmol
+    const double cv = (c - 1.0) * 8.31434 * 1000.0 / avogadro;
+    const double f = DV0(T) * boltzmann * avogadro / (28.013 * 1000.0);
+    const double dilute =
+        ((1.5 - 0.95185202) * 2.5 + (cv / boltzmann + 0.95185202) * 1.0205422) * f;
+    const double rho = D / 314.0;
+    double excess = 0.0;
+    for (int i = 3; i >= 0; --i) excess = (excess + ConductivityPsi[i]) * rho;
+    return (dilute + 4.17 * excess) / 1000.0;
+}
+
+template <class Property>
+double TN2_FE::TransportPT(const char* functionName, double P, double T, std::string& ErrorText,
+                           int32_t& ErrorCode, Property property) const {
+    ErrorText.clear();
+    ErrorCode = KXErrorCode::Success;
+    struct TCheck {
+        const char* comparator;
+        double value;
+        double limit;
+        const char* quantity;
+        const char* unit;
+        int32_t code;
+    };
+    const TCheck checks[] = {
+        {"<", P, Pt_, "Pressure", "bar(a)", KXErrorCode::PressureLow},
+        {">", P, TransportPmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh},
+        {"<", T, TransportTminK - dta, "Temperature", "°C", KXErrorCode::TemperatureLow},
+        {">", T, TransportTmaxK - dta, "Temperature", "°C", KXErrorCode::TemperatureHigh},
+    };
+    for (const TCheck& check : checks) {
+        ErrorText = RangeCheck(check.comparator, Code, functionName, check.value, check.limit,
+                               check.quantity, check.unit);
+        if (!ErrorText.empty()) {
+            ErrorCode = check.code;
+            return 0.0;
+        }
+    }
+    const std::string prefix = Code + "_" + functionName;
+    const double D = DPT(P, T, ErrorText, ErrorCode);
+    if (ErrorCode != KXErrorCode::Success || !ErrorText.empty()) {
+        RewriteErrorMessage(ErrorText, static_cast<int32_t>(KXMaxTextLength), prefix);
+        if (ErrorCode == KXErrorCode::Success) ErrorCode = KXErrorCode::Failure;
+        return 0.0;
+    }
+    // The correlations are fitted up to this density; beyond it they give no valid number.
+    ErrorText = RangeCheck(">", Code, functionName, D, TransportDmax, "Density", "kg/m3");
+    if (!ErrorText.empty()) {
+        ErrorCode = KXErrorCode::DensityAboveRange;
+        return 0.0;
+    }
+    TFloatingPointScope scope;
+    const double result = property(D, T);
+    if (scope.Faulted(result)) {
+        ErrorText = UnknownErrorText(Code, functionName);
+        ErrorCode = KXErrorCode::Failure;
+        return 0.0;
+    }
+    return result;
+}
+
+double TN2_FE::DVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const {
+    return TransportPT("DVPT", P, T, ErrorText, ErrorCode,
+                       [this](double D, double t) { return DVDT(D, t); });
+}
+
+double TN2_FE::KVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const {
+    return TransportPT("KVPT", P, T, ErrorText, ErrorCode,
+                       [this](double D, double t) { return DVDT(D, t) / D; });
+}
+
+double TN2_FE::TCPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const {
+    return TransportPT("TCPT", P, T, ErrorText, ErrorCode,
+                       [this](double D, double t) { return TCDT(D, t); });
+}

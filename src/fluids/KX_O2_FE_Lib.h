@@ -1,0 +1,13 @@
+#pragma once
+// The oxygen library "KX_O2_FE": 36 functions forwarding to the oxygen object.
+#include <cstdint>
+#include <span>
+
+#include "KX_Fluid_Lib_Template.h"
+
+KX_FLUID_DECLARE_SHARED_FUNCTIONS(KX_O2_FE)
+KX_FLUID_DECLARE_BINARY(KX_O2_FE, DVPT)
+KX_FLUID_DECLARE_CONSTANT_FUNCTIONS(KX_O2_FE)
+
+// The functions in the order the library registers them.
+std::span<const TKXLibraryEntry> KX_O2_FE_Entries();

@@ -1,0 +1,330 @@
+#include "KX_O2_FE_Lib_Root.h"
+
+#include <cmath>
+
+#include "HelmholtzFloatingPoint.h"
+#include "HelmholtzMath.h"
+#include "KX_Utils.h"
+
+namespace {
+
+// ---- Coefficient tables ----
+
+// Ideal-gas part k1 ... k7 of the oxygen equation of state, Schmidt and Wagner (1985).
+constexpr double IdealK[8] = {0.0,     -0.000740775, 2.50042,  -6.6493e-05,
+                              1.01258, -0.944365,    14.5066,  74.9148};
+// Linear and constant coefficients of the ideal-gas part: the reference state of enthalpy and
+// entropy.
+constexpr double IdealTau = -14.69352;
+constexpr double IdealConstant = -14.70273896;
+
+// Residual term n δ^r τ^s exp(−δ^p); p = 0 for a term without exponential factor.
+struct TO2Term {
+    double n;
+    int r;
+    double s;
+    int p;
+};
+
+// Residual part of the oxygen equation of state, Schmidt and Wagner, Fluid Phase Equilibria 19
+// (1985) 175.
+constexpr TO2Term O2Terms[32] = {
+    {0.3983768749, 1, 0.0, 0},         // 1
+    {-1.846157454, 1, 1.5, 0},         // 2
+    {0.4183473197, 1, 2.5, 0},         // 3
+    {0.02370620711, 2, -0.5, 0},       // 4
+    {0.09771730573, 2, 1.5, 0},        // 5
+    {0.03017891294, 2, 2.0, 0},        // 6
+    {0.02273353212, 3, 0.0, 0},        // 7
+    {0.01357254086, 3, 1.0, 0},        // 8
+    {-0.04052698943, 3, 2.5, 0},       // 9
+    {0.0005454628515, 6, 0.0, 0},      // 10
+    {0.0005113182277, 7, 2.0, 0},      // 11
+    {2.953466883e-07, 7, 5.0, 0},      // 12
+    {-8.687645072e-05, 8, 2.0, 0},     // 13
+    {-0.2127082589, 1, 5.0, 2},        // 14
+    {0.08735941958, 1, 6.0, 2},        // 15
+    {0.127550919, 2, 3.5, 2},          // 16
+    {-0.09067701064, 2, 5.5, 2},       // 17
+    {-0.03540084206, 3, 3.0, 2},       // 18
+    {-0.03623278059, 3, 7.0, 2},       // 19
+    {0.0132769929, 5, 6.0, 2},         // 20
+    {-0.0003254111865, 6, 8.5, 2},     // 21
+    {-0.008313582932, 7, 4.0, 2},      // 22
+    {0.002124570559, 8, 6.5, 2},       // 23
+    {-0.0008325206232, 10, 5.5, 2},    // 24
+    {-2.626173276e-05, 2, 22.0, 4},    // 25
+    {0.002599581482, 3, 11.0, 4},      // 26
+    {0.009984649663, 3, 18.0, 4},      // 27
+    {0.002199923153, 4, 11.0, 4},      // 28
+    {-0.02591350486, 4, 23.0, 4},      // 29
+    {-0.1259630848, 5, 17.0, 4},       // 30
+    {0.1478355637, 5, 18.0, 4},        // 31
+    {-0.01011251078, 5, 23.0, 4},      // 32
+};
+
+// Highest power of δ the derivatives need: r + p of term 24 (10 + 2).
+constexpr int MaxDeltaPower = 12;
+
+// Ancillary saturation equations of Schmidt and Wagner (1985): vapour pressure, saturated-liquid
+// and saturated-vapour density; and the inverse vapour-pressure fit in ln(p/pc).
+constexpr double PseN[5] = {-6.043938, 1.175627, -0.994086, -3.456781, 3.361499};
+constexpr double PseK[5] = {1.0, 1.5, 3.0, 7.0, 9.0};
+constexpr double DsleN[3] = {1.507678, 0.85810805, 0.19035504};
+constexpr double DsleK[3] = {1.0 / 3.0, 2.0 / 3.0, 3.0};
+constexpr double DsveN[6] = {-1.498431, -2.116826, -0.905713, -5.65999, -18.90964, -53.780774};
+constexpr double DsveK[6] = {1.0 / 3.0, 2.0 / 3.0, 1.0, 5.0 / 3.0, 4.0, 9.0};
+constexpr double TseC[5] = {0.000186313, -0.171404, -0.0223775, -0.00169731, -5.34795e-05};
+
+// Dilute-gas collision integral and residual viscosity of oxygen, Lemmon and Jacobsen,
+// Int. J. Thermophys. 25 (2004) 21.
+constexpr double OmegaB[5] = {0.431, -0.4623, 0.08406, 0.005341, -0.00331};
+struct TO2ViscosityTerm {
+    double N;
+    double t;
+    int d;
+    int l;
+};
+constexpr TO2ViscosityTerm ViscosityTerms[5] = {
+    {17.67, 0.05, 1, 0}, {0.4042, 0.0, 5, 0}, {0.0001077, 2.1, 12, 0},
+    {0.351, 0.0, 8, 1},  {-13.67, 0.5, 1, 2},
+};
+
+// ---- Residual part ----
+
+// The density factor U = exp(−δ^p) and its first two derivatives; pow holds δ^0 ... δ^p.
+struct TDensityFactor {
+    double U;
+    double Ud;
+    double Udd;
+};
+
+TDensityFactor DensityFactor(const double* pow, int p) {
+    // Without an exponential factor the derivatives vanish; they are not formed from
+    // p·δ^(p−1), which would be 0·∞ at δ = 0.
+    if (p == 0) return {1.0, 0.0, 0.0};
+    const double U = std::exp(-pow[p]);
+    const double Ud = -p * pow[p - 1] * U;
+    const double Udd = -p * ((p - 1.0) * pow[p - 2] * U + pow[p - 1] * Ud);
+    return {U, Ud, Udd};
+}
+
+void DeltaPowers(double delta, double* pow, int count) {
+    pow[0] = 1.0;
+    for (int k = 1; k <= count; ++k) pow[k] = pow[k - 1] * delta;
+}
+
+THelmholzResidual Residual(double delta, double tau) {
+    double pow[MaxDeltaPower + 1];
+    DeltaPowers(delta, pow, MaxDeltaPower);
+    const TDensityFactor factors[5] = {DensityFactor(pow, 0), {}, DensityFactor(pow, 2), {},
+                                       DensityFactor(pow, 4)};
+    THelmholzResidual res;
+    for (const TO2Term& term : O2Terms) {
+        const TDensityFactor& u = factors[term.p];
+        const int r = term.r;
+        // δ^r U and its derivatives, skipping the products whose coefficient is zero.
+        double g = pow[r] * u.U;
+        double gd = r * pow[r - 1] * u.U;
+        double gdd = r >= 2 ? r * (r - 1.0) * pow[r - 2] * u.U : 0.0;
+        if (term.p != 0) {
+            gd += pow[r] * u.Ud;
+            gdd += 2.0 * r * pow[r - 1] * u.Ud + pow[r] * u.Udd;
+        }
+        const double h = PowerOf(tau, term.s);
+        const double ht = term.s * h / tau;
+        const double htt = term.s * (term.s - 1.0) * h / (tau * tau);
+        res.Phi += term.n * g * h;
+        res.Phid += term.n * gd * h;
+        res.Phidd += term.n * gdd * h;
+        res.Phit += term.n * g * ht;
+        res.Phitt += term.n * g * htt;
+        res.Phidt += term.n * gd * ht;
+    }
+    return res;
+}
+
+TDensityFactor TermFactor(double delta, int k) {
+    const int p = O2Terms[k - 1].p;
+    double pow[MaxDeltaPower + 1];
+    DeltaPowers(delta, pow, p);
+    return DensityFactor(pow, p);
+}
+
+// Σ N_i θ^k_i of an ancillary equation.
+template <std::size_t N>
+double AncillarySum(const double (&n)[N], const double (&k)[N], double theta) {
+    double sum = 0.0;
+    for (std::size_t i = 0; i < N; ++i) sum += n[i] * PowerOf(theta, k[i]);
+    return sum;
+}
+
+}  // namespace
+
+TO2_FE::TO2_FE() {
+    Code = "KX_O2_FE";
+    MM_ = 31.9988;
+    R_ = 0.2598328;
+    Ac_ = 0.025;
+    Tc_ = -118.569;
+    Tcr_ = -118.569;
+    Tc_Max_ = -118.584;
+    Pc_ = 50.43;
+    Hc_ = 32.4853;
+    Pcr_ = 50.43;
+    Dcr_ = 436.144;
+    Tt_ = -218.789;
+    Pt_ = 0.0014633;
+    Pmin = 0.0014633;
+    Pmax = 800.0;
+    Tmax = 300.0 - dta;
+    Dmax = 0.0;
+    Pmax_Dmax = 0.0;
+    dH = 1e-06;
+    dS = 1e-06;
+    dH_XTH = 1e-06;
+    dS_XTS = 0.001;
+}
+
+// ---- Ancillary equations; θ = 1 − T/Tc ----
+
+double TO2_FE::Pse(double t) const {
+    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    return Pcr_ * std::exp((Tcr_ + dta) / (t + dta) * AncillarySum(PseN, PseK, theta));
+}
+
+double TO2_FE::tse(double p) const {
+    const double x = std::log(p / Pcr_);
+    const double fit = TseC[0] + x * (TseC[1] + x * (TseC[2] + x * (TseC[3] + x * TseC[4])));
+    return (Tcr_ + dta) * (1.0 - fit) - 273.15;
+}
+
+double TO2_FE::dsle(double t) const {
+    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    return Dcr_ * (1.0 + AncillarySum(DsleN, DsleK, theta));
+}
+
+double TO2_FE::dsve(double t) const {
+    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    return Dcr_ * std::exp(AncillarySum(DsveN, DsveK, theta));
+}
+
+// ---- Ideal-gas part ----
+
+void TO2_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
+    const double* k = IdealK;
+    const double e6 = std::exp(k[6] * Tau);
+    const double e7 = std::exp(-k[7] * Tau);
+    const double q = 1.0 + 2.0 / 3.0 * e7;
+    const double sqrtTau = std::sqrt(Tau);
+    const double tau2 = Tau * Tau;
+    o.Phi = std::log(Delta) + IdealTau * Tau + IdealConstant + k[1] * Tau * sqrtTau +
+            k[2] * std::log(Tau) + k[3] / tau2 + k[4] * std::log(e6 - 1.0) + k[5] * std::log(q);
+    o.Phit = 1.5 * k[1] * sqrtTau + IdealTau + k[2] / Tau - 2.0 * k[3] / (tau2 * Tau) +
+             k[4] * k[6] * e6 / (e6 - 1.0) - 2.0 / 3.0 * k[5] * k[7] * e7 / q;
+    o.Phitt = 0.75 * k[1] / sqrtTau - k[2] / tau2 + 6.0 * k[3] / (tau2 * tau2) -
+              k[4] * k[6] * k[6] * e6 / ((e6 - 1.0) * (e6 - 1.0)) +
+              2.0 / 3.0 * k[5] * k[7] * k[7] * e7 / (q * q);
+}
+
+double TO2_FE::Phio(double Delta, double Tau) const {
+    THelmholzIdeal o;
+    PhioAll(Delta, Tau, o);
+    return o.Phi;
+}
+
+double TO2_FE::Phiot(double Delta, double Tau) const {
+    THelmholzIdeal o;
+    PhioAll(Delta, Tau, o);
+    return o.Phit;
+}
+
+double TO2_FE::Phiott(double Delta, double Tau) const {
+    THelmholzIdeal o;
+    PhioAll(Delta, Tau, o);
+    return o.Phitt;
+}
+
+double TO2_FE::Phiod(double Delta, double) const { return 1.0 / Delta; }
+double TO2_FE::Phiodd(double Delta, double) const { return -1.0 / (Delta * Delta); }
+double TO2_FE::Phiodt(double, double) const { return 0.0; }
+
+// ---- Residual part ----
+
+double TO2_FE::Uk(double Delta, int k) const { return TermFactor(Delta, k).U; }
+double TO2_FE::Ukd(double Delta, int k) const { return TermFactor(Delta, k).Ud; }
+double TO2_FE::Ukdd(double Delta, int k) const { return TermFactor(Delta, k).Udd; }
+
+void TO2_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
+    r = Residual(Delta, Tau);
+}
+
+double TO2_FE::Phir(double Delta, double Tau) const { return Residual(Delta, Tau).Phi; }
+double TO2_FE::Phirt(double Delta, double Tau) const { return Residual(Delta, Tau).Phit; }
+double TO2_FE::Phirtt(double Delta, double Tau) const { return Residual(Delta, Tau).Phitt; }
+double TO2_FE::Phird(double Delta, double Tau) const { return Residual(Delta, Tau).Phid; }
+double TO2_FE::Phirdd(double Delta, double Tau) const { return Residual(Delta, Tau).Phidd; }
+double TO2_FE::Phirdt(double Delta, double Tau) const { return Residual(Delta, Tau).Phidt; }
+
+// ---- Viscosity ----
+
+double TO2_FE::DV0(double T) const {
+    const double tk = T + 273.15;
+    const double lnT = std::log(tk / 118.5);
+    const double lnOmega =
+        OmegaB[0] + lnT * (OmegaB[1] + lnT * (OmegaB[2] + lnT * (OmegaB[3] + lnT * OmegaB[4])));
+    return 0.0266958 * std::sqrt(tk * MM_) / (0.3428 * 0.3428 * std::exp(lnOmega));
+}
+
+double TO2_FE::DVDT(double D, double T) const {
+    const double tau = 154.581 / (T + 273.15);
+    const double delta = D / (13.63 * MM_);
+    double residual = 0.0;
+    for (const TO2ViscosityTerm& term : ViscosityTerms) {
+        double value = term.N * PowerOf(tau, term.t) * IntegerPower(delta, term.d);
+        if (term.l != 0) value *= std::exp(-IntegerPower(delta, term.l));
+        residual += value;
+    }
+    return (DV0(T) + residual) * 1e-06;
+}
+
+double TO2_FE::DVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const {
+    ErrorText.clear();
+    ErrorCode = KXErrorCode::Success;
+    struct TCheck {
+        const char* comparator;
+        double value;
+        double limit;
+        const char* quantity;
+        const char* unit;
+        int32_t code;
+    };
+    const TCheck checks[] = {
+        {"<", P, Pt_, "Pressure", "bar(a)", KXErrorCode::PressureLow},
+        {">", P, Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh},
+        {"<", T, Tt_, "Temperature", "°C", KXErrorCode::TemperatureLow},
+        {">", T, Tmax, "Temperature", "°C", KXErrorCode::TemperatureHigh},
+    };
+    for (const TCheck& check : checks) {
+        ErrorText = RangeCheck(check.comparator, Code, "DVPT", check.value, check.limit,
+                               check.quantity, check.unit);
+        if (!ErrorText.empty()) {
+            ErrorCode = check.code;
+            return 0.0;
+        }
+    }
+    const double D = DPT(P, T, ErrorText, ErrorCode);
+    if (ErrorCode != KXErrorCode::Success || !ErrorText.empty()) {
+        RewriteErrorMessage(ErrorText, static_cast<int32_t>(KXMaxTextLength), Code + "_DVPT");
+        if (ErrorCode == KXErrorCode::Success) ErrorCode = KXErrorCode::Failure;
+        return 0.0;
+    }
+    TFloatingPointScope scope;
+    const double result = DVDT(D, T);
+    if (scope.Faulted(result)) {
+        ErrorText = UnknownErrorText(Code, "DVPT");
+        ErrorCode = KXErrorCode::Failure;
+        return 0.0;
+    }
+    return result;
+}

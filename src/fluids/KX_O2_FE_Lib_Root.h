@@ -1,0 +1,46 @@
+#pragma once
+// Oxygen: the equation of state of Schmidt and Wagner (1985), whose residual terms carry the
+// factor exp(−δ²), exp(−δ⁴) or none, with its ancillary saturation equations, and the viscosity
+// correlation of Lemmon and Jacobsen (2004). Range 54 K to 300 K, up to 800 bar.
+#include <cstdint>
+#include <string>
+
+#include "HelmholzFluidObject.h"
+
+class TO2_FE : public THelmholzFluid {
+public:
+    TO2_FE();
+
+    double Pse(double t) const override;
+    double tse(double p) const override;
+    double dsle(double t) const override;
+    double dsve(double t) const override;
+    double Phio(double Delta, double Tau) const override;
+    double Phiot(double Delta, double Tau) const override;
+    double Phiott(double Delta, double Tau) const override;
+    double Phiod(double Delta, double Tau) const override;
+    double Phiodd(double Delta, double Tau) const override;
+    double Phiodt(double Delta, double Tau) const override;
+    double Phir(double Delta, double Tau) const override;
+    double Phirt(double Delta, double Tau) const override;
+    double Phirtt(double Delta, double Tau) const override;
+    double Phird(double Delta, double Tau) const override;
+    double Phirdd(double Delta, double Tau) const override;
+    double Phirdt(double Delta, double Tau) const override;
+
+    void PhirAll(double Delta, double Tau, THelmholzResidual& r) const override;
+    void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const override;
+
+    // Density factor U = exp(−sgn(p_k) δ^p_k) of residual term k (1 to 32) and its first and
+    // second derivative in δ; U = 1 and both derivatives 0 for the terms with p_k = 0.
+    double Uk(double Delta, int k) const;
+    double Ukd(double Delta, int k) const;
+    double Ukdd(double Delta, int k) const;
+
+    // Dilute-gas viscosity (µPa s) at temperature T.
+    double DV0(double T) const;
+    // Dynamic viscosity (Pa s) from density and temperature; no checks.
+    double DVDT(double D, double T) const;
+    // Dynamic viscosity (Pa s) from pressure and temperature.
+    double DVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
+};
