@@ -69,7 +69,8 @@ struct TUnitRow {
     TUnitKind Kind = TUnitKind::Linear;
 };
 
-// Units of every quantity, standard unit first: value_in_unit = Factor * value + Offset.
+// Units of every quantity, standard unit first: value_in_unit = Factor * value + Offset
+// (Factor / value for the reciprocal kind).
 // Factors derive from the customary base constants ft = 0.3048 m, in = 0.0254 m (international
 // yard and pound, 1959), lb = 0.4535924 kg, g = 9.80665 m/s2 (standard gravity, CGPM 1901),
 // psi = 0.06894757749178498 bar, BTU = 1.055056 kJ (International Table), HP = 0.7456999 kW,
@@ -153,7 +154,7 @@ static constexpr TUnitRow UnitRows[] = {
     {"kJ/kWh", 10, 0, 1},
     {"BTU/kWh", 10, 0, 0.9478169879134378},          // 1/BTU
     {"BTU/HPh", 10, 0, 0.7067870331053517},          // HP/BTU
-    {"eff%", 10, 0, 360000, TUnitKind::Reciprocal},  // reciprocal: 3600/heat rate in %
+    {"eff%", 10, 0, 360000, TUnitKind::Reciprocal},  // efficiency % = 360000 / heat rate
     {"kJ/kgK", 11, 0, 1},
     {"BTU/lbF", 11, 0, 0.23884587906023735},  // (lb/1.8)/BTU
     {"kW/m2K", 12, 0, 1},
@@ -223,7 +224,7 @@ static constexpr TUnitRow UnitRows[] = {
     {"USgal", 26, 0, 264.1720372841846},      // 1/USgal
     {"quart", 26, 0, 1056.6881491367385},     // 4/USgal
     {"Imp Pint", 26, 0, 1759.7539863927022},  // 8/UKgal
-    {"UK Barrel", 26, 0, 6.110601894286587},
+    {"UK Barrel", 26, 0, 6.110601894286587},  // barrels per m3
     {"US Barrel", 26, 0, 8.386447500838645},
     {"PetrBarrel", 26, 0, 6.298934850116845},
     {"bbl", 26, 0, 6.289822438312567},
@@ -248,11 +249,11 @@ static constexpr TUnitRow UnitRows[] = {
     {"MIGD", 28, 0, 19.005343053041184},          // (86400/UKgal)/1000000
     {"Nm3", 29, 0, 1},
     {"scf", 29, 0, 37.32579},
-    {"Sm3", 29, 0, 1.06871201928},
+    {"Sm3", 29, 0, 1.06871201928},  // Sm3 per Nm3
     {"kJ/kgK", 30, 0, 1},
     {"BTU/lbR", 30, 0, 0.23884587906023735},  // (lb/1.8)/BTU
-    {"psi.ft3/lbR", 30, 0,
-     1.2907120498185515},  // (((((lb/1.8)/psi)/ft)/ft)/ft)/100, kJ against bar*ft³
+    // (((((lb/1.8)/psi)/ft)/ft)/ft)/100: one bar m3 is 100 kJ
+    {"psi.ft3/lbR", 30, 0, 1.2907120498185515},
     {"ft.lb(force)/lbR", 30, 0, 185.86253517387144},  // (555.5555555555555/ft)/g
     {"°C", 31, 0, 1},
     {"°F", 31, 32, 1.8},
