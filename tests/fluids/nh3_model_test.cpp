@@ -1,0 +1,171 @@
+// The ammonia model: derivatives of its Helmholtz energy, its documented example values, the
+// ancillary equations with their straight continuation to the reported critical point, the
+// Dmax isochore temperature and the transport functions.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "HelmholtzDerivativeCheck.h"
+#include "KX_Function_Types.h"
+#include "KX_NH3_FE_Lib_Root.h"
+#include "nh3_tsv.h"
+
+namespace {
+
+const TNH3_FE& Fluid() {
+    static const TNH3_FE fluid;
+    return fluid;
+}
+
+TEST(Nh3Model, HelmholtzDerivativesMatchCentralDifferences) {
+    helmholtzcheck::CheckDerivatives(Fluid(), helmholtzcheck::DefaultPoints());
+}
+
+TEST(Nh3Model, CombinedEvaluationsMatchSingleOperations) {
+    helmholtzcheck::CheckCombinedEvaluations(Fluid(), helmholtzcheck::DefaultPoints());
+}
+
+// Every routine of the reference table, by the name the table uses.
+double Evaluate(const std::string& routine, double x1, double x2, int32_t& code) {
+    const TNH3_FE& f = Fluid();
+    std::string text;
+    code = 0;
+    double Ps = 0, DL = 0, DV = 0;
+    const std::map<std::string, std::function<double()>> routines = {
+        {"MaxwellPs", [&] { f.Maxwell_Criterion_Ps(x1, Ps, DL, DV, text, code); return Ps; }},
+        {"MaxwellDL", [&] { f.Maxwell_Criterion_Ps(x1, Ps, DL, DV, text, code); return DL; }},
+        {"MaxwellDV", [&] { f.Maxwell_Criterion_Ps(x1, Ps, DL, DV, text, code); return DV; }},
+        {"Pse", [&] { return f.Pse(x1); }},
+        {"dsve", [&] { return f.dsve(x1); }},
+        {"tse", [&] { return f.tse(x1); }},
+        {"TsatP", [&] { return f.TsatP(x1, text, code); }},
+        {"PsatT", [&] { return f.PsatT(x1, text, code); }},
+        {"DPT", [&] { return f.DPT(x1, x2, text, code); }},
+        {"Solve_DPT", [&] { return f.Solve_DPT(x1, x2, text, code); }},
+        {"DVDT", [&] { return f.DVDT(x1, x2); }},
+        {"Tmin_Dmax", [&] { return f.Tmin_Dmax(x1, 0); }},
+        {"STT", [&] { return f.STT(x1, text, code); }},
+        {"Tc", [&] { return f.Tc(text, code); }},
+        {"Pc", [&] { return f.Pc(text, code); }},
+    };
+    const auto it = routines.find(routine);
+    if (it == routines.end()) {
+        ADD_FAILURE() << "unknown routine " << routine;
+        return 0.0;
+    }
+    return it->second();
+}
+
+TEST(Nh3Model, DocumentedExampleValues) {
+    for (const auto& row : nh3tsv::ReadTable("nh3_reference.tsv")) {
+        const std::string routine = row.at("routine");
+        const double x1 = nh3tsv::Number(row, "x1");
+        const double x2 = nh3tsv::Number(row, "x2");
+        SCOPED_TRACE(routine + "(" + row.at("x1") + ", " + row.at("x2") + ")");
+        int32_t code = -1;
+        const double value = Evaluate(routine, x1, x2, code);
+        EXPECT_EQ(code, 0);
+        EXPECT_NEAR(value, nh3tsv::Number(row, "value"), nh3tsv::Number(row, "tolerance"));
+    }
+}
+
+// The equation's reference state (IIR convention): h = 200 kJ/kg and s = 1 kJ/(kg K) for the
+// saturated liquid at 0 °C; it fixes the two integration constants of the ideal-gas part.
+TEST(Nh3Model, SaturatedLiquidAtZeroCelsiusIsTheReferenceState) {
+    std::string text;
+    int32_t code = -1;
+    EXPECT_NEAR(Fluid().HTX(0.0, 0.0, text, code), 200.0, 1e-3);
+    EXPECT_EQ(code, 0);
+    EXPECT_NEAR(Fluid().STX(0.0, 0.0, text, code), 1.0, 1e-5);
+    EXPECT_EQ(code, 0);
+}
+
+// From 132.2 °C the ancillary equations are straight lines that end at the reported critical
+// point, where liquid and vapour density meet at 224.5 kg/m3 and the pressure is Pc.
+TEST(Nh3Model, AncillaryLinesEndAtTheReportedCriticalPoint) {
+    const TNH3_FE& f = Fluid();
+    EXPECT_NEAR(f.Pse(f.Tc_), f.Pc_, 1e-9);
+    EXPECT_NEAR(f.dsle(f.Tc_), 224.5, 1e-9);
+    EXPECT_NEAR(f.dsve(f.Tc_), 224.5, 1e-9);
+    // Just below the branch point the curved equations are used: the vapour pressure there
+    // meets the straight line within the ancillary's accuracy.
+    EXPECT_NEAR(f.Pse(f.Tc_Max_ - 1e-9), f.Pse(f.Tc_Max_), 2e-3);
+}
+
+// Between Tc_Max_ and Tc_ the saturation state is the ancillary one, without iteration.
+TEST(Nh3Model, SaturationAboveTheIterationLimitUsesTheAncillaryLines) {
+    const TNH3_FE& f = Fluid();
+    const double T = 132.3;
+    const double fraction = (T - 132.2) / 0.16;
+    std::string text;
+    int32_t code = -1;
+    EXPECT_DOUBLE_EQ(f.PsatT(T, text, code), 113.294 + fraction * 0.3174);
+    EXPECT_EQ(code, 0);
+    EXPECT_DOUBLE_EQ(f.DTX(T, 0.0, text, code), 249.361 + fraction * -24.861);
+    EXPECT_DOUBLE_EQ(f.DTX(T, 1.0, text, code), 203.674 + fraction * 20.826);
+    EXPECT_EQ(code, 0);
+}
+
+TEST(Nh3Model, SaturationStateHasEqualPressureAndGibbsEnergy) {
+    const TNH3_FE& f = Fluid();
+    for (double T : {-77.65, -50.0, 0.0, 50.0, 100.0, 130.0, 132.2}) {
+        SCOPED_TRACE(T);
+        std::string text;
+        int32_t code = -1;
+        double Ps = 0, DL = 0, DV = 0;
+        f.Maxwell_Criterion_Ps(T, Ps, DL, DV, text, code);
+        ASSERT_EQ(code, 0) << text;
+        EXPECT_NEAR(f.PDT(DL, T), Ps, 1e-8 * Ps);
+        EXPECT_NEAR(f.PDT(DV, T), Ps, 1e-8 * Ps);
+        const double gL = f.HDT(DL, T) - (T + 273.15) * f.SDT(DL, T);
+        const double gV = f.HDT(DV, T) - (T + 273.15) * f.SDT(DV, T);
+        EXPECT_NEAR(gL, gV, 1e-7 * std::fabs(f.HDT(DV, T)));
+        EXPECT_GT(DL, DV);
+    }
+}
+
+TEST(Nh3Model, DmaxIsochoreTemperatureReproducesThePressure) {
+    const TNH3_FE& f = Fluid();
+    for (double P : {2830.89, 3000.0, 4000.0, 5000.0, 8000.0, 10000.0}) {
+        SCOPED_TRACE(P);
+        const double T = f.Tmin_Dmax(P, 0);
+        ASSERT_NE(T, 0.0);
+        EXPECT_NEAR(f.PDT(f.Dmax, T), P, 1e-6 * P);
+    }
+    // Not a number: no temperature, reported as 0.
+    EXPECT_EQ(f.Tmin_Dmax(std::nan(""), 0), 0.0);
+}
+
+TEST(Nh3Model, SurfaceTensionVanishesAtTheReportedCriticalTemperature) {
+    std::string text;
+    int32_t code = -1;
+    EXPECT_EQ(Fluid().STT(Fluid().Tc_, text, code), 0.0);
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(text.empty());
+    EXPECT_GT(Fluid().STT(Fluid().Tt_, text, code), Fluid().STT(0.0, text, code));
+}
+
+TEST(Nh3Model, ViscosityFromPressureAndTemperatureUsesTheSolvedDensity) {
+    const TNH3_FE& f = Fluid();
+    struct TState {
+        double P, T;
+    };
+    for (TState s : {TState{1.01325, 0.0}, TState{50.0, 20.0}, TState{300.0, 200.0},
+                     TState{1.0, 400.0}}) {
+        SCOPED_TRACE(std::to_string(s.P) + " bar " + std::to_string(s.T) + " °C");
+        std::string text;
+        int32_t code = -1;
+        const double D = f.DPT(s.P, s.T, text, code);
+        ASSERT_EQ(code, 0);
+        const double eta = f.DVPT(s.P, s.T, text, code);
+        EXPECT_EQ(code, 0);
+        EXPECT_DOUBLE_EQ(eta, f.DVDT(D, s.T));
+        EXPECT_DOUBLE_EQ(f.KVPT(s.P, s.T, text, code), f.DVDT(D, s.T) / D);
+        EXPECT_EQ(code, 0);
+    }
+}
+
+}  // namespace
