@@ -82,6 +82,7 @@ struct TDerivativeCase {
     int Region;
     double p;
     double T;
+    double Tolerance = 5e-3;  // of (dp/dT)_v, from a forward step of 0.1 K along the isochore
 };
 
 double RegionVolume(int region, double p, double T) {
@@ -97,7 +98,8 @@ TEST(ThermalConductivity, DerivativesMatchTheEquationOfState) {
     const double pSat400 = Psat(400.0);
     const TDerivativeCase cases[] = {
         {"liquid, 1 bar, 20 °C", 1, 1e5, 293.15},
-        {"cold liquid at low pressure, 0.1 bar, 1 °C", 1, 1e4, 274.15},
+        // Near 4 °C the isochoric slope changes sign, so a 0.1 K step is coarse there.
+        {"cold liquid at low pressure, 0.1 bar, 1 °C", 1, 1e4, 274.15, 0.025},
         {"liquid at 1000 bar, 20 °C", 1, 1e8, 293.15},
         {"hot liquid, 500 bar, 300 °C", 1, 5e7, 573.15},
         {"vapour, 1 bar, 200 °C", 2, 1e5, 473.15},
@@ -106,15 +108,18 @@ TEST(ThermalConductivity, DerivativesMatchTheEquationOfState) {
         {"vapour above B23, 200 bar, 500 °C", 2, 2e7, 773.15},
         {"near-critical fluid, 250 bar, 650 K", 3, 2.5e7, 650.0},
         {"high-temperature vapour, 50 bar, 1500 °C", 5, 5e6, 1773.15},
-        {"high-temperature vapour, 99.99 bar, 1500 °C", 5, 9.999e6, 1773.15},
+        {"high-temperature vapour, 99.999 bar, 1500 °C", 5, 9.9999e6, 1773.15},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
-        ASSERT_EQ(RegionPT(c.p, c.T), c.Region);
+        EXPECT_EQ(RegionPT(c.p, c.T), c.Region);
         const double v = RegionVolume(c.Region, c.p, c.T);
         double dpdT = 0.0;
         double dvdp = 0.0;
-        ASSERT_TRUE(ThermalConductivity_Derivatives(c.p, c.T, v, dpdT, dvdp));
+        if (!ThermalConductivity_Derivatives(c.p, c.T, v, dpdT, dvdp)) {
+            ADD_FAILURE() << "no derivative";
+            continue;
+        }
         const double dp = c.p * 1e-5;
         const double dT = 1e-3;
         const double dvdpRef =
@@ -124,12 +129,12 @@ TEST(ThermalConductivity, DerivativesMatchTheEquationOfState) {
             (RegionVolume(c.Region, c.p, c.T + dT) - RegionVolume(c.Region, c.p, c.T - dT)) /
             (2.0 * dT);
         EXPECT_LT(Relative(dvdp, dvdpRef), 2e-3) << dvdp << " vs " << dvdpRef;
-        // A forward step of 0.1 K along the isochore: good to a fraction of a percent.
-        EXPECT_LT(Relative(dpdT, -dvdTRef / dvdpRef), 5e-3) << dpdT;
+        EXPECT_LT(Relative(dpdT, -dvdTRef / dvdpRef), c.Tolerance) << dpdT;
         bool ok = true;
         const double lambda = ThermalConductivity_PT(c.p, c.T, &ok);
         EXPECT_TRUE(ok);
-        EXPECT_GT(lambda, ThermalConductivity_Background(v, c.T));
+        // The critical term is never negative (and often below the last bit of the sum).
+        EXPECT_GE(lambda, ThermalConductivity_Background(v, c.T));
     }
 }
 
