@@ -1,0 +1,175 @@
+#pragma once
+// Internal building blocks of the IF97 routines: power series with their first and second
+// derivatives, and combined evaluations (a property together with its temperature or volume
+// derivative) that the inverse routines use for Newton steps. Not part of the library's
+// interface; include KX_WS_IF97_Lib_Root.h for that.
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
+namespace if97::detail {
+
+// One term n * x^I * y^J of a fitted equation, as the release lists it.
+struct TPowerTerm {
+    int I;
+    int J;
+    double n;
+};
+
+// x^k for Lo <= k <= Hi, built by multiplication in short independent chains (x^k from x^(k-8)
+// and x^8) so that long tables cost little latency. Negative powers come from 1/x and are only
+// built when Lo < 0.
+template <int Lo, int Hi>
+struct TPowers {
+    static_assert(Lo <= 0 && Hi >= 0);
+    double value[Hi - Lo + 1];
+
+    explicit TPowers(double x) {
+        double* zero = value - Lo;
+        zero[0] = 1.0;
+        Fill<Hi>(x, zero, 1);
+        if constexpr (Lo < 0) Fill<-Lo>(1.0 / x, zero, -1);
+    }
+    double operator[](int k) const { return value[k - Lo]; }
+
+private:
+    template <int N>
+    static void Fill(double x, double* zero, int step) {
+        if constexpr (N >= 1) {
+            double p[N + 1];
+            p[0] = 1.0;
+            p[1] = x;
+            for (int k = 2; k <= N && k <= 8; ++k) p[k] = p[k / 2] * p[k - k / 2];
+            for (int k = 9; k <= N; ++k) p[k] = p[k - 8] * p[8];
+            for (int k = 1; k <= N; ++k) zero[k * step] = p[k];
+        }
+    }
+};
+
+// Precomputed products of a term: n, n*I, n*I*(I-1), n*J, n*J*(J-1), n*I*J, and the exponents of
+// the value and its derivatives. For a non-negative exponent the derivative exponents are kept
+// at 0 or above: their coefficient is then zero, and no power of 1/x is needed (x may be 0).
+struct TSeriesTerm {
+    double n, nI, nII, nJ, nJJ, nIJ;
+    int i0, i1, i2, j0, j1, j2;
+};
+
+constexpr int LoweredExponent(int e, int by) { return e >= 0 ? std::max(e - by, 0) : e - by; }
+
+template <std::size_t N>
+constexpr std::array<TSeriesTerm, N> MakeSeries(const std::array<TPowerTerm, N>& t,
+                                                 std::size_t first = 0) {
+    std::array<TSeriesTerm, N> s{};
+    for (std::size_t k = 0; k < N; ++k) {
+        const double n = k < first ? 0.0 : t[k].n;
+        const int I = t[k].I, J = t[k].J;
+        s[k] = {n,
+                n * I,
+                n * I * (I - 1),
+                n * J,
+                n * J * (J - 1),
+                n * I * J,
+                I,
+                LoweredExponent(I, 1),
+                LoweredExponent(I, 2),
+                J,
+                LoweredExponent(J, 1),
+                LoweredExponent(J, 2)};
+    }
+    return s;
+}
+
+template <std::size_t N>
+constexpr std::array<TSeriesTerm, N> MakeSeries(const TPowerTerm (&t)[N], std::size_t first = 0) {
+    std::array<TPowerTerm, N> a{};
+    for (std::size_t k = 0; k < N; ++k) a[k] = t[k];
+    return MakeSeries(a, first);
+}
+
+// Lowest and highest exponent a sum needs: derivative exponents only when derivatives are asked
+// for (by = 0, 1 or 2 orders).
+template <std::size_t N>
+constexpr int MinExponent(const std::array<TSeriesTerm, N>& s, bool ofX, int by) {
+    int m = 0;
+    for (const auto& t : s) {
+        const int e = ofX ? (by == 0 ? t.i0 : by == 1 ? t.i1 : t.i2)
+                          : (by == 0 ? t.j0 : by == 1 ? t.j1 : t.j2);
+        m = std::min(m, e);
+    }
+    return m;
+}
+template <std::size_t N>
+constexpr int MaxExponent(const std::array<TSeriesTerm, N>& s, bool ofX) {
+    int m = 0;
+    for (const auto& t : s) m = std::max(m, ofX ? t.i0 : t.j0);
+    return m;
+}
+
+// Which sums a caller needs: f, df/dx, d2f/dx2, df/dy, d2f/dy2, d2f/dxdy.
+enum : unsigned { kF = 1, kFx = 2, kFxx = 4, kFy = 8, kFyy = 16, kFxy = 32, kAll = 63 };
+
+struct TSeriesSums {
+    double f = 0.0, fx = 0.0, fxx = 0.0, fy = 0.0, fyy = 0.0, fxy = 0.0;
+};
+
+// Sum of n x^I y^J and the requested derivatives with respect to x and y.
+template <unsigned Need, const auto& Series>
+TSeriesSums SumSeries(double x, double y) {
+    constexpr unsigned kNeed2X = kFxx, kNeed1X = kFx | kFxy;
+    constexpr unsigned kNeed2Y = kFyy, kNeed1Y = kFy | kFxy;
+    constexpr int xBy = (Need & kNeed2X) ? 2 : (Need & kNeed1X) ? 1 : 0;
+    constexpr int yBy = (Need & kNeed2Y) ? 2 : (Need & kNeed1Y) ? 1 : 0;
+    constexpr int xLo = MinExponent(Series, true, xBy), xHi = MaxExponent(Series, true);
+    constexpr int yLo = MinExponent(Series, false, yBy), yHi = MaxExponent(Series, false);
+    const TPowers<xLo, xHi> X(x);
+    const TPowers<yLo, yHi> Y(y);
+    TSeriesSums s;
+    for (const TSeriesTerm& t : Series) {
+        if constexpr (Need & kF) s.f += t.n * X[t.i0] * Y[t.j0];
+        if constexpr (Need & kFx) s.fx += t.nI * X[t.i1] * Y[t.j0];
+        if constexpr (Need & kFxx) s.fxx += t.nII * X[t.i2] * Y[t.j0];
+        if constexpr (Need & kFy) s.fy += t.nJ * X[t.i0] * Y[t.j1];
+        if constexpr (Need & kFyy) s.fyy += t.nJJ * X[t.i0] * Y[t.j2];
+        if constexpr (Need & kFxy) s.fxy += t.nIJ * X[t.i1] * Y[t.j1];
+    }
+    return s;
+}
+
+// Sum of n x^I y^J without derivatives (backward equations).
+template <const auto& Series>
+double SumSeriesValue(double x, double y) {
+    return SumSeries<kF, Series>(x, y).f;
+}
+
+// Property and its derivative along the iteration variable, for Newton steps.
+struct TValueSlope {
+    double value;
+    double slope;
+};
+
+// h and dh/dT = cp at (p, T).
+TValueSlope Region1_HSlope(double p, double T);
+TValueSlope Region2_HSlope(double p, double T);
+TValueSlope Region5_HSlope(double p, double T);
+// s and ds/dT = cp/T at (p, T).
+TValueSlope Region1_SSlope(double p, double T);
+TValueSlope Region2_SSlope(double p, double T);
+TValueSlope Region5_SSlope(double p, double T);
+// p and dp/dv at (v, T) in region 3.
+TValueSlope Region3_PSlope(double v, double T);
+// Region-3 h, s and their isobaric temperature derivatives cp and cp/T at (v, T).
+TValueSlope Region3_HSlopeVT(double v, double T);
+TValueSlope Region3_SSlopeVT(double v, double T);
+
+// phi(delta1, tau) - phi(delta2, tau) of region 3, the ln(delta) term taken as
+// n1 ln(delta1/delta2).
+double Region3_PhiDifference(double delta1, double delta2, double tau);
+
+// Saturated liquid and vapour volumes for 623.15 K <= T <= Tc (equal-area condition on the
+// region-3 equation); false when the iteration fails.
+bool Region3_SatVolumes(double T, double* vLiquid, double* vVapour);
+
+// Region 1 backward T(p,h), used as the start of the (p,h) temperature iteration.
+double Region1_T_PH(double p, double h);
+
+}  // namespace if97::detail
