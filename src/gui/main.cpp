@@ -1,0 +1,23 @@
+// The calculator window. Start-up order: the value memory, the libraries (which create the fluid
+// objects before they fill the registry), then the window.
+#include <QApplication>
+
+#include "KXCalculatorForm.h"
+#include "KXClipboard.h"
+#include "KXIcons.h"
+#include "KX_Libraries_Catalogue.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Varnexa");
+    QApplication::setWindowIcon(kxicons::Window());
+
+    TMemory memory;
+    TKXLibraries libraries;
+    CreateKXLibraries(libraries);
+
+    TKXSystemClipboard clipboard;
+    TKXCalculatorForm form(libraries, memory, clipboard, SettingsFileHooks(DefaultSettingsPath()));
+    form.show();
+    return QApplication::exec();
+}

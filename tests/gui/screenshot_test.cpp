@@ -1,0 +1,59 @@
+// Pictures of the window after start-up and after a property result, saved as PNG files in the
+// build tree so the layout can be looked at without a display.
+#include <QDir>
+#include <QImage>
+#include <QPixmap>
+
+#include "KXGuiTestSupport.h"
+
+using namespace kxguitest;
+
+class ScreenshotTest : public QObject {
+    Q_OBJECT
+
+    static QString Save(QWidget* window, const QString& name) {
+        QDir().mkpath(VARNEXA_SCREENSHOT_DIR);
+        const QString path = QString(VARNEXA_SCREENSHOT_DIR) + "/" + name;
+        const QPixmap picture = window->grab();
+        return picture.save(path, "PNG") ? path : QString();
+    }
+
+    // A picture that shows something: the right size, and not a single flat colour.
+    static void CheckPicture(const QString& path, const QSize& size) {
+        QVERIFY2(!path.isEmpty(), "the picture was not written");
+        const QImage image(path);
+        QCOMPARE(image.size() / image.devicePixelRatio(), size);
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); y += 7)
+            for (int x = 0; x < image.width(); x += 7) colours.insert(image.pixel(x, y));
+        QVERIFY(colours.size() > 10);
+    }
+
+private slots:
+    void StartUpAndPropertyResult() {
+        TWindow w;
+        QVERIFY(w.Show());
+        CheckPicture(Save(w.Form.get(), "startup.png"), w.Form->size());
+
+        Type(w.Get<QLineEdit>(TKXElement::Argument1Edit), "100");
+        Choose(w.Get<QComboBox>(TKXElement::ResultUnitList), "kPa(a)");
+        QCOMPARE(w.Text(TKXElement::ResultEdit), QString("100"));
+        CheckPicture(Save(w.Form.get(), "property_result.png"), w.Form->size());
+
+        Choose(w.Get<QComboBox>(TKXElement::FunctionList), "KX_TEST_HPT");
+        Type(w.Get<QLineEdit>(TKXElement::Argument2Edit), "abc");
+        QVERIFY(w.Get(TKXElement::ErrorMsgLbl)->isVisible());
+        CheckPicture(Save(w.Form.get(), "two_arguments.png"), w.Form->size());
+
+        Choose(w.Get<QComboBox>(TKXElement::ModeList), "Unit Conversion");
+        Choose(w.Get<QComboBox>(TKXElement::PropList), "Temperature");
+        Choose(w.Get<QComboBox>(TKXElement::UnitList), "°C");
+        Choose(w.Get<QComboBox>(TKXElement::ConvertToList), "K");
+        Type(w.Get<QLineEdit>(TKXElement::ValueEdit), "25");
+        QCOMPARE(w.Text(TKXElement::ResultEdit), QString("298.15"));
+        CheckPicture(Save(w.Form.get(), "unit_conversion.png"), w.Form->size());
+    }
+};
+
+QTEST_MAIN(ScreenshotTest)
+#include "screenshot_test.moc"
