@@ -1,5 +1,6 @@
 #include "KX_Ar_FE_Lib_Root.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "HelmholtzMath.h"
@@ -81,9 +82,20 @@ constexpr TArGaussianTerm ArGaussianTerms[4] = {
     {-0.0027380447449783, 3, 0.0, 20, 225, 1.11, 1},   // 41
 };
 
-// Highest power of δ the derivatives need: d + 2c − 2 of term 37 (6 + 8 − 2).
-constexpr int MaxDeltaPower = 12;
-constexpr int MaxC = 4;
+// Highest power of δ the derivatives need, d + 2c − 2 over the table, and the highest c.
+constexpr int HighestDeltaPower() {
+    int highest = 1;
+    for (const TArTerm& term : ArTerms) highest = std::max(highest, term.d + 2 * term.c - 2);
+    return highest;
+}
+constexpr int MaxDeltaPower = HighestDeltaPower();
+constexpr int HighestC() {
+    int highest = 0;
+    for (const TArTerm& term : ArTerms) highest = std::max(highest, term.c);
+    return highest;
+}
+constexpr int MaxC = HighestC();
+static_assert(MaxC <= MaxDeltaPower);
 
 // Ancillary saturation equations of Tegeler, Span and Wagner (1999): vapour pressure,
 // saturated-liquid and saturated-vapour density; and the inverse vapour-pressure fit in

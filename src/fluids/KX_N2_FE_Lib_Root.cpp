@@ -1,5 +1,6 @@
 #include "KX_N2_FE_Lib_Root.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "HelmholtzFloatingPoint.h"
@@ -77,9 +78,20 @@ constexpr TN2GaussianTerm N2GaussianTerms[4] = {
     {2627.67566274, 3.0, 2, 25.0, 275.0, 1.25},     // 36
 };
 
-// Highest power of δ the derivatives need: d + 2c − 2 of term 32.
-constexpr int MaxDeltaPower = 15;
-constexpr int MaxC = 4;
+// Highest power of δ the derivatives need, d + 2c − 2 over the table, and the highest c.
+constexpr int HighestDeltaPower() {
+    int highest = 1;
+    for (const TN2Term& term : N2Terms) highest = std::max(highest, term.d + 2 * term.c - 2);
+    return highest;
+}
+constexpr int MaxDeltaPower = HighestDeltaPower();
+constexpr int HighestC() {
+    int highest = 0;
+    for (const TN2Term& term : N2Terms) highest = std::max(highest, term.c);
+    return highest;
+}
+constexpr int MaxC = HighestC();
+static_assert(MaxC <= MaxDeltaPower);
 
 // Ancillary saturation equations of Span et al. (2000): vapour pressure, saturated-liquid and
 // saturated-vapour density; and the inverse vapour-pressure fit in ln(p/pc).

@@ -1,5 +1,6 @@
 #include "KX_O2_FE_Lib_Root.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "HelmholtzFloatingPoint.h"
@@ -63,8 +64,21 @@ constexpr TO2Term O2Terms[32] = {
     {-0.01011251078, 5, 23.0, 4},      // 32
 };
 
-// Highest power of δ the derivatives need: r + p of term 24 (10 + 2).
-constexpr int MaxDeltaPower = 12;
+// Highest power of δ the derivatives need: the largest r or p of the table.
+constexpr int HighestDeltaPower() {
+    int highest = 4;
+    for (const TO2Term& term : O2Terms) highest = std::max({highest, term.r, term.p});
+    return highest;
+}
+constexpr int MaxDeltaPower = HighestDeltaPower();
+
+// The residual sum keeps one density factor for each exponent p the table uses.
+constexpr bool UsesOnlyExponents024() {
+    for (const TO2Term& term : O2Terms)
+        if (term.p != 0 && term.p != 2 && term.p != 4) return false;
+    return true;
+}
+static_assert(UsesOnlyExponents024());
 
 // Ancillary saturation equations of Schmidt and Wagner (1985): vapour pressure, saturated-liquid
 // and saturated-vapour density; and the inverse vapour-pressure fit in ln(p/pc).

@@ -1,0 +1,271 @@
+#pragma once
+// Checks shared by the tests of nitrogen, oxygen, argon and the three forms of hydrogen: reading
+// the reference tables, comparing model routines and library functions with them, flash and
+// saturation round trips, the critical point of the equation of state, and the registration order
+// of a library.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <set>
+#include <span>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "HelmholzFluidObject.h"
+#include "KX_Function_Shapes.h"
+#include "KX_Function_Types.h"
+
+namespace gasestest {
+
+// ---- Tab-separated tables: "#" lines are comments, the first other line names the columns ----
+
+using TRow = std::map<std::string, std::string>;
+
+inline std::vector<TRow> ReadTable(const std::string& fileName) {
+    std::ifstream in(std::string(VARNEXA_TEST_DATA_DIR) + "/" + fileName);
+    EXPECT_TRUE(in.good()) << "cannot read " << fileName;
+    std::vector<TRow> rows;
+    std::vector<std::string> header;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        std::vector<std::string> fields;
+        std::string field;
+        std::istringstream fieldsIn(line);
+        while (std::getline(fieldsIn, field, '\t')) fields.push_back(field);
+        if (header.empty()) {
+            header = fields;
+            continue;
+        }
+        TRow row;
+        for (std::size_t i = 0; i < header.size(); ++i)
+            row[header[i]] = i < fields.size() ? fields[i] : "";
+        rows.push_back(row);
+    }
+    EXPECT_FALSE(rows.empty()) << fileName << " has no rows";
+    return rows;
+}
+
+inline double Number(const TRow& row, const std::string& column) {
+    const auto it = row.find(column);
+    return it == row.end() || it->second.empty() ? 0.0 : std::stod(it->second);
+}
+
+inline std::string Describe(const TRow& row) {
+    std::string text;
+    for (const auto& [column, value] : row) text += column + "=" + value + " ";
+    return text;
+}
+
+// ---- Model routines against a reference table (fluid, routine, x1, x2, value, tolerance) ----
+
+// A routine of a fluid evaluated at (x1, x2); it reports failures through text and code.
+using TRoutine = std::function<double(const THelmholzFluid&, double, double, std::string&,
+                                      int32_t&)>;
+
+// The routines every Helmholtz fluid has.
+inline std::map<std::string, TRoutine> SharedRoutines() {
+    auto maxwell = [](int which) {
+        return [which](const THelmholzFluid& f, double T, double, std::string& text,
+                       int32_t& code) {
+            double ps = 0.0, dl = 0.0, dv = 0.0;
+            f.Maxwell_Criterion_Ps(T, ps, dl, dv, text, code);
+            return which == 0 ? ps : which == 1 ? dl : dv;
+        };
+    };
+    auto noError = [](double (THelmholzFluid::*routine)(double) const) {
+        return [routine](const THelmholzFluid& f, double x, double, std::string&, int32_t&) {
+            return (f.*routine)(x);
+        };
+    };
+    return {
+        {"MaxwellPs", maxwell(0)},
+        {"MaxwellDL", maxwell(1)},
+        {"MaxwellDV", maxwell(2)},
+        {"PsatT", [](const THelmholzFluid& f, double T, double, std::string& text,
+                     int32_t& code) { return f.PsatT(T, text, code); }},
+        {"TsatP", [](const THelmholzFluid& f, double P, double, std::string& text,
+                     int32_t& code) { return f.TsatP(P, text, code); }},
+        {"DPT", [](const THelmholzFluid& f, double P, double T, std::string& text,
+                   int32_t& code) { return f.DPT(P, T, text, code); }},
+        {"Pse", noError(&THelmholzFluid::Pse)},
+        {"tse", noError(&THelmholzFluid::tse)},
+        {"dsle", noError(&THelmholzFluid::dsle)},
+        {"dsve", noError(&THelmholzFluid::dsve)},
+    };
+}
+
+// Evaluates every row of fileName on the fluid whose Code is in column "fluid"; routines not
+// shared by all fluids come from extra.
+inline void CheckReferenceTable(const std::string& fileName,
+                                const std::vector<const THelmholzFluid*>& fluids,
+                                const std::map<std::string, TRoutine>& extra = {}) {
+    std::map<std::string, TRoutine> routines = SharedRoutines();
+    routines.insert(extra.begin(), extra.end());
+    for (const TRow& row : ReadTable(fileName)) {
+        SCOPED_TRACE(fileName + ": " + Describe(row));
+        const THelmholzFluid* fluid = nullptr;
+        for (const THelmholzFluid* f : fluids)
+            if (f->Code == row.at("fluid")) fluid = f;
+        ASSERT_NE(fluid, nullptr) << "no fluid " << row.at("fluid");
+        const auto routine = routines.find(row.at("routine"));
+        ASSERT_NE(routine, routines.end()) << "no routine " << row.at("routine");
+        std::string text;
+        int32_t code = 0;
+        const double value =
+            routine->second(*fluid, Number(row, "x1"), Number(row, "x2"), text, code);
+        EXPECT_EQ(code, 0) << text;
+        EXPECT_NEAR(value, Number(row, "value"), Number(row, "tolerance"));
+    }
+}
+
+// ---- Library functions against a table (library, function, x1, x2, code, value, text) ----
+
+inline const TKXLibraryEntry* FindEntry(std::span<const TKXLibraryEntry> entries,
+                                        const std::string& shortName) {
+    for (const TKXLibraryEntry& e : entries)
+        if (shortName == e.ShortName) return &e;
+    return nullptr;
+}
+
+// Calls a library function with the arguments its arity takes.
+inline double CallEntry(const TKXLibraryEntry& e, double x1, double x2, char* text,
+                        int32_t* code) {
+    if (e.Ptr.Constant) return e.Ptr.Constant(text, 255, code);
+    if (e.Ptr.Unary) return e.Ptr.Unary(x1, text, 255, code);
+    return e.Ptr.Binary(x1, x2, text, 255, code);
+}
+
+// A failing row must return 0 with its code and exactly its text; a succeeding row its value
+// (to 1e-12 relative) with code 0 and an empty text.
+inline void CheckLibraryTable(
+    const std::string& fileName,
+    const std::map<std::string, std::span<const TKXLibraryEntry>>& libraries) {
+    for (const TRow& row : ReadTable(fileName)) {
+        SCOPED_TRACE(fileName + ": " + Describe(row));
+        const auto library = libraries.find(row.at("library"));
+        ASSERT_NE(library, libraries.end());
+        const TKXLibraryEntry* entry = FindEntry(library->second, row.at("function"));
+        ASSERT_NE(entry, nullptr);
+        char text[256] = "stale text";
+        int32_t code = -1;
+        const double value = CallEntry(*entry, Number(row, "x1"), Number(row, "x2"), text, &code);
+        const int32_t expectedCode = static_cast<int32_t>(Number(row, "code"));
+        EXPECT_EQ(code, expectedCode);
+        EXPECT_EQ(std::string(text), row.at("text"));
+        if (expectedCode == 0) {
+            const double expected = Number(row, "value");
+            EXPECT_NEAR(value, expected, 1e-12 * std::fabs(expected));
+        } else {
+            EXPECT_EQ(value, 0.0);
+        }
+    }
+}
+
+// ---- Registration order: the shared shapes without the absent ones, ZPT only when added ----
+
+inline void CheckEntriesOrder(std::span<const TKXLibraryEntry> entries,
+                              const std::set<std::string>& absent, bool hasZPT) {
+    std::vector<std::string> expected;
+    for (const TKXFunctionShape& shape : KXFunctionShapes()) {
+        const std::string name = shape.ShortName;
+        if (absent.count(name) || (name == "ZPT" && !hasZPT)) continue;
+        expected.push_back(name);
+    }
+    ASSERT_EQ(entries.size(), expected.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        SCOPED_TRACE("position " + std::to_string(i));
+        EXPECT_EQ(std::string(entries[i].ShortName), expected[i]);
+        const TKXFunctionShape* shape = FindFunctionShape(entries[i].ShortName);
+        ASSERT_NE(shape, nullptr);
+        const int arity = entries[i].Ptr.Constant ? 0 : entries[i].Ptr.Unary ? 1 : 2;
+        EXPECT_TRUE(entries[i].Ptr.Constant || entries[i].Ptr.Unary || entries[i].Ptr.Binary);
+        EXPECT_EQ(arity, shape->Arity);
+    }
+}
+
+// ---- Round trips ----
+
+struct TState {
+    double P;  // bar(a)
+    double T;  // °C
+};
+
+// TPH(P, HPT(P, T)) and TPS(P, SPT(P, T)) return T within 1e-5 K.
+inline void CheckFlashRoundTrips(const THelmholzFluid& fluid, const std::vector<TState>& states) {
+    for (const TState& s : states) {
+        SCOPED_TRACE(fluid.Code + " at " + std::to_string(s.P) + " bar, " +
+                     std::to_string(s.T) + " °C");
+        std::string text;
+        int32_t code = 0;
+        const double h = fluid.HPT(s.P, s.T, text, code);
+        ASSERT_EQ(code, 0) << text;
+        EXPECT_NEAR(fluid.TPH(s.P, h, text, code), s.T, 1e-5);
+        EXPECT_EQ(code, 0) << text;
+        const double entropy = fluid.SPT(s.P, s.T, text, code);
+        ASSERT_EQ(code, 0) << text;
+        EXPECT_NEAR(fluid.TPS(s.P, entropy, text, code), s.T, 1e-5);
+        EXPECT_EQ(code, 0) << text;
+    }
+}
+
+// TsatP(PsatT(T)) returns T at temperatures spread from just above the triple point (where the
+// saturation pressure of the equation of state reaches the triple-point pressure of the range
+// checks) to 0.1 K below the highest iterated saturation temperature.
+inline void CheckSaturationRoundTrips(const THelmholzFluid& fluid) {
+    const int steps = 12;
+    const double low = fluid.Tt_ + 0.01;
+    const double high = fluid.Tc_Max_ - 0.1;
+    for (int i = 0; i <= steps; ++i) {
+        const double T = low + (high - low) * i / steps;
+        SCOPED_TRACE(fluid.Code + " at " + std::to_string(T) + " °C");
+        std::string text;
+        int32_t code = 0;
+        const double p = fluid.PsatT(T, text, code);
+        ASSERT_EQ(code, 0) << text;
+        EXPECT_NEAR(fluid.TsatP(p, text, code), T, 1e-6);
+        EXPECT_EQ(code, 0) << text;
+    }
+}
+
+// The equation of state reproduces the fluid's critical pressure at its reducing density and
+// temperature, where the critical isotherm is flat: a slip in a coefficient or an exponent of any
+// term that matters near the critical point moves one or the other.
+inline void CheckCriticalPoint(const THelmholzFluid& fluid, double pressureTolerance) {
+    SCOPED_TRACE(fluid.Code);
+    const double D = fluid.Dcr_;
+    const double T = fluid.Tcr_;
+    EXPECT_NEAR(fluid.PDT(D, T), fluid.Pcr_, pressureTolerance * fluid.Pcr_);
+    // dp/dρ in bar per kg/m3, against the ideal-gas slope R T / 100 at the same temperature.
+    const double h = 1e-3 * D;
+    const double slope = (fluid.PDT(D + h, T) - fluid.PDT(D - h, T)) / (2.0 * h);
+    const double idealSlope = fluid.R_ * (T + fluid.dta) / 100.0;
+    EXPECT_LT(std::fabs(slope), 1e-3 * idealSlope);
+}
+
+// The residual part and its derivatives at zero density are finite and continuous: the limit
+// from a small density agrees, so no derivative multiplies 0 by an infinite power of δ.
+inline void CheckZeroDensityLimit(const THelmholzFluid& fluid) {
+    for (double tau : {0.5, 1.0, 2.0}) {
+        SCOPED_TRACE(fluid.Code + " at tau " + std::to_string(tau));
+        THelmholzResidual atZero, nearZero;
+        fluid.PhirAll(0.0, tau, atZero);
+        fluid.PhirAll(1e-9, tau, nearZero);
+        const double values[][2] = {{atZero.Phi, nearZero.Phi},     {atZero.Phid, nearZero.Phid},
+                                    {atZero.Phidd, nearZero.Phidd}, {atZero.Phit, nearZero.Phit},
+                                    {atZero.Phitt, nearZero.Phitt}, {atZero.Phidt, nearZero.Phidt}};
+        for (const auto& v : values) {
+            ASSERT_TRUE(std::isfinite(v[0]));
+            EXPECT_NEAR(v[0], v[1], 1e-6 * (std::fabs(v[1]) + 1.0));
+        }
+        EXPECT_EQ(atZero.Phi, 0.0);
+        EXPECT_TRUE(std::isfinite(fluid.Phirdd(0.0, tau)));
+        EXPECT_TRUE(std::isfinite(fluid.Phird(0.0, tau)));
+    }
+}
+
+}  // namespace gasestest

@@ -1,0 +1,76 @@
+// The nitrogen model: documented values of the equation of state, the ancillary equations and the
+// transport correlations, the derivatives of the Helmholtz energy, and round trips.
+#include <gtest/gtest.h>
+
+#include "HelmholtzDerivativeCheck.h"
+#include "KX_Fluid_Objects.h"
+#include "KX_N2_FE_Lib_Root.h"
+#include "gases_test_support.h"
+
+namespace {
+
+const TN2_FE& Nitrogen() { return N2Fluid(); }
+
+// The transport routines of nitrogen, by name, for the reference table.
+std::map<std::string, gasestest::TRoutine> TransportRoutines() {
+    return {
+        {"DV0", [](const THelmholzFluid&, double T, double, std::string&, int32_t&) {
+             return Nitrogen().DV0(T);
+         }},
+        {"DVDT", [](const THelmholzFluid&, double D, double T, std::string&, int32_t&) {
+             return Nitrogen().DVDT(D, T);
+         }},
+        {"TCDT", [](const THelmholzFluid&, double D, double T, std::string&, int32_t&) {
+             return Nitrogen().TCDT(D, T);
+         }},
+        {"DVPT", [](const THelmholzFluid&, double P, double T, std::string& text,
+                    int32_t& code) { return Nitrogen().DVPT(P, T, text, code); }},
+        {"KVPT", [](const THelmholzFluid&, double P, double T, std::string& text,
+                    int32_t& code) { return Nitrogen().KVPT(P, T, text, code); }},
+        {"TCPT", [](const THelmholzFluid&, double P, double T, std::string& text,
+                    int32_t& code) { return Nitrogen().TCPT(P, T, text, code); }},
+    };
+}
+
+TEST(NitrogenModel, DocumentedValues) {
+    gasestest::CheckReferenceTable("n2_reference.tsv", {&Nitrogen()}, TransportRoutines());
+}
+
+TEST(NitrogenModel, DerivativesAgreeWithCentralDifferences) {
+    helmholtzcheck::CheckDerivatives(Nitrogen(), helmholtzcheck::DefaultPoints());
+    helmholtzcheck::CheckCombinedEvaluations(Nitrogen(), helmholtzcheck::DefaultPoints());
+}
+
+TEST(NitrogenModel, CriticalPointOfTheEquationOfState) {
+    gasestest::CheckCriticalPoint(Nitrogen(), 1e-5);
+}
+
+TEST(NitrogenModel, ResidualPartIsFiniteAtZeroDensity) {
+    gasestest::CheckZeroDensityLimit(Nitrogen());
+}
+
+TEST(NitrogenModel, FlashRoundTrips) {
+    gasestest::CheckFlashRoundTrips(Nitrogen(), {{1.01325, 0.0},
+                                                 {1.01325, -190.0},
+                                                 {10.0, -180.0},
+                                                 {50.0, -140.0},
+                                                 {200.0, 25.0},
+                                                 {1000.0, 500.0},
+                                                 {5000.0, 0.0}});
+}
+
+TEST(NitrogenModel, SaturationRoundTrips) { gasestest::CheckSaturationRoundTrips(Nitrogen()); }
+
+// The saturation state is iterated right up to the critical temperature.
+TEST(NitrogenModel, SaturationIteratedUpToTheCriticalTemperature) {
+    EXPECT_EQ(Nitrogen().Tc_Max_, Nitrogen().Tc_);
+    std::string text;
+    int32_t code = 0;
+    const double T = Nitrogen().Tc_ - 0.01;
+    const double ps = Nitrogen().PsatT(T, text, code);
+    ASSERT_EQ(code, 0) << text;
+    EXPECT_NE(ps, Nitrogen().Pse(T));
+    EXPECT_LT(ps, Nitrogen().Pc_);
+}
+
+}  // namespace
