@@ -12,12 +12,14 @@
 
 namespace {
 
+// clang-format off
 enum class TToken : uint8_t { Plus, Minus, Times, Divide, Expo, OParen, CParen, Num, Func, Eol, Bad };
 constexpr std::size_t TokenCount = 11;
 
 enum class TFunction : uint8_t {
     Abs, Acos, Asin, Atan, Cos, Exp, Ln, Ramp, Sgn, Round, Sin, Sqrt, Sqr, Tan, Trunc, Unit
 };
+// clang-format on
 
 struct TFunctionName {
     std::string_view Name;
@@ -26,6 +28,7 @@ struct TFunctionName {
 
 // Function names in the order the scanner tries them as prefixes of the input: "SQRT" comes
 // before "SQR", and a name followed by more letters is split ("SINH" is SIN, then H).
+// clang-format off
 static constexpr std::array<TFunctionName, 16> FunctionNames = {{
     {"ABS", TFunction::Abs},     {"ACOS", TFunction::Acos},   {"ASIN", TFunction::Asin},
     {"ATAN", TFunction::Atan},   {"COS", TFunction::Cos},     {"EXP", TFunction::Exp},
@@ -34,6 +37,7 @@ static constexpr std::array<TFunctionName, 16> FunctionNames = {{
     {"SQR", TFunction::Sqr},     {"TAN", TFunction::Tan},     {"TRUNC", TFunction::Trunc},
     {"UNIT", TFunction::Unit},
 }};
+// clang-format on
 
 constexpr double Pi = 3.141592653589793;
 constexpr std::size_t MaxNumberLength = 80;
@@ -58,6 +62,7 @@ struct TRule {
 
 // Rules 1..14 (index 0 unused): E -> E+T | E-T | T; T -> T*F | T/F | F; F -> U^F | U;
 // U -> -K | K; K -> P; P -> (E) | NUM | FUNC(E).
+// clang-format off
 static constexpr std::array<TRule, 15> Rules = {{
     {TNonterminal::E, 0},
     {TNonterminal::E, 3}, {TNonterminal::E, 3}, {TNonterminal::E, 1},
@@ -67,6 +72,7 @@ static constexpr std::array<TRule, 15> Rules = {{
     {TNonterminal::K, 1},
     {TNonterminal::P, 3}, {TNonterminal::P, 1}, {TNonterminal::P, 4},
 }};
+// clang-format on
 
 enum class TActionKind : uint8_t { Error, Shift, Reduce, Accept };
 
@@ -77,9 +83,13 @@ struct TAction {
 
 using TActionRow = std::array<TAction, TokenCount>;
 
-constexpr std::size_t Index(TToken token) { return static_cast<std::size_t>(token); }
+constexpr std::size_t Index(TToken token) {
+    return static_cast<std::size_t>(token);
+}
 
-constexpr TAction Shift(uint8_t state) { return {TActionKind::Shift, state}; }
+constexpr TAction Shift(uint8_t state) {
+    return {TActionKind::Shift, state};
+}
 
 constexpr TActionRow ReduceOnAny(uint8_t rule) {
     TActionRow row{};
@@ -148,7 +158,8 @@ using TGotoRow = std::array<int8_t, StateCount>;
 constexpr TGotoRow GotoRow(std::initializer_list<std::pair<int, int>> moves) {
     TGotoRow row{};
     for (auto& state : row) state = NoState;
-    for (const auto& [from, to] : moves) row[static_cast<std::size_t>(from)] = static_cast<int8_t>(to);
+    for (const auto& [from, to] : moves)
+        row[static_cast<std::size_t>(from)] = static_cast<int8_t>(to);
     return row;
 }
 
@@ -164,12 +175,18 @@ static constexpr std::array<TGotoRow, NonterminalCount> GotoTable = {{
 
 // ---- Scanner ----
 
-char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return c >= 'A' && c <= 'Z'; }
+char AsciiUpper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsLetter(char c) {
+    return c >= 'A' && c <= 'Z';
+}
 
 class TScanner {
-public:
+  public:
     explicit TScanner(std::string_view text) : length_(text.size()) {
         for (std::size_t i = 0; i < length_; ++i) input_[i] = AsciiUpper(text[i]);
     }
@@ -189,14 +206,22 @@ public:
         if (IsLetter(c)) return ReadFunctionName();
         ++pos_;
         switch (c) {
-            case '+': return TToken::Plus;
-            case '-': return TToken::Minus;
-            case '*': return TToken::Times;
-            case '/': return TToken::Divide;
-            case '^': return TToken::Expo;
-            case '(': return TToken::OParen;
-            case ')': return TToken::CParen;
-            default: return TToken::Bad;  // includes every byte >= 0x80
+            case '+':
+                return TToken::Plus;
+            case '-':
+                return TToken::Minus;
+            case '*':
+                return TToken::Times;
+            case '/':
+                return TToken::Divide;
+            case '^':
+                return TToken::Expo;
+            case '(':
+                return TToken::OParen;
+            case ')':
+                return TToken::CParen;
+            default:
+                return TToken::Bad;  // includes every byte >= 0x80
         }
     }
 
@@ -204,7 +229,7 @@ public:
     TFunction Function() const { return function_; }
     bool ConversionFailed() const { return conversionFailed_; }
 
-private:
+  private:
     std::string_view Remaining() const {
         return std::string_view(input_.data() + pos_, length_ - pos_);
     }
@@ -224,8 +249,8 @@ private:
         if (fits() && input_[pos_] == 'E') {
             ++pos_;
             if (fits() && (input_[pos_] == '+' || input_[pos_] == '-')) ++pos_;
-            for (std::size_t digits = 0; digits < MaxExponentDigits && fits() && IsDigit(input_[pos_]);
-                 ++digits)
+            for (std::size_t digits = 0;
+                 digits < MaxExponentDigits && fits() && IsDigit(input_[pos_]); ++digits)
                 ++pos_;
         }
         double value = 0.0;
@@ -250,7 +275,7 @@ private:
         return TToken::Bad;
     }
 
-    std::array<char, KXMaxExpressionLength> input_{};
+    std::array<char, KXMaxExpressionLength> input_;  // only the first length_ are read
     std::size_t length_ = 0;
     std::size_t pos_ = 0;
     double number_ = 0.0;
@@ -286,7 +311,8 @@ long double IntegerPower(long double x, uint32_t n) {
 // Rounds a wide result to double; beyond the double range it becomes an infinity, which the
 // parser treats as an arithmetic fault.
 double ToDouble(long double value) {
-    if (std::fabs(value) > static_cast<long double>(DBL_MAX)) return value < 0 ? -HUGE_VAL : HUGE_VAL;
+    if (std::fabs(value) > static_cast<long double>(DBL_MAX))
+        return value < 0 ? -HUGE_VAL : HUGE_VAL;
     return static_cast<double>(value);
 }
 
@@ -317,7 +343,8 @@ TOutcome Power(double x, double y, double& result) {
         return TOutcome::Ok;
     }
     if (x < 0) return TOutcome::Failed;
-    result = ToDouble(std::exp(static_cast<long double>(y) * std::log(static_cast<long double>(x))));
+    result =
+        ToDouble(std::exp(static_cast<long double>(y) * std::log(static_cast<long double>(x))));
     return TOutcome::Ok;
 }
 
@@ -333,11 +360,21 @@ double RoundHalfEven(double x) {
 
 TOutcome ApplyFunction(TFunction function, double x, double& result) {
     switch (function) {
-        case TFunction::Abs: result = std::fabs(x); break;
-        case TFunction::Acos: result = std::acos(x); break;  // |x| > 1 gives NaN: a fault
-        case TFunction::Asin: result = std::asin(x); break;
-        case TFunction::Atan: result = std::atan(x); break;
-        case TFunction::Cos: result = std::cos(x); break;
+        case TFunction::Abs:
+            result = std::fabs(x);
+            break;
+        case TFunction::Acos:
+            result = std::acos(x);
+            break;  // |x| > 1 gives NaN: a fault
+        case TFunction::Asin:
+            result = std::asin(x);
+            break;
+        case TFunction::Atan:
+            result = std::atan(x);
+            break;
+        case TFunction::Cos:
+            result = std::cos(x);
+            break;
         case TFunction::Exp:
             if (x < -ExpArgumentLimit || x > ExpArgumentLimit) return TOutcome::Failed;
             result = std::exp(x);
@@ -346,24 +383,36 @@ TOutcome ApplyFunction(TFunction function, double x, double& result) {
             if (x <= 0) return TOutcome::Failed;
             result = std::log(x);
             break;
-        case TFunction::Ramp: result = x >= 0 ? x : 0.0; break;
-        case TFunction::Sgn: result = x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); break;
+        case TFunction::Ramp:
+            result = x >= 0 ? x : 0.0;
+            break;
+        case TFunction::Sgn:
+            result = x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0);
+            break;
         case TFunction::Round:
             if (x < -IntegerFunctionLimit || x > IntegerFunctionLimit) return TOutcome::Failed;
             result = RoundHalfEven(x);
             break;
-        case TFunction::Sin: result = std::sin(x); break;
+        case TFunction::Sin:
+            result = std::sin(x);
+            break;
         case TFunction::Sqrt:
             if (x < 0) return TOutcome::Failed;
             result = std::sqrt(x);
             break;
-        case TFunction::Sqr: result = x * x; break;
-        case TFunction::Tan: result = std::tan(x); break;
+        case TFunction::Sqr:
+            result = x * x;
+            break;
+        case TFunction::Tan:
+            result = std::tan(x);
+            break;
         case TFunction::Trunc:
             if (x < -IntegerFunctionLimit || x > IntegerFunctionLimit) return TOutcome::Failed;
             result = std::trunc(x);
             break;
-        case TFunction::Unit: result = x > 0 ? 1.0 : 0.0; break;
+        case TFunction::Unit:
+            result = x > 0 ? 1.0 : 0.0;
+            break;
     }
     return TOutcome::Ok;
 }
@@ -377,7 +426,7 @@ struct TStackEntry {
 };
 
 class TParser {
-public:
+  public:
     explicit TParser(std::string_view text) : scanner_(text) {}
 
     TKXParseResult Run() {
@@ -394,9 +443,15 @@ public:
                     Push({action.Target, scanner_.Number(), scanner_.Function()});
                     token = scanner_.Next();
                     break;
-                case TActionKind::Reduce: Reduce(action.Target); break;
-                case TActionKind::Accept: accepted = true; break;
-                case TActionKind::Error: syntaxFailure_ = true; break;
+                case TActionKind::Reduce:
+                    Reduce(action.Target);
+                    break;
+                case TActionKind::Accept:
+                    accepted = true;
+                    break;
+                case TActionKind::Error:
+                    syntaxFailure_ = true;
+                    break;
             }
         }
         if (!accepted || syntaxFailure_ || fault_) return {0.0, KXParseStatus::Invalid};
@@ -405,7 +460,7 @@ public:
         return {stack_[size_ - 1].Value, KXParseStatus::Success};
     }
 
-private:
+  private:
     void Push(const TStackEntry& entry) {
         if (size_ >= StackCapacity) {
             syntaxFailure_ = true;
@@ -415,17 +470,37 @@ private:
     }
 
     // Value of the entry at offset from the first popped one.
-    double ValueAt(std::size_t first, std::size_t offset) const { return stack_[first + offset].Value; }
+    double ValueAt(std::size_t first, std::size_t offset) const {
+        return stack_[first + offset].Value;
+    }
 
     void Reduce(uint8_t ruleNumber) {
         const TRule rule = Rules[ruleNumber];
+        if (rule.Length == 1) {
+            // Rules of one symbol pass its value on unchanged (a NUM entry already holds its
+            // number): only the state of the top entry changes.
+            const int8_t next =
+                GotoTable[static_cast<std::size_t>(rule.Lhs)][stack_[size_ - 2].State];
+            if (next == NoState) {
+                syntaxFailure_ = true;
+                return;
+            }
+            stack_[size_ - 1].State = static_cast<uint8_t>(next);
+            return;
+        }
         const std::size_t first = size_ - rule.Length;
         double value = 0.0;
         TOutcome outcome = TOutcome::Ok;
         switch (ruleNumber) {
-            case 1: value = ValueAt(first, 0) + ValueAt(first, 2); break;
-            case 2: value = ValueAt(first, 0) - ValueAt(first, 2); break;
-            case 4: value = ValueAt(first, 0) * ValueAt(first, 2); break;
+            case 1:
+                value = ValueAt(first, 0) + ValueAt(first, 2);
+                break;
+            case 2:
+                value = ValueAt(first, 0) - ValueAt(first, 2);
+                break;
+            case 4:
+                value = ValueAt(first, 0) * ValueAt(first, 2);
+                break;
             case 5:
                 if (ValueAt(first, 2) == 0) {
                     outcome = TOutcome::Failed;
@@ -433,13 +508,20 @@ private:
                     value = ValueAt(first, 0) / ValueAt(first, 2);
                 }
                 break;
-            case 7: outcome = Power(ValueAt(first, 0), ValueAt(first, 2), value); break;
-            case 9: value = -ValueAt(first, 1); break;
-            case 12: value = ValueAt(first, 1); break;
+            case 7:
+                outcome = Power(ValueAt(first, 0), ValueAt(first, 2), value);
+                break;
+            case 9:
+                value = -ValueAt(first, 1);
+                break;
+            case 12:
+                value = ValueAt(first, 1);
+                break;
             case 14:
                 outcome = ApplyFunction(stack_[first].Function, ValueAt(first, 2), value);
                 break;
-            default: value = ValueAt(first, 0); break;  // unit rules and NUM
+            default:
+                break;  // rules of one symbol are handled above
         }
         if (outcome == TOutcome::Failed) {
             // The flag decides the status; a finite stand-in keeps the parse going.
@@ -450,8 +532,7 @@ private:
             return;
         }
         size_ = first;
-        const int8_t next =
-            GotoTable[static_cast<std::size_t>(rule.Lhs)][stack_[size_ - 1].State];
+        const int8_t next = GotoTable[static_cast<std::size_t>(rule.Lhs)][stack_[size_ - 1].State];
         if (next == NoState) {
             syntaxFailure_ = true;
             return;
@@ -460,7 +541,7 @@ private:
     }
 
     TScanner scanner_;
-    std::array<TStackEntry, StackCapacity> stack_{};
+    std::array<TStackEntry, StackCapacity> stack_;  // only the first size_ are read
     std::size_t size_ = 0;
     bool syntaxFailure_ = false;
     bool arithmeticFailure_ = false;

@@ -8,7 +8,9 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The parts of a text that follows the number grammar; positions index the original text.
 struct TNumberShape {
