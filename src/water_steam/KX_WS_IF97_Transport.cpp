@@ -119,6 +119,9 @@ double Region2UpperPressure(double T) {
     return p_100;
 }
 
+// Lower end of the fallback bracket for vapour: 1e-8 Pa, or below p for rarer vapour still.
+double LowestPressure(double p) { return std::min(1e-8, 0.5 * p); }
+
 }  // namespace
 
 double Viscosity_RhoT(double v, double T) {
@@ -171,7 +174,8 @@ bool ThermalConductivity_Derivatives(double p, double T, double v, double& dpdT_
             dvdp_T = (Region1_V(p + kStep, T) - v) / kStep;
             break;
         case 2:
-            if (!IsochorePressure(Region2_V, 1e-8, Region2UpperPressure(T), 1e-8, p, T, v, pT))
+            if (!IsochorePressure(Region2_V, 1e-8, Region2UpperPressure(T), LowestPressure(p), p,
+                                  T, v, pT))
                 return false;
             dvdp_T = (Region2_V(p + kStep, T) - v) / kStep;
             break;
@@ -194,7 +198,8 @@ bool ThermalConductivity_Derivatives(double p, double T, double v, double& dpdT_
             dvdp_T = 0.0;
             break;
         case 5:
-            if (!IsochorePressure(Region5_V, 1e-8, p_10, 1e-8, p, T, v, pT)) return false;
+            if (!IsochorePressure(Region5_V, 1e-8, p_10, LowestPressure(p), p, T, v, pT))
+                return false;
             dvdp_T = (Region5_V(p + kStep, T) - v) / kStep;
             break;
         default:
