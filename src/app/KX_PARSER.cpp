@@ -1,5 +1,6 @@
 #include "KX_PARSER.h"
 
+#include <algorithm>
 #include <array>
 #include <cfenv>
 #include <cfloat>
@@ -187,7 +188,8 @@ bool IsLetter(char c) {
 
 class TScanner {
   public:
-    explicit TScanner(std::string_view text) : length_(text.size()) {
+    explicit TScanner(std::string_view text)
+        : length_(std::min(text.size(), KXMaxExpressionLength)) {
         for (std::size_t i = 0; i < length_; ++i) input_[i] = AsciiUpper(text[i]);
     }
 
@@ -291,8 +293,8 @@ enum class TOutcome : uint8_t { Ok, Failed };
 
 // Powers are formed in long double and rounded once: repeated squaring multiplies the relative
 // error by about n, which in double precision already corrupts the 15th digit of 1.1^100.
-// Up to this exponent the squaring error stays far below a double's last bit; beyond it the
-// library power of the wider type is used.
+// Up to this exponent the squaring error in long double (about n x 5.4e-20) stays below half
+// a double's last bit; beyond it the library power of the wider type is used.
 constexpr uint32_t MaxSquaringExponent = 1024;
 
 // x^n by repeated squaring; squares only while higher bits remain, so no square beyond the
