@@ -1,187 +1,106 @@
 #include "KX_Refrigerant_FE.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
-namespace {
-
-// Per-call values shared by the terms: ln δ and ln τ (for non-integral exponents) and, for each
-// l, δ^l and exp(−δ^l), each computed once.
-class TTermPowers {
-public:
-    TTermPowers(double delta, double tau)
-        : delta_(delta),
-          tau_(tau),
-          lnDelta_(delta > 0.0 ? std::log(delta) : 0.0),
-          lnTau_(tau > 0.0 ? std::log(tau) : 0.0) {}
-
-    double DeltaPower(double y) const { return FluidPower(delta_, y, lnDelta_); }
-    double TauPower(double y) const { return FluidPower(tau_, y, lnTau_); }
-
-    // l δ^l, the factor the δ-derivatives of exp(−δ^l) bring down.
-    double LDeltaToL(int l) {
-        Fill(l);
-        return static_cast<double>(l) * deltaToL_[static_cast<std::size_t>(l)];
-    }
-    double Exponential(int l) {
-        Fill(l);
-        return exponential_[static_cast<std::size_t>(l)];
-    }
-
-private:
-    void Fill(int l) {
-        const std::size_t k = static_cast<std::size_t>(l);
-        if (filled_[k]) return;
-        deltaToL_[k] = IntegralPower(delta_, l);
-        exponential_[k] = std::exp(-deltaToL_[k]);
-        filled_[k] = true;
-    }
-
-    double delta_;
-    double tau_;
-    double lnDelta_;
-    double lnTau_;
-    std::array<bool, MaxResidualL + 1> filled_{};
-    std::array<double, MaxResidualL + 1> deltaToL_{};
-    std::array<double, MaxResidualL + 1> exponential_{};
-};
-
-// One term's contribution to each sum, from its powers: dDk = δ^(d−k), tTk = τ^(t−k),
-// E = exp(−δ^l), lDl = l δ^l. The single sums and ResidualAll share these, so they agree bit
-// for bit.
-double PhirOf(const TResidualTerm& term, double dD0, double tT0, double E) {
-    const double v = term.n * dD0 * tT0;
-    return term.l == 0 ? v : v * E;
-}
-
-double PhirdOf(const TResidualTerm& term, double dD1, double tT0, double E, double lDl) {
-    const double common = term.n * dD1 * tT0;
-    return term.l == 0 ? common * term.d : common * E * (term.d - lDl);
-}
-
-double PhirddOf(const TResidualTerm& term, double dD2, double tT0, double E, double lDl) {
-    const double common = term.n * dD2 * tT0;
-    if (term.l == 0) return common * term.d * (term.d - 1.0);
-    return common * E * ((term.d - lDl) * (term.d - 1.0 - lDl) - term.l * lDl);
-}
-
-double PhirtOf(const TResidualTerm& term, double dD0, double tT1, double E) {
-    const double v = term.n * term.t * tT1 * dD0;
-    return term.l == 0 ? v : v * E;
-}
-
-double PhirttOf(const TResidualTerm& term, double dD0, double tT2, double E) {
-    const double v = term.n * term.t * (term.t - 1.0) * tT2 * dD0;
-    return term.l == 0 ? v : v * E;
-}
-
-double PhirdtOf(const TResidualTerm& term, double dD1, double tT1, double E, double lDl) {
-    const double common = term.n * term.t * tT1 * dD1;
-    return term.l == 0 ? common * term.d : common * E * (term.d - lDl);
-}
-
-// exp(−δ^l) and l δ^l of a term; (1, 0) for a polynomial term, which uses neither.
-struct TExponentialFactor {
-    double E = 1.0;
-    double lDl = 0.0;
-};
-
-TExponentialFactor ExponentialOf(const TResidualTerm& term, TTermPowers& p) {
-    if (term.l == 0) return {};
-    return {p.Exponential(term.l), p.LDeltaToL(term.l)};
-}
-
-}  // namespace
-
-double ResidualPhir(std::span<const TResidualTerm> terms, double Delta, double Tau) {
-    TTermPowers p(Delta, Tau);
-    double sum = 0.0;
+TResidualSum::TResidualSum(std::span<const TResidualTerm> terms) {
+    terms_.reserve(terms.size());
     for (const TResidualTerm& term : terms) {
-        const TExponentialFactor f = ExponentialOf(term, p);
-        sum += PhirOf(term, p.DeltaPower(term.d), p.TauPower(term.t), f.E);
+        TPreparedTerm p{term.n, term.t, term.d, term.l, false, false, 0, 0};
+        // Table exponents: t in [−MaxTableExponent, MaxTableExponent], d in [1, MaxTableExponent]
+        // (δ^(d−1) and δ^(d−2) then stay in the table too).
+        if (IsIntegralExponent(term.t) && std::fabs(term.t) <= MaxTableExponent) {
+            p.tFromTable = true;
+            p.tk = static_cast<int>(term.t);
+            minTk_ = std::min(minTk_, p.tk);
+            maxTk_ = std::max(maxTk_, p.tk);
+        }
+        if (IsIntegralExponent(term.d) && term.d >= 1.0 && term.d <= MaxTableExponent) {
+            p.dFromTable = true;
+            p.dk = static_cast<int>(term.d);
+            maxDk_ = std::max(maxDk_, p.dk);
+        }
+        if (term.l > 0 && term.l <= MaxResidualL) {
+            lMask_ |= 1u << term.l;
+            maxDk_ = std::max(maxDk_, term.l);
+        }
+        terms_.push_back(p);
     }
-    return sum;
 }
 
-double ResidualPhird(std::span<const TResidualTerm> terms, double Delta, double Tau) {
-    TTermPowers p(Delta, Tau);
-    double sum = 0.0;
-    for (const TResidualTerm& term : terms) {
-        const TExponentialFactor f = ExponentialOf(term, p);
-        sum += PhirdOf(term, p.DeltaPower(term.d - 1.0), p.TauPower(term.t), f.E, f.lDl);
-    }
-    return sum;
-}
+void TResidualSum::Evaluate(double Delta, double Tau, unsigned parts, THelmholzResidual& r) const {
+    constexpr int N = MaxTableExponent;
+    // deltaPow[k + 2] = δ^k for k = −2 … maxDk_, by repeated multiplication.
+    std::array<double, N + 3> deltaPow;
+    deltaPow[2] = 1.0;
+    for (int k = 1; k <= maxDk_; ++k) deltaPow[k + 2] = deltaPow[k + 1] * Delta;
+    // δ^(−1) and δ^(−2) are used only for d = 1 and 2, where they are multiplied by d − 1 or
+    // d − 2 factors; at δ = 0 they stay infinite without raising a division fault.
+    deltaPow[1] = Delta != 0.0 ? 1.0 / Delta : std::numeric_limits<double>::infinity();
+    deltaPow[0] = deltaPow[1] * deltaPow[1];
+    // tauPow[k − minTk_] = τ^k for k = minTk_ … maxTk_.
+    std::array<double, 2 * N + 1> tauPow;
+    const int zero = -minTk_;
+    tauPow[zero] = 1.0;
+    for (int k = 1; k <= maxTk_; ++k) tauPow[zero + k] = tauPow[zero + k - 1] * Tau;
+    const double invTau = 1.0 / Tau;
+    for (int k = -1; k >= minTk_; --k) tauPow[zero + k] = tauPow[zero + k + 1] * invTau;
+    // exp(−δ^l) once per l in use.
+    std::array<double, MaxResidualL + 1> expL{};
+    for (int l = 1; l <= MaxResidualL; ++l)
+        if (lMask_ & (1u << l)) expL[l] = std::exp(-deltaPow[l + 2]);
+    const double lnTau = Tau > 0.0 ? std::log(Tau) : 0.0;
+    const double lnDelta = Delta > 0.0 ? std::log(Delta) : 0.0;
 
-double ResidualPhirdd(std::span<const TResidualTerm> terms, double Delta, double Tau) {
-    TTermPowers p(Delta, Tau);
-    double sum = 0.0;
-    for (const TResidualTerm& term : terms) {
-        const TExponentialFactor f = ExponentialOf(term, p);
-        sum += PhirddOf(term, p.DeltaPower(term.d - 2.0), p.TauPower(term.t), f.E, f.lDl);
-    }
-    return sum;
-}
-
-double ResidualPhirt(std::span<const TResidualTerm> terms, double Delta, double Tau) {
-    TTermPowers p(Delta, Tau);
-    double sum = 0.0;
-    for (const TResidualTerm& term : terms) {
-        if (term.t == 0.0) continue;
-        const TExponentialFactor f = ExponentialOf(term, p);
-        sum += PhirtOf(term, p.DeltaPower(term.d), p.TauPower(term.t - 1.0), f.E);
-    }
-    return sum;
-}
-
-double ResidualPhirtt(std::span<const TResidualTerm> terms, double Delta, double Tau) {
-    TTermPowers p(Delta, Tau);
-    double sum = 0.0;
-    for (const TResidualTerm& term : terms) {
-        if (term.t == 0.0 || term.t == 1.0) continue;
-        const TExponentialFactor f = ExponentialOf(term, p);
-        sum += PhirttOf(term, p.DeltaPower(term.d), p.TauPower(term.t - 2.0), f.E);
-    }
-    return sum;
-}
-
-double ResidualPhirdt(std::span<const TResidualTerm> terms, double Delta, double Tau) {
-    TTermPowers p(Delta, Tau);
-    double sum = 0.0;
-    for (const TResidualTerm& term : terms) {
-        if (term.t == 0.0) continue;
-        const TExponentialFactor f = ExponentialOf(term, p);
-        sum += PhirdtOf(term, p.DeltaPower(term.d - 1.0), p.TauPower(term.t - 1.0), f.E, f.lDl);
-    }
-    return sum;
-}
-
-void ResidualAll(std::span<const TResidualTerm> terms, double Delta, double Tau,
-                 THelmholzResidual& r) {
-    TTermPowers p(Delta, Tau);
+    const bool wantValue = parts & (ResidualPart::Phi | ResidualPart::Phit | ResidualPart::Phitt);
+    const bool wantDelta =
+        parts & (ResidualPart::Phid | ResidualPart::Phidd | ResidualPart::Phidt);
     double phi = 0.0, phid = 0.0, phidd = 0.0, phit = 0.0, phitt = 0.0, phidt = 0.0;
-    for (const TResidualTerm& term : terms) {
-        const TExponentialFactor f = ExponentialOf(term, p);
-        const double dD0 = p.DeltaPower(term.d);
-        const double dD1 = p.DeltaPower(term.d - 1.0);
-        const double dD2 = p.DeltaPower(term.d - 2.0);
-        const double tT0 = p.TauPower(term.t);
-        phi += PhirOf(term, dD0, tT0, f.E);
-        phid += PhirdOf(term, dD1, tT0, f.E, f.lDl);
-        phidd += PhirddOf(term, dD2, tT0, f.E, f.lDl);
-        if (term.t == 0.0) continue;
-        const double tT1 = p.TauPower(term.t - 1.0);
-        phit += PhirtOf(term, dD0, tT1, f.E);
-        phidt += PhirdtOf(term, dD1, tT1, f.E, f.lDl);
-        if (term.t == 1.0) continue;
-        phitt += PhirttOf(term, dD0, p.TauPower(term.t - 2.0), f.E);
+    for (const TPreparedTerm& term : terms_) {
+        const double tT = term.tFromTable ? tauPow[zero + term.tk] : FluidPower(Tau, term.t, lnTau);
+        const double nT = term.n * tT;
+        const double E = term.l == 0 ? 1.0 : expL[term.l];
+        if (wantValue) {
+            const double dD = term.dFromTable ? deltaPow[term.dk + 2]
+                                              : FluidPower(Delta, term.d, lnDelta);
+            const double v = term.l == 0 ? nT * dD : nT * dD * E;
+            phi += v;
+            // The τ-derivatives multiply a term by t/τ and t (t − 1)/τ².
+            phit += v * term.t * invTau;
+            phitt += v * term.t * (term.t - 1.0) * invTau * invTau;
+        }
+        if (wantDelta) {
+            const double dD1 = term.dFromTable ? deltaPow[term.dk + 1]
+                                               : FluidPower(Delta, term.d - 1.0, lnDelta);
+            double vd;
+            if (term.l == 0) {
+                vd = nT * dD1 * term.d;
+            } else {
+                const double lDl = term.l * deltaPow[term.l + 2];
+                vd = nT * dD1 * E * (term.d - lDl);
+            }
+            phid += vd;
+            phidt += vd * term.t * invTau;
+            if (parts & ResidualPart::Phidd) {
+                const double dD2 = term.dFromTable ? deltaPow[term.dk]
+                                                   : FluidPower(Delta, term.d - 2.0, lnDelta);
+                if (term.l == 0) {
+                    phidd += nT * dD2 * term.d * (term.d - 1.0);
+                } else {
+                    const double lDl = term.l * deltaPow[term.l + 2];
+                    phidd += nT * dD2 * E * ((term.d - lDl) * (term.d - 1.0 - lDl) - term.l * lDl);
+                }
+            }
+        }
     }
-    r.Phi += phi;
-    r.Phid += phid;
-    r.Phidd += phidd;
-    r.Phit += phit;
-    r.Phitt += phitt;
-    r.Phidt += phidt;
+    if (parts & ResidualPart::Phi) r.Phi += phi;
+    if (parts & ResidualPart::Phid) r.Phid += phid;
+    if (parts & ResidualPart::Phidd) r.Phidd += phidd;
+    if (parts & ResidualPart::Phit) r.Phit += phit;
+    if (parts & ResidualPart::Phitt) r.Phitt += phitt;
+    if (parts & ResidualPart::Phidt) r.Phidt += phidt;
 }
 
 double IdealPhio(const TIdealGasPart& part, double Delta, double Tau) {
@@ -222,27 +141,27 @@ double TRefrigerant_FE::Phiodd(double Delta, double) const { return -1.0 / (Delt
 double TRefrigerant_FE::Phiodt(double, double) const { return 0.0; }
 
 double TRefrigerant_FE::Phir(double Delta, double Tau) const {
-    return ResidualPhir(terms_, Delta, Tau);
+    return sum_.Phir(Delta, Tau);
 }
 double TRefrigerant_FE::Phirt(double Delta, double Tau) const {
-    return ResidualPhirt(terms_, Delta, Tau);
+    return sum_.Phirt(Delta, Tau);
 }
 double TRefrigerant_FE::Phirtt(double Delta, double Tau) const {
-    return ResidualPhirtt(terms_, Delta, Tau);
+    return sum_.Phirtt(Delta, Tau);
 }
 double TRefrigerant_FE::Phird(double Delta, double Tau) const {
-    return ResidualPhird(terms_, Delta, Tau);
+    return sum_.Phird(Delta, Tau);
 }
 double TRefrigerant_FE::Phirdd(double Delta, double Tau) const {
-    return ResidualPhirdd(terms_, Delta, Tau);
+    return sum_.Phirdd(Delta, Tau);
 }
 double TRefrigerant_FE::Phirdt(double Delta, double Tau) const {
-    return ResidualPhirdt(terms_, Delta, Tau);
+    return sum_.Phirdt(Delta, Tau);
 }
 
 void TRefrigerant_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
     r = THelmholzResidual{};
-    ResidualAll(terms_, Delta, Tau, r);
+    sum_.Evaluate(Delta, Tau, ResidualPart::All, r);
 }
 
 void TRefrigerant_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {

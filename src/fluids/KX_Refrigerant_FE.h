@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "HelmholzFluidObject.h"
 
@@ -67,16 +68,56 @@ constexpr bool ValidResidualTable(std::span<const TResidualTerm> terms) {
     return true;
 }
 
-// The sums over a table of terms at δ = Delta, τ = Tau.
-double ResidualPhir(std::span<const TResidualTerm> terms, double Delta, double Tau);
-double ResidualPhird(std::span<const TResidualTerm> terms, double Delta, double Tau);
-double ResidualPhirdd(std::span<const TResidualTerm> terms, double Delta, double Tau);
-double ResidualPhirt(std::span<const TResidualTerm> terms, double Delta, double Tau);
-double ResidualPhirtt(std::span<const TResidualTerm> terms, double Delta, double Tau);
-double ResidualPhirdt(std::span<const TResidualTerm> terms, double Delta, double Tau);
-// All six at once, each bit-identical to the single sums above; adds to r.
-void ResidualAll(std::span<const TResidualTerm> terms, double Delta, double Tau,
-                 THelmholzResidual& r);
+// Which sums an evaluation forms; any combination may be asked for.
+namespace ResidualPart {
+inline constexpr unsigned Phi = 1, Phid = 2, Phidd = 4, Phit = 8, Phitt = 16, Phidt = 32;
+inline constexpr unsigned All = 63;
+}  // namespace ResidualPart
+
+// The sums over one table of terms. Integral powers of δ and τ come from per-call tables built
+// by repeated multiplication, and each exp(−δ^l) is taken once per call, so a sum costs little
+// more than its exponentials. A sum has the same value whichever other sums are asked for with it.
+class TResidualSum {
+public:
+    explicit TResidualSum(std::span<const TResidualTerm> terms);
+
+    // Adds the sums selected by `parts` (ResidualPart bits) at δ = Delta, τ = Tau to r.
+    void Evaluate(double Delta, double Tau, unsigned parts, THelmholzResidual& r) const;
+    // One sum alone.
+    double Phir(double Delta, double Tau) const { return One(Delta, Tau, ResidualPart::Phi).Phi; }
+    double Phird(double Delta, double Tau) const { return One(Delta, Tau, ResidualPart::Phid).Phid; }
+    double Phirdd(double Delta, double Tau) const {
+        return One(Delta, Tau, ResidualPart::Phidd).Phidd;
+    }
+    double Phirt(double Delta, double Tau) const { return One(Delta, Tau, ResidualPart::Phit).Phit; }
+    double Phirtt(double Delta, double Tau) const {
+        return One(Delta, Tau, ResidualPart::Phitt).Phitt;
+    }
+    double Phirdt(double Delta, double Tau) const {
+        return One(Delta, Tau, ResidualPart::Phidt).Phidt;
+    }
+
+    static constexpr int MaxTableExponent = 64;
+
+private:
+    THelmholzResidual One(double Delta, double Tau, unsigned part) const {
+        THelmholzResidual r;
+        Evaluate(Delta, Tau, part, r);
+        return r;
+    }
+
+    // A term with its exponents sorted out once: an integral exponent within the table range is
+    // looked up, any other is raised through the logarithm.
+    struct TPreparedTerm {
+        double n, t, d;
+        int l;
+        bool tFromTable, dFromTable;
+        int tk, dk;
+    };
+    std::vector<TPreparedTerm> terms_;
+    int minTk_ = 0, maxTk_ = 0, maxDk_ = 0;
+    unsigned lMask_ = 0;  // bit l set when some term has exp(−δ^l)
+};
 
 // Ideal-gas part φo = ln δ + a1 + a2 τ + c ln τ + Σ b τ^e + Σ m ln(1 − exp(−θ τ)).
 struct TIdealPowerTerm {
@@ -118,13 +159,11 @@ public:
     void PhirAll(double Delta, double Tau, THelmholzResidual& r) const override;
     void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const override;
 
-    std::span<const TResidualTerm> ResidualTerms() const { return terms_; }
-
 protected:
     TRefrigerant_FE(std::span<const TResidualTerm> terms, const TIdealGasPart& ideal)
-        : terms_(terms), ideal_(ideal) {}
+        : sum_(terms), ideal_(ideal) {}
 
 private:
-    std::span<const TResidualTerm> terms_;
+    TResidualSum sum_;
     TIdealGasPart ideal_;
 };
