@@ -89,12 +89,23 @@ constexpr TFamilyArgs ArgsOf(TFamily family) {
 
 // Runs the range checks of one function in order; the first failing check leaves its text and
 // code behind.
+// True when the value passes the comparator for certain; false for a rejected or NaN value.
+bool ClearlyPasses(std::string_view comparator, double value, double limit) {
+    if (comparator == "<") return value >= limit;
+    if (comparator == "<=") return value > limit;
+    if (comparator == ">") return value <= limit;
+    return false;
+}
+
 class TChecker {
 public:
     TChecker(const char* shortName, std::string& text, int32_t& code)
         : ShortName_(shortName), Text_(text), Code_(code) {}
 
     bool Check(TArg arg, const char* comparator, double value, double limit, int32_t failCode) {
+        // Building the message costs more than the property itself: only a value that may be
+        // rejected (NaN included) goes to the range check.
+        if (ClearlyPasses(comparator, value, limit)) return true;
         const TArgKind kind = Kind(arg);
         Text_ = RangeCheck(comparator, kLibraryName, ShortName_, value, limit, kind.Quantity,
                            kind.Unit);
