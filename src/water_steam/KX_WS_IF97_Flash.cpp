@@ -42,8 +42,9 @@ double Failed(double marker, bool* ok) {
 
 double Clamp01(double x) { return std::fmin(std::fmax(x, 0.0), 1.0); }
 
-// Newton iteration on F(p, T) = target from start, kept inside [lo, hi]. Returns false (and
-// leaves *T alone) when a step leaves the bracket, a value is not finite, or it does not settle.
+// Newton iteration on F(p, T) = target from start, kept inside [lo, hi]: a step beyond an end
+// stops at the end, and a second step beyond the same end means the root lies outside. Returns
+// false (and leaves *T alone) then, when a value is not finite, or when it does not settle.
 bool NewtonTemperature(TSlopeFunction F, double p, double target, double start, double lo,
                        double hi, double* T) {
     double t = start;
@@ -52,13 +53,19 @@ bool NewtonTemperature(TSlopeFunction F, double p, double target, double start, 
         const TValueSlope f = F(p, t);
         const double step = (f.value - target) / f.slope;
         if (!std::isfinite(step)) return false;
-        const double next = t - step;
-        if (!(next >= lo && next <= hi)) return false;
-        t = next;
+        double next = t - step;
         if (std::fabs(step) <= kNewtonRelativeStep * t) {
-            *T = t;
+            *T = std::fmin(std::fmax(next, lo), hi);
             return true;
         }
+        if (next < lo) {
+            if (t == lo) return false;
+            next = lo;
+        } else if (next > hi) {
+            if (t == hi) return false;
+            next = hi;
+        }
+        t = next;
     }
     return false;
 }
@@ -131,21 +138,35 @@ double PolishRegion3(const TRegion3Quantity& q, double p, double target, double 
     return (next >= lo && next <= hi) ? next : T;
 }
 
+// A region-3 temperature and, below pc, the saturated values at Tsat(p) it was found against.
+struct TRegion3Result {
+    double T;
+    bool twoPhase;     // between the saturated values: T = Tsat(p)
+    bool haveSat;      // zL, zV hold the saturated values (p <= pc)
+    double zL, zV;
+};
+
 // Region-3 temperature from (p, z). Above pc the bracket runs from 622.52685 K to just above the
 // B23 line; below pc from 622.52685 K to just below Tsat for liquid, from just above Tsat to the
 // B23 line for vapour, and a state between the saturated values is at Tsat.
-double Region3Temperature(const TRegion3Quantity& q, double p, double target, bool* ok) {
+TRegion3Result Region3Temperature(const TRegion3Quantity& q, double p, double target, bool* ok) {
+    TRegion3Result r{0.0, false, false, 0.0, 0.0};
     double x1 = kT_Region3Low, x2;
     if (p > pc) {
         x2 = B23_T(p) * 1.001;
     } else {
         const double Ts = Tsat(p);
-        double zL, zV;
-        if (!Region3Saturated(q, Ts, &zL, &zV)) return Failed(kBrentNotBracketed, ok);
-        if (target < zL) {
+        if (!Region3Saturated(q, Ts, &r.zL, &r.zV)) {
+            r.T = Failed(kBrentNotBracketed, ok);
+            return r;
+        }
+        r.haveSat = true;
+        if (target < r.zL) {
             x2 = Ts - kSatOffset;
-        } else if (target <= zV) {
-            return Ts;
+        } else if (target <= r.zV) {
+            r.T = Ts;
+            r.twoPhase = true;
+            return r;
         } else {
             x1 = Ts + kSatOffset;
             x2 = B23_T(p) * 1.001;
@@ -153,18 +174,19 @@ double Region3Temperature(const TRegion3Quantity& q, double p, double target, bo
     }
     bool found = true;
     const double T = BrentRoot(q.atPT, 2, x1, x2, target, p, &found);
-    if (!found) return Failed(T, ok);
-    return PolishRegion3(q, p, target, T, std::fmin(x1, x2), std::fmax(x1, x2));
+    if (!found) {
+        r.T = Failed(T, ok);
+        return r;
+    }
+    r.T = PolishRegion3(q, p, target, T, std::fmin(x1, x2), std::fmax(x1, x2));
+    return r;
 }
 
-// Vapour fraction of a region-3 state from (p, z) at its temperature T.
-double Region3FractionByPressure(const TRegion3Quantity& q, double p, double target, double T,
-                                 bool* ok) {
-    if (T > Tc) return 1.0;
-    if (p > pc) return 0.0;
-    double zL, zV;
-    if (!Region3Saturated(q, Tsat(p), &zL, &zV)) return Failed(0.0, ok);
-    return Clamp01((target - zL) / (zV - zL));
+// Vapour fraction of a region-3 state: 1 above Tc, 0 above pc, else from the saturated values.
+double Region3Fraction(const TRegion3Result& r, double p, double target) {
+    if (r.T > Tc) return 1.0;
+    if (p > pc || !r.haveSat) return 0.0;
+    return Clamp01((target - r.zL) / (r.zV - r.zL));
 }
 
 // ---- Region-specific searches ----
@@ -224,150 +246,213 @@ double Region4Fraction(double (*R1)(double, double), double (*R2)(double, double
     return Clamp01((z - zL) / (zV - zL));
 }
 
+double HByRegion(double p, double T, bool* ok) { return H_PT(kPhaseByRegion, p, T, ok); }
+
+// Region-1 temperature from (p,s) by the backward equation, refined (the route of T_PS).
+double Region1BackwardFromS(double p, double s, bool*) {
+    return RefineTemperature(detail::Region1_SSlope, p, s, Region1_T_PS(p, s), kT_RefineLow,
+                             Region1HighEnd(p));
+}
+
+// What a flash needs to know about the quantity z (h or s) it starts from.
+struct TFlashQuantity {
+    int (*region)(double p, double z);                 // RegionPH or RegionPS
+    double (*byRegion)(double p, double T, bool* ok);  // z at (p, T) by RegionPT
+    double (*region1)(double p, double T);
+    double (*region2)(double p, double T);
+    TRegion3Quantity region3;
+    double (*solve1)(double p, double z, bool* ok);
+    double (*solve2)(double p, double z, bool* ok);
+    double (*solve5)(double p, double z, bool* ok);
+};
+
+constexpr TFlashQuantity kFlashPH{RegionPH,         HByRegion,
+                                  Region1_H,        Region2_H,
+                                  kRegion3Enthalpy, Region1TemperatureFromH,
+                                  Region2TemperatureFromH, Region5TemperatureFromH};
+constexpr TFlashQuantity kFlashPS{RegionPS,        S_PT,
+                                  Region1_S,       Region2_S,
+                                  kRegion3Entropy, Region1TemperatureFromS,
+                                  Region2TemperatureFromS, Region5TemperatureFromS};
+// T_PS reaches region-1 temperatures through the backward equation instead of a search.
+constexpr TFlashQuantity kFlashPS_Backward{RegionPS,        S_PT,
+                                           Region1_S,       Region2_S,
+                                           kRegion3Entropy, Region1BackwardFromS,
+                                           Region2TemperatureFromS, Region5TemperatureFromS};
+
+// The state a flash found: temperature, vapour fraction, whether it lies in the two-phase dome
+// (T = Tsat(p); its properties are mixtures) and the region whose equation gave T.
+struct TFlashState {
+    double T;
+    double x;
+    bool twoPhase;
+    int region;
+};
+
+// The fitted (p,h) and (p,s) region maps approximate the isotherms 273.15 K, 1073.15 K and
+// 2273.15 K that bound the formulation, and answer -10 for some states just inside them. Such a
+// state belongs to the region on the isotherm it lies beside.
+int EdgeRegion(const TFlashQuantity& q, double p, double z) {
+    if (!(p > 0.0 && p <= p_100)) return kRegionOutside;
+    bool ok = true;
+    const double zLow = q.byRegion(p, T0, &ok);
+    const double z1073 = q.byRegion(p, T_1073, &ok);
+    const double zTop = p < p_10 ? q.byRegion(p, T_2273, &ok) : z1073;
+    if (!ok || !(z >= zLow && z <= zTop)) return kRegionOutside;
+    if (z > z1073) return 5;
+    return (z - zLow < z1073 - z) ? RegionPT(p, T0) : 2;
+}
+
+bool FlashInRegion(const TFlashQuantity& q, int region, double p, double z, TFlashState* s) {
+    bool ok = true;
+    switch (region) {
+        case 1:
+            *s = {q.solve1(p, z, &ok), 0.0, false, 1};
+            return ok;
+        case 2:
+            *s = {q.solve2(p, z, &ok), 1.0, false, 2};
+            return ok;
+        case 3: {
+            const TRegion3Result r = Region3Temperature(q.region3, p, z, &ok);
+            *s = {r.T, Region3Fraction(r, p, z), r.twoPhase, 3};
+            return ok;
+        }
+        case 4: {
+            const double Ts = Tsat(p);
+            *s = {Ts, Region4Fraction(q.region1, q.region2, p, Ts, z), true, 4};
+            return true;
+        }
+        case 5:
+            *s = {q.solve5(p, z, &ok), 1.0, false, 5};
+            return ok;
+        default:
+            return false;
+    }
+}
+
+// Temperature on the boundary between two regions, NaN for regions that do not touch.
+double BoundaryTemperature(int a, int b, double p) {
+    const int lo = std::min(a, b), hi = std::max(a, b);
+    if (lo == 1 && hi == 3) return T_623;
+    if (lo == 2 && hi == 3) return B23_T(p);
+    if (lo == 2 && hi == 5) return T_1073;
+    return kNaN;
+}
+
+// Flash by the region map, then made consistent with the (p,T) region decision: the fitted
+// boundaries of the map lie a little beside the true ones, and a state just across one is solved
+// in the region (p,T) puts it in, so that the (p,T) functions at the flash temperature give back
+// z. A state between the saturated values of a fitted region 1 or 2 is two-phase; a z that
+// neither of two neighbouring equations reaches (they differ slightly on their common boundary)
+// is on that boundary.
+bool Flash(const TFlashQuantity& q, double p, double z, TFlashState* s) {
+    int region = q.region(p, z);
+    if (region == kRegionOutside) region = EdgeRegion(q, p, z);
+    if (!FlashInRegion(q, region, p, z, s)) return false;
+    if (s->twoPhase) return true;
+    const int regionPT = RegionPT(p, s->T);
+    if (regionPT == region || regionPT == 4 || regionPT == kRegionOutside) return true;
+    if (p < p_623 && region + regionPT == 3) return FlashInRegion(q, 4, p, z, s);
+    TFlashState other;
+    if (FlashInRegion(q, regionPT, p, z, &other) && !other.twoPhase &&
+        RegionPT(p, other.T) == regionPT) {
+        *s = other;
+        return true;
+    }
+    const double boundary = BoundaryTemperature(region, regionPT, p);
+    if (std::isfinite(boundary)) s->T = boundary;
+    return true;
+}
+
+// z' + x (z'' - z') for a two-phase state, else the single-phase value of the flash's region.
+template <double (*Mixture)(double, double, bool*), double (*ByRegion)(double, double, bool*),
+          double (*Vapour)(double, double)>
+double PropertyOf(const TFlashState& s, double p, bool* ok) {
+    if (s.twoPhase) return Mixture(p, s.x, ok);
+    // Exactly on the saturation line the (p,T) functions answer for the liquid.
+    if (s.region == 2 && RegionPT(p, s.T) == 4) return Vapour(p, s.T);
+    return ByRegion(p, s.T, ok);
+}
+
+// Vapour fraction by the region map alone (no temperature needed outside region 3).
+double FractionByRegionMap(const TFlashQuantity& q, double p, double z, bool* ok) {
+    int region = q.region(p, z);
+    if (region == kRegionOutside) region = EdgeRegion(q, p, z);
+    switch (region) {
+        case 2:
+        case 5:
+            return 1.0;
+        case 1:
+            return 0.0;
+        case 3: {
+            bool found = true;
+            const TRegion3Result r = Region3Temperature(q.region3, p, z, &found);
+            if (!found) return Failed(0.0, ok);
+            return Region3Fraction(r, p, z);
+        }
+        case 4:
+            return Region4Fraction(q.region1, q.region2, p, Tsat(p), z);
+        default:
+            return Failed(0.0, ok);
+    }
+}
+
 }  // namespace
 
 // ---- Flash from (p, h) ----
 
 TFlashTX TX_PH(double p, double h, bool* ok) {
-    switch (RegionPH(p, h)) {
-        case 1:
-            return {Region1TemperatureFromH(p, h, ok), 0.0};
-        case 2:
-            return {Region2TemperatureFromH(p, h, ok), 1.0};
-        case 3: {
-            bool found = true;
-            const double T = Region3Temperature(kRegion3Enthalpy, p, h, &found);
-            if (!found) {
-                Failed(0.0, ok);
-                return {T, 0.0};
-            }
-            return {T, Region3FractionByPressure(kRegion3Enthalpy, p, h, T, ok)};
-        }
-        case 4: {
-            const double Ts = Tsat(p);
-            return {Ts, Region4Fraction(Region1_H, Region2_H, p, Ts, h)};
-        }
-        case 5:
-            return {Region5TemperatureFromH(p, h, ok), 1.0};
-        default:
-            Failed(0.0, ok);
-            return {kFlashFailedT, kFlashFailedX_PH};
+    TFlashState s;
+    if (!Flash(kFlashPH, p, h, &s)) {
+        Failed(0.0, ok);
+        return {kFlashFailedT, kFlashFailedX_PH};
     }
+    return {s.T, s.x};
 }
 
-double X_PH(double p, double h, bool* ok) {
-    switch (RegionPH(p, h)) {
-        case 2:
-        case 5:
-            return 1.0;
-        case 1:
-            return 0.0;
-        case 3: {
-            bool found = true;
-            const double T = Region3Temperature(kRegion3Enthalpy, p, h, &found);
-            if (!found) return Failed(0.0, ok);
-            return Clamp01(Region3FractionByPressure(kRegion3Enthalpy, p, h, T, ok));
-        }
-        case 4:
-            return Region4Fraction(Region1_H, Region2_H, p, Tsat(p), h);
-        default:
-            return Failed(0.0, ok);
-    }
-}
+double X_PH(double p, double h, bool* ok) { return FractionByRegionMap(kFlashPH, p, h, ok); }
 
 double S_PH(double p, double h, bool* ok) {
-    bool found = true;
-    const TFlashTX f = TX_PH(p, h, &found);
-    if (!found) return Failed(0.0, ok);
-    return (f.x != 0.0 && f.x != 1.0) ? S_PX(p, f.x, ok) : S_PT(p, f.T, ok);
+    TFlashState s;
+    if (!Flash(kFlashPH, p, h, &s)) return Failed(0.0, ok);
+    return PropertyOf<S_PX, S_PT, Region2_S>(s, p, ok);
 }
 
 double V_PH(double p, double h, bool* ok) {
-    bool found = true;
-    const TFlashTX f = TX_PH(p, h, &found);
-    if (!found) return Failed(0.0, ok);
-    return (f.x != 0.0 && f.x != 1.0) ? V_PX(p, f.x, ok) : V_PT(p, f.T, ok);
+    TFlashState s;
+    if (!Flash(kFlashPH, p, h, &s)) return Failed(0.0, ok);
+    return PropertyOf<V_PX, V_PT, Region2_V>(s, p, ok);
 }
 
 // ---- Flash from (p, s) ----
 
 TFlashTX TX_PS(double p, double s, bool* ok) {
-    switch (RegionPS(p, s)) {
-        case 1:
-            return {Region1TemperatureFromS(p, s, ok), 0.0};
-        case 2:
-            return {Region2TemperatureFromS(p, s, ok), 1.0};
-        case 3: {
-            bool found = true;
-            const double T = Region3Temperature(kRegion3Entropy, p, s, &found);
-            if (!found) {
-                Failed(0.0, ok);
-                return {T, 0.0};
-            }
-            return {T, Region3FractionByPressure(kRegion3Entropy, p, s, T, ok)};
-        }
-        case 4: {
-            const double Ts = Tsat(p);
-            return {Ts, Region4Fraction(Region1_S, Region2_S, p, Ts, s)};
-        }
-        case 5:
-            return {Region5TemperatureFromS(p, s, ok), 1.0};
-        default:
-            Failed(0.0, ok);
-            return {kFlashFailedT, 0.0};
+    TFlashState f;
+    if (!Flash(kFlashPS, p, s, &f)) {
+        Failed(0.0, ok);
+        return {kFlashFailedT, 0.0};
     }
+    return {f.T, f.x};
 }
 
 double T_PS(double p, double s, bool* ok) {
-    switch (RegionPS(p, s)) {
-        case 1:
-            return RefineTemperature(detail::Region1_SSlope, p, s, Region1_T_PS(p, s),
-                                     kT_RefineLow, Region1HighEnd(p));
-        case 2:
-            return Region2TemperatureFromS(p, s, ok);
-        case 3:
-            return Region3Temperature(kRegion3Entropy, p, s, ok);
-        case 4:
-            return Tsat(p);
-        case 5:
-            return Region5TemperatureFromS(p, s, ok);
-        default:
-            return Failed(kFlashFailedT, ok);
-    }
+    TFlashState f;
+    if (!Flash(kFlashPS_Backward, p, s, &f)) return Failed(kFlashFailedT, ok);
+    return f.T;
 }
 
-double X_PS(double p, double s, bool* ok) {
-    switch (RegionPS(p, s)) {
-        case 2:
-        case 5:
-            return 1.0;
-        case 1:
-            return 0.0;
-        case 3: {
-            bool found = true;
-            const double T = Region3Temperature(kRegion3Entropy, p, s, &found);
-            if (!found) return Failed(0.0, ok);
-            return Clamp01(Region3FractionByPressure(kRegion3Entropy, p, s, T, ok));
-        }
-        case 4:
-            return Region4Fraction(Region1_S, Region2_S, p, Tsat(p), s);
-        default:
-            return Failed(0.0, ok);
-    }
-}
+double X_PS(double p, double s, bool* ok) { return FractionByRegionMap(kFlashPS, p, s, ok); }
 
 double H_PS(double p, double s, bool* ok) {
-    bool found = true;
-    const TFlashTX f = TX_PS(p, s, &found);
-    if (!found) return Failed(0.0, ok);
-    return (f.x != 0.0 && f.x != 1.0) ? H_PX(p, f.x, ok) : H_PT(kPhaseByRegion, p, f.T, ok);
+    TFlashState f;
+    if (!Flash(kFlashPS, p, s, &f)) return Failed(0.0, ok);
+    return PropertyOf<H_PX, HByRegion, Region2_H>(f, p, ok);
 }
 
 double V_PS(double p, double s, bool* ok) {
-    bool found = true;
-    const TFlashTX f = TX_PS(p, s, &found);
-    if (!found) return Failed(0.0, ok);
-    return (f.x != 0.0 && f.x != 1.0) ? V_PX(p, f.x, ok) : V_PT(p, f.T, ok);
+    TFlashState f;
+    if (!Flash(kFlashPS, p, s, &f)) return Failed(0.0, ok);
+    return PropertyOf<V_PX, V_PT, Region2_V>(f, p, ok);
 }
 
 // ---- Vapour fraction from (T, h) and (T, s) ----
@@ -388,8 +473,6 @@ double Region3FractionByTemperature(const TRegion3Quantity& q, double (*atPT)(do
     if (!Region3Saturated(q, T, &zL, &zV)) return Failed(0.0, ok);
     return Clamp01((z - zL) / (zV - zL));
 }
-
-double HByRegion(double p, double T, bool* ok) { return H_PT(kPhaseByRegion, p, T, ok); }
 
 double FractionByTemperature(int region, const TRegion3Quantity& q,
                              double (*atPT)(double, double, bool*), double (*R1)(double, double),
@@ -528,34 +611,46 @@ double T_PH(double p, double h, bool* ok) {
         }
     }
 
-    // Above the enthalpy at 1073.15 K (admitted below 10 MPa) the state is in region 5.
+    // Above the enthalpy at 1073.15 K (admitted below 10 MPa) the state is in region 5. Region 5
+    // starts a little above region 2 there; an enthalpy between the two is at 1073.15 K.
     if (phase == kPhaseVapour && p <= p_10 && h > H_PT(kPhaseVapour, p, T_1073)) {
-        return Region5TemperatureFromH(p, h, ok);
+        const double T5 = Region5TemperatureFromH(p, h, ok);
+        return (T5 >= kT_Region5Low && T5 < T_1073) ? T_1073 : T5;
     }
 
     // Fast start where the phase-fixed enthalpy is a single region equation.
     double T;
     const auto anywhere = [](double) { return true; };
-    if (phase == kPhaseLiquid && hi <= T_623 &&
-        FastTemperature(detail::Region1_HSlope, p, h, detail::Region1_T_PH(p, h), lo, hi, anywhere,
-                        &T)) {
+    const auto inRegion1 = [p](double t) { return RegionPT(p, t) == 1; };
+    const auto inRegion2 = [p](double t) { return RegionPT(p, t) == 2; };
+    if (phase == kPhaseLiquid &&
+        FastTemperature(detail::Region1_HSlope, p, h, detail::Region1_T_PH(p, h), lo,
+                        std::fmin(hi, T_623), anywhere, &T)) {
         return T;
     }
     if (phase == kPhaseVapour && p <= 16529200.0 &&
         FastTemperature(detail::Region2_HSlope, p, h, Region2_T_PH(p, h), lo, hi, anywhere, &T)) {
         return T;
     }
-    if (phase == kPhaseByRegion) {
-        const auto inRegion1 = [p](double t) { return RegionPT(p, t) == 1; };
-        const auto inRegion2 = [p](double t) { return RegionPT(p, t) == 2; };
-        if (FastTemperature(detail::Region1_HSlope, p, h, detail::Region1_T_PH(p, h), lo, T_623,
-                            inRegion1, &T) ||
-            FastTemperature(detail::Region2_HSlope, p, h, Region2_T_PH(p, h), lo, hi, inRegion2,
-                            &T)) {
-            return T;
-        }
+    if (phase == kPhaseByRegion &&
+        (FastTemperature(detail::Region1_HSlope, p, h, detail::Region1_T_PH(p, h), lo, T_623,
+                         inRegion1, &T) ||
+         FastTemperature(detail::Region2_HSlope, p, h, Region2_T_PH(p, h), lo, hi, inRegion2,
+                         &T))) {
+        return T;
     }
-    return BracketedTemperature(TPhaseEnthalpy{phase, p}, h, lo, hi, ok);
+    bool converged = true;
+    T = BracketedTemperature(TPhaseEnthalpy{phase, p}, h, lo, hi, &converged);
+    if (converged) return T;
+    // Region 3 starts a little above region 1 at 623.15 K (above 16.53 MPa); an enthalpy between
+    // the two is at 623.15 K, where the iteration cannot settle.
+    if (phase != kPhaseVapour && p > p_623 && lo < T_623 && hi > T_623) {
+        const TPhaseEnthalpy H{phase, p};
+        const double h1 = Region1_H(p, T_623);
+        const double h3 = H(std::nextafter(T_623, hi));
+        if (!H.lastFaulted && h >= h1 && h <= h3) return T_623;
+    }
+    return Failed(0.0, ok);
 }
 
 }  // namespace if97

@@ -169,6 +169,11 @@ double Region3_PhiDifference(double delta1, double delta2, double tau);
 // region-3 equation); false when the iteration fails.
 bool Region3_SatVolumes(double T, double* vLiquid, double* vVapour);
 
+// Region-3 volume at (p, T) on the side a forced phase asks for (kPhaseLiquid, kPhaseVapour):
+// below Tc and pc the root on that side of the saturation line where it exists, otherwise
+// Region3_VPT.
+double Region3_VPT_Phase(double p, double T, int phase, bool* ok);
+
 // Region 1 backward T(p,h), used as the start of the (p,h) temperature iteration.
 double Region1_T_PH(double p, double h);
 

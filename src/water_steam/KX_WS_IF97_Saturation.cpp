@@ -330,6 +330,28 @@ double Region3_VPT(double p, double T, bool* ok) {
     return SolveRegion3Volume(p, T, x1, x2, ok);
 }
 
+namespace detail {
+
+double Region3_VPT_Phase(double p, double T, int phase, bool* ok) {
+    // Below Tc a forced phase takes the volume root on its own side of the saturation line,
+    // also where rounding puts Psat(T) on the other side of p (for example at T = Tsat(p)).
+    if (T < Tc && p < pc) {
+        const double ps = Psat(T);
+        bool found = true;
+        double v = 0.0;
+        if (phase == kPhaseLiquid && !(ps < p)) {
+            v = SolveRegion3Volume(p, T, kV_16, LiquidVolumeBracket(T), &found);
+            if (found) return v;
+        } else if (phase == kPhaseVapour && ps < p) {
+            v = SolveRegion3Volume(p, T, VapourVolumeBracket(T), kV_15, &found);
+            if (found) return v;
+        }
+    }
+    return Region3_VPT(p, T, ok);
+}
+
+}  // namespace detail
+
 double Region3_H_PT(double p, double T, bool* ok) {
     bool found = true;
     const double v = Region3_VPT(p, T, &found);
@@ -436,12 +458,22 @@ double Dispatch(double p, double T, bool* ok) {
 
 double Region3VolumeOf(double v, double) { return v; }
 
+// Region-3 enthalpy on the side of the saturation line a forced phase asks for.
+double ForcedRegion3H(double p, double T, int phase, bool* ok) {
+    bool found = true;
+    const double v = detail::Region3_VPT_Phase(p, T, phase, &found);
+    if (!found) return Failed(ok);
+    return Region3_H(v, T);
+}
+
 }  // namespace
 
 double H_PT(int phase, double p, double T, bool* ok) {
     if (phase == kPhaseLiquid) {
         return ForcedPhase(
-            [&](bool* inner) { return T <= T_623 ? Region1_H(p, T) : Region3_H_PT(p, T, inner); },
+            [&](bool* inner) {
+                return T <= T_623 ? Region1_H(p, T) : ForcedRegion3H(p, T, kPhaseLiquid, inner);
+            },
             ok);
     }
     if (phase == kPhaseVapour) {
@@ -449,7 +481,7 @@ double H_PT(int phase, double p, double T, bool* ok) {
             [&](bool* inner) {
                 if (T > T_1073) return Region5_H(p, T);
                 if (T <= T_623 || p <= kP_VapourForcedLimit) return Region2_H(p, T);
-                if (T <= B23_T(p)) return Region3_H_PT(p, T, inner);
+                if (T <= B23_T(p)) return ForcedRegion3H(p, T, kPhaseVapour, inner);
                 return Region2_H(p, T);
             },
             ok);
