@@ -86,8 +86,8 @@ inline constexpr double kBrentNoConvergence = -2.0;  // BrentRoot marker: pass l
 
 // Root x of F = y inside [x1, x2] by Brent's method (relative accuracy 1e-8, at most 100
 // passes). mode 1 solves F(x, fixed) = y, mode 2 solves F(fixed, x) = y.
-// Failure: returns -1 (not bracketed) or -2 (no convergence) and sets *ok = false; a NaN
-// function value is a failure at once (-2).
+// Failure: returns -1 (not bracketed, also for a NaN at an end) or -2 (no convergence, also for
+// a NaN during the search, which ends it at once) and sets *ok = false.
 double BrentRoot(TPropertyFunction F, int mode, double x1, double x2, double y, double fixed,
                  bool* ok = nullptr);
 
@@ -164,8 +164,11 @@ inline constexpr double kFlashFailedT = 173.15;  // temperature marker of TX_PH,
 inline constexpr double kFlashFailedX_PH = -1.0; // vapour-fraction marker of TX_PH
 
 // Failure markers (with *ok = false): TX_PH {173.15, -1}; TX_PS {173.15, 0}; T_PS 173.15;
-// T_PH 0. Region kRegionOutside is a failure too. The derived routines (S_PH, V_PH, H_PS,
-// V_PS, X_*) return 0 on failure.
+// T_PH 0 (a state outside every region, or a failed search). The derived routines (S_PH, V_PH,
+// H_PS, V_PS, X_*) return 0 on failure.
+// The flash temperature is consistent with RegionPT: the (p,T) functions at it give back the h or
+// s the flash started from (within the tolerance of the search; on a boundary where two region
+// equations differ slightly, a value between them gives the boundary temperature).
 double T_PH(double p, double h, bool* ok = nullptr);
 TFlashTX TX_PH(double p, double h, bool* ok = nullptr);
 double S_PH(double p, double h, bool* ok = nullptr);
