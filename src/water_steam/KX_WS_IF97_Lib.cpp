@@ -1,5 +1,6 @@
 #include "KX_WS_IF97_Lib.h"
 
+#include <cfenv>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -145,13 +146,15 @@ bool CheckPressureToMax(TChecker& c, double p) {
            c.Check(TArg::Pressure, ">", p, kMaxP, PressureHigh);
 }
 
-// A value computed inside its own guard: a fault or a failed inner routine gives false.
+// A limit computed in its own protected step: a fault or a failed inner routine gives false.
+// The entry point has just cleared the exception flags and the checks before raise none (a NaN
+// argument stops at its check), so a flag found here was raised by this computation.
 template <class Compute>
 bool ProtectedLimit(double& limit, Compute&& compute) {
-    TFloatingPointGuard guard;
     bool ok = true;
     limit = compute(ok);
-    return ok && !guard.Faulted(limit);
+    return ok && std::isfinite(limit) &&
+           std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW) == 0;
 }
 
 // Enthalpy (entropy) limits at pressure p [Pa]: the values at 0 °C and at 2000 °C below
