@@ -254,7 +254,7 @@ inline void CheckZeroDensityLimit(const THelmholzFluid& fluid) {
         SCOPED_TRACE(fluid.Code + " at tau " + std::to_string(tau));
         THelmholzResidual atZero, nearZero;
         fluid.PhirAll(0.0, tau, atZero);
-        fluid.PhirAll(1e-9, tau, nearZero);
+        fluid.PhirAll(1e-12, tau, nearZero);
         const double values[][2] = {{atZero.Phi, nearZero.Phi},     {atZero.Phid, nearZero.Phid},
                                     {atZero.Phidd, nearZero.Phidd}, {atZero.Phit, nearZero.Phit},
                                     {atZero.Phitt, nearZero.Phitt}, {atZero.Phidt, nearZero.Phidt}};

@@ -1,0 +1,106 @@
+// The three forms of hydrogen: documented and published values, the derivatives of the Helmholtz
+// energy, the ancillary equations at their ends and branch points, compressibility, round trips.
+#include <gtest/gtest.h>
+
+#include "HelmholtzDerivativeCheck.h"
+#include "KX_Fluid_Objects.h"
+#include "KX_H2_FE_Lib_Root.h"
+#include "gases_test_support.h"
+
+namespace {
+
+std::vector<const THelmholzFluid*> Forms() { return {&H2Fluid(), &H2pFluid(), &H2oFluid()}; }
+
+TEST(HydrogenModel, DocumentedAncillaryDensities) {
+    gasestest::CheckReferenceTable("h2_reference.tsv", Forms());
+}
+
+TEST(HydrogenModel, PublishedNormalBoilingPoints) {
+    gasestest::CheckReferenceTable("h2_published.tsv", Forms());
+}
+
+TEST(HydrogenModel, DerivativesAgreeWithCentralDifferences) {
+    for (const THelmholzFluid* form : Forms()) {
+        SCOPED_TRACE(form->Code);
+        helmholtzcheck::CheckDerivatives(*form, helmholtzcheck::DefaultPoints());
+        helmholtzcheck::CheckCombinedEvaluations(*form, helmholtzcheck::DefaultPoints());
+    }
+}
+
+TEST(HydrogenModel, CriticalPointOfTheEquationOfState) {
+    for (const THelmholzFluid* form : Forms()) gasestest::CheckCriticalPoint(*form, 1e-3);
+}
+
+TEST(HydrogenModel, ResidualPartIsFiniteAtZeroDensity) {
+    for (const THelmholzFluid* form : Forms()) gasestest::CheckZeroDensityLimit(*form);
+}
+
+// The forms are distinct objects with their own constants.
+TEST(HydrogenModel, ThreeDistinctForms) {
+    EXPECT_EQ(H2Fluid().Code, "KX_H2_FE");
+    EXPECT_EQ(H2pFluid().Code, "KX_H2p_FE");
+    EXPECT_EQ(H2oFluid().Code, "KX_H2o_FE");
+    EXPECT_NE(H2Fluid().Tcr_, H2pFluid().Tcr_);
+    EXPECT_NE(H2Fluid().Tcr_, H2oFluid().Tcr_);
+    EXPECT_NE(H2pFluid().Tcr_, H2oFluid().Tcr_);
+}
+
+// ϑ is exactly 0 at the critical temperature, so the vapour pressure is exactly the critical one.
+TEST(HydrogenModel, AncillaryVapourPressureAtTheCriticalTemperature) {
+    for (const THelmholzFluid* form : Forms()) {
+        SCOPED_TRACE(form->Code);
+        EXPECT_EQ(form->Pse(form->Tcr_), form->Pcr_);
+    }
+}
+
+// At the threshold temperature the ϑ-forms apply (continuous from below), just above it the
+// quadratics (a jump: the two branches do not meet).
+TEST(HydrogenModel, AncillaryDensityBranchesSwitchAboveTheThreshold) {
+    struct TCase {
+        const THelmholzFluid* form;
+        double thresholdK;
+    };
+    for (const TCase c : {TCase{&H2Fluid(), 31.0}, TCase{&H2pFluid(), 30.0},
+                          TCase{&H2oFluid(), 31.0}}) {
+        SCOPED_TRACE(c.form->Code);
+        const double at = c.thresholdK - c.form->dta;
+        for (auto density : {&THelmholzFluid::dsle, &THelmholzFluid::dsve}) {
+            const double value = (c.form->*density)(at);
+            EXPECT_NEAR(value, (c.form->*density)(at - 1e-9), 1e-6);
+            EXPECT_GT(std::fabs(value - (c.form->*density)(at + 1e-9)), 1e-2);
+        }
+    }
+}
+
+// The compressibility factor of a dilute hot gas is 1, and grows with pressure at room
+// temperature (repulsive regime of hydrogen).
+TEST(HydrogenModel, CompressibilityFactor) {
+    for (const THelmholzFluid* form : Forms()) {
+        SCOPED_TRACE(form->Code);
+        std::string text;
+        int32_t code = 0;
+        EXPECT_NEAR(form->ZPT(0.1, 500.0, text, code), 1.0, 1e-4);
+        EXPECT_EQ(code, 0) << text;
+        const double z100 = form->ZPT(100.0, 20.0, text, code);
+        const double z1000 = form->ZPT(1000.0, 20.0, text, code);
+        EXPECT_GT(z100, 1.0);
+        EXPECT_GT(z1000, z100);
+        EXPECT_EQ(code, 0) << text;
+    }
+}
+
+TEST(HydrogenModel, FlashRoundTrips) {
+    for (const THelmholzFluid* form : Forms())
+        gasestest::CheckFlashRoundTrips(*form, {{1.01325, 0.0},
+                                                {1.0, -250.0},
+                                                {5.0, -255.0},
+                                                {100.0, -200.0},
+                                                {10000.0, 500.0},
+                                                {0.1, -200.0}});
+}
+
+TEST(HydrogenModel, SaturationRoundTrips) {
+    for (const THelmholzFluid* form : Forms()) gasestest::CheckSaturationRoundTrips(*form);
+}
+
+}  // namespace
