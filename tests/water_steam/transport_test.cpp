@@ -138,6 +138,19 @@ TEST(ThermalConductivity, DerivativesMatchTheEquationOfState) {
     }
 }
 
+// An isochore that the region's equation never reaches has no root in any bracket: that is a
+// failure, not a marker value inside the derivative.
+TEST(ThermalConductivity, DerivativesFailWhenTheIsochoreHasNoRoot) {
+    const struct {
+        double p, T, v;
+    } cases[] = {{1e5, 293.15, 10.0}, {1e5, 473.15, 1e-4}, {5e6, 1773.15, 1e-5}};
+    for (const auto& c : cases) {
+        double dpdT = 12345.0;
+        double dvdp = 12345.0;
+        EXPECT_FALSE(ThermalConductivity_Derivatives(c.p, c.T, c.v, dpdT, dvdp)) << c.p << " " << c.T;
+    }
+}
+
 TEST(ThermalConductivity, OnTheSaturationLineHasNoCriticalTerm) {
     for (double T : {300.0, 373.15, 500.0, 620.0}) {
         const double p = Psat(T);
