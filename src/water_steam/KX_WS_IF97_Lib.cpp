@@ -17,16 +17,16 @@ constexpr std::string_view kLibraryName = "KX_WS_IF97";
 
 // Argument limits in the library's standard units (bar(a), °C), written as the values they
 // stand for: 273.16 K - 273.15 K would be 0.010000000000047748 and reject 0.01 °C itself.
-constexpr double kTripleT = 0.01;         // triple point
-constexpr double kCriticalT = 373.946;    // critical point
-constexpr double kZeroT = 0.0;            // lowest temperature of the (p,T) functions
-constexpr double kTopT_Low = 2000.0;      // highest temperature below 100 bar (region 5)
-constexpr double kTopT_High = 800.0;      // highest temperature from 100 bar up
+constexpr double kTripleT = 0.01;       // triple point
+constexpr double kCriticalT = 373.946;  // critical point
+constexpr double kZeroT = 0.0;          // lowest temperature of the (p,T) functions
+constexpr double kTopT_Low = 2000.0;    // highest temperature below 100 bar (region 5)
+constexpr double kTopT_High = 800.0;    // highest temperature from 100 bar up
 constexpr double kZeroP = 0.0;
 constexpr double kCriticalP = 220.64;
 constexpr double kMaxP = 1000.0;
-constexpr double kTripleP = 0.00611213;   // lowest pressure of the two-phase functions
-constexpr double kRegion5P = 100.0;       // highest pressure of region 5
+constexpr double kTripleP = 0.00611213;  // lowest pressure of the two-phase functions
+constexpr double kRegion5P = 100.0;      // highest pressure of region 5
 
 // Kinds of argument: each fixes the quantity name and unit of its range checks and the
 // conversion from the standard unit to SI.
@@ -41,12 +41,18 @@ struct TArgKind {
 
 constexpr TArgKind Kind(TArg arg) {
     switch (arg) {
-        case TArg::Temperature: return {"Temperature", "°C", 1.0, T0};
-        case TArg::Pressure: return {"Pressure", "bar(a)", bar, 0.0};
-        case TArg::Fraction: return {"Vapour Fraction", "-", 1.0, 0.0};
-        case TArg::Enthalpy: return {"Enthalpy", "kJ/kg", 1000.0, 0.0};
-        case TArg::Entropy: return {"Entropy", "kJ/kgK", 1000.0, 0.0};
-        case TArg::None: break;
+        case TArg::Temperature:
+            return {"Temperature", "°C", 1.0, T0};
+        case TArg::Pressure:
+            return {"Pressure", "bar(a)", bar, 0.0};
+        case TArg::Fraction:
+            return {"Vapour Fraction", "-", 1.0, 0.0};
+        case TArg::Enthalpy:
+            return {"Enthalpy", "kJ/kg", 1000.0, 0.0};
+        case TArg::Entropy:
+            return {"Entropy", "kJ/kgK", 1000.0, 0.0};
+        case TArg::None:
+            break;
     }
     return {"", "", 1.0, 0.0};
 }
@@ -54,12 +60,12 @@ constexpr TArgKind Kind(TArg arg) {
 // Families of functions that share their arguments and checks.
 enum class TFamily {
     Constant,
-    SaturationByT,   // PsatT, STT
-    SaturationByP,   // TsatP
-    TwoPhaseByT,     // DTX, VTX, HTX, STX
-    TwoPhaseByP,     // DPX, VPX, HPX, SPX
-    SinglePhase,     // DPT ... WPT
-    Transport,       // TCPT, DVPT, KVPT, PrPT
+    SaturationByT,  // PsatT, STT
+    SaturationByP,  // TsatP
+    TwoPhaseByT,    // DTX, VTX, HTX, STX
+    TwoPhaseByP,    // DPX, VPX, HPX, SPX
+    SinglePhase,    // DPT ... WPT
+    Transport,      // TCPT, DVPT, KVPT, PrPT
     PressureEnthalpy,
     PressureEntropy,
     TemperatureEnthalpy,
@@ -73,17 +79,27 @@ struct TFamilyArgs {
 
 constexpr TFamilyArgs ArgsOf(TFamily family) {
     switch (family) {
-        case TFamily::Constant: return {TArg::None, TArg::None};
-        case TFamily::SaturationByT: return {TArg::Temperature, TArg::None};
-        case TFamily::SaturationByP: return {TArg::Pressure, TArg::None};
-        case TFamily::TwoPhaseByT: return {TArg::Temperature, TArg::Fraction};
-        case TFamily::TwoPhaseByP: return {TArg::Pressure, TArg::Fraction};
+        case TFamily::Constant:
+            return {TArg::None, TArg::None};
+        case TFamily::SaturationByT:
+            return {TArg::Temperature, TArg::None};
+        case TFamily::SaturationByP:
+            return {TArg::Pressure, TArg::None};
+        case TFamily::TwoPhaseByT:
+            return {TArg::Temperature, TArg::Fraction};
+        case TFamily::TwoPhaseByP:
+            return {TArg::Pressure, TArg::Fraction};
         case TFamily::SinglePhase:
-        case TFamily::Transport: return {TArg::Pressure, TArg::Temperature};
-        case TFamily::PressureEnthalpy: return {TArg::Pressure, TArg::Enthalpy};
-        case TFamily::PressureEntropy: return {TArg::Pressure, TArg::Entropy};
-        case TFamily::TemperatureEnthalpy: return {TArg::Temperature, TArg::Enthalpy};
-        case TFamily::TemperatureEntropy: return {TArg::Temperature, TArg::Entropy};
+        case TFamily::Transport:
+            return {TArg::Pressure, TArg::Temperature};
+        case TFamily::PressureEnthalpy:
+            return {TArg::Pressure, TArg::Enthalpy};
+        case TFamily::PressureEntropy:
+            return {TArg::Pressure, TArg::Entropy};
+        case TFamily::TemperatureEnthalpy:
+            return {TArg::Temperature, TArg::Enthalpy};
+        case TFamily::TemperatureEntropy:
+            return {TArg::Temperature, TArg::Entropy};
     }
     return {TArg::None, TArg::None};
 }
@@ -99,7 +115,7 @@ bool ClearlyPasses(std::string_view comparator, double value, double limit) {
 }
 
 class TChecker {
-public:
+  public:
     TChecker(const char* shortName, std::string& text, int32_t& code)
         : ShortName_(shortName), Text_(text), Code_(code) {}
 
@@ -123,7 +139,7 @@ public:
 
     const char* ShortName() const { return ShortName_; }
 
-private:
+  private:
     const char* ShortName_;
     std::string& Text_;
     int32_t& Code_;
@@ -159,7 +175,9 @@ bool ProtectedLimit(double& limit, Compute&& compute) {
 
 // Enthalpy (entropy) limits at pressure p [Pa]: the values at 0 °C and at 2000 °C below
 // 100 bar, 800 °C from 100 bar up.
-double TopTemperature(double p) { return p < p_10 ? T_2273 : T_1073; }
+double TopTemperature(double p) {
+    return p < p_10 ? T_2273 : T_1073;
+}
 
 bool CheckComputedRange(TChecker& c, TArg arg, double value, double low, double high) {
     const bool enthalpy = arg == TArg::Enthalpy;
@@ -172,7 +190,8 @@ bool CheckPressureEnthalpy(TChecker& c, double p, double h) {
     const double pSI = p * bar;
     double hMin = 0.0;
     double hMax = 0.0;
-    if (!ProtectedLimit(hMin, [&](bool& ok) { return H_PT(kPhaseByRegion, pSI, T0, &ok) / 1000.0; }))
+    if (!ProtectedLimit(hMin,
+                        [&](bool& ok) { return H_PT(kPhaseByRegion, pSI, T0, &ok) / 1000.0; }))
         return c.Fail(" Error in H_Min.");
     if (!ProtectedLimit(hMax, [&](bool& ok) {
             return H_PT(kPhaseByRegion, pSI, TopTemperature(pSI), &ok) / 1000.0;
@@ -188,7 +207,8 @@ bool CheckPressureEntropy(TChecker& c, double p, double s) {
     double sMax = 0.0;
     if (!ProtectedLimit(sMin, [&](bool& ok) { return S_PT(pSI, T0, &ok) / 1000.0; }))
         return c.Fail(" Error in S_Min.");
-    if (!ProtectedLimit(sMax, [&](bool& ok) { return S_PT(pSI, TopTemperature(pSI), &ok) / 1000.0; }))
+    if (!ProtectedLimit(sMax,
+                        [&](bool& ok) { return S_PT(pSI, TopTemperature(pSI), &ok) / 1000.0; }))
         return c.Fail(" Error in S_Max.");
     return CheckComputedRange(c, TArg::Entropy, s, sMin, sMax);
 }
@@ -207,12 +227,15 @@ bool CheckSaturatedRange(TChecker& c, TArg arg, double t, double value) {
 
 bool RunChecks(TFamily family, TChecker& c, double a, double b) {
     switch (family) {
-        case TFamily::Constant: return true;
-        case TFamily::SaturationByT: return CheckSaturationTemperature(c, a);
+        case TFamily::Constant:
+            return true;
+        case TFamily::SaturationByT:
+            return CheckSaturationTemperature(c, a);
         case TFamily::SaturationByP:
             return c.Check(TArg::Pressure, "<=", a, kZeroP, PressureLow) &&
                    c.Check(TArg::Pressure, ">", a, kCriticalP, PressureHigh);
-        case TFamily::TwoPhaseByT: return CheckSaturationTemperature(c, a) && CheckFraction(c, b);
+        case TFamily::TwoPhaseByT:
+            return CheckSaturationTemperature(c, a) && CheckFraction(c, b);
         case TFamily::TwoPhaseByP:
             // Below the triple-point pressure there is no liquid-vapour line to interpolate on.
             return c.Check(TArg::Pressure, "<", a, kZeroP, PressureLow) &&
@@ -227,10 +250,14 @@ bool RunChecks(TFamily family, TChecker& c, double a, double b) {
             return CheckPressureToMax(c, a) &&
                    c.Check(TArg::Temperature, "<", b, kZeroT, TemperatureLow) &&
                    c.Check(TArg::Temperature, ">", b, kTopT_High, TemperatureHigh);
-        case TFamily::PressureEnthalpy: return CheckPressureEnthalpy(c, a, b);
-        case TFamily::PressureEntropy: return CheckPressureEntropy(c, a, b);
-        case TFamily::TemperatureEnthalpy: return CheckSaturatedRange(c, TArg::Enthalpy, a, b);
-        case TFamily::TemperatureEntropy: return CheckSaturatedRange(c, TArg::Entropy, a, b);
+        case TFamily::PressureEnthalpy:
+            return CheckPressureEnthalpy(c, a, b);
+        case TFamily::PressureEntropy:
+            return CheckPressureEntropy(c, a, b);
+        case TFamily::TemperatureEnthalpy:
+            return CheckSaturatedRange(c, TArg::Enthalpy, a, b);
+        case TFamily::TemperatureEntropy:
+            return CheckSaturatedRange(c, TArg::Entropy, a, b);
     }
     return c.Fail(" Unknown error.");
 }
@@ -320,9 +347,46 @@ static_assert(std::size(kFunctions) == 40, "the library registers 40 functions")
 
 // Positions in kFunctions, so the entry points below name their row.
 enum TIndex {
-    iPsatT, iTsatP, iDTX, iVTX, iHTX, iSTX, iDPX, iVPX, iHPX, iSPX, iDPT, iVPT, iHPT, iSPT,
-    iTPH, iXPH, iSPH, iVPH, iDPH, iTPS, iXPS, iHPS, iVPS, iDPS, iXTH, iXTS, iCpPT, iCvPT,
-    iKPT, iWPT, iSTT, iTCPT, iDVPT, iKVPT, iPrPT, iMM, iPc, iTc, iPt, iTt
+    iPsatT,
+    iTsatP,
+    iDTX,
+    iVTX,
+    iHTX,
+    iSTX,
+    iDPX,
+    iVPX,
+    iHPX,
+    iSPX,
+    iDPT,
+    iVPT,
+    iHPT,
+    iSPT,
+    iTPH,
+    iXPH,
+    iSPH,
+    iVPH,
+    iDPH,
+    iTPS,
+    iXPS,
+    iHPS,
+    iVPS,
+    iDPS,
+    iXTH,
+    iXTS,
+    iCpPT,
+    iCvPT,
+    iKPT,
+    iWPT,
+    iSTT,
+    iTCPT,
+    iDVPT,
+    iKVPT,
+    iPrPT,
+    iMM,
+    iPc,
+    iTc,
+    iPt,
+    iTt
 };
 
 double ToSI(TArg arg, double value) {
@@ -356,10 +420,9 @@ double CheckAndCompute(const TFunctionDef& f, double a, double b, std::string& t
 double Evaluate(TIndex index, double a, double b, char* errorText, int32_t capacity,
                 int32_t* errorCode) {
     const TFunctionDef& f = kFunctions[index];
-    return RunLibraryFunction(kLibraryName, f.ShortName, errorText, capacity, errorCode,
-                              [&](std::string& text, int32_t& code) {
-                                  return CheckAndCompute(f, a, b, text, code);
-                              });
+    return RunLibraryFunction(
+        kLibraryName, f.ShortName, errorText, capacity, errorCode,
+        [&](std::string& text, int32_t& code) { return CheckAndCompute(f, a, b, text, code); });
 }
 
 }  // namespace
@@ -409,46 +472,26 @@ double KX_WS_IF97_Tt(char* e, int32_t n, int32_t* c) { return Evaluate(iTt, 0.0,
 
 std::span<const TKXLibraryEntry> KX_WS_IF97_Entries() {
     static const TKXLibraryEntry entries[] = {
-        {"PsatT", {.Unary = KX_WS_IF97_PsatT}},
-        {"TsatP", {.Unary = KX_WS_IF97_TsatP}},
-        {"DTX", {.Binary = KX_WS_IF97_DTX}},
-        {"VTX", {.Binary = KX_WS_IF97_VTX}},
-        {"HTX", {.Binary = KX_WS_IF97_HTX}},
-        {"STX", {.Binary = KX_WS_IF97_STX}},
-        {"DPX", {.Binary = KX_WS_IF97_DPX}},
-        {"VPX", {.Binary = KX_WS_IF97_VPX}},
-        {"HPX", {.Binary = KX_WS_IF97_HPX}},
-        {"SPX", {.Binary = KX_WS_IF97_SPX}},
-        {"DPT", {.Binary = KX_WS_IF97_DPT}},
-        {"VPT", {.Binary = KX_WS_IF97_VPT}},
-        {"HPT", {.Binary = KX_WS_IF97_HPT}},
-        {"SPT", {.Binary = KX_WS_IF97_SPT}},
-        {"TPH", {.Binary = KX_WS_IF97_TPH}},
-        {"XPH", {.Binary = KX_WS_IF97_XPH}},
-        {"SPH", {.Binary = KX_WS_IF97_SPH}},
-        {"VPH", {.Binary = KX_WS_IF97_VPH}},
-        {"DPH", {.Binary = KX_WS_IF97_DPH}},
-        {"TPS", {.Binary = KX_WS_IF97_TPS}},
-        {"XPS", {.Binary = KX_WS_IF97_XPS}},
-        {"HPS", {.Binary = KX_WS_IF97_HPS}},
-        {"VPS", {.Binary = KX_WS_IF97_VPS}},
-        {"DPS", {.Binary = KX_WS_IF97_DPS}},
-        {"XTH", {.Binary = KX_WS_IF97_XTH}},
-        {"XTS", {.Binary = KX_WS_IF97_XTS}},
-        {"CpPT", {.Binary = KX_WS_IF97_CpPT}},
-        {"CvPT", {.Binary = KX_WS_IF97_CvPT}},
-        {"KPT", {.Binary = KX_WS_IF97_KPT}},
-        {"WPT", {.Binary = KX_WS_IF97_WPT}},
-        {"STT", {.Unary = KX_WS_IF97_STT}},
-        {"TCPT", {.Binary = KX_WS_IF97_TCPT}},
-        {"DVPT", {.Binary = KX_WS_IF97_DVPT}},
-        {"KVPT", {.Binary = KX_WS_IF97_KVPT}},
-        {"PrPT", {.Binary = KX_WS_IF97_PrPT}},
-        {"MM", {.Constant = KX_WS_IF97_MM}},
-        {"Pc", {.Constant = KX_WS_IF97_Pc}},
-        {"Tc", {.Constant = KX_WS_IF97_Tc}},
-        {"Pt", {.Constant = KX_WS_IF97_Pt}},
-        {"Tt", {.Constant = KX_WS_IF97_Tt}},
+        {"PsatT", {.Unary = KX_WS_IF97_PsatT}}, {"TsatP", {.Unary = KX_WS_IF97_TsatP}},
+        {"DTX", {.Binary = KX_WS_IF97_DTX}},    {"VTX", {.Binary = KX_WS_IF97_VTX}},
+        {"HTX", {.Binary = KX_WS_IF97_HTX}},    {"STX", {.Binary = KX_WS_IF97_STX}},
+        {"DPX", {.Binary = KX_WS_IF97_DPX}},    {"VPX", {.Binary = KX_WS_IF97_VPX}},
+        {"HPX", {.Binary = KX_WS_IF97_HPX}},    {"SPX", {.Binary = KX_WS_IF97_SPX}},
+        {"DPT", {.Binary = KX_WS_IF97_DPT}},    {"VPT", {.Binary = KX_WS_IF97_VPT}},
+        {"HPT", {.Binary = KX_WS_IF97_HPT}},    {"SPT", {.Binary = KX_WS_IF97_SPT}},
+        {"TPH", {.Binary = KX_WS_IF97_TPH}},    {"XPH", {.Binary = KX_WS_IF97_XPH}},
+        {"SPH", {.Binary = KX_WS_IF97_SPH}},    {"VPH", {.Binary = KX_WS_IF97_VPH}},
+        {"DPH", {.Binary = KX_WS_IF97_DPH}},    {"TPS", {.Binary = KX_WS_IF97_TPS}},
+        {"XPS", {.Binary = KX_WS_IF97_XPS}},    {"HPS", {.Binary = KX_WS_IF97_HPS}},
+        {"VPS", {.Binary = KX_WS_IF97_VPS}},    {"DPS", {.Binary = KX_WS_IF97_DPS}},
+        {"XTH", {.Binary = KX_WS_IF97_XTH}},    {"XTS", {.Binary = KX_WS_IF97_XTS}},
+        {"CpPT", {.Binary = KX_WS_IF97_CpPT}},  {"CvPT", {.Binary = KX_WS_IF97_CvPT}},
+        {"KPT", {.Binary = KX_WS_IF97_KPT}},    {"WPT", {.Binary = KX_WS_IF97_WPT}},
+        {"STT", {.Unary = KX_WS_IF97_STT}},     {"TCPT", {.Binary = KX_WS_IF97_TCPT}},
+        {"DVPT", {.Binary = KX_WS_IF97_DVPT}},  {"KVPT", {.Binary = KX_WS_IF97_KVPT}},
+        {"PrPT", {.Binary = KX_WS_IF97_PrPT}},  {"MM", {.Constant = KX_WS_IF97_MM}},
+        {"Pc", {.Constant = KX_WS_IF97_Pc}},    {"Tc", {.Constant = KX_WS_IF97_Tc}},
+        {"Pt", {.Constant = KX_WS_IF97_Pt}},    {"Tt", {.Constant = KX_WS_IF97_Tt}},
     };
     return entries;
 }

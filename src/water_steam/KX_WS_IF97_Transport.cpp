@@ -10,11 +10,11 @@ namespace if97 {
 namespace {
 
 // Reference constants of the IAPS Formulation 1985 for viscosity and thermal conductivity.
-constexpr double kTstar = 647.226;       // K
-constexpr double kRhoStar = 317.763;     // kg/m3
-constexpr double kPstar = 22115000.0;    // Pa
-constexpr double kMuStar = 55.071;       // micro-Pa s
-constexpr double kLambdaStar = 0.4945;   // W/(m K)
+constexpr double kTstar = 647.226;      // K
+constexpr double kRhoStar = 317.763;    // kg/m3
+constexpr double kPstar = 22115000.0;   // Pa
+constexpr double kMuStar = 55.071;      // micro-Pa s
+constexpr double kLambdaStar = 0.4945;  // W/(m K)
 
 // Viscosity, dilute-gas part mu0: IAPS Formulation 1985 for the viscosity of ordinary water
 // substance, coefficients H_0 ... H_3.
@@ -51,7 +51,7 @@ constexpr double kCriticalExponent = 0.4678;
 constexpr double kCriticalDecay = -18.66;
 
 // Surface tension: IAPWS release on the surface tension of ordinary water substance (1994).
-constexpr double kSurfaceB = 0.2358;       // N/m
+constexpr double kSurfaceB = 0.2358;  // N/m
 constexpr double kSurfaceMu = 1.256;
 constexpr double kSurfaceb = -0.625;
 
@@ -120,7 +120,9 @@ double Region2UpperPressure(double T) {
 }
 
 // Lower end of the fallback bracket for vapour: 1e-8 Pa, or below p for rarer vapour still.
-double LowestPressure(double p) { return std::min(1e-8, 0.5 * p); }
+double LowestPressure(double p) {
+    return std::min(1e-8, 0.5 * p);
+}
 
 }  // namespace
 
@@ -164,8 +166,7 @@ double ThermalConductivity_Critical(double v, double T, double dpdT_v, double dv
     return lambda2 * kLambdaStar;
 }
 
-bool ThermalConductivity_Derivatives(double p, double T, double v, double& dpdT_v,
-                                     double& dvdp_T) {
+bool ThermalConductivity_Derivatives(double p, double T, double v, double& dpdT_v, double& dvdp_T) {
     double pT = 0.0;
     switch (RegionPT(p, T)) {
         case 1:
@@ -174,8 +175,8 @@ bool ThermalConductivity_Derivatives(double p, double T, double v, double& dpdT_
             dvdp_T = (Region1_V(p + kStep, T) - v) / kStep;
             break;
         case 2:
-            if (!IsochorePressure(Region2_V, 1e-8, Region2UpperPressure(T), LowestPressure(p), p,
-                                  T, v, pT))
+            if (!IsochorePressure(Region2_V, 1e-8, Region2UpperPressure(T), LowestPressure(p), p, T,
+                                  v, pT))
                 return false;
             dvdp_T = (Region2_V(p + kStep, T) - v) / kStep;
             break;

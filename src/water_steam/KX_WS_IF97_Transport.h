@@ -26,8 +26,7 @@ double ThermalConductivity_Critical(double v, double T, double dpdT_v, double dv
 
 // Numerical derivatives (dp/dT)_v and (dv/dp)_T at the state (p, T) of volume v, step 0.1
 // (K, Pa; 10 Pa in region 3). Returns false when a root search or a volume solution fails.
-bool ThermalConductivity_Derivatives(double p, double T, double v, double& dpdT_v,
-                                     double& dvdp_T);
+bool ThermalConductivity_Derivatives(double p, double T, double v, double& dpdT_v, double& dvdp_T);
 
 // Thermal conductivity in W/(m K) at (p, T); 0 when the volume is 0 (outside every region).
 double ThermalConductivity_PT(double p, double T, bool* ok = nullptr);

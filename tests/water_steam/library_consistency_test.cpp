@@ -30,20 +30,20 @@ double Ok(TUnaryFunction f, double x, const char* name) {
     return value;
 }
 
-double Relative(double a, double b) { return std::fabs(a - b) / std::max(std::fabs(b), 1e-300); }
+double Relative(double a, double b) {
+    return std::fabs(a - b) / std::max(std::fabs(b), 1e-300);
+}
 
 // A grid over the whole (p,T) range that crosses every region boundary on both sides: 40 bar
 // (2b/2c), 165.29 bar (the region-3 part of the saturation line), 100 bar and 800 °C (region 5),
 // 350 °C and the B23 line, the critical pressure and temperature. Region 5 starts at 801 °C:
 // the (p,s) region decision places 1073.15 K by a fitted line, and a state 0.1 K above it is
 // still taken for region 2 (enthalpy off by 1e-5 relative).
-const std::vector<double> kPressures = {0.01, 0.1, 1,   10,  39.99, 40.01, 99.99, 100,
-                                        150,  165, 166, 200, 220,   221,   250,   300,
-                                        400,  500, 700, 1000};
-const std::vector<double> kTemperatures = {0.5,    10,  50,  100, 150, 200, 250, 300, 349.9,
-                                           350.1,  360, 370, 373, 375, 380, 390, 400, 420,
-                                           450,    500, 550, 600, 700, 799.9, 801, 1000,
-                                           1500,   1999};
+const std::vector<double> kPressures = {0.01, 0.1, 1,   10,  39.99, 40.01, 99.99, 100, 150, 165,
+                                        166,  200, 220, 221, 250,   300,   400,   500, 700, 1000};
+const std::vector<double> kTemperatures = {0.5, 10,  50,  100,   150, 200,  250,  300, 349.9, 350.1,
+                                           360, 370, 373, 375,   380, 390,  400,  420, 450,   500,
+                                           550, 600, 700, 799.9, 801, 1000, 1500, 1999};
 
 bool NearSaturation(double p, double t) {
     if (p >= 220.64) return false;
@@ -71,8 +71,7 @@ std::vector<TState> SinglePhaseStates() {
 // searches stop within 1e-8 of the temperature in kelvin, worth |dz/dT| times that (with a
 // factor 4 of margin), which near the critical point is much more than elsewhere.
 double FlashTolerance(TBinaryFunction z, double p, double t, const char* name) {
-    const double slope =
-        (Ok(z, p, t + 0.01, name) - Ok(z, p, t - 0.01, name)) / 0.02;
+    const double slope = (Ok(z, p, t + 0.01, name) - Ok(z, p, t - 0.01, name)) / 0.02;
     return 4.0 * std::fabs(slope) * 1e-8 * (t + 273.15) + 1e-10 * std::fabs(Ok(z, p, t, name));
 }
 
@@ -112,9 +111,8 @@ TEST(Consistency, PressureEntropyFunctionsAgreeWithTheTemperatureFunctions) {
                   {"DPS", KX_WS_IF97_DPS, KX_WS_IF97_DPT}});
 }
 
-const std::vector<double> kSaturationTemperatures = {0.01, 1,   25,  50,  100, 150, 200,
-                                                     250,  300, 340, 349, 351, 355, 360,
-                                                     365,  370, 372, 373.5, 373.9};
+const std::vector<double> kSaturationTemperatures = {
+    0.01, 1, 25, 50, 100, 150, 200, 250, 300, 340, 349, 351, 355, 360, 365, 370, 372, 373.5, 373.9};
 
 // Mixture properties by temperature and by the saturation pressure of that temperature.
 TEST(Consistency, TwoPhaseByTemperatureAgreesWithTwoPhaseByPressure) {

@@ -43,13 +43,18 @@ TCallResult Call(const std::string& shortName, double x1 = 0.0, double x2 = 0.0)
     std::strcpy(text, "stale");
     int32_t code = -99;
     double value = 0.0;
-    if (e.Ptr.Constant) value = e.Ptr.Constant(text, 255, &code);
-    else if (e.Ptr.Unary) value = e.Ptr.Unary(x1, text, 255, &code);
-    else value = e.Ptr.Binary(x1, x2, text, 255, &code);
+    if (e.Ptr.Constant)
+        value = e.Ptr.Constant(text, 255, &code);
+    else if (e.Ptr.Unary)
+        value = e.Ptr.Unary(x1, text, 255, &code);
+    else
+        value = e.Ptr.Binary(x1, x2, text, 255, &code);
     return {value, code, text};
 }
 
-double ParseOrZero(const std::string& field) { return field.empty() ? 0.0 : std::stod(field); }
+double ParseOrZero(const std::string& field) {
+    return field.empty() ? 0.0 : std::stod(field);
+}
 
 TEST(Library, RegistersItsFortyFunctionsInTheCatalogueOrder) {
     const auto entries = KX_WS_IF97_Entries();
@@ -115,8 +120,8 @@ TEST(Library, ComputedLimitsOfThePressureEnthalpyAndEntropyFamilies) {
         const char* Unit;
         int32_t LowCode;
     } families[] = {
-        {"TPH", "HPT", "Enthalpy", "kJ/kg", 8}, {"SPH", "HPT", "Enthalpy", "kJ/kg", 8},
-        {"DPH", "HPT", "Enthalpy", "kJ/kg", 8}, {"TPS", "SPT", "Entropy", "kJ/kgK", 10},
+        {"TPH", "HPT", "Enthalpy", "kJ/kg", 8},  {"SPH", "HPT", "Enthalpy", "kJ/kg", 8},
+        {"DPH", "HPT", "Enthalpy", "kJ/kg", 8},  {"TPS", "SPT", "Entropy", "kJ/kgK", 10},
         {"HPS", "SPT", "Entropy", "kJ/kgK", 10}, {"XPS", "SPT", "Entropy", "kJ/kgK", 10},
     };
     for (const auto& f : families) {
@@ -206,12 +211,12 @@ TEST(Library, NotANumberNeverPasses) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     // A valid argument pair for each family, so only the NaN can make the call fail.
     const std::map<std::string, std::pair<double, double>> valid = {
-        {"PsatT", {100, 0}}, {"TsatP", {1, 0}},     {"STT", {100, 0}},   {"DTX", {100, 0.5}},
-        {"VTX", {100, 0.5}}, {"HTX", {100, 0.5}},   {"STX", {100, 0.5}}, {"DPX", {1, 0.5}},
-        {"VPX", {1, 0.5}},   {"HPX", {1, 0.5}},     {"SPX", {1, 0.5}},   {"TPH", {1, 1000}},
-        {"XPH", {1, 1000}},  {"SPH", {1, 1000}},    {"VPH", {1, 1000}},  {"DPH", {1, 1000}},
-        {"TPS", {1, 3}},     {"XPS", {1, 3}},       {"HPS", {1, 3}},     {"VPS", {1, 3}},
-        {"DPS", {1, 3}},     {"XTH", {100, 1000}},  {"XTS", {100, 3}},
+        {"PsatT", {100, 0}}, {"TsatP", {1, 0}},    {"STT", {100, 0}},   {"DTX", {100, 0.5}},
+        {"VTX", {100, 0.5}}, {"HTX", {100, 0.5}},  {"STX", {100, 0.5}}, {"DPX", {1, 0.5}},
+        {"VPX", {1, 0.5}},   {"HPX", {1, 0.5}},    {"SPX", {1, 0.5}},   {"TPH", {1, 1000}},
+        {"XPH", {1, 1000}},  {"SPH", {1, 1000}},   {"VPH", {1, 1000}},  {"DPH", {1, 1000}},
+        {"TPS", {1, 3}},     {"XPS", {1, 3}},      {"HPS", {1, 3}},     {"VPS", {1, 3}},
+        {"DPS", {1, 3}},     {"XTH", {100, 1000}}, {"XTS", {100, 3}},
     };
     for (const auto& e : KX_WS_IF97_Entries()) {
         if (e.Ptr.Constant) continue;

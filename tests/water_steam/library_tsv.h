@@ -16,7 +16,8 @@ inline TRow SplitTabs(const std::string& line) {
     std::size_t start = 0;
     while (true) {
         const std::size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+        fields.push_back(
+            line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
         if (tab == std::string::npos) break;
         start = tab + 1;
     }

@@ -14,7 +14,9 @@ using if97test::ReadTable;
 
 namespace {
 
-double Relative(double value, double reference) { return std::fabs(value / reference - 1.0); }
+double Relative(double value, double reference) {
+    return std::fabs(value / reference - 1.0);
+}
 
 TEST(SurfaceTension, MatchesTheReleaseTable) {
     for (const auto& row : ReadTable("if97_transport_surface_tension.tsv")) {
@@ -39,7 +41,9 @@ TEST(Viscosity, AgreesWithTheLaterFormulationWithinOnePercent) {
     }
 }
 
-TEST(Viscosity, ZeroVolumeGivesZero) { EXPECT_EQ(Viscosity_RhoT(0.0, 300.0), 0.0); }
+TEST(Viscosity, ZeroVolumeGivesZero) {
+    EXPECT_EQ(Viscosity_RhoT(0.0, 300.0), 0.0);
+}
 
 TEST(ThermalConductivity, BackgroundAgreesWithTheLaterFormulationWithinOnePercent) {
     for (const auto& row : ReadTable("if97_transport_conductivity.tsv")) {
@@ -47,8 +51,7 @@ TEST(ThermalConductivity, BackgroundAgreesWithTheLaterFormulationWithinOnePercen
         const double rho = std::stod(row[1]);
         const double v = rho == 0.0 ? std::numeric_limits<double>::infinity() : 1.0 / rho;
         SCOPED_TRACE(row[0] + " K, " + row[1] + " kg/m3");
-        EXPECT_LT(Relative(ThermalConductivity_Background(v, T) * 1000.0, std::stod(row[2])),
-                  0.01);
+        EXPECT_LT(Relative(ThermalConductivity_Background(v, T) * 1000.0, std::stod(row[2])), 0.01);
     }
 }
 
@@ -87,10 +90,14 @@ struct TDerivativeCase {
 
 double RegionVolume(int region, double p, double T) {
     switch (region) {
-        case 1: return Region1_V(p, T);
-        case 2: return Region2_V(p, T);
-        case 5: return Region5_V(p, T);
-        default: return Region3_VPT(p, T);
+        case 1:
+            return Region1_V(p, T);
+        case 2:
+            return Region2_V(p, T);
+        case 5:
+            return Region5_V(p, T);
+        default:
+            return Region3_VPT(p, T);
     }
 }
 
@@ -147,7 +154,8 @@ TEST(ThermalConductivity, DerivativesFailWhenTheIsochoreHasNoRoot) {
     for (const auto& c : cases) {
         double dpdT = 12345.0;
         double dvdp = 12345.0;
-        EXPECT_FALSE(ThermalConductivity_Derivatives(c.p, c.T, c.v, dpdT, dvdp)) << c.p << " " << c.T;
+        EXPECT_FALSE(ThermalConductivity_Derivatives(c.p, c.T, c.v, dpdT, dvdp))
+            << c.p << " " << c.T;
     }
 }
 
@@ -201,9 +209,7 @@ TEST(IsentropicExponent, IsSquaredSoundSpeedOverPressureTimesVolume) {
 
 // For a dilute gas w^2 = kappa p v with kappa = cp/cv.
 TEST(IsentropicExponent, ApproachesTheHeatCapacityRatioInDiluteSteam) {
-    const struct {
-        double p, T;
-    } states[] = {{100.0, 773.15}, {10.0, 1073.15}, {1000.0, 2000.0}};
+    const struct { double p, T; } states[] = {{100.0, 773.15}, {10.0, 1073.15}, {1000.0, 2000.0}};
     for (const auto& s : states) {
         bool ok = true;
         const double ratio = Cp_PT(s.p, s.T, &ok) / Cv_PT(s.p, s.T, &ok);
