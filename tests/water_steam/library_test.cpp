@@ -2,6 +2,7 @@
 // computed limits, reference values, and failures that must never pass as results.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -204,6 +205,25 @@ TEST(Library, IsentropicExponentIsUndefinedOnTheSaturationLine) {
         EXPECT_EQ(Call("KPT", p * (1.0 - 1e-9), t).Code, 0);
     }
     EXPECT_GT(onLine, 5);
+}
+
+// The transport functions and the isentropic exponent answer everywhere in their range: the
+// numerical derivatives find their roots from the cold liquid at low pressure to 1000 bar.
+TEST(Library, TransportAnswersThroughoutItsRange) {
+    const char* functions[] = {"TCPT", "DVPT", "KVPT", "PrPT", "KPT"};
+    int calls = 0;
+    for (double logP = -3.0; logP <= 3.0; logP += 0.125) {
+        const double p = std::min(std::pow(10.0, logP), 1000.0);
+        for (double t = 0.0; t <= 800.0; t += 12.5) {
+            for (const char* f : functions) {
+                const TCallResult r = Call(f, p, t);
+                EXPECT_EQ(r.Code, 0) << f << "(" << p << ", " << t << "): " << r.Text;
+                EXPECT_GT(r.Value, 0.0) << f << "(" << p << ", " << t << ")";
+                ++calls;
+            }
+        }
+    }
+    EXPECT_GT(calls, 10000);
 }
 
 // A NaN argument is never a value with code 0.
