@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 TResidualSum::TResidualSum(std::span<const TResidualTerm> terms) {
@@ -13,9 +14,11 @@ TResidualSum::TResidualSum(std::span<const TResidualTerm> terms) {
         // (δ^(d−1) and δ^(d−2) then stay in the table too).
         if (IsIntegralExponent(term.t) && std::fabs(term.t) <= MaxTableExponent) {
             p.tFromTable = true;
-            p.tk = static_cast<int>(term.t);
-            minTk_ = std::min(minTk_, p.tk);
-            maxTk_ = std::max(maxTk_, p.tk);
+            const int k = static_cast<int>(term.t);
+            const auto at = std::find(tPowers_.begin(), tPowers_.end(), k);
+            p.tk = static_cast<int>(at - tPowers_.begin());
+            if (at == tPowers_.end()) tPowers_.push_back(k);
+            while ((std::abs(k) >> tSquares_) != 0) ++tSquares_;
         }
         if (IsIntegralExponent(term.d) && term.d >= 1.0 && term.d <= MaxTableExponent) {
             p.dFromTable = true;
@@ -40,13 +43,21 @@ void TResidualSum::Evaluate(double Delta, double Tau, unsigned parts, THelmholzR
     // d − 2 factors; at δ = 0 they stay infinite without raising a division fault.
     deltaPow[1] = Delta != 0.0 ? 1.0 / Delta : std::numeric_limits<double>::infinity();
     deltaPow[0] = deltaPow[1] * deltaPow[1];
-    // tauPow[k − minTk_] = τ^k for k = minTk_ … maxTk_.
+    // tauPow[i] = τ^tPowers_[i] by repeated squaring: τ, τ², τ⁴, … multiplied by the bits of
+    // the exponent, a negative exponent as the reciprocal.
+    std::array<double, 8> squares;  // τ^(2^j); exponents are at most 64
+    squares[0] = Tau;
+    for (std::size_t j = 1; j < tSquares_; ++j) squares[j] = squares[j - 1] * squares[j - 1];
     std::array<double, 2 * N + 1> tauPow;
-    const int zero = -minTk_;
-    tauPow[zero] = 1.0;
-    for (int k = 1; k <= maxTk_; ++k) tauPow[zero + k] = tauPow[zero + k - 1] * Tau;
+    for (std::size_t i = 0; i < tPowers_.size(); ++i) {
+        const int k = tPowers_[i];
+        unsigned m = static_cast<unsigned>(k < 0 ? -k : k);
+        double p = 1.0;
+        for (std::size_t j = 0; m != 0; ++j, m >>= 1)
+            if (m & 1u) p *= squares[j];
+        tauPow[i] = k < 0 ? 1.0 / p : p;
+    }
     const double invTau = 1.0 / Tau;
-    for (int k = -1; k >= minTk_; --k) tauPow[zero + k] = tauPow[zero + k + 1] * invTau;
     // exp(−δ^l) once per l in use.
     std::array<double, MaxResidualL + 1> expL{};
     for (int l = 1; l <= MaxResidualL; ++l)
@@ -59,7 +70,7 @@ void TResidualSum::Evaluate(double Delta, double Tau, unsigned parts, THelmholzR
         parts & (ResidualPart::Phid | ResidualPart::Phidd | ResidualPart::Phidt);
     double phi = 0.0, phid = 0.0, phidd = 0.0, phit = 0.0, phitt = 0.0, phidt = 0.0;
     for (const TPreparedTerm& term : terms_) {
-        const double tT = term.tFromTable ? tauPow[zero + term.tk] : FluidPower(Tau, term.t, lnTau);
+        const double tT = term.tFromTable ? tauPow[term.tk] : FluidPower(Tau, term.t, lnTau);
         const double nT = term.n * tT;
         const double E = term.l == 0 ? 1.0 : expL[term.l];
         if (wantValue) {

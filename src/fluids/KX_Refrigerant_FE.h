@@ -74,9 +74,9 @@ inline constexpr unsigned Phi = 1, Phid = 2, Phidd = 4, Phit = 8, Phitt = 16, Ph
 inline constexpr unsigned All = 63;
 }  // namespace ResidualPart
 
-// The sums over one table of terms. Integral powers of δ and τ come from per-call tables built
-// by repeated multiplication, and each exp(−δ^l) is taken once per call, so a sum costs little
-// more than its exponentials. A sum has the same value whichever other sums are asked for with it.
+// The sums over one table of terms. Integral powers of δ come from a per-call table built by
+// repeated multiplication, the distinct integral powers of τ by repeated squaring, and each
+// exp(−δ^l) is taken once per call, so a sum costs little more than its exponentials. A sum has the same value whichever other sums are asked for with it.
 class TResidualSum {
 public:
     explicit TResidualSum(std::span<const TResidualTerm> terms);
@@ -107,7 +107,8 @@ private:
     }
 
     // A term with its exponents sorted out once: an integral exponent within the table range is
-    // looked up, any other is raised through the logarithm.
+    // looked up (t by its index in tPowers_, d directly), any other is raised through the
+    // logarithm.
     struct TPreparedTerm {
         double n, t, d;
         int l;
@@ -115,7 +116,9 @@ private:
         int tk, dk;
     };
     std::vector<TPreparedTerm> terms_;
-    int minTk_ = 0, maxTk_ = 0, maxDk_ = 0;
+    std::vector<int> tPowers_;  // the distinct integral τ exponents of the table
+    std::size_t tSquares_ = 1;  // τ^(2^j) needed for them, j < tSquares_
+    int maxDk_ = 0;
     unsigned lMask_ = 0;  // bit l set when some term has exp(−δ^l)
 };
 
