@@ -30,6 +30,7 @@ constexpr double kT_LowPressureLow = 273.0, kT_LowPressureHigh = 1073.3;  // K
 constexpr double kT_Region2cHighBelow623 = 750.0, kT_Region2cHighAbove623 = 1050.0;  // K
 constexpr double kT_RefineLow = 200.0;         // K, lowest temperature a refinement may reach
 constexpr double kSatOffset = 1e-08;          // K, region-3 search ends beside Tsat
+constexpr double kNearCriticalResolution = 2e-06;  // relative, of h and s beside Tc
 constexpr double kTPH_Tolerance = 0.001;      // J/kg, enthalpy tolerance of T_PH
 constexpr int kTPH_PassLimit = 1000;
 constexpr int kNewtonPassLimit = 8;
@@ -175,6 +176,20 @@ TRegion3Result Region3Temperature(const TRegion3Quantity& q, double p, double ta
     bool found = true;
     const double T = BrentRoot(q.atPT, 2, x1, x2, target, p, &found);
     if (!found) {
+        // The search starts 1e-8 K beside Tsat. A target between the saturated value and the
+        // value at that end lies within 1e-8 K of the end; so does one that differs from it by
+        // less than the resolution of region-3 values within millikelvins of the critical point.
+        if (p <= pc) {
+            const bool vapourSide = x1 != kT_Region3Low;
+            const double end = vapourSide ? x1 : x2;
+            const double zSat = vapourSide ? r.zV : r.zL;
+            const double zEnd = q.atPT(p, end);
+            const bool between = (target - zSat) * (target - zEnd) <= 0.0;
+            if (between || std::fabs(zEnd - target) <= kNearCriticalResolution * std::fabs(target)) {
+                r.T = end;
+                return r;
+            }
+        }
         r.T = Failed(T, ok);
         return r;
     }
@@ -364,14 +379,39 @@ bool Flash(const TFlashQuantity& q, double p, double z, TFlashState* s) {
     return true;
 }
 
-// z' + x (z'' - z') for a two-phase state, else the single-phase value of the flash's region.
-template <double (*Mixture)(double, double, bool*), double (*ByRegion)(double, double, bool*),
-          double (*Vapour)(double, double)>
-double PropertyOf(const TFlashState& s, double p, bool* ok) {
-    if (s.twoPhase) return Mixture(p, s.x, ok);
-    // Exactly on the saturation line the (p,T) functions answer for the liquid.
-    if (s.region == 2 && RegionPT(p, s.T) == 4) return Vapour(p, s.T);
-    return ByRegion(p, s.T, ok);
+// A property in each region and as a two-phase mixture.
+struct TPropertySet {
+    double (*region1)(double p, double T);
+    double (*region2)(double p, double T);
+    double (*region3)(double v, double T);
+    double (*region5)(double p, double T);
+    double (*mixture)(double p, double x, bool* ok);
+};
+
+double VolumeItself(double v, double) { return v; }
+
+constexpr TPropertySet kEnthalpy{Region1_H, Region2_H, Region3_H, Region5_H, H_PX};
+constexpr TPropertySet kEntropy{Region1_S, Region2_S, Region3_S, Region5_S, S_PX};
+constexpr TPropertySet kVolume{Region1_V, Region2_V, VolumeItself, Region5_V, V_PX};
+
+// z' + x (z'' - z') for a two-phase state, else the value of the region whose equation gave the
+// flash temperature (the same as the (p,T) functions there, also at the very ends of the range).
+double PropertyOf(const TPropertySet& set, const TFlashState& s, double p, bool* ok) {
+    if (s.twoPhase) return set.mixture(p, s.x, ok);
+    switch (s.region) {
+        case 1:
+            return set.region1(p, s.T);
+        case 2:
+            return set.region2(p, s.T);
+        case 5:
+            return set.region5(p, s.T);
+        default: {
+            bool found = true;
+            const double v = Region3_VPT(p, s.T, &found);
+            if (!found) return Failed(0.0, ok);
+            return set.region3(v, s.T);
+        }
+    }
 }
 
 // Vapour fraction by the region map alone (no temperature needed outside region 3).
@@ -415,13 +455,13 @@ double X_PH(double p, double h, bool* ok) { return FractionByRegionMap(kFlashPH,
 double S_PH(double p, double h, bool* ok) {
     TFlashState s;
     if (!Flash(kFlashPH, p, h, &s)) return Failed(0.0, ok);
-    return PropertyOf<S_PX, S_PT, Region2_S>(s, p, ok);
+    return PropertyOf(kEntropy, s, p, ok);
 }
 
 double V_PH(double p, double h, bool* ok) {
     TFlashState s;
     if (!Flash(kFlashPH, p, h, &s)) return Failed(0.0, ok);
-    return PropertyOf<V_PX, V_PT, Region2_V>(s, p, ok);
+    return PropertyOf(kVolume, s, p, ok);
 }
 
 // ---- Flash from (p, s) ----
@@ -446,13 +486,13 @@ double X_PS(double p, double s, bool* ok) { return FractionByRegionMap(kFlashPS,
 double H_PS(double p, double s, bool* ok) {
     TFlashState f;
     if (!Flash(kFlashPS, p, s, &f)) return Failed(0.0, ok);
-    return PropertyOf<H_PX, HByRegion, Region2_H>(f, p, ok);
+    return PropertyOf(kEnthalpy, f, p, ok);
 }
 
 double V_PS(double p, double s, bool* ok) {
     TFlashState f;
     if (!Flash(kFlashPS, p, s, &f)) return Failed(0.0, ok);
-    return PropertyOf<V_PX, V_PT, Region2_V>(f, p, ok);
+    return PropertyOf(kVolume, f, p, ok);
 }
 
 // ---- Vapour fraction from (T, h) and (T, s) ----
@@ -560,6 +600,41 @@ double BracketedTemperature(const TPhaseEnthalpy& H, double h, double lo, double
     return Failed(0.0, ok);
 }
 
+// Where the bracketing iteration cannot settle to 0.001 J/kg - where the phase-fixed enthalpy
+// jumps between two region equations on their common boundary (by some J/kg, at 623.15 K above
+// 16.53 MPa and at 1073.15 K), or within a few millikelvin of the critical point, where the
+// region-3 volume and with it h are not smooth to that tolerance - bisection narrows [lo, hi] to
+// the temperature at which the enthalpy crosses h. That temperature is the answer when the
+// enthalpy changes there by no more than such a jump; a larger change is a failure.
+double CrossingTemperature(const TPhaseEnthalpy& H, double h, double lo, double hi, bool* ok) {
+    constexpr double kLargestJump = 100.0;  // J/kg
+    constexpr double kWidth = 1e-10;         // relative temperature width
+    double hLo = H(lo);
+    if (H.lastFaulted) return Failed(0.0, ok);
+    double hHi = H(hi);
+    if (H.lastFaulted || !(hLo <= h && h <= hHi)) return Failed(0.0, ok);
+    for (int pass = 0; pass < 200 && hi - lo > kWidth * hi; ++pass) {
+        const double mid = 0.5 * (lo + hi);
+        const double hMid = H(mid);
+        if (H.lastFaulted || std::isnan(hMid)) return Failed(0.0, ok);
+        if (hMid <= h) {
+            lo = mid;
+            hLo = hMid;
+        } else {
+            hi = mid;
+            hHi = hMid;
+        }
+    }
+    const double T = 0.5 * (lo + hi);
+    // Beside the critical point the isobaric enthalpy is nearly vertical in T: a large change
+    // over the last interval is its steepness there, not a jump.
+    const bool nearCritical = std::fabs(T - Tc) < 1e-3;
+    if (!(hi - lo <= kWidth * hi && (hHi - hLo <= kLargestJump || nearCritical))) {
+        return Failed(0.0, ok);
+    }
+    return T;
+}
+
 // Newton on one region's enthalpy from a backward-equation start; accepted only when the
 // temperature stays in [lo, hi], meets the tolerance of the bracketing iteration, and lies where
 // the phase-fixed enthalpy is this region's (inRegion).
@@ -642,15 +717,7 @@ double T_PH(double p, double h, bool* ok) {
     bool converged = true;
     T = BracketedTemperature(TPhaseEnthalpy{phase, p}, h, lo, hi, &converged);
     if (converged) return T;
-    // Region 3 starts a little above region 1 at 623.15 K (above 16.53 MPa); an enthalpy between
-    // the two is at 623.15 K, where the iteration cannot settle.
-    if (phase != kPhaseVapour && p > p_623 && lo < T_623 && hi > T_623) {
-        const TPhaseEnthalpy H{phase, p};
-        const double h1 = Region1_H(p, T_623);
-        const double h3 = H(std::nextafter(T_623, hi));
-        if (!H.lastFaulted && h >= h1 && h <= h3) return T_623;
-    }
-    return Failed(0.0, ok);
+    return CrossingTemperature(TPhaseEnthalpy{phase, p}, h, lo, hi, ok);
 }
 
 }  // namespace if97
