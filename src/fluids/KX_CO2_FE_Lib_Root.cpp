@@ -96,23 +96,37 @@ TCO2_FE::TCO2_FE() : TRefrigerant_FE(CO2Residual, CO2Ideal) {
     dS_XTS = 0.001;
 }
 
-TNonAnalyticParts NonAnalyticParts(const TNonAnalyticTerm& term, double Tau, double Delta) {
+TNonAnalyticParts NonAnalyticParts(const TNonAnalyticTerm& term, double Tau, double Delta,
+                                   int order) {
     TNonAnalyticParts q{};
     const double dm1 = Delta - 1.0;
     const double u = dm1 * dm1;
     const double lnU = u > 0.0 ? std::log(u) : 0.0;
     const double e = 1.0 / (2.0 * term.beta);  // exponent of u in θ
     const double uE = FluidPower(u, e, lnU);
-    const double uE1 = FluidPower(u, e - 1.0, lnU);
-    const double uE2 = FluidPower(u, e - 2.0, lnU);
     const double uA = FluidPower(u, term.a, lnU);
-    const double uA1 = FluidPower(u, term.a - 1.0, lnU);
-    const double uA2 = FluidPower(u, term.a - 2.0, lnU);
-
     q.Theta = (1.0 - Tau) + term.A * uE;
     q.DDelta = q.Theta * q.Theta + term.B * uA;
+    const double lnDelta = q.DDelta > 0.0 ? std::log(q.DDelta) : 0.0;
+    const double b = term.b;
+    q.DDeltab = FluidPower(q.DDelta, b, lnDelta);
+    const double tm1 = Tau - 1.0;
+    q.Psi = std::exp(-term.C * u - term.D * tm1 * tm1);
+    if (order < 1) return q;
+
+    const double uE1 = FluidPower(u, e - 1.0, lnU);
+    const double uA1 = FluidPower(u, term.a - 1.0, lnU);
     const double bracket = term.A * q.Theta * (2.0 / term.beta) * uE1 + 2.0 * term.B * term.a * uA1;
     q.DDeltad = dm1 * bracket;
+    const double db1 = FluidPower(q.DDelta, b - 1.0, lnDelta);
+    q.DDeltabid = b * db1 * q.DDeltad;
+    q.DDeltabit = -2.0 * q.Theta * b * db1;
+    q.Psid = -2.0 * term.C * dm1 * q.Psi;
+    q.Psit = -2.0 * term.D * tm1 * q.Psi;
+    if (order < 2) return q;
+
+    const double uE2 = FluidPower(u, e - 2.0, lnU);
+    const double uA2 = FluidPower(u, term.a - 2.0, lnU);
     // (∂Δ/∂δ)/(δ − 1) is the bracket itself; at δ = 1 the division would be 0/0, so the
     // bracket, its analytic limit, is taken there.
     const double quotient = Delta == 1.0 ? bracket : q.DDeltad / dm1;
@@ -121,29 +135,20 @@ TNonAnalyticParts NonAnalyticParts(const TNonAnalyticTerm& term, double Tau, dou
                                      uE1 * uE1 +
                                  term.A * q.Theta * (4.0 / term.beta) * (e - 1.0) * uE2);
 
-    const double lnDelta = q.DDelta > 0.0 ? std::log(q.DDelta) : 0.0;
-    const double b = term.b;
-    q.DDeltab = FluidPower(q.DDelta, b, lnDelta);
-    const double db1 = FluidPower(q.DDelta, b - 1.0, lnDelta);
     const double db2 = FluidPower(q.DDelta, b - 2.0, lnDelta);
-    q.DDeltabid = b * db1 * q.DDeltad;
     q.DDeltabidd = b * (db1 * q.DDeltadd + (b - 1.0) * db2 * q.DDeltad * q.DDeltad);
-    q.DDeltabit = -2.0 * q.Theta * b * db1;
     q.DDeltabitt = 2.0 * b * db1 + 4.0 * q.Theta * q.Theta * b * (b - 1.0) * db2;
     q.DDeltabidt = -term.A * b * (2.0 / term.beta) * db1 * dm1 * uE1 -
                    2.0 * q.Theta * b * (b - 1.0) * db2 * q.DDeltad;
-
-    const double tm1 = Tau - 1.0;
-    q.Psi = std::exp(-term.C * u - term.D * tm1 * tm1);
-    q.Psid = -2.0 * term.C * dm1 * q.Psi;
     q.Psidd = 2.0 * term.C * q.Psi * (2.0 * term.C * u - 1.0);
-    q.Psit = -2.0 * term.D * tm1 * q.Psi;
     q.Psitt = 2.0 * term.D * q.Psi * (2.0 * term.D * tm1 * tm1 - 1.0);
     q.Psidt = 4.0 * term.C * term.D * dm1 * tm1 * q.Psi;
     return q;
 }
 
-void TCO2_FE::NearCriticalAll(double Delta, double Tau, THelmholzResidual& r) {
+void TCO2_FE::NearCriticalAll(double Delta, double Tau, unsigned parts, THelmholzResidual& r) {
+    using namespace ResidualPart;
+    const int order = (parts & (Phidd | Phitt | Phidt)) ? 2 : (parts & (Phid | Phit)) ? 1 : 0;
     for (const TGaussianTerm& g : CO2Gaussian) {
         const double dm = Delta - g.epsilon;
         const double tm = Tau - g.gamma;
@@ -170,7 +175,7 @@ void TCO2_FE::NearCriticalAll(double Delta, double Tau, THelmholzResidual& r) {
         r.Phidt += nG * dFactor * tFactor;
     }
     for (const TNonAnalyticTerm& term : CO2NonAnalytic) {
-        const TNonAnalyticParts q = NonAnalyticParts(term, Tau, Delta);
+        const TNonAnalyticParts q = NonAnalyticParts(term, Tau, Delta, order);
         const double n = term.n;
         r.Phi += n * q.DDeltab * Delta * q.Psi;
         r.Phid += n * (q.DDeltab * (q.Psi + Delta * q.Psid) + Delta * q.Psi * q.DDeltabid);
@@ -186,39 +191,39 @@ void TCO2_FE::NearCriticalAll(double Delta, double Tau, THelmholzResidual& r) {
 
 double TCO2_FE::Phir(double Delta, double Tau) const {
     THelmholzResidual r;
-    NearCriticalAll(Delta, Tau, r);
+    NearCriticalAll(Delta, Tau, ResidualPart::Phi, r);
     return TRefrigerant_FE::Phir(Delta, Tau) + r.Phi;
 }
 double TCO2_FE::Phirt(double Delta, double Tau) const {
     THelmholzResidual r;
-    NearCriticalAll(Delta, Tau, r);
+    NearCriticalAll(Delta, Tau, ResidualPart::Phit, r);
     return TRefrigerant_FE::Phirt(Delta, Tau) + r.Phit;
 }
 double TCO2_FE::Phirtt(double Delta, double Tau) const {
     THelmholzResidual r;
-    NearCriticalAll(Delta, Tau, r);
+    NearCriticalAll(Delta, Tau, ResidualPart::Phitt, r);
     return TRefrigerant_FE::Phirtt(Delta, Tau) + r.Phitt;
 }
 double TCO2_FE::Phird(double Delta, double Tau) const {
     THelmholzResidual r;
-    NearCriticalAll(Delta, Tau, r);
+    NearCriticalAll(Delta, Tau, ResidualPart::Phid, r);
     return TRefrigerant_FE::Phird(Delta, Tau) + r.Phid;
 }
 double TCO2_FE::Phirdd(double Delta, double Tau) const {
     THelmholzResidual r;
-    NearCriticalAll(Delta, Tau, r);
+    NearCriticalAll(Delta, Tau, ResidualPart::Phidd, r);
     return TRefrigerant_FE::Phirdd(Delta, Tau) + r.Phidd;
 }
 double TCO2_FE::Phirdt(double Delta, double Tau) const {
     THelmholzResidual r;
-    NearCriticalAll(Delta, Tau, r);
+    NearCriticalAll(Delta, Tau, ResidualPart::Phidt, r);
     return TRefrigerant_FE::Phirdt(Delta, Tau) + r.Phidt;
 }
 
 void TCO2_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
     TRefrigerant_FE::PhirAll(Delta, Tau, r);
     THelmholzResidual near;
-    NearCriticalAll(Delta, Tau, near);
+    NearCriticalAll(Delta, Tau, ResidualPart::All, near);
     r.Phi += near.Phi;
     r.Phid += near.Phid;
     r.Phidd += near.Phidd;

@@ -39,9 +39,11 @@ struct TNonAnalyticParts {
     double Psi, Psid, Psidd, Psit, Psitt, Psidt;
 };
 
-// The quantities of one non-analytic term. At δ = 1 the quotient (∂Δ/∂δ)/(δ − 1) of ∂²Δ/∂δ² is
-// taken at its analytic limit; everywhere else it is formed by division.
-TNonAnalyticParts NonAnalyticParts(const TNonAnalyticTerm& term, double Tau, double Delta);
+// The quantities of one non-analytic term up to derivatives of the given order (0, 1 or 2; the
+// higher ones stay 0). At δ = 1 the quotient (∂Δ/∂δ)/(δ − 1) of ∂²Δ/∂δ² is taken at its
+// analytic limit; everywhere else it is formed by division.
+TNonAnalyticParts NonAnalyticParts(const TNonAnalyticTerm& term, double Tau, double Delta,
+                                   int order = 2);
 
 class TCO2_FE : public TRefrigerant_FE {
 public:
@@ -83,8 +85,9 @@ public:
     double KVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
 
 private:
-    // The Gaussian and non-analytic groups and their derivatives, added to r.
-    static void NearCriticalAll(double Delta, double Tau, THelmholzResidual& r);
+    // The Gaussian and non-analytic groups and the derivatives selected by `parts`
+    // (ResidualPart bits), added to r.
+    static void NearCriticalAll(double Delta, double Tau, unsigned parts, THelmholzResidual& r);
     double NotAvailable(const char* functionName, std::string& ErrorText,
                         int32_t& ErrorCode) const;
 };
