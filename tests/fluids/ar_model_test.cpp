@@ -19,6 +19,10 @@ TEST(ArgonModel, PublishedTriplePointAndNormalBoilingPoint) {
     gasestest::CheckReferenceTable("ar_published.tsv", {&Argon()});
 }
 
+TEST(ArgonModel, PublishedIdealGasHeatCapacity) {
+    gasestest::CheckReferenceTable("ar_janaf.tsv", {&Argon()});
+}
+
 TEST(ArgonModel, DerivativesAgreeWithCentralDifferences) {
     helmholtzcheck::CheckDerivatives(Argon(), helmholtzcheck::DefaultPoints());
     helmholtzcheck::CheckCombinedEvaluations(Argon(), helmholtzcheck::DefaultPoints());

@@ -67,6 +67,12 @@ inline std::string Describe(const TRow& row) {
 using TRoutine = std::function<double(const THelmholzFluid&, double, double, std::string&,
                                       int32_t&)>;
 
+// Isobaric heat capacity of the ideal gas (J/(mol K)) at T (°C), from the ideal-gas part alone.
+inline double IdealGasMolarHeatCapacity(const THelmholzFluid& f, double T) {
+    const double tau = f.TauOf(T);
+    return f.R_ * f.MM_ * (1.0 - tau * tau * f.Phiott(1.0, tau));
+}
+
 // The routines every Helmholtz fluid has.
 inline std::map<std::string, TRoutine> SharedRoutines() {
     auto maxwell = [](int which) {
@@ -92,6 +98,9 @@ inline std::map<std::string, TRoutine> SharedRoutines() {
                      int32_t& code) { return f.TsatP(P, text, code); }},
         {"DPT", [](const THelmholzFluid& f, double P, double T, std::string& text,
                    int32_t& code) { return f.DPT(P, T, text, code); }},
+        {"IdealCpMolar", [](const THelmholzFluid& f, double T, double, std::string&, int32_t&) {
+             return IdealGasMolarHeatCapacity(f, T);
+         }},
         {"Pse", noError(&THelmholzFluid::Pse)},
         {"tse", noError(&THelmholzFluid::tse)},
         {"dsle", noError(&THelmholzFluid::dsle)},

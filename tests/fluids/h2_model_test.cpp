@@ -19,6 +19,24 @@ TEST(HydrogenModel, PublishedNormalBoilingPoints) {
     gasestest::CheckReferenceTable("h2_published.tsv", Forms());
 }
 
+TEST(HydrogenModel, PublishedIdealGasHeatCapacity) {
+    gasestest::CheckReferenceTable("h2_janaf.tsv", Forms());
+}
+
+// Normal hydrogen is the frozen mixture of three parts orthohydrogen and one part parahydrogen,
+// so its ideal-gas heat capacity is the weighted mean of theirs, although para and ortho differ
+// by several J/(mol K) between 50 and 300 K. The tolerance allows for the three separate fits.
+TEST(HydrogenModel, NormalIsTheThreeToOneMixtureOfOrthoAndPara) {
+    for (double TK : {20.0, 50.0, 100.0, 150.0, 200.0, 298.15, 500.0, 1000.0}) {
+        SCOPED_TRACE(TK);
+        const double T = TK - 273.15;
+        const double normal = gasestest::IdealGasMolarHeatCapacity(H2Fluid(), T);
+        const double para = gasestest::IdealGasMolarHeatCapacity(H2pFluid(), T);
+        const double ortho = gasestest::IdealGasMolarHeatCapacity(H2oFluid(), T);
+        EXPECT_NEAR(normal, 0.75 * ortho + 0.25 * para, 0.015);
+    }
+}
+
 TEST(HydrogenModel, DerivativesAgreeWithCentralDifferences) {
     for (const THelmholzFluid* form : Forms()) {
         SCOPED_TRACE(form->Code);

@@ -36,6 +36,10 @@ TEST(NitrogenModel, DocumentedValues) {
     gasestest::CheckReferenceTable("n2_reference.tsv", {&Nitrogen()}, TransportRoutines());
 }
 
+TEST(NitrogenModel, PublishedIdealGasHeatCapacity) {
+    gasestest::CheckReferenceTable("n2_janaf.tsv", {&Nitrogen()});
+}
+
 TEST(NitrogenModel, DerivativesAgreeWithCentralDifferences) {
     helmholtzcheck::CheckDerivatives(Nitrogen(), helmholtzcheck::DefaultPoints());
     helmholtzcheck::CheckCombinedEvaluations(Nitrogen(), helmholtzcheck::DefaultPoints());

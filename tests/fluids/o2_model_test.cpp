@@ -11,12 +11,28 @@ namespace {
 
 const TO2_FE& Oxygen() { return O2Fluid(); }
 
+// The viscosity routines of oxygen, by name, for the reference tables.
+std::map<std::string, gasestest::TRoutine> ViscosityRoutines() {
+    return {
+        {"DV0", [](const THelmholzFluid&, double T, double, std::string&, int32_t&) {
+             return Oxygen().DV0(T);
+         }},
+        {"DVDT", [](const THelmholzFluid&, double D, double T, std::string&, int32_t&) {
+             return Oxygen().DVDT(D, T);
+         }},
+    };
+}
+
 TEST(OxygenModel, DocumentedValues) {
-    gasestest::CheckReferenceTable(
-        "o2_reference.tsv", {&Oxygen()},
-        {{"DV0", [](const THelmholzFluid&, double T, double, std::string&, int32_t&) {
-              return Oxygen().DV0(T);
-          }}});
+    gasestest::CheckReferenceTable("o2_reference.tsv", {&Oxygen()}, ViscosityRoutines());
+}
+
+TEST(OxygenModel, PublishedViscosities) {
+    gasestest::CheckReferenceTable("o2_viscosity.tsv", {&Oxygen()}, ViscosityRoutines());
+}
+
+TEST(OxygenModel, PublishedIdealGasHeatCapacity) {
+    gasestest::CheckReferenceTable("o2_janaf.tsv", {&Oxygen()});
 }
 
 TEST(OxygenModel, DerivativesAgreeWithCentralDifferences) {
