@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "HelmholtzFloatingPoint.h"
-#include "HelmholtzMath.h"
 #include "KX_Utils.h"
 
 namespace {
@@ -42,6 +41,37 @@ static constexpr std::array<TResidualTerm, 21> ResidualTerms = {{
     {-0.006663444, 5.0, 3, 3},
     {-0.0005588655, 30.0, 4, 3},
 }};
+
+// A residual term with the factors its derivatives need, worked out once.
+struct TPreparedTerm {
+    double n, t, tt1, d, dd1, c;
+    std::size_t tauIndex;  // floor(t) + 1: tau powers are stored from tau^-1 upward
+    bool halfTau;          // t is a half-integer: one more factor sqrt(tau)
+    std::size_t deltaIndex;
+    std::size_t cIndex;
+};
+
+constexpr std::array<TPreparedTerm, ResidualTerms.size()> PrepareTerms() {
+    std::array<TPreparedTerm, ResidualTerms.size()> prepared{};
+    for (std::size_t i = 0; i < ResidualTerms.size(); ++i) {
+        const TResidualTerm& term = ResidualTerms[i];
+        const long twice = static_cast<long>(2.0 * term.t + (term.t < 0 ? -0.5 : 0.5));
+        const long whole = twice >= 0 ? twice / 2 : -((-twice + 1) / 2);  // floor(t)
+        prepared[i] = {term.n,
+                       term.t,
+                       term.t * (term.t - 1.0),
+                       static_cast<double>(term.d),
+                       static_cast<double>(term.d) * (term.d - 1.0),
+                       static_cast<double>(term.c),
+                       static_cast<std::size_t>(whole + 1),
+                       twice % 2 != 0,
+                       static_cast<std::size_t>(term.d),
+                       static_cast<std::size_t>(term.c)};
+    }
+    return prepared;
+}
+
+static constexpr std::array<TPreparedTerm, ResidualTerms.size()> PreparedTerms = PrepareTerms();
 
 // Ideal-gas part, same source, Table 1: phio = ln delta + a1 + a2 tau - ln tau + a3 tau^(1/3)
 // + a4 tau^(-1.5) + a5 tau^(-1.75).
@@ -115,12 +145,19 @@ static constexpr double ViscosityAtmosphere = 1.01325;
 static constexpr double ViscosityTmaxLowPressureK = 680.0;
 static constexpr double ViscosityTmaxK = 600.0;
 
-// tau^t for t a multiple of 1/2, from the integer power and the square root.
-double TauPower(double tau, double sqrtTau, double t) {
-    const double whole = std::floor(t);
-    const double p = IntegerPower(tau, static_cast<int>(whole));
-    return t == whole ? p : p * sqrtTau;
+// x^k for k = 0 .. N - 1, each from two lower powers (a product tree of small depth).
+template <std::size_t N>
+std::array<double, N> Powers(double x) {
+    std::array<double, N> p{};
+    p[0] = 1.0;
+    if constexpr (N > 1) p[1] = x;
+    for (std::size_t k = 2; k < N; ++k) p[k] = p[k / 2] * p[k - k / 2];
+    return p;
 }
+
+// Highest integer exponents of delta and tau in the residual terms.
+constexpr std::size_t MaxDeltaExponent = 15;
+constexpr std::size_t MaxTauExponent = 30;
 
 }  // namespace
 
@@ -222,28 +259,38 @@ double TNH3_FE::Phiodt(double, double) const { return 0.0; }
 // ---- Residual part ----
 
 void TNH3_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
-    r = THelmholzResidual{};
+    const auto deltaPow = Powers<MaxDeltaExponent + 1>(Delta);
+    // tau^k for k = -1 .. MaxTauExponent, at index k + 1.
+    std::array<double, MaxTauExponent + 2> tauPow{};
+    const auto tauUp = Powers<MaxTauExponent + 1>(Tau);
+    tauPow[0] = 1.0 / Tau;
+    for (std::size_t k = 0; k < tauUp.size(); ++k) tauPow[k + 1] = tauUp[k];
     const double sqrtTau = std::sqrt(Tau);
-    // delta^c and exp(-delta^c) for c = 1, 2, 3, shared by the exponential terms.
-    const std::array<double, 4> deltaC = {1.0, Delta, Delta * Delta, Delta * Delta * Delta};
-    const std::array<double, 4> expC = {1.0, std::exp(-deltaC[1]), std::exp(-deltaC[2]),
-                                        std::exp(-deltaC[3])};
-    for (const TResidualTerm& term : ResidualTerms) {
-        const double d = term.d;
-        const double dc = term.c == 0 ? 0.0 : term.c * deltaC[term.c];  // c delta^c
-        const double tauT = TauPower(Tau, sqrtTau, term.t);
-        const double deltaD2 = IntegerPower(Delta, term.d - 2);  // delta^(d-2)
-        const double front = term.n * tauT * expC[term.c];
-        const double value = front * deltaD2 * Delta * Delta;
-        const double dDelta = front * deltaD2 * Delta * (d - dc);
-        const double cc = term.c;
-        r.Phi += value;
-        r.Phid += dDelta;
-        r.Phidd += front * deltaD2 * (d * d - d - dc * (2.0 * d + cc - 1.0 - dc));
-        r.Phit += term.t * value / Tau;
-        r.Phitt += term.t * (term.t - 1.0) * value / (Tau * Tau);
-        r.Phidt += term.t * dDelta / Tau;
+    // exp(-delta^c) for c = 1, 2, 3 (index 0: polynomial terms), shared by the terms.
+    const std::array<double, 4> expC = {1.0, std::exp(-deltaPow[1]), std::exp(-deltaPow[2]),
+                                        std::exp(-deltaPow[3])};
+    const std::array<double, 4> deltaC = {0.0, deltaPow[1], deltaPow[2], deltaPow[3]};
+    // Sums of each term times its delta and tau factors; the common powers of delta and tau
+    // are divided out once at the end.
+    double phi = 0.0, sd = 0.0, sdd = 0.0, st = 0.0, stt = 0.0, sdt = 0.0;
+    for (const TPreparedTerm& term : PreparedTerms) {
+        const double tauT = term.halfTau ? tauPow[term.tauIndex] * sqrtTau : tauPow[term.tauIndex];
+        const double value = term.n * tauT * deltaPow[term.deltaIndex] * expC[term.cIndex];
+        const double dc = term.c * deltaC[term.cIndex];  // c delta^c
+        const double a = term.d - dc;
+        phi += value;
+        sd += value * a;
+        sdd += value * (term.dd1 - dc * (2.0 * term.d + term.c - 1.0 - dc));
+        st += term.t * value;
+        stt += term.tt1 * value;
+        sdt += term.t * value * a;
     }
+    r.Phi = phi;
+    r.Phid = sd / Delta;
+    r.Phidd = sdd / (Delta * Delta);
+    r.Phit = st / Tau;
+    r.Phitt = stt / (Tau * Tau);
+    r.Phidt = sdt / (Delta * Tau);
 }
 
 double TNH3_FE::Phir(double Delta, double Tau) const {

@@ -26,6 +26,11 @@ template <std::size_t N>
 bool FailsCheck(const THelmholzFluid& fluid, const char* function, const TLimit (&limits)[N],
                 std::string& ErrorText, int32_t& ErrorCode) {
     for (const TLimit& limit : limits) {
+        // The text is built only for a value that fails (NaN fails every check).
+        const bool upper = limit.Comparator[0] == '>';
+        if (!std::isnan(limit.Value) && !std::isnan(limit.Limit) &&
+            (upper ? !(limit.Value > limit.Limit) : !(limit.Value < limit.Limit)))
+            continue;
         ErrorText = RangeCheck(limit.Comparator, fluid.Code, function, limit.Value, limit.Limit,
                                limit.Quantity, limit.Unit);
         if (!ErrorText.empty()) {
@@ -100,7 +105,7 @@ double MixtureTX(const THelmholzFluid& fluid, const char* function, TMixture wha
         {">", X, 1.0, "Vapour Fraction", "-", KXErrorCode::VapourFractionHigh}};
     if (FailsCheck(fluid, function, limits, ErrorText, ErrorCode)) return 0.0;
     double Ps = 0.0, DL = 0.0, DV = 0.0;
-    fluid.Maxwell_Criterion_Ps(T, Ps, DL, DV, ErrorText, ErrorCode);
+    fluid.SaturationFromT(T, Ps, DL, DV, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) return Concatenate(fluid, function, ErrorText);
     return Finish(fluid, function, MixtureValue(fluid, what, T, X, DL, DV), ErrorText, ErrorCode);
 }
@@ -115,7 +120,7 @@ double MixturePX(const THelmholzFluid& fluid, const char* function, TMixture wha
         {">", X, 1.0, "Vapour Fraction", "-", KXErrorCode::VapourFractionHigh}};
     if (FailsCheck(fluid, function, limits, ErrorText, ErrorCode)) return 0.0;
     double Ts = 0.0, DL = 0.0, DV = 0.0;
-    fluid.Maxwell_Criterion_Ts(P, Ts, DL, DV, ErrorText, ErrorCode);
+    fluid.SaturationFromP(P, Ts, DL, DV, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) return Concatenate(fluid, function, ErrorText);
     return Finish(fluid, function, MixtureValue(fluid, what, Ts, X, DL, DV), ErrorText,
                   ErrorCode);
@@ -140,7 +145,7 @@ double CheckedDensityPT(const THelmholzFluid& fluid, const char* function, doubl
                                  KXErrorCode::PressureHigh}};
         if (FailsCheck(fluid, function, dense, ErrorText, ErrorCode)) return 0.0;
     }
-    const double D = fluid.Solve_DPT(P, T, ErrorText, ErrorCode);
+    const double D = fluid.DensityPT(P, T, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success || !std::isfinite(D) || D <= 0.0)
         return Unknown(fluid, function, ErrorText, ErrorCode);
     return D;
@@ -362,7 +367,7 @@ void Flash(const THelmholzFluid& fluid, const TFlashKind& kind, double P, double
         if (kind.Enthalpy) X = Y >= fluid.Hc_ ? 1.0 : 0.0;
     } else {
         double Ts = 0.0;
-        fluid.Maxwell_Criterion_Ts(P, Ts, DL, DV, ErrorText, ErrorCode);
+        fluid.SaturationFromP(P, Ts, DL, DV, ErrorText, ErrorCode);
         if (ErrorCode != KXErrorCode::Success) return failWith(ErrorCode);
         const double YL = (fluid.*kind.ValueDT)(DL, Ts);
         const double YV = (fluid.*kind.ValueDT)(DV, Ts);
@@ -472,7 +477,7 @@ double FractionTY(const THelmholzFluid& fluid, const TFlashKind& kind, const cha
         {">", T, fluid.Tc_, "Temperature", "°C", KXErrorCode::TemperatureHigh}};
     if (FailsCheck(fluid, function, limits, ErrorText, ErrorCode)) return 0.0;
     double Ps = 0.0, DL = 0.0, DV = 0.0;
-    fluid.Maxwell_Criterion_Ps(T, Ps, DL, DV, ErrorText, ErrorCode);
+    fluid.SaturationFromT(T, Ps, DL, DV, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) return Concatenate(fluid, function, ErrorText);
     const double YL = (fluid.*kind.ValueDT)(DL, T);
     const double YV = (fluid.*kind.ValueDT)(DV, T);

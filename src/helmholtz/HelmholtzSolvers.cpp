@@ -173,7 +173,7 @@ double THelmholzFluid::PsatT(double T, std::string& ErrorText, int32_t& ErrorCod
                    ErrorCode))
         return 0.0;
     double Ps = 0.0, DL = 0.0, DV = 0.0;
-    Maxwell_Criterion_Ps(T, Ps, DL, DV, ErrorText, ErrorCode);
+    SaturationFromT(T, Ps, DL, DV, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) {
         ErrorText = CutUtf8(Code + "_PsatT; " + ErrorText, KXMaxTextLength);
         return 0.0;
@@ -192,7 +192,7 @@ double THelmholzFluid::TsatP(double P, std::string& ErrorText, int32_t& ErrorCod
                    KXErrorCode::PressureHigh, ErrorText, ErrorCode))
         return 0.0;
     double Ts = 0.0, DL = 0.0, DV = 0.0;
-    Maxwell_Criterion_Ts(P, Ts, DL, DV, ErrorText, ErrorCode);
+    SaturationFromP(P, Ts, DL, DV, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) {
         ErrorText = CutUtf8(Code + "_TsatP; " + ErrorText, KXMaxTextLength);
         return 0.0;

@@ -130,6 +130,22 @@ public:
     // Density of a single-phase state at P and T. Leaves the outputs empty and 0 on success.
     double Solve_DPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
 
+    // ---- Faster routes, used by the property functions ----
+    // Each returns the result of the routine named, within that routine's tolerance, and falls
+    // back to it wherever it does not converge to a state it can vouch for.
+    // Saturation state from temperature (as Maxwell_Criterion_Ps): Newton iteration on equal
+    // pressure and equal Gibbs energy in both densities.
+    void SaturationFromT(double T, double& Ps, double& DL, double& DV, std::string& ErrorText,
+                         int32_t& ErrorCode) const;
+    // Saturation state from pressure (as Maxwell_Criterion_Ts): Newton iteration in temperature
+    // with the slope of the vapour-pressure curve from the Clapeyron equation.
+    void SaturationFromP(double P, double& Ts, double& DL, double& DV, std::string& ErrorText,
+                         int32_t& ErrorCode) const;
+    // Single-phase density (as Solve_DPT): the phase is decided from the ancillary vapour
+    // pressure when the state is clearly off saturation, from the saturation state otherwise,
+    // and the density found by Newton iteration from that phase's start value.
+    double DensityPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
+
     // ---- Saturated mixture from temperature and vapour fraction ----
     double DTX(double T, double X, std::string& ErrorText, int32_t& ErrorCode) const;
     double VTX(double T, double X, std::string& ErrorText, int32_t& ErrorCode) const;

@@ -205,9 +205,9 @@ TEST(Nh3Library, MixtureEndsAreTheSaturatedPhases) {
         double Ps = 0, DL = 0, DV = 0;
         f.Maxwell_Criterion_Ps(T, Ps, DL, DV, text, code);
         ASSERT_EQ(code, 0);
-        EXPECT_DOUBLE_EQ(Ok("DTX", T, 0.0), DL);
-        EXPECT_DOUBLE_EQ(Ok("DTX", T, 1.0), DV);
-        EXPECT_DOUBLE_EQ(Ok("VTX", T, 0.5), 0.5 / DL + 0.5 / DV);
+        EXPECT_NEAR(Ok("DTX", T, 0.0), DL, 1e-9 * DL);
+        EXPECT_NEAR(Ok("DTX", T, 1.0), DV, 1e-9 * DV);
+        EXPECT_NEAR(Ok("VTX", T, 0.5), 0.5 / DL + 0.5 / DV, 1e-9 * (0.5 / DL + 0.5 / DV));
     }
 }
 

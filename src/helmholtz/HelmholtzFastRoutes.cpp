@@ -1,0 +1,211 @@
+// Faster routes to the saturation state and the single-phase density. The plain iterations
+// (Maxwell_Criterion_Ps, Maxwell_Criterion_Ts, Solve_DPT) converge linearly, and Solve_DPT
+// solves the whole saturation state for every density below the critical pressure; these routes
+// converge quadratically, decide the phase from the ancillary vapour pressure where the state is
+// clearly off saturation, and hand over to the plain iterations wherever they cannot vouch for
+// their result.
+#include <cmath>
+
+#include "HelmholtzFloatingPoint.h"
+#include "HelmholzFluidObject.h"
+#include "KX_Function_Types.h"
+
+namespace {
+
+constexpr int FastNewtonMaxPasses = 50;
+constexpr int SaturationMaxPasses = 30;
+// Relative step in both densities below which the saturation Newton iteration has converged.
+constexpr double SaturationDensityTolerance = 1e-12;
+// Relative pressure mismatch below which the saturation temperature has converged.
+constexpr double SaturationPressureTolerance = 1e-10;
+// Relative distance from the ancillary vapour pressure beyond which the phase is taken from
+// it without solving the saturation state, and the relative band around the ancillary
+// saturated densities that the density found must respect.
+constexpr double AncillaryPressureMargin = 0.05;
+constexpr double AncillaryDensityMargin = 0.05;
+
+// Newton iteration on the reduced pressure equation (the criterion of
+// Newton_Raphson_Density). True when it converged to a positive density, with the slope of the
+// reduced pressure equation there (positive for a mechanically stable state).
+bool NewtonDensity(const THelmholzFluid& fluid, double P, double tau, double delta0,
+                   double& delta, double& slope) {
+    const double pressureTerm = 100.0 * P * tau / (fluid.R_ * (fluid.Tcr_ + fluid.dta) * fluid.Dcr_);
+    delta = delta0;
+    if (!(delta > 0.0) || !std::isfinite(delta)) return false;
+    for (int pass = 1; pass <= FastNewtonMaxPasses; ++pass) {
+        THelmholzResidual r;
+        fluid.PhirAll(delta, tau, r);
+        const double R = 1.0 + delta * r.Phid - pressureTerm / delta;
+        const double Rd = delta * r.Phidd + r.Phid + pressureTerm / (delta * delta);
+        const double deltaOld = delta;
+        delta = delta - R / Rd;
+        if (!std::isfinite(delta) || !(delta > 0.0)) return false;
+        if (std::fabs(R) < 1e-6 && std::fabs((delta - deltaOld) / deltaOld) < 1e-10) {
+            slope = Rd;
+            return true;
+        }
+    }
+    return false;
+}
+
+// The reduced pressure delta (1 + delta phir_d) and Gibbs function delta phir_d + phir + ln delta
+// of one phase, with their delta derivatives.
+struct TPhaseFunctions {
+    double J, K, Jd, Kd;
+};
+
+TPhaseFunctions PhaseFunctions(const THelmholzFluid& fluid, double delta, double tau) {
+    THelmholzResidual r;
+    fluid.PhirAll(delta, tau, r);
+    TPhaseFunctions p;
+    p.J = delta * (1.0 + delta * r.Phid);
+    p.K = delta * r.Phid + r.Phi + std::log(delta);
+    p.Jd = 1.0 + 2.0 * delta * r.Phid + delta * delta * r.Phidd;
+    p.Kd = 2.0 * r.Phid + delta * r.Phidd + 1.0 / delta;
+    return p;
+}
+
+// Equal pressure and Gibbs energy in both reduced densities by Newton iteration (the method of
+// Akasaka, J. Thermal Sci. Technol. 3 (2008) 442). True on convergence to two distinct phases.
+bool SaturationNewton(const THelmholzFluid& fluid, double T, double& Ps, double& DL, double& DV) {
+    const double tau = fluid.TauOf(T);
+    double deltaL = DL / fluid.Dcr_;
+    double deltaV = DV / fluid.Dcr_;
+    for (int pass = 1; pass <= SaturationMaxPasses; ++pass) {
+        const TPhaseFunctions L = PhaseFunctions(fluid, deltaL, tau);
+        const TPhaseFunctions V = PhaseFunctions(fluid, deltaV, tau);
+        const double det = V.Jd * L.Kd - L.Jd * V.Kd;
+        const double stepL = ((V.K - L.K) * V.Jd - (V.J - L.J) * V.Kd) / det;
+        const double stepV = ((V.K - L.K) * L.Jd - (V.J - L.J) * L.Kd) / det;
+        deltaL += stepL;
+        deltaV += stepV;
+        if (!std::isfinite(deltaL) || !std::isfinite(deltaV) || !(deltaV > 0.0) ||
+            !(deltaL > deltaV))
+            return false;
+        if (std::fabs(stepL) < SaturationDensityTolerance * deltaL &&
+            std::fabs(stepV) < SaturationDensityTolerance * deltaV) {
+            // The vapour side gives the pressure with the smaller rounding error.
+            Ps = V.J * fluid.Dcr_ * fluid.R_ * (T + fluid.dta) / 100.0;
+            DL = deltaL * fluid.Dcr_;
+            DV = deltaV * fluid.Dcr_;
+            // Two phases, not one root found twice.
+            return std::isfinite(Ps) && Ps > 0.0 && deltaL > deltaV * (1.0 + 1e-6);
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void THelmholzFluid::SaturationFromT(double T, double& Ps, double& DL, double& DV,
+                                     std::string& ErrorText, int32_t& ErrorCode) const {
+    if (T <= Tc_Max_) {
+        TFloatingPointScope scope;
+        double ps = 0.0;
+        double dl = dsle(T);
+        double dv = dsve(T);
+        if (std::isfinite(dl) && std::isfinite(dv) && dl > dv && dv > 0.0 &&
+            SaturationNewton(*this, T, ps, dl, dv) && !scope.Raised()) {
+            ErrorText.clear();
+            ErrorCode = KXErrorCode::Success;
+            Ps = ps;
+            DL = dl;
+            DV = dv;
+            return;
+        }
+    }
+    Maxwell_Criterion_Ps(T, Ps, DL, DV, ErrorText, ErrorCode);
+}
+
+void THelmholzFluid::SaturationFromP(double P, double& Ts, double& DL, double& DV,
+                                     std::string& ErrorText, int32_t& ErrorCode) const {
+    {
+        TFloatingPointScope scope;
+        double t = tse(P);
+        // Each pass starts the densities from those of the pass before.
+        double dl = std::isfinite(t) ? dsle(t) : 0.0;
+        double dv = std::isfinite(t) ? dsve(t) : 0.0;
+        for (int pass = 1; pass <= SaturationMaxPasses; ++pass) {
+            double ps = 0.0;
+            if (!std::isfinite(t) || t > Tc_Max_ || !std::isfinite(dl) || !std::isfinite(dv) ||
+                !(dl > dv && dv > 0.0) || !SaturationNewton(*this, t, ps, dl, dv))
+                break;
+            // Clapeyron: dPs/dT = (s'' - s') / (v'' - v'), kJ/m3 K = kPa/K, over 100 for bar/K.
+            const double slope = (SDT(dv, t) - SDT(dl, t)) / (1.0 / dv - 1.0 / dl) / 100.0;
+            const double next = t + (P - ps) / slope;
+            if (!std::isfinite(next)) break;
+            // The pressure criterion of Maxwell_Criterion_Ts; the temperature is corrected once
+            // more and, converging quadratically, lands well within its tolerance.
+            if (std::fabs(ps - P) < SaturationPressureTolerance * P) {
+                if (scope.Raised()) break;
+                ErrorText.clear();
+                ErrorCode = KXErrorCode::Success;
+                Ts = next;
+                DL = dl;
+                DV = dv;
+                return;
+            }
+            t = next;
+        }
+    }
+    Maxwell_Criterion_Ts(P, Ts, DL, DV, ErrorText, ErrorCode);
+}
+
+double THelmholzFluid::DensityPT(double P, double T, std::string& ErrorText,
+                                 int32_t& ErrorCode) const {
+    {
+        TFloatingPointScope scope;
+        const double tau = TauOf(T);
+        double delta = 0.0;
+        double slope = 0.0;
+        bool found = false;
+        if (T <= Tc_Max_) {
+            // Below the critical temperature the equation can have further roots inside the
+            // two-phase dome, even above the critical pressure: start from the phase's
+            // saturated density and demand a density on that phase's side of it.
+            const double ps = Pse(T);
+            const double dl = dsle(T);
+            const double dv = dsve(T);
+            if (std::isfinite(ps) && std::isfinite(dl) && std::isfinite(dv) && ps > 0.0 &&
+                dl > dv && dv > 0.0) {
+                if (P > ps * (1.0 + AncillaryPressureMargin)) {
+                    // Clearly compressed liquid: denser than the saturated liquid.
+                    found = NewtonDensity(*this, P, tau, dl / Dcr_, delta, slope) &&
+                            delta * Dcr_ > dl * (1.0 - AncillaryDensityMargin);
+                } else if (P < ps * (1.0 - AncillaryPressureMargin)) {
+                    // Clearly superheated vapour: thinner than the saturated vapour; start from
+                    // the ideal gas.
+                    const double ideal = 100.0 * P / (R_ * (T + dta)) / Dcr_;
+                    found = NewtonDensity(*this, P, tau, ideal, delta, slope) &&
+                            delta * Dcr_ < dv * (1.0 + AncillaryDensityMargin);
+                } else {
+                    // Close to saturation: the phase follows the saturation pressure itself, and
+                    // the density lies on that phase's side of its saturated density.
+                    double psat = 0.0, DL = 0.0, DV = 0.0;
+                    std::string text;
+                    int32_t code = KXErrorCode::Success;
+                    SaturationFromT(T, psat, DL, DV, text, code);
+                    if (code == KXErrorCode::Success) {
+                        if (P >= psat)
+                            found = NewtonDensity(*this, P, tau, DL / Dcr_, delta, slope) &&
+                                    delta * Dcr_ >= DL * (1.0 - 1e-12);
+                        else
+                            found = NewtonDensity(*this, P, tau, DV / Dcr_, delta, slope) &&
+                                    delta * Dcr_ <= DV * (1.0 + 1e-12);
+                    }
+                }
+            }
+        } else if (P >= Pcr_) {
+            // From the top of the saturation iteration upward and above the critical pressure
+            // the isotherm has a single stable root.
+            const double D0 = PengRobinsonDensity(*this, P, T);
+            found = D0 > 0.0 && NewtonDensity(*this, P, tau, D0 / Dcr_, delta, slope);
+        }
+        if (found && slope > 0.0 && !scope.Raised()) {
+            ErrorText.clear();
+            ErrorCode = KXErrorCode::Success;
+            return delta * Dcr_;
+        }
+    }
+    return Solve_DPT(P, T, ErrorText, ErrorCode);
+}
