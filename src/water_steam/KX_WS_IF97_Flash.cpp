@@ -651,7 +651,10 @@ bool FastTemperature(TSlopeFunction F, double p, double h, double start, double 
 
 }  // namespace
 
-double T_PH(double p, double h, bool* ok) {
+namespace {
+
+// fastStart: Newton from the backward equations before the bracketing iteration.
+double TemperatureFromEnthalpy(double p, double h, bool fastStart, bool* ok) {
     if (!(p > 0.0 && p <= p_100)) return Failed(0.0, ok);
     int phase;
     double lo, hi;
@@ -698,16 +701,16 @@ double T_PH(double p, double h, bool* ok) {
     const auto anywhere = [](double) { return true; };
     const auto inRegion1 = [p](double t) { return RegionPT(p, t) == 1; };
     const auto inRegion2 = [p](double t) { return RegionPT(p, t) == 2; };
-    if (phase == kPhaseLiquid &&
+    if (fastStart && phase == kPhaseLiquid &&
         FastTemperature(detail::Region1_HSlope, p, h, detail::Region1_T_PH(p, h), lo,
                         std::fmin(hi, T_623), anywhere, &T)) {
         return T;
     }
-    if (phase == kPhaseVapour && p <= 16529200.0 &&
+    if (fastStart && phase == kPhaseVapour && p <= 16529200.0 &&
         FastTemperature(detail::Region2_HSlope, p, h, Region2_T_PH(p, h), lo, hi, anywhere, &T)) {
         return T;
     }
-    if (phase == kPhaseByRegion &&
+    if (fastStart && phase == kPhaseByRegion &&
         (FastTemperature(detail::Region1_HSlope, p, h, detail::Region1_T_PH(p, h), lo, T_623,
                          inRegion1, &T) ||
          FastTemperature(detail::Region2_HSlope, p, h, Region2_T_PH(p, h), lo, hi, inRegion2,
@@ -719,5 +722,17 @@ double T_PH(double p, double h, bool* ok) {
     if (converged) return T;
     return CrossingTemperature(TPhaseEnthalpy{phase, p}, h, lo, hi, ok);
 }
+
+}  // namespace
+
+double T_PH(double p, double h, bool* ok) { return TemperatureFromEnthalpy(p, h, true, ok); }
+
+namespace detail {
+
+double T_PH_Bracketed(double p, double h, bool* ok) {
+    return TemperatureFromEnthalpy(p, h, false, ok);
+}
+
+}  // namespace detail
 
 }  // namespace if97

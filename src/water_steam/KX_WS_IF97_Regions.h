@@ -174,6 +174,10 @@ bool Region3_SatVolumes(double T, double* vLiquid, double* vVapour);
 // Region3_VPT.
 double Region3_VPT_Phase(double p, double T, int phase, bool* ok);
 
+// T_PH by the bracketing iteration alone, without the Newton start from the backward equations
+// (kept to compare and benchmark the two).
+double T_PH_Bracketed(double p, double h, bool* ok);
+
 // Region 1 backward T(p,h), used as the start of the (p,h) temperature iteration.
 double Region1_T_PH(double p, double h);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "KX_WS_IF97_Lib_Root.h"
+#include "KX_WS_IF97_Regions.h"
 
 using namespace if97;
 
@@ -79,6 +80,21 @@ TEST(FlashConsistencyTest, TemperatureFromEnthalpyGivesBackTheTemperature) {
         EXPECT_TRUE(okT && okTX) << p << " " << T;
     });
     EXPECT_GT(n, 5000);
+}
+
+// The Newton start from the backward equations must give what the bracketing iteration alone
+// gives, and fail where it fails.
+TEST(FlashConsistencyTest, FastStartAgreesWithTheBracketingIteration) {
+    ForEachSinglePhaseState([](double p, double T, int) {
+        const double h = H_PT(kPhaseByRegion, p, T);
+        for (const double dh : {0.0, -3e6, 9e6}) {  // in range, below, above
+            bool okFast = true, okBracketed = true;
+            const double fast = T_PH(p, h + dh, &okFast);
+            const double bracketed = detail::T_PH_Bracketed(p, h + dh, &okBracketed);
+            EXPECT_EQ(okFast, okBracketed) << p << " " << T << " " << dh;
+            EXPECT_NEAR(fast, bracketed, 1e-6) << p << " " << T << " " << dh;
+        }
+    });
 }
 
 TEST(FlashConsistencyTest, TemperatureFromEntropyGivesBackTheTemperature) {
