@@ -96,34 +96,47 @@ TCO2_FE::TCO2_FE() : TRefrigerant_FE(CO2Residual, CO2Ideal) {
     dS_XTS = 0.001;
 }
 
-TNonAnalyticParts NonAnalyticParts(const TNonAnalyticTerm& term, double Tau, double Delta,
-                                   int order) {
-    TNonAnalyticParts q{};
+namespace {
+
+// The part of a non-analytic term's quantities that does not depend on its exponent b: θ, Δ and
+// its δ-derivatives, ψ and its derivatives. Terms 40 and 41 differ only in b, so one evaluation
+// serves both.
+struct TNonAnalyticBase {
+    double u, dm1, uE1, lnDelta;
+    TNonAnalyticParts q;  // Theta, DDelta, DDeltad, DDeltadd and the ψ quantities
+};
+
+bool SameBase(const TNonAnalyticTerm& x, const TNonAnalyticTerm& y) {
+    return x.a == y.a && x.beta == y.beta && x.A == y.A && x.B == y.B && x.C == y.C && x.D == y.D;
+}
+
+TNonAnalyticBase NonAnalyticBase(const TNonAnalyticTerm& term, double Tau, double Delta,
+                                 int order) {
+    TNonAnalyticBase base{};
+    TNonAnalyticParts& q = base.q;
     const double dm1 = Delta - 1.0;
     const double u = dm1 * dm1;
+    base.u = u;
+    base.dm1 = dm1;
     const double lnU = u > 0.0 ? std::log(u) : 0.0;
     const double e = 1.0 / (2.0 * term.beta);  // exponent of u in θ
     const double uE = FluidPower(u, e, lnU);
     const double uA = FluidPower(u, term.a, lnU);
     q.Theta = (1.0 - Tau) + term.A * uE;
     q.DDelta = q.Theta * q.Theta + term.B * uA;
-    const double lnDelta = q.DDelta > 0.0 ? std::log(q.DDelta) : 0.0;
-    const double b = term.b;
-    q.DDeltab = FluidPower(q.DDelta, b, lnDelta);
+    base.lnDelta = q.DDelta > 0.0 ? std::log(q.DDelta) : 0.0;
     const double tm1 = Tau - 1.0;
     q.Psi = std::exp(-term.C * u - term.D * tm1 * tm1);
-    if (order < 1) return q;
+    if (order < 1) return base;
 
     const double uE1 = FluidPower(u, e - 1.0, lnU);
     const double uA1 = FluidPower(u, term.a - 1.0, lnU);
+    base.uE1 = uE1;
     const double bracket = term.A * q.Theta * (2.0 / term.beta) * uE1 + 2.0 * term.B * term.a * uA1;
     q.DDeltad = dm1 * bracket;
-    const double db1 = FluidPower(q.DDelta, b - 1.0, lnDelta);
-    q.DDeltabid = b * db1 * q.DDeltad;
-    q.DDeltabit = -2.0 * q.Theta * b * db1;
     q.Psid = -2.0 * term.C * dm1 * q.Psi;
     q.Psit = -2.0 * term.D * tm1 * q.Psi;
-    if (order < 2) return q;
+    if (order < 2) return base;
 
     const double uE2 = FluidPower(u, e - 2.0, lnU);
     const double uA2 = FluidPower(u, term.a - 2.0, lnU);
@@ -134,16 +147,36 @@ TNonAnalyticParts NonAnalyticParts(const TNonAnalyticTerm& term, double Tau, dou
                                  2.0 * term.A * term.A * (1.0 / term.beta) * (1.0 / term.beta) *
                                      uE1 * uE1 +
                                  term.A * q.Theta * (4.0 / term.beta) * (e - 1.0) * uE2);
-
-    const double db2 = FluidPower(q.DDelta, b - 2.0, lnDelta);
-    q.DDeltabidd = b * (db1 * q.DDeltadd + (b - 1.0) * db2 * q.DDeltad * q.DDeltad);
-    q.DDeltabitt = 2.0 * b * db1 + 4.0 * q.Theta * q.Theta * b * (b - 1.0) * db2;
-    q.DDeltabidt = -term.A * b * (2.0 / term.beta) * db1 * dm1 * uE1 -
-                   2.0 * q.Theta * b * (b - 1.0) * db2 * q.DDeltad;
     q.Psidd = 2.0 * term.C * q.Psi * (2.0 * term.C * u - 1.0);
     q.Psitt = 2.0 * term.D * q.Psi * (2.0 * term.D * tm1 * tm1 - 1.0);
     q.Psidt = 4.0 * term.C * term.D * dm1 * tm1 * q.Psi;
+    return base;
+}
+
+// Completes the quantities with Δ^b and its derivatives.
+TNonAnalyticParts WithDeltaPowers(const TNonAnalyticTerm& term, const TNonAnalyticBase& base,
+                                  int order) {
+    TNonAnalyticParts q = base.q;
+    const double b = term.b;
+    q.DDeltab = FluidPower(q.DDelta, b, base.lnDelta);
+    if (order < 1) return q;
+    const double db1 = FluidPower(q.DDelta, b - 1.0, base.lnDelta);
+    q.DDeltabid = b * db1 * q.DDeltad;
+    q.DDeltabit = -2.0 * q.Theta * b * db1;
+    if (order < 2) return q;
+    const double db2 = FluidPower(q.DDelta, b - 2.0, base.lnDelta);
+    q.DDeltabidd = b * (db1 * q.DDeltadd + (b - 1.0) * db2 * q.DDeltad * q.DDeltad);
+    q.DDeltabitt = 2.0 * b * db1 + 4.0 * q.Theta * q.Theta * b * (b - 1.0) * db2;
+    q.DDeltabidt = -term.A * b * (2.0 / term.beta) * db1 * base.dm1 * base.uE1 -
+                   2.0 * q.Theta * b * (b - 1.0) * db2 * q.DDeltad;
     return q;
+}
+
+}  // namespace
+
+TNonAnalyticParts NonAnalyticParts(const TNonAnalyticTerm& term, double Tau, double Delta,
+                                   int order) {
+    return WithDeltaPowers(term, NonAnalyticBase(term, Tau, Delta, order), order);
 }
 
 void TCO2_FE::NearCriticalAll(double Delta, double Tau, unsigned parts, THelmholzResidual& r) {
@@ -174,8 +207,12 @@ void TCO2_FE::NearCriticalAll(double Delta, double Tau, unsigned parts, THelmhol
                    (tT2 - 4.0 * g.beta * tm * tT1 + (4.0 * g.beta * g.beta * tm * tm - 2.0 * g.beta) * tT0);
         r.Phidt += nG * dFactor * tFactor;
     }
+    const TNonAnalyticTerm* previous = nullptr;
+    TNonAnalyticBase base{};
     for (const TNonAnalyticTerm& term : CO2NonAnalytic) {
-        const TNonAnalyticParts q = NonAnalyticParts(term, Tau, Delta, order);
+        if (!previous || !SameBase(term, *previous)) base = NonAnalyticBase(term, Tau, Delta, order);
+        previous = &term;
+        const TNonAnalyticParts q = WithDeltaPowers(term, base, order);
         const double n = term.n;
         r.Phi += n * q.DDeltab * Delta * q.Psi;
         r.Phid += n * (q.DDeltab * (q.Psi + Delta * q.Psid) + Delta * q.Psi * q.DDeltabid);

@@ -10,20 +10,25 @@ TResidualSum::TResidualSum(std::span<const TResidualTerm> terms) {
     terms_.reserve(terms.size());
     for (const TResidualTerm& term : terms) {
         TPreparedTerm p{term.n, term.t, term.d, term.l, false, false, 0, 0};
-        // Table exponents: t in [−MaxTableExponent, MaxTableExponent], d in [1, MaxTableExponent]
-        // (δ^(d−1) and δ^(d−2) then stay in the table too).
-        if (IsIntegralExponent(term.t) && std::fabs(term.t) <= MaxTableExponent) {
+        // Table exponents: integral t in [−MaxTableExponent, MaxTableExponent] or any
+        // non-integral t; d in [1, MaxTableExponent] (δ^(d−1) and δ^(d−2) then stay in the
+        // table too).
+        const bool tIntegral = IsIntegralExponent(term.t);
+        const auto at = std::find(tPowers_.begin(), tPowers_.end(), term.t);
+        const bool room = at != tPowers_.end() || tPowers_.size() < MaxDistinctTauPowers;
+        if (room && (!tIntegral || std::fabs(term.t) <= MaxTableExponent)) {
             p.tFromTable = true;
-            const int k = static_cast<int>(term.t);
-            const auto at = std::find(tPowers_.begin(), tPowers_.end(), k);
             p.tk = static_cast<int>(at - tPowers_.begin());
-            if (at == tPowers_.end()) tPowers_.push_back(k);
-            while ((std::abs(k) >> tSquares_) != 0) ++tSquares_;
+            if (at == tPowers_.end()) tPowers_.push_back(term.t);
+            if (tIntegral)
+                while ((std::abs(static_cast<int>(term.t)) >> tSquares_) != 0) ++tSquares_;
         }
         if (IsIntegralExponent(term.d) && term.d >= 1.0 && term.d <= MaxTableExponent) {
             p.dFromTable = true;
             p.dk = static_cast<int>(term.d);
             maxDk_ = std::max(maxDk_, p.dk);
+        } else {
+            needLnDelta_ = true;
         }
         if (term.l > 0 && term.l <= MaxResidualL) {
             lMask_ |= 1u << term.l;
@@ -43,14 +48,20 @@ void TResidualSum::Evaluate(double Delta, double Tau, unsigned parts, THelmholzR
     // d − 2 factors; at δ = 0 they stay infinite without raising a division fault.
     deltaPow[1] = Delta != 0.0 ? 1.0 / Delta : std::numeric_limits<double>::infinity();
     deltaPow[0] = deltaPow[1] * deltaPow[1];
-    // tauPow[i] = τ^tPowers_[i] by repeated squaring: τ, τ², τ⁴, … multiplied by the bits of
-    // the exponent, a negative exponent as the reciprocal.
+    // tauPow[i] = τ^tPowers_[i]: an integral exponent by repeated squaring (τ, τ², τ⁴, …
+    // multiplied by the bits of the exponent, a negative one as the reciprocal), any other by
+    // the power rule through ln τ.
+    const double lnTau = Tau > 0.0 ? std::log(Tau) : 0.0;
     std::array<double, 8> squares;  // τ^(2^j); exponents are at most 64
     squares[0] = Tau;
     for (std::size_t j = 1; j < tSquares_; ++j) squares[j] = squares[j - 1] * squares[j - 1];
-    std::array<double, 2 * N + 1> tauPow;
+    std::array<double, MaxDistinctTauPowers> tauPow;
     for (std::size_t i = 0; i < tPowers_.size(); ++i) {
-        const int k = tPowers_[i];
+        if (!IsIntegralExponent(tPowers_[i])) {
+            tauPow[i] = FluidPower(Tau, tPowers_[i], lnTau);
+            continue;
+        }
+        const int k = static_cast<int>(tPowers_[i]);
         unsigned m = static_cast<unsigned>(k < 0 ? -k : k);
         double p = 1.0;
         for (std::size_t j = 0; m != 0; ++j, m >>= 1)
@@ -62,8 +73,7 @@ void TResidualSum::Evaluate(double Delta, double Tau, unsigned parts, THelmholzR
     std::array<double, MaxResidualL + 1> expL{};
     for (int l = 1; l <= MaxResidualL; ++l)
         if (lMask_ & (1u << l)) expL[l] = std::exp(-deltaPow[l + 2]);
-    const double lnTau = Tau > 0.0 ? std::log(Tau) : 0.0;
-    const double lnDelta = Delta > 0.0 ? std::log(Delta) : 0.0;
+    const double lnDelta = needLnDelta_ && Delta > 0.0 ? std::log(Delta) : 0.0;
 
     const bool wantValue = parts & (ResidualPart::Phi | ResidualPart::Phit | ResidualPart::Phitt);
     const bool wantDelta =

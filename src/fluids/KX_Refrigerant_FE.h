@@ -98,6 +98,7 @@ public:
     }
 
     static constexpr int MaxTableExponent = 64;
+    static constexpr std::size_t MaxDistinctTauPowers = 64;
 
 private:
     THelmholzResidual One(double Delta, double Tau, unsigned part) const {
@@ -106,9 +107,9 @@ private:
         return r;
     }
 
-    // A term with its exponents sorted out once: an integral exponent within the table range is
-    // looked up (t by its index in tPowers_, d directly), any other is raised through the
-    // logarithm.
+    // A term with its exponents sorted out once: τ^t is looked up by the index of t among the
+    // table's distinct exponents, each formed once per call; an integral d within the table
+    // range is looked up directly, any other raised through the logarithm.
     struct TPreparedTerm {
         double n, t, d;
         int l;
@@ -116,9 +117,10 @@ private:
         int tk, dk;
     };
     std::vector<TPreparedTerm> terms_;
-    std::vector<int> tPowers_;  // the distinct integral τ exponents of the table
+    std::vector<double> tPowers_;  // the distinct τ exponents of the table
     std::size_t tSquares_ = 1;  // τ^(2^j) needed for them, j < tSquares_
     int maxDk_ = 0;
+    bool needLnDelta_ = false;  // some d is raised through the logarithm
     unsigned lMask_ = 0;  // bit l set when some term has exp(−δ^l)
 };
 
