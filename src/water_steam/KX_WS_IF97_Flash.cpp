@@ -41,7 +41,12 @@ double Failed(double marker, bool* ok) {
     return marker;
 }
 
-double Clamp01(double x) { return std::fmin(std::fmax(x, 0.0), 1.0); }
+// (z - z') / (z'' - z') clamped to [0, 1]. At the critical point z' = z'': a state there counts
+// as liquid up to the critical value and as vapour above it.
+double Fraction(double z, double zL, double zV) {
+    if (!(zV > zL)) return z > zV ? 1.0 : 0.0;
+    return std::fmin(std::fmax((z - zL) / (zV - zL), 0.0), 1.0);
+}
 
 // Newton iteration on F(p, T) = target from start, kept inside [lo, hi]: a step beyond an end
 // stops at the end, and a second step beyond the same end means the root lies outside. Returns
@@ -201,7 +206,7 @@ TRegion3Result Region3Temperature(const TRegion3Quantity& q, double p, double ta
 double Region3Fraction(const TRegion3Result& r, double p, double target) {
     if (r.T > Tc) return 1.0;
     if (p > pc || !r.haveSat) return 0.0;
-    return Clamp01((target - r.zL) / (r.zV - r.zL));
+    return Fraction(target, r.zL, r.zV);
 }
 
 // ---- Region-specific searches ----
@@ -258,7 +263,7 @@ double Region5TemperatureFromS(double p, double s, bool* ok) {
 double Region4Fraction(double (*R1)(double, double), double (*R2)(double, double), double p,
                        double T, double z) {
     const double zL = R1(p, T), zV = R2(p, T);
-    return Clamp01((z - zL) / (zV - zL));
+    return Fraction(z, zL, zV);
 }
 
 double HByRegion(double p, double T, bool* ok) { return H_PT(kPhaseByRegion, p, T, ok); }
@@ -511,7 +516,7 @@ double Region3FractionByTemperature(const TRegion3Quantity& q, double (*atPT)(do
     if (onCriticalIsobar > z) return 0.0;
     double zL, zV;
     if (!Region3Saturated(q, T, &zL, &zV)) return Failed(0.0, ok);
-    return Clamp01((z - zL) / (zV - zL));
+    return Fraction(z, zL, zV);
 }
 
 double FractionByTemperature(int region, const TRegion3Quantity& q,
