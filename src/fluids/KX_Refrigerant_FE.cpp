@@ -69,8 +69,9 @@ void TResidualSum::Evaluate(double Delta, double Tau, unsigned parts, THelmholzR
         tauPow[i] = k < 0 ? 1.0 / p : p;
     }
     const double invTau = 1.0 / Tau;
-    // exp(−δ^l) once per l in use.
-    std::array<double, MaxResidualL + 1> expL{};
+    // exp(−δ^l) once per l in use; l = 0 marks a polynomial term, whose factor is 1.
+    std::array<double, MaxResidualL + 1> expL;
+    expL[0] = 1.0;
     for (int l = 1; l <= MaxResidualL; ++l)
         if (lMask_ & (1u << l)) expL[l] = std::exp(-deltaPow[l + 2]);
     const double lnDelta = needLnDelta_ && Delta > 0.0 ? std::log(Delta) : 0.0;
@@ -79,14 +80,18 @@ void TResidualSum::Evaluate(double Delta, double Tau, unsigned parts, THelmholzR
     const bool wantDelta =
         parts & (ResidualPart::Phid | ResidualPart::Phidd | ResidualPart::Phidt);
     double phi = 0.0, phid = 0.0, phidd = 0.0, phit = 0.0, phitt = 0.0, phidt = 0.0;
+    // A polynomial term (l = 0) takes E = 1 and l δ^l = 0, which turns the exponential term's
+    // formulas into the polynomial ones.
     for (const TPreparedTerm& term : terms_) {
         const double tT = term.tFromTable ? tauPow[term.tk] : FluidPower(Tau, term.t, lnTau);
         const double nT = term.n * tT;
-        const double E = term.l == 0 ? 1.0 : expL[term.l];
+        const double E = expL[term.l];
+        const double l = term.l;
+        const double lDl = l * deltaPow[term.l + 2];
         if (wantValue) {
             const double dD = term.dFromTable ? deltaPow[term.dk + 2]
                                               : FluidPower(Delta, term.d, lnDelta);
-            const double v = term.l == 0 ? nT * dD : nT * dD * E;
+            const double v = nT * dD * E;
             phi += v;
             // The τ-derivatives multiply a term by t/τ and t (t − 1)/τ².
             phit += v * term.t * invTau;
@@ -95,24 +100,13 @@ void TResidualSum::Evaluate(double Delta, double Tau, unsigned parts, THelmholzR
         if (wantDelta) {
             const double dD1 = term.dFromTable ? deltaPow[term.dk + 1]
                                                : FluidPower(Delta, term.d - 1.0, lnDelta);
-            double vd;
-            if (term.l == 0) {
-                vd = nT * dD1 * term.d;
-            } else {
-                const double lDl = term.l * deltaPow[term.l + 2];
-                vd = nT * dD1 * E * (term.d - lDl);
-            }
+            const double vd = nT * dD1 * E * (term.d - lDl);
             phid += vd;
             phidt += vd * term.t * invTau;
             if (parts & ResidualPart::Phidd) {
                 const double dD2 = term.dFromTable ? deltaPow[term.dk]
                                                    : FluidPower(Delta, term.d - 2.0, lnDelta);
-                if (term.l == 0) {
-                    phidd += nT * dD2 * term.d * (term.d - 1.0);
-                } else {
-                    const double lDl = term.l * deltaPow[term.l + 2];
-                    phidd += nT * dD2 * E * ((term.d - lDl) * (term.d - 1.0 - lDl) - term.l * lDl);
-                }
+                phidd += nT * dD2 * E * ((term.d - lDl) * (term.d - 1.0 - lDl) - l * lDl);
             }
         }
     }
