@@ -26,7 +26,6 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kT_Region3Low = 622.52685;  // K, lower end of the region-3 temperature searches
 constexpr double kT_Region1High = 624.0;     // K, region-1 search end at and above pc
 constexpr double kT_Region5Low = 1073.0, kT_Region5High = 2273.3;     // K, region-5 searches
-constexpr double kT_LowPressureLow = 273.0, kT_LowPressureHigh = 1073.3;  // K
 constexpr double kT_Region2cHighBelow623 = 750.0, kT_Region2cHighAbove623 = 1050.0;  // K
 constexpr double kT_RefineLow = 200.0;         // K, lowest temperature a refinement may reach
 constexpr double kSatOffset = 1e-08;          // K, region-3 search ends beside Tsat
