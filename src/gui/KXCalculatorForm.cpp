@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 #include <tuple>
@@ -411,8 +412,10 @@ bool TKXCalculatorForm::event(QEvent* event) {
 void TKXCalculatorForm::showEvent(QShowEvent* event) {
     // The first showing is the first activation: the window is laid out and sized before it
     // appears, whether or not the desktop hands it the focus.
-    if (!Placed) Activate();
+    const bool first = !Placed;
+    if (first) Activate();
     QWidget::showEvent(event);
+    if (first) QTimer::singleShot(0, this, [this] { CentreOnScreen(); });
 }
 
 void TKXCalculatorForm::closeEvent(QCloseEvent* event) {
@@ -526,10 +529,17 @@ void TKXCalculatorForm::PlaceControls() {
     TopPanel->setGeometry(0, 0, clientWidth, TopPanelHeight);
     setFixedSize(clientWidth, clientHeight);
 
-    if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        const QRect available = s->availableGeometry();
-        move(available.center() - QPoint(clientWidth / 2, clientHeight / 2));
-    }
+    CentreOnScreen();
+}
+
+void TKXCalculatorForm::CentreOnScreen() {
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s) return;
+    // The frame's size is known only once the window is on screen; before that, the client's.
+    const QSize outer = frameGeometry().size();
+    const QRect available = s->availableGeometry();
+    move(available.x() + (available.width() - outer.width()) / 2,
+         available.y() + (available.height() - outer.height()) / 2);
 }
 
 int TKXCalculatorForm::ResultRowTop(const TKXPanelPlacement& placement) const {

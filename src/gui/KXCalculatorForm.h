@@ -70,6 +70,7 @@ private:
 
     // Fixed placement at the first activation, from the controls' natural sizes.
     void PlaceControls();
+    void CentreOnScreen();
     // The result row, the error label and the panel frames after a mode or function change.
     void ArrangePanel(const TKXPanelPlacement& placement);
     int ResultRowTop(const TKXPanelPlacement& placement) const;

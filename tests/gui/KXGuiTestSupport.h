@@ -2,6 +2,7 @@
 // What the window tests share: a small library registered only here, a window built over it,
 // and helpers that answer modal dialogs the way a user would.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -71,8 +72,10 @@ struct TWindow {
     TKXSystemClipboard Clipboard;
     std::unique_ptr<TKXCalculatorForm> Form;
 
-    explicit TWindow(TKXSettingsHooks settings = {}) {
-        RegisterTestLibrary(Libraries);
+    // register fills the registry; the test library by default.
+    explicit TWindow(TKXSettingsHooks settings = {},
+                     const std::function<void(TKXLibraries&)>& register_ = RegisterTestLibrary) {
+        register_(Libraries);
         Form = std::make_unique<TKXCalculatorForm>(Libraries, Memory, Clipboard, std::move(settings));
     }
 
@@ -105,14 +108,17 @@ inline void Click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(widget, button, Qt::NoModifier, widget->rect().center());
 }
 
-// Chooses an item of a selection list with the keyboard: the list takes the focus and Home, then
-// Down as often as needed, moves to the item.
+// Chooses an item of a selection list with the mouse: opens the list and clicks the item.
 inline void Choose(QComboBox* list, const QString& item) {
     const int target = list->findText(item);
     QVERIFY2(target >= 0, qPrintable("no item " + item));
-    list->setFocus();
-    QTest::keyClick(list, Qt::Key_Home);
-    for (int i = 0; i < target; ++i) QTest::keyClick(list, Qt::Key_Down);
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+    const QModelIndex index = view->model()->index(target, list->modelColumn(), view->rootIndex());
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(index).center());
+    QTRY_VERIFY(!view->window()->isVisible());
     QCOMPARE(list->currentText(), item);
 }
 
