@@ -36,27 +36,45 @@ struct TFluidStates {
 
 const std::vector<TFluidStates>& Fluids() {
     static const std::vector<TFluidStates> fluids = {
-        {"KX_R22_FE", KX_R22_FE_Entries(), {-100, -40, 0, 50, 90}, {0.1, 1, 5, 20, 45},
+        {"KX_R22_FE",
+         KX_R22_FE_Entries(),
+         {-100, -40, 0, 50, 90},
+         {0.1, 1, 5, 20, 45},
          {{10, -20}, {30, 20}, {100, 60}, {200, -100}, {50, 0}},
          {{1, 0}, {1.01325, 50}, {10, 80}, {5, 150}, {20, 120}},
          {{60, 120}, {100, 200}, {500, 150}, {1000, 240}, {55, 100}}},
-        {"KX_R32_FE", KX_R32_FE_Entries(), {-100, -50, 0, 50, 75}, {0.1, 1, 5, 20, 55},
+        {"KX_R32_FE",
+         KX_R32_FE_Entries(),
+         {-100, -50, 0, 50, 75},
+         {0.1, 1, 5, 20, 55},
          {{10, -20}, {30, 20}, {100, 60}, {200, -100}, {50, 0}},
          {{1, 0}, {1.01325, 50}, {10, 80}, {5, 150}, {20, 120}},
          {{70, 100}, {100, 150}, {300, 120}, {600, 160}, {60, 90}}},
-        {"KX_R123_FE", KX_R123_FE_Entries(), {-80, -20, 30, 100, 180}, {0.01, 0.5, 2, 10, 35},
+        {"KX_R123_FE",
+         KX_R123_FE_Entries(),
+         {-80, -20, 30, 100, 180},
+         {0.01, 0.5, 2, 10, 35},
          {{5, 20}, {30, 50}, {100, 100}, {200, -50}, {20, 0}},
          {{0.5, 100}, {1.01325, 50}, {5, 150}, {2, 200}, {10, 180}},
          {{40, 190}, {100, 240}, {300, 200}, {50, 250}, {38, 185}}},
-        {"KX_R134a_FE", KX_R134a_FE_Entries(), {-100, -26, 0, 50, 95}, {0.01, 1, 5, 20, 40},
+        {"KX_R134a_FE",
+         KX_R134a_FE_Entries(),
+         {-100, -26, 0, 50, 95},
+         {0.01, 1, 5, 20, 40},
          {{10, 0}, {30, 20}, {100, 60}, {300, -50}, {50, -20}},
          {{1, 0}, {1.01325, 50}, {10, 80}, {5, 150}, {20, 120}},
          {{50, 120}, {100, 150}, {300, 110}, {600, 180}, {45, 105}}},
-        {"KX_R152a_FE", KX_R152a_FE_Entries(), {-110, -24, 0, 50, 110}, {0.01, 1, 5, 20, 44},
+        {"KX_R152a_FE",
+         KX_R152a_FE_Entries(),
+         {-110, -24, 0, 50, 110},
+         {0.01, 1, 5, 20, 44},
          {{10, 0}, {30, 20}, {100, 60}, {200, -50}, {50, -20}},
          {{1, 0}, {1.01325, 50}, {10, 80}, {5, 150}, {20, 120}},
          {{60, 130}, {100, 150}, {250, 120}, {290, 160}, {50, 115}}},
-        {"KX_CO2_FE", KX_CO2_FE_Entries(), {-56, -30, 0, 20, 30}, {5.2, 10, 30, 60, 73},
+        {"KX_CO2_FE",
+         KX_CO2_FE_Entries(),
+         {-56, -30, 0, 20, 30},
+         {5.2, 10, 30, 60, 73},
          {{50, -20}, {100, 0}, {200, 20}, {500, -50}, {70, 10}},
          {{10, 0}, {1.01325, 50}, {30, 20}, {5, 150}, {50, 100}},
          {{100, 40}, {75, 31.5}, {1000, 200}, {300, 500}, {80, 35}}},
@@ -117,16 +135,14 @@ std::vector<TArgs> TwoPhase(const std::vector<double>& pressures, TBinaryFunctio
 void RegisterFluid(const TFluidStates& f) {
     const std::string lib = f.Library;
     auto binary = [&](const std::string& name, const char* fn, std::vector<TArgs> args) {
-        benchmark::RegisterBenchmark((lib + "_" + name).c_str(),
-                                     [fn = Entry(f, fn).Ptr.Binary, args](benchmark::State& s) {
-                                         RunBinary(s, fn, args);
-                                     });
+        benchmark::RegisterBenchmark(
+            (lib + "_" + name).c_str(),
+            [fn = Entry(f, fn).Ptr.Binary, args](benchmark::State& s) { RunBinary(s, fn, args); });
     };
     auto unary = [&](const std::string& name, const char* fn, std::vector<double> args) {
-        benchmark::RegisterBenchmark((lib + "_" + name).c_str(),
-                                     [fn = Entry(f, fn).Ptr.Unary, args](benchmark::State& s) {
-                                         RunUnary(s, fn, args);
-                                     });
+        benchmark::RegisterBenchmark(
+            (lib + "_" + name).c_str(),
+            [fn = Entry(f, fn).Ptr.Unary, args](benchmark::State& s) { RunUnary(s, fn, args); });
     };
     unary("PsatT", "PsatT", f.SaturationT);
     unary("TsatP", "TsatP", f.SaturationP);

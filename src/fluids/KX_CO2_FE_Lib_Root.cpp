@@ -6,68 +6,65 @@
 // Carbon dioxide residual part, polynomial terms 1-7 and exponential terms 8-34 (l = c_i):
 // Span and Wagner (1996).
 static constexpr TResidualTerm CO2Residual[] = {
-    {0.38856823203161, 0.0, 1.0, 0},        // 1
-    {2.938547594274, 0.75, 1.0, 0},         // 2
-    {-5.5867188534934, 1.0, 1.0, 0},        // 3
-    {-0.76753199592477, 2.0, 1.0, 0},       // 4
-    {0.31729005580416, 0.75, 2.0, 0},       // 5
-    {0.54803315897767, 2.0, 2.0, 0},        // 6
-    {0.12279411220335, 0.75, 3.0, 0},       // 7
-    {2.165896154322, 1.5, 1.0, 1},          // 8
-    {1.5841735109724, 1.5, 2.0, 1},         // 9
-    {-0.23132705405503, 2.5, 4.0, 1},       // 10
-    {0.058116916431436, 0.0, 5.0, 1},       // 11
-    {-0.55369137205382, 1.5, 5.0, 1},       // 12
-    {0.48946615909422, 2.0, 5.0, 1},        // 13
-    {-0.024275739843501, 0.0, 6.0, 1},      // 14
-    {0.062494790501678, 1.0, 6.0, 1},       // 15
-    {-0.12175860225246, 2.0, 6.0, 1},       // 16
-    {-0.37055685270086, 3.0, 1.0, 2},       // 17
-    {-0.016775879700426, 6.0, 1.0, 2},      // 18
-    {-0.11960736637987, 3.0, 4.0, 2},       // 19
-    {-0.045619362508778, 6.0, 4.0, 2},      // 20
-    {0.035612789270346, 8.0, 4.0, 2},       // 21
-    {-0.0074427727132052, 6.0, 7.0, 2},     // 22
-    {-0.0017395704902432, 0.0, 8.0, 2},     // 23
-    {-0.021810121289527, 7.0, 2.0, 3},      // 24
-    {0.024332166559236, 12.0, 3.0, 3},      // 25
-    {-0.037440133423463, 16.0, 3.0, 3},     // 26
-    {0.14338715756878, 22.0, 5.0, 4},       // 27
-    {-0.13491969083286, 24.0, 5.0, 4},      // 28
-    {-0.02315122505348, 16.0, 6.0, 4},      // 29
-    {0.012363125492901, 24.0, 7.0, 4},      // 30
-    {0.002105832197294, 8.0, 8.0, 4},       // 31
-    {-0.00033958519026368, 2.0, 10.0, 4},   // 32
-    {0.0055993651771592, 28.0, 4.0, 5},     // 33
-    {-0.00030335118055646, 14.0, 8.0, 6},   // 34
+    {0.38856823203161, 0.0, 1.0, 0},       // 1
+    {2.938547594274, 0.75, 1.0, 0},        // 2
+    {-5.5867188534934, 1.0, 1.0, 0},       // 3
+    {-0.76753199592477, 2.0, 1.0, 0},      // 4
+    {0.31729005580416, 0.75, 2.0, 0},      // 5
+    {0.54803315897767, 2.0, 2.0, 0},       // 6
+    {0.12279411220335, 0.75, 3.0, 0},      // 7
+    {2.165896154322, 1.5, 1.0, 1},         // 8
+    {1.5841735109724, 1.5, 2.0, 1},        // 9
+    {-0.23132705405503, 2.5, 4.0, 1},      // 10
+    {0.058116916431436, 0.0, 5.0, 1},      // 11
+    {-0.55369137205382, 1.5, 5.0, 1},      // 12
+    {0.48946615909422, 2.0, 5.0, 1},       // 13
+    {-0.024275739843501, 0.0, 6.0, 1},     // 14
+    {0.062494790501678, 1.0, 6.0, 1},      // 15
+    {-0.12175860225246, 2.0, 6.0, 1},      // 16
+    {-0.37055685270086, 3.0, 1.0, 2},      // 17
+    {-0.016775879700426, 6.0, 1.0, 2},     // 18
+    {-0.11960736637987, 3.0, 4.0, 2},      // 19
+    {-0.045619362508778, 6.0, 4.0, 2},     // 20
+    {0.035612789270346, 8.0, 4.0, 2},      // 21
+    {-0.0074427727132052, 6.0, 7.0, 2},    // 22
+    {-0.0017395704902432, 0.0, 8.0, 2},    // 23
+    {-0.021810121289527, 7.0, 2.0, 3},     // 24
+    {0.024332166559236, 12.0, 3.0, 3},     // 25
+    {-0.037440133423463, 16.0, 3.0, 3},    // 26
+    {0.14338715756878, 22.0, 5.0, 4},      // 27
+    {-0.13491969083286, 24.0, 5.0, 4},     // 28
+    {-0.02315122505348, 16.0, 6.0, 4},     // 29
+    {0.012363125492901, 24.0, 7.0, 4},     // 30
+    {0.002105832197294, 8.0, 8.0, 4},      // 31
+    {-0.00033958519026368, 2.0, 10.0, 4},  // 32
+    {0.0055993651771592, 28.0, 4.0, 5},    // 33
+    {-0.00030335118055646, 14.0, 8.0, 6},  // 34
 };
 static_assert(ValidResidualTable(CO2Residual));
 
 // Carbon dioxide Gaussian bell-shaped terms 35-39: Span and Wagner (1996).
 static constexpr TGaussianTerm CO2Gaussian[] = {
-    {-213.6548868832, 2, 1.0, 25, 325.0, 1.16, 1.0},    // 35
-    {26641.569149272, 2, 0.0, 25, 300.0, 1.19, 1.0},    // 36
-    {-24027.212204557, 2, 1.0, 25, 300.0, 1.19, 1.0},   // 37
-    {-283.41603423999, 3, 3.0, 15, 275.0, 1.25, 1.0},   // 38
-    {212.47284400179, 3, 3.0, 20, 275.0, 1.22, 1.0},    // 39
+    {-213.6548868832, 2, 1.0, 25, 325.0, 1.16, 1.0},   // 35
+    {26641.569149272, 2, 0.0, 25, 300.0, 1.19, 1.0},   // 36
+    {-24027.212204557, 2, 1.0, 25, 300.0, 1.19, 1.0},  // 37
+    {-283.41603423999, 3, 3.0, 15, 275.0, 1.25, 1.0},  // 38
+    {212.47284400179, 3, 3.0, 20, 275.0, 1.22, 1.0},   // 39
 };
 
 // Carbon dioxide non-analytic terms 40-42: Span and Wagner (1996).
 static constexpr TNonAnalyticTerm CO2NonAnalytic[] = {
-    {-0.66642276540751, 3.5, 0.875, 0.3, 0.7, 0.3, 10.0, 275.0},   // 40
-    {0.72608632349897, 3.5, 0.925, 0.3, 0.7, 0.3, 10.0, 275.0},    // 41
-    {0.055068668612842, 3.0, 0.875, 0.3, 0.7, 1.0, 12.5, 275.0},   // 42
+    {-0.66642276540751, 3.5, 0.875, 0.3, 0.7, 0.3, 10.0, 275.0},  // 40
+    {0.72608632349897, 3.5, 0.925, 0.3, 0.7, 0.3, 10.0, 275.0},   // 41
+    {0.055068668612842, 3.0, 0.875, 0.3, 0.7, 1.0, 12.5, 275.0},  // 42
 };
 static constexpr int FirstNonAnalyticTerm = 40;
 
 // Carbon dioxide ideal-gas part, Planck-Einstein terms a_i ln(1 − exp(−θ°_i τ)), i = 4-8:
 // Span and Wagner (1996).
 static constexpr TIdealPlanckTerm CO2IdealPlanck[] = {
-    {1.99427042, 3.15163},
-    {0.62105248, 6.1119},
-    {0.41195293, 6.77708},
-    {1.04028922, 11.32384},
-    {0.08327678, 27.08792},
+    {1.99427042, 3.15163},  {0.62105248, 6.1119},   {0.41195293, 6.77708},
+    {1.04028922, 11.32384}, {0.08327678, 27.08792},
 };
 static constexpr TIdealGasPart CO2Ideal{8.37304456, -3.70454304, 2.5, {}, CO2IdealPlanck};
 
@@ -143,10 +140,10 @@ TNonAnalyticBase NonAnalyticBase(const TNonAnalyticTerm& term, double Tau, doubl
     // (∂Δ/∂δ)/(δ − 1) is the bracket itself; at δ = 1 the division would be 0/0, so the
     // bracket, its analytic limit, is taken there.
     const double quotient = Delta == 1.0 ? bracket : q.DDeltad / dm1;
-    q.DDeltadd = quotient + u * (4.0 * term.B * term.a * (term.a - 1.0) * uA2 +
-                                 2.0 * term.A * term.A * (1.0 / term.beta) * (1.0 / term.beta) *
-                                     uE1 * uE1 +
-                                 term.A * q.Theta * (4.0 / term.beta) * (e - 1.0) * uE2);
+    q.DDeltadd =
+        quotient + u * (4.0 * term.B * term.a * (term.a - 1.0) * uA2 +
+                        2.0 * term.A * term.A * (1.0 / term.beta) * (1.0 / term.beta) * uE1 * uE1 +
+                        term.A * q.Theta * (4.0 / term.beta) * (e - 1.0) * uE2);
     q.Psidd = 2.0 * term.C * q.Psi * (2.0 * term.C * u - 1.0);
     q.Psitt = 2.0 * term.D * q.Psi * (2.0 * term.D * tm1 * tm1 - 1.0);
     q.Psidt = 4.0 * term.C * term.D * dm1 * tm1 * q.Psi;
@@ -195,7 +192,7 @@ void TCO2_FE::NearCriticalAll(double Delta, double Tau, unsigned parts, THelmhol
                                ? 0.0
                                : g.t * (g.t - 1.0) * FluidPower(Tau, g.t - 2.0);  // ∂²τ^t/∂τ²
         const double dFactor = dD1 * (g.d - 2.0 * g.alpha * Delta * dm);  // ∂(δ^d G)/∂δ / G
-        const double tFactor = tT1 - 2.0 * g.beta * tm * tT0;              // ∂(τ^t G)/∂τ / G
+        const double tFactor = tT1 - 2.0 * g.beta * tm * tT0;             // ∂(τ^t G)/∂τ / G
         const double nG = g.n * G;
         r.Phi += nG * dD0 * tT0;
         r.Phid += nG * tT0 * dFactor;
@@ -204,23 +201,26 @@ void TCO2_FE::NearCriticalAll(double Delta, double Tau, unsigned parts, THelmhol
                     4.0 * g.d * g.alpha * dD1 * dm + g.d * (g.d - 1.0) * dD2);
         r.Phit += nG * dD0 * tFactor;
         r.Phitt += nG * dD0 *
-                   (tT2 - 4.0 * g.beta * tm * tT1 + (4.0 * g.beta * g.beta * tm * tm - 2.0 * g.beta) * tT0);
+                   (tT2 - 4.0 * g.beta * tm * tT1 +
+                    (4.0 * g.beta * g.beta * tm * tm - 2.0 * g.beta) * tT0);
         r.Phidt += nG * dFactor * tFactor;
     }
     const TNonAnalyticTerm* previous = nullptr;
     TNonAnalyticBase base{};
     for (const TNonAnalyticTerm& term : CO2NonAnalytic) {
-        if (!previous || !SameBase(term, *previous)) base = NonAnalyticBase(term, Tau, Delta, order);
+        if (!previous || !SameBase(term, *previous))
+            base = NonAnalyticBase(term, Tau, Delta, order);
         previous = &term;
         const TNonAnalyticParts q = WithDeltaPowers(term, base, order);
         const double n = term.n;
         r.Phi += n * q.DDeltab * Delta * q.Psi;
         r.Phid += n * (q.DDeltab * (q.Psi + Delta * q.Psid) + Delta * q.Psi * q.DDeltabid);
-        r.Phidd += n * (q.DDeltab * (2.0 * q.Psid + Delta * q.Psidd) +
-                        2.0 * q.DDeltabid * (q.Psi + Delta * q.Psid) + Delta * q.Psi * q.DDeltabidd);
+        r.Phidd +=
+            n * (q.DDeltab * (2.0 * q.Psid + Delta * q.Psidd) +
+                 2.0 * q.DDeltabid * (q.Psi + Delta * q.Psid) + Delta * q.Psi * q.DDeltabidd);
         r.Phit += n * Delta * (q.Psi * q.DDeltabit + q.DDeltab * q.Psit);
-        r.Phitt += n * Delta *
-                   (q.Psi * q.DDeltabitt + 2.0 * q.DDeltabit * q.Psit + q.DDeltab * q.Psitt);
+        r.Phitt +=
+            n * Delta * (q.Psi * q.DDeltabitt + 2.0 * q.DDeltabit * q.Psit + q.DDeltab * q.Psitt);
         r.Phidt += n * (q.DDeltab * (q.Psit + Delta * q.Psidt) + Delta * q.DDeltabid * q.Psit +
                         q.DDeltabit * (q.Psi + Delta * q.Psid) + Delta * q.Psi * q.DDeltabidt);
     }
@@ -270,12 +270,12 @@ void TCO2_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
 }
 
 // The auxiliary quantities of one non-analytic term, by its index 40 to 42.
-#define KX_CO2_NON_ANALYTIC_ACCESSOR(NAME)                                                 \
-    double TCO2_FE::NAME(double Tau, double Delta, int i) const {                          \
-        const int row = i - FirstNonAnalyticTerm;                                          \
-        if (row < 0 || row >= static_cast<int>(std::size(CO2NonAnalytic)))                \
-            return std::numeric_limits<double>::quiet_NaN();                               \
-        return NonAnalyticParts(CO2NonAnalytic[row], Tau, Delta).NAME;                     \
+#define KX_CO2_NON_ANALYTIC_ACCESSOR(NAME)                                 \
+    double TCO2_FE::NAME(double Tau, double Delta, int i) const {          \
+        const int row = i - FirstNonAnalyticTerm;                          \
+        if (row < 0 || row >= static_cast<int>(std::size(CO2NonAnalytic))) \
+            return std::numeric_limits<double>::quiet_NaN();               \
+        return NonAnalyticParts(CO2NonAnalytic[row], Tau, Delta).NAME;     \
     }
 KX_CO2_NON_ANALYTIC_ACCESSOR(Theta)
 KX_CO2_NON_ANALYTIC_ACCESSOR(DDelta)

@@ -46,7 +46,7 @@ TNonAnalyticParts NonAnalyticParts(const TNonAnalyticTerm& term, double Tau, dou
                                    int order = 2);
 
 class TCO2_FE : public TRefrigerant_FE {
-public:
+  public:
     TCO2_FE();
 
     double Pse(double t) const override;
@@ -84,10 +84,9 @@ public:
     double DVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
     double KVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
 
-private:
+  private:
     // The Gaussian and non-analytic groups and the derivatives selected by `parts`
     // (ResidualPart bits), added to r.
     static void NearCriticalAll(double Delta, double Tau, unsigned parts, THelmholzResidual& r);
-    double NotAvailable(const char* functionName, std::string& ErrorText,
-                        int32_t& ErrorCode) const;
+    double NotAvailable(const char* functionName, std::string& ErrorText, int32_t& ErrorCode) const;
 };

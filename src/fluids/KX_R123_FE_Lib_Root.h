@@ -14,7 +14,7 @@ struct TR123ExpMinusOneTerm {
 };
 
 class TR123_FE : public TRefrigerant_FE {
-public:
+  public:
     TR123_FE();
 
     double Pse(double t) const override;
@@ -32,7 +32,7 @@ public:
     // iteration on the isochore does not converge within ten corrections or faults.
     double Tmin_Dmax(double P, int32_t ErrorCode) const override;
 
-private:
+  private:
     // The (exp(−δ²) − 1) group and its derivatives, added to r.
     static void ExpMinusOneAll(double Delta, double Tau, THelmholzResidual& r);
 };

@@ -4,7 +4,7 @@
 #include "KX_Refrigerant_FE.h"
 
 class TR134a_FE : public TRefrigerant_FE {
-public:
+  public:
     TR134a_FE();
 
     double Pse(double t) const override;

@@ -4,7 +4,7 @@
 #include "KX_Refrigerant_FE.h"
 
 class TR152a_FE : public TRefrigerant_FE {
-public:
+  public:
     TR152a_FE();
 
     double Pse(double t) const override;

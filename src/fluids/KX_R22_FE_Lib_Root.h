@@ -4,7 +4,7 @@
 #include "KX_Refrigerant_FE.h"
 
 class TR22_FE : public TRefrigerant_FE {
-public:
+  public:
     TR22_FE();
 
     double Pse(double t) const override;

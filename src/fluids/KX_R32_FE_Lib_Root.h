@@ -4,7 +4,7 @@
 #include "KX_Refrigerant_FE.h"
 
 class TR32_FE : public TRefrigerant_FE {
-public:
+  public:
     TR32_FE();
 
     double Pse(double t) const override;

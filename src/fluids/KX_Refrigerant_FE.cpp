@@ -77,8 +77,7 @@ void TResidualSum::Evaluate(double Delta, double Tau, unsigned parts, THelmholzR
     const double lnDelta = needLnDelta_ && Delta > 0.0 ? std::log(Delta) : 0.0;
 
     const bool wantValue = parts & (ResidualPart::Phi | ResidualPart::Phit | ResidualPart::Phitt);
-    const bool wantDelta =
-        parts & (ResidualPart::Phid | ResidualPart::Phidd | ResidualPart::Phidt);
+    const bool wantDelta = parts & (ResidualPart::Phid | ResidualPart::Phidd | ResidualPart::Phidt);
     double phi = 0.0, phid = 0.0, phidd = 0.0, phit = 0.0, phitt = 0.0, phidt = 0.0;
     // A polynomial term (l = 0) takes E = 1 and l δ^l = 0, which turns the exponential term's
     // formulas into the polynomial ones.
@@ -89,8 +88,8 @@ void TResidualSum::Evaluate(double Delta, double Tau, unsigned parts, THelmholzR
         const double l = term.l;
         const double lDl = l * deltaPow[term.l + 2];
         if (wantValue) {
-            const double dD = term.dFromTable ? deltaPow[term.dk + 2]
-                                              : FluidPower(Delta, term.d, lnDelta);
+            const double dD =
+                term.dFromTable ? deltaPow[term.dk + 2] : FluidPower(Delta, term.d, lnDelta);
             const double v = nT * dD * E;
             phi += v;
             // The τ-derivatives multiply a term by t/τ and t (t − 1)/τ².
@@ -98,14 +97,14 @@ void TResidualSum::Evaluate(double Delta, double Tau, unsigned parts, THelmholzR
             phitt += v * term.t * (term.t - 1.0) * invTau * invTau;
         }
         if (wantDelta) {
-            const double dD1 = term.dFromTable ? deltaPow[term.dk + 1]
-                                               : FluidPower(Delta, term.d - 1.0, lnDelta);
+            const double dD1 =
+                term.dFromTable ? deltaPow[term.dk + 1] : FluidPower(Delta, term.d - 1.0, lnDelta);
             const double vd = nT * dD1 * E * (term.d - lDl);
             phid += vd;
             phidt += vd * term.t * invTau;
             if (parts & ResidualPart::Phidd) {
-                const double dD2 = term.dFromTable ? deltaPow[term.dk]
-                                                   : FluidPower(Delta, term.d - 2.0, lnDelta);
+                const double dD2 =
+                    term.dFromTable ? deltaPow[term.dk] : FluidPower(Delta, term.d - 2.0, lnDelta);
                 phidd += nT * dD2 * E * ((term.d - lDl) * (term.d - 1.0 - lDl) - l * lDl);
             }
         }
@@ -149,11 +148,21 @@ double IdealPhiott(const TIdealGasPart& part, double Tau) {
 double TRefrigerant_FE::Phio(double Delta, double Tau) const {
     return IdealPhio(ideal_, Delta, Tau);
 }
-double TRefrigerant_FE::Phiot(double, double Tau) const { return IdealPhiot(ideal_, Tau); }
-double TRefrigerant_FE::Phiott(double, double Tau) const { return IdealPhiott(ideal_, Tau); }
-double TRefrigerant_FE::Phiod(double Delta, double) const { return 1.0 / Delta; }
-double TRefrigerant_FE::Phiodd(double Delta, double) const { return -1.0 / (Delta * Delta); }
-double TRefrigerant_FE::Phiodt(double, double) const { return 0.0; }
+double TRefrigerant_FE::Phiot(double, double Tau) const {
+    return IdealPhiot(ideal_, Tau);
+}
+double TRefrigerant_FE::Phiott(double, double Tau) const {
+    return IdealPhiott(ideal_, Tau);
+}
+double TRefrigerant_FE::Phiod(double Delta, double) const {
+    return 1.0 / Delta;
+}
+double TRefrigerant_FE::Phiodd(double Delta, double) const {
+    return -1.0 / (Delta * Delta);
+}
+double TRefrigerant_FE::Phiodt(double, double) const {
+    return 0.0;
+}
 
 double TRefrigerant_FE::Phir(double Delta, double Tau) const {
     return sum_.Phir(Delta, Tau);

@@ -76,20 +76,25 @@ inline constexpr unsigned All = 63;
 
 // The sums over one table of terms. Integral powers of δ come from a per-call table built by
 // repeated multiplication, the distinct integral powers of τ by repeated squaring, and each
-// exp(−δ^l) is taken once per call, so a sum costs little more than its exponentials. A sum has the same value whichever other sums are asked for with it.
+// exp(−δ^l) is taken once per call, so a sum costs little more than its exponentials. A sum has the
+// same value whichever other sums are asked for with it.
 class TResidualSum {
-public:
+  public:
     explicit TResidualSum(std::span<const TResidualTerm> terms);
 
     // Adds the sums selected by `parts` (ResidualPart bits) at δ = Delta, τ = Tau to r.
     void Evaluate(double Delta, double Tau, unsigned parts, THelmholzResidual& r) const;
     // One sum alone.
     double Phir(double Delta, double Tau) const { return One(Delta, Tau, ResidualPart::Phi).Phi; }
-    double Phird(double Delta, double Tau) const { return One(Delta, Tau, ResidualPart::Phid).Phid; }
+    double Phird(double Delta, double Tau) const {
+        return One(Delta, Tau, ResidualPart::Phid).Phid;
+    }
     double Phirdd(double Delta, double Tau) const {
         return One(Delta, Tau, ResidualPart::Phidd).Phidd;
     }
-    double Phirt(double Delta, double Tau) const { return One(Delta, Tau, ResidualPart::Phit).Phit; }
+    double Phirt(double Delta, double Tau) const {
+        return One(Delta, Tau, ResidualPart::Phit).Phit;
+    }
     double Phirtt(double Delta, double Tau) const {
         return One(Delta, Tau, ResidualPart::Phitt).Phitt;
     }
@@ -100,7 +105,7 @@ public:
     static constexpr int MaxTableExponent = 64;
     static constexpr std::size_t MaxDistinctTauPowers = 64;
 
-private:
+  private:
     THelmholzResidual One(double Delta, double Tau, unsigned part) const {
         THelmholzResidual r;
         Evaluate(Delta, Tau, part, r);
@@ -118,10 +123,10 @@ private:
     };
     std::vector<TPreparedTerm> terms_;
     std::vector<double> tPowers_;  // the distinct τ exponents of the table
-    std::size_t tSquares_ = 1;  // τ^(2^j) needed for them, j < tSquares_
+    std::size_t tSquares_ = 1;     // τ^(2^j) needed for them, j < tSquares_
     int maxDk_ = 0;
     bool needLnDelta_ = false;  // some d is raised through the logarithm
-    unsigned lMask_ = 0;  // bit l set when some term has exp(−δ^l)
+    unsigned lMask_ = 0;        // bit l set when some term has exp(−δ^l)
 };
 
 // Ideal-gas part φo = ln δ + a1 + a2 τ + c ln τ + Σ b τ^e + Σ m ln(1 − exp(−θ τ)).
@@ -148,7 +153,7 @@ double IdealPhiott(const TIdealGasPart& part, double Tau);
 // A refrigerant of the shared residual form: the residual part and the δ-derivatives of the
 // ideal part are common; each fluid supplies its constants, ancillaries and ideal-gas part.
 class TRefrigerant_FE : public THelmholzFluid {
-public:
+  public:
     double Phio(double Delta, double Tau) const override;
     double Phiot(double Delta, double Tau) const override;
     double Phiott(double Delta, double Tau) const override;
@@ -164,11 +169,11 @@ public:
     void PhirAll(double Delta, double Tau, THelmholzResidual& r) const override;
     void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const override;
 
-protected:
+  protected:
     TRefrigerant_FE(std::span<const TResidualTerm> terms, const TIdealGasPart& ideal)
         : sum_(terms), ideal_(ideal) {}
 
-private:
+  private:
     TResidualSum sum_;
     TIdealGasPart ideal_;
 };

@@ -32,9 +32,21 @@ inline double Evaluate(const THelmholzFluid& f, const std::string& routine, doub
         {"tse", [&] { return f.tse(x1); }},
         {"dsle", [&] { return f.dsle(x1); }},
         {"dsve", [&] { return f.dsve(x1); }},
-        {"MaxwellPs", [&] { f.Maxwell_Criterion_Ps(x1, Ps, DL, DV, text, code); return Ps; }},
-        {"MaxwellDL", [&] { f.Maxwell_Criterion_Ps(x1, Ps, DL, DV, text, code); return DL; }},
-        {"MaxwellDV", [&] { f.Maxwell_Criterion_Ps(x1, Ps, DL, DV, text, code); return DV; }},
+        {"MaxwellPs",
+         [&] {
+             f.Maxwell_Criterion_Ps(x1, Ps, DL, DV, text, code);
+             return Ps;
+         }},
+        {"MaxwellDL",
+         [&] {
+             f.Maxwell_Criterion_Ps(x1, Ps, DL, DV, text, code);
+             return DL;
+         }},
+        {"MaxwellDV",
+         [&] {
+             f.Maxwell_Criterion_Ps(x1, Ps, DL, DV, text, code);
+             return DV;
+         }},
         {"PsatT", [&] { return f.PsatT(x1, text, code); }},
         {"TsatP", [&] { return f.TsatP(x1, text, code); }},
         {"DPT", [&] { return f.DPT(x1, x2, text, code); }},
@@ -74,7 +86,8 @@ inline void CheckReferenceTable(const THelmholzFluid& f, const std::string& file
 // The saturated states have equal pressure and equal Gibbs energy, liquid denser than vapour. The
 // density iteration stops at a reduced-pressure residual of 1e-6, a pressure error of up to
 // 1e-6 D R T: large against the tiny saturation pressure of a liquid near its triple point.
-inline void CheckPhaseEquilibrium(const THelmholzFluid& f, const std::vector<double>& temperatures) {
+inline void CheckPhaseEquilibrium(const THelmholzFluid& f,
+                                  const std::vector<double>& temperatures) {
     for (double T : temperatures) {
         SCOPED_TRACE("T = " + std::to_string(T));
         std::string text;

@@ -47,7 +47,8 @@ TEST(R123Model, SaturationStateHasEqualPressureAndGibbsEnergy) {
 }
 
 TEST(R123Model, FlashesReturnTheTemperature) {
-    fluidchecks::CheckFlashRoundTrips(Fluid(), {{5.0, 20.0}, {0.5, 100.0}, {50.0, 200.0}, {200.0, -50.0}, {1.0, 240.0}});
+    fluidchecks::CheckFlashRoundTrips(
+        Fluid(), {{5.0, 20.0}, {0.5, 100.0}, {50.0, 200.0}, {200.0, -50.0}, {1.0, 240.0}});
 }
 
 TEST(R123Model, SaturationTemperatureOfTheSaturationPressure) {
@@ -56,8 +57,8 @@ TEST(R123Model, SaturationTemperatureOfTheSaturationPressure) {
 
 // The pressure switches to its straight line only above 182 °C, the liquid density at 182 °C.
 TEST(R123Model, AncillaryBranchesSwitchAt182Celsius) {
-    fluidchecks::CheckBranches(Fluid(), {{"Pse", 182.0, 35.6327, false},
-                                         {"dsle", 182.0, 712.6, true}});
+    fluidchecks::CheckBranches(Fluid(),
+                               {{"Pse", 182.0, 35.6327, false}, {"dsle", 182.0, 712.6, true}});
 }
 
 // The residual part at the densest states it is used for: the isochore of Dmax reproduces the

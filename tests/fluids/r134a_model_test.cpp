@@ -47,7 +47,8 @@ TEST(R134aModel, SaturationStateHasEqualPressureAndGibbsEnergy) {
 }
 
 TEST(R134aModel, FlashesReturnTheTemperature) {
-    fluidchecks::CheckFlashRoundTrips(Fluid(), {{10.0, 0.0}, {1.0, 50.0}, {50.0, 120.0}, {300.0, -50.0}, {0.01, -90.0}});
+    fluidchecks::CheckFlashRoundTrips(
+        Fluid(), {{10.0, 0.0}, {1.0, 50.0}, {50.0, 120.0}, {300.0, -50.0}, {0.01, -90.0}});
 }
 
 TEST(R134aModel, SaturationTemperatureOfTheSaturationPressure) {

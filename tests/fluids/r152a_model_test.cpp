@@ -47,7 +47,8 @@ TEST(R152aModel, SaturationStateHasEqualPressureAndGibbsEnergy) {
 }
 
 TEST(R152aModel, FlashesReturnTheTemperature) {
-    fluidchecks::CheckFlashRoundTrips(Fluid(), {{10.0, 0.0}, {1.0, 50.0}, {60.0, 130.0}, {200.0, -50.0}, {0.01, -100.0}});
+    fluidchecks::CheckFlashRoundTrips(
+        Fluid(), {{10.0, 0.0}, {1.0, 50.0}, {60.0, 130.0}, {200.0, -50.0}, {0.01, -100.0}});
 }
 
 TEST(R152aModel, SaturationTemperatureOfTheSaturationPressure) {
@@ -56,8 +57,8 @@ TEST(R152aModel, SaturationTemperatureOfTheSaturationPressure) {
 
 // The densities are on their straight lines from 113 °C.
 TEST(R152aModel, AncillaryDensityBranchesSwitchAt113Celsius) {
-    fluidchecks::CheckBranches(Fluid(), {{"dsle", 113.0, 432.97, true},
-                                         {"dsve", 113.0, 299.38, true}});
+    fluidchecks::CheckBranches(Fluid(),
+                               {{"dsle", 113.0, 432.97, true}, {"dsve", 113.0, 299.38, true}});
 }
 
 // The saturation temperature uses the logarithmic equation up to 44 bar and a quadratic above:

@@ -47,7 +47,8 @@ TEST(R22Model, SaturationStateHasEqualPressureAndGibbsEnergy) {
 }
 
 TEST(R22Model, FlashesReturnTheTemperature) {
-    fluidchecks::CheckFlashRoundTrips(Fluid(), {{10.0, -20.0}, {1.0, 50.0}, {60.0, 120.0}, {200.0, 0.0}, {0.01, -100.0}});
+    fluidchecks::CheckFlashRoundTrips(
+        Fluid(), {{10.0, -20.0}, {1.0, 50.0}, {60.0, 120.0}, {200.0, 0.0}, {0.01, -100.0}});
 }
 
 TEST(R22Model, SaturationTemperatureOfTheSaturationPressure) {

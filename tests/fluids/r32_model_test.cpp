@@ -47,7 +47,8 @@ TEST(R32Model, SaturationStateHasEqualPressureAndGibbsEnergy) {
 }
 
 TEST(R32Model, FlashesReturnTheTemperature) {
-    fluidchecks::CheckFlashRoundTrips(Fluid(), {{10.0, -20.0}, {1.0, 50.0}, {70.0, 100.0}, {300.0, 20.0}, {100.0, -105.0}});
+    fluidchecks::CheckFlashRoundTrips(
+        Fluid(), {{10.0, -20.0}, {1.0, 50.0}, {70.0, 100.0}, {300.0, 20.0}, {100.0, -105.0}});
 }
 
 TEST(R32Model, SaturationTemperatureOfTheSaturationPressure) {
@@ -56,9 +57,9 @@ TEST(R32Model, SaturationTemperatureOfTheSaturationPressure) {
 
 // At 75.73 °C all three ancillary equations are already on their straight lines.
 TEST(R32Model, AncillaryBranchesSwitchAt75_73Celsius) {
-    fluidchecks::CheckBranches(Fluid(), {{"Pse", 75.73, 55.0, true},
-                                         {"dsle", 75.73, 590.01, true},
-                                         {"dsve", 75.73, 269.17, true}});
+    fluidchecks::CheckBranches(
+        Fluid(),
+        {{"Pse", 75.73, 55.0, true}, {"dsle", 75.73, 590.01, true}, {"dsve", 75.73, 269.17, true}});
 }
 
 // Below -50 °C the ancillary vapour density is the ideal-gas density at the ancillary pressure;
