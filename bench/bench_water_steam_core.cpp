@@ -19,10 +19,14 @@ struct TState {
 };
 
 // (p, T) states of each region.
-constexpr std::array<TState, 4> kRegion1PT{{{1e5, 300.0}, {3e6, 350.0}, {30e6, 500.0}, {80e6, 600.0}}};
-constexpr std::array<TState, 4> kRegion2PT{{{3500.0, 300.0}, {1e5, 450.0}, {3e6, 700.0}, {30e6, 900.0}}};
-constexpr std::array<TState, 4> kRegion3PT{{{25e6, 650.0}, {30e6, 680.0}, {50e6, 700.0}, {20e6, 635.0}}};
-constexpr std::array<TState, 4> kRegion5PT{{{5e5, 1500.0}, {1e6, 1200.0}, {5e6, 2000.0}, {8e6, 1600.0}}};
+constexpr std::array<TState, 4> kRegion1PT{
+    {{1e5, 300.0}, {3e6, 350.0}, {30e6, 500.0}, {80e6, 600.0}}};
+constexpr std::array<TState, 4> kRegion2PT{
+    {{3500.0, 300.0}, {1e5, 450.0}, {3e6, 700.0}, {30e6, 900.0}}};
+constexpr std::array<TState, 4> kRegion3PT{
+    {{25e6, 650.0}, {30e6, 680.0}, {50e6, 700.0}, {20e6, 635.0}}};
+constexpr std::array<TState, 4> kRegion5PT{
+    {{5e5, 1500.0}, {1e6, 1200.0}, {5e6, 2000.0}, {8e6, 1600.0}}};
 
 template <std::size_t N, class F>
 void Cycle(benchmark::State& state, const std::array<TState, N>& states, F f) {
@@ -49,17 +53,39 @@ std::array<TState, N> WithEntropy(const std::array<TState, N>& pt) {
 }
 
 // ---- (p, T) properties ----
-void BM_Region1_H(benchmark::State& s) { Cycle(s, kRegion1PT, Region1_H); }
-void BM_Region1_V(benchmark::State& s) { Cycle(s, kRegion1PT, Region1_V); }
-void BM_Region1_S(benchmark::State& s) { Cycle(s, kRegion1PT, Region1_S); }
-void BM_Region1_Cp(benchmark::State& s) { Cycle(s, kRegion1PT, Region1_Cp); }
-void BM_Region1_W(benchmark::State& s) { Cycle(s, kRegion1PT, Region1_W); }
-void BM_Region2_H(benchmark::State& s) { Cycle(s, kRegion2PT, Region2_H); }
-void BM_Region2_V(benchmark::State& s) { Cycle(s, kRegion2PT, Region2_V); }
-void BM_Region2_S(benchmark::State& s) { Cycle(s, kRegion2PT, Region2_S); }
-void BM_Region2_Cp(benchmark::State& s) { Cycle(s, kRegion2PT, Region2_Cp); }
-void BM_Region2_W(benchmark::State& s) { Cycle(s, kRegion2PT, Region2_W); }
-void BM_Region5_H(benchmark::State& s) { Cycle(s, kRegion5PT, Region5_H); }
+void BM_Region1_H(benchmark::State& s) {
+    Cycle(s, kRegion1PT, Region1_H);
+}
+void BM_Region1_V(benchmark::State& s) {
+    Cycle(s, kRegion1PT, Region1_V);
+}
+void BM_Region1_S(benchmark::State& s) {
+    Cycle(s, kRegion1PT, Region1_S);
+}
+void BM_Region1_Cp(benchmark::State& s) {
+    Cycle(s, kRegion1PT, Region1_Cp);
+}
+void BM_Region1_W(benchmark::State& s) {
+    Cycle(s, kRegion1PT, Region1_W);
+}
+void BM_Region2_H(benchmark::State& s) {
+    Cycle(s, kRegion2PT, Region2_H);
+}
+void BM_Region2_V(benchmark::State& s) {
+    Cycle(s, kRegion2PT, Region2_V);
+}
+void BM_Region2_S(benchmark::State& s) {
+    Cycle(s, kRegion2PT, Region2_S);
+}
+void BM_Region2_Cp(benchmark::State& s) {
+    Cycle(s, kRegion2PT, Region2_Cp);
+}
+void BM_Region2_W(benchmark::State& s) {
+    Cycle(s, kRegion2PT, Region2_W);
+}
+void BM_Region5_H(benchmark::State& s) {
+    Cycle(s, kRegion5PT, Region5_H);
+}
 void BM_Region3_P(benchmark::State& s) {
     constexpr std::array<TState, 3> vT{{{0.002, 650.0}, {0.005, 650.0}, {0.002, 750.0}}};
     Cycle(s, vT, Region3_P);

@@ -25,12 +25,12 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 constexpr double kT_Region3Low = 622.52685;  // K, lower end of the region-3 temperature searches
 constexpr double kT_Region1High = 624.0;     // K, region-1 search end at and above pc
-constexpr double kT_Region5Low = 1073.0, kT_Region5High = 2273.3;     // K, region-5 searches
+constexpr double kT_Region5Low = 1073.0, kT_Region5High = 2273.3;  // K, region-5 searches
 constexpr double kT_Region2cHighBelow623 = 750.0, kT_Region2cHighAbove623 = 1050.0;  // K
-constexpr double kT_RefineLow = 200.0;         // K, lowest temperature a refinement may reach
-constexpr double kSatOffset = 1e-08;          // K, region-3 search ends beside Tsat
+constexpr double kT_RefineLow = 200.0;             // K, lowest temperature a refinement may reach
+constexpr double kSatOffset = 1e-08;               // K, region-3 search ends beside Tsat
 constexpr double kNearCriticalResolution = 2e-06;  // relative, of h and s beside Tc
-constexpr double kTPH_Tolerance = 0.001;      // J/kg, enthalpy tolerance of T_PH
+constexpr double kTPH_Tolerance = 0.001;           // J/kg, enthalpy tolerance of T_PH
 constexpr int kTPH_PassLimit = 1000;
 constexpr int kNewtonPassLimit = 8;
 constexpr double kNewtonRelativeStep = 1e-12;
@@ -77,8 +77,8 @@ bool NewtonTemperature(TSlopeFunction F, double p, double target, double start, 
 
 // Temperature search of one region: Newton from start (when finite), else Brent's method over
 // [x1, x2] followed by Newton polishing. Failure: the Brent marker and *ok = false.
-double SearchTemperature(TPropertyFunction F, TSlopeFunction FS, double p, double target,
-                         double x1, double x2, double start, bool* ok) {
+double SearchTemperature(TPropertyFunction F, TSlopeFunction FS, double p, double target, double x1,
+                         double x2, double start, bool* ok) {
     const double lo = std::fmin(x1, x2), hi = std::fmax(x1, x2);
     double T;
     if (std::isfinite(start) && NewtonTemperature(FS, p, target, start, lo, hi, &T)) return T;
@@ -146,8 +146,8 @@ double PolishRegion3(const TRegion3Quantity& q, double p, double target, double 
 // A region-3 temperature and, below pc, the saturated values at Tsat(p) it was found against.
 struct TRegion3Result {
     double T;
-    bool twoPhase;     // between the saturated values: T = Tsat(p)
-    bool haveSat;      // zL, zV hold the saturated values (p <= pc)
+    bool twoPhase;  // between the saturated values: T = Tsat(p)
+    bool haveSat;   // zL, zV hold the saturated values (p <= pc)
     double zL, zV;
 };
 
@@ -189,7 +189,8 @@ TRegion3Result Region3Temperature(const TRegion3Quantity& q, double p, double ta
             const double zSat = vapourSide ? r.zV : r.zL;
             const double zEnd = q.atPT(p, end);
             const bool between = (target - zSat) * (target - zEnd) <= 0.0;
-            if (between || std::fabs(zEnd - target) <= kNearCriticalResolution * std::fabs(target)) {
+            if (between ||
+                std::fabs(zEnd - target) <= kNearCriticalResolution * std::fabs(target)) {
                 r.T = end;
                 return r;
             }
@@ -210,7 +211,9 @@ double Region3Fraction(const TRegion3Result& r, double p, double target) {
 
 // ---- Region-specific searches ----
 
-double Region1HighEnd(double p) { return p < pc ? Tsat(p) * 1.001 : kT_Region1High; }
+double Region1HighEnd(double p) {
+    return p < pc ? Tsat(p) * 1.001 : kT_Region1High;
+}
 
 double Region1TemperatureFromH(double p, double h, bool* ok) {
     return SearchTemperature(Region1_H, detail::Region1_HSlope, p, h, T0, Region1HighEnd(p),
@@ -247,15 +250,15 @@ double Region2TemperatureFromS(double p, double s, bool* ok) {
 double Region5TemperatureFromH(double p, double h, bool* ok) {
     const TValueSlope low = detail::Region5_HSlope(p, T_1073);
     const double start = T_1073 + (h - low.value) / low.slope;
-    return SearchTemperature(Region5_H, detail::Region5_HSlope, p, h, kT_Region5Low,
-                             kT_Region5High, start, ok);
+    return SearchTemperature(Region5_H, detail::Region5_HSlope, p, h, kT_Region5Low, kT_Region5High,
+                             start, ok);
 }
 
 double Region5TemperatureFromS(double p, double s, bool* ok) {
     const TValueSlope low = detail::Region5_SSlope(p, T_1073);
     const double start = T_1073 * std::exp((s - low.value) / (low.slope * T_1073));
-    return SearchTemperature(Region5_S, detail::Region5_SSlope, p, s, kT_Region5Low,
-                             kT_Region5High, start, ok);
+    return SearchTemperature(Region5_S, detail::Region5_SSlope, p, s, kT_Region5Low, kT_Region5High,
+                             start, ok);
 }
 
 // Two-phase fraction below 16529164.3 Pa from the region-1 and region-2 saturated values.
@@ -265,7 +268,9 @@ double Region4Fraction(double (*R1)(double, double), double (*R2)(double, double
     return Fraction(z, zL, zV);
 }
 
-double HByRegion(double p, double T, bool* ok) { return H_PT(kPhaseByRegion, p, T, ok); }
+double HByRegion(double p, double T, bool* ok) {
+    return H_PT(kPhaseByRegion, p, T, ok);
+}
 
 // Region-1 temperature from (p,s) by the backward equation, refined (the route of T_PS).
 double Region1BackwardFromS(double p, double s, bool*) {
@@ -285,19 +290,31 @@ struct TFlashQuantity {
     double (*solve5)(double p, double z, bool* ok);
 };
 
-constexpr TFlashQuantity kFlashPH{RegionPH,         HByRegion,
-                                  Region1_H,        Region2_H,
-                                  kRegion3Enthalpy, Region1TemperatureFromH,
-                                  Region2TemperatureFromH, Region5TemperatureFromH};
-constexpr TFlashQuantity kFlashPS{RegionPS,        S_PT,
-                                  Region1_S,       Region2_S,
-                                  kRegion3Entropy, Region1TemperatureFromS,
-                                  Region2TemperatureFromS, Region5TemperatureFromS};
+constexpr TFlashQuantity kFlashPH{RegionPH,
+                                  HByRegion,
+                                  Region1_H,
+                                  Region2_H,
+                                  kRegion3Enthalpy,
+                                  Region1TemperatureFromH,
+                                  Region2TemperatureFromH,
+                                  Region5TemperatureFromH};
+constexpr TFlashQuantity kFlashPS{RegionPS,
+                                  S_PT,
+                                  Region1_S,
+                                  Region2_S,
+                                  kRegion3Entropy,
+                                  Region1TemperatureFromS,
+                                  Region2TemperatureFromS,
+                                  Region5TemperatureFromS};
 // T_PS reaches region-1 temperatures through the backward equation instead of a search.
-constexpr TFlashQuantity kFlashPS_Backward{RegionPS,        S_PT,
-                                           Region1_S,       Region2_S,
-                                           kRegion3Entropy, Region1BackwardFromS,
-                                           Region2TemperatureFromS, Region5TemperatureFromS};
+constexpr TFlashQuantity kFlashPS_Backward{RegionPS,
+                                           S_PT,
+                                           Region1_S,
+                                           Region2_S,
+                                           kRegion3Entropy,
+                                           Region1BackwardFromS,
+                                           Region2TemperatureFromS,
+                                           Region5TemperatureFromS};
 
 // The state a flash found: temperature, vapour fraction, whether it lies in the two-phase dome
 // (T = Tsat(p); its properties are mixtures) and the region whose equation gave T.
@@ -392,7 +409,9 @@ struct TPropertySet {
     double (*mixture)(double p, double x, bool* ok);
 };
 
-double VolumeItself(double v, double) { return v; }
+double VolumeItself(double v, double) {
+    return v;
+}
 
 constexpr TPropertySet kEnthalpy{Region1_H, Region2_H, Region3_H, Region5_H, H_PX};
 constexpr TPropertySet kEntropy{Region1_S, Region2_S, Region3_S, Region5_S, S_PX};
@@ -454,7 +473,9 @@ TFlashTX TX_PH(double p, double h, bool* ok) {
     return {s.T, s.x};
 }
 
-double X_PH(double p, double h, bool* ok) { return FractionByRegionMap(kFlashPH, p, h, ok); }
+double X_PH(double p, double h, bool* ok) {
+    return FractionByRegionMap(kFlashPH, p, h, ok);
+}
 
 double S_PH(double p, double h, bool* ok) {
     TFlashState s;
@@ -485,7 +506,9 @@ double T_PS(double p, double s, bool* ok) {
     return f.T;
 }
 
-double X_PS(double p, double s, bool* ok) { return FractionByRegionMap(kFlashPS, p, s, ok); }
+double X_PS(double p, double s, bool* ok) {
+    return FractionByRegionMap(kFlashPS, p, s, ok);
+}
 
 double H_PS(double p, double s, bool* ok) {
     TFlashState f;
@@ -505,9 +528,9 @@ namespace {
 
 // Region-3 fraction at temperature T: 0 below the critical isobar, else from the near-critical
 // saturated values.
-double Region3FractionByTemperature(const TRegion3Quantity& q, double (*atPT)(double, double,
-                                                                              bool*),
-                                    double T, double z, bool* ok) {
+double Region3FractionByTemperature(const TRegion3Quantity& q,
+                                    double (*atPT)(double, double, bool*), double T, double z,
+                                    bool* ok) {
     if (T > Tc) return 1.0;
     bool found = true;
     const double onCriticalIsobar = atPT(pc, T, &found);
@@ -542,15 +565,15 @@ double FractionByTemperature(int region, const TRegion3Quantity& q,
 double X_TH(double T, double h, bool* ok) {
     if (T > Tc) return 1.0;
     const double ps = Psat(T);
-    return FractionByTemperature(RegionPH(ps, h), kRegion3Enthalpy, HByRegion, Region1_H,
-                                 Region2_H, T, ps, h, ok);
+    return FractionByTemperature(RegionPH(ps, h), kRegion3Enthalpy, HByRegion, Region1_H, Region2_H,
+                                 T, ps, h, ok);
 }
 
 double X_TS(double T, double s, bool* ok) {
     if (T > Tc) return 1.0;
     const double ps = Psat(T);
-    return FractionByTemperature(RegionPS(ps, s), kRegion3Entropy, S_PT, Region1_S, Region2_S,
-                                 T, ps, s, ok);
+    return FractionByTemperature(RegionPS(ps, s), kRegion3Entropy, S_PT, Region1_S, Region2_S, T,
+                                 ps, s, ok);
 }
 
 // ---- Temperature from (p, h) by a bracketing iteration on the forward enthalpy ----
@@ -612,7 +635,7 @@ double BracketedTemperature(const TPhaseEnthalpy& H, double h, double lo, double
 // enthalpy changes there by no more than such a jump; a larger change is a failure.
 double CrossingTemperature(const TPhaseEnthalpy& H, double h, double lo, double hi, bool* ok) {
     constexpr double kLargestJump = 100.0;  // J/kg
-    constexpr double kWidth = 1e-10;         // relative temperature width
+    constexpr double kWidth = 1e-10;        // relative temperature width
     double hLo = H(lo);
     if (H.lastFaulted) return Failed(0.0, ok);
     double hHi = H(hi);
@@ -729,7 +752,9 @@ double TemperatureFromEnthalpy(double p, double h, bool fastStart, bool* ok) {
 
 }  // namespace
 
-double T_PH(double p, double h, bool* ok) { return TemperatureFromEnthalpy(p, h, true, ok); }
+double T_PH(double p, double h, bool* ok) {
+    return TemperatureFromEnthalpy(p, h, true, ok);
+}
 
 namespace detail {
 

@@ -132,8 +132,8 @@ double ExtremumSearch(TPropertyFunction F, int sign, double x1, double x2, doubl
     for (int pass = 0; pass < kExtremumPassLimit && (xHi - xLo) > kExtremumRelativeWidth * xMid;
          ++pass) {
         // Parabolic step through the three bracket points.
-        const double r = (xMid - xLo) * (xMid - xLo) * (fMid - fHi) -
-                         (xMid - xHi) * (xMid - xHi) * (fMid - fLo);
+        const double r =
+            (xMid - xLo) * (xMid - xLo) * (fMid - fHi) - (xMid - xHi) * (xMid - xHi) * (fMid - fLo);
         const double q = (xMid - xLo) * (fMid - fHi) - (xMid - xHi) * (fMid - fLo);
         xU = q != 0.0 ? xMid - r / (2.0 * q) : 0.5 * (xMid + xHi);
         if (!(xU >= xLo && xU <= xHi)) xU = 0.5 * (xMid + xHi);

@@ -17,23 +17,23 @@
 namespace if97 {
 
 // ---- Constants (SI) ----
-inline constexpr double R = 461.526;         // specific gas constant, J/(kg K)
-inline constexpr double MM = 18.015257;      // molar mass, kg/kmol
-inline constexpr double Tc = 647.096;        // critical temperature, K
-inline constexpr double pc = 22064000.0;     // critical pressure, Pa
-inline constexpr double rhoc = 322.0;        // critical density, kg/m3
-inline constexpr double vc = 1.0 / 322.0;    // critical volume, m3/kg
-inline constexpr double Tt = 273.16;         // triple-point temperature, K
-inline constexpr double pt = 611.213;        // library triple-point pressure = Psat(273.15 K), Pa
-inline constexpr double pt_657 = 611.657;    // Psat(273.16 K), used by the (p,h)/(p,s) decisions
-inline constexpr double T0 = 273.15;         // 0 degC in K
-inline constexpr double bar = 100000.0;      // Pa per bar
-inline constexpr double T_623 = 623.15;      // lower temperature of region 3, K
-inline constexpr double T_1073 = 1073.15;    // upper temperature of regions 1-3, K
-inline constexpr double T_2273 = 2273.15;    // upper temperature of region 5, K
-inline constexpr double p_100 = 100000000.0; // upper pressure of regions 1-3, Pa
-inline constexpr double p_10 = 10000000.0;   // upper pressure of region 5, Pa
-inline constexpr double p_623 = 16529164.3;  // Psat(623.15 K), Pa: region-3 part of the line
+inline constexpr double R = 461.526;          // specific gas constant, J/(kg K)
+inline constexpr double MM = 18.015257;       // molar mass, kg/kmol
+inline constexpr double Tc = 647.096;         // critical temperature, K
+inline constexpr double pc = 22064000.0;      // critical pressure, Pa
+inline constexpr double rhoc = 322.0;         // critical density, kg/m3
+inline constexpr double vc = 1.0 / 322.0;     // critical volume, m3/kg
+inline constexpr double Tt = 273.16;          // triple-point temperature, K
+inline constexpr double pt = 611.213;         // library triple-point pressure = Psat(273.15 K), Pa
+inline constexpr double pt_657 = 611.657;     // Psat(273.16 K), used by the (p,h)/(p,s) decisions
+inline constexpr double T0 = 273.15;          // 0 degC in K
+inline constexpr double bar = 100000.0;       // Pa per bar
+inline constexpr double T_623 = 623.15;       // lower temperature of region 3, K
+inline constexpr double T_1073 = 1073.15;     // upper temperature of regions 1-3, K
+inline constexpr double T_2273 = 2273.15;     // upper temperature of region 5, K
+inline constexpr double p_100 = 100000000.0;  // upper pressure of regions 1-3, Pa
+inline constexpr double p_10 = 10000000.0;    // upper pressure of region 5, Pa
+inline constexpr double p_623 = 16529164.3;   // Psat(623.15 K), Pa: region-3 part of the line
 
 // Region codes returned by RegionPT, RegionPH, RegionPS.
 inline constexpr int kRegionOutside = -10;
@@ -96,11 +96,11 @@ double BrentRoot(TPropertyFunction F, int mode, double x1, double x2, double y, 
 double ExtremumSearch(TPropertyFunction F, int sign, double x1, double x2, double fixed);
 
 // ---- Saturation line and boundaries ----
-double Psat(double T);      // saturation pressure, Pa; 0 when T > Tc (no lower limit applied)
-double Tsat(double p);      // saturation temperature, K; 0 when p > pc (no lower limit applied)
-double B23_P(double T);     // pressure on the region 2/3 boundary, Pa
-double B23_T(double p);     // temperature on the region 2/3 boundary, K
-double B2bc_P(double h);    // pressure on the 2b/2c boundary of the backward equations, Pa
+double Psat(double T);    // saturation pressure, Pa; 0 when T > Tc (no lower limit applied)
+double Tsat(double p);    // saturation temperature, K; 0 when p > pc (no lower limit applied)
+double B23_P(double T);   // pressure on the region 2/3 boundary, Pa
+double B23_T(double p);   // temperature on the region 2/3 boundary, K
+double B2bc_P(double h);  // pressure on the 2b/2c boundary of the backward equations, Pa
 
 // ---- Region decisions: 1, 2, 3, 4 (saturation / two-phase), 5, or kRegionOutside ----
 int RegionPT(double p, double T);
@@ -160,8 +160,8 @@ struct TFlashTX {
     double x;
 };
 
-inline constexpr double kFlashFailedT = 173.15;  // temperature marker of TX_PH, TX_PS, T_PS
-inline constexpr double kFlashFailedX_PH = -1.0; // vapour-fraction marker of TX_PH
+inline constexpr double kFlashFailedT = 173.15;   // temperature marker of TX_PH, TX_PS, T_PS
+inline constexpr double kFlashFailedX_PH = -1.0;  // vapour-fraction marker of TX_PH
 
 // Failure markers (with *ok = false): TX_PH {173.15, -1}; TX_PS {173.15, 0}; T_PS 173.15;
 // T_PH 0 (a state outside every region, or a failed search). The derived routines (S_PH, V_PH,

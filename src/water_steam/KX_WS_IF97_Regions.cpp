@@ -1,9 +1,10 @@
 // IF97 region equations: Gibbs free energy of regions 1, 2 and 5 and Helmholtz free energy of
 // region 3, with the properties that follow from their derivatives.
+#include "KX_WS_IF97_Regions.h"
+
 #include <cmath>
 
 #include "KX_WS_IF97_Lib_Root.h"
-#include "KX_WS_IF97_Regions.h"
 
 namespace if97 {
 namespace {
@@ -28,162 +29,80 @@ struct TIdealTerm {
 
 // Region 1 Gibbs free energy, (7.1 - pi)^I (tau - 1.222)^J: IAPWS-IF97 release, Table 2
 static constexpr TPowerTerm kRegion1Gibbs[34] = {
-    {0, -2, 0.14632971213167},
-    {0, -1, -0.84548187169114},
-    {0, 0, -3.756360367204},
-    {0, 1, 3.3855169168385},
-    {0, 2, -0.95791963387872},
-    {0, 3, 0.15772038513228},
-    {0, 4, -0.016616417199501},
-    {0, 5, 0.00081214629983568},
-    {1, -9, 0.00028319080123804},
-    {1, -7, -0.00060706301565874},
-    {1, -1, -0.018990068218419},
-    {1, 0, -0.032529748770505},
-    {1, 1, -0.021841717175414},
-    {1, 3, -5.283835796993e-05},
-    {2, -3, -0.00047184321073267},
-    {2, 0, -0.00030001780793026},
-    {2, 1, 4.7661393906987e-05},
-    {2, 3, -4.4141845330846e-06},
-    {2, 17, -7.2694996297594e-16},
-    {3, -4, -3.1679644845054e-05},
-    {3, 0, -2.8270797985312e-06},
-    {3, 6, -8.5205128120103e-10},
-    {4, -5, -2.2425281908e-06},
-    {4, -2, -6.5171222895601e-07},
-    {4, 10, -1.4341729937924e-13},
-    {5, -8, -4.0516996860117e-07},
-    {8, -11, -1.2734301741641e-09},
-    {8, -6, -1.7424871230634e-10},
-    {21, -29, -6.8762131295531e-19},
-    {23, -31, 1.4478307828521e-20},
-    {29, -38, 2.6335781662795e-23},
-    {30, -39, -1.1947622640071e-23},
-    {31, -40, 1.8228094581404e-24},
-    {32, -41, -9.3537087292458e-26},
+    {0, -2, 0.14632971213167},       {0, -1, -0.84548187169114},
+    {0, 0, -3.756360367204},         {0, 1, 3.3855169168385},
+    {0, 2, -0.95791963387872},       {0, 3, 0.15772038513228},
+    {0, 4, -0.016616417199501},      {0, 5, 0.00081214629983568},
+    {1, -9, 0.00028319080123804},    {1, -7, -0.00060706301565874},
+    {1, -1, -0.018990068218419},     {1, 0, -0.032529748770505},
+    {1, 1, -0.021841717175414},      {1, 3, -5.283835796993e-05},
+    {2, -3, -0.00047184321073267},   {2, 0, -0.00030001780793026},
+    {2, 1, 4.7661393906987e-05},     {2, 3, -4.4141845330846e-06},
+    {2, 17, -7.2694996297594e-16},   {3, -4, -3.1679644845054e-05},
+    {3, 0, -2.8270797985312e-06},    {3, 6, -8.5205128120103e-10},
+    {4, -5, -2.2425281908e-06},      {4, -2, -6.5171222895601e-07},
+    {4, 10, -1.4341729937924e-13},   {5, -8, -4.0516996860117e-07},
+    {8, -11, -1.2734301741641e-09},  {8, -6, -1.7424871230634e-10},
+    {21, -29, -6.8762131295531e-19}, {23, -31, 1.4478307828521e-20},
+    {29, -38, 2.6335781662795e-23},  {30, -39, -1.1947622640071e-23},
+    {31, -40, 1.8228094581404e-24},  {32, -41, -9.3537087292458e-26},
 };
 
 // Region 2 ideal-gas part, tau^J: IAPWS-IF97 release, Table 10
 static constexpr TIdealTerm kRegion2Ideal[9] = {
-    {0, -9.6927686500217},
-    {1, 10.086655968018},
-    {-5, -0.005608791128302},
-    {-4, 0.071452738081455},
-    {-3, -0.40710498223928},
-    {-2, 1.4240819171444},
-    {-1, -4.383951131945},
-    {2, -0.28408632460772},
-    {3, 0.021268463753307},
+    {0, -9.6927686500217},   {1, 10.086655968018},    {-5, -0.005608791128302},
+    {-4, 0.071452738081455}, {-3, -0.40710498223928}, {-2, 1.4240819171444},
+    {-1, -4.383951131945},   {2, -0.28408632460772},  {3, 0.021268463753307},
 };
 
 // Region 2 residual part, pi^I (tau - 0.5)^J: IAPWS-IF97 release, Table 11
 static constexpr TPowerTerm kRegion2Residual[43] = {
-    {1, 0, -0.0017731742473213},
-    {1, 1, -0.017834862292358},
-    {1, 2, -0.045996013696365},
-    {1, 3, -0.057581259083432},
-    {1, 6, -0.05032527872793},
-    {2, 1, -3.3032641670203e-05},
-    {2, 2, -0.00018948987516315},
-    {2, 4, -0.0039392777243355},
-    {2, 7, -0.043797295650573},
-    {2, 36, -2.6674547914087e-05},
-    {3, 0, 2.0481737692309e-08},
-    {3, 1, 4.3870667284435e-07},
-    {3, 3, -3.227767723857e-05},
-    {3, 6, -0.0015033924542148},
-    {3, 35, -0.040668253562649},
-    {4, 1, -7.8847309559367e-10},
-    {4, 2, 1.2790717852285e-08},
-    {4, 3, 4.8225372718507e-07},
-    {5, 7, 2.2922076337661e-06},
-    {6, 3, -1.6714766451061e-11},
-    {6, 16, -0.0021171472321355},
-    {6, 35, -23.895741934104},
-    {7, 0, -5.905956432427e-18},
-    {7, 11, -1.2621808899101e-06},
-    {7, 25, -0.038946842435739},
-    {8, 8, 1.1256211360459e-11},
-    {8, 36, -8.2311340897998},
-    {9, 13, 1.9809712802088e-08},
-    {10, 4, 1.0406965210174e-19},
-    {10, 10, -1.0234747095929e-13},
-    {10, 14, -1.0018179379511e-09},
-    {16, 29, -8.0882908646985e-11},
-    {16, 50, 0.10693031879409},
-    {18, 57, -0.33662250574171},
-    {20, 20, 8.9185845355421e-25},
-    {20, 35, 3.0629316876232e-13},
-    {20, 48, -4.2002467698208e-06},
-    {21, 21, -5.9056029685639e-26},
-    {22, 53, 3.7826947613457e-06},
-    {23, 39, -1.2768608934681e-15},
-    {24, 26, 7.3087610595061e-29},
-    {24, 40, 5.5414715350778e-17},
+    {1, 0, -0.0017731742473213},    {1, 1, -0.017834862292358},     {1, 2, -0.045996013696365},
+    {1, 3, -0.057581259083432},     {1, 6, -0.05032527872793},      {2, 1, -3.3032641670203e-05},
+    {2, 2, -0.00018948987516315},   {2, 4, -0.0039392777243355},    {2, 7, -0.043797295650573},
+    {2, 36, -2.6674547914087e-05},  {3, 0, 2.0481737692309e-08},    {3, 1, 4.3870667284435e-07},
+    {3, 3, -3.227767723857e-05},    {3, 6, -0.0015033924542148},    {3, 35, -0.040668253562649},
+    {4, 1, -7.8847309559367e-10},   {4, 2, 1.2790717852285e-08},    {4, 3, 4.8225372718507e-07},
+    {5, 7, 2.2922076337661e-06},    {6, 3, -1.6714766451061e-11},   {6, 16, -0.0021171472321355},
+    {6, 35, -23.895741934104},      {7, 0, -5.905956432427e-18},    {7, 11, -1.2621808899101e-06},
+    {7, 25, -0.038946842435739},    {8, 8, 1.1256211360459e-11},    {8, 36, -8.2311340897998},
+    {9, 13, 1.9809712802088e-08},   {10, 4, 1.0406965210174e-19},   {10, 10, -1.0234747095929e-13},
+    {10, 14, -1.0018179379511e-09}, {16, 29, -8.0882908646985e-11}, {16, 50, 0.10693031879409},
+    {18, 57, -0.33662250574171},    {20, 20, 8.9185845355421e-25},  {20, 35, 3.0629316876232e-13},
+    {20, 48, -4.2002467698208e-06}, {21, 21, -5.9056029685639e-26}, {22, 53, 3.7826947613457e-06},
+    {23, 39, -1.2768608934681e-15}, {24, 26, 7.3087610595061e-29},  {24, 40, 5.5414715350778e-17},
     {24, 58, -9.436970724121e-07},
 };
 
-// Region 5 ideal-gas part, tau^J (tau = 1000 K / T): IAPWS-IF97 release, 1997 edition (valid to 10 MPa)
+// Region 5 ideal-gas part, tau^J (tau = 1000 K / T): IAPWS-IF97 release, 1997 edition (valid to 10
+// MPa)
 static constexpr TIdealTerm kRegion5Ideal[6] = {
-    {0, -13.179983674201},
-    {1, 6.8540841634434},
-    {-3, -0.024805148933466},
-    {-2, 0.3690153498033},
-    {-1, -3.1161318213925},
-    {2, -0.32961626538917},
+    {0, -13.179983674201}, {1, 6.8540841634434},   {-3, -0.024805148933466},
+    {-2, 0.3690153498033}, {-1, -3.1161318213925}, {2, -0.32961626538917},
 };
 
 // Region 5 residual part, pi^I tau^J: IAPWS-IF97 release, 1997 edition (valid to 10 MPa)
 static constexpr TPowerTerm kRegion5Residual[5] = {
-    {1, 0, -0.00012563183589592},
-    {1, 1, 0.0021774678714571},
-    {1, 3, -0.004594282089991},
-    {2, 9, -3.9724828359569e-06},
-    {3, 3, 1.2919228289784e-07},
+    {1, 0, -0.00012563183589592}, {1, 1, 0.0021774678714571},  {1, 3, -0.004594282089991},
+    {2, 9, -3.9724828359569e-06}, {3, 3, 1.2919228289784e-07},
 };
 
-// Region 3 Helmholtz free energy, delta^I tau^J (row 1: the ln delta coefficient): IAPWS-IF97 release, Table 30
+// Region 3 Helmholtz free energy, delta^I tau^J (row 1: the ln delta coefficient): IAPWS-IF97
+// release, Table 30
 static constexpr TPowerTerm kRegion3Helmholtz[40] = {
-    {0, 0, 1.0658070028513},
-    {0, 0, -15.732845290239},
-    {0, 1, 20.944396974307},
-    {0, 2, -7.6867707878716},
-    {0, 7, 2.6185947787954},
-    {0, 10, -2.808078114862},
-    {0, 12, 1.2053369696517},
-    {0, 23, -0.0084566812812502},
-    {1, 2, -1.2654315477714},
-    {1, 6, -1.1524407806681},
-    {1, 15, 0.88521043984318},
-    {1, 17, -0.64207765181607},
-    {2, 0, 0.38493460186671},
-    {2, 2, -0.85214708824206},
-    {2, 6, 4.8972281541877},
-    {2, 7, -3.0502617256965},
-    {2, 22, 0.039420536879154},
-    {2, 26, 0.12558408424308},
-    {3, 0, -0.2799932969871},
-    {3, 2, 1.389979956946},
-    {3, 4, -2.018991502357},
-    {3, 16, -0.0082147637173963},
-    {3, 26, -0.47596035734923},
-    {4, 0, 0.0439840744735},
-    {4, 2, -0.44476435428739},
-    {4, 4, 0.90572070719733},
-    {4, 26, 0.70522450087967},
-    {5, 1, 0.10770512626332},
-    {5, 3, -0.32913623258954},
-    {5, 26, -0.50871062041158},
-    {6, 0, -0.022175400873096},
-    {6, 2, 0.094260751665092},
-    {6, 26, 0.16436278447961},
-    {7, 2, -0.013503372241348},
-    {8, 26, -0.014834345352472},
-    {9, 2, 0.00057922953628084},
-    {9, 26, 0.0032308904703711},
-    {10, 0, 8.0964802996215e-05},
-    {10, 1, -0.00016557679795037},
+    {0, 0, 1.0658070028513},        {0, 0, -15.732845290239},     {0, 1, 20.944396974307},
+    {0, 2, -7.6867707878716},       {0, 7, 2.6185947787954},      {0, 10, -2.808078114862},
+    {0, 12, 1.2053369696517},       {0, 23, -0.0084566812812502}, {1, 2, -1.2654315477714},
+    {1, 6, -1.1524407806681},       {1, 15, 0.88521043984318},    {1, 17, -0.64207765181607},
+    {2, 0, 0.38493460186671},       {2, 2, -0.85214708824206},    {2, 6, 4.8972281541877},
+    {2, 7, -3.0502617256965},       {2, 22, 0.039420536879154},   {2, 26, 0.12558408424308},
+    {3, 0, -0.2799932969871},       {3, 2, 1.389979956946},       {3, 4, -2.018991502357},
+    {3, 16, -0.0082147637173963},   {3, 26, -0.47596035734923},   {4, 0, 0.0439840744735},
+    {4, 2, -0.44476435428739},      {4, 4, 0.90572070719733},     {4, 26, 0.70522450087967},
+    {5, 1, 0.10770512626332},       {5, 3, -0.32913623258954},    {5, 26, -0.50871062041158},
+    {6, 0, -0.022175400873096},     {6, 2, 0.094260751665092},    {6, 26, 0.16436278447961},
+    {7, 2, -0.013503372241348},     {8, 26, -0.014834345352472},  {9, 2, 0.00057922953628084},
+    {9, 26, 0.0032308904703711},    {10, 0, 8.0964802996215e-05}, {10, 1, -0.00016557679795037},
     {11, 26, -4.4923899061815e-05},
 };
 
@@ -268,9 +187,15 @@ TVapourState Region5State(double p, double T) {
 double VapourV(const TVapourState& s, double p, double T) {
     return R * T * s.pi * (1.0 / s.pi + s.r.gp) / p;
 }
-double VapourH(const TVapourState& s, double T) { return R * T * s.tau * s.g.gt; }
-double VapourS(const TVapourState& s) { return R * (s.tau * s.g.gt - s.g.g); }
-double VapourCp(const TVapourState& s) { return -R * s.tau * s.tau * s.g.gtt; }
+double VapourH(const TVapourState& s, double T) {
+    return R * T * s.tau * s.g.gt;
+}
+double VapourS(const TVapourState& s) {
+    return R * (s.tau * s.g.gt - s.g.g);
+}
+double VapourCp(const TVapourState& s) {
+    return -R * s.tau * s.tau * s.g.gtt;
+}
 double VapourCv(const TVapourState& s) {
     const double a = 1.0 + s.pi * s.r.gp - s.tau * s.pi * s.r.gpt;
     return R * (-s.tau * s.tau * s.g.gtt - a * a / (1.0 - s.pi * s.pi * s.r.gpp));
@@ -309,8 +234,8 @@ THelmholtz Region3Helmholtz(double v, double T) {
 // cp of region 3 from the Helmholtz derivatives.
 double Region3CpOf(const THelmholtz& h) {
     const double a = h.delta * h.fd - h.delta * h.tau * h.fdt;
-    return R * (-h.tau * h.tau * h.ftt +
-                a * a / (2.0 * h.delta * h.fd + h.delta * h.delta * h.fdd));
+    return R *
+           (-h.tau * h.tau * h.ftt + a * a / (2.0 * h.delta * h.fd + h.delta * h.delta * h.fdd));
 }
 
 }  // namespace
@@ -348,20 +273,44 @@ double Region1_W(double p, double T) {
 }
 
 // ---- Region 2 ----
-double Region2_V(double p, double T) { return VapourV(Region2State<kFx>(p, T), p, T); }
-double Region2_H(double p, double T) { return VapourH(Region2State<kFy>(p, T), T); }
-double Region2_S(double p, double T) { return VapourS(Region2State<kF | kFy>(p, T)); }
-double Region2_Cp(double p, double T) { return VapourCp(Region2State<kFyy>(p, T)); }
-double Region2_Cv(double p, double T) { return VapourCv(Region2State<kVapourCvW>(p, T)); }
-double Region2_W(double p, double T) { return VapourW(Region2State<kVapourCvW>(p, T), T); }
+double Region2_V(double p, double T) {
+    return VapourV(Region2State<kFx>(p, T), p, T);
+}
+double Region2_H(double p, double T) {
+    return VapourH(Region2State<kFy>(p, T), T);
+}
+double Region2_S(double p, double T) {
+    return VapourS(Region2State<kF | kFy>(p, T));
+}
+double Region2_Cp(double p, double T) {
+    return VapourCp(Region2State<kFyy>(p, T));
+}
+double Region2_Cv(double p, double T) {
+    return VapourCv(Region2State<kVapourCvW>(p, T));
+}
+double Region2_W(double p, double T) {
+    return VapourW(Region2State<kVapourCvW>(p, T), T);
+}
 
 // ---- Region 5 ----
-double Region5_V(double p, double T) { return VapourV(Region5State<kFx>(p, T), p, T); }
-double Region5_H(double p, double T) { return VapourH(Region5State<kFy>(p, T), T); }
-double Region5_S(double p, double T) { return VapourS(Region5State<kF | kFy>(p, T)); }
-double Region5_Cp(double p, double T) { return VapourCp(Region5State<kFyy>(p, T)); }
-double Region5_Cv(double p, double T) { return VapourCv(Region5State<kVapourCvW>(p, T)); }
-double Region5_W(double p, double T) { return VapourW(Region5State<kVapourCvW>(p, T), T); }
+double Region5_V(double p, double T) {
+    return VapourV(Region5State<kFx>(p, T), p, T);
+}
+double Region5_H(double p, double T) {
+    return VapourH(Region5State<kFy>(p, T), T);
+}
+double Region5_S(double p, double T) {
+    return VapourS(Region5State<kF | kFy>(p, T));
+}
+double Region5_Cp(double p, double T) {
+    return VapourCp(Region5State<kFyy>(p, T));
+}
+double Region5_Cv(double p, double T) {
+    return VapourCv(Region5State<kVapourCvW>(p, T));
+}
+double Region5_W(double p, double T) {
+    return VapourW(Region5State<kVapourCvW>(p, T), T);
+}
 
 // ---- Region 3 ----
 double Region3_P(double v, double T) {
@@ -386,9 +335,9 @@ double Region3_Cp(double v, double T) {
 double Region3_W(double v, double T) {
     const THelmholtz h = Region3Helmholtz<kFx | kFxx | kFyy | kFxy>(v, T);
     const double a = h.delta * h.fd - h.delta * h.tau * h.fdt;
-    return std::sqrt(R * T *
-                     (2.0 * h.delta * h.fd + h.delta * h.delta * h.fdd -
-                      a * a / (h.tau * h.tau * h.ftt)));
+    return std::sqrt(
+        R * T *
+        (2.0 * h.delta * h.fd + h.delta * h.delta * h.fdd - a * a / (h.tau * h.tau * h.ftt)));
 }
 double Region3_Phi(double delta, double tau) {
     return SumSeries<kF, kRegion3Series>(delta, tau).f + kRegion3LogCoefficient * std::log(delta);

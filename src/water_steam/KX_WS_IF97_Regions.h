@@ -32,7 +32,7 @@ struct TPowers {
     }
     double operator[](int k) const { return value[k - Lo]; }
 
-private:
+  private:
     template <int N>
     static void Fill(double x, double* zero, int step) {
         if constexpr (N >= 1) {
@@ -54,11 +54,13 @@ struct TSeriesTerm {
     int i0, i1, i2, j0, j1, j2;
 };
 
-constexpr int LoweredExponent(int e, int by) { return e >= 0 ? std::max(e - by, 0) : e - by; }
+constexpr int LoweredExponent(int e, int by) {
+    return e >= 0 ? std::max(e - by, 0) : e - by;
+}
 
 template <std::size_t N>
 constexpr std::array<TSeriesTerm, N> MakeSeries(const std::array<TPowerTerm, N>& t,
-                                                 std::size_t first = 0) {
+                                                std::size_t first = 0) {
     std::array<TSeriesTerm, N> s{};
     for (std::size_t k = 0; k < N; ++k) {
         const double n = k < first ? 0.0 : t[k].n;
@@ -92,8 +94,12 @@ template <std::size_t N>
 constexpr int MinExponent(const std::array<TSeriesTerm, N>& s, bool ofX, int by) {
     int m = 0;
     for (const auto& t : s) {
-        const int e = ofX ? (by == 0 ? t.i0 : by == 1 ? t.i1 : t.i2)
-                          : (by == 0 ? t.j0 : by == 1 ? t.j1 : t.j2);
+        const int e = ofX ? (by == 0   ? t.i0
+                             : by == 1 ? t.i1
+                                       : t.i2)
+                          : (by == 0   ? t.j0
+                             : by == 1 ? t.j1
+                                       : t.j2);
         m = std::min(m, e);
     }
     return m;

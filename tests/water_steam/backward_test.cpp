@@ -16,7 +16,9 @@ using if97core::VerificationRows;
 
 namespace {
 
-double Region2_T_PS_NoFlag(double p, double s) { return Region2_T_PS(p, s); }
+double Region2_T_PS_NoFlag(double p, double s) {
+    return Region2_T_PS(p, s);
+}
 
 struct TBackwardCase {
     const char* equation;
@@ -36,18 +38,19 @@ TEST_P(BackwardTest, MatchesEveryPrintedDigitOfTheVerificationTable) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Equations, BackwardTest,
-    ::testing::Values(TBackwardCase{"t_ph_1", detail::Region1_T_PH, 1000.0},
-                      TBackwardCase{"t_ps_1", Region1_T_PS, 1000.0},
-                      TBackwardCase{"t_ph_2", Region2_T_PH, 1000.0},
-                      TBackwardCase{"t_ps_2", Region2_T_PS_NoFlag, 1000.0}),
-    [](const auto& info) { return std::string(info.param.equation); });
+INSTANTIATE_TEST_SUITE_P(Equations, BackwardTest,
+                         ::testing::Values(TBackwardCase{"t_ph_1", detail::Region1_T_PH, 1000.0},
+                                           TBackwardCase{"t_ps_1", Region1_T_PS, 1000.0},
+                                           TBackwardCase{"t_ph_2", Region2_T_PH, 1000.0},
+                                           TBackwardCase{"t_ps_2", Region2_T_PS_NoFlag, 1000.0}),
+                         [](const auto& info) { return std::string(info.param.equation); });
 
 // How closely each backward equation inverts its forward equation over its whole region: 25 mK
 // in region 1, 10 mK in subregions 2a and 2b, 25 mK in 2c (where these equations come within
 // 24 mK). Checked over each region, so a wrong coefficient in a rarely visited corner shows too.
-double Region2Tolerance(double p, bool twoC) { return (p >= 4e6 && twoC) ? 0.025 : 0.010; }
+double Region2Tolerance(double p, bool twoC) {
+    return (p >= 4e6 && twoC) ? 0.025 : 0.010;
+}
 
 TEST(BackwardTest, InvertTheForwardEquationsWithinTheirConsistency) {
     int checked = 0;

@@ -26,8 +26,7 @@ void ExpectNoFault(const TCall& c) {
     const int raised = std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
     EXPECT_TRUE(ok) << c.name;
     EXPECT_TRUE(std::isfinite(value)) << c.name;
-    EXPECT_EQ(raised, 0) << c.name << " raised "
-                         << ((raised & FE_INVALID) ? "invalid " : "")
+    EXPECT_EQ(raised, 0) << c.name << " raised " << ((raised & FE_INVALID) ? "invalid " : "")
                          << ((raised & FE_DIVBYZERO) ? "division by zero " : "")
                          << ((raised & FE_OVERFLOW) ? "overflow" : "");
 }
@@ -54,12 +53,14 @@ std::vector<TCall> Calls() {
         {"W_PT(pc, Tc)", [](bool* ok) { return W_PT(pc, Tc, ok); }},
         {"Cp_PT(pc, Tc + 1e-3)", [](bool* ok) { return Cp_PT(pc, Tc + 1e-3, ok); }},
         {"X_TH(Tc - 1e-4, mid)",
-         [](bool* ok) { return X_TH(Tc - 1e-4, 0.5 * (H_TX(Tc - 1e-4, 0) + H_TX(Tc - 1e-4, 1)), ok); }},
+         [](bool* ok) {
+             return X_TH(Tc - 1e-4, 0.5 * (H_TX(Tc - 1e-4, 0) + H_TX(Tc - 1e-4, 1)), ok);
+         }},
     };
     // Ordinary and edge states of every region through every inverse routine.
-    const double states[][2] = {{611.213, 273.15}, {1e5, 300.0},   {1e5, 2273.15}, {9.99e6, 1073.15},
-                                {30e6, 650.0},     {100e6, 273.15}, {100e6, 1073.15}, {17e6, 623.15},
-                                {22e6, 640.0},     {0.5e6, 1500.0}};
+    const double states[][2] = {
+        {611.213, 273.15}, {1e5, 300.0},     {1e5, 2273.15}, {9.99e6, 1073.15}, {30e6, 650.0},
+        {100e6, 273.15},   {100e6, 1073.15}, {17e6, 623.15}, {22e6, 640.0},     {0.5e6, 1500.0}};
     for (const auto& st : states) {
         const double p = st[0], T = st[1];
         const double h = H_PT(kPhaseByRegion, p, T), s = S_PT(p, T);

@@ -45,8 +45,8 @@ std::vector<double> GridPressures() {
     std::vector<double> ps;
     for (double lp = std::log(700.0); lp <= std::log(100e6); lp += 0.15) ps.push_back(std::exp(lp));
     // Either side of 4 MPa (2a/2b), 10 MPa (region 5), 16.53 MPa (region 3), pc, and the ends.
-    for (const double p : {611.3, 3.99e6, 4.01e6, 9.99e6, 10e6, 16.5e6, 16.54e6, 22.06e6, 22.07e6,
-                           100e6}) {
+    for (const double p :
+         {611.3, 3.99e6, 4.01e6, 9.99e6, 10e6, 16.5e6, 16.54e6, 22.06e6, 22.07e6, 100e6}) {
         ps.push_back(p);
     }
     return ps;
@@ -74,7 +74,8 @@ TEST(FlashConsistencyTest, TemperatureFromEnthalpyGivesBackTheTemperature) {
         const double h = H_PT(kPhaseByRegion, p, T, &ok);
         ASSERT_TRUE(ok);
         bool okT = true, okTX = true;
-        EXPECT_NEAR(T_PH(p, h, &okT), T, 1e-6) << "T_PH region " << region << " p " << p << " T " << T;
+        EXPECT_NEAR(T_PH(p, h, &okT), T, 1e-6)
+            << "T_PH region " << region << " p " << p << " T " << T;
         const TFlashTX f = TX_PH(p, h, &okTX);
         EXPECT_NEAR(f.T, T, 1e-6) << "TX_PH region " << region << " p " << p << " T " << T;
         EXPECT_TRUE(okT && okTX) << p << " " << T;
@@ -103,7 +104,8 @@ TEST(FlashConsistencyTest, TemperatureFromEntropyGivesBackTheTemperature) {
         const double s = S_PT(p, T, &ok);
         ASSERT_TRUE(ok);
         bool okT = true, okTX = true;
-        EXPECT_NEAR(T_PS(p, s, &okT), T, 1e-6) << "T_PS region " << region << " p " << p << " T " << T;
+        EXPECT_NEAR(T_PS(p, s, &okT), T, 1e-6)
+            << "T_PS region " << region << " p " << p << " T " << T;
         const TFlashTX f = TX_PS(p, s, &okTX);
         EXPECT_NEAR(f.T, T, 1e-6) << "TX_PS region " << region << " p " << p << " T " << T;
         EXPECT_TRUE(okT && okTX) << p << " " << T;
@@ -168,7 +170,8 @@ TEST(TwoPhaseFlashTest, VapourFractionsBelowAndAboveTheRegion3Corner) {
     struct TCase {
         double p, x;
     };
-    const TCase cases[] = {{1e3, 0.5}, {1e6, 0.2}, {16e6, 0.7}, {17e6, 0.25}, {20e6, 0.5}, {22e6, 0.6}};
+    const TCase cases[] = {{1e3, 0.5},   {1e6, 0.2},  {16e6, 0.7},
+                           {17e6, 0.25}, {20e6, 0.5}, {22e6, 0.6}};
     for (const TCase& c : cases) {
         const double h = H_PX(c.p, c.x), s = S_PX(c.p, c.x);
         EXPECT_NEAR(X_PH(c.p, h), c.x, 1e-9) << c.p;
@@ -292,9 +295,9 @@ TEST(FlashFailureTest, StatesOnTheEdgesOfTheFormulationAreSolved) {
     struct TCase {
         double p, T;
     };
-    const TCase cases[] = {{1e5, 273.15},    {50e6, 273.15}, {100e6, 273.15}, {611.3, 273.15},
-                           {1e3, 2273.15},   {9e6, 2273.15}, {1e3, 1073.15},  {10e6, 1073.15},
-                           {22e6, 1073.15},  {50e6, 1073.15}, {80e6, 1073.15}, {100e6, 1073.15}};
+    const TCase cases[] = {{1e5, 273.15},   {50e6, 273.15},  {100e6, 273.15}, {611.3, 273.15},
+                           {1e3, 2273.15},  {9e6, 2273.15},  {1e3, 1073.15},  {10e6, 1073.15},
+                           {22e6, 1073.15}, {50e6, 1073.15}, {80e6, 1073.15}, {100e6, 1073.15}};
     for (const TCase& c : cases) {
         const double h = H_PT(kPhaseByRegion, c.p, c.T), s = S_PT(c.p, c.T);
         bool ok = true;

@@ -38,7 +38,8 @@ inline std::vector<TRow> ReadTable(const std::string& name) {
             continue;
         }
         TRow row;
-        for (std::size_t i = 0; i < columns.size() && i < fields.size(); ++i) row[columns[i]] = fields[i];
+        for (std::size_t i = 0; i < columns.size() && i < fields.size(); ++i)
+            row[columns[i]] = fields[i];
         rows.push_back(row);
     }
     EXPECT_FALSE(rows.empty()) << name << " has no rows";

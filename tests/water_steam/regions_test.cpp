@@ -53,13 +53,14 @@ TEST_P(GibbsRegionTest, MatchesEveryPrintedDigitOfTheVerificationTable) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Regions, GibbsRegionTest,
-    ::testing::Values(
-        TGibbsRegion{"region1", Region1_V, Region1_H, Region1_S, Region1_Cp, Region1_W},
-        TGibbsRegion{"region2", Region2_V, Region2_H, Region2_S, Region2_Cp, Region2_W},
-        TGibbsRegion{"region5", Region5_V, Region5_H, Region5_S, Region5_Cp, Region5_W}),
-    [](const auto& info) { return std::string(info.param.equation); });
+INSTANTIATE_TEST_SUITE_P(Regions, GibbsRegionTest,
+                         ::testing::Values(TGibbsRegion{"region1", Region1_V, Region1_H, Region1_S,
+                                                        Region1_Cp, Region1_W},
+                                           TGibbsRegion{"region2", Region2_V, Region2_H, Region2_S,
+                                                        Region2_Cp, Region2_W},
+                                           TGibbsRegion{"region5", Region5_V, Region5_H, Region5_S,
+                                                        Region5_Cp, Region5_W}),
+                         [](const auto& info) { return std::string(info.param.equation); });
 
 TEST(Region3Test, MatchesEveryPrintedDigitOfTheVerificationTable) {
     for (const TRow& row : VerificationRows("region3")) {
@@ -126,7 +127,8 @@ TEST(Region3Test, PhiDifferencesMatchThePressureIntegral) {
     double integral = 0.0;
     for (int i = 0; i < n; ++i) {
         const double a = v1 + (v2 - v1) * i / n, b = v1 + (v2 - v1) * (i + 1) / n;
-        integral += (b - a) * (Region3_P(a, T) + 4 * Region3_P(0.5 * (a + b), T) + Region3_P(b, T)) / 6;
+        integral +=
+            (b - a) * (Region3_P(a, T) + 4 * Region3_P(0.5 * (a + b), T) + Region3_P(b, T)) / 6;
     }
     const double tau = Tc / T;
     const double dPhi = Region3_Phi(1 / (rhoc * v1), tau) - Region3_Phi(1 / (rhoc * v2), tau);
@@ -135,9 +137,15 @@ TEST(Region3Test, PhiDifferencesMatchThePressureIntegral) {
 
 // ---- Root finder ----
 
-double Line(double x, double slope) { return slope * x - 3.0; }
-double Cube(double x, double) { return x * x * x; }
-double NotANumber(double, double) { return std::numeric_limits<double>::quiet_NaN(); }
+double Line(double x, double slope) {
+    return slope * x - 3.0;
+}
+double Cube(double x, double) {
+    return x * x * x;
+}
+double NotANumber(double, double) {
+    return std::numeric_limits<double>::quiet_NaN();
+}
 // Finite only near the ends of [0, 10], so a bracket holds a sign change but the search meets NaN.
 double NaNInside(double x, double) {
     return (x < 1.0 || x > 9.0) ? x : std::numeric_limits<double>::quiet_NaN();
@@ -172,8 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TBrentCase{"line_mode1", Line, 1, 0.0, 10.0, 5.0, 2.0, 4.0, true},
         TBrentCase{"reversed_ends", Line, 1, 10.0, 0.0, 5.0, 2.0, 4.0, true},
-        TBrentCase{"mode2_swaps_arguments", Region1_H, 2, 280.0, 400.0, Region1_H(3e6, 333.0),
-                   3e6, 333.0, true},
+        TBrentCase{"mode2_swaps_arguments", Region1_H, 2, 280.0, 400.0, Region1_H(3e6, 333.0), 3e6,
+                   333.0, true},
         TBrentCase{"cube_root", Cube, 1, 0.5, 3.0, 2.0, 0.0, std::cbrt(2.0), true},
         TBrentCase{"same_side", Line, 1, 5.0, 10.0, 5.0, 2.0, kBrentNotBracketed, false},
         TBrentCase{"unknown_mode", Line, 3, 0.0, 10.0, 5.0, 2.0, kBrentNotBracketed, false},
@@ -183,7 +191,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- Extremum search ----
 
-double Parabola(double x, double centre) { return (x - centre) * (x - centre) + 1.0; }
+double Parabola(double x, double centre) {
+    return (x - centre) * (x - centre) + 1.0;
+}
 
 TEST(ExtremumSearchTest, FindsMinimaAndMaximaInEitherBracketOrder) {
     struct TCase {

@@ -54,14 +54,14 @@ TEST(SaturationTest, SteamTableValuesOfTheSaturationEquation) {
         double x, expected, tolerance;
     };
     const TCase cases[] = {
-        {Psat, 373.15, 101417.978, 5e-4},     // 100 degC
-        {Tsat, 101325.0, 373.1243, 5e-5},     // 1 atm
-        {Psat, 623.15, 16529164.25, 5e-3},    // corner of region 3
-        {Psat, 273.15, 611.2127, 5e-5},       // 0 degC
-        {Psat, 273.16, 611.657, 5e-4},        // triple point
-        {Tsat, 100000.0, 372.7559, 5e-5},     // 1 bar
-        {Psat, 700.0, 0.0, 0.0},              // above Tc
-        {Tsat, 22064000.1, 0.0, 0.0},         // above pc
+        {Psat, 373.15, 101417.978, 5e-4},   // 100 degC
+        {Tsat, 101325.0, 373.1243, 5e-5},   // 1 atm
+        {Psat, 623.15, 16529164.25, 5e-3},  // corner of region 3
+        {Psat, 273.15, 611.2127, 5e-5},     // 0 degC
+        {Psat, 273.16, 611.657, 5e-4},      // triple point
+        {Tsat, 100000.0, 372.7559, 5e-5},   // 1 bar
+        {Psat, 700.0, 0.0, 0.0},            // above Tc
+        {Tsat, 22064000.1, 0.0, 0.0},       // above pc
     };
     for (const TCase& c : cases) EXPECT_NEAR(c.F(c.x), c.expected, c.tolerance) << c.x;
 }
@@ -81,9 +81,9 @@ TEST(RegionPTTest, BoundaryCases) {
     };
     const double T500 = 500.0;
     const TCase cases[] = {
-        {1e5, 273.15, 1},                 // lowest temperature is inside
+        {1e5, 273.15, 1},  // lowest temperature is inside
         {1e5, 273.14999998, kRegionOutside},
-        {5e6, 1073.15, 2},                // 1073.15 K belongs to region 2
+        {5e6, 1073.15, 2},  // 1073.15 K belongs to region 2
         {5e6, 1073.16, 5},
         {10e6, 1500.0, 5},
         {10.000001e6, 1500.0, kRegionOutside},
@@ -92,10 +92,10 @@ TEST(RegionPTTest, BoundaryCases) {
         {100e6, 300.0, 1},
         {100.0000001e6, 300.0, kRegionOutside},
         {0.0, 300.0, kRegionOutside},
-        {Psat(T500), T500, 4},            // exactly on the saturation line
+        {Psat(T500), T500, 4},  // exactly on the saturation line
         {Psat(T500) * (1 + 1e-12), T500, 1},
         {Psat(T500) * (1 - 1e-12), T500, 2},
-        {16.5e6, 623.16, 2},              // below the region-3 corner pressure
+        {16.5e6, 623.16, 2},  // below the region-3 corner pressure
         {30e6, 623.15, 1},
         {30e6, 623.16, 3},
         {30e6, B23_T(30e6) - 1e-6, 3},
@@ -110,13 +110,19 @@ TEST(RegionPTTest, BoundaryCases) {
 // RegionPT does (a fit with a wrong coefficient moves its boundary far more than that).
 TEST(RegionMapTest, FittedMapsAgreeWithRegionPTInsideEveryRegion) {
     std::vector<double> pressures;
-    for (double lp = std::log(1.0); lp <= std::log(100e6); lp += 0.23) pressures.push_back(std::exp(lp));
-    for (const double p : {611.0, 612.0, 4e6, 9.99e6, 10e6, 16.6e6, 22e6, 22.1e6, 100e6}) pressures.push_back(p);
+    for (double lp = std::log(1.0); lp <= std::log(100e6); lp += 0.23)
+        pressures.push_back(std::exp(lp));
+    for (const double p : {611.0, 612.0, 4e6, 9.99e6, 10e6, 16.6e6, 22e6, 22.1e6, 100e6})
+        pressures.push_back(p);
     int checked = 0;
     for (const double p : pressures) {
         const auto near = [p](double T) {
-            const double edges[] = {273.15, 623.15, 1073.15, 2273.15,
-                                    p <= pc ? Tsat(p) : -1.0, p > p_623 ? B23_T(p) : -1.0};
+            const double edges[] = {273.15,
+                                    623.15,
+                                    1073.15,
+                                    2273.15,
+                                    p <= pc ? Tsat(p) : -1.0,
+                                    p > p_623 ? B23_T(p) : -1.0};
             for (const double e : edges) {
                 if (std::fabs(T - e) < 1.0) return true;
             }
@@ -151,7 +157,7 @@ TEST(RegionMapTest, FittedSaturationEnthalpiesAtOneBar) {
         double h;
         int expected;
     };
-    const TCase cases[] = {{417000.0, 1}, {417430.0, 1}, {417445.0, 4}, {418000.0, 4},
+    const TCase cases[] = {{417000.0, 1},  {417430.0, 1},  {417445.0, 4}, {418000.0, 4},
                            {2674960.0, 4}, {2674975.0, 2}, {2676000.0, 2}};
     for (const TCase& c : cases) EXPECT_EQ(RegionPH(1e5, c.h), c.expected) << c.h;
 }
@@ -163,12 +169,12 @@ TEST(RegionMapTest, EdgesOfTheMaps) {
         int expected;
     };
     const TCase cases[] = {
-        {RegionPH, 0.9e-8, 2.6e6, kRegionOutside},   // below the lowest pressure
+        {RegionPH, 0.9e-8, 2.6e6, kRegionOutside},  // below the lowest pressure
         {RegionPH, 100.1e6, 2.6e6, kRegionOutside},
         {RegionPS, 100.1e6, 6000.0, kRegionOutside},
-        {RegionPH, 1e5, -1000.0, kRegionOutside},     // below the liquid at 273.15 K
-        {RegionPH, 1e5, 1e7, kRegionOutside},         // above 2273.15 K
-        {RegionPH, 10e6, Region5_H(10e6, 1500.0), 5}, // region 5 still admitted at 10 MPa by h
+        {RegionPH, 1e5, -1000.0, kRegionOutside},      // below the liquid at 273.15 K
+        {RegionPH, 1e5, 1e7, kRegionOutside},          // above 2273.15 K
+        {RegionPH, 10e6, Region5_H(10e6, 1500.0), 5},  // region 5 still admitted at 10 MPa by h
         {RegionPS, 10e6, Region5_S(10e6, 1500.0), kRegionOutside},  // but not by s
         {RegionPH, 9.99e6, Region5_H(9.99e6, 1500.0), 5},
         {RegionPS, 9.99e6, Region5_S(9.99e6, 1500.0), 5},
@@ -199,13 +205,13 @@ TEST(Region3VolumeTest, SolvesThePressureEquationOnBothSidesAndAboveTheCriticalP
         double vLow, vHigh;  // where the root must lie
     };
     const TCase cases[] = {
-        {25.5837018e6, 650.0, 0.0019, 0.0021},        // verification state, rho = 500
+        {25.5837018e6, 650.0, 0.0019, 0.0021},  // verification state, rho = 500
         {78.3095639e6, 750.0, 0.0019, 0.0021},
-        {22.0930643e6, 650.0, vc, 0.015},             // supercritical, vapour-like
-        {20e6, 630.0, 0.0016, vc},                    // compressed liquid
-        {Psat(640.0) * 0.999, 640.0, vc, 0.015},      // vapour below Tsat
-        {Psat(645.0) * 1.0001, 645.0, 0.0016, vc},    // liquid close to the critical point
-        {Psat(645.0) * 0.9999, 645.0, vc, 0.015},     // vapour close to the critical point
+        {22.0930643e6, 650.0, vc, 0.015},           // supercritical, vapour-like
+        {20e6, 630.0, 0.0016, vc},                  // compressed liquid
+        {Psat(640.0) * 0.999, 640.0, vc, 0.015},    // vapour below Tsat
+        {Psat(645.0) * 1.0001, 645.0, 0.0016, vc},  // liquid close to the critical point
+        {Psat(645.0) * 0.9999, 645.0, vc, 0.015},   // vapour close to the critical point
     };
     for (const TCase& c : cases) {
         bool ok = true;
@@ -229,7 +235,7 @@ TEST(Region3VolumeTest, OnTheSaturationLineGivesTheSaturatedLiquid) {
 }
 
 TEST(Region3SatVolumeTest, EqualAreaVolumesAlongTheRegion3PartOfTheLine) {
-    for (double T = 623.15; T < Tc - 1e-6; T += (Tc - T) > 1.0 ? 0.5 : (Tc - T) * 0.3) {
+    for (double T = 623.15; T<Tc - 1e-6; T += (Tc - T)> 1.0 ? 0.5 : (Tc - T) * 0.3) {
         bool ok = true;
         const double vL = Region3_SatVolume(T, 0.0, &ok), vV = Region3_SatVolume(T, 1.0, &ok);
         ASSERT_TRUE(ok) << T;
@@ -241,7 +247,8 @@ TEST(Region3SatVolumeTest, EqualAreaVolumesAlongTheRegion3PartOfTheLine) {
         EXPECT_NEAR(pL, pV, 2e-6 * pL) << T;
         EXPECT_NEAR(pL, Psat(T), 2e-4 * pL) << T;
         const double tau = Tc / T;
-        const double area = R * T * (Region3_Phi(1 / (rhoc * vL), tau) - Region3_Phi(1 / (rhoc * vV), tau));
+        const double area =
+            R * T * (Region3_Phi(1 / (rhoc * vL), tau) - Region3_Phi(1 / (rhoc * vV), tau));
         EXPECT_NEAR(area / (vV - vL), pL, 2e-6 * pL) << T;
         EXPECT_NEAR(Region3_SatVolume(T, 0.25), vL + 0.25 * (vV - vL), 1e-15) << T;
     }
@@ -373,8 +380,8 @@ TEST(MixtureTest, OutsideTheLineIsAFailure) {
         double (*F)(double, double, bool*);
         double arg;
     };
-    const TCase cases[] = {{H_PX, 611.0},  {H_PX, pc * 1.0001}, {S_PX, kNaN}, {V_PX, 1e8},
-                           {H_TX, 273.1},  {S_TX, Tc + 0.01},   {V_TX, kNaN}};
+    const TCase cases[] = {{H_PX, 611.0}, {H_PX, pc * 1.0001}, {S_PX, kNaN}, {V_PX, 1e8},
+                           {H_TX, 273.1}, {S_TX, Tc + 0.01},   {V_TX, kNaN}};
     for (const TCase& c : cases) {
         bool ok = true;
         EXPECT_EQ(c.F(c.arg, 0.5, &ok), 0.0) << c.arg;
