@@ -159,6 +159,18 @@ double THelmholzFluid::DensityPT(double P, double T, std::string& ErrorText,
         double delta = 0.0;
         double slope = 0.0;
         bool found = false;
+        // Start of the bracketing search in Solve_DPT: the saturated liquid density for a liquid
+        // below the critical pressure (searching upward), the Peng-Robinson estimate otherwise
+        // (searching toward the target pressure). The search reaches only half that density
+        // away, so a root beyond it, or on the other side, is left to it: it fails there, and
+        // so must this route.
+        double searchStart = 0.0;
+        bool searchUpward = true;
+        auto estimateStart = [&]() {
+            const double D0 = PengRobinsonDensity(*this, P, T);
+            searchUpward = !(PDT(D0, T) >= P);
+            return D0;
+        };
         if (T <= Tc_Max_) {
             // Below the critical temperature the equation can have further roots inside the
             // two-phase dome, even above the critical pressure: start from the phase's
@@ -172,12 +184,17 @@ double THelmholzFluid::DensityPT(double P, double T, std::string& ErrorText,
                     // Clearly compressed liquid: denser than the saturated liquid.
                     found = NewtonDensity(*this, P, tau, dl / Dcr_, delta, slope) &&
                             delta * Dcr_ > dl * (1.0 - AncillaryDensityMargin);
+                    // The ancillary liquid density, less its margin, stands in for the saturated
+                    // one.
+                    searchStart =
+                        P >= Pcr_ ? estimateStart() : dl * (1.0 - AncillaryDensityMargin);
                 } else if (P < ps * (1.0 - AncillaryPressureMargin)) {
                     // Clearly superheated vapour: thinner than the saturated vapour; start from
                     // the ideal gas.
                     const double ideal = 100.0 * P / (R_ * (T + dta)) / Dcr_;
                     found = NewtonDensity(*this, P, tau, ideal, delta, slope) &&
                             delta * Dcr_ < dv * (1.0 + AncillaryDensityMargin);
+                    searchStart = estimateStart();
                 } else {
                     // Close to saturation: the phase follows the saturation pressure itself, and
                     // the density lies on that phase's side of its saturated density.
@@ -186,25 +203,33 @@ double THelmholzFluid::DensityPT(double P, double T, std::string& ErrorText,
                     int32_t code = KXErrorCode::Success;
                     SaturationFromT(T, psat, DL, DV, text, code);
                     if (code == KXErrorCode::Success) {
-                        if (P >= psat)
+                        if (P >= psat) {
                             found = NewtonDensity(*this, P, tau, DL / Dcr_, delta, slope) &&
                                     delta * Dcr_ >= DL * (1.0 - 1e-12);
-                        else
+                            searchStart = P >= Pcr_ ? estimateStart() : DL;
+                        } else {
                             found = NewtonDensity(*this, P, tau, DV / Dcr_, delta, slope) &&
                                     delta * Dcr_ <= DV * (1.0 + 1e-12);
+                            searchStart = estimateStart();
+                        }
                     }
                 }
             }
         } else if (P >= Pcr_) {
             // From the top of the saturation iteration upward and above the critical pressure
             // the isotherm has a single stable root.
-            const double D0 = PengRobinsonDensity(*this, P, T);
-            found = D0 > 0.0 && NewtonDensity(*this, P, tau, D0 / Dcr_, delta, slope);
+            searchStart = estimateStart();
+            found = searchStart > 0.0 &&
+                    NewtonDensity(*this, P, tau, searchStart / Dcr_, delta, slope);
         }
-        if (found && slope > 0.0 && !scope.Raised()) {
+        const double D = delta * Dcr_;
+        const bool withinSearch =
+            searchStart > 0.0 && (searchUpward ? D >= searchStart && D < 1.49 * searchStart
+                                               : D <= searchStart && D > 0.51 * searchStart);
+        if (found && slope > 0.0 && withinSearch && !scope.Raised()) {
             ErrorText.clear();
             ErrorCode = KXErrorCode::Success;
-            return delta * Dcr_;
+            return D;
         }
     }
     return Solve_DPT(P, T, ErrorText, ErrorCode);

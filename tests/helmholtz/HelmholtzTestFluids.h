@@ -83,8 +83,12 @@ public:
         const double th = Theta(t);
         return Pc_ * std::exp((-4.0 + 0.835 * th) * th / (1.0 - th));
     }
+    // The exact inverse of Pse: 0.835 theta^2 + (L - 4) theta - L = 0 with L = ln(p/Pc).
     double tse(double p) const override {
-        return (Tcr_ + dta) / (1.0 - std::log(p / Pc_) / 4.0) - dta;
+        const double L = std::log(p / Pc_);
+        const double theta =
+            ((4.0 - L) - std::sqrt((L - 4.0) * (L - 4.0) + 4.0 * 0.835 * L)) / (2.0 * 0.835);
+        return (1.0 - theta) * (Tcr_ + dta) - dta;
     }
     double dsle(double t) const override { return Dcr_ * (1.0 + 2.08 * std::sqrt(Theta(t))); }
     // Ideal-gas density at the ancillary pressure.
