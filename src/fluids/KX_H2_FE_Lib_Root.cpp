@@ -86,6 +86,35 @@ constexpr THydrogenTables OrthohydrogenTables = {
     .g = {-0.1566, -10.851, 18.706, -27.382},
 };
 
+// The density exponents d of every term and p of the exponential terms are whole numbers, so
+// powers of δ come from one table of whole powers.
+constexpr bool WholeDensityExponents(const THydrogenTables& h) {
+    for (int i = 0; i < H2LastTerm; ++i)
+        if (h.d[i] != static_cast<int>(h.d[i]) || h.d[i] < 1) return false;
+    for (int i = H2LastPolynomialTerm; i < H2LastExponentialTerm; ++i)
+        if (h.pphi[i] != static_cast<int>(h.pphi[i]) || h.pphi[i] < 1) return false;
+    return true;
+}
+
+// Highest power of δ the derivatives need: d + 2p − 2 of the exponential terms, d otherwise.
+constexpr int HighestDeltaPower(const THydrogenTables& h) {
+    int highest = 1;
+    for (int i = 0; i < H2LastTerm; ++i) {
+        const bool exponential = i >= H2LastPolynomialTerm && i < H2LastExponentialTerm;
+        const int power = static_cast<int>(h.d[i]) + (exponential ? 2 * static_cast<int>(h.pphi[i]) - 2 : 0);
+        highest = power > highest ? power : highest;
+    }
+    return highest;
+}
+
+static_assert(WholeDensityExponents(NormalHydrogenTables));
+static_assert(WholeDensityExponents(ParahydrogenTables));
+static_assert(WholeDensityExponents(OrthohydrogenTables));
+constexpr int MaxDeltaPower = 8;
+static_assert(HighestDeltaPower(NormalHydrogenTables) <= MaxDeltaPower);
+static_assert(HighestDeltaPower(ParahydrogenTables) <= MaxDeltaPower);
+static_assert(HighestDeltaPower(OrthohydrogenTables) <= MaxDeltaPower);
+
 // One factor of a term, f(x), with its first and second derivative in x.
 struct TFactor {
     double v;
@@ -102,47 +131,57 @@ void AddTerm(THelmholzResidual& r, double n, const TFactor& g, const TFactor& h)
     r.Phidt += n * g.d1 * h.d1;
 }
 
-// x^y and the first two derivatives of x^y in x, as y x^(y−1) and y (y−1) x^(y−2) with the
-// zero-coefficient products left out, so that x = 0 never multiplies 0 by an infinite power.
-TFactor PowerFactor(double x, double y) {
-    const double v = PowerOf(x, y);
-    const double d1 = y != 0.0 ? y * PowerOf(x, y - 1.0) : 0.0;
-    const double d2 = y != 0.0 && y != 1.0 ? y * (y - 1.0) * PowerOf(x, y - 2.0) : 0.0;
-    return {v, d1, d2};
+// τ^t with its derivatives: a whole t by repeated multiplication, any other as exp(t ln τ).
+TFactor TauPower(double tau, double lnTau, double invTau, double t) {
+    const double v = t == std::trunc(t) ? IntegerPower(tau, static_cast<int>(t)) : std::exp(t * lnTau);
+    return {v, t * v * invTau, t * (t - 1.0) * v * invTau * invTau};
 }
 
-// δ^d exp(−δ^p) with its derivatives.
-TFactor DeltaExponential(double delta, double d, double p) {
-    const TFactor a = PowerFactor(delta, d);
-    const TFactor u = PowerFactor(delta, p);
-    const double e = std::exp(-u.v);
-    // (δ^d)' e + δ^d (e)', with e' = −(δ^p)' e and e'' = ((δ^p)'² − (δ^p)'') e.
-    const double d1 = a.d1 - a.v * u.d1;
-    const double d2 = a.d2 - 2.0 * a.d1 * u.d1 + a.v * (u.d1 * u.d1 - u.d2);
-    return {a.v * e, d1 * e, d2 * e};
-}
-
-// x^y exp(c (x − x0)²) with its derivatives: the Gaussian factor in δ (c = φ, x0 = D) and in τ
-// (c = β, x0 = γ).
-TFactor Gaussian(double x, double y, double c, double x0) {
-    const TFactor a = PowerFactor(x, y);
-    const double s = x - x0;
-    const double g = std::exp(c * s * s);
-    const double d1 = a.d1 + 2.0 * c * s * a.v;
-    const double d2 = a.d2 + 4.0 * c * s * a.d1 + (4.0 * c * c * s * s + 2.0 * c) * a.v;
-    return {a.v * g, d1 * g, d2 * g};
+// δ^d with its derivatives from the table of whole powers, leaving out the zero-coefficient
+// products so that δ = 0 never meets a negative power.
+TFactor DeltaPower(const double* pow, int d) {
+    return {pow[d], d * pow[d - 1], d >= 2 ? d * (d - 1.0) * pow[d - 2] : 0.0};
 }
 
 THelmholzResidual Residual(const THydrogenTables& h, double delta, double tau) {
+    double pow[MaxDeltaPower + 1];
+    pow[0] = 1.0;
+    for (int k = 1; k <= MaxDeltaPower; ++k) pow[k] = pow[k - 1] * delta;
+    const double lnTau = std::log(tau);
+    const double invTau = 1.0 / tau;
+
     THelmholzResidual r;
     for (int i = 0; i < H2LastPolynomialTerm; ++i)
-        AddTerm(r, h.N[i], PowerFactor(delta, h.d[i]), PowerFactor(tau, h.t[i]));
-    for (int i = H2LastPolynomialTerm; i < H2LastExponentialTerm; ++i)
-        AddTerm(r, h.N[i], DeltaExponential(delta, h.d[i], h.pphi[i]), PowerFactor(tau, h.t[i]));
+        AddTerm(r, h.N[i], DeltaPower(pow, static_cast<int>(h.d[i])),
+                TauPower(tau, lnTau, invTau, h.t[i]));
+    // N δ^d τ^t exp(−δ^p): (δ^d)' e − δ^d (δ^p)' e and so on, as whole powers of δ.
+    for (int i = H2LastPolynomialTerm; i < H2LastExponentialTerm; ++i) {
+        const int d = static_cast<int>(h.d[i]);
+        const int p = static_cast<int>(h.pphi[i]);
+        const double e = std::exp(-pow[p]);
+        const TFactor a = DeltaPower(pow, d);
+        const TFactor g = {a.v * e, (a.d1 - p * pow[d + p - 1]) * e,
+                           (a.d2 - p * (2.0 * d + p - 1.0) * pow[d + p - 2] +
+                            p * p * pow[d + 2 * p - 2]) *
+                               e};
+        AddTerm(r, h.N[i], g, TauPower(tau, lnTau, invTau, h.t[i]));
+    }
+    // N δ^d τ^t G with G = exp(φ (δ − D)² + β (τ − γ)²): N G times a δ factor and a τ factor
+    // without exponentials, since ∂G/∂δ = 2φ (δ − D) G and ∂G/∂τ = 2β (τ − γ) G.
     for (int i = H2LastExponentialTerm; i < H2LastTerm; ++i) {
         const int k = i - H2LastExponentialTerm;
-        AddTerm(r, h.N[i], Gaussian(delta, h.d[i], h.pphi[i], h.D[k]),
-                Gaussian(tau, h.t[i], h.beta[k], h.gamma[k]));
+        const int d = static_cast<int>(h.d[i]);
+        const double phi = h.pphi[i];
+        const double beta = h.beta[k];
+        const double x = delta - h.D[k];
+        const double y = tau - h.gamma[k];
+        const TFactor a = DeltaPower(pow, d);
+        const TFactor g = {a.v, a.d1 + 2.0 * phi * x * a.v,
+                           a.d2 + 4.0 * phi * x * a.d1 + (4.0 * phi * phi * x * x + 2.0 * phi) * a.v};
+        const TFactor b = TauPower(tau, lnTau, invTau, h.t[i]);
+        const TFactor f = {b.v, b.d1 + 2.0 * beta * y * b.v,
+                           b.d2 + 4.0 * beta * y * b.d1 + (4.0 * beta * beta * y * y + 2.0 * beta) * b.v};
+        AddTerm(r, h.N[i] * std::exp(phi * x * x + beta * y * y), g, f);
     }
     return r;
 }

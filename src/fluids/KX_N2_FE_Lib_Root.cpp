@@ -114,6 +114,19 @@ constexpr double ConductivityPsi[4] = {3.3373542, 0.37098251, 0.89913456, 0.1697
 
 // ---- Separable terms ----
 
+// Every exponent t of τ in the table is a whole multiple of 1/8, so a non-integral τ^t is a whole
+// power of τ^(1/8), taken by repeated squaring instead of an exponential per term.
+constexpr int TauDenominator = 8;
+
+constexpr bool TauExponentsAreEighths() {
+    for (const TN2Term& term : N2Terms)
+        if (static_cast<int>(term.t * TauDenominator) != term.t * TauDenominator) return false;
+    for (const TN2GaussianTerm& term : N2GaussianTerms)
+        if (static_cast<int>(term.t * TauDenominator) != term.t * TauDenominator) return false;
+    return true;
+}
+static_assert(TauExponentsAreEighths());
+
 // One factor of a term, f(x), with its first and second derivative in x.
 struct TFactor {
     double v;
@@ -130,10 +143,48 @@ void AddTerm(THelmholzResidual& r, double n, const TFactor& g, const TFactor& h)
     r.Phidt += n * g.d1 * h.d1;
 }
 
-// τ^t with its derivatives; τ > 0.
-TFactor TauPower(double tau, double t) {
-    const double v = PowerOf(tau, t);
-    return {v, t * v / tau, t * (t - 1.0) * v / (tau * tau)};
+// Highest whole exponent of τ, and highest non-integral one in units of 1/8.
+constexpr int HighestWholeTauPower() {
+    int highest = 0;
+    for (const TN2Term& term : N2Terms)
+        if (term.t == static_cast<int>(term.t)) highest = std::max(highest, static_cast<int>(term.t));
+    for (const TN2GaussianTerm& term : N2GaussianTerms)
+        if (term.t == static_cast<int>(term.t)) highest = std::max(highest, static_cast<int>(term.t));
+    return highest;
+}
+constexpr int HighestFractionalTauUnits() {
+    int highest = 0;
+    for (const TN2Term& term : N2Terms)
+        if (term.t != static_cast<int>(term.t))
+            highest = std::max(highest, static_cast<int>(term.t * TauDenominator));
+    for (const TN2GaussianTerm& term : N2GaussianTerms)
+        if (term.t != static_cast<int>(term.t))
+            highest = std::max(highest, static_cast<int>(term.t * TauDenominator));
+    return highest;
+}
+
+// Powers of τ shared by every term of one evaluation, by successive multiplication: τ^k for
+// whole k and τ^(k/8) for the non-integral exponents; τ > 0.
+struct TTauPowers {
+    double tau;
+    double inverse;  // 1/τ
+    double whole[HighestWholeTauPower() + 1];
+    double eighths[HighestFractionalTauUnits() + 1];
+
+    explicit TTauPowers(double t) : tau(t), inverse(1.0 / t) {
+        whole[0] = 1.0;
+        for (int k = 1; k <= HighestWholeTauPower(); ++k) whole[k] = whole[k - 1] * t;
+        const double unit = std::sqrt(std::sqrt(std::sqrt(t)));
+        eighths[0] = 1.0;
+        for (int k = 1; k <= HighestFractionalTauUnits(); ++k) eighths[k] = eighths[k - 1] * unit;
+    }
+};
+
+// τ^t with its derivatives.
+TFactor TauPower(const TTauPowers& p, double t) {
+    const double v = t == std::trunc(t) ? p.whole[static_cast<int>(t)]
+                                        : p.eighths[static_cast<int>(t * TauDenominator)];
+    return {v, t * v * p.inverse, t * (t - 1.0) * v * p.inverse * p.inverse};
 }
 
 // δ^d exp(−δ^c) with its derivatives, written as sums of whole powers of δ so that no term
@@ -148,25 +199,22 @@ TFactor DeltaExponential(const double* pow, int d, int c, double expC) {
     return {pow[d] * expC, d1 * expC, d2 * expC};
 }
 
-// δ^d exp(−α (δ − 1)²) with its derivatives.
-TFactor DeltaGaussian(const double* pow, int d, double alpha) {
+// A Gaussian term n δ^d τ^t G with G = exp(−α (δ − 1)² − β (τ − γ)²): since ∂G/∂δ = −2α (δ − 1) G
+// and ∂G/∂τ = −2β (τ − γ) G, it is n G times a δ factor and a τ factor without exponentials.
+void AddGaussianTerm(THelmholzResidual& r, const TN2GaussianTerm& term, const double* pow,
+                     const TTauPowers& tp) {
+    const int d = term.d;
     const double x = pow[1] - 1.0;
-    const double g = std::exp(-alpha * x * x);
-    const double d1 = d * pow[d - 1] - 2.0 * alpha * x * pow[d];
-    const double d2 = (d >= 2 ? d * (d - 1.0) * pow[d - 2] : 0.0) -
-                      4.0 * alpha * d * x * pow[d - 1] +
-                      (4.0 * alpha * alpha * x * x - 2.0 * alpha) * pow[d];
-    return {pow[d] * g, d1 * g, d2 * g};
-}
-
-// τ^t exp(−β (τ − γ)²) with its derivatives.
-TFactor TauGaussian(double tau, double t, double beta, double gamma) {
-    const TFactor p = TauPower(tau, t);
-    const double y = tau - gamma;
-    const double g = std::exp(-beta * y * y);
-    const double d1 = p.d1 - 2.0 * beta * y * p.v;
-    const double d2 = p.d2 - 4.0 * beta * y * p.d1 + (4.0 * beta * beta * y * y - 2.0 * beta) * p.v;
-    return {p.v * g, d1 * g, d2 * g};
+    const double y = tp.tau - term.gamma;
+    const double a = term.alpha;
+    const double b = term.beta;
+    const TFactor delta = {pow[d], d * pow[d - 1] - 2.0 * a * x * pow[d],
+                           (d >= 2 ? d * (d - 1.0) * pow[d - 2] : 0.0) -
+                               4.0 * a * d * x * pow[d - 1] + (4.0 * a * a * x * x - 2.0 * a) * pow[d]};
+    const TFactor p = TauPower(tp, term.t);
+    const TFactor tau = {p.v, p.d1 - 2.0 * b * y * p.v,
+                         p.d2 - 4.0 * b * y * p.d1 + (4.0 * b * b * y * y - 2.0 * b) * p.v};
+    AddTerm(r, term.n * std::exp(-a * x * x - b * y * y), delta, tau);
 }
 
 THelmholzResidual Residual(double delta, double tau) {
@@ -176,14 +224,13 @@ THelmholzResidual Residual(double delta, double tau) {
     double expC[MaxC + 1];
     expC[0] = 1.0;
     for (int c = 1; c <= MaxC; ++c) expC[c] = std::exp(-pow[c]);
+    const TTauPowers tp(tau);
 
     THelmholzResidual r;
     for (const TN2Term& term : N2Terms)
         AddTerm(r, term.n, DeltaExponential(pow, term.d, term.c, expC[term.c]),
-                TauPower(tau, term.t));
-    for (const TN2GaussianTerm& term : N2GaussianTerms)
-        AddTerm(r, term.n, DeltaGaussian(pow, term.d, term.alpha),
-                TauGaussian(tau, term.t, term.beta, term.gamma));
+                TauPower(tp, term.t));
+    for (const TN2GaussianTerm& term : N2GaussianTerms) AddGaussianTerm(r, term, pow, tp);
     return r;
 }
 

@@ -80,6 +80,24 @@ constexpr bool UsesOnlyExponents024() {
 }
 static_assert(UsesOnlyExponents024());
 
+constexpr bool TauExponentsAreHalves() {
+    for (const TO2Term& term : O2Terms)
+        if (static_cast<int>(term.s * 2.0) != term.s * 2.0) return false;
+    return true;
+}
+static_assert(TauExponentsAreHalves());
+
+constexpr int HighestHalves() {
+    int highest = 0;
+    for (const TO2Term& term : O2Terms) {
+        if (term.s < -0.5) return -1;  // below the table of half powers
+        highest = std::max(highest, static_cast<int>(term.s * 2.0));
+    }
+    return highest;
+}
+constexpr int HighestTauHalves = HighestHalves();
+static_assert(HighestTauHalves >= 0);
+
 // Ancillary saturation equations of Schmidt and Wagner (1985): vapour pressure, saturated-liquid
 // and saturated-vapour density; and the inverse vapour-pressure fit in ln(p/pc).
 constexpr double PseN[5] = {-6.043938, 1.175627, -0.994086, -3.456781, 3.361499};
@@ -133,6 +151,14 @@ THelmholzResidual Residual(double delta, double tau) {
     DeltaPowers(delta, pow, MaxDeltaPower);
     const TDensityFactor factors[5] = {DensityFactor(pow, 0), {}, DensityFactor(pow, 2), {},
                                        DensityFactor(pow, 4)};
+    // Every exponent s is a whole multiple of 1/2 from −1/2 up: τ^s is a whole power of √τ,
+    // halfPowers[k + 1] = τ^(k/2) by successive multiplication.
+    const double sqrtTau = std::sqrt(tau);
+    const double invTau = 1.0 / tau;
+    double halfPowers[HighestTauHalves + 2];
+    halfPowers[0] = 1.0 / sqrtTau;
+    halfPowers[1] = 1.0;
+    for (int k = 2; k <= HighestTauHalves + 1; ++k) halfPowers[k] = halfPowers[k - 1] * sqrtTau;
     THelmholzResidual res;
     for (const TO2Term& term : O2Terms) {
         const TDensityFactor& u = factors[term.p];
@@ -145,9 +171,9 @@ THelmholzResidual Residual(double delta, double tau) {
             gd += pow[r] * u.Ud;
             gdd += 2.0 * r * pow[r - 1] * u.Ud + pow[r] * u.Udd;
         }
-        const double h = PowerOf(tau, term.s);
-        const double ht = term.s * h / tau;
-        const double htt = term.s * (term.s - 1.0) * h / (tau * tau);
+        const double h = halfPowers[static_cast<int>(2.0 * term.s) + 1];
+        const double ht = term.s * h * invTau;
+        const double htt = term.s * (term.s - 1.0) * h * invTau * invTau;
         res.Phi += term.n * g * h;
         res.Phid += term.n * gd * h;
         res.Phidd += term.n * gdd * h;
