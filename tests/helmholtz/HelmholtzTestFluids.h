@@ -53,7 +53,10 @@ public:
 // Van der Waals fluid reduced at its critical point (delta = tau = 1): phir = -ln(1 - delta/3)
 // - 9/8 delta tau, so P/Pc = 8 delta / (tau (3 - delta)) - 3 delta^2 with Pc = 3/8 Dc R Tc.
 // Critical point 400 K, 300 kg/m3, 225 bar; triple point taken at Tr = 0.5 (6.2524 bar). The
-// ancillary equations are rough fits, good enough as start values only.
+// ancillary equations are rough fits, good enough as start values only. Above the critical
+// pressure the Peng-Robinson start estimate of a cold or near-critical state lies beyond this
+// fluid's co-volume (three times the critical density), where the density search cannot start:
+// use it below the critical pressure, and above it only at supercritical temperatures.
 class TVanDerWaals : public THelmholzFluid {
 public:
     TVanDerWaals() {
