@@ -80,21 +80,39 @@ std::vector<TArgs> TwoPhase(TBinaryFunction valuePX) {
 void BM_PsatT(benchmark::State& s) {
     RunUnary(s, KX_NH3_FE_PsatT, {-70.0, -30.0, 0.0, 50.0, 120.0});
 }
-void BM_TsatP(benchmark::State& s) { RunUnary(s, KX_NH3_FE_TsatP, {0.1, 1.0, 10.0, 50.0, 110.0}); }
+void BM_TsatP(benchmark::State& s) {
+    RunUnary(s, KX_NH3_FE_TsatP, {0.1, 1.0, 10.0, 50.0, 110.0});
+}
 void BM_MixtureTX(benchmark::State& s) {
     RunBinary(s, KX_NH3_FE_HTX, {{-70, 0.3}, {-30, 0.5}, {0, 0.7}, {50, 0.1}, {120, 0.9}});
 }
 void BM_MixturePX(benchmark::State& s) {
     RunBinary(s, KX_NH3_FE_HPX, {{0.1, 0.3}, {1, 0.5}, {10, 0.7}, {50, 0.1}, {110, 0.9}});
 }
-void BM_DPT_Liquid(benchmark::State& s) { RunBinary(s, KX_NH3_FE_DPT, LiquidPT()); }
-void BM_DPT_Vapour(benchmark::State& s) { RunBinary(s, KX_NH3_FE_DPT, VapourPT()); }
-void BM_DPT_Supercritical(benchmark::State& s) { RunBinary(s, KX_NH3_FE_DPT, SupercriticalPT()); }
-void BM_HPT_Liquid(benchmark::State& s) { RunBinary(s, KX_NH3_FE_HPT, LiquidPT()); }
-void BM_HPT_Vapour(benchmark::State& s) { RunBinary(s, KX_NH3_FE_HPT, VapourPT()); }
-void BM_SPT_Vapour(benchmark::State& s) { RunBinary(s, KX_NH3_FE_SPT, VapourPT()); }
-void BM_CpPT_Vapour(benchmark::State& s) { RunBinary(s, KX_NH3_FE_CpPT, VapourPT()); }
-void BM_WPT_Liquid(benchmark::State& s) { RunBinary(s, KX_NH3_FE_WPT, LiquidPT()); }
+void BM_DPT_Liquid(benchmark::State& s) {
+    RunBinary(s, KX_NH3_FE_DPT, LiquidPT());
+}
+void BM_DPT_Vapour(benchmark::State& s) {
+    RunBinary(s, KX_NH3_FE_DPT, VapourPT());
+}
+void BM_DPT_Supercritical(benchmark::State& s) {
+    RunBinary(s, KX_NH3_FE_DPT, SupercriticalPT());
+}
+void BM_HPT_Liquid(benchmark::State& s) {
+    RunBinary(s, KX_NH3_FE_HPT, LiquidPT());
+}
+void BM_HPT_Vapour(benchmark::State& s) {
+    RunBinary(s, KX_NH3_FE_HPT, VapourPT());
+}
+void BM_SPT_Vapour(benchmark::State& s) {
+    RunBinary(s, KX_NH3_FE_SPT, VapourPT());
+}
+void BM_CpPT_Vapour(benchmark::State& s) {
+    RunBinary(s, KX_NH3_FE_CpPT, VapourPT());
+}
+void BM_WPT_Liquid(benchmark::State& s) {
+    RunBinary(s, KX_NH3_FE_WPT, LiquidPT());
+}
 void BM_TPH_Liquid(benchmark::State& s) {
     RunBinary(s, KX_NH3_FE_TPH, ByFlashValue(LiquidPT(), KX_NH3_FE_HPT));
 }
@@ -125,9 +143,15 @@ void BM_HPS_TwoPhase(benchmark::State& s) {
 void BM_XTH(benchmark::State& s) {
     RunBinary(s, KX_NH3_FE_XTH, {{-70, 500}, {-30, 600}, {0, 700}, {50, 1000}, {120, 1200}});
 }
-void BM_STT(benchmark::State& s) { RunUnary(s, KX_NH3_FE_STT, {-70.0, -30.0, 0.0, 50.0, 120.0}); }
-void BM_DVPT(benchmark::State& s) { RunBinary(s, KX_NH3_FE_DVPT, VapourPT()); }
-void BM_KVPT(benchmark::State& s) { RunBinary(s, KX_NH3_FE_KVPT, LiquidPT()); }
+void BM_STT(benchmark::State& s) {
+    RunUnary(s, KX_NH3_FE_STT, {-70.0, -30.0, 0.0, 50.0, 120.0});
+}
+void BM_DVPT(benchmark::State& s) {
+    RunBinary(s, KX_NH3_FE_DVPT, VapourPT());
+}
+void BM_KVPT(benchmark::State& s) {
+    RunBinary(s, KX_NH3_FE_KVPT, LiquidPT());
+}
 // The plain iterations against the faster routes that the library uses in their place.
 template <class Method>
 void RunDensity(benchmark::State& state, Method method, const std::vector<TArgs>& args) {

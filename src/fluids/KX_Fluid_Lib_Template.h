@@ -59,113 +59,125 @@ inline double NotAvailable(std::string_view libraryName, std::string_view functi
     double LIB##_##NAME(char* errorText, int32_t capacity, int32_t* errorCode);
 #define KX_FLUID_DECLARE_UNARY(LIB, NAME) \
     double LIB##_##NAME(double x1, char* errorText, int32_t capacity, int32_t* errorCode);
-#define KX_FLUID_DECLARE_BINARY(LIB, NAME)                                               \
+#define KX_FLUID_DECLARE_BINARY(LIB, NAME)                                       \
     double LIB##_##NAME(double x1, double x2, char* errorText, int32_t capacity, \
                         int32_t* errorCode);
 
 // ---- Definitions (library source) ----
-#define KX_FLUID_CONSTANT(LIB, FLUID, NAME)                                                   \
-    double LIB##_##NAME(char* errorText, int32_t capacity, int32_t* errorCode) {             \
-        return RunLibraryFunction(#LIB, #NAME, errorText, capacity, errorCode,                \
-                                  [](std::string& text, int32_t& code) {                      \
-                                      return FLUID().NAME(text, code);                        \
-                                  });                                                         \
+#define KX_FLUID_CONSTANT(LIB, FLUID, NAME)                                             \
+    double LIB##_##NAME(char* errorText, int32_t capacity, int32_t* errorCode) {        \
+        return RunLibraryFunction(                                                      \
+            #LIB, #NAME, errorText, capacity, errorCode,                                \
+            [](std::string& text, int32_t& code) { return FLUID().NAME(text, code); }); \
     }
 #define KX_FLUID_UNARY(LIB, FLUID, NAME)                                                      \
-    double LIB##_##NAME(double x1, char* errorText, int32_t capacity, int32_t* errorCode) {  \
-        return RunLibraryFunction(#LIB, #NAME, errorText, capacity, errorCode,                \
-                                  [x1](std::string& text, int32_t& code) {                    \
-                                      return FLUID().NAME(x1, text, code);                    \
-                                  });                                                         \
+    double LIB##_##NAME(double x1, char* errorText, int32_t capacity, int32_t* errorCode) {   \
+        return RunLibraryFunction(                                                            \
+            #LIB, #NAME, errorText, capacity, errorCode,                                      \
+            [x1](std::string& text, int32_t& code) { return FLUID().NAME(x1, text, code); }); \
     }
-#define KX_FLUID_BINARY(LIB, FLUID, NAME)                                                     \
-    double LIB##_##NAME(double x1, double x2, char* errorText, int32_t capacity,             \
-                        int32_t* errorCode) {                                                 \
-        return RunLibraryFunction(#LIB, #NAME, errorText, capacity, errorCode,                \
-                                  [x1, x2](std::string& text, int32_t& code) {                \
-                                      return FLUID().NAME(x1, x2, text, code);                \
-                                  });                                                         \
+#define KX_FLUID_BINARY(LIB, FLUID, NAME)                                        \
+    double LIB##_##NAME(double x1, double x2, char* errorText, int32_t capacity, \
+                        int32_t* errorCode) {                                    \
+        return RunLibraryFunction(#LIB, #NAME, errorText, capacity, errorCode,   \
+                                  [x1, x2](std::string& text, int32_t& code) {   \
+                                      return FLUID().NAME(x1, x2, text, code);   \
+                                  });                                            \
     }
-#define KX_FLUID_PLACEHOLDER(LIB, NAME)                                                       \
-    double LIB##_##NAME(double, double, char* errorText, int32_t capacity,                    \
-                        int32_t* errorCode) {                                                 \
-        return kxfluidlib::NotAvailable(#LIB, #NAME, errorText, capacity, errorCode);         \
+#define KX_FLUID_PLACEHOLDER(LIB, NAME)                                                          \
+    double LIB##_##NAME(double, double, char* errorText, int32_t capacity, int32_t* errorCode) { \
+        return kxfluidlib::NotAvailable(#LIB, #NAME, errorText, capacity, errorCode);            \
     }
 
 // ---- Registration entries ----
 #define KX_FLUID_ENTRY_CONSTANT(LIB, NAME) \
-    TKXLibraryEntry { #NAME, TKXFunctionPtr{.Constant = &LIB##_##NAME } }
+    TKXLibraryEntry {                      \
+#NAME, TKXFunctionPtr {            \
+            .Constant = &LIB##_##NAME      \
+        }                                  \
+    }
 #define KX_FLUID_ENTRY_UNARY(LIB, NAME) \
-    TKXLibraryEntry { #NAME, TKXFunctionPtr{.Unary = &LIB##_##NAME } }
+    TKXLibraryEntry {                   \
+#NAME, TKXFunctionPtr {         \
+            .Unary = &LIB##_##NAME      \
+        }                               \
+    }
 #define KX_FLUID_ENTRY_BINARY(LIB, NAME) \
-    TKXLibraryEntry { #NAME, TKXFunctionPtr{.Binary = &LIB##_##NAME } }
+    TKXLibraryEntry {                    \
+#NAME, TKXFunctionPtr {          \
+            .Binary = &LIB##_##NAME      \
+        }                                \
+    }
 
 // ---- The functions every fluid library has: PsatT ... WPT (registered first) ----
-#define KX_FLUID_DECLARE_SHARED_FUNCTIONS(LIB)                                                 \
-    KX_FLUID_DECLARE_UNARY(LIB, PsatT)                                                         \
-    KX_FLUID_DECLARE_UNARY(LIB, TsatP)                                                         \
-    KX_FLUID_DECLARE_BINARY(LIB, DTX) KX_FLUID_DECLARE_BINARY(LIB, VTX)                        \
-    KX_FLUID_DECLARE_BINARY(LIB, HTX) KX_FLUID_DECLARE_BINARY(LIB, STX)                        \
-    KX_FLUID_DECLARE_BINARY(LIB, DPX) KX_FLUID_DECLARE_BINARY(LIB, VPX)                        \
-    KX_FLUID_DECLARE_BINARY(LIB, HPX) KX_FLUID_DECLARE_BINARY(LIB, SPX)                        \
-    KX_FLUID_DECLARE_BINARY(LIB, DPT) KX_FLUID_DECLARE_BINARY(LIB, VPT)                        \
-    KX_FLUID_DECLARE_BINARY(LIB, HPT) KX_FLUID_DECLARE_BINARY(LIB, SPT)                        \
-    KX_FLUID_DECLARE_BINARY(LIB, TPH) KX_FLUID_DECLARE_BINARY(LIB, XPH)                        \
-    KX_FLUID_DECLARE_BINARY(LIB, SPH) KX_FLUID_DECLARE_BINARY(LIB, VPH)                        \
-    KX_FLUID_DECLARE_BINARY(LIB, DPH) KX_FLUID_DECLARE_BINARY(LIB, TPS)                        \
-    KX_FLUID_DECLARE_BINARY(LIB, XPS) KX_FLUID_DECLARE_BINARY(LIB, HPS)                        \
-    KX_FLUID_DECLARE_BINARY(LIB, VPS) KX_FLUID_DECLARE_BINARY(LIB, DPS)                        \
-    KX_FLUID_DECLARE_BINARY(LIB, XTH) KX_FLUID_DECLARE_BINARY(LIB, XTS)                        \
-    KX_FLUID_DECLARE_BINARY(LIB, CpPT) KX_FLUID_DECLARE_BINARY(LIB, CvPT)                      \
-    KX_FLUID_DECLARE_BINARY(LIB, KPT) KX_FLUID_DECLARE_BINARY(LIB, WPT)
+#define KX_FLUID_DECLARE_SHARED_FUNCTIONS(LIB)                                                   \
+    KX_FLUID_DECLARE_UNARY(LIB, PsatT)                                                           \
+    KX_FLUID_DECLARE_UNARY(LIB, TsatP)                                                           \
+    KX_FLUID_DECLARE_BINARY(LIB, DTX)                                                            \
+    KX_FLUID_DECLARE_BINARY(LIB, VTX) KX_FLUID_DECLARE_BINARY(LIB, HTX) KX_FLUID_DECLARE_BINARY( \
+        LIB, STX) KX_FLUID_DECLARE_BINARY(LIB, DPX) KX_FLUID_DECLARE_BINARY(LIB, VPX)            \
+        KX_FLUID_DECLARE_BINARY(LIB, HPX) KX_FLUID_DECLARE_BINARY(                               \
+            LIB, SPX) KX_FLUID_DECLARE_BINARY(LIB, DPT) KX_FLUID_DECLARE_BINARY(LIB, VPT)        \
+            KX_FLUID_DECLARE_BINARY(LIB, HPT) KX_FLUID_DECLARE_BINARY(LIB, SPT)                  \
+                KX_FLUID_DECLARE_BINARY(LIB, TPH) KX_FLUID_DECLARE_BINARY(LIB, XPH)              \
+                    KX_FLUID_DECLARE_BINARY(LIB, SPH) KX_FLUID_DECLARE_BINARY(LIB, VPH)          \
+                        KX_FLUID_DECLARE_BINARY(LIB, DPH) KX_FLUID_DECLARE_BINARY(LIB, TPS)      \
+                            KX_FLUID_DECLARE_BINARY(LIB, XPS) KX_FLUID_DECLARE_BINARY(LIB, HPS)  \
+                                KX_FLUID_DECLARE_BINARY(LIB, VPS)                                \
+                                    KX_FLUID_DECLARE_BINARY(LIB, DPS)                            \
+                                        KX_FLUID_DECLARE_BINARY(LIB, XTH)                        \
+                                            KX_FLUID_DECLARE_BINARY(LIB, XTS)                    \
+                                                KX_FLUID_DECLARE_BINARY(LIB, CpPT)               \
+                                                    KX_FLUID_DECLARE_BINARY(LIB, CvPT)           \
+                                                        KX_FLUID_DECLARE_BINARY(LIB, KPT)        \
+                                                            KX_FLUID_DECLARE_BINARY(LIB, WPT)
 
-#define KX_FLUID_SHARED_FUNCTIONS(LIB, FLUID)                                                  \
-    KX_FLUID_UNARY(LIB, FLUID, PsatT)                                                          \
-    KX_FLUID_UNARY(LIB, FLUID, TsatP)                                                          \
-    KX_FLUID_BINARY(LIB, FLUID, DTX) KX_FLUID_BINARY(LIB, FLUID, VTX)                          \
-    KX_FLUID_BINARY(LIB, FLUID, HTX) KX_FLUID_BINARY(LIB, FLUID, STX)                          \
-    KX_FLUID_BINARY(LIB, FLUID, DPX) KX_FLUID_BINARY(LIB, FLUID, VPX)                          \
-    KX_FLUID_BINARY(LIB, FLUID, HPX) KX_FLUID_BINARY(LIB, FLUID, SPX)                          \
-    KX_FLUID_BINARY(LIB, FLUID, DPT) KX_FLUID_BINARY(LIB, FLUID, VPT)                          \
-    KX_FLUID_BINARY(LIB, FLUID, HPT) KX_FLUID_BINARY(LIB, FLUID, SPT)                          \
-    KX_FLUID_BINARY(LIB, FLUID, TPH) KX_FLUID_BINARY(LIB, FLUID, XPH)                          \
-    KX_FLUID_BINARY(LIB, FLUID, SPH) KX_FLUID_BINARY(LIB, FLUID, VPH)                          \
-    KX_FLUID_BINARY(LIB, FLUID, DPH) KX_FLUID_BINARY(LIB, FLUID, TPS)                          \
-    KX_FLUID_BINARY(LIB, FLUID, XPS) KX_FLUID_BINARY(LIB, FLUID, HPS)                          \
-    KX_FLUID_BINARY(LIB, FLUID, VPS) KX_FLUID_BINARY(LIB, FLUID, DPS)                          \
-    KX_FLUID_BINARY(LIB, FLUID, XTH) KX_FLUID_BINARY(LIB, FLUID, XTS)                          \
-    KX_FLUID_BINARY(LIB, FLUID, CpPT) KX_FLUID_BINARY(LIB, FLUID, CvPT)                        \
-    KX_FLUID_BINARY(LIB, FLUID, KPT) KX_FLUID_BINARY(LIB, FLUID, WPT)
+#define KX_FLUID_SHARED_FUNCTIONS(LIB, FLUID)                                                      \
+    KX_FLUID_UNARY(LIB, FLUID, PsatT)                                                              \
+    KX_FLUID_UNARY(LIB, FLUID, TsatP)                                                              \
+    KX_FLUID_BINARY(LIB, FLUID, DTX)                                                               \
+    KX_FLUID_BINARY(LIB, FLUID, VTX) KX_FLUID_BINARY(LIB, FLUID, HTX) KX_FLUID_BINARY(             \
+        LIB, FLUID, STX) KX_FLUID_BINARY(LIB, FLUID, DPX) KX_FLUID_BINARY(LIB, FLUID, VPX)         \
+        KX_FLUID_BINARY(LIB, FLUID, HPX) KX_FLUID_BINARY(LIB, FLUID, SPX) KX_FLUID_BINARY(         \
+            LIB, FLUID, DPT) KX_FLUID_BINARY(LIB, FLUID, VPT) KX_FLUID_BINARY(LIB, FLUID, HPT)     \
+            KX_FLUID_BINARY(LIB, FLUID, SPT) KX_FLUID_BINARY(LIB, FLUID, TPH) KX_FLUID_BINARY(     \
+                LIB, FLUID, XPH) KX_FLUID_BINARY(LIB, FLUID, SPH) KX_FLUID_BINARY(LIB, FLUID, VPH) \
+                KX_FLUID_BINARY(LIB, FLUID, DPH) KX_FLUID_BINARY(LIB, FLUID, TPS) KX_FLUID_BINARY( \
+                    LIB, FLUID, XPS) KX_FLUID_BINARY(LIB, FLUID, HPS)                              \
+                    KX_FLUID_BINARY(LIB, FLUID, VPS) KX_FLUID_BINARY(LIB, FLUID, DPS)              \
+                        KX_FLUID_BINARY(LIB, FLUID, XTH) KX_FLUID_BINARY(LIB, FLUID, XTS)          \
+                            KX_FLUID_BINARY(LIB, FLUID, CpPT) KX_FLUID_BINARY(LIB, FLUID, CvPT)    \
+                                KX_FLUID_BINARY(LIB, FLUID, KPT) KX_FLUID_BINARY(LIB, FLUID, WPT)
 
-#define KX_FLUID_SHARED_ENTRIES(LIB)                                                           \
-    KX_FLUID_ENTRY_UNARY(LIB, PsatT), KX_FLUID_ENTRY_UNARY(LIB, TsatP),                        \
-        KX_FLUID_ENTRY_BINARY(LIB, DTX), KX_FLUID_ENTRY_BINARY(LIB, VTX),                      \
-        KX_FLUID_ENTRY_BINARY(LIB, HTX), KX_FLUID_ENTRY_BINARY(LIB, STX),                      \
-        KX_FLUID_ENTRY_BINARY(LIB, DPX), KX_FLUID_ENTRY_BINARY(LIB, VPX),                      \
-        KX_FLUID_ENTRY_BINARY(LIB, HPX), KX_FLUID_ENTRY_BINARY(LIB, SPX),                      \
-        KX_FLUID_ENTRY_BINARY(LIB, DPT), KX_FLUID_ENTRY_BINARY(LIB, VPT),                      \
-        KX_FLUID_ENTRY_BINARY(LIB, HPT), KX_FLUID_ENTRY_BINARY(LIB, SPT),                      \
-        KX_FLUID_ENTRY_BINARY(LIB, TPH), KX_FLUID_ENTRY_BINARY(LIB, XPH),                      \
-        KX_FLUID_ENTRY_BINARY(LIB, SPH), KX_FLUID_ENTRY_BINARY(LIB, VPH),                      \
-        KX_FLUID_ENTRY_BINARY(LIB, DPH), KX_FLUID_ENTRY_BINARY(LIB, TPS),                      \
-        KX_FLUID_ENTRY_BINARY(LIB, XPS), KX_FLUID_ENTRY_BINARY(LIB, HPS),                      \
-        KX_FLUID_ENTRY_BINARY(LIB, VPS), KX_FLUID_ENTRY_BINARY(LIB, DPS),                      \
-        KX_FLUID_ENTRY_BINARY(LIB, XTH), KX_FLUID_ENTRY_BINARY(LIB, XTS),                      \
-        KX_FLUID_ENTRY_BINARY(LIB, CpPT), KX_FLUID_ENTRY_BINARY(LIB, CvPT),                    \
+#define KX_FLUID_SHARED_ENTRIES(LIB)                                        \
+    KX_FLUID_ENTRY_UNARY(LIB, PsatT), KX_FLUID_ENTRY_UNARY(LIB, TsatP),     \
+        KX_FLUID_ENTRY_BINARY(LIB, DTX), KX_FLUID_ENTRY_BINARY(LIB, VTX),   \
+        KX_FLUID_ENTRY_BINARY(LIB, HTX), KX_FLUID_ENTRY_BINARY(LIB, STX),   \
+        KX_FLUID_ENTRY_BINARY(LIB, DPX), KX_FLUID_ENTRY_BINARY(LIB, VPX),   \
+        KX_FLUID_ENTRY_BINARY(LIB, HPX), KX_FLUID_ENTRY_BINARY(LIB, SPX),   \
+        KX_FLUID_ENTRY_BINARY(LIB, DPT), KX_FLUID_ENTRY_BINARY(LIB, VPT),   \
+        KX_FLUID_ENTRY_BINARY(LIB, HPT), KX_FLUID_ENTRY_BINARY(LIB, SPT),   \
+        KX_FLUID_ENTRY_BINARY(LIB, TPH), KX_FLUID_ENTRY_BINARY(LIB, XPH),   \
+        KX_FLUID_ENTRY_BINARY(LIB, SPH), KX_FLUID_ENTRY_BINARY(LIB, VPH),   \
+        KX_FLUID_ENTRY_BINARY(LIB, DPH), KX_FLUID_ENTRY_BINARY(LIB, TPS),   \
+        KX_FLUID_ENTRY_BINARY(LIB, XPS), KX_FLUID_ENTRY_BINARY(LIB, HPS),   \
+        KX_FLUID_ENTRY_BINARY(LIB, VPS), KX_FLUID_ENTRY_BINARY(LIB, DPS),   \
+        KX_FLUID_ENTRY_BINARY(LIB, XTH), KX_FLUID_ENTRY_BINARY(LIB, XTS),   \
+        KX_FLUID_ENTRY_BINARY(LIB, CpPT), KX_FLUID_ENTRY_BINARY(LIB, CvPT), \
         KX_FLUID_ENTRY_BINARY(LIB, KPT), KX_FLUID_ENTRY_BINARY(LIB, WPT)
 
 // ---- The constants every fluid library has: MM, Pc, Tc, Pt, Tt (registered last) ----
-#define KX_FLUID_DECLARE_CONSTANT_FUNCTIONS(LIB)                                               \
-    KX_FLUID_DECLARE_CONSTANT(LIB, MM) KX_FLUID_DECLARE_CONSTANT(LIB, Pc)                      \
-    KX_FLUID_DECLARE_CONSTANT(LIB, Tc) KX_FLUID_DECLARE_CONSTANT(LIB, Pt)                      \
-    KX_FLUID_DECLARE_CONSTANT(LIB, Tt)
+#define KX_FLUID_DECLARE_CONSTANT_FUNCTIONS(LIB)                          \
+    KX_FLUID_DECLARE_CONSTANT(LIB, MM)                                    \
+    KX_FLUID_DECLARE_CONSTANT(LIB, Pc) KX_FLUID_DECLARE_CONSTANT(LIB, Tc) \
+        KX_FLUID_DECLARE_CONSTANT(LIB, Pt) KX_FLUID_DECLARE_CONSTANT(LIB, Tt)
 
-#define KX_FLUID_CONSTANT_FUNCTIONS(LIB, FLUID)                                                \
-    KX_FLUID_CONSTANT(LIB, FLUID, MM) KX_FLUID_CONSTANT(LIB, FLUID, Pc)                        \
-    KX_FLUID_CONSTANT(LIB, FLUID, Tc) KX_FLUID_CONSTANT(LIB, FLUID, Pt)                        \
-    KX_FLUID_CONSTANT(LIB, FLUID, Tt)
+#define KX_FLUID_CONSTANT_FUNCTIONS(LIB, FLUID)                         \
+    KX_FLUID_CONSTANT(LIB, FLUID, MM)                                   \
+    KX_FLUID_CONSTANT(LIB, FLUID, Pc) KX_FLUID_CONSTANT(LIB, FLUID, Tc) \
+        KX_FLUID_CONSTANT(LIB, FLUID, Pt) KX_FLUID_CONSTANT(LIB, FLUID, Tt)
 
-#define KX_FLUID_CONSTANT_ENTRIES(LIB)                                                         \
-    KX_FLUID_ENTRY_CONSTANT(LIB, MM), KX_FLUID_ENTRY_CONSTANT(LIB, Pc),                        \
-        KX_FLUID_ENTRY_CONSTANT(LIB, Tc), KX_FLUID_ENTRY_CONSTANT(LIB, Pt),                    \
+#define KX_FLUID_CONSTANT_ENTRIES(LIB)                                      \
+    KX_FLUID_ENTRY_CONSTANT(LIB, MM), KX_FLUID_ENTRY_CONSTANT(LIB, Pc),     \
+        KX_FLUID_ENTRY_CONSTANT(LIB, Tc), KX_FLUID_ENTRY_CONSTANT(LIB, Pt), \
         KX_FLUID_ENTRY_CONSTANT(LIB, Tt)

@@ -19,27 +19,13 @@ struct TResidualTerm {
 // Residual part of the ammonia equation of state, Tillner-Roth, Harms-Watzenberg and Baehr,
 // DKV-Tagungsbericht 20 (1993) 167, Table 2.
 static constexpr std::array<TResidualTerm, 21> ResidualTerms = {{
-    {0.7238548, 0.5, 1, 0},
-    {-1.858814, 1.5, 1, 0},
-    {0.04554431, -0.5, 2, 0},
-    {0.0122947, 1.0, 4, 0},
-    {2.141882e-11, 3.0, 15, 0},
-    {-0.2873571, 4.0, 1, 1},
-    {-0.03497111, 5.0, 2, 1},
-    {-0.0143002, 0.0, 3, 1},
-    {0.3441324, 3.0, 3, 1},
-    {2.352589e-05, 4.0, 8, 1},
-    {0.02397852, 3.0, 1, 2},
-    {-0.04085375, 6.0, 1, 2},
-    {0.2379275, 8.0, 2, 2},
-    {-0.1823729, 10.0, 2, 2},
-    {-0.03548972, 8.0, 3, 2},
-    {0.02281556, 10.0, 4, 2},
-    {0.001831117, 5.0, 8, 2},
-    {-0.008847486, 7.5, 1, 3},
-    {0.002272635, 15.0, 2, 3},
-    {-0.006663444, 5.0, 3, 3},
-    {-0.0005588655, 30.0, 4, 3},
+    {0.7238548, 0.5, 1, 0},    {-1.858814, 1.5, 1, 0},     {0.04554431, -0.5, 2, 0},
+    {0.0122947, 1.0, 4, 0},    {2.141882e-11, 3.0, 15, 0}, {-0.2873571, 4.0, 1, 1},
+    {-0.03497111, 5.0, 2, 1},  {-0.0143002, 0.0, 3, 1},    {0.3441324, 3.0, 3, 1},
+    {2.352589e-05, 4.0, 8, 1}, {0.02397852, 3.0, 1, 2},    {-0.04085375, 6.0, 1, 2},
+    {0.2379275, 8.0, 2, 2},    {-0.1823729, 10.0, 2, 2},   {-0.03548972, 8.0, 3, 2},
+    {0.02281556, 10.0, 4, 2},  {0.001831117, 5.0, 8, 2},   {-0.008847486, 7.5, 1, 3},
+    {0.002272635, 15.0, 2, 3}, {-0.006663444, 5.0, 3, 3},  {-0.0005588655, 30.0, 4, 3},
 }};
 
 // A residual term with the factors its derivatives need, worked out once.
@@ -83,7 +69,7 @@ static constexpr double IdealA5 = 0.5706757;
 
 // Vapour-pressure ancillary equation (same source): ln(p/pr) = sum a_i theta^e_i / (1 - theta).
 static constexpr double PseReference = 113.3926;
-static constexpr std::array<double, 6> PseA = {-6.731962, -3.5015526, 9.3251383,
+static constexpr std::array<double, 6> PseA = {-6.731962,  -3.5015526, 9.3251383,
                                                -6.1478322, -2.8277491, 2.0853131};
 static constexpr std::array<double, 6> PseE = {1.0, 1.25, 1.5, 1.75, 4.5, 8.5};
 
@@ -114,7 +100,7 @@ static constexpr double DsveLinearStart = 203.674;
 
 // Start of the temperature on the Dmax isochore: a cubic fit in pressure (bar -> °C).
 static constexpr std::array<double, 4> TminDmaxStart = {-171.765, 0.0362623, -1.28474e-06,
-                                                         8.99641e-11};
+                                                        8.99641e-11};
 
 // Surface tension sigma = a theta^b (N/m), theta = 1 - T/Tc.
 static constexpr double SurfaceTensionA = 0.0912;
@@ -123,15 +109,15 @@ static constexpr double SurfaceTensionB = 1.1028;
 // Viscosity of ammonia, Fenghour, Wakeham, Vesovic, Watson, Millat and Vogel, J. Phys. Chem.
 // Ref. Data 24 (1995) 1649: collision integral, second viscosity virial coefficient and the
 // higher-density terms.
-static constexpr double ViscosityEpsilonK = 386.0;   // energy scaling parameter (K)
-static constexpr double ViscositySigma = 0.2957;     // length scaling parameter (nm)
+static constexpr double ViscosityEpsilonK = 386.0;  // energy scaling parameter (K)
+static constexpr double ViscositySigma = 0.2957;    // length scaling parameter (nm)
 static constexpr double ViscosityMolarMass = 17.03026;
 static constexpr double ViscosityAvogadro = 0.6022137;
 static constexpr std::array<double, 5> ViscosityA = {4.9931822, -0.61122364, 0.0, 0.18535124,
                                                      -0.11160946};
 static constexpr std::array<double, 13> ViscosityB = {
-    -1.7999496, 46.692621, -534.60794, 3360.4074, -13019.164, 33414.23, -58711.743,
-    71426.686,  -59834.012, 33652.741, -12027.35, 2434.8205, -208.07957};
+    -1.7999496, 46.692621,  -534.60794, 3360.4074, -13019.164, 33414.23,  -58711.743,
+    71426.686,  -59834.012, 33652.741,  -12027.35, 2434.8205,  -208.07957};
 static constexpr std::array<std::array<double, 5>, 3> ViscosityD = {{
     {0.0, 0.0, 0.219664285, 0.0, -0.083651107},
     {0.0017366936, -0.0064250359, 0.0, 0.0, 0.0},
@@ -252,9 +238,15 @@ double TNH3_FE::Phiott(double Delta, double Tau) const {
     return o.Phitt;
 }
 
-double TNH3_FE::Phiod(double Delta, double) const { return 1.0 / Delta; }
-double TNH3_FE::Phiodd(double Delta, double) const { return -1.0 / (Delta * Delta); }
-double TNH3_FE::Phiodt(double, double) const { return 0.0; }
+double TNH3_FE::Phiod(double Delta, double) const {
+    return 1.0 / Delta;
+}
+double TNH3_FE::Phiodd(double Delta, double) const {
+    return -1.0 / (Delta * Delta);
+}
+double TNH3_FE::Phiodt(double, double) const {
+    return 0.0;
+}
 
 // ---- Residual part ----
 
@@ -336,8 +328,8 @@ double TNH3_FE::Tmin_Dmax(double P, int32_t) const {
     constexpr double Tolerance = 1e-6;
     TFloatingPointScope scope;
     const double deltaM = Dmax / Dcr_;
-    double T = ((TminDmaxStart[3] * P + TminDmaxStart[2]) * P + TminDmaxStart[1]) * P +
-               TminDmaxStart[0];
+    double T =
+        ((TminDmaxStart[3] * P + TminDmaxStart[2]) * P + TminDmaxStart[1]) * P + TminDmaxStart[0];
     double Pm = PDT(Dmax, T);
     for (int pass = 1; pass <= MaxPasses; ++pass) {
         const double tau = TauOf(T);

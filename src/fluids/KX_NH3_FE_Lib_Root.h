@@ -8,7 +8,7 @@
 #include "HelmholzFluidObject.h"
 
 class TNH3_FE : public THelmholzFluid {
-public:
+  public:
     TNH3_FE();
 
     double Pse(double t) const override;

@@ -36,8 +36,7 @@ int SolveCubic(double c3, double c2, double c1, double c0, int& count, double& z
         roots[0] = S + T - b / 3.0;
         n = 1;
     }
-    if (scope.Faulted(roots[0]) || !std::isfinite(roots[1]) || !std::isfinite(roots[2]))
-        return 0;
+    if (scope.Faulted(roots[0]) || !std::isfinite(roots[1]) || !std::isfinite(roots[2])) return 0;
     z1 = roots[0];
     z2 = roots[1];
     z3 = roots[2];

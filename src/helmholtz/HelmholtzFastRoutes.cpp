@@ -27,9 +27,10 @@ constexpr double AncillaryDensityMargin = 0.05;
 // Newton iteration on the reduced pressure equation (the criterion of
 // Newton_Raphson_Density). True when it converged to a positive density, with the slope of the
 // reduced pressure equation there (positive for a mechanically stable state).
-bool NewtonDensity(const THelmholzFluid& fluid, double P, double tau, double delta0,
-                   double& delta, double& slope) {
-    const double pressureTerm = 100.0 * P * tau / (fluid.R_ * (fluid.Tcr_ + fluid.dta) * fluid.Dcr_);
+bool NewtonDensity(const THelmholzFluid& fluid, double P, double tau, double delta0, double& delta,
+                   double& slope) {
+    const double pressureTerm =
+        100.0 * P * tau / (fluid.R_ * (fluid.Tcr_ + fluid.dta) * fluid.Dcr_);
     delta = delta0;
     if (!(delta > 0.0) || !std::isfinite(delta)) return false;
     for (int pass = 1; pass <= FastNewtonMaxPasses; ++pass) {
@@ -186,8 +187,7 @@ double THelmholzFluid::DensityPT(double P, double T, std::string& ErrorText,
                             delta * Dcr_ > dl * (1.0 - AncillaryDensityMargin);
                     // The ancillary liquid density, less its margin, stands in for the saturated
                     // one.
-                    searchStart =
-                        P >= Pcr_ ? estimateStart() : dl * (1.0 - AncillaryDensityMargin);
+                    searchStart = P >= Pcr_ ? estimateStart() : dl * (1.0 - AncillaryDensityMargin);
                 } else if (P < ps * (1.0 - AncillaryPressureMargin)) {
                     // Clearly superheated vapour: thinner than the saturated vapour; start from
                     // the ideal gas.
@@ -219,8 +219,8 @@ double THelmholzFluid::DensityPT(double P, double T, std::string& ErrorText,
             // From the top of the saturation iteration upward and above the critical pressure
             // the isotherm has a single stable root.
             searchStart = estimateStart();
-            found = searchStart > 0.0 &&
-                    NewtonDensity(*this, P, tau, searchStart / Dcr_, delta, slope);
+            found =
+                searchStart > 0.0 && NewtonDensity(*this, P, tau, searchStart / Dcr_, delta, slope);
         }
         const double D = delta * Dcr_;
         const bool withinSearch =

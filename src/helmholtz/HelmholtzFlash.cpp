@@ -122,8 +122,7 @@ double MixturePX(const THelmholzFluid& fluid, const char* function, TMixture wha
     double Ts = 0.0, DL = 0.0, DV = 0.0;
     fluid.SaturationFromP(P, Ts, DL, DV, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) return Concatenate(fluid, function, ErrorText);
-    return Finish(fluid, function, MixtureValue(fluid, what, Ts, X, DL, DV), ErrorText,
-                  ErrorCode);
+    return Finish(fluid, function, MixtureValue(fluid, what, Ts, X, DL, DV), ErrorText, ErrorCode);
 }
 
 // ---- Single phase from pressure and temperature ----
@@ -141,8 +140,8 @@ double CheckedDensityPT(const THelmholzFluid& fluid, const char* function, doubl
     if (FailsCheck(fluid, function, limits, ErrorText, ErrorCode)) return 0.0;
     if (fluid.Dmax > 0.0) {
         // A state denser than Dmax is out of range: its pressure exceeds that of the isochore.
-        const TLimit dense[] = {{">", P, fluid.PDT(fluid.Dmax, T), "Pressure", "bar(a)",
-                                 KXErrorCode::PressureHigh}};
+        const TLimit dense[] = {
+            {">", P, fluid.PDT(fluid.Dmax, T), "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
         if (FailsCheck(fluid, function, dense, ErrorText, ErrorCode)) return 0.0;
     }
     const double D = fluid.DensityPT(P, T, ErrorText, ErrorCode);
@@ -153,8 +152,8 @@ double CheckedDensityPT(const THelmholzFluid& fluid, const char* function, doubl
 
 enum class TSinglePhase { Volume, Enthalpy, Entropy, Cp, Cv, Kappa, SoundSpeed };
 
-double SinglePhasePT(const THelmholzFluid& fluid, const char* function, TSinglePhase what,
-                     double P, double T, std::string& ErrorText, int32_t& ErrorCode) {
+double SinglePhasePT(const THelmholzFluid& fluid, const char* function, TSinglePhase what, double P,
+                     double T, std::string& ErrorText, int32_t& ErrorCode) {
     Clear(ErrorText, ErrorCode);
     const double D = fluid.DPT(P, T, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) return Rewrite(fluid, function, ErrorText);
@@ -235,12 +234,10 @@ double THelmholzFluid::HPT(double P, double T, std::string& ErrorText, int32_t& 
 double THelmholzFluid::SPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const {
     return SinglePhasePT(*this, "SPT", TSinglePhase::Entropy, P, T, ErrorText, ErrorCode);
 }
-double THelmholzFluid::CpPT(double P, double T, std::string& ErrorText,
-                            int32_t& ErrorCode) const {
+double THelmholzFluid::CpPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const {
     return SinglePhasePT(*this, "CpPT", TSinglePhase::Cp, P, T, ErrorText, ErrorCode);
 }
-double THelmholzFluid::CvPT(double P, double T, std::string& ErrorText,
-                            int32_t& ErrorCode) const {
+double THelmholzFluid::CvPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const {
     return SinglePhasePT(*this, "CvPT", TSinglePhase::Cv, P, T, ErrorText, ErrorCode);
 }
 double THelmholzFluid::KPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const {
@@ -270,9 +267,9 @@ namespace {
 
 // What distinguishes the pressure-entropy flash from the pressure-enthalpy flash.
 struct TFlashKind {
-    const char* Name;       // "XTPH" or "XTPS"
-    const char* Quantity;   // "Enthalpy" or "Entropy"
-    const char* Unit;       // "kJ/kg" or "kJ/kgK"
+    const char* Name;      // "XTPH" or "XTPS"
+    const char* Quantity;  // "Enthalpy" or "Entropy"
+    const char* Unit;      // "kJ/kg" or "kJ/kgK"
     int32_t LowCode;
     int32_t HighCode;
     double (THelmholzFluid::*ValuePT)(double, double, std::string&, int32_t&) const;  // HPT
@@ -331,8 +328,7 @@ void Flash(const THelmholzFluid& fluid, const TFlashKind& kind, double P, double
     double Thi = fluid.Tmax;
     double Yhi = (fluid.*kind.ValuePT)(P, Thi, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) return failWith(KXErrorCode::Failure);
-    const TLimit highLimit[] = {
-        {">", Y, Yhi - margin, kind.Quantity, kind.Unit, kind.HighCode}};
+    const TLimit highLimit[] = {{">", Y, Yhi - margin, kind.Quantity, kind.Unit, kind.HighCode}};
     if (FailsCheck(fluid, kind.Name, highLimit, ErrorText, ErrorCode)) return;
 
     // Lowest admissible value: at Tmin, or on the Dmax isochore at high pressure.
@@ -389,8 +385,8 @@ void Flash(const THelmholzFluid& fluid, const TFlashKind& kind, double P, double
         }
     }
 
-    const double t = D2Solver(fluid, kind.RootFunction, P, Y, Tlo, Thi, Ylo, Yhi, 1e-6,
-                              ErrorText, ErrorCode);
+    const double t =
+        D2Solver(fluid, kind.RootFunction, P, Y, Tlo, Thi, Ylo, Yhi, 1e-6, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) return unknown();
     T = t;
     if (!kind.Enthalpy && P >= fluid.Pc_) {
@@ -408,8 +404,7 @@ double FlashValue(const THelmholzFluid& fluid, const TFlashKind& kind, const cha
     double X = 0.0, T = 0.0, DL = 0.0, DV = 0.0;
     Flash(fluid, kind, P, Y, X, T, DL, DV, ErrorText, ErrorCode);
     if (!ErrorText.empty()) return Rewrite(fluid, function, ErrorText);
-    return Finish(fluid, function, what == TFlashResult::Temperature ? T : X, ErrorText,
-                  ErrorCode);
+    return Finish(fluid, function, what == TFlashResult::Temperature ? T : X, ErrorText, ErrorCode);
 }
 
 // Properties derived from a flash: the mixture value from pressure in the two-phase region,
@@ -417,8 +412,7 @@ double FlashValue(const THelmholzFluid& fluid, const TFlashKind& kind, const cha
 enum class TDerived { Enthalpy, Entropy, Volume, Density };
 
 double FlashDerived(const THelmholzFluid& fluid, const TFlashKind& kind, const char* function,
-                    TDerived what, double P, double Y, std::string& ErrorText,
-                    int32_t& ErrorCode) {
+                    TDerived what, double P, double Y, std::string& ErrorText, int32_t& ErrorCode) {
     double X = 0.0, T = 0.0, DL = 0.0, DV = 0.0;
     Flash(fluid, kind, P, Y, X, T, DL, DV, ErrorText, ErrorCode);
     if (!ErrorText.empty()) return Rewrite(fluid, function, ErrorText);
@@ -440,7 +434,8 @@ double FlashDerived(const THelmholzFluid& fluid, const TFlashKind& kind, const c
                 value = fluid.DPX(P, X, ErrorText, ErrorCode);
                 break;
         }
-        if (ErrorCode != KXErrorCode::Success) return Unknown(fluid, function, ErrorText, ErrorCode);
+        if (ErrorCode != KXErrorCode::Success)
+            return Unknown(fluid, function, ErrorText, ErrorCode);
         return Finish(fluid, function, value, ErrorText, ErrorCode);
     }
     double D = fluid.DPT(P, T, ErrorText, ErrorCode);
@@ -510,16 +505,13 @@ double THelmholzFluid::XPH(double P, double H, std::string& ErrorText, int32_t& 
                       ErrorCode);
 }
 double THelmholzFluid::SPH(double P, double H, std::string& ErrorText, int32_t& ErrorCode) const {
-    return FlashDerived(*this, EnthalpyFlash, "SPH", TDerived::Entropy, P, H, ErrorText,
-                        ErrorCode);
+    return FlashDerived(*this, EnthalpyFlash, "SPH", TDerived::Entropy, P, H, ErrorText, ErrorCode);
 }
 double THelmholzFluid::VPH(double P, double H, std::string& ErrorText, int32_t& ErrorCode) const {
-    return FlashDerived(*this, EnthalpyFlash, "VPH", TDerived::Volume, P, H, ErrorText,
-                        ErrorCode);
+    return FlashDerived(*this, EnthalpyFlash, "VPH", TDerived::Volume, P, H, ErrorText, ErrorCode);
 }
 double THelmholzFluid::DPH(double P, double H, std::string& ErrorText, int32_t& ErrorCode) const {
-    return FlashDerived(*this, EnthalpyFlash, "DPH", TDerived::Density, P, H, ErrorText,
-                        ErrorCode);
+    return FlashDerived(*this, EnthalpyFlash, "DPH", TDerived::Density, P, H, ErrorText, ErrorCode);
 }
 double THelmholzFluid::XTH(double T, double H, std::string& ErrorText, int32_t& ErrorCode) const {
     return FractionTY(*this, EnthalpyFlash, "XTH", T, H, ErrorText, ErrorCode);
@@ -534,16 +526,13 @@ double THelmholzFluid::XPS(double P, double S, std::string& ErrorText, int32_t& 
                       ErrorCode);
 }
 double THelmholzFluid::HPS(double P, double S, std::string& ErrorText, int32_t& ErrorCode) const {
-    return FlashDerived(*this, EntropyFlash, "HPS", TDerived::Enthalpy, P, S, ErrorText,
-                        ErrorCode);
+    return FlashDerived(*this, EntropyFlash, "HPS", TDerived::Enthalpy, P, S, ErrorText, ErrorCode);
 }
 double THelmholzFluid::VPS(double P, double S, std::string& ErrorText, int32_t& ErrorCode) const {
-    return FlashDerived(*this, EntropyFlash, "VPS", TDerived::Volume, P, S, ErrorText,
-                        ErrorCode);
+    return FlashDerived(*this, EntropyFlash, "VPS", TDerived::Volume, P, S, ErrorText, ErrorCode);
 }
 double THelmholzFluid::DPS(double P, double S, std::string& ErrorText, int32_t& ErrorCode) const {
-    return FlashDerived(*this, EntropyFlash, "DPS", TDerived::Density, P, S, ErrorText,
-                        ErrorCode);
+    return FlashDerived(*this, EntropyFlash, "DPS", TDerived::Density, P, S, ErrorText, ErrorCode);
 }
 double THelmholzFluid::XTS(double T, double S, std::string& ErrorText, int32_t& ErrorCode) const {
     return FractionTY(*this, EntropyFlash, "XTS", T, S, ErrorText, ErrorCode);

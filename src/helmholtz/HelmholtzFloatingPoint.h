@@ -14,7 +14,7 @@
 #include <xmmintrin.h>
 
 class TFloatingPointScope {
-public:
+  public:
     TFloatingPointScope() : saved_(_mm_getcsr()) { _mm_setcsr(saved_ & ~FaultBits); }
     ~TFloatingPointScope() { _mm_setcsr((_mm_getcsr() & ~FaultBits) | (saved_ & FaultBits)); }
     TFloatingPointScope(const TFloatingPointScope&) = delete;
@@ -25,7 +25,7 @@ public:
     // The same, or a non-finite result.
     bool Faulted(double result) const { return Raised() || !std::isfinite(result); }
 
-private:
+  private:
     // MXCSR flags: invalid operation (bit 0), division by zero (bit 2), overflow (bit 3).
     static constexpr unsigned int FaultBits = 0x1u | 0x4u | 0x8u;
     unsigned int saved_;
@@ -34,7 +34,7 @@ private:
 #else
 
 class TFloatingPointScope {
-public:
+  public:
     TFloatingPointScope() {
         std::fegetexceptflag(&saved_, FaultFlags);
         std::feclearexcept(FaultFlags);
@@ -46,7 +46,7 @@ public:
     bool Raised() const { return std::fetestexcept(FaultFlags) != 0; }
     bool Faulted(double result) const { return Raised() || !std::isfinite(result); }
 
-private:
+  private:
     static constexpr int FaultFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
     std::fexcept_t saved_{};
 };

@@ -5,7 +5,8 @@
 
 // x^n for an integer n by repeated squaring.
 inline double IntegerPower(double x, int n) {
-    unsigned int m = n < 0 ? static_cast<unsigned int>(-(n + 1)) + 1u : static_cast<unsigned int>(n);
+    unsigned int m =
+        n < 0 ? static_cast<unsigned int>(-(n + 1)) + 1u : static_cast<unsigned int>(n);
     double result = 1.0;
     double base = x;
     while (m != 0) {

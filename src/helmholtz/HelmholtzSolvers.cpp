@@ -39,8 +39,7 @@ void SetFailure(std::string& ErrorText, int32_t& ErrorCode, int32_t code, std::s
 // ---- Newton iteration for the density ----
 
 double THelmholzFluid::Newton_Raphson_Density(double P, double tau, double delta0,
-                                              std::string& ErrorText,
-                                              int32_t& ErrorCode) const {
+                                              std::string& ErrorText, int32_t& ErrorCode) const {
     ErrorText.clear();
     ErrorCode = KXErrorCode::Success;
     const double pressureTerm = 100.0 * P * tau / (R_ * (Tcr_ + dta) * Dcr_);
@@ -78,8 +77,8 @@ void THelmholzFluid::Maxwell_Criterion_Ps(double T, double& Ps, double& DL, doub
     DL = dsle(T);
     DV = dsve(T);
     // Above the critical temperature the ancillary equations may have no value.
-    if (!std::isfinite(Ps) || !std::isfinite(DL) || !std::isfinite(DV) || Ps <= 0.0 ||
-        DL <= 0.0 || DV <= 0.0)
+    if (!std::isfinite(Ps) || !std::isfinite(DL) || !std::isfinite(DV) || Ps <= 0.0 || DL <= 0.0 ||
+        DV <= 0.0)
         return fail(KXErrorCode::Failure, "Unknown Error");
     if (T > Tc_Max_) return;
 
@@ -121,8 +120,8 @@ void THelmholzFluid::Maxwell_Criterion_Ts(double P, double& Ts, double& DL, doub
     TFloatingPointScope scope;
     Ts = tse(P);
     // Slope of the ancillary vapour-pressure curve, kept for the whole iteration.
-    const double slope = Ts < Tcr_ - 0.1 ? (Pse(Ts + 0.1) - Pse(Ts)) / 0.1
-                                         : (Pse(Ts) - Pse(Ts - 0.1)) / 0.1;
+    const double slope =
+        Ts < Tcr_ - 0.1 ? (Pse(Ts + 0.1) - Pse(Ts)) / 0.1 : (Pse(Ts) - Pse(Ts - 0.1)) / 0.1;
     DL = dsle(Ts);
     DV = dsve(Ts);
     if (!std::isfinite(Ts) || !std::isfinite(slope) || slope == 0.0)
@@ -168,9 +167,8 @@ bool CheckRange(const THelmholzFluid& fluid, const char* function, double value,
 double THelmholzFluid::PsatT(double T, std::string& ErrorText, int32_t& ErrorCode) const {
     ErrorText.clear();
     ErrorCode = KXErrorCode::Success;
-    if (CheckRange(*this, "PsatT", T, Tt_, Tc_, "Temperature", "°C",
-                   KXErrorCode::TemperatureLow, KXErrorCode::TemperatureHigh, ErrorText,
-                   ErrorCode))
+    if (CheckRange(*this, "PsatT", T, Tt_, Tc_, "Temperature", "°C", KXErrorCode::TemperatureLow,
+                   KXErrorCode::TemperatureHigh, ErrorText, ErrorCode))
         return 0.0;
     double Ps = 0.0, DL = 0.0, DV = 0.0;
     SaturationFromT(T, Ps, DL, DV, ErrorText, ErrorCode);
@@ -287,8 +285,8 @@ double THelmholzFluid::Solve_DPT(double P, double T, std::string& ErrorText,
                    Code + "_DPT; No density found at this pressure and temperature.");
         return 0.0;
     }
-    const double D = D2Solver(*this, &THelmholzFluid::PTD, T, P, Dlo, Dhi, Plo, Phi, 1e-8,
-                              ErrorText, ErrorCode);
+    const double D =
+        D2Solver(*this, &THelmholzFluid::PTD, T, P, Dlo, Dhi, Plo, Phi, 1e-8, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) {
         ErrorCode = KXErrorCode::Failure;
         return 0.0;

@@ -31,9 +31,13 @@ THelmholzFluid::THelmholzFluid()
       dH_XTH(0.0),
       dS_XTS(0.0) {}
 
-double THelmholzFluid::Tmin(double) const { return Tt_; }
+double THelmholzFluid::Tmin(double) const {
+    return Tt_;
+}
 
-double THelmholzFluid::Tmin_Dmax(double, int32_t) const { return 0.0; }
+double THelmholzFluid::Tmin_Dmax(double, int32_t) const {
+    return 0.0;
+}
 
 void THelmholzFluid::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
     r.Phi = Phir(Delta, Tau);
@@ -59,7 +63,9 @@ double THelmholzFluid::PDT(double D, double T) const {
     return (1.0 + delta * Phird(delta, tau)) * D * R_ * (T + dta) / 100.0;
 }
 
-double THelmholzFluid::PTD(double T, double D) const { return PDT(D, T); }
+double THelmholzFluid::PTD(double T, double D) const {
+    return PDT(D, T);
+}
 
 double THelmholzFluid::HDT(double D, double T) const {
     const double delta = DeltaOf(D);
@@ -125,8 +131,7 @@ double THelmholzFluid::WDT(double D, double T) const {
 }
 
 double THelmholzFluid::Rdelta(double ps, double tau, double delta) const {
-    return 1.0 + delta * Phird(delta, tau) -
-           100.0 * ps * tau / (R_ * (Tcr_ + dta) * delta * Dcr_);
+    return 1.0 + delta * Phird(delta, tau) - 100.0 * ps * tau / (R_ * (Tcr_ + dta) * delta * Dcr_);
 }
 
 double THelmholzFluid::Rdeltad(double ps, double tau, double delta) const {

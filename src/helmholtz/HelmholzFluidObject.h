@@ -16,52 +16,52 @@
 
 // Residual part of the reduced Helmholtz energy and its derivatives at one (delta, tau).
 struct THelmholzResidual {
-    double Phi = 0.0;   // phir
-    double Phid = 0.0;  // d phir / d delta
-    double Phidd = 0.0; // d2 phir / d delta2
-    double Phit = 0.0;  // d phir / d tau
-    double Phitt = 0.0; // d2 phir / d tau2
-    double Phidt = 0.0; // d2 phir / d delta d tau
+    double Phi = 0.0;    // phir
+    double Phid = 0.0;   // d phir / d delta
+    double Phidd = 0.0;  // d2 phir / d delta2
+    double Phit = 0.0;   // d phir / d tau
+    double Phitt = 0.0;  // d2 phir / d tau2
+    double Phidt = 0.0;  // d2 phir / d delta d tau
 };
 
 // Ideal-gas part: only the tau derivatives enter the property relations.
 struct THelmholzIdeal {
-    double Phi = 0.0;   // phio
-    double Phit = 0.0;  // d phio / d tau
-    double Phitt = 0.0; // d2 phio / d tau2
+    double Phi = 0.0;    // phio
+    double Phit = 0.0;   // d phio / d tau
+    double Phitt = 0.0;  // d2 phio / d tau2
 };
 
 class THelmholzFluid {
-public:
+  public:
     THelmholzFluid();
     virtual ~THelmholzFluid() = default;
     THelmholzFluid(const THelmholzFluid&) = delete;
     THelmholzFluid& operator=(const THelmholzFluid&) = delete;
 
     // ---- Constants, set by the concrete fluid's constructor, in this order ----
-    std::string Code;      // library name, first part of every error text ("KX_NH3_FE")
-    double dta;            // 273.15, offset from °C to K
-    double MM_;            // molar mass (kg/kmol)
-    double R_;             // specific gas constant (kJ/(kg K))
-    double Ac_;            // acentric factor (start-density estimate only)
-    double Tc_;            // critical temperature as reported; top of the saturation functions (°C)
-    double Tcr_;           // reducing temperature of the equation of state (°C)
-    double Tc_Max_;        // highest temperature at which saturation is iterated (°C)
-    double Pc_;            // critical pressure as reported; top of the two-phase range (bar)
-    double Hc_;            // critical enthalpy: vapour/liquid label outside the two-phase range
-    double Pcr_;           // reducing pressure; below it the density solver consults saturation
-    double Dcr_;           // reducing density (kg/m3)
-    double Tt_;            // triple-point temperature (°C)
-    double Pt_;            // triple-point pressure (bar)
-    double Pmin;           // lowest pressure of the single-phase and flash functions (bar)
-    double Pmax;           // highest pressure of the single-phase and flash functions (bar)
-    double Tmax;           // highest temperature accepted (°C)
-    double Dmax;           // highest density accepted (kg/m3); 0: no density limit
-    double Pmax_Dmax;      // above it the flashes start at Tmin_Dmax instead of Tmin (bar)
-    double dH;             // enthalpy margin of the pressure-enthalpy flash (kJ/kg)
-    double dS;             // entropy margin of the pressure-entropy flash (kJ/(kg K))
-    double dH_XTH;         // enthalpy tolerance of XTH outside the saturated range
-    double dS_XTS;         // entropy tolerance of XTS outside the saturated range
+    std::string Code;  // library name, first part of every error text ("KX_NH3_FE")
+    double dta;        // 273.15, offset from °C to K
+    double MM_;        // molar mass (kg/kmol)
+    double R_;         // specific gas constant (kJ/(kg K))
+    double Ac_;        // acentric factor (start-density estimate only)
+    double Tc_;        // critical temperature as reported; top of the saturation functions (°C)
+    double Tcr_;       // reducing temperature of the equation of state (°C)
+    double Tc_Max_;    // highest temperature at which saturation is iterated (°C)
+    double Pc_;        // critical pressure as reported; top of the two-phase range (bar)
+    double Hc_;        // critical enthalpy: vapour/liquid label outside the two-phase range
+    double Pcr_;       // reducing pressure; below it the density solver consults saturation
+    double Dcr_;       // reducing density (kg/m3)
+    double Tt_;        // triple-point temperature (°C)
+    double Pt_;        // triple-point pressure (bar)
+    double Pmin;       // lowest pressure of the single-phase and flash functions (bar)
+    double Pmax;       // highest pressure of the single-phase and flash functions (bar)
+    double Tmax;       // highest temperature accepted (°C)
+    double Dmax;       // highest density accepted (kg/m3); 0: no density limit
+    double Pmax_Dmax;  // above it the flashes start at Tmin_Dmax instead of Tmin (bar)
+    double dH;         // enthalpy margin of the pressure-enthalpy flash (kJ/kg)
+    double dS;         // entropy margin of the pressure-entropy flash (kJ/(kg K))
+    double dH_XTH;     // enthalpy tolerance of XTH outside the saturated range
+    double dS_XTS;     // entropy tolerance of XTS outside the saturated range
 
     // ---- Fluid-specific operations, in slot order ----
     virtual double Pse(double t) const = 0;   // 0: ancillary saturation pressure (bar)
@@ -120,11 +120,11 @@ public:
     double Newton_Raphson_Density(double P, double tau, double delta0, std::string& ErrorText,
                                   int32_t& ErrorCode) const;
     // Saturation pressure and densities at T by the equal-area condition.
-    void Maxwell_Criterion_Ps(double T, double& Ps, double& DL, double& DV,
-                              std::string& ErrorText, int32_t& ErrorCode) const;
+    void Maxwell_Criterion_Ps(double T, double& Ps, double& DL, double& DV, std::string& ErrorText,
+                              int32_t& ErrorCode) const;
     // Saturation temperature and densities at P.
-    void Maxwell_Criterion_Ts(double P, double& Ts, double& DL, double& DV,
-                              std::string& ErrorText, int32_t& ErrorCode) const;
+    void Maxwell_Criterion_Ts(double P, double& Ts, double& DL, double& DV, std::string& ErrorText,
+                              int32_t& ErrorCode) const;
     double PsatT(double T, std::string& ErrorText, int32_t& ErrorCode) const;
     double TsatP(double P, std::string& ErrorText, int32_t& ErrorCode) const;
     // Density of a single-phase state at P and T. Leaves the outputs empty and 0 on success.

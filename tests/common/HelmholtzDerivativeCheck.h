@@ -44,9 +44,9 @@ inline double CentralDifference(const THelmholzFluid& fluid, TSlot f, TPoint p, 
 }
 
 struct TDerivativePair {
-    const char* Name;      // the analytic derivative checked
+    const char* Name;  // the analytic derivative checked
     TSlot Analytic;
-    TSlot Lower;           // the operation it is the derivative of
+    TSlot Lower;  // the operation it is the derivative of
     bool ByDelta;
 };
 
@@ -90,8 +90,7 @@ inline void CheckDerivatives(const THelmholzFluid& fluid, const std::vector<TPoi
 }
 
 // The combined evaluations must agree with the single operations to rounding.
-inline void CheckCombinedEvaluations(const THelmholzFluid& fluid,
-                                     const std::vector<TPoint>& points,
+inline void CheckCombinedEvaluations(const THelmholzFluid& fluid, const std::vector<TPoint>& points,
                                      double tolerance = 1e-12) {
     for (const TPoint& p : points) {
         SCOPED_TRACE("delta " + std::to_string(p.Delta) + ", tau " + std::to_string(p.Tau));

@@ -55,10 +55,10 @@ double Ok(const std::string& shortName, double x1 = 0.0, double x2 = 0.0) {
 
 TEST(Nh3Library, RegistersFortyFunctionsInOrder) {
     const std::vector<std::string> expected = {
-        "PsatT", "TsatP", "DTX",  "VTX",  "HTX",  "STX",  "DPX",  "VPX", "HPX", "SPX",
-        "DPT",   "VPT",   "HPT",  "SPT",  "TPH",  "XPH",  "SPH",  "VPH", "DPH", "TPS",
-        "XPS",   "HPS",   "VPS",  "DPS",  "XTH",  "XTS",  "CpPT", "CvPT", "KPT", "WPT",
-        "STT",   "TCPT",  "DVPT", "KVPT", "PrPT", "MM",   "Pc",   "Tc",  "Pt",  "Tt"};
+        "PsatT", "TsatP", "DTX",  "VTX",  "HTX",  "STX", "DPX",  "VPX",  "HPX", "SPX",
+        "DPT",   "VPT",   "HPT",  "SPT",  "TPH",  "XPH", "SPH",  "VPH",  "DPH", "TPS",
+        "XPS",   "HPS",   "VPS",  "DPS",  "XTH",  "XTS", "CpPT", "CvPT", "KPT", "WPT",
+        "STT",   "TCPT",  "DVPT", "KVPT", "PrPT", "MM",  "Pc",   "Tc",   "Pt",  "Tt"};
     const auto entries = KX_NH3_FE_Entries();
     ASSERT_EQ(entries.size(), expected.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -70,16 +70,18 @@ TEST(Nh3Library, RegistersFortyFunctionsInOrder) {
     }
 }
 
-TEST(Nh3Library, LibraryNameIsTheFluidCode) { EXPECT_EQ(NH3Fluid().Code, "KX_NH3_FE"); }
+TEST(Nh3Library, LibraryNameIsTheFluidCode) {
+    EXPECT_EQ(NH3Fluid().Code, "KX_NH3_FE");
+}
 
 TEST(Nh3Library, ConstantsReturnWithCodeZeroAndNoText) {
     struct TConstant {
         const char* Name;
         double Value;
     };
-    for (TConstant c : {TConstant{"MM", 17.0305}, TConstant{"Pc", 113.6114},
-                        TConstant{"Tc", 132.36}, TConstant{"Pt", 0.0609},
-                        TConstant{"Tt", -77.65}}) {
+    for (TConstant c :
+         {TConstant{"MM", 17.0305}, TConstant{"Pc", 113.6114}, TConstant{"Tc", 132.36},
+          TConstant{"Pt", 0.0609}, TConstant{"Tt", -77.65}}) {
         SCOPED_TRACE(c.Name);
         EXPECT_EQ(Ok(c.Name), c.Value);
     }
@@ -125,8 +127,8 @@ TEST(Nh3Library, ErrorTextIsCutAtTheCapacity) {
 // Grid of single-phase states from the triple point to Tmax and up to 5000 bar.
 std::vector<std::pair<double, double>> SinglePhaseGrid() {
     std::vector<std::pair<double, double>> states;
-    for (double P : {0.07, 0.5, 1.0, 5.0, 20.0, 62.0, 100.0, 113.5, 120.0, 200.0, 1000.0, 3000.0,
-                     5000.0})
+    for (double P :
+         {0.07, 0.5, 1.0, 5.0, 20.0, 62.0, 100.0, 113.5, 120.0, 200.0, 1000.0, 3000.0, 5000.0})
         for (double T : {-77.0, -60.0, -30.0, 0.0, 25.0, 60.0, 100.0, 125.0, 131.0, 132.3, 133.0,
                          140.0, 200.0, 300.0, 446.0})
             states.emplace_back(P, T);
@@ -162,8 +164,8 @@ TEST(Nh3Library, FlashFamiliesAgreeWithPressureTemperatureProperties) {
     struct TState {
         double P, T;
     };
-    for (TState s : {TState{1.0, -50.0}, TState{1.0, 20.0}, TState{10.0, 80.0},
-                     TState{50.0, 20.0}, TState{150.0, 140.0}, TState{4000.0, 100.0}}) {
+    for (TState s : {TState{1.0, -50.0}, TState{1.0, 20.0}, TState{10.0, 80.0}, TState{50.0, 20.0},
+                     TState{150.0, 140.0}, TState{4000.0, 100.0}}) {
         SCOPED_TRACE(std::to_string(s.P) + " bar, " + std::to_string(s.T) + " °C");
         const double D = Ok("DPT", s.P, s.T);
         const double H = Ok("HPT", s.P, s.T);

@@ -35,9 +35,21 @@ double Evaluate(const std::string& routine, double x1, double x2, int32_t& code)
     code = 0;
     double Ps = 0, DL = 0, DV = 0;
     const std::map<std::string, std::function<double()>> routines = {
-        {"MaxwellPs", [&] { f.Maxwell_Criterion_Ps(x1, Ps, DL, DV, text, code); return Ps; }},
-        {"MaxwellDL", [&] { f.Maxwell_Criterion_Ps(x1, Ps, DL, DV, text, code); return DL; }},
-        {"MaxwellDV", [&] { f.Maxwell_Criterion_Ps(x1, Ps, DL, DV, text, code); return DV; }},
+        {"MaxwellPs",
+         [&] {
+             f.Maxwell_Criterion_Ps(x1, Ps, DL, DV, text, code);
+             return Ps;
+         }},
+        {"MaxwellDL",
+         [&] {
+             f.Maxwell_Criterion_Ps(x1, Ps, DL, DV, text, code);
+             return DL;
+         }},
+        {"MaxwellDV",
+         [&] {
+             f.Maxwell_Criterion_Ps(x1, Ps, DL, DV, text, code);
+             return DV;
+         }},
         {"Pse", [&] { return f.Pse(x1); }},
         {"dsve", [&] { return f.dsve(x1); }},
         {"tse", [&] { return f.tse(x1); }},
@@ -153,8 +165,8 @@ TEST(Nh3Model, ViscosityFromPressureAndTemperatureUsesTheSolvedDensity) {
     struct TState {
         double P, T;
     };
-    for (TState s : {TState{1.01325, 0.0}, TState{50.0, 20.0}, TState{300.0, 200.0},
-                     TState{1.0, 400.0}}) {
+    for (TState s :
+         {TState{1.01325, 0.0}, TState{50.0, 20.0}, TState{300.0, 200.0}, TState{1.0, 400.0}}) {
         SCOPED_TRACE(std::to_string(s.P) + " bar " + std::to_string(s.T) + " °C");
         std::string text;
         int32_t code = -1;

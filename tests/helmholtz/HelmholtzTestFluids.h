@@ -11,7 +11,7 @@ namespace testfluids {
 
 // Ideal gas with constant heat capacity: phio = ln delta + k ln tau, phir = 0, so cv = k R.
 class TIdealGas : public THelmholzFluid {
-public:
+  public:
     static constexpr double k = 2.5;
 
     TIdealGas() {
@@ -58,7 +58,7 @@ public:
 // fluid's co-volume (three times the critical density), where the density search cannot start:
 // use it below the critical pressure, and above it only at supercritical temperatures.
 class TVanDerWaals : public THelmholzFluid {
-public:
+  public:
     TVanDerWaals() {
         Code = "KX_VDW_FE";
         MM_ = 16.6289;

@@ -45,8 +45,7 @@ TEST(Flash, TemperatureRoundTripsOverTheSinglePhaseRange) {
             const TResult h = Call(fluid, &THelmholzFluid::HPT, P, T);
             if (h.Code != 0) continue;
             EXPECT_NEAR(Ok(fluid, &THelmholzFluid::TPH, P, h.Value), T, 1e-5);
-            EXPECT_NEAR(Ok(fluid, &THelmholzFluid::TPS, P,
-                           Ok(fluid, &THelmholzFluid::SPT, P, T)),
+            EXPECT_NEAR(Ok(fluid, &THelmholzFluid::TPS, P, Ok(fluid, &THelmholzFluid::SPT, P, T)),
                         T, 1e-5);
             ++checked;
         }
@@ -140,7 +139,8 @@ TEST(Flash, AnIsochoreTemperatureThatMissesThePressureFailsTheFlash) {
         EXPECT_EQ(r.Value, 0.0);
         EXPECT_NE(r.Text.find("; Unknown error."), std::string::npos) << r.Text;
     }
-    const TResult s = Call(fluid, &THelmholzFluid::TPS, P, Ok(fluid, &THelmholzFluid::SPT, P, 50.0));
+    const TResult s =
+        Call(fluid, &THelmholzFluid::TPS, P, Ok(fluid, &THelmholzFluid::SPT, P, 50.0));
     EXPECT_EQ(s.Code, 1);
     EXPECT_EQ(s.Text, "KX_VDW_FE_TPS; Unknown error.");
 }

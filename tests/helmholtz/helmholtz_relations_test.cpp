@@ -1,8 +1,8 @@
 // Property relations of the Helmholtz fluid base: the ideal-gas limit in closed form, the base
 // defaults, the constant accessors, the reduced pressure equation, and the derivative check
 // that every fluid's tests use (shown here to catch a wrong derivative).
-#include <gtest/gtest.h>
 #include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
@@ -63,10 +63,11 @@ TEST(HelmholtzRelations, BaseConstructorLeavesEverythingButTheOffsetZero) {
     } empty;
     EXPECT_TRUE(empty.Code.empty());
     EXPECT_EQ(empty.dta, 273.15);
-    for (double field : {empty.MM_, empty.R_, empty.Ac_, empty.Tc_, empty.Tcr_, empty.Tc_Max_,
-                         empty.Pc_, empty.Hc_, empty.Pcr_, empty.Dcr_, empty.Tt_, empty.Pt_,
-                         empty.Pmin, empty.Pmax, empty.Tmax, empty.Dmax, empty.Pmax_Dmax, empty.dH,
-                         empty.dS, empty.dH_XTH, empty.dS_XTS})
+    for (double field :
+         {empty.MM_,  empty.R_,     empty.Ac_,   empty.Tc_,  empty.Tcr_,      empty.Tc_Max_,
+          empty.Pc_,  empty.Hc_,    empty.Pcr_,  empty.Dcr_, empty.Tt_,       empty.Pt_,
+          empty.Pmin, empty.Pmax,   empty.Tmax,  empty.Dmax, empty.Pmax_Dmax, empty.dH,
+          empty.dS,   empty.dH_XTH, empty.dS_XTS})
         EXPECT_EQ(field, 0.0);
 }
 
@@ -102,7 +103,8 @@ TEST(HelmholtzRelations, VanDerWaalsPressureInReducedForm) {
         for (double Tr : {0.6, 1.0, 1.7}) {
             const double T = Tr * 400.0 - 273.15;
             const double reduced = 8.0 * delta * Tr / (3.0 - delta) - 3.0 * delta * delta;
-            EXPECT_NEAR(fluid.PDT(delta * 300.0, T) / fluid.Pc_, reduced, 1e-12 * (1 + std::fabs(reduced)));
+            EXPECT_NEAR(fluid.PDT(delta * 300.0, T) / fluid.Pc_, reduced,
+                        1e-12 * (1 + std::fabs(reduced)));
         }
     // The critical point is an inflection with h = 1.75 R Tc.
     EXPECT_NEAR(fluid.PDT(300.0, fluid.Tc_), fluid.Pc_, 1e-10);
@@ -123,8 +125,7 @@ TEST(HelmholtzRelations, ReducedPressureEquationVanishesAtTheStateOfTheTargetPre
             const double h = 1e-6 * delta;
             const double numeric =
                 (fluid.Rdelta(P, tau, delta + h) - fluid.Rdelta(P, tau, delta - h)) / (2 * h);
-            EXPECT_NEAR(fluid.Rdeltad(P, tau, delta), numeric,
-                        1e-6 * std::fabs(numeric) + 1e-9);
+            EXPECT_NEAR(fluid.Rdeltad(P, tau, delta), numeric, 1e-6 * std::fabs(numeric) + 1e-9);
         }
 }
 
@@ -173,14 +174,12 @@ TEST(HelmholtzRelations, DerivativeCheckCatchesSlips) {
                   "Phirdd"),
               0);
     EXPECT_GT(ReportedFailures(
-                  [&] { helmholtzcheck::CheckDerivatives(TSlippedIdealPart(), points); },
-                  "Phiott"),
+                  [&] { helmholtzcheck::CheckDerivatives(TSlippedIdealPart(), points); }, "Phiott"),
               0);
-    EXPECT_GT(
-        ReportedFailures(
-            [&] { helmholtzcheck::CheckCombinedEvaluations(TSlippedCombined(), points); },
-            "Phirdt"),
-        0);
+    EXPECT_GT(ReportedFailures(
+                  [&] { helmholtzcheck::CheckCombinedEvaluations(TSlippedCombined(), points); },
+                  "Phirdt"),
+              0);
 }
 
 }  // namespace

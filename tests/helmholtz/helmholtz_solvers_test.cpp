@@ -27,12 +27,12 @@ TEST(CubicSolver, RealRootsOfCubics) {
         std::vector<double> roots;
     };
     const TCase cases[] = {
-        {1, -6, 11, -6, {1, 2, 3}},                 // (z-1)(z-2)(z-3)
-        {2, -12, 22, -12, {1, 2, 3}},               // the same, scaled
-        {1, 0, 0, -8, {2}},                         // z^3 = 8
-        {1, 0, 1, 0, {0}},                          // z (z^2 + 1)
-        {1, -3, 3, -1, {1}},                        // triple root: one root reported
-        {-1, 0, 0, -27, {-3}},                      // negative leading coefficient
+        {1, -6, 11, -6, {1, 2, 3}},    // (z-1)(z-2)(z-3)
+        {2, -12, 22, -12, {1, 2, 3}},  // the same, scaled
+        {1, 0, 0, -8, {2}},            // z^3 = 8
+        {1, 0, 1, 0, {0}},             // z (z^2 + 1)
+        {1, -3, 3, -1, {1}},           // triple root: one root reported
+        {-1, 0, 0, -27, {-3}},         // negative leading coefficient
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.c3) + " " + std::to_string(c.c2) + " " +
@@ -57,8 +57,8 @@ TEST(CubicSolver, CloseRootsStayFinite) {
         const double r1 = 1.0, r2 = 1.0 + spacing, r3 = 1.0 + 2.0 * spacing;
         int count = -1;
         double z[3];
-        const int n = SolveCubic(1.0, -(r1 + r2 + r3), r1 * r2 + r1 * r3 + r2 * r3,
-                                 -r1 * r2 * r3, count, z[0], z[1], z[2]);
+        const int n = SolveCubic(1.0, -(r1 + r2 + r3), r1 * r2 + r1 * r3 + r2 * r3, -r1 * r2 * r3,
+                                 count, z[0], z[1], z[2]);
         ASSERT_EQ(n, 3) << spacing;
         std::sort(z, z + 3);
         EXPECT_NEAR(z[0], r1, 1e-6);
@@ -123,9 +123,9 @@ TEST(RootFinder, ReportsBracketsWithoutRoot) {
         SCOPED_TRACE(c.text);
         std::string text;
         int32_t code = -1;
-        EXPECT_EQ(D2Solver(gas, &THelmholzFluid::PTD, T, P, c.xA, c.xB, c.fA, c.fB, 1e-8, text,
-                           code),
-                  0.0);
+        EXPECT_EQ(
+            D2Solver(gas, &THelmholzFluid::PTD, T, P, c.xA, c.xB, c.fA, c.fB, 1e-8, text, code),
+            0.0);
         EXPECT_EQ(code, c.code);
         EXPECT_EQ(text, c.text);
     }
@@ -142,8 +142,8 @@ TEST(RootFinder, StopsAtANonFiniteValueInsideTheBracket) {
     int32_t code = -1;
     const double T = 25.0;
     // The root (3.4 kg/m3 at 5 bar) lies where the function is finite, the first midpoint not.
-    EXPECT_EQ(D2Solver(fluid, &THelmholzFluid::PTD, T, 5.0, 1.0, 20.0, fluid.PDT(1.0, T), 1e6,
-                       1e-8, text, code),
+    EXPECT_EQ(D2Solver(fluid, &THelmholzFluid::PTD, T, 5.0, 1.0, 20.0, fluid.PDT(1.0, T), 1e6, 1e-8,
+                       text, code),
               0.0);
     EXPECT_EQ(code, 1);
     EXPECT_EQ(text, "KX_D2Solver; Unknown Error");
@@ -198,10 +198,10 @@ TEST(Saturation, VanDerWaalsEqualAreaStateFromTemperature) {
     for (const TVdwSaturation& s : VdwSaturation) {
         SCOPED_TRACE(s.Tr);
         const double T = s.Tr * 400.0 - 273.15;
-        using TRoutine = void (THelmholzFluid::*)(double, double&, double&, double&,
-                                                  std::string&, int32_t&) const;
-        for (TRoutine routine : {&THelmholzFluid::Maxwell_Criterion_Ps,
-                                 &THelmholzFluid::SaturationFromT}) {
+        using TRoutine = void (THelmholzFluid::*)(double, double&, double&, double&, std::string&,
+                                                  int32_t&) const;
+        for (TRoutine routine :
+             {&THelmholzFluid::Maxwell_Criterion_Ps, &THelmholzFluid::SaturationFromT}) {
             std::string text;
             int32_t code = -1;
             double Ps = 0, DL = 0, DV = 0;
