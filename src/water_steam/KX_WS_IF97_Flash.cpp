@@ -29,6 +29,7 @@ constexpr double kT_Region5Low = 1073.0, kT_Region5High = 2273.3;  // K, region-
 constexpr double kT_Region2cHighBelow623 = 750.0, kT_Region2cHighAbove623 = 1050.0;  // K
 constexpr double kT_RefineLow = 200.0;             // K, lowest temperature a refinement may reach
 constexpr double kSatOffset = 1e-08;               // K, region-3 search ends beside Tsat
+constexpr double kSatMargin = 1e-06;               // K, how far a polished state may pass Tsat
 constexpr double kNearCriticalResolution = 2e-06;  // relative, of h and s beside Tc
 constexpr double kTPH_Tolerance = 0.001;           // J/kg, enthalpy tolerance of T_PH
 constexpr int kTPH_PassLimit = 1000;
@@ -113,14 +114,14 @@ double Region3S(double p, double T) {
 }
 
 // The region-3 quantity z (h or s) of one flash: its (p,T) function, its (v,T) function and
-// the (v,T) function with its isobaric temperature derivative.
+// its partial derivatives in (v, T).
 struct TRegion3Quantity {
     TPropertyFunction atPT;
     double (*atVT)(double v, double T);
-    TValueSlope (*slopeVT)(double v, double T);
+    detail::TRegion3Partials (*partials)(double v, double T);
 };
-constexpr TRegion3Quantity kRegion3Enthalpy{Region3H, Region3_H, detail::Region3_HSlopeVT};
-constexpr TRegion3Quantity kRegion3Entropy{Region3S, Region3_S, detail::Region3_SSlopeVT};
+constexpr TRegion3Quantity kRegion3Enthalpy{Region3H, Region3_H, detail::Region3_PartialsH};
+constexpr TRegion3Quantity kRegion3Entropy{Region3S, Region3_S, detail::Region3_PartialsS};
 
 // Saturated z' and z'' at Ts from the near-critical saturated volumes.
 bool Region3Saturated(const TRegion3Quantity& q, double Ts, double* zLiquid, double* zVapour) {
@@ -131,36 +132,69 @@ bool Region3Saturated(const TRegion3Quantity& q, double Ts, double* zLiquid, dou
     return true;
 }
 
-// One Newton step from a Brent result in region 3 (Brent stops at a relative width of 1e-8,
-// several microkelvin); kept only inside the bracket.
-double PolishRegion3(const TRegion3Quantity& q, double p, double target, double T, double lo,
-                     double hi) {
-    bool ok = true;
-    const double v = Region3_VPT(p, T, &ok);
-    if (!ok) return T;
-    const TValueSlope z = q.slopeVT(v, T);
-    const double next = T - (z.value - target) / z.slope;
-    return (next >= lo && next <= hi) ? next : T;
+// Newton steps in (v, T) on p(v,T) = p and z(v,T) = target from a root-search result. The search
+// in T stops at a relative width of 1e-8 (microkelvins), and near the critical point the volume
+// at given (p, T) is not unique to working precision (the isotherm is flat); in (v, T) the two
+// equations stay well conditioned there. A step is kept only inside [Tlo, Thi] and only when it
+// lowers the scaled residual.
+void PolishRegion3(const TRegion3Quantity& q, double p, double target, double Tlo, double Thi,
+                   double* v, double* T) {
+    const auto residual = [&](const detail::TRegion3Partials& r) {
+        return std::hypot((r.p - p) / p, (r.z - target) / std::fabs(target));
+    };
+    detail::TRegion3Partials r = q.partials(*v, *T);
+    double res = residual(r);
+    for (int pass = 0; pass < 6 && res > 0.0; ++pass) {
+        const double det = r.p_v * r.z_T - r.p_T * r.z_v;
+        const double dv = ((r.p - p) * r.z_T - r.p_T * (r.z - target)) / det;
+        const double dT = (r.p_v * (r.z - target) - (r.p - p) * r.z_v) / det;
+        const double vNext = *v - dv, TNext = *T - dT;
+        if (!(std::isfinite(det) && det != 0.0 && vNext > 0.0 && TNext >= Tlo && TNext <= Thi)) {
+            return;
+        }
+        const detail::TRegion3Partials rNext = q.partials(vNext, TNext);
+        const double resNext = residual(rNext);
+        if (!(resNext < res)) return;
+        const bool small = std::fabs(dv) <= 1e-14 * *v && std::fabs(dT) <= 1e-14 * *T;
+        *v = vNext;
+        *T = TNext;
+        r = rNext;
+        res = resNext;
+        if (small) return;
+    }
 }
 
-// A region-3 temperature and, below pc, the saturated values at Tsat(p) it was found against.
+// A region-3 state from (p, z) and, below pc, the saturated values at Tsat(p) it was found
+// against.
 struct TRegion3Result {
     double T;
+    double v;       // the state's volume; NaN for a two-phase state
     bool twoPhase;  // between the saturated values: T = Tsat(p)
     bool haveSat;   // zL, zV hold the saturated values (p <= pc)
     double zL, zV;
 };
 
+// The volume at the root-search temperature T, then both polished together within [Tlo, Thi].
+void FinishRegion3(const TRegion3Quantity& q, double p, double target, double Tlo, double Thi,
+                   TRegion3Result* r) {
+    bool found = true;
+    double v = Region3_VPT(p, r->T, &found);
+    if (!found) return;
+    PolishRegion3(q, p, target, Tlo, Thi, &v, &r->T);
+    r->v = v;
+}
+
 // Region-3 temperature from (p, z). Above pc the bracket runs from 622.52685 K to just above the
 // B23 line; below pc from 622.52685 K to just below Tsat for liquid, from just above Tsat to the
 // B23 line for vapour, and a state between the saturated values is at Tsat.
 TRegion3Result Region3Temperature(const TRegion3Quantity& q, double p, double target, bool* ok) {
-    TRegion3Result r{0.0, false, false, 0.0, 0.0};
+    TRegion3Result r{0.0, kNaN, false, false, 0.0, 0.0};
     double x1 = kT_Region3Low, x2;
+    double Ts = kNaN;
     if (p > pc) {
         x2 = B23_T(p) * 1.001;
     } else {
-        const double Ts = Tsat(p);
+        Ts = Tsat(p);
         if (!Region3Saturated(q, Ts, &r.zL, &r.zV)) {
             r.T = Failed(kBrentNotBracketed, ok);
             return r;
@@ -177,6 +211,10 @@ TRegion3Result Region3Temperature(const TRegion3Quantity& q, double p, double ta
             x2 = B23_T(p) * 1.001;
         }
     }
+    // A polished state may move up to Tsat from an end placed just beside it, and a hair past it:
+    // the saturation equation puts Tsat(pc) about 1e-9 K below the critical point of region 3.
+    const double Tlo = std::isnan(Ts) || x1 == kT_Region3Low ? x1 : Ts - kSatMargin;
+    const double Thi = std::isnan(Ts) || x1 != kT_Region3Low ? x2 : Ts + kSatMargin;
     bool found = true;
     const double T = BrentRoot(q.atPT, 2, x1, x2, target, p, &found);
     if (!found) {
@@ -192,13 +230,15 @@ TRegion3Result Region3Temperature(const TRegion3Quantity& q, double p, double ta
             if (between ||
                 std::fabs(zEnd - target) <= kNearCriticalResolution * std::fabs(target)) {
                 r.T = end;
+                FinishRegion3(q, p, target, Tlo, Thi, &r);
                 return r;
             }
         }
         r.T = Failed(T, ok);
         return r;
     }
-    r.T = PolishRegion3(q, p, target, T, std::fmin(x1, x2), std::fmax(x1, x2));
+    r.T = T;
+    FinishRegion3(q, p, target, Tlo, Thi, &r);
     return r;
 }
 
@@ -323,6 +363,7 @@ struct TFlashState {
     double x;
     bool twoPhase;
     int region;
+    double v = kNaN;  // region 3: the volume found with T
 };
 
 // The fitted (p,h) and (p,s) region maps approximate the isotherms 273.15 K, 1073.15 K and
@@ -350,7 +391,7 @@ bool FlashInRegion(const TFlashQuantity& q, int region, double p, double z, TFla
             return ok;
         case 3: {
             const TRegion3Result r = Region3Temperature(q.region3, p, z, &ok);
-            *s = {r.T, Region3Fraction(r, p, z), r.twoPhase, 3};
+            *s = {r.T, Region3Fraction(r, p, z), r.twoPhase, 3, r.v};
             return ok;
         }
         case 4: {
@@ -396,7 +437,10 @@ bool Flash(const TFlashQuantity& q, double p, double z, TFlashState* s) {
         return true;
     }
     const double boundary = BoundaryTemperature(region, regionPT, p);
-    if (std::isfinite(boundary)) s->T = boundary;
+    if (std::isfinite(boundary)) {
+        s->T = boundary;
+        s->v = kNaN;
+    }
     return true;
 }
 
@@ -429,6 +473,7 @@ double PropertyOf(const TPropertySet& set, const TFlashState& s, double p, bool*
         case 5:
             return set.region5(p, s.T);
         default: {
+            if (!std::isnan(s.v)) return set.region3(s.v, s.T);
             bool found = true;
             const double v = Region3_VPT(p, s.T, &found);
             if (!found) return Failed(0.0, ok);
@@ -594,10 +639,17 @@ struct TPhaseEnthalpy {
     }
 };
 
-// Bisection for four passes, then false position, until |H(T) - h| < 0.001 J/kg.
-double BracketedTemperature(const TPhaseEnthalpy& H, double h, double lo, double hi, bool* ok) {
+// A temperature bracket and the enthalpies at its ends where they are known already (the
+// saturated values at a saturation-temperature end), NaN where they are not.
+struct TBracket {
+    double lo, hi;
     double hLo = kNaN, hHi = kNaN;
-    bool haveLo = false, haveHi = false;
+};
+
+// Bisection for four passes, then false position, until |H(T) - h| < 0.001 J/kg.
+double BracketedTemperature(const TPhaseEnthalpy& H, double h, TBracket b, bool* ok) {
+    double lo = b.lo, hi = b.hi, hLo = b.hLo, hHi = b.hHi;
+    bool haveLo = !std::isnan(hLo), haveHi = !std::isnan(hHi);
     for (int pass = 1; pass <= kTPH_PassLimit; ++pass) {
         double T;
         if (pass < 5) {
@@ -633,12 +685,13 @@ double BracketedTemperature(const TPhaseEnthalpy& H, double h, double lo, double
 // region-3 volume and with it h are not smooth to that tolerance - bisection narrows [lo, hi] to
 // the temperature at which the enthalpy crosses h. That temperature is the answer when the
 // enthalpy changes there by no more than such a jump; a larger change is a failure.
-double CrossingTemperature(const TPhaseEnthalpy& H, double h, double lo, double hi, bool* ok) {
+double CrossingTemperature(const TPhaseEnthalpy& H, double h, TBracket b, bool* ok) {
     constexpr double kLargestJump = 100.0;  // J/kg
     constexpr double kWidth = 1e-10;        // relative temperature width
-    double hLo = H(lo);
+    double lo = b.lo, hi = b.hi;
+    double hLo = std::isnan(b.hLo) ? H(lo) : b.hLo;
     if (H.lastFaulted) return Failed(0.0, ok);
-    double hHi = H(hi);
+    double hHi = std::isnan(b.hHi) ? H(hi) : b.hHi;
     if (H.lastFaulted || !(hLo <= h && h <= hHi)) return Failed(0.0, ok);
     for (int pass = 0; pass < 200 && hi - lo > kWidth * hi; ++pass) {
         const double mid = 0.5 * (lo + hi);
@@ -685,6 +738,9 @@ double TemperatureFromEnthalpy(double p, double h, bool fastStart, bool* ok) {
     if (!(p > 0.0 && p <= p_100)) return Failed(0.0, ok);
     int phase;
     double lo, hi;
+    // At a saturation-temperature end the enthalpy is the saturated value: near the critical
+    // point the region-3 volume there is not unique to working precision, the saturated value is.
+    double hAtLo = kNaN, hAtHi = kNaN;
     if (p > pc) {
         phase = kPhaseByRegion;
         lo = T0;
@@ -707,10 +763,12 @@ double TemperatureFromEnthalpy(double p, double h, bool fastStart, bool* ok) {
             phase = kPhaseLiquid;
             lo = T0;
             hi = Tsat(p);
+            if (p >= pt) hAtHi = hL;
         } else if (h >= hV) {
             phase = kPhaseVapour;
             lo = Tsat(p);
             hi = T_1073;
+            if (p >= pt) hAtLo = hV;
         } else {
             return Tsat(p);
         }
@@ -745,9 +803,10 @@ double TemperatureFromEnthalpy(double p, double h, bool fastStart, bool* ok) {
         return T;
     }
     bool converged = true;
-    T = BracketedTemperature(TPhaseEnthalpy{phase, p}, h, lo, hi, &converged);
+    const TBracket bracket{lo, hi, hAtLo, hAtHi};
+    T = BracketedTemperature(TPhaseEnthalpy{phase, p}, h, bracket, &converged);
     if (converged) return T;
-    return CrossingTemperature(TPhaseEnthalpy{phase, p}, h, lo, hi, ok);
+    return CrossingTemperature(TPhaseEnthalpy{phase, p}, h, bracket, ok);
 }
 
 }  // namespace

@@ -384,13 +384,37 @@ TValueSlope Region3_PSlope(double v, double T) {
     const double dpdDelta = rhoc * R * T * (2.0 * h.delta * h.fd + h.delta * h.delta * h.fdd);
     return {p, -dpdDelta * h.delta / v};
 }
-TValueSlope Region3_HSlopeVT(double v, double T) {
-    const THelmholtz h = Region3Helmholtz<kFx | kFxx | kFy | kFyy | kFxy>(v, T);
-    return {R * T * (h.tau * h.ft + h.delta * h.fd), Region3CpOf(h)};
+
+namespace {
+
+// p with its v- and T-derivatives; ddelta/dv = -delta/v, dtau/dT = -tau/T.
+TRegion3Partials Region3PressurePartials(const THelmholtz& h, double v, double T) {
+    const double dd = h.delta;
+    TRegion3Partials r{};
+    r.p = R * T * dd * h.fd / v;
+    r.p_v = -(dd / v) * rhoc * R * T * (2.0 * dd * h.fd + dd * dd * h.fdd);
+    r.p_T = rhoc * R * dd * dd * (h.fd - h.tau * h.fdt);
+    return r;
 }
-TValueSlope Region3_SSlopeVT(double v, double T) {
+
+}  // namespace
+
+TRegion3Partials Region3_PartialsH(double v, double T) {
+    const THelmholtz h = Region3Helmholtz<kFx | kFxx | kFy | kFyy | kFxy>(v, T);
+    TRegion3Partials r = Region3PressurePartials(h, v, T);
+    r.z = R * T * (h.tau * h.ft + h.delta * h.fd);
+    r.z_v = -(h.delta / v) * R * T * (h.tau * h.fdt + h.fd + h.delta * h.fdd);
+    r.z_T = R * (-h.tau * h.tau * h.ftt + h.delta * h.fd - h.delta * h.tau * h.fdt);
+    return r;
+}
+
+TRegion3Partials Region3_PartialsS(double v, double T) {
     const THelmholtz h = Region3Helmholtz<kF | kFx | kFxx | kFy | kFyy | kFxy>(v, T);
-    return {R * (h.tau * h.ft - h.f), Region3CpOf(h) / T};
+    TRegion3Partials r = Region3PressurePartials(h, v, T);
+    r.z = R * (h.tau * h.ft - h.f);
+    r.z_v = -(h.delta / v) * R * (h.tau * h.fdt - h.fd);
+    r.z_T = -R * h.tau * h.tau * h.ftt / T;
+    return r;
 }
 
 }  // namespace detail

@@ -163,9 +163,14 @@ TValueSlope Region2_SSlope(double p, double T);
 TValueSlope Region5_SSlope(double p, double T);
 // p and dp/dv at (v, T) in region 3.
 TValueSlope Region3_PSlope(double v, double T);
-// Region-3 h, s and their isobaric temperature derivatives cp and cp/T at (v, T).
-TValueSlope Region3_HSlopeVT(double v, double T);
-TValueSlope Region3_SSlopeVT(double v, double T);
+// Region-3 pressure and h or s at (v, T) with their derivatives along v (constant T) and along T
+// (constant v), for Newton steps in (v, T).
+struct TRegion3Partials {
+    double p, p_v, p_T;
+    double z, z_v, z_T;
+};
+TRegion3Partials Region3_PartialsH(double v, double T);
+TRegion3Partials Region3_PartialsS(double v, double T);
 
 // phi(delta1, tau) - phi(delta2, tau) of region 3, the ln(delta) term taken as
 // n1 ln(delta1/delta2).

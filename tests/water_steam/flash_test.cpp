@@ -262,6 +262,28 @@ TEST(TemperatureFromEnthalpyTest, CriticalPoint) {
     EXPECT_TRUE(ok);
 }
 
+TEST(TemperatureFromEnthalpyTest, NearTheCriticalPointTheFlashStateSolvesBothEquations) {
+    // The critical isotherm is so flat that (p,T) fixes the volume only to about 0.1 kg/m3;
+    // the flash state (v, T) must still give back p and h (or s). (Just below pc these states
+    // are two-phase.)
+    const double hc = H_TX(Tc, 0.0), sc = S_TX(Tc, 0.0);
+    for (const double p : {pc, pc * (1 + 1e-6), pc * (1 + 1e-4)}) {
+        for (const double dz : {-50.0, -1e-4, 0.0, 50.0}) {
+            bool ok = true;
+            const double h = hc + dz, s = sc + dz * 1e-3;
+            const double vH = V_PH(p, h, &ok), TH = TX_PH(p, h, &ok).T;
+            const double vS = V_PS(p, s, &ok), TS = TX_PS(p, s, &ok).T;
+            ASSERT_TRUE(ok) << p << " " << dz;
+            EXPECT_NEAR(Region3_P(vH, TH), p, 1e-9 * p) << p << " " << dz;
+            EXPECT_NEAR(Region3_H(vH, TH), h, 1e-9 * h) << p << " " << dz;
+            EXPECT_NEAR(Region3_P(vS, TS), p, 1e-9 * p) << p << " " << dz;
+            EXPECT_NEAR(Region3_S(vS, TS), s, 1e-9 * s) << p << " " << dz;
+            EXPECT_NEAR(TH, Tc, 0.01) << p << " " << dz;
+        }
+    }
+    EXPECT_NEAR(1.0 / V_PH(pc, hc), rhoc, 1e-4);
+}
+
 // ---- Failures and states just inside the formulation's edges ----
 
 TEST(FlashFailureTest, MarkersWithTheFailureFlag) {
