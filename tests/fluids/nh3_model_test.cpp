@@ -151,6 +151,34 @@ TEST(Nh3Model, DmaxIsochoreTemperatureReproducesThePressure) {
     EXPECT_EQ(f.Tmin_Dmax(std::nan(""), 0), 0.0);
 }
 
+// The compressibility factor from the solved density, with its own name in its texts.
+TEST(Nh3Model, CompressibilityFactorFromTheSolvedDensity) {
+    const TNH3_FE& f = Fluid();
+    struct TState {
+        double P, T;
+    };
+    for (TState s :
+         {TState{0.1, 300.0}, TState{10.0, 50.0}, TState{50.0, 20.0}, TState{1000.0, 0.0}}) {
+        SCOPED_TRACE(std::to_string(s.P) + " bar, " + std::to_string(s.T) + " °C");
+        std::string text;
+        int32_t code = -1;
+        const double D = f.DPT(s.P, s.T, text, code);
+        ASSERT_EQ(code, 0);
+        const double Z = f.ZPT(s.P, s.T, text, code);
+        EXPECT_EQ(code, 0);
+        EXPECT_TRUE(text.empty());
+        EXPECT_NEAR(Z, 100.0 * s.P / (D * f.R_ * (s.T + 273.15)), 1e-14);
+    }
+    // A dilute gas is nearly ideal, a liquid far from it.
+    std::string text;
+    int32_t code = -1;
+    EXPECT_NEAR(f.ZPT(0.07, 400.0, text, code), 1.0, 1e-3);
+    EXPECT_LT(f.ZPT(50.0, 20.0, text, code), 0.1);
+    EXPECT_EQ(f.ZPT(10001.0, 50.0, text, code), 0.0);
+    EXPECT_EQ(code, 5);
+    EXPECT_EQ(text, "KX_NH3_FE_ZPT; Pressure higher than maximum value of 10000.000 bar(a).");
+}
+
 TEST(Nh3Model, SurfaceTensionVanishesAtTheReportedCriticalTemperature) {
     std::string text;
     int32_t code = -1;
