@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
@@ -80,6 +82,20 @@ QSize LargestHint(const std::vector<std::vector<QAbstractButton*>>& rows) {
     for (const auto& row : rows)
         for (QAbstractButton* b : row) size = size.expandedTo(b->sizeHint());
     return size;
+}
+
+// The width a selection list needs for its minimum contents length and, when asked, for its
+// longest item.
+int NaturalListWidth(const QComboBox* list, bool fitItems) {
+    const QFontMetrics metrics = list->fontMetrics();
+    int text = list->minimumContentsLength() * metrics.horizontalAdvance(u'X');
+    for (int i = 0; fitItems && i < list->count(); ++i)
+        text = std::max(text, metrics.horizontalAdvance(list->itemText(i)));
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    return list->style()
+        ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(text, metrics.height()), list)
+        .width();
 }
 
 int Right(const QWidget* w) { return w->x() + w->width(); }
@@ -240,7 +256,9 @@ QLabel* TKXCalculatorForm::AddLabel(TKXElement element, const QString& caption) 
 QComboBox* TKXCalculatorForm::AddList(TKXElement element) {
     auto* list = new QComboBox(LibraryPanel);
     list->setObjectName(ElementName(element));
-    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Lists keep the width placement gives them: the toolkit's "adjust to contents" would
+    // resize them itself after every refill.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     Elements[static_cast<std::size_t>(element)] = list;
     return list;
 }
@@ -250,7 +268,6 @@ QComboBox* TKXCalculatorForm::AddUnitList(TKXElement element) {
     // Wide enough for nearly every unit name ("psi.ft3/lbR", "kg/cm2(a)"); the few longer ones
     // show whole in the open list. Sizing to the contents would widen the whole panel to 2.5
     // times the longest pressure unit.
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setMinimumContentsLength(9);
     return list;
 }
@@ -479,10 +496,10 @@ void TKXCalculatorForm::PlaceControls() {
     auto* modeList = static_cast<QComboBox*>(Element(E::ModeList));
     RowHeight = modeList->sizeHint().height();
     ControlWidth = 0;
+    auto list = [this](E e) { return static_cast<QComboBox*>(Element(e)); };
     for (E e : {E::ModeList, E::LibraryList, E::FunctionList, E::PropList})
-        ControlWidth = std::max(ControlWidth, Element(e)->sizeHint().width());
-    for (E e : {E::Argument1UnitList, E::ResultUnitList, E::UnitList, E::ConvertToList})
-        ControlWidth = std::max(ControlWidth, Element(e)->sizeHint().width() * 100 / 40 + 1);
+        ControlWidth = std::max(ControlWidth, NaturalListWidth(list(e), true));
+    ControlWidth = std::max(ControlWidth, NaturalListWidth(list(E::ResultUnitList), false) * 100 / 40 + 1);
     ControlWidth = std::max(ControlWidth, Element(E::Argument1Edit)->sizeHint().width() * 100 / 50 + 1);
 
     RowTops[0] = Margin;

@@ -234,8 +234,12 @@ private slots:
         QCOMPARE(sin->font().pixelSize(), 16);
         QVERIFY(sin->font().bold());
 
-        // The property panel, with the one-argument function of start-up.
+        // The property panel, with the one-argument function of start-up; the toolkit's own
+        // resizing of lists after a refill must not undo the placement.
+        Choose(W->Get<QComboBox>(E::LibraryList), "KX_TEST");
+        QTest::qWait(100);
         QCOMPARE(mode->pos(), QPoint(8 + 140, 8));
+        QCOMPARE(W->Get(E::FunctionList)->width(), mode->width());
         QCOMPARE(W->Get(E::LibraryList)->geometry(), QRect(mode->x(), Bottom(mode) + 4, mode->width(), mode->height()));
         QCOMPARE(W->Get(E::LibraryLbl)->pos(), QPoint(8, W->Get(E::LibraryList)->y() + 2));
         QWidget* unit1 = W->Get(E::Argument1UnitList);
