@@ -119,8 +119,8 @@ double Region3_H_PT(double p, double T, bool* ok = nullptr);
 double Region3_S_PT(double p, double T, bool* ok = nullptr);
 
 // Saturated volume for 623.15 K <= T <= Tc from the region-3 equation (equal-area condition):
-// x = 0 liquid, 1 vapour, between: mixture (x clamped to [0, 1]). At T = Tc and within a hair
-// below it, where the two volumes cannot be separated, both are the critical volume 1/322.
+// x = 0 liquid, 1 vapour, between: mixture (x clamped to [0, 1]). At T = Tc and within 1e-7 K
+// below it, where double precision cannot separate the two volumes, both are 1/322.
 // Failure (iteration not converged within its pass limit, non-finite value, root search
 // failed): returns 0 and sets *ok = false.
 double Region3_SatVolume(double T, double x, bool* ok = nullptr);
