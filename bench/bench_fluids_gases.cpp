@@ -42,34 +42,60 @@ struct TFluidStates {
 
 const std::vector<TArgs> HydrogenLiquid = {
     {5, -255}, {10, -252}, {50, -250}, {200, -255}, {12, -245}};
-const std::vector<TArgs> HydrogenVapour = {
-    {1, 0}, {1.01325, -200}, {10, 25}, {5, 150}, {2, -250}};
+const std::vector<TArgs> HydrogenVapour = {{1, 0}, {1.01325, -200}, {10, 25}, {5, 150}, {2, -250}};
 const std::vector<TArgs> HydrogenSupercritical = {
     {15, -238}, {100, -200}, {1000, 0}, {200, 300}, {13, -239}};
 
 const std::vector<TFluidStates>& Fluids() {
     static const std::vector<TFluidStates> fluids = {
-        {"KX_N2_FE", KX_N2_FE_Entries(), &N2Fluid(), {-205, -190, -170, -155, -148},
+        {"KX_N2_FE",
+         KX_N2_FE_Entries(),
+         &N2Fluid(),
+         {-205, -190, -170, -155, -148},
          {0.2, 1, 5, 15, 30},
          {{10, -190}, {50, -180}, {100, -160}, {500, -200}, {20, -200}},
          {{1, 0}, {1.01325, -150}, {10, 25}, {5, 150}, {20, -140}},
          {{50, -140}, {100, -100}, {1000, 0}, {200, 300}, {40, -145}}},
-        {"KX_O2_FE", KX_O2_FE_Entries(), &O2Fluid(), {-215, -190, -160, -130, -120},
+        {"KX_O2_FE",
+         KX_O2_FE_Entries(),
+         &O2Fluid(),
+         {-215, -190, -160, -130, -120},
          {0.01, 1, 5, 20, 45},
          {{10, -200}, {50, -180}, {100, -150}, {500, -210}, {20, -190}},
          {{1, 0}, {1.01325, -150}, {10, 25}, {5, -100}, {30, -110}},
          {{60, -110}, {100, -50}, {700, 0}, {200, 20}, {55, -115}}},
-        {"KX_Ar_FE", KX_Ar_FE_Entries(), &ArFluid(), {-189, -175, -160, -140, -125},
+        {"KX_Ar_FE",
+         KX_Ar_FE_Entries(),
+         &ArFluid(),
+         {-189, -175, -160, -140, -125},
          {0.7, 1, 5, 20, 45},
          {{10, -180}, {50, -170}, {100, -150}, {500, -185}, {30, -140}},
          {{1, 0}, {1.01325, -150}, {10, 25}, {5, 150}, {20, -130}},
          {{60, -120}, {100, -100}, {1000, 0}, {200, 300}, {50, -122}}},
-        {"KX_H2_FE", KX_H2_FE_Entries(), &H2Fluid(), {-259, -255, -250, -245, -242},
-         {0.1, 1, 3, 7, 11}, HydrogenLiquid, HydrogenVapour, HydrogenSupercritical},
-        {"KX_H2o_FE", KX_H2o_FE_Entries(), &H2oFluid(), {-259, -255, -250, -245, -242},
-         {0.1, 1, 3, 7, 11}, HydrogenLiquid, HydrogenVapour, HydrogenSupercritical},
-        {"KX_H2p_FE", KX_H2p_FE_Entries(), &H2pFluid(), {-259, -255, -250, -245, -242},
-         {0.1, 1, 3, 7, 11}, HydrogenLiquid, HydrogenVapour, HydrogenSupercritical},
+        {"KX_H2_FE",
+         KX_H2_FE_Entries(),
+         &H2Fluid(),
+         {-259, -255, -250, -245, -242},
+         {0.1, 1, 3, 7, 11},
+         HydrogenLiquid,
+         HydrogenVapour,
+         HydrogenSupercritical},
+        {"KX_H2o_FE",
+         KX_H2o_FE_Entries(),
+         &H2oFluid(),
+         {-259, -255, -250, -245, -242},
+         {0.1, 1, 3, 7, 11},
+         HydrogenLiquid,
+         HydrogenVapour,
+         HydrogenSupercritical},
+        {"KX_H2p_FE",
+         KX_H2p_FE_Entries(),
+         &H2pFluid(),
+         {-259, -255, -250, -245, -242},
+         {0.1, 1, 3, 7, 11},
+         HydrogenLiquid,
+         HydrogenVapour,
+         HydrogenSupercritical},
     };
     return fluids;
 }
@@ -132,24 +158,22 @@ std::vector<TArgs> ReducedStates(const TFluidStates& f) {
     const TBinaryFunction dpt = Entry(f, "DPT").Ptr.Binary;
     for (const auto* states : {&f.Liquid, &f.Vapour, &f.Supercritical})
         for (const TArgs& a : *states)
-            out.push_back({f.Fluid->DeltaOf(dpt(a.X1, a.X2, text, 255, &code)),
-                           f.Fluid->TauOf(a.X2)});
+            out.push_back(
+                {f.Fluid->DeltaOf(dpt(a.X1, a.X2, text, 255, &code)), f.Fluid->TauOf(a.X2)});
     return out;
 }
 
 void RegisterFluid(const TFluidStates& f) {
     const std::string lib = f.Library;
     auto binary = [&](const std::string& name, const char* fn, std::vector<TArgs> args) {
-        benchmark::RegisterBenchmark((lib + "_" + name).c_str(),
-                                     [fn = Entry(f, fn).Ptr.Binary, args](benchmark::State& s) {
-                                         RunBinary(s, fn, args);
-                                     });
+        benchmark::RegisterBenchmark(
+            (lib + "_" + name).c_str(),
+            [fn = Entry(f, fn).Ptr.Binary, args](benchmark::State& s) { RunBinary(s, fn, args); });
     };
     auto unary = [&](const std::string& name, const char* fn, std::vector<double> args) {
-        benchmark::RegisterBenchmark((lib + "_" + name).c_str(),
-                                     [fn = Entry(f, fn).Ptr.Unary, args](benchmark::State& s) {
-                                         RunUnary(s, fn, args);
-                                     });
+        benchmark::RegisterBenchmark(
+            (lib + "_" + name).c_str(),
+            [fn = Entry(f, fn).Ptr.Unary, args](benchmark::State& s) { RunUnary(s, fn, args); });
     };
     benchmark::RegisterBenchmark((lib + "_PhirAll").c_str(),
                                  [fluid = f.Fluid, args = ReducedStates(f)](benchmark::State& s) {

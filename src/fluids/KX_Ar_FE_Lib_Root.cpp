@@ -24,43 +24,43 @@ struct TArTerm {
 // Residual polynomial (1-12) and exponential (13-37) terms of the argon equation of state,
 // Tegeler, Span and Wagner, J. Phys. Chem. Ref. Data 28 (1999) 779.
 constexpr TArTerm ArTerms[37] = {
-    {0.088722304990011, 1, 0.0, 0},        // 1
-    {0.70514805167298, 1, 0.25, 0},        // 2
-    {-1.682011565409, 1, 1.0, 0},          // 3
-    {-0.14909014431486, 1, 2.75, 0},       // 4
-    {-0.1202480460094, 1, 4.0, 0},         // 5
-    {-0.12164978798599, 2, 0.0, 0},        // 6
-    {0.40035933626752, 2, 0.25, 0},        // 7
-    {-0.27136062699129, 2, 0.75, 0},       // 8
-    {0.24211924579645, 2, 2.75, 0},        // 9
-    {0.005788958318557, 3, 0.0, 0},        // 10
-    {-0.041097335615341, 3, 2.0, 0},       // 11
-    {0.024710761541614, 4, 0.75, 0},       // 12
-    {-0.32181391750702, 1, 3.0, 1},        // 13
-    {0.33230017695794, 1, 3.5, 1},         // 14
-    {0.031019986287345, 3, 1.0, 1},        // 15
-    {-0.030777086002437, 4, 2.0, 1},       // 16
-    {0.093891137419581, 4, 4.0, 1},        // 17
-    {-0.090643210682031, 5, 3.0, 1},       // 18
-    {-0.00045778349276654, 7, 0.0, 1},     // 19
-    {-8.2659729025197e-05, 10, 0.5, 1},    // 20
-    {0.00013013415603147, 10, 1.0, 1},     // 21
-    {-0.011397840001996, 2, 1.0, 2},       // 22
-    {-0.024455169960535, 2, 7.0, 2},       // 23
-    {-0.064324067175955, 4, 5.0, 2},       // 24
-    {0.058889471093674, 4, 6.0, 2},        // 25
-    {-0.00064933552112965, 8, 6.0, 2},     // 26
-    {-0.013889862158435, 3, 10.0, 3},      // 27
-    {0.4048983929691, 5, 13.0, 3},         // 28
-    {-0.38612519594749, 5, 14.0, 3},       // 29
-    {-0.18817142332233, 6, 11.0, 3},       // 30
-    {0.15977647596482, 6, 14.0, 3},        // 31
-    {0.053985518513856, 7, 8.0, 3},        // 32
-    {-0.028953417958014, 7, 14.0, 3},      // 33
-    {-0.013025413381384, 8, 6.0, 3},       // 34
-    {0.0028948696775778, 9, 7.0, 3},       // 35
-    {-0.0022647134304796, 5, 24.0, 4},     // 36
-    {0.0017616456196368, 6, 22.0, 4},      // 37
+    {0.088722304990011, 1, 0.0, 0},      // 1
+    {0.70514805167298, 1, 0.25, 0},      // 2
+    {-1.682011565409, 1, 1.0, 0},        // 3
+    {-0.14909014431486, 1, 2.75, 0},     // 4
+    {-0.1202480460094, 1, 4.0, 0},       // 5
+    {-0.12164978798599, 2, 0.0, 0},      // 6
+    {0.40035933626752, 2, 0.25, 0},      // 7
+    {-0.27136062699129, 2, 0.75, 0},     // 8
+    {0.24211924579645, 2, 2.75, 0},      // 9
+    {0.005788958318557, 3, 0.0, 0},      // 10
+    {-0.041097335615341, 3, 2.0, 0},     // 11
+    {0.024710761541614, 4, 0.75, 0},     // 12
+    {-0.32181391750702, 1, 3.0, 1},      // 13
+    {0.33230017695794, 1, 3.5, 1},       // 14
+    {0.031019986287345, 3, 1.0, 1},      // 15
+    {-0.030777086002437, 4, 2.0, 1},     // 16
+    {0.093891137419581, 4, 4.0, 1},      // 17
+    {-0.090643210682031, 5, 3.0, 1},     // 18
+    {-0.00045778349276654, 7, 0.0, 1},   // 19
+    {-8.2659729025197e-05, 10, 0.5, 1},  // 20
+    {0.00013013415603147, 10, 1.0, 1},   // 21
+    {-0.011397840001996, 2, 1.0, 2},     // 22
+    {-0.024455169960535, 2, 7.0, 2},     // 23
+    {-0.064324067175955, 4, 5.0, 2},     // 24
+    {0.058889471093674, 4, 6.0, 2},      // 25
+    {-0.00064933552112965, 8, 6.0, 2},   // 26
+    {-0.013889862158435, 3, 10.0, 3},    // 27
+    {0.4048983929691, 5, 13.0, 3},       // 28
+    {-0.38612519594749, 5, 14.0, 3},     // 29
+    {-0.18817142332233, 6, 11.0, 3},     // 30
+    {0.15977647596482, 6, 14.0, 3},      // 31
+    {0.053985518513856, 7, 8.0, 3},      // 32
+    {-0.028953417958014, 7, 14.0, 3},    // 33
+    {-0.013025413381384, 8, 6.0, 3},     // 34
+    {0.0028948696775778, 9, 7.0, 3},     // 35
+    {-0.0022647134304796, 5, 24.0, 4},   // 36
+    {0.0017616456196368, 6, 22.0, 4},    // 37
 };
 
 // Gaussian term n δ^d τ^t exp(−α (δ − ε)² − β (τ − γ)²).
@@ -76,10 +76,10 @@ struct TArGaussianTerm {
 
 // Residual Gaussian terms 38-41 of the argon equation of state, Tegeler, Span and Wagner (1999).
 constexpr TArGaussianTerm ArGaussianTerms[4] = {
-    {0.0058552454482774, 2, 3.0, 20, 250, 1.11, 1},    // 38
-    {-0.69251908270028, 1, 1.0, 20, 375, 1.14, 1},     // 39
-    {1.5315490030516, 2, 0.0, 20, 300, 1.17, 1},       // 40
-    {-0.0027380447449783, 3, 0.0, 20, 225, 1.11, 1},   // 41
+    {0.0058552454482774, 2, 3.0, 20, 250, 1.11, 1},   // 38
+    {-0.69251908270028, 1, 1.0, 20, 375, 1.14, 1},    // 39
+    {1.5315490030516, 2, 0.0, 20, 300, 1.17, 1},      // 40
+    {-0.0027380447449783, 3, 0.0, 20, 225, 1.11, 1},  // 41
 };
 
 // Highest power of δ the derivatives need, d + 2c − 2 over the table, and the highest c.
@@ -110,15 +110,17 @@ constexpr double TseC[4] = {0.00028431, 0.176003, 0.0230555, 0.00146448};
 
 // ---- Separable terms ----
 
-// Every exponent t of τ in the table is a whole multiple of 1/4, so a non-integral τ^t is a whole
-// power of τ^(1/4), taken by repeated squaring instead of an exponential per term.
+// Every exponent t of τ in the table is a non-negative whole multiple of 1/4, so a non-integral
+// τ^t is a whole power of τ^(1/4), taken from a table of powers instead of an exponential per term.
 constexpr int TauDenominator = 4;
 
 constexpr bool TauExponentsAreQuarters() {
     for (const TArTerm& term : ArTerms)
-        if (static_cast<int>(term.t * TauDenominator) != term.t * TauDenominator) return false;
+        if (term.t < 0.0 || static_cast<int>(term.t * TauDenominator) != term.t * TauDenominator)
+            return false;
     for (const TArGaussianTerm& term : ArGaussianTerms)
-        if (static_cast<int>(term.t * TauDenominator) != term.t * TauDenominator) return false;
+        if (term.t < 0.0 || static_cast<int>(term.t * TauDenominator) != term.t * TauDenominator)
+            return false;
     return true;
 }
 static_assert(TauExponentsAreQuarters());
@@ -143,9 +145,11 @@ void AddTerm(THelmholzResidual& r, double n, const TFactor& g, const TFactor& h)
 constexpr int HighestWholeTauPower() {
     int highest = 0;
     for (const TArTerm& term : ArTerms)
-        if (term.t == static_cast<int>(term.t)) highest = std::max(highest, static_cast<int>(term.t));
+        if (term.t == static_cast<int>(term.t))
+            highest = std::max(highest, static_cast<int>(term.t));
     for (const TArGaussianTerm& term : ArGaussianTerms)
-        if (term.t == static_cast<int>(term.t)) highest = std::max(highest, static_cast<int>(term.t));
+        if (term.t == static_cast<int>(term.t))
+            highest = std::max(highest, static_cast<int>(term.t));
     return highest;
 }
 constexpr int HighestFractionalTauUnits() {
@@ -206,7 +210,8 @@ void AddGaussianTerm(THelmholzResidual& r, const TArGaussianTerm& term, const do
     const double b = term.beta;
     const TFactor delta = {pow[d], d * pow[d - 1] - 2.0 * a * x * pow[d],
                            (d >= 2 ? d * (d - 1.0) * pow[d - 2] : 0.0) -
-                               4.0 * a * d * x * pow[d - 1] + (4.0 * a * a * x * x - 2.0 * a) * pow[d]};
+                               4.0 * a * d * x * pow[d - 1] +
+                               (4.0 * a * a * x * x - 2.0 * a) * pow[d]};
     const TFactor p = TauPower(tp, term.t);
     const TFactor tau = {p.v, p.d1 - 2.0 * b * y * p.v,
                          p.d2 - 4.0 * b * y * p.d1 + (4.0 * b * b * y * y - 2.0 * b) * p.v};
@@ -299,11 +304,21 @@ void TAr_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
 double TAr_FE::Phio(double Delta, double Tau) const {
     return std::log(Delta) + IdealA1 + IdealA2 * Tau + 1.5 * std::log(Tau);
 }
-double TAr_FE::Phiot(double, double Tau) const { return IdealA2 + 1.5 / Tau; }
-double TAr_FE::Phiott(double, double Tau) const { return -1.5 / (Tau * Tau); }
-double TAr_FE::Phiod(double Delta, double) const { return 1.0 / Delta; }
-double TAr_FE::Phiodd(double Delta, double) const { return -1.0 / (Delta * Delta); }
-double TAr_FE::Phiodt(double, double) const { return 0.0; }
+double TAr_FE::Phiot(double, double Tau) const {
+    return IdealA2 + 1.5 / Tau;
+}
+double TAr_FE::Phiott(double, double Tau) const {
+    return -1.5 / (Tau * Tau);
+}
+double TAr_FE::Phiod(double Delta, double) const {
+    return 1.0 / Delta;
+}
+double TAr_FE::Phiodd(double Delta, double) const {
+    return -1.0 / (Delta * Delta);
+}
+double TAr_FE::Phiodt(double, double) const {
+    return 0.0;
+}
 
 // ---- Residual part ----
 
@@ -311,9 +326,21 @@ void TAr_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
     r = Residual(Delta, Tau);
 }
 
-double TAr_FE::Phir(double Delta, double Tau) const { return Residual(Delta, Tau).Phi; }
-double TAr_FE::Phirt(double Delta, double Tau) const { return Residual(Delta, Tau).Phit; }
-double TAr_FE::Phirtt(double Delta, double Tau) const { return Residual(Delta, Tau).Phitt; }
-double TAr_FE::Phird(double Delta, double Tau) const { return Residual(Delta, Tau).Phid; }
-double TAr_FE::Phirdd(double Delta, double Tau) const { return Residual(Delta, Tau).Phidd; }
-double TAr_FE::Phirdt(double Delta, double Tau) const { return Residual(Delta, Tau).Phidt; }
+double TAr_FE::Phir(double Delta, double Tau) const {
+    return Residual(Delta, Tau).Phi;
+}
+double TAr_FE::Phirt(double Delta, double Tau) const {
+    return Residual(Delta, Tau).Phit;
+}
+double TAr_FE::Phirtt(double Delta, double Tau) const {
+    return Residual(Delta, Tau).Phitt;
+}
+double TAr_FE::Phird(double Delta, double Tau) const {
+    return Residual(Delta, Tau).Phid;
+}
+double TAr_FE::Phirdd(double Delta, double Tau) const {
+    return Residual(Delta, Tau).Phidd;
+}
+double TAr_FE::Phirdt(double Delta, double Tau) const {
+    return Residual(Delta, Tau).Phidt;
+}

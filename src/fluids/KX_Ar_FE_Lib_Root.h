@@ -5,7 +5,7 @@
 #include "HelmholzFluidObject.h"
 
 class TAr_FE : public THelmholzFluid {
-public:
+  public:
     TAr_FE();
 
     double Pse(double t) const override;

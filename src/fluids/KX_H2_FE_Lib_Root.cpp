@@ -15,9 +15,12 @@ constexpr THydrogenTables NormalHydrogenTables = {
     .a2 = 1.888076782,
     .K = 5,
     .a = {1.616, -0.4117, -0.792, 0.758, 1.217, 0.0, 0.0},
-    .b = {-16.0205159149, -22.6580178006, -60.0090511389, -74.9434303817, -206.9392065168, 0.0, 0.0},
-    .N = {-6.93643, 0.01, 2.1101, 4.52059, 0.732564, -1.34086, 0.130985, -0.777414, 0.351944, -0.0211716, 0.0226312, 0.032187, -0.0231752, 0.0557346},
-    .t = {0.6844, 1.0, 0.989, 0.489, 0.803, 1.1444, 1.409, 1.754, 1.311, 4.187, 5.646, 0.791, 7.249, 2.986},
+    .b = {-16.0205159149, -22.6580178006, -60.0090511389, -74.9434303817, -206.9392065168, 0.0,
+          0.0},
+    .N = {-6.93643, 0.01, 2.1101, 4.52059, 0.732564, -1.34086, 0.130985, -0.777414, 0.351944,
+          -0.0211716, 0.0226312, 0.032187, -0.0231752, 0.0557346},
+    .t = {0.6844, 1.0, 0.989, 0.489, 0.803, 1.1444, 1.409, 1.754, 1.311, 4.187, 5.646, 0.791, 7.249,
+          2.986},
     .d = {1.0, 4.0, 1.0, 1.0, 2.0, 2.0, 3.0, 1.0, 3.0, 2.0, 1.0, 3.0, 1.0, 1.0},
     .pphi = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0, 1.0, -1.685, -0.489, -0.103, -2.506, -1.607},
     .beta = {-0.171, -0.2245, -0.1304, -0.2785, -0.3967},
@@ -41,11 +44,15 @@ constexpr THydrogenTables ParahydrogenTables = {
     .a2 = 1.884521239,
     .K = 7,
     .a = {4.30256, 13.0289, -47.7365, 50.0013, -18.6261, 0.993973, 0.536078},
-    .b = {-15.1496751472, -25.0925982148, -29.4735563787, -35.4059141417, -40.724998482, -163.7925799988, -309.2173173842},
-    .N = {-7.33375, 0.01, 2.60375, 4.66279, 0.68239, -1.47078, 0.135801, -1.05327, 0.328239, -0.0577833, 0.0449743, 0.0703464, -0.0401766, 0.11951},
-    .t = {0.6855, 1.0, 1.0, 0.489, 0.774, 1.133, 1.386, 1.619, 1.162, 3.96, 5.276, 0.99, 6.791, 3.19},
+    .b = {-15.1496751472, -25.0925982148, -29.4735563787, -35.4059141417, -40.724998482,
+          -163.7925799988, -309.2173173842},
+    .N = {-7.33375, 0.01, 2.60375, 4.66279, 0.68239, -1.47078, 0.135801, -1.05327, 0.328239,
+          -0.0577833, 0.0449743, 0.0703464, -0.0401766, 0.11951},
+    .t = {0.6855, 1.0, 1.0, 0.489, 0.774, 1.133, 1.386, 1.619, 1.162, 3.96, 5.276, 0.99, 6.791,
+          3.19},
     .d = {1.0, 4.0, 1.0, 1.0, 2.0, 2.0, 3.0, 1.0, 3.0, 2.0, 1.0, 3.0, 1.0, 1.0},
-    .pphi = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0, 1.0, -1.7437, -0.5516, -0.0634, -2.1341, -1.777},
+    .pphi = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0, 1.0, -1.7437, -0.5516, -0.0634, -2.1341,
+             -1.777},
     .beta = {-0.194, -0.2019, -0.0301, -0.2383, -0.3253},
     .gamma = {0.8048, 1.5248, 0.6648, 0.6832, 1.493},
     .D = {1.5487, 0.1785, 1.28, 0.6319, 1.7104},
@@ -68,8 +75,10 @@ constexpr THydrogenTables OrthohydrogenTables = {
     .K = 4,
     .a = {2.54151, -2.3661, 1.00365, 1.22447, 0.0, 0.0, 0.0},
     .b = {-25.7676098736, -43.4677904877, -66.044551475, -209.7531607465, 0.0, 0.0, 0.0},
-    .N = {-6.83148, 0.01, 2.11505, 4.38353, 0.211292, -1.00939, 0.142086, -0.87696, 0.804927, -0.710775, 0.0639688, 0.0710858, -0.087654, 0.647088},
-    .t = {0.7333, 1.0, 1.1372, 0.5136, 0.5638, 1.6248, 1.829, 2.404, 2.105, 4.1, 7.658, 1.259, 7.589, 3.946},
+    .N = {-6.83148, 0.01, 2.11505, 4.38353, 0.211292, -1.00939, 0.142086, -0.87696, 0.804927,
+          -0.710775, 0.0639688, 0.0710858, -0.087654, 0.647088},
+    .t = {0.7333, 1.0, 1.1372, 0.5136, 0.5638, 1.6248, 1.829, 2.404, 2.105, 4.1, 7.658, 1.259,
+          7.589, 3.946},
     .d = {1.0, 4.0, 1.0, 1.0, 2.0, 2.0, 3.0, 1.0, 3.0, 2.0, 1.0, 3.0, 1.0, 1.0},
     .pphi = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0, 1.0, -1.169, -0.894, -0.04, -2.072, -1.306},
     .beta = {-0.4555, -0.4046, -0.0869, -0.4415, -0.5743},
@@ -101,7 +110,8 @@ constexpr int HighestDeltaPower(const THydrogenTables& h) {
     int highest = 1;
     for (int i = 0; i < H2LastTerm; ++i) {
         const bool exponential = i >= H2LastPolynomialTerm && i < H2LastExponentialTerm;
-        const int power = static_cast<int>(h.d[i]) + (exponential ? 2 * static_cast<int>(h.pphi[i]) - 2 : 0);
+        const int power =
+            static_cast<int>(h.d[i]) + (exponential ? 2 * static_cast<int>(h.pphi[i]) - 2 : 0);
         highest = power > highest ? power : highest;
     }
     return highest;
@@ -133,7 +143,8 @@ void AddTerm(THelmholzResidual& r, double n, const TFactor& g, const TFactor& h)
 
 // τ^t with its derivatives: a whole t by repeated multiplication, any other as exp(t ln τ).
 TFactor TauPower(double tau, double lnTau, double invTau, double t) {
-    const double v = t == std::trunc(t) ? IntegerPower(tau, static_cast<int>(t)) : std::exp(t * lnTau);
+    const double v =
+        t == std::trunc(t) ? IntegerPower(tau, static_cast<int>(t)) : std::exp(t * lnTau);
     return {v, t * v * invTau, t * (t - 1.0) * v * invTau * invTau};
 }
 
@@ -160,10 +171,9 @@ THelmholzResidual Residual(const THydrogenTables& h, double delta, double tau) {
         const int p = static_cast<int>(h.pphi[i]);
         const double e = std::exp(-pow[p]);
         const TFactor a = DeltaPower(pow, d);
-        const TFactor g = {a.v * e, (a.d1 - p * pow[d + p - 1]) * e,
-                           (a.d2 - p * (2.0 * d + p - 1.0) * pow[d + p - 2] +
-                            p * p * pow[d + 2 * p - 2]) *
-                               e};
+        const TFactor g = {
+            a.v * e, (a.d1 - p * pow[d + p - 1]) * e,
+            (a.d2 - p * (2.0 * d + p - 1.0) * pow[d + p - 2] + p * p * pow[d + 2 * p - 2]) * e};
         AddTerm(r, h.N[i], g, TauPower(tau, lnTau, invTau, h.t[i]));
     }
     // N δ^d τ^t G with G = exp(φ (δ − D)² + β (τ − γ)²): N G times a δ factor and a τ factor
@@ -176,11 +186,13 @@ THelmholzResidual Residual(const THydrogenTables& h, double delta, double tau) {
         const double x = delta - h.D[k];
         const double y = tau - h.gamma[k];
         const TFactor a = DeltaPower(pow, d);
-        const TFactor g = {a.v, a.d1 + 2.0 * phi * x * a.v,
-                           a.d2 + 4.0 * phi * x * a.d1 + (4.0 * phi * phi * x * x + 2.0 * phi) * a.v};
+        const TFactor g = {
+            a.v, a.d1 + 2.0 * phi * x * a.v,
+            a.d2 + 4.0 * phi * x * a.d1 + (4.0 * phi * phi * x * x + 2.0 * phi) * a.v};
         const TFactor b = TauPower(tau, lnTau, invTau, h.t[i]);
-        const TFactor f = {b.v, b.d1 + 2.0 * beta * y * b.v,
-                           b.d2 + 4.0 * beta * y * b.d1 + (4.0 * beta * beta * y * y + 2.0 * beta) * b.v};
+        const TFactor f = {
+            b.v, b.d1 + 2.0 * beta * y * b.v,
+            b.d2 + 4.0 * beta * y * b.d1 + (4.0 * beta * beta * y * y + 2.0 * beta) * b.v};
         AddTerm(r, h.N[i] * std::exp(phi * x * x + beta * y * y), g, f);
     }
     return r;
@@ -318,9 +330,15 @@ double THydrogen_FE::Phiott(double Delta, double Tau) const {
     return o.Phitt;
 }
 
-double THydrogen_FE::Phiod(double Delta, double) const { return 1.0 / Delta; }
-double THydrogen_FE::Phiodd(double Delta, double) const { return -1.0 / (Delta * Delta); }
-double THydrogen_FE::Phiodt(double, double) const { return 0.0; }
+double THydrogen_FE::Phiod(double Delta, double) const {
+    return 1.0 / Delta;
+}
+double THydrogen_FE::Phiodd(double Delta, double) const {
+    return -1.0 / (Delta * Delta);
+}
+double THydrogen_FE::Phiodt(double, double) const {
+    return 0.0;
+}
 
 // ---- Residual part ----
 

@@ -46,7 +46,7 @@ inline constexpr int H2LastTerm = 14;
 
 // The structure every form of hydrogen shares; a form supplies its constants and tables.
 class THydrogen_FE : public THelmholzFluid {
-public:
+  public:
     double Pse(double t) const override;
     double tse(double p) const override;
     double dsle(double t) const override;
@@ -67,10 +67,10 @@ public:
     void PhirAll(double Delta, double Tau, THelmholzResidual& r) const override;
     void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const override;
 
-protected:
+  protected:
     explicit THydrogen_FE(const THydrogenTables& tables);
 
-private:
+  private:
     // ϑ = 1 − T/Tc of the ancillary equations, exactly 0 at Tc.
     double Theta(double t) const { return 1.0 - (t + dta) / (Tcr_ + dta); }
 
@@ -79,18 +79,18 @@ private:
 
 // Normal hydrogen.
 class TH2_FE : public THydrogen_FE {
-public:
+  public:
     TH2_FE();
 };
 
 // Parahydrogen.
 class TH2p_FE : public THydrogen_FE {
-public:
+  public:
     TH2p_FE();
 };
 
 // Orthohydrogen.
 class TH2o_FE : public THydrogen_FE {
-public:
+  public:
     TH2o_FE();
 };

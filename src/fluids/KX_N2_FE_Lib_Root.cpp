@@ -12,7 +12,7 @@ namespace {
 // ---- Coefficient tables ----
 
 // Ideal-gas part a1 ... a8 of the nitrogen equation of state, Span et al. (2000).
-constexpr double IdealA[9] = {0.0,          2.5,        -12.76952708, -0.00784163, -0.0001934819,
+constexpr double IdealA[9] = {0.0,           2.5,          -12.76952708, -0.00784163, -0.0001934819,
                               -1.247742e-05, 6.678326e-08, 1.012941,     26.65788};
 
 // Residual term n δ^d τ^t exp(−δ^c); c = 0 for a polynomial term.
@@ -26,38 +26,38 @@ struct TN2Term {
 // Residual polynomial and exponential terms 1-32 of the nitrogen equation of state,
 // Span, Lemmon, Jacobsen, Wagner and Yokozeki, J. Phys. Chem. Ref. Data 29 (2000) 1361.
 constexpr TN2Term N2Terms[32] = {
-    {0.924803575275, 0.25, 1, 0},        // 1
-    {-0.492448489428, 0.875, 1, 0},      // 2
-    {0.661883336938, 0.5, 2, 0},         // 3
-    {-1.92902649201, 0.875, 2, 0},       // 4
-    {-0.0622469309629, 0.375, 3, 0},     // 5
-    {0.349943957581, 0.75, 3, 0},        // 6
-    {0.564857472498, 0.5, 1, 1},         // 7
-    {-1.61720005987, 0.75, 1, 1},        // 8
-    {-0.481395031883, 2.0, 1, 1},        // 9
-    {0.421150636384, 1.25, 3, 1},        // 10
-    {-0.0161962230825, 3.5, 3, 1},       // 11
-    {0.172100994165, 1.0, 4, 1},         // 12
-    {0.00735448924933, 0.5, 6, 1},       // 13
-    {0.0168077305479, 3.0, 6, 1},        // 14
-    {-0.00107626664179, 0.0, 7, 1},      // 15
-    {-0.0137318088513, 2.75, 7, 1},      // 16
-    {0.000635466899859, 0.75, 8, 1},     // 17
-    {0.00304432279419, 2.5, 8, 1},       // 18
-    {-0.0435762336045, 4.0, 1, 2},       // 19
-    {-0.0723174889316, 6.0, 2, 2},       // 20
-    {0.0389644315272, 6.0, 3, 2},        // 21
-    {-0.021220136391, 3.0, 4, 2},        // 22
-    {0.00408822981509, 3.0, 5, 2},       // 23
-    {-5.51990017984e-05, 6.0, 8, 2},     // 24
-    {-0.0462016716479, 16.0, 4, 3},      // 25
-    {-0.00300311716011, 11.0, 5, 3},     // 26
-    {0.0368825891208, 15.0, 5, 3},       // 27
-    {-0.0025585684622, 12.0, 8, 3},      // 28
-    {0.00896915264558, 12.0, 3, 4},      // 29
-    {-0.0044151337035, 7.0, 5, 4},       // 30
-    {0.00133722924858, 4.0, 6, 4},       // 31
-    {0.000264832491957, 16.0, 9, 4},     // 32
+    {0.924803575275, 0.25, 1, 0},     // 1
+    {-0.492448489428, 0.875, 1, 0},   // 2
+    {0.661883336938, 0.5, 2, 0},      // 3
+    {-1.92902649201, 0.875, 2, 0},    // 4
+    {-0.0622469309629, 0.375, 3, 0},  // 5
+    {0.349943957581, 0.75, 3, 0},     // 6
+    {0.564857472498, 0.5, 1, 1},      // 7
+    {-1.61720005987, 0.75, 1, 1},     // 8
+    {-0.481395031883, 2.0, 1, 1},     // 9
+    {0.421150636384, 1.25, 3, 1},     // 10
+    {-0.0161962230825, 3.5, 3, 1},    // 11
+    {0.172100994165, 1.0, 4, 1},      // 12
+    {0.00735448924933, 0.5, 6, 1},    // 13
+    {0.0168077305479, 3.0, 6, 1},     // 14
+    {-0.00107626664179, 0.0, 7, 1},   // 15
+    {-0.0137318088513, 2.75, 7, 1},   // 16
+    {0.000635466899859, 0.75, 8, 1},  // 17
+    {0.00304432279419, 2.5, 8, 1},    // 18
+    {-0.0435762336045, 4.0, 1, 2},    // 19
+    {-0.0723174889316, 6.0, 2, 2},    // 20
+    {0.0389644315272, 6.0, 3, 2},     // 21
+    {-0.021220136391, 3.0, 4, 2},     // 22
+    {0.00408822981509, 3.0, 5, 2},    // 23
+    {-5.51990017984e-05, 6.0, 8, 2},  // 24
+    {-0.0462016716479, 16.0, 4, 3},   // 25
+    {-0.00300311716011, 11.0, 5, 3},  // 26
+    {0.0368825891208, 15.0, 5, 3},    // 27
+    {-0.0025585684622, 12.0, 8, 3},   // 28
+    {0.00896915264558, 12.0, 3, 4},   // 29
+    {-0.0044151337035, 7.0, 5, 4},    // 30
+    {0.00133722924858, 4.0, 6, 4},    // 31
+    {0.000264832491957, 16.0, 9, 4},  // 32
 };
 
 // Gaussian term n δ^d τ^t exp(−α (δ − 1)² − β (τ − γ)²).
@@ -72,10 +72,10 @@ struct TN2GaussianTerm {
 
 // Residual Gaussian terms 33-36 of the nitrogen equation of state, Span et al. (2000).
 constexpr TN2GaussianTerm N2GaussianTerms[4] = {
-    {19.6688194015, 0.0, 1, 20.0, 325.0, 1.16},     // 33
-    {-20.911560073, 1.0, 1, 20.0, 325.0, 1.16},     // 34
-    {0.0167788306989, 2.0, 3, 15.0, 300.0, 1.13},   // 35
-    {2627.67566274, 3.0, 2, 25.0, 275.0, 1.25},     // 36
+    {19.6688194015, 0.0, 1, 20.0, 325.0, 1.16},    // 33
+    {-20.911560073, 1.0, 1, 20.0, 325.0, 1.16},    // 34
+    {0.0167788306989, 2.0, 3, 15.0, 300.0, 1.13},  // 35
+    {2627.67566274, 3.0, 2, 25.0, 275.0, 1.25},    // 36
 };
 
 // Highest power of δ the derivatives need, d + 2c − 2 over the table, and the highest c.
@@ -114,15 +114,17 @@ constexpr double ConductivityPsi[4] = {3.3373542, 0.37098251, 0.89913456, 0.1697
 
 // ---- Separable terms ----
 
-// Every exponent t of τ in the table is a whole multiple of 1/8, so a non-integral τ^t is a whole
-// power of τ^(1/8), taken by repeated squaring instead of an exponential per term.
+// Every exponent t of τ in the table is a non-negative whole multiple of 1/8, so a non-integral
+// τ^t is a whole power of τ^(1/8), taken from a table of powers instead of an exponential per term.
 constexpr int TauDenominator = 8;
 
 constexpr bool TauExponentsAreEighths() {
     for (const TN2Term& term : N2Terms)
-        if (static_cast<int>(term.t * TauDenominator) != term.t * TauDenominator) return false;
+        if (term.t < 0.0 || static_cast<int>(term.t * TauDenominator) != term.t * TauDenominator)
+            return false;
     for (const TN2GaussianTerm& term : N2GaussianTerms)
-        if (static_cast<int>(term.t * TauDenominator) != term.t * TauDenominator) return false;
+        if (term.t < 0.0 || static_cast<int>(term.t * TauDenominator) != term.t * TauDenominator)
+            return false;
     return true;
 }
 static_assert(TauExponentsAreEighths());
@@ -147,9 +149,11 @@ void AddTerm(THelmholzResidual& r, double n, const TFactor& g, const TFactor& h)
 constexpr int HighestWholeTauPower() {
     int highest = 0;
     for (const TN2Term& term : N2Terms)
-        if (term.t == static_cast<int>(term.t)) highest = std::max(highest, static_cast<int>(term.t));
+        if (term.t == static_cast<int>(term.t))
+            highest = std::max(highest, static_cast<int>(term.t));
     for (const TN2GaussianTerm& term : N2GaussianTerms)
-        if (term.t == static_cast<int>(term.t)) highest = std::max(highest, static_cast<int>(term.t));
+        if (term.t == static_cast<int>(term.t))
+            highest = std::max(highest, static_cast<int>(term.t));
     return highest;
 }
 constexpr int HighestFractionalTauUnits() {
@@ -210,7 +214,8 @@ void AddGaussianTerm(THelmholzResidual& r, const TN2GaussianTerm& term, const do
     const double b = term.beta;
     const TFactor delta = {pow[d], d * pow[d - 1] - 2.0 * a * x * pow[d],
                            (d >= 2 ? d * (d - 1.0) * pow[d - 2] : 0.0) -
-                               4.0 * a * d * x * pow[d - 1] + (4.0 * a * a * x * x - 2.0 * a) * pow[d]};
+                               4.0 * a * d * x * pow[d - 1] +
+                               (4.0 * a * a * x * x - 2.0 * a) * pow[d]};
     const TFactor p = TauPower(tp, term.t);
     const TFactor tau = {p.v, p.d1 - 2.0 * b * y * p.v,
                          p.d2 - 4.0 * b * y * p.d1 + (4.0 * b * b * y * y - 2.0 * b) * p.v};
@@ -299,8 +304,8 @@ void TN2_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
     const double e = std::exp(a[8] * Tau);
     const double tau2 = Tau * Tau;
     const double tau3 = tau2 * Tau;
-    o.Phi = std::log(Delta) + a[1] * std::log(Tau) + a[2] + a[3] * Tau + a[4] / Tau +
-            a[5] / tau2 + a[6] / tau3 + a[7] * std::log(1.0 - std::exp(-a[8] * Tau));
+    o.Phi = std::log(Delta) + a[1] * std::log(Tau) + a[2] + a[3] * Tau + a[4] / Tau + a[5] / tau2 +
+            a[6] / tau3 + a[7] * std::log(1.0 - std::exp(-a[8] * Tau));
     o.Phit = (a[3] * Tau + a[1] - a[4] / Tau - 2.0 * a[5] / tau2 - 3.0 * a[6] / tau3 +
               a[7] * a[8] * Tau / (e - 1.0)) /
              Tau;
@@ -327,9 +332,15 @@ double TN2_FE::Phiott(double Delta, double Tau) const {
     return o.Phitt;
 }
 
-double TN2_FE::Phiod(double Delta, double) const { return 1.0 / Delta; }
-double TN2_FE::Phiodd(double Delta, double) const { return -1.0 / (Delta * Delta); }
-double TN2_FE::Phiodt(double, double) const { return 0.0; }
+double TN2_FE::Phiod(double Delta, double) const {
+    return 1.0 / Delta;
+}
+double TN2_FE::Phiodd(double Delta, double) const {
+    return -1.0 / (Delta * Delta);
+}
+double TN2_FE::Phiodt(double, double) const {
+    return 0.0;
+}
 
 // ---- Residual part ----
 
@@ -337,12 +348,24 @@ void TN2_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
     r = Residual(Delta, Tau);
 }
 
-double TN2_FE::Phir(double Delta, double Tau) const { return Residual(Delta, Tau).Phi; }
-double TN2_FE::Phirt(double Delta, double Tau) const { return Residual(Delta, Tau).Phit; }
-double TN2_FE::Phirtt(double Delta, double Tau) const { return Residual(Delta, Tau).Phitt; }
-double TN2_FE::Phird(double Delta, double Tau) const { return Residual(Delta, Tau).Phid; }
-double TN2_FE::Phirdd(double Delta, double Tau) const { return Residual(Delta, Tau).Phidd; }
-double TN2_FE::Phirdt(double Delta, double Tau) const { return Residual(Delta, Tau).Phidt; }
+double TN2_FE::Phir(double Delta, double Tau) const {
+    return Residual(Delta, Tau).Phi;
+}
+double TN2_FE::Phirt(double Delta, double Tau) const {
+    return Residual(Delta, Tau).Phit;
+}
+double TN2_FE::Phirtt(double Delta, double Tau) const {
+    return Residual(Delta, Tau).Phitt;
+}
+double TN2_FE::Phird(double Delta, double Tau) const {
+    return Residual(Delta, Tau).Phid;
+}
+double TN2_FE::Phirdd(double Delta, double Tau) const {
+    return Residual(Delta, Tau).Phidd;
+}
+double TN2_FE::Phirdt(double Delta, double Tau) const {
+    return Residual(Delta, Tau).Phidt;
+}
 
 // ---- Transport properties ----
 

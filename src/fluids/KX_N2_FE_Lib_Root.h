@@ -8,7 +8,7 @@
 #include "HelmholzFluidObject.h"
 
 class TN2_FE : public THelmholzFluid {
-public:
+  public:
     TN2_FE();
 
     double Pse(double t) const override;
@@ -44,12 +44,12 @@ public:
     double TCPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
 
     // Limits of the transport correlations.
-    static constexpr double TransportPmax = 1000.0;     // bar
-    static constexpr double TransportTminK = 70.0;      // K
-    static constexpr double TransportTmaxK = 1000.0;    // K
-    static constexpr double TransportDmax = 830.0;      // kg/m3
+    static constexpr double TransportPmax = 1000.0;   // bar
+    static constexpr double TransportTminK = 70.0;    // K
+    static constexpr double TransportTmaxK = 1000.0;  // K
+    static constexpr double TransportDmax = 830.0;    // kg/m3
 
-private:
+  private:
     // Checks the transport range, finds the density at (P, T) and evaluates property(D, T);
     // functionName names the caller in the error texts.
     template <class Property>

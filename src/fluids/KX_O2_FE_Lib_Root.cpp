@@ -12,8 +12,8 @@ namespace {
 // ---- Coefficient tables ----
 
 // Ideal-gas part k1 ... k7 of the oxygen equation of state, Schmidt and Wagner (1985).
-constexpr double IdealK[8] = {0.0,     -0.000740775, 2.50042,  -6.6493e-05,
-                              1.01258, -0.944365,    14.5066,  74.9148};
+constexpr double IdealK[8] = {0.0,     -0.000740775, 2.50042, -6.6493e-05,
+                              1.01258, -0.944365,    14.5066, 74.9148};
 // Linear and constant coefficients of the ideal-gas part: the reference state of enthalpy and
 // entropy.
 constexpr double IdealTau = -14.69352;
@@ -30,38 +30,38 @@ struct TO2Term {
 // Residual part of the oxygen equation of state, Schmidt and Wagner, Fluid Phase Equilibria 19
 // (1985) 175.
 constexpr TO2Term O2Terms[32] = {
-    {0.3983768749, 1, 0.0, 0},         // 1
-    {-1.846157454, 1, 1.5, 0},         // 2
-    {0.4183473197, 1, 2.5, 0},         // 3
-    {0.02370620711, 2, -0.5, 0},       // 4
-    {0.09771730573, 2, 1.5, 0},        // 5
-    {0.03017891294, 2, 2.0, 0},        // 6
-    {0.02273353212, 3, 0.0, 0},        // 7
-    {0.01357254086, 3, 1.0, 0},        // 8
-    {-0.04052698943, 3, 2.5, 0},       // 9
-    {0.0005454628515, 6, 0.0, 0},      // 10
-    {0.0005113182277, 7, 2.0, 0},      // 11
-    {2.953466883e-07, 7, 5.0, 0},      // 12
-    {-8.687645072e-05, 8, 2.0, 0},     // 13
-    {-0.2127082589, 1, 5.0, 2},        // 14
-    {0.08735941958, 1, 6.0, 2},        // 15
-    {0.127550919, 2, 3.5, 2},          // 16
-    {-0.09067701064, 2, 5.5, 2},       // 17
-    {-0.03540084206, 3, 3.0, 2},       // 18
-    {-0.03623278059, 3, 7.0, 2},       // 19
-    {0.0132769929, 5, 6.0, 2},         // 20
-    {-0.0003254111865, 6, 8.5, 2},     // 21
-    {-0.008313582932, 7, 4.0, 2},      // 22
-    {0.002124570559, 8, 6.5, 2},       // 23
-    {-0.0008325206232, 10, 5.5, 2},    // 24
-    {-2.626173276e-05, 2, 22.0, 4},    // 25
-    {0.002599581482, 3, 11.0, 4},      // 26
-    {0.009984649663, 3, 18.0, 4},      // 27
-    {0.002199923153, 4, 11.0, 4},      // 28
-    {-0.02591350486, 4, 23.0, 4},      // 29
-    {-0.1259630848, 5, 17.0, 4},       // 30
-    {0.1478355637, 5, 18.0, 4},        // 31
-    {-0.01011251078, 5, 23.0, 4},      // 32
+    {0.3983768749, 1, 0.0, 0},       // 1
+    {-1.846157454, 1, 1.5, 0},       // 2
+    {0.4183473197, 1, 2.5, 0},       // 3
+    {0.02370620711, 2, -0.5, 0},     // 4
+    {0.09771730573, 2, 1.5, 0},      // 5
+    {0.03017891294, 2, 2.0, 0},      // 6
+    {0.02273353212, 3, 0.0, 0},      // 7
+    {0.01357254086, 3, 1.0, 0},      // 8
+    {-0.04052698943, 3, 2.5, 0},     // 9
+    {0.0005454628515, 6, 0.0, 0},    // 10
+    {0.0005113182277, 7, 2.0, 0},    // 11
+    {2.953466883e-07, 7, 5.0, 0},    // 12
+    {-8.687645072e-05, 8, 2.0, 0},   // 13
+    {-0.2127082589, 1, 5.0, 2},      // 14
+    {0.08735941958, 1, 6.0, 2},      // 15
+    {0.127550919, 2, 3.5, 2},        // 16
+    {-0.09067701064, 2, 5.5, 2},     // 17
+    {-0.03540084206, 3, 3.0, 2},     // 18
+    {-0.03623278059, 3, 7.0, 2},     // 19
+    {0.0132769929, 5, 6.0, 2},       // 20
+    {-0.0003254111865, 6, 8.5, 2},   // 21
+    {-0.008313582932, 7, 4.0, 2},    // 22
+    {0.002124570559, 8, 6.5, 2},     // 23
+    {-0.0008325206232, 10, 5.5, 2},  // 24
+    {-2.626173276e-05, 2, 22.0, 4},  // 25
+    {0.002599581482, 3, 11.0, 4},    // 26
+    {0.009984649663, 3, 18.0, 4},    // 27
+    {0.002199923153, 4, 11.0, 4},    // 28
+    {-0.02591350486, 4, 23.0, 4},    // 29
+    {-0.1259630848, 5, 17.0, 4},     // 30
+    {0.1478355637, 5, 18.0, 4},      // 31
+    {-0.01011251078, 5, 23.0, 4},    // 32
 };
 
 // Highest power of δ the derivatives need: the largest r or p of the table.
@@ -149,8 +149,8 @@ void DeltaPowers(double delta, double* pow, int count) {
 THelmholzResidual Residual(double delta, double tau) {
     double pow[MaxDeltaPower + 1];
     DeltaPowers(delta, pow, MaxDeltaPower);
-    const TDensityFactor factors[5] = {DensityFactor(pow, 0), {}, DensityFactor(pow, 2), {},
-                                       DensityFactor(pow, 4)};
+    const TDensityFactor factors[5] = {
+        DensityFactor(pow, 0), {}, DensityFactor(pow, 2), {}, DensityFactor(pow, 4)};
     // Every exponent s is a whole multiple of 1/2 from −1/2 up: τ^s is a whole power of √τ,
     // halfPowers[k + 1] = τ^(k/2) by successive multiplication.
     const double sqrtTau = std::sqrt(tau);
@@ -285,26 +285,50 @@ double TO2_FE::Phiott(double Delta, double Tau) const {
     return o.Phitt;
 }
 
-double TO2_FE::Phiod(double Delta, double) const { return 1.0 / Delta; }
-double TO2_FE::Phiodd(double Delta, double) const { return -1.0 / (Delta * Delta); }
-double TO2_FE::Phiodt(double, double) const { return 0.0; }
+double TO2_FE::Phiod(double Delta, double) const {
+    return 1.0 / Delta;
+}
+double TO2_FE::Phiodd(double Delta, double) const {
+    return -1.0 / (Delta * Delta);
+}
+double TO2_FE::Phiodt(double, double) const {
+    return 0.0;
+}
 
 // ---- Residual part ----
 
-double TO2_FE::Uk(double Delta, int k) const { return TermFactor(Delta, k).U; }
-double TO2_FE::Ukd(double Delta, int k) const { return TermFactor(Delta, k).Ud; }
-double TO2_FE::Ukdd(double Delta, int k) const { return TermFactor(Delta, k).Udd; }
+double TO2_FE::Uk(double Delta, int k) const {
+    return TermFactor(Delta, k).U;
+}
+double TO2_FE::Ukd(double Delta, int k) const {
+    return TermFactor(Delta, k).Ud;
+}
+double TO2_FE::Ukdd(double Delta, int k) const {
+    return TermFactor(Delta, k).Udd;
+}
 
 void TO2_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
     r = Residual(Delta, Tau);
 }
 
-double TO2_FE::Phir(double Delta, double Tau) const { return Residual(Delta, Tau).Phi; }
-double TO2_FE::Phirt(double Delta, double Tau) const { return Residual(Delta, Tau).Phit; }
-double TO2_FE::Phirtt(double Delta, double Tau) const { return Residual(Delta, Tau).Phitt; }
-double TO2_FE::Phird(double Delta, double Tau) const { return Residual(Delta, Tau).Phid; }
-double TO2_FE::Phirdd(double Delta, double Tau) const { return Residual(Delta, Tau).Phidd; }
-double TO2_FE::Phirdt(double Delta, double Tau) const { return Residual(Delta, Tau).Phidt; }
+double TO2_FE::Phir(double Delta, double Tau) const {
+    return Residual(Delta, Tau).Phi;
+}
+double TO2_FE::Phirt(double Delta, double Tau) const {
+    return Residual(Delta, Tau).Phit;
+}
+double TO2_FE::Phirtt(double Delta, double Tau) const {
+    return Residual(Delta, Tau).Phitt;
+}
+double TO2_FE::Phird(double Delta, double Tau) const {
+    return Residual(Delta, Tau).Phid;
+}
+double TO2_FE::Phirdd(double Delta, double Tau) const {
+    return Residual(Delta, Tau).Phidd;
+}
+double TO2_FE::Phirdt(double Delta, double Tau) const {
+    return Residual(Delta, Tau).Phidt;
+}
 
 // ---- Viscosity ----
 

@@ -8,7 +8,7 @@
 #include "HelmholzFluidObject.h"
 
 class TO2_FE : public THelmholzFluid {
-public:
+  public:
     TO2_FE();
 
     double Pse(double t) const override;

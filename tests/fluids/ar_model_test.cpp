@@ -9,7 +9,9 @@
 
 namespace {
 
-const TAr_FE& Argon() { return ArFluid(); }
+const TAr_FE& Argon() {
+    return ArFluid();
+}
 
 TEST(ArgonModel, DocumentedAncillaryValues) {
     gasestest::CheckReferenceTable("ar_reference.tsv", {&Argon()});
@@ -70,6 +72,8 @@ TEST(ArgonModel, FlashRoundTrips) {
                                               {0.1, -150.0}});
 }
 
-TEST(ArgonModel, SaturationRoundTrips) { gasestest::CheckSaturationRoundTrips(Argon()); }
+TEST(ArgonModel, SaturationRoundTrips) {
+    gasestest::CheckSaturationRoundTrips(Argon());
+}
 
 }  // namespace

@@ -64,8 +64,8 @@ inline std::string Describe(const TRow& row) {
 // ---- Model routines against a reference table (fluid, routine, x1, x2, value, tolerance) ----
 
 // A routine of a fluid evaluated at (x1, x2); it reports failures through text and code.
-using TRoutine = std::function<double(const THelmholzFluid&, double, double, std::string&,
-                                      int32_t&)>;
+using TRoutine =
+    std::function<double(const THelmholzFluid&, double, double, std::string&, int32_t&)>;
 
 // Isobaric heat capacity of the ideal gas (J/(mol K)) at T (°C), from the ideal-gas part alone.
 inline double IdealGasMolarHeatCapacity(const THelmholzFluid& f, double T) {
@@ -76,12 +76,12 @@ inline double IdealGasMolarHeatCapacity(const THelmholzFluid& f, double T) {
 // The routines every Helmholtz fluid has.
 inline std::map<std::string, TRoutine> SharedRoutines() {
     auto maxwell = [](int which) {
-        return [which](const THelmholzFluid& f, double T, double, std::string& text,
-                       int32_t& code) {
-            double ps = 0.0, dl = 0.0, dv = 0.0;
-            f.Maxwell_Criterion_Ps(T, ps, dl, dv, text, code);
-            return which == 0 ? ps : which == 1 ? dl : dv;
-        };
+        return
+            [which](const THelmholzFluid& f, double T, double, std::string& text, int32_t& code) {
+                double ps = 0.0, dl = 0.0, dv = 0.0;
+                f.Maxwell_Criterion_Ps(T, ps, dl, dv, text, code);
+                return which == 0 ? ps : which == 1 ? dl : dv;
+            };
     };
     auto noError = [](double (THelmholzFluid::*routine)(double) const) {
         return [routine](const THelmholzFluid& f, double x, double, std::string&, int32_t&) {
@@ -98,9 +98,8 @@ inline std::map<std::string, TRoutine> SharedRoutines() {
                      int32_t& code) { return f.TsatP(P, text, code); }},
         {"DPT", [](const THelmholzFluid& f, double P, double T, std::string& text,
                    int32_t& code) { return f.DPT(P, T, text, code); }},
-        {"IdealCpMolar", [](const THelmholzFluid& f, double T, double, std::string&, int32_t&) {
-             return IdealGasMolarHeatCapacity(f, T);
-         }},
+        {"IdealCpMolar", [](const THelmholzFluid& f, double T, double, std::string&,
+                            int32_t&) { return IdealGasMolarHeatCapacity(f, T); }},
         {"Pse", noError(&THelmholzFluid::Pse)},
         {"tse", noError(&THelmholzFluid::tse)},
         {"dsle", noError(&THelmholzFluid::dsle)},
@@ -142,8 +141,7 @@ inline const TKXLibraryEntry* FindEntry(std::span<const TKXLibraryEntry> entries
 }
 
 // Calls a library function with the arguments its arity takes.
-inline double CallEntry(const TKXLibraryEntry& e, double x1, double x2, char* text,
-                        int32_t* code) {
+inline double CallEntry(const TKXLibraryEntry& e, double x1, double x2, char* text, int32_t* code) {
     if (e.Ptr.Constant) return e.Ptr.Constant(text, 255, code);
     if (e.Ptr.Unary) return e.Ptr.Unary(x1, text, 255, code);
     return e.Ptr.Binary(x1, x2, text, 255, code);
@@ -207,8 +205,8 @@ struct TState {
 // TPH(P, HPT(P, T)) and TPS(P, SPT(P, T)) return T within 1e-5 K.
 inline void CheckFlashRoundTrips(const THelmholzFluid& fluid, const std::vector<TState>& states) {
     for (const TState& s : states) {
-        SCOPED_TRACE(fluid.Code + " at " + std::to_string(s.P) + " bar, " +
-                     std::to_string(s.T) + " °C");
+        SCOPED_TRACE(fluid.Code + " at " + std::to_string(s.P) + " bar, " + std::to_string(s.T) +
+                     " °C");
         std::string text;
         int32_t code = 0;
         const double h = fluid.HPT(s.P, s.T, text, code);

@@ -9,7 +9,9 @@
 
 namespace {
 
-std::vector<const THelmholzFluid*> Forms() { return {&H2Fluid(), &H2pFluid(), &H2oFluid()}; }
+std::vector<const THelmholzFluid*> Forms() {
+    return {&H2Fluid(), &H2pFluid(), &H2oFluid()};
+}
 
 TEST(HydrogenModel, DocumentedAncillaryDensities) {
     gasestest::CheckReferenceTable("h2_reference.tsv", Forms());
@@ -78,8 +80,8 @@ TEST(HydrogenModel, AncillaryDensityBranchesSwitchAboveTheThreshold) {
         const THelmholzFluid* form;
         double thresholdK;
     };
-    for (const TCase c : {TCase{&H2Fluid(), 31.0}, TCase{&H2pFluid(), 30.0},
-                          TCase{&H2oFluid(), 31.0}}) {
+    for (const TCase c :
+         {TCase{&H2Fluid(), 31.0}, TCase{&H2pFluid(), 30.0}, TCase{&H2oFluid(), 31.0}}) {
         SCOPED_TRACE(c.form->Code);
         const double at = c.thresholdK - c.form->dta;
         for (auto density : {&THelmholzFluid::dsle, &THelmholzFluid::dsve}) {

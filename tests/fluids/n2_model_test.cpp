@@ -9,20 +9,19 @@
 
 namespace {
 
-const TN2_FE& Nitrogen() { return N2Fluid(); }
+const TN2_FE& Nitrogen() {
+    return N2Fluid();
+}
 
 // The transport routines of nitrogen, by name, for the reference table.
 std::map<std::string, gasestest::TRoutine> TransportRoutines() {
     return {
-        {"DV0", [](const THelmholzFluid&, double T, double, std::string&, int32_t&) {
-             return Nitrogen().DV0(T);
-         }},
-        {"DVDT", [](const THelmholzFluid&, double D, double T, std::string&, int32_t&) {
-             return Nitrogen().DVDT(D, T);
-         }},
-        {"TCDT", [](const THelmholzFluid&, double D, double T, std::string&, int32_t&) {
-             return Nitrogen().TCDT(D, T);
-         }},
+        {"DV0", [](const THelmholzFluid&, double T, double, std::string&,
+                   int32_t&) { return Nitrogen().DV0(T); }},
+        {"DVDT", [](const THelmholzFluid&, double D, double T, std::string&,
+                    int32_t&) { return Nitrogen().DVDT(D, T); }},
+        {"TCDT", [](const THelmholzFluid&, double D, double T, std::string&,
+                    int32_t&) { return Nitrogen().TCDT(D, T); }},
         {"DVPT", [](const THelmholzFluid&, double P, double T, std::string& text,
                     int32_t& code) { return Nitrogen().DVPT(P, T, text, code); }},
         {"KVPT", [](const THelmholzFluid&, double P, double T, std::string& text,
@@ -63,7 +62,9 @@ TEST(NitrogenModel, FlashRoundTrips) {
                                                  {5000.0, 0.0}});
 }
 
-TEST(NitrogenModel, SaturationRoundTrips) { gasestest::CheckSaturationRoundTrips(Nitrogen()); }
+TEST(NitrogenModel, SaturationRoundTrips) {
+    gasestest::CheckSaturationRoundTrips(Nitrogen());
+}
 
 // The saturation state is iterated right up to the critical temperature.
 TEST(NitrogenModel, SaturationIteratedUpToTheCriticalTemperature) {

@@ -9,17 +9,17 @@
 
 namespace {
 
-const TO2_FE& Oxygen() { return O2Fluid(); }
+const TO2_FE& Oxygen() {
+    return O2Fluid();
+}
 
 // The viscosity routines of oxygen, by name, for the reference tables.
 std::map<std::string, gasestest::TRoutine> ViscosityRoutines() {
     return {
-        {"DV0", [](const THelmholzFluid&, double T, double, std::string&, int32_t&) {
-             return Oxygen().DV0(T);
-         }},
-        {"DVDT", [](const THelmholzFluid&, double D, double T, std::string&, int32_t&) {
-             return Oxygen().DVDT(D, T);
-         }},
+        {"DV0", [](const THelmholzFluid&, double T, double, std::string&,
+                   int32_t&) { return Oxygen().DV0(T); }},
+        {"DVDT", [](const THelmholzFluid&, double D, double T, std::string&,
+                    int32_t&) { return Oxygen().DVDT(D, T); }},
     };
 }
 
@@ -58,7 +58,8 @@ TEST(OxygenModel, DensityFactorsAndTheirDerivatives) {
     for (const TCase c : {TCase{1, 0}, TCase{14, 2}, TCase{25, 4}}) {
         for (double delta : {0.0, 0.4, 1.0, 2.3}) {
             SCOPED_TRACE("term " + std::to_string(c.k) + " at delta " + std::to_string(delta));
-            EXPECT_DOUBLE_EQ(Oxygen().Uk(delta, c.k), c.p == 0 ? 1.0 : std::exp(-std::pow(delta, c.p)));
+            EXPECT_DOUBLE_EQ(Oxygen().Uk(delta, c.k),
+                             c.p == 0 ? 1.0 : std::exp(-std::pow(delta, c.p)));
             const double h = 1e-6;
             const double lo = std::max(delta - h, 0.0);
             const double hi = delta + h;
@@ -108,6 +109,8 @@ TEST(OxygenModel, FlashRoundTrips) {
                                                {0.01, -150.0}});
 }
 
-TEST(OxygenModel, SaturationRoundTrips) { gasestest::CheckSaturationRoundTrips(Oxygen()); }
+TEST(OxygenModel, SaturationRoundTrips) {
+    gasestest::CheckSaturationRoundTrips(Oxygen());
+}
 
 }  // namespace
