@@ -4,8 +4,8 @@
 // Every fluid library reaches its object through the accessor below; an accessor called before
 // CreateFluidObjects() creates all objects first, so the order never depends on the caller.
 //
-// Adding a fluid: uncomment its lines in the marked block of this file and of
-// KX_Fluid_Objects.cpp (forward declaration, accessor, include, member, creation, accessor body).
+// Adding a fluid: a forward declaration and an accessor here, and in KX_Fluid_Objects.cpp an
+// include, a member, a creation line (in the order of CreateFluidObjects) and the accessor body.
 
 class TNH3_FE;
 class TR22_FE;
