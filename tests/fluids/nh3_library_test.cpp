@@ -74,6 +74,14 @@ TEST(Nh3Library, LibraryNameIsTheFluidCode) {
     EXPECT_EQ(NH3Fluid().Code, "KX_NH3_FE");
 }
 
+// One program-wide object: creating the objects again changes nothing.
+TEST(Nh3Library, TheFluidObjectIsCreatedOnce) {
+    const TNH3_FE* first = &NH3Fluid();
+    CreateFluidObjects();
+    CreateFluidObjects();
+    EXPECT_EQ(&NH3Fluid(), first);
+}
+
 TEST(Nh3Library, ConstantsReturnWithCodeZeroAndNoText) {
     struct TConstant {
         const char* Name;
