@@ -11,6 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Varnexa");
     QApplication::setWindowIcon(kxicons::Window());
+    QGuiApplication::setDesktopFileName("varnexa");
 
     TMemory memory;
     TKXLibraries libraries;

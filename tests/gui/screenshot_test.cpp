@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 #include "KXGuiTestSupport.h"
+#include "KX_Libraries_Catalogue.h"
 
 using namespace kxguitest;
 
@@ -52,6 +53,21 @@ private slots:
         Type(w.Get<QLineEdit>(TKXElement::ValueEdit), "25");
         QCOMPARE(w.Text(TKXElement::ResultEdit), QString("298.15"));
         CheckPicture(Save(w.Form.get(), "unit_conversion.png"), w.Form->size());
+    }
+
+    // The program as it starts, over every registered library.
+    void WaterLibrary() {
+        TWindow w(TKXSettingsHooks{}, CreateKXLibraries);
+        int library = -1, function = -1;
+        if (!w.Libraries.FindFunction("KX_WS_IF97_PsatT", library, function))
+            QSKIP("the water library is not registered yet");
+        QVERIFY(w.Show());
+        CheckPicture(Save(w.Form.get(), "water_startup.png"), w.Form->size());
+        Choose(w.Get<QComboBox>(TKXElement::LibraryList), "KX_WS_IF97");
+        Choose(w.Get<QComboBox>(TKXElement::FunctionList), "KX_WS_IF97_PsatT");
+        Type(w.Get<QLineEdit>(TKXElement::Argument1Edit), "100");
+        QCOMPARE(w.Text(TKXElement::ResultEdit), QString("1.0142"));
+        CheckPicture(Save(w.Form.get(), "water_saturation_pressure.png"), w.Form->size());
     }
 };
 
