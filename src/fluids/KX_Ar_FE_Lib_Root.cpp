@@ -1,6 +1,7 @@
 #include "KX_Ar_FE_Lib_Root.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "HelmholtzMath.h"
@@ -164,40 +165,84 @@ constexpr int HighestFractionalTauUnits() {
 }
 
 // Powers of τ shared by every term of one evaluation, by successive multiplication: τ^k for
-// whole k and τ^(k/4) for the non-integral exponents; τ > 0.
+// whole k, then τ^(k/4) for the non-integral exponents; τ > 0.
 struct TTauPowers {
     double tau;
     double inverse;  // 1/τ
-    double whole[HighestWholeTauPower() + 1];
-    double quarters[HighestFractionalTauUnits() + 1];
+    double values[HighestWholeTauPower() + HighestFractionalTauUnits() + 2];
 
     explicit TTauPowers(double t) : tau(t), inverse(1.0 / t) {
+        double* whole = values;
         whole[0] = 1.0;
         for (int k = 1; k <= HighestWholeTauPower(); ++k) whole[k] = whole[k - 1] * t;
         const double unit = std::sqrt(std::sqrt(t));
-        quarters[0] = 1.0;
-        for (int k = 1; k <= HighestFractionalTauUnits(); ++k) quarters[k] = quarters[k - 1] * unit;
+        double* fractional = values + HighestWholeTauPower() + 1;
+        fractional[0] = 1.0;
+        for (int k = 1; k <= HighestFractionalTauUnits(); ++k)
+            fractional[k] = fractional[k - 1] * unit;
     }
 };
 
-// τ^t with its derivatives.
-TFactor TauPower(const TTauPowers& p, double t) {
-    const double v = t == std::trunc(t) ? p.whole[static_cast<int>(t)]
-                                        : p.quarters[static_cast<int>(t * TauDenominator)];
-    return {v, t * v * p.inverse, t * (t - 1.0) * v * p.inverse * p.inverse};
+// A polynomial or exponential term n δ^d τ^t exp(−δ^c) prepared at compile time for a loop
+// without branches: the products its derivatives use, and where its powers sit in the tables.
+// The derivatives in δ are written as sums of whole powers of δ; a product that does not occur
+// has coefficient 0 and power index 0, so δ = 0 never meets a negative power.
+struct TPreparedTerm {
+    double n;
+    double t;
+    double tt1;  // t (t − 1)
+    int tauIndex;
+    int d;
+    double dd1;  // d (d − 1)
+    int c;
+    double c1;  // c (2d + c − 1)
+    double c2;  // c²
+    int iD1;    // d − 1
+    int iD2;    // d − 2
+    int iC1;    // d + c − 1
+    int iC2;    // d + c − 2
+    int iCC;    // d + 2c − 2
+};
+
+// Place of τ^t in TTauPowers::values: whole powers first, then the fractional ones.
+constexpr int TauIndex(double t) {
+    return t == static_cast<int>(t)
+               ? static_cast<int>(t)
+               : HighestWholeTauPower() + 1 + static_cast<int>(t * TauDenominator);
 }
 
-// δ^d exp(−δ^c) with its derivatives as sums of whole powers of δ, finite at δ = 0.
-// expC is exp(−δ^c), 1 for c = 0.
-TFactor DeltaExponential(const double* pow, int d, int c, double expC) {
-    double d1 = d * pow[d - 1];
-    double d2 = d >= 2 ? d * (d - 1.0) * pow[d - 2] : 0.0;
-    if (c > 0) {
-        d1 -= c * pow[d + c - 1];
-        d2 += -c * (2.0 * d + c - 1.0) * pow[d + c - 2] + c * c * pow[d + 2 * c - 2];
+constexpr std::array<TPreparedTerm, std::size(ArTerms)> PrepareTerms() {
+    std::array<TPreparedTerm, std::size(ArTerms)> out{};
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const TArTerm& s = ArTerms[i];
+        const int d = s.d;
+        const int c = s.c;
+        out[i] = {s.n,
+                  s.t,
+                  s.t * (s.t - 1.0),
+                  TauIndex(s.t),
+                  d,
+                  d * (d - 1.0),
+                  c,
+                  c * (2.0 * d + c - 1.0),
+                  static_cast<double>(c * c),
+                  d - 1,
+                  d >= 2 ? d - 2 : 0,
+                  d + c - 1,
+                  d + c >= 2 ? d + c - 2 : 0,
+                  d + 2 * c >= 2 ? d + 2 * c - 2 : 0};
     }
-    return {pow[d] * expC, d1 * expC, d2 * expC};
+    return out;
 }
+constexpr auto PreparedTerms = PrepareTerms();
+
+// Every term has δ to at least the first power, so δ^(d − 1) is a whole power.
+constexpr bool DensityExponentsAtLeastOne() {
+    for (const TArTerm& term : ArTerms)
+        if (term.d < 1 || term.c < 0) return false;
+    return true;
+}
+static_assert(DensityExponentsAtLeastOne());
 
 // A Gaussian term n δ^d τ^t G with G = exp(−α (δ − ε)² − β (τ − γ)²): since ∂G/∂δ = −2α (δ − ε) G
 // and ∂G/∂τ = −2β (τ − γ) G, it is n G times a δ factor and a τ factor without exponentials.
@@ -212,7 +257,9 @@ void AddGaussianTerm(THelmholzResidual& r, const TArGaussianTerm& term, const do
                            (d >= 2 ? d * (d - 1.0) * pow[d - 2] : 0.0) -
                                4.0 * a * d * x * pow[d - 1] +
                                (4.0 * a * a * x * x - 2.0 * a) * pow[d]};
-    const TFactor p = TauPower(tp, term.t);
+    const double v = tp.values[TauIndex(term.t)];
+    const TFactor p = {v, term.t * v * tp.inverse,
+                       term.t * (term.t - 1.0) * v * tp.inverse * tp.inverse};
     const TFactor tau = {p.v, p.d1 - 2.0 * b * y * p.v,
                          p.d2 - 4.0 * b * y * p.d1 + (4.0 * b * b * y * y - 2.0 * b) * p.v};
     AddTerm(r, term.n * std::exp(-a * x * x - b * y * y), delta, tau);
@@ -227,10 +274,16 @@ THelmholzResidual Residual(double delta, double tau) {
     for (int c = 1; c <= MaxC; ++c) expC[c] = std::exp(-pow[c]);
     const TTauPowers tp(tau);
 
+    const double inverse2 = tp.inverse * tp.inverse;
+
     THelmholzResidual r;
-    for (const TArTerm& term : ArTerms)
-        AddTerm(r, term.n, DeltaExponential(pow, term.d, term.c, expC[term.c]),
-                TauPower(tp, term.t));
+    for (const TPreparedTerm& p : PreparedTerms) {
+        const double e = expC[p.c];
+        const TFactor g = {pow[p.d] * e, (p.d * pow[p.iD1] - p.c * pow[p.iC1]) * e,
+                           (p.dd1 * pow[p.iD2] - p.c1 * pow[p.iC2] + p.c2 * pow[p.iCC]) * e};
+        const double v = tp.values[p.tauIndex];
+        AddTerm(r, p.n, g, {v, p.t * v * tp.inverse, p.tt1 * v * inverse2});
+    }
     for (const TArGaussianTerm& term : ArGaussianTerms) AddGaussianTerm(r, term, pow, tp);
     return r;
 }
