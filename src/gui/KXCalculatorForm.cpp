@@ -25,11 +25,11 @@ namespace {
 
 // Distances of the window's placement rules, in pixels.
 constexpr int TopPanelHeight = 33;
-constexpr int Margin = 8;          // frames, pads and the window edge
-constexpr int RowGap = 4;          // between rows of the property panel
-constexpr int LabelDrop = 2;       // a label sits this much lower than its row's control
-constexpr int ControlColumn = 140; // from the label column to the control column
-constexpr int OperatorGap = 16;    // between the digit and the operator group
+constexpr int Margin = 8;           // frames, pads and the window edge
+constexpr int RowGap = 4;           // between rows of the property panel
+constexpr int LabelDrop = 2;        // a label sits this much lower than its row's control
+constexpr int ControlColumn = 140;  // from the label column to the control column
+constexpr int OperatorGap = 16;     // between the digit and the operator group
 
 struct TInsertingButton {
     const char* Name;
@@ -98,18 +98,21 @@ int NaturalListWidth(const QComboBox* list, bool fitItems) {
         .width();
 }
 
-int Right(const QWidget* w) { return w->x() + w->width(); }
-int Bottom(const QWidget* w) { return w->y() + w->height(); }
+int Right(const QWidget* w) {
+    return w->x() + w->width();
+}
+int Bottom(const QWidget* w) {
+    return w->y() + w->height();
+}
 
 }  // namespace
 
 TKXCalculatorForm::TKXCalculatorForm(const TKXLibraries& libraries, TMemory& memory,
                                      IKXClipboard& clipboard, TKXSettingsHooks settings,
                                      QWidget* parent)
-    : QWidget(parent,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                  Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
       Clipboard(clipboard) {
     setObjectName("KXCalculatorForm");
     setWindowTitle(Caption);
@@ -174,7 +177,8 @@ void TKXCalculatorForm::CreateTopBar() {
     CutBtn = AddPictureButton(TopPanel, "CutBtn", kxicons::Cut(), "Cut");
     CopyBtn = AddPictureButton(TopPanel, "CopyBtn", kxicons::Copy(), "Copy");
     PasteBtn = AddPictureButton(TopPanel, "PasteBtn", kxicons::Paste(), "Paste");
-    for (QAbstractButton* b : {CutBtn, CopyBtn, PasteBtn}) static_cast<QToolButton*>(b)->setAutoRaise(true);
+    for (QAbstractButton* b : {CutBtn, CopyBtn, PasteBtn})
+        static_cast<QToolButton*>(b)->setAutoRaise(true);
 }
 
 QAbstractButton* TKXCalculatorForm::AddFunctionButton(const char* name, const QString& caption) {
@@ -230,7 +234,8 @@ void TKXCalculatorForm::CreateNumberPad() {
         for (std::size_t r = 0; r < rows.size(); ++r)
             for (std::size_t c = 0; c < rows[r].size(); ++c) {
                 const QString text = table[r][c].Text;
-                connect(rows[r][c], &QAbstractButton::clicked, this, [this, text] { InsertText(text); });
+                connect(rows[r][c], &QAbstractButton::clicked, this,
+                        [this, text] { InsertText(text); });
             }
     };
     connectInsert(DigitButtons, DigitRows);
@@ -379,7 +384,8 @@ void TKXCalculatorForm::ConnectEvents() {
     }
     connect(button(E::PasteValueBtn), &QAbstractButton::clicked, this,
             [this, edit] { PasteInto(edit(E::ValueEdit)); });
-    connect(button(E::RestoreValueBtn), &QAbstractButton::clicked, this, [c] { c->RestoreValue(); });
+    connect(button(E::RestoreValueBtn), &QAbstractButton::clicked, this,
+            [c] { c->RestoreValue(); });
 }
 
 void TKXCalculatorForm::InsertText(const QString& text) {
@@ -388,7 +394,9 @@ void TKXCalculatorForm::InsertText(const QString& text) {
     PasteInto(static_cast<QLineEdit*>(Element(TKXElement::Display)));
 }
 
-void TKXCalculatorForm::PasteInto(QLineEdit* edit) { edit->insert(Clipboard.GetText()); }
+void TKXCalculatorForm::PasteInto(QLineEdit* edit) {
+    edit->insert(Clipboard.GetText());
+}
 
 void TKXCalculatorForm::CopyFrom(QLineEdit* edit) {
     Clipboard.SetText(edit->hasSelectedText() ? edit->selectedText() : edit->text());
@@ -445,7 +453,9 @@ void TKXCalculatorForm::PlaceRow(int top, QWidget* label, QWidget* unitList, QWi
     const int left = Margin + ControlColumn;
     const int unitWidth = ControlWidth * 40 / 100;
     const int editWidth = ControlWidth * 50 / 100;
-    if (label) label->setGeometry(Margin, top + LabelDrop, ControlColumn - RowGap, label->sizeHint().height());
+    if (label)
+        label->setGeometry(Margin, top + LabelDrop, ControlColumn - RowGap,
+                           label->sizeHint().height());
     if (unitList) unitList->setGeometry(left, top, unitWidth, RowHeight);
     if (edit) edit->setGeometry(left + ControlWidth - editWidth, top, editWidth, RowHeight);
     if (first) first->setGeometry(Right(edit) + RowGap, top, RowHeight, RowHeight);
@@ -475,19 +485,23 @@ void TKXCalculatorForm::PlaceControls() {
             FunctionRows[r][c]->setGeometry(bx, by, functionSize.width(), functionSize.height());
             padWidth = std::max(padWidth, bx + functionSize.width() + Margin);
         }
-    const int padHeight = Margin + static_cast<int>(FunctionRows.size()) * (functionSize.height() + Margin);
+    const int padHeight =
+        Margin + static_cast<int>(FunctionRows.size()) * (functionSize.height() + Margin);
 
     // Number pad: square buttons as large as the largest caption needs.
-    const QSize digitHint = LargestHint(DigitRows).expandedTo(LargestHint({OperatorRows.begin(), OperatorRows.end() - 1}));
+    const QSize digitHint = LargestHint(DigitRows).expandedTo(
+        LargestHint({OperatorRows.begin(), OperatorRows.end() - 1}));
     const int digitSide = std::max(digitHint.width(), digitHint.height());
     const int operatorLeft = Margin + 3 * (digitSide + Margin) - Margin + OperatorGap;
     for (int r = 0; r < 4; ++r) {
         const int by = Margin + r * (digitSide + Margin);
         for (int c = 0; c < 3; ++c)
-            DigitRows[r][c]->setGeometry(Margin + c * (digitSide + Margin), by, digitSide, digitSide);
+            DigitRows[r][c]->setGeometry(Margin + c * (digitSide + Margin), by, digitSide,
+                                         digitSide);
         for (std::size_t c = 0; c < OperatorRows[r].size(); ++c)
-            OperatorRows[r][c]->setGeometry(operatorLeft + static_cast<int>(c) * (digitSide + Margin),
-                                            by, digitSide, digitSide);
+            OperatorRows[r][c]->setGeometry(
+                operatorLeft + static_cast<int>(c) * (digitSide + Margin), by, digitSide,
+                digitSide);
     }
     ExecuteBtn->resize(3 * digitSide + 2 * Margin, digitSide);
 
@@ -499,11 +513,14 @@ void TKXCalculatorForm::PlaceControls() {
     auto list = [this](E e) { return static_cast<QComboBox*>(Element(e)); };
     for (E e : {E::ModeList, E::LibraryList, E::FunctionList, E::PropList})
         ControlWidth = std::max(ControlWidth, NaturalListWidth(list(e), true));
-    ControlWidth = std::max(ControlWidth, NaturalListWidth(list(E::ResultUnitList), false) * 100 / 40 + 1);
-    ControlWidth = std::max(ControlWidth, Element(E::Argument1Edit)->sizeHint().width() * 100 / 50 + 1);
+    ControlWidth =
+        std::max(ControlWidth, NaturalListWidth(list(E::ResultUnitList), false) * 100 / 40 + 1);
+    ControlWidth =
+        std::max(ControlWidth, Element(E::Argument1Edit)->sizeHint().width() * 100 / 50 + 1);
 
     RowTops[0] = Margin;
-    for (std::size_t i = 1; i < RowTops.size(); ++i) RowTops[i] = RowTops[i - 1] + RowHeight + RowGap;
+    for (std::size_t i = 1; i < RowTops.size(); ++i)
+        RowTops[i] = RowTops[i - 1] + RowHeight + RowGap;
     const int controlLeft = Margin + ControlColumn;
     PlaceRow(RowTops[0], ModeLbl, nullptr, nullptr, nullptr, nullptr);
     modeList->setGeometry(controlLeft, RowTops[0], ControlWidth, RowHeight);
@@ -515,8 +532,8 @@ void TKXCalculatorForm::PlaceControls() {
     }
     for (int n = 1; n <= 3; ++n)
         PlaceRow(RowTops[3] + (n - 1) * (RowHeight + RowGap), Element(ArgumentLbl(n)),
-                 Element(ArgumentUnitList(n)), Element(ArgumentEdit(n)), Element(PasteArgumentBtn(n)),
-                 Element(RestoreArgumentBtn(n)));
+                 Element(ArgumentUnitList(n)), Element(ArgumentEdit(n)),
+                 Element(PasteArgumentBtn(n)), Element(RestoreArgumentBtn(n)));
     PlaceRow(RowTops[2], Element(E::ValueLbl), Element(E::UnitList), Element(E::ValueEdit),
              Element(E::PasteValueBtn), Element(E::RestoreValueBtn));
     // The result row's buttons fix the panel's width; its height follows the mode.
@@ -536,7 +553,8 @@ void TKXCalculatorForm::PlaceControls() {
     ButtonPanel->setGeometry(LibraryPanel->x() - buttonPanelWidth + 1, Bottom(FunctionPanel) - 1,
                              buttonPanelWidth, buttonPanelHeight);
     MemoryGrid_->setGeometry(display->x(), ButtonPanel->y() - 1,
-                             std::max(0, ButtonPanel->x() - display->x()), ButtonPanel->height() + 1);
+                             std::max(0, ButtonPanel->x() - display->x()),
+                             ButtonPanel->height() + 1);
     MemoryGrid_->UpdateColumnWidths();
 
     // The panel is tallest with two argument rows; the window always has room for it.
@@ -562,7 +580,8 @@ void TKXCalculatorForm::CentreOnScreen() {
 int TKXCalculatorForm::ResultRowTop(const TKXPanelPlacement& placement) const {
     if (placement.Mode == 1) return RowTops[2] + RowHeight + Margin;  // 8 below the value row
     if (placement.ArgumentRows <= 0) return RowTops[3] + RowGap;
-    const int lastRowTop = RowTops[3] + (std::min(placement.ArgumentRows, 3) - 1) * (RowHeight + RowGap);
+    const int lastRowTop =
+        RowTops[3] + (std::min(placement.ArgumentRows, 3) - 1) * (RowHeight + RowGap);
     return lastRowTop + RowHeight + Margin;
 }
 
@@ -583,7 +602,8 @@ void TKXCalculatorForm::ArrangePanel(const TKXPanelPlacement& placement) {
     QWidget* error = Element(E::ErrorMsgLbl);
     const int errorHeight = error->sizeHint().height();
     const int panelWidth = LibraryPanel->width();
-    ResultPanel->setGeometry(RowGap, top - RowGap, panelWidth - 2 * RowGap, RowHeight + errorHeight + 12);
+    ResultPanel->setGeometry(RowGap, top - RowGap, panelWidth - 2 * RowGap,
+                             RowHeight + errorHeight + 12);
     error->setGeometry(Margin, Bottom(Element(E::ResultEdit)) + RowGap,
                        Right(ResultPanel) - RowGap - Margin, errorHeight);
     LibraryPanel->resize(panelWidth, Bottom(ResultPanel) + Margin);

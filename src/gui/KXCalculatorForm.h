@@ -22,7 +22,7 @@ class TKXMemoryGrid;
 
 class TKXCalculatorForm : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr const char* Caption = "Calvora Calculator";
 
     TKXCalculatorForm(const TKXLibraries& libraries, TMemory& memory, IKXClipboard& clipboard,
@@ -41,12 +41,12 @@ public:
     // replacing the selection; the clipboard keeps the text.
     void InsertText(const QString& text);
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void CreateTopBar();
     void CreateFunctionPad();
     void CreateNumberPad();
@@ -100,8 +100,8 @@ private:
     // Sizes fixed at the first activation.
     bool Placed = false;
     bool Activating = false;
-    int RowHeight = 0;     // every list and field of the property panel
-    int ControlWidth = 0;  // the mode list's width
+    int RowHeight = 0;             // every list and field of the property panel
+    int ControlWidth = 0;          // the mode list's width
     std::array<int, 4> RowTops{};  // mode, library, function and first argument rows
 
     std::unique_ptr<TKXQtMemoryDialog> MemoryDialog;

@@ -11,4 +11,6 @@ QString TKXSystemClipboard::GetText() const {
     return QGuiApplication::clipboard()->text(QClipboard::Clipboard);
 }
 
-void TKXSystemClipboard::Clear() { QGuiApplication::clipboard()->clear(QClipboard::Clipboard); }
+void TKXSystemClipboard::Clear() {
+    QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
+}

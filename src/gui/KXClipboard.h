@@ -4,7 +4,7 @@
 #include <QString>
 
 class IKXClipboard {
-public:
+  public:
     virtual ~IKXClipboard() = default;
     virtual void SetText(const QString& text) = 0;
     virtual QString GetText() const = 0;
@@ -13,7 +13,7 @@ public:
 
 // The desktop's clipboard; only the CLIPBOARD selection, never the mouse selection buffer.
 class TKXSystemClipboard : public IKXClipboard {
-public:
+  public:
     void SetText(const QString& text) override;
     QString GetText() const override;
     void Clear() override;

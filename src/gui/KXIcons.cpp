@@ -36,7 +36,9 @@ QIcon MakeIcon(const TPainting& paint, std::initializer_list<int> sizes) {
     return icon;
 }
 
-QPen InkPen(double width) { return QPen(Ink, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen InkPen(double width) {
+    return QPen(Ink, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 void Sheet(QPainter& p, const QRectF& r) {
     p.setPen(InkPen(1.4));
@@ -116,8 +118,7 @@ void PaintWindow(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xe0, 0xe0, 0xe8));
     for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 2; ++col)
-            p.drawRect(QRectF(5 + col * 4, 11 + row * 3.6, 2.8, 2.4));
+        for (int col = 0; col < 2; ++col) p.drawRect(QRectF(5 + col * 4, 11 + row * 3.6, 2.8, 2.4));
     // The water drop of the steam tables.
     QPainterPath drop;
     drop.moveTo(16, 10.5);
@@ -131,12 +132,26 @@ void PaintWindow(QPainter& p) {
 
 }  // namespace
 
-QIcon Cut() { return MakeIcon(PaintCut, {16, 24, 32}); }
-QIcon Copy() { return MakeIcon(PaintCopy, {16, 24, 32}); }
-QIcon Paste() { return MakeIcon(PaintPaste, {16, 24, 32}); }
-QIcon Pi() { return MakeIcon(PaintPi, {16, 24, 32}); }
-QIcon Store() { return MakeIcon([](QPainter& p) { PaintMemory(p, true); }, {16, 24, 32}); }
-QIcon Restore() { return MakeIcon([](QPainter& p) { PaintMemory(p, false); }, {16, 24, 32}); }
-QIcon Window() { return MakeIcon(PaintWindow, {16, 24, 32, 48, 64, 128}); }
+QIcon Cut() {
+    return MakeIcon(PaintCut, {16, 24, 32});
+}
+QIcon Copy() {
+    return MakeIcon(PaintCopy, {16, 24, 32});
+}
+QIcon Paste() {
+    return MakeIcon(PaintPaste, {16, 24, 32});
+}
+QIcon Pi() {
+    return MakeIcon(PaintPi, {16, 24, 32});
+}
+QIcon Store() {
+    return MakeIcon([](QPainter& p) { PaintMemory(p, true); }, {16, 24, 32});
+}
+QIcon Restore() {
+    return MakeIcon([](QPainter& p) { PaintMemory(p, false); }, {16, 24, 32});
+}
+QIcon Window() {
+    return MakeIcon(PaintWindow, {16, 24, 32, 48, 64, 128});
+}
 
 }  // namespace kxicons

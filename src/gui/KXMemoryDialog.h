@@ -8,7 +8,7 @@ class QLineEdit;
 
 class TMemoryDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr const char* InvalidValueMessage = "Value is not a valid Floating Point Number";
 
     explicit TMemoryDialog(QWidget* parent = nullptr);
@@ -20,17 +20,17 @@ public:
     // open while its value field does not hold a number.
     void done(int result) override;
 
-private:
+  private:
     QLineEdit* NameEdit_;
     QLineEdit* ValueEdit_;
 };
 
 // The memory's dialog interface over TMemoryDialog, opened modally over the main window.
 class TKXQtMemoryDialog : public IKXMemoryDialog {
-public:
+  public:
     explicit TKXQtMemoryDialog(QWidget* parent) : Parent(parent) {}
     bool Edit(TMemoryElement& element) override;
 
-private:
+  private:
     QWidget* Parent;
 };

@@ -80,9 +80,9 @@ void TKXMemoryGrid::mouseReleaseEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
     if (HasData_ && index.isValid()) SetCurrentRow(index.row() + 1);
     // Keep the toolkit's own selection on the current row, whatever a drag did.
-    else if (HasData_) SetCurrentRow(CurrentRow_);
-    if (event->button() == Qt::RightButton)
-        emit MenuRequested(event->globalPosition().toPoint());
+    else if (HasData_)
+        SetCurrentRow(CurrentRow_);
+    if (event->button() == Qt::RightButton) emit MenuRequested(event->globalPosition().toPoint());
 }
 
 void TKXMemoryGrid::resizeEvent(QResizeEvent* event) {

@@ -10,7 +10,7 @@ class QMenu;
 
 class TKXMemoryGrid : public QTableWidget {
     Q_OBJECT
-public:
+  public:
     explicit TKXMemoryGrid(QWidget* parent = nullptr);
 
     // Redraws the rows; an empty memory shows one empty row and disables the list. The current
@@ -21,15 +21,15 @@ public:
     // Column widths from the font and the inner width; the last column takes what is left.
     void UpdateColumnWidths();
 
-signals:
+  signals:
     // Releasing the right button over the list: the window opens the memory menu there.
     void MenuRequested(const QPoint& globalPosition);
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void SetCurrentRow(int row);
 
     int CurrentRow_ = 1;

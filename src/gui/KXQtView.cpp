@@ -13,20 +13,49 @@
 namespace {
 
 constexpr const char* ElementNames[] = {
-    "ModeList",          "LibraryLbl",          "LibraryList",         "FunctionLbl",
-    "FunctionList",      "Argument1Lbl",        "Argument2Lbl",        "Argument3Lbl",
-    "Argument1UnitList", "Argument2UnitList",   "Argument3UnitList",   "Argument1Edit",
-    "Argument2Edit",     "Argument3Edit",       "PasteArgument1Btn",   "PasteArgument2Btn",
-    "PasteArgument3Btn", "RestoreArgument1Btn", "RestoreArgument2Btn", "RestoreArgument3Btn",
-    "ResultLbl",         "ResultUnitList",      "ResultEdit",          "CopyResultBtn",
-    "StoreResultBtn",    "ErrorMsgLbl",         "PropertyLbl",         "PropList",
-    "ValueLbl",          "ValueEdit",           "PasteValueBtn",       "RestoreValueBtn",
-    "UnitList",          "ConvertToList",       "Display",             "StoreBtn",
+    "ModeList",
+    "LibraryLbl",
+    "LibraryList",
+    "FunctionLbl",
+    "FunctionList",
+    "Argument1Lbl",
+    "Argument2Lbl",
+    "Argument3Lbl",
+    "Argument1UnitList",
+    "Argument2UnitList",
+    "Argument3UnitList",
+    "Argument1Edit",
+    "Argument2Edit",
+    "Argument3Edit",
+    "PasteArgument1Btn",
+    "PasteArgument2Btn",
+    "PasteArgument3Btn",
+    "RestoreArgument1Btn",
+    "RestoreArgument2Btn",
+    "RestoreArgument3Btn",
+    "ResultLbl",
+    "ResultUnitList",
+    "ResultEdit",
+    "CopyResultBtn",
+    "StoreResultBtn",
+    "ErrorMsgLbl",
+    "PropertyLbl",
+    "PropList",
+    "ValueLbl",
+    "ValueEdit",
+    "PasteValueBtn",
+    "RestoreValueBtn",
+    "UnitList",
+    "ConvertToList",
+    "Display",
+    "StoreBtn",
 };
 static_assert(std::size(ElementNames) == static_cast<std::size_t>(TKXElement::Count),
               "every element has a name");
 
-QString ToQt(const std::string& text) { return QString::fromStdString(text); }
+QString ToQt(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 }  // namespace
 
@@ -50,10 +79,18 @@ QWidget* TKXQtView::Widget(TKXElement element) const {
 }
 
 // Visibility of the element itself, whether or not the window is on screen yet.
-void TKXQtView::SetVisible(TKXElement element, bool visible) { Widget(element)->setVisible(visible); }
-bool TKXQtView::IsVisible(TKXElement element) const { return !Widget(element)->isHidden(); }
-void TKXQtView::SetEnabled(TKXElement element, bool enabled) { Widget(element)->setEnabled(enabled); }
-bool TKXQtView::IsEnabled(TKXElement element) const { return Widget(element)->isEnabled(); }
+void TKXQtView::SetVisible(TKXElement element, bool visible) {
+    Widget(element)->setVisible(visible);
+}
+bool TKXQtView::IsVisible(TKXElement element) const {
+    return !Widget(element)->isHidden();
+}
+void TKXQtView::SetEnabled(TKXElement element, bool enabled) {
+    Widget(element)->setEnabled(enabled);
+}
+bool TKXQtView::IsEnabled(TKXElement element) const {
+    return Widget(element)->isEnabled();
+}
 
 void TKXQtView::SetText(TKXElement element, const std::string& text) {
     QWidget* w = Widget(element);
@@ -110,6 +147,10 @@ void TKXQtView::ArrangePanel(const TKXPanelPlacement& placement) {
     if (Arrange) Arrange(placement);
 }
 
-void TKXQtView::UpdateMemoryGrid(const std::vector<TKXMemoryRow>& rows) { MemoryGrid->SetRows(rows); }
+void TKXQtView::UpdateMemoryGrid(const std::vector<TKXMemoryRow>& rows) {
+    MemoryGrid->SetRows(rows);
+}
 
-int TKXQtView::GetMemoryCurrentRow() const { return MemoryGrid->CurrentRow(); }
+int TKXQtView::GetMemoryCurrentRow() const {
+    return MemoryGrid->CurrentRow();
+}

@@ -14,7 +14,7 @@ class TKXMemoryGrid;
 const char* ElementName(TKXElement element);
 
 class TKXQtView : public IKXCalculatorView {
-public:
+  public:
     using TElementWidgets = std::array<QWidget*, static_cast<std::size_t>(TKXElement::Count)>;
     using TArrangePanel = std::function<void(const TKXPanelPlacement&)>;
 
@@ -36,7 +36,7 @@ public:
     void UpdateMemoryGrid(const std::vector<TKXMemoryRow>& rows) override;
     int GetMemoryCurrentRow() const override;
 
-private:
+  private:
     QWidget* Widget(TKXElement element) const;
 
     TElementWidgets Widgets;

@@ -32,16 +32,15 @@ inline int UnaryCalls = 0;
 // Pressure in bar(a) = t / 100 for a temperature t in °C, valid from 0.01 °C.
 inline double TestPsatT(double t, char* text, int32_t capacity, int32_t* code) {
     ++UnaryCalls;
-    return RunLibraryFunction("KX_TEST", "PsatT", text, capacity, code,
-                              [t](std::string& message, int32_t& error) {
-                                  message = RangeCheck("<", "KX_TEST", "PsatT", t, 0.01,
-                                                       "Temperature", "°C");
-                                  if (!message.empty()) {
-                                      error = KXErrorCode::TemperatureLow;
-                                      return 0.0;
-                                  }
-                                  return t / 100.0;
-                              });
+    return RunLibraryFunction(
+        "KX_TEST", "PsatT", text, capacity, code, [t](std::string& message, int32_t& error) {
+            message = RangeCheck("<", "KX_TEST", "PsatT", t, 0.01, "Temperature", "°C");
+            if (!message.empty()) {
+                error = KXErrorCode::TemperatureLow;
+                return 0.0;
+            }
+            return t / 100.0;
+        });
 }
 
 // Enthalpy in kJ/kg = 1000 p + t for p in bar(a) and t in °C.
@@ -76,7 +75,8 @@ struct TWindow {
     explicit TWindow(TKXSettingsHooks settings = {},
                      const std::function<void(TKXLibraries&)>& register_ = RegisterTestLibrary) {
         register_(Libraries);
-        Form = std::make_unique<TKXCalculatorForm>(Libraries, Memory, Clipboard, std::move(settings));
+        Form =
+            std::make_unique<TKXCalculatorForm>(Libraries, Memory, Clipboard, std::move(settings));
     }
 
     bool Show() {
@@ -117,7 +117,8 @@ inline void Choose(QComboBox* list, const QString& item) {
     QVERIFY(QTest::qWaitForWindowExposed(view->window()));
     const QModelIndex index = view->model()->index(target, list->modelColumn(), view->rootIndex());
     view->scrollTo(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(index).center());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      view->visualRect(index).center());
     QTRY_VERIFY(!view->window()->isVisible());
     QCOMPARE(list->currentText(), item);
 }
@@ -136,7 +137,7 @@ inline void Type(QLineEdit* edit, const QString& text) {
 // the caller goes on into the code that opens it. The dialogs' exec() loops keep the polling
 // alive. answered reports whether a dialog appeared within the time limit.
 class TModalAnswer {
-public:
+  public:
     using TAnswer = std::function<void(QWidget*)>;
 
     explicit TModalAnswer(TAnswer answer, int timeLimitMs = 5000)
@@ -145,7 +146,7 @@ public:
     }
     bool Answered() const { return *Done; }
 
-private:
+  private:
     static constexpr int PollMs = 10;
     void Poll() {
         auto done = Done;

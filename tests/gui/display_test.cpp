@@ -8,7 +8,57 @@
 using namespace kxguitest;
 
 namespace {
-QString SystemClipboard() { return QGuiApplication::clipboard()->text(QClipboard::Clipboard); }
+
+// Name, buttons pressed in turn on an empty display, display text afterwards.
+// clang-format off
+constexpr const char* EvaluationCases[][3] = {
+    {"sin(1)",                 "SinBtn Digit1Btn CloseParenBtn ExecuteBtn",            "0.841470984807897"},
+    {"sin(1 unclosed",         "SinBtn Digit1Btn ExecuteBtn",                          "Error"},
+    {"precedence",             "Digit1Btn PlusBtn Digit2Btn TimesBtn Digit3Btn ExecuteBtn", "7"},
+    {"one third",              "Digit1Btn DivideBtn Digit3Btn ExecuteBtn",             "0.333333333333333"},
+    {"pi",                     "PiBtn ExecuteBtn",                                     "3.14159265358979"},
+    {"log is no function",     "LogBtn Digit1Btn CloseParenBtn ExecuteBtn",            "Error"},
+    {"division by zero",       "Digit1Btn DivideBtn Digit0Btn ExecuteBtn",             "Error"},
+    {"empty display",          "ExecuteBtn",                                           "Error"},
+    {"result evaluates again", "Digit2Btn PowerBtn Digit3Btn ExecuteBtn ExecuteBtn",   "8"},
+    {"result continues",       "Digit2Btn ExecuteBtn TimesBtn Digit3Btn ExecuteBtn",   "6"},
+    {"clear",                  "Digit2Btn PlusBtn ClearBtn",                           ""},
+};
+
+struct TTopBarCase {
+    const char* Name;
+    const char* Text;
+    int Start;
+    int Length;  // 0: no selection, the caret at Start
+    const char* Button;
+    const char* ClipboardBefore;
+    const char* Shown;
+    const char* ClipboardAfter;
+};
+constexpr TTopBarCase TopBarCases[] = {
+    {"cut all",              "12.5", 2, 0, "CutBtn",   "x",  "",      "12.5"},
+    {"cut selection",        "12.5", 1, 2, "CutBtn",   "x",  "15",    "2."},
+    {"copy all",             "12.5", 2, 0, "CopyBtn",  "x",  "12.5",  "12.5"},
+    {"copy selection",       "12.5", 0, 2, "CopyBtn",  "x",  "12.5",  "12"},
+    {"paste at caret",       "12.5", 1, 0, "PasteBtn", "7",  "172.5", "7"},
+    {"paste over selection", "12.5", 1, 3, "PasteBtn", "7*", "17*",   "7*"},
+};
+
+struct TStoreCase {
+    const char* Name;
+    const char* Typed;
+    bool Enabled;
+};
+constexpr TStoreCase StoreCases[] = {
+    {"empty", "", false},         {"Error", "Error", false},  {"number", "12.5", true},
+    {"blanks around", " 12.5 ", true}, {"exponent", "1e3", true}, {"expression", "1+2", false},
+    {"comma", "1,5", false},
+};
+// clang-format on
+
+QString SystemClipboard() {
+    return QGuiApplication::clipboard()->text(QClipboard::Clipboard);
+}
 }  // namespace
 
 class DisplayTest : public QObject {
@@ -35,7 +85,7 @@ class DisplayTest : public QObject {
         }
     }
 
-private slots:
+  private slots:
     void init() {
         W = std::make_unique<TWindow>();
         QVERIFY(W->Show());
@@ -80,17 +130,7 @@ private slots:
     void ButtonsEvaluate_data() {
         QTest::addColumn<QString>("buttons");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("sin(1)") << "SinBtn Digit1Btn CloseParenBtn ExecuteBtn" << "0.841470984807897";
-        QTest::newRow("sin(1 unclosed") << "SinBtn Digit1Btn ExecuteBtn" << "Error";
-        QTest::newRow("precedence") << "Digit1Btn PlusBtn Digit2Btn TimesBtn Digit3Btn ExecuteBtn" << "7";
-        QTest::newRow("one third") << "Digit1Btn DivideBtn Digit3Btn ExecuteBtn" << "0.333333333333333";
-        QTest::newRow("pi") << "PiBtn ExecuteBtn" << "3.14159265358979";
-        QTest::newRow("log is no function") << "LogBtn Digit1Btn CloseParenBtn ExecuteBtn" << "Error";
-        QTest::newRow("division by zero") << "Digit1Btn DivideBtn Digit0Btn ExecuteBtn" << "Error";
-        QTest::newRow("empty display") << "ExecuteBtn" << "Error";
-        QTest::newRow("result evaluates again") << "Digit2Btn PowerBtn Digit3Btn ExecuteBtn ExecuteBtn" << "8";
-        QTest::newRow("result continues") << "Digit2Btn ExecuteBtn TimesBtn Digit3Btn ExecuteBtn" << "6";
-        QTest::newRow("clear") << "Digit2Btn PlusBtn ClearBtn" << "";
+        for (const auto& r : EvaluationCases) QTest::newRow(r[0]) << r[1] << r[2];
     }
     void ButtonsEvaluate() {
         QFETCH(QString, buttons);
@@ -120,45 +160,25 @@ private slots:
     }
 
     void TopBar_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("clipboardBefore");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("clipboardAfter");
-        QTest::newRow("cut all") << "12.5" << 2 << 0 << "CutBtn" << "x" << "" << "12.5";
-        QTest::newRow("cut selection") << "12.5" << 1 << 2 << "CutBtn" << "x" << "15" << "2.";
-        QTest::newRow("copy all") << "12.5" << 2 << 0 << "CopyBtn" << "x" << "12.5" << "12.5";
-        QTest::newRow("copy selection") << "12.5" << 0 << 2 << "CopyBtn" << "x" << "12.5" << "12";
-        QTest::newRow("paste at caret") << "12.5" << 1 << 0 << "PasteBtn" << "7" << "172.5" << "7";
-        QTest::newRow("paste over selection") << "12.5" << 1 << 3 << "PasteBtn" << "7*" << "17*" << "7*";
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(TopBarCases)); ++i)
+            QTest::newRow(TopBarCases[i].Name) << i;
     }
     void TopBar() {
-        QFETCH(QString, text);
-        QFETCH(int, start);
-        QFETCH(int, length);
-        QFETCH(QString, button);
-        QFETCH(QString, clipboardBefore);
-        QFETCH(QString, shown);
-        QFETCH(QString, clipboardAfter);
-        QGuiApplication::clipboard()->setText(clipboardBefore);
-        Prepare(text, start, length);
-        Press(button);
-        QCOMPARE(W->Display()->text(), shown);
-        QCOMPARE(SystemClipboard(), clipboardAfter);
+        QFETCH(int, row);
+        const TTopBarCase& c = TopBarCases[row];
+        QGuiApplication::clipboard()->setText(c.ClipboardBefore);
+        Prepare(c.Text, c.Start, c.Length);
+        Press(c.Button);
+        QCOMPARE(W->Display()->text(), QString(c.Shown));
+        QCOMPARE(SystemClipboard(), QString(c.ClipboardAfter));
     }
 
     void StoreButtonFollowsDisplay_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("enabled");
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("Error") << "Error" << false;
-        QTest::newRow("number") << "12.5" << true;
-        QTest::newRow("blanks around") << " 12.5 " << true;
-        QTest::newRow("exponent") << "1e3" << true;
-        QTest::newRow("expression") << "1+2" << false;
-        QTest::newRow("comma") << "1,5" << false;
+        for (const auto& [name, typed, enabled] : StoreCases)
+            QTest::newRow(name) << typed << enabled;
     }
     void StoreButtonFollowsDisplay() {
         QFETCH(QString, typed);

@@ -16,7 +16,8 @@ namespace {
 
 // What a user does in the memory dialog, and what the test saw there.
 struct TDialogScript {
-    explicit TDialogScript(QString name, bool confirm = true) : Name(std::move(name)), Confirm(confirm) {}
+    explicit TDialogScript(QString name, bool confirm = true)
+        : Name(std::move(name)), Confirm(confirm) {}
     QString Name;
     bool Confirm;
     QString SeenValue;
@@ -35,7 +36,8 @@ TModalAnswer AnswerDialog(TDialogScript& script) {
         script.SeenCaption = dialog->windowTitle();
         script.SeenValue = dialog->ValueEdit()->text();
         QTest::keyClicks(dialog->NameEdit(), script.Name);
-        Click(DialogButton(dialog, script.Confirm ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel));
+        Click(
+            DialogButton(dialog, script.Confirm ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel));
     });
 }
 
@@ -78,7 +80,7 @@ class MemoryTest : public QObject {
         QFAIL(qPrintable("no menu item " + action));
     }
 
-private slots:
+  private slots:
     void init() {
         W = std::make_unique<TWindow>();
         QVERIFY(W->Show());

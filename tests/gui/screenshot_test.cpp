@@ -30,7 +30,7 @@ class ScreenshotTest : public QObject {
         QVERIFY(colours.size() > 10);
     }
 
-private slots:
+  private slots:
     void StartUpAndPropertyResult() {
         TWindow w;
         QVERIFY(w.Show());
@@ -40,6 +40,17 @@ private slots:
         Choose(w.Get<QComboBox>(TKXElement::ResultUnitList), "kPa(a)");
         QCOMPARE(w.Text(TKXElement::ResultEdit), QString("100"));
         CheckPicture(Save(w.Form.get(), "property_result.png"), w.Form->size());
+
+        // The memory dialog over the result, and the list with the stored row.
+        QString dialogPicture;
+        TModalAnswer answer([&](QWidget* dialog) {
+            QTest::keyClicks(static_cast<TMemoryDialog*>(dialog)->NameEdit(), "p100");
+            dialogPicture = Save(dialog, "memory_dialog.png");
+            static_cast<TMemoryDialog*>(dialog)->accept();
+        });
+        Click(w.Get(TKXElement::StoreResultBtn));
+        QVERIFY(answer.Answered());
+        QVERIFY(!dialogPicture.isEmpty());
 
         Choose(w.Get<QComboBox>(TKXElement::FunctionList), "KX_TEST_HPT");
         Type(w.Get<QLineEdit>(TKXElement::Argument2Edit), "abc");

@@ -21,18 +21,24 @@ class SettingsTest : public QObject {
         file.write(content);
     }
 
-private slots:
+  private slots:
     void ReadAtActivationWrittenOnClose_data() {
         QTest::addColumn<QByteArray>("content");  // "(missing)": no file
         QTest::addColumn<QString>("temperatureUnit");
         QTest::addColumn<QString>("pressureUnit");
         QTest::addColumn<QByteArray>("written");
-        QTest::newRow("missing") << QByteArray("(missing)") << "°C" << "bar(a)" << QByteArray("1\r\n0\r\n");
-        QTest::newRow("engineering") << QByteArray("0\r\n1\r\n") << "°F" << "psi(a)" << QByteArray("0\r\n1\r\n");
-        QTest::newRow("LF only") << QByteArray("0\n1\n") << "°F" << "psi(a)" << QByteArray("0\r\n1\r\n");
-        QTest::newRow("second not a number") << QByteArray("0\r\nx\r\n") << "°C" << "bar(a)" << QByteArray("1\r\n0\r\n");
-        QTest::newRow("empty") << QByteArray("") << "°C" << "bar(a)" << QByteArray("0\r\n0\r\n");
-        QTest::newRow("unknown system") << QByteArray("1\r\n7\r\n") << "" << "" << QByteArray("1\r\n7\r\n");
+        QTest::newRow("missing") << QByteArray("(missing)") << "°C"
+                                 << "bar(a)" << QByteArray("1\r\n0\r\n");
+        QTest::newRow("engineering") << QByteArray("0\r\n1\r\n") << "°F"
+                                     << "psi(a)" << QByteArray("0\r\n1\r\n");
+        QTest::newRow("LF only") << QByteArray("0\n1\n") << "°F"
+                                 << "psi(a)" << QByteArray("0\r\n1\r\n");
+        QTest::newRow("second not a number") << QByteArray("0\r\nx\r\n") << "°C"
+                                             << "bar(a)" << QByteArray("1\r\n0\r\n");
+        QTest::newRow("empty") << QByteArray("") << "°C"
+                               << "bar(a)" << QByteArray("0\r\n0\r\n");
+        QTest::newRow("unknown system") << QByteArray("1\r\n7\r\n") << ""
+                                        << "" << QByteArray("1\r\n7\r\n");
     }
     void ReadAtActivationWrittenOnClose() {
         QFETCH(QByteArray, content);

@@ -3,20 +3,21 @@
 // entering main and from the process start (which adds loading the program and its shared
 // libraries). Then times the recalculation a keystroke in an argument field causes, for every
 // function of the water library: the slowest function's median over 40 keystrokes.
+#include <unistd.h>
+
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
-#include <algorithm>
-#include <vector>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
+#include <vector>
 
 #include "KXCalculatorForm.h"
 #include "KXClipboard.h"
@@ -79,9 +80,10 @@ void TimeKeystrokes(TKXCalculatorForm& form) {
             slowestName = functions->itemText(f);
         }
     }
-    std::printf("keystroke in an argument field (recalculation): "
-                "slowest water function %s, median %.0f us over %d functions\n",
-                qPrintable(slowestName), slowest, functions->count());
+    std::printf(
+        "keystroke in an argument field (recalculation): "
+        "slowest water function %s, median %.0f us over %d functions\n",
+        qPrintable(slowestName), slowest, functions->count());
 }
 
 }  // namespace
@@ -102,9 +104,10 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "the window was not shown\n");
         return 1;
     }
-    std::printf("first window shown: %.1f ms after entering main, %.0f ms after process start "
-                "(10 ms resolution)\n",
-                static_cast<double>(sinceMain.nsecsElapsed()) / 1e6, MillisecondsSinceProcessStart());
+    std::printf(
+        "first window shown: %.1f ms after entering main, %.0f ms after process start "
+        "(10 ms resolution)\n",
+        static_cast<double>(sinceMain.nsecsElapsed()) / 1e6, MillisecondsSinceProcessStart());
     TimeKeystrokes(form);
     return 0;
 }

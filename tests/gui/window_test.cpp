@@ -12,8 +12,55 @@ using namespace kxguitest;
 using E = TKXElement;
 
 namespace {
-int Right(const QWidget* w) { return w->x() + w->width(); }
-int Bottom(const QWidget* w) { return w->y() + w->height(); }
+
+struct TPropertyCase {
+    const char* Name;
+    const char* Function;
+    const char* X1;
+    const char* Unit1;  // "": the function takes no argument
+    const char* X2;
+    const char* Unit2;  // "": the function takes at most one argument
+    const char* ResultUnit;
+    const char* Shown;
+    const char* Error;  // the error label's text, "" when hidden
+};
+
+// KX_TEST_PsatT gives t / 100 bar(a), KX_TEST_HPT 1000 p + t kJ/kg, KX_TEST_MM 18.015268.
+// clang-format off
+constexpr TPropertyCase PropertyCases[] = {
+    {"bar",              "KX_TEST_PsatT", "100",       "°C",     "",   "",   "bar(a)",  "1",           ""},
+    {"kPa",              "KX_TEST_PsatT", "100",       "°C",     "",   "",   "kPa(a)",  "100",         ""},
+    {"°F in",            "KX_TEST_PsatT", "212",       "°F",     "",   "",   "bar(a)",  "1",           ""},
+    {"blanks, exponent", "KX_TEST_PsatT", " 1.5e1 ",   "°C",     "",   "",   "bar(a)",  "0.15",        ""},
+    {"5 digits",         "KX_TEST_PsatT", "1",         "°C",     "",   "",   "bar(a)",  "0.01",        ""},
+    {"exponent digits",  "KX_TEST_PsatT", "1.23456e7", "°C",     "",   "",   "bar(a)",  "1.2346E0005", ""},
+    {"below limit",      "KX_TEST_PsatT", "-5",        "°C",     "",   "",   "bar(a)",  "",
+     "Temperature lower than minimum value of 0.010 °C."},
+    {"not a number",     "KX_TEST_PsatT", "1,5",       "°C",     "",   "",   "bar(a)",  "",  "Invalid value for Temperature"},
+    {"two arguments",    "KX_TEST_HPT",   "1",         "bar(a)", "25", "°C", "kJ/kg",   "1025",        ""},
+    {"second unit",      "KX_TEST_HPT",   "1",         "bar(a)", "25", "K",  "kJ/kg",   "751.85",      ""},
+    {"result unit",      "KX_TEST_HPT",   "1",         "bar(a)", "25", "°C", "BTU/lb",  "440.67",      ""},
+    {"second bad",       "KX_TEST_HPT",   "1",         "bar(a)", "x",  "°C", "kJ/kg",   "",  "Invalid value for Temperature"},
+    {"first wins",       "KX_TEST_HPT",   "",          "bar(a)", "x",  "°C", "kJ/kg",   "",  "Invalid value for Pressure"},
+    {"no argument",      "KX_TEST_MM",    "",          "",       "",   "",   "kg/kmol", "18.015",      ""},
+};
+
+// Name, quantity, from, to, value typed, result shown.
+constexpr const char* ConversionCases[][6] = {
+    {"°C to K",         "Temperature",       "°C",     "K",      "25",    "298.15"},
+    {"not a number",    "Temperature",       "°C",     "K",      "abc",   ""},
+    {"bar to kPa",      "Absolute Pressure", "bar(a)", "kPa(a)", "1.5",   "150"},
+    {"not finite",      "Absolute Pressure", "bar(a)", "Pa(a)",  "1E308", ""},
+    {"compressibility", "Compressibility",   "-",      "-",      "0.5",   "0.5"},
+};
+// clang-format on
+
+int Right(const QWidget* w) {
+    return w->x() + w->width();
+}
+int Bottom(const QWidget* w) {
+    return w->y() + w->height();
+}
 }  // namespace
 
 class WindowTest : public QObject {
@@ -29,7 +76,7 @@ class WindowTest : public QObject {
         return W->Get(E::ErrorMsgLbl)->isVisible() ? W->Text(E::ErrorMsgLbl) : QString();
     }
 
-private slots:
+  private slots:
     void init() {
         W = std::make_unique<TWindow>();
         QVERIFY(W->Show());
@@ -49,62 +96,33 @@ private slots:
         QCOMPARE(List(E::ResultUnitList)->currentText(), QString("bar(a)"));
         QCOMPARE(ErrorShown(), QString("Invalid value for Temperature"));
         QVERIFY(Edit(E::ResultEdit)->isReadOnly());
-        for (E hidden : {E::Argument2Edit, E::Argument3Edit, E::PropList, E::ValueEdit, E::UnitList})
+        for (E hidden :
+             {E::Argument2Edit, E::Argument3Edit, E::PropList, E::ValueEdit, E::UnitList})
             QVERIFY2(!W->Get(hidden)->isVisible(), ElementName(hidden));
         QVERIFY(!W->Get(E::StoreBtn)->isEnabled());
         QVERIFY(!W->Form->MemoryGrid()->isEnabled());
     }
 
     void PropertyResults_data() {
-        QTest::addColumn<QString>("function");
-        QTest::addColumn<QString>("x1");
-        QTest::addColumn<QString>("unit1");
-        QTest::addColumn<QString>("x2");
-        QTest::addColumn<QString>("unit2");
-        QTest::addColumn<QString>("resultUnit");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("error");
-        // KX_TEST_PsatT gives t / 100 bar(a), KX_TEST_HPT 1000 p + t kJ/kg, KX_TEST_MM 18.015268.
-        QTest::newRow("bar") << "KX_TEST_PsatT" << "100" << "°C" << "" << "" << "bar(a)" << "1" << "";
-        QTest::newRow("kPa") << "KX_TEST_PsatT" << "100" << "°C" << "" << "" << "kPa(a)" << "100" << "";
-        QTest::newRow("°F in") << "KX_TEST_PsatT" << "212" << "°F" << "" << "" << "bar(a)" << "1" << "";
-        QTest::newRow("blanks, exponent") << "KX_TEST_PsatT" << " 1.5e1 " << "°C" << "" << "" << "bar(a)" << "0.15" << "";
-        QTest::newRow("5 digits") << "KX_TEST_PsatT" << "1" << "°C" << "" << "" << "bar(a)" << "0.01" << "";
-        QTest::newRow("exponent digits") << "KX_TEST_PsatT" << "1.23456e7" << "°C" << "" << "" << "bar(a)" << "1.2346E0005" << "";
-        QTest::newRow("below limit") << "KX_TEST_PsatT" << "-5" << "°C" << "" << "" << "bar(a)" << ""
-                                     << "Temperature lower than minimum value of 0.010 °C.";
-        QTest::newRow("not a number") << "KX_TEST_PsatT" << "1,5" << "°C" << "" << "" << "bar(a)" << ""
-                                      << "Invalid value for Temperature";
-        QTest::newRow("two arguments") << "KX_TEST_HPT" << "1" << "bar(a)" << "25" << "°C" << "kJ/kg" << "1025" << "";
-        QTest::newRow("second unit") << "KX_TEST_HPT" << "1" << "bar(a)" << "25" << "K" << "kJ/kg" << "751.85" << "";
-        QTest::newRow("result unit") << "KX_TEST_HPT" << "1" << "bar(a)" << "25" << "°C" << "BTU/lb" << "440.67" << "";
-        QTest::newRow("second bad") << "KX_TEST_HPT" << "1" << "bar(a)" << "x" << "°C" << "kJ/kg" << ""
-                                    << "Invalid value for Temperature";
-        QTest::newRow("first wins") << "KX_TEST_HPT" << "" << "bar(a)" << "x" << "°C" << "kJ/kg" << ""
-                                    << "Invalid value for Pressure";
-        QTest::newRow("no argument") << "KX_TEST_MM" << "" << "" << "" << "" << "kg/kmol" << "18.015" << "";
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(PropertyCases)); ++i)
+            QTest::newRow(PropertyCases[i].Name) << i;
     }
     void PropertyResults() {
-        QFETCH(QString, function);
-        QFETCH(QString, x1);
-        QFETCH(QString, unit1);
-        QFETCH(QString, x2);
-        QFETCH(QString, unit2);
-        QFETCH(QString, resultUnit);
-        QFETCH(QString, shown);
-        QFETCH(QString, error);
-        Choose(List(E::FunctionList), function);
-        if (!unit1.isEmpty()) {
-            Type(Edit(E::Argument1Edit), x1);
-            Choose(List(E::Argument1UnitList), unit1);
+        QFETCH(int, row);
+        const TPropertyCase& c = PropertyCases[row];
+        Choose(List(E::FunctionList), c.Function);
+        if (*c.Unit1) {
+            Type(Edit(E::Argument1Edit), c.X1);
+            Choose(List(E::Argument1UnitList), c.Unit1);
         }
-        if (!unit2.isEmpty()) {
-            Type(Edit(E::Argument2Edit), x2);
-            Choose(List(E::Argument2UnitList), unit2);
+        if (*c.Unit2) {
+            Type(Edit(E::Argument2Edit), c.X2);
+            Choose(List(E::Argument2UnitList), c.Unit2);
         }
-        Choose(List(E::ResultUnitList), resultUnit);
-        QCOMPARE(Shown(), shown);
-        QCOMPARE(ErrorShown(), error);
+        Choose(List(E::ResultUnitList), c.ResultUnit);
+        QCOMPARE(Shown(), QString(c.Shown));
+        QCOMPARE(ErrorShown(), QString(c.Error));
     }
 
     // The controller hears the user, never the window's own fills and selections: one keystroke
@@ -134,11 +152,8 @@ private slots:
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("°C to K") << "Temperature" << "°C" << "K" << "25" << "298.15";
-        QTest::newRow("not a number") << "Temperature" << "°C" << "K" << "abc" << "";
-        QTest::newRow("bar to kPa") << "Absolute Pressure" << "bar(a)" << "kPa(a)" << "1.5" << "150";
-        QTest::newRow("not finite") << "Absolute Pressure" << "bar(a)" << "Pa(a)" << "1E308" << "";
-        QTest::newRow("compressibility") << "Compressibility" << "-" << "-" << "0.5" << "0.5";
+        for (const auto& r : ConversionCases)
+            QTest::newRow(r[0]) << r[1] << r[2] << r[3] << r[4] << r[5];
     }
     void UnitConversion() {
         QFETCH(QString, quantity);
@@ -223,9 +238,11 @@ private slots:
         QCOMPARE(buttonPanel->size(), QSize(6 * digit->width() + 64, 4 * digit->height() + 40));
         QCOMPARE(buttonPanel->y(), Bottom(functionPanel) - 1);
         QCOMPARE(Right(buttonPanel), libraryPanel->x() + 1);
-        QCOMPARE(grid->geometry(), QRect(8, buttonPanel->y() - 1, buttonPanel->x() - 8, buttonPanel->height() + 1));
+        QCOMPARE(grid->geometry(),
+                 QRect(8, buttonPanel->y() - 1, buttonPanel->x() - 8, buttonPanel->height() + 1));
         QCOMPARE(W->Named<QWidget>("ExecuteBtn")->width(), 3 * digit->width() + 16);
-        QCOMPARE(W->Named<QWidget>("OpenParenBtn")->x(), Right(W->Named<QWidget>("Digit3Btn")) + 16);
+        QCOMPARE(W->Named<QWidget>("OpenParenBtn")->x(),
+                 Right(W->Named<QWidget>("Digit3Btn")) + 16);
         QWidget* sin = W->Named<QWidget>("SinBtn");
         QCOMPARE(W->Named<QWidget>("ClearBtn")->pos(), QPoint(8, 8));
         QCOMPARE(W->Named<QWidget>("CosBtn")->x(), Right(sin) + 8);
@@ -240,11 +257,13 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(mode->pos(), QPoint(8 + 140, 8));
         QCOMPARE(W->Get(E::FunctionList)->width(), mode->width());
-        QCOMPARE(W->Get(E::LibraryList)->geometry(), QRect(mode->x(), Bottom(mode) + 4, mode->width(), mode->height()));
+        QCOMPARE(W->Get(E::LibraryList)->geometry(),
+                 QRect(mode->x(), Bottom(mode) + 4, mode->width(), mode->height()));
         QCOMPARE(W->Get(E::LibraryLbl)->pos(), QPoint(8, W->Get(E::LibraryList)->y() + 2));
         QWidget* unit1 = W->Get(E::Argument1UnitList);
         QWidget* edit1 = W->Get(E::Argument1Edit);
-        QCOMPARE(unit1->geometry(), QRect(mode->x(), Bottom(W->Get(E::FunctionList)) + 4, mode->width() * 40 / 100, mode->height()));
+        QCOMPARE(unit1->geometry(), QRect(mode->x(), Bottom(W->Get(E::FunctionList)) + 4,
+                                          mode->width() * 40 / 100, mode->height()));
         QCOMPARE(edit1->width(), mode->width() * 50 / 100);
         QCOMPARE(Right(edit1), Right(mode));
         QCOMPARE(W->Get(E::PasteArgument1Btn)->x(), Right(edit1) + 4);
@@ -288,8 +307,10 @@ private slots:
         QVERIFY(!(W->Form->windowFlags() & Qt::WindowMaximizeButtonHint));
         // Centred with its frame, once the frame is known.
         const QRect screen = W->Form->screen()->availableGeometry();
-        QTRY_COMPARE(W->Form->frameGeometry().x() - screen.x(), (screen.width() - W->Form->frameGeometry().width()) / 2);
-        QCOMPARE(W->Form->frameGeometry().y() - screen.y(), (screen.height() - W->Form->frameGeometry().height()) / 2);
+        QTRY_COMPARE(W->Form->frameGeometry().x() - screen.x(),
+                     (screen.width() - W->Form->frameGeometry().width()) / 2);
+        QCOMPARE(W->Form->frameGeometry().y() - screen.y(),
+                 (screen.height() - W->Form->frameGeometry().height()) / 2);
     }
 
     // With the real catalogue, once the water library is registered there.
