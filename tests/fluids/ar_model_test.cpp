@@ -72,6 +72,10 @@ TEST(ArgonModel, FlashRoundTrips) {
                                               {0.1, -150.0}});
 }
 
+TEST(ArgonModel, FastRoutesAgreeWithThePlainIterations) {
+    gasestest::CheckFastRoutesAgree(Argon());
+}
+
 TEST(ArgonModel, SaturationRoundTrips) {
     gasestest::CheckSaturationRoundTrips(Argon());
 }

@@ -5,6 +5,7 @@
 // of a library.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <functional>
@@ -236,6 +237,42 @@ inline void CheckSaturationRoundTrips(const THelmholzFluid& fluid) {
         ASSERT_EQ(code, 0) << text;
         EXPECT_NEAR(fluid.TsatP(p, text, code), T, 1e-6);
         EXPECT_EQ(code, 0) << text;
+    }
+}
+
+// The faster density and saturation routes that the library functions take agree with the plain
+// iterations, within their tolerances, over the fluid's range of single-phase states and along
+// the saturation line up to 0.01 K below the highest iterated temperature.
+inline void CheckFastRoutesAgree(const THelmholzFluid& fluid) {
+    std::string plainText, fastText;
+    int32_t plainCode = 0, fastCode = 0;
+    const double pLow = std::max(fluid.Pmin, 1e-3);
+    const double pHigh = std::min(fluid.Pmax, 2000.0);
+    const double tHigh = std::min(fluid.Tmax, fluid.Tcr_ + 100.0);
+    const int steps = 24;
+    for (int i = 0; i <= steps; ++i)
+        for (int j = 0; j <= steps; ++j) {
+            const double P = pLow * std::pow(pHigh / pLow, static_cast<double>(i) / steps);
+            const double T = fluid.Tt_ + 0.01 + (tHigh - fluid.Tt_ - 0.01) * j / steps;
+            SCOPED_TRACE(fluid.Code + " at " + std::to_string(P) + " bar, " + std::to_string(T) +
+                         " °C");
+            const double plain = fluid.Solve_DPT(P, T, plainText, plainCode);
+            const double fast = fluid.DensityPT(P, T, fastText, fastCode);
+            ASSERT_EQ(plainCode, 0) << plainText;
+            ASSERT_EQ(fastCode, 0) << fastText;
+            EXPECT_NEAR(fast, plain, 1e-8 * plain);
+        }
+    for (int j = 0; j <= 4 * steps; ++j) {
+        const double T = fluid.Tt_ + (fluid.Tc_Max_ - 0.01 - fluid.Tt_) * j / (4 * steps);
+        SCOPED_TRACE(fluid.Code + " saturated at " + std::to_string(T) + " °C");
+        double ps[2], dl[2], dv[2];
+        fluid.Maxwell_Criterion_Ps(T, ps[0], dl[0], dv[0], plainText, plainCode);
+        fluid.SaturationFromT(T, ps[1], dl[1], dv[1], fastText, fastCode);
+        ASSERT_EQ(plainCode, 0) << plainText;
+        ASSERT_EQ(fastCode, 0) << fastText;
+        EXPECT_NEAR(ps[1], ps[0], 1e-8 * ps[0]);
+        EXPECT_NEAR(dl[1], dl[0], 1e-8 * dl[0]);
+        EXPECT_NEAR(dv[1], dv[0], 1e-8 * dv[0]);
     }
 }
 

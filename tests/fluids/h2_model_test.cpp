@@ -119,6 +119,10 @@ TEST(HydrogenModel, FlashRoundTrips) {
                                                 {0.1, -200.0}});
 }
 
+TEST(HydrogenModel, FastRoutesAgreeWithThePlainIterations) {
+    for (const THelmholzFluid* form : Forms()) gasestest::CheckFastRoutesAgree(*form);
+}
+
 TEST(HydrogenModel, SaturationRoundTrips) {
     for (const THelmholzFluid* form : Forms()) gasestest::CheckSaturationRoundTrips(*form);
 }

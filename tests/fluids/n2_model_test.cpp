@@ -62,6 +62,10 @@ TEST(NitrogenModel, FlashRoundTrips) {
                                                  {5000.0, 0.0}});
 }
 
+TEST(NitrogenModel, FastRoutesAgreeWithThePlainIterations) {
+    gasestest::CheckFastRoutesAgree(Nitrogen());
+}
+
 TEST(NitrogenModel, SaturationRoundTrips) {
     gasestest::CheckSaturationRoundTrips(Nitrogen());
 }

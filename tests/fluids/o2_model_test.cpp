@@ -109,6 +109,10 @@ TEST(OxygenModel, FlashRoundTrips) {
                                                {0.01, -150.0}});
 }
 
+TEST(OxygenModel, FastRoutesAgreeWithThePlainIterations) {
+    gasestest::CheckFastRoutesAgree(Oxygen());
+}
+
 TEST(OxygenModel, SaturationRoundTrips) {
     gasestest::CheckSaturationRoundTrips(Oxygen());
 }
