@@ -74,6 +74,18 @@ inline double IdealGasMolarHeatCapacity(const THelmholzFluid& f, double T) {
     return f.R_ * f.MM_ * (1.0 - tau * tau * f.Phiott(1.0, tau));
 }
 
+// Enthalpy (kJ/mol) and entropy (J/(mol K)) of the ideal gas at T (°C) and P (bar), on the scale
+// of the equation's reference state.
+inline double IdealGasMolarEnthalpy(const THelmholzFluid& f, double T) {
+    const double tau = f.TauOf(T);
+    return f.R_ * (T + f.dta) * (1.0 + tau * f.Phiot(1.0, tau)) * f.MM_ / 1000.0;
+}
+inline double IdealGasMolarEntropy(const THelmholzFluid& f, double T, double P) {
+    const double tau = f.TauOf(T);
+    const double delta = f.DeltaOf(100.0 * P / (f.R_ * (T + f.dta)));
+    return f.R_ * (tau * f.Phiot(delta, tau) - f.Phio(delta, tau)) * f.MM_;
+}
+
 // The routines every Helmholtz fluid has.
 inline std::map<std::string, TRoutine> SharedRoutines() {
     auto maxwell = [](int which) {
@@ -101,6 +113,14 @@ inline std::map<std::string, TRoutine> SharedRoutines() {
                    int32_t& code) { return f.DPT(P, T, text, code); }},
         {"IdealCpMolar", [](const THelmholzFluid& f, double T, double, std::string&,
                             int32_t&) { return IdealGasMolarHeatCapacity(f, T); }},
+        {"IdealHMolar", [](const THelmholzFluid& f, double T, double, std::string&,
+                           int32_t&) { return IdealGasMolarEnthalpy(f, T); }},
+        {"IdealSMolar", [](const THelmholzFluid& f, double T, double P, std::string&,
+                           int32_t&) { return IdealGasMolarEntropy(f, T, P); }},
+        {"HPX", [](const THelmholzFluid& f, double P, double X, std::string& text,
+                   int32_t& code) { return f.HPX(P, X, text, code); }},
+        {"SPX", [](const THelmholzFluid& f, double P, double X, std::string& text,
+                   int32_t& code) { return f.SPX(P, X, text, code); }},
         {"Pse", noError(&THelmholzFluid::Pse)},
         {"tse", noError(&THelmholzFluid::tse)},
         {"dsle", noError(&THelmholzFluid::dsle)},
@@ -277,8 +297,8 @@ inline void CheckFastRoutesAgree(const THelmholzFluid& fluid) {
 }
 
 // The equation of state reproduces the fluid's critical pressure at its reducing density and
-// temperature, where the critical isotherm is flat: a slip in a coefficient or an exponent of any
-// term that matters near the critical point moves one or the other.
+// temperature, where the critical isotherm is flat, and its critical enthalpy: a slip in a
+// coefficient or an exponent of any term that matters near the critical point moves one of them.
 inline void CheckCriticalPoint(const THelmholzFluid& fluid, double pressureTolerance) {
     SCOPED_TRACE(fluid.Code);
     const double D = fluid.Dcr_;
@@ -289,6 +309,9 @@ inline void CheckCriticalPoint(const THelmholzFluid& fluid, double pressureToler
     const double slope = (fluid.PDT(D + h, T) - fluid.PDT(D - h, T)) / (2.0 * h);
     const double idealSlope = fluid.R_ * (T + fluid.dta) / 100.0;
     EXPECT_LT(std::fabs(slope), 1e-3 * idealSlope);
+    // The critical enthalpy that labels states outside the two-phase range is the enthalpy of
+    // the equation there, which ties it to the reference constants of the ideal-gas part.
+    EXPECT_NEAR(fluid.HDT(D, T), fluid.Hc_, 0.01);
 }
 
 // The residual part and its derivatives at zero density are finite and continuous: the limit
