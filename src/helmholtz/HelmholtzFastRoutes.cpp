@@ -67,7 +67,8 @@ TPhaseFunctions PhaseFunctions(const THelmholzFluid& fluid, double delta, double
 }
 
 // Equal pressure and Gibbs energy in both reduced densities by Newton iteration (the method of
-// Akasaka, J. Thermal Sci. Technol. 3 (2008) 442). True on convergence to two distinct phases.
+// Akasaka, J. Thermal Sci. Technol. 3 (2008) 442). True on convergence to two distinct stable
+// phases.
 bool SaturationNewton(const THelmholzFluid& fluid, double T, double& Ps, double& DL, double& DV) {
     const double tau = fluid.TauOf(T);
     double deltaL = DL / fluid.Dcr_;
@@ -89,8 +90,9 @@ bool SaturationNewton(const THelmholzFluid& fluid, double T, double& Ps, double&
             Ps = V.J * fluid.Dcr_ * fluid.R_ * (T + fluid.dta) / 100.0;
             DL = deltaL * fluid.Dcr_;
             DV = deltaV * fluid.Dcr_;
-            // Two phases, not one root found twice.
-            return std::isfinite(Ps) && Ps > 0.0 && deltaL > deltaV * (1.0 + 1e-6);
+            // Two stable phases, not one root found twice nor a pair at a spinodal (the slopes
+            // belong to the densities one step before, which differ by rounding only).
+            return std::isfinite(Ps) && Ps > 0.0 && DistinctPhasePair(deltaL, deltaV, L.Jd, V.Jd);
         }
     }
     return false;

@@ -64,47 +64,112 @@ double THelmholzFluid::Newton_Raphson_Density(double P, double tau, double delta
 
 // ---- Saturation from temperature ----
 
-void THelmholzFluid::Maxwell_Criterion_Ps(double T, double& Ps, double& DL, double& DV,
-                                          std::string& ErrorText, int32_t& ErrorCode) const {
-    ErrorText.clear();
-    ErrorCode = KXErrorCode::Success;
+namespace {
+
+// How the equal-area iteration from the ancillary start values ended.
+enum class TEqualAreaOutcome {
+    Converged,   // to a state that still has to be checked for two distinct phases
+    Coincident,  // both densities found equal: the trivial solution
+    Failed,      // the outputs hold the failure's text and code
+};
+
+// The equal-area iteration from the ancillary saturation state in Ps, DL, DV.
+TEqualAreaOutcome EqualAreaIteration(const THelmholzFluid& fluid, double T, double& Ps, double& DL,
+                                     double& DV, std::string& ErrorText, int32_t& ErrorCode) {
     auto fail = [&](int32_t code, const char* text) {
         Ps = DL = DV = 0.0;
         SetFailure(ErrorText, ErrorCode, code, text);
+        return TEqualAreaOutcome::Failed;
     };
     TFloatingPointScope scope;
-    Ps = Pse(T);
-    DL = dsle(T);
-    DV = dsve(T);
-    // Above the critical temperature the ancillary equations may have no value.
-    if (!std::isfinite(Ps) || !std::isfinite(DL) || !std::isfinite(DV) || Ps <= 0.0 || DL <= 0.0 ||
-        DV <= 0.0)
-        return fail(KXErrorCode::Failure, "Unknown Error");
-    if (T > Tc_Max_) return;
-
-    const double tau = TauOf(T);
-    const double RT = R_ * (T + dta);
-    double deltaL = DL / Dcr_;
-    double deltaV = DV / Dcr_;
+    const double tau = fluid.TauOf(T);
+    const double RT = fluid.R_ * (T + fluid.dta);
+    double deltaL = DL / fluid.Dcr_;
+    double deltaV = DV / fluid.Dcr_;
     for (int pass = 1; pass <= MaxwellPsMaxPasses; ++pass) {
-        deltaL = Newton_Raphson_Density(Ps, tau, deltaL, ErrorText, ErrorCode);
+        deltaL = fluid.Newton_Raphson_Density(Ps, tau, deltaL, ErrorText, ErrorCode);
         if (ErrorCode != KXErrorCode::Success) return fail(ErrorCode, "Unknown Error");
-        deltaV = Newton_Raphson_Density(Ps, tau, deltaV, ErrorText, ErrorCode);
+        deltaV = fluid.Newton_Raphson_Density(Ps, tau, deltaV, ErrorText, ErrorCode);
         if (ErrorCode != KXErrorCode::Success) return fail(ErrorCode, "Unknown Error");
-        DL = deltaL * Dcr_;
-        DV = deltaV * Dcr_;
+        DL = deltaL * fluid.Dcr_;
+        DV = deltaV * fluid.Dcr_;
+        // Both starts led to one root: no pressure follows from the equal-area condition.
+        if (DL == DV) return TEqualAreaOutcome::Coincident;
         const double Pold = Ps;
         // Equal pressure and equal Gibbs energy of the two phases.
-        Ps = (Phir(deltaL, tau) - Phir(deltaV, tau) + std::log(DL / DV)) * RT * DL * DV /
-             (DL - DV) / 100.0;
+        Ps = (fluid.Phir(deltaL, tau) - fluid.Phir(deltaV, tau) + std::log(DL / DV)) * RT * DL *
+             DV / (DL - DV) / 100.0;
         if (!std::isfinite(Ps) || Ps <= 0.0) return fail(KXErrorCode::Failure, "Unknown Error");
         if (pass == MaxwellPsMaxPasses) break;
         if (std::fabs(Ps - Pold) / Pold < 1e-10) {
             if (scope.Raised()) return fail(KXErrorCode::Failure, "Unknown Error");
+            return TEqualAreaOutcome::Converged;
+        }
+    }
+    return fail(KXErrorCode::NoConvergence, "No Convergence");
+}
+
+// True when the equation of state has a finite value and derivatives at D and T.
+bool DefinedAt(const THelmholzFluid& fluid, double D, double T) {
+    TFloatingPointScope scope;
+    THelmholzResidual r;
+    fluid.PhirAll(fluid.DeltaOf(D), fluid.TauOf(T), r);
+    return !scope.Raised() && std::isfinite(r.Phi) && std::isfinite(r.Phid) &&
+           std::isfinite(r.Phidd) && std::isfinite(r.Phit) && std::isfinite(r.Phitt) &&
+           std::isfinite(r.Phidt);
+}
+
+}  // namespace
+
+void THelmholzFluid::Maxwell_Criterion_Ps(double T, double& Ps, double& DL, double& DV,
+                                          std::string& ErrorText, int32_t& ErrorCode) const {
+    ErrorText.clear();
+    ErrorCode = KXErrorCode::Success;
+    bool ancillaryFault = false;
+    {
+        TFloatingPointScope scope;
+        Ps = Pse(T);
+        DL = dsle(T);
+        DV = dsve(T);
+        ancillaryFault = scope.Raised();
+    }
+    // Above the critical temperature the ancillary equations may have no value.
+    if (!std::isfinite(Ps) || !std::isfinite(DL) || !std::isfinite(DV) || Ps <= 0.0 || DL <= 0.0 ||
+        DV <= 0.0 || (T <= Tc_Max_ && ancillaryFault)) {
+        Ps = DL = DV = 0.0;
+        return SetFailure(ErrorText, ErrorCode, KXErrorCode::Failure, "Unknown Error");
+    }
+    if (T > Tc_Max_) return;
+
+    const double startL = DL;
+    const double startV = DV;
+    const TEqualAreaOutcome outcome =
+        EqualAreaIteration(*this, T, Ps, DL, DV, ErrorText, ErrorCode);
+    if (outcome == TEqualAreaOutcome::Converged && AreDistinctPhases(T, DL, DV)) return;
+    // Close to the critical temperature the ancillary densities can start the iteration in or
+    // next to the unstable part of the isotherm, from where it runs to the trivial solution or
+    // fails. Below the critical temperature two phases exist: retry from the spinodals. At it
+    // they are one. A start value at which the equation has no value is a fault of the ancillary
+    // equation, reported as such.
+    const bool retry = T < Tcr_ && (outcome != TEqualAreaOutcome::Failed ||
+                                    (DefinedAt(*this, startL, T) && DefinedAt(*this, startV, T)));
+    if (retry) {
+        double ps = 0.0, dl = 0.0, dv = 0.0;
+        std::string text;
+        int32_t code = KXErrorCode::Success;
+        SaturationFromSpinodals(T, ps, dl, dv, text, code);
+        if (code == KXErrorCode::Success) {
+            ErrorText.clear();
+            ErrorCode = KXErrorCode::Success;
+            Ps = ps;
+            DL = dl;
+            DV = dv;
             return;
         }
     }
-    fail(KXErrorCode::NoConvergence, "No Convergence");
+    if (outcome == TEqualAreaOutcome::Failed) return;
+    Ps = DL = DV = 0.0;
+    SetFailure(ErrorText, ErrorCode, KXErrorCode::Failure, NoDistinctPhasesText);
 }
 
 // ---- Saturation from pressure ----

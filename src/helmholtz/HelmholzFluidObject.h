@@ -119,7 +119,16 @@ class THelmholzFluid {
     // Reduced density at pressure P and reduced temperature tau by Newton iteration from delta0.
     double Newton_Raphson_Density(double P, double tau, double delta0, std::string& ErrorText,
                                   int32_t& ErrorCode) const;
-    // Saturation pressure and densities at T by the equal-area condition.
+    // Saturation pressure and densities at T by the equal-area condition, started from the
+    // ancillary equations. Above Tc_Max_ the ancillary values are the result (for most fluids
+    // straight lines that meet at the critical values at Tc_). Below the critical temperature
+    // Tcr_, an iteration that ends on the trivial solution (one density for both phases, or a
+    // pair that is not two stable phases), or fails from start values at which the equation has
+    // a value, is retried from the spinodals of the isotherm (SaturationFromSpinodals). When that
+    // finds no two distinct phases either, the result is a failure: code 1 with
+    // NoDistinctPhasesText after a trivial solution, the first attempt's code and text after a
+    // failure. At Tcr_ itself there is no retry: where the state is iterated up to the critical
+    // temperature (Tc_Max_ = Tcr_) the saturation functions fail exactly there.
     void Maxwell_Criterion_Ps(double T, double& Ps, double& DL, double& DV, std::string& ErrorText,
                               int32_t& ErrorCode) const;
     // Saturation temperature and densities at P.
@@ -141,6 +150,16 @@ class THelmholzFluid {
     // with the slope of the vapour-pressure curve from the Clapeyron equation.
     void SaturationFromP(double P, double& Ts, double& DL, double& DV, std::string& ErrorText,
                          int32_t& ErrorCode) const;
+    // Saturation state at T found without start values: an unstable density of the isotherm,
+    // the two spinodals around it, and the pressure between the spinodal pressures at which the
+    // liquid and the vapour root have equal Gibbs energy. Code 1 with NoDistinctPhasesText when
+    // the isotherm has no unstable part (at or above the critical temperature of the equation).
+    void SaturationFromSpinodals(double T, double& Ps, double& DL, double& DV,
+                                 std::string& ErrorText, int32_t& ErrorCode) const;
+    // True when DL and DV at T are two distinct phases: liquid denser than vapour by more than
+    // rounding, and both mechanically stable (pressure rising with density).
+    bool AreDistinctPhases(double T, double DL, double DV) const;
+
     // Single-phase density (as Solve_DPT): the phase is decided from the ancillary vapour
     // pressure when the state is clearly off saturation, from the saturation state otherwise,
     // and the density found by Newton iteration from that phase's start value.
@@ -195,6 +214,16 @@ class THelmholzFluid {
     double DPS(double P, double S, std::string& ErrorText, int32_t& ErrorCode) const;
     double XTS(double T, double S, std::string& ErrorText, int32_t& ErrorCode) const;
 };
+
+// Message of a saturation state whose liquid and vapour densities coincide or are not both
+// stable phases: the trivial solution of the phase-equilibrium equations, never a result.
+inline constexpr const char* NoDistinctPhasesText = "No distinct liquid and vapour phases found.";
+
+// The pair test of AreDistinctPhases on reduced densities and the slopes
+// 1 + 2 delta phir_d + delta^2 phir_dd of the reduced pressure at each.
+inline bool DistinctPhasePair(double deltaL, double deltaV, double slopeL, double slopeV) {
+    return deltaV > 0.0 && deltaL > deltaV * (1.0 + 1e-6) && slopeL > 0.0 && slopeV > 0.0;
+}
 
 // A root-finder function of the fluid: f(x1, x2), of which the root finder varies x2.
 using TD2Function = double (THelmholzFluid::*)(double x1, double x2) const;
