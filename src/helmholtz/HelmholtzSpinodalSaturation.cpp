@@ -15,6 +15,10 @@
 
 namespace {
 
+// Lowest reduced temperature T / Tcr of the route. Close to the critical point every isotherm
+// has a single loop; further from it, equations of many terms can have more loops inside the
+// two-phase region, where the loop found first need not be the one between the stable branches.
+constexpr double LowestReducedTemperature = 0.98;
 // Bracket of reduced densities searched for the unstable part of a near-critical isotherm; the
 // reducing density of every fluid lies close to its critical density.
 constexpr double UnstableSearchLow = 0.3;
@@ -174,7 +178,8 @@ void THelmholzFluid::SaturationFromSpinodals(double T, double& Ps, double& DL, d
     };
     TFloatingPointScope scope;
     const double tau = TauOf(T);
-    if (!std::isfinite(tau) || !(tau > 0.0)) return fail();
+    if (!std::isfinite(tau) || !(tau > 0.0) || !(tau <= 1.0 / LowestReducedTemperature))
+        return fail();
 
     const double unstable = UnstableDensity(*this, tau);
     if (!(unstable > 0.0)) return fail();

@@ -150,10 +150,12 @@ class THelmholzFluid {
     // with the slope of the vapour-pressure curve from the Clapeyron equation.
     void SaturationFromP(double P, double& Ts, double& DL, double& DV, std::string& ErrorText,
                          int32_t& ErrorCode) const;
-    // Saturation state at T found without start values: an unstable density of the isotherm,
-    // the two spinodals around it, and the pressure between the spinodal pressures at which the
-    // liquid and the vapour root have equal Gibbs energy. Code 1 with NoDistinctPhasesText when
-    // the isotherm has no unstable part (at or above the critical temperature of the equation).
+    // Saturation state at T close to the critical temperature (T / Tcr at least 0.98, where
+    // isotherms have a single loop) found without start values: an unstable density of the
+    // isotherm, the two spinodals around it, and the pressure between the spinodal pressures at
+    // which the liquid and the vapour root have equal Gibbs energy. Code 1 with
+    // NoDistinctPhasesText further from the critical temperature and where the isotherm has no
+    // unstable part (at or above the critical temperature of the equation).
     void SaturationFromSpinodals(double T, double& Ps, double& DL, double& DV,
                                  std::string& ErrorText, int32_t& ErrorCode) const;
     // True when DL and DV at T are two distinct phases: liquid denser than vapour by more than
