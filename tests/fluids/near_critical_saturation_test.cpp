@@ -45,11 +45,11 @@ struct TFluidCase {
     TBinaryFunction DPX;
 };
 
-#define FLUID_CASE(LIB, OBJECT)                                                           \
-    TFluidCase {                                                                          \
-#LIB, []() -> const THelmholzFluid& { return OBJECT(); }, LIB##_PsatT, LIB##_DTX, \
-                                                               LIB##_TsatP, LIB##_DPX     \
-    }
+// clang-format off
+#define FLUID_CASE(LIB, OBJECT)                                                  \
+    TFluidCase{#LIB, []() -> const THelmholzFluid& { return OBJECT(); },         \
+               LIB##_PsatT, LIB##_DTX, LIB##_TsatP, LIB##_DPX}
+// clang-format on
 
 const std::vector<TFluidCase>& Fluids() {
     static const std::vector<TFluidCase> fluids = {
