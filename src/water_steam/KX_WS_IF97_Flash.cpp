@@ -36,6 +36,14 @@ constexpr int kTPH_PassLimit = 1000;
 constexpr int kNewtonPassLimit = 8;
 constexpr double kNewtonRelativeStep = 1e-12;
 
+// The saturation equation, extrapolated below the triple point, has a real root down to
+// 5.707e-3 Pa only; below, Tsat would be NaN and raise the invalid-operation flag.
+constexpr double kP_TsatExtrapolationLow = 0.006;  // Pa
+
+double ExtrapolatedTsat(double p) {
+    return p >= kP_TsatExtrapolationLow ? Tsat(p) : kNaN;
+}
+
 double Failed(double marker, bool* ok) {
     if (ok) *ok = false;
     return marker;
@@ -366,10 +374,13 @@ struct TFlashState {
     double v = kNaN;  // region 3: the volume found with T
 };
 
-// The fitted (p,h) and (p,s) region maps approximate the isotherms 273.15 K, 1073.15 K and
-// 2273.15 K that bound the formulation, and answer -10 for some states just inside them. Such a
-// state belongs to the region on the isotherm it lies beside.
-int EdgeRegion(const TFlashQuantity& q, double p, double z) {
+// The region of (p, z) decided on the region lines themselves, by the (p,T) equations: the
+// isotherms 273.15 K, 1073.15 K and 2273.15 K that bound the formulation, the saturated values
+// below 16.53 MPa, and 623.15 K and the B23 line above. The fitted region map approximates these
+// lines and misses some states just inside the formulation's edges (it answers -10 there, or a
+// region whose equation cannot reach z), and between 611.213 Pa and 611.657 Pa it knows no
+// liquid nor two-phase states at all.
+int RegionByLines(const TFlashQuantity& q, double p, double z) {
     if (!(p > 0.0 && p <= p_100)) return kRegionOutside;
     bool ok = true;
     const double zLow = q.byRegion(p, T0, &ok);
@@ -377,7 +388,15 @@ int EdgeRegion(const TFlashQuantity& q, double p, double z) {
     const double zTop = p < p_10 ? q.byRegion(p, T_2273, &ok) : z1073;
     if (!ok || !(z >= zLow && z <= zTop)) return kRegionOutside;
     if (z > z1073) return 5;
-    return (z - zLow < z1073 - z) ? RegionPT(p, T0) : 2;
+    if (p < p_623) {
+        // Below the saturation pressure at 273.15 K every state of the range is vapour.
+        if (RegionPT(p, T0) == 2) return 2;
+        const double Ts = Tsat(p);
+        if (z < q.region1(p, Ts)) return 1;
+        return z <= q.region2(p, Ts) ? 4 : 2;
+    }
+    if (z < q.region1(p, T_623)) return 1;
+    return z < q.region2(p, B23_T(p)) ? 3 : 2;
 }
 
 bool FlashInRegion(const TFlashQuantity& q, int region, double p, double z, TFlashState* s) {
@@ -424,8 +443,12 @@ double BoundaryTemperature(int a, int b, double p) {
 // is on that boundary.
 bool Flash(const TFlashQuantity& q, double p, double z, TFlashState* s) {
     int region = q.region(p, z);
-    if (region == kRegionOutside) region = EdgeRegion(q, p, z);
-    if (!FlashInRegion(q, region, p, z, s)) return false;
+    if (region == kRegionOutside) region = RegionByLines(q, p, z);
+    if (!FlashInRegion(q, region, p, z, s)) {
+        const int byLines = RegionByLines(q, p, z);
+        if (byLines == region || !FlashInRegion(q, byLines, p, z, s)) return false;
+        region = byLines;
+    }
     if (s->twoPhase) return true;
     const int regionPT = RegionPT(p, s->T);
     if (regionPT == region || regionPT == 4 || regionPT == kRegionOutside) return true;
@@ -482,10 +505,21 @@ double PropertyOf(const TPropertySet& set, const TFlashState& s, double p, bool*
     }
 }
 
-// Vapour fraction by the region map alone (no temperature needed outside region 3).
+// Vapour fraction by the region map (no temperature needed outside region 3). The fitted
+// saturation lines of the map lie some J/kg (J/(kg K)) beside the true ones, and a state between
+// the two would get 0 or 1 instead of its small fraction: below 16.53 MPa the fraction is taken
+// from the saturated values themselves, clamped to [0, 1], and up to pc the region is decided on
+// the region lines, so that a state near the saturation line reaches the region-3 fraction.
 double FractionByRegionMap(const TFlashQuantity& q, double p, double z, bool* ok) {
     int region = q.region(p, z);
-    if (region == kRegionOutside) region = EdgeRegion(q, p, z);
+    if (region == kRegionOutside || (p >= p_623 && p <= pc)) region = RegionByLines(q, p, z);
+    if (region == kRegionOutside) return Failed(0.0, ok);
+    if (p < p_623) {
+        // Tsat has no value below about 5.7e-3 Pa, where every state is vapour.
+        const double Ts = ExtrapolatedTsat(p);
+        if (std::isnan(Ts)) return 1.0;
+        return Region4Fraction(q.region1, q.region2, p, Ts, z);
+    }
     switch (region) {
         case 2:
         case 5:
@@ -498,8 +532,6 @@ double FractionByRegionMap(const TFlashQuantity& q, double p, double z, bool* ok
             if (!found) return Failed(0.0, ok);
             return Region3Fraction(r, p, z);
         }
-        case 4:
-            return Region4Fraction(q.region1, q.region2, p, Tsat(p), z);
         default:
             return Failed(0.0, ok);
     }
@@ -586,39 +618,29 @@ double Region3FractionByTemperature(const TRegion3Quantity& q,
     return Fraction(z, zL, zV);
 }
 
-double FractionByTemperature(int region, const TRegion3Quantity& q,
-                             double (*atPT)(double, double, bool*), double (*R1)(double, double),
-                             double (*R2)(double, double), double T, double ps, double z,
-                             bool* ok) {
-    switch (region) {
-        case 2:
-        case 5:
-            return 1.0;
-        case 1:
-            return 0.0;
-        case 3:
-            return Region3FractionByTemperature(q, atPT, T, z, ok);
-        case 4:
-            return Region4Fraction(R1, R2, ps, T, z);
-        default:
-            return Failed(0.0, ok);
+// Vapour fraction at temperature T from the saturated values at T themselves, those the
+// two-phase functions by temperature use (regions 1 and 2 below 623.15 K, region 3 from there
+// up), clamped to [0, 1]. The region map at Psat(T) only tells a state outside every region: its
+// fitted saturation lines lie some J/kg (J/(kg K)) beside the true ones, and a state between the
+// two would get 0 or 1 instead of its small fraction.
+double FractionByTemperature(const TFlashQuantity& q, double T, double z, bool* ok) {
+    if (T > Tc) return 1.0;
+    const double ps = Psat(T);
+    if (q.region(ps, z) == kRegionOutside && RegionByLines(q, ps, z) == kRegionOutside) {
+        return Failed(0.0, ok);
     }
+    if (T < T_623) return Region4Fraction(q.region1, q.region2, ps, T, z);
+    return Region3FractionByTemperature(q.region3, q.byRegion, T, z, ok);
 }
 
 }  // namespace
 
 double X_TH(double T, double h, bool* ok) {
-    if (T > Tc) return 1.0;
-    const double ps = Psat(T);
-    return FractionByTemperature(RegionPH(ps, h), kRegion3Enthalpy, HByRegion, Region1_H, Region2_H,
-                                 T, ps, h, ok);
+    return FractionByTemperature(kFlashPH, T, h, ok);
 }
 
 double X_TS(double T, double s, bool* ok) {
-    if (T > Tc) return 1.0;
-    const double ps = Psat(T);
-    return FractionByTemperature(RegionPS(ps, s), kRegion3Entropy, S_PT, Region1_S, Region2_S, T,
-                                 ps, s, ok);
+    return FractionByTemperature(kFlashPS, T, s, ok);
 }
 
 // ---- Temperature from (p, h) by a bracketing iteration on the forward enthalpy ----
@@ -680,13 +702,18 @@ double BracketedTemperature(const TPhaseEnthalpy& H, double h, TBracket b, bool*
 }
 
 // Where the bracketing iteration cannot settle to 0.001 J/kg - where the phase-fixed enthalpy
-// jumps between two region equations on their common boundary (by some J/kg, at 623.15 K above
-// 16.53 MPa and at 1073.15 K), or within a few millikelvin of the critical point, where the
-// region-3 volume and with it h are not smooth to that tolerance - bisection narrows [lo, hi] to
-// the temperature at which the enthalpy crosses h. That temperature is the answer when the
-// enthalpy changes there by no more than such a jump; a larger change is a failure.
+// jumps between two region equations on their common boundary (by up to 134 J/kg on the B23
+// line near 60 MPa, 30 J/kg at 623.15 K, 20 J/kg at 1073.15 K), or within a few millikelvin of
+// the critical point, where the region-3 volume and with it h are not smooth to that tolerance -
+// bisection narrows [lo, hi] to the temperature at which the enthalpy crosses h. That
+// temperature is the answer when the enthalpy changes there by no more than such a jump; a
+// larger change is a failure.
+// At a saturation-temperature end whose enthalpy is the saturated value, the region-3 isobar
+// starts up to some 340 J/kg beside that value near the critical point (the saturation equation
+// and the equal-area condition of region 3 differ slightly there); a crossing that stays at that
+// end is a saturated state, at Tsat itself.
 double CrossingTemperature(const TPhaseEnthalpy& H, double h, TBracket b, bool* ok) {
-    constexpr double kLargestJump = 100.0;  // J/kg
+    constexpr double kLargestJump = 150.0;  // J/kg
     constexpr double kWidth = 1e-10;        // relative temperature width
     double lo = b.lo, hi = b.hi;
     double hLo = std::isnan(b.hLo) ? H(lo) : b.hLo;
@@ -704,6 +731,10 @@ double CrossingTemperature(const TPhaseEnthalpy& H, double h, TBracket b, bool* 
             hi = mid;
             hHi = hMid;
         }
+    }
+    if (hi - lo <= kWidth * hi) {
+        if (lo == b.lo && !std::isnan(b.hLo)) return b.lo;
+        if (hi == b.hi && !std::isnan(b.hHi)) return b.hi;
     }
     const double T = 0.5 * (lo + hi);
     // Beside the critical point the isobaric enthalpy is nearly vertical in T: a large change
@@ -766,7 +797,9 @@ double TemperatureFromEnthalpy(double p, double h, bool fastStart, bool* ok) {
             if (p >= pt) hAtHi = hL;
         } else if (h >= hV) {
             phase = kPhaseVapour;
-            lo = Tsat(p);
+            // Tsat has no value below about 5.7e-3 Pa; the range starts at 273.15 K there.
+            lo = ExtrapolatedTsat(p);
+            if (std::isnan(lo)) lo = T0;
             hi = T_1073;
             if (p >= pt) hAtLo = hV;
         } else {

@@ -1,7 +1,9 @@
 #include "KX_WS_IF97_Lib.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -179,53 +181,55 @@ double TopTemperature(double p) {
     return p < p_10 ? T_2273 : T_1073;
 }
 
-bool CheckComputedRange(TChecker& c, TArg arg, double value, double low, double high) {
+// The computed limits of an enthalpy or entropy argument in SI units (J/kg, J/(kg K)). A value
+// that passed its check in kJ/kg can lie a rounding step outside them once converted; the
+// computation takes it on the limit itself, the state the limit was computed from.
+struct TLimitsSI {
+    double Low = -std::numeric_limits<double>::infinity();
+    double High = std::numeric_limits<double>::infinity();
+};
+
+bool CheckComputedRange(TChecker& c, TArg arg, double value, const TLimitsSI& limits) {
     const bool enthalpy = arg == TArg::Enthalpy;
-    return c.Check(arg, "<", value, low, enthalpy ? EnthalpyLow : EntropyLow) &&
-           c.Check(arg, ">", value, high, enthalpy ? EnthalpyHigh : EntropyHigh);
+    return c.Check(arg, "<", value, limits.Low / 1000.0, enthalpy ? EnthalpyLow : EntropyLow) &&
+           c.Check(arg, ">", value, limits.High / 1000.0, enthalpy ? EnthalpyHigh : EntropyHigh);
 }
 
-bool CheckPressureEnthalpy(TChecker& c, double p, double h) {
+bool CheckPressureEnthalpy(TChecker& c, double p, double h, TLimitsSI& limits) {
     if (!CheckPressureToMax(c, p)) return false;
     const double pSI = p * bar;
-    double hMin = 0.0;
-    double hMax = 0.0;
-    if (!ProtectedLimit(hMin,
-                        [&](bool& ok) { return H_PT(kPhaseByRegion, pSI, T0, &ok) / 1000.0; }))
+    if (!ProtectedLimit(limits.Low, [&](bool& ok) { return H_PT(kPhaseByRegion, pSI, T0, &ok); }))
         return c.Fail(" Error in H_Min.");
-    if (!ProtectedLimit(hMax, [&](bool& ok) {
-            return H_PT(kPhaseByRegion, pSI, TopTemperature(pSI), &ok) / 1000.0;
+    if (!ProtectedLimit(limits.High, [&](bool& ok) {
+            return H_PT(kPhaseByRegion, pSI, TopTemperature(pSI), &ok);
         }))
         return c.Fail(" Error in H_Max.");
-    return CheckComputedRange(c, TArg::Enthalpy, h, hMin, hMax);
+    return CheckComputedRange(c, TArg::Enthalpy, h, limits);
 }
 
-bool CheckPressureEntropy(TChecker& c, double p, double s) {
+bool CheckPressureEntropy(TChecker& c, double p, double s, TLimitsSI& limits) {
     if (!CheckPressureToMax(c, p)) return false;
     const double pSI = p * bar;
-    double sMin = 0.0;
-    double sMax = 0.0;
-    if (!ProtectedLimit(sMin, [&](bool& ok) { return S_PT(pSI, T0, &ok) / 1000.0; }))
+    if (!ProtectedLimit(limits.Low, [&](bool& ok) { return S_PT(pSI, T0, &ok); }))
         return c.Fail(" Error in S_Min.");
-    if (!ProtectedLimit(sMax,
-                        [&](bool& ok) { return S_PT(pSI, TopTemperature(pSI), &ok) / 1000.0; }))
+    if (!ProtectedLimit(limits.High, [&](bool& ok) { return S_PT(pSI, TopTemperature(pSI), &ok); }))
         return c.Fail(" Error in S_Max.");
-    return CheckComputedRange(c, TArg::Entropy, s, sMin, sMax);
+    return CheckComputedRange(c, TArg::Entropy, s, limits);
 }
 
 // Saturated-liquid and saturated-vapour values at t [°C] bound h or s of XTH and XTS.
-bool CheckSaturatedRange(TChecker& c, TArg arg, double t, double value) {
+bool CheckSaturatedRange(TChecker& c, TArg arg, double t, double value, TLimitsSI& limits) {
     if (!CheckSaturationTemperature(c, t)) return false;
     const double T = t + T0;
     bool ok = true;
     const bool enthalpy = arg == TArg::Enthalpy;
-    const double low = (enthalpy ? H_TX(T, 0.0, &ok) : S_TX(T, 0.0, &ok)) / 1000.0;
-    const double high = (enthalpy ? H_TX(T, 1.0, &ok) : S_TX(T, 1.0, &ok)) / 1000.0;
+    limits.Low = enthalpy ? H_TX(T, 0.0, &ok) : S_TX(T, 0.0, &ok);
+    limits.High = enthalpy ? H_TX(T, 1.0, &ok) : S_TX(T, 1.0, &ok);
     if (!ok) return c.Fail(" Unknown error.");
-    return CheckComputedRange(c, arg, value, low, high);
+    return CheckComputedRange(c, arg, value, limits);
 }
 
-bool RunChecks(TFamily family, TChecker& c, double a, double b) {
+bool RunChecks(TFamily family, TChecker& c, double a, double b, TLimitsSI& limits) {
     switch (family) {
         case TFamily::Constant:
             return true;
@@ -251,13 +255,13 @@ bool RunChecks(TFamily family, TChecker& c, double a, double b) {
                    c.Check(TArg::Temperature, "<", b, kZeroT, TemperatureLow) &&
                    c.Check(TArg::Temperature, ">", b, kTopT_High, TemperatureHigh);
         case TFamily::PressureEnthalpy:
-            return CheckPressureEnthalpy(c, a, b);
+            return CheckPressureEnthalpy(c, a, b, limits);
         case TFamily::PressureEntropy:
-            return CheckPressureEntropy(c, a, b);
+            return CheckPressureEntropy(c, a, b, limits);
         case TFamily::TemperatureEnthalpy:
-            return CheckSaturatedRange(c, TArg::Enthalpy, a, b);
+            return CheckSaturatedRange(c, TArg::Enthalpy, a, b, limits);
         case TFamily::TemperatureEntropy:
-            return CheckSaturatedRange(c, TArg::Entropy, a, b);
+            return CheckSaturatedRange(c, TArg::Entropy, a, b, limits);
     }
     return c.Fail(" Unknown error.");
 }
@@ -399,9 +403,10 @@ double ToSI(TArg arg, double value) {
 double CheckAndCompute(const TFunctionDef& f, double a, double b, std::string& text,
                        int32_t& code) {
     TChecker checker(f.ShortName, text, code);
-    if (!RunChecks(f.Family, checker, a, b)) return 0.0;
+    TLimitsSI limits;
+    if (!RunChecks(f.Family, checker, a, b, limits)) return 0.0;
     const TFamilyArgs args = ArgsOf(f.Family);
-    TCall call{ToSI(args.First, a), ToSI(args.Second, b)};
+    TCall call{ToSI(args.First, a), std::clamp(ToSI(args.Second, b), limits.Low, limits.High)};
     // The (p,T) dispatchers answer 0 outside every region; that is no value to show.
     const bool byPressureTemperature =
         f.Family == TFamily::SinglePhase || f.Family == TFamily::Transport;

@@ -35,7 +35,10 @@ double BrentRoot(TPropertyFunction F, int mode, double x1, double x2, double y, 
         ga = Evaluate(F, mode, xa, fixed) - y;
         gb = Evaluate(F, mode, xb, fixed) - y;
     }
-    if (std::isnan(ga) || std::isnan(gb) || ga * gb > 0.0) return Fail(kBrentNotBracketed, ok);
+    // Signs compared, not multiplied: the product of two values near 1e300 (volumes of vapour at
+    // vanishing pressure) overflows.
+    const bool sameSign = (ga > 0.0 && gb > 0.0) || (ga < 0.0 && gb < 0.0);
+    if (std::isnan(ga) || std::isnan(gb) || sameSign) return Fail(kBrentNotBracketed, ok);
 
     double xc = xb, gc = gb;
     double d = 0.0, e = 0.0;

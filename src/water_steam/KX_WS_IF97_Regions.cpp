@@ -146,7 +146,9 @@ TGibbs IdealPart(const TIdealTerm (&terms)[N], double tau) {
     return g;
 }
 
-// Sum of ideal-gas and residual parts; the ideal part adds ln pi, 1/pi, -1/pi^2.
+// Sum of ideal-gas and residual parts in g, gt, gtt (the ideal part adds ln pi). The property
+// formulas write the ideal part's pi-derivatives 1/pi and -1/pi^2 out and take gp, gpp, gpt from
+// the residual alone, so the totals are not formed: -1/pi^2 would overflow below about 1e-150 Pa.
 template <unsigned Need, const auto& Series, std::size_t N>
 TGibbs VapourGibbs(const TIdealTerm (&ideal)[N], double pi, double tau, double tauShift,
                    TGibbs* residualOut) {
@@ -154,11 +156,8 @@ TGibbs VapourGibbs(const TIdealTerm (&ideal)[N], double pi, double tau, double t
     const TGibbs o = IdealPart(ideal, tau);
     TGibbs g;
     g.g = ((Need & kF) ? std::log(pi) + o.g : 0.0) + r.f;
-    g.gp = 1.0 / pi + r.fx;
-    g.gpp = -1.0 / (pi * pi) + r.fxx;
     g.gt = o.gt + r.fy;
     g.gtt = o.gtt + r.fyy;
-    g.gpt = r.fxy;
     *residualOut = {r.f, r.fx, r.fxx, r.fy, r.fyy, r.fxy};
     return g;
 }

@@ -97,7 +97,9 @@ double ReducedViscosity(double rhoR, double Tr) {
 // Pressure at which the isochore of volume v reaches T + 0.1 K, by root search on the region
 // equation F(p, T) in [lo, hi]. When the isochore leaves that bracket (cold liquid at low
 // pressure, liquid near 100 MPa, region 5 near 10 MPa) the search is repeated in
-// [fallbackLo, p + 1 MPa]; a bracket without a root in the end is a failure.
+// [fallbackLo, p + 1 MPa]; a bracket without a root in the end is a failure. Vapour many decades
+// below 1e-8 Pa lies too far below the upper end for the search to reach it within its pass
+// limit; its isochore, all but ideal gas, is then searched in [p/2, 2p].
 bool IsochorePressure(TPropertyFunction F, double lo, double hi, double fallbackLo, double p,
                       double T, double v, double& pT) {
     bool ok = true;
@@ -106,6 +108,9 @@ bool IsochorePressure(TPropertyFunction F, double lo, double hi, double fallback
     if (pT != kBrentNotBracketed) return false;
     ok = true;
     pT = BrentRoot(F, 1, fallbackLo, std::max(hi, p + kFallbackWidth), v, T + kStep, &ok);
+    if (ok || p >= lo) return ok;
+    ok = true;
+    pT = BrentRoot(F, 1, 0.5 * p, 2.0 * p, v, T + kStep, &ok);
     return ok;
 }
 
@@ -160,7 +165,10 @@ double ThermalConductivity_Critical(double v, double T, double dpdT_v, double dv
     const double ratio = Tr / rhoR;
     const double dT = Tr - 1.0;
     const double dRho = rhoR - 1.0;
-    const double lambda2 = (kCriticalFactor / muR) * ratio * ratio * dpdTR * dpdTR *
+    // At vanishing density ratio^2 overflows while dpdTR is as small as ratio is large: the
+    // product of the two is squared instead.
+    const double ratioSlope = ratio * dpdTR;
+    const double lambda2 = (kCriticalFactor / muR) * ratioSlope * ratioSlope *
                            std::pow(chi, kCriticalExponent) * std::sqrt(rhoR) *
                            std::exp(kCriticalDecay * dT * dT - dRho * dRho * dRho * dRho);
     return lambda2 * kLambdaStar;
