@@ -8,6 +8,7 @@
 
 #include "KX_WS_IF97_Lib_Root.h"
 #include "KX_WS_IF97_Regions.h"
+#include "KX_WS_IF97_Transport.h"
 
 using namespace if97;
 
@@ -329,6 +330,114 @@ TEST(FlashFailureTest, StatesOnTheEdgesOfTheFormulationAreSolved) {
         EXPECT_NEAR(T_PH(c.p, h, &ok), c.T, 1e-6) << c.p << " " << c.T;
         EXPECT_NEAR(H_PS(c.p, s, &ok), h, 1e-3) << c.p << " " << c.T;
         EXPECT_TRUE(ok) << c.p << " " << c.T;
+    }
+}
+
+// ---- States the fitted region map places beside their region ----
+
+// The fitted saturation lines of the (p,h) and (p,s) maps lie up to about 6 J/kg (0.01 J/(kg K))
+// beside the saturated-liquid values near 16.53 MPa and up to 68 J/kg (0.2 J/(kg K)) beside the
+// saturated-vapour values near 611.657 Pa. A state between a fitted and a true line has its own
+// small fraction (or one just short of 1), not 0 or 1.
+TEST(FlashFittedMapTest, FractionsBesideTheSaturationLine) {
+    struct TCase {
+        double p;
+        double dh, ds;  // J/kg, J/(kg K) from the saturated value into the dome
+    };
+    const TCase cases[] = {{611.657, 0.5, 1e-3}, {611.657, 50.0, 0.15}, {1e3, 0.5, 1e-3},
+                           {1e5, 0.5, 1e-3},     {1e6, 2.0, 5e-3},      {1e7, 2.0, 5e-3},
+                           {16.5e6, 0.5, 1e-3},  {16.5e6, 5.0, 8e-3}};
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.p) + " Pa, " + std::to_string(c.dh) + " J/kg");
+        const double Ts = Tsat(c.p);
+        const double hL = Region1_H(c.p, Ts), hV = Region2_H(c.p, Ts);
+        const double sL = Region1_S(c.p, Ts), sV = Region2_S(c.p, Ts);
+        bool ok = true;
+        EXPECT_NEAR(X_PH(c.p, hL + c.dh, &ok), c.dh / (hV - hL), 1e-12);
+        EXPECT_NEAR(X_PH(c.p, hV - c.dh, &ok), 1.0 - c.dh / (hV - hL), 1e-12);
+        EXPECT_NEAR(X_PS(c.p, sL + c.ds, &ok), c.ds / (sV - sL), 1e-12);
+        EXPECT_NEAR(X_PS(c.p, sV - c.ds, &ok), 1.0 - c.ds / (sV - sL), 1e-12);
+        EXPECT_NEAR(X_TH(Ts, hL + c.dh, &ok), c.dh / (hV - hL), 1e-12);
+        EXPECT_NEAR(X_TS(Ts, sV - c.ds, &ok), 1.0 - c.ds / (sV - sL), 1e-12);
+        EXPECT_TRUE(ok);
+    }
+}
+
+// Between the saturation pressures at 273.15 K (611.213 Pa) and 273.16 K (611.657 Pa) the map
+// knows vapour only; the liquid and two-phase states there are solved all the same.
+TEST(FlashFittedMapTest, TwoPhaseStatesAtTheTriplePoint) {
+    for (const double p : {611.213, 611.3, 611.5, 611.65}) {
+        for (const double x : {0.0, 1e-4, 0.4, 0.9999}) {
+            SCOPED_TRACE(std::to_string(p) + " Pa, x = " + std::to_string(x));
+            const double h = H_PX(p, x), s = S_PX(p, x);
+            bool ok = true;
+            EXPECT_NEAR(X_PH(p, h, &ok), x, 1e-12);
+            EXPECT_NEAR(X_PS(p, s, &ok), x, 1e-12);
+            EXPECT_NEAR(S_PH(p, h, &ok), s, 1e-9 * s + 1e-9);
+            EXPECT_NEAR(H_PS(p, s, &ok), h, 1e-9 * h + 1e-6);
+            EXPECT_NEAR(V_PH(p, h, &ok), V_PX(p, x), 1e-9 * V_PX(p, x));
+            EXPECT_NEAR(T_PH(p, h, &ok), Tsat(p), 1e-9);
+            EXPECT_NEAR(T_PS(p, s, &ok), Tsat(p), 1e-9);
+            EXPECT_TRUE(ok);
+        }
+    }
+}
+
+// Vapour many decades below the lowest pressure of the region map is ideal gas: its enthalpy,
+// entropy difference and thermal conductivity are those at 1e-8 Pa, and the flashes find T.
+TEST(FlashFittedMapTest, VanishingPressures) {
+    constexpr double pRef = 1e-8;
+    for (const double p : {1e-295, 1e-100, 1e-20, 1e-9, 1e-5, 1e-3}) {
+        for (const double T : {273.15, 500.0, 1073.15, 1080.0, 2273.15}) {
+            SCOPED_TRACE(std::to_string(T) + " K at " + std::to_string(std::log10(p)) + " dex Pa");
+            bool ok = true;
+            const double h = H_PT(kPhaseByRegion, p, T, &ok), s = S_PT(p, T, &ok);
+            EXPECT_NEAR(h, H_PT(kPhaseByRegion, pRef, T), 1e-9 * h);
+            EXPECT_NEAR(s - S_PT(pRef, T), -R * std::log(p / pRef), 1e-9 * s);
+            EXPECT_NEAR(T_PH(p, h, &ok), T, 1e-6);
+            EXPECT_NEAR(T_PS(p, s, &ok), T, 1e-6);
+            EXPECT_NEAR(H_PS(p, s, &ok), h, 1e-3);
+            EXPECT_EQ(X_PH(p, h, &ok), 1.0);
+            if (T <= T_1073) {
+                const double k = ThermalConductivity_PT(p, T, &ok);
+                EXPECT_NEAR(k, ThermalConductivity_PT(pRef, T), 1e-8 * k);
+            }
+            EXPECT_TRUE(ok);
+        }
+    }
+}
+
+// Where two region equations meet, the isobaric enthalpy jumps: by up to 134 J/kg on the B23
+// line, and by up to some 340 J/kg at Tsat near the critical point, where the region-3 isobar
+// starts beside the saturated value of the equal-area condition. An enthalpy inside such a jump
+// belongs to the state on the line.
+TEST(FlashFittedMapTest, EnthalpiesInsideTheJumpsOnRegionLines) {
+    for (const double p : {30e6, 60.35e6, 90e6}) {
+        const double TB = B23_T(p);
+        const double h3 = H_PT(kPhaseByRegion, p, TB * (1 - 1e-12));
+        const double h2 = H_PT(kPhaseByRegion, p, TB * (1 + 1e-12));
+        ASSERT_LT(h3, h2) << p;
+        for (const double f : {0.01, 0.5, 0.99}) {
+            bool ok = true;
+            EXPECT_NEAR(T_PH(p, h3 + f * (h2 - h3), &ok), TB, 1e-6) << p << " " << f;
+            EXPECT_TRUE(ok) << p << " " << f;
+        }
+    }
+    for (const double p : {19e6, 21.9e6, 22e6, 22.06e6}) {
+        const double Ts = Tsat(p);
+        const double hL = H_PX(p, 0.0), hV = H_PX(p, 1.0);
+        const double hLiquid = H_PT(kPhaseLiquid, p, Ts * (1 - 1e-12));
+        const double hVapour = H_PT(kPhaseVapour, p, Ts * (1 + 1e-12));
+        for (const double f : {0.01, 0.5, 0.99}) {
+            bool ok = true;
+            if (hVapour > hV) {
+                EXPECT_NEAR(T_PH(p, hV + f * (hVapour - hV), &ok), Ts, 1e-6) << p << " " << f;
+            }
+            if (hLiquid < hL) {
+                EXPECT_NEAR(T_PH(p, hLiquid + f * (hL - hLiquid), &ok), Ts, 1e-6) << p << " " << f;
+            }
+            EXPECT_TRUE(ok) << p << " " << f;
+        }
     }
 }
 
