@@ -1,10 +1,8 @@
 #include "KX_Ar_FE_Lib_Root.h"
 
-#include <algorithm>
-#include <array>
 #include <cmath>
 
-#include "HelmholtzMath.h"
+#include "KX_Residual_Terms.h"
 
 namespace {
 
@@ -83,21 +81,6 @@ constexpr TArGaussianTerm ArGaussianTerms[4] = {
     {-0.0027380447449783, 3, 0.0, 20, 225, 1.11, 1},  // 41
 };
 
-// Highest power of δ the derivatives need, d + 2c − 2 over the table, and the highest c.
-constexpr int HighestDeltaPower() {
-    int highest = 1;
-    for (const TArTerm& term : ArTerms) highest = std::max(highest, term.d + 2 * term.c - 2);
-    return highest;
-}
-constexpr int MaxDeltaPower = HighestDeltaPower();
-constexpr int HighestC() {
-    int highest = 0;
-    for (const TArTerm& term : ArTerms) highest = std::max(highest, term.c);
-    return highest;
-}
-constexpr int MaxC = HighestC();
-static_assert(MaxC <= MaxDeltaPower);
-
 // Ancillary saturation equations of Tegeler, Span and Wagner (1999): vapour pressure,
 // saturated-liquid and saturated-vapour density; and the inverse vapour-pressure fit in
 // ln(p/pc).
@@ -109,192 +92,13 @@ constexpr double DsveN[4] = {-1.70695656, -4.02739448, 1.55177558, -2.30683228};
 constexpr double DsveK[4] = {0.345, 5.0 / 6.0, 1.0, 13.0 / 3.0};
 constexpr double TseC[4] = {0.00028431, 0.176003, 0.0230555, 0.00146448};
 
-// ---- Separable terms ----
+// ---- Residual terms prepared at compile time ----
 
-// Every exponent t of τ in the table is a non-negative whole multiple of 1/4, so a non-integral
+// Every exponent t of τ in the tables is a non-negative whole multiple of 1/4, so a non-integral
 // τ^t is a whole power of τ^(1/4), taken from a table of powers instead of an exponential per term.
 constexpr int TauDenominator = 4;
 
-constexpr bool TauExponentsAreQuarters() {
-    for (const TArTerm& term : ArTerms)
-        if (term.t < 0.0 || static_cast<int>(term.t * TauDenominator) != term.t * TauDenominator)
-            return false;
-    for (const TArGaussianTerm& term : ArGaussianTerms)
-        if (term.t < 0.0 || static_cast<int>(term.t * TauDenominator) != term.t * TauDenominator)
-            return false;
-    return true;
-}
-static_assert(TauExponentsAreQuarters());
-
-// One factor of a term, f(x), with its first and second derivative in x.
-struct TFactor {
-    double v;
-    double d1;
-    double d2;
-};
-
-void AddTerm(THelmholzResidual& r, double n, const TFactor& g, const TFactor& h) {
-    r.Phi += n * g.v * h.v;
-    r.Phid += n * g.d1 * h.v;
-    r.Phidd += n * g.d2 * h.v;
-    r.Phit += n * g.v * h.d1;
-    r.Phitt += n * g.v * h.d2;
-    r.Phidt += n * g.d1 * h.d1;
-}
-
-// Highest whole exponent of τ, and highest non-integral one in units of 1/4.
-constexpr int HighestWholeTauPower() {
-    int highest = 0;
-    for (const TArTerm& term : ArTerms)
-        if (term.t == static_cast<int>(term.t))
-            highest = std::max(highest, static_cast<int>(term.t));
-    for (const TArGaussianTerm& term : ArGaussianTerms)
-        if (term.t == static_cast<int>(term.t))
-            highest = std::max(highest, static_cast<int>(term.t));
-    return highest;
-}
-constexpr int HighestFractionalTauUnits() {
-    int highest = 0;
-    for (const TArTerm& term : ArTerms)
-        if (term.t != static_cast<int>(term.t))
-            highest = std::max(highest, static_cast<int>(term.t * TauDenominator));
-    for (const TArGaussianTerm& term : ArGaussianTerms)
-        if (term.t != static_cast<int>(term.t))
-            highest = std::max(highest, static_cast<int>(term.t * TauDenominator));
-    return highest;
-}
-
-// Powers of τ shared by every term of one evaluation, by successive multiplication: τ^k for
-// whole k, then τ^(k/4) for the non-integral exponents; τ > 0.
-struct TTauPowers {
-    double tau;
-    double inverse;  // 1/τ
-    double values[HighestWholeTauPower() + HighestFractionalTauUnits() + 2];
-
-    explicit TTauPowers(double t) : tau(t), inverse(1.0 / t) {
-        double* whole = values;
-        whole[0] = 1.0;
-        for (int k = 1; k <= HighestWholeTauPower(); ++k) whole[k] = whole[k - 1] * t;
-        const double unit = std::sqrt(std::sqrt(t));
-        double* fractional = values + HighestWholeTauPower() + 1;
-        fractional[0] = 1.0;
-        for (int k = 1; k <= HighestFractionalTauUnits(); ++k)
-            fractional[k] = fractional[k - 1] * unit;
-    }
-};
-
-// A polynomial or exponential term n δ^d τ^t exp(−δ^c) prepared at compile time for a loop
-// without branches: the products its derivatives use, and where its powers sit in the tables.
-// The derivatives in δ are written as sums of whole powers of δ; a product that does not occur
-// has coefficient 0 and power index 0, so δ = 0 never meets a negative power.
-struct TPreparedTerm {
-    double n;
-    double t;
-    double tt1;  // t (t − 1)
-    int tauIndex;
-    int d;
-    double dd1;  // d (d − 1)
-    int c;
-    double c1;  // c (2d + c − 1)
-    double c2;  // c²
-    int iD1;    // d − 1
-    int iD2;    // d − 2
-    int iC1;    // d + c − 1
-    int iC2;    // d + c − 2
-    int iCC;    // d + 2c − 2
-};
-
-// Place of τ^t in TTauPowers::values: whole powers first, then the fractional ones.
-constexpr int TauIndex(double t) {
-    return t == static_cast<int>(t)
-               ? static_cast<int>(t)
-               : HighestWholeTauPower() + 1 + static_cast<int>(t * TauDenominator);
-}
-
-constexpr std::array<TPreparedTerm, std::size(ArTerms)> PrepareTerms() {
-    std::array<TPreparedTerm, std::size(ArTerms)> out{};
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const TArTerm& s = ArTerms[i];
-        const int d = s.d;
-        const int c = s.c;
-        out[i] = {s.n,
-                  s.t,
-                  s.t * (s.t - 1.0),
-                  TauIndex(s.t),
-                  d,
-                  d * (d - 1.0),
-                  c,
-                  c * (2.0 * d + c - 1.0),
-                  static_cast<double>(c * c),
-                  d - 1,
-                  d >= 2 ? d - 2 : 0,
-                  d + c - 1,
-                  d + c >= 2 ? d + c - 2 : 0,
-                  d + 2 * c >= 2 ? d + 2 * c - 2 : 0};
-    }
-    return out;
-}
-constexpr auto PreparedTerms = PrepareTerms();
-
-// Every term has δ to at least the first power, so δ^(d − 1) is a whole power.
-constexpr bool DensityExponentsAtLeastOne() {
-    for (const TArTerm& term : ArTerms)
-        if (term.d < 1 || term.c < 0) return false;
-    return true;
-}
-static_assert(DensityExponentsAtLeastOne());
-
-// A Gaussian term n δ^d τ^t G with G = exp(−α (δ − ε)² − β (τ − γ)²): since ∂G/∂δ = −2α (δ − ε) G
-// and ∂G/∂τ = −2β (τ − γ) G, it is n G times a δ factor and a τ factor without exponentials.
-void AddGaussianTerm(THelmholzResidual& r, const TArGaussianTerm& term, const double* pow,
-                     const TTauPowers& tp) {
-    const int d = term.d;
-    const double x = pow[1] - term.epsilon;
-    const double y = tp.tau - term.gamma;
-    const double a = term.alpha;
-    const double b = term.beta;
-    const TFactor delta = {pow[d], d * pow[d - 1] - 2.0 * a * x * pow[d],
-                           (d >= 2 ? d * (d - 1.0) * pow[d - 2] : 0.0) -
-                               4.0 * a * d * x * pow[d - 1] +
-                               (4.0 * a * a * x * x - 2.0 * a) * pow[d]};
-    const double v = tp.values[TauIndex(term.t)];
-    const TFactor p = {v, term.t * v * tp.inverse,
-                       term.t * (term.t - 1.0) * v * tp.inverse * tp.inverse};
-    const TFactor tau = {p.v, p.d1 - 2.0 * b * y * p.v,
-                         p.d2 - 4.0 * b * y * p.d1 + (4.0 * b * b * y * y - 2.0 * b) * p.v};
-    AddTerm(r, term.n * std::exp(-a * x * x - b * y * y), delta, tau);
-}
-
-THelmholzResidual Residual(double delta, double tau) {
-    double pow[MaxDeltaPower + 1];
-    pow[0] = 1.0;
-    for (int k = 1; k <= MaxDeltaPower; ++k) pow[k] = pow[k - 1] * delta;
-    double expC[MaxC + 1];
-    expC[0] = 1.0;
-    for (int c = 1; c <= MaxC; ++c) expC[c] = std::exp(-pow[c]);
-    const TTauPowers tp(tau);
-
-    const double inverse2 = tp.inverse * tp.inverse;
-
-    THelmholzResidual r;
-    for (const TPreparedTerm& p : PreparedTerms) {
-        const double e = expC[p.c];
-        const TFactor g = {pow[p.d] * e, (p.d * pow[p.iD1] - p.c * pow[p.iC1]) * e,
-                           (p.dd1 * pow[p.iD2] - p.c1 * pow[p.iC2] + p.c2 * pow[p.iCC]) * e};
-        const double v = tp.values[p.tauIndex];
-        AddTerm(r, p.n, g, {v, p.t * v * tp.inverse, p.tt1 * v * inverse2});
-    }
-    for (const TArGaussianTerm& term : ArGaussianTerms) AddGaussianTerm(r, term, pow, tp);
-    return r;
-}
-
-// Σ N_i θ^k_i of an ancillary equation.
-template <std::size_t N>
-double AncillarySum(const double (&n)[N], const double (&k)[N], double theta) {
-    double sum = 0.0;
-    for (std::size_t i = 0; i < N; ++i) sum += n[i] * PowerOf(theta, k[i]);
-    return sum;
-}
+using TArResidual = TPreparedResidual<ArTerms, ArGaussianTerms, TauDenominator>;
 
 }  // namespace
 
@@ -315,18 +119,12 @@ TAr_FE::TAr_FE() {
     Pmin = 0.0;
     Pmax = 10000.0;
     Tmax = 700.0 - dta;
-    Dmax = 0.0;
-    Pmax_Dmax = 0.0;
-    dH = 1e-06;
-    dS = 1e-06;
-    dH_XTH = 1e-06;
-    dS_XTS = 0.001;
 }
 
 // ---- Ancillary equations; ϑ = 1 − T/Tc ----
 
 double TAr_FE::Pse(double t) const {
-    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    const double theta = AncillaryTheta(t, Tcr_, dta);
     return Pcr_ * std::exp(AncillarySum(PseN, PseK, theta) / (1.0 - theta));
 }
 
@@ -337,12 +135,12 @@ double TAr_FE::tse(double p) const {
 }
 
 double TAr_FE::dsle(double t) const {
-    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    const double theta = AncillaryTheta(t, Tcr_, dta);
     return Dcr_ * std::exp(AncillarySum(DsleN, DsleK, theta));
 }
 
 double TAr_FE::dsve(double t) const {
-    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    const double theta = AncillaryTheta(t, Tcr_, dta);
     return Dcr_ * std::exp((Tcr_ + dta) / (t + dta) * AncillarySum(DsveN, DsveK, theta));
 }
 
@@ -354,46 +152,8 @@ void TAr_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
     o.Phitt = -1.5 / (Tau * Tau);
 }
 
-double TAr_FE::Phio(double Delta, double Tau) const {
-    return std::log(Delta) + IdealA1 + IdealA2 * Tau + 1.5 * std::log(Tau);
-}
-double TAr_FE::Phiot(double, double Tau) const {
-    return IdealA2 + 1.5 / Tau;
-}
-double TAr_FE::Phiott(double, double Tau) const {
-    return -1.5 / (Tau * Tau);
-}
-double TAr_FE::Phiod(double Delta, double) const {
-    return 1.0 / Delta;
-}
-double TAr_FE::Phiodd(double Delta, double) const {
-    return -1.0 / (Delta * Delta);
-}
-double TAr_FE::Phiodt(double, double) const {
-    return 0.0;
-}
-
 // ---- Residual part ----
 
 void TAr_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
-    r = Residual(Delta, Tau);
-}
-
-double TAr_FE::Phir(double Delta, double Tau) const {
-    return Residual(Delta, Tau).Phi;
-}
-double TAr_FE::Phirt(double Delta, double Tau) const {
-    return Residual(Delta, Tau).Phit;
-}
-double TAr_FE::Phirtt(double Delta, double Tau) const {
-    return Residual(Delta, Tau).Phitt;
-}
-double TAr_FE::Phird(double Delta, double Tau) const {
-    return Residual(Delta, Tau).Phid;
-}
-double TAr_FE::Phirdd(double Delta, double Tau) const {
-    return Residual(Delta, Tau).Phidd;
-}
-double TAr_FE::Phirdt(double Delta, double Tau) const {
-    return Residual(Delta, Tau).Phidt;
+    r = TArResidual::Evaluate(Delta, Tau);
 }

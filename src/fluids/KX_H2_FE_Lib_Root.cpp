@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "HelmholtzMath.h"
+#include "KX_Residual_Terms.h"
 
 namespace {
 
@@ -125,22 +126,6 @@ static_assert(HighestDeltaPower(NormalHydrogenTables) <= MaxDeltaPower);
 static_assert(HighestDeltaPower(ParahydrogenTables) <= MaxDeltaPower);
 static_assert(HighestDeltaPower(OrthohydrogenTables) <= MaxDeltaPower);
 
-// One factor of a term, f(x), with its first and second derivative in x.
-struct TFactor {
-    double v;
-    double d1;
-    double d2;
-};
-
-void AddTerm(THelmholzResidual& r, double n, const TFactor& g, const TFactor& h) {
-    r.Phi += n * g.v * h.v;
-    r.Phid += n * g.d1 * h.v;
-    r.Phidd += n * g.d2 * h.v;
-    r.Phit += n * g.v * h.d1;
-    r.Phitt += n * g.v * h.d2;
-    r.Phidt += n * g.d1 * h.d1;
-}
-
 // τ^t with its derivatives: a whole t by repeated multiplication, any other as exp(t ln τ).
 TFactor TauPower(double tau, double lnTau, double invTau, double t) {
     const double v =
@@ -185,15 +170,9 @@ THelmholzResidual Residual(const THydrogenTables& h, double delta, double tau) {
         const double beta = h.beta[k];
         const double x = delta - h.D[k];
         const double y = tau - h.gamma[k];
-        const TFactor a = DeltaPower(pow, d);
-        const TFactor g = {
-            a.v, a.d1 + 2.0 * phi * x * a.v,
-            a.d2 + 4.0 * phi * x * a.d1 + (4.0 * phi * phi * x * x + 2.0 * phi) * a.v};
-        const TFactor b = TauPower(tau, lnTau, invTau, h.t[i]);
-        const TFactor f = {
-            b.v, b.d1 + 2.0 * beta * y * b.v,
-            b.d2 + 4.0 * beta * y * b.d1 + (4.0 * beta * beta * y * y + 2.0 * beta) * b.v};
-        AddTerm(r, h.N[i] * std::exp(phi * x * x + beta * y * y), g, f);
+        AddTerm(r, h.N[i] * std::exp(phi * x * x + beta * y * y),
+                TimesGaussian(DeltaPower(pow, d), phi, x),
+                TimesGaussian(TauPower(tau, lnTau, invTau, h.t[i]), beta, y));
     }
     return r;
 }
@@ -206,12 +185,6 @@ THydrogen_FE::THydrogen_FE(const THydrogenTables& tables) : tables_(tables) {
     Ac_ = -0.218;
     Tmax = 1000.0 - dta;
     Pmax = 20000.0;
-    Dmax = 0.0;
-    Pmax_Dmax = 0.0;
-    dH = 1e-06;
-    dS = 1e-06;
-    dH_XTH = 1e-06;
-    dS_XTS = 0.001;
 }
 
 TH2_FE::TH2_FE() : THydrogen_FE(NormalHydrogenTables) {
@@ -259,7 +232,7 @@ TH2o_FE::TH2o_FE() : THydrogen_FE(OrthohydrogenTables) {
 // ---- Ancillary equations ----
 
 double THydrogen_FE::Pse(double t) const {
-    const double theta = Theta(t);
+    const double theta = AncillaryTheta(t, Tcr_, dta);
     const double* n = tables_.n;
     const double sum = n[0] * theta + n[1] * PowerOf(theta, 1.5) +
                        n[2] * PowerOf(theta, tables_.k3) + n[3] * PowerOf(theta, tables_.k4);
@@ -278,7 +251,7 @@ double THydrogen_FE::dsle(double t) const {
         const double* q = tables_.liquidQuadratic;
         return q[0] + tk * (q[1] + tk * q[2]);
     }
-    const double theta = Theta(t);
+    const double theta = AncillaryTheta(t, Tcr_, dta);
     const double* e = tables_.e;
     return Dcr_ * (e[0] + e[1] * theta + e[2] * PowerOf(theta, 0.5));
 }
@@ -289,7 +262,7 @@ double THydrogen_FE::dsve(double t) const {
         const double* q = tables_.vapourQuadratic;
         return q[0] + tk * (q[1] + tk * q[2]);
     }
-    const double theta = Theta(t);
+    const double theta = AncillaryTheta(t, Tcr_, dta);
     const double* g = tables_.g;
     return Dcr_ * std::exp(g[0] + theta * (g[1] + theta * (g[2] + theta * g[3])));
 }
@@ -312,55 +285,8 @@ void THydrogen_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
     o.Phitt = -1.5 / (Tau * Tau) - sumTT;
 }
 
-double THydrogen_FE::Phio(double Delta, double Tau) const {
-    THelmholzIdeal o;
-    PhioAll(Delta, Tau, o);
-    return o.Phi;
-}
-
-double THydrogen_FE::Phiot(double Delta, double Tau) const {
-    THelmholzIdeal o;
-    PhioAll(Delta, Tau, o);
-    return o.Phit;
-}
-
-double THydrogen_FE::Phiott(double Delta, double Tau) const {
-    THelmholzIdeal o;
-    PhioAll(Delta, Tau, o);
-    return o.Phitt;
-}
-
-double THydrogen_FE::Phiod(double Delta, double) const {
-    return 1.0 / Delta;
-}
-double THydrogen_FE::Phiodd(double Delta, double) const {
-    return -1.0 / (Delta * Delta);
-}
-double THydrogen_FE::Phiodt(double, double) const {
-    return 0.0;
-}
-
 // ---- Residual part ----
 
 void THydrogen_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
     r = Residual(tables_, Delta, Tau);
-}
-
-double THydrogen_FE::Phir(double Delta, double Tau) const {
-    return Residual(tables_, Delta, Tau).Phi;
-}
-double THydrogen_FE::Phirt(double Delta, double Tau) const {
-    return Residual(tables_, Delta, Tau).Phit;
-}
-double THydrogen_FE::Phirtt(double Delta, double Tau) const {
-    return Residual(tables_, Delta, Tau).Phitt;
-}
-double THydrogen_FE::Phird(double Delta, double Tau) const {
-    return Residual(tables_, Delta, Tau).Phid;
-}
-double THydrogen_FE::Phirdd(double Delta, double Tau) const {
-    return Residual(tables_, Delta, Tau).Phidd;
-}
-double THydrogen_FE::Phirdt(double Delta, double Tau) const {
-    return Residual(tables_, Delta, Tau).Phidt;
 }

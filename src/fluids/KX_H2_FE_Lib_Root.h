@@ -3,7 +3,7 @@
 // Penoncello and Lemmon (2009). The three share one structure (an ideal-gas part with Planck-
 // Einstein terms and a residual part of 7 polynomial, 2 exponential and 5 Gaussian terms) and
 // differ in their constants, coefficient tables and ancillary equations.
-#include "HelmholzFluidObject.h"
+#include "KX_PhiAll_Fluid.h"
 
 // The coefficients of one form of hydrogen.
 struct THydrogenTables {
@@ -45,25 +45,12 @@ inline constexpr int H2LastExponentialTerm = 9;
 inline constexpr int H2LastTerm = 14;
 
 // The structure every form of hydrogen shares; a form supplies its constants and tables.
-class THydrogen_FE : public THelmholzFluid {
+class THydrogen_FE : public TPhiAllFluid {
   public:
     double Pse(double t) const override;
     double tse(double p) const override;
     double dsle(double t) const override;
     double dsve(double t) const override;
-    double Phio(double Delta, double Tau) const override;
-    double Phiot(double Delta, double Tau) const override;
-    double Phiott(double Delta, double Tau) const override;
-    double Phiod(double Delta, double Tau) const override;
-    double Phiodd(double Delta, double Tau) const override;
-    double Phiodt(double Delta, double Tau) const override;
-    double Phir(double Delta, double Tau) const override;
-    double Phirt(double Delta, double Tau) const override;
-    double Phirtt(double Delta, double Tau) const override;
-    double Phird(double Delta, double Tau) const override;
-    double Phirdd(double Delta, double Tau) const override;
-    double Phirdt(double Delta, double Tau) const override;
-
     void PhirAll(double Delta, double Tau, THelmholzResidual& r) const override;
     void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const override;
 
@@ -71,9 +58,6 @@ class THydrogen_FE : public THelmholzFluid {
     explicit THydrogen_FE(const THydrogenTables& tables);
 
   private:
-    // ϑ = 1 − T/Tc of the ancillary equations, exactly 0 at Tc.
-    double Theta(double t) const { return 1.0 - (t + dta) / (Tcr_ + dta); }
-
     const THydrogenTables& tables_;
 };
 

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "HelmholzFluidObject.h"
+#include "KX_PhiAll_Fluid.h"
 
-class TN2_FE : public THelmholzFluid {
+class TN2_FE : public TPhiAllFluid {
   public:
     TN2_FE();
 
@@ -15,19 +15,6 @@ class TN2_FE : public THelmholzFluid {
     double tse(double p) const override;
     double dsle(double t) const override;
     double dsve(double t) const override;
-    double Phio(double Delta, double Tau) const override;
-    double Phiot(double Delta, double Tau) const override;
-    double Phiott(double Delta, double Tau) const override;
-    double Phiod(double Delta, double Tau) const override;
-    double Phiodd(double Delta, double Tau) const override;
-    double Phiodt(double Delta, double Tau) const override;
-    double Phir(double Delta, double Tau) const override;
-    double Phirt(double Delta, double Tau) const override;
-    double Phirtt(double Delta, double Tau) const override;
-    double Phird(double Delta, double Tau) const override;
-    double Phirdd(double Delta, double Tau) const override;
-    double Phirdt(double Delta, double Tau) const override;
-
     void PhirAll(double Delta, double Tau, THelmholzResidual& r) const override;
     void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const override;
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "HelmholtzFloatingPoint.h"
+#include "KX_Residual_Terms.h"
 #include "KX_Utils.h"
 
 namespace {
@@ -166,10 +167,6 @@ TNH3_FE::TNH3_FE() {
     Tmax = 720.0 - dta;
     Dmax = 800.0;
     Pmax_Dmax = 2830.89;
-    dH = 1e-06;
-    dS = 1e-06;
-    dH_XTH = 1e-06;
-    dS_XTS = 0.001;
 }
 
 // ---- Ancillary saturation equations ----
@@ -177,7 +174,7 @@ TNH3_FE::TNH3_FE() {
 double TNH3_FE::Pse(double t) const {
     if (t >= LinearBranchStart)
         return (t - LinearBranchStart) / LinearBranchSpan * PseLinearSlope + PseLinearStart;
-    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    const double theta = AncillaryTheta(t, Tcr_, dta);
     double sum = 0.0;
     for (std::size_t i = 0; i < PseA.size(); ++i) sum += PseA[i] * std::pow(theta, PseE[i]);
     return PseReference * std::exp(sum / (1.0 - theta));
@@ -191,7 +188,7 @@ double TNH3_FE::tse(double p) const {
 double TNH3_FE::dsle(double t) const {
     if (t >= LinearBranchStart)
         return (t - LinearBranchStart) / LinearBranchSpan * DsleLinearSlope + DsleLinearStart;
-    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    const double theta = AncillaryTheta(t, Tcr_, dta);
     double d = DsleA0;
     for (std::size_t i = 0; i < DsleA.size(); ++i) d += DsleA[i] * std::pow(theta, DsleE[i]);
     return d;
@@ -200,7 +197,7 @@ double TNH3_FE::dsle(double t) const {
 double TNH3_FE::dsve(double t) const {
     if (t >= LinearBranchStart)
         return (t - LinearBranchStart) / LinearBranchSpan * DsveLinearSlope + DsveLinearStart;
-    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    const double theta = AncillaryTheta(t, Tcr_, dta);
     double sum = 0.0;
     for (std::size_t i = 0; i < DsveA.size(); ++i) sum += DsveA[i] * std::pow(theta, DsveE[i]);
     return DsveReference * std::exp(sum);
@@ -218,34 +215,6 @@ void TNH3_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
              1.75 * IdealA5 * tm175 / Tau - 1.0 / Tau;
     o.Phitt = -2.0 / 9.0 * IdealA3 * t13 / (Tau * Tau) + 3.75 * IdealA4 * tm15 / (Tau * Tau) +
               4.8125 * IdealA5 * tm175 / (Tau * Tau) + 1.0 / (Tau * Tau);
-}
-
-double TNH3_FE::Phio(double Delta, double Tau) const {
-    THelmholzIdeal o;
-    PhioAll(Delta, Tau, o);
-    return o.Phi;
-}
-
-double TNH3_FE::Phiot(double Delta, double Tau) const {
-    THelmholzIdeal o;
-    PhioAll(Delta, Tau, o);
-    return o.Phit;
-}
-
-double TNH3_FE::Phiott(double Delta, double Tau) const {
-    THelmholzIdeal o;
-    PhioAll(Delta, Tau, o);
-    return o.Phitt;
-}
-
-double TNH3_FE::Phiod(double Delta, double) const {
-    return 1.0 / Delta;
-}
-double TNH3_FE::Phiodd(double Delta, double) const {
-    return -1.0 / (Delta * Delta);
-}
-double TNH3_FE::Phiodt(double, double) const {
-    return 0.0;
 }
 
 // ---- Residual part ----
@@ -283,42 +252,6 @@ void TNH3_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
     r.Phit = st / Tau;
     r.Phitt = stt / (Tau * Tau);
     r.Phidt = sdt / (Delta * Tau);
-}
-
-double TNH3_FE::Phir(double Delta, double Tau) const {
-    THelmholzResidual r;
-    PhirAll(Delta, Tau, r);
-    return r.Phi;
-}
-
-double TNH3_FE::Phirt(double Delta, double Tau) const {
-    THelmholzResidual r;
-    PhirAll(Delta, Tau, r);
-    return r.Phit;
-}
-
-double TNH3_FE::Phirtt(double Delta, double Tau) const {
-    THelmholzResidual r;
-    PhirAll(Delta, Tau, r);
-    return r.Phitt;
-}
-
-double TNH3_FE::Phird(double Delta, double Tau) const {
-    THelmholzResidual r;
-    PhirAll(Delta, Tau, r);
-    return r.Phid;
-}
-
-double TNH3_FE::Phirdd(double Delta, double Tau) const {
-    THelmholzResidual r;
-    PhirAll(Delta, Tau, r);
-    return r.Phidd;
-}
-
-double TNH3_FE::Phirdt(double Delta, double Tau) const {
-    THelmholzResidual r;
-    PhirAll(Delta, Tau, r);
-    return r.Phidt;
 }
 
 // ---- Temperature on the Dmax isochore ----

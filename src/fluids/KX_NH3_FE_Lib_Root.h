@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "HelmholzFluidObject.h"
+#include "KX_PhiAll_Fluid.h"
 
-class TNH3_FE : public THelmholzFluid {
+class TNH3_FE : public TPhiAllFluid {
   public:
     TNH3_FE();
 
@@ -15,18 +15,6 @@ class TNH3_FE : public THelmholzFluid {
     double tse(double p) const override;
     double dsle(double t) const override;
     double dsve(double t) const override;
-    double Phio(double Delta, double Tau) const override;
-    double Phiot(double Delta, double Tau) const override;
-    double Phiott(double Delta, double Tau) const override;
-    double Phiod(double Delta, double Tau) const override;
-    double Phiodd(double Delta, double Tau) const override;
-    double Phiodt(double Delta, double Tau) const override;
-    double Phir(double Delta, double Tau) const override;
-    double Phirt(double Delta, double Tau) const override;
-    double Phirtt(double Delta, double Tau) const override;
-    double Phird(double Delta, double Tau) const override;
-    double Phirdd(double Delta, double Tau) const override;
-    double Phirdt(double Delta, double Tau) const override;
     double Tmin_Dmax(double P, int32_t ErrorCode) const override;
 
     void PhirAll(double Delta, double Tau, THelmholzResidual& r) const override;

@@ -5,6 +5,7 @@
 
 #include "HelmholtzFloatingPoint.h"
 #include "HelmholtzMath.h"
+#include "KX_Residual_Terms.h"
 #include "KX_Utils.h"
 
 namespace {
@@ -172,14 +173,8 @@ THelmholzResidual Residual(double delta, double tau) {
             gdd += 2.0 * r * pow[r - 1] * u.Ud + pow[r] * u.Udd;
         }
         const double h = halfPowers[static_cast<int>(2.0 * term.s) + 1];
-        const double ht = term.s * h * invTau;
-        const double htt = term.s * (term.s - 1.0) * h * invTau * invTau;
-        res.Phi += term.n * g * h;
-        res.Phid += term.n * gd * h;
-        res.Phidd += term.n * gdd * h;
-        res.Phit += term.n * g * ht;
-        res.Phitt += term.n * g * htt;
-        res.Phidt += term.n * gd * ht;
+        AddTerm(res, term.n, {g, gd, gdd},
+                {h, term.s * h * invTau, term.s * (term.s - 1.0) * h * invTau * invTau});
     }
     return res;
 }
@@ -189,14 +184,6 @@ TDensityFactor TermFactor(double delta, int k) {
     double pow[MaxDeltaPower + 1];
     DeltaPowers(delta, pow, p);
     return DensityFactor(pow, p);
-}
-
-// Σ N_i θ^k_i of an ancillary equation.
-template <std::size_t N>
-double AncillarySum(const double (&n)[N], const double (&k)[N], double theta) {
-    double sum = 0.0;
-    for (std::size_t i = 0; i < N; ++i) sum += n[i] * PowerOf(theta, k[i]);
-    return sum;
 }
 
 }  // namespace
@@ -218,18 +205,12 @@ TO2_FE::TO2_FE() {
     Pmin = 0.0014633;
     Pmax = 800.0;
     Tmax = 300.0 - dta;
-    Dmax = 0.0;
-    Pmax_Dmax = 0.0;
-    dH = 1e-06;
-    dS = 1e-06;
-    dH_XTH = 1e-06;
-    dS_XTS = 0.001;
 }
 
 // ---- Ancillary equations; θ = 1 − T/Tc ----
 
 double TO2_FE::Pse(double t) const {
-    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    const double theta = AncillaryTheta(t, Tcr_, dta);
     return Pcr_ * std::exp((Tcr_ + dta) / (t + dta) * AncillarySum(PseN, PseK, theta));
 }
 
@@ -240,12 +221,12 @@ double TO2_FE::tse(double p) const {
 }
 
 double TO2_FE::dsle(double t) const {
-    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    const double theta = AncillaryTheta(t, Tcr_, dta);
     return Dcr_ * (1.0 + AncillarySum(DsleN, DsleK, theta));
 }
 
 double TO2_FE::dsve(double t) const {
-    const double theta = 1.0 - (t + dta) / (Tcr_ + dta);
+    const double theta = AncillaryTheta(t, Tcr_, dta);
     return Dcr_ * std::exp(AncillarySum(DsveN, DsveK, theta));
 }
 
@@ -267,34 +248,6 @@ void TO2_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
               2.0 / 3.0 * k[5] * k[7] * k[7] * e7 / (q * q);
 }
 
-double TO2_FE::Phio(double Delta, double Tau) const {
-    THelmholzIdeal o;
-    PhioAll(Delta, Tau, o);
-    return o.Phi;
-}
-
-double TO2_FE::Phiot(double Delta, double Tau) const {
-    THelmholzIdeal o;
-    PhioAll(Delta, Tau, o);
-    return o.Phit;
-}
-
-double TO2_FE::Phiott(double Delta, double Tau) const {
-    THelmholzIdeal o;
-    PhioAll(Delta, Tau, o);
-    return o.Phitt;
-}
-
-double TO2_FE::Phiod(double Delta, double) const {
-    return 1.0 / Delta;
-}
-double TO2_FE::Phiodd(double Delta, double) const {
-    return -1.0 / (Delta * Delta);
-}
-double TO2_FE::Phiodt(double, double) const {
-    return 0.0;
-}
-
 // ---- Residual part ----
 
 double TO2_FE::Uk(double Delta, int k) const {
@@ -309,25 +262,6 @@ double TO2_FE::Ukdd(double Delta, int k) const {
 
 void TO2_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
     r = Residual(Delta, Tau);
-}
-
-double TO2_FE::Phir(double Delta, double Tau) const {
-    return Residual(Delta, Tau).Phi;
-}
-double TO2_FE::Phirt(double Delta, double Tau) const {
-    return Residual(Delta, Tau).Phit;
-}
-double TO2_FE::Phirtt(double Delta, double Tau) const {
-    return Residual(Delta, Tau).Phitt;
-}
-double TO2_FE::Phird(double Delta, double Tau) const {
-    return Residual(Delta, Tau).Phid;
-}
-double TO2_FE::Phirdd(double Delta, double Tau) const {
-    return Residual(Delta, Tau).Phidd;
-}
-double TO2_FE::Phirdt(double Delta, double Tau) const {
-    return Residual(Delta, Tau).Phidt;
 }
 
 // ---- Viscosity ----
