@@ -68,7 +68,7 @@ static constexpr TIdealPlanckTerm CO2IdealPlanck[] = {
 };
 static constexpr TIdealGasPart CO2Ideal{8.37304456, -3.70454304, 2.5, {}, CO2IdealPlanck};
 
-TCO2_FE::TCO2_FE() : TRefrigerant_FE(CO2Residual, CO2Ideal) {
+TCO2_FE::TCO2_FE() : TRefrigerant_FE(CO2Residual, CO2Ideal, NearCriticalAll) {
     Code = "KX_CO2_FE";
     MM_ = 44.0098;
     R_ = 0.1889241;
@@ -85,12 +85,6 @@ TCO2_FE::TCO2_FE() : TRefrigerant_FE(CO2Residual, CO2Ideal) {
     Pmin = 0.01;
     Pmax = 8000.0;
     Tmax = 1100.0 - dta;
-    Dmax = 0.0;
-    Pmax_Dmax = 0.0;
-    dH = 1e-06;
-    dS = 1e-06;
-    dH_XTH = 1e-06;
-    dS_XTS = 0.001;
 }
 
 namespace {
@@ -224,49 +218,6 @@ void TCO2_FE::NearCriticalAll(double Delta, double Tau, unsigned parts, THelmhol
         r.Phidt += n * (q.DDeltab * (q.Psit + Delta * q.Psidt) + Delta * q.DDeltabid * q.Psit +
                         q.DDeltabit * (q.Psi + Delta * q.Psid) + Delta * q.Psi * q.DDeltabidt);
     }
-}
-
-double TCO2_FE::Phir(double Delta, double Tau) const {
-    THelmholzResidual r;
-    NearCriticalAll(Delta, Tau, ResidualPart::Phi, r);
-    return TRefrigerant_FE::Phir(Delta, Tau) + r.Phi;
-}
-double TCO2_FE::Phirt(double Delta, double Tau) const {
-    THelmholzResidual r;
-    NearCriticalAll(Delta, Tau, ResidualPart::Phit, r);
-    return TRefrigerant_FE::Phirt(Delta, Tau) + r.Phit;
-}
-double TCO2_FE::Phirtt(double Delta, double Tau) const {
-    THelmholzResidual r;
-    NearCriticalAll(Delta, Tau, ResidualPart::Phitt, r);
-    return TRefrigerant_FE::Phirtt(Delta, Tau) + r.Phitt;
-}
-double TCO2_FE::Phird(double Delta, double Tau) const {
-    THelmholzResidual r;
-    NearCriticalAll(Delta, Tau, ResidualPart::Phid, r);
-    return TRefrigerant_FE::Phird(Delta, Tau) + r.Phid;
-}
-double TCO2_FE::Phirdd(double Delta, double Tau) const {
-    THelmholzResidual r;
-    NearCriticalAll(Delta, Tau, ResidualPart::Phidd, r);
-    return TRefrigerant_FE::Phirdd(Delta, Tau) + r.Phidd;
-}
-double TCO2_FE::Phirdt(double Delta, double Tau) const {
-    THelmholzResidual r;
-    NearCriticalAll(Delta, Tau, ResidualPart::Phidt, r);
-    return TRefrigerant_FE::Phirdt(Delta, Tau) + r.Phidt;
-}
-
-void TCO2_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
-    TRefrigerant_FE::PhirAll(Delta, Tau, r);
-    THelmholzResidual near;
-    NearCriticalAll(Delta, Tau, ResidualPart::All, near);
-    r.Phi += near.Phi;
-    r.Phid += near.Phid;
-    r.Phidd += near.Phidd;
-    r.Phit += near.Phit;
-    r.Phitt += near.Phitt;
-    r.Phidt += near.Phidt;
 }
 
 // The auxiliary quantities of one non-analytic term, by its index 40 to 42.

@@ -53,13 +53,6 @@ class TCO2_FE : public TRefrigerant_FE {
     double tse(double p) const override;
     double dsle(double t) const override;
     double dsve(double t) const override;
-    double Phir(double Delta, double Tau) const override;
-    double Phirt(double Delta, double Tau) const override;
-    double Phirtt(double Delta, double Tau) const override;
-    double Phird(double Delta, double Tau) const override;
-    double Phirdd(double Delta, double Tau) const override;
-    double Phirdt(double Delta, double Tau) const override;
-    void PhirAll(double Delta, double Tau, THelmholzResidual& r) const override;
 
     // The quantities of non-analytic term i (40, 41 or 42); NaN for any other i.
     double Theta(double Tau, double Delta, int i) const;

@@ -59,7 +59,7 @@ static constexpr TIdealPowerTerm R123IdealPowers[] = {
 };
 static constexpr TIdealGasPart R123Ideal{-13.23249393, 10.94800494, 1.046009, R123IdealPowers, {}};
 
-TR123_FE::TR123_FE() : TRefrigerant_FE(R123Residual, R123Ideal) {
+TR123_FE::TR123_FE() : TRefrigerant_FE(R123Residual, R123Ideal, ExpMinusOneAll) {
     Code = "KX_R123_FE";
     MM_ = 152.931;
     R_ = 0.05436782;
@@ -78,13 +78,9 @@ TR123_FE::TR123_FE() : TRefrigerant_FE(R123Residual, R123Ideal) {
     Tmax = 251.85;
     Dmax = 1774.0;
     Pmax_Dmax = 32.112497;
-    dH = 1e-06;
-    dS = 1e-06;
-    dH_XTH = 1e-06;
-    dS_XTS = 0.001;
 }
 
-void TR123_FE::ExpMinusOneAll(double Delta, double Tau, THelmholzResidual& r) {
+void TR123_FE::ExpMinusOneAll(double Delta, double Tau, unsigned, THelmholzResidual& r) {
     const double G = std::exp(-Delta * Delta);
     const double lnTau = std::log(Tau);
     for (const TR123ExpMinusOneTerm& term : R123ExpMinusOne) {
@@ -98,49 +94,6 @@ void TR123_FE::ExpMinusOneAll(double Delta, double Tau, THelmholzResidual& r) {
         r.Phitt += nTt2 * (G - 1.0);
         r.Phidt += nTt1 * (-2.0 * Delta * G);
     }
-}
-
-double TR123_FE::Phir(double Delta, double Tau) const {
-    THelmholzResidual r;
-    ExpMinusOneAll(Delta, Tau, r);
-    return TRefrigerant_FE::Phir(Delta, Tau) + r.Phi;
-}
-double TR123_FE::Phirt(double Delta, double Tau) const {
-    THelmholzResidual r;
-    ExpMinusOneAll(Delta, Tau, r);
-    return TRefrigerant_FE::Phirt(Delta, Tau) + r.Phit;
-}
-double TR123_FE::Phirtt(double Delta, double Tau) const {
-    THelmholzResidual r;
-    ExpMinusOneAll(Delta, Tau, r);
-    return TRefrigerant_FE::Phirtt(Delta, Tau) + r.Phitt;
-}
-double TR123_FE::Phird(double Delta, double Tau) const {
-    THelmholzResidual r;
-    ExpMinusOneAll(Delta, Tau, r);
-    return TRefrigerant_FE::Phird(Delta, Tau) + r.Phid;
-}
-double TR123_FE::Phirdd(double Delta, double Tau) const {
-    THelmholzResidual r;
-    ExpMinusOneAll(Delta, Tau, r);
-    return TRefrigerant_FE::Phirdd(Delta, Tau) + r.Phidd;
-}
-double TR123_FE::Phirdt(double Delta, double Tau) const {
-    THelmholzResidual r;
-    ExpMinusOneAll(Delta, Tau, r);
-    return TRefrigerant_FE::Phirdt(Delta, Tau) + r.Phidt;
-}
-
-void TR123_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
-    TRefrigerant_FE::PhirAll(Delta, Tau, r);
-    THelmholzResidual g;
-    ExpMinusOneAll(Delta, Tau, g);
-    r.Phi += g.Phi;
-    r.Phid += g.Phid;
-    r.Phidd += g.Phidd;
-    r.Phit += g.Phit;
-    r.Phitt += g.Phitt;
-    r.Phidt += g.Phidt;
 }
 
 // Ancillary equations: empirical up to 182 °C, then straight lines for pressure and liquid

@@ -21,18 +21,12 @@ class TR123_FE : public TRefrigerant_FE {
     double tse(double p) const override;
     double dsle(double t) const override;
     double dsve(double t) const override;
-    double Phir(double Delta, double Tau) const override;
-    double Phirt(double Delta, double Tau) const override;
-    double Phirtt(double Delta, double Tau) const override;
-    double Phird(double Delta, double Tau) const override;
-    double Phirdd(double Delta, double Tau) const override;
-    double Phirdt(double Delta, double Tau) const override;
-    void PhirAll(double Delta, double Tau, THelmholzResidual& r) const override;
     // Temperature (°C) at which the density at pressure P equals Dmax; 0 when the Newton
     // iteration on the isochore does not converge within ten corrections or faults.
     double Tmin_Dmax(double P, int32_t ErrorCode) const override;
 
   private:
-    // The (exp(−δ²) − 1) group and its derivatives, added to r.
-    static void ExpMinusOneAll(double Delta, double Tau, THelmholzResidual& r);
+    // The (exp(−δ²) − 1) group and its derivatives, added to r; three terms, so every sum is
+    // formed whichever `parts` asks for.
+    static void ExpMinusOneAll(double Delta, double Tau, unsigned parts, THelmholzResidual& r);
 };

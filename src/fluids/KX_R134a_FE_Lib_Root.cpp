@@ -52,12 +52,6 @@ TR134a_FE::TR134a_FE() : TRefrigerant_FE(R134aResidual, R134aIdeal) {
     Pmin = Pt_;
     Pmax = 700.0;
     Tmax = 181.85;
-    Dmax = 0.0;
-    Pmax_Dmax = 0.0;
-    dH = 1e-06;
-    dS = 1e-06;
-    dH_XTH = 1e-06;
-    dS_XTS = 0.001;
 }
 
 // Ancillary equations: empirical below 100 °C; from there straight lines that meet at Tc_.

@@ -51,12 +51,6 @@ TR152a_FE::TR152a_FE() : TRefrigerant_FE(R152aResidual, R152aIdeal) {
     Pmin = Pt_;
     Pmax = 300.0;
     Tmax = 161.85;
-    Dmax = 0.0;
-    Pmax_Dmax = 0.0;
-    dH = 1e-06;
-    dS = 1e-06;
-    dH_XTH = 1e-06;
-    dS_XTS = 0.001;
 }
 
 // Ancillary equations. The pressure equation has no straight-line branch; the densities switch

@@ -55,12 +55,6 @@ TR22_FE::TR22_FE() : TRefrigerant_FE(R22Residual, R22Ideal) {
     Pmin = Pt_;
     Pmax = 2000.0;
     Tmax = 525.0 - dta;
-    Dmax = 0.0;
-    Pmax_Dmax = 0.0;
-    dH = 1e-06;
-    dS = 1e-06;
-    dH_XTH = 1e-06;
-    dS_XTS = 0.001;
 }
 
 // Ancillary equations: empirical below 96 °C; above it straight lines that reach the critical

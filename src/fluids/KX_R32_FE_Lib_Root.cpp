@@ -52,12 +52,6 @@ TR32_FE::TR32_FE() : TRefrigerant_FE(R32Residual, R32Ideal) {
     Pmin = Pt_;
     Pmax = 700.0;
     Tmax = 161.85;
-    Dmax = 0.0;
-    Pmax_Dmax = 0.0;
-    dH = 1e-06;
-    dS = 1e-06;
-    dH_XTH = 1e-06;
-    dS_XTS = 0.001;
 }
 
 // Ancillary equations: empirical below 75.73 °C; from there straight lines that reach the

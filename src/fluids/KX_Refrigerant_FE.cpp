@@ -154,38 +154,46 @@ double TRefrigerant_FE::Phiot(double, double Tau) const {
 double TRefrigerant_FE::Phiott(double, double Tau) const {
     return IdealPhiott(ideal_, Tau);
 }
-double TRefrigerant_FE::Phiod(double Delta, double) const {
-    return 1.0 / Delta;
-}
-double TRefrigerant_FE::Phiodd(double Delta, double) const {
-    return -1.0 / (Delta * Delta);
-}
-double TRefrigerant_FE::Phiodt(double, double) const {
-    return 0.0;
+
+double TRefrigerant_FE::ResidualSum(double Delta, double Tau, unsigned part,
+                                    double THelmholzResidual::*sum) const {
+    THelmholzResidual r;
+    sum_.Evaluate(Delta, Tau, part, r);
+    if (group_) {
+        THelmholzResidual group;
+        group_(Delta, Tau, part, group);
+        r.*sum += group.*sum;
+    }
+    return r.*sum;
 }
 
 double TRefrigerant_FE::Phir(double Delta, double Tau) const {
-    return sum_.Phir(Delta, Tau);
+    return ResidualSum(Delta, Tau, ResidualPart::Phi, &THelmholzResidual::Phi);
 }
 double TRefrigerant_FE::Phirt(double Delta, double Tau) const {
-    return sum_.Phirt(Delta, Tau);
+    return ResidualSum(Delta, Tau, ResidualPart::Phit, &THelmholzResidual::Phit);
 }
 double TRefrigerant_FE::Phirtt(double Delta, double Tau) const {
-    return sum_.Phirtt(Delta, Tau);
+    return ResidualSum(Delta, Tau, ResidualPart::Phitt, &THelmholzResidual::Phitt);
 }
 double TRefrigerant_FE::Phird(double Delta, double Tau) const {
-    return sum_.Phird(Delta, Tau);
+    return ResidualSum(Delta, Tau, ResidualPart::Phid, &THelmholzResidual::Phid);
 }
 double TRefrigerant_FE::Phirdd(double Delta, double Tau) const {
-    return sum_.Phirdd(Delta, Tau);
+    return ResidualSum(Delta, Tau, ResidualPart::Phidd, &THelmholzResidual::Phidd);
 }
 double TRefrigerant_FE::Phirdt(double Delta, double Tau) const {
-    return sum_.Phirdt(Delta, Tau);
+    return ResidualSum(Delta, Tau, ResidualPart::Phidt, &THelmholzResidual::Phidt);
 }
 
 void TRefrigerant_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
     r = THelmholzResidual{};
     sum_.Evaluate(Delta, Tau, ResidualPart::All, r);
+    if (group_) {
+        THelmholzResidual group;
+        group_(Delta, Tau, ResidualPart::All, group);
+        AddResidual(r, group);
+    }
 }
 
 void TRefrigerant_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {

@@ -8,7 +8,8 @@
 #include <span>
 #include <vector>
 
-#include "HelmholzFluidObject.h"
+#include "KX_PhiAll_Fluid.h"
+#include "KX_Residual_Terms.h"
 
 // x^n for an integral n by repeated squaring; a negative n gives the reciprocal.
 inline double IntegralPower(double x, int64_t n) {
@@ -45,12 +46,6 @@ inline double FluidPower(double x, double y) {
     return FluidPower(x, y, std::log(x));
 }
 
-// ϑ = 1 − T/Tc of the ancillary equations. Both temperatures become kelvin by the same
-// addition, so ϑ is exactly 0 at t = tcr and fractional powers of it stay defined there.
-inline double AncillaryTheta(double t, double tcr, double dta) {
-    return 1.0 - (t + dta) / (tcr + dta);
-}
-
 // One term of the shared residual form; l = 0 marks a polynomial term (no exponential factor).
 struct TResidualTerm {
     double n;
@@ -84,34 +79,11 @@ class TResidualSum {
 
     // Adds the sums selected by `parts` (ResidualPart bits) at δ = Delta, τ = Tau to r.
     void Evaluate(double Delta, double Tau, unsigned parts, THelmholzResidual& r) const;
-    // One sum alone.
-    double Phir(double Delta, double Tau) const { return One(Delta, Tau, ResidualPart::Phi).Phi; }
-    double Phird(double Delta, double Tau) const {
-        return One(Delta, Tau, ResidualPart::Phid).Phid;
-    }
-    double Phirdd(double Delta, double Tau) const {
-        return One(Delta, Tau, ResidualPart::Phidd).Phidd;
-    }
-    double Phirt(double Delta, double Tau) const {
-        return One(Delta, Tau, ResidualPart::Phit).Phit;
-    }
-    double Phirtt(double Delta, double Tau) const {
-        return One(Delta, Tau, ResidualPart::Phitt).Phitt;
-    }
-    double Phirdt(double Delta, double Tau) const {
-        return One(Delta, Tau, ResidualPart::Phidt).Phidt;
-    }
 
     static constexpr int MaxTableExponent = 64;
     static constexpr std::size_t MaxDistinctTauPowers = 64;
 
   private:
-    THelmholzResidual One(double Delta, double Tau, unsigned part) const {
-        THelmholzResidual r;
-        Evaluate(Delta, Tau, part, r);
-        return r;
-    }
-
     // A term with its exponents sorted out once: τ^t is looked up by the index of t among the
     // table's distinct exponents, each formed once per call; an integral d within the table
     // range is looked up directly, any other raised through the logarithm.
@@ -150,16 +122,18 @@ double IdealPhio(const TIdealGasPart& part, double Delta, double Tau);
 double IdealPhiot(const TIdealGasPart& part, double Tau);
 double IdealPhiott(const TIdealGasPart& part, double Tau);
 
-// A refrigerant of the shared residual form: the residual part and the δ-derivatives of the
-// ideal part are common; each fluid supplies its constants, ancillaries and ideal-gas part.
-class TRefrigerant_FE : public THelmholzFluid {
+// A group of residual terms outside the shared form: adds the sums selected by `parts`
+// (ResidualPart bits) at δ = Delta, τ = Tau to r.
+using TResidualGroup = void (*)(double Delta, double Tau, unsigned parts, THelmholzResidual& r);
+
+// A refrigerant of the shared residual form: the residual part, with the fluid's own group of
+// further terms where it has one, is common; each fluid supplies its constants, ancillaries and
+// ideal-gas part. Each single derivative is formed alone, without the others.
+class TRefrigerant_FE : public TPhiAllFluid {
   public:
     double Phio(double Delta, double Tau) const override;
     double Phiot(double Delta, double Tau) const override;
     double Phiott(double Delta, double Tau) const override;
-    double Phiod(double Delta, double Tau) const override;
-    double Phiodd(double Delta, double Tau) const override;
-    double Phiodt(double Delta, double Tau) const override;
     double Phir(double Delta, double Tau) const override;
     double Phirt(double Delta, double Tau) const override;
     double Phirtt(double Delta, double Tau) const override;
@@ -170,10 +144,16 @@ class TRefrigerant_FE : public THelmholzFluid {
     void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const override;
 
   protected:
-    TRefrigerant_FE(std::span<const TResidualTerm> terms, const TIdealGasPart& ideal)
-        : sum_(terms), ideal_(ideal) {}
+    TRefrigerant_FE(std::span<const TResidualTerm> terms, const TIdealGasPart& ideal,
+                    TResidualGroup group = nullptr)
+        : sum_(terms), ideal_(ideal), group_(group) {}
 
   private:
+    // The one residual sum `part` (a ResidualPart bit) names, kept in `sum` of the result.
+    double ResidualSum(double Delta, double Tau, unsigned part,
+                       double THelmholzResidual::*sum) const;
+
     TResidualSum sum_;
     TIdealGasPart ideal_;
+    TResidualGroup group_;
 };
