@@ -2,10 +2,9 @@
 
 #include <cmath>
 
-#include "HelmholtzFloatingPoint.h"
 #include "HelmholtzMath.h"
 #include "KX_Residual_Terms.h"
-#include "KX_Utils.h"
+#include "KX_Transport_PT.h"
 
 namespace {
 
@@ -214,51 +213,14 @@ double TN2_FE::TCDT(double D, double T) const {
 template <class Property>
 double TN2_FE::TransportPT(const char* functionName, double P, double T, std::string& ErrorText,
                            int32_t& ErrorCode, Property property) const {
-    ErrorText.clear();
-    ErrorCode = KXErrorCode::Success;
-    struct TCheck {
-        const char* comparator;
-        double value;
-        double limit;
-        const char* quantity;
-        const char* unit;
-        int32_t code;
-    };
-    const TCheck checks[] = {
+    const TRangeCheck checks[] = {
         {"<", P, Pt_, "Pressure", "bar(a)", KXErrorCode::PressureLow},
         {">", P, TransportPmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh},
         {"<", T, TransportTminK - dta, "Temperature", "°C", KXErrorCode::TemperatureLow},
         {">", T, TransportTmaxK - dta, "Temperature", "°C", KXErrorCode::TemperatureHigh},
     };
-    for (const TCheck& check : checks) {
-        ErrorText = RangeCheck(check.comparator, Code, functionName, check.value, check.limit,
-                               check.quantity, check.unit);
-        if (!ErrorText.empty()) {
-            ErrorCode = check.code;
-            return 0.0;
-        }
-    }
-    const std::string prefix = Code + "_" + functionName;
-    const double D = DPT(P, T, ErrorText, ErrorCode);
-    if (ErrorCode != KXErrorCode::Success || !ErrorText.empty()) {
-        RewriteErrorMessage(ErrorText, static_cast<int32_t>(KXMaxTextLength), prefix);
-        if (ErrorCode == KXErrorCode::Success) ErrorCode = KXErrorCode::Failure;
-        return 0.0;
-    }
-    // The correlations are fitted up to this density; beyond it they give no valid number.
-    ErrorText = RangeCheck(">", Code, functionName, D, TransportDmax, "Density", "kg/m3");
-    if (!ErrorText.empty()) {
-        ErrorCode = KXErrorCode::DensityAboveRange;
-        return 0.0;
-    }
-    TFloatingPointScope scope;
-    const double result = property(D, T);
-    if (scope.Faulted(result)) {
-        ErrorText = UnknownErrorText(Code, functionName);
-        ErrorCode = KXErrorCode::Failure;
-        return 0.0;
-    }
-    return result;
+    return TransportPropertyPT(*this, functionName, checks, TransportDmax, P, T, ErrorText,
+                               ErrorCode, property);
 }
 
 double TN2_FE::DVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const {

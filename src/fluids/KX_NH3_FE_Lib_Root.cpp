@@ -5,7 +5,7 @@
 
 #include "HelmholtzFloatingPoint.h"
 #include "KX_Residual_Terms.h"
-#include "KX_Utils.h"
+#include "KX_Transport_PT.h"
 
 namespace {
 
@@ -284,26 +284,15 @@ double TNH3_FE::Tmin_Dmax(double P, int32_t) const {
 double TNH3_FE::STT(double T, std::string& ErrorText, int32_t& ErrorCode) const {
     ErrorText.clear();
     ErrorCode = KXErrorCode::Success;
-    ErrorText = RangeCheck("<", Code, "STT", T, Tt_, "Temperature", "°C");
-    if (!ErrorText.empty()) {
-        ErrorCode = KXErrorCode::TemperatureLow;
-        return 0.0;
-    }
-    ErrorText = RangeCheck(">", Code, "STT", T, Tc_, "Temperature", "°C");
-    if (!ErrorText.empty()) {
-        ErrorCode = KXErrorCode::TemperatureHigh;
-        return 0.0;
-    }
-    TFloatingPointScope scope;
+    const TRangeCheck checks[] = {
+        {"<", T, Tt_, "Temperature", "°C", KXErrorCode::TemperatureLow},
+        {">", T, Tc_, "Temperature", "°C", KXErrorCode::TemperatureHigh},
+    };
+    if (!PassesRangeChecks(*this, "STT", checks, ErrorText, ErrorCode)) return 0.0;
     // Reduced with the reported critical temperature, where the surface tension vanishes.
-    const double theta = 1.0 - (T + dta) / (Tc_ + dta);
-    const double sigma = SurfaceTensionA * std::pow(theta, SurfaceTensionB);
-    if (scope.Faulted(sigma)) {
-        ErrorText = UnknownErrorText(Code, "STT");
-        ErrorCode = KXErrorCode::Failure;
-        return 0.0;
-    }
-    return sigma;
+    return GuardedEvaluation(*this, "STT", ErrorText, ErrorCode, [&] {
+        return SurfaceTensionA * std::pow(1.0 - (T + dta) / (Tc_ + dta), SurfaceTensionB);
+    });
 }
 
 double TNH3_FE::DVDT(double D, double T) const {
@@ -337,54 +326,19 @@ namespace {
 // Viscosity from pressure and temperature; kinematic divides by the density.
 double ViscosityPT(const TNH3_FE& fluid, const char* name, bool kinematic, double P, double T,
                    std::string& ErrorText, int32_t& ErrorCode) {
-    ErrorText.clear();
-    ErrorCode = KXErrorCode::Success;
-    struct TCheck {
-        const char* comparator;
-        double value;
-        double limit;
-        const char* quantity;
-        const char* unit;
-        int32_t code;
-    };
     const double tmax =
         (P <= ViscosityAtmosphere ? ViscosityTmaxLowPressureK : ViscosityTmaxK) - fluid.dta;
-    const TCheck pressureChecks[] = {
+    const TRangeCheck checks[] = {
         {"<", P, fluid.Pt_, "Pressure", "bar(a)", KXErrorCode::PressureLow},
-        {">", P, ViscosityPmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
-    for (const TCheck& check : pressureChecks) {
-        ErrorText = RangeCheck(check.comparator, fluid.Code, name, check.value, check.limit,
-                               check.quantity, check.unit);
-        if (!ErrorText.empty()) {
-            ErrorCode = check.code;
-            return 0.0;
-        }
-    }
-    const TCheck temperatureChecks[] = {
+        {">", P, ViscosityPmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh},
         {"<", T, fluid.Tmin(P), "Temperature", "°C", KXErrorCode::TemperatureLow},
-        {">", T, tmax, "Temperature", "°C", KXErrorCode::TemperatureHigh}};
-    for (const TCheck& check : temperatureChecks) {
-        ErrorText = RangeCheck(check.comparator, fluid.Code, name, check.value, check.limit,
-                               check.quantity, check.unit);
-        if (!ErrorText.empty()) {
-            ErrorCode = check.code;
-            return 0.0;
-        }
-    }
-    const double D = fluid.DPT(P, T, ErrorText, ErrorCode);
-    if (ErrorCode != KXErrorCode::Success) {
-        RewriteErrorMessage(ErrorText, KXMaxTextLength, fluid.Code + "_" + name);
-        return 0.0;
-    }
-    TFloatingPointScope scope;
-    const double eta = fluid.DVDT(D, T);
-    const double result = kinematic ? eta / D : eta;
-    if (scope.Faulted(result)) {
-        ErrorText = UnknownErrorText(fluid.Code, name);
-        ErrorCode = KXErrorCode::Failure;
-        return 0.0;
-    }
-    return result;
+        {">", T, tmax, "Temperature", "°C", KXErrorCode::TemperatureHigh},
+    };
+    return TransportPropertyPT(fluid, name, checks, 0.0, P, T, ErrorText, ErrorCode,
+                               [&fluid, kinematic](double D, double t) {
+                                   const double eta = fluid.DVDT(D, t);
+                                   return kinematic ? eta / D : eta;
+                               });
 }
 
 }  // namespace

@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "HelmholtzFloatingPoint.h"
 #include "HelmholtzMath.h"
 #include "KX_Residual_Terms.h"
-#include "KX_Utils.h"
+#include "KX_Transport_PT.h"
 
 namespace {
 
@@ -287,42 +286,12 @@ double TO2_FE::DVDT(double D, double T) const {
 }
 
 double TO2_FE::DVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const {
-    ErrorText.clear();
-    ErrorCode = KXErrorCode::Success;
-    struct TCheck {
-        const char* comparator;
-        double value;
-        double limit;
-        const char* quantity;
-        const char* unit;
-        int32_t code;
-    };
-    const TCheck checks[] = {
+    const TRangeCheck checks[] = {
         {"<", P, Pt_, "Pressure", "bar(a)", KXErrorCode::PressureLow},
         {">", P, Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh},
         {"<", T, Tt_, "Temperature", "°C", KXErrorCode::TemperatureLow},
         {">", T, Tmax, "Temperature", "°C", KXErrorCode::TemperatureHigh},
     };
-    for (const TCheck& check : checks) {
-        ErrorText = RangeCheck(check.comparator, Code, "DVPT", check.value, check.limit,
-                               check.quantity, check.unit);
-        if (!ErrorText.empty()) {
-            ErrorCode = check.code;
-            return 0.0;
-        }
-    }
-    const double D = DPT(P, T, ErrorText, ErrorCode);
-    if (ErrorCode != KXErrorCode::Success || !ErrorText.empty()) {
-        RewriteErrorMessage(ErrorText, static_cast<int32_t>(KXMaxTextLength), Code + "_DVPT");
-        if (ErrorCode == KXErrorCode::Success) ErrorCode = KXErrorCode::Failure;
-        return 0.0;
-    }
-    TFloatingPointScope scope;
-    const double result = DVDT(D, T);
-    if (scope.Faulted(result)) {
-        ErrorText = UnknownErrorText(Code, "DVPT");
-        ErrorCode = KXErrorCode::Failure;
-        return 0.0;
-    }
-    return result;
+    return TransportPropertyPT(*this, "DVPT", checks, 0.0, P, T, ErrorText, ErrorCode,
+                               [this](double D, double t) { return DVDT(D, t); });
 }
