@@ -108,11 +108,11 @@ constexpr TFamilyArgs ArgsOf(TFamily family) {
 
 // Runs the range checks of one function in order; the first failing check leaves its text and
 // code behind.
-// True when the value passes the comparator for certain; false for a rejected or NaN value.
-bool ClearlyPasses(std::string_view comparator, double value, double limit) {
-    if (comparator == "<") return value >= limit;
-    if (comparator == "<=") return value > limit;
-    if (comparator == ">") return value <= limit;
+// True when the value passes the comparator ("<", "<=" or ">") for certain; false for a rejected
+// or NaN value.
+constexpr bool ClearlyPasses(const char* comparator, double value, double limit) {
+    if (comparator[0] == '<') return comparator[1] == '=' ? value > limit : value >= limit;
+    if (comparator[0] == '>' && comparator[1] == '\0') return value <= limit;
     return false;
 }
 
@@ -283,20 +283,38 @@ struct TFunctionDef {
     TCompute Compute;
 };
 
+// The viscosity and the isentropic exponent answer 0 outside every region without a failure;
+// that is no value to show. (The other (p,T) routines, the thermal conductivity through its
+// volume, report it as a failure themselves.)
+bool InsideRegions(TCall& c) {
+    if (RegionPT(c.A, c.B) != kRegionOutside) return true;
+    c.Ok = false;
+    return false;
+}
+
+double Viscosity(TCall& c) {
+    return InsideRegions(c) ? Viscosity_PT(c.A, c.B, &c.Ok) * 1e-06 : 0.0;
+}
+
 double Kinematic(TCall& c) {
-    return Viscosity_PT(c.A, c.B, &c.Ok) * 1e-06 * V_PT(c.A, c.B, &c.Ok);
+    return Viscosity(c) * V_PT(c.A, c.B, &c.Ok);
 }
 
 double Prandtl(TCall& c) {
-    const double mu = Viscosity_PT(c.A, c.B, &c.Ok) * 1e-06;
+    const double mu = Viscosity(c);
     const double cp = Cp_PT(c.A, c.B, &c.Ok);
     return mu * cp / ThermalConductivity_PT(c.A, c.B, &c.Ok);
 }
 
 double IsentropicExponent(TCall& c) {
-    if (RegionPT(c.A, c.B) == 4) {
+    const int region = RegionPT(c.A, c.B);
+    if (region == 4) {
         c.Ok = false;
         c.Message = " Undefined on the saturation line.";
+        return 0.0;
+    }
+    if (region == kRegionOutside) {
+        c.Ok = false;
         return 0.0;
     }
     return IsentropicExponent_PT(c.A, c.B, &c.Ok);
@@ -337,7 +355,7 @@ constexpr TFunctionDef kFunctions[] = {
     {"WPT", TFamily::SinglePhase, [](TCall& c) { return W_PT(c.A, c.B, &c.Ok); }},
     {"STT", TFamily::SaturationByT, [](TCall& c) { return SurfaceTension_T(c.A); }},
     {"TCPT", TFamily::Transport, [](TCall& c) { return ThermalConductivity_PT(c.A, c.B, &c.Ok); }},
-    {"DVPT", TFamily::Transport, [](TCall& c) { return Viscosity_PT(c.A, c.B, &c.Ok) * 1e-06; }},
+    {"DVPT", TFamily::Transport, Viscosity},
     {"KVPT", TFamily::Transport, Kinematic},
     {"PrPT", TFamily::Transport, Prandtl},
     {"MM", TFamily::Constant, [](TCall&) { return MM; }},
@@ -407,13 +425,6 @@ double CheckAndCompute(const TFunctionDef& f, double a, double b, std::string& t
     if (!RunChecks(f.Family, checker, a, b, limits)) return 0.0;
     const TFamilyArgs args = ArgsOf(f.Family);
     TCall call{ToSI(args.First, a), std::clamp(ToSI(args.Second, b), limits.Low, limits.High)};
-    // The (p,T) dispatchers answer 0 outside every region; that is no value to show.
-    const bool byPressureTemperature =
-        f.Family == TFamily::SinglePhase || f.Family == TFamily::Transport;
-    if (byPressureTemperature && RegionPT(call.A, call.B) == kRegionOutside) {
-        checker.Fail(" Unknown error.");
-        return 0.0;
-    }
     const double value = f.Compute(call);
     if (!call.Ok) {
         checker.Fail(call.Message ? call.Message : " Unknown error.");
@@ -422,9 +433,10 @@ double CheckAndCompute(const TFunctionDef& f, double a, double b, std::string& t
     return value;
 }
 
-double Evaluate(TIndex index, double a, double b, char* errorText, int32_t capacity,
-                int32_t* errorCode) {
-    const TFunctionDef& f = kFunctions[index];
+// One instance per function, so that its checks and computation are known when it is compiled.
+template <TIndex Index>
+double Evaluate(double a, double b, char* errorText, int32_t capacity, int32_t* errorCode) {
+    constexpr const TFunctionDef& f = kFunctions[Index];
     return RunLibraryFunction(
         kLibraryName, f.ShortName, errorText, capacity, errorCode,
         [&](std::string& text, int32_t& code) { return CheckAndCompute(f, a, b, text, code); });
@@ -433,46 +445,46 @@ double Evaluate(TIndex index, double a, double b, char* errorText, int32_t capac
 }  // namespace
 
 // clang-format off
-double KX_WS_IF97_PsatT(double t, char* e, int32_t n, int32_t* c) { return Evaluate(iPsatT, t, 0.0, e, n, c); }
-double KX_WS_IF97_TsatP(double p, char* e, int32_t n, int32_t* c) { return Evaluate(iTsatP, p, 0.0, e, n, c); }
-double KX_WS_IF97_DTX(double t, double x, char* e, int32_t n, int32_t* c) { return Evaluate(iDTX, t, x, e, n, c); }
-double KX_WS_IF97_VTX(double t, double x, char* e, int32_t n, int32_t* c) { return Evaluate(iVTX, t, x, e, n, c); }
-double KX_WS_IF97_HTX(double t, double x, char* e, int32_t n, int32_t* c) { return Evaluate(iHTX, t, x, e, n, c); }
-double KX_WS_IF97_STX(double t, double x, char* e, int32_t n, int32_t* c) { return Evaluate(iSTX, t, x, e, n, c); }
-double KX_WS_IF97_DPX(double p, double x, char* e, int32_t n, int32_t* c) { return Evaluate(iDPX, p, x, e, n, c); }
-double KX_WS_IF97_VPX(double p, double x, char* e, int32_t n, int32_t* c) { return Evaluate(iVPX, p, x, e, n, c); }
-double KX_WS_IF97_HPX(double p, double x, char* e, int32_t n, int32_t* c) { return Evaluate(iHPX, p, x, e, n, c); }
-double KX_WS_IF97_SPX(double p, double x, char* e, int32_t n, int32_t* c) { return Evaluate(iSPX, p, x, e, n, c); }
-double KX_WS_IF97_DPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iDPT, p, t, e, n, c); }
-double KX_WS_IF97_VPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iVPT, p, t, e, n, c); }
-double KX_WS_IF97_HPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iHPT, p, t, e, n, c); }
-double KX_WS_IF97_SPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iSPT, p, t, e, n, c); }
-double KX_WS_IF97_TPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate(iTPH, p, h, e, n, c); }
-double KX_WS_IF97_XPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate(iXPH, p, h, e, n, c); }
-double KX_WS_IF97_SPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate(iSPH, p, h, e, n, c); }
-double KX_WS_IF97_VPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate(iVPH, p, h, e, n, c); }
-double KX_WS_IF97_DPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate(iDPH, p, h, e, n, c); }
-double KX_WS_IF97_TPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate(iTPS, p, s, e, n, c); }
-double KX_WS_IF97_XPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate(iXPS, p, s, e, n, c); }
-double KX_WS_IF97_HPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate(iHPS, p, s, e, n, c); }
-double KX_WS_IF97_VPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate(iVPS, p, s, e, n, c); }
-double KX_WS_IF97_DPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate(iDPS, p, s, e, n, c); }
-double KX_WS_IF97_XTH(double t, double h, char* e, int32_t n, int32_t* c) { return Evaluate(iXTH, t, h, e, n, c); }
-double KX_WS_IF97_XTS(double t, double s, char* e, int32_t n, int32_t* c) { return Evaluate(iXTS, t, s, e, n, c); }
-double KX_WS_IF97_CpPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iCpPT, p, t, e, n, c); }
-double KX_WS_IF97_CvPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iCvPT, p, t, e, n, c); }
-double KX_WS_IF97_KPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iKPT, p, t, e, n, c); }
-double KX_WS_IF97_WPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iWPT, p, t, e, n, c); }
-double KX_WS_IF97_STT(double t, char* e, int32_t n, int32_t* c) { return Evaluate(iSTT, t, 0.0, e, n, c); }
-double KX_WS_IF97_TCPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iTCPT, p, t, e, n, c); }
-double KX_WS_IF97_DVPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iDVPT, p, t, e, n, c); }
-double KX_WS_IF97_KVPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iKVPT, p, t, e, n, c); }
-double KX_WS_IF97_PrPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate(iPrPT, p, t, e, n, c); }
-double KX_WS_IF97_MM(char* e, int32_t n, int32_t* c) { return Evaluate(iMM, 0.0, 0.0, e, n, c); }
-double KX_WS_IF97_Pc(char* e, int32_t n, int32_t* c) { return Evaluate(iPc, 0.0, 0.0, e, n, c); }
-double KX_WS_IF97_Tc(char* e, int32_t n, int32_t* c) { return Evaluate(iTc, 0.0, 0.0, e, n, c); }
-double KX_WS_IF97_Pt(char* e, int32_t n, int32_t* c) { return Evaluate(iPt, 0.0, 0.0, e, n, c); }
-double KX_WS_IF97_Tt(char* e, int32_t n, int32_t* c) { return Evaluate(iTt, 0.0, 0.0, e, n, c); }
+double KX_WS_IF97_PsatT(double t, char* e, int32_t n, int32_t* c) { return Evaluate<iPsatT>(t, 0.0, e, n, c); }
+double KX_WS_IF97_TsatP(double p, char* e, int32_t n, int32_t* c) { return Evaluate<iTsatP>(p, 0.0, e, n, c); }
+double KX_WS_IF97_DTX(double t, double x, char* e, int32_t n, int32_t* c) { return Evaluate<iDTX>(t, x, e, n, c); }
+double KX_WS_IF97_VTX(double t, double x, char* e, int32_t n, int32_t* c) { return Evaluate<iVTX>(t, x, e, n, c); }
+double KX_WS_IF97_HTX(double t, double x, char* e, int32_t n, int32_t* c) { return Evaluate<iHTX>(t, x, e, n, c); }
+double KX_WS_IF97_STX(double t, double x, char* e, int32_t n, int32_t* c) { return Evaluate<iSTX>(t, x, e, n, c); }
+double KX_WS_IF97_DPX(double p, double x, char* e, int32_t n, int32_t* c) { return Evaluate<iDPX>(p, x, e, n, c); }
+double KX_WS_IF97_VPX(double p, double x, char* e, int32_t n, int32_t* c) { return Evaluate<iVPX>(p, x, e, n, c); }
+double KX_WS_IF97_HPX(double p, double x, char* e, int32_t n, int32_t* c) { return Evaluate<iHPX>(p, x, e, n, c); }
+double KX_WS_IF97_SPX(double p, double x, char* e, int32_t n, int32_t* c) { return Evaluate<iSPX>(p, x, e, n, c); }
+double KX_WS_IF97_DPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iDPT>(p, t, e, n, c); }
+double KX_WS_IF97_VPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iVPT>(p, t, e, n, c); }
+double KX_WS_IF97_HPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iHPT>(p, t, e, n, c); }
+double KX_WS_IF97_SPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iSPT>(p, t, e, n, c); }
+double KX_WS_IF97_TPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate<iTPH>(p, h, e, n, c); }
+double KX_WS_IF97_XPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate<iXPH>(p, h, e, n, c); }
+double KX_WS_IF97_SPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate<iSPH>(p, h, e, n, c); }
+double KX_WS_IF97_VPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate<iVPH>(p, h, e, n, c); }
+double KX_WS_IF97_DPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate<iDPH>(p, h, e, n, c); }
+double KX_WS_IF97_TPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate<iTPS>(p, s, e, n, c); }
+double KX_WS_IF97_XPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate<iXPS>(p, s, e, n, c); }
+double KX_WS_IF97_HPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate<iHPS>(p, s, e, n, c); }
+double KX_WS_IF97_VPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate<iVPS>(p, s, e, n, c); }
+double KX_WS_IF97_DPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate<iDPS>(p, s, e, n, c); }
+double KX_WS_IF97_XTH(double t, double h, char* e, int32_t n, int32_t* c) { return Evaluate<iXTH>(t, h, e, n, c); }
+double KX_WS_IF97_XTS(double t, double s, char* e, int32_t n, int32_t* c) { return Evaluate<iXTS>(t, s, e, n, c); }
+double KX_WS_IF97_CpPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iCpPT>(p, t, e, n, c); }
+double KX_WS_IF97_CvPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iCvPT>(p, t, e, n, c); }
+double KX_WS_IF97_KPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iKPT>(p, t, e, n, c); }
+double KX_WS_IF97_WPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iWPT>(p, t, e, n, c); }
+double KX_WS_IF97_STT(double t, char* e, int32_t n, int32_t* c) { return Evaluate<iSTT>(t, 0.0, e, n, c); }
+double KX_WS_IF97_TCPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iTCPT>(p, t, e, n, c); }
+double KX_WS_IF97_DVPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iDVPT>(p, t, e, n, c); }
+double KX_WS_IF97_KVPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iKVPT>(p, t, e, n, c); }
+double KX_WS_IF97_PrPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iPrPT>(p, t, e, n, c); }
+double KX_WS_IF97_MM(char* e, int32_t n, int32_t* c) { return Evaluate<iMM>(0.0, 0.0, e, n, c); }
+double KX_WS_IF97_Pc(char* e, int32_t n, int32_t* c) { return Evaluate<iPc>(0.0, 0.0, e, n, c); }
+double KX_WS_IF97_Tc(char* e, int32_t n, int32_t* c) { return Evaluate<iTc>(0.0, 0.0, e, n, c); }
+double KX_WS_IF97_Pt(char* e, int32_t n, int32_t* c) { return Evaluate<iPt>(0.0, 0.0, e, n, c); }
+double KX_WS_IF97_Tt(char* e, int32_t n, int32_t* c) { return Evaluate<iTt>(0.0, 0.0, e, n, c); }
 // clang-format on
 
 std::span<const TKXLibraryEntry> KX_WS_IF97_Entries() {
