@@ -9,42 +9,14 @@
 #include "KX_Fluid_Objects.h"
 #include "KX_NH3_FE_Lib.h"
 #include "KX_NH3_FE_Lib_Root.h"
+#include "fluid_bench_support.h"
 
 namespace {
 
-struct TArgs {
-    double X1;
-    double X2;
-};
-
-// Calls fn over the states in turn; counts calls and failures.
-void RunBinary(benchmark::State& state, TBinaryFunction fn, const std::vector<TArgs>& args) {
-    char text[256];
-    int32_t code = 0;
-    std::size_t i = 0;
-    int64_t failures = 0;
-    for (auto _ : state) {
-        const TArgs& a = args[i];
-        benchmark::DoNotOptimize(fn(a.X1, a.X2, text, 255, &code));
-        failures += code != 0;
-        i = i + 1 == args.size() ? 0 : i + 1;
-    }
-    state.counters["failures"] = static_cast<double>(failures);
-    state.counters["states"] = static_cast<double>(args.size());
-}
-
-void RunUnary(benchmark::State& state, TUnaryFunction fn, const std::vector<double>& args) {
-    char text[256];
-    int32_t code = 0;
-    std::size_t i = 0;
-    int64_t failures = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(fn(args[i], text, 255, &code));
-        failures += code != 0;
-        i = i + 1 == args.size() ? 0 : i + 1;
-    }
-    state.counters["failures"] = static_cast<double>(failures);
-}
+using fluidbench::ByFlashValue;
+using fluidbench::RunBinary;
+using fluidbench::RunUnary;
+using fluidbench::TArgs;
 
 // Single-phase states (bar, °C): compressed liquid, superheated vapour, supercritical.
 const std::vector<TArgs>& LiquidPT() {
@@ -60,21 +32,9 @@ const std::vector<TArgs>& SupercriticalPT() {
     return v;
 }
 
-// (P, H) and (P, S) of the single-phase states above, and two-phase ones.
-std::vector<TArgs> ByFlashValue(const std::vector<TArgs>& pt, TBinaryFunction valuePT) {
-    std::vector<TArgs> out;
-    char text[256];
-    int32_t code = 0;
-    for (const TArgs& a : pt) out.push_back({a.X1, valuePT(a.X1, a.X2, text, 255, &code)});
-    return out;
-}
+// Two-phase states at these pressures (bar), from the vapour fraction 0.4.
 std::vector<TArgs> TwoPhase(TBinaryFunction valuePX) {
-    std::vector<TArgs> out;
-    char text[256];
-    int32_t code = 0;
-    for (double P : {1.0, 5.0, 20.0, 60.0, 100.0})
-        out.push_back({P, valuePX(P, 0.4, text, 255, &code)});
-    return out;
+    return fluidbench::TwoPhase({1.0, 5.0, 20.0, 60.0, 100.0}, valuePX);
 }
 
 void BM_PsatT(benchmark::State& s) {
