@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "KX_WS_IF97_Lib_Root.h"
+#include "KX_WS_IF97_Regions.h"
 
 namespace if97 {
 
@@ -189,15 +190,20 @@ bool ThermalConductivity_Derivatives(double p, double T, double v, double& dpdT_
             dvdp_T = (Region2_V(p + kStep, T) - v) / kStep;
             break;
         case 3: {
-            pT = Region3_P(v, T + kStep);
             bool ok = true;
+            // Exactly on the saturation line the state's volume is the saturated liquid's of the
+            // equal-area condition, which belongs to a pressure up to some 200 Pa beside p; the
+            // derivatives start from the liquid volume at p itself instead.
+            const bool onLine = T <= Tc && p == Psat(T);
+            const double v0 = onLine ? detail::Region3_VPT_Phase(p, T, kPhaseLiquid, &ok) : v;
+            pT = Region3_P(v0, T + kStep);
             // Vapour within one step below the saturation line: a step up would cross it and
             // pick the liquid volume, so step down instead.
             const bool crossesSaturation = T < Tc && p < Psat(T) && p + kStepRegion3 >= Psat(T);
             if (crossesSaturation) {
-                dvdp_T = (v - Region3_VPT(p - kStepRegion3, T, &ok)) / kStepRegion3;
+                dvdp_T = (v0 - Region3_VPT(p - kStepRegion3, T, &ok)) / kStepRegion3;
             } else {
-                dvdp_T = (Region3_VPT(p + kStepRegion3, T, &ok) - v) / kStepRegion3;
+                dvdp_T = (Region3_VPT(p + kStepRegion3, T, &ok) - v0) / kStepRegion3;
             }
             if (!ok) return false;
             break;

@@ -173,6 +173,25 @@ TEST(ThermalConductivity, OnTheSaturationLineHasNoCriticalTerm) {
     }
 }
 
+// Above 16.53 MPa a state exactly on the saturation line is the saturated liquid of region 3,
+// whose volume belongs to the equal-area pressure, up to some 200 Pa beside Psat(T). Its
+// derivatives are those of the liquid at p itself, so the conductivity continues the liquid's
+// (the volume alone differs, by up to 3e-4 relative).
+TEST(ThermalConductivity, OnTheRegion3PartOfTheSaturationLine) {
+    for (double T : {623.16, 630.0, 640.0, 646.15, 647.0}) {
+        const double p = Psat(T);
+        ASSERT_EQ(RegionPT(p, T), 3) << T;
+        bool ok = true;
+        const double online = ThermalConductivity_PT(p, T, &ok);
+        EXPECT_TRUE(ok) << T;
+        const double liquid = ThermalConductivity_PT(p * (1.0 + 1e-9), T, &ok);
+        EXPECT_LT(Relative(online, liquid), 0.01) << T;
+        double dpdT = 0.0, dvdp = 0.0;
+        EXPECT_TRUE(ThermalConductivity_Derivatives(p, T, V_PT(p, T), dpdT, dvdp)) << T;
+        EXPECT_LT(dvdp, 0.0) << T;
+    }
+}
+
 // Below 1e-8 Pa the isochore search needs a lower bracket end than the usual one.
 TEST(ThermalConductivity, RarestVapourIsTheDiluteGas) {
     for (double p : {1e-9, 1e-12}) {
