@@ -1,86 +1,41 @@
 #pragma once
 // Checks shared by the tests of carbon dioxide and the five refrigerants: documented values read
-// from tests/data by routine name, the saturation state's phase equilibrium, and the round trips
-// of the flashes and the saturation functions.
+// from tests/data by routine name, the saturation state's phase equilibrium, the round trips of
+// the flashes and the saturation functions, and the switch points of the ancillary equations.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "HelmholzFluidObject.h"
-#include "nh3_tsv.h"
+#include "fluid_test_support.h"
 
 namespace fluidchecks {
 
-// A routine of the fluid by the name the reference tables use: the ancillary equations (Pse,
-// tse, dsle, dsve), the saturation state (MaxwellPs, MaxwellDL, MaxwellDV), the library-level
-// methods (PsatT, TsatP, DPT, HTX, STX), pressure from density and temperature (PDT), the
-// minimum temperatures (Tmin, Tmin_Dmax) and the ideal-gas enthalpy and entropy
-// (IdealGasH at x1 °C, IdealGasS at x1 °C and x2 bar).
+using fluidtest::CheckFlashRoundTrips;
+using fluidtest::TState;
+
+// A routine of the fluid by the name the reference tables use (see fluidtest::SharedRoutines).
 inline double Evaluate(const THelmholzFluid& f, const std::string& routine, double x1, double x2,
                        int32_t& code) {
-    std::string text;
-    code = 0;
-    double Ps = 0, DL = 0, DV = 0;
-    const double tK = x1 + f.dta;
-    const double tau = f.TauOf(x1);
-    const std::map<std::string, std::function<double()>> routines = {
-        {"Pse", [&] { return f.Pse(x1); }},
-        {"tse", [&] { return f.tse(x1); }},
-        {"dsle", [&] { return f.dsle(x1); }},
-        {"dsve", [&] { return f.dsve(x1); }},
-        {"MaxwellPs",
-         [&] {
-             f.Maxwell_Criterion_Ps(x1, Ps, DL, DV, text, code);
-             return Ps;
-         }},
-        {"MaxwellDL",
-         [&] {
-             f.Maxwell_Criterion_Ps(x1, Ps, DL, DV, text, code);
-             return DL;
-         }},
-        {"MaxwellDV",
-         [&] {
-             f.Maxwell_Criterion_Ps(x1, Ps, DL, DV, text, code);
-             return DV;
-         }},
-        {"PsatT", [&] { return f.PsatT(x1, text, code); }},
-        {"TsatP", [&] { return f.TsatP(x1, text, code); }},
-        {"DPT", [&] { return f.DPT(x1, x2, text, code); }},
-        {"HTX", [&] { return f.HTX(x1, x2, text, code); }},
-        {"STX", [&] { return f.STX(x1, x2, text, code); }},
-        {"PDT", [&] { return f.PDT(x1, x2); }},
-        {"Tmin", [&] { return f.Tmin(x1); }},
-        {"Tmin_Dmax", [&] { return f.Tmin_Dmax(x1, 0); }},
-        {"IdealGasH", [&] { return f.R_ * tK * (1.0 + tau * f.Phiot(1.0, tau)); }},
-        {"IdealGasS",
-         [&] {
-             const double delta = 100.0 * x2 / (f.R_ * tK) / f.Dcr_;
-             return f.R_ * (tau * f.Phiot(delta, tau) - f.Phio(delta, tau));
-         }},
-    };
+    const fluidtest::TRoutines routines = fluidtest::SharedRoutines();
     const auto it = routines.find(routine);
+    code = 0;
     if (it == routines.end()) {
         ADD_FAILURE() << "unknown routine " << routine;
         return 0.0;
     }
-    return it->second();
+    std::string text;
+    return it->second(f, x1, x2, text, code);
 }
 
-// Every row of a table with the columns routine, x1, x2, value, tolerance.
-inline void CheckReferenceTable(const THelmholzFluid& f, const std::string& fileName) {
-    for (const auto& row : nh3tsv::ReadTable(fileName)) {
-        const std::string routine = row.at("routine");
-        SCOPED_TRACE(fileName + ": " + routine + "(" + row.at("x1") + ", " + row.at("x2") + ")");
-        int32_t code = -1;
-        const double value =
-            Evaluate(f, routine, nh3tsv::Number(row, "x1"), nh3tsv::Number(row, "x2"), code);
-        EXPECT_EQ(code, 0);
-        EXPECT_NEAR(value, nh3tsv::Number(row, "value"), nh3tsv::Number(row, "tolerance"));
-    }
+// Every row of a table with the columns routine, x1, x2, value, tolerance; routines not shared by
+// all fluids come from extra.
+inline void CheckReferenceTable(const THelmholzFluid& f, const std::string& fileName,
+                                const fluidtest::TRoutines& extra = {}) {
+    fluidtest::CheckReferenceTable(
+        fileName, [&f](const fluidtest::TRow&) { return &f; }, extra);
 }
 
 // The saturated states have equal pressure and equal Gibbs energy, liquid denser than vapour. The
@@ -102,28 +57,6 @@ inline void CheckPhaseEquilibrium(const THelmholzFluid& f,
         const double gV = f.HDT(DV, T) - (T + f.dta) * f.SDT(DV, T);
         EXPECT_NEAR(gL, gV, 1e-7 * (std::fabs(f.HDT(DV, T)) + 1.0));
         EXPECT_GT(DL, DV);
-    }
-}
-
-struct TState {
-    double P;  // bar
-    double T;  // °C
-};
-
-// TPH(P, HPT(P, T)) and TPS(P, SPT(P, T)) give T back within 1e-5 K.
-inline void CheckFlashRoundTrips(const THelmholzFluid& f, const std::vector<TState>& states) {
-    for (const TState& s : states) {
-        SCOPED_TRACE(std::to_string(s.P) + " bar, " + std::to_string(s.T) + " °C");
-        std::string text;
-        int32_t code = -1;
-        const double H = f.HPT(s.P, s.T, text, code);
-        ASSERT_EQ(code, 0) << text;
-        EXPECT_NEAR(f.TPH(s.P, H, text, code), s.T, 1e-5);
-        EXPECT_EQ(code, 0) << text;
-        const double S = f.SPT(s.P, s.T, text, code);
-        ASSERT_EQ(code, 0) << text;
-        EXPECT_NEAR(f.TPS(s.P, S, text, code), s.T, 1e-5);
-        EXPECT_EQ(code, 0) << text;
     }
 }
 

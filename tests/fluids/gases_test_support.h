@@ -1,155 +1,44 @@
 #pragma once
-// Checks shared by the tests of nitrogen, oxygen, argon and the three forms of hydrogen: reading
-// the reference tables, comparing model routines and library functions with them, flash and
-// saturation round trips, the critical point of the equation of state, and the registration order
-// of a library.
+// Checks shared by the tests of nitrogen, oxygen, argon and the three forms of hydrogen: reference
+// tables of several fluids, library functions against a table, saturation round trips, the
+// faster routes against the plain iterations, the critical point of the equation of state, the
+// zero-density limit and the registration order of a library.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <functional>
 #include <map>
 #include <set>
 #include <span>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "HelmholzFluidObject.h"
 #include "KX_Function_Shapes.h"
 #include "KX_Function_Types.h"
+#include "fluid_test_support.h"
 
 namespace gasestest {
 
-// ---- Tab-separated tables: "#" lines are comments, the first other line names the columns ----
-
-using TRow = std::map<std::string, std::string>;
-
-inline std::vector<TRow> ReadTable(const std::string& fileName) {
-    std::ifstream in(std::string(VARNEXA_TEST_DATA_DIR) + "/" + fileName);
-    EXPECT_TRUE(in.good()) << "cannot read " << fileName;
-    std::vector<TRow> rows;
-    std::vector<std::string> header;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        std::vector<std::string> fields;
-        std::string field;
-        std::istringstream fieldsIn(line);
-        while (std::getline(fieldsIn, field, '\t')) fields.push_back(field);
-        if (header.empty()) {
-            header = fields;
-            continue;
-        }
-        TRow row;
-        for (std::size_t i = 0; i < header.size(); ++i)
-            row[header[i]] = i < fields.size() ? fields[i] : "";
-        rows.push_back(row);
-    }
-    EXPECT_FALSE(rows.empty()) << fileName << " has no rows";
-    return rows;
-}
-
-inline double Number(const TRow& row, const std::string& column) {
-    const auto it = row.find(column);
-    return it == row.end() || it->second.empty() ? 0.0 : std::stod(it->second);
-}
-
-inline std::string Describe(const TRow& row) {
-    std::string text;
-    for (const auto& [column, value] : row) text += column + "=" + value + " ";
-    return text;
-}
-
-// ---- Model routines against a reference table (fluid, routine, x1, x2, value, tolerance) ----
-
-// A routine of a fluid evaluated at (x1, x2); it reports failures through text and code.
-using TRoutine =
-    std::function<double(const THelmholzFluid&, double, double, std::string&, int32_t&)>;
-
-// Isobaric heat capacity of the ideal gas (J/(mol K)) at T (°C), from the ideal-gas part alone.
-inline double IdealGasMolarHeatCapacity(const THelmholzFluid& f, double T) {
-    const double tau = f.TauOf(T);
-    return f.R_ * f.MM_ * (1.0 - tau * tau * f.Phiott(1.0, tau));
-}
-
-// Enthalpy (kJ/mol) and entropy (J/(mol K)) of the ideal gas at T (°C) and P (bar), on the scale
-// of the equation's reference state.
-inline double IdealGasMolarEnthalpy(const THelmholzFluid& f, double T) {
-    const double tau = f.TauOf(T);
-    return f.R_ * (T + f.dta) * (1.0 + tau * f.Phiot(1.0, tau)) * f.MM_ / 1000.0;
-}
-inline double IdealGasMolarEntropy(const THelmholzFluid& f, double T, double P) {
-    const double tau = f.TauOf(T);
-    const double delta = f.DeltaOf(100.0 * P / (f.R_ * (T + f.dta)));
-    return f.R_ * (tau * f.Phiot(delta, tau) - f.Phio(delta, tau)) * f.MM_;
-}
-
-// The routines every Helmholtz fluid has.
-inline std::map<std::string, TRoutine> SharedRoutines() {
-    auto maxwell = [](int which) {
-        return
-            [which](const THelmholzFluid& f, double T, double, std::string& text, int32_t& code) {
-                double ps = 0.0, dl = 0.0, dv = 0.0;
-                f.Maxwell_Criterion_Ps(T, ps, dl, dv, text, code);
-                return which == 0 ? ps : which == 1 ? dl : dv;
-            };
-    };
-    auto noError = [](double (THelmholzFluid::*routine)(double) const) {
-        return [routine](const THelmholzFluid& f, double x, double, std::string&, int32_t&) {
-            return (f.*routine)(x);
-        };
-    };
-    return {
-        {"MaxwellPs", maxwell(0)},
-        {"MaxwellDL", maxwell(1)},
-        {"MaxwellDV", maxwell(2)},
-        {"PsatT", [](const THelmholzFluid& f, double T, double, std::string& text,
-                     int32_t& code) { return f.PsatT(T, text, code); }},
-        {"TsatP", [](const THelmholzFluid& f, double P, double, std::string& text,
-                     int32_t& code) { return f.TsatP(P, text, code); }},
-        {"DPT", [](const THelmholzFluid& f, double P, double T, std::string& text,
-                   int32_t& code) { return f.DPT(P, T, text, code); }},
-        {"IdealCpMolar", [](const THelmholzFluid& f, double T, double, std::string&,
-                            int32_t&) { return IdealGasMolarHeatCapacity(f, T); }},
-        {"IdealHMolar", [](const THelmholzFluid& f, double T, double, std::string&,
-                           int32_t&) { return IdealGasMolarEnthalpy(f, T); }},
-        {"IdealSMolar", [](const THelmholzFluid& f, double T, double P, std::string&,
-                           int32_t&) { return IdealGasMolarEntropy(f, T, P); }},
-        {"HPX", [](const THelmholzFluid& f, double P, double X, std::string& text,
-                   int32_t& code) { return f.HPX(P, X, text, code); }},
-        {"SPX", [](const THelmholzFluid& f, double P, double X, std::string& text,
-                   int32_t& code) { return f.SPX(P, X, text, code); }},
-        {"Pse", noError(&THelmholzFluid::Pse)},
-        {"tse", noError(&THelmholzFluid::tse)},
-        {"dsle", noError(&THelmholzFluid::dsle)},
-        {"dsve", noError(&THelmholzFluid::dsve)},
-    };
-}
+using fluidtest::CheckFlashRoundTrips;
+using fluidtest::IdealGasMolarHeatCapacity;
+using fluidtest::Number;
+using fluidtest::TRoutine;
+using fluidtest::TRow;
 
 // Evaluates every row of fileName on the fluid whose Code is in column "fluid"; routines not
 // shared by all fluids come from extra.
 inline void CheckReferenceTable(const std::string& fileName,
                                 const std::vector<const THelmholzFluid*>& fluids,
-                                const std::map<std::string, TRoutine>& extra = {}) {
-    std::map<std::string, TRoutine> routines = SharedRoutines();
-    routines.insert(extra.begin(), extra.end());
-    for (const TRow& row : ReadTable(fileName)) {
-        SCOPED_TRACE(fileName + ": " + Describe(row));
-        const THelmholzFluid* fluid = nullptr;
-        for (const THelmholzFluid* f : fluids)
-            if (f->Code == row.at("fluid")) fluid = f;
-        ASSERT_NE(fluid, nullptr) << "no fluid " << row.at("fluid");
-        const auto routine = routines.find(row.at("routine"));
-        ASSERT_NE(routine, routines.end()) << "no routine " << row.at("routine");
-        std::string text;
-        int32_t code = 0;
-        const double value =
-            routine->second(*fluid, Number(row, "x1"), Number(row, "x2"), text, code);
-        EXPECT_EQ(code, 0) << text;
-        EXPECT_NEAR(value, Number(row, "value"), Number(row, "tolerance"));
-    }
+                                const fluidtest::TRoutines& extra = {}) {
+    fluidtest::CheckReferenceTable(
+        fileName,
+        [&fluids](const TRow& row) -> const THelmholzFluid* {
+            for (const THelmholzFluid* f : fluids)
+                if (f->Code == row.at("fluid")) return f;
+            return nullptr;
+        },
+        extra);
 }
 
 // ---- Library functions against a table (library, function, x1, x2, code, value, text) ----
@@ -173,8 +62,8 @@ inline double CallEntry(const TKXLibraryEntry& e, double x1, double x2, char* te
 inline void CheckLibraryTable(
     const std::string& fileName,
     const std::map<std::string, std::span<const TKXLibraryEntry>>& libraries) {
-    for (const TRow& row : ReadTable(fileName)) {
-        SCOPED_TRACE(fileName + ": " + Describe(row));
+    for (const TRow& row : fluidtest::ReadTable(fileName)) {
+        SCOPED_TRACE(fileName + ": " + fluidtest::Describe(row));
         const auto library = libraries.find(row.at("library"));
         ASSERT_NE(library, libraries.end());
         const TKXLibraryEntry* entry = FindEntry(library->second, row.at("function"));
@@ -217,29 +106,6 @@ inline void CheckEntriesOrder(std::span<const TKXLibraryEntry> entries,
 }
 
 // ---- Round trips ----
-
-struct TState {
-    double P;  // bar(a)
-    double T;  // °C
-};
-
-// TPH(P, HPT(P, T)) and TPS(P, SPT(P, T)) return T within 1e-5 K.
-inline void CheckFlashRoundTrips(const THelmholzFluid& fluid, const std::vector<TState>& states) {
-    for (const TState& s : states) {
-        SCOPED_TRACE(fluid.Code + " at " + std::to_string(s.P) + " bar, " + std::to_string(s.T) +
-                     " °C");
-        std::string text;
-        int32_t code = 0;
-        const double h = fluid.HPT(s.P, s.T, text, code);
-        ASSERT_EQ(code, 0) << text;
-        EXPECT_NEAR(fluid.TPH(s.P, h, text, code), s.T, 1e-5);
-        EXPECT_EQ(code, 0) << text;
-        const double entropy = fluid.SPT(s.P, s.T, text, code);
-        ASSERT_EQ(code, 0) << text;
-        EXPECT_NEAR(fluid.TPS(s.P, entropy, text, code), s.T, 1e-5);
-        EXPECT_EQ(code, 0) << text;
-    }
-}
 
 // TsatP(PsatT(T)) returns T at temperatures spread from just above the triple point (where the
 // saturation pressure of the equation of state reaches the triple-point pressure of the range

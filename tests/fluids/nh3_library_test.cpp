@@ -13,7 +13,7 @@
 #include "KX_Fluid_Objects.h"
 #include "KX_NH3_FE_Lib.h"
 #include "KX_NH3_FE_Lib_Root.h"
-#include "nh3_tsv.h"
+#include "fluid_test_support.h"
 
 namespace {
 
@@ -96,11 +96,11 @@ TEST(Nh3Library, ConstantsReturnWithCodeZeroAndNoText) {
 }
 
 TEST(Nh3Library, RangeChecksAndFailureTexts) {
-    for (const auto& row : nh3tsv::ReadTable("nh3_library_checks.tsv")) {
+    for (const auto& row : fluidtest::ReadTable("nh3_library_checks.tsv")) {
         const std::string function = row.at("function");
         SCOPED_TRACE(function + "(" + row.at("x1") + ", " + row.at("x2") + ")");
-        const TCall c = Call(function, nh3tsv::Number(row, "x1"), nh3tsv::Number(row, "x2"));
-        EXPECT_EQ(c.Code, static_cast<int32_t>(nh3tsv::Number(row, "code")));
+        const TCall c = Call(function, fluidtest::Number(row, "x1"), fluidtest::Number(row, "x2"));
+        EXPECT_EQ(c.Code, static_cast<int32_t>(fluidtest::Number(row, "code")));
         EXPECT_EQ(c.Value, 0.0);
         const std::string& text = row.at("text");
         if (row.at("match") == "exact")
