@@ -78,10 +78,6 @@ const std::vector<TFluidStates>& Fluids() {
     return fluids;
 }
 
-const bool registered = [] {
-    CreateFluidObjects();
-    for (const TFluidStates& f : Fluids()) fluidbench::RegisterFluid(f);
-    return true;
-}();
+const bool registered = fluidbench::RegisterFluids(Fluids);
 
 }  // namespace

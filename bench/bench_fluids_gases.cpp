@@ -4,6 +4,7 @@
 // derivatives (the inner loop of every solver).
 #include <benchmark/benchmark.h>
 
+#include <span>
 #include <vector>
 
 #include "KX_Ar_FE_Lib.h"
@@ -19,14 +20,21 @@
 
 namespace {
 
-using fluidbench::TArgs;
 using fluidbench::TFluidStates;
 
-const std::vector<TArgs> HydrogenLiquid = {
-    {5, -255}, {10, -252}, {50, -250}, {200, -255}, {12, -245}};
-const std::vector<TArgs> HydrogenVapour = {{1, 0}, {1.01325, -200}, {10, 25}, {5, 150}, {2, -250}};
-const std::vector<TArgs> HydrogenSupercritical = {
-    {15, -238}, {100, -200}, {1000, 0}, {200, 300}, {13, -239}};
+// The three forms of hydrogen share their states.
+TFluidStates Hydrogen(const char* library, std::span<const TKXLibraryEntry> entries,
+                      const THelmholzFluid& fluid) {
+    return {library,
+            entries,
+            &fluid,
+            {-259, -255, -250, -245, -242},
+            {0.1, 1, 3, 7, 11},
+            {{5, -255}, {10, -252}, {50, -250}, {200, -255}, {12, -245}},
+            {{1, 0}, {1.01325, -200}, {10, 25}, {5, 150}, {2, -250}},
+            {{15, -238}, {100, -200}, {1000, 0}, {200, 300}, {13, -239}},
+            {"ZPT"}};
+}
 
 const std::vector<TFluidStates>& Fluids() {
     static const std::vector<TFluidStates> fluids = {
@@ -56,41 +64,13 @@ const std::vector<TFluidStates>& Fluids() {
          {{10, -180}, {50, -170}, {100, -150}, {500, -185}, {30, -140}},
          {{1, 0}, {1.01325, -150}, {10, 25}, {5, 150}, {20, -130}},
          {{60, -120}, {100, -100}, {1000, 0}, {200, 300}, {50, -122}}},
-        {"KX_H2_FE",
-         KX_H2_FE_Entries(),
-         &H2Fluid(),
-         {-259, -255, -250, -245, -242},
-         {0.1, 1, 3, 7, 11},
-         HydrogenLiquid,
-         HydrogenVapour,
-         HydrogenSupercritical,
-         {"ZPT"}},
-        {"KX_H2o_FE",
-         KX_H2o_FE_Entries(),
-         &H2oFluid(),
-         {-259, -255, -250, -245, -242},
-         {0.1, 1, 3, 7, 11},
-         HydrogenLiquid,
-         HydrogenVapour,
-         HydrogenSupercritical,
-         {"ZPT"}},
-        {"KX_H2p_FE",
-         KX_H2p_FE_Entries(),
-         &H2pFluid(),
-         {-259, -255, -250, -245, -242},
-         {0.1, 1, 3, 7, 11},
-         HydrogenLiquid,
-         HydrogenVapour,
-         HydrogenSupercritical,
-         {"ZPT"}},
+        Hydrogen("KX_H2_FE", KX_H2_FE_Entries(), H2Fluid()),
+        Hydrogen("KX_H2o_FE", KX_H2o_FE_Entries(), H2oFluid()),
+        Hydrogen("KX_H2p_FE", KX_H2p_FE_Entries(), H2pFluid()),
     };
     return fluids;
 }
 
-const bool registered = [] {
-    CreateFluidObjects();
-    for (const TFluidStates& f : Fluids()) fluidbench::RegisterFluid(f);
-    return true;
-}();
+const bool registered = fluidbench::RegisterFluids(Fluids);
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "HelmholzFluidObject.h"
+#include "KX_Fluid_Objects.h"
 #include "KX_Function_Types.h"
 
 namespace fluidbench {
@@ -164,6 +165,14 @@ inline void RegisterFluid(const TFluidStates& f) {
         binary(std::string(extra) + "_Vapour", extra, f.Vapour);
         binary(std::string(extra) + "_Liquid", extra, f.Liquid);
     }
+}
+
+// Creates the fluid objects and registers every fluid of the list; its value initialises a
+// namespace-scope flag, so the benchmarks exist before the benchmark main runs.
+inline bool RegisterFluids(const std::vector<TFluidStates>& (*fluids)()) {
+    CreateFluidObjects();
+    for (const TFluidStates& f : fluids()) RegisterFluid(f);
+    return true;
 }
 
 }  // namespace fluidbench

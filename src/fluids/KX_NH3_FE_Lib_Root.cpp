@@ -99,6 +99,11 @@ static constexpr double DsleLinearStart = 249.361;
 static constexpr double DsveLinearSlope = 20.826;
 static constexpr double DsveLinearStart = 203.674;
 
+// The straight continuation at t °C of one ancillary equation.
+constexpr double LinearBranch(double t, double slope, double start) {
+    return (t - LinearBranchStart) / LinearBranchSpan * slope + start;
+}
+
 // Start of the temperature on the Dmax isochore: a cubic fit in pressure (bar -> °C).
 static constexpr std::array<double, 4> TminDmaxStart = {-171.765, 0.0362623, -1.28474e-06,
                                                         8.99641e-11};
@@ -172,8 +177,7 @@ TNH3_FE::TNH3_FE() {
 // ---- Ancillary saturation equations ----
 
 double TNH3_FE::Pse(double t) const {
-    if (t >= LinearBranchStart)
-        return (t - LinearBranchStart) / LinearBranchSpan * PseLinearSlope + PseLinearStart;
+    if (t >= LinearBranchStart) return LinearBranch(t, PseLinearSlope, PseLinearStart);
     const double theta = AncillaryTheta(t, Tcr_, dta);
     double sum = 0.0;
     for (std::size_t i = 0; i < PseA.size(); ++i) sum += PseA[i] * std::pow(theta, PseE[i]);
@@ -186,8 +190,7 @@ double TNH3_FE::tse(double p) const {
 }
 
 double TNH3_FE::dsle(double t) const {
-    if (t >= LinearBranchStart)
-        return (t - LinearBranchStart) / LinearBranchSpan * DsleLinearSlope + DsleLinearStart;
+    if (t >= LinearBranchStart) return LinearBranch(t, DsleLinearSlope, DsleLinearStart);
     const double theta = AncillaryTheta(t, Tcr_, dta);
     double d = DsleA0;
     for (std::size_t i = 0; i < DsleA.size(); ++i) d += DsleA[i] * std::pow(theta, DsleE[i]);
@@ -195,8 +198,7 @@ double TNH3_FE::dsle(double t) const {
 }
 
 double TNH3_FE::dsve(double t) const {
-    if (t >= LinearBranchStart)
-        return (t - LinearBranchStart) / LinearBranchSpan * DsveLinearSlope + DsveLinearStart;
+    if (t >= LinearBranchStart) return LinearBranch(t, DsveLinearSlope, DsveLinearStart);
     const double theta = AncillaryTheta(t, Tcr_, dta);
     double sum = 0.0;
     for (std::size_t i = 0; i < DsveA.size(); ++i) sum += DsveA[i] * std::pow(theta, DsveE[i]);

@@ -9,20 +9,20 @@ TPhiAllFluid::TPhiAllFluid() {
 
 // ---- Ideal-gas part ----
 
-double TPhiAllFluid::Phio(double Delta, double Tau) const {
+double TPhiAllFluid::IdealPart(double Delta, double Tau, double THelmholzIdeal::*part) const {
     THelmholzIdeal o;
     PhioAll(Delta, Tau, o);
-    return o.Phi;
+    return o.*part;
+}
+
+double TPhiAllFluid::Phio(double Delta, double Tau) const {
+    return IdealPart(Delta, Tau, &THelmholzIdeal::Phi);
 }
 double TPhiAllFluid::Phiot(double Delta, double Tau) const {
-    THelmholzIdeal o;
-    PhioAll(Delta, Tau, o);
-    return o.Phit;
+    return IdealPart(Delta, Tau, &THelmholzIdeal::Phit);
 }
 double TPhiAllFluid::Phiott(double Delta, double Tau) const {
-    THelmholzIdeal o;
-    PhioAll(Delta, Tau, o);
-    return o.Phitt;
+    return IdealPart(Delta, Tau, &THelmholzIdeal::Phitt);
 }
 
 double TPhiAllFluid::Phiod(double Delta, double) const {
@@ -37,33 +37,27 @@ double TPhiAllFluid::Phiodt(double, double) const {
 
 // ---- Residual part ----
 
-double TPhiAllFluid::Phir(double Delta, double Tau) const {
+double TPhiAllFluid::ResidualPart(double Delta, double Tau, double THelmholzResidual::*part) const {
     THelmholzResidual r;
     PhirAll(Delta, Tau, r);
-    return r.Phi;
+    return r.*part;
+}
+
+double TPhiAllFluid::Phir(double Delta, double Tau) const {
+    return ResidualPart(Delta, Tau, &THelmholzResidual::Phi);
 }
 double TPhiAllFluid::Phirt(double Delta, double Tau) const {
-    THelmholzResidual r;
-    PhirAll(Delta, Tau, r);
-    return r.Phit;
+    return ResidualPart(Delta, Tau, &THelmholzResidual::Phit);
 }
 double TPhiAllFluid::Phirtt(double Delta, double Tau) const {
-    THelmholzResidual r;
-    PhirAll(Delta, Tau, r);
-    return r.Phitt;
+    return ResidualPart(Delta, Tau, &THelmholzResidual::Phitt);
 }
 double TPhiAllFluid::Phird(double Delta, double Tau) const {
-    THelmholzResidual r;
-    PhirAll(Delta, Tau, r);
-    return r.Phid;
+    return ResidualPart(Delta, Tau, &THelmholzResidual::Phid);
 }
 double TPhiAllFluid::Phirdd(double Delta, double Tau) const {
-    THelmholzResidual r;
-    PhirAll(Delta, Tau, r);
-    return r.Phidd;
+    return ResidualPart(Delta, Tau, &THelmholzResidual::Phidd);
 }
 double TPhiAllFluid::Phirdt(double Delta, double Tau) const {
-    THelmholzResidual r;
-    PhirAll(Delta, Tau, r);
-    return r.Phidt;
+    return ResidualPart(Delta, Tau, &THelmholzResidual::Phidt);
 }

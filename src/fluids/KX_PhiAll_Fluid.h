@@ -27,4 +27,9 @@ class TPhiAllFluid : public THelmholzFluid {
   protected:
     // Sets the flash margins and tolerances, the same for every fluid here.
     TPhiAllFluid();
+
+  private:
+    // One sum of the ideal or residual part, taken from the evaluation of all of them.
+    double IdealPart(double Delta, double Tau, double THelmholzIdeal::*part) const;
+    double ResidualPart(double Delta, double Tau, double THelmholzResidual::*part) const;
 };
