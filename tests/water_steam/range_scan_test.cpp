@@ -32,7 +32,7 @@ double Call(TBinaryFunction f, double a, double b, int32_t* code, std::string* t
 }
 
 // A value of the library that the grid is built from (a limit or a boundary); NaN when the
-// library does not give it, which the scan then reports.
+// library does not give it: a missing limit fails the scan, a missing inner line is left out.
 double Value(TBinaryFunction f, double a, double b) {
     int32_t code = 0;
     const double v = Call(f, a, b, &code);
