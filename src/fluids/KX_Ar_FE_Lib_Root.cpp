@@ -146,10 +146,21 @@ double TAr_FE::dsve(double t) const {
 
 // ---- Ideal-gas part ----
 
+// The τ-derivatives need no logarithm, so each is formed on its own.
+double TAr_FE::Phio(double Delta, double Tau) const {
+    return std::log(Delta) + IdealA1 + IdealA2 * Tau + 1.5 * std::log(Tau);
+}
+double TAr_FE::Phiot(double, double Tau) const {
+    return IdealA2 + 1.5 / Tau;
+}
+double TAr_FE::Phiott(double, double Tau) const {
+    return -1.5 / (Tau * Tau);
+}
+
 void TAr_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
-    o.Phi = std::log(Delta) + IdealA1 + IdealA2 * Tau + 1.5 * std::log(Tau);
-    o.Phit = IdealA2 + 1.5 / Tau;
-    o.Phitt = -1.5 / (Tau * Tau);
+    o.Phi = TAr_FE::Phio(Delta, Tau);
+    o.Phit = TAr_FE::Phiot(Delta, Tau);
+    o.Phitt = TAr_FE::Phiott(Delta, Tau);
 }
 
 // ---- Residual part ----

@@ -12,6 +12,9 @@ class TAr_FE : public TPhiAllFluid {
     double tse(double p) const override;
     double dsle(double t) const override;
     double dsve(double t) const override;
+    double Phio(double Delta, double Tau) const override;
+    double Phiot(double Delta, double Tau) const override;
+    double Phiott(double Delta, double Tau) const override;
     void PhirAll(double Delta, double Tau, THelmholzResidual& r) const override;
     void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const override;
 };
