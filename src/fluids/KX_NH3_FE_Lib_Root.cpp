@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "HelmholtzFloatingPoint.h"
+#include "KX_FloatingPoint.h"
 #include "KX_Residual_Terms.h"
 #include "KX_Transport_PT.h"
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "HelmholtzFloatingPoint.h"
+#include "KX_FloatingPoint.h"
 #include "HelmholzFluidObject.h"
 #include "KX_Function_Types.h"
 #include "KX_Utils.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "HelmholtzFloatingPoint.h"
+#include "KX_FloatingPoint.h"
 
 int SolveCubic(double c3, double c2, double c1, double c0, int& count, double& z1, double& z2,
                double& z3) {

@@ -6,7 +6,7 @@
 // their result.
 #include <cmath>
 
-#include "HelmholtzFloatingPoint.h"
+#include "KX_FloatingPoint.h"
 #include "HelmholzFluidObject.h"
 #include "KX_Function_Types.h"
 

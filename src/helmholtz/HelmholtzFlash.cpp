@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "HelmholtzFloatingPoint.h"
+#include "KX_FloatingPoint.h"
 #include "HelmholzFluidObject.h"
 #include "KX_Utils.h"
 

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "CubicEquationSolver.h"
-#include "HelmholtzFloatingPoint.h"
+#include "KX_FloatingPoint.h"
 #include "HelmholzFluidObject.h"
 #include "KX_Utils.h"
 

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <limits>
 
-#include "HelmholtzFloatingPoint.h"
+#include "KX_FloatingPoint.h"
 #include "HelmholzFluidObject.h"
 #include "KX_Function_Types.h"
 #include "KX_Utils.h"

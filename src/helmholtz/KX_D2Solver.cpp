@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-#include "HelmholtzFloatingPoint.h"
+#include "KX_FloatingPoint.h"
 #include "HelmholzFluidObject.h"
 #include "KX_Function_Types.h"
 

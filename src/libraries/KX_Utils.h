@@ -1,12 +1,11 @@
 #pragma once
 // Range checks and error texts shared by every library, and the guard that turns arithmetic
 // faults inside a library function into error code 1.
-#include <cfenv>
-#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "KX_FloatingPoint.h"
 #include "KX_Function_Types.h"
 
 // Maximum length of every text that crosses the library interface.
@@ -35,23 +34,6 @@ void CopyErrorText(std::string_view text, char* errorText, int32_t capacity);
 
 // "<library>_<function>; Unknown error."
 std::string UnknownErrorText(std::string_view libraryName, std::string_view functionName);
-
-// Clears the floating-point exception flags on construction; Faulted() reports a division by
-// zero, an invalid operation, an overflow since then, or a non-finite result.
-class TFloatingPointGuard {
-public:
-    // Clearing the flags is costly (tens of nanoseconds), reading them is not: clear only
-    // when a fault flag is already raised.
-    TFloatingPointGuard() {
-        if (std::fetestexcept(FaultFlags) != 0) std::feclearexcept(FaultFlags);
-    }
-    bool Faulted(double result) const {
-        return std::fetestexcept(FaultFlags) != 0 || !std::isfinite(result);
-    }
-
-private:
-    static constexpr int FaultFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
-};
 
 // Runs one library function body under the contract every entry point follows: the outputs are
 // cleared, the body computes with a std::string text and an int code, and an arithmetic fault,

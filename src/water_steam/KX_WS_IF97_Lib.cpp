@@ -1,7 +1,6 @@
 #include "KX_WS_IF97_Lib.h"
 
 #include <algorithm>
-#include <cfenv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -171,8 +170,7 @@ template <class Compute>
 bool ProtectedLimit(double& limit, Compute&& compute) {
     bool ok = true;
     limit = compute(ok);
-    return ok && std::isfinite(limit) &&
-           std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW) == 0;
+    return ok && std::isfinite(limit) && !kxfp::Raised();
 }
 
 // Enthalpy (entropy) limits at pressure p [Pa]: the values at 0 °C and at 2000 °C below
