@@ -83,17 +83,20 @@ TR123_FE::TR123_FE() : TRefrigerant_FE(R123Residual, R123Ideal, ExpMinusOneAll) 
 void TR123_FE::ExpMinusOneAll(double Delta, double Tau, unsigned, THelmholzResidual& r) {
     const double G = std::exp(-Delta * Delta);
     const double lnTau = std::log(Tau);
+    // Summed in registers and added to r once: r is the caller's, reached through a pointer.
+    THelmholzResidual s;
     for (const TR123ExpMinusOneTerm& term : R123ExpMinusOne) {
         const double nTt = term.n * FluidPower(Tau, term.t, lnTau);
         const double nTt1 = term.n * term.t * FluidPower(Tau, term.t - 1.0, lnTau);
         const double nTt2 = term.n * term.t * (term.t - 1.0) * FluidPower(Tau, term.t - 2.0, lnTau);
-        r.Phi += nTt * (G - 1.0);
-        r.Phid += nTt * (-2.0 * Delta * G);
-        r.Phidd += nTt * (4.0 * Delta * Delta - 2.0) * G;
-        r.Phit += nTt1 * (G - 1.0);
-        r.Phitt += nTt2 * (G - 1.0);
-        r.Phidt += nTt1 * (-2.0 * Delta * G);
+        s.Phi += nTt * (G - 1.0);
+        s.Phid += nTt * (-2.0 * Delta * G);
+        s.Phidd += nTt * (4.0 * Delta * Delta - 2.0) * G;
+        s.Phit += nTt1 * (G - 1.0);
+        s.Phitt += nTt2 * (G - 1.0);
+        s.Phidt += nTt1 * (-2.0 * Delta * G);
     }
+    AddResidual(r, s);
 }
 
 // Ancillary equations: empirical up to 182 °C, then straight lines for pressure and liquid
