@@ -1,6 +1,7 @@
 #include "KX_Fluid_Objects.h"
 
 #include <memory>
+#include <mutex>
 
 #include "KX_NH3_FE_Lib_Root.h"
 #include "KX_R22_FE_Lib_Root.h"
@@ -18,7 +19,8 @@ namespace {
 
 // Owner of the fluid objects; the members are destroyed at program exit.
 struct TFluidObjects {
-    bool Created = false;
+    // Creation runs once even when several threads reach an accessor first.
+    std::once_flag Created;
     std::unique_ptr<TNH3_FE> NH3;
     std::unique_ptr<TR22_FE> R22;
     std::unique_ptr<TR32_FE> R32;
@@ -41,16 +43,13 @@ TFluidObjects& Objects() {
 
 // The accessors create everything on first use, so every object exists once referenced.
 TFluidObjects& CreatedObjects() {
-    TFluidObjects& objects = Objects();
-    if (!objects.Created) CreateFluidObjects();
-    return objects;
+    CreateFluidObjects();
+    return Objects();
 }
 
 }  // namespace
 
-void CreateFluidObjects() {
-    TFluidObjects& objects = Objects();
-    if (objects.Created) return;
+static void FillFluidObjects(TFluidObjects& objects) {
     objects.NH3 = std::make_unique<TNH3_FE>();
     objects.R22 = std::make_unique<TR22_FE>();
     objects.R32 = std::make_unique<TR32_FE>();
@@ -64,7 +63,11 @@ void CreateFluidObjects() {
     objects.H2 = std::make_unique<TH2_FE>();
     objects.H2p = std::make_unique<TH2p_FE>();
     objects.H2o = std::make_unique<TH2o_FE>();
-    objects.Created = true;
+}
+
+void CreateFluidObjects() {
+    TFluidObjects& objects = Objects();
+    std::call_once(objects.Created, [&objects] { FillFluidObjects(objects); });
 }
 
 const TNH3_FE& NH3Fluid() { return *CreatedObjects().NH3; }
