@@ -1,0 +1,241 @@
+// The C interface seen from a program that has nothing but varnexa.h and libvarnexa.so: the
+// registry through handles, the exported names, reference values, array calls with strides and
+// failures, unit conversion, and the neutral answers to invalid requests.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "varnexa.h"
+
+namespace {
+
+using TConstant = double (*)(char*, int32_t, int32_t*);
+using TUnary = double (*)(double, char*, int32_t, int32_t*);
+using TBinary = double (*)(double, double, char*, int32_t, int32_t*);
+
+struct TReference {
+    std::string Function;
+    std::vector<double> Args;
+    double Value;
+    double Tolerance;
+};
+
+std::vector<TReference> ReadReferences() {
+    std::ifstream in(std::string(VARNEXA_TEST_DATA_DIR) + "/capi_reference.tsv");
+    EXPECT_TRUE(in.good());
+    std::vector<TReference> rows;
+    std::string line;
+    bool header = true;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        if (std::exchange(header, false)) continue;
+        std::vector<std::string> fields;
+        std::stringstream split(line);
+        for (std::string field; std::getline(split, field, '\t');) fields.push_back(field);
+        TReference row{fields.at(0), {std::stod(fields.at(1))}, std::stod(fields.at(3)),
+                       std::stod(fields.at(4))};
+        if (!fields.at(2).empty()) row.Args.push_back(std::stod(fields.at(2)));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST(CApiRegistry, CountsAndTheFirstFunction) {
+    ASSERT_EQ(varnexa_library_count(), 14);
+    EXPECT_EQ(varnexa_total_function_count(), 512);
+    EXPECT_STREQ(varnexa_library_name(0), "KX_WS_IF97");
+    EXPECT_EQ(varnexa_function_count(0), 40);
+    const varnexa_function* f = varnexa_function_at(0, 0);
+    ASSERT_NE(f, nullptr);
+    EXPECT_STREQ(varnexa_function_name(f), "KX_WS_IF97_PsatT");
+    EXPECT_EQ(varnexa_arity(f), 1);
+    EXPECT_STREQ(varnexa_argument_name(f, 1), "Temperature");
+    EXPECT_EQ(varnexa_argument_quantity(f, 1), 31);
+    EXPECT_STREQ(varnexa_argument_quantity_name(f, 1), "Temperature");
+    EXPECT_STREQ(varnexa_result_name(f), "Pressure");
+    EXPECT_EQ(varnexa_result_quantity(f), 2);
+    EXPECT_STREQ(varnexa_result_quantity_name(f), "Absolute Pressure");
+}
+
+TEST(CApiRegistry, InvalidRequestsGiveNeutralAnswers) {
+    EXPECT_EQ(varnexa_library_name(-1), nullptr);
+    EXPECT_EQ(varnexa_library_name(14), nullptr);
+    EXPECT_EQ(varnexa_function_count(14), -1);
+    EXPECT_EQ(varnexa_function_at(0, 40), nullptr);
+    EXPECT_EQ(varnexa_function_at(0, -1), nullptr);
+    EXPECT_EQ(varnexa_function_at(-1, 0), nullptr);
+    EXPECT_EQ(varnexa_find_function("KX_WS_IF97_Nothing"), nullptr);
+    EXPECT_EQ(varnexa_find_function(nullptr), nullptr);
+    EXPECT_EQ(varnexa_arity(nullptr), -1);
+    const varnexa_function* f = varnexa_find_function("KX_WS_IF97_PsatT");
+    EXPECT_EQ(varnexa_argument_name(f, 0), nullptr);
+    EXPECT_EQ(varnexa_argument_name(f, 2), nullptr);
+    EXPECT_EQ(varnexa_argument_quantity(f, 2), 0);
+
+    char text[VARNEXA_TEXT_CAPACITY + 1];
+    int32_t code = 0;
+    EXPECT_EQ(varnexa_call(nullptr, nullptr, text, VARNEXA_TEXT_CAPACITY, &code), 0.0);
+    EXPECT_EQ(code, VARNEXA_INVALID_CALL);
+    double value = 0;
+    EXPECT_EQ(varnexa_call_array(f, -1, nullptr, nullptr, &value, &code, text, 255),
+              VARNEXA_INVALID_CALL);
+    EXPECT_EQ(varnexa_call_array(f, 1, nullptr, nullptr, &value, &code, text, 255),
+              VARNEXA_INVALID_CALL);
+}
+
+// Every registered function is exported under its name, the name finds the same handle, and
+// the exported symbol computes what the handle computes.
+TEST(CApiRegistry, EveryFunctionIsExportedAndFoundByName) {
+    int checked = 0;
+    for (int32_t l = 0; l < varnexa_library_count(); ++l) {
+        for (int32_t i = 0; i < varnexa_function_count(l); ++i) {
+            const varnexa_function* f = varnexa_function_at(l, i);
+            const char* name = varnexa_function_name(f);
+            SCOPED_TRACE(name);
+            EXPECT_EQ(varnexa_find_function(name), f);
+            EXPECT_EQ(varnexa_function_library(f), l);
+            void* symbol = dlsym(RTLD_DEFAULT, name);
+            ASSERT_NE(symbol, nullptr);
+            const double args[2] = {10.0, 200.0};
+            char viaHandle[256], viaSymbol[256];
+            int32_t handleCode = -5, symbolCode = -5;
+            const double expected = varnexa_call(f, args, viaHandle, 255, &handleCode);
+            double value = 0;
+            switch (varnexa_arity(f)) {
+                case 0: value = reinterpret_cast<TConstant>(symbol)(viaSymbol, 255, &symbolCode); break;
+                case 1: value = reinterpret_cast<TUnary>(symbol)(args[0], viaSymbol, 255, &symbolCode); break;
+                default:
+                    value = reinterpret_cast<TBinary>(symbol)(args[0], args[1], viaSymbol, 255,
+                                                              &symbolCode);
+            }
+            EXPECT_EQ(std::memcmp(&value, &expected, sizeof value), 0);
+            EXPECT_EQ(symbolCode, handleCode);
+            EXPECT_STREQ(viaSymbol, viaHandle);
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 512);
+}
+
+TEST(CApiCall, ReferenceValuesThroughHandlesAndArrays) {
+    for (const TReference& row : ReadReferences()) {
+        SCOPED_TRACE(row.Function);
+        const varnexa_function* f = varnexa_find_function(row.Function.c_str());
+        ASSERT_NE(f, nullptr);
+        char text[256];
+        int32_t code = -1;
+        const double value = varnexa_call(f, row.Args.data(), text, 255, &code);
+        EXPECT_EQ(code, 0) << text;
+        EXPECT_NEAR(value, row.Value, row.Tolerance * std::fabs(row.Value));
+
+        const double* args[2] = {&row.Args[0], row.Args.size() > 1 ? &row.Args[1] : nullptr};
+        double arrayValue = 0;
+        int32_t arrayCode = -1;
+        EXPECT_EQ(varnexa_call_array(f, 1, args, nullptr, &arrayValue, &arrayCode, nullptr, 0), 0);
+        EXPECT_EQ(arrayValue, value);
+    }
+}
+
+// Strides 0 and 1, a state below the temperature range among good ones: each state matches
+// its single call, the failure is counted, and its text is the first failure's.
+TEST(CApiCall, ArrayCallWithStridesAndFailures) {
+    const varnexa_function* hpt = varnexa_find_function("KX_WS_IF97_HPT");
+    const double p[1] = {10.0};
+    const double t[5] = {-50.0, 200.0, -60.0, 300.0, 400.0};
+    const double* args[2] = {p, t};
+    const int64_t strides[2] = {0, 1};
+    double values[5];
+    int32_t codes[5];
+    char text[256] = "stale";
+    EXPECT_EQ(varnexa_call_array(hpt, 5, args, strides, values, codes, text, 255), 2);
+    for (int i = 0; i < 5; ++i) {
+        const double single[2] = {10.0, t[i]};
+        char singleText[256];
+        int32_t singleCode = -1;
+        const double expected = varnexa_call(hpt, single, singleText, 255, &singleCode);
+        EXPECT_EQ(codes[i], singleCode) << i;
+        EXPECT_EQ(values[i], singleCode == 0 ? expected : 0.0) << i;
+        if (i == 0) {
+            EXPECT_STREQ(text, singleText);
+        }
+    }
+    EXPECT_EQ(codes[0], 2);
+    EXPECT_EQ(std::string(text).rfind("KX_WS_IF97_HPT;", 0), 0u) << text;
+
+    // A short capacity cuts the first failure's text; no failure leaves it empty.
+    char shortText[8];
+    varnexa_call_array(hpt, 5, args, strides, values, codes, shortText, 7);
+    EXPECT_STREQ(shortText, "KX_WS_I");
+    EXPECT_EQ(varnexa_call_array(hpt, 2, args, strides, values + 3, codes + 3, text, 255), 1);
+    const double* goodArgs[2] = {p, t + 3};
+    EXPECT_EQ(varnexa_call_array(hpt, 2, goodArgs, strides, values, codes, text, 255), 0);
+    EXPECT_STREQ(text, "");
+}
+
+struct TConversionCase {
+    const char* Quantity;
+    const char* From;
+    const char* To;
+    double Value;
+    int32_t Status;
+    double Expected;
+};
+
+// Definitions: T(°F) = 1.8 T(°C) + 32, T(K) = T(°C) + 273.15, 1 psi = 0.0689475729 bar,
+// 1 bar = 100 kPa.
+const TConversionCase kConversions[] = {
+    {"Temperature", "°C", "°F", 100.0, VARNEXA_CONVERT_OK, 212.0},
+    {"", "°C", "°F", -40.0, VARNEXA_CONVERT_OK, -40.0},
+    {nullptr, "°C", "K", 0.0, VARNEXA_CONVERT_OK, 273.15},
+    {nullptr, "psi(a)", "bar(a)", 14.503773773, VARNEXA_CONVERT_OK, 1.0},
+    {"Absolute Pressure", "bar(a)", "kPa(a)", 2.5, VARNEXA_CONVERT_OK, 250.0},
+    {"Absolute Pressure", "°C", "K", 1.0, VARNEXA_CONVERT_UNKNOWN_UNIT, 0.0},
+    {"No Such Quantity", "°C", "K", 1.0, VARNEXA_CONVERT_UNKNOWN_QUANTITY, 0.0},
+    {nullptr, "°C", "bar(a)", 1.0, VARNEXA_CONVERT_UNKNOWN_UNIT, 0.0},
+    {nullptr, "°C", "K", NAN, VARNEXA_CONVERT_FAULT, 0.0},
+};
+
+class CApiConvert : public testing::TestWithParam<TConversionCase> {};
+
+TEST_P(CApiConvert, ConvertsOrSaysWhyNot) {
+    const TConversionCase& c = GetParam();
+    double result = -1;
+    EXPECT_EQ(varnexa_convert(c.Quantity, c.From, c.To, c.Value, &result), c.Status);
+    // 1e-6: the catalogue's psi factor carries fewer digits than the definition.
+    EXPECT_NEAR(result, c.Expected, 1e-6 * std::fabs(c.Expected) + 1e-12);
+}
+
+INSTANTIATE_TEST_SUITE_P(Units, CApiConvert, testing::ValuesIn(kConversions));
+
+TEST(CApiUnits, QuantitiesAndTheirUnits) {
+    EXPECT_EQ(varnexa_quantity_count(), 43);
+    EXPECT_EQ(varnexa_quantity_index(42), 48);
+    EXPECT_STREQ(varnexa_quantity_name_of_index(2), "Absolute Pressure");
+    EXPECT_EQ(varnexa_quantity_name_of_index(42), nullptr);
+    EXPECT_EQ(varnexa_unit_count("Undefined"), 1);
+    EXPECT_STREQ(varnexa_unit_name("Undefined", 0), "-");
+    EXPECT_EQ(varnexa_unit_count("No Such Quantity"), -1);
+    EXPECT_EQ(varnexa_unit_name("Temperature", 99), nullptr);
+    int units = 0;
+    for (int32_t q = 0; q < varnexa_quantity_count(); ++q)
+        units += varnexa_unit_count(varnexa_quantity_name(q));
+    EXPECT_EQ(units, 207);
+}
+
+TEST(CApiUnits, ArrayConversionMarksTheFaultAndConvertsTheRest) {
+    const double celsius[3] = {0.0, INFINITY, 100.0};
+    double kelvin[3];
+    EXPECT_EQ(varnexa_convert_array("Temperature", "°C", "K", 3, celsius, kelvin),
+              VARNEXA_CONVERT_FAULT);
+    EXPECT_DOUBLE_EQ(kelvin[0], 273.15);
+    EXPECT_EQ(kelvin[1], 0.0);
+    EXPECT_DOUBLE_EQ(kelvin[2], 373.15);
+}
+
+}  // namespace
