@@ -1,0 +1,244 @@
+"""Water, steam and pure-fluid properties from Python, over the C library libvarnexa.so.
+
+    >>> import varnexa
+    >>> h, code = varnexa.call("KX_WS_IF97_HPT", 10.0, 200.0)      # bar(a), °C -> kJ/kg
+    >>> h = varnexa.call("KX_WS_IF97_HPT", 10.0, 200.0, raise_errors=True)
+    >>> import numpy as np
+    >>> h, codes = varnexa.call("KX_WS_IF97_HPT", np.array([[1.0], [10.0]]), np.linspace(100, 500, 5))
+    >>> varnexa.convert(1.0, "bar(a)", "psi(a)")
+
+Arguments and results are in the standard units of their quantities (bar(a), °C, kJ/kg, kJ/kgK,
+kg/m3, ...). Array arguments broadcast against each other as in NumPy, and the whole array is
+computed by one C call; the GIL is released during it, so threads can compute in parallel.
+
+The library is the one VARNEXA_LIBRARY names, else one installed into this package, else the
+newest build of the checkout this package lies in (build/<preset>/src/capi), else the system's.
+"""
+
+import ctypes
+from collections import namedtuple
+
+import numpy as np
+
+from . import _clib
+
+__all__ = [
+    "VarnexaError",
+    "Function",
+    "Quantity",
+    "call",
+    "function",
+    "functions",
+    "libraries",
+    "convert",
+    "quantities",
+    "units",
+    "library_path",
+    "__version__",
+]
+
+_lib = _clib.lib
+library_path = _clib.path
+__version__ = _lib.varnexa_version().decode()
+
+# A named quantity: what an argument or the result of a function is.
+Quantity = namedtuple("Quantity", "name index quantity_name")
+
+
+class VarnexaError(ValueError):
+    """A library function failed: code is its error code, text its error text."""
+
+    def __init__(self, code, text):
+        super().__init__(text)
+        self.code = code
+        self.text = text
+
+
+def _text(raw):
+    return raw.decode("utf-8") if raw is not None else None
+
+
+class Function:
+    """One library function, looked up once; calling it needs no name lookup."""
+
+    __slots__ = ("name", "library", "arity", "arguments", "result", "_handle")
+
+    def __init__(self, handle):
+        self._handle = handle
+        self.name = _text(_lib.varnexa_function_name(handle))
+        self.library = _text(_lib.varnexa_library_name(_lib.varnexa_function_library(handle)))
+        self.arity = _lib.varnexa_arity(handle)
+        self.arguments = tuple(
+            Quantity(
+                _text(_lib.varnexa_argument_name(handle, k)),
+                _lib.varnexa_argument_quantity(handle, k),
+                _text(_lib.varnexa_argument_quantity_name(handle, k)),
+            )
+            for k in range(1, self.arity + 1)
+        )
+        self.result = Quantity(
+            _text(_lib.varnexa_result_name(handle)),
+            _lib.varnexa_result_quantity(handle),
+            _text(_lib.varnexa_result_quantity_name(handle)),
+        )
+
+    def __repr__(self):
+        args = ", ".join(a.name for a in self.arguments)
+        return f"<varnexa.Function {self.name}({args}) -> {self.result.name}>"
+
+    def __call__(self, *args, raise_errors=False):
+        """Values and error codes for scalars or arrays; see varnexa.call."""
+        if len(args) != self.arity:
+            raise TypeError(f"{self.name} takes {self.arity} arguments, {len(args)} given")
+        if all(np.ndim(a) == 0 for a in args):
+            return self._call_scalar(args, raise_errors)
+        return self._call_array(args, raise_errors)
+
+    def _call_scalar(self, args, raise_errors):
+        values = (ctypes.c_double * max(self.arity, 1))(*[float(a) for a in args])
+        text = ctypes.create_string_buffer(_clib.TEXT_CAPACITY + 1)
+        code = ctypes.c_int32(0)
+        value = _lib.varnexa_call(
+            self._handle, values, text, _clib.TEXT_CAPACITY, ctypes.byref(code)
+        )
+        if code.value != 0:
+            if raise_errors:
+                raise VarnexaError(code.value, _text(text.value))
+            value = 0.0
+        return value if raise_errors else (value, code.value)
+
+    def _call_array(self, args, raise_errors):
+        arrays = [np.asarray(a, dtype=np.float64) for a in args]
+        shape = np.broadcast_shapes(*(a.shape for a in arrays))
+        keep, pointers, strides = [], [], []
+        for a in arrays:
+            data, stride = _strided(a, shape)
+            keep.append(data)
+            pointers.append(data.ctypes.data)
+            strides.append(stride)
+        values = np.empty(shape, dtype=np.float64)
+        codes = np.empty(shape, dtype=np.int32)
+        text = ctypes.create_string_buffer(_clib.TEXT_CAPACITY + 1)
+        failed = _lib.varnexa_call_array(
+            self._handle,
+            values.size,
+            (ctypes.c_void_p * len(pointers))(*pointers),
+            (ctypes.c_int64 * len(strides))(*strides),
+            values.ctypes.data,
+            codes.ctypes.data,
+            text,
+            _clib.TEXT_CAPACITY,
+        )
+        if failed < 0:
+            raise RuntimeError(f"varnexa: invalid array call of {self.name}")
+        if raise_errors:
+            if failed:
+                first = int(codes.flat[np.flatnonzero(codes)[0]])
+                raise VarnexaError(first, _text(text.value))
+            return values
+        return values, codes
+
+
+def _strided(array, shape):
+    """The array's data as one run the C loop can walk, with its stride in elements: a single
+    value (stride 0) for anything constant over the shape, the array itself when it already is the
+    shape and contiguous or one-dimensional with a regular step, a contiguous copy otherwise."""
+    if array.size == 1:
+        return np.ascontiguousarray(array.reshape(1)), 0
+    if array.shape == shape:
+        if array.flags.c_contiguous:
+            return array, 1
+        if array.ndim == 1 and array.strides[0] % array.itemsize == 0:
+            return array, array.strides[0] // array.itemsize
+    return np.ascontiguousarray(np.broadcast_to(array, shape)), 1
+
+
+_functions = {}
+
+
+def function(name):
+    """The library function with that full name (a Function); ValueError if there is none."""
+    found = _functions.get(name)
+    if found is None:
+        handle = _lib.varnexa_find_function(name.encode("utf-8"))
+        if not handle:
+            raise ValueError(f"varnexa: no function named {name!r}")
+        found = _functions[name] = Function(handle)
+    return found
+
+
+def call(name, *args, raise_errors=False):
+    """Calls the library function `name` with scalars or arrays in standard units.
+
+    Returns (value, code): for scalars a float and an int, for arrays two arrays of the
+    broadcast shape (float64 values, int32 codes; a failed state's value is 0 and its code
+    non-zero). With raise_errors=True returns only the value(s) and raises VarnexaError with the
+    error text of the (first) failed state.
+    """
+    return function(name)(*args, raise_errors=raise_errors)
+
+
+def libraries():
+    """The library names, in registry order."""
+    return [_text(_lib.varnexa_library_name(i)) for i in range(_lib.varnexa_library_count())]
+
+
+def functions(library=None):
+    """The full function names of one library (by name), or of all libraries."""
+    names = libraries()
+    if library is not None and library not in names:
+        raise ValueError(f"varnexa: no library named {library!r}")
+    chosen = [names.index(library)] if library is not None else range(len(names))
+    return [
+        _text(_lib.varnexa_function_name(_lib.varnexa_function_at(l, f)))
+        for l in chosen
+        for f in range(_lib.varnexa_function_count(l))
+    ]
+
+
+def quantities():
+    """The quantity names, in catalogue order."""
+    return [_text(_lib.varnexa_quantity_name(i)) for i in range(_lib.varnexa_quantity_count())]
+
+
+def units(quantity):
+    """The unit names of a quantity (by name); the first is its standard unit."""
+    key = quantity.encode("utf-8")
+    count = _lib.varnexa_unit_count(key)
+    if count < 0:
+        raise ValueError(f"varnexa: no quantity named {quantity!r}")
+    return [_text(_lib.varnexa_unit_name(key, i)) for i in range(count)]
+
+
+def convert(value, from_unit, to_unit, quantity=None):
+    """Converts a scalar or an array from one unit to another of the same quantity (the named
+    quantity, or the first that has both units). ValueError for unknown names or a scalar that
+    cannot be converted; in an array such a value becomes NaN."""
+    names = [None if quantity is None else quantity.encode("utf-8")]
+    names += [from_unit.encode("utf-8"), to_unit.encode("utf-8")]
+    if np.ndim(value) == 0:
+        result = ctypes.c_double(0.0)
+        status = _lib.varnexa_convert(*names, float(value), ctypes.byref(result))
+        _check_conversion(status, from_unit, to_unit, quantity, scalar=True)
+        return result.value
+    values = np.ascontiguousarray(value, dtype=np.float64)
+    results = np.empty_like(values)
+    status = _lib.varnexa_convert_array(*names, values.size, values.ctypes.data, results.ctypes.data)
+    _check_conversion(status, from_unit, to_unit, quantity, scalar=False)
+    if status == _clib.CONVERT_FAULT:
+        # The C call gives 0 for a value it cannot convert; find those and mark them.
+        for i in np.flatnonzero(results.reshape(-1) == 0.0):
+            one = ctypes.c_double(0.0)
+            if _lib.varnexa_convert(*names, float(values.flat[i]), ctypes.byref(one)):
+                results.flat[i] = np.nan
+    return results
+
+
+def _check_conversion(status, from_unit, to_unit, quantity, scalar):
+    if status == _clib.CONVERT_UNKNOWN_QUANTITY:
+        raise ValueError(f"varnexa: no quantity named {quantity!r}")
+    if status == _clib.CONVERT_UNKNOWN_UNIT:
+        where = f"quantity {quantity!r}" if quantity else "any one quantity"
+        raise ValueError(f"varnexa: units {from_unit!r} and {to_unit!r} are not both of {where}")
+    if status == _clib.CONVERT_FAULT and scalar:
+        raise ValueError(f"varnexa: cannot convert that value from {from_unit!r} to {to_unit!r}")

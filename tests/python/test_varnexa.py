@@ -1,0 +1,162 @@
+"""The Python module: reference values, broadcasting and strided inputs against single calls,
+errors as codes or exceptions, the registry listings, and unit conversion."""
+import csv
+import os
+import subprocess
+import sys
+
+import numpy as np
+import pytest
+
+import varnexa
+
+
+def reference_rows(data_dir):
+    with open(os.path.join(data_dir, "capi_reference.tsv"), encoding="utf-8") as f:
+        lines = [line for line in f if not line.startswith("#")]
+    for row in csv.DictReader(lines, delimiter="\t"):
+        args = [float(row["x1"])] + ([float(row["x2"])] if row["x2"] else [])
+        yield row["function"], args, float(row["value"]), float(row["tolerance"])
+
+
+def test_reference_values_as_scalars_and_arrays(data_dir):
+    rows = list(reference_rows(data_dir))
+    assert len(rows) == 9
+    for name, args, expected, tolerance in rows:
+        value, code = varnexa.call(name, *args)
+        assert code == 0
+        assert value == pytest.approx(expected, rel=tolerance)
+        assert varnexa.call(name, *args, raise_errors=True) == value
+        values, codes = varnexa.call(name, *[np.array([a, a]) for a in args])
+        assert values.tolist() == [value, value] and codes.tolist() == [0, 0]
+
+
+def single_calls(name, *arrays):
+    """What the array call must give: one scalar call per broadcast state."""
+    broadcast = np.broadcast_arrays(*arrays)
+    pairs = [varnexa.call(name, *(float(a[i]) for a in broadcast)) for i in np.ndindex(broadcast[0].shape)]
+    shape = broadcast[0].shape
+    return (np.array([v for v, _ in pairs]).reshape(shape), np.array([c for _, c in pairs]).reshape(shape))
+
+
+# Pressures in bar(a) and temperatures in °C: liquid, steam, supercritical, and states out of
+# range (negative pressure, below 0 °C, above 2000 °C).
+P = np.array([-1.0, 0.05, 1.0, 10.0, 250.0, 900.0])
+T = np.array([-20.0, 25.0, 150.0, 400.0, 800.0, 2500.0])
+
+
+@pytest.mark.parametrize(
+    "p, t",
+    [
+        (P, T),  # same shape
+        (P[:, None], T),  # outer product
+        (10.0, T),  # scalar against array
+        (P[::2], T[1::2]),  # strided views
+        (np.asfortranarray(np.outer(P, np.ones(3))), np.outer(np.ones(6), T[:3])),  # column-major
+        (np.outer(P, np.ones(4)).T, T[:, None].T[:, :6]),  # transposed, broadcast rows
+    ],
+    ids=["same", "outer", "scalar", "strided", "fortran", "transposed"],
+)
+@pytest.mark.parametrize("name", ["KX_WS_IF97_HPT", "KX_NH3_FE_DPT", "KX_CO2_FE_SPT"])
+def test_array_call_equals_single_calls(name, p, t):
+    values, codes = varnexa.call(name, p, t)
+    expected_values, expected_codes = single_calls(name, p, t)
+    assert values.shape == np.broadcast_shapes(np.shape(p), np.shape(t))
+    assert codes.dtype == np.int32
+    np.testing.assert_array_equal(codes, expected_codes)
+    np.testing.assert_array_equal(values, expected_values)
+    assert (codes != 0).any() and (codes == 0).any()
+    assert (values[codes != 0] == 0).all()
+
+
+def test_errors_as_codes_or_exceptions():
+    value, code = varnexa.call("KX_WS_IF97_HPT", 10.0, -50.0)
+    assert (value, code) == (0.0, 2)
+    with pytest.raises(varnexa.VarnexaError) as scalar:
+        varnexa.call("KX_WS_IF97_HPT", 10.0, -50.0, raise_errors=True)
+    assert scalar.value.code == 2
+    assert scalar.value.text.startswith("KX_WS_IF97_HPT; Temperature lower than minimum value")
+    with pytest.raises(varnexa.VarnexaError) as array:
+        varnexa.call("KX_WS_IF97_HPT", 10.0, np.array([100.0, -50.0, 3000.0]), raise_errors=True)
+    assert array.value.code == 2 and array.value.text == scalar.value.text
+
+
+@pytest.mark.parametrize(
+    "name, args, error",
+    [
+        ("KX_WS_IF97_Nothing", (1.0,), ValueError),
+        ("KX_WS_IF97_HPT", (1.0,), TypeError),
+        ("KX_WS_IF97_PsatT", (1.0, 2.0), TypeError),
+        ("KX_WS_IF97_HPT", (np.ones(3), np.ones(4)), ValueError),  # shapes do not broadcast
+    ],
+)
+def test_misuse_is_refused(name, args, error):
+    with pytest.raises(error):
+        varnexa.call(name, *args)
+
+
+def test_constant_and_empty_arrays():
+    assert varnexa.call("KX_WS_IF97_MM", raise_errors=True) == pytest.approx(18.015, rel=1e-4)
+    values, codes = varnexa.call("KX_WS_IF97_PsatT", np.array([]))
+    assert values.shape == (0,) and codes.shape == (0,)
+
+
+def test_registry_listings():
+    names = varnexa.functions()
+    assert len(names) == 512 and len(set(names)) == 512
+    assert varnexa.libraries()[0] == "KX_WS_IF97" and len(varnexa.libraries()) == 14
+    assert varnexa.functions("KX_WS_IF97")[:2] == ["KX_WS_IF97_PsatT", "KX_WS_IF97_TsatP"]
+    assert all(name.startswith("KX_N2_FE_") for name in varnexa.functions("KX_N2_FE"))
+    f = varnexa.function("KX_WS_IF97_HPT")
+    assert (f.library, f.arity) == ("KX_WS_IF97", 2)
+    assert [a.name for a in f.arguments] == ["Pressure", "Temperature"]
+    assert f.arguments[1].quantity_name == "Temperature" and f.result.index == 4
+    with pytest.raises(ValueError):
+        varnexa.functions("KX_NO_LIB")
+
+
+# Definitions: °F = 1.8 °C + 32; K = °C + 273.15; 1 bar = 100 kPa; psi(a) as the catalogue has it.
+@pytest.mark.parametrize(
+    "value, from_unit, to_unit, quantity, expected",
+    [
+        (100.0, "°C", "°F", None, 212.0),
+        (-40.0, "°C", "°F", "Temperature", -40.0),
+        (0.0, "°C", "K", None, 273.15),
+        (2.5, "bar(a)", "kPa(a)", "Absolute Pressure", 250.0),
+        (14.503773773, "psi(a)", "bar(a)", None, 1.0),
+    ],
+)
+def test_convert(value, from_unit, to_unit, quantity, expected):
+    assert varnexa.convert(value, from_unit, to_unit, quantity) == pytest.approx(expected, rel=1e-6)
+    array = varnexa.convert(np.full((2, 2), value), from_unit, to_unit, quantity)
+    np.testing.assert_allclose(array, expected, rtol=1e-6)
+
+
+def test_convert_refusals_and_faults():
+    with pytest.raises(ValueError):
+        varnexa.convert(1.0, "°C", "bar(a)")
+    with pytest.raises(ValueError):
+        varnexa.convert(1.0, "°C", "K", quantity="No Such Quantity")
+    with pytest.raises(ValueError):
+        varnexa.convert(float("nan"), "°C", "K")
+    converted = varnexa.convert(np.array([0.0, np.inf, 100.0]), "°C", "K")
+    assert converted[0] == pytest.approx(273.15) and np.isnan(converted[1])
+    assert varnexa.units("Undefined") == ["-"]
+    assert len(varnexa.quantities()) == 43
+    assert sum(len(varnexa.units(q)) for q in varnexa.quantities()) == 207
+
+
+def run_python(code, env):
+    return subprocess.run([sys.executable, "-c", code], env=env, capture_output=True, text=True)
+
+
+def test_library_location():
+    env = dict(os.environ)
+    env["VARNEXA_LIBRARY"] = "/nonexistent/libvarnexa.so"
+    failed = run_python("import varnexa", env)
+    assert failed.returncode != 0 and "VARNEXA_LIBRARY" in failed.stderr
+    # Without the variable, a checkout finds its own build.
+    del env["VARNEXA_LIBRARY"]
+    found = run_python("import varnexa; print(varnexa.library_path)", env)
+    assert found.returncode == 0, found.stderr
+    assert found.stdout.strip().endswith("libvarnexa.so")
