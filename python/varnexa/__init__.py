@@ -18,7 +18,10 @@ newest build of the checkout this package lies in (build/<preset>/src/capi), els
 import ctypes
 from collections import namedtuple
 
-import numpy as np
+try:
+    import numpy as np
+except ImportError:  # scalars need no NumPy; arrays say what is missing when first used
+    np = None
 
 from . import _clib
 
@@ -52,6 +55,14 @@ class VarnexaError(ValueError):
         super().__init__(text)
         self.code = code
         self.text = text
+
+
+def _is_scalar(value):
+    if isinstance(value, (int, float)):
+        return True
+    if np is None:
+        raise ImportError("varnexa: arrays need NumPy (Debian package python3-numpy)")
+    return np.ndim(value) == 0
 
 
 def _text(raw):
@@ -90,7 +101,7 @@ class Function:
         """Values and error codes for scalars or arrays; see varnexa.call."""
         if len(args) != self.arity:
             raise TypeError(f"{self.name} takes {self.arity} arguments, {len(args)} given")
-        if all(np.ndim(a) == 0 for a in args):
+        if all(_is_scalar(a) for a in args):
             return self._call_scalar(args, raise_errors)
         return self._call_array(args, raise_errors)
 
@@ -216,7 +227,7 @@ def convert(value, from_unit, to_unit, quantity=None):
     cannot be converted; in an array such a value becomes NaN."""
     names = [None if quantity is None else quantity.encode("utf-8")]
     names += [from_unit.encode("utf-8"), to_unit.encode("utf-8")]
-    if np.ndim(value) == 0:
+    if _is_scalar(value):
         result = ctypes.c_double(0.0)
         status = _lib.varnexa_convert(*names, float(value), ctypes.byref(result))
         _check_conversion(status, from_unit, to_unit, quantity, scalar=True)

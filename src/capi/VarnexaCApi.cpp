@@ -1,8 +1,6 @@
 // The C interface over the registry and the unit catalogue. Both are built once, on first use, in
 // a function-local static (thread-safe initialisation) and only read afterwards, so every entry
 // point may run on many threads at once.
-#include <cmath>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -70,7 +68,7 @@ const TCApi& Api() {
     return api;
 }
 
-const char* TextOrNull(const std::string& text) { return text.c_str(); }
+const char* CText(const std::string& text) { return text.c_str(); }
 
 bool ValidArgument(const varnexa_function* f, int32_t argument) {
     return f && argument >= 1 && argument <= f->Arity;
@@ -166,7 +164,7 @@ int32_t varnexa_library_count(void) { return Api().Registry.Count(); }
 
 const char* varnexa_library_name(int32_t library) {
     const TKXLibrary* lib = Api().Registry.Library(library);
-    return lib ? TextOrNull(lib->Library_Name) : nullptr;
+    return lib ? CText(lib->Library_Name) : nullptr;
 }
 
 int32_t varnexa_function_count(int32_t library) {
@@ -191,7 +189,7 @@ const varnexa_function* varnexa_find_function(const char* name) {
 }
 
 const char* varnexa_function_name(const varnexa_function* f) {
-    return f ? TextOrNull(f->Definition->FunctionName) : nullptr;
+    return f ? CText(f->Definition->FunctionName) : nullptr;
 }
 
 int32_t varnexa_function_library(const varnexa_function* f) { return f ? f->Library : -1; }
@@ -200,7 +198,7 @@ int32_t varnexa_arity(const varnexa_function* f) { return f ? f->Arity : -1; }
 
 const char* varnexa_argument_name(const varnexa_function* f, int32_t argument) {
     if (!ValidArgument(f, argument)) return nullptr;
-    return TextOrNull(f->ArgumentNames[argument - 1]);
+    return CText(f->ArgumentNames[argument - 1]);
 }
 
 int32_t varnexa_argument_quantity(const varnexa_function* f, int32_t argument) {
@@ -208,18 +206,18 @@ int32_t varnexa_argument_quantity(const varnexa_function* f, int32_t argument) {
 }
 
 const char* varnexa_argument_quantity_name(const varnexa_function* f, int32_t argument) {
-    return ValidArgument(f, argument) ? TextOrNull(f->ArgumentQuantityNames[argument - 1])
+    return ValidArgument(f, argument) ? CText(f->ArgumentQuantityNames[argument - 1])
                                       : nullptr;
 }
 
 const char* varnexa_result_name(const varnexa_function* f) {
-    return f ? TextOrNull(f->Definition->YName) : nullptr;
+    return f ? CText(f->Definition->YName) : nullptr;
 }
 
 int32_t varnexa_result_quantity(const varnexa_function* f) { return f ? f->Definition->YUnit : 0; }
 
 const char* varnexa_result_quantity_name(const varnexa_function* f) {
-    return f ? TextOrNull(f->ResultQuantityName) : nullptr;
+    return f ? CText(f->ResultQuantityName) : nullptr;
 }
 
 double varnexa_call(const varnexa_function* f, const double* args, char* errorText,
@@ -261,7 +259,7 @@ int32_t varnexa_quantity_count(void) { return Api().Quantities.Count(); }
 const char* varnexa_quantity_name(int32_t quantity) {
     const TPropertyList& quantities = Api().Quantities;
     if (quantity < 0 || quantity >= quantities.Count()) return nullptr;
-    return TextOrNull(quantities.Property(quantity).PropertyName());
+    return CText(quantities.Property(quantity).PropertyName());
 }
 
 int32_t varnexa_quantity_index(int32_t quantity) {
@@ -273,7 +271,7 @@ int32_t varnexa_quantity_index(int32_t quantity) {
 const char* varnexa_quantity_name_of_index(int32_t quantityIndex) {
     const auto& names = Api().QuantityNameOfIndex;
     const auto found = names.find(quantityIndex);
-    return found == names.end() ? nullptr : TextOrNull(found->second);
+    return found == names.end() ? nullptr : CText(found->second);
 }
 
 int32_t varnexa_unit_count(const char* quantityName) {
@@ -284,7 +282,7 @@ int32_t varnexa_unit_count(const char* quantityName) {
 const char* varnexa_unit_name(const char* quantityName, int32_t unit) {
     const TPropertyObject* quantity = QuantityNamed(quantityName);
     if (!quantity || unit < 0 || unit >= quantity->UnitList().Count()) return nullptr;
-    return TextOrNull(quantity->UnitList().Units()[unit].Name());
+    return CText(quantity->UnitList().Units()[unit].Name());
 }
 
 int32_t varnexa_convert(const char* quantityName, const char* fromUnit, const char* toUnit,
