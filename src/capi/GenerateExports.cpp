@@ -21,13 +21,13 @@ const char* const kOutputs = "char* errorText, int32_t capacity, int32_t* errorC
 
 std::string Parameters(int arity) {
     std::string text;
-    for (int k = 1; k <= arity; ++k) text += "double x" + std::to_string(k) + ", ";
+    for (int k = 1; k <= arity; ++k) text.append("double x").append(std::to_string(k)).append(", ");
     return text + kOutputs;
 }
 
 std::string Arguments(int arity) {
     std::string text;
-    for (int k = 1; k <= arity; ++k) text += "x" + std::to_string(k) + ", ";
+    for (int k = 1; k <= arity; ++k) text.append("x").append(std::to_string(k)).append(", ");
     return text + "errorText, capacity, errorCode";
 }
 
