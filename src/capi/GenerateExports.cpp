@@ -5,7 +5,7 @@
 // unchanged registry rebuilds nothing.
 //
 // Usage: varnexa_capi_generator TEMPLATE HEADER_OUT EXPORTS_OUT
-#include <cstdio>
+#include <cctype>
 #include <fstream>
 #include <iostream>
 #include <set>
@@ -29,6 +29,33 @@ std::string Arguments(int arity) {
     std::string text;
     for (int k = 1; k <= arity; ++k) text.append("x").append(std::to_string(k)).append(", ");
     return text + "errorText, capacity, errorCode";
+}
+
+// "Vapour Fraction" -> "vapourFraction": argument names as C parameter names for the header.
+std::string Identifier(const std::string& name) {
+    std::string id;
+    bool upper = false;
+    for (const char c : name) {
+        if (std::isalnum(static_cast<unsigned char>(c))) {
+            const auto u = static_cast<unsigned char>(c);
+            id += static_cast<char>(id.empty() ? std::tolower(u) : upper ? std::toupper(u) : c);
+            upper = false;
+        } else {
+            upper = true;
+        }
+    }
+    return id.empty() || std::isdigit(static_cast<unsigned char>(id[0])) ? "x" + id : id;
+}
+
+std::string NamedParameters(const TKXPropertyFunction& function) {
+    std::string text;
+    std::set<std::string> used;
+    for (int k = 1; k <= function.NoOfArguments(); ++k) {
+        std::string id = Identifier(function.GetXName(k));
+        if (!used.insert(id).second) id.append(std::to_string(k));
+        text.append("double ").append(id).append(", ");
+    }
+    return text + kOutputs;
 }
 
 bool ReadFile(const std::string& path, std::string& text) {
@@ -86,7 +113,8 @@ int main(int argc, char** argv) {
                 std::cerr << "function registered twice: " << name << "\n";
                 return 1;
             }
-            declarations << "VARNEXA_API double " << name << "(" << Parameters(arity) << ");\n";
+            declarations << "VARNEXA_API double " << name << "(" << NamedParameters(function)
+                         << "); /* " << function.YName << " */\n";
             exports << "double " << name << "(" << Parameters(arity) << ");\n"
                     << "VARNEXA_EXPORT double varnexa_export_" << name << "(" << Parameters(arity)
                     << ") __asm__(\"" << name << "\");\n"
