@@ -35,60 +35,51 @@ const TStates& States() {
 
 void Finish(benchmark::State& state, int64_t failures) {
     state.SetItemsProcessed(state.iterations() * kStates);
-    state.counters["ns_per_state"] = benchmark::Counter(
-        static_cast<double>(state.iterations() * kStates),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_state"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * kStates),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     if (failures) state.SkipWithError("a state failed");
+}
+
+// One pass over all states with call(i, text, code) for state i; the loop is the same for the
+// function alone and the handle, so only the call differs.
+template <class Call>
+void Loop(benchmark::State& state, Call call) {
+    std::vector<double> out(kStates);
+    char text[VARNEXA_TEXT_CAPACITY + 1];
+    int64_t failures = 0;
+    for (auto _ : state) {
+        for (int64_t i = 0; i < kStates; ++i) {
+            int32_t code = 0;
+            out[i] = call(i, text, &code);
+            failures += code != 0;
+        }
+        benchmark::DoNotOptimize(out.data());
+    }
+    Finish(state, failures);
 }
 
 void BM_Alone_PsatT(benchmark::State& state) {
     const TStates& s = States();
-    std::vector<double> out(kStates);
-    char text[VARNEXA_TEXT_CAPACITY + 1];
-    int64_t failures = 0;
-    for (auto _ : state) {
-        for (int64_t i = 0; i < kStates; ++i) {
-            int32_t code = 0;
-            out[i] = KX_WS_IF97_PsatT(s.Tsat[i], text, VARNEXA_TEXT_CAPACITY, &code);
-            failures += code != 0;
-        }
-        benchmark::DoNotOptimize(out.data());
-    }
-    Finish(state, failures);
+    Loop(state, [&s](int64_t i, char* text, int32_t* code) {
+        return KX_WS_IF97_PsatT(s.Tsat[i], text, VARNEXA_TEXT_CAPACITY, code);
+    });
 }
 
 void BM_Alone_HPT(benchmark::State& state) {
     const TStates& s = States();
-    std::vector<double> out(kStates);
-    char text[VARNEXA_TEXT_CAPACITY + 1];
-    int64_t failures = 0;
-    for (auto _ : state) {
-        for (int64_t i = 0; i < kStates; ++i) {
-            int32_t code = 0;
-            out[i] = KX_WS_IF97_HPT(s.P[i], s.T[i], text, VARNEXA_TEXT_CAPACITY, &code);
-            failures += code != 0;
-        }
-        benchmark::DoNotOptimize(out.data());
-    }
-    Finish(state, failures);
+    Loop(state, [&s](int64_t i, char* text, int32_t* code) {
+        return KX_WS_IF97_HPT(s.P[i], s.T[i], text, VARNEXA_TEXT_CAPACITY, code);
+    });
 }
 
 void Handle(benchmark::State& state, const char* name, const std::vector<double>& x1,
             const std::vector<double>& x2) {
     const varnexa_function* f = varnexa_find_function(name);
-    std::vector<double> out(kStates);
-    char text[VARNEXA_TEXT_CAPACITY + 1];
-    int64_t failures = 0;
-    for (auto _ : state) {
-        for (int64_t i = 0; i < kStates; ++i) {
-            const double args[2] = {x1[i], x2[i]};
-            int32_t code = 0;
-            out[i] = varnexa_call(f, args, text, VARNEXA_TEXT_CAPACITY, &code);
-            failures += code != 0;
-        }
-        benchmark::DoNotOptimize(out.data());
-    }
-    Finish(state, failures);
+    Loop(state, [&](int64_t i, char* text, int32_t* code) {
+        const double args[2] = {x1[i], x2[i]};
+        return varnexa_call(f, args, text, VARNEXA_TEXT_CAPACITY, code);
+    });
 }
 
 void Array(benchmark::State& state, const char* name, const std::vector<double>& x1,
@@ -99,7 +90,8 @@ void Array(benchmark::State& state, const char* name, const std::vector<double>&
     const double* args[2] = {x1.data(), x2.data()};
     int64_t failures = 0;
     for (auto _ : state) {
-        failures += varnexa_call_array(f, kStates, args, nullptr, out.data(), codes.data(), nullptr, 0);
+        failures +=
+            varnexa_call_array(f, kStates, args, nullptr, out.data(), codes.data(), nullptr, 0);
         benchmark::DoNotOptimize(out.data());
     }
     Finish(state, failures);
@@ -108,11 +100,15 @@ void Array(benchmark::State& state, const char* name, const std::vector<double>&
 void BM_Handle_PsatT(benchmark::State& state) {
     Handle(state, "KX_WS_IF97_PsatT", States().Tsat, States().Tsat);
 }
-void BM_Handle_HPT(benchmark::State& state) { Handle(state, "KX_WS_IF97_HPT", States().P, States().T); }
+void BM_Handle_HPT(benchmark::State& state) {
+    Handle(state, "KX_WS_IF97_HPT", States().P, States().T);
+}
 void BM_Array_PsatT(benchmark::State& state) {
     Array(state, "KX_WS_IF97_PsatT", States().Tsat, States().Tsat);
 }
-void BM_Array_HPT(benchmark::State& state) { Array(state, "KX_WS_IF97_HPT", States().P, States().T); }
+void BM_Array_HPT(benchmark::State& state) {
+    Array(state, "KX_WS_IF97_HPT", States().P, States().T);
+}
 
 }  // namespace
 

@@ -30,9 +30,10 @@ int main(void) {
     const int64_t strides[2] = {0, 1};
     double h[4];
     int32_t codes[4];
-    int64_t failed = varnexa_call_array(hpt, 4, args, strides, h, codes, text,
-                                        VARNEXA_TEXT_CAPACITY);
-    for (int i = 0; i < 4; ++i) printf("h(10 bar(a), %g C) = %.3f kJ/kg, code %d\n", t[i], h[i], codes[i]);
+    int64_t failed =
+        varnexa_call_array(hpt, 4, args, strides, h, codes, text, VARNEXA_TEXT_CAPACITY);
+    for (int i = 0; i < 4; ++i)
+        printf("h(10 bar(a), %g C) = %.3f kJ/kg, code %d\n", t[i], h[i], codes[i]);
     printf("%lld failed: %s\n", (long long)failed, text);
 
     double psi = 0.0;

@@ -44,10 +44,13 @@ struct TCApi {
             FirstFunction.push_back(static_cast<int32_t>(Functions.size()));
             for (int f = 0; f < library.Count(); ++f) {
                 const TKXPropertyFunction& definition = *library.Function(f);
-                varnexa_function function{&definition, definition.GetFunctionPtr(),
-                                          definition.NoOfArguments(), l,
+                varnexa_function function{&definition,
+                                          definition.GetFunctionPtr(),
+                                          definition.NoOfArguments(),
+                                          l,
                                           Quantities.GetPropertyNameFromIndex(definition.YUnit),
-                                          {}, {}};
+                                          {},
+                                          {}};
                 for (int a = 1; a <= function.Arity; ++a) {
                     function.ArgumentNames.push_back(definition.GetXName(a));
                     function.ArgumentQuantityNames.push_back(
@@ -68,7 +71,9 @@ const TCApi& Api() {
     return api;
 }
 
-const char* CText(const std::string& text) { return text.c_str(); }
+const char* CText(const std::string& text) {
+    return text.c_str();
+}
 
 bool ValidArgument(const varnexa_function* f, int32_t argument) {
     return f && argument >= 1 && argument <= f->Arity;
@@ -158,9 +163,13 @@ int64_t CallStates(const TKXFunctionPtr& ptr, int64_t n, const double* const* ar
 
 extern "C" {
 
-const char* varnexa_version(void) { return "0.1.0"; }
+const char* varnexa_version(void) {
+    return "0.1.0";
+}
 
-int32_t varnexa_library_count(void) { return Api().Registry.Count(); }
+int32_t varnexa_library_count(void) {
+    return Api().Registry.Count();
+}
 
 const char* varnexa_library_name(int32_t library) {
     const TKXLibrary* lib = Api().Registry.Library(library);
@@ -172,7 +181,9 @@ int32_t varnexa_function_count(int32_t library) {
     return lib ? lib->Count() : -1;
 }
 
-int32_t varnexa_total_function_count(void) { return static_cast<int32_t>(Api().Functions.size()); }
+int32_t varnexa_total_function_count(void) {
+    return static_cast<int32_t>(Api().Functions.size());
+}
 
 const varnexa_function* varnexa_function_at(int32_t library, int32_t function) {
     const TCApi& api = Api();
@@ -192,9 +203,13 @@ const char* varnexa_function_name(const varnexa_function* f) {
     return f ? CText(f->Definition->FunctionName) : nullptr;
 }
 
-int32_t varnexa_function_library(const varnexa_function* f) { return f ? f->Library : -1; }
+int32_t varnexa_function_library(const varnexa_function* f) {
+    return f ? f->Library : -1;
+}
 
-int32_t varnexa_arity(const varnexa_function* f) { return f ? f->Arity : -1; }
+int32_t varnexa_arity(const varnexa_function* f) {
+    return f ? f->Arity : -1;
+}
 
 const char* varnexa_argument_name(const varnexa_function* f, int32_t argument) {
     if (!ValidArgument(f, argument)) return nullptr;
@@ -206,15 +221,16 @@ int32_t varnexa_argument_quantity(const varnexa_function* f, int32_t argument) {
 }
 
 const char* varnexa_argument_quantity_name(const varnexa_function* f, int32_t argument) {
-    return ValidArgument(f, argument) ? CText(f->ArgumentQuantityNames[argument - 1])
-                                      : nullptr;
+    return ValidArgument(f, argument) ? CText(f->ArgumentQuantityNames[argument - 1]) : nullptr;
 }
 
 const char* varnexa_result_name(const varnexa_function* f) {
     return f ? CText(f->Definition->YName) : nullptr;
 }
 
-int32_t varnexa_result_quantity(const varnexa_function* f) { return f ? f->Definition->YUnit : 0; }
+int32_t varnexa_result_quantity(const varnexa_function* f) {
+    return f ? f->Definition->YUnit : 0;
+}
 
 const char* varnexa_result_quantity_name(const varnexa_function* f) {
     return f ? CText(f->ResultQuantityName) : nullptr;
@@ -228,16 +244,20 @@ double varnexa_call(const varnexa_function* f, const double* args, char* errorTe
         return 0.0;
     }
     switch (f->Arity) {
-        case 0: return f->Ptr.Constant(errorText, capacity, errorCode);
-        case 1: return f->Ptr.Unary(args[0], errorText, capacity, errorCode);
-        case 2: return f->Ptr.Binary(args[0], args[1], errorText, capacity, errorCode);
-        default: return f->Ptr.Ternary(args[0], args[1], args[2], errorText, capacity, errorCode);
+        case 0:
+            return f->Ptr.Constant(errorText, capacity, errorCode);
+        case 1:
+            return f->Ptr.Unary(args[0], errorText, capacity, errorCode);
+        case 2:
+            return f->Ptr.Binary(args[0], args[1], errorText, capacity, errorCode);
+        default:
+            return f->Ptr.Ternary(args[0], args[1], args[2], errorText, capacity, errorCode);
     }
 }
 
 int64_t varnexa_call_array(const varnexa_function* f, int64_t n, const double* const* args,
-                           const int64_t* strides, double* values, int32_t* codes,
-                           char* errorText, int32_t capacity) {
+                           const int64_t* strides, double* values, int32_t* codes, char* errorText,
+                           int32_t capacity) {
     SetText(errorText, capacity, "");
     bool valid = f && n >= 0 && values && codes && (f->Arity == 0 || args);
     for (int32_t k = 0; valid && k < f->Arity; ++k) valid = args[k] != nullptr;
@@ -246,15 +266,20 @@ int64_t varnexa_call_array(const varnexa_function* f, int64_t n, const double* c
         return VARNEXA_INVALID_CALL;
     }
     switch (f->Arity) {
-        case 0: return CallStates<0>(f->Ptr, n, args, strides, values, codes, errorText, capacity);
-        case 1: return CallStates<1>(f->Ptr, n, args, strides, values, codes, errorText, capacity);
-        case 2: return CallStates<2>(f->Ptr, n, args, strides, values, codes, errorText, capacity);
+        case 0:
+            return CallStates<0>(f->Ptr, n, args, strides, values, codes, errorText, capacity);
+        case 1:
+            return CallStates<1>(f->Ptr, n, args, strides, values, codes, errorText, capacity);
+        case 2:
+            return CallStates<2>(f->Ptr, n, args, strides, values, codes, errorText, capacity);
         default:
             return CallStates<3>(f->Ptr, n, args, strides, values, codes, errorText, capacity);
     }
 }
 
-int32_t varnexa_quantity_count(void) { return Api().Quantities.Count(); }
+int32_t varnexa_quantity_count(void) {
+    return Api().Quantities.Count();
+}
 
 const char* varnexa_quantity_name(int32_t quantity) {
     const TPropertyList& quantities = Api().Quantities;

@@ -38,7 +38,9 @@ std::vector<TReference> ReadReferences() {
         std::vector<std::string> fields;
         std::stringstream split(line);
         for (std::string field; std::getline(split, field, '\t');) fields.push_back(field);
-        TReference row{fields.at(0), {std::stod(fields.at(1))}, std::stod(fields.at(3)),
+        TReference row{fields.at(0),
+                       {std::stod(fields.at(1))},
+                       std::stod(fields.at(3)),
                        std::stod(fields.at(4))};
         if (!fields.at(2).empty()) row.Args.push_back(std::stod(fields.at(2)));
         rows.push_back(row);
@@ -108,8 +110,12 @@ TEST(CApiRegistry, EveryFunctionIsExportedAndFoundByName) {
             const double expected = varnexa_call(f, args, viaHandle, 255, &handleCode);
             double value = 0;
             switch (varnexa_arity(f)) {
-                case 0: value = reinterpret_cast<TConstant>(symbol)(viaSymbol, 255, &symbolCode); break;
-                case 1: value = reinterpret_cast<TUnary>(symbol)(args[0], viaSymbol, 255, &symbolCode); break;
+                case 0:
+                    value = reinterpret_cast<TConstant>(symbol)(viaSymbol, 255, &symbolCode);
+                    break;
+                case 1:
+                    value = reinterpret_cast<TUnary>(symbol)(args[0], viaSymbol, 255, &symbolCode);
+                    break;
                 default:
                     value = reinterpret_cast<TBinary>(symbol)(args[0], args[1], viaSymbol, 255,
                                                               &symbolCode);

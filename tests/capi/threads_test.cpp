@@ -16,13 +16,20 @@ namespace {
 // Argument values per quantity index, in and out of the ranges of the libraries.
 std::vector<double> ValuesFor(int32_t quantity) {
     switch (quantity) {
-        case 2: return {0.05, 1.0, 10.0, 60.0, 300.0, 2e4};                // pressure, bar(a)
-        case 31: return {-260.0, -150.0, -30.0, 25.0, 180.0, 420.0, 900.0}; // temperature, °C
-        case 34: return {-0.1, 0.0, 0.4, 1.0};                             // vapour fraction
-        case 4: return {-50.0, 250.0, 1200.0, 2900.0};                     // enthalpy, kJ/kg
-        case 5: return {-0.5, 1.0, 4.0, 7.5};                              // entropy, kJ/kgK
-        case 15: return {0.5, 50.0, 800.0};                                // density, kg/m3
-        default: return {0.5, 100.0};
+        case 2:
+            return {0.05, 1.0, 10.0, 60.0, 300.0, 2e4};  // pressure, bar(a)
+        case 31:
+            return {-260.0, -150.0, -30.0, 25.0, 180.0, 420.0, 900.0};  // temperature, °C
+        case 34:
+            return {-0.1, 0.0, 0.4, 1.0};  // vapour fraction
+        case 4:
+            return {-50.0, 250.0, 1200.0, 2900.0};  // enthalpy, kJ/kg
+        case 5:
+            return {-0.5, 1.0, 4.0, 7.5};  // entropy, kJ/kgK
+        case 15:
+            return {0.5, 50.0, 800.0};  // density, kg/m3
+        default:
+            return {0.5, 100.0};
     }
 }
 
@@ -47,10 +54,10 @@ std::vector<TState> AllStates() {
         for (int32_t i = 0; i < varnexa_function_count(l); ++i) {
             const varnexa_function* f = varnexa_function_at(l, i);
             const int arity = varnexa_arity(f);
-            const std::vector<double> first = arity >= 1 ? ValuesFor(varnexa_argument_quantity(f, 1))
-                                                         : std::vector<double>{0.0};
-            const std::vector<double> second = arity >= 2 ? ValuesFor(varnexa_argument_quantity(f, 2))
-                                                          : std::vector<double>{0.0};
+            const std::vector<double> first =
+                arity >= 1 ? ValuesFor(varnexa_argument_quantity(f, 1)) : std::vector<double>{0.0};
+            const std::vector<double> second =
+                arity >= 2 ? ValuesFor(varnexa_argument_quantity(f, 2)) : std::vector<double>{0.0};
             for (double x1 : first)
                 for (double x2 : second) states.push_back({f, {x1, x2}});
         }
@@ -61,7 +68,8 @@ std::vector<TState> AllStates() {
 TOutcome CallState(const TState& state) {
     char text[VARNEXA_TEXT_CAPACITY + 1] = "stale";
     int32_t code = -99;
-    const double value = varnexa_call(state.Function, state.Args, text, VARNEXA_TEXT_CAPACITY, &code);
+    const double value =
+        varnexa_call(state.Function, state.Args, text, VARNEXA_TEXT_CAPACITY, &code);
     return {value, code, text};
 }
 
@@ -121,14 +129,16 @@ TEST(CApiThreads, ArrayCallsOfOneHandleInParallel) {
     const double* args[2] = {p.data(), t.data()};
     std::vector<double> reference(kStates);
     std::vector<int32_t> referenceCodes(kStates);
-    varnexa_call_array(f, kStates, args, nullptr, reference.data(), referenceCodes.data(), nullptr, 0);
+    varnexa_call_array(f, kStates, args, nullptr, reference.data(), referenceCodes.data(), nullptr,
+                       0);
 
     std::vector<std::vector<double>> values(4, std::vector<double>(kStates));
     std::vector<std::vector<int32_t>> codes(4, std::vector<int32_t>(kStates));
     std::vector<std::thread> threads;
     for (int k = 0; k < 4; ++k)
         threads.emplace_back([&, k] {
-            varnexa_call_array(f, kStates, args, nullptr, values[k].data(), codes[k].data(), nullptr, 0);
+            varnexa_call_array(f, kStates, args, nullptr, values[k].data(), codes[k].data(),
+                               nullptr, 0);
         });
     for (std::thread& thread : threads) thread.join();
     for (int k = 0; k < 4; ++k) {
