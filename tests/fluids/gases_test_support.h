@@ -1,20 +1,18 @@
 #pragma once
 // Checks shared by the tests of nitrogen, oxygen, argon and the three forms of hydrogen: reference
 // tables of several fluids, library functions against a table, saturation round trips, the
-// faster routes against the plain iterations, the critical point of the equation of state, the
-// zero-density limit and the registration order of a library.
+// faster routes against the plain iterations, the critical point of the equation of state and the
+// zero-density limit.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <set>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "HelmholzFluidObject.h"
-#include "KX_Function_Shapes.h"
 #include "KX_Function_Types.h"
 #include "fluid_test_support.h"
 
@@ -80,28 +78,6 @@ inline void CheckLibraryTable(
         } else {
             EXPECT_EQ(value, 0.0);
         }
-    }
-}
-
-// ---- Registration order: the shared shapes without the absent ones, ZPT only when added ----
-
-inline void CheckEntriesOrder(std::span<const TKXLibraryEntry> entries,
-                              const std::set<std::string>& absent, bool hasZPT) {
-    std::vector<std::string> expected;
-    for (const TKXFunctionShape& shape : KXFunctionShapes()) {
-        const std::string name = shape.ShortName;
-        if (absent.count(name) || (name == "ZPT" && !hasZPT)) continue;
-        expected.push_back(name);
-    }
-    ASSERT_EQ(entries.size(), expected.size());
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        SCOPED_TRACE("position " + std::to_string(i));
-        EXPECT_EQ(std::string(entries[i].ShortName), expected[i]);
-        const TKXFunctionShape* shape = FindFunctionShape(entries[i].ShortName);
-        ASSERT_NE(shape, nullptr);
-        const int arity = entries[i].Ptr.Constant ? 0 : entries[i].Ptr.Unary ? 1 : 2;
-        EXPECT_TRUE(entries[i].Ptr.Constant || entries[i].Ptr.Unary || entries[i].Ptr.Binary);
-        EXPECT_EQ(arity, shape->Arity);
     }
 }
 
