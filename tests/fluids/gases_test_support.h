@@ -115,7 +115,8 @@ inline void CheckFastRoutesAgree(const THelmholzFluid& fluid) {
     for (int i = 0; i <= steps; ++i)
         for (int j = 0; j <= steps; ++j) {
             const double P = pLow * std::pow(pHigh / pLow, static_cast<double>(i) / steps);
-            const double T = fluid.Tt_ + 0.01 + (tHigh - fluid.Tt_ - 0.01) * j / steps;
+            const double tLow = fluid.Tmin(P) + 0.01;  // above the triple point or the melting line
+            const double T = tLow + (tHigh - tLow) * j / steps;
             SCOPED_TRACE(fluid.Code + " at " + std::to_string(P) + " bar, " + std::to_string(T) +
                          " °C");
             const double plain = fluid.Solve_DPT(P, T, plainText, plainCode);
