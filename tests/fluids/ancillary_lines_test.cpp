@@ -7,34 +7,34 @@
 #include <vector>
 
 #include "HelmholzFluidObject.h"
+#include "KX_Ar_FE_Lib_Root.h"
+#include "KX_CO2_FE_Lib_Root.h"
 #include "KX_Fluid_Objects.h"
 #include "KX_H2_FE_Lib_Root.h"
+#include "KX_N2_FE_Lib_Root.h"
 #include "KX_NH3_FE_Lib_Root.h"
+#include "KX_O2_FE_Lib_Root.h"
 #include "KX_R123_FE_Lib_Root.h"
+#include "KX_R134a_FE_Lib_Root.h"
 #include "KX_R152a_FE_Lib_Root.h"
 #include "KX_R22_FE_Lib_Root.h"
 #include "KX_R32_FE_Lib_Root.h"
-#include "KX_R134a_FE_Lib_Root.h"
-#include "KX_N2_FE_Lib_Root.h"
-#include "KX_O2_FE_Lib_Root.h"
-#include "KX_CO2_FE_Lib_Root.h"
-#include "KX_Ar_FE_Lib_Root.h"
 
 namespace {
 
 struct TAncillaryCase {
     const THelmholzFluid* fluid;
-    bool pressureEndsAtPc;   // Pse(Tc_) is the critical pressure Pc_
-    bool densitiesMeet;      // dsle(Tc_) = dsve(Tc_)
+    bool pressureEndsAtPc;  // Pse(Tc_) is the critical pressure Pc_
+    bool densitiesMeet;     // dsle(Tc_) = dsve(Tc_)
 };
 
 // R152a's vapour pressure is scaled by its own 45.1681 bar, not Pc_; R123's vapour density and
 // the hydrogens' quadratic branches stop short of the liquid density at Tc_.
 std::vector<TAncillaryCase> Cases() {
-    return {{&NH3Fluid(), true, true},  {&R22Fluid(), true, true},   {&R32Fluid(), true, true},
+    return {{&NH3Fluid(), true, true},   {&R22Fluid(), true, true},   {&R32Fluid(), true, true},
             {&R123Fluid(), true, false}, {&R134aFluid(), true, true}, {&R152aFluid(), false, true},
-            {&N2Fluid(), true, true},   {&O2Fluid(), true, true},    {&CO2Fluid(), true, true},
-            {&ArFluid(), true, true},   {&H2Fluid(), true, false},   {&H2pFluid(), true, false},
+            {&N2Fluid(), true, true},    {&O2Fluid(), true, true},    {&CO2Fluid(), true, true},
+            {&ArFluid(), true, true},    {&H2Fluid(), true, false},   {&H2pFluid(), true, false},
             {&H2oFluid(), true, false}};
 }
 

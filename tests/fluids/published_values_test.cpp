@@ -28,10 +28,9 @@ const char* const DataFile = "published_fluid_tables.tsv";
 
 const THelmholzFluid* FluidNamed(const std::string& name) {
     static const std::map<std::string, const THelmholzFluid*> fluids = {
-        {"R32", &R32Fluid()}, {"R123", &R123Fluid()}, {"R134a", &R134aFluid()},
-        {"Ar", &ArFluid()},   {"CO2", &CO2Fluid()},   {"N2", &N2Fluid()},
-        {"O2", &O2Fluid()},   {"H2", &H2Fluid()},     {"H2p", &H2pFluid()},
-        {"H2o", &H2oFluid()}};
+        {"R32", &R32Fluid()}, {"R123", &R123Fluid()}, {"R134a", &R134aFluid()}, {"Ar", &ArFluid()},
+        {"CO2", &CO2Fluid()}, {"N2", &N2Fluid()},     {"O2", &O2Fluid()},       {"H2", &H2Fluid()},
+        {"H2p", &H2pFluid()}, {"H2o", &H2oFluid()}};
     const auto it = fluids.find(name);
     return it == fluids.end() ? nullptr : it->second;
 }
@@ -65,9 +64,8 @@ TQuantity ParseQuantity(std::string name) {
 // units take the molar mass; temperatures are compared in the source's own unit.
 double ProgramUnitsPer(const std::string& unit, double molarMass) {
     static const std::map<std::string, double> factors = {
-        {"MPa", 10.0},      {"kPa", 0.01},       {"kg/m3", 1.0},   {"kJ/kg", 1.0},
-        {"kJ/(kg K)", 1.0}, {"m/s", 1.0},        {"uPa s", 1e-6},  {"mW/(m K)", 1e-3},
-        {"K", 1.0},         {"degC", 1.0}};
+        {"MPa", 10.0}, {"kPa", 0.01},   {"kg/m3", 1.0},     {"kJ/kg", 1.0}, {"kJ/(kg K)", 1.0},
+        {"m/s", 1.0},  {"uPa s", 1e-6}, {"mW/(m K)", 1e-3}, {"K", 1.0},     {"degC", 1.0}};
     if (unit == "mol/dm3") return molarMass;
     if (unit == "J/mol" || unit == "J/(mol K)") return 1.0 / molarMass;
     const auto it = factors.find(unit);
