@@ -179,9 +179,9 @@ TEST(NearCriticalSaturation, StatesFromPressureAreTwoDistinctPhases) {
         }
         // Failures only above the top of the iterated curve, where the ancillary pressure takes
         // over (the critical pressure where it is iterated to the end), and at least 85 % of the
-        // pressures answered: R123's ancillary line leaves no saturation temperature from 36.22
-        // bar up, 57 of the 401. Argon's TsatP fails from 48.56 bar, below the top of its
-        // iterated curve (48.6165 bar at -122.47 °C, where PsatT answers): a known fault.
+        // pressures answered. Two known faults: R123's TsatP fails from 36.22 bar, PsatT(183 °C),
+        // up to Pc (57 of the 401), and argon's from 48.56 bar, below the top of its iterated
+        // curve (48.6165 bar at -122.47 °C); PsatT answers at those temperatures.
         const double top = f.Tc_Max_ < f.Tc_ ? Call(c.PsatT, f.Tc_Max_).Value : f.Pc_;
         const double allowedFrom = c.Library == "KX_Ar_FE" ? 48.56 : top;
         EXPECT_GE(lowestFailure, allowedFrom) << c.Library << ": TsatP fails from " << lowestFailure;
