@@ -2,9 +2,12 @@
 // Derivative check for any Helmholtz fluid: every derivative operation of the ideal-gas part
 // (Phiot, Phiott, Phiod, Phiodd, Phiodt) and of the residual part (Phirt, Phirtt, Phird,
 // Phirdd, Phirdt) is compared with a central difference of the operation one order lower, and
-// the combined evaluations PhirAll and PhioAll with the single operations. A slip in any
-// coefficient, exponent or derivative formula of one term family shows up as a mismatch at the
-// points where that family matters, so use points that span the fluid's range of delta and tau.
+// the combined evaluations PhirAll and PhioAll with the single operations. A slip in a derivative
+// formula, or a coefficient or exponent written differently in a value and its derivative, shows
+// up as a mismatch at the points where that term family matters, so use points that span the
+// fluid's range of delta and tau. A coefficient wrong in the shared table moves value and
+// derivatives together and cannot show here: the published values (published_values_test) catch
+// those.
 //
 //   helmholtzcheck::CheckDerivatives(fluid, helmholtzcheck::DefaultPoints());
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
-// The argon library: registration order, range checks, constants, and the sweep over every
-// function.
+// The argon library: range checks, constants, and the sweep over every function.
 #include <gtest/gtest.h>
 
 #include "KXSweep.h"
@@ -7,11 +6,6 @@
 #include "gases_test_support.h"
 
 namespace {
-
-TEST(ArgonLibrary, RegistersTheFunctionsInCatalogueOrder) {
-    gasestest::CheckEntriesOrder(KX_Ar_FE_Entries(), {"STT", "TCPT", "DVPT", "KVPT", "PrPT"},
-                                 false);
-}
 
 TEST(ArgonLibrary, RangeChecksAndConstants) {
     gasestest::CheckLibraryTable("ar_library_checks.tsv", {{"KX_Ar_FE", KX_Ar_FE_Entries()}});

@@ -1,7 +1,7 @@
 #pragma once
 // Checks shared by the tests of carbon dioxide and the five refrigerants: documented values read
 // from tests/data by routine name, the saturation state's phase equilibrium, the round trips of
-// the flashes and the saturation functions, and the switch points of the ancillary equations.
+// the flashes and the saturation functions.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -71,31 +71,6 @@ inline void CheckSaturationRoundTrips(const THelmholzFluid& f,
         ASSERT_EQ(code, 0) << text;
         EXPECT_NEAR(f.TsatP(P, text, code), T, 1e-5);
         EXPECT_EQ(code, 0) << text;
-    }
-}
-
-// One function the ancillary equations switch at: the value at the switch point, and whether
-// the straight line (which starts there with exactly `lineValue`) must be in use.
-struct TBranchCase {
-    const char* Routine;
-    double X;
-    double LineValue;
-    bool OnLine;
-};
-
-// At the switch point a line gives its start value exactly; the empirical equation gives a
-// nearby value that differs from it.
-inline void CheckBranches(const THelmholzFluid& f, const std::vector<TBranchCase>& cases) {
-    for (const TBranchCase& c : cases) {
-        SCOPED_TRACE(std::string(c.Routine) + "(" + std::to_string(c.X) + ")");
-        int32_t code = -1;
-        const double value = Evaluate(f, c.Routine, c.X, 0.0, code);
-        if (c.OnLine) {
-            EXPECT_EQ(value, c.LineValue);
-        } else {
-            EXPECT_NE(value, c.LineValue);
-            EXPECT_NEAR(value, c.LineValue, 0.02 * std::fabs(c.LineValue));
-        }
     }
 }
 

@@ -1,4 +1,4 @@
-// The three forms of hydrogen: documented and published values, the derivatives of the Helmholtz
+// The three forms of hydrogen: published values, the derivatives of the Helmholtz
 // energy, the ancillary equations at their ends and branch points, compressibility, round trips.
 #include <gtest/gtest.h>
 
@@ -11,10 +11,6 @@ namespace {
 
 std::vector<const THelmholzFluid*> Forms() {
     return {&H2Fluid(), &H2pFluid(), &H2oFluid()};
-}
-
-TEST(HydrogenModel, DocumentedAncillaryDensities) {
-    gasestest::CheckReferenceTable("h2_reference.tsv", Forms());
 }
 
 TEST(HydrogenModel, PublishedNormalBoilingPoints) {

@@ -1,5 +1,5 @@
-// The nitrogen library: registration order, range checks, transport limits, the placeholder, and
-// the sweep over every function.
+// The nitrogen library: range checks, transport limits, the placeholder, and the sweep over every
+// function.
 #include <gtest/gtest.h>
 
 #include "KXSweep.h"
@@ -7,10 +7,6 @@
 #include "gases_test_support.h"
 
 namespace {
-
-TEST(NitrogenLibrary, RegistersTheFunctionsInCatalogueOrder) {
-    gasestest::CheckEntriesOrder(KX_N2_FE_Entries(), {"STT"}, false);
-}
 
 TEST(NitrogenLibrary, RangeChecksTransportLimitsAndConstants) {
     gasestest::CheckLibraryTable("n2_library_checks.tsv", {{"KX_N2_FE", KX_N2_FE_Entries()}});

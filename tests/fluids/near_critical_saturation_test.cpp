@@ -5,6 +5,7 @@
 // ancillary values are the result.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -146,18 +147,23 @@ TEST(NearCriticalSaturation, StatesFromTemperatureAreTwoDistinctPhases) {
 
 // Saturation temperatures from 5 K below the critical temperature up to the critical pressure.
 // Some pressures near the top have no saturation temperature (the iterated curve and the
-// ancillary one do not meet exactly); those may fail, but never return a wrong state.
+// ancillary one do not meet exactly); those may fail, but never return a wrong state, and they
+// are counted.
 TEST(NearCriticalSaturation, StatesFromPressureAreTwoDistinctPhases) {
     for (const TFluidCase& c : Fluids()) {
         const THelmholzFluid& f = c.Fluid();
         const TCall bottom = Call(c.PsatT, f.Tc_ - 5.0);
         ASSERT_EQ(bottom.Code, 0) << bottom.Text;
+        int failures = 0;
+        double lowestFailure = f.Pc_;
         for (int i = 0; i <= 400; ++i) {
             const double P = bottom.Value + (f.Pc_ - bottom.Value) * i / 400.0;
             SCOPED_TRACE(c.Library + " at " + std::to_string(P) + " bar");
             const TCall Ts = Call(c.TsatP, P);
             if (Ts.Code != 0) {
                 EXPECT_EQ(Ts.Text.rfind(c.Library + "_TsatP; ", 0), 0u) << Ts.Text;
+                ++failures;
+                lowestFailure = std::min(lowestFailure, P);
                 continue;
             }
             const TCall liquid = Call(c.DPX, P, 0.0);
@@ -171,6 +177,15 @@ TEST(NearCriticalSaturation, StatesFromPressureAreTwoDistinctPhases) {
             else if (Ts.Value < f.Tc_Max_ - 1e-6)
                 ExpectTwoPhaseEquilibrium(f, Ts.Value, P, liquid.Value, vapour.Value);
         }
+        // Failures only above the top of the iterated curve, where the ancillary pressure takes
+        // over (the critical pressure where it is iterated to the end), and at least 85 % of the
+        // pressures answered. Two known faults: R123's TsatP fails from 36.22 bar, PsatT(183 °C),
+        // up to Pc (57 of the 401), and argon's from 48.56 bar, below the top of its iterated
+        // curve (48.6165 bar at -122.47 °C); PsatT answers at those temperatures.
+        const double top = f.Tc_Max_ < f.Tc_ ? Call(c.PsatT, f.Tc_Max_).Value : f.Pc_;
+        const double allowedFrom = c.Library == "KX_Ar_FE" ? 48.56 : top;
+        EXPECT_GE(lowestFailure, allowedFrom) << c.Library << ": TsatP fails from " << lowestFailure;
+        EXPECT_LE(failures, 60) << c.Library << ": TsatP failed at " << failures << " of 401";
     }
 }
 

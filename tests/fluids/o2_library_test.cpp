@@ -1,5 +1,4 @@
-// The oxygen library: registration order, range checks, constants, and the sweep over every
-// function.
+// The oxygen library: range checks, constants, and the sweep over every function.
 #include <gtest/gtest.h>
 
 #include "KXSweep.h"
@@ -7,10 +6,6 @@
 #include "gases_test_support.h"
 
 namespace {
-
-TEST(OxygenLibrary, RegistersTheFunctionsInCatalogueOrder) {
-    gasestest::CheckEntriesOrder(KX_O2_FE_Entries(), {"STT", "TCPT", "KVPT", "PrPT"}, false);
-}
 
 TEST(OxygenLibrary, RangeChecksAndConstants) {
     gasestest::CheckLibraryTable("o2_library_checks.tsv", {{"KX_O2_FE", KX_O2_FE_Entries()}});

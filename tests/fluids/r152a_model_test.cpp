@@ -55,11 +55,6 @@ TEST(R152aModel, SaturationTemperatureOfTheSaturationPressure) {
     fluidchecks::CheckSaturationRoundTrips(Fluid(), {-110.0, 0.0, 100.0, 113.0});
 }
 
-// The densities are on their straight lines from 113 °C.
-TEST(R152aModel, AncillaryDensityBranchesSwitchAt113Celsius) {
-    fluidchecks::CheckBranches(Fluid(),
-                               {{"dsle", 113.0, 432.97, true}, {"dsve", 113.0, 299.38, true}});
-}
 
 // The saturation temperature uses the logarithmic equation up to 44 bar and a quadratic above:
 // both are near the saturation temperature of the equation of state there, and they meet with a

@@ -55,12 +55,6 @@ TEST(R22Model, SaturationTemperatureOfTheSaturationPressure) {
     fluidchecks::CheckSaturationRoundTrips(Fluid(), {-150.0, -50.0, 0.0, 50.0, 95.0});
 }
 
-// Pressure switches to its straight line only above 96 °C, the densities at 96 °C already.
-TEST(R22Model, AncillaryBranchesSwitchAt96Celsius) {
-    fluidchecks::CheckBranches(Fluid(), {{"Pse", 96.0, 49.7609, false},
-                                         {"dsle", 96.0, 583.61, true},
-                                         {"dsve", 96.0, 457.44, true}});
-}
 
 TEST(R22Library, EveryFunctionKeepsTheContract) {
     kxsweep::SweepLibrary("KX_R22_FE", KX_R22_FE_Entries());
