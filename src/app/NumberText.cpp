@@ -119,6 +119,13 @@ bool TryParseNumber(std::string_view text, double& value) {
     return true;
 }
 
+std::string TrimPastedValue(std::string_view text) {
+    constexpr std::string_view blanks = " \t\r\n";
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    return std::string(text.substr(first, text.find_last_not_of(blanks) - first + 1));
+}
+
 std::string FormatGeneral(double value, int precision, int minExponentDigits) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -177,6 +178,15 @@ TEST(FormatGeneral, ValuesNearTheLargestDoubleReadBack) {
             }
         }
     }
+}
+
+TEST(TrimPastedValue, DropsLineBreaksTabsAndSpacesAroundTheValueOnly) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"25\n", "25"}, {"25\r\n", "25"}, {"\t 30 \r\n", "30"}, {"\n\n-1.5E3\t", "-1.5E3"},
+        {"1 2", "1 2"},  // inside the text nothing changes: still no number
+        {" \t\r\n", ""}, {"", ""}, {"abc\n", "abc"}};
+    for (const auto& [pasted, kept] : cases)
+        EXPECT_EQ(TrimPastedValue(pasted), kept) << testing::PrintToString(pasted);
 }
 
 TEST(FormatFixed3, WritesLimitsWithThreeDecimals) {

@@ -11,6 +11,7 @@
 
 #include "KXCalculatorController.h"
 #include "KXInMemoryView.h"
+#include "NumberText.h"
 #include "KX_Utils.h"
 
 namespace {
@@ -431,6 +432,46 @@ TEST_F(ControllerTest, StoringAResultThatIsNotANumberIsReported) {
     Controller->StoreResult();
     ASSERT_EQ(Memory.Count(), 1);
     EXPECT_EQ(Memory.Element(0).Value, 1.0142);
+}
+
+// The result row's store button, as the display's: enabled exactly when the result field holds
+// a number, in both modes.
+TEST_F(ControllerTest, TheResultStoreButtonFollowsTheResult) {
+    Start();  // "Invalid value for Temperature": no result
+    EXPECT_FALSE(View.IsEnabled(E::StoreResultBtn));
+    Type(E::Argument1Edit, "100");
+    EXPECT_TRUE(View.IsEnabled(E::StoreResultBtn));
+    Type(E::Argument1Edit, "-5");  // below the limit
+    EXPECT_FALSE(View.IsEnabled(E::StoreResultBtn));
+    Type(E::Argument1Edit, "50");
+    EXPECT_TRUE(View.IsEnabled(E::StoreResultBtn));
+    ConversionMode("Temperature");  // no units chosen yet: no result
+    EXPECT_FALSE(View.IsEnabled(E::StoreResultBtn));
+    ChooseUnit(E::UnitList, "°C");
+    ChooseUnit(E::ConvertToList, "K");
+    Type(E::ValueEdit, "25");
+    EXPECT_TRUE(View.IsEnabled(E::StoreResultBtn));
+    Type(E::ValueEdit, "abc");
+    EXPECT_FALSE(View.IsEnabled(E::StoreResultBtn));
+}
+
+// The result field shows 5 digits; its hint holds the value in the result unit with 17
+// significant digits, enough to read back the very double.
+TEST_F(ControllerTest, TheResultHintHoldsEveryDigit) {
+    Start();
+    EXPECT_EQ(View.GetHint(E::ResultEdit), "");
+    Type(E::Argument1Edit, "33.3333333333333");
+    const double returned = 1.01417978 * 33.3333333333333 / 100.0;  // the test function
+    EXPECT_EQ(View.GetText(E::ResultEdit), "0.33806");
+    double hinted = 0.0;
+    ASSERT_TRUE(TryParseNumber(View.GetHint(E::ResultEdit), hinted)) << View.GetHint(E::ResultEdit);
+    EXPECT_EQ(hinted, returned);
+    EXPECT_EQ(View.GetHint(E::ResultEdit), "0.33805992666666634");
+    ChooseUnit(E::ResultUnitList, "Pa(a)");
+    ASSERT_TRUE(TryParseNumber(View.GetHint(E::ResultEdit), hinted));
+    EXPECT_EQ(hinted, returned * 100000);
+    Type(E::Argument1Edit, "-5");
+    EXPECT_EQ(View.GetHint(E::ResultEdit), "");
 }
 
 TEST_F(ControllerTest, RestoreIntoTheConversionValue) {
