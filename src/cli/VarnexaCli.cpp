@@ -199,16 +199,21 @@ void Show(const TShowOptions& options, std::ostream& out) {
 }
 
 // Commands whose arguments are all positional: an expression, values and unit names are taken
-// as they are even when they begin with "-" ("-(2+3)", "-PI", "-"). A "--" after the command
-// name tells the parser so; "--help" or "-h" among the arguments still asks for help.
+// as they are even when they begin with "-" ("-(2+3)", "-PI", "-"). A "--" right after the
+// command name tells the parser so (one the user wrote further on moves there); "--help" or
+// "-h" before it still asks for help.
 std::vector<const char*> MarkPositionalArguments(int argc, const char* const* argv) {
     std::vector<const char*> args(argv, argv + argc);
     if (argc < 3) return args;
     const std::string command = argv[1];
     if (command != "eval" && command != "call" && command != "convert") return args;
-    for (int i = 2; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h" || arg == "--") return args;
+    for (auto it = args.begin() + 2; it != args.end(); ++it) {
+        const std::string arg = *it;
+        if (arg == "--help" || arg == "-h") return args;
+        if (arg == "--") {
+            args.erase(it);
+            break;
+        }
     }
     args.insert(args.begin() + 2, "--");
     return args;

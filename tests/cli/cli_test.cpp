@@ -147,6 +147,15 @@ TEST(Cli, CallPrintsValueCodeAndText) {
     EXPECT_EQ(r.Status, 0) << r.Err;
     EXPECT_EQ(r.Out, "0\t2\tKX_WS_IF97_PsatT; Temperature lower than minimum value of 0.010 °C.\n");
 
+    // A "--" of the user's own, wherever it stands, changes nothing.
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"call", "--", "KX_WS_IF97_PsatT", "-5"},
+          std::vector<std::string>{"call", "KX_WS_IF97_PsatT", "--", "-5"}}) {
+        r = Cli(args);
+        EXPECT_EQ(r.Status, 0) << r.Err;
+        EXPECT_EQ(r.Out, "0\t2\tKX_WS_IF97_PsatT; Temperature lower than minimum value of 0.010 °C.\n");
+    }
+
     r = Cli({"call", "KX_WS_IF97_Tc"});
     EXPECT_EQ(r.Out, "373.94600000000003\t0\t\n");
 }
