@@ -94,6 +94,7 @@ void TKXCalculatorController::FormActivate() {
     Startup = false;
     UpdateMemoryGrid();
     UpdateStoreButton();
+    UpdateStoreResultButton();
 }
 
 void TKXCalculatorController::ModeListChange() {
@@ -208,8 +209,14 @@ int TKXCalculatorController::FunctionIndex() const {
     return View.GetSelectedIndex(TKXElement::FunctionList);
 }
 
+void TKXCalculatorController::ShowResult(const std::string& text, std::optional<double> value) {
+    View.SetText(TKXElement::ResultEdit, text);
+    View.SetHint(TKXElement::ResultEdit, value ? FormatGeneral(*value, 17) : std::string());
+    UpdateStoreResultButton();
+}
+
 void TKXCalculatorController::ShowError(const std::string& text) {
-    View.SetText(TKXElement::ResultEdit, "");
+    ShowResult("");
     View.SetText(TKXElement::ErrorMsgLbl, DisplayedErrorText(text));
     View.SetVisible(TKXElement::ErrorMsgLbl, true);
 }
@@ -223,9 +230,9 @@ void TKXCalculatorController::RecalculateConversion() {
     // empties the result without a message.
     if (TryParseNumber(View.GetText(TKXElement::ValueEdit), value) && !from.empty() &&
         !to.empty() && Properties.TryConvert(from, to, value, result))
-        View.SetText(TKXElement::ResultEdit, FormatGeneral(result, 15));
+        ShowResult(FormatGeneral(result, 15), result);
     else
-        View.SetText(TKXElement::ResultEdit, "");
+        ShowResult("");
 }
 
 bool TKXCalculatorController::ReadArgument(int n, double& standardValue,
@@ -289,7 +296,7 @@ void TKXCalculatorController::CallFunction(int arity) {
         return;
     }
     View.SetVisible(TKXElement::ErrorMsgLbl, false);
-    View.SetText(TKXElement::ResultEdit, FormatGeneral(shown, 5, 4));
+    ShowResult(FormatGeneral(shown, 5, 4), shown);
 }
 
 void TKXCalculatorController::Recalculate() {
@@ -307,7 +314,7 @@ void TKXCalculatorController::Recalculate() {
     if (arity >= 0 && arity <= 2) {
         CallFunction(arity);
     } else if (arity == 3) {
-        View.SetText(TKXElement::ResultEdit, "");
+        ShowResult("");
     } else if (arity == -1) {
         View.ShowErrorMessage("Non existent function.");
     } else {
@@ -332,6 +339,12 @@ void TKXCalculatorController::ClearDisplay() {
 void TKXCalculatorController::UpdateStoreButton() {
     double value = 0.0;
     View.SetEnabled(TKXElement::StoreBtn, TryParseNumber(View.GetText(TKXElement::Display), value));
+}
+
+void TKXCalculatorController::UpdateStoreResultButton() {
+    double value = 0.0;
+    View.SetEnabled(TKXElement::StoreResultBtn,
+                    TryParseNumber(View.GetText(TKXElement::ResultEdit), value));
 }
 
 void TKXCalculatorController::UpdateMemoryGrid() {

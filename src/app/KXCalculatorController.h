@@ -46,6 +46,7 @@ public:
     void Execute();             // "=": evaluates the display and shows the result text
     void ClearDisplay();        // "clear"
     void UpdateStoreButton();   // enabled exactly when the display holds a number
+    void UpdateStoreResultButton();  // enabled exactly when the result field holds a number
 
     // Memory actions; the list is refreshed after each of them.
     void StoreDisplay();
@@ -69,6 +70,9 @@ private:
     void ShowArgumentRow(int n, bool visible);
     void ShowResultRow();
     void ShowError(const std::string& text);
+    // Writes the result field: its text, and as its hint the value with 17 significant digits
+    // (nothing for an empty result); the store button follows.
+    void ShowResult(const std::string& text, std::optional<double> value = std::nullopt);
     void RecalculateConversion();
     // Parses and converts argument n to its standard unit; on failure sets errorText.
     bool ReadArgument(int n, double& standardValue, std::string& errorText) const;

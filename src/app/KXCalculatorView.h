@@ -77,6 +77,10 @@ public:
     virtual void SetText(TKXElement element, const std::string& text) = 0;
     virtual std::string GetText(TKXElement element) const = 0;
 
+    // The hint shown when the pointer rests on an element ("" for none). Views that show no
+    // hints may ignore it.
+    virtual void SetHint(TKXElement /*element*/, const std::string& /*hint*/) {}
+
     // Selection lists: FillList clears the list, appends the texts and leaves nothing selected;
     // SelectIndex selects a position (-1 for none). Neither raises a change event.
     virtual void FillList(TKXElement element, const std::vector<std::string>& items) = 0;

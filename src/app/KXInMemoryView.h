@@ -15,6 +15,7 @@ public:
         std::string Text;
         std::vector<std::string> Items;
         int Selected = -1;
+        std::string Hint;
     };
 
     void SetVisible(TKXElement element, bool visible) override { State(element).Visible = visible; }
@@ -23,6 +24,8 @@ public:
     bool IsEnabled(TKXElement element) const override { return State(element).Enabled; }
     void SetText(TKXElement element, const std::string& text) override { State(element).Text = text; }
     std::string GetText(TKXElement element) const override { return State(element).Text; }
+    void SetHint(TKXElement element, const std::string& hint) override { State(element).Hint = hint; }
+    const std::string& GetHint(TKXElement element) const { return State(element).Hint; }
     void FillList(TKXElement element, const std::vector<std::string>& items) override;
     void SelectIndex(TKXElement element, int index) override;
     int GetSelectedIndex(TKXElement element) const override { return State(element).Selected; }

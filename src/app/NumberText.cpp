@@ -82,6 +82,19 @@ void StripTrailingZeros(std::string& digits) {
     if (!digits.empty() && digits.back() == '.') digits.pop_back();
 }
 
+// Lowers the last digit of a mantissa such as "1.80" by one ("1.79"), borrowing from the
+// digits before it. Only called for mantissas of at least 1.7, so no leading zero appears.
+void DecrementLastDigit(std::string& mantissa) {
+    for (std::size_t i = mantissa.size(); i-- > 0;) {
+        if (!IsDigit(mantissa[i])) continue;
+        if (mantissa[i] != '0') {
+            --mantissa[i];
+            return;
+        }
+        mantissa[i] = '9';
+    }
+}
+
 }  // namespace
 
 bool TryParseNumber(std::string_view text, double& value) {
@@ -106,6 +119,13 @@ bool TryParseNumber(std::string_view text, double& value) {
     return true;
 }
 
+std::string TrimPastedValue(std::string_view text) {
+    constexpr std::string_view blanks = " \t\r\n";
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    return std::string(text.substr(first, text.find_last_not_of(blanks) - first + 1));
+}
+
 std::string FormatGeneral(double value, int precision, int minExponentDigits) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
@@ -127,6 +147,12 @@ std::string FormatGeneral(double value, int precision, int minExponentDigits) {
 
     if (exponent >= precision || exponent < -4) {
         std::string text(scientific.substr(0, ePos));
+        // Near the largest double, rounding to nearest can give a text beyond it
+        // (1.79769313486232E308): round the last digit toward zero instead, so that every
+        // shown number reads back as a finite value.
+        double check = 0.0;
+        if (exponent >= 308 && !TryParseNumber(std::string(scientific), check))
+            DecrementLastDigit(text);
         StripTrailingZeros(text);
         text += 'E';
         if (exponent < 0) text += '-';

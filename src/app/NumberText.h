@@ -12,6 +12,10 @@
 // Returns false and leaves value untouched when the text is not a number.
 bool TryParseNumber(std::string_view text, double& value);
 
+// A value pasted into an argument or value field, as copied from a spreadsheet cell or a
+// terminal: leading and trailing line breaks, tabs and spaces removed ("25\n" gives "25").
+std::string TrimPastedValue(std::string_view text);
+
 // General format with precision significant digits (the choice C's "%.PG" makes): scientific
 // notation when the decimal exponent X of the rounded value is >= precision or < -4, else fixed
 // notation. Trailing zeros and a trailing "." are dropped; the exponent is written as "E", "-"

@@ -128,24 +128,26 @@ public:
     bool Edit(TMemoryElement&) override { return false; }
 };
 
-// The panel in conversion mode, as a user would set it: quantity of the "from" unit, both units,
-// the value typed as text.
+// The panel in conversion mode, as a user would set it: the first quantity that has both units
+// (the catalogue's rule for a conversion by names), both units, the value typed as text.
 std::string Convert(const std::string& value, const std::string& from, const std::string& to) {
     TKXInMemoryView view;
     TMemory memory;
     TNoMemoryDialog dialog;
     TKXCalculatorController controller(view, Registry(), memory, dialog);
     controller.FormActivate();
-    const int quantity = controller.PropertyList().GetIndexFromUnitName(from);
-    if (quantity < 0) throw TUsageError{"unknown unit: " + from};
+    const TPropertyList& catalogue = controller.PropertyList();
+    for (const std::string& unit : {from, to})
+        if (!catalogue.UnitExists(unit)) throw TUsageError{"unknown unit: " + unit};
+    const int quantity = catalogue.GetIndexFromUnitNames(from, to);
+    if (quantity < 0)
+        throw TUsageError{"no quantity has both units " + from + " and " + to};
     view.SelectIndex(TKXElement::ModeList, 1);
     controller.ModeListChange();
     view.SelectIndex(TKXElement::PropList, quantity);
     controller.PropListChange();
     view.SelectText(TKXElement::UnitList, from);
-    if (!view.SelectText(TKXElement::ConvertToList, to))
-        throw TUsageError{"unit " + to + " is not a unit of " +
-                          controller.PropertyList().Property(quantity).PropertyName()};
+    view.SelectText(TKXElement::ConvertToList, to);
     view.SetText(TKXElement::ValueEdit, value);
     controller.Argument1EditChange();
     return view.GetText(TKXElement::ResultEdit);
@@ -196,6 +198,27 @@ void Show(const TShowOptions& options, std::ostream& out) {
         out << "error: " << view.GetText(TKXElement::ErrorMsgLbl) << "\n";
 }
 
+// Commands whose arguments are all positional: an expression, values and unit names are taken
+// as they are even when they begin with "-" ("-(2+3)", "-PI", "-"). A "--" right after the
+// command name tells the parser so (one the user wrote further on moves there); "--help" or
+// "-h" before it still asks for help.
+std::vector<const char*> MarkPositionalArguments(int argc, const char* const* argv) {
+    std::vector<const char*> args(argv, argv + argc);
+    if (argc < 3) return args;
+    const std::string command = argv[1];
+    if (command != "eval" && command != "call" && command != "convert") return args;
+    for (auto it = args.begin() + 2; it != args.end(); ++it) {
+        const std::string arg = *it;
+        if (arg == "--help" || arg == "-h") return args;
+        if (arg == "--") {
+            args.erase(it);
+            break;
+        }
+    }
+    args.insert(args.begin() + 2, "--");
+    return args;
+}
+
 }  // namespace
 
 int RunVarnexaCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
@@ -235,7 +258,8 @@ int RunVarnexaCli(int argc, const char* const* argv, std::istream& in, std::ostr
     show->add_option("--unit-system", showOptions.UnitSystem, "0 SI (default), 1 engineering");
 
     try {
-        app.parse(argc, argv);
+        const std::vector<const char*> args = MarkPositionalArguments(argc, argv);
+        app.parse(static_cast<int>(args.size()), args.data());
     } catch (const CLI::ParseError& e) {
         if (e.get_exit_code() == 0) {  // --help: the help of the command that asked for it
             app.exit(e, out, err);

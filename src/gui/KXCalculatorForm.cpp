@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,6 +21,7 @@
 #include "KXClipboard.h"
 #include "KXIcons.h"
 #include "KXMemoryGrid.h"
+#include "NumberText.h"
 
 namespace {
 
@@ -341,6 +343,8 @@ void TKXCalculatorForm::CreateMemoryMenu() {
     MemoryPopupMenu_->addAction("Clear All", this, [this] { Controller_->ClearAllMemory(); });
     connect(MemoryGrid_, &TKXMemoryGrid::MenuRequested, MemoryPopupMenu_,
             [this](const QPoint& at) { MemoryPopupMenu_->popup(at); });
+    connect(MemoryGrid_, &TKXMemoryGrid::ClearRequested, this,
+            [this] { Controller_->ClearMemoryRow(); });
 }
 
 void TKXCalculatorForm::ConnectEvents() {
@@ -378,12 +382,14 @@ void TKXCalculatorForm::ConnectEvents() {
     for (int n = 1; n <= 3; ++n) {
         QLineEdit* field = edit(ArgumentEdit(n));
         connect(button(PasteArgumentBtn(n)), &QAbstractButton::clicked, this,
-                [this, field] { PasteInto(field); });
+                [this, field] { PasteValueInto(field); });
+        TrimPastedValues(field);
         connect(button(RestoreArgumentBtn(n)), &QAbstractButton::clicked, this,
                 [c, n] { c->RestoreArgument(n); });
     }
     connect(button(E::PasteValueBtn), &QAbstractButton::clicked, this,
-            [this, edit] { PasteInto(edit(E::ValueEdit)); });
+            [this, edit] { PasteValueInto(edit(E::ValueEdit)); });
+    TrimPastedValues(edit(E::ValueEdit));
     connect(button(E::RestoreValueBtn), &QAbstractButton::clicked, this,
             [c] { c->RestoreValue(); });
 }
@@ -396,6 +402,47 @@ void TKXCalculatorForm::InsertText(const QString& text) {
 
 void TKXCalculatorForm::PasteInto(QLineEdit* edit) {
     edit->insert(Clipboard.GetText());
+}
+
+void TKXCalculatorForm::PasteValueInto(QLineEdit* edit) {
+    edit->insert(QString::fromStdString(TrimPastedValue(Clipboard.GetText().toStdString())));
+}
+
+void TKXCalculatorForm::TrimPastedValues(QLineEdit* edit) {
+    edit->installEventFilter(this);
+    // The field's own menu, with its "Paste" going the same way.
+    edit->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(edit, &QWidget::customContextMenuRequested, this, [this, edit](const QPoint& at) {
+        QMenu* menu = edit->createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        // The paste item: named "edit-paste" by newer toolkits, known by its key before.
+        const QString pasteKey =
+            "\t" + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+        for (QAction* action : menu->actions()) {
+            if (action->objectName() != "edit-paste" && !action->text().endsWith(pasteKey))
+                continue;
+            QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, [this, edit] { PasteValueInto(edit); });
+        }
+        menu->popup(edit->mapToGlobal(at));
+    });
+}
+
+bool TKXCalculatorForm::IsValueField(const QObject* object) const {
+    for (TKXElement e : {TKXElement::Argument1Edit, TKXElement::Argument2Edit,
+                         TKXElement::Argument3Edit, TKXElement::ValueEdit})
+        if (object == Element(e)) return true;
+    return false;
+}
+
+bool TKXCalculatorForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && IsValueField(watched) &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+        auto* edit = static_cast<QLineEdit*>(watched);
+        if (!edit->isReadOnly()) PasteValueInto(edit);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TKXCalculatorForm::CopyFrom(QLineEdit* edit) {

@@ -43,6 +43,7 @@ class TKXCalculatorForm : public QWidget {
 
   protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -67,6 +68,11 @@ class TKXCalculatorForm : public QWidget {
     void CutDisplay();
     void CopyFrom(QLineEdit* edit);
     void PasteInto(QLineEdit* edit);
+    // Pasting into an argument or value field takes the clipboard's value without the line
+    // breaks, tabs and spaces around it, by button, by key and by the field's own menu.
+    void PasteValueInto(QLineEdit* edit);
+    void TrimPastedValues(QLineEdit* edit);
+    bool IsValueField(const QObject* object) const;
 
     // Fixed placement at the first activation, from the controls' natural sizes.
     void PlaceControls();

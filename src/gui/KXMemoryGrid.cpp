@@ -1,6 +1,7 @@
 #include "KXMemoryGrid.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <algorithm>
@@ -83,6 +84,21 @@ void TKXMemoryGrid::mouseReleaseEvent(QMouseEvent* event) {
     else if (HasData_)
         SetCurrentRow(CurrentRow_);
     if (event->button() == Qt::RightButton) emit MenuRequested(event->globalPosition().toPoint());
+}
+
+void TKXMemoryGrid::keyPressEvent(QKeyEvent* event) {
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (HasData_ && event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+        emit ClearRequested();
+    } else if (HasData_ && menuKey) {
+        const QRect row = visualRect(model()->index(CurrentRow_ - 1, 0));
+        emit MenuRequested(viewport()->mapToGlobal(row.center()));
+    } else {
+        QTableWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void TKXMemoryGrid::resizeEvent(QResizeEvent* event) {

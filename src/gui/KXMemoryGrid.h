@@ -24,9 +24,13 @@ class TKXMemoryGrid : public QTableWidget {
   signals:
     // Releasing the right button over the list: the window opens the memory menu there.
     void MenuRequested(const QPoint& globalPosition);
+    // The Delete key over a data row: the window clears that entry, as the menu's "Clear" does.
+    void ClearRequested();
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Delete clears the current entry; the menu key and Shift+F10 open the menu at its row.
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:

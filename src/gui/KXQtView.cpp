@@ -85,6 +85,10 @@ void TKXQtView::SetVisible(TKXElement element, bool visible) {
 bool TKXQtView::IsVisible(TKXElement element) const {
     return !Widget(element)->isHidden();
 }
+void TKXQtView::SetHint(TKXElement element, const std::string& hint) {
+    Widget(element)->setToolTip(ToQt(hint));
+}
+
 void TKXQtView::SetEnabled(TKXElement element, bool enabled) {
     Widget(element)->setEnabled(enabled);
 }

@@ -27,6 +27,7 @@ class TKXQtView : public IKXCalculatorView {
     bool IsEnabled(TKXElement element) const override;
     void SetText(TKXElement element, const std::string& text) override;
     std::string GetText(TKXElement element) const override;
+    void SetHint(TKXElement element, const std::string& hint) override;
     void FillList(TKXElement element, const std::vector<std::string>& items) override;
     void SelectIndex(TKXElement element, int index) override;
     int GetSelectedIndex(TKXElement element) const override;

@@ -21,10 +21,10 @@ class TPropertyObject {
 
     const std::string& PropertyName() const { return PropertyName_; }
     int32_t PropertyIndex() const { return PropertyIndex_; }
-    // Descriptive name of the unit library functions use; not always the first unit's name.
+    // Descriptive name of the unit library functions use (the first unit's name).
     const std::string& StandardUnit() const { return StandardUnit_; }
-    // Units selected by default in the SI and the engineering unit system; they need not be
-    // the name of any unit of the quantity.
+    // Units selected by default in the SI and the engineering unit system, each the name of
+    // one of the quantity's units.
     const std::string& SIUnit() const { return SIUnit_; }
     const std::string& EngUnit() const { return EngUnit_; }
     const TUnitList& UnitList() const { return UnitList_; }
@@ -73,6 +73,9 @@ class TPropertyList {
                                         const std::string& propertyName) const;
     // List position of the first quantity that has a unit of that name; -1 if none.
     int GetIndexFromUnitName(const std::string& unitName) const;
+    // List position of the first quantity that has units of both names, the quantity Convert
+    // uses; -1 if none.
+    int GetIndexFromUnitNames(const std::string& unitName, const std::string& convertTo) const;
 
     // Converts between two units of one quantity: the first quantity in list order that has
     // both units. 0 when there is none or the conversion faults.
@@ -113,6 +116,9 @@ class TPropertyList {
     void AddUnitObject(TUnitObject unit);
     // Places of a unit name in increasing quantity position, or nullptr if no unit has it.
     const std::vector<TUnitPlace>* PlacesOf(const std::string& unitName) const;
+    // Places of both names in the first quantity that has both; false if none has.
+    bool CommonPlaces(const std::string& unitName, const std::string& convertTo,
+                      TUnitPlace& from, TUnitPlace& to) const;
     const TUnitObject* FirstUnitNamed(const std::string& unitName) const;
     const TUnitObject& UnitAt(const TUnitPlace& place) const;
 

@@ -139,15 +139,32 @@ TEST(Evaluator, OnlyAsciiLettersAreUpperCasedAndOtherBytesAreBad) {
         EXPECT_EQ(EvaluateDisplayText(expression), display) << testing::PrintToString(expression);
 }
 
+// Sets a rounding mode for its scope and restores the one before, also when an assertion
+// leaves the test early.
+class TRoundingModeScope {
+public:
+    explicit TRoundingModeScope(int mode) : Saved(std::fegetround()), Set(std::fesetround(mode) == 0) {}
+    ~TRoundingModeScope() { std::fesetround(Saved); }
+    TRoundingModeScope(const TRoundingModeScope&) = delete;
+    TRoundingModeScope& operator=(const TRoundingModeScope&) = delete;
+    bool IsSet() const { return Set; }
+
+private:
+    int Saved;
+    bool Set;
+};
+
 TEST(Evaluator, RoundHalvesToEvenWhateverTheRoundingMode) {
-    const int saved = std::fegetround();
-    ASSERT_EQ(std::fesetround(FE_UPWARD), 0);
-    const std::string up = EvaluateDisplayText("round(2.5)");
-    const std::string down = EvaluateDisplayText("round(-3.5)");
-    ASSERT_EQ(std::fegetround(), FE_UPWARD);
-    std::fesetround(saved);
-    EXPECT_EQ(up, "2");
-    EXPECT_EQ(down, "-4");
+    const int before = std::fegetround();
+    {
+        const TRoundingModeScope upward(FE_UPWARD);
+        ASSERT_TRUE(upward.IsSet());
+        EXPECT_EQ(EvaluateDisplayText("round(2.5)"), "2");
+        EXPECT_EQ(EvaluateDisplayText("round(-3.5)"), "-4");
+        // The evaluator leaves the caller's rounding mode as it found it.
+        ASSERT_EQ(std::fegetround(), FE_UPWARD);
+    }
+    EXPECT_EQ(std::fegetround(), before);
 }
 
 }  // namespace

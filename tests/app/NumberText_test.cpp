@@ -1,5 +1,7 @@
 #include "NumberText.h"
 
+#include "KX_PARSER.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -7,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -146,6 +149,44 @@ TEST(FormatGeneral, SeventeenDigitsReadBackExactly) {
         ASSERT_TRUE(TryParseNumber(FormatGeneral(value, 17), back)) << FormatGeneral(value, 17);
         EXPECT_EQ(back, value) << FormatGeneral(value, 17);
     }
+}
+
+// Rounding to nearest can carry a value near the largest double beyond it; what is shown must
+// read back as a finite number at every precision.
+TEST(FormatGeneral, ValuesNearTheLargestDoubleReadBack) {
+    EXPECT_EQ(FormatGeneral(DBL_MAX, 15), "1.79769313486231E308");
+    EXPECT_EQ(FormatGeneral(-DBL_MAX, 5, 4), "-1.7976E0308");
+    EXPECT_EQ(FormatGeneral(DBL_MAX, 17), "1.7976931348623157E308");
+    EXPECT_EQ(FormatGeneral(1.8e307, 2), "1.8E307");  // no overflow: rounded as before
+    EXPECT_EQ(EvaluateDisplayText("2^1023*1.9999999999999998"), "1.79769313486231E308");
+    EXPECT_EQ(EvaluateDisplayText("1.79769313486231E308"), "1.79769313486231E308");
+    std::vector<double> values;
+    for (double value = DBL_MAX; values.size() < 20; value = std::nextafter(value, 0.0))
+        values.push_back(value);
+    for (int k = 1; k <= 300; ++k) values.push_back(DBL_MAX * (1 - k * 1.7e-4));
+    for (const double value : values) {
+        for (const double signedValue : {value, -value}) {
+            for (int precision = 1; precision <= 17; ++precision) {
+                for (int exponentDigits : {0, 4}) {
+                    const std::string text = FormatGeneral(signedValue, precision, exponentDigits);
+                    double back = 0.0;
+                    ASSERT_TRUE(TryParseNumber(text, back)) << text;
+                    // Only the last digit moves: within one unit of it.
+                    EXPECT_NEAR(back, signedValue, std::fabs(signedValue) * std::pow(10.0, 1 - precision))
+                        << text;
+                }
+            }
+        }
+    }
+}
+
+TEST(TrimPastedValue, DropsLineBreaksTabsAndSpacesAroundTheValueOnly) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"25\n", "25"}, {"25\r\n", "25"}, {"\t 30 \r\n", "30"}, {"\n\n-1.5E3\t", "-1.5E3"},
+        {"1 2", "1 2"},  // inside the text nothing changes: still no number
+        {" \t\r\n", ""}, {"", ""}, {"abc\n", "abc"}};
+    for (const auto& [pasted, kept] : cases)
+        EXPECT_EQ(TrimPastedValue(pasted), kept) << testing::PrintToString(pasted);
 }
 
 TEST(FormatFixed3, WritesLimitsWithThreeDecimals) {

@@ -11,6 +11,7 @@
 
 #include "KXCalculatorController.h"
 #include "KXInMemoryView.h"
+#include "NumberText.h"
 #include "KX_Utils.h"
 
 namespace {
@@ -309,19 +310,19 @@ protected:
     EngineeringUnitsTest() : ControllerTest(TKXSettings{1, 1}) {}
 };
 
-TEST_F(EngineeringUnitsTest, DefaultsAreEngineeringUnitsAndAMissingUnitBlocksTheCall) {
+TEST_F(EngineeringUnitsTest, DefaultsAreEngineeringUnitsAndEveryListStartsWithOne) {
     Start();
     EXPECT_EQ(View.GetSelectedText(E::Argument1UnitList), "°F");
     EXPECT_EQ(View.GetSelectedText(E::ResultUnitList), "psi(a)");
     SelectFunction(1);
-    // "Dec" is no unit of the vapour fraction: nothing selected, no call with 0.
-    EXPECT_EQ(View.GetSelectedIndex(E::Argument2UnitList), -1);
+    // The vapour fraction, a decimal fraction, starts on "-": the call needs no unit choice.
+    EXPECT_EQ(View.GetSelectedText(E::Argument2UnitList), "-");
+    EXPECT_EQ(View.GetSelectedText(E::ResultUnitList), "lb/ft3");
     Type(E::Argument1Edit, "212");
     Type(E::Argument2Edit, "0.5");
-    EXPECT_EQ(View.GetText(E::ResultEdit), "");
-    EXPECT_EQ(Error(), "Select a unit for Vapor Fraction");
-    ChooseUnit(E::Argument2UnitList, "-");
     EXPECT_EQ(Error(), "(hidden)");
+    // 1000 x 100 °C + 0.5 = 100000.5 kg/m3, in lb/ft3 (1 lb/ft3 = 16.018463373960138 kg/m3).
+    EXPECT_EQ(View.GetText(E::ResultEdit), "6242.8");
 }
 
 class UnknownUnitSystemTest : public ControllerTest {
@@ -431,6 +432,46 @@ TEST_F(ControllerTest, StoringAResultThatIsNotANumberIsReported) {
     Controller->StoreResult();
     ASSERT_EQ(Memory.Count(), 1);
     EXPECT_EQ(Memory.Element(0).Value, 1.0142);
+}
+
+// The result row's store button, as the display's: enabled exactly when the result field holds
+// a number, in both modes.
+TEST_F(ControllerTest, TheResultStoreButtonFollowsTheResult) {
+    Start();  // "Invalid value for Temperature": no result
+    EXPECT_FALSE(View.IsEnabled(E::StoreResultBtn));
+    Type(E::Argument1Edit, "100");
+    EXPECT_TRUE(View.IsEnabled(E::StoreResultBtn));
+    Type(E::Argument1Edit, "-5");  // below the limit
+    EXPECT_FALSE(View.IsEnabled(E::StoreResultBtn));
+    Type(E::Argument1Edit, "50");
+    EXPECT_TRUE(View.IsEnabled(E::StoreResultBtn));
+    ConversionMode("Temperature");  // no units chosen yet: no result
+    EXPECT_FALSE(View.IsEnabled(E::StoreResultBtn));
+    ChooseUnit(E::UnitList, "°C");
+    ChooseUnit(E::ConvertToList, "K");
+    Type(E::ValueEdit, "25");
+    EXPECT_TRUE(View.IsEnabled(E::StoreResultBtn));
+    Type(E::ValueEdit, "abc");
+    EXPECT_FALSE(View.IsEnabled(E::StoreResultBtn));
+}
+
+// The result field shows 5 digits; its hint holds the value in the result unit with 17
+// significant digits, enough to read back the very double.
+TEST_F(ControllerTest, TheResultHintHoldsEveryDigit) {
+    Start();
+    EXPECT_EQ(View.GetHint(E::ResultEdit), "");
+    Type(E::Argument1Edit, "33.3333333333333");
+    const double returned = 1.01417978 * 33.3333333333333 / 100.0;  // the test function
+    EXPECT_EQ(View.GetText(E::ResultEdit), "0.33806");
+    double hinted = 0.0;
+    ASSERT_TRUE(TryParseNumber(View.GetHint(E::ResultEdit), hinted)) << View.GetHint(E::ResultEdit);
+    EXPECT_EQ(hinted, returned);
+    EXPECT_EQ(View.GetHint(E::ResultEdit), "0.33805992666666634");
+    ChooseUnit(E::ResultUnitList, "Pa(a)");
+    ASSERT_TRUE(TryParseNumber(View.GetHint(E::ResultEdit), hinted));
+    EXPECT_EQ(hinted, returned * 100000);
+    Type(E::Argument1Edit, "-5");
+    EXPECT_EQ(View.GetHint(E::ResultEdit), "");
 }
 
 TEST_F(ControllerTest, RestoreIntoTheConversionValue) {

@@ -1,7 +1,16 @@
 // The settings file: every way it can be found on disk, and what is written back.
 #include <gtest/gtest.h>
 
+#include <errno.h>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
 #include <filesystem>
+#include <future>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -10,26 +19,33 @@
 
 namespace {
 
+namespace fs = std::filesystem;
+
+// Each test works in a folder of its own, removed afterwards.
 class SettingsFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Path = (std::filesystem::temp_directory_path() /
-                ("varnexa_settings_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".Cfg"))
-                   .string();
-        std::filesystem::remove(Path);
+        std::string pattern = (fs::temp_directory_path() / "varnexa_settings_XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        Folder = pattern;
+        Path = (Folder / "Varnexa.Cfg").string();
     }
-    void TearDown() override { std::filesystem::remove(Path); }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(Folder, ignored);
+    }
 
-    void WriteFile(const std::string& content) {
-        std::ofstream f(Path, std::ios::binary);
+    void WriteFile(const std::string& content, const std::string& path = "") const {
+        std::ofstream f(path.empty() ? Path : path, std::ios::binary);
         f << content;
     }
-    std::string ReadFile() const {
-        std::ifstream f(Path, std::ios::binary);
+    static std::string ReadFile(const std::string& path) {
+        std::ifstream f(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
     }
+    std::string ReadFile() const { return ReadFile(Path); }
 
+    fs::path Folder;
     std::string Path;
 };
 
@@ -83,13 +99,82 @@ TEST_F(SettingsFileTest, WritesTwoCrLfLinesAndReadsThemBack) {
 }
 
 TEST_F(SettingsFileTest, AWriteFailureIsReportedNotThrown) {
-    EXPECT_FALSE(WriteSettings("/nonexistent-folder/Varnexa.Cfg", TKXSettings{}));
+    EXPECT_FALSE(WriteSettings((Folder / "no such folder" / "Varnexa.Cfg").string(), TKXSettings{}));
+}
+
+// Runs call on its own thread and waits at most a few seconds. A call stuck opening a named
+// pipe is released by opening the pipe from this side, so a failing test does not hang.
+template <class TCall>
+bool FinishesPromptly(TCall call, const std::string& fifo) {
+    auto done = std::async(std::launch::async, call);
+    if (done.wait_for(std::chrono::seconds(5)) == std::future_status::ready) return true;
+    for (const int mode : {O_WRONLY | O_NONBLOCK, O_RDONLY | O_NONBLOCK}) {
+        const int fd = ::open(fifo.c_str(), mode);
+        if (fd >= 0) ::close(fd);
+    }
+    done.wait();
+    return false;
+}
+
+TEST_F(SettingsFileTest, SomethingOtherThanAFileGivesTheDefaultsAndIsNotWrittenOver) {
+    // A folder of that name: reading it fails inside the stream.
+    ASSERT_TRUE(fs::create_directory(Path));
+    TKXSettings s{5, 5};
+    EXPECT_NO_THROW(s = ReadSettings(Path));
+    EXPECT_EQ(s.SteamSelector, 1);
+    EXPECT_EQ(s.UnitSystem, 0);
+    EXPECT_FALSE(WriteSettings(Path, TKXSettings{0, 1}));
+    EXPECT_TRUE(fs::is_directory(Path));
+    fs::remove(Path);
+
+    // A named pipe: opening it would wait for a writer (or, to write, for a reader).
+    ASSERT_EQ(::mkfifo(Path.c_str(), 0600), 0);
+    s = TKXSettings{5, 5};
+    EXPECT_TRUE(FinishesPromptly([&] { s = ReadSettings(Path); }, Path));
+    EXPECT_EQ(s.SteamSelector, 1);
+    EXPECT_EQ(s.UnitSystem, 0);
+    bool written = true;
+    std::signal(SIGPIPE, SIG_IGN);  // a write released by closing the pipe must not end the test
+    EXPECT_TRUE(FinishesPromptly([&] { written = WriteSettings(Path, TKXSettings{0, 1}); }, Path));
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(fs::is_fifo(Path));
+}
+
+TEST_F(SettingsFileTest, WritingReplacesTheFileWholeAndLeavesNothingElse) {
+    WriteFile("1\r\n0\r\n");
+    // A second name of the old file keeps the old text: the new text went into a new file that
+    // took the name, the old one was never truncated and rewritten in place.
+    const fs::path second = Folder / "second name";
+    fs::create_hard_link(Path, second);
+    ASSERT_TRUE(WriteSettings(Path, TKXSettings{0, 1}));
+    EXPECT_EQ(ReadFile(), "0\r\n1\r\n");
+    EXPECT_EQ(ReadFile(second.string()), "1\r\n0\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(Folder), fs::directory_iterator()), 2);
+}
+
+TEST_F(SettingsFileTest, ThroughASymbolicLinkTheFileItPointsToIsReplaced) {
+    fs::create_directory(Folder / "real");
+    const fs::path real = Folder / "real" / "settings.txt";
+    WriteFile("1\r\n0\r\n", real.string());
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(fs::path("real") / "settings.txt", Path);
+    EXPECT_EQ(ReadSettings(Path).SteamSelector, 1);
+    ASSERT_TRUE(WriteSettings(Path, TKXSettings{0, 1}));
+    EXPECT_TRUE(fs::is_symlink(Path));
+    EXPECT_EQ(ReadFile(real.string()), "0\r\n1\r\n");
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    const TKXSettings s = ReadSettings(Path);
+    EXPECT_EQ(s.SteamSelector, 0);
+    EXPECT_EQ(s.UnitSystem, 1);
 }
 
 TEST(SettingsPath, IsNextToTheExecutable) {
-    const std::filesystem::path path = DefaultSettingsPath();
+    const fs::path path = DefaultSettingsPath();
     EXPECT_EQ(path.filename(), "Varnexa.Cfg");
-    EXPECT_EQ(path.parent_path(), std::filesystem::read_symlink("/proc/self/exe").parent_path());
+    // The folder holds the program that is running: this test.
+    EXPECT_TRUE(fs::is_regular_file(path.parent_path() / program_invocation_short_name))
+        << path;
 }
 
 }  // namespace

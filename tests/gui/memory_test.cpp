@@ -190,6 +190,31 @@ class MemoryTest : public QObject {
         QCOMPARE(Grid()->currentRow() + 1, currentAfter);
     }
 
+    // The keyboard does what the pointer and the menu do.
+    void Keyboard() {
+        for (const char* name : {"a", "b", "c"}) StoreDisplay("1", name);
+        ReleaseOver(2, Qt::LeftButton);
+        Grid()->setFocus();
+        QTest::keyClick(Grid(), Qt::Key_Delete);
+        QCOMPARE(Cell(1, 1) + Cell(2, 1), QString("ac"));
+        QCOMPARE(Grid()->CurrentRow(), 2);
+        QMenu* menu = W->Form->MemoryPopupMenu();
+        for (const auto& [key, modifiers] :
+             {std::pair{Qt::Key_Menu, Qt::NoModifier}, std::pair{Qt::Key_F10, Qt::ShiftModifier}}) {
+            QVERIFY(!menu->isVisible());
+            QTest::keyClick(Grid(), key, modifiers);
+            QTRY_VERIFY(menu->isVisible());
+            // At the current row.
+            const QPoint at = Grid()->viewport()->mapFromGlobal(menu->pos());
+            QCOMPARE(Grid()->rowAt(at.y()), Grid()->CurrentRow() - 1);
+            menu->hide();
+        }
+        QTest::keyClick(Grid(), Qt::Key_Delete);
+        QTest::keyClick(Grid(), Qt::Key_Delete);
+        QVERIFY(!Grid()->isEnabled());
+        QCOMPARE(W->Memory.Count(), 0);
+    }
+
     void RestoreIntoDisplayThroughClipboard() {
         Type(W->Display(), "1/3");
         QTest::keyClick(W->Display(), Qt::Key_Return);
@@ -226,16 +251,17 @@ class MemoryTest : public QObject {
     }
 
     void StoreResult() {
-        // No result to store: an error message names the text, and nothing is stored.
-        QStringList messages;
-        TModalAnswer box([&](QWidget* modal) { messages << AcceptMessage(modal); });
+        // No result to store: the button is disabled, as the display's is for no number.
+        QVERIFY(!W->Get(E::StoreResultBtn)->isEnabled());
         Click(W->Get(E::StoreResultBtn));
-        QVERIFY(box.Answered());
-        QCOMPARE(messages, QStringList{"'' is not a valid floating point value"});
+        QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(!Grid()->isEnabled());
 
         Type(W->Get<QLineEdit>(E::Argument1Edit), "123.456");
         QCOMPARE(W->Text(E::ResultEdit), QString("1.2346"));
+        QVERIFY(W->Get(E::StoreResultBtn)->isEnabled());
+        // Every digit of the value on request: 123.456 / 100 bar(a) with 17 digits.
+        QCOMPARE(W->Get(E::ResultEdit)->toolTip(), QString("1.2345600000000001"));
         TDialogScript script("p");
         auto answer = AnswerDialog(script);
         Click(W->Get(E::StoreResultBtn));

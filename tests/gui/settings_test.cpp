@@ -1,6 +1,8 @@
 // The settings file from the window's side: read at the first activation, written when the
 // window closes, and a file that cannot be written does not keep the window open.
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "KXGuiTestSupport.h"
@@ -60,6 +62,18 @@ class SettingsTest : public QObject {
         }
         QVERIFY(w.Form->close());
         QCOMPARE(Read(path), written);
+    }
+
+    // A folder with the file's name: the window starts on the defaults and leaves it alone.
+    void AFolderOfThatNameGivesTheDefaults() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Varnexa.Cfg");
+        QVERIFY(QDir(dir.path()).mkdir("Varnexa.Cfg"));
+        TWindow w(SettingsFileHooks(path.toStdString()));
+        QVERIFY(w.Show());
+        QCOMPARE(w.Get<QComboBox>(E::Argument1UnitList)->currentText(), QString("°C"));
+        QVERIFY(w.Form->close());
+        QVERIFY(QFileInfo(path).isDir());
     }
 
     void UnwritableFileStillCloses() {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -85,13 +86,32 @@ TEST(PropertyList, DefaultUnitsBySystem) {
         int32_t Index;
         int System;
         const char* Expected;
-    } cases[] = {{31, 0, "°C"},    {31, 1, "°F"},  {31, 2, ""},   {31, -1, ""},
-                 {2, 1, "psi(a)"}, {34, 1, "Dec"}, {48, 0, "-"},  {12, 0, "W/Km2"},
-                 {42, 0, ""},      {-1, 1, ""},    {21, 0, "rad"}};
+    } cases[] = {{31, 0, "°C"},    {31, 1, "°F"}, {31, 2, ""},        {31, -1, ""},
+                 {2, 1, "psi(a)"}, {34, 1, "-"},  {48, 0, "-"},       {12, 0, "kW/m2K"},
+                 {42, 0, ""},      {-1, 1, ""},   {21, 0, "rad"},     {18, 1, "ft2/s"},
+                 {1, 1, "mm Hg(@0°C)"},           {35, 1, "BTU/hFft"}};
     for (const auto& c : cases) {
         EXPECT_EQ(list.GetPropertyStandardUnit(c.Index, c.System), c.Expected)
             << c.Index << " " << c.System;
     }
+}
+
+// Every unit list starts with a selection, in both unit systems, and the standard unit names
+// the first unit.
+TEST(PropertyList, EveryDefaultUnitIsAUnitOfItsQuantity) {
+    const TPropertyList& list = Catalogue();
+    for (int position = 0; position < list.Count(); ++position) {
+        const TPropertyObject& property = list.Property(position);
+        SCOPED_TRACE(property.PropertyName());
+        for (const int system : {KXUnitSystemSI, KXUnitSystemEngineering}) {
+            const std::string unit = list.GetPropertyStandardUnit(property.PropertyIndex(), system);
+            EXPECT_GE(property.UnitList().GetUnitIndex(unit), 0) << "system " << system << ": " << unit;
+        }
+        EXPECT_EQ(property.StandardUnit(), property.UnitList().Units().front().Name());
+    }
+    // A kinematic viscosity in the engineering system is an area per time, not a mass per
+    // length and time.
+    EXPECT_EQ(list.GetPropertyStandardUnit(18, KXUnitSystemEngineering), "ft2/s");
 }
 
 TEST(PropertyList, UnitsSharedByQuantities) {
@@ -106,6 +126,16 @@ TEST(PropertyList, UnitsSharedByQuantities) {
     for (const auto& c : cases) {
         EXPECT_EQ(list.IsValidUnitForBaseProperty(c.Unit, c.Index), c.Valid) << c.Unit << c.Index;
     }
+    // The quantity of a pair of names: the first quantity that has both.
+    const struct {
+        const char* From;
+        const char* To;
+        int Position;
+    } pairs[] = {{"kW", "MW", 8},         {"kW", "HP", 7},           {"kW", "kW", 7},
+                 {"-", "Dec [%]", 34},    {"kJ/kgK", "BTU/lbR", 30}, {"BTU/lbF", "kJ/kgK", 5},
+                 {"°C", "bar(a)", -1},    {"MW", "HP", -1},          {"kW", "nothing", -1}};
+    for (const auto& p : pairs)
+        EXPECT_EQ(list.GetIndexFromUnitNames(p.From, p.To), p.Position) << p.From << " " << p.To;
     EXPECT_EQ(list.GetIndexFromUnitName("-"), 0);
     EXPECT_EQ(list.GetIndexFromUnitName("kJ/kgK"), 5);
     EXPECT_EQ(list.BasePropertyForUnit("Dec [%]"), 34);
@@ -132,63 +162,62 @@ void ExpectConversions(const std::vector<TConversionCase>& cases) {
     }
 }
 
+// Expected values from the definitions: 1 BTU/(lb °F) = 4.1868 kJ/(kg K) exactly (the
+// International Table Btu and calorie), 1 BTU = 1.05505585262 kJ, 1 ft = 0.3048 m.
 TEST(PropertyList, ConvertsBetweenUnitsOfOneQuantity) {
     ExpectConversions({
         {"°C", "°F", 100.0, 212.0},
         {"°C", "°F", -40.0, -40.0},
         {"°C", "K", 0.0, 273.15},
-        {"psi(a)", "bar(a)", 1.0, 0.06894757749178498},
+        {"psi(a)", "bar(a)", 1.0, 0.45359237 * 9.80665 / (0.0254 * 0.0254) / 1e5},
         {"ft3/s", "m3/s", 1.0, 0.028316846592},
-        {"m2/s", "ft2/s", 2.0, 21.527820833419444},
-        {"BTU/lbF", "kJ/kgK", 1.0, 1.0 / 0.23884587906023735},
-        {"BTU/lbR", "kJ/kgK", 1.0, 1.0 / 0.23884587906023735},
+        {"m2/s", "ft2/s", 2.0, 2.0 / (0.3048 * 0.3048)},
+        {"BTU/lbF", "kJ/kgK", 1.0, 4.1868},
+        {"BTU/lbR", "kJ/kgK", 1.0, 4.1868},
         // A name in several quantities is read in the quantity of the other unit.
         {"kW", "MW", 1.0, 0.001},
-        {"kW", "BTU/h", 1.0, 3412.141156488376},
+        {"kW", "BTU/h", 1.0, 3600 / 1.05505585262},
         {"-", "Dec [%]", 0.5, 50.0},
-        {"kJ/kgK", "BTU/lbR", 1.0, 0.23884587906023735},
+        {"kJ/kgK", "BTU/lbR", 1.0, 1 / 4.1868},
         {"kJ/kgK", "kJ/kgK", 7.0, 7.0},
         // Units of different quantities do not convert.
         {"°C", "bar(a)", 10.0, 0.0, false},
         {"°C", "", 10.0, 0.0, false},
         {"mbar", "bar(a)", 10.0, 0.0, false},
     });
-    EXPECT_NEAR(Catalogue().ConvertToStandard("psi(a)", 14.503772813760552), 1.0, 1e-15);
+    EXPECT_NEAR(Catalogue().ConvertToStandard("psi(a)", 14.503773773020923), 1.0, 1e-15);
     EXPECT_EQ(Catalogue().ConvertToStandard("no such unit", 14.5), 0.0);
 }
 
+// Units whose meaning is not a plain factor, or was once taken wrongly: checked by what they
+// convert to, each written as its definition.
 TEST(PropertyList, MendedUnitsConvertSoundly) {
     const TPropertyList& list = Catalogue();
-    const struct {
-        const char* Unit;
-        int32_t Index;
-        double Factor;
-    } mended[] = {
-        {"mS/Inch", 39, 2.54},
-        {"psi.ft3/lbR", 30, 1.2907120498185515},
-        {"Imp Pint", 26, 1759.7539863927022},
-        {"UK Barrel", 26, 6.110601894286587},
-        {"US Barrel", 26, 8.386447500838645},
-        {"PetrBarrel", 26, 6.298934850116845},
-        {"bbl", 26, 6.289822438312567},
-        {"Sm3", 29, 1.06871201928},
-    };
-    for (const auto& m : mended) {
-        SCOPED_TRACE(m.Unit);
-        const TUnitList& units = list.Property(list.GetIndexFromPropertyIndex(m.Index)).UnitList();
-        const int position = units.GetUnitIndex(m.Unit);
-        ASSERT_GE(position, 0);
-        EXPECT_EQ(units.Units()[position].Factor(), m.Factor);
-        EXPECT_EQ(units.Units()[position].Offset(), 0.0);
+    for (const auto& [unit, index] : std::vector<std::pair<const char*, int32_t>>{
+             {"mS/Inch", 39}, {"psi.ft3/lbR", 30}, {"Imp Pint", 26}, {"UK Barrel", 26},
+             {"US Barrel", 26}, {"PetrBarrel", 26}, {"bbl", 26}, {"Sm3", 29}, {"eff%", 10}}) {
+        SCOPED_TRACE(unit);
+        EXPECT_TRUE(list.IsValidUnitForBaseProperty(unit, index));
+        EXPECT_EQ(list.BasePropertyForUnit(unit), index);
     }
+    constexpr double usGallon = 231 * 0.0254 * 0.0254 * 0.0254;  // m3
     ExpectConversions({
-        {"mS/cm", "mS/Inch", 1.0, 2.54},
+        {"mS/cm", "mS/Inch", 1.0, 2.54},  // a conductivity per inch of path, not per cm
         {"mS/Inch", "mS/cm", 0.0, 0.0},
-        {"m3", "Imp Pint", 1.0, 1759.7539863927022},
+        {"m3", "Imp Pint", 1.0, 8 / 0.00454609},
+        {"UK Barrel", "UKgal", 1.0, 36.0},
+        {"US Barrel", "m3", 1.0, 31.5 * usGallon},
+        {"PetrBarrel", "bbl", 1.0, 1.0},
+        {"bbl", "m3", 1.0, 42 * usGallon},
+        {"Sm3", "Nm3", 288.15, 273.15},  // 15 °C against 0 °C at one pressure
+        // 1 psi ft3/(lb °R) in kJ/(kg K): one bar m3 is 100 kJ.
+        {"psi.ft3/lbR", "kJ/kgK", 1.0,
+         0.45359237 * 9.80665 / (0.0254 * 0.0254) * (0.3048 * 0.3048 * 0.3048) * 1.8 /
+             0.45359237 / 1000},
         {"kJ/kWh", "eff%", 3600.0, 100.0},
         {"kJ/kWh", "eff%", 9000.0, 40.0},
         {"eff%", "kJ/kWh", 36.0, 10000.0},
-        {"eff%", "BTU/kWh", 100.0, 3600.0 * 0.9478169879134378},
+        {"eff%", "BTU/kWh", 100.0, 3600.0 / 1.05505585262},
         {"eff%", "kJ/kWh", 0.0, 0.0, false},
         {"kJ/kWh", "eff%", 0.0, 0.0, false},
     });

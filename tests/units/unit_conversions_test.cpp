@@ -5,8 +5,10 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "PropertyListObject.h"
@@ -48,6 +50,35 @@ std::vector<TGoldenRow> ReadGoldenTable() {
                         ParseNumber(fields[3], line), ParseNumber(fields[4], line)});
     }
     return rows;
+}
+
+// Each unit of the catalogue is checked against its definition at least once: a unit added to
+// the catalogue without a row in the table fails here.
+TEST(UnitConversions, TheTableCoversEveryUnit) {
+    const TPropertyList catalogue;
+    std::set<std::pair<int, std::string>> covered;
+    for (const TGoldenRow& row : ReadGoldenTable()) {
+        const int quantity = catalogue.GetIndexFromUnitNames(row.From, row.To);
+        covered.insert({quantity, row.From});
+        covered.insert({quantity, row.To});
+    }
+    for (int position = 0; position < catalogue.Count(); ++position) {
+        const TPropertyObject& property = catalogue.Property(position);
+        for (const TUnitObject& unit : property.UnitList().Units()) {
+            // A quantity of one unit ("-") has nothing to convert to.
+            if (property.UnitList().Count() == 1) continue;
+            if (covered.count({position, unit.Name()})) continue;
+            // Heat capacity shares all its unit names with entropy, which every pair of names
+            // reaches first: such a unit must mean the same as the one that is checked.
+            const int first = catalogue.GetIndexFromUnitName(unit.Name());
+            const TUnitList& firstUnits = catalogue.Property(first).UnitList();
+            const int at = firstUnits.GetUnitIndex(unit.Name());
+            EXPECT_TRUE(first < position && covered.count({first, unit.Name()}) &&
+                        firstUnits.Units()[at].Factor() == unit.Factor() &&
+                        firstUnits.Units()[at].Offset() == unit.Offset())
+                << "no row for \"" << unit.Name() << "\" of " << property.PropertyName();
+        }
+    }
 }
 
 TEST(UnitConversions, MatchTheGoldenTable) {
