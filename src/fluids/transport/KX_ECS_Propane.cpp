@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace kxtransport {
+
 namespace {
 
 // Residual Helmholtz energy of propane, Lemmon, McLinden & Wagner (2009):
@@ -92,8 +94,55 @@ void PropaneResidual(double Delta, double Tau, THelmholzResidual& r) {
     }
 }
 
-const TECSReferenceFluid& PropaneReference() {
-    static constexpr TECSReferenceFluid reference{PropaneTred, PropaneDred, PropaneM,
-                                                  &PropaneResidual};
+namespace {
+
+// Viscosity of propane, Vogel, Küchenmeister, Bich & Laesecke, J. Phys. Chem. Ref. Data 27 (1998)
+// 947: dilute gas with the fitted effective cross section, the Rainwater-Friend initial density
+// term, and the residual sum with its close-packed part.
+constexpr double PropaneSigma = 4.9748e-10;        // m
+constexpr double PropaneEpsilonOverK = 263.88;     // K
+constexpr double DiluteA[] = {0.25104574, -0.47271238, 0.060836515};
+constexpr double DiluteT[] = {0.0, 1.0, 3.0};
+constexpr double RainwaterFriendB[] = {-19.572881, 219.73999, -1015.3226,
+                                       2471.01251, -3375.1717, 2491.6597,
+                                       -787.26086, 14.085455,  -0.34664158};
+constexpr double RainwaterFriendT[] = {0.0, -0.25, -0.5, -0.75, -1.0, -1.25, -1.5, -2.5, -5.5};
+constexpr double ResidualA[] = {3.59873030195e-05, -0.000180512188564, 8.77124888223e-05,
+                                -0.000105773052525, 0.000205319740877, -0.00012921093261,
+                                5.89491587759e-05,  -0.0001297400331,  7.66280419971e-05,
+                                -9.59407868475e-06, 2.10726986598e-05, -1.43971968187e-05};
+constexpr double ResidualD[] = {2, 2, 2, 3, 3, 3, 4, 4, 4, 5, 5, 5};
+constexpr double ResidualT[] = {0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2};
+constexpr double ResidualNone[] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};  // no exponential
+constexpr double ResidualL[] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+constexpr double ClosePackedF[] = {0.00161688405374};
+constexpr double ClosePackedD2[] = {1.0};
+constexpr double ClosePackedT2[] = {0.0};
+constexpr double ClosePackedG[] = {2.50053938863, 2.1517543007382995};
+constexpr double ClosePackedH[] = {0.0, -0.5};
+constexpr double ClosePackedP[] = {1.0};
+constexpr double ClosePackedQ[] = {0.0};
+constexpr TViscosityClosePacked ClosePacked{ClosePackedF, ClosePackedD2, ClosePackedT2,
+                                            ClosePackedG, ClosePackedH,  ClosePackedP,
+                                            ClosePackedQ};
+
+// Residual thermal conductivity of propane, Marsh, Perkins & Ramires, J. Chem. Eng. Data 47
+// (2002) 932: sum (B1 + B2 Tr) rho_r^i, written as terms in tau^0 and tau^-1.
+constexpr double ConductivityB[] = {-0.03695,   0.148658,  -0.119986, 0.0412431,  -0.00486905,
+                                    0.0482798,  -0.135636, 0.117588,  -0.0436911, 0.00616079};
+constexpr double ConductivityT[] = {0, 0, 0, 0, 0, -1, -1, -1, -1, -1};
+constexpr double ConductivityD[] = {1, 2, 3, 4, 5, 1, 2, 3, 4, 5};
+
+}  // namespace
+
+const TECSReference& PropaneReference() {
+    static constexpr TECSReference reference{
+        {PropaneTred, PropaneDred, PropaneM, &PropaneResidual},
+        {2.1357e-08, 0.0440956, PropaneSigma, PropaneEpsilonOverK, DiluteA, DiluteT},
+        {RainwaterFriendB, RainwaterFriendT, PropaneSigma, PropaneEpsilonOverK},
+        {369.825, 5000.0, ResidualA, ResidualD, ResidualT, ResidualNone, ResidualL, &ClosePacked},
+        {369.82, 220.3, ConductivityB, ConductivityT, ConductivityD}};
     return reference;
 }
+
+}  // namespace kxtransport

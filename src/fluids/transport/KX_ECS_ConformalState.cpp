@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace kxtransport {
+
 namespace {
 
 // The mismatch of alpha^r and Z at one trial state, with the derivatives the Jacobian needs.
@@ -74,3 +76,5 @@ TConformalState SolveConformalState(const TECSReferenceFluid& reference, double 
     return SolveConformalState(reference, alphar, Z, T * reference.Tred / fluidTred,
                                rho * reference.Dred / fluidDred);
 }
+
+}  // namespace kxtransport

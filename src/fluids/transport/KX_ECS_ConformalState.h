@@ -7,6 +7,8 @@
 // Units: kelvin, mol/m3, kg/mol.
 #include "HelmholzFluidObject.h"
 
+namespace kxtransport {
+
 // A reference fluid: its reducing state, molar mass and residual Helmholtz energy with all
 // derivatives at (delta, tau).
 struct TECSReferenceFluid {
@@ -37,3 +39,5 @@ TConformalState SolveConformalState(const TECSReferenceFluid& reference, double 
 // of the two equations of state (fluidTred in K, fluidDred in mol/m3).
 TConformalState SolveConformalState(const TECSReferenceFluid& reference, double T, double rho,
                                     double alphar, double Z, double fluidTred, double fluidDred);
+
+}  // namespace kxtransport

@@ -1,0 +1,130 @@
+#include "KX_ECS_Refrigerants.h"
+
+#include "KX_ECS_Propane.h"
+#include "KX_Fluid_Objects.h"
+#include "KX_R134a_FE_Lib_Root.h"
+#include "KX_R22_FE_Lib_Root.h"
+#include "KX_R32_FE_Lib_Root.h"
+
+namespace kxtransport {
+
+namespace {
+
+// The one-phase residual Helmholtz energy of the program's R134a.
+void R134aResidual(double Delta, double Tau, THelmholzResidual& r) {
+    R134aFluid().PhirAll(Delta, Tau, r);
+}
+
+// Constants of a fluid's equation of state in the units of the transport models.
+TECSFluid FluidConstants(const THelmholzFluid& fluid) {
+    return {fluid.MM_ / 1000.0, MolarGasConstant(fluid), fluid.Tcr_ + fluid.dta,
+            1000.0 * fluid.Dcr_ / fluid.MM_};
+}
+
+// The critical enhancement with the default parameters at the equation of state's reducing
+// state (Tref = 1.5 Tc).
+TConductivityCritical DefaultCritical(const THelmholzFluid& fluid) {
+    const TECSFluid c = FluidConstants(fluid);
+    return DefaultCriticalEnhancement(c.Tred, c.rhoRed, fluid.Pcr_ * 1e5);
+}
+
+// ---- R134a viscosity, Huber, Laesecke & Perkins (2003) ----
+constexpr double R134aSigma = 4.68932e-10;     // m
+constexpr double R134aEpsilonOverK = 299.363;  // K
+constexpr double R134aDiluteA[] = {0.355404, -0.464337, 0.0257353};
+constexpr double R134aDiluteT[] = {0.0, 1.0, 2.0};
+// Rainwater-Friend second viscosity virial coefficient, Vogel et al. (1998).
+constexpr double RainwaterFriendB[] = {-19.572881, 219.73999, -1015.3226,
+                                       2471.01251, -3375.1717, 2491.6597,
+                                       -787.26086, 14.085455,  -0.34664158};
+constexpr double RainwaterFriendT[] = {0.0, -0.25, -0.5, -0.75, -1.0, -1.25, -1.5, -2.5, -5.5};
+constexpr double R134aResidualA[] = {-2.06900719e-05, 3.56029549e-07, 2.11101816e-06,
+                                     1.39601415e-05,  -4.5643502e-06, -3.51593275e-06};
+constexpr double R134aResidualD[] = {1, 2, 2, 2, 2, 3};
+constexpr double R134aResidualT[] = {0, 6, 2, 0.5, -2, 0};
+constexpr double R134aResidualNone[] = {0, 0, 0, 0, 0, 0};  // no exponential factor
+constexpr double R134aResidualL[] = {1, 1, 1, 1, 1, 1};
+constexpr double R134aClosePackedF[] = {0.00021476332};
+constexpr double R134aZero[] = {0.0};
+constexpr double R134aClosePackedG[] = {3.163695636};
+constexpr double R134aClosePackedP[] = {1.0, -0.0890173375, 0.100035295};
+constexpr double R134aClosePackedQ[] = {0.0, -1.0, -2.0};
+constexpr TViscosityClosePacked R134aClosePacked{R134aClosePackedF, R134aZero, R134aZero,
+                                                 R134aClosePackedG, R134aZero, R134aClosePackedP,
+                                                 R134aClosePackedQ};
+// ---- R134a residual conductivity, McLinden, Klein & Perkins (2000) ----
+constexpr double R134aConductivityB[] = {0.00377406093, 0.010534223865, -0.002952794565,
+                                         0.00128672592};
+constexpr double R134aConductivityT[] = {0, 0, 0, 0};
+constexpr double R134aConductivityD[] = {1, 2, 3, 4};
+
+// ---- R22: Klein et al. (1997) viscosity, McLinden et al. (2000) conductivity ----
+constexpr double R22Sigma = 4.666e-10;      // m
+constexpr double R22EpsilonOverK = 284.72;  // K
+constexpr double R22PsiRhoRed = 6058.22;    // mol/m3, reducing density of the shape factors
+constexpr double R22ViscosityPsiA[] = {1.106, -0.0491};
+constexpr double R22ConductivityPsiA[] = {1.075, -0.038574};
+constexpr double R22FintA[] = {0.00077817, 1.2536e-06};
+constexpr double LinearT[] = {0.0, 1.0};
+
+// ---- R32: Huber et al. (2003), viscosity and conductivity ----
+constexpr double R32Sigma = 4.098e-10;      // m
+constexpr double R32EpsilonOverK = 289.65;  // K
+constexpr double R32PsiRhoRed = 8150.0;     // mol/m3
+constexpr double R32ViscosityPsiA[] = {0.7954, 0.0542658};
+constexpr double R32ConductivityPsiA[] = {1.2942, -0.0924549};
+constexpr double R32FintA[] = {0.000436654, 1.78134e-06};
+
+}  // namespace
+
+const TECSReference& R134aReference() {
+    static const TECSReference reference{
+        {R134aFluid().Tcr_ + R134aFluid().dta, 1000.0 * R134aFluid().Dcr_ / R134aFluid().MM_,
+         R134aFluid().MM_ / 1000.0, &R134aResidual},
+        {2.1357e-08, 0.102031, R134aSigma, R134aEpsilonOverK, R134aDiluteA, R134aDiluteT},
+        {RainwaterFriendB, RainwaterFriendT, R134aSigma, R134aEpsilonOverK},
+        {374.21, 5017.053, R134aResidualA, R134aResidualD, R134aResidualT, R134aResidualNone,
+         R134aResidualL, &R134aClosePacked},
+        {1.0, 515.249968352, R134aConductivityB, R134aConductivityT, R134aConductivityD}};
+    return reference;
+}
+
+const TECSViscosity& R22Viscosity() {
+    static const TECSViscosity model{&R134aReference(), FluidConstants(R22Fluid()), R22Sigma,
+                                     R22EpsilonOverK, {R22ViscosityPsiA, LinearT, R22PsiRhoRed}};
+    return model;
+}
+
+const TECSConductivity& R22Conductivity() {
+    static const TECSConductivity model{&R134aReference(),
+                                        FluidConstants(R22Fluid()),
+                                        R22Sigma,
+                                        R22EpsilonOverK,
+                                        R22FintA,
+                                        LinearT,
+                                        1.0,
+                                        {R22ConductivityPsiA, LinearT, R22PsiRhoRed},
+                                        DefaultCritical(R22Fluid())};
+    return model;
+}
+
+const TECSViscosity& R32Viscosity() {
+    static const TECSViscosity model{&PropaneReference(), FluidConstants(R32Fluid()), R32Sigma,
+                                     R32EpsilonOverK, {R32ViscosityPsiA, LinearT, R32PsiRhoRed}};
+    return model;
+}
+
+const TECSConductivity& R32Conductivity() {
+    static const TECSConductivity model{&PropaneReference(),
+                                        FluidConstants(R32Fluid()),
+                                        R32Sigma,
+                                        R32EpsilonOverK,
+                                        R32FintA,
+                                        LinearT,
+                                        1.0,
+                                        {R32ConductivityPsiA, LinearT, R32PsiRhoRed},
+                                        DefaultCritical(R32Fluid())};
+    return model;
+}
+
+}  // namespace kxtransport
