@@ -89,6 +89,23 @@ inline double NotAvailable(std::string_view libraryName, std::string_view functi
         return kxfluidlib::NotAvailable(#LIB, #NAME, errorText, capacity, errorCode);            \
     }
 
+// A function computed by a free function FUNC(fluid, arguments..., text, code) instead of a
+// method of the fluid object (the transport functions of KX_Transport_PT.h).
+#define KX_FLUID_FREE_UNARY(LIB, FLUID, NAME, FUNC)                                            \
+    double LIB##_##NAME(double x1, char* errorText, int32_t capacity, int32_t* errorCode) {    \
+        return RunLibraryFunction(                                                             \
+            #LIB, #NAME, errorText, capacity, errorCode,                                       \
+            [x1](std::string& text, int32_t& code) { return FUNC(FLUID(), x1, text, code); }); \
+    }
+#define KX_FLUID_FREE_BINARY(LIB, FLUID, NAME, FUNC)                             \
+    double LIB##_##NAME(double x1, double x2, char* errorText, int32_t capacity, \
+                        int32_t* errorCode) {                                    \
+        return RunLibraryFunction(#LIB, #NAME, errorText, capacity, errorCode,   \
+                                  [x1, x2](std::string& text, int32_t& code) {   \
+                                      return FUNC(FLUID(), x1, x2, text, code);  \
+                                  });                                            \
+    }
+
 // ---- Registration entries ----
 #define KX_FLUID_ENTRY_CONSTANT(LIB, NAME) \
     TKXLibraryEntry {                      \
