@@ -127,4 +127,40 @@ const TECSConductivity& R32Conductivity() {
     return model;
 }
 
+double ECSViscosityDT(const TECSViscosity& model, const THelmholzFluid& fluid, double D, double T) {
+    TTransportState state = DensityState(fluid, D, T);
+    // The conformal state needs alphar and Z only.
+    THelmholzResidual r;
+    const double delta = fluid.DeltaOf(D);
+    fluid.PhirAll(delta, fluid.TauOf(T), r);
+    state.alphar = r.Phi;
+    state.Z = 1.0 + delta * r.Phid;
+    const TConformalState c = ConformalState(*model.reference, model.fluid, state);
+    return EvaluateParts(model, state, c).Total();
+}
+
+double ECSConductivityDT(const TECSViscosity& viscosity, const TECSConductivity& conductivity,
+                         const THelmholzFluid& fluid, double D, double T) {
+    const TTransportState state = CaloricState(fluid, D, T, conductivity.critical.Tref);
+    const TConformalState c = ConformalState(*conductivity.reference, conductivity.fluid, state);
+    const double eta = EvaluateParts(viscosity, state, c).Total();
+    return EvaluateParts(conductivity, state, c, eta).Total();
+}
+
+double R22ViscosityDT(const THelmholzFluid& fluid, double D, double T) {
+    return ECSViscosityDT(R22Viscosity(), fluid, D, T);
+}
+
+double R22ConductivityDT(const THelmholzFluid& fluid, double D, double T) {
+    return ECSConductivityDT(R22Viscosity(), R22Conductivity(), fluid, D, T);
+}
+
+double R32ViscosityDT(const THelmholzFluid& fluid, double D, double T) {
+    return ECSViscosityDT(R32Viscosity(), fluid, D, T);
+}
+
+double R32ConductivityDT(const THelmholzFluid& fluid, double D, double T) {
+    return ECSConductivityDT(R32Viscosity(), R32Conductivity(), fluid, D, T);
+}
+
 }  // namespace kxtransport

@@ -1,6 +1,8 @@
 #include "KX_ECS_ConformalState.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace kxtransport {
 
@@ -27,6 +29,114 @@ TMismatch MismatchAt(const TECSReferenceFluid& reference, double alphar, double 
 
 constexpr int MaxPasses = 50;
 constexpr int MaxHalvings = 10;  // smallest step 1/1024 of the Newton step
+
+// The density at which the reference at T0 has the residual Helmholtz energy alphar, by Newton
+// iteration in ln rho0 from rho0 (which keeps it positive); the Z mismatch there. NaN when the
+// iteration does not settle.
+struct TIsoAlpha {
+    double rho0;
+    double zMismatch;
+};
+TIsoAlpha MatchAlpharAt(const TECSReferenceFluid& reference, double alphar, double Z, double T0,
+                        double rho0) {
+    const double tau = reference.Tred / T0;
+    THelmholzResidual r;
+    for (int pass = 0; pass < MaxPasses; ++pass) {
+        const double delta = rho0 / reference.Dred;
+        reference.Residual(delta, tau, r);
+        const double f = r.Phi - alphar;
+        if (!std::isfinite(f)) break;
+        if (std::fabs(f) < 0.1 * ConformalStateTolerance)
+            return {rho0, 1.0 + delta * r.Phid - Z};
+        const double slope = delta * r.Phid;  // d alpha^r / d ln rho0
+        if (slope == 0.0) break;
+        // At most a factor e per pass, so a flat stretch cannot throw rho0 far away.
+        rho0 *= std::exp(std::clamp(-f / slope, -1.0, 1.0));
+    }
+    return {rho0, std::numeric_limits<double>::quiet_NaN()};
+}
+
+// Conformal temperatures farther from the start than these factors belong to spurious roots
+// (found at low density, where the equations hardly depend on T0).
+constexpr double LowestT0Factor = 0.5;
+constexpr double HighestT0Factor = 2.0;
+
+// The fallback where Newton fails or ends on a spurious root. In a dilute gas alpha^r and Z - 1
+// are nearly proportional, so the Jacobian is nearly singular and only the third virial
+// coefficients tell T0 apart. Here rho0(T0) matches alpha^r exactly and T0 is the root of the Z
+// mismatch nearest the start (in ln T0) within the factors above. Where the mismatch has no root
+// there (for R32 on propane, the cold vapour: the two roots meet and vanish as the density
+// rises), T0 is where the mismatch is least, which continues the vanished root smoothly.
+TConformalState IsoAlphaSearch(const TECSReferenceFluid& reference, double alphar, double Z,
+                               double T0start, double rho0start) {
+    constexpr int GridPoints = 19;
+    constexpr double GridRatio = 1.08;  // LowestT0Factor ... HighestT0Factor
+    double T0[GridPoints];
+    TIsoAlpha at[GridPoints];
+    double rho0 = rho0start;
+    for (int k = 0; k < GridPoints; ++k) {
+        T0[k] = LowestT0Factor * T0start * std::pow(GridRatio, k);
+        at[k] = MatchAlpharAt(reference, alphar, Z, T0[k], rho0);
+        if (std::isfinite(at[k].zMismatch)) rho0 = at[k].rho0;
+    }
+    // The sign change nearest the start, else the least mismatch.
+    int bracket = -1, best = -1;
+    double bracketDistance = HUGE_VAL;
+    for (int k = 0; k < GridPoints; ++k) {
+        if (!std::isfinite(at[k].zMismatch)) continue;
+        if (best < 0 || std::fabs(at[k].zMismatch) < std::fabs(at[best].zMismatch)) best = k;
+        if (k + 1 < GridPoints && std::isfinite(at[k + 1].zMismatch) &&
+            (at[k].zMismatch < 0.0) != (at[k + 1].zMismatch < 0.0)) {
+            const double distance = std::fabs(std::log(T0[k] / T0start));
+            if (distance < bracketDistance) bracketDistance = distance, bracket = k;
+        }
+    }
+    TConformalState state;
+    if (best < 0) return state;
+    TIsoAlpha result = at[best];
+    double T0result = T0[best];
+    if (bracket >= 0) {
+        // Bisection in ln T0: the mismatch is smooth but nearly flat, so no interpolation.
+        double lo = T0[bracket], hi = T0[bracket + 1];
+        result = at[bracket];
+        for (int pass = 0; pass < MaxPasses && hi / lo - 1.0 > 1e-12; ++pass) {
+            const double mid = std::sqrt(lo * hi);
+            const TIsoAlpha m = MatchAlpharAt(reference, alphar, Z, mid, result.rho0);
+            if (!std::isfinite(m.zMismatch)) break;
+            if ((m.zMismatch < 0.0) == (result.zMismatch < 0.0))
+                lo = mid, result = m;
+            else
+                hi = mid;
+        }
+        T0result = lo;
+    } else {
+        // Golden-section search for the least |mismatch| between the neighbours of the best
+        // grid point, in ln T0.
+        constexpr double g = 0.6180339887498949;
+        double a = std::log(T0[std::max(best - 1, 0)]);
+        double b = std::log(T0[std::min(best + 1, GridPoints - 1)]);
+        auto mismatch = [&](double lnT0) {
+            const TIsoAlpha m = MatchAlpharAt(reference, alphar, Z, std::exp(lnT0), result.rho0);
+            return std::isfinite(m.zMismatch) ? std::fabs(m.zMismatch) : HUGE_VAL;
+        };
+        double c = b - g * (b - a), d = a + g * (b - a);
+        double fc = mismatch(c), fd = mismatch(d);
+        for (int pass = 0; pass < MaxPasses && b - a > 1e-10; ++pass) {
+            if (fc < fd)
+                b = d, d = c, fd = fc, c = b - g * (b - a), fc = mismatch(c);
+            else
+                a = c, c = d, fc = fd, d = a + g * (b - a), fd = mismatch(d);
+        }
+        const double lnT0 = 0.5 * (a + b);
+        const TIsoAlpha m = MatchAlpharAt(reference, alphar, Z, std::exp(lnT0), result.rho0);
+        if (std::isfinite(m.zMismatch) && std::fabs(m.zMismatch) <= std::fabs(result.zMismatch))
+            result = m, T0result = std::exp(lnT0);
+    }
+    state.T0 = T0result;
+    state.rho0 = result.rho0;
+    state.residual = std::fabs(result.zMismatch);
+    return state;
+}
 
 }  // namespace
 
@@ -67,8 +177,15 @@ TConformalState SolveConformalState(const TECSReferenceFluid& reference, double 
         m = next;
     }
     state.residual = m.norm;
-    state.converged = std::isfinite(m.norm) && m.norm < ConformalStateTolerance;
-    return state;
+    state.converged = std::isfinite(m.norm) && m.norm < ConformalStateTolerance &&
+                      state.T0 >= LowestT0Factor * T0start &&
+                      state.T0 <= HighestT0Factor * T0start;
+    if (state.converged) return state;
+    TConformalState fallback = IsoAlphaSearch(reference, alphar, Z, T0start, rho0start);
+    fallback.passes = state.passes;
+    fallback.converged = fallback.T0 > 0.0 && fallback.residual < ConformalStateTolerance;
+    fallback.nearest = fallback.T0 > 0.0 && !fallback.converged;
+    return fallback;
 }
 
 TConformalState SolveConformalState(const TECSReferenceFluid& reference, double T, double rho,

@@ -22,8 +22,11 @@ struct TConformalState {
     double T0 = 0.0;
     double rho0 = 0.0;
     double residual = 0.0;  // Euclidean norm of (alpha^r mismatch, Z mismatch) at the result
-    int passes = 0;
+    int passes = 0;         // Newton passes
     bool converged = false;
+    // No conformal state exists (a dilute gas whose third virial coefficient the reference
+    // cannot match): alpha^r matched, T0 that of the least Z mismatch, kept in residual.
+    bool nearest = false;
 };
 
 // Residual norm below which the conformal state counts as found.

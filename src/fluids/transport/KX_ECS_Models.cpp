@@ -48,7 +48,7 @@ TViscosityParts EvaluateParts(const TECSViscosity& model, const TTransportState&
     const TViscosityDiluteNeufeld dilute{model.fluid.M, model.sigma, model.epsilonOverK};
     TViscosityParts parts;
     parts.dilute = Evaluate(dilute, state.T);
-    if (!conformal.converged) {
+    if (!conformal.converged && !conformal.nearest) {
         parts.initialDensity = parts.residual = NaN;
         return parts;
     }
@@ -76,7 +76,7 @@ TConductivityParts EvaluateParts(const TECSConductivity& model, const TTransport
     // f_int is tabulated for eta0 in µPa s: 1000 f_int is the dimensionless Eucken factor.
     parts.dilute = 1000.0 * fint * eta0 * (cp0 - 2.5 * Rs) + 3.75 * Rs * eta0;
     parts.critical = Evaluate(model.critical, eta, state);
-    if (!conformal.converged) {
+    if (!conformal.converged && !conformal.nearest) {
         parts.residual = NaN;
         return parts;
     }

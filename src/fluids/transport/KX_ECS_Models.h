@@ -70,7 +70,9 @@ TConformalState ConformalState(const TECSReference& reference, const TECSFluid& 
                                const TTransportState& state);
 
 // The model at a conformal state found before (so viscosity and conductivity can share it).
-// Where the conformal state did not converge every part is NaN.
+// A nearest state (see TConformalState) is used as found: in the dilute gas where it occurs the
+// reference's density-dependent part is a few per cent of the total at most. Where no state was
+// found at all the parts that need it are NaN.
 TViscosityParts EvaluateParts(const TECSViscosity& model, const TTransportState& state,
                               const TConformalState& conformal);
 TConductivityParts EvaluateParts(const TECSConductivity& model, const TTransportState& state,
