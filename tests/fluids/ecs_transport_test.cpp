@@ -10,6 +10,9 @@
 #include "HelmholtzDerivativeCheck.h"
 #include "KX_ECS_Propane.h"
 #include "KX_ECS_Refrigerants.h"
+#include "KX_Fluid_Objects.h"
+#include "KX_R22_FE_Lib_Root.h"
+#include "KX_R32_FE_Lib_Root.h"
 #include "fluid_test_support.h"
 
 namespace {
@@ -140,5 +143,53 @@ INSTANTIATE_TEST_SUITE_P(FromThePack, ECSWorkedStates,
                              return info.param.at("fluid") + "_" + info.param.at("state") + "_" +
                                     std::to_string(static_cast<int>(Number(info.param, "T_K")));
                          });
+
+// ---- Over the whole range of the equation of state ----
+
+struct TFluidModels {
+    const char* name;
+    const THelmholzFluid& fluid;
+    const TECSViscosity& viscosity;
+    const TECSConductivity& conductivity;
+};
+
+// On a grid of (P, T) over the whole range, vapour to compressed liquid and supercritical: the
+// conformal state matches alpha^r and Z, except in the dilute gas (Z > 0.9), where it may only be
+// the nearest state; the viscosity and conductivity are finite and positive.
+TEST(ECSRange, ConformalStateAndPropertiesOverTheWholeRange) {
+    const TFluidModels fluids[] = {
+        {"R22", R22Fluid(), R22Viscosity(), R22Conductivity()},
+        {"R32", R32Fluid(), R32Viscosity(), R32Conductivity()},
+    };
+    for (const TFluidModels& m : fluids) {
+        const THelmholzFluid& f = m.fluid;
+        for (double T = f.Tt_ + 0.01; T <= f.Tmax; T += (f.Tmax - f.Tt_) / 40.0) {
+            for (double P = 1e-3; P <= f.Pmax; P *= 2.0) {
+                std::string text;
+                int32_t code = 0;
+                const double D = f.DPT(P, T, text, code);
+                if (code != 0) continue;
+                SCOPED_TRACE(std::string(m.name) + " at " + std::to_string(P) + " bar, " +
+                             std::to_string(T) + " C");
+                const TTransportState state =
+                    CaloricState(f, D, T, m.conductivity.critical.Tref);
+                const TConformalState c =
+                    ConformalState(*m.viscosity.reference, m.viscosity.fluid, state);
+                ASSERT_TRUE(c.converged || (c.nearest && state.Z > 0.9));
+                THelmholzResidual r;
+                const TECSReferenceFluid& ref = m.viscosity.reference->eos;
+                ref.Residual(c.rho0 / ref.Dred, ref.Tred / c.T0, r);
+                EXPECT_NEAR(r.Phi, state.alphar, 1e-9);
+                if (m.name == std::string("R22") && D > R22ViscosityDensityLimit) continue;
+                const double eta = EvaluateParts(m.viscosity, state, c).Total();
+                const double lambda = EvaluateParts(m.conductivity, state, c, eta).Total();
+                EXPECT_GT(eta, 0.0);
+                EXPECT_LT(eta, 1.0);
+                EXPECT_GT(lambda, 0.0);
+                EXPECT_LT(lambda, 10.0);
+            }
+        }
+    }
+}
 
 }  // namespace
