@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "KX_FloatingPoint.h"
+
 namespace kxtransport {
 
 namespace {
@@ -142,6 +144,9 @@ TConformalState IsoAlphaSearch(const TECSReferenceFluid& reference, double alpha
 
 TConformalState SolveConformalState(const TECSReferenceFluid& reference, double alphar, double Z,
                                     double T0start, double rho0start) {
+    // Trial states far off may overflow; the solver judges its trials by their values and
+    // reports failure itself, so their faults must not reach the library's entry guard.
+    TFloatingPointScope scope;
     TConformalState state;
     state.T0 = T0start;
     state.rho0 = rho0start;
