@@ -3,7 +3,10 @@
 // DVPT, KVPT, TCPT and PrPT beside its DPT, so their ratio reads off directly.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "KX_Fluid_Objects.h"

@@ -62,14 +62,19 @@ void AddTerm(THelmholzResidual& r, double value, const TRatios& g, const TRatios
 
 void PropaneResidual(double Delta, double Tau, THelmholzResidual& r) {
     r = THelmholzResidual{};
+    // delta^d by multiplication (d <= 6) and exp(-delta^l) once per l: only the tau powers and
+    // the bells need an exponential each.
+    double deltaPower[7] = {1.0, Delta};
+    for (int k = 2; k < 7; ++k) deltaPower[k] = deltaPower[k - 1] * Delta;
+    const double expOfL[3] = {1.0, std::exp(-Delta), std::exp(-deltaPower[2])};
     const double lnTau = std::log(Tau);
     for (const TPowerTerm& term : PowerTerms) {
-        double value = term.n * std::pow(Delta, term.d) * std::exp(term.t * lnTau);
+        const double value =
+            term.n * deltaPower[term.d] * std::exp(term.t * lnTau) * expOfL[term.l];
         TRatios g = PowerRatios(term.d, Delta);
         if (term.l > 0) {
             // exp(-delta^l) multiplies g by E with E'/E = -l delta^(l-1).
-            const double dl = std::pow(Delta, term.l);
-            value *= std::exp(-dl);
+            const double dl = deltaPower[term.l];
             const double e1 = -term.l * dl / Delta;
             const double e2 = e1 * e1 - term.l * (term.l - 1) * dl / (Delta * Delta);
             g = {g.d1 + e1, g.d2 + 2.0 * g.d1 * e1 + e2};
@@ -79,8 +84,8 @@ void PropaneResidual(double Delta, double Tau, THelmholzResidual& r) {
     for (const TGaussianTerm& term : GaussianTerms) {
         const double x = Delta - term.epsilon;
         const double y = Tau - term.gamma;
-        const double value = term.n * std::pow(Delta, term.d) * std::exp(term.t * lnTau) *
-                             std::exp(-term.eta * x * x - term.beta * y * y);
+        const double value = term.n * deltaPower[term.d] *
+                             std::exp(term.t * lnTau - term.eta * x * x - term.beta * y * y);
         // A bell exp(-c u^2) has ratios -2cu and 4c^2u^2 - 2c; for a product f b the ratios
         // combine as f'/f + b'/b and f''/f + 2 (f'/f)(b'/b) + b''/b.
         const TRatios pd = PowerRatios(term.d, Delta);
