@@ -11,7 +11,10 @@
 #include "KX_ECS_Propane.h"
 #include "KX_ECS_Refrigerants.h"
 #include "KX_Fluid_Objects.h"
+#include "KX_Function_Types.h"
+#include "KX_R22_FE_Lib.h"
 #include "KX_R22_FE_Lib_Root.h"
+#include "KX_R32_FE_Lib.h"
 #include "KX_R32_FE_Lib_Root.h"
 #include "fluid_test_support.h"
 
@@ -137,6 +140,47 @@ TEST_P(ECSWorkedStates, ViscosityAndConductivityMatchThePublishedModels) {
     EXPECT_NEAR(lambda.Total() / Number(row, "lambda_W_mK"), 1.0, 1e-9);
 }
 
+// ---- Through the library functions, at the pressure and temperature of each state ----
+
+struct TLibrary {
+    TBinaryFunction DPT, CpPT, DVPT, KVPT, TCPT, PrPT;
+};
+
+TLibrary LibraryOf(const std::string& fluid) {
+    if (fluid == "R22")
+        return {KX_R22_FE_DPT,  KX_R22_FE_CpPT, KX_R22_FE_DVPT,
+                KX_R22_FE_KVPT, KX_R22_FE_TCPT, KX_R22_FE_PrPT};
+    return {KX_R32_FE_DPT,  KX_R32_FE_CpPT, KX_R32_FE_DVPT,
+            KX_R32_FE_KVPT, KX_R32_FE_TCPT, KX_R32_FE_PrPT};
+}
+
+double Call(TBinaryFunction f, double P, double T) {
+    char text[256] = "";
+    int32_t code = -1;
+    const double value = f(P, T, text, 255, &code);
+    EXPECT_EQ(code, 0) << text;
+    return value;
+}
+
+// KVPT = DVPT / DPT and PrPT = CpPT DVPT / TCPT; the values themselves against the pack's, to
+// the equation of state's share: R32's is the pack's (a density solve apart), R22's is another
+// equation than the pack's, whose densities differ by up to about a tenth of a per cent.
+TEST_P(ECSWorkedStates, LibraryFunctionsAtThePressureAndTemperatureOfTheState) {
+    const TRow& row = GetParam();
+    const TLibrary lib = LibraryOf(row.at("fluid"));
+    const double P = Number(row, "input_p_Pa") / 1e5;
+    const double T = Number(row, "T_K") - 273.15;
+    const double D = Call(lib.DPT, P, T);
+    const double eta = Call(lib.DVPT, P, T);
+    const double lambda = Call(lib.TCPT, P, T);
+    EXPECT_NEAR(Call(lib.KVPT, P, T) / (eta / D), 1.0, 1e-12);
+    EXPECT_NEAR(Call(lib.PrPT, P, T) / (1000.0 * Call(lib.CpPT, P, T) * eta / lambda), 1.0,
+                1e-12);
+    const double tolerance = row.at("fluid") == "R32" ? 1e-7 : 0.01;
+    EXPECT_NEAR(eta / Number(row, "eta_Pa_s"), 1.0, tolerance);
+    EXPECT_NEAR(lambda / Number(row, "lambda_W_mK"), 1.0, tolerance);
+}
+
 INSTANTIATE_TEST_SUITE_P(FromThePack, ECSWorkedStates,
                          ::testing::ValuesIn(fluidtest::ReadTable("ecs_worked_examples.tsv")),
                          [](const auto& info) {
@@ -190,6 +234,21 @@ TEST(ECSRange, ConformalStateAndPropertiesOverTheWholeRange) {
             }
         }
     }
+}
+
+// The R22 viscosity ends at its density limit with code 107 (the conductivity goes on); at the
+// limit itself both answer.
+TEST(ECSRange, R22ViscosityStopsAtItsDensityLimit) {
+    char text[256] = "";
+    int32_t code = 0;
+    const double P = 2000.0, T = -157.0;
+    ASSERT_GT(Call(KX_R22_FE_DPT, P, T), R22ViscosityDensityLimit);
+    for (TBinaryFunction f : {KX_R22_FE_DVPT, KX_R22_FE_KVPT, KX_R22_FE_PrPT}) {
+        EXPECT_EQ(f(P, T, text, 255, &code), 0.0);
+        EXPECT_EQ(code, KXErrorCode::DensityAboveRange);
+        EXPECT_NE(std::string(text).find("Density"), std::string::npos) << text;
+    }
+    EXPECT_GT(Call(KX_R22_FE_TCPT, P, T), 0.0);
 }
 
 }  // namespace
