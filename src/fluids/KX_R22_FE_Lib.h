@@ -1,5 +1,5 @@
 #pragma once
-// The R22 library "KX_R22_FE": 35 functions forwarding to the R22 object.
+// The R22 library "KX_R22_FE": 36 functions forwarding to the R22 object.
 #include <cstdint>
 #include <span>
 
@@ -7,6 +7,7 @@
 
 KX_FLUID_DECLARE_SHARED_FUNCTIONS(KX_R22_FE)
 KX_FLUID_DECLARE_CONSTANT_FUNCTIONS(KX_R22_FE)
+KX_FLUID_DECLARE_UNARY(KX_R22_FE, STT)
 
 // The functions in the order the library registers them.
 std::span<const TKXLibraryEntry> KX_R22_FE_Entries();

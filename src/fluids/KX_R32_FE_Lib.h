@@ -1,5 +1,5 @@
 #pragma once
-// The R32 library "KX_R32_FE": 35 functions forwarding to the R32 object.
+// The R32 library "KX_R32_FE": 36 functions forwarding to the R32 object.
 #include <cstdint>
 #include <span>
 
@@ -7,6 +7,7 @@
 
 KX_FLUID_DECLARE_SHARED_FUNCTIONS(KX_R32_FE)
 KX_FLUID_DECLARE_CONSTANT_FUNCTIONS(KX_R32_FE)
+KX_FLUID_DECLARE_UNARY(KX_R32_FE, STT)
 
 // The functions in the order the library registers them.
 std::span<const TKXLibraryEntry> KX_R32_FE_Entries();

@@ -120,8 +120,8 @@ double TransportPrPT(const TFluidTransport& model, const THelmholzFluid& fluid, 
                      std::string& ErrorText, int32_t& ErrorCode) {
     if (!model.viscosity.evaluate || !model.conductivity.evaluate)
         return NotAvailable(fluid, "PrPT", ErrorText, ErrorCode);
-    return CheckedPT(fluid, "PrPT", CommonRange(model.viscosity.range, model.conductivity.range),
-                     P, T, ErrorText, ErrorCode, [&](double D, double t) {
+    return CheckedPT(fluid, "PrPT", CommonRange(model.viscosity.range, model.conductivity.range), P,
+                     T, ErrorText, ErrorCode, [&](double D, double t) {
                          // CpDT is in kJ/(kg K).
                          return 1000.0 * fluid.CpDT(D, t) * model.viscosity.evaluate(fluid, D, t) /
                                 model.conductivity.evaluate(fluid, D, t);
