@@ -139,6 +139,8 @@ double TransportSTT(const TFluidTransport& model, const THelmholzFluid& fluid, d
         {">", T, sigma.Tc - fluid.dta, "Temperature", "°C", KXErrorCode::TemperatureHigh},
     };
     if (!PassesRangeChecks(fluid, "STT", checks, ErrorText, ErrorCode)) return 0.0;
+    // At the limit itself the conversion to kelvin may round below Tc: it is 0 by definition.
+    if (T >= checks[1].limit) return 0.0;
     return GuardedEvaluation(fluid, "STT", ErrorText, ErrorCode,
                              [&] { return kxtransport::Evaluate(sigma, T + fluid.dta); });
 }
