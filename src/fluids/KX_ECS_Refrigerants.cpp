@@ -5,6 +5,7 @@
 #include "KX_R134a_FE_Lib_Root.h"
 #include "KX_R22_FE_Lib_Root.h"
 #include "KX_R32_FE_Lib_Root.h"
+#include "KX_Transport_Fluids.h"
 
 namespace kxtransport {
 
@@ -28,36 +29,6 @@ TConductivityCritical DefaultCritical(const THelmholzFluid& fluid) {
     return DefaultCriticalEnhancement(c.Tred, c.rhoRed, fluid.Pcr_ * 1e5);
 }
 
-// ---- R134a viscosity, Huber, Laesecke & Perkins (2003) ----
-constexpr double R134aSigma = 4.68932e-10;     // m
-constexpr double R134aEpsilonOverK = 299.363;  // K
-constexpr double R134aDiluteA[] = {0.355404, -0.464337, 0.0257353};
-constexpr double R134aDiluteT[] = {0.0, 1.0, 2.0};
-// Rainwater-Friend second viscosity virial coefficient, Vogel et al. (1998).
-constexpr double RainwaterFriendB[] = {-19.572881, 219.73999, -1015.3226,
-                                       2471.01251, -3375.1717, 2491.6597,
-                                       -787.26086, 14.085455,  -0.34664158};
-constexpr double RainwaterFriendT[] = {0.0, -0.25, -0.5, -0.75, -1.0, -1.25, -1.5, -2.5, -5.5};
-constexpr double R134aResidualA[] = {-2.06900719e-05, 3.56029549e-07, 2.11101816e-06,
-                                     1.39601415e-05,  -4.5643502e-06, -3.51593275e-06};
-constexpr double R134aResidualD[] = {1, 2, 2, 2, 2, 3};
-constexpr double R134aResidualT[] = {0, 6, 2, 0.5, -2, 0};
-constexpr double R134aResidualNone[] = {0, 0, 0, 0, 0, 0};  // no exponential factor
-constexpr double R134aResidualL[] = {1, 1, 1, 1, 1, 1};
-constexpr double R134aClosePackedF[] = {0.00021476332};
-constexpr double R134aZero[] = {0.0};
-constexpr double R134aClosePackedG[] = {3.163695636};
-constexpr double R134aClosePackedP[] = {1.0, -0.0890173375, 0.100035295};
-constexpr double R134aClosePackedQ[] = {0.0, -1.0, -2.0};
-constexpr TViscosityClosePacked R134aClosePacked{R134aClosePackedF, R134aZero, R134aZero,
-                                                 R134aClosePackedG, R134aZero, R134aClosePackedP,
-                                                 R134aClosePackedQ};
-// ---- R134a residual conductivity, McLinden, Klein & Perkins (2000) ----
-constexpr double R134aConductivityB[] = {0.00377406093, 0.010534223865, -0.002952794565,
-                                         0.00128672592};
-constexpr double R134aConductivityT[] = {0, 0, 0, 0};
-constexpr double R134aConductivityD[] = {1, 2, 3, 4};
-
 // ---- R22: Klein et al. (1997) viscosity, McLinden et al. (2000) conductivity ----
 constexpr double R22Sigma = 4.666e-10;      // m
 constexpr double R22EpsilonOverK = 284.72;  // K
@@ -78,14 +49,14 @@ constexpr double R32FintA[] = {0.000436654, 1.78134e-06};
 }  // namespace
 
 const TECSReference& R134aReference() {
+    // Its viscosity and residual conductivity are those of R134a's own correlations.
     static const TECSReference reference{
         {R134aFluid().Tcr_ + R134aFluid().dta, 1000.0 * R134aFluid().Dcr_ / R134aFluid().MM_,
          R134aFluid().MM_ / 1000.0, &R134aResidual},
-        {2.1357e-08, 0.102031, R134aSigma, R134aEpsilonOverK, R134aDiluteA, R134aDiluteT},
-        {RainwaterFriendB, RainwaterFriendT, R134aSigma, R134aEpsilonOverK},
-        {374.21, 5017.053, R134aResidualA, R134aResidualD, R134aResidualT, R134aResidualNone,
-         R134aResidualL, &R134aClosePacked},
-        {1.0, 515.249968352, R134aConductivityB, R134aConductivityT, R134aConductivityD}};
+        *R134aViscosity.diluteFitted,
+        *R134aViscosity.initialDensity,
+        *R134aViscosity.residualSum,
+        *R134aConductivity.residualPolynomial};
     return reference;
 }
 

@@ -198,3 +198,23 @@ inline double NotAvailable(std::string_view libraryName, std::string_view functi
     KX_FLUID_ENTRY_CONSTANT(LIB, MM), KX_FLUID_ENTRY_CONSTANT(LIB, Pc),     \
         KX_FLUID_ENTRY_CONSTANT(LIB, Tc), KX_FLUID_ENTRY_CONSTANT(LIB, Pt), \
         KX_FLUID_ENTRY_CONSTANT(LIB, Tt)
+
+// ---- The transport block appended after the constants: DVPT, KVPT, TCPT, PrPT, STT ----
+// BOUND is a TBoundTransport<&model> (KX_Transport_PT.h).
+#define KX_FLUID_DECLARE_TRANSPORT_FUNCTIONS(LIB)                         \
+    KX_FLUID_DECLARE_BINARY(LIB, DVPT)                                    \
+    KX_FLUID_DECLARE_BINARY(LIB, KVPT)                                    \
+    KX_FLUID_DECLARE_BINARY(LIB, TCPT) KX_FLUID_DECLARE_BINARY(LIB, PrPT) \
+        KX_FLUID_DECLARE_UNARY(LIB, STT)
+
+#define KX_FLUID_TRANSPORT_FUNCTIONS(LIB, FLUID, BOUND) \
+    KX_FLUID_FREE_BINARY(LIB, FLUID, DVPT, BOUND::DVPT) \
+    KX_FLUID_FREE_BINARY(LIB, FLUID, KVPT, BOUND::KVPT) \
+    KX_FLUID_FREE_BINARY(LIB, FLUID, TCPT, BOUND::TCPT) \
+    KX_FLUID_FREE_BINARY(LIB, FLUID, PrPT, BOUND::PrPT) \
+    KX_FLUID_FREE_UNARY(LIB, FLUID, STT, BOUND::STT)
+
+#define KX_FLUID_TRANSPORT_ENTRIES(LIB)                                     \
+    KX_FLUID_ENTRY_BINARY(LIB, DVPT), KX_FLUID_ENTRY_BINARY(LIB, KVPT),     \
+        KX_FLUID_ENTRY_BINARY(LIB, TCPT), KX_FLUID_ENTRY_BINARY(LIB, PrPT), \
+        KX_FLUID_ENTRY_UNARY(LIB, STT)

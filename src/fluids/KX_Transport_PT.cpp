@@ -120,8 +120,8 @@ double TransportPrPT(const TFluidTransport& model, const THelmholzFluid& fluid, 
                      std::string& ErrorText, int32_t& ErrorCode) {
     if (!model.viscosity.evaluate || !model.conductivity.evaluate)
         return NotAvailable(fluid, "PrPT", ErrorText, ErrorCode);
-    return CheckedPT(fluid, "PrPT", CommonRange(model.viscosity.range, model.conductivity.range),
-                     P, T, ErrorText, ErrorCode, [&](double D, double t) {
+    return CheckedPT(fluid, "PrPT", CommonRange(model.viscosity.range, model.conductivity.range), P,
+                     T, ErrorText, ErrorCode, [&](double D, double t) {
                          // CpDT is in kJ/(kg K).
                          return 1000.0 * fluid.CpDT(D, t) * model.viscosity.evaluate(fluid, D, t) /
                                 model.conductivity.evaluate(fluid, D, t);
@@ -139,6 +139,8 @@ double TransportSTT(const TFluidTransport& model, const THelmholzFluid& fluid, d
         {">", T, sigma.Tc - fluid.dta, "Temperature", "°C", KXErrorCode::TemperatureHigh},
     };
     if (!PassesRangeChecks(fluid, "STT", checks, ErrorText, ErrorCode)) return 0.0;
+    // At the limit itself the conversion to kelvin may round below Tc: it is 0 by definition.
+    if (T >= checks[1].limit) return 0.0;
     return GuardedEvaluation(fluid, "STT", ErrorText, ErrorCode,
                              [&] { return kxtransport::Evaluate(sigma, T + fluid.dta); });
 }

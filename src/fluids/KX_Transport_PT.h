@@ -7,8 +7,8 @@
 #include <span>
 #include <string>
 
-#include "KX_FloatingPoint.h"
 #include "HelmholzFluidObject.h"
+#include "KX_FloatingPoint.h"
 #include "KX_Function_Types.h"
 #include "KX_Utils.h"
 #include "transport/KX_Transport_Terms.h"

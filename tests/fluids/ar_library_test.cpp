@@ -10,7 +10,7 @@ namespace {
 
 TEST(ArgonLibrary, RegistersTheFunctionsInCatalogueOrder) {
     gasestest::CheckEntriesOrder(KX_Ar_FE_Entries(), {"STT", "TCPT", "DVPT", "KVPT", "PrPT"},
-                                 false);
+                                 false, {"DVPT", "KVPT", "TCPT", "PrPT", "STT"});
 }
 
 TEST(ArgonLibrary, RangeChecksAndConstants) {

@@ -83,16 +83,19 @@ inline void CheckLibraryTable(
     }
 }
 
-// ---- Registration order: the shared shapes without the absent ones, ZPT only when added ----
+// ---- Registration order: the shared shapes without the absent ones, ZPT only when added, then
+// the functions appended after the constants ----
 
 inline void CheckEntriesOrder(std::span<const TKXLibraryEntry> entries,
-                              const std::set<std::string>& absent, bool hasZPT) {
+                              const std::set<std::string>& absent, bool hasZPT,
+                              const std::vector<std::string>& appended = {}) {
     std::vector<std::string> expected;
     for (const TKXFunctionShape& shape : KXFunctionShapes()) {
         const std::string name = shape.ShortName;
         if (absent.count(name) || (name == "ZPT" && !hasZPT)) continue;
         expected.push_back(name);
     }
+    expected.insert(expected.end(), appended.begin(), appended.end());
     ASSERT_EQ(entries.size(), expected.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
         SCOPED_TRACE("position " + std::to_string(i));

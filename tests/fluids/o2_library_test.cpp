@@ -9,7 +9,8 @@
 namespace {
 
 TEST(OxygenLibrary, RegistersTheFunctionsInCatalogueOrder) {
-    gasestest::CheckEntriesOrder(KX_O2_FE_Entries(), {"STT", "TCPT", "KVPT", "PrPT"}, false);
+    gasestest::CheckEntriesOrder(KX_O2_FE_Entries(), {"STT", "TCPT", "KVPT", "PrPT"}, false,
+                                 {"KVPT", "TCPT", "PrPT", "STT"});
 }
 
 TEST(OxygenLibrary, RangeChecksAndConstants) {

@@ -18,6 +18,7 @@ struct ExpectedLibrary {
     int Count;
     std::vector<std::string> Absent;
     bool AddsZPT;
+    std::vector<std::string> Appended;
 };
 
 std::vector<std::string> Split(const std::string& text) {
@@ -35,10 +36,11 @@ std::vector<ExpectedLibrary> ReadCatalogue() {
         if (line.empty() || line[0] == '#') continue;
         std::istringstream s(line);
         ExpectedLibrary row;
-        std::string absent, added;
-        s >> row.Index >> row.Name >> row.Count >> absent >> added;
+        std::string absent, added, appended;
+        s >> row.Index >> row.Name >> row.Count >> absent >> added >> appended;
         row.Absent = Split(absent);
         row.AddsZPT = added == "ZPT";
+        row.Appended = Split(appended);
         rows.push_back(row);
     }
     return rows;
@@ -109,6 +111,11 @@ std::vector<FullRow> ExpectedFunctions(const ExpectedLibrary& library) {
         rows.push_back(row);
         if (library.AddsZPT && std::string(row.ShortName) == "WPT") rows.push_back(ZPT);
     }
+    for (const std::string& name : library.Appended) {
+        const auto row = std::find_if(std::begin(FullSet), std::end(FullSet),
+                                      [&](const FullRow& r) { return r.ShortName == name; });
+        if (row != std::end(FullSet)) rows.push_back(*row);
+    }
     return rows;
 }
 
@@ -149,13 +156,13 @@ TEST_F(CatalogueTest, EveryRegisteredLibraryHasItsFunctionsInOrder) {
     }
 }
 
-TEST_F(CatalogueTest, FiveHundredTwelveFunctionsByArity) {
+TEST_F(CatalogueTest, FiveHundredFiftyEightFunctionsByArity) {
     int byArity[3] = {0, 0, 0};
     for (int l = 0; l < Registry.Count(); ++l)
         for (int f = 0; f < Registry.Library(l)->Count(); ++f) ++byArity[Registry.GetNoOfArguments(l, f)];
     EXPECT_EQ(byArity[0], 70);
-    EXPECT_EQ(byArity[1], 30);
-    EXPECT_EQ(byArity[2], 412);
+    EXPECT_EQ(byArity[1], 41);
+    EXPECT_EQ(byArity[2], 447);
 }
 
 TEST_F(CatalogueTest, PositionsTheWindowReliesOn) {

@@ -13,7 +13,7 @@ struct TViscosityCorrelation {
     const TViscosityDiluteFitted* diluteFitted = nullptr;          // V1
     const TViscosityDilutePolynomial* dilutePolynomial = nullptr;  // V3
     const TViscosityDiluteCO2* diluteCO2 = nullptr;                // V4
-    const TViscosityInitialDensity* initialDensity = nullptr;     // V5
+    const TViscosityInitialDensity* initialDensity = nullptr;      // V5
     const TViscosityResidualSum* residualSum = nullptr;            // V6
     const TViscosityResidualHydrogen* residualHydrogen = nullptr;  // V7
     const TViscosityResidualCO2* residualCO2 = nullptr;            // V8
@@ -27,15 +27,15 @@ TViscosityParts Evaluate(const TViscosityCorrelation& model, const TTransportSta
 // lambda = dilute (one of K1, K2, K3) + residual (K4 or K5) + critical (K6, K7 or K8). K2 takes
 // the dilute term of `viscosity`, K6 its total.
 struct TConductivityCorrelation {
-    const TConductivityDiluteRatio* diluteRatio = nullptr;                     // K1
-    const TConductivityDiluteFromViscosity* diluteFromViscosity = nullptr;    // K2
-    const TConductivityDiluteCO2* diluteCO2 = nullptr;                         // K3
-    const TConductivityResidualPolynomial* residualPolynomial = nullptr;       // K4
-    const TConductivityResidualSum* residualSum = nullptr;                     // K5
-    const TConductivityCritical* critical = nullptr;                           // K6
-    const TConductivityCriticalR123* criticalR123 = nullptr;                   // K7
-    const TConductivityCriticalAmmonia* criticalAmmonia = nullptr;             // K8
-    const TViscosityCorrelation* viscosity = nullptr;  // for K2 and K6
+    const TConductivityDiluteRatio* diluteRatio = nullptr;                  // K1
+    const TConductivityDiluteFromViscosity* diluteFromViscosity = nullptr;  // K2
+    const TConductivityDiluteCO2* diluteCO2 = nullptr;                      // K3
+    const TConductivityResidualPolynomial* residualPolynomial = nullptr;    // K4
+    const TConductivityResidualSum* residualSum = nullptr;                  // K5
+    const TConductivityCritical* critical = nullptr;                        // K6
+    const TConductivityCriticalR123* criticalR123 = nullptr;                // K7
+    const TConductivityCriticalAmmonia* criticalAmmonia = nullptr;          // K8
+    const TViscosityCorrelation* viscosity = nullptr;                       // for K2 and K6
 };
 
 // True when the correlation needs the caloric state (K6).

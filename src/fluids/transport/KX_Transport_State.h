@@ -36,8 +36,7 @@ TTransportState DensityState(const THelmholzFluid& fluid, double D, double T);
 void AddCaloricState(const THelmholzFluid& fluid, double TrefK, TTransportState& state);
 
 // Both of the above.
-inline TTransportState CaloricState(const THelmholzFluid& fluid, double D, double T,
-                                    double TrefK) {
+inline TTransportState CaloricState(const THelmholzFluid& fluid, double D, double T, double TrefK) {
     TTransportState state = DensityState(fluid, D, T);
     AddCaloricState(fluid, TrefK, state);
     return state;

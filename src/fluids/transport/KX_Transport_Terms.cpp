@@ -117,7 +117,8 @@ double Evaluate(const TConductivityDiluteFromViscosity& term, double eta0, doubl
 double Evaluate(const TConductivityDiluteCO2& term, double T) {
     const double Tr = T / term.Tc;
     double sum = 0.0;
-    for (size_t k = 0; k < term.L.size(); ++k) sum += term.L[k] * IntegerPower(Tr, -static_cast<int>(k));
+    for (size_t k = 0; k < term.L.size(); ++k)
+        sum += term.L[k] * IntegerPower(Tr, -static_cast<int>(k));
     // mW/(m K) to W/(m K)
     return std::sqrt(Tr) / sum / 1000.0;
 }
@@ -150,8 +151,7 @@ TConductivityCritical DefaultCriticalEnhancement(double Tc, double rhoc, double 
 double Evaluate(const TConductivityCritical& term, double eta, const TTransportState& state) {
     const double rho = state.rho;
     const double scale = term.pc * rho / (term.rhoc * term.rhoc);
-    const double deltaChi =
-        scale / state.dpdrho - (term.Tref / state.T) * scale / state.dpdrhoRef;
+    const double deltaChi = scale / state.dpdrho - (term.Tref / state.T) * scale / state.dpdrhoRef;
     // Far from the critical point the enhancement vanishes (the difference is rounding noise
     // or negative).
     if (!(deltaChi > 2.22e-15)) return 0.0;

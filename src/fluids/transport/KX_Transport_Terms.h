@@ -14,7 +14,7 @@ namespace kxtransport {
 using TCoefficients = std::span<const double>;
 
 // Physical constants as the correlations were fitted with them.
-inline constexpr double AvogadroNumber = 6.02214129e23;      // 1/mol
+inline constexpr double AvogadroNumber = 6.02214129e23;     // 1/mol
 inline constexpr double BoltzmannConstant = 1.3806488e-23;  // J/K
 
 // ---------------------------------------------------------------------------------------------
@@ -24,10 +24,10 @@ inline constexpr double BoltzmannConstant = 1.3806488e-23;  // J/K
 // V1: dilute gas, Chapman-Enskog with a fitted collision integral
 // S(T*) = exp(sum a_i (ln T*)^t_i), eta0 = C sqrt(1000 M T) / (sigma_nm^2 S).
 struct TViscosityDiluteFitted {
-    double C;               // Pa s; 2.66958e-8 for Omega(2,2)*, 2.1357e-8 for 0.8 Omega(2,2)*
-    double M;               // kg/mol, the correlation's own value
-    double sigma;           // Lennard-Jones diameter, m
-    double epsilonOverK;    // K
+    double C;             // Pa s; 2.66958e-8 for Omega(2,2)*, 2.1357e-8 for 0.8 Omega(2,2)*
+    double M;             // kg/mol, the correlation's own value
+    double sigma;         // Lennard-Jones diameter, m
+    double epsilonOverK;  // K
     TCoefficients a, t;
 };
 double Evaluate(const TViscosityDiluteFitted& term, double T);
@@ -77,9 +77,9 @@ struct TViscosityClosePacked {
 // V6: residual sum a_i delta^d_i tau^t_i exp(-gamma_i delta^l_i) (gamma 0 or 1) with an
 // optional close-packed part; tau = Tred / T, delta = rho / rhoRed (molar).
 struct TViscosityResidualSum {
-    double Tred;    // K
-    double rhoRed;  // mol/m3
-    TCoefficients a, d, t, gamma, l;  // a in Pa s
+    double Tred;                               // K
+    double rhoRed;                             // mol/m3
+    TCoefficients a, d, t, gamma, l;           // a in Pa s
     const TViscosityClosePacked* closePacked;  // nullptr: none
 };
 double Evaluate(const TViscosityResidualSum& term, const TTransportState& state);
@@ -113,7 +113,7 @@ double Evaluate(const TViscosityResidualCO2& term, const TTransportState& state)
 
 // K1: dilute gas as a ratio of polynomials in Tr = T / Tred.
 struct TConductivityDiluteRatio {
-    double Tred;  // K
+    double Tred;         // K
     TCoefficients A, n;  // A in W/(m K)
     TCoefficients B, m;
 };
@@ -137,16 +137,16 @@ double Evaluate(const TConductivityDiluteCO2& term, double T);
 // K4: residual polynomial sum B_i tau^t_i delta^d_i in the mass density, tau = Tred / T,
 // delta = rhoMass / rhoRed.
 struct TConductivityResidualPolynomial {
-    double Tred;    // K
-    double rhoRed;  // kg/m3
+    double Tred;            // K
+    double rhoRed;          // kg/m3
     TCoefficients B, t, d;  // B in W/(m K)
 };
 double Evaluate(const TConductivityResidualPolynomial& term, const TTransportState& state);
 
 // K5: residual sum N_i tau^t_i delta^d_i exp(-gamma_i delta^l_i) in the molar density.
 struct TConductivityResidualSum {
-    double Tred;    // K
-    double rhoRed;  // mol/m3
+    double Tred;                      // K
+    double rhoRed;                    // mol/m3
     TCoefficients N, t, d, gamma, l;  // N in W/(m K)
 };
 double Evaluate(const TConductivityResidualSum& term, const TTransportState& state);
@@ -183,17 +183,17 @@ double Evaluate(const TConductivityCriticalR123& term, const TTransportState& st
 // K8: ammonia critical term (Tufeu et al. 1984), mass density; no equation-of-state derivatives
 // (it carries approximate background viscosity and (dp/dT)_rho of its own). Undefined at Tc.
 struct TConductivityCriticalAmmonia {
-    double Tc;      // K
-    double rhoc;    // kg/m3
+    double Tc;    // K
+    double rhoc;  // kg/m3
     double Lambda;
     double nu;
     double gamma;
     double Delta;
-    double xi0;     // m
+    double xi0;  // m
     double aXi;
     double Gamma0;  // 1/Pa
     double aChi;
-    double kB;      // J/K
+    double kB;  // J/K
 };
 double Evaluate(const TConductivityCriticalAmmonia& term, const TTransportState& state);
 
@@ -203,7 +203,7 @@ double Evaluate(const TConductivityCriticalAmmonia& term, const TTransportState&
 
 // S1: Mulero et al. (2012): sigma = sum a_i (1 - T / Tc)^n_i with the correlation's own Tc.
 struct TSurfaceTensionSum {
-    double Tc;  // K
+    double Tc;           // K
     TCoefficients a, n;  // a in N/m
 };
 // At or above Tc the surface tension is 0.
