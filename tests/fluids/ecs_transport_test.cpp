@@ -236,6 +236,31 @@ TEST(ECSRange, ConformalStateAndPropertiesOverTheWholeRange) {
     }
 }
 
+// The critical enhancement is negligible far from the critical point (twice its temperature, or
+// the highest temperature of the equation, at a hundredth of the critical density) and large
+// beside it.
+TEST(ECSRange, CriticalEnhancementVanishesFarFromTheCriticalPoint) {
+    const TFluidModels fluids[] = {
+        {"R22", R22Fluid(), R22Viscosity(), R22Conductivity()},
+        {"R32", R32Fluid(), R32Viscosity(), R32Conductivity()},
+    };
+    for (const TFluidModels& m : fluids) {
+        SCOPED_TRACE(m.name);
+        const THelmholzFluid& f = m.fluid;
+        auto parts = [&](double T, double D) {
+            const TTransportState s = CaloricState(f, D, T, m.conductivity.critical.Tref);
+            const TConformalState c = ConformalState(*m.viscosity.reference, m.viscosity.fluid, s);
+            return EvaluateParts(m.conductivity, s, c, EvaluateParts(m.viscosity, s, c).Total());
+        };
+        const double Tc = f.Tcr_ + f.dta;
+        const TConductivityParts far =
+            parts(std::min(2.0 * Tc, f.Tmax + f.dta) - f.dta, 0.01 * f.Dcr_);
+        EXPECT_LT(std::fabs(far.critical), 1e-3 * far.Total());
+        const TConductivityParts close = parts(1.02 * Tc - f.dta, f.Dcr_);
+        EXPECT_GT(close.critical, 0.05 * close.Total());
+    }
+}
+
 // The R22 viscosity ends at its density limit with code 107 (the conductivity goes on); at the
 // limit itself both answer.
 TEST(ECSRange, R22ViscosityStopsAtItsDensityLimit) {
