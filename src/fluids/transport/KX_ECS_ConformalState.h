@@ -33,8 +33,11 @@ struct TConformalState {
 inline constexpr double ConformalStateTolerance = 1e-9;
 
 // Newton iteration on alpha^r and Z from (T0start, rho0start), full steps halved while the
-// mismatch grows (down to 1/1024 of a step). alphar and Z are the fluid's at (T, rho). Not
-// converged within the pass limit, or a non-finite value: converged = false.
+// mismatch grows (down to 1/1024 of a step), until the mismatch norm is below the tolerance.
+// alphar and Z are the fluid's at (T, rho). Where Newton does not converge within its pass
+// limit, or ends with T0 outside T0start / 2 ... 2 T0start (a spurious root of the dilute gas),
+// a search along T0 with alpha^r matched exactly takes over: converged when it finds the root,
+// nearest when there is none, neither when nothing could be evaluated.
 TConformalState SolveConformalState(const TECSReferenceFluid& reference, double alphar, double Z,
                                     double T0start, double rho0start);
 
