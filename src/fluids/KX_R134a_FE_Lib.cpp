@@ -9,11 +9,16 @@ namespace {
 
 using namespace kxtransport;
 
-// No narrower validity is stated for either correlation: the equation of state's range applies.
-// A compressed-liquid state at or beyond the close-packed pole of the viscosity (about
-// 1600 kg/m3) gives no number: the evaluation fails with code 1.
-const TFluidTransport kTransport{{&ViscosityOf<&R134aViscosity>, {}},
-                                 {&ConductivityOf<&R134aConductivity>, {}},
+// The close-packed pole of the viscosity's residual term (1600 kg/m3 at 374 K to 1650 kg/m3 at
+// 170 K), which compressed liquid reaches: no value at or above it (code 107).
+double PoleDensity(const THelmholzFluid& fluid, double T) {
+    return ClosePackedDensity(*R134aViscosity.residualSum, T + fluid.dta) * fluid.MM_ / 1000.0;
+}
+
+// No narrower validity is stated for either correlation: the equation of state's range applies,
+// below the pole density (the conductivity's critical term needs the viscosity).
+const TFluidTransport kTransport{{&ViscosityOf<&R134aViscosity>, {.DmaxOfT = &PoleDensity}},
+                                 {&ConductivityOf<&R134aConductivity>, {.DmaxOfT = &PoleDensity}},
                                  &R134aSurfaceTension};
 using Transport = TBoundTransport<&kTransport>;
 

@@ -45,6 +45,8 @@ TTransportRange CommonRange(const TTransportRange& a, const TTransportRange& b) 
         r.DmaxKgm3 = std::min(a.DmaxKgm3, b.DmaxKgm3);
     else
         r.DmaxKgm3 = std::max(a.DmaxKgm3, b.DmaxKgm3);
+    // The same temperature-dependent limit is shared (a conductivity that needs the viscosity).
+    r.DmaxOfT = a.DmaxOfT ? a.DmaxOfT : b.DmaxOfT;
     return r;
 }
 
@@ -72,7 +74,12 @@ double CheckedPT(const THelmholzFluid& fluid, const char* functionName,
     if (!PassesRangeChecks(fluid, functionName, temperatureChecks, ErrorText, ErrorCode))
         return 0.0;
     double D = 0.0;
-    if (!TransportDensity(fluid, functionName, P, T, range.DmaxKgm3, D, ErrorText, ErrorCode))
+    double densityLimit = range.DmaxKgm3;
+    if (range.DmaxOfT) {
+        const double limit = range.DmaxOfT(fluid, T);
+        if (densityLimit <= 0.0 || limit < densityLimit) densityLimit = limit;
+    }
+    if (!TransportDensity(fluid, functionName, P, T, densityLimit, D, ErrorText, ErrorCode))
         return 0.0;
     return GuardedEvaluation(fluid, functionName, ErrorText, ErrorCode,
                              [&] { return property(D, T); });

@@ -71,12 +71,14 @@ double TransportPropertyPT(const THelmholzFluid& fluid, const char* functionName
 
 // The validity of one correlation beyond the equation of state's own limits, in program units;
 // the defaults leave the equation of state's limits alone. DmaxKgm3 > 0 is a density limit
-// (code 107 above it).
+// (code 107 above it); DmaxOfT, when given, a density limit that depends on the temperature (°C)
+// and applies together with DmaxKgm3.
 struct TTransportRange {
     double PmaxBar = 1e300;
     double TminC = -1e300;
     double TmaxC = 1e300;
     double DmaxKgm3 = 0.0;
+    double (*DmaxOfT)(const THelmholzFluid& fluid, double T) = nullptr;
 };
 
 // A property of density D (kg/m3) and temperature T (°C) in SI units, no checks.

@@ -35,6 +35,7 @@
 #include "KX_R32_FE_Lib.h"
 #include "KX_R32_FE_Lib_Root.h"
 #include "fluid_test_support.h"
+#include "gases_test_support.h"
 #include "transport/KX_Transport_Fluids.h"
 
 namespace {
@@ -243,6 +244,20 @@ TEST_P(TransportTest, SurfaceTensionEndsAtItsCriticalTemperature) {
         EXPECT_NEAR(Evaluate(*f.SurfaceTension, fluidtest::Number(row, "T_K")), sigma,
                     1e-12 * sigma);
     }
+}
+
+// The correlations' own limits (pressure, temperature, the R134a pole density) with the library's
+// range texts.
+TEST(TransportLibraries, CheckTheCorrelationRanges) {
+    gasestest::CheckLibraryTable("transport_library_checks.tsv",
+                                 {{"KX_R134a_FE", KX_R134a_FE_Entries()},
+                                  {"KX_R152a_FE", KX_R152a_FE_Entries()},
+                                  {"KX_H2_FE", KX_H2_FE_Entries()},
+                                  {"KX_H2p_FE", KX_H2p_FE_Entries()},
+                                  {"KX_O2_FE", KX_O2_FE_Entries()},
+                                  {"KX_R22_FE", KX_R22_FE_Entries()},
+                                  {"KX_Ar_FE", KX_Ar_FE_Entries()},
+                                  {"KX_R123_FE", KX_R123_FE_Entries()}});
 }
 
 void PrintTo(const TTransportFluid& fluid, std::ostream* out) {

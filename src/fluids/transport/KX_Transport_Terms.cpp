@@ -79,6 +79,13 @@ double Evaluate(const TViscosityResidualSum& term, const TTransportState& state)
     return sum;
 }
 
+double ClosePackedDensity(const TViscosityResidualSum& term, double T) {
+    const TViscosityClosePacked* cp = term.closePacked;
+    if (!cp) return 0.0;
+    const double tau = term.Tred / T;
+    return term.rhoRed * PowerSum(cp->g, cp->h, tau) / PowerSum(cp->p, cp->q, tau);
+}
+
 double Evaluate(const TViscosityResidualHydrogen& term, const TTransportState& state) {
     const double Tr = state.T / term.Tred;
     const double rr = state.rhoMass / term.rhoRed;

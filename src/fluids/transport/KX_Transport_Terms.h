@@ -83,6 +83,8 @@ struct TViscosityResidualSum {
     const TViscosityClosePacked* closePacked;  // nullptr: none
 };
 double Evaluate(const TViscosityResidualSum& term, const TTransportState& state);
+// The molar density (mol/m3) of the close-packed pole at T (K); 0 without a close-packed part.
+double ClosePackedDensity(const TViscosityResidualSum& term, double T);
 
 // V7: residual hydrogen (Muzny et al. 2013): Tr = T / Tred, rho_r = rhoMass / rhoRed,
 // eta = c1 rho_r^2 exp(c2 Tr + c3 / Tr + c4 rho_r^2 / (c5 + Tr) + c6 rho_r^6).
