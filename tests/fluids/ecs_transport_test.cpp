@@ -261,19 +261,4 @@ TEST(ECSRange, CriticalEnhancementVanishesFarFromTheCriticalPoint) {
     }
 }
 
-// The R22 viscosity ends at its density limit with code 107 (the conductivity goes on); at the
-// limit itself both answer.
-TEST(ECSRange, R22ViscosityStopsAtItsDensityLimit) {
-    char text[256] = "";
-    int32_t code = 0;
-    const double P = 2000.0, T = -157.0;
-    ASSERT_GT(Call(KX_R22_FE_DPT, P, T), R22ViscosityDensityLimit);
-    for (TBinaryFunction f : {KX_R22_FE_DVPT, KX_R22_FE_KVPT, KX_R22_FE_PrPT}) {
-        EXPECT_EQ(f(P, T, text, 255, &code), 0.0);
-        EXPECT_EQ(code, KXErrorCode::DensityAboveRange);
-        EXPECT_NE(std::string(text).find("Density"), std::string::npos) << text;
-    }
-    EXPECT_GT(Call(KX_R22_FE_TCPT, P, T), 0.0);
-}
-
 }  // namespace
