@@ -10,10 +10,31 @@ namespace kxtransport {
 
 namespace {
 
-// sum c_i x^e_i
+// x^e for a positive x; exponents in quarters (the Rainwater-Friend set, square roots) take the
+// fourth root once, so a sum of them costs one root instead of a pow per term.
+class TQuarterPowers {
+  public:
+    explicit TQuarterPowers(double x) : x_(x) {}
+    double operator()(double e) {
+        const double quarters = 4.0 * e;
+        if (e == std::trunc(e)) return IntegerPower(x_, static_cast<int>(e));
+        if (quarters == std::trunc(quarters) && std::fabs(quarters) < 64.0) {
+            if (root_ < 0.0) root_ = std::sqrt(std::sqrt(x_));
+            return IntegerPower(root_, static_cast<int>(quarters));
+        }
+        return PowerOf(x_, e);
+    }
+
+  private:
+    double x_;
+    double root_ = -1.0;
+};
+
+// sum c_i x^e_i, x > 0
 double PowerSum(TCoefficients c, TCoefficients e, double x) {
+    TQuarterPowers power(x);
     double sum = 0.0;
-    for (size_t i = 0; i < c.size(); ++i) sum += c[i] * PowerOf(x, e[i]);
+    for (size_t i = 0; i < c.size(); ++i) sum += c[i] * power(e[i]);
     return sum;
 }
 
@@ -61,9 +82,10 @@ double Evaluate(const TViscosityInitialDensity& term, double eta0, const TTransp
 double Evaluate(const TViscosityResidualSum& term, const TTransportState& state) {
     const double tau = term.Tred / state.T;
     const double delta = state.rho / term.rhoRed;
+    TQuarterPowers tauPower(tau);
     double sum = 0.0;
     for (size_t i = 0; i < term.a.size(); ++i) {
-        double x = term.a[i] * PowerOf(delta, term.d[i]) * PowerOf(tau, term.t[i]);
+        double x = term.a[i] * PowerOf(delta, term.d[i]) * tauPower(term.t[i]);
         if (term.gamma[i] != 0.0) x *= std::exp(-term.gamma[i] * PowerOf(delta, term.l[i]));
         sum += x;
     }
