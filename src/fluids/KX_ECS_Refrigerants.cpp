@@ -110,12 +110,34 @@ double ECSViscosityDT(const TECSViscosity& model, const THelmholzFluid& fluid, d
     return EvaluateParts(model, state, c).Total();
 }
 
-double ECSConductivityDT(const TECSViscosity& viscosity, const TECSConductivity& conductivity,
-                         const THelmholzFluid& fluid, double D, double T) {
+namespace {
+
+struct TViscosityAndConductivity {
+    double eta;
+    double lambda;
+};
+
+TViscosityAndConductivity BothAt(const TECSViscosity& viscosity,
+                                 const TECSConductivity& conductivity, const THelmholzFluid& fluid,
+                                 double D, double T) {
     const TTransportState state = CaloricState(fluid, D, T, conductivity.critical.Tref);
     const TConformalState c = ConformalState(*conductivity.reference, conductivity.fluid, state);
     const double eta = EvaluateParts(viscosity, state, c).Total();
-    return EvaluateParts(conductivity, state, c, eta).Total();
+    return {eta, EvaluateParts(conductivity, state, c, eta).Total()};
+}
+
+}  // namespace
+
+double ECSConductivityDT(const TECSViscosity& viscosity, const TECSConductivity& conductivity,
+                         const THelmholzFluid& fluid, double D, double T) {
+    return BothAt(viscosity, conductivity, fluid, D, T).lambda;
+}
+
+double ECSPrandtlDT(const TECSViscosity& viscosity, const TECSConductivity& conductivity,
+                    const THelmholzFluid& fluid, double D, double T) {
+    const TViscosityAndConductivity both = BothAt(viscosity, conductivity, fluid, D, T);
+    // CpDT is in kJ/(kg K).
+    return 1000.0 * fluid.CpDT(D, T) * both.eta / both.lambda;
 }
 
 double R22ViscosityDT(const THelmholzFluid& fluid, double D, double T) {
@@ -132,6 +154,14 @@ double R32ViscosityDT(const THelmholzFluid& fluid, double D, double T) {
 
 double R32ConductivityDT(const THelmholzFluid& fluid, double D, double T) {
     return ECSConductivityDT(R32Viscosity(), R32Conductivity(), fluid, D, T);
+}
+
+double R22PrandtlDT(const THelmholzFluid& fluid, double D, double T) {
+    return ECSPrandtlDT(R22Viscosity(), R22Conductivity(), fluid, D, T);
+}
+
+double R32PrandtlDT(const THelmholzFluid& fluid, double D, double T) {
+    return ECSPrandtlDT(R32Viscosity(), R32Conductivity(), fluid, D, T);
 }
 
 }  // namespace kxtransport

@@ -24,6 +24,9 @@ const TECSConductivity& R32Conductivity();
 double ECSViscosityDT(const TECSViscosity& model, const THelmholzFluid& fluid, double D, double T);
 double ECSConductivityDT(const TECSViscosity& viscosity, const TECSConductivity& conductivity,
                          const THelmholzFluid& fluid, double D, double T);
+// The Prandtl number cp eta / lambda with cp from CpDT, from one conformal state for both.
+double ECSPrandtlDT(const TECSViscosity& viscosity, const TECSConductivity& conductivity,
+                    const THelmholzFluid& fluid, double D, double T);
 
 // Highest density of the R22 viscosity (kg/m3): the saturated liquid at the triple point. Beyond
 // it the conformal state of the compressed cold liquid nears the close-packed pole of the R134a
@@ -35,5 +38,7 @@ double R22ViscosityDT(const THelmholzFluid& fluid, double D, double T);
 double R22ConductivityDT(const THelmholzFluid& fluid, double D, double T);
 double R32ViscosityDT(const THelmholzFluid& fluid, double D, double T);
 double R32ConductivityDT(const THelmholzFluid& fluid, double D, double T);
+double R22PrandtlDT(const THelmholzFluid& fluid, double D, double T);
+double R32PrandtlDT(const THelmholzFluid& fluid, double D, double T);
 
 }  // namespace kxtransport

@@ -18,11 +18,24 @@ const TFluidTransport kTransport{
     &kxtransport::R22SurfaceTension};
 using Transport = TBoundTransport<&kTransport>;
 
+// The Prandtl number from one conformal state for its viscosity and conductivity (the shared
+// path would solve it twice), over the range both have.
+double PrandtlPT(const THelmholzFluid& fluid, double P, double T, std::string& ErrorText,
+                 int32_t& ErrorCode) {
+    return TransportPT(fluid, "PrPT",
+                       CommonRange(kTransport.viscosity.range, kTransport.conductivity.range), P,
+                       T, ErrorText, ErrorCode, &kxtransport::R22PrandtlDT);
+}
+
 }  // namespace
 
 KX_FLUID_SHARED_FUNCTIONS(KX_R22_FE, R22Fluid)
 KX_FLUID_CONSTANT_FUNCTIONS(KX_R22_FE, R22Fluid)
-KX_FLUID_TRANSPORT_FUNCTIONS(KX_R22_FE, R22Fluid, Transport)
+KX_FLUID_FREE_BINARY(KX_R22_FE, R22Fluid, DVPT, Transport::DVPT)
+KX_FLUID_FREE_BINARY(KX_R22_FE, R22Fluid, KVPT, Transport::KVPT)
+KX_FLUID_FREE_BINARY(KX_R22_FE, R22Fluid, TCPT, Transport::TCPT)
+KX_FLUID_FREE_BINARY(KX_R22_FE, R22Fluid, PrPT, PrandtlPT)
+KX_FLUID_FREE_UNARY(KX_R22_FE, R22Fluid, STT, Transport::STT)
 
 std::span<const TKXLibraryEntry> KX_R22_FE_Entries() {
     static constexpr TKXLibraryEntry entries[] = {KX_FLUID_SHARED_ENTRIES(KX_R22_FE),

@@ -16,11 +16,24 @@ const TFluidTransport kTransport{{&kxtransport::R32ViscosityDT, {}},
                                  &kxtransport::R32SurfaceTension};
 using Transport = TBoundTransport<&kTransport>;
 
+// The Prandtl number from one conformal state for its viscosity and conductivity (the shared
+// path would solve it twice), over the range both have.
+double PrandtlPT(const THelmholzFluid& fluid, double P, double T, std::string& ErrorText,
+                 int32_t& ErrorCode) {
+    return TransportPT(fluid, "PrPT",
+                       CommonRange(kTransport.viscosity.range, kTransport.conductivity.range), P,
+                       T, ErrorText, ErrorCode, &kxtransport::R32PrandtlDT);
+}
+
 }  // namespace
 
 KX_FLUID_SHARED_FUNCTIONS(KX_R32_FE, R32Fluid)
 KX_FLUID_CONSTANT_FUNCTIONS(KX_R32_FE, R32Fluid)
-KX_FLUID_TRANSPORT_FUNCTIONS(KX_R32_FE, R32Fluid, Transport)
+KX_FLUID_FREE_BINARY(KX_R32_FE, R32Fluid, DVPT, Transport::DVPT)
+KX_FLUID_FREE_BINARY(KX_R32_FE, R32Fluid, KVPT, Transport::KVPT)
+KX_FLUID_FREE_BINARY(KX_R32_FE, R32Fluid, TCPT, Transport::TCPT)
+KX_FLUID_FREE_BINARY(KX_R32_FE, R32Fluid, PrPT, PrandtlPT)
+KX_FLUID_FREE_UNARY(KX_R32_FE, R32Fluid, STT, Transport::STT)
 
 std::span<const TKXLibraryEntry> KX_R32_FE_Entries() {
     static constexpr TKXLibraryEntry entries[] = {KX_FLUID_SHARED_ENTRIES(KX_R32_FE),
