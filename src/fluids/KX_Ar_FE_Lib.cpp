@@ -2,12 +2,28 @@
 
 #include "KX_Ar_FE_Lib_Root.h"
 #include "KX_Fluid_Objects.h"
+#include "KX_Transport_PT.h"
+#include "transport/KX_Transport_Fluids.h"
+
+namespace {
+
+using namespace kxtransport;
+
+// Lemmon and Jacobsen (2004) state both correlations valid over all liquid and vapour states:
+// the equation of state's range applies.
+const TFluidTransport kTransport{
+    {&ViscosityOf<&ArViscosity>, {}}, {&ConductivityOf<&ArConductivity>, {}}, &ArSurfaceTension};
+using Transport = TBoundTransport<&kTransport>;
+
+}  // namespace
 
 KX_FLUID_SHARED_FUNCTIONS(KX_Ar_FE, ArFluid)
 KX_FLUID_CONSTANT_FUNCTIONS(KX_Ar_FE, ArFluid)
+KX_FLUID_TRANSPORT_FUNCTIONS(KX_Ar_FE, ArFluid, Transport)
 
 std::span<const TKXLibraryEntry> KX_Ar_FE_Entries() {
     static constexpr TKXLibraryEntry entries[] = {KX_FLUID_SHARED_ENTRIES(KX_Ar_FE),
-                                                  KX_FLUID_CONSTANT_ENTRIES(KX_Ar_FE)};
+                                                  KX_FLUID_CONSTANT_ENTRIES(KX_Ar_FE),
+                                                  KX_FLUID_TRANSPORT_ENTRIES(KX_Ar_FE)};
     return entries;
 }

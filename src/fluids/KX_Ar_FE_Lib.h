@@ -1,5 +1,5 @@
 #pragma once
-// The argon library "KX_Ar_FE": 35 functions forwarding to the argon object.
+// The argon library "KX_Ar_FE": 40 functions forwarding to the argon object.
 #include <cstdint>
 #include <span>
 
@@ -7,6 +7,7 @@
 
 KX_FLUID_DECLARE_SHARED_FUNCTIONS(KX_Ar_FE)
 KX_FLUID_DECLARE_CONSTANT_FUNCTIONS(KX_Ar_FE)
+KX_FLUID_DECLARE_TRANSPORT_FUNCTIONS(KX_Ar_FE)
 
 // The functions in the order the library registers them.
 std::span<const TKXLibraryEntry> KX_Ar_FE_Entries();

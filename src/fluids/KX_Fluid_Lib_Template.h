@@ -89,6 +89,23 @@ inline double NotAvailable(std::string_view libraryName, std::string_view functi
         return kxfluidlib::NotAvailable(#LIB, #NAME, errorText, capacity, errorCode);            \
     }
 
+// A function computed by a free function FUNC(fluid, arguments..., text, code) instead of a
+// method of the fluid object (the transport functions of KX_Transport_PT.h).
+#define KX_FLUID_FREE_UNARY(LIB, FLUID, NAME, FUNC)                                            \
+    double LIB##_##NAME(double x1, char* errorText, int32_t capacity, int32_t* errorCode) {    \
+        return RunLibraryFunction(                                                             \
+            #LIB, #NAME, errorText, capacity, errorCode,                                       \
+            [x1](std::string& text, int32_t& code) { return FUNC(FLUID(), x1, text, code); }); \
+    }
+#define KX_FLUID_FREE_BINARY(LIB, FLUID, NAME, FUNC)                             \
+    double LIB##_##NAME(double x1, double x2, char* errorText, int32_t capacity, \
+                        int32_t* errorCode) {                                    \
+        return RunLibraryFunction(#LIB, #NAME, errorText, capacity, errorCode,   \
+                                  [x1, x2](std::string& text, int32_t& code) {   \
+                                      return FUNC(FLUID(), x1, x2, text, code);  \
+                                  });                                            \
+    }
+
 // ---- Registration entries ----
 #define KX_FLUID_ENTRY_CONSTANT(LIB, NAME) \
     TKXLibraryEntry {                      \
@@ -181,3 +198,23 @@ inline double NotAvailable(std::string_view libraryName, std::string_view functi
     KX_FLUID_ENTRY_CONSTANT(LIB, MM), KX_FLUID_ENTRY_CONSTANT(LIB, Pc),     \
         KX_FLUID_ENTRY_CONSTANT(LIB, Tc), KX_FLUID_ENTRY_CONSTANT(LIB, Pt), \
         KX_FLUID_ENTRY_CONSTANT(LIB, Tt)
+
+// ---- The transport block appended after the constants: DVPT, KVPT, TCPT, PrPT, STT ----
+// BOUND is a TBoundTransport<&model> (KX_Transport_PT.h).
+#define KX_FLUID_DECLARE_TRANSPORT_FUNCTIONS(LIB)                         \
+    KX_FLUID_DECLARE_BINARY(LIB, DVPT)                                    \
+    KX_FLUID_DECLARE_BINARY(LIB, KVPT)                                    \
+    KX_FLUID_DECLARE_BINARY(LIB, TCPT) KX_FLUID_DECLARE_BINARY(LIB, PrPT) \
+        KX_FLUID_DECLARE_UNARY(LIB, STT)
+
+#define KX_FLUID_TRANSPORT_FUNCTIONS(LIB, FLUID, BOUND) \
+    KX_FLUID_FREE_BINARY(LIB, FLUID, DVPT, BOUND::DVPT) \
+    KX_FLUID_FREE_BINARY(LIB, FLUID, KVPT, BOUND::KVPT) \
+    KX_FLUID_FREE_BINARY(LIB, FLUID, TCPT, BOUND::TCPT) \
+    KX_FLUID_FREE_BINARY(LIB, FLUID, PrPT, BOUND::PrPT) \
+    KX_FLUID_FREE_UNARY(LIB, FLUID, STT, BOUND::STT)
+
+#define KX_FLUID_TRANSPORT_ENTRIES(LIB)                                     \
+    KX_FLUID_ENTRY_BINARY(LIB, DVPT), KX_FLUID_ENTRY_BINARY(LIB, KVPT),     \
+        KX_FLUID_ENTRY_BINARY(LIB, TCPT), KX_FLUID_ENTRY_BINARY(LIB, PrPT), \
+        KX_FLUID_ENTRY_UNARY(LIB, STT)

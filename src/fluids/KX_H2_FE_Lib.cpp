@@ -2,11 +2,35 @@
 
 #include "KX_Fluid_Objects.h"
 #include "KX_H2_FE_Lib_Root.h"
+#include "KX_Transport_PT.h"
+#include "transport/KX_Transport_Fluids.h"
 
-// Each library is wired to the object of its own form: normal, ortho, para.
+namespace {
+
+using namespace kxtransport;
+
+// Viscosity (Muzny et al. 2013): triple point to 1000 K, up to 200 MPa. Conductivity (Assael et
+// al. 2011): triple point to 1000 K, up to 100 MPa. 1000 K is also the equation of state's limit.
+constexpr TTransportRange kViscosityRange{.PmaxBar = 2000.0};
+constexpr TTransportRange kConductivityRange{.PmaxBar = 1000.0};
+
+const TFluidTransport kNormalTransport{{&ViscosityOf<&H2Viscosity>, kViscosityRange},
+                                       {&ConductivityOf<&H2Conductivity>, kConductivityRange},
+                                       &H2SurfaceTension};
+const TFluidTransport kParaTransport{{&ViscosityOf<&H2pViscosity>, kViscosityRange},
+                                     {&ConductivityOf<&H2pConductivity>, kConductivityRange},
+                                     &H2pSurfaceTension};
+using NormalTransport = TBoundTransport<&kNormalTransport>;
+using ParaTransport = TBoundTransport<&kParaTransport>;
+
+}  // namespace
+
+// Each library is wired to the object of its own form: normal, ortho, para. Orthohydrogen has
+// no published transport or surface-tension correlation.
 KX_FLUID_SHARED_FUNCTIONS(KX_H2_FE, H2Fluid)
 KX_FLUID_BINARY(KX_H2_FE, H2Fluid, ZPT)
 KX_FLUID_CONSTANT_FUNCTIONS(KX_H2_FE, H2Fluid)
+KX_FLUID_TRANSPORT_FUNCTIONS(KX_H2_FE, H2Fluid, NormalTransport)
 
 KX_FLUID_SHARED_FUNCTIONS(KX_H2o_FE, H2oFluid)
 KX_FLUID_BINARY(KX_H2o_FE, H2oFluid, ZPT)
@@ -15,11 +39,12 @@ KX_FLUID_CONSTANT_FUNCTIONS(KX_H2o_FE, H2oFluid)
 KX_FLUID_SHARED_FUNCTIONS(KX_H2p_FE, H2pFluid)
 KX_FLUID_BINARY(KX_H2p_FE, H2pFluid, ZPT)
 KX_FLUID_CONSTANT_FUNCTIONS(KX_H2p_FE, H2pFluid)
+KX_FLUID_TRANSPORT_FUNCTIONS(KX_H2p_FE, H2pFluid, ParaTransport)
 
 std::span<const TKXLibraryEntry> KX_H2_FE_Entries() {
-    static constexpr TKXLibraryEntry entries[] = {KX_FLUID_SHARED_ENTRIES(KX_H2_FE),
-                                                  KX_FLUID_ENTRY_BINARY(KX_H2_FE, ZPT),
-                                                  KX_FLUID_CONSTANT_ENTRIES(KX_H2_FE)};
+    static constexpr TKXLibraryEntry entries[] = {
+        KX_FLUID_SHARED_ENTRIES(KX_H2_FE), KX_FLUID_ENTRY_BINARY(KX_H2_FE, ZPT),
+        KX_FLUID_CONSTANT_ENTRIES(KX_H2_FE), KX_FLUID_TRANSPORT_ENTRIES(KX_H2_FE)};
     return entries;
 }
 
@@ -31,8 +56,8 @@ std::span<const TKXLibraryEntry> KX_H2o_FE_Entries() {
 }
 
 std::span<const TKXLibraryEntry> KX_H2p_FE_Entries() {
-    static constexpr TKXLibraryEntry entries[] = {KX_FLUID_SHARED_ENTRIES(KX_H2p_FE),
-                                                  KX_FLUID_ENTRY_BINARY(KX_H2p_FE, ZPT),
-                                                  KX_FLUID_CONSTANT_ENTRIES(KX_H2p_FE)};
+    static constexpr TKXLibraryEntry entries[] = {
+        KX_FLUID_SHARED_ENTRIES(KX_H2p_FE), KX_FLUID_ENTRY_BINARY(KX_H2p_FE, ZPT),
+        KX_FLUID_CONSTANT_ENTRIES(KX_H2p_FE), KX_FLUID_TRANSPORT_ENTRIES(KX_H2p_FE)};
     return entries;
 }

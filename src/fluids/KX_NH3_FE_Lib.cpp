@@ -2,14 +2,32 @@
 
 #include "KX_Fluid_Objects.h"
 #include "KX_NH3_FE_Lib_Root.h"
+#include "KX_Transport_PT.h"
+#include "transport/KX_Transport_Fluids.h"
+
+namespace {
+
+double NH3Viscosity(const THelmholzFluid&, double D, double T) {
+    return NH3Fluid().DVDT(D, T);
+}
+
+// The ammonia object's viscosity (Fenghour et al. 1995) up to 500 bar and 600 K (its extension
+// to 680 K at atmospheric pressure is left to DVPT). No narrower validity is stated for the
+// conductivity (Tufeu et al. 1984): the equation of state's range applies. Its critical term is
+// singular at 405.4 K exactly, where the conductivity fails with code 1.
+const TFluidTransport kTransport{{&NH3Viscosity, {.PmaxBar = 500.0, .TmaxC = 600.0 - 273.15}},
+                                 {&kxtransport::ConductivityOf<&kxtransport::NH3Conductivity>, {}},
+                                 nullptr};
+using Transport = TBoundTransport<&kTransport>;
+
+}  // namespace
 
 KX_FLUID_SHARED_FUNCTIONS(KX_NH3_FE, NH3Fluid)
 KX_FLUID_UNARY(KX_NH3_FE, NH3Fluid, STT)
-// Ammonia has no thermal-conductivity correlation, hence no Prandtl number either.
-KX_FLUID_PLACEHOLDER(KX_NH3_FE, TCPT)
+KX_FLUID_FREE_BINARY(KX_NH3_FE, NH3Fluid, TCPT, Transport::TCPT)
 KX_FLUID_BINARY(KX_NH3_FE, NH3Fluid, DVPT)
 KX_FLUID_BINARY(KX_NH3_FE, NH3Fluid, KVPT)
-KX_FLUID_PLACEHOLDER(KX_NH3_FE, PrPT)
+KX_FLUID_FREE_BINARY(KX_NH3_FE, NH3Fluid, PrPT, Transport::PrPT)
 KX_FLUID_CONSTANT_FUNCTIONS(KX_NH3_FE, NH3Fluid)
 
 std::span<const TKXLibraryEntry> KX_NH3_FE_Entries() {

@@ -2,13 +2,33 @@
 
 #include "KX_Fluid_Objects.h"
 #include "KX_R152a_FE_Lib_Root.h"
+#include "KX_Transport_PT.h"
+#include "transport/KX_Transport_Fluids.h"
 
-// The refrigerant libraries have no surface-tension or transport functions.
+namespace {
+
+using namespace kxtransport;
+
+constexpr TTransportRange kKraussRange{
+    .PmaxBar = 200.0, .TminC = 240.0 - 273.15, .TmaxC = 430.0 - 273.15};
+
+// Krauss et al. (1996) tabulate both correlations from 240 K to 430 K and up to 20 MPa; the
+// viscosity's close-packed pole (1073.6 kg/m3) is reached by the saturated liquid near 218 K,
+// so colder liquid has no value. The conductivity's critical term needs that viscosity.
+const TFluidTransport kTransport{{&ViscosityOf<&R152aViscosity>, kKraussRange},
+                                 {&ConductivityOf<&R152aConductivity>, kKraussRange},
+                                 &R152aSurfaceTension};
+using Transport = TBoundTransport<&kTransport>;
+
+}  // namespace
+
 KX_FLUID_SHARED_FUNCTIONS(KX_R152a_FE, R152aFluid)
 KX_FLUID_CONSTANT_FUNCTIONS(KX_R152a_FE, R152aFluid)
+KX_FLUID_TRANSPORT_FUNCTIONS(KX_R152a_FE, R152aFluid, Transport)
 
 std::span<const TKXLibraryEntry> KX_R152a_FE_Entries() {
     static constexpr TKXLibraryEntry entries[] = {KX_FLUID_SHARED_ENTRIES(KX_R152a_FE),
-                                                  KX_FLUID_CONSTANT_ENTRIES(KX_R152a_FE)};
+                                                  KX_FLUID_CONSTANT_ENTRIES(KX_R152a_FE),
+                                                  KX_FLUID_TRANSPORT_ENTRIES(KX_R152a_FE)};
     return entries;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The R152a library "KX_R152a_FE": 35 functions forwarding to the R152a object.
+// The R152a library "KX_R152a_FE": 40 functions forwarding to the R152a object.
 #include <cstdint>
 #include <span>
 
@@ -7,6 +7,7 @@
 
 KX_FLUID_DECLARE_SHARED_FUNCTIONS(KX_R152a_FE)
 KX_FLUID_DECLARE_CONSTANT_FUNCTIONS(KX_R152a_FE)
+KX_FLUID_DECLARE_TRANSPORT_FUNCTIONS(KX_R152a_FE)
 
 // The functions in the order the library registers them.
 std::span<const TKXLibraryEntry> KX_R152a_FE_Entries();

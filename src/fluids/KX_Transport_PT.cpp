@@ -1,5 +1,7 @@
 #include "KX_Transport_PT.h"
 
+#include <algorithm>
+
 bool PassesRangeChecks(const THelmholzFluid& fluid, const char* functionName,
                        std::span<const TRangeCheck> checks, std::string& ErrorText,
                        int32_t& ErrorCode) {
@@ -32,4 +34,120 @@ bool TransportDensity(const THelmholzFluid& fluid, const char* functionName, dou
         }
     }
     return true;
+}
+
+TTransportRange CommonRange(const TTransportRange& a, const TTransportRange& b) {
+    TTransportRange r;
+    r.PmaxBar = std::min(a.PmaxBar, b.PmaxBar);
+    r.TminC = std::max(a.TminC, b.TminC);
+    r.TmaxC = std::min(a.TmaxC, b.TmaxC);
+    if (a.DmaxKgm3 > 0.0 && b.DmaxKgm3 > 0.0)
+        r.DmaxKgm3 = std::min(a.DmaxKgm3, b.DmaxKgm3);
+    else
+        r.DmaxKgm3 = std::max(a.DmaxKgm3, b.DmaxKgm3);
+    // The same temperature-dependent limit is shared (a conductivity that needs the viscosity).
+    r.DmaxOfT = a.DmaxOfT ? a.DmaxOfT : b.DmaxOfT;
+    return r;
+}
+
+namespace {
+
+template <class Property>
+double CheckedPT(const THelmholzFluid& fluid, const char* functionName,
+                 const TTransportRange& range, double P, double T, std::string& ErrorText,
+                 int32_t& ErrorCode, Property property) {
+    ErrorText.clear();
+    ErrorCode = KXErrorCode::Success;
+    const TRangeCheck pressureChecks[] = {
+        {"<", P, fluid.Pmin, "Pressure", "bar(a)", KXErrorCode::PressureLow},
+        {">", P, std::min(fluid.Pmax, range.PmaxBar), "Pressure", "bar(a)",
+         KXErrorCode::PressureHigh},
+    };
+    if (!PassesRangeChecks(fluid, functionName, pressureChecks, ErrorText, ErrorCode)) return 0.0;
+    // Tmin may depend on the pressure, so it is asked only for an admitted pressure.
+    const TRangeCheck temperatureChecks[] = {
+        {"<", T, std::max(fluid.Tmin(P), range.TminC), "Temperature", "°C",
+         KXErrorCode::TemperatureLow},
+        {">", T, std::min(fluid.Tmax, range.TmaxC), "Temperature", "°C",
+         KXErrorCode::TemperatureHigh},
+    };
+    if (!PassesRangeChecks(fluid, functionName, temperatureChecks, ErrorText, ErrorCode))
+        return 0.0;
+    double D = 0.0;
+    double densityLimit = range.DmaxKgm3;
+    if (range.DmaxOfT) {
+        const double limit = range.DmaxOfT(fluid, T);
+        if (densityLimit <= 0.0 || limit < densityLimit) densityLimit = limit;
+    }
+    if (!TransportDensity(fluid, functionName, P, T, densityLimit, D, ErrorText, ErrorCode))
+        return 0.0;
+    return GuardedEvaluation(fluid, functionName, ErrorText, ErrorCode,
+                             [&] { return property(D, T); });
+}
+
+// A fluid without the correlation: code 1, "<Code>_<function>; Not available for this fluid.".
+double NotAvailable(const THelmholzFluid& fluid, const char* functionName, std::string& ErrorText,
+                    int32_t& ErrorCode) {
+    ErrorText = fluid.Code + "_" + functionName + "; Not available for this fluid.";
+    ErrorCode = KXErrorCode::Failure;
+    return 0.0;
+}
+
+}  // namespace
+
+double TransportPT(const THelmholzFluid& fluid, const char* functionName,
+                   const TTransportRange& range, double P, double T, std::string& ErrorText,
+                   int32_t& ErrorCode, TTransportOfDT property) {
+    return CheckedPT(fluid, functionName, range, P, T, ErrorText, ErrorCode,
+                     [&](double D, double t) { return property(fluid, D, t); });
+}
+
+double TransportDVPT(const TFluidTransport& model, const THelmholzFluid& fluid, double P, double T,
+                     std::string& ErrorText, int32_t& ErrorCode) {
+    if (!model.viscosity.evaluate) return NotAvailable(fluid, "DVPT", ErrorText, ErrorCode);
+    return TransportPT(fluid, "DVPT", model.viscosity.range, P, T, ErrorText, ErrorCode,
+                       model.viscosity.evaluate);
+}
+
+double TransportKVPT(const TFluidTransport& model, const THelmholzFluid& fluid, double P, double T,
+                     std::string& ErrorText, int32_t& ErrorCode) {
+    if (!model.viscosity.evaluate) return NotAvailable(fluid, "KVPT", ErrorText, ErrorCode);
+    return CheckedPT(fluid, "KVPT", model.viscosity.range, P, T, ErrorText, ErrorCode,
+                     [&](double D, double t) { return model.viscosity.evaluate(fluid, D, t) / D; });
+}
+
+double TransportTCPT(const TFluidTransport& model, const THelmholzFluid& fluid, double P, double T,
+                     std::string& ErrorText, int32_t& ErrorCode) {
+    if (!model.conductivity.evaluate) return NotAvailable(fluid, "TCPT", ErrorText, ErrorCode);
+    return TransportPT(fluid, "TCPT", model.conductivity.range, P, T, ErrorText, ErrorCode,
+                       model.conductivity.evaluate);
+}
+
+double TransportPrPT(const TFluidTransport& model, const THelmholzFluid& fluid, double P, double T,
+                     std::string& ErrorText, int32_t& ErrorCode) {
+    if (!model.viscosity.evaluate || !model.conductivity.evaluate)
+        return NotAvailable(fluid, "PrPT", ErrorText, ErrorCode);
+    return CheckedPT(fluid, "PrPT", CommonRange(model.viscosity.range, model.conductivity.range), P,
+                     T, ErrorText, ErrorCode, [&](double D, double t) {
+                         // CpDT is in kJ/(kg K).
+                         return 1000.0 * fluid.CpDT(D, t) * model.viscosity.evaluate(fluid, D, t) /
+                                model.conductivity.evaluate(fluid, D, t);
+                     });
+}
+
+double TransportSTT(const TFluidTransport& model, const THelmholzFluid& fluid, double T,
+                    std::string& ErrorText, int32_t& ErrorCode) {
+    ErrorText.clear();
+    ErrorCode = KXErrorCode::Success;
+    if (!model.surfaceTension) return NotAvailable(fluid, "STT", ErrorText, ErrorCode);
+    const kxtransport::TSurfaceTensionSum& sigma = *model.surfaceTension;
+    const TRangeCheck checks[] = {
+        {"<", T, fluid.Tt_, "Temperature", "°C", KXErrorCode::TemperatureLow},
+        {">", T, sigma.Tc - fluid.dta, "Temperature", "°C", KXErrorCode::TemperatureHigh},
+    };
+    if (!PassesRangeChecks(fluid, "STT", checks, ErrorText, ErrorCode)) return 0.0;
+    // At the limit itself the conversion to kelvin may round below Tc: it is 0 by definition.
+    if (T >= checks[1].limit) return 0.0;
+    return GuardedEvaluation(fluid, "STT", ErrorText, ErrorCode,
+                             [&] { return kxtransport::Evaluate(sigma, T + fluid.dta); });
 }

@@ -7,10 +7,11 @@
 #include <span>
 #include <string>
 
-#include "KX_FloatingPoint.h"
 #include "HelmholzFluidObject.h"
+#include "KX_FloatingPoint.h"
 #include "KX_Function_Types.h"
 #include "KX_Utils.h"
+#include "transport/KX_Transport_Terms.h"
 
 // One range check: value against limit by comparator ("<" or ">"), with the quantity, unit and
 // code a failure reports.
@@ -65,3 +66,79 @@ double TransportPropertyPT(const THelmholzFluid& fluid, const char* functionName
     return GuardedEvaluation(fluid, functionName, ErrorText, ErrorCode,
                              [&] { return property(D, T); });
 }
+
+// ---- Transport functions of (P, T) for a fluid whose correlations are free functions ----
+
+// The validity of one correlation beyond the equation of state's own limits, in program units;
+// the defaults leave the equation of state's limits alone. DmaxKgm3 > 0 is a density limit
+// (code 107 above it); DmaxOfT, when given, a density limit that depends on the temperature (°C)
+// and applies together with DmaxKgm3.
+struct TTransportRange {
+    double PmaxBar = 1e300;
+    double TminC = -1e300;
+    double TmaxC = 1e300;
+    double DmaxKgm3 = 0.0;
+    double (*DmaxOfT)(const THelmholzFluid& fluid, double T) = nullptr;
+};
+
+// A property of density D (kg/m3) and temperature T (°C) in SI units, no checks.
+using TTransportOfDT = double (*)(const THelmholzFluid& fluid, double D, double T);
+
+struct TTransportCorrelation {
+    TTransportOfDT evaluate = nullptr;
+    TTransportRange range;
+};
+
+// A fluid's correlations as its library functions reach them.
+struct TFluidTransport {
+    TTransportCorrelation viscosity;     // Pa s
+    TTransportCorrelation conductivity;  // W/(m K)
+    const kxtransport::TSurfaceTensionSum* surfaceTension = nullptr;
+};
+
+// The range checks of a (P, T) transport function: pressure from the fluid's Pmin to the lower
+// of Pmax and the correlation's, temperature from the higher of Tmin(P) and the correlation's to
+// the lower of Tmax and the correlation's (codes 4, 5, 2, 3). Then the density, with the
+// correlation's density limit, and the correlation under the floating-point guard.
+double TransportPT(const THelmholzFluid& fluid, const char* functionName,
+                   const TTransportRange& range, double P, double T, std::string& ErrorText,
+                   int32_t& ErrorCode, TTransportOfDT property);
+
+// The intersection of two ranges (the Prandtl number needs both correlations).
+TTransportRange CommonRange(const TTransportRange& a, const TTransportRange& b);
+
+// Dynamic viscosity (Pa s), kinematic viscosity DVPT / DPT (m2/s), thermal conductivity
+// (W/(m K)) and Prandtl number CpPT DVPT / TCPT, each from pressure (bar) and temperature (°C).
+double TransportDVPT(const TFluidTransport& model, const THelmholzFluid& fluid, double P, double T,
+                     std::string& ErrorText, int32_t& ErrorCode);
+double TransportKVPT(const TFluidTransport& model, const THelmholzFluid& fluid, double P, double T,
+                     std::string& ErrorText, int32_t& ErrorCode);
+double TransportTCPT(const TFluidTransport& model, const THelmholzFluid& fluid, double P, double T,
+                     std::string& ErrorText, int32_t& ErrorCode);
+double TransportPrPT(const TFluidTransport& model, const THelmholzFluid& fluid, double P, double T,
+                     std::string& ErrorText, int32_t& ErrorCode);
+// Surface tension (N/m) from temperature (°C), from the triple point to the correlation's
+// critical temperature (where it is 0).
+double TransportSTT(const TFluidTransport& model, const THelmholzFluid& fluid, double T,
+                    std::string& ErrorText, int32_t& ErrorCode);
+
+// A fluid's transport model bound at compile time to the shape FUNC(fluid, args..., text, code)
+// that KX_FLUID_FREE_UNARY / KX_FLUID_FREE_BINARY forward to.
+template <const TFluidTransport* Model>
+struct TBoundTransport {
+    static double DVPT(const THelmholzFluid& f, double P, double T, std::string& s, int32_t& c) {
+        return TransportDVPT(*Model, f, P, T, s, c);
+    }
+    static double KVPT(const THelmholzFluid& f, double P, double T, std::string& s, int32_t& c) {
+        return TransportKVPT(*Model, f, P, T, s, c);
+    }
+    static double TCPT(const THelmholzFluid& f, double P, double T, std::string& s, int32_t& c) {
+        return TransportTCPT(*Model, f, P, T, s, c);
+    }
+    static double PrPT(const THelmholzFluid& f, double P, double T, std::string& s, int32_t& c) {
+        return TransportPrPT(*Model, f, P, T, s, c);
+    }
+    static double STT(const THelmholzFluid& f, double T, std::string& s, int32_t& c) {
+        return TransportSTT(*Model, f, T, s, c);
+    }
+};

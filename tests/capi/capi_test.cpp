@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -48,9 +49,22 @@ std::vector<TReference> ReadReferences() {
     return rows;
 }
 
+// The number of functions the registry's golden lists name (one non-comment line each).
+int GoldenFunctionCount() {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(VARNEXA_TEST_DATA_DIR)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("golden_list_KX_", 0) != 0) continue;
+        std::ifstream in(entry.path());
+        for (std::string line; std::getline(in, line);)
+            if (!line.empty() && line[0] != '#') ++count;
+    }
+    return count;
+}
+
 TEST(CApiRegistry, CountsAndTheFirstFunction) {
     ASSERT_EQ(varnexa_library_count(), 14);
-    EXPECT_EQ(varnexa_total_function_count(), 512);
+    EXPECT_EQ(varnexa_total_function_count(), GoldenFunctionCount());
     EXPECT_STREQ(varnexa_library_name(0), "KX_WS_IF97");
     EXPECT_EQ(varnexa_function_count(0), 40);
     const varnexa_function* f = varnexa_function_at(0, 0);
@@ -126,7 +140,7 @@ TEST(CApiRegistry, EveryFunctionIsExportedAndFoundByName) {
             ++checked;
         }
     }
-    EXPECT_EQ(checked, 512);
+    EXPECT_EQ(checked, GoldenFunctionCount());
 }
 
 TEST(CApiCall, ReferenceValuesThroughHandlesAndArrays) {

@@ -94,18 +94,6 @@ TEST(Nh3Library, RangeChecksAndFailureTexts) {
     }
 }
 
-// The placeholders report that the quantity is not modelled, whatever the arguments.
-TEST(Nh3Library, PlaceholdersNeverShowANumber) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    for (const char* name : {"TCPT", "PrPT"})
-        for (double x : {-1e300, 0.0, 20.0, nan}) {
-            const TCall c = Call(name, 10.0, x);
-            EXPECT_EQ(c.Value, 0.0);
-            EXPECT_EQ(c.Code, 1);
-            EXPECT_EQ(c.Text, std::string("KX_NH3_FE_") + name + "; Not available for this fluid.");
-        }
-}
-
 // The text is cut at the capacity the caller passes, never past it.
 TEST(Nh3Library, ErrorTextIsCutAtTheCapacity) {
     char text[16];

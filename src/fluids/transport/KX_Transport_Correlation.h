@@ -1,0 +1,70 @@
+#pragma once
+// A whole viscosity or thermal-conductivity correlation as data: which term of each kind it
+// sums (nullptr: none). Its evaluation gives the parts term by term, so a published breakdown can
+// be checked, and the total as a property of density and temperature for the library functions.
+#include "HelmholzFluidObject.h"
+#include "KX_Transport_State.h"
+#include "KX_Transport_Terms.h"
+
+namespace kxtransport {
+
+// eta = dilute (one of V1, V3, V4) + initial density (V5) + residual (V6, V7 or V8).
+struct TViscosityCorrelation {
+    const TViscosityDiluteFitted* diluteFitted = nullptr;          // V1
+    const TViscosityDilutePolynomial* dilutePolynomial = nullptr;  // V3
+    const TViscosityDiluteCO2* diluteCO2 = nullptr;                // V4
+    const TViscosityInitialDensity* initialDensity = nullptr;      // V5
+    const TViscosityResidualSum* residualSum = nullptr;            // V6
+    const TViscosityResidualHydrogen* residualHydrogen = nullptr;  // V7
+    const TViscosityResidualCO2* residualCO2 = nullptr;            // V8
+};
+
+// Dilute-gas viscosity alone (Pa s).
+double DiluteViscosity(const TViscosityCorrelation& model, double T);
+// Needs the state's temperature and densities only.
+TViscosityParts Evaluate(const TViscosityCorrelation& model, const TTransportState& state);
+
+// lambda = dilute (one of K1, K2, K3) + residual (K4 or K5) + critical (K6, K7 or K8). K2 takes
+// the dilute term of `viscosity`, K6 its total.
+struct TConductivityCorrelation {
+    const TConductivityDiluteRatio* diluteRatio = nullptr;                  // K1
+    const TConductivityDiluteFromViscosity* diluteFromViscosity = nullptr;  // K2
+    const TConductivityDiluteCO2* diluteCO2 = nullptr;                      // K3
+    const TConductivityResidualPolynomial* residualPolynomial = nullptr;    // K4
+    const TConductivityResidualSum* residualSum = nullptr;                  // K5
+    const TConductivityCritical* critical = nullptr;                        // K6
+    const TConductivityCriticalR123* criticalR123 = nullptr;                // K7
+    const TConductivityCriticalAmmonia* criticalAmmonia = nullptr;          // K8
+    const TViscosityCorrelation* viscosity = nullptr;                       // for K2 and K6
+};
+
+// True when the correlation needs the caloric state (K6).
+inline bool NeedsCaloricState(const TConductivityCorrelation& model) {
+    return model.critical != nullptr;
+}
+// The reference temperature of the critical enhancement, 0 without K6.
+inline double CriticalReferenceTemperature(const TConductivityCorrelation& model) {
+    return model.critical ? model.critical->Tref : 0.0;
+}
+// The state must be caloric (with dpdrhoRef at the K6 Tref) when NeedsCaloricState.
+TConductivityParts Evaluate(const TConductivityCorrelation& model, const TTransportState& state);
+
+// Totals from a fluid object at D (kg/m3) and T (°C): the state is filled as far as the
+// correlation needs it.
+double Viscosity(const TViscosityCorrelation& model, const THelmholzFluid& fluid, double D,
+                 double T);
+double Conductivity(const TConductivityCorrelation& model, const THelmholzFluid& fluid, double D,
+                    double T);
+
+// The same with the correlation bound at compile time, as a plain function pointer
+// double(const THelmholzFluid&, double D, double T).
+template <const TViscosityCorrelation* Model>
+double ViscosityOf(const THelmholzFluid& fluid, double D, double T) {
+    return Viscosity(*Model, fluid, D, T);
+}
+template <const TConductivityCorrelation* Model>
+double ConductivityOf(const THelmholzFluid& fluid, double D, double T) {
+    return Conductivity(*Model, fluid, D, T);
+}
+
+}  // namespace kxtransport

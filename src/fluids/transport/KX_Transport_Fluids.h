@@ -1,0 +1,67 @@
+#pragma once
+// The published transport and surface-tension correlations of the Helmholtz fluids, as data
+// (one source file per fluid). Temperatures in K, densities as each term states; see
+// KX_Transport_Correlation.h for their evaluation.
+#include "KX_Transport_Correlation.h"
+#include "KX_Transport_Terms.h"
+
+namespace kxtransport {
+
+// Ammonia: conductivity of Tufeu et al. (1984), K1 + K4 + K8.
+extern const TConductivityCorrelation NH3Conductivity;
+
+// Nitrogen: surface tension of Mulero et al. (2012).
+extern const TSurfaceTensionSum N2SurfaceTension;
+
+// Oxygen (Lemmon and Jacobsen 2004): viscosity V1 + V6 (the model the oxygen object already
+// has, needed here by the conductivity), conductivity K2 + K5 + K6.
+extern const TViscosityCorrelation O2Viscosity;
+extern const TConductivityCorrelation O2Conductivity;
+extern const TSurfaceTensionSum O2SurfaceTension;
+
+// Carbon dioxide: viscosity of Laesecke and Muzny (2017), V4 + V5 + V8; conductivity of Huber
+// et al. (2016), K3 + K4 + K6.
+extern const TViscosityCorrelation CO2Viscosity;
+extern const TConductivityCorrelation CO2Conductivity;
+extern const TSurfaceTensionSum CO2SurfaceTension;
+
+// Argon (Lemmon and Jacobsen 2004): viscosity V1 + V6, conductivity K2 + K5 + K6.
+extern const TViscosityCorrelation ArViscosity;
+extern const TConductivityCorrelation ArConductivity;
+extern const TSurfaceTensionSum ArSurfaceTension;
+
+// Normal hydrogen: viscosity of Muzny et al. (2013), V1 + V5 + V7; conductivity of Assael et
+// al. (2011), K1 + K4 + K6.
+extern const TViscosityCorrelation H2Viscosity;
+extern const TConductivityCorrelation H2Conductivity;
+extern const TSurfaceTensionSum H2SurfaceTension;
+
+// Parahydrogen: the normal-hydrogen viscosity unchanged; conductivity of Assael et al. (2011)
+// with the para coefficients.
+extern const TViscosityCorrelation H2pViscosity;
+extern const TConductivityCorrelation H2pConductivity;
+extern const TSurfaceTensionSum H2pSurfaceTension;
+
+// R123: viscosity of Tanaka and Sotani (1996), V3 + V6; conductivity of Laesecke et al.
+// (1996), K1 + K4 + K7.
+extern const TViscosityCorrelation R123Viscosity;
+extern const TConductivityCorrelation R123Conductivity;
+extern const TSurfaceTensionSum R123SurfaceTension;
+
+// R134a: viscosity of Huber et al. (2003), V1 + V5 + V6; conductivity of McLinden et al.
+// (2000), K1 + K4 + K6.
+extern const TViscosityCorrelation R134aViscosity;
+extern const TConductivityCorrelation R134aConductivity;
+extern const TSurfaceTensionSum R134aSurfaceTension;
+
+// R152a (Krauss et al. 1996): viscosity V1 + V6, conductivity K1 + K4 + K6 with that viscosity.
+extern const TViscosityCorrelation R152aViscosity;
+extern const TConductivityCorrelation R152aConductivity;
+extern const TSurfaceTensionSum R152aSurfaceTension;
+
+// R22 and R32: surface tension (their viscosity and conductivity are extended corresponding
+// states models of their own).
+extern const TSurfaceTensionSum R22SurfaceTension;
+extern const TSurfaceTensionSum R32SurfaceTension;
+
+}  // namespace kxtransport

@@ -1,0 +1,72 @@
+// Transport and surface-tension correlations of parahydrogen: the published coefficients as data of
+// the term types in KX_Transport_Terms.h.
+#include "KX_Transport_Fluids.h"
+
+namespace kxtransport {
+
+namespace {
+
+// V1, C. D. Muzny, M. L. Huber, A. F. Kazakov (2013), J. Chem. Eng. Data 58, 969-979
+constexpr double kDiluteViscosityA[] = {0.20963, -0.455274, 0.143602, -0.0335325, 0.00276981};
+constexpr double kDiluteViscosityT[] = {0.0, 1.0, 2.0, 3.0, 4.0};
+constexpr TViscosityDiluteFitted kDiluteViscosity{2.1357e-08, 0.00201588,        2.97e-10,
+                                                  30.41,      kDiluteViscosityA, kDiluteViscosityT};
+// V5, C. D. Muzny, M. L. Huber, A. F. Kazakov (2013), J. Chem. Eng. Data 58, 969-979
+constexpr double kInitialDensityViscosityB[] = {-0.187, 2.4871,  3.7151, -11.0972,
+                                                9.0965, -3.8292, 0.5166};
+constexpr double kInitialDensityViscosityT[] = {0.0, -1.0, -2.0, -3.0, -4.0, -5.0, -6.0};
+constexpr TViscosityInitialDensity kInitialDensityViscosity{
+    kInitialDensityViscosityB, kInitialDensityViscosityT, 2.97e-10, 30.41};
+// V7, C. D. Muzny, M. L. Huber, A. F. Kazakov (2013), J. Chem. Eng. Data 58, 969-979
+constexpr TViscosityResidualHydrogen kResidualViscosity{6.43449673e-06, 0.0456334068, 0.232797868,
+                                                        0.95832612,     0.127941189,  0.363576595,
+                                                        33.145,         90.9090909091};
+
+}  // namespace
+
+const TViscosityCorrelation H2pViscosity{.diluteFitted = &kDiluteViscosity,
+                                         .initialDensity = &kInitialDensityViscosity,
+                                         .residualHydrogen = &kResidualViscosity};
+
+namespace {
+
+// K1, M. J. Assael, J.-A. M. Assael, M. L. Huber, R. A. Perkins, Y. Takata (2011), J. Phys. Chem.
+// Ref. Data 40, 033101
+constexpr double kDiluteConductivityA[] = {-1.245,  310.212, -331.004,  246.016,
+                                           -65.781, 10.826,  -0.519659, 0.0143979};
+constexpr double kDiluteConductivityN[] = {0.0, 1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0};
+constexpr double kDiluteConductivityB[] = {14230.4, -19392.2, 15837.9, -4818.12,
+                                           728.639, -35.7365, 1.0};
+constexpr double kDiluteConductivityM[] = {0.0, 1.0, 2.0, 3.0, 4.0, 5.0, 6.0};
+constexpr TConductivityDiluteRatio kDiluteConductivity{
+    32.938, kDiluteConductivityA, kDiluteConductivityN, kDiluteConductivityB, kDiluteConductivityM};
+// K4, M. J. Assael, J.-A. M. Assael, M. L. Huber, R. A. Perkins, Y. Takata (2011), J. Phys. Chem.
+// Ref. Data 40, 033101
+constexpr double kResidualConductivityB[] = {0.0265975,   -0.00133826, 0.0130219,  -0.00567678,
+                                             -9.2338e-05, -0.00121727, 0.00366663, 0.00388715,
+                                             -0.00921055, 0.00400723};
+constexpr double kResidualConductivityT[] = {0.0, 0.0, 0.0, 0.0, 0.0, -1.0, -1.0, -1.0, -1.0, -1.0};
+constexpr double kResidualConductivityD[] = {1.0, 2.0, 3.0, 4.0, 5.0, 1.0, 2.0, 3.0, 4.0, 5.0};
+constexpr TConductivityResidualPolynomial kResidualConductivity{
+    32.938, 31.32274344, kResidualConductivityB, kResidualConductivityT, kResidualConductivityD};
+// K6, M. J. Assael, J.-A. M. Assael, M. L. Huber, R. A. Perkins, Y. Takata (2011), J. Phys. Chem.
+// Ref. Data 40, 033101
+constexpr TConductivityCritical kCriticalConductivity{
+    1.01, 0.63, 1.2415, 0.052, 1.5e-10, 2000000000.0, 49.407, 32.938, 15538.0, 1285800.0};
+}  // namespace
+
+const TConductivityCorrelation H2pConductivity{.diluteRatio = &kDiluteConductivity,
+                                               .residualPolynomial = &kResidualConductivity,
+                                               .critical = &kCriticalConductivity,
+                                               .viscosity = &H2pViscosity};
+
+namespace {
+
+// S1, A. Mulero, I. Cachadiña, M. I. Parra (2012), J. Phys. Chem. Ref. Data 41, 043105
+constexpr double kSurfaceTensionA[] = {0.005314};
+constexpr double kSurfaceTensionN[] = {1.06};
+}  // namespace
+
+const TSurfaceTensionSum H2pSurfaceTension{32.938, kSurfaceTensionA, kSurfaceTensionN};
+
+}  // namespace kxtransport
