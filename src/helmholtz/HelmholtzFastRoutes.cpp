@@ -9,6 +9,7 @@
 #include "KX_FloatingPoint.h"
 #include "HelmholzFluidObject.h"
 #include "KX_Function_Types.h"
+#include "SaturationCurves.h"
 
 namespace {
 
@@ -86,8 +87,10 @@ bool SaturationNewton(const THelmholzFluid& fluid, double T, double& Ps, double&
             return false;
         if (std::fabs(stepL) < SaturationDensityTolerance * deltaL &&
             std::fabs(stepV) < SaturationDensityTolerance * deltaV) {
-            // The vapour side gives the pressure with the smaller rounding error.
-            Ps = V.J * fluid.Dcr_ * fluid.R_ * (T + fluid.dta) / 100.0;
+            // The vapour side gives the pressure with the smaller rounding error, at the
+            // densities after the last step (those before it differ by up to the tolerance).
+            const TPhaseFunctions last = PhaseFunctions(fluid, deltaV, tau);
+            Ps = last.J * fluid.Dcr_ * fluid.R_ * (T + fluid.dta) / 100.0;
             DL = deltaL * fluid.Dcr_;
             DV = deltaV * fluid.Dcr_;
             // Two stable phases, not one root found twice nor a pair at a spinodal (the slopes
@@ -100,8 +103,41 @@ bool SaturationNewton(const THelmholzFluid& fluid, double T, double& Ps, double&
 
 }  // namespace
 
+const TSaturationCurve* THelmholzFluid::SaturationCurve() const {
+    if (!curveLookedUp_.load(std::memory_order_acquire)) {
+        // Two threads looking up at once store the same pointer.
+        curve_.store(FindSaturationCurve(Code), std::memory_order_relaxed);
+        curveLookedUp_.store(true, std::memory_order_release);
+    }
+    return curve_.load(std::memory_order_relaxed);
+}
+
 void THelmholzFluid::SaturationFromT(double T, double& Ps, double& DL, double& DV,
                                      std::string& ErrorText, int32_t& ErrorCode) const {
+    // The curves end at Tc_Max_ (or just below the critical temperature), so above it the
+    // ancillary state of Maxwell_Criterion_Ps still applies.
+    const TSaturationCurve* curve = SaturationCurve();
+    if (curve && T <= Tc_Max_ && CurveSaturationT(*curve, T, Ps, DL, DV)) {
+        ErrorText.clear();
+        ErrorCode = KXErrorCode::Success;
+        return;
+    }
+    SaturationFromTByEquation(T, Ps, DL, DV, ErrorText, ErrorCode);
+}
+
+void THelmholzFluid::SaturationFromP(double P, double& Ts, double& DL, double& DV,
+                                     std::string& ErrorText, int32_t& ErrorCode) const {
+    const TSaturationCurve* curve = SaturationCurve();
+    if (curve && CurveSaturationP(*curve, P, Ts, DL, DV)) {
+        ErrorText.clear();
+        ErrorCode = KXErrorCode::Success;
+        return;
+    }
+    SaturationFromPByEquation(P, Ts, DL, DV, ErrorText, ErrorCode);
+}
+
+void THelmholzFluid::SaturationFromTByEquation(double T, double& Ps, double& DL, double& DV,
+                                               std::string& ErrorText, int32_t& ErrorCode) const {
     if (T <= Tc_Max_) {
         TFloatingPointScope scope;
         double ps = 0.0;
@@ -120,8 +156,8 @@ void THelmholzFluid::SaturationFromT(double T, double& Ps, double& DL, double& D
     Maxwell_Criterion_Ps(T, Ps, DL, DV, ErrorText, ErrorCode);
 }
 
-void THelmholzFluid::SaturationFromP(double P, double& Ts, double& DL, double& DV,
-                                     std::string& ErrorText, int32_t& ErrorCode) const {
+void THelmholzFluid::SaturationFromPByEquation(double P, double& Ts, double& DL, double& DV,
+                                               std::string& ErrorText, int32_t& ErrorCode) const {
     {
         TFloatingPointScope scope;
         double t = tse(P);
