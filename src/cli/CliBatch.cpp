@@ -6,14 +6,18 @@
 #include "CliBatch.h"
 
 #include <charconv>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <iostream>
 #include <istream>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
+
+#include <unistd.h>
 
 #include "KX_Libraries_Object.h"
 #include "NumberText.h"
@@ -147,9 +151,24 @@ void RunBatch(const TKXLibraries& registry, std::istream& in, std::ostream& out)
     TBatch batch(registry, out);
     std::string pending;  // the start of a line that a block cut off
     std::string block(InputBlock, '\0');
+    // Standard input is read with read(2), which returns what has arrived (a line typed at a
+    // terminal, what a pipe holds) instead of waiting for a full block; the answers so far are
+    // written out first, so a program that feeds one line and waits for its answer is served,
+    // as the line-by-line reading with its tied output stream did. Other streams are read in
+    // blocks.
+    const bool standardInput = &in == &std::cin;
     std::streambuf* source = in.rdbuf();
-    while (source) {
-        const std::streamsize got = source->sgetn(block.data(), static_cast<std::streamsize>(block.size()));
+    while (standardInput || source) {
+        std::streamsize got = 0;
+        if (standardInput) {
+            batch.Flush();
+            out.flush();
+            const ssize_t n = ::read(STDIN_FILENO, block.data(), block.size());
+            if (n < 0 && errno == EINTR) continue;
+            got = n;
+        } else {
+            got = source->sgetn(block.data(), static_cast<std::streamsize>(block.size()));
+        }
         if (got <= 0) break;
         std::string_view rest(block.data(), static_cast<std::size_t>(got));
         for (std::size_t newline; (newline = rest.find('\n')) != std::string_view::npos;) {

@@ -27,6 +27,9 @@ constexpr double AncillaryDensityMargin = 0.05;
 // Kelvin above the critical temperature from which an isotherm is taken to have a single root.
 constexpr double SupercriticalMargin = 0.1;
 constexpr int BracketedMaxPasses = 100;
+// Relative margin by which a density may lie on the other side of a saturated density taken
+// from the saturation curves (accurate to 1e-11) and still count as on its phase's side.
+constexpr double SaturatedDensityTolerance = 1e-10;
 
 // Newton iteration on the reduced pressure equation (the criterion of
 // Newton_Raphson_Density). True when it converged to a positive density, with the slope of the
@@ -315,11 +318,11 @@ double THelmholzFluid::DensityPT(double P, double T, std::string& ErrorText,
                     if (code == KXErrorCode::Success) {
                         if (P >= psat) {
                             found = NewtonDensity(*this, P, tau, DL / Dcr_, delta, slope) &&
-                                    delta * Dcr_ >= DL * (1.0 - 1e-12);
+                                    delta * Dcr_ >= DL * (1.0 - SaturatedDensityTolerance);
                             searchStart = P >= Pcr_ ? estimateStart() : DL;
                         } else {
                             found = NewtonDensity(*this, P, tau, DV / Dcr_, delta, slope) &&
-                                    delta * Dcr_ <= DV * (1.0 + 1e-12);
+                                    delta * Dcr_ <= DV * (1.0 + SaturatedDensityTolerance);
                             searchStart = estimateStart();
                         }
                     }

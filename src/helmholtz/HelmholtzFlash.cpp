@@ -317,8 +317,9 @@ bool FlashNewton(const THelmholzFluid& fluid, bool enthalpy, double P, double Y,
         std::swap(gLo, gHi);
     }
     if (!(gLo <= 0.0 && gHi >= 0.0)) return false;
-    // Start where the straight line between the ends meets Y.
-    double t = gHi == gLo ? 0.5 * (Tlo + Thi) : Tlo - gLo * (Thi - Tlo) / (gHi - gLo);
+    // Start in the middle, where the root finder takes its first value: a density that fails
+    // there fails the flash either way.
+    double t = 0.5 * (Tlo + Thi);
     double step = Thi - Tlo, stepBefore = step;
     for (int pass = 1; pass <= MaxPasses; ++pass) {
         std::string text;
