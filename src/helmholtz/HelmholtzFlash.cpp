@@ -334,10 +334,20 @@ bool FlashNewton(const THelmholzFluid& fluid, bool enthalpy, double P, double Y,
             T = t;
             return !scope.Raised();
         }
-        if (g < 0.0)
+        if (g < 0.0) {
             Tlo = t;
-        else
+            gLo = g;
+        } else {
             Thi = t;
+            gHi = g;
+        }
+        if (pass == 1) {
+            // From the middle on, the straight line through the ends of the halved bracket.
+            const double line = Tlo - gLo * (Thi - Tlo) / (gHi - gLo);
+            t = line > Tlo && line < Thi ? line : 0.5 * (Tlo + Thi);
+            step = stepBefore = Thi - Tlo;
+            continue;
+        }
         // Bisect where the Newton step would leave the bracket or does not halve the step
         // before the last (the safeguard of Numerical Recipes' rtsafe).
         stepBefore = step;
