@@ -85,8 +85,8 @@ void RunBinary(benchmark::State& state, TBinaryFunction fn, const std::vector<TP
 }
 
 // (P, H) of random single-phase states with P and T uniform in the given ranges.
-std::vector<TPair> PHStates(const std::string& library, double p0, double p1, double t0,
-                            double t1, unsigned seed) {
+std::vector<TPair> PHStates(const std::string& library, double p0, double p1, double t0, double t1,
+                            unsigned seed) {
     const TBinaryFunction hpt = Function(library + "_HPT").Binary;
     const std::vector<double> p = Uniform(p0, p1, StateCount, seed);
     const std::vector<double> t = Uniform(t0, t1, StateCount, seed + 1);
@@ -122,7 +122,8 @@ void SlowestState(benchmark::State& state, TBinaryFunction fn, const std::vector
                 const auto start = std::chrono::steady_clock::now();
                 benchmark::DoNotOptimize(Call(fn, a.a, a.b));
                 const auto stop = std::chrono::steady_clock::now();
-                best = std::min(best, std::chrono::duration<double, std::micro>(stop - start).count());
+                best =
+                    std::min(best, std::chrono::duration<double, std::micro>(stop - start).count());
             }
             if (best > worst) {
                 worst = best;
@@ -183,7 +184,7 @@ void RegisterAll() {
         const std::vector<TPair> nearCritical = {
             {75.0, Call(Function("KX_CO2_FE_HPT").Binary, 75.0, 31.5)}};
         benchmark::RegisterBenchmark("KX_CO2_FE_TPH_75bar_31.5C", [tph, nearCritical](
-                                                                       benchmark::State& s) {
+                                                                      benchmark::State& s) {
             RunBinary(s, tph, nearCritical);
         })->Unit(benchmark::kMicrosecond);
     }
@@ -204,8 +205,9 @@ void RegisterAll() {
                 std::ostringstream out, err;
                 benchmark::DoNotOptimize(RunVarnexaCli(2, argv, in, out, err));
             }
-            s.counters["per_line"] = benchmark::Counter(
-                10000.0, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+            s.counters["per_line"] =
+                benchmark::Counter(10000.0, benchmark::Counter::kIsIterationInvariantRate |
+                                                benchmark::Counter::kInvert);
         })->Unit(benchmark::kMillisecond);
     }
 }

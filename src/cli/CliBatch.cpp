@@ -5,8 +5,10 @@
 // as printf's "%.17g", the code, the text.
 #include "CliBatch.h"
 
-#include <charconv>
+#include <unistd.h>
+
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <iostream>
@@ -16,8 +18,6 @@
 #include <string_view>
 #include <unordered_map>
 #include <utility>
-
-#include <unistd.h>
 
 #include "KX_Libraries_Object.h"
 #include "NumberText.h"
@@ -102,7 +102,8 @@ class TBatch {
                          " argument(s), " + std::to_string(given) + " given");
         double x[KeptWords - 1] = {0.0, 0.0, 0.0};
         for (int a = 0; a < given && a < KeptWords - 1; ++a)
-            if (!TryParseNumber(args[a], x[a])) return Error("not a number: " + std::string(args[a]));
+            if (!TryParseNumber(args[a], x[a]))
+                return Error("not a number: " + std::string(args[a]));
 
         char text[ErrorTextCapacity + 1] = "";
         int32_t code = 0;
@@ -129,9 +130,9 @@ class TBatch {
     void AppendValue(double value) {
         char number[40];
         if (std::isfinite(value)) {
-            const auto end = std::to_chars(number, number + sizeof number, value,
-                                           std::chars_format::general, 17)
-                                 .ptr;
+            const auto end =
+                std::to_chars(number, number + sizeof number, value, std::chars_format::general, 17)
+                    .ptr;
             buffer_.append(number, end);
         } else {
             std::snprintf(number, sizeof number, "%.17g", value);

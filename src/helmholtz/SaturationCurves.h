@@ -1,10 +1,10 @@
 #pragma once
 // Saturation curves of a fluid fitted to its own equation of state: piecewise Chebyshev
-// expansions of ln psat, ln rho' and ln rho'' in u = sqrt((Tc - T) / Tc) (T and Tc, the critical temperature of the equation, in K). In u
-// the square-root shape of the coexistence curve at the critical point becomes a straight line,
-// so a few terms reach full accuracy right up to where the curves end; the logarithms turn the
-// relative accuracy wanted into an absolute one and keep the many decades of the vapour
-// pressure and vapour density in range.
+// expansions of ln psat, ln rho' and ln rho'' in u = sqrt((Tc - T) / Tc) (T and Tc, the critical
+// temperature of the equation, in K). In u the square-root shape of the coexistence curve at the
+// critical point becomes a straight line, so a few terms reach full accuracy right up to where the
+// curves end; the logarithms turn the relative accuracy wanted into an absolute one and keep the
+// many decades of the vapour pressure and vapour density in range.
 //
 // The tables are generated from the equation (tools/saturation_curves, target
 // generate_saturation_curves) and looked up by the fluid's Code. Outside [UMin, UMax] the
@@ -12,18 +12,18 @@
 #include <string_view>
 
 struct TSaturationCurve {
-    const char* Code;      // the fluid's library name, as THelmholzFluid::Code
-    double TcrC;           // critical temperature of the equation (°C), which forms u
-    double TcrK;           // the same in K
-    double UMin;           // u at the hot end (T below Tcr) and at the triple point
+    const char* Code;  // the fluid's library name, as THelmholzFluid::Code
+    double TcrC;       // critical temperature of the equation (°C), which forms u
+    double TcrK;       // the same in K
+    double UMin;       // u at the hot end (T below Tcr) and at the triple point
     double UMax;
-    int Intervals;         // pieces between the breaks
-    int Terms;             // Chebyshev terms per piece and function
-    const double* Breaks;  // Intervals + 1 values of u, ascending
+    int Intervals;            // pieces between the breaks
+    int Terms;                // Chebyshev terms per piece and function
+    const double* Breaks;     // Intervals + 1 values of u, ascending
     const double* LnPBreaks;  // ln psat (bar) at the breaks, descending
-    const double* LnP;     // Intervals x Terms coefficients of ln psat (bar)
-    const double* LnDL;    // ln rho' (kg/m3)
-    const double* LnDV;    // ln rho'' (kg/m3)
+    const double* LnP;        // Intervals x Terms coefficients of ln psat (bar)
+    const double* LnDL;       // ln rho' (kg/m3)
+    const double* LnDV;       // ln rho'' (kg/m3)
 };
 
 // The curves of the fluid with this Code, or nullptr.

@@ -86,12 +86,49 @@ std::string Batch(const std::string& input) {
 // Number texts at the edges of the grammar: signs, points, exponents, underflow and overflow,
 // words that only look like numbers.
 const char* const NumberTexts[] = {
-    "1",      "+1",      "-1.5",    ".5",      "5.",        "-.5",       "0",       "-0",
-    "00012",  "1e5",     "1E+5",    "2.5e-3",  "1e",        "e5",        "1e+",     "1e-400",
-    "-1e-400", "1e400",  "1e308",   "1.8e308", "inf",       "-inf",      "nan",     "NaN",
-    "0x10",   "1,5",     "1.2.3",   "--1",     "+-1",       "1_0",       "1d5",     ".",
-    "+",      "-",       "E",       "1e5.5",   "\xc2\xb0",  "100\xc2\xb0", "12a",   "4.9e-324",
-    "123456789012345678901234567890", "0.000000000000000000001", "1e0000000000000000000001",
+    "1",
+    "+1",
+    "-1.5",
+    ".5",
+    "5.",
+    "-.5",
+    "0",
+    "-0",
+    "00012",
+    "1e5",
+    "1E+5",
+    "2.5e-3",
+    "1e",
+    "e5",
+    "1e+",
+    "1e-400",
+    "-1e-400",
+    "1e400",
+    "1e308",
+    "1.8e308",
+    "inf",
+    "-inf",
+    "nan",
+    "NaN",
+    "0x10",
+    "1,5",
+    "1.2.3",
+    "--1",
+    "+-1",
+    "1_0",
+    "1d5",
+    ".",
+    "+",
+    "-",
+    "E",
+    "1e5.5",
+    "\xc2\xb0",
+    "100\xc2\xb0",
+    "12a",
+    "4.9e-324",
+    "123456789012345678901234567890",
+    "0.000000000000000000001",
+    "1e0000000000000000000001",
 };
 
 TEST(CliBatch, AcceptsExactlyTheNumbersOfTheNumberTextParser) {
@@ -113,13 +150,13 @@ TEST(CliBatch, SplitsLinesAndWordsAsTheStreamReadingDid) {
         "",
         "\n",
         "   \n\t\n",
-        "KX_WS_IF97_PsatT 100",                        // no line end at the end
+        "KX_WS_IF97_PsatT 100",  // no line end at the end
         "KX_WS_IF97_PsatT 100\r\nKX_WS_IF97_TsatP 1\r\n",
         "KX_WS_IF97_PsatT\t100\n  KX_WS_IF97_PsatT \v 50 \f\n",
-        "KX_WS_IF97_PsatT 100\r\r\n",                  // only one carriage return is the line end
-        "KX_WS_IF97_PsatT 1\r00\n",                    // inside a line it separates words
-        "KX_WS_IF97_PsatT\n",                          // too few arguments
-        "KX_WS_IF97_PsatT 1 2 3 4 5\n",                // far too many
+        "KX_WS_IF97_PsatT 100\r\r\n",    // only one carriage return is the line end
+        "KX_WS_IF97_PsatT 1\r00\n",      // inside a line it separates words
+        "KX_WS_IF97_PsatT\n",            // too few arguments
+        "KX_WS_IF97_PsatT 1 2 3 4 5\n",  // far too many
         "NoSuchFunction 1\n",
         "KX_WS_IF97_HPT 10 100\nKX_WS_IF97_HPT 10 abc\n",
         "KX_WS_IF97_PsatT -50\nKX_WS_IF97_PsatT 1e5\n",  // error codes and texts

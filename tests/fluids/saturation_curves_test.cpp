@@ -27,9 +27,9 @@ namespace {
 
 const THelmholzFluid& Fluid(int i) {
     CreateFluidObjects();
-    const THelmholzFluid* fluids[] = {&NH3Fluid(), &R22Fluid(),   &R32Fluid(),  &R123Fluid(),
-                                      &R134aFluid(), &R152aFluid(), &N2Fluid(),   &O2Fluid(),
-                                      &CO2Fluid(),  &ArFluid(),     &H2Fluid(),   &H2pFluid(),
+    const THelmholzFluid* fluids[] = {&NH3Fluid(),   &R22Fluid(),   &R32Fluid(), &R123Fluid(),
+                                      &R134aFluid(), &R152aFluid(), &N2Fluid(),  &O2Fluid(),
+                                      &CO2Fluid(),   &ArFluid(),    &H2Fluid(),  &H2pFluid(),
                                       &H2oFluid()};
     return *fluids[i];
 }

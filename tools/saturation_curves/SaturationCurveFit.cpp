@@ -232,7 +232,8 @@ double CriticalTemperatureOfEquation(const THelmholzFluid& fluid) {
     double y[3];
     for (int i = 0; i < 3; ++i) {
         double Ps = 0.0, DL = 0.0, DV = 0.0;
-        if (!SaturationByEquation(fluid, hot - i * CriticalProbeStep, Ps, DL, DV)) return fluid.Tcr_;
+        if (!SaturationByEquation(fluid, hot - i * CriticalProbeStep, Ps, DL, DV))
+            return fluid.Tcr_;
         const double d = (DL - DV) / fluid.Dcr_;
         y[i] = d * d;
     }
@@ -264,7 +265,8 @@ bool FitSaturationCurve(const THelmholzFluid& fluid, TFittedCurve& out, std::str
     // ln psat at the breaks as the series give it, for the search of the saturation temperature.
     const int pieces = static_cast<int>(out.Breaks.size()) - 1;
     for (int i = 0; i < pieces; ++i)
-        out.LnPBreaks.push_back(Series(out.LnP.data() + static_cast<long>(i) * out.Terms, out.Terms, -1.0));
+        out.LnPBreaks.push_back(
+            Series(out.LnP.data() + static_cast<long>(i) * out.Terms, out.Terms, -1.0));
     out.LnPBreaks.push_back(
         Series(out.LnP.data() + static_cast<long>(pieces - 1) * out.Terms, out.Terms, 1.0));
     return true;
@@ -323,7 +325,8 @@ TCurveCheck CheckSaturationCurve(const THelmholzFluid& fluid, const TSaturationC
         const double T = uniform(random);
         double Ps = 0.0, DL = 0.0, DV = 0.0, cPs = 0.0, cDL = 0.0, cDV = 0.0, Ts = 0.0;
         ++check.Samples;
-        if (!SaturationByEquation(fluid, T, Ps, DL, DV) || !CurveSaturationT(curve, T, cPs, cDL, cDV) || !CurveTsatP(curve, Ps, Ts)) {
+        if (!SaturationByEquation(fluid, T, Ps, DL, DV) ||
+            !CurveSaturationT(curve, T, cPs, cDL, cDV) || !CurveTsatP(curve, Ps, Ts)) {
             ++check.Failures;
             continue;
         }

@@ -49,8 +49,8 @@ std::string CurveFileName(const std::string& code);
 
 // Worst differences of built-in curves from the equation on random temperatures.
 struct TCurveCheck {
-    double WorstP = 0.0, WorstDL = 0.0, WorstDV = 0.0;  // relative
-    double WorstTsat = 0.0;                               // K
+    double WorstP = 0.0, WorstDL = 0.0, WorstDV = 0.0;       // relative
+    double WorstTsat = 0.0;                                  // K
     double AtP = 0.0, AtDL = 0.0, AtDV = 0.0, AtTsat = 0.0;  // temperatures (°C) of the worst
     int Samples = 0, Failures = 0;
 };

@@ -28,9 +28,9 @@ namespace {
 
 std::vector<const THelmholzFluid*> AllFluids() {
     CreateFluidObjects();
-    return {&NH3Fluid(), &R22Fluid(),  &R32Fluid(), &R123Fluid(), &R134aFluid(),
-            &R152aFluid(), &N2Fluid(), &O2Fluid(),  &CO2Fluid(),  &ArFluid(),
-            &H2Fluid(),  &H2pFluid(),  &H2oFluid()};
+    return {&NH3Fluid(),   &R22Fluid(), &R32Fluid(), &R123Fluid(), &R134aFluid(),
+            &R152aFluid(), &N2Fluid(),  &O2Fluid(),  &CO2Fluid(),  &ArFluid(),
+            &H2Fluid(),    &H2pFluid(), &H2oFluid()};
 }
 
 bool WriteFile(const std::string& path, const std::string& text) {
@@ -64,8 +64,8 @@ int Generate(const std::vector<const THelmholzFluid*>& fluids, const std::string
 }
 
 int Verify(const std::vector<const THelmholzFluid*>& fluids, int samples) {
-    std::printf("%-12s %9s %9s %10s %9s %10s %9s %10s %9s %10s %s\n", "fluid", "samples",
-                "psat", "at (°C)", "rho'", "at", "rho''", "at", "Tsat (K)", "at", "failures");
+    std::printf("%-12s %9s %9s %10s %9s %10s %9s %10s %9s %10s %s\n", "fluid", "samples", "psat",
+                "at (°C)", "rho'", "at", "rho''", "at", "Tsat (K)", "at", "failures");
     int status = 0;
     for (const THelmholzFluid* fluid : fluids) {
         const TSaturationCurve* curve = FindSaturationCurve(fluid->Code);
@@ -76,8 +76,8 @@ int Verify(const std::vector<const THelmholzFluid*>& fluids, int samples) {
         }
         const TCurveCheck c = CheckSaturationCurve(*fluid, *curve, samples, 20261209u);
         std::printf("%-12s %9d %9.2e %10.5f %9.2e %10.5f %9.2e %10.5f %9.2e %10.5f %d\n",
-                    fluid->Code.c_str(), c.Samples, c.WorstP, c.AtP, c.WorstDL, c.AtDL,
-                    c.WorstDV, c.AtDV, c.WorstTsat, c.AtTsat, c.Failures);
+                    fluid->Code.c_str(), c.Samples, c.WorstP, c.AtP, c.WorstDL, c.AtDL, c.WorstDV,
+                    c.AtDV, c.WorstTsat, c.AtTsat, c.Failures);
         if (c.Failures > 0 || c.WorstP > 1e-12 || c.WorstDL > 1e-11 || c.WorstDV > 1e-11 ||
             c.WorstTsat > 1e-10)
             status = 1;
