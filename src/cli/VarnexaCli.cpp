@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "CliBatch.h"
 #include "KXCalculatorController.h"
 #include "KXInMemoryView.h"
 #include "KX_Libraries_Catalogue.h"
@@ -102,24 +103,6 @@ void ListFunctions(const std::string& libraryName, std::ostream& out) {
         return;
     }
     throw TUsageError{"unknown library: " + libraryName};
-}
-
-void Batch(std::istream& in, std::ostream& out) {
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        std::istringstream words(line);
-        std::string function;
-        std::vector<std::string> args;
-        words >> function;
-        for (std::string w; words >> w;) args.push_back(w);
-        try {
-            if (function.empty()) throw TUsageError{"empty line"};
-            out << CallLine(function, args) << "\n";
-        } catch (const TUsageError& e) {
-            out << "ERROR\t" << e.Message << "\n";
-        }
-    }
 }
 
 // A memory dialog for a front end without dialogs: nothing is ever confirmed.
@@ -278,7 +261,7 @@ int RunVarnexaCli(int argc, const char* const* argv, std::istream& in, std::ostr
         } else if (*call) {
             out << CallLine(function, callArgs) << "\n";
         } else if (*batch) {
-            Batch(in, out);
+            RunBatch(Registry(), in, out);
         } else if (*eval) {
             out << EvaluateDisplayText(expression) << "\n";
         } else if (*convert) {

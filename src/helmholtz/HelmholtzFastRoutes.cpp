@@ -9,6 +9,7 @@
 #include "KX_FloatingPoint.h"
 #include "HelmholzFluidObject.h"
 #include "KX_Function_Types.h"
+#include "SaturationCurves.h"
 
 namespace {
 
@@ -23,6 +24,12 @@ constexpr double SaturationPressureTolerance = 1e-10;
 // saturated densities that the density found must respect.
 constexpr double AncillaryPressureMargin = 0.05;
 constexpr double AncillaryDensityMargin = 0.05;
+// Kelvin above the critical temperature from which an isotherm is taken to have a single root.
+constexpr double SupercriticalMargin = 0.1;
+constexpr int BracketedMaxPasses = 100;
+// Relative margin by which a density may lie on the other side of a saturated density taken
+// from the saturation curves (accurate to 1e-11) and still count as on its phase's side.
+constexpr double SaturatedDensityTolerance = 1e-10;
 
 // Newton iteration on the reduced pressure equation (the criterion of
 // Newton_Raphson_Density). True when it converged to a positive density, with the slope of the
@@ -86,8 +93,10 @@ bool SaturationNewton(const THelmholzFluid& fluid, double T, double& Ps, double&
             return false;
         if (std::fabs(stepL) < SaturationDensityTolerance * deltaL &&
             std::fabs(stepV) < SaturationDensityTolerance * deltaV) {
-            // The vapour side gives the pressure with the smaller rounding error.
-            Ps = V.J * fluid.Dcr_ * fluid.R_ * (T + fluid.dta) / 100.0;
+            // The vapour side gives the pressure with the smaller rounding error, at the
+            // densities after the last step (those before it differ by up to the tolerance).
+            const TPhaseFunctions last = PhaseFunctions(fluid, deltaV, tau);
+            Ps = last.J * fluid.Dcr_ * fluid.R_ * (T + fluid.dta) / 100.0;
             DL = deltaL * fluid.Dcr_;
             DV = deltaV * fluid.Dcr_;
             // Two stable phases, not one root found twice nor a pair at a spinodal (the slopes
@@ -98,10 +107,110 @@ bool SaturationNewton(const THelmholzFluid& fluid, double T, double& Ps, double&
     return false;
 }
 
+// The single-phase root of the reduced pressure equation inside the bracket that Solve_DPT
+// searches from D0 (the density steps of its table, towards the target pressure), by Newton
+// steps that fall back to bisection when they leave the bracket. True with the root and the
+// slope there, on a bracket and convergence.
+bool BracketedDensity(const THelmholzFluid& fluid, double P, double T, double D0, double& delta,
+                      double& slope) {
+    const double tau = fluid.TauOf(T);
+    const double pressureTerm =
+        100.0 * P * tau / (fluid.R_ * (fluid.Tcr_ + fluid.dta) * fluid.Dcr_);
+    auto reduced = [&](double d, double& derivative) {
+        THelmholzResidual r;
+        fluid.PhirAll(d, tau, r);
+        derivative = d * r.Phidd + r.Phid + pressureTerm / (d * d);
+        return 1.0 + d * r.Phid - pressureTerm / d;
+    };
+    static constexpr double Steps[] = {0.001, 0.002, 0.005, 0.01, 0.02, 0.05,
+                                       0.1,   0.2,   0.3,   0.4,  0.5};
+    const double d0 = D0 / fluid.Dcr_;
+    double unused = 0.0;
+    const double r0 = reduced(d0, unused);
+    if (!std::isfinite(r0)) return false;
+    // The reduced pressure equation has the sign of P(D) - P.
+    const bool fall = r0 >= 0.0;
+    double lo = d0, hi = d0;
+    bool bracketed = false;
+    for (double step : Steps) {
+        const double d = fall ? (1.0 - step) * d0 : (1.0 + step) * d0;
+        const double r = reduced(d, unused);
+        if (!std::isfinite(r)) return false;
+        if (fall ? r < 0.0 : r > 0.0) {
+            (fall ? lo : hi) = d;
+            bracketed = true;
+            break;
+        }
+    }
+    if (!bracketed) return false;
+    double d = 0.5 * (lo + hi);
+    for (int pass = 1; pass <= BracketedMaxPasses; ++pass) {
+        double derivative = 0.0;
+        const double r = reduced(d, derivative);
+        if (!std::isfinite(r) || !std::isfinite(derivative)) return false;
+        if (r < 0.0)
+            lo = d;
+        else
+            hi = d;
+        double next = d - r / derivative;
+        if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
+        const bool converged = std::fabs(next - d) <= 1e-13 * d || hi - lo <= 1e-15 * d;
+        d = next;
+        if (converged) {
+            reduced(d, slope);
+            delta = d;
+            return slope > 0.0;
+        }
+    }
+    return false;
+}
+
+// A temperature above which the equation has no two-phase states: beyond the reducing
+// temperature, the reported critical temperature and the critical temperature of the equation
+// (which for some equations lies above both), with a margin.
+double SupercriticalTemperature(const THelmholzFluid& fluid) {
+    const TSaturationCurve* curve = fluid.SaturationCurve();
+    const double Tc = std::fmax(fluid.Tcr_, fluid.Tc_);
+    return (curve ? std::fmax(Tc, curve->TcrC) : Tc) + SupercriticalMargin;
+}
+
 }  // namespace
+
+const TSaturationCurve* THelmholzFluid::SaturationCurve() const {
+    if (!curveLookedUp_.load(std::memory_order_acquire)) {
+        // Two threads looking up at once store the same pointer.
+        curve_.store(FindSaturationCurve(Code), std::memory_order_relaxed);
+        curveLookedUp_.store(true, std::memory_order_release);
+    }
+    return curve_.load(std::memory_order_relaxed);
+}
 
 void THelmholzFluid::SaturationFromT(double T, double& Ps, double& DL, double& DV,
                                      std::string& ErrorText, int32_t& ErrorCode) const {
+    // The curves end at Tc_Max_ (or just below the critical temperature), so above it the
+    // ancillary state of Maxwell_Criterion_Ps still applies.
+    const TSaturationCurve* curve = SaturationCurve();
+    if (curve && T <= Tc_Max_ && CurveSaturationT(*curve, T, Ps, DL, DV)) {
+        ErrorText.clear();
+        ErrorCode = KXErrorCode::Success;
+        return;
+    }
+    SaturationFromTByEquation(T, Ps, DL, DV, ErrorText, ErrorCode);
+}
+
+void THelmholzFluid::SaturationFromP(double P, double& Ts, double& DL, double& DV,
+                                     std::string& ErrorText, int32_t& ErrorCode) const {
+    const TSaturationCurve* curve = SaturationCurve();
+    if (curve && CurveSaturationP(*curve, P, Ts, DL, DV)) {
+        ErrorText.clear();
+        ErrorCode = KXErrorCode::Success;
+        return;
+    }
+    SaturationFromPByEquation(P, Ts, DL, DV, ErrorText, ErrorCode);
+}
+
+void THelmholzFluid::SaturationFromTByEquation(double T, double& Ps, double& DL, double& DV,
+                                               std::string& ErrorText, int32_t& ErrorCode) const {
     if (T <= Tc_Max_) {
         TFloatingPointScope scope;
         double ps = 0.0;
@@ -120,8 +229,8 @@ void THelmholzFluid::SaturationFromT(double T, double& Ps, double& DL, double& D
     Maxwell_Criterion_Ps(T, Ps, DL, DV, ErrorText, ErrorCode);
 }
 
-void THelmholzFluid::SaturationFromP(double P, double& Ts, double& DL, double& DV,
-                                     std::string& ErrorText, int32_t& ErrorCode) const {
+void THelmholzFluid::SaturationFromPByEquation(double P, double& Ts, double& DL, double& DV,
+                                               std::string& ErrorText, int32_t& ErrorCode) const {
     {
         TFloatingPointScope scope;
         double t = tse(P);
@@ -169,9 +278,11 @@ double THelmholzFluid::DensityPT(double P, double T, std::string& ErrorText,
         // so must this route.
         double searchStart = 0.0;
         bool searchUpward = true;
+        bool fromEstimate = false;
         auto estimateStart = [&]() {
             const double D0 = PengRobinsonDensity(*this, P, T);
             searchUpward = !(PDT(D0, T) >= P);
+            fromEstimate = true;
             return D0;
         };
         if (T <= Tc_Max_) {
@@ -207,11 +318,11 @@ double THelmholzFluid::DensityPT(double P, double T, std::string& ErrorText,
                     if (code == KXErrorCode::Success) {
                         if (P >= psat) {
                             found = NewtonDensity(*this, P, tau, DL / Dcr_, delta, slope) &&
-                                    delta * Dcr_ >= DL * (1.0 - 1e-12);
+                                    delta * Dcr_ >= DL * (1.0 - SaturatedDensityTolerance);
                             searchStart = P >= Pcr_ ? estimateStart() : DL;
                         } else {
                             found = NewtonDensity(*this, P, tau, DV / Dcr_, delta, slope) &&
-                                    delta * Dcr_ <= DV * (1.0 + 1e-12);
+                                    delta * Dcr_ <= DV * (1.0 + SaturatedDensityTolerance);
                             searchStart = estimateStart();
                         }
                     }
@@ -223,7 +334,28 @@ double THelmholzFluid::DensityPT(double P, double T, std::string& ErrorText,
             searchStart = estimateStart();
             found =
                 searchStart > 0.0 && NewtonDensity(*this, P, tau, searchStart / Dcr_, delta, slope);
+        } else if (T > SupercriticalTemperature(*this)) {
+            // Above the critical temperature the isotherm has a single root at every pressure.
+            // Solve_DPT searches for it from the ancillary liquid density when P lies above the
+            // ancillary vapour pressure (the saturation state Maxwell_Criterion_Ps gives above
+            // Tc_Max_), from the estimate otherwise.
+            const double ps = Pse(T);
+            const double dl = dsle(T);
+            const double dv = dsve(T);
+            const bool ancillary = std::isfinite(ps) && std::isfinite(dl) && std::isfinite(dv) &&
+                                   ps > 0.0 && dl > 0.0 && dv > 0.0;
+            if (ancillary && P > ps)
+                searchStart = dl;
+            else if (!ancillary || P < ps)
+                searchStart = estimateStart();
+            found =
+                searchStart > 0.0 && NewtonDensity(*this, P, tau, searchStart / Dcr_, delta, slope);
         }
+        // Near the critical point the isotherm is flat and Newton's method from the estimate
+        // can overshoot. Above the critical temperature the search of Solve_DPT brackets the
+        // only root; find it there by Newton steps kept inside the bracket.
+        if (!found && fromEstimate && searchStart > 0.0 && T > SupercriticalTemperature(*this))
+            found = BracketedDensity(*this, P, T, searchStart, delta, slope);
         const double D = delta * Dcr_;
         const bool withinSearch =
             searchStart > 0.0 && (searchUpward ? D >= searchStart && D < 1.49 * searchStart

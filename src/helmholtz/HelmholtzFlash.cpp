@@ -301,6 +301,72 @@ const TFlashKind EntropyFlash = {"XTPS",
                                  &THelmholzFluid::SPTFunction,
                                  false};
 
+// The temperature in [Tlo, Thi] at which the enthalpy (or entropy) at P equals Y, as D2Solver
+// finds it, by Newton steps with the slope dh/dT = cp (ds/dT = cp / T) kept inside the bracket;
+// a step that leaves it, or does not shrink it enough, is replaced by bisection. Near the
+// critical point h(T) is almost a step, on which the root finder crawls. False (for D2Solver to
+// take over) when a density fails or the iteration does not converge.
+bool FlashNewton(const THelmholzFluid& fluid, bool enthalpy, double P, double Y, double Tlo,
+                 double Thi, double Ylo, double Yhi, double& T) {
+    constexpr int MaxPasses = 60;
+    constexpr double Tolerance = 1e-9;  // K, far inside the root finder's 1e-6
+    TFloatingPointScope scope;
+    double gLo = Ylo - Y, gHi = Yhi - Y;
+    if (Tlo > Thi) {
+        std::swap(Tlo, Thi);
+        std::swap(gLo, gHi);
+    }
+    if (!(gLo <= 0.0 && gHi >= 0.0)) return false;
+    // Start in the middle, where the root finder takes its first value: a density that fails
+    // there fails the flash either way.
+    double t = 0.5 * (Tlo + Thi);
+    double step = Thi - Tlo, stepBefore = step;
+    for (int pass = 1; pass <= MaxPasses; ++pass) {
+        std::string text;
+        int32_t code = KXErrorCode::Success;
+        const double D = fluid.DPT(P, t, text, code);
+        if (code != KXErrorCode::Success) return false;
+        const double g = (enthalpy ? fluid.HDT(D, t) : fluid.SDT(D, t)) - Y;
+        const double cp = fluid.CpDT(D, t);
+        const double slope = enthalpy ? cp : cp / (t + fluid.dta);
+        if (!std::isfinite(g) || !std::isfinite(slope)) return false;
+        if (g == 0.0) {
+            T = t;
+            return !scope.Raised();
+        }
+        if (g < 0.0) {
+            Tlo = t;
+            gLo = g;
+        } else {
+            Thi = t;
+            gHi = g;
+        }
+        if (pass == 1) {
+            // From the middle on, the straight line through the ends of the halved bracket.
+            const double line = Tlo - gLo * (Thi - Tlo) / (gHi - gLo);
+            t = line > Tlo && line < Thi ? line : 0.5 * (Tlo + Thi);
+            step = stepBefore = Thi - Tlo;
+            continue;
+        }
+        // Bisect where the Newton step would leave the bracket or does not halve the step
+        // before the last (the safeguard of Numerical Recipes' rtsafe).
+        stepBefore = step;
+        const bool outside = ((t - Thi) * slope - g) * ((t - Tlo) * slope - g) > 0.0;
+        if (outside || std::fabs(2.0 * g) > std::fabs(stepBefore * slope)) {
+            step = 0.5 * (Thi - Tlo);
+            t = Tlo + step;
+        } else {
+            step = g / slope;
+            t -= step;
+        }
+        if (std::fabs(step) <= Tolerance) {
+            T = t;
+            return !scope.Raised();
+        }
+    }
+    return false;
+}
+
 // Temperature, vapour fraction and saturated densities from pressure and enthalpy (or entropy)
 // Y.
 void Flash(const THelmholzFluid& fluid, const TFlashKind& kind, double P, double Y, double& X,
@@ -385,9 +451,12 @@ void Flash(const THelmholzFluid& fluid, const TFlashKind& kind, double P, double
         }
     }
 
-    const double t =
-        D2Solver(fluid, kind.RootFunction, P, Y, Tlo, Thi, Ylo, Yhi, 1e-6, ErrorText, ErrorCode);
-    if (ErrorCode != KXErrorCode::Success) return unknown();
+    double t = 0.0;
+    if (!FlashNewton(fluid, kind.Enthalpy, P, Y, Tlo, Thi, Ylo, Yhi, t)) {
+        t = D2Solver(fluid, kind.RootFunction, P, Y, Tlo, Thi, Ylo, Yhi, 1e-6, ErrorText,
+                     ErrorCode);
+        if (ErrorCode != KXErrorCode::Success) return unknown();
+    }
     T = t;
     if (!kind.Enthalpy && P >= fluid.Pc_) {
         const double H = fluid.HPT(P, T, ErrorText, ErrorCode);

@@ -9,6 +9,7 @@
 #include "KX_FloatingPoint.h"
 #include "HelmholzFluidObject.h"
 #include "KX_Utils.h"
+#include "SaturationCurves.h"
 
 namespace {
 
@@ -236,6 +237,9 @@ double THelmholzFluid::PsatT(double T, std::string& ErrorText, int32_t& ErrorCod
                    KXErrorCode::TemperatureHigh, ErrorText, ErrorCode))
         return 0.0;
     double Ps = 0.0, DL = 0.0, DV = 0.0;
+    // The pressure alone from the curves, where they reach.
+    const TSaturationCurve* curve = SaturationCurve();
+    if (curve && T <= Tc_Max_ && CurvePsatT(*curve, T, Ps)) return Ps;
     SaturationFromT(T, Ps, DL, DV, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) {
         ErrorText = CutUtf8(Code + "_PsatT; " + ErrorText, KXMaxTextLength);
@@ -255,6 +259,8 @@ double THelmholzFluid::TsatP(double P, std::string& ErrorText, int32_t& ErrorCod
                    KXErrorCode::PressureHigh, ErrorText, ErrorCode))
         return 0.0;
     double Ts = 0.0, DL = 0.0, DV = 0.0;
+    const TSaturationCurve* curve = SaturationCurve();
+    if (curve && CurveTsatP(*curve, P, Ts)) return Ts;
     SaturationFromP(P, Ts, DL, DV, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) {
         ErrorText = CutUtf8(Code + "_TsatP; " + ErrorText, KXMaxTextLength);

@@ -11,8 +11,11 @@
 // Error outputs: every solver, flash and accessor reports through a text and a code. Unless a
 // routine says otherwise it clears both on entry; on failure it leaves a non-empty text of the
 // form "<Code>_<function>; <message>" (at most 255 bytes) and a non-zero code, and returns 0.
+#include <atomic>
 #include <cstdint>
 #include <string>
+
+struct TSaturationCurve;
 
 // Residual part of the reduced Helmholtz energy and its derivatives at one (delta, tau).
 struct THelmholzResidual {
@@ -142,14 +145,24 @@ class THelmholzFluid {
     // ---- Faster routes, used by the property functions ----
     // Each returns the result of the routine named, within that routine's tolerance, and falls
     // back to it wherever it does not converge to a state it can vouch for.
-    // Saturation state from temperature (as Maxwell_Criterion_Ps): Newton iteration on equal
-    // pressure and equal Gibbs energy in both densities.
+    // Saturation state from temperature (as Maxwell_Criterion_Ps): from the fluid's saturation
+    // curves where they reach, otherwise SaturationFromTByEquation.
     void SaturationFromT(double T, double& Ps, double& DL, double& DV, std::string& ErrorText,
                          int32_t& ErrorCode) const;
-    // Saturation state from pressure (as Maxwell_Criterion_Ts): Newton iteration in temperature
-    // with the slope of the vapour-pressure curve from the Clapeyron equation.
+    // Saturation state from pressure (as Maxwell_Criterion_Ts): from the saturation curves
+    // where they reach, otherwise SaturationFromPByEquation.
     void SaturationFromP(double P, double& Ts, double& DL, double& DV, std::string& ErrorText,
                          int32_t& ErrorCode) const;
+    // The same solved from the equation of state: Newton iteration on equal pressure and equal
+    // Gibbs energy in both densities (from T), Newton iteration in temperature with the slope of
+    // the vapour-pressure curve from the Clapeyron equation (from P); Maxwell_Criterion_Ps and
+    // Maxwell_Criterion_Ts where these do not converge. The reference of the saturation curves.
+    void SaturationFromTByEquation(double T, double& Ps, double& DL, double& DV,
+                                   std::string& ErrorText, int32_t& ErrorCode) const;
+    void SaturationFromPByEquation(double P, double& Ts, double& DL, double& DV,
+                                   std::string& ErrorText, int32_t& ErrorCode) const;
+    // The saturation curves fitted to this fluid's equation (found by Code), or nullptr.
+    const TSaturationCurve* SaturationCurve() const;
     // Saturation state at T close to the critical temperature (T / Tcr at least 0.98, where
     // isotherms have a single loop) found without start values: an unstable density of the
     // isotherm, the two spinodals around it, and the pressure between the spinodal pressures at
@@ -215,6 +228,11 @@ class THelmholzFluid {
     double VPS(double P, double S, std::string& ErrorText, int32_t& ErrorCode) const;
     double DPS(double P, double S, std::string& ErrorText, int32_t& ErrorCode) const;
     double XTS(double T, double S, std::string& ErrorText, int32_t& ErrorCode) const;
+
+  private:
+    // Looked up on first use: the concrete constructor sets Code after the base constructor.
+    mutable std::atomic<const TSaturationCurve*> curve_{nullptr};
+    mutable std::atomic<bool> curveLookedUp_{false};
 };
 
 // Message of a saturation state whose liquid and vapour densities coincide or are not both

@@ -36,11 +36,12 @@ std::string FormatLimit(double limit) {
 std::string RangeCheck(std::string_view comparator, std::string_view libraryName,
                        std::string_view functionName, double value, double limit,
                        std::string_view quantityName, std::string_view unitName) {
-    std::string prefix = std::string(libraryName) + "_" + std::string(functionName);
+    // Built only for a text: a passing check (nearly every call) allocates nothing.
+    auto prefix = [&] { return std::string(libraryName) + "_" + std::string(functionName); };
     try {
         // NaN compares false with everything, so it would pass every check: reject it instead.
         if (std::isnan(value) || std::isnan(limit))
-            return CutUtf8(prefix + "; Unknown error during Range Checking.", KXMaxTextLength);
+            return CutUtf8(prefix() + "; Unknown error during Range Checking.", KXMaxTextLength);
         const char* phrase = nullptr;
         bool rejected = false;
         if (comparator == ">") {
@@ -56,15 +57,15 @@ std::string RangeCheck(std::string_view comparator, std::string_view libraryName
             rejected = value <= limit;
             phrase = " lower than or equal to minimum value of ";
         } else {
-            return CutUtf8(prefix + "; " + std::string(quantityName) + "; wrong limit specifier.",
+            return CutUtf8(prefix() + "; " + std::string(quantityName) + "; wrong limit specifier.",
                            KXMaxTextLength);
         }
         if (!rejected) return "";
-        return CutUtf8(prefix + "; " + std::string(quantityName) + phrase + FormatLimit(limit) +
+        return CutUtf8(prefix() + "; " + std::string(quantityName) + phrase + FormatLimit(limit) +
                            " " + std::string(unitName) + ".",
                        KXMaxTextLength);
     } catch (...) {
-        return CutUtf8(prefix + "; Unknown error during Range Checking.", KXMaxTextLength);
+        return CutUtf8(prefix() + "; Unknown error during Range Checking.", KXMaxTextLength);
     }
 }
 
@@ -82,6 +83,10 @@ void RewriteErrorMessage(std::string& message, int32_t capacity, std::string_vie
 
 void CopyErrorText(std::string_view text, char* errorText, int32_t capacity) {
     if (!errorText) return;
+    if (text.empty()) {  // the common case, without building a copy
+        errorText[0] = '\0';
+        return;
+    }
     const std::size_t limit = capacity < 0 ? 0 : static_cast<std::size_t>(capacity);
     const std::string cut = CutUtf8(text, limit);
     cut.copy(errorText, cut.size());

@@ -1,0 +1,110 @@
+// The saturation curves built into the program, for every fluid: regenerated from the equation
+// they agree with the checked-in tables, and their states satisfy the phase equilibrium of the
+// equation (equal pressure and equal Gibbs energy of both phases), independently of the fit.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "HelmholzFluidObject.h"
+#include "KX_Ar_FE_Lib_Root.h"
+#include "KX_CO2_FE_Lib_Root.h"
+#include "KX_Fluid_Objects.h"
+#include "KX_H2_FE_Lib_Root.h"
+#include "KX_N2_FE_Lib_Root.h"
+#include "KX_NH3_FE_Lib_Root.h"
+#include "KX_O2_FE_Lib_Root.h"
+#include "KX_R123_FE_Lib_Root.h"
+#include "KX_R134a_FE_Lib_Root.h"
+#include "KX_R152a_FE_Lib_Root.h"
+#include "KX_R22_FE_Lib_Root.h"
+#include "KX_R32_FE_Lib_Root.h"
+#include "SaturationCurveFit.h"
+#include "SaturationCurves.h"
+
+namespace {
+
+const THelmholzFluid& Fluid(int i) {
+    CreateFluidObjects();
+    const THelmholzFluid* fluids[] = {&NH3Fluid(),   &R22Fluid(),   &R32Fluid(), &R123Fluid(),
+                                      &R134aFluid(), &R152aFluid(), &N2Fluid(),  &O2Fluid(),
+                                      &CO2Fluid(),   &ArFluid(),    &H2Fluid(),  &H2pFluid(),
+                                      &H2oFluid()};
+    return *fluids[i];
+}
+
+class SaturationCurves : public ::testing::TestWithParam<int> {};
+
+TEST_P(SaturationCurves, RegeneratedPiecesMatchTheCheckedInTable) {
+    const THelmholzFluid& fluid = Fluid(GetParam());
+    const TSaturationCurve* table = FindSaturationCurve(fluid.Code);
+    ASSERT_NE(table, nullptr) << fluid.Code;
+    // The first pieces are the hottest, next to the critical point, where the fit works hardest.
+    constexpr int Pieces = 2;
+    TFittedCurve fit;
+    std::string message;
+    ASSERT_TRUE(FitSaturationCurve(fluid, fit, message, Pieces)) << message;
+    EXPECT_DOUBLE_EQ(fit.TcrC, table->TcrC);
+    EXPECT_DOUBLE_EQ(fit.UMin, table->UMin);
+    EXPECT_DOUBLE_EQ(fit.UMax, table->UMax);
+    ASSERT_EQ(fit.Terms, table->Terms);
+    ASSERT_EQ(static_cast<int>(fit.Breaks.size()), Pieces + 1);
+    for (int i = 0; i <= Pieces; ++i) EXPECT_DOUBLE_EQ(fit.Breaks[i], table->Breaks[i]);
+    for (int k = 0; k < Pieces * fit.Terms; ++k) {
+        EXPECT_NEAR(fit.LnP[k], table->LnP[k], 1e-13) << fluid.Code << " coefficient " << k;
+        EXPECT_NEAR(fit.LnDL[k], table->LnDL[k], 1e-13) << fluid.Code << " coefficient " << k;
+        EXPECT_NEAR(fit.LnDV[k], table->LnDV[k], 1e-13) << fluid.Code << " coefficient " << k;
+    }
+}
+
+TEST_P(SaturationCurves, StatesAreInPhaseEquilibriumOfTheEquation) {
+    const THelmholzFluid& fluid = Fluid(GetParam());
+    const TSaturationCurve* curve = FindSaturationCurve(fluid.Code);
+    ASSERT_NE(curve, nullptr);
+    const double hot = CurveHotEnd(fluid);
+    for (double f : {0.0, 0.013, 0.25, 0.5, 0.75, 0.97, 1.0}) {
+        const double T = std::fmin(fluid.Tt_ + f * (hot - fluid.Tt_), hot);
+        double Ps = 0.0, DL = 0.0, DV = 0.0;
+        ASSERT_TRUE(CurveSaturationT(*curve, T, Ps, DL, DV)) << fluid.Code << " " << T;
+        // The vapour reproduces the pressure (the liquid is too stiff to tell it), and both
+        // phases have the same Gibbs energy g = h - T s, compared with RT.
+        EXPECT_NEAR(fluid.PDT(DV, T) / Ps, 1.0, 1e-10) << fluid.Code << " " << T;
+        const double TK = T + fluid.dta;
+        const double gL = fluid.HDT(DL, T) - TK * fluid.SDT(DL, T);
+        const double gV = fluid.HDT(DV, T) - TK * fluid.SDT(DV, T);
+        EXPECT_NEAR((gL - gV) / (fluid.R_ * TK), 0.0, 1e-8) << fluid.Code << " " << T;
+    }
+}
+
+TEST_P(SaturationCurves, LibraryFunctionsUseTheCurvesBothWays) {
+    const THelmholzFluid& fluid = Fluid(GetParam());
+    const double hot = CurveHotEnd(fluid);
+    // From just above the triple point: the equation's pressure there can lie below Pt_.
+    for (double f : {0.001, 0.1, 0.5, 0.9, 0.999, 1.0}) {
+        // Not beyond the hot end by rounding: above Tc_Max_ the ancillary equations answer.
+        const double T = std::fmin(fluid.Tt_ + f * (hot - fluid.Tt_), hot);
+        std::string text;
+        int32_t code = 0;
+        const double P = fluid.PsatT(T, text, code);
+        ASSERT_EQ(code, 0) << text;
+        // The equation's own solution, which the curves stand in for.
+        double Ps = 0.0, DL = 0.0, DV = 0.0;
+        fluid.SaturationFromTByEquation(T, Ps, DL, DV, text, code);
+        ASSERT_EQ(code, 0) << text;
+        EXPECT_NEAR(P / Ps, 1.0, 1e-10) << fluid.Code << " " << T;
+        const double Ts = fluid.TsatP(P, text, code);
+        ASSERT_EQ(code, 0) << text << " at " << T;
+        EXPECT_NEAR(Ts, T, 1e-9) << fluid.Code;
+        // The saturation state from pressure lands on the same densities.
+        double Tx = 0.0, DLx = 0.0, DVx = 0.0;
+        fluid.SaturationFromP(P, Tx, DLx, DVx, text, code);
+        ASSERT_EQ(code, 0) << text;
+        EXPECT_NEAR(DLx / DL, 1.0, 1e-9) << fluid.Code << " " << T;
+        EXPECT_NEAR(DVx / DV, 1.0, 1e-9) << fluid.Code << " " << T;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFluid, SaturationCurves, ::testing::Range(0, 13));
+
+}  // namespace

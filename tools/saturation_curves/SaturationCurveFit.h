@@ -1,0 +1,58 @@
+#pragma once
+// Fitting a fluid's saturation curves (ln psat, ln rho', ln rho'' as piecewise Chebyshev series
+// in u = sqrt((Tcr - T) / Tcr), see SaturationCurves.h) to the phase equilibrium solved from
+// its equation of state, writing them as C++ source, and checking built-in curves against the
+// equation.
+#include <string>
+#include <vector>
+
+class THelmholzFluid;
+struct TSaturationCurve;
+
+struct TFittedCurve {
+    std::string Code;
+    double TcrC = 0.0, TcrK = 0.0, UMin = 0.0, UMax = 0.0;
+    int Terms = 0;
+    std::vector<double> Breaks, LnPBreaks, LnP, LnDL, LnDV;
+    // Largest differences from the equation found at the test points of the pieces.
+    double WorstLnP = 0.0, WorstLnD = 0.0;
+};
+
+// Terms per piece and the fit tolerances (absolute in the logarithms) at the test points.
+inline constexpr int FitTerms = 14;
+inline constexpr double FitToleranceLnP = 4e-13;
+inline constexpr double FitToleranceLnD = 4e-12;
+
+// The saturation state at T (°C) solved from the equation to rounding: the solvers' state
+// (SaturationFromTByEquation) polished by Newton steps. False where the equation gives none.
+bool SaturationByEquation(const THelmholzFluid& fluid, double T, double& Ps, double& DL,
+                          double& DV);
+
+// The temperature range (°C) the curves of a fluid cover: the triple point up to the top of the
+// iterated saturation range, but no closer than 1e-6 K to the critical temperature.
+double CurveHotEnd(const THelmholzFluid& fluid);
+
+// The critical temperature (°C) of the fluid's equation, where its coexistence curve ends; u is
+// formed with it so that the curves are smooth in u up to their hot end.
+double CriticalTemperatureOfEquation(const THelmholzFluid& fluid);
+
+// Fits the curves of one fluid. maxPieces limits the pieces fitted, in the order they are
+// produced (0: all); a partial fit serves a test that compares the first pieces. False, with a
+// message, when the equation gives no saturation state where one is needed.
+bool FitSaturationCurve(const THelmholzFluid& fluid, TFittedCurve& out, std::string& message,
+                        int maxPieces = 0);
+
+// The generated source file of one fluid's curves and of the index of all of them.
+std::string CurveSourceText(const TFittedCurve& curve);
+std::string CurveIndexText(const std::vector<std::string>& codes);
+std::string CurveFileName(const std::string& code);
+
+// Worst differences of built-in curves from the equation on random temperatures.
+struct TCurveCheck {
+    double WorstP = 0.0, WorstDL = 0.0, WorstDV = 0.0;       // relative
+    double WorstTsat = 0.0;                                  // K
+    double AtP = 0.0, AtDL = 0.0, AtDV = 0.0, AtTsat = 0.0;  // temperatures (°C) of the worst
+    int Samples = 0, Failures = 0;
+};
+TCurveCheck CheckSaturationCurve(const THelmholzFluid& fluid, const TSaturationCurve& curve,
+                                 int samples, unsigned seed);
