@@ -61,6 +61,7 @@ struct TStateBuilder {
     }
     TKXState Done() {
         State.Ok = true;
+        if (const TKXStateRow* r = Row("phase")) State.Phase = r->Mixture.Text;
         return std::move(State);
     }
 
