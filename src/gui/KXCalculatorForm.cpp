@@ -18,6 +18,7 @@
 #include <tuple>
 
 #include "KXClipboard.h"
+#include "KXExplorerWindow.h"
 #include "KXIcons.h"
 #include "KXMemoryGrid.h"
 
@@ -117,6 +118,7 @@ TKXCalculatorForm::TKXCalculatorForm(const TKXLibraries& libraries, TMemory& mem
     setObjectName("KXCalculatorForm");
     setWindowTitle(Caption);
     setWindowIcon(kxicons::Window());
+    ExplorerLibraries = &libraries;
 
     // Frames first, so the controls placed over them stay on top.
     TopPanel = new QFrame(this);
@@ -177,7 +179,8 @@ void TKXCalculatorForm::CreateTopBar() {
     CutBtn = AddPictureButton(TopPanel, "CutBtn", kxicons::Cut(), "Cut");
     CopyBtn = AddPictureButton(TopPanel, "CopyBtn", kxicons::Copy(), "Copy");
     PasteBtn = AddPictureButton(TopPanel, "PasteBtn", kxicons::Paste(), "Paste");
-    for (QAbstractButton* b : {CutBtn, CopyBtn, PasteBtn})
+    ExplorerBtn = AddPictureButton(TopPanel, "ExplorerBtn", ExplorerIcon(), "Explorer");
+    for (QAbstractButton* b : {CutBtn, CopyBtn, PasteBtn, ExplorerBtn})
         static_cast<QToolButton*>(b)->setAutoRaise(true);
 }
 
@@ -373,6 +376,7 @@ void TKXCalculatorForm::ConnectEvents() {
     connect(CutBtn, &QAbstractButton::clicked, this, [this] { CutDisplay(); });
     connect(CopyBtn, &QAbstractButton::clicked, this, [this, display] { CopyFrom(display); });
     connect(PasteBtn, &QAbstractButton::clicked, this, [this, display] { PasteInto(display); });
+    connect(ExplorerBtn, &QAbstractButton::clicked, this, [this] { OpenExplorer(); });
     connect(button(E::CopyResultBtn), &QAbstractButton::clicked, this,
             [this, edit] { CopyFrom(edit(E::ResultEdit)); });
     for (int n = 1; n <= 3; ++n) {
@@ -400,6 +404,15 @@ void TKXCalculatorForm::PasteInto(QLineEdit* edit) {
 
 void TKXCalculatorForm::CopyFrom(QLineEdit* edit) {
     Clipboard.SetText(edit->hasSelectedText() ? edit->selectedText() : edit->text());
+}
+
+void TKXCalculatorForm::OpenExplorer() {
+    if (!Explorer)
+        Explorer = new TKXExplorerWindow(*ExplorerLibraries, Controller_->Settings().UnitSystem,
+                                         Clipboard, this);
+    Explorer->show();
+    Explorer->raise();
+    Explorer->activateWindow();
 }
 
 void TKXCalculatorForm::CutDisplay() {
@@ -468,7 +481,7 @@ void TKXCalculatorForm::PlaceControls() {
 
     // Top bar and display.
     int x = Margin;
-    for (QAbstractButton* b : {CutBtn, CopyBtn, PasteBtn}) {
+    for (QAbstractButton* b : {CutBtn, CopyBtn, PasteBtn, ExplorerBtn}) {
         const QSize hint = b->sizeHint();
         b->setGeometry(x, (TopPanelHeight - hint.height()) / 2, hint.width(), hint.height());
         x += hint.width() + RowGap;
