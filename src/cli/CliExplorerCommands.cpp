@@ -2,16 +2,23 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cstdio>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "KXDiagram.h"
 #include "KXExplorerState.h"
 #include "KXExplorerTable.h"
 #include "KXExplorerUnits.h"
 #include "KX_Libraries_Catalogue.h"
 #include "NumberText.h"
+
+#ifdef VARNEXA_HAVE_RENDER
+#include "KXDiagramFile.h"
+#endif
 
 namespace {
 
@@ -159,6 +166,41 @@ void PrintTable(const TTableArgs& a, std::ostream& out) {
                        a.Csv ? ',' : '\t');
 }
 
+struct TDiagramArgs {
+    std::string Library, Kind, Out, Size = "900x650";
+    std::vector<std::string> State;
+    TOutputOptions Output;
+};
+
+void DrawDiagram(const TDiagramArgs& a, std::ostream& out) {
+    const TKXFluidFunctions fluid = Fluid(a.Library);
+    const auto kind = FindDiagramKind(a.Kind);
+    if (!kind) Usage("unknown diagram: " + a.Kind + " (ph, ts, hs, pT)");
+    int width = 0, height = 0;
+    char extra = 0;
+    if (std::sscanf(a.Size.c_str(), "%dx%d%c", &width, &height, &extra) != 2 || width < 200 ||
+        height < 150 || width > 10000 || height > 10000)
+        Usage("--size needs WxH, from 200x150 to 10000x10000: " + a.Size);
+    std::optional<TKXPoint> marker;
+    if (!a.State.empty()) {
+        if (a.State.size() != 3) Usage("--state needs PAIR X1 X2");
+        const TKXPairInfo* pair = FindInputPair(a.State[0]);
+        if (!pair) Usage("unknown pair: " + a.State[0]);
+        const TKXState state = ComputeState(fluid, pair->Pair, Number(a.State[1]), Number(a.State[2]));
+        if (!state.Ok) out << "error\t" << state.ErrorText << "\n";  // drawn without the state
+        marker = StateInDiagram(state, *kind);
+    }
+#ifdef VARNEXA_HAVE_RENDER
+    const TKXUnitChoice units = a.Output.Choice();
+    TKXDiagramPainter painter(ComputeDiagram(fluid, *kind), units);
+    painter.SetState(marker);
+    std::string error;
+    if (!SaveDiagram(painter, a.Out, QSize(width, height), error)) Usage(error);
+#else
+    Usage("this varnexa-cli was built without Qt and cannot draw diagrams");
+#endif
+}
+
 }  // namespace
 
 void RegisterExplorerCommands(CLI::App& app, std::ostream& out) {
@@ -186,4 +228,19 @@ void RegisterExplorerCommands(CLI::App& app, std::ostream& out) {
     table->add_flag("--csv", tableArgs->Csv, "comma-separated instead of tab-separated");
     tableArgs->Output.Add(table);
     table->callback([tableArgs, &out] { PrintTable(*tableArgs, out); });
+
+    auto diagramArgs = std::make_shared<TDiagramArgs>();
+    auto* diagram = app.add_subcommand(
+        "diagram", "Draw a log p-h, T-s, h-s or p-T diagram of LIBRARY into a PNG or SVG file");
+    diagram->add_option("LIBRARY", diagramArgs->Library, "library name")->required();
+    diagram->add_option("KIND", diagramArgs->Kind, "ph, ts, hs or pT")->required();
+    diagram->add_option("--state", diagramArgs->State, "PAIR X1 X2: mark this state")
+        ->expected(3)
+        ->allow_extra_args(false);
+    diagram->add_option("--out", diagramArgs->Out, "FILE.png or FILE.svg")->required();
+    diagram->add_option("--size", diagramArgs->Size, "WxH in pixels (default 900x650)");
+    diagram->add_option("--unit", diagramArgs->Output.Units, "KEY=UNIT: an axis in UNIT");
+    diagram->add_option("--unit-system", diagramArgs->Output.UnitSystem,
+                        "default units: 0 SI (default), 1 engineering");
+    diagram->callback([diagramArgs, &out] { DrawDiagram(*diagramArgs, out); });
 }

@@ -336,9 +336,13 @@ private:
                         c.Add(std::nullopt);  // inside the dome at this temperature
                         continue;
                     }
-                    (rho < *dv ? hi : lo) = *psat;
+                    // Just off the saturation pressure, where the (p, T) functions answer.
+                    if (rho < *dv)
+                        hi = *psat * (1.0 - 1e-6);
+                    else
+                        lo = *psat * (1.0 + 1e-6);
                 }
-                const TMaybe p = SolveLogP(density(t), rho, lo, hi, 2);
+                const TMaybe p = SolveLogP(density(t), rho, lo, hi, 4);
                 c.Add(p ? At(p, t, Call("HPT", *p, t), {}) : std::nullopt);
             }
             D.Curves.push_back(c.Done());

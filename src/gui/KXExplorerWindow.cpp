@@ -1,5 +1,6 @@
 #include "KXExplorerWindow.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -16,8 +17,12 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QPointer>
+#include <QThreadPool>
 #include <QVBoxLayout>
 #include <cmath>
+
+#include "KXDiagramWidget.h"
 
 #include "KXClipboard.h"
 #include "KX_Libraries_Object.h"
@@ -99,6 +104,7 @@ TKXExplorerWindow::TKXExplorerWindow(const TKXLibraries& libraries, int unitSyst
     Tabs_->setObjectName("ExplorerTabs");
     Tabs_->addTab(CreateStateTab(), "State");
     Tabs_->addTab(CreateTableTab(), "Table");
+    Tabs_->addTab(CreateDiagramTab(), "Diagram");
     layout->addWidget(Tabs_, 1);
 
     connect(LibraryList, &QComboBox::currentIndexChanged, this, [this] { LibraryChanged(); });
@@ -107,6 +113,133 @@ TKXExplorerWindow::TKXExplorerWindow(const TKXLibraries& libraries, int unitSyst
 }
 
 TKXExplorerWindow::~TKXExplorerWindow() = default;
+
+QWidget* TKXExplorerWindow::CreateDiagramTab() {
+    auto* tab = new QWidget(this);
+    auto* layout = new QVBoxLayout(tab);
+    auto* row = new QHBoxLayout;
+    DiagramKindList = new QComboBox(tab);
+    DiagramKindList->setObjectName("DiagramKindList");
+    DiagramKindList->addItem("log p-h", int(TKXDiagramKind::PH));
+    DiagramKindList->addItem("T-s", int(TKXDiagramKind::TS));
+    DiagramKindList->addItem("h-s (Mollier)", int(TKXDiagramKind::HS));
+    DiagramKindList->addItem("p-T", int(TKXDiagramKind::PT));
+    row->addWidget(DiagramKindList);
+    row->addStretch(1);
+    auto* reset = new QPushButton("Reset view", tab);
+    reset->setObjectName("ResetViewBtn");
+    auto* png = new QPushButton("Export PNG...", tab);
+    png->setObjectName("ExportPngBtn");
+    auto* svg = new QPushButton("Export SVG...", tab);
+    svg->setObjectName("ExportSvgBtn");
+    row->addWidget(reset);
+    row->addWidget(png);
+    row->addWidget(svg);
+    layout->addLayout(row);
+    Diagram = new TKXDiagramWidget(tab);
+    Diagram->setToolTip("Wheel: zoom; drag: zoom to a rectangle; Ctrl+drag or middle drag: pan; "
+                        "click: set the state there");
+    layout->addWidget(Diagram, 1);
+    HoverLbl = new QLabel(tab);
+    HoverLbl->setObjectName("HoverLbl");
+    layout->addWidget(HoverLbl);
+
+    connect(DiagramKindList, &QComboBox::currentIndexChanged, this, [this] { RecomputeDiagram(); });
+    connect(reset, &QPushButton::clicked, Diagram, &TKXDiagramWidget::ResetView);
+    connect(png, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(this, "Export diagram", "diagram.png",
+                                                          "PNG images (*.png)");
+        if (!path.isEmpty()) Diagram->SavePng(path);
+    });
+    connect(svg, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(this, "Export diagram", "diagram.svg",
+                                                          "SVG drawings (*.svg)");
+        if (!path.isEmpty()) Diagram->SaveSvg(path);
+    });
+    connect(Diagram, &TKXDiagramWidget::Clicked, this, [this](TKXPoint p) { SetStateAt(p); });
+    connect(Diagram, &TKXDiagramWidget::Hovered, this, [this](TKXPoint p) { ShowHover(p); });
+    connect(this, &TKXExplorerWindow::StateChanged, this, [this] {
+        Diagram->SetState(StateInDiagram(State_, DiagramKind()));
+    });
+    return tab;
+}
+
+TKXDiagramKind TKXExplorerWindow::DiagramKind() const {
+    return static_cast<TKXDiagramKind>(DiagramKindList->currentData().toInt());
+}
+
+bool TKXExplorerWindow::SelectDiagramKind(TKXDiagramKind kind) {
+    const int i = DiagramKindList->findData(int(kind));
+    if (i < 0) return false;
+    DiagramKindList->setCurrentIndex(i);
+    return true;
+}
+
+void TKXExplorerWindow::RecomputeDiagram() {
+    if (!Fluid_ || !DiagramKindList) return;
+    // Off the user-interface thread: the library functions keep no state, and a newer request
+    // makes an older answer stale.
+    const int generation = ++DiagramGeneration;
+    auto fluid = std::make_shared<TKXFluidFunctions>(*Fluid_);
+    const TKXDiagramKind kind = DiagramKind();
+    QPointer<TKXExplorerWindow> self(this);
+    QThreadPool::globalInstance()->start([self, fluid, kind, generation] {
+        auto diagram = std::make_shared<const TKXDiagram>(ComputeDiagram(*fluid, kind));
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, diagram, generation] {
+                if (!self || generation != self->DiagramGeneration) return;
+                self->DiagramShown = generation;
+                self->CurrentDiagram = diagram;
+                self->ShowDiagram(*diagram);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void TKXExplorerWindow::ShowDiagram(const TKXDiagram& diagram) {
+    Diagram->SetDiagram(diagram, *Units_);
+    Diagram->SetState(StateInDiagram(State_, diagram.Kind));
+    emit DiagramChanged();
+}
+
+bool TKXExplorerWindow::SetStateAt(TKXPoint standard) {
+    const auto input = StateAtPoint(*Fluid_, DiagramKind(), standard);
+    if (!input) return false;
+    const char* key = nullptr;
+    for (const TKXPairInfo& p : AllInputPairs())
+        if (p.Pair == input->Pair) key = p.Key;
+    if (!key || !SelectPair(key)) return false;
+    FillValueUnits();
+    const TKXPairInfo& pair = Pair();
+    TKXUnitChoice local = *Units_;
+    local.Choose(pair.Key1, S(Value1Unit->currentText()));
+    local.Choose(pair.Key2, S(Value2Unit->currentText()));
+    double v1 = 0.0, v2 = 0.0;
+    local.FromStandard(pair.Key1, input->X1, v1);
+    local.FromStandard(pair.Key2, input->X2, v2);
+    SetValues(Q(FormatGeneral(v1, 17)), Q(FormatGeneral(v2, 17)));
+    return State_.Ok;
+}
+
+void TKXExplorerWindow::ShowHover(TKXPoint standard) {
+    const TKXDiagramPainter& painter = Diagram->Painter();
+    const TKXPoint shown = painter.ToDisplay(standard);
+    QString text = QString("%1 = %2, %3 = %4")
+                       .arg(Q(painter.Diagram().XKey), Q(FormatGeneral(shown.X, 5)),
+                            Q(painter.Diagram().YKey), Q(FormatGeneral(shown.Y, 5)));
+    const auto input = StateAtPoint(*Fluid_, DiagramKind(), standard);
+    const TKXState state = input ? ComputeState(*Fluid_, input->Pair, input->X1, input->X2) : TKXState{};
+    if (state.Ok) {
+        for (const char* key : {"T", "p", "x"}) {
+            const TKXStateRow* r = state.Row(key);
+            if (r && r->Mixture.HasValue)
+                text += QString("   %1 = %2 %3").arg(key, CellString(r->Mixture, key), Q(Units_->UnitFor(key)));
+        }
+        text += "   " + Q(state.Phase);
+    }
+    HoverLbl->setText(text);
+}
 
 QWidget* TKXExplorerWindow::CreateStateTab() {
     auto* tab = new QWidget(this);
@@ -334,6 +467,7 @@ void TKXExplorerWindow::LibraryChanged() {
     StepModeList->setCurrentIndex(1);
     StepEdit->setText("21");
     RecalculateTable();
+    RecomputeDiagram();
 }
 
 void TKXExplorerWindow::PairChanged() {
@@ -414,6 +548,7 @@ void TKXExplorerWindow::BuildStateRows() {
             Units_->Choose(key, S(u));
             ShowState();
             ShowTable();
+            if (CurrentDiagram) ShowDiagram(*CurrentDiagram);  // the axes in the new unit
         });
         StateTable->setCellWidget(r, UnitColumn, unit);
     }

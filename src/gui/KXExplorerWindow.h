@@ -1,11 +1,12 @@
 #pragma once
 // The fluid explorer: a resizable window with the whole state of a library at once ("State"),
-// property tables ("Table"). Everything it shows comes from the explorer logic below the window
+// property tables ("Table") and diagrams with the state in them ("Diagram"). Everything it shows comes from the explorer logic below the window
 // (src/explorer), which calls the library functions.
 #include <QWidget>
 #include <memory>
 #include <optional>
 
+#include "KXDiagram.h"
 #include "KXExplorerState.h"
 #include "KXExplorerTable.h"
 #include "KXExplorerUnits.h"
@@ -19,6 +20,7 @@ class QSpinBox;
 class QTabWidget;
 class QTableWidget;
 class TKXLibraries;
+class TKXDiagramWidget;
 
 class TKXExplorerWindow : public QWidget {
     Q_OBJECT
@@ -48,13 +50,27 @@ class TKXExplorerWindow : public QWidget {
     QString TableTsv() const;
     bool SaveTableCsv(const QString& path) const;
 
+    // The diagram of the library and kind chosen, computed off the user-interface thread.
+    TKXDiagramWidget* DiagramView() const { return Diagram; }
+    bool SelectDiagramKind(TKXDiagramKind kind);
+    bool DiagramReady() const { return DiagramShown == DiagramGeneration; }
+    // Sets the state at a point of the diagram (standard units), as a click does.
+    bool SetStateAt(TKXPoint standard);
+
   signals:
     // The state changed (a new state, a failure or another library).
     void StateChanged();
+    // A newly computed diagram is on screen.
+    void DiagramChanged();
 
   private:
     QWidget* CreateStateTab();
     QWidget* CreateTableTab();
+    QWidget* CreateDiagramTab();
+    void RecomputeDiagram();
+    void ShowDiagram(const TKXDiagram& diagram);
+    void ShowHover(TKXPoint standard);
+    TKXDiagramKind DiagramKind() const;
     void LibraryChanged();
     void PairChanged();
     void FillValueUnits();
@@ -104,6 +120,13 @@ class TKXExplorerWindow : public QWidget {
     QLabel* RangeUnitLbl = nullptr;
     QLabel* TableError = nullptr;
     QTableWidget* ResultTable = nullptr;
+    // Diagram tab
+    QComboBox* DiagramKindList = nullptr;
+    TKXDiagramWidget* Diagram = nullptr;
+    QLabel* HoverLbl = nullptr;
+    std::shared_ptr<const TKXDiagram> CurrentDiagram;
+    int DiagramGeneration = 0;
+    int DiagramShown = -1;
 };
 
 // The picture of the main window's button that opens the explorer: a small p-h dome.
