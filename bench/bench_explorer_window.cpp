@@ -10,7 +10,11 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <QImage>
+#include <QPainter>
+
 #include "KXClipboard.h"
+#include "KXDiagramPainter.h"
 #include "KXExplorerWindow.h"
 #include "KX_Libraries_Catalogue.h"
 
@@ -85,5 +89,27 @@ void BM_ClickToThousandRowTable(benchmark::State& state) {
     state.SetLabel("KX_WS_IF97 saturation table by temperature");
 }
 BENCHMARK(BM_ClickToThousandRowTable)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+// Drawing a computed diagram of water into an image the size of the window's diagram.
+void BM_PaintDiagram(benchmark::State& state) {
+    Application();
+    const TKXFluidFunctions fluid(Registry(), FindLibraryIndex(Registry(), "KX_WS_IF97"));
+    const TPropertyList catalogue;
+    const TKXUnitChoice units(catalogue, 0);
+    const auto kind = static_cast<TKXDiagramKind>(state.range(0));
+    TKXDiagramPainter painter(ComputeDiagram(fluid, kind), units);
+    painter.SetSize(QSize(860, 560));
+    QImage image(860, 560, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter p(&image);
+        painter.Paint(p);
+    }
+    state.SetLabel(std::string("KX_WS_IF97 ") + DiagramKindKey(kind));
+}
+BENCHMARK(BM_PaintDiagram)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 }  // namespace

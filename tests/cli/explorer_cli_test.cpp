@@ -1,7 +1,10 @@
 // varnexa-cli state and table: the line formats scripts read, the failure line, usage errors.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -122,6 +125,41 @@ TEST(CliExplorer, UsageErrorsExitWithTwo) {
         EXPECT_EQ(r.Status, 2) << c[0] << " " << c[2];
         EXPECT_EQ(std::count(r.Err.begin(), r.Err.end(), '\n'), 1) << r.Err;
         EXPECT_TRUE(r.Out.empty()) << r.Out;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CliDiagram, WritesNonEmptyPngAndSvgFiles) {
+    const std::string dir = testing::TempDir();
+    for (const auto& [kind, name] : {std::pair{"ph", "r134a_ph.png"}, std::pair{"hs", "water_hs.svg"},
+                                     std::pair{"pT", "water_pt.svg"}}) {
+        const std::string path = dir + "/" + name;
+        std::remove(path.c_str());
+        const CliRun r = Cli({"diagram", kind[0] == 'p' && kind[1] == 'h' ? "KX_R134a_FE" : "KX_WS_IF97",
+                              kind, "--state", "pT", "10", "60", "--out", path, "--size", "640x480"});
+        if (r.Status == 2 && r.Err.find("without Qt") != std::string::npos) GTEST_SKIP() << r.Err;
+        ASSERT_EQ(r.Status, 0) << r.Err;
+        EXPECT_TRUE(r.Out.empty()) << r.Out;
+        std::ifstream file(path, std::ios::binary);
+        const std::string content((std::istreambuf_iterator<char>(file)), {});
+        EXPECT_GT(content.size(), 1000u) << path;
+        if (path.ends_with(".svg")) EXPECT_NE(content.find("<svg"), std::string::npos);
+        else EXPECT_EQ(content.substr(1, 3), "PNG");
+    }
+}
+
+TEST(CliDiagram, UsageErrors) {
+    for (const std::vector<std::string>& c :
+         {std::vector<std::string>{"diagram", "KX_WS_IF97", "pv", "--out", "x.png"},
+          std::vector<std::string>{"diagram", "KX_WS_IF97", "ph"},
+          std::vector<std::string>{"diagram", "KX_WS_IF97", "ph", "--out", "x.png", "--size", "12"},
+          std::vector<std::string>{"diagram", "KX_WS_IF97", "ph", "--out", "x.gif"}}) {
+        const CliRun r = Cli(c);
+        EXPECT_EQ(r.Status, 2) << c[2];
+        EXPECT_EQ(std::count(r.Err.begin(), r.Err.end(), '\n'), 1) << r.Err;
     }
 }
 
