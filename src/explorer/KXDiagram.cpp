@@ -1,8 +1,10 @@
 #include "KXDiagram.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <functional>
+#include <thread>
 
 namespace {
 
@@ -212,6 +214,7 @@ public:
                 break;
             case TKXDiagramKind::PT: break;
         }
+        RunJobs();
         View();
         return std::move(D);
     }
@@ -248,12 +251,12 @@ private:
 
     void Fractions() {
         const auto temps = DomeTemperatures(L, N / 2);
-        for (int i = 1; i <= 9; ++i) {
+        for (int i = 1; i <= 9; ++i) Jobs.push_back([this, temps, i] {
             const double x = i / 10.0;
             TCurveBuilder c(TKXCurveKind::VapourFraction, "x", x);
             for (double t : temps) c.Add(At(Call("PsatT", t), t, Call("HTX", t, x), Call("STX", t, x)));
-            D.Curves.push_back(c.Done());
-        }
+            return c.Done();
+        });
     }
 
     // Isotherms along log p; below the critical temperature the dome is crossed at psat(T).
@@ -261,7 +264,7 @@ private:
         // A few through the dome, the others above it: a cryogenic fluid's dome is narrow in T.
         std::vector<double> temps = NiceValues(L.Tt, L.Tc, 4);
         for (double t : NiceValues(L.Tc, L.Tmax, 7)) temps.push_back(t);
-        for (double t : temps) {
+        for (double t : temps) Jobs.push_back([this, t] {
             TCurveBuilder c(TKXCurveKind::Isotherm, "T", t);
             const TMaybe psat = t < L.Tc ? Call("PsatT", t) : std::nullopt;
             bool crossed = !psat;
@@ -273,13 +276,13 @@ private:
                 }
                 c.Add(At(p, t, Call("HPT", p, t), Call("SPT", p, t)));
             }
-            D.Curves.push_back(c.Done());
-        }
+            return c.Done();
+        });
     }
 
     // Isobars along T; below the critical pressure the dome is crossed at Tsat(p).
     void Isobars() {
-        for (double p : NiceLogValues(L.Pt, L.Pmax, 10)) {
+        for (double p : NiceLogValues(L.Pt, L.Pmax, 10)) Jobs.push_back([this, p] {
             TCurveBuilder c(TKXCurveKind::Isobar, "p", p);
             const TMaybe tsat = p < L.Pc ? Call("TsatP", p) : std::nullopt;
             bool crossed = !tsat;
@@ -291,8 +294,8 @@ private:
                 }
                 c.Add(At(p, t, Call("HPT", p, t), Call("SPT", p, t)));
             }
-            D.Curves.push_back(c.Done());
-        }
+            return c.Done();
+        });
     }
 
     // Entropies and enthalpies of the isolines: round values across the dome at the triple point.
@@ -303,20 +306,20 @@ private:
 
     void Isentropes() {
         const auto [s0, s1] = DomeSpan("STX");
-        for (double s : NiceValues(s0, s1 + 0.3 * (s1 - s0), 8)) {
+        for (double s : NiceValues(s0, s1 + 0.3 * (s1 - s0), 8)) Jobs.push_back([this, s] {
             TCurveBuilder c(TKXCurveKind::Isentrope, "s", s);
             for (double p : LogSpaced(L.Pt, L.Pmax, N)) c.Add(At(p, {}, Call("HPS", p, s), s));
-            D.Curves.push_back(c.Done());
-        }
+            return c.Done();
+        });
     }
 
     void Isenthalps() {
         const auto [h0, h1] = DomeSpan("HTX");
-        for (double h : NiceValues(h0, h1 + 0.3 * (h1 - h0), 8)) {
+        for (double h : NiceValues(h0, h1 + 0.3 * (h1 - h0), 8)) Jobs.push_back([this, h] {
             TCurveBuilder c(TKXCurveKind::Isenthalp, "h", h);
             for (double p : LogSpaced(L.Pt, L.Pmax, N)) c.Add(At(p, Call("TPH", p, h), h, Call("SPH", p, h)));
-            D.Curves.push_back(c.Done());
-        }
+            return c.Done();
+        });
     }
 
     // Isochores on p-h: the pressure of each temperature whose density the (p, T) function gives
@@ -325,7 +328,7 @@ private:
         const TMaybe rl = Call("DTX", L.Tt, 0.0), rv = Call("DTX", L.Tt, 1.0);
         if (!rl || !rv) return;
         const auto density = [this](double t) { return [this, t](double p) { return Call("DPT", p, t); }; };
-        for (double rho : NiceLogValues(*rv * 10.0, *rl * 0.9, 5)) {
+        for (double rho : NiceLogValues(*rv * 10.0, *rl * 0.9, 5)) Jobs.push_back([this, rho, density] {
             TCurveBuilder c(TKXCurveKind::Isochore, "rho", rho);
             for (double t : LinSpaced(L.Tt, L.Tmax, N / 4)) {
                 double lo = L.Pt, hi = L.Pmax;
@@ -345,8 +348,25 @@ private:
                 const TMaybe p = SolveLogP(density(t), rho, lo, hi, 4);
                 c.Add(p ? At(p, t, Call("HPT", *p, t), {}) : std::nullopt);
             }
-            D.Curves.push_back(c.Done());
-        }
+            return c.Done();
+        });
+    }
+
+    // The isolines are independent of one another: they are computed on every core, each from
+    // the library's functions, which keep no state; the order of the list stays as queued.
+    void RunJobs() {
+        std::vector<TKXCurve> curves(Jobs.size());
+        std::atomic<std::size_t> next{0};
+        const auto work = [&] {
+            for (std::size_t i; (i = next++) < Jobs.size();) curves[i] = Jobs[i]();
+        };
+        const unsigned cores = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
+        std::vector<std::thread> helpers;
+        for (unsigned k = 1; k < cores && k < Jobs.size(); ++k) helpers.emplace_back(work);
+        work();
+        for (std::thread& t : helpers) t.join();
+        for (TKXCurve& c : curves) D.Curves.push_back(std::move(c));
+        Jobs.clear();
     }
 
     void View() {
@@ -376,6 +396,7 @@ private:
     TCoordinates At;
     int N;
     TKXDiagram D;
+    std::vector<std::function<TKXCurve()>> Jobs;
 };
 
 }  // namespace

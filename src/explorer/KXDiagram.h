@@ -23,7 +23,7 @@ enum class TKXCurveKind { SaturatedLiquid, SaturatedVapour, VapourPressure, Isot
                           Isentrope, Isenthalp, Isochore, VapourFraction };
 
 struct TKXCurve {
-    TKXCurveKind Kind;
+    TKXCurveKind Kind = TKXCurveKind::Isotherm;
     std::string Key;  // the key held constant ("T", "p", "s", "h", "rho", "x"); "" for the dome
     double Value = 0.0;  // its value in standard units
     std::vector<std::vector<TKXPoint>> Segments;  // unbroken runs of answered states
