@@ -25,10 +25,10 @@ struct TCase {
 
 // Superheated, compressed and two-phase states of water and two Helmholtz fluids.
 constexpr TCase Cases[] = {
-    {"KX_WS_IF97", TKXInputPair::PT, 10, 250},  {"KX_WS_IF97", TKXInputPair::PH, 10, 2000},
-    {"KX_WS_IF97", TKXInputPair::PS, 10, 6.5},  {"KX_WS_IF97", TKXInputPair::TX, 100, 0.5},
-    {"KX_R134a_FE", TKXInputPair::PT, 10, 60},  {"KX_R134a_FE", TKXInputPair::PH, 3, 300},
-    {"KX_R134a_FE", TKXInputPair::TX, 0, 0.3},  {"KX_CO2_FE", TKXInputPair::PT, 100, 40},
+    {"KX_WS_IF97", TKXInputPair::PT, 10, 250}, {"KX_WS_IF97", TKXInputPair::PH, 10, 2000},
+    {"KX_WS_IF97", TKXInputPair::PS, 10, 6.5}, {"KX_WS_IF97", TKXInputPair::TX, 100, 0.5},
+    {"KX_R134a_FE", TKXInputPair::PT, 10, 60}, {"KX_R134a_FE", TKXInputPair::PH, 3, 300},
+    {"KX_R134a_FE", TKXInputPair::TX, 0, 0.3}, {"KX_CO2_FE", TKXInputPair::PT, 100, 40},
     {"KX_CO2_FE", TKXInputPair::PH, 50, 300},
 };
 

@@ -4,14 +4,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
-
-#include <QImage>
-#include <QPainter>
 
 #include "KXClipboard.h"
 #include "KXDiagramPainter.h"
@@ -41,7 +40,7 @@ const TKXLibraries& Registry() {
 }
 
 class TNullClipboard : public IKXClipboard {
-public:
+  public:
     void SetText(const QString&) override {}
     QString GetText() const override { return {}; }
     void Clear() override {}

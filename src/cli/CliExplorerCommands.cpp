@@ -1,7 +1,6 @@
 #include "CliExplorerCommands.h"
 
 #include <CLI/CLI.hpp>
-
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -36,7 +35,9 @@ const TPropertyList& Catalogue() {
     return catalogue;
 }
 
-[[noreturn]] void Usage(const std::string& message) { throw CLI::ValidationError(message); }
+[[noreturn]] void Usage(const std::string& message) {
+    throw CLI::ValidationError(message);
+}
 
 double Number(const std::string& text) {
     double value = 0.0;
@@ -60,7 +61,8 @@ struct TOutputOptions {
         command->add_option("--digits", Digits, "significant digits, 1 to 17 (default 5)")
             ->check(CLI::Range(1, 17));
         command->add_option("--unit", Units, "KEY=UNIT: show KEY in UNIT (e.g. p=MPa(a))");
-        command->add_option("--unit-system", UnitSystem, "default units: 0 SI (default), 1 engineering");
+        command->add_option("--unit-system", UnitSystem,
+                            "default units: 0 SI (default), 1 engineering");
     }
 
     TKXUnitChoice Choice() const {
@@ -186,7 +188,8 @@ void DrawDiagram(const TDiagramArgs& a, std::ostream& out) {
         if (a.State.size() != 3) Usage("--state needs PAIR X1 X2");
         const TKXPairInfo* pair = FindInputPair(a.State[0]);
         if (!pair) Usage("unknown pair: " + a.State[0]);
-        const TKXState state = ComputeState(fluid, pair->Pair, Number(a.State[1]), Number(a.State[2]));
+        const TKXState state =
+            ComputeState(fluid, pair->Pair, Number(a.State[1]), Number(a.State[2]));
         if (!state.Ok) out << "error\t" << state.ErrorText << "\n";  // drawn without the state
         marker = StateInDiagram(state, *kind);
     }
@@ -206,17 +209,19 @@ void DrawDiagram(const TDiagramArgs& a, std::ostream& out) {
 void RegisterExplorerCommands(CLI::App& app, std::ostream& out) {
     auto stateArgs = std::make_shared<TStateArgs>();
     auto* state = app.add_subcommand(
-        "state", "Print every property of LIBRARY at the state given by PAIR X1 X2 (standard units)");
+        "state",
+        "Print every property of LIBRARY at the state given by PAIR X1 X2 (standard units)");
     state->add_option("LIBRARY", stateArgs->Library, "library name, e.g. KX_WS_IF97")->required();
     state->add_option("PAIR", stateArgs->Pair, "pT, ph, ps, Tx, px, Th or Ts")->required();
-    state->add_option("X1", stateArgs->X1, "first value (bar, C, kJ/kg, kJ/kgK or fraction)")->required();
+    state->add_option("X1", stateArgs->X1, "first value (bar, C, kJ/kg, kJ/kgK or fraction)")
+        ->required();
     state->add_option("X2", stateArgs->X2, "second value")->required();
     stateArgs->Output.Add(state);
     state->callback([stateArgs, &out] { PrintState(*stateArgs, out); });
 
     auto tableArgs = std::make_shared<TTableArgs>();
-    auto* table = app.add_subcommand(
-        "table", "Print a saturation, isobar or isotherm table of LIBRARY");
+    auto* table =
+        app.add_subcommand("table", "Print a saturation, isobar or isotherm table of LIBRARY");
     table->add_option("LIBRARY", tableArgs->Library, "library name")->required();
     table->add_option("KIND", tableArgs->Kind, "saturation, isobar or isotherm")->required();
     table->add_option("--T", tableArgs->T, "temperature: FROM TO STEP, or the isotherm's value")

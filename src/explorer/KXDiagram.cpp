@@ -16,7 +16,9 @@ struct TLimits {
     bool Ok = false;
 };
 
-TMaybe Answer(const TKXAnswer& a) { return a.Ok() ? TMaybe(a.Value) : std::nullopt; }
+TMaybe Answer(const TKXAnswer& a) {
+    return a.Ok() ? TMaybe(a.Value) : std::nullopt;
+}
 
 // The largest value in [lo, hi] for which answers(value) holds, by bisection, given answers(lo).
 double LargestAnswered(double lo, double hi, const std::function<bool(double)>& answers) {
@@ -39,10 +41,12 @@ TLimits LimitsOf(const TKXFluidFunctions& f) {
     l.Pt = pt.Ok() && pt.Value > 0 ? pt.Value : f.Call("Pt").Value;
     if (!(l.Pt > 0)) return l;
     const auto hptAnswers = [&f](double p, double t) { return f.Call("HPT", p, t).Ok(); };
-    l.Tmax = LargestAnswered(l.Tc + 1.0, l.Tc + 5000.0, [&](double t) { return hptAnswers(l.Pc, t); });
+    l.Tmax =
+        LargestAnswered(l.Tc + 1.0, l.Tc + 5000.0, [&](double t) { return hptAnswers(l.Pc, t); });
     const double tMid = 0.5 * (l.Tc + l.Tmax);
-    const double logPmax = LargestAnswered(std::log(l.Pc), std::log(l.Pc * 1000.0),
-                                           [&](double lp) { return hptAnswers(std::exp(lp), tMid); });
+    const double logPmax = LargestAnswered(std::log(l.Pc), std::log(l.Pc * 1000.0), [&](double lp) {
+        return hptAnswers(std::exp(lp), tMid);
+    });
     l.Pmax = std::exp(logPmax);
     l.Ok = true;
     return l;
@@ -82,7 +86,8 @@ std::vector<double> NiceLogValues(double lo, double hi, std::size_t maxCount) {
 
 std::vector<double> LogSpaced(double lo, double hi, int n) {
     std::vector<double> v;
-    for (int i = 0; i < n; ++i) v.push_back(lo * std::pow(hi / lo, static_cast<double>(i) / (n - 1)));
+    for (int i = 0; i < n; ++i)
+        v.push_back(lo * std::pow(hi / lo, static_cast<double>(i) / (n - 1)));
     v.front() = lo;
     v.back() = hi;
     return v;
@@ -132,10 +137,18 @@ struct TCoordinates {
     TKXDiagramKind Kind;
     std::optional<TKXPoint> operator()(TMaybe p, TMaybe t, TMaybe h, TMaybe s) const {
         switch (Kind) {
-            case TKXDiagramKind::PH: if (h && p) return TKXPoint{*h, *p}; break;
-            case TKXDiagramKind::TS: if (s && t) return TKXPoint{*s, *t}; break;
-            case TKXDiagramKind::HS: if (s && h) return TKXPoint{*s, *h}; break;
-            case TKXDiagramKind::PT: if (t && p) return TKXPoint{*t, *p}; break;
+            case TKXDiagramKind::PH:
+                if (h && p) return TKXPoint{*h, *p};
+                break;
+            case TKXDiagramKind::TS:
+                if (s && t) return TKXPoint{*s, *t};
+                break;
+            case TKXDiagramKind::HS:
+                if (s && h) return TKXPoint{*s, *h};
+                break;
+            case TKXDiagramKind::PT:
+                if (t && p) return TKXPoint{*t, *p};
+                break;
         }
         return std::nullopt;
     }
@@ -182,7 +195,7 @@ TMaybe SolveLogP(const std::function<TMaybe(double)>& f, double target, double l
 }
 
 class TDiagramBuilder {
-public:
+  public:
     TDiagramBuilder(const TKXFluidFunctions& f, TKXDiagramKind kind, int n)
         : F(f), L(LimitsOf(f)), At{kind}, N(std::max(10, n)) {
         D.Kind = kind;
@@ -212,14 +225,15 @@ public:
                 Isotherms();
                 Fractions();
                 break;
-            case TKXDiagramKind::PT: break;
+            case TKXDiagramKind::PT:
+                break;
         }
         RunJobs();
         View();
         return std::move(D);
     }
 
-private:
+  private:
     TMaybe Call(const char* fn, double a, double b = 0.0) const { return Answer(F.Call(fn, a, b)); }
 
     void Dome() {
@@ -251,12 +265,14 @@ private:
 
     void Fractions() {
         const auto temps = DomeTemperatures(L, N / 2);
-        for (int i = 1; i <= 9; ++i) Jobs.push_back([this, temps, i] {
-            const double x = i / 10.0;
-            TCurveBuilder c(TKXCurveKind::VapourFraction, "x", x);
-            for (double t : temps) c.Add(At(Call("PsatT", t), t, Call("HTX", t, x), Call("STX", t, x)));
-            return c.Done();
-        });
+        for (int i = 1; i <= 9; ++i)
+            Jobs.push_back([this, temps, i] {
+                const double x = i / 10.0;
+                TCurveBuilder c(TKXCurveKind::VapourFraction, "x", x);
+                for (double t : temps)
+                    c.Add(At(Call("PsatT", t), t, Call("HTX", t, x), Call("STX", t, x)));
+                return c.Done();
+            });
     }
 
     // Isotherms along log p; below the critical temperature the dome is crossed at psat(T).
@@ -264,38 +280,40 @@ private:
         // A few through the dome, the others above it: a cryogenic fluid's dome is narrow in T.
         std::vector<double> temps = NiceValues(L.Tt, L.Tc, 4);
         for (double t : NiceValues(L.Tc, L.Tmax, 7)) temps.push_back(t);
-        for (double t : temps) Jobs.push_back([this, t] {
-            TCurveBuilder c(TKXCurveKind::Isotherm, "T", t);
-            const TMaybe psat = t < L.Tc ? Call("PsatT", t) : std::nullopt;
-            bool crossed = !psat;
-            for (double p : LogSpaced(L.Pt, L.Pmax, N)) {
-                if (!crossed && p > *psat) {
-                    c.Add(At(psat, t, Call("HTX", t, 1.0), Call("STX", t, 1.0)));
-                    c.Add(At(psat, t, Call("HTX", t, 0.0), Call("STX", t, 0.0)));
-                    crossed = true;
+        for (double t : temps)
+            Jobs.push_back([this, t] {
+                TCurveBuilder c(TKXCurveKind::Isotherm, "T", t);
+                const TMaybe psat = t < L.Tc ? Call("PsatT", t) : std::nullopt;
+                bool crossed = !psat;
+                for (double p : LogSpaced(L.Pt, L.Pmax, N)) {
+                    if (!crossed && p > *psat) {
+                        c.Add(At(psat, t, Call("HTX", t, 1.0), Call("STX", t, 1.0)));
+                        c.Add(At(psat, t, Call("HTX", t, 0.0), Call("STX", t, 0.0)));
+                        crossed = true;
+                    }
+                    c.Add(At(p, t, Call("HPT", p, t), Call("SPT", p, t)));
                 }
-                c.Add(At(p, t, Call("HPT", p, t), Call("SPT", p, t)));
-            }
-            return c.Done();
-        });
+                return c.Done();
+            });
     }
 
     // Isobars along T; below the critical pressure the dome is crossed at Tsat(p).
     void Isobars() {
-        for (double p : NiceLogValues(L.Pt, L.Pmax, 10)) Jobs.push_back([this, p] {
-            TCurveBuilder c(TKXCurveKind::Isobar, "p", p);
-            const TMaybe tsat = p < L.Pc ? Call("TsatP", p) : std::nullopt;
-            bool crossed = !tsat;
-            for (double t : LinSpaced(L.Tt, L.Tmax, N)) {
-                if (!crossed && t > *tsat) {
-                    c.Add(At(p, tsat, Call("HPX", p, 0.0), Call("SPX", p, 0.0)));
-                    c.Add(At(p, tsat, Call("HPX", p, 1.0), Call("SPX", p, 1.0)));
-                    crossed = true;
+        for (double p : NiceLogValues(L.Pt, L.Pmax, 10))
+            Jobs.push_back([this, p] {
+                TCurveBuilder c(TKXCurveKind::Isobar, "p", p);
+                const TMaybe tsat = p < L.Pc ? Call("TsatP", p) : std::nullopt;
+                bool crossed = !tsat;
+                for (double t : LinSpaced(L.Tt, L.Tmax, N)) {
+                    if (!crossed && t > *tsat) {
+                        c.Add(At(p, tsat, Call("HPX", p, 0.0), Call("SPX", p, 0.0)));
+                        c.Add(At(p, tsat, Call("HPX", p, 1.0), Call("SPX", p, 1.0)));
+                        crossed = true;
+                    }
+                    c.Add(At(p, t, Call("HPT", p, t), Call("SPT", p, t)));
                 }
-                c.Add(At(p, t, Call("HPT", p, t), Call("SPT", p, t)));
-            }
-            return c.Done();
-        });
+                return c.Done();
+            });
     }
 
     // Entropies and enthalpies of the isolines: round values across the dome at the triple point.
@@ -306,20 +324,23 @@ private:
 
     void Isentropes() {
         const auto [s0, s1] = DomeSpan("STX");
-        for (double s : NiceValues(s0, s1 + 0.3 * (s1 - s0), 8)) Jobs.push_back([this, s] {
-            TCurveBuilder c(TKXCurveKind::Isentrope, "s", s);
-            for (double p : LogSpaced(L.Pt, L.Pmax, N)) c.Add(At(p, {}, Call("HPS", p, s), s));
-            return c.Done();
-        });
+        for (double s : NiceValues(s0, s1 + 0.3 * (s1 - s0), 8))
+            Jobs.push_back([this, s] {
+                TCurveBuilder c(TKXCurveKind::Isentrope, "s", s);
+                for (double p : LogSpaced(L.Pt, L.Pmax, N)) c.Add(At(p, {}, Call("HPS", p, s), s));
+                return c.Done();
+            });
     }
 
     void Isenthalps() {
         const auto [h0, h1] = DomeSpan("HTX");
-        for (double h : NiceValues(h0, h1 + 0.3 * (h1 - h0), 8)) Jobs.push_back([this, h] {
-            TCurveBuilder c(TKXCurveKind::Isenthalp, "h", h);
-            for (double p : LogSpaced(L.Pt, L.Pmax, N)) c.Add(At(p, Call("TPH", p, h), h, Call("SPH", p, h)));
-            return c.Done();
-        });
+        for (double h : NiceValues(h0, h1 + 0.3 * (h1 - h0), 8))
+            Jobs.push_back([this, h] {
+                TCurveBuilder c(TKXCurveKind::Isenthalp, "h", h);
+                for (double p : LogSpaced(L.Pt, L.Pmax, N))
+                    c.Add(At(p, Call("TPH", p, h), h, Call("SPH", p, h)));
+                return c.Done();
+            });
     }
 
     // Isochores on p-h: the pressure of each temperature whose density the (p, T) function gives
@@ -327,29 +348,32 @@ private:
     void Isochores() {
         const TMaybe rl = Call("DTX", L.Tt, 0.0), rv = Call("DTX", L.Tt, 1.0);
         if (!rl || !rv) return;
-        const auto density = [this](double t) { return [this, t](double p) { return Call("DPT", p, t); }; };
-        for (double rho : NiceLogValues(*rv * 10.0, *rl * 0.9, 5)) Jobs.push_back([this, rho, density] {
-            TCurveBuilder c(TKXCurveKind::Isochore, "rho", rho);
-            for (double t : LinSpaced(L.Tt, L.Tmax, N / 4)) {
-                double lo = L.Pt, hi = L.Pmax;
-                if (t < L.Tc) {
-                    const TMaybe psat = Call("PsatT", t);
-                    const TMaybe dl = Call("DTX", t, 0.0), dv = Call("DTX", t, 1.0);
-                    if (!psat || !dl || !dv || (rho >= *dv && rho <= *dl)) {
-                        c.Add(std::nullopt);  // inside the dome at this temperature
-                        continue;
+        const auto density = [this](double t) {
+            return [this, t](double p) { return Call("DPT", p, t); };
+        };
+        for (double rho : NiceLogValues(*rv * 10.0, *rl * 0.9, 5))
+            Jobs.push_back([this, rho, density] {
+                TCurveBuilder c(TKXCurveKind::Isochore, "rho", rho);
+                for (double t : LinSpaced(L.Tt, L.Tmax, N / 4)) {
+                    double lo = L.Pt, hi = L.Pmax;
+                    if (t < L.Tc) {
+                        const TMaybe psat = Call("PsatT", t);
+                        const TMaybe dl = Call("DTX", t, 0.0), dv = Call("DTX", t, 1.0);
+                        if (!psat || !dl || !dv || (rho >= *dv && rho <= *dl)) {
+                            c.Add(std::nullopt);  // inside the dome at this temperature
+                            continue;
+                        }
+                        // Just off the saturation pressure, where the (p, T) functions answer.
+                        if (rho < *dv)
+                            hi = *psat * (1.0 - 1e-6);
+                        else
+                            lo = *psat * (1.0 + 1e-6);
                     }
-                    // Just off the saturation pressure, where the (p, T) functions answer.
-                    if (rho < *dv)
-                        hi = *psat * (1.0 - 1e-6);
-                    else
-                        lo = *psat * (1.0 + 1e-6);
+                    const TMaybe p = SolveLogP(density(t), rho, lo, hi, 4);
+                    c.Add(p ? At(p, t, Call("HPT", *p, t), {}) : std::nullopt);
                 }
-                const TMaybe p = SolveLogP(density(t), rho, lo, hi, 4);
-                c.Add(p ? At(p, t, Call("HPT", *p, t), {}) : std::nullopt);
-            }
-            return c.Done();
-        });
+                return c.Done();
+            });
     }
 
     // The isolines are independent of one another: they are computed on every core, each from
@@ -407,7 +431,8 @@ const char* DiagramKindKey(TKXDiagramKind kind) {
 }
 
 std::optional<TKXDiagramKind> FindDiagramKind(const std::string& key) {
-    for (TKXDiagramKind k : {TKXDiagramKind::PH, TKXDiagramKind::TS, TKXDiagramKind::HS, TKXDiagramKind::PT})
+    for (TKXDiagramKind k :
+         {TKXDiagramKind::PH, TKXDiagramKind::TS, TKXDiagramKind::HS, TKXDiagramKind::PT})
         if (key == DiagramKindKey(k)) return k;
     return std::nullopt;
 }
@@ -436,8 +461,10 @@ std::optional<TKXDiagramInput> StateAtPoint(const TKXFluidFunctions& fluid, TKXD
     const TLimits l = LimitsOf(fluid);
     if (!l.Ok) return std::nullopt;
     switch (kind) {
-        case TKXDiagramKind::PH: return TKXDiagramInput{TKXInputPair::PH, point.Y, point.X};
-        case TKXDiagramKind::PT: return TKXDiagramInput{TKXInputPair::PT, point.Y, point.X};
+        case TKXDiagramKind::PH:
+            return TKXDiagramInput{TKXInputPair::PH, point.Y, point.X};
+        case TKXDiagramKind::PT:
+            return TKXDiagramInput{TKXInputPair::PT, point.Y, point.X};
         case TKXDiagramKind::TS: {
             const double t = point.Y, s = point.X;
             if (t >= l.Tt && t <= l.Tc) {

@@ -19,12 +19,21 @@ struct TKXPoint {
     double X = 0.0, Y = 0.0;
 };
 
-enum class TKXCurveKind { SaturatedLiquid, SaturatedVapour, VapourPressure, Isotherm, Isobar,
-                          Isentrope, Isenthalp, Isochore, VapourFraction };
+enum class TKXCurveKind {
+    SaturatedLiquid,
+    SaturatedVapour,
+    VapourPressure,
+    Isotherm,
+    Isobar,
+    Isentrope,
+    Isenthalp,
+    Isochore,
+    VapourFraction
+};
 
 struct TKXCurve {
     TKXCurveKind Kind = TKXCurveKind::Isotherm;
-    std::string Key;  // the key held constant ("T", "p", "s", "h", "rho", "x"); "" for the dome
+    std::string Key;     // the key held constant ("T", "p", "s", "h", "rho", "x"); "" for the dome
     double Value = 0.0;  // its value in standard units
     std::vector<std::vector<TKXPoint>> Segments;  // unbroken runs of answered states
 

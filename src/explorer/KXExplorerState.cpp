@@ -28,7 +28,8 @@ struct TStateBuilder {
     TKXState State;
 
     explicit TStateBuilder(const TKXFluidFunctions& fluid) : Fluid(fluid) {
-        for (const TKXPropertyInfo& p : OfferedProperties(fluid)) State.Rows.push_back({p, {}, {}, {}});
+        for (const TKXPropertyInfo& p : OfferedProperties(fluid))
+            State.Rows.push_back({p, {}, {}, {}});
     }
 
     TKXStateRow* Row(const char* key) {
@@ -97,7 +98,9 @@ struct TStateBuilder {
         }
         SetSaturated("x", TKXAnswer{0.0, 0, {}}, TKXAnswer{1.0, 0, {}});
         if (Fluid.Offers("STT")) Set("sigma", Fluid.Call("STT", t));
-        std::string words = x <= 0.0 ? "saturated liquid" : x >= 1.0 ? "saturated vapour" : "two-phase";
+        std::string words = x <= 0.0   ? "saturated liquid"
+                            : x >= 1.0 ? "saturated vapour"
+                                       : "two-phase";
         if (Fluid.LibraryName() == WaterSteamLibrary) words += " (region 4)";
         Set("phase", TKXCell::Words(words));
     }
@@ -111,7 +114,8 @@ struct TStateBuilder {
         Set("p", p);
         Set("T", t.Value);
         Set(k.c_str(), y);
-        const TKXAnswer x = Fluid.Offers("XP" + upper) ? Fluid.Call("XP" + upper, p, y) : TKXAnswer{0, -1, ""};
+        const TKXAnswer x =
+            Fluid.Offers("XP" + upper) ? Fluid.Call("XP" + upper, p, y) : TKXAnswer{0, -1, ""};
         const std::string other = key == 'h' ? "SP" + upper : "HP" + upper;
         Set(key == 'h' ? "s" : "h", Fluid.Call(other, p, y));
         Set("rho", Fluid.Call("DP" + upper, p, y));
@@ -253,10 +257,14 @@ TKXState ComputeState(const TKXFluidFunctions& fluid, TKXInputPair pair, double 
             b.Set("phase", TKXCell::Words(b.SinglePhaseWordsSide(x1, x2, 0)));
             return b.Done();
         }
-        case TKXInputPair::PH: return b.FromPressureAnd('h', x1, x2);
-        case TKXInputPair::PS: return b.FromPressureAnd('s', x1, x2);
-        case TKXInputPair::TX: return b.OnDome(false, x1, x2, nullptr, 0.0);
-        case TKXInputPair::PX: return b.OnDome(true, x1, x2, nullptr, 0.0);
+        case TKXInputPair::PH:
+            return b.FromPressureAnd('h', x1, x2);
+        case TKXInputPair::PS:
+            return b.FromPressureAnd('s', x1, x2);
+        case TKXInputPair::TX:
+            return b.OnDome(false, x1, x2, nullptr, 0.0);
+        case TKXInputPair::PX:
+            return b.OnDome(true, x1, x2, nullptr, 0.0);
         case TKXInputPair::TH:
         case TKXInputPair::TS: {
             const bool byH = pair == TKXInputPair::TH;
@@ -275,15 +283,18 @@ std::string SinglePhaseWords(const TKXFluidFunctions& fluid, double p, double t)
 std::string ReferenceStateNote(const TKXFluidFunctions& fluid) {
     const TKXAnswer h0 = fluid.Call("HTX", 0.0, 0.0);
     const TKXAnswer s0 = fluid.Call("STX", 0.0, 0.0);
-    if (h0.Ok() && s0.Ok() && std::fabs(h0.Value - 200.0) < 1e-3 && std::fabs(s0.Value - 1.0) < 1e-5)
-        return "Reference state (IIR): h = 200 kJ/kg and s = 1 kJ/kgK for saturated liquid at 0 °C.";
+    if (h0.Ok() && s0.Ok() && std::fabs(h0.Value - 200.0) < 1e-3 &&
+        std::fabs(s0.Value - 1.0) < 1e-5)
+        return "Reference state (IIR): h = 200 kJ/kg and s = 1 kJ/kgK for saturated liquid at 0 "
+               "°C.";
     const TKXAnswer tt = fluid.Call("Tt");
     if (!tt.Ok()) return "Reference state: as this library's equation of state sets it.";
     const TKXAnswer ht = fluid.Call("HTX", tt.Value, 0.0);
     const TKXAnswer st = fluid.Call("STX", tt.Value, 0.0);
     const TKXAnswer pt = fluid.Call("PsatT", tt.Value);
     const TKXAnswer vt = fluid.Call("VTX", tt.Value, 0.0);
-    if (!ht.Ok() || !st.Ok()) return "Reference state: as this library's equation of state sets it.";
+    if (!ht.Ok() || !st.Ok())
+        return "Reference state: as this library's equation of state sets it.";
     // Internal energy u = h - p v, with p v in kJ/kg from bar and m3/kg.
     if (pt.Ok() && vt.Ok() && std::fabs(ht.Value - 100.0 * pt.Value * vt.Value) < 1e-6 &&
         std::fabs(st.Value) < 1e-6)

@@ -12,9 +12,9 @@ enum class TKXInputPair { PT, PH, PS, TX, PX, TH, TS };
 
 struct TKXPairInfo {
     TKXInputPair Pair;
-    const char* Key;         // "pT", "ph", ... as the CLI spells it
-    const char* Key1;        // property key of the first value ("p")
-    const char* Key2;        // property key of the second value ("T")
+    const char* Key;          // "pT", "ph", ... as the CLI spells it
+    const char* Key1;         // property key of the first value ("p")
+    const char* Key2;         // property key of the second value ("T")
     const char* Required[2];  // functions the library must offer for this pair
 };
 
@@ -27,7 +27,7 @@ std::vector<TKXPairInfo> OfferedInputPairs(const TKXFluidFunctions& fluid);
 struct TKXPropertyInfo {
     const char* Key;
     const char* Name;
-    int32_t Quantity;   // index in the quantity catalogue; -1 for the phase words
+    int32_t Quantity;    // index in the quantity catalogue; -1 for the phase words
     const char* FromPT;  // single-phase function of (p, T) giving it, or "" when none
 };
 

@@ -22,7 +22,9 @@ void AppendLine(std::string& out, const std::vector<std::string>& fields, char s
     out += "\n";
 }
 
-TKXCell CellOf(const TKXAnswer& a) { return a.Ok() ? TKXCell::Number(a.Value) : TKXCell{}; }
+TKXCell CellOf(const TKXAnswer& a) {
+    return a.Ok() ? TKXCell::Number(a.Value) : TKXCell{};
+}
 
 TKXTableRow SaturationRow(const TKXFluidFunctions& fluid, bool byT, double value) {
     TKXTableRow row;
@@ -40,9 +42,9 @@ TKXTableRow SaturationRow(const TKXFluidFunctions& fluid, bool byT, double value
     const TKXAnswer answers[] = {fluid.Call(d, value, 0.0), fluid.Call(d, value, 1.0),
                                  fluid.Call(h, value, 0.0), fluid.Call(h, value, 1.0),
                                  fluid.Call(s, value, 0.0), fluid.Call(s, value, 1.0)};
-    row.Cells = {TKXCell::Number(t), TKXCell::Number(p), CellOf(answers[0]), CellOf(answers[1]),
-                 CellOf(answers[2]), CellOf(answers[3]), TKXCell{}, CellOf(answers[4]),
-                 CellOf(answers[5])};
+    row.Cells = {TKXCell::Number(t), TKXCell::Number(p), CellOf(answers[0]),
+                 CellOf(answers[1]), CellOf(answers[2]), CellOf(answers[3]),
+                 TKXCell{},          CellOf(answers[4]), CellOf(answers[5])};
     if (answers[2].Ok() && answers[3].Ok())
         row.Cells[6] = TKXCell::Number(answers[3].Value - answers[2].Value);
     for (const TKXAnswer& a : answers)
@@ -103,7 +105,8 @@ std::vector<std::string> SinglePhaseKeys(const TKXFluidFunctions& fluid) {
 TKXTable ComputeTable(const TKXFluidFunctions& fluid, TKXTableKind kind, double fixed,
                       const std::vector<double>& values) {
     TKXTable table;
-    const bool saturation = kind == TKXTableKind::SaturationByT || kind == TKXTableKind::SaturationByP;
+    const bool saturation =
+        kind == TKXTableKind::SaturationByT || kind == TKXTableKind::SaturationByP;
     table.Keys = saturation ? SaturationKeys() : SinglePhaseKeys(fluid);
     table.Rows.reserve(values.size());
     for (double value : values) {

@@ -42,7 +42,8 @@ std::string TKXUnitChoice::DefaultUnit(int32_t quantity) const {
     const std::vector<std::string> units = UnitsOf(quantity);
     if (units.empty()) return "";
     const std::string preferred = Properties.GetPropertyStandardUnit(quantity, UnitSystem);
-    return std::find(units.begin(), units.end(), preferred) != units.end() ? preferred : units.front();
+    return std::find(units.begin(), units.end(), preferred) != units.end() ? preferred
+                                                                           : units.front();
 }
 
 std::string TKXUnitChoice::UnitFor(const std::string& key) const {

@@ -13,7 +13,7 @@
 int32_t QuantityOfKey(const std::string& key);
 
 class TKXUnitChoice {
-public:
+  public:
     TKXUnitChoice(const TPropertyList& catalogue, int unitSystem);
 
     const TPropertyList& Catalogue() const { return Properties; }
@@ -30,7 +30,7 @@ public:
     bool FromStandard(const std::string& key, double standard, double& shown) const;
     bool ToStandard(const std::string& key, double shown, double& standard) const;
 
-private:
+  private:
     const TUnitList* ListOf(int32_t quantity) const;
 
     const TPropertyList& Properties;

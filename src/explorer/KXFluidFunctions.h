@@ -18,7 +18,7 @@ struct TKXAnswer {
 };
 
 class TKXFluidFunctions {
-public:
+  public:
     TKXFluidFunctions(const TKXLibraries& libraries, int libraryIndex);
 
     const std::string& LibraryName() const { return Name; }
@@ -29,7 +29,7 @@ public:
     // with a text that names it.
     TKXAnswer Call(const std::string& shortName, double x1 = 0.0, double x2 = 0.0) const;
 
-private:
+  private:
     std::string Name;
     int Index = -1;
     std::unordered_map<std::string, TKXFunctionPtr> Functions;

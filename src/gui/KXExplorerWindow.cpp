@@ -13,25 +13,28 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QPointer>
 #include <QThreadPool>
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "KXDiagramWidget.h"
-
 #include "KXClipboard.h"
+#include "KXDiagramWidget.h"
 #include "KX_Libraries_Object.h"
 #include "NumberText.h"
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-std::string S(const QString& s) { return s.toStdString(); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string S(const QString& s) {
+    return s.toStdString();
+}
 
 // The unit column sits before the value columns, so hiding the saturated columns moves nothing.
 enum StateColumn { NameColumn, UnitColumn, ValueColumn, LiquidColumn, VapourColumn, ColumnCount };
@@ -137,8 +140,9 @@ QWidget* TKXExplorerWindow::CreateDiagramTab() {
     row->addWidget(svg);
     layout->addLayout(row);
     Diagram = new TKXDiagramWidget(tab);
-    Diagram->setToolTip("Wheel: zoom; drag: zoom to a rectangle; Ctrl+drag or middle drag: pan; "
-                        "click: set the state there");
+    Diagram->setToolTip(
+        "Wheel: zoom; drag: zoom to a rectangle; Ctrl+drag or middle drag: pan; "
+        "click: set the state there");
     layout->addWidget(Diagram, 1);
     HoverLbl = new QLabel(tab);
     HoverLbl->setObjectName("HoverLbl");
@@ -158,9 +162,8 @@ QWidget* TKXExplorerWindow::CreateDiagramTab() {
     });
     connect(Diagram, &TKXDiagramWidget::Clicked, this, [this](TKXPoint p) { SetStateAt(p); });
     connect(Diagram, &TKXDiagramWidget::Hovered, this, [this](TKXPoint p) { ShowHover(p); });
-    connect(this, &TKXExplorerWindow::StateChanged, this, [this] {
-        Diagram->SetState(StateInDiagram(State_, DiagramKind()));
-    });
+    connect(this, &TKXExplorerWindow::StateChanged, this,
+            [this] { Diagram->SetState(StateInDiagram(State_, DiagramKind())); });
     return tab;
 }
 
@@ -229,12 +232,14 @@ void TKXExplorerWindow::ShowHover(TKXPoint standard) {
                        .arg(Q(painter.Diagram().XKey), Q(FormatGeneral(shown.X, 5)),
                             Q(painter.Diagram().YKey), Q(FormatGeneral(shown.Y, 5)));
     const auto input = StateAtPoint(*Fluid_, DiagramKind(), standard);
-    const TKXState state = input ? ComputeState(*Fluid_, input->Pair, input->X1, input->X2) : TKXState{};
+    const TKXState state =
+        input ? ComputeState(*Fluid_, input->Pair, input->X1, input->X2) : TKXState{};
     if (state.Ok) {
         for (const char* key : {"T", "p", "x"}) {
             const TKXStateRow* r = state.Row(key);
             if (r && r->Mixture.HasValue)
-                text += QString("   %1 = %2 %3").arg(key, CellString(r->Mixture, key), Q(Units_->UnitFor(key)));
+                text += QString("   %1 = %2 %3")
+                            .arg(key, CellString(r->Mixture, key), Q(Units_->UnitFor(key)));
         }
         text += "   " + Q(state.Phase);
     }
@@ -249,7 +254,8 @@ QWidget* TKXExplorerWindow::CreateStateTab() {
     PairList->setObjectName("PairList");
     form->addRow("Input pair", PairList);
 
-    const auto valueRow = [&](QLabel*& label, QLineEdit*& edit, QComboBox*& unit, const char* name) {
+    const auto valueRow = [&](QLabel*& label, QLineEdit*& edit, QComboBox*& unit,
+                              const char* name) {
         label = new QLabel(tab);
         edit = new QLineEdit(tab);
         edit->setObjectName(QString(name) + "Edit");
@@ -314,8 +320,8 @@ QWidget* TKXExplorerWindow::CreateTableTab() {
     auto* form = new QFormLayout;
     TableKindList = new QComboBox(tab);
     TableKindList->setObjectName("TableKindList");
-    TableKindList->addItems({"Saturation by temperature", "Saturation by pressure", "Isobar",
-                             "Isotherm"});
+    TableKindList->addItems(
+        {"Saturation by temperature", "Saturation by pressure", "Isobar", "Isotherm"});
     form->addRow("Table", TableKindList);
 
     FixedLbl = new QLabel(tab);
@@ -388,8 +394,8 @@ QWidget* TKXExplorerWindow::CreateTableTab() {
     connect(compute, &QPushButton::clicked, this, [this] { RecalculateTable(); });
     connect(copy, &QPushButton::clicked, this, [this] { Clipboard.SetText(TableTsv()); });
     connect(save, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getSaveFileName(this, "Save table", "table.csv",
-                                                          "CSV files (*.csv)");
+        const QString path =
+            QFileDialog::getSaveFileName(this, "Save table", "table.csv", "CSV files (*.csv)");
         if (!path.isEmpty()) SaveTableCsv(path);
     });
     return tab;

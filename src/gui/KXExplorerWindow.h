@@ -1,7 +1,7 @@
 #pragma once
 // The fluid explorer: a resizable window with the whole state of a library at once ("State"),
-// property tables ("Table") and diagrams with the state in them ("Diagram"). Everything it shows comes from the explorer logic below the window
-// (src/explorer), which calls the library functions.
+// property tables ("Table") and diagrams with the state in them ("Diagram"). Everything it shows
+// comes from the explorer logic below the window (src/explorer), which calls the library functions.
 #include <QWidget>
 #include <memory>
 #include <optional>

@@ -9,7 +9,9 @@ namespace {
 
 constexpr double LeftMargin = 78, RightMargin = 24, TopMargin = 16, BottomMargin = 48;
 
-QString Number(double v) { return QString::number(v, 'g', 6); }
+QString Number(double v) {
+    return QString::number(v, 'g', 6);
+}
 
 double NiceStep(double raw) {
     const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
@@ -21,13 +23,20 @@ QColor ColourOf(TKXCurveKind kind) {
     switch (kind) {
         case TKXCurveKind::SaturatedLiquid:
         case TKXCurveKind::SaturatedVapour:
-        case TKXCurveKind::VapourPressure: return QColor(0, 0, 0);
-        case TKXCurveKind::Isotherm: return QColor(200, 30, 30);
-        case TKXCurveKind::Isobar: return QColor(20, 80, 200);
-        case TKXCurveKind::Isentrope: return QColor(20, 140, 60);
-        case TKXCurveKind::Isenthalp: return QColor(140, 40, 160);
-        case TKXCurveKind::Isochore: return QColor(150, 100, 30);
-        case TKXCurveKind::VapourFraction: return QColor(120, 120, 120);
+        case TKXCurveKind::VapourPressure:
+            return QColor(0, 0, 0);
+        case TKXCurveKind::Isotherm:
+            return QColor(200, 30, 30);
+        case TKXCurveKind::Isobar:
+            return QColor(20, 80, 200);
+        case TKXCurveKind::Isentrope:
+            return QColor(20, 140, 60);
+        case TKXCurveKind::Isenthalp:
+            return QColor(140, 40, 160);
+        case TKXCurveKind::Isochore:
+            return QColor(150, 100, 30);
+        case TKXCurveKind::VapourFraction:
+            return QColor(120, 120, 120);
     }
     return Qt::black;
 }
@@ -44,15 +53,17 @@ TKXDiagramPainter::TKXDiagramPainter(const TKXDiagram& diagram, const TKXUnitCho
             units.FromStandard(c.Key, c.Value, v);
             const QString unit = QString::fromStdString(units.UnitFor(c.Key));
             line.Label = c.Key == "x" ? "x=" + Number(v)
-                         : c.Key == "T" || c.Key == "p" ? Number(v) + " " + unit
-                                                        : QString::fromStdString(c.Key) + "=" + Number(v) + " " + unit;
+                         : c.Key == "T" || c.Key == "p"
+                             ? Number(v) + " " + unit
+                             : QString::fromStdString(c.Key) + "=" + Number(v) + " " + unit;
         }
         for (const auto& segment : c.Segments) {
             QPolygonF polygon;
             polygon.reserve(static_cast<int>(segment.size()));
             for (const TKXPoint& p : segment) {
                 const TKXPoint d = ToDisplay(p);
-                if (std::isfinite(d.X) && std::isfinite(AxisY(d.Y))) polygon << QPointF(d.X, AxisY(d.Y));
+                if (std::isfinite(d.X) && std::isfinite(AxisY(d.Y)))
+                    polygon << QPointF(d.X, AxisY(d.Y));
             }
             if (polygon.size() > 1) line.Segments.push_back(polygon);
         }
@@ -92,7 +103,9 @@ void TKXDiagramPainter::SetState(std::optional<TKXPoint> standard) {
     State = standard ? std::optional(ToDisplay(*standard)) : std::nullopt;
 }
 
-void TKXDiagramPainter::SetSize(QSize size) { Size_ = size; }
+void TKXDiagramPainter::SetSize(QSize size) {
+    Size_ = size;
+}
 
 QRectF TKXDiagramPainter::PlotRect() const {
     return QRectF(LeftMargin, TopMargin, std::max(10.0, Size_.width() - LeftMargin - RightMargin),
@@ -103,7 +116,9 @@ void TKXDiagramPainter::SetView(const TView& view) {
     if (view.X1 > view.X0 && view.Y1 > view.Y0 && (!Diagram_.LogY || view.Y0 > 0)) View_ = view;
 }
 
-void TKXDiagramPainter::ResetView() { View_ = Home; }
+void TKXDiagramPainter::ResetView() {
+    View_ = Home;
+}
 
 QPointF TKXDiagramPainter::ToPixel(TKXPoint d) const {
     const QRectF r = PlotRect();
@@ -122,8 +137,10 @@ TKXPoint TKXDiagramPainter::FromPixel(QPointF pixel) const {
 void TKXDiagramPainter::ZoomAt(QPointF pixel, double factor) {
     const TKXPoint c = FromPixel(pixel);
     const double cy = AxisY(c.Y);
-    const double y0 = cy + (AxisY(View_.Y0) - cy) * factor, y1 = cy + (AxisY(View_.Y1) - cy) * factor;
-    SetView({c.X + (View_.X0 - c.X) * factor, c.X + (View_.X1 - c.X) * factor, FromAxisY(y0), FromAxisY(y1)});
+    const double y0 = cy + (AxisY(View_.Y0) - cy) * factor,
+                 y1 = cy + (AxisY(View_.Y1) - cy) * factor;
+    SetView({c.X + (View_.X0 - c.X) * factor, c.X + (View_.X1 - c.X) * factor, FromAxisY(y0),
+             FromAxisY(y1)});
 }
 
 void TKXDiagramPainter::ZoomTo(const QRectF& pixels) {
@@ -137,14 +154,17 @@ void TKXDiagramPainter::Pan(QPointF pixels) {
     const QRectF r = PlotRect();
     const double dx = -pixels.x() / r.width() * (View_.X1 - View_.X0);
     const double dy = pixels.y() / r.height() * (AxisY(View_.Y1) - AxisY(View_.Y0));
-    SetView({View_.X0 + dx, View_.X1 + dx, FromAxisY(AxisY(View_.Y0) + dy), FromAxisY(AxisY(View_.Y1) + dy)});
+    SetView({View_.X0 + dx, View_.X1 + dx, FromAxisY(AxisY(View_.Y0) + dy),
+             FromAxisY(AxisY(View_.Y1) + dy)});
 }
 
 QString TKXDiagramPainter::XTitle() const {
-    return QString::fromStdString(Diagram_.XKey + " [" + (Units ? Units->UnitFor(Diagram_.XKey) : "") + "]");
+    return QString::fromStdString(Diagram_.XKey + " [" +
+                                  (Units ? Units->UnitFor(Diagram_.XKey) : "") + "]");
 }
 QString TKXDiagramPainter::YTitle() const {
-    return QString::fromStdString(Diagram_.YKey + " [" + (Units ? Units->UnitFor(Diagram_.YKey) : "") + "]");
+    return QString::fromStdString(Diagram_.YKey + " [" +
+                                  (Units ? Units->UnitFor(Diagram_.YKey) : "") + "]");
 }
 
 void TKXDiagramPainter::Paint(QPainter& painter) const {
@@ -236,15 +256,19 @@ void TKXDiagramPainter::PaintAxes(QPainter& painter, const QRectF& r) const {
         painter.setPen(Qt::black);
         painter.drawLine(QPointF(px, r.bottom()), QPointF(px, r.bottom() + 4));
         const QString text = Number(std::fabs(x) < 1e-9 * xStep ? 0.0 : x);
-        painter.drawText(QPointF(px - metrics.horizontalAdvance(text) / 2, r.bottom() + 6 + metrics.ascent()), text);
+        painter.drawText(
+            QPointF(px - metrics.horizontalAdvance(text) / 2, r.bottom() + 6 + metrics.ascent()),
+            text);
     }
     std::vector<double> yTicks;
     if (Diagram_.LogY) {
         const double decades = std::log10(View_.Y1 / View_.Y0);
         const std::vector<double> mantissas = decades > 6 ? std::vector<double>{1}
-                                              : decades > 2.5 ? std::vector<double>{1, 2, 5}
-                                                              : std::vector<double>{1, 1.5, 2, 3, 5, 7};
-        for (int e = static_cast<int>(std::floor(std::log10(View_.Y0))); e <= std::ceil(std::log10(View_.Y1)); ++e)
+                                              : decades > 2.5
+                                                  ? std::vector<double>{1, 2, 5}
+                                                  : std::vector<double>{1, 1.5, 2, 3, 5, 7};
+        for (int e = static_cast<int>(std::floor(std::log10(View_.Y0)));
+             e <= std::ceil(std::log10(View_.Y1)); ++e)
             for (double m : mantissas) {
                 const double y = m * std::pow(10.0, e);
                 if (y >= View_.Y0 && y <= View_.Y1) yTicks.push_back(y);
@@ -261,7 +285,9 @@ void TKXDiagramPainter::PaintAxes(QPainter& painter, const QRectF& r) const {
         painter.setPen(Qt::black);
         painter.drawLine(QPointF(r.left() - 4, py), QPointF(r.left(), py));
         const QString text = Number(y);
-        painter.drawText(QPointF(r.left() - 6 - metrics.horizontalAdvance(text), py + metrics.ascent() / 2 - 1), text);
+        painter.drawText(
+            QPointF(r.left() - 6 - metrics.horizontalAdvance(text), py + metrics.ascent() / 2 - 1),
+            text);
     }
     painter.drawRect(r);
     painter.drawText(QRectF(r.left(), r.bottom() + 22, r.width(), 20), Qt::AlignCenter, XTitle());

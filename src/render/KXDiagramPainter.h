@@ -16,7 +16,7 @@
 class QPainter;
 
 class TKXDiagramPainter {
-public:
+  public:
     // The visible range in display units (a pressure range in the pressure unit, not its log).
     struct TView {
         double X0 = 0, X1 = 1, Y0 = 0, Y1 = 1;
@@ -51,7 +51,7 @@ public:
 
     void Paint(QPainter& painter) const;
 
-private:
+  private:
     struct TLine {
         TKXCurveKind Kind;
         QString Label;

@@ -1,10 +1,10 @@
 #include "KXDiagramWidget.h"
 
 #include <QMouseEvent>
-#include <cmath>
 #include <QPainter>
 #include <QRubberBand>
 #include <QWheelEvent>
+#include <cmath>
 
 #include "KXDiagramFile.h"
 
@@ -48,7 +48,9 @@ void TKXDiagramWidget::paintEvent(QPaintEvent*) {
     Painter_.Paint(painter);
 }
 
-void TKXDiagramWidget::resizeEvent(QResizeEvent*) { Painter_.SetSize(size()); }
+void TKXDiagramWidget::resizeEvent(QResizeEvent*) {
+    Painter_.SetSize(size());
+}
 
 void TKXDiagramWidget::wheelEvent(QWheelEvent* event) {
     const double steps = event->angleDelta().y() / 120.0;

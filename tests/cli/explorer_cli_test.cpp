@@ -62,8 +62,9 @@ TEST(CliState, SeventeenDigitsAreTheValuesOfCall) {
         {"rho", "DPT"}, {"h", "HPT"}, {"s", "SPT"}, {"cp", "CpPT"}, {"w", "WPT"}, {"eta", "DVPT"}};
     for (const auto& [key, fn] : keys) {
         ASSERT_TRUE(lines.count(key)) << key;
-        EXPECT_EQ(std::strtod(lines.at(key).first.c_str(), nullptr),
-                  std::strtod(CallValue(std::string("KX_WS_IF97_") + fn, "10", "250").c_str(), nullptr))
+        EXPECT_EQ(
+            std::strtod(lines.at(key).first.c_str(), nullptr),
+            std::strtod(CallValue(std::string("KX_WS_IF97_") + fn, "10", "250").c_str(), nullptr))
             << key;
     }
     EXPECT_EQ(lines.at("phase").first, "superheated vapour (region 2)");
@@ -98,12 +99,14 @@ TEST(CliTable, HeaderWithUnitsThenOneRowPerValue) {
     std::vector<std::string> lines;
     for (std::string line; std::getline(s, line);) lines.push_back(line);
     ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[0], "T [°C],p [bar(a)],rho_liq [kg/m3],rho_vap [kg/m3],h_liq [kJ/kg],"
-                        "h_vap [kJ/kg],hvap [kJ/kg],s_liq [kJ/kgK],s_vap [kJ/kgK]");
+    EXPECT_EQ(lines[0],
+              "T [°C],p [bar(a)],rho_liq [kg/m3],rho_vap [kg/m3],h_liq [kJ/kg],"
+              "h_vap [kJ/kg],hvap [kJ/kg],s_liq [kJ/kgK],s_vap [kJ/kgK]");
     // 100 °C: 1.0142 bar(a) in five digits (IF97 saturation pressure 0.101418 MPa).
     EXPECT_EQ(Split(lines[5], ',')[1], "1.0142");
 
-    const CliRun iso = Cli({"table", "KX_N2_FE", "isotherm", "--T", "-150", "--p", "1", "41", "20"});
+    const CliRun iso =
+        Cli({"table", "KX_N2_FE", "isotherm", "--T", "-150", "--p", "1", "41", "20"});
     ASSERT_EQ(iso.Status, 0) << iso.Err;
     EXPECT_EQ(iso.Out.substr(0, iso.Out.find('\t')), "T [°C]");
     EXPECT_EQ(std::count(iso.Out.begin(), iso.Out.end(), '\n'), 4);
@@ -134,20 +137,24 @@ namespace {
 
 TEST(CliDiagram, WritesNonEmptyPngAndSvgFiles) {
     const std::string dir = testing::TempDir();
-    for (const auto& [kind, name] : {std::pair{"ph", "r134a_ph.png"}, std::pair{"hs", "water_hs.svg"},
-                                     std::pair{"pT", "water_pt.svg"}}) {
+    for (const auto& [kind, name] :
+         {std::pair{"ph", "r134a_ph.png"}, std::pair{"hs", "water_hs.svg"},
+          std::pair{"pT", "water_pt.svg"}}) {
         const std::string path = dir + "/" + name;
         std::remove(path.c_str());
-        const CliRun r = Cli({"diagram", kind[0] == 'p' && kind[1] == 'h' ? "KX_R134a_FE" : "KX_WS_IF97",
-                              kind, "--state", "pT", "10", "60", "--out", path, "--size", "640x480"});
+        const CliRun r =
+            Cli({"diagram", kind[0] == 'p' && kind[1] == 'h' ? "KX_R134a_FE" : "KX_WS_IF97", kind,
+                 "--state", "pT", "10", "60", "--out", path, "--size", "640x480"});
         if (r.Status == 2 && r.Err.find("without Qt") != std::string::npos) GTEST_SKIP() << r.Err;
         ASSERT_EQ(r.Status, 0) << r.Err;
         EXPECT_TRUE(r.Out.empty()) << r.Out;
         std::ifstream file(path, std::ios::binary);
         const std::string content((std::istreambuf_iterator<char>(file)), {});
         EXPECT_GT(content.size(), 1000u) << path;
-        if (path.ends_with(".svg")) EXPECT_NE(content.find("<svg"), std::string::npos);
-        else EXPECT_EQ(content.substr(1, 3), "PNG");
+        if (path.ends_with(".svg"))
+            EXPECT_NE(content.find("<svg"), std::string::npos);
+        else
+            EXPECT_EQ(content.substr(1, 3), "PNG");
     }
 }
 

@@ -106,8 +106,10 @@ TEST_P(DiagramsOfEveryLibrary, AClickedPointLeadsBackToItsState) {
     const struct {
         TKXDiagramKind Kind;
         TKXPoint Point;
-    } cases[] = {{TKXDiagramKind::PH, {h, p}}, {TKXDiagramKind::TS, {s, t}},
-                 {TKXDiagramKind::HS, {s, h}}, {TKXDiagramKind::PT, {t, p}},
+    } cases[] = {{TKXDiagramKind::PH, {h, p}},
+                 {TKXDiagramKind::TS, {s, t}},
+                 {TKXDiagramKind::HS, {s, h}},
+                 {TKXDiagramKind::PT, {t, p}},
                  {TKXDiagramKind::TS, {sm, tm}}};
     for (const auto& c : cases) {
         const auto input = StateAtPoint(fluid, c.Kind, c.Point);
@@ -116,8 +118,10 @@ TEST_P(DiagramsOfEveryLibrary, AClickedPointLeadsBackToItsState) {
         ASSERT_TRUE(state.Ok) << state.ErrorText;
         const auto back = StateInDiagram(state, c.Kind);
         ASSERT_TRUE(back.has_value());
-        EXPECT_NEAR(back->X, c.Point.X, 1e-6 * std::max(1.0, std::fabs(c.Point.X))) << DiagramKindKey(c.Kind);
-        EXPECT_NEAR(back->Y, c.Point.Y, 1e-6 * std::max(1.0, std::fabs(c.Point.Y))) << DiagramKindKey(c.Kind);
+        EXPECT_NEAR(back->X, c.Point.X, 1e-6 * std::max(1.0, std::fabs(c.Point.X)))
+            << DiagramKindKey(c.Kind);
+        EXPECT_NEAR(back->Y, c.Point.Y, 1e-6 * std::max(1.0, std::fabs(c.Point.Y)))
+            << DiagramKindKey(c.Kind);
     }
 }
 
@@ -125,14 +129,16 @@ INSTANTIATE_TEST_SUITE_P(Libraries, DiagramsOfEveryLibrary, testing::ValuesIn(Al
 
 TEST(Diagrams, EveryKindHasItsLinesInsideItsView) {
     const TKXFluidFunctions water = Fluid("KX_WS_IF97");
-    for (TKXDiagramKind kind : {TKXDiagramKind::PH, TKXDiagramKind::TS, TKXDiagramKind::HS, TKXDiagramKind::PT}) {
+    for (TKXDiagramKind kind :
+         {TKXDiagramKind::PH, TKXDiagramKind::TS, TKXDiagramKind::HS, TKXDiagramKind::PT}) {
         const TKXDiagram d = ComputeDiagram(water, kind);
         std::size_t points = 0;
         for (const TKXCurve& c : d.Curves)
             for (const auto& s : c.Segments)
                 for (const TKXPoint& p : s) {
                     ++points;
-                    EXPECT_TRUE(p.X >= d.Min.X && p.X <= d.Max.X && p.Y >= d.Min.Y && p.Y <= d.Max.Y);
+                    EXPECT_TRUE(p.X >= d.Min.X && p.X <= d.Max.X && p.Y >= d.Min.Y &&
+                                p.Y <= d.Max.Y);
                 }
         EXPECT_GT(points, 100u) << DiagramKindKey(kind);
         if (kind != TKXDiagramKind::PT) {

@@ -168,10 +168,8 @@ TEST(PhaseWordsOnTheDome, SaturatedEndsAndTheMixture) {
     for (const auto& [x, words] : cases)
         EXPECT_EQ(ComputeState(water, TKXInputPair::TX, 100, x).Phase, words);
     // (p, h) on either side of the saturated liquid enthalpy at 10 bar (762.7 kJ/kg in the tables).
-    EXPECT_EQ(ComputeState(water, TKXInputPair::PH, 10, 750).Phase,
-              "compressed liquid (region 1)");
-    EXPECT_EQ(ComputeState(water, TKXInputPair::PH, 10, 780).Phase,
-              "two-phase (region 4)");
+    EXPECT_EQ(ComputeState(water, TKXInputPair::PH, 10, 750).Phase, "compressed liquid (region 1)");
+    EXPECT_EQ(ComputeState(water, TKXInputPair::PH, 10, 780).Phase, "two-phase (region 4)");
     EXPECT_EQ(ComputeState(water, TKXInputPair::PH, 10, 2790).Phase,
               "superheated vapour (region 2)");
 }
@@ -182,7 +180,9 @@ double RealHPT(double p, double t, char* text, int32_t capacity, int32_t* code) 
     return RunLibraryFunction("KX_PH", "HPT", text, capacity, code,
                               [p, t](std::string&, int32_t&) { return p + t; });
 }
-double PlaceholderTCPT(double, double, char*, int32_t, int32_t*) { return 999.0; }
+double PlaceholderTCPT(double, double, char*, int32_t, int32_t*) {
+    return 999.0;
+}
 
 TEST(OfferedFunctions, PlaceholdersAreNotOffered) {
     TKXLibraries libraries;
@@ -196,13 +196,14 @@ TEST(OfferedFunctions, PlaceholdersAreNotOffered) {
     EXPECT_EQ(f.Call("HPT", 1, 2).Value, 3.0);
     EXPECT_NE(f.Call("TCPT", 1, 2).Code, 0);
     bool lambdaRow = false;
-    for (const TKXPropertyInfo& p : OfferedProperties(f)) lambdaRow |= std::string(p.Key) == "lambda";
+    for (const TKXPropertyInfo& p : OfferedProperties(f))
+        lambdaRow |= std::string(p.Key) == "lambda";
     EXPECT_FALSE(lambdaRow);
 }
 
 TEST(ReferenceState, IIRForTheRefrigerantsAndAmmoniaIAPWSForWater) {
-    for (const char* lib : {"KX_NH3_FE", "KX_R22_FE", "KX_R32_FE", "KX_R123_FE", "KX_R134a_FE",
-                            "KX_R152a_FE"})
+    for (const char* lib :
+         {"KX_NH3_FE", "KX_R22_FE", "KX_R32_FE", "KX_R123_FE", "KX_R134a_FE", "KX_R152a_FE"})
         EXPECT_NE(ReferenceStateNote(Fluid(lib)).find("(IIR)"), std::string::npos) << lib;
     EXPECT_NE(ReferenceStateNote(Fluid("KX_WS_IF97")).find("(IAPWS)"), std::string::npos);
     for (const char* lib : {"KX_N2_FE", "KX_CO2_FE", "KX_H2_FE"}) {

@@ -31,9 +31,12 @@ std::vector<std::vector<std::string>> ReadDelimited(const std::string& text, cha
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') field += text[++i];
-            else if (c == '"') quoted = false;
-            else field += c;
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                field += text[++i];
+            else if (c == '"')
+                quoted = false;
+            else
+                field += c;
         } else if (c == '"') {
             quoted = true;
         } else if (c == separator) {
@@ -88,7 +91,8 @@ TEST_P(TablesOfEveryLibrary, IsobarRowsAreTheStatesOfTheStateTab) {
             EXPECT_EQ(cell.Value, expected.Value) << table.Keys[k];
             EXPECT_EQ(cell.Text, expected.Text) << table.Keys[k];
         }
-        if (i > 0 && state.Phase != ComputeState(fluid, TKXInputPair::PT, p, temperatures[i - 1]).Phase)
+        if (i > 0 &&
+            state.Phase != ComputeState(fluid, TKXInputPair::PT, p, temperatures[i - 1]).Phase)
             ++crossings;
     }
     EXPECT_EQ(crossings, 1) << "the isobar below the critical pressure crosses the dome once";

@@ -23,7 +23,9 @@ QString SavePicture(QWidget* w, const QString& name) {
     return w->grab().save(path, "PNG") ? path : QString();
 }
 
-double Distance(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
+double Distance(QPointF a, QPointF b) {
+    return std::hypot(a.x() - b.x(), a.y() - b.y());
+}
 
 }  // namespace
 
@@ -71,14 +73,14 @@ class ExplorerDiagramTest : public QObject {
         const auto second = MarkerPixel(e.get());
         QVERIFY(second.has_value());
         QVERIFY(second->x() < first->x() - 20);  // the liquid at 6 °C lies far left of the vapour
-        QCOMPARE(second->y(), first->y());      // at the same pressure
+        QCOMPARE(second->y(), first->y());       // at the same pressure
         e->SetValues("10", "60");
         QVERIFY(!SavePicture(e.get(), "diagram_r134a_ph.png").isEmpty());
     }
 
     void AClickSetsTheStateBackWithinAPixel() {
-        for (TKXDiagramKind kind : {TKXDiagramKind::PH, TKXDiagramKind::TS, TKXDiagramKind::HS,
-                                    TKXDiagramKind::PT}) {
+        for (TKXDiagramKind kind :
+             {TKXDiagramKind::PH, TKXDiagramKind::TS, TKXDiagramKind::HS, TKXDiagramKind::PT}) {
             auto e = Open("KX_WS_IF97", kind);
             QVERIFY(e);
             TKXDiagramWidget* view = e->DiagramView();
@@ -96,8 +98,11 @@ class ExplorerDiagramTest : public QObject {
                 QVERIFY(marker.has_value());
                 QVERIFY2(Distance(*marker, click) < 1.0,
                          qPrintable(QString("%1: clicked %2,%3, state drawn at %4,%5")
-                                        .arg(DiagramKindKey(kind)).arg(click.x()).arg(click.y())
-                                        .arg(marker->x()).arg(marker->y())));
+                                        .arg(DiagramKindKey(kind))
+                                        .arg(click.x())
+                                        .arg(click.y())
+                                        .arg(marker->x())
+                                        .arg(marker->y())));
             }
             QVERIFY2(states >= 2, DiagramKindKey(kind));
         }
@@ -115,9 +120,11 @@ class ExplorerDiagramTest : public QObject {
         QApplication::sendEvent(view, &wheel);
         QVERIFY(view->Painter().View().X1 - view->Painter().View().X0 < 0.7 * (home.X1 - home.X0));
         // Rubber band from one corner to another.
-        QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, (centre - QPointF(60, 40)).toPoint());
+        QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier,
+                          (centre - QPointF(60, 40)).toPoint());
         QTest::mouseMove(view, (centre + QPointF(60, 40)).toPoint());
-        QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, (centre + QPointF(60, 40)).toPoint());
+        QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier,
+                            (centre + QPointF(60, 40)).toPoint());
         const double zoomed = view->Painter().View().X1 - view->Painter().View().X0;
         QVERIFY(zoomed < 0.3 * (home.X1 - home.X0));
         view->ResetView();
@@ -131,8 +138,10 @@ class ExplorerDiagramTest : public QObject {
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray content = file.readAll();
             QVERIFY(content.size() > 1000);
-            if (QString(name).endsWith("svg")) QVERIFY(content.contains("<svg"));
-            else QVERIFY(content.startsWith("\x89PNG"));
+            if (QString(name).endsWith("svg"))
+                QVERIFY(content.contains("<svg"));
+            else
+                QVERIFY(content.startsWith("\x89PNG"));
             QFile::remove(path);
         }
     }

@@ -94,11 +94,13 @@ class ExplorerTest : public QObject {
         // Steam tables (IAPWS-IF97): h = 2675.77 kJ/kg at 0.1 MPa and 100 °C.
         QCOMPARE(StateCell(e, "h"), QString("2675.8"));
         QCOMPARE(StateCell(e, "phase"), QString("superheated vapour (region 2)"));
-        QCOMPARE(StateCell(e, "rho"), QString::fromStdString(FormatGeneral(Library("KX_WS_IF97_DPT", 1, 100), 5)));
+        QCOMPARE(StateCell(e, "rho"),
+                 QString::fromStdString(FormatGeneral(Library("KX_WS_IF97_DPT", 1, 100), 5)));
 
         // Every digit, and the pressure row in kPa.
         e->findChild<QSpinBox*>("DigitsBox")->setValue(17);
-        QCOMPARE(StateCell(e, "h"), QString::fromStdString(FormatGeneral(Library("KX_WS_IF97_HPT", 1, 100), 17)));
+        QCOMPARE(StateCell(e, "h"),
+                 QString::fromStdString(FormatGeneral(Library("KX_WS_IF97_HPT", 1, 100), 17)));
         Choose(e->findChild<QComboBox*>("Unit_p"), "kPa(a)");
         QCOMPARE(StateCell(e, "p"), QString("100"));
 
@@ -142,7 +144,7 @@ class ExplorerTest : public QObject {
         QCOMPARE(e->findChild<QComboBox*>("Value1Unit")->currentText(), QString("psi(a)"));
         QVERIFY(e->SelectLibrary("KX_WS_IF97"));
         Type(e->findChild<QLineEdit*>("Value1Edit"), "14.5037738");  // 1 bar
-        Type(e->findChild<QLineEdit*>("Value2Edit"), "212");          // 100 °C
+        Type(e->findChild<QLineEdit*>("Value2Edit"), "212");         // 100 °C
         QCOMPARE(StateCell(e, "phase"), QString("superheated vapour (region 2)"));
         QCOMPARE(StateCell(e, "T"), QString("212"));
     }
@@ -163,7 +165,8 @@ class ExplorerTest : public QObject {
         auto* table = e->findChild<QTableWidget*>("ResultTable");
         QCOMPARE(table->rowCount(), 6);
         QCOMPARE(table->horizontalHeaderItem(0)->text(), QString("T [°C]"));
-        QCOMPARE(table->item(0, 4)->text(), QString::fromStdString(FormatGeneral(Library("KX_WS_IF97_HPT", 1, 500), 5)));
+        QCOMPARE(table->item(0, 4)->text(),
+                 QString::fromStdString(FormatGeneral(Library("KX_WS_IF97_HPT", 1, 500), 5)));
         // 1201 bar lies above the library's 1000 bar: the row shows the text, the others stay.
         QVERIFY(table->item(5, 2)->text().contains("Pressure higher"));
         QVERIFY(!table->item(4, 4)->text().isEmpty());
