@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     python3 python3-numpy python3-pytest python3-dask python3-distributed python3-setuptools
     python3-pip python3-venv
+    qt6-svg-dev
 )
 
 missing=()

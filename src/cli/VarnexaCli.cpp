@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "CliBatch.h"
+#include "CliExplorerCommands.h"
 #include "KXCalculatorController.h"
 #include "KXInMemoryView.h"
 #include "KX_Libraries_Catalogue.h"
@@ -239,6 +240,8 @@ int RunVarnexaCli(int argc, const char* const* argv, std::istream& in, std::ostr
         ->allow_extra_args(false);
     show->add_option("--result-unit", showOptions.ResultUnit, "unit of the result");
     show->add_option("--unit-system", showOptions.UnitSystem, "0 SI (default), 1 engineering");
+
+    RegisterExplorerCommands(app, out);
 
     try {
         const std::vector<const char*> args = MarkPositionalArguments(argc, argv);

@@ -19,6 +19,7 @@
 #include <tuple>
 
 #include "KXClipboard.h"
+#include "KXExplorerWindow.h"
 #include "KXIcons.h"
 #include "KXMemoryGrid.h"
 #include "NumberText.h"
@@ -119,6 +120,7 @@ TKXCalculatorForm::TKXCalculatorForm(const TKXLibraries& libraries, TMemory& mem
     setObjectName("KXCalculatorForm");
     setWindowTitle(Caption);
     setWindowIcon(kxicons::Window());
+    ExplorerLibraries = &libraries;
 
     // Frames first, so the controls placed over them stay on top.
     TopPanel = new QFrame(this);
@@ -179,7 +181,8 @@ void TKXCalculatorForm::CreateTopBar() {
     CutBtn = AddPictureButton(TopPanel, "CutBtn", kxicons::Cut(), "Cut");
     CopyBtn = AddPictureButton(TopPanel, "CopyBtn", kxicons::Copy(), "Copy");
     PasteBtn = AddPictureButton(TopPanel, "PasteBtn", kxicons::Paste(), "Paste");
-    for (QAbstractButton* b : {CutBtn, CopyBtn, PasteBtn})
+    ExplorerBtn = AddPictureButton(TopPanel, "ExplorerBtn", ExplorerIcon(), "Explorer");
+    for (QAbstractButton* b : {CutBtn, CopyBtn, PasteBtn, ExplorerBtn})
         static_cast<QToolButton*>(b)->setAutoRaise(true);
 }
 
@@ -377,6 +380,7 @@ void TKXCalculatorForm::ConnectEvents() {
     connect(CutBtn, &QAbstractButton::clicked, this, [this] { CutDisplay(); });
     connect(CopyBtn, &QAbstractButton::clicked, this, [this, display] { CopyFrom(display); });
     connect(PasteBtn, &QAbstractButton::clicked, this, [this, display] { PasteInto(display); });
+    connect(ExplorerBtn, &QAbstractButton::clicked, this, [this] { OpenExplorer(); });
     connect(button(E::CopyResultBtn), &QAbstractButton::clicked, this,
             [this, edit] { CopyFrom(edit(E::ResultEdit)); });
     for (int n = 1; n <= 3; ++n) {
@@ -449,6 +453,15 @@ void TKXCalculatorForm::CopyFrom(QLineEdit* edit) {
     Clipboard.SetText(edit->hasSelectedText() ? edit->selectedText() : edit->text());
 }
 
+void TKXCalculatorForm::OpenExplorer() {
+    if (!Explorer)
+        Explorer = new TKXExplorerWindow(*ExplorerLibraries, Controller_->Settings().UnitSystem,
+                                         Clipboard, this);
+    Explorer->show();
+    Explorer->raise();
+    Explorer->activateWindow();
+}
+
 void TKXCalculatorForm::CutDisplay() {
     auto* display = static_cast<QLineEdit*>(Element(TKXElement::Display));
     if (display->hasSelectedText()) {
@@ -515,7 +528,7 @@ void TKXCalculatorForm::PlaceControls() {
 
     // Top bar and display.
     int x = Margin;
-    for (QAbstractButton* b : {CutBtn, CopyBtn, PasteBtn}) {
+    for (QAbstractButton* b : {CutBtn, CopyBtn, PasteBtn, ExplorerBtn}) {
         const QSize hint = b->sizeHint();
         b->setGeometry(x, (TopPanelHeight - hint.height()) / 2, hint.width(), hint.height());
         x += hint.width() + RowGap;

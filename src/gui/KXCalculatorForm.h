@@ -19,6 +19,7 @@ class QMenu;
 class QAbstractButton;
 class IKXClipboard;
 class TKXMemoryGrid;
+class TKXExplorerWindow;
 
 class TKXCalculatorForm : public QWidget {
     Q_OBJECT
@@ -36,6 +37,9 @@ class TKXCalculatorForm : public QWidget {
     QMenu* MemoryPopupMenu() const { return MemoryPopupMenu_; }
     TKXCalculatorController& Controller() { return *Controller_; }
     bool IsPlaced() const { return Placed; }
+    // The explorer window, opened by the top bar's "Explorer" button; nullptr until then.
+    TKXExplorerWindow* ExplorerWindow() const { return Explorer; }
+    void OpenExplorer();
 
     // Clears the clipboard, puts text on it and pastes it into the display at the caret,
     // replacing the selection; the clipboard keeps the text.
@@ -95,6 +99,9 @@ class TKXCalculatorForm : public QWidget {
     QAbstractButton* CutBtn = nullptr;
     QAbstractButton* CopyBtn = nullptr;
     QAbstractButton* PasteBtn = nullptr;
+    QAbstractButton* ExplorerBtn = nullptr;
+    const TKXLibraries* ExplorerLibraries = nullptr;
+    TKXExplorerWindow* Explorer = nullptr;
     QAbstractButton* ClearBtn = nullptr;
     QAbstractButton* ExecuteBtn = nullptr;
     std::vector<std::vector<QAbstractButton*>> FunctionRows;

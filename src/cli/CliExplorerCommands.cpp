@@ -1,0 +1,251 @@
+#include "CliExplorerCommands.h"
+
+#include <CLI/CLI.hpp>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "KXDiagram.h"
+#include "KXExplorerState.h"
+#include "KXExplorerTable.h"
+#include "KXExplorerUnits.h"
+#include "KX_Libraries_Catalogue.h"
+#include "NumberText.h"
+
+#ifdef VARNEXA_HAVE_RENDER
+#include "KXDiagramFile.h"
+#endif
+
+namespace {
+
+const TKXLibraries& ExplorerRegistry() {
+    static const TKXLibraries libraries = [] {
+        TKXLibraries l;
+        CreateKXLibraries(l);
+        return l;
+    }();
+    return libraries;
+}
+
+const TPropertyList& Catalogue() {
+    static const TPropertyList catalogue;
+    return catalogue;
+}
+
+[[noreturn]] void Usage(const std::string& message) {
+    throw CLI::ValidationError(message);
+}
+
+double Number(const std::string& text) {
+    double value = 0.0;
+    if (!TryParseNumber(text, value)) Usage("not a number: " + text);
+    return value;
+}
+
+TKXFluidFunctions Fluid(const std::string& library) {
+    const int index = FindLibraryIndex(ExplorerRegistry(), library);
+    if (index < 0) Usage("unknown library: " + library);
+    return TKXFluidFunctions(ExplorerRegistry(), index);
+}
+
+// Options every explorer command shares: digits, units per key and the unit system.
+struct TOutputOptions {
+    int Digits = 5;
+    int UnitSystem = 0;
+    std::vector<std::string> Units;
+
+    void Add(CLI::App* command) {
+        command->add_option("--digits", Digits, "significant digits, 1 to 17 (default 5)")
+            ->check(CLI::Range(1, 17));
+        command->add_option("--unit", Units, "KEY=UNIT: show KEY in UNIT (e.g. p=MPa(a))");
+        command->add_option("--unit-system", UnitSystem,
+                            "default units: 0 SI (default), 1 engineering");
+    }
+
+    TKXUnitChoice Choice() const {
+        TKXUnitChoice units(Catalogue(), UnitSystem);
+        for (const std::string& u : Units) {
+            const auto eq = u.find('=');
+            if (eq == std::string::npos) Usage("--unit needs KEY=UNIT: " + u);
+            const std::string key = u.substr(0, eq);
+            if (QuantityOfKey(key) < 0) Usage("unknown key: " + key);
+            if (!units.Choose(key, u.substr(eq + 1)))
+                Usage("unit " + u.substr(eq + 1) + " is not a unit of " + key);
+        }
+        return units;
+    }
+
+    TKXNumberFormat Format() const {
+        const int digits = Digits;
+        return [digits](double v) { return FormatGeneral(v, digits); };
+    }
+};
+
+struct TStateArgs {
+    std::string Library, Pair, X1, X2;
+    TOutputOptions Output;
+};
+
+void PrintState(const TStateArgs& a, std::ostream& out) {
+    const TKXFluidFunctions fluid = Fluid(a.Library);
+    const TKXPairInfo* pair = FindInputPair(a.Pair);
+    if (!pair) Usage("unknown pair: " + a.Pair + " (pT, ph, ps, Tx, px, Th, Ts)");
+    bool offered = false;
+    for (const TKXPairInfo& p : OfferedInputPairs(fluid)) offered = offered || p.Pair == pair->Pair;
+    if (!offered) Usage(a.Library + " cannot start a state from " + a.Pair);
+    const double x1 = Number(a.X1);
+    const double x2 = Number(a.X2);
+    const TKXUnitChoice units = a.Output.Choice();
+    const TKXNumberFormat format = a.Output.Format();
+
+    const TKXState state = ComputeState(fluid, pair->Pair, x1, x2);
+    if (!state.Ok) {
+        out << "error\t" << state.ErrorText << "\n";
+        return;
+    }
+    const auto line = [&](const std::string& key, const TKXCell& cell) {
+        if (cell.Empty()) return;  // not defined at this state (cp in the two-phase region)
+        const std::string unit = units.UnitFor(key);
+        if (cell.HasValue || key == "phase")
+            out << key << "\t" << CellText(cell, key, units, format) << "\t" << unit << "\n";
+        else
+            out << key << "\t\t" << unit << "\t" << cell.Text << "\n";
+    };
+    for (const TKXStateRow& r : state.Rows) line(r.Property.Key, r.Mixture);
+    if (state.TwoPhase)
+        for (const char* key : {"rho", "h", "s"}) {
+            const TKXStateRow* r = state.Row(key);
+            line(std::string(key) + "_liq", r->Liquid);
+            line(std::string(key) + "_vap", r->Vapour);
+        }
+}
+
+struct TTableArgs {
+    std::string Library, Kind;
+    std::vector<std::string> T, P;
+    bool Csv = false;
+    TOutputOptions Output;
+};
+
+std::vector<double> Range(const std::vector<std::string>& r, const char* name) {
+    if (r.size() != 3) Usage(std::string("--") + name + " needs FROM TO STEP");
+    std::string error;
+    std::vector<double> values = RangeByStep(Number(r[0]), Number(r[1]), Number(r[2]), error);
+    if (values.empty()) Usage(std::string("--") + name + ": " + error);
+    return values;
+}
+
+double Single(const std::vector<std::string>& v, const char* name) {
+    if (v.size() != 1) Usage(std::string("--") + name + " needs one value");
+    return Number(v[0]);
+}
+
+void PrintTable(const TTableArgs& a, std::ostream& out) {
+    const TKXFluidFunctions fluid = Fluid(a.Library);
+    TKXTableKind kind;
+    double fixed = 0.0;
+    std::vector<double> values;
+    if (a.Kind == "saturation") {
+        if (a.T.empty() == a.P.empty()) Usage("saturation needs either --T or --p");
+        kind = a.T.empty() ? TKXTableKind::SaturationByP : TKXTableKind::SaturationByT;
+        values = a.T.empty() ? Range(a.P, "p") : Range(a.T, "T");
+    } else if (a.Kind == "isobar") {
+        kind = TKXTableKind::Isobar;
+        fixed = Single(a.P, "p");
+        values = Range(a.T, "T");
+    } else if (a.Kind == "isotherm") {
+        kind = TKXTableKind::Isotherm;
+        fixed = Single(a.T, "T");
+        values = Range(a.P, "p");
+    } else {
+        Usage("unknown table: " + a.Kind + " (saturation, isobar, isotherm)");
+    }
+    const TKXUnitChoice units = a.Output.Choice();
+    out << ExportTable(ComputeTable(fluid, kind, fixed, values), units, a.Output.Format(),
+                       a.Csv ? ',' : '\t');
+}
+
+struct TDiagramArgs {
+    std::string Library, Kind, Out, Size = "900x650";
+    std::vector<std::string> State;
+    TOutputOptions Output;
+};
+
+void DrawDiagram(const TDiagramArgs& a, std::ostream& out) {
+    const TKXFluidFunctions fluid = Fluid(a.Library);
+    const auto kind = FindDiagramKind(a.Kind);
+    if (!kind) Usage("unknown diagram: " + a.Kind + " (ph, ts, hs, pT)");
+    int width = 0, height = 0;
+    char extra = 0;
+    if (std::sscanf(a.Size.c_str(), "%dx%d%c", &width, &height, &extra) != 2 || width < 200 ||
+        height < 150 || width > 10000 || height > 10000)
+        Usage("--size needs WxH, from 200x150 to 10000x10000: " + a.Size);
+    std::optional<TKXPoint> marker;
+    if (!a.State.empty()) {
+        if (a.State.size() != 3) Usage("--state needs PAIR X1 X2");
+        const TKXPairInfo* pair = FindInputPair(a.State[0]);
+        if (!pair) Usage("unknown pair: " + a.State[0]);
+        const TKXState state =
+            ComputeState(fluid, pair->Pair, Number(a.State[1]), Number(a.State[2]));
+        if (!state.Ok) out << "error\t" << state.ErrorText << "\n";  // drawn without the state
+        marker = StateInDiagram(state, *kind);
+    }
+#ifdef VARNEXA_HAVE_RENDER
+    const TKXUnitChoice units = a.Output.Choice();
+    TKXDiagramPainter painter(ComputeDiagram(fluid, *kind), units);
+    painter.SetState(marker);
+    std::string error;
+    if (!SaveDiagram(painter, a.Out, QSize(width, height), error)) Usage(error);
+#else
+    Usage("this varnexa-cli was built without Qt and cannot draw diagrams");
+#endif
+}
+
+}  // namespace
+
+void RegisterExplorerCommands(CLI::App& app, std::ostream& out) {
+    auto stateArgs = std::make_shared<TStateArgs>();
+    auto* state = app.add_subcommand(
+        "state",
+        "Print every property of LIBRARY at the state given by PAIR X1 X2 (standard units)");
+    state->add_option("LIBRARY", stateArgs->Library, "library name, e.g. KX_WS_IF97")->required();
+    state->add_option("PAIR", stateArgs->Pair, "pT, ph, ps, Tx, px, Th or Ts")->required();
+    state->add_option("X1", stateArgs->X1, "first value (bar, C, kJ/kg, kJ/kgK or fraction)")
+        ->required();
+    state->add_option("X2", stateArgs->X2, "second value")->required();
+    stateArgs->Output.Add(state);
+    state->callback([stateArgs, &out] { PrintState(*stateArgs, out); });
+
+    auto tableArgs = std::make_shared<TTableArgs>();
+    auto* table =
+        app.add_subcommand("table", "Print a saturation, isobar or isotherm table of LIBRARY");
+    table->add_option("LIBRARY", tableArgs->Library, "library name")->required();
+    table->add_option("KIND", tableArgs->Kind, "saturation, isobar or isotherm")->required();
+    table->add_option("--T", tableArgs->T, "temperature: FROM TO STEP, or the isotherm's value")
+        ->expected(1, 3)
+        ->allow_extra_args(false);
+    table->add_option("--p", tableArgs->P, "pressure: FROM TO STEP, or the isobar's value")
+        ->expected(1, 3)
+        ->allow_extra_args(false);
+    table->add_flag("--csv", tableArgs->Csv, "comma-separated instead of tab-separated");
+    tableArgs->Output.Add(table);
+    table->callback([tableArgs, &out] { PrintTable(*tableArgs, out); });
+
+    auto diagramArgs = std::make_shared<TDiagramArgs>();
+    auto* diagram = app.add_subcommand(
+        "diagram", "Draw a log p-h, T-s, h-s or p-T diagram of LIBRARY into a PNG or SVG file");
+    diagram->add_option("LIBRARY", diagramArgs->Library, "library name")->required();
+    diagram->add_option("KIND", diagramArgs->Kind, "ph, ts, hs or pT")->required();
+    diagram->add_option("--state", diagramArgs->State, "PAIR X1 X2: mark this state")
+        ->expected(3)
+        ->allow_extra_args(false);
+    diagram->add_option("--out", diagramArgs->Out, "FILE.png or FILE.svg")->required();
+    diagram->add_option("--size", diagramArgs->Size, "WxH in pixels (default 900x650)");
+    diagram->add_option("--unit", diagramArgs->Output.Units, "KEY=UNIT: an axis in UNIT");
+    diagram->add_option("--unit-system", diagramArgs->Output.UnitSystem,
+                        "default units: 0 SI (default), 1 engineering");
+    diagram->callback([diagramArgs, &out] { DrawDiagram(*diagramArgs, out); });
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The explorer's commands of varnexa-cli: `state` (a whole state from an input pair) and
+// `table` (saturation, isobar and isotherm tables). Each runs in its subcommand's callback and
+// reports a usage error as a CLI11 validation error, so the caller's parse handler prints it.
+#include <iosfwd>
+
+namespace CLI {
+class App;
+}
+
+void RegisterExplorerCommands(CLI::App& app, std::ostream& out);

@@ -1,0 +1,488 @@
+#include "KXDiagram.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <functional>
+#include <thread>
+
+namespace {
+
+using TMaybe = std::optional<double>;
+
+// The range the library answers in, found from its own functions.
+struct TLimits {
+    double Tt = 0, Tc = 0, Pt = 0, Pc = 0, Tmax = 0, Pmax = 0;
+    bool Ok = false;
+};
+
+TMaybe Answer(const TKXAnswer& a) {
+    return a.Ok() ? TMaybe(a.Value) : std::nullopt;
+}
+
+// The largest value in [lo, hi] for which answers(value) holds, by bisection, given answers(lo).
+double LargestAnswered(double lo, double hi, const std::function<bool(double)>& answers) {
+    if (answers(hi)) return hi;
+    for (int i = 0; i < 40; ++i) {
+        const double mid = 0.5 * (lo + hi);
+        (answers(mid) ? lo : hi) = mid;
+    }
+    return lo;
+}
+
+TLimits LimitsOf(const TKXFluidFunctions& f) {
+    TLimits l;
+    const TKXAnswer tt = f.Call("Tt"), tc = f.Call("Tc"), pc = f.Call("Pc");
+    if (!tt.Ok() || !tc.Ok() || !pc.Ok()) return l;
+    l.Tt = tt.Value;
+    l.Tc = tc.Value;
+    l.Pc = pc.Value;
+    const TKXAnswer pt = f.Call("PsatT", l.Tt);
+    l.Pt = pt.Ok() && pt.Value > 0 ? pt.Value : f.Call("Pt").Value;
+    if (!(l.Pt > 0)) return l;
+    const auto hptAnswers = [&f](double p, double t) { return f.Call("HPT", p, t).Ok(); };
+    l.Tmax =
+        LargestAnswered(l.Tc + 1.0, l.Tc + 5000.0, [&](double t) { return hptAnswers(l.Pc, t); });
+    const double tMid = 0.5 * (l.Tc + l.Tmax);
+    const double logPmax = LargestAnswered(std::log(l.Pc), std::log(l.Pc * 1000.0), [&](double lp) {
+        return hptAnswers(std::exp(lp), tMid);
+    });
+    l.Pmax = std::exp(logPmax);
+    l.Ok = true;
+    return l;
+}
+
+double NiceStep(double raw) {
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    const double r = raw / magnitude;
+    return magnitude * (r < 1.5 ? 1.0 : r < 3.0 ? 2.0 : r < 7.0 ? 5.0 : 10.0);
+}
+
+// Round values strictly inside (lo, hi), about `target` of them.
+std::vector<double> NiceValues(double lo, double hi, int target) {
+    std::vector<double> values;
+    if (!(hi > lo)) return values;
+    const double step = NiceStep((hi - lo) / target);
+    for (double v = std::ceil(lo / step) * step; v < hi - 1e-9 * step; v += step)
+        if (v > lo + 1e-9 * step) values.push_back(std::fabs(v) < 1e-9 * step ? 0.0 : v);
+    return values;
+}
+
+// 1, 2, 5 times powers of ten inside (lo, hi); thinned to at most maxCount.
+std::vector<double> NiceLogValues(double lo, double hi, std::size_t maxCount) {
+    std::vector<double> values;
+    for (int e = static_cast<int>(std::floor(std::log10(lo))); e <= std::ceil(std::log10(hi)); ++e)
+        for (double m : {1.0, 2.0, 5.0}) {
+            const double v = m * std::pow(10.0, e);
+            if (v > lo && v < hi) values.push_back(v);
+        }
+    while (values.size() > maxCount) {
+        std::vector<double> thinned;
+        for (std::size_t i = 0; i < values.size(); i += 2) thinned.push_back(values[i]);
+        values.swap(thinned);
+    }
+    return values;
+}
+
+std::vector<double> LogSpaced(double lo, double hi, int n) {
+    std::vector<double> v;
+    for (int i = 0; i < n; ++i)
+        v.push_back(lo * std::pow(hi / lo, static_cast<double>(i) / (n - 1)));
+    v.front() = lo;
+    v.back() = hi;
+    return v;
+}
+
+std::vector<double> LinSpaced(double lo, double hi, int n) {
+    std::vector<double> v;
+    for (int i = 0; i < n; ++i) v.push_back(lo + (hi - lo) * i / (n - 1));
+    v.back() = hi;
+    return v;
+}
+
+// Saturation temperatures closer together towards the critical point, where the dome bends.
+std::vector<double> DomeTemperatures(const TLimits& l, int n) {
+    std::vector<double> v;
+    for (int i = 0; i < n; ++i) {
+        const double u = static_cast<double>(i) / (n - 1);
+        v.push_back(l.Tt + (l.Tc - l.Tt) * (1.0 - (1.0 - u) * (1.0 - u)));
+    }
+    v.back() = l.Tc;
+    return v;
+}
+
+struct TCurveBuilder {
+    TKXCurve Curve;
+    TCurveBuilder(TKXCurveKind kind, std::string key, double value) {
+        Curve.Kind = kind;
+        Curve.Key = std::move(key);
+        Curve.Value = value;
+        Curve.Segments.emplace_back();
+    }
+    void Add(std::optional<TKXPoint> p) {
+        if (p) {
+            Curve.Segments.back().push_back(*p);
+        } else if (!Curve.Segments.back().empty()) {
+            Curve.Segments.emplace_back();  // the library stopped answering: the line breaks
+        }
+    }
+    TKXCurve Done() {
+        std::erase_if(Curve.Segments, [](const auto& s) { return s.size() < 2; });
+        return std::move(Curve);
+    }
+};
+
+// (x, y) of a state given by whichever of p, T, h, s the kind needs.
+struct TCoordinates {
+    TKXDiagramKind Kind;
+    std::optional<TKXPoint> operator()(TMaybe p, TMaybe t, TMaybe h, TMaybe s) const {
+        switch (Kind) {
+            case TKXDiagramKind::PH:
+                if (h && p) return TKXPoint{*h, *p};
+                break;
+            case TKXDiagramKind::TS:
+                if (s && t) return TKXPoint{*s, *t};
+                break;
+            case TKXDiagramKind::HS:
+                if (s && h) return TKXPoint{*s, *h};
+                break;
+            case TKXDiagramKind::PT:
+                if (t && p) return TKXPoint{*t, *p};
+                break;
+        }
+        return std::nullopt;
+    }
+};
+
+// The root in log p of f(p) = target between lo and hi (f answered and changing sign there),
+// by the Illinois variant of regula falsi; nothing when there is no sign change.
+TMaybe SolveLogP(const std::function<TMaybe(double)>& f, double target, double lo, double hi,
+                 int scan) {
+    std::vector<double> ps = LogSpaced(lo, hi, std::max(2, scan));
+    std::optional<std::pair<double, double>> prev;  // (log p, f - target)
+    for (double p : ps) {
+        const TMaybe v = f(p);
+        if (!v) {
+            prev.reset();
+            continue;
+        }
+        const std::pair<double, double> cur{std::log(p), *v - target};
+        if (cur.second == 0.0) return p;
+        if (prev && (prev->second < 0) != (cur.second < 0)) {
+            double a = prev->first, fa = prev->second, b = cur.first, fb = cur.second;
+            int side = 0;
+            for (int i = 0; i < 60 && std::fabs(b - a) > 1e-13 * std::max(1.0, std::fabs(a)); ++i) {
+                const double c = (a * fb - b * fa) / (fb - fa);
+                const TMaybe fcv = f(std::exp(c));
+                if (!fcv) return std::nullopt;
+                const double fc = *fcv - target;
+                if (fc == 0.0) return std::exp(c);
+                if ((fc < 0) == (fb < 0)) {
+                    b = c, fb = fc;
+                    if (side == -1) fa *= 0.5;
+                    side = -1;
+                } else {
+                    a = c, fa = fc;
+                    if (side == 1) fb *= 0.5;
+                    side = 1;
+                }
+            }
+            return std::exp(std::fabs(fa) < std::fabs(fb) ? a : b);
+        }
+        prev = cur;
+    }
+    return std::nullopt;
+}
+
+class TDiagramBuilder {
+  public:
+    TDiagramBuilder(const TKXFluidFunctions& f, TKXDiagramKind kind, int n)
+        : F(f), L(LimitsOf(f)), At{kind}, N(std::max(10, n)) {
+        D.Kind = kind;
+    }
+
+    TKXDiagram Build() {
+        static const char* const axes[][2] = {{"h", "p"}, {"s", "T"}, {"s", "h"}, {"T", "p"}};
+        D.XKey = axes[static_cast<int>(D.Kind)][0];
+        D.YKey = axes[static_cast<int>(D.Kind)][1];
+        D.LogY = D.YKey == "p";
+        if (!L.Ok) return D;
+        Dome();
+        switch (D.Kind) {
+            case TKXDiagramKind::PH:
+                Isotherms();
+                Isentropes();
+                Isochores();
+                Fractions();
+                break;
+            case TKXDiagramKind::TS:
+                Isobars();
+                Isenthalps();
+                Fractions();
+                break;
+            case TKXDiagramKind::HS:
+                Isobars();
+                Isotherms();
+                Fractions();
+                break;
+            case TKXDiagramKind::PT:
+                break;
+        }
+        RunJobs();
+        View();
+        return std::move(D);
+    }
+
+  private:
+    TMaybe Call(const char* fn, double a, double b = 0.0) const { return Answer(F.Call(fn, a, b)); }
+
+    void Dome() {
+        const auto temps = DomeTemperatures(L, N);
+        if (D.Kind == TKXDiagramKind::PT) {
+            TCurveBuilder c(TKXCurveKind::VapourPressure, "", 0.0);
+            for (double t : temps) c.Add(At(Call("PsatT", t), t, {}, {}));
+            D.Curves.push_back(c.Done());
+            D.Critical = TKXPoint{L.Tc, L.Pc};
+            return;
+        }
+        TCurveBuilder liquid(TKXCurveKind::SaturatedLiquid, "x", 0.0);
+        TCurveBuilder vapour(TKXCurveKind::SaturatedVapour, "x", 1.0);
+        for (double t : temps) {
+            const TMaybe p = Call("PsatT", t);
+            liquid.Add(At(p, t, Call("HTX", t, 0.0), Call("STX", t, 0.0)));
+            vapour.Add(At(p, t, Call("HTX", t, 1.0), Call("STX", t, 1.0)));
+        }
+        D.Curves.push_back(liquid.Done());
+        D.Curves.push_back(vapour.Done());
+        // The critical point: where the two lines meet, as the saturation functions give it.
+        const auto& l = D.Curves[0].Segments;
+        const auto& v = D.Curves[1].Segments;
+        if (!l.empty() && !v.empty()) {
+            const TKXPoint a = l.back().back(), b = v.back().back();
+            D.Critical = TKXPoint{0.5 * (a.X + b.X), 0.5 * (a.Y + b.Y)};
+        }
+    }
+
+    void Fractions() {
+        const auto temps = DomeTemperatures(L, N / 2);
+        for (int i = 1; i <= 9; ++i)
+            Jobs.push_back([this, temps, i] {
+                const double x = i / 10.0;
+                TCurveBuilder c(TKXCurveKind::VapourFraction, "x", x);
+                for (double t : temps)
+                    c.Add(At(Call("PsatT", t), t, Call("HTX", t, x), Call("STX", t, x)));
+                return c.Done();
+            });
+    }
+
+    // Isotherms along log p; below the critical temperature the dome is crossed at psat(T).
+    void Isotherms() {
+        // A few through the dome, the others above it: a cryogenic fluid's dome is narrow in T.
+        std::vector<double> temps = NiceValues(L.Tt, L.Tc, 4);
+        for (double t : NiceValues(L.Tc, L.Tmax, 7)) temps.push_back(t);
+        for (double t : temps)
+            Jobs.push_back([this, t] {
+                TCurveBuilder c(TKXCurveKind::Isotherm, "T", t);
+                const TMaybe psat = t < L.Tc ? Call("PsatT", t) : std::nullopt;
+                bool crossed = !psat;
+                for (double p : LogSpaced(L.Pt, L.Pmax, N)) {
+                    if (!crossed && p > *psat) {
+                        c.Add(At(psat, t, Call("HTX", t, 1.0), Call("STX", t, 1.0)));
+                        c.Add(At(psat, t, Call("HTX", t, 0.0), Call("STX", t, 0.0)));
+                        crossed = true;
+                    }
+                    c.Add(At(p, t, Call("HPT", p, t), Call("SPT", p, t)));
+                }
+                return c.Done();
+            });
+    }
+
+    // Isobars along T; below the critical pressure the dome is crossed at Tsat(p).
+    void Isobars() {
+        for (double p : NiceLogValues(L.Pt, L.Pmax, 10))
+            Jobs.push_back([this, p] {
+                TCurveBuilder c(TKXCurveKind::Isobar, "p", p);
+                const TMaybe tsat = p < L.Pc ? Call("TsatP", p) : std::nullopt;
+                bool crossed = !tsat;
+                for (double t : LinSpaced(L.Tt, L.Tmax, N)) {
+                    if (!crossed && t > *tsat) {
+                        c.Add(At(p, tsat, Call("HPX", p, 0.0), Call("SPX", p, 0.0)));
+                        c.Add(At(p, tsat, Call("HPX", p, 1.0), Call("SPX", p, 1.0)));
+                        crossed = true;
+                    }
+                    c.Add(At(p, t, Call("HPT", p, t), Call("SPT", p, t)));
+                }
+                return c.Done();
+            });
+    }
+
+    // Entropies and enthalpies of the isolines: round values across the dome at the triple point.
+    std::pair<double, double> DomeSpan(const char* fn) const {
+        const TMaybe a = Call(fn, L.Tt, 0.0), b = Call(fn, L.Tt, 1.0);
+        return a && b ? std::pair{*a, *b} : std::pair{0.0, 0.0};
+    }
+
+    void Isentropes() {
+        const auto [s0, s1] = DomeSpan("STX");
+        for (double s : NiceValues(s0, s1 + 0.3 * (s1 - s0), 8))
+            Jobs.push_back([this, s] {
+                TCurveBuilder c(TKXCurveKind::Isentrope, "s", s);
+                for (double p : LogSpaced(L.Pt, L.Pmax, N)) c.Add(At(p, {}, Call("HPS", p, s), s));
+                return c.Done();
+            });
+    }
+
+    void Isenthalps() {
+        const auto [h0, h1] = DomeSpan("HTX");
+        for (double h : NiceValues(h0, h1 + 0.3 * (h1 - h0), 8))
+            Jobs.push_back([this, h] {
+                TCurveBuilder c(TKXCurveKind::Isenthalp, "h", h);
+                for (double p : LogSpaced(L.Pt, L.Pmax, N))
+                    c.Add(At(p, Call("TPH", p, h), h, Call("SPH", p, h)));
+                return c.Done();
+            });
+    }
+
+    // Isochores on p-h: the pressure of each temperature whose density the (p, T) function gives
+    // as the isochore's, searched on the liquid or vapour side of the dome.
+    void Isochores() {
+        const TMaybe rl = Call("DTX", L.Tt, 0.0), rv = Call("DTX", L.Tt, 1.0);
+        if (!rl || !rv) return;
+        const auto density = [this](double t) {
+            return [this, t](double p) { return Call("DPT", p, t); };
+        };
+        for (double rho : NiceLogValues(*rv * 10.0, *rl * 0.9, 5))
+            Jobs.push_back([this, rho, density] {
+                TCurveBuilder c(TKXCurveKind::Isochore, "rho", rho);
+                for (double t : LinSpaced(L.Tt, L.Tmax, N / 4)) {
+                    double lo = L.Pt, hi = L.Pmax;
+                    if (t < L.Tc) {
+                        const TMaybe psat = Call("PsatT", t);
+                        const TMaybe dl = Call("DTX", t, 0.0), dv = Call("DTX", t, 1.0);
+                        if (!psat || !dl || !dv || (rho >= *dv && rho <= *dl)) {
+                            c.Add(std::nullopt);  // inside the dome at this temperature
+                            continue;
+                        }
+                        // Just off the saturation pressure, where the (p, T) functions answer.
+                        if (rho < *dv)
+                            hi = *psat * (1.0 - 1e-6);
+                        else
+                            lo = *psat * (1.0 + 1e-6);
+                    }
+                    const TMaybe p = SolveLogP(density(t), rho, lo, hi, 4);
+                    c.Add(p ? At(p, t, Call("HPT", *p, t), {}) : std::nullopt);
+                }
+                return c.Done();
+            });
+    }
+
+    // The isolines are independent of one another: they are computed on every core, each from
+    // the library's functions, which keep no state; the order of the list stays as queued.
+    void RunJobs() {
+        std::vector<TKXCurve> curves(Jobs.size());
+        std::atomic<std::size_t> next{0};
+        const auto work = [&] {
+            for (std::size_t i; (i = next++) < Jobs.size();) curves[i] = Jobs[i]();
+        };
+        const unsigned cores = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
+        std::vector<std::thread> helpers;
+        for (unsigned k = 1; k < cores && k < Jobs.size(); ++k) helpers.emplace_back(work);
+        work();
+        for (std::thread& t : helpers) t.join();
+        for (TKXCurve& c : curves) D.Curves.push_back(std::move(c));
+        Jobs.clear();
+    }
+
+    void View() {
+        bool any = false;
+        const auto y = [this](double v) { return D.LogY ? std::log10(v) : v; };
+        TKXPoint lo{0, 0}, hi{0, 0};
+        for (const TKXCurve& c : D.Curves)
+            for (const auto& s : c.Segments)
+                for (const TKXPoint& p : s) {
+                    if (D.LogY && !(p.Y > 0)) continue;
+                    if (!any) lo = hi = {p.X, y(p.Y)};
+                    lo = {std::min(lo.X, p.X), std::min(lo.Y, y(p.Y))};
+                    hi = {std::max(hi.X, p.X), std::max(hi.Y, y(p.Y))};
+                    any = true;
+                }
+        const double mx = 0.03 * (hi.X - lo.X), my = 0.03 * (hi.Y - lo.Y);
+        D.Min = {lo.X - mx, lo.Y - my};
+        D.Max = {hi.X + mx, hi.Y + my};
+        if (D.LogY) {
+            D.Min.Y = std::pow(10.0, D.Min.Y);
+            D.Max.Y = std::pow(10.0, D.Max.Y);
+        }
+    }
+
+    const TKXFluidFunctions& F;
+    TLimits L;
+    TCoordinates At;
+    int N;
+    TKXDiagram D;
+    std::vector<std::function<TKXCurve()>> Jobs;
+};
+
+}  // namespace
+
+const char* DiagramKindKey(TKXDiagramKind kind) {
+    static const char* const keys[] = {"ph", "ts", "hs", "pT"};
+    return keys[static_cast<int>(kind)];
+}
+
+std::optional<TKXDiagramKind> FindDiagramKind(const std::string& key) {
+    for (TKXDiagramKind k :
+         {TKXDiagramKind::PH, TKXDiagramKind::TS, TKXDiagramKind::HS, TKXDiagramKind::PT})
+        if (key == DiagramKindKey(k)) return k;
+    return std::nullopt;
+}
+
+std::size_t TKXCurve::PointCount() const {
+    std::size_t n = 0;
+    for (const auto& s : Segments) n += s.size();
+    return n;
+}
+
+TKXDiagram ComputeDiagram(const TKXFluidFunctions& fluid, TKXDiagramKind kind, int pointsPerLine) {
+    return TDiagramBuilder(fluid, kind, pointsPerLine).Build();
+}
+
+std::optional<TKXPoint> StateInDiagram(const TKXState& state, TKXDiagramKind kind) {
+    if (!state.Ok) return std::nullopt;
+    const auto value = [&state](const char* key) -> TMaybe {
+        const TKXStateRow* r = state.Row(key);
+        return r && r->Mixture.HasValue ? TMaybe(r->Mixture.Value) : std::nullopt;
+    };
+    return TCoordinates{kind}(value("p"), value("T"), value("h"), value("s"));
+}
+
+std::optional<TKXDiagramInput> StateAtPoint(const TKXFluidFunctions& fluid, TKXDiagramKind kind,
+                                            TKXPoint point) {
+    const TLimits l = LimitsOf(fluid);
+    if (!l.Ok) return std::nullopt;
+    switch (kind) {
+        case TKXDiagramKind::PH:
+            return TKXDiagramInput{TKXInputPair::PH, point.Y, point.X};
+        case TKXDiagramKind::PT:
+            return TKXDiagramInput{TKXInputPair::PT, point.Y, point.X};
+        case TKXDiagramKind::TS: {
+            const double t = point.Y, s = point.X;
+            if (t >= l.Tt && t <= l.Tc) {
+                const TKXAnswer x = fluid.Call("XTS", t, s);
+                if (x.Ok()) return TKXDiagramInput{TKXInputPair::TS, t, s};
+            }
+            const TMaybe p = SolveLogP([&](double p) { return Answer(fluid.Call("SPT", p, t)); }, s,
+                                       l.Pt, l.Pmax, 24);
+            if (!p) return std::nullopt;
+            return TKXDiagramInput{TKXInputPair::PT, *p, t};
+        }
+        case TKXDiagramKind::HS: {
+            const double s = point.X, h = point.Y;
+            const TMaybe p = SolveLogP([&](double p) { return Answer(fluid.Call("HPS", p, s)); }, h,
+                                       l.Pt, l.Pmax, 24);
+            if (!p) return std::nullopt;
+            return TKXDiagramInput{TKXInputPair::PS, *p, s};
+        }
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,67 @@
+#pragma once
+// The curves of a property diagram (log p-h, T-s, h-s, p-T) of one library, as point lists in
+// standard units: the saturation dome from the saturation functions, isolines by the library's
+// flashes. Every point is a state the library answered with code 0; where it stops answering a
+// curve ends (or breaks into segments), it never falls to zero.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "KXExplorerState.h"
+
+enum class TKXDiagramKind { PH, TS, HS, PT };
+
+// "ph", "ts", "hs", "pT" as the CLI spells them.
+const char* DiagramKindKey(TKXDiagramKind kind);
+std::optional<TKXDiagramKind> FindDiagramKind(const std::string& key);
+
+struct TKXPoint {
+    double X = 0.0, Y = 0.0;
+};
+
+enum class TKXCurveKind {
+    SaturatedLiquid,
+    SaturatedVapour,
+    VapourPressure,
+    Isotherm,
+    Isobar,
+    Isentrope,
+    Isenthalp,
+    Isochore,
+    VapourFraction
+};
+
+struct TKXCurve {
+    TKXCurveKind Kind = TKXCurveKind::Isotherm;
+    std::string Key;     // the key held constant ("T", "p", "s", "h", "rho", "x"); "" for the dome
+    double Value = 0.0;  // its value in standard units
+    std::vector<std::vector<TKXPoint>> Segments;  // unbroken runs of answered states
+
+    std::size_t PointCount() const;
+};
+
+struct TKXDiagram {
+    TKXDiagramKind Kind = TKXDiagramKind::PH;
+    std::string XKey, YKey;  // the axes' keys: "h"/"p", "s"/"T", "s"/"h", "T"/"p"
+    bool LogY = false;       // a pressure axis is logarithmic
+    std::vector<TKXCurve> Curves;
+    std::optional<TKXPoint> Critical;
+    TKXPoint Min, Max;  // the default view: every curve inside
+};
+
+// A diagram of the library with about pointsPerLine points per line.
+TKXDiagram ComputeDiagram(const TKXFluidFunctions& fluid, TKXDiagramKind kind,
+                          int pointsPerLine = 200);
+
+// Where a state lies in the diagram (standard units); nothing for a failed state.
+std::optional<TKXPoint> StateInDiagram(const TKXState& state, TKXDiagramKind kind);
+
+// The state at a point of the diagram (standard units), as an input pair and its two values:
+// (p, h) and (p, T) directly; in T-s and h-s the pressure is searched among the library's
+// answers of the (p, T) or (p, s) functions, and a T-s point inside the dome becomes (T, s).
+struct TKXDiagramInput {
+    TKXInputPair Pair;
+    double X1, X2;
+};
+std::optional<TKXDiagramInput> StateAtPoint(const TKXFluidFunctions& fluid, TKXDiagramKind kind,
+                                            TKXPoint point);

@@ -1,0 +1,308 @@
+#include "KXExplorerState.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+const std::string WaterSteamLibrary = "KX_WS_IF97";
+
+// Boundary between regions 2 and 3 of IAPWS-IF97 (the B23 equation, Eq. 5 of the 2007 revised
+// release): pressure in MPa from temperature in K. Only the region label uses it; every property
+// still comes from the library.
+constexpr double B23N[3] = {0.34805185628969e3, -0.11671859879975e1, 0.10192970039326e-2};
+
+double B23PressureBar(double tCelsius) {
+    const double theta = tCelsius + 273.15;
+    return 10.0 * (B23N[0] + B23N[1] * theta + B23N[2] * theta * theta);
+}
+
+int IF97Region(double p, double t, bool liquidSide) {
+    if (t > 800.0) return 5;
+    if (t <= 350.0) return liquidSide ? 1 : 2;
+    return p >= B23PressureBar(t) ? 3 : 2;
+}
+
+struct TStateBuilder {
+    const TKXFluidFunctions& Fluid;
+    TKXState State;
+
+    explicit TStateBuilder(const TKXFluidFunctions& fluid) : Fluid(fluid) {
+        for (const TKXPropertyInfo& p : OfferedProperties(fluid))
+            State.Rows.push_back({p, {}, {}, {}});
+    }
+
+    TKXStateRow* Row(const char* key) {
+        for (TKXStateRow& r : State.Rows)
+            if (std::string(r.Property.Key) == key) return &r;
+        return nullptr;
+    }
+    bool Unset(const char* key) {
+        const TKXStateRow* r = Row(key);
+        return r && r->Mixture.Empty();
+    }
+    void Set(const char* key, TKXCell cell) {
+        if (TKXStateRow* r = Row(key)) r->Mixture = std::move(cell);
+    }
+    void Set(const char* key, double v) { Set(key, TKXCell::Number(v)); }
+    // The library's answer, or its error text in the row.
+    void Set(const char* key, const TKXAnswer& a) {
+        Set(key, a.Ok() ? TKXCell::Number(a.Value) : TKXCell::Words(a.Text));
+    }
+    void SetSaturated(const char* key, const TKXAnswer& liquid, const TKXAnswer& vapour) {
+        TKXStateRow* r = Row(key);
+        if (!r) return;
+        r->Liquid = liquid.Ok() ? TKXCell::Number(liquid.Value) : TKXCell::Words(liquid.Text);
+        r->Vapour = vapour.Ok() ? TKXCell::Number(vapour.Value) : TKXCell::Words(vapour.Text);
+    }
+    TKXState Fail(const TKXAnswer& a) {
+        TKXState failed;
+        failed.ErrorText = a.Text;
+        return failed;
+    }
+    TKXState Done() {
+        State.Ok = true;
+        if (const TKXStateRow* r = Row("phase")) State.Phase = r->Mixture.Text;
+        return std::move(State);
+    }
+
+    // Every (p, T) property not yet set, from the library's (p, T) functions.
+    void FillFromPT(double p, double t) {
+        for (TKXStateRow& r : State.Rows) {
+            if (!r.Mixture.Empty() || *r.Property.FromPT == '\0') continue;
+            if (std::string(r.Property.Key) == "sigma") continue;  // defined on the dome only
+            Set(r.Property.Key, Fluid.Call(r.Property.FromPT, p, t));
+        }
+    }
+
+    // A state on or inside the dome: the mixture's density, volume and entropy or enthalpy by
+    // (T, x) or (p, x), and the saturated columns beside it.
+    void FillTwoPhase(double p, double t, double x, bool byPressure) {
+        State.TwoPhase = true;
+        const double a = byPressure ? p : t;
+        const char* d = byPressure ? "DPX" : "DTX";
+        const char* v = byPressure ? "VPX" : "VTX";
+        const char* h = byPressure ? "HPX" : "HTX";
+        const char* s = byPressure ? "SPX" : "STX";
+        if (Unset("rho")) Set("rho", Fluid.Call(d, a, x));
+        if (Unset("v")) Set("v", Fluid.Call(v, a, x));
+        if (Unset("h")) Set("h", Fluid.Call(h, a, x));
+        if (Unset("s")) Set("s", Fluid.Call(s, a, x));
+        SetSaturated("rho", Fluid.Call(d, a, 0.0), Fluid.Call(d, a, 1.0));
+        SetSaturated("v", Fluid.Call(v, a, 0.0), Fluid.Call(v, a, 1.0));
+        SetSaturated("h", Fluid.Call(h, a, 0.0), Fluid.Call(h, a, 1.0));
+        SetSaturated("s", Fluid.Call(s, a, 0.0), Fluid.Call(s, a, 1.0));
+        for (const char* key : {"T", "p"}) {
+            TKXStateRow* r = Row(key);
+            r->Liquid = r->Vapour = r->Mixture;
+        }
+        SetSaturated("x", TKXAnswer{0.0, 0, {}}, TKXAnswer{1.0, 0, {}});
+        if (Fluid.Offers("STT")) Set("sigma", Fluid.Call("STT", t));
+        std::string words = x <= 0.0   ? "saturated liquid"
+                            : x >= 1.0 ? "saturated vapour"
+                                       : "two-phase";
+        if (Fluid.LibraryName() == WaterSteamLibrary) words += " (region 4)";
+        Set("phase", TKXCell::Words(words));
+    }
+
+    // (p, h) or (p, s): temperature and vapour fraction by the flash, then either side.
+    TKXState FromPressureAnd(char key, double p, double y) {
+        const std::string k(1, key);
+        const std::string upper(1, static_cast<char>(key == 'h' ? 'H' : 'S'));
+        const TKXAnswer t = Fluid.Call("TP" + upper, p, y);
+        if (!t.Ok()) return Fail(t);
+        Set("p", p);
+        Set("T", t.Value);
+        Set(k.c_str(), y);
+        const TKXAnswer x =
+            Fluid.Offers("XP" + upper) ? Fluid.Call("XP" + upper, p, y) : TKXAnswer{0, -1, ""};
+        const std::string other = key == 'h' ? "SP" + upper : "HP" + upper;
+        Set(key == 'h' ? "s" : "h", Fluid.Call(other, p, y));
+        Set("rho", Fluid.Call("DP" + upper, p, y));
+        Set("v", Fluid.Call("VP" + upper, p, y));
+        if (x.Ok() && x.Value > 0.0 && x.Value < 1.0) {
+            Set("x", x.Value);
+            FillTwoPhase(p, t.Value, x.Value, true);
+            return Done();
+        }
+        FillFromPT(p, t.Value);
+        const int side = x.Ok() ? (x.Value <= 0.0 ? -1 : 1) : 0;
+        Set("phase", TKXCell::Words(SinglePhaseWordsSide(p, t.Value, side)));
+        return Done();
+    }
+
+    // Two-phase states named by temperature (T, x), (T, h), (T, s) or pressure (p, x).
+    TKXState OnDome(bool byPressure, double a, double x, const char* givenKey, double given) {
+        const TKXAnswer other = Fluid.Call(byPressure ? "TsatP" : "PsatT", a);
+        if (!other.Ok()) return Fail(other);
+        const double p = byPressure ? a : other.Value;
+        const double t = byPressure ? other.Value : a;
+        // The mixture's own function answers first, so a fraction or value out of range shows
+        // the library's text rather than a half-filled table.
+        const TKXAnswer h = Fluid.Call(byPressure ? "HPX" : "HTX", a, x);
+        if (!h.Ok()) return Fail(h);
+        Set("T", t);
+        Set("p", p);
+        Set("x", x);
+        if (givenKey) Set(givenKey, given);
+        FillTwoPhase(p, t, x, byPressure);
+        return Done();
+    }
+
+    std::string SinglePhaseWordsSide(double p, double t, int side) const {
+        std::string words;
+        const TKXAnswer pc = Fluid.Call("Pc");
+        const TKXAnswer tc = Fluid.Call("Tc");
+        const bool aboveP = pc.Ok() && p >= pc.Value;
+        const bool aboveT = tc.Ok() && t >= tc.Value;
+        if (aboveP && aboveT)
+            words = "supercritical";
+        else if (aboveP)
+            words = "compressed liquid";
+        else if (aboveT)
+            words = "superheated vapour";
+        else if (side != 0)
+            words = side < 0 ? "compressed liquid" : "superheated vapour";
+        else {
+            const TKXAnswer ts = Fluid.Call("TsatP", p);
+            words = ts.Ok() && t < ts.Value ? "compressed liquid" : "superheated vapour";
+        }
+        if (Fluid.LibraryName() == WaterSteamLibrary) {
+            const bool liquidSide = words == "compressed liquid";
+            words += " (region " + std::to_string(IF97Region(p, t, liquidSide)) + ")";
+        }
+        return words;
+    }
+};
+
+}  // namespace
+
+const std::vector<TKXPairInfo>& AllInputPairs() {
+    static const std::vector<TKXPairInfo> pairs = {
+        {TKXInputPair::PT, "pT", "p", "T", {"HPT", "DPT"}},
+        {TKXInputPair::PH, "ph", "p", "h", {"TPH", "XPH"}},
+        {TKXInputPair::PS, "ps", "p", "s", {"TPS", "XPS"}},
+        {TKXInputPair::TX, "Tx", "T", "x", {"PsatT", "HTX"}},
+        {TKXInputPair::PX, "px", "p", "x", {"TsatP", "HPX"}},
+        {TKXInputPair::TH, "Th", "T", "h", {"XTH", "PsatT"}},
+        {TKXInputPair::TS, "Ts", "T", "s", {"XTS", "PsatT"}},
+    };
+    return pairs;
+}
+
+const TKXPairInfo* FindInputPair(const std::string& key) {
+    for (const TKXPairInfo& p : AllInputPairs())
+        if (key == p.Key) return &p;
+    return nullptr;
+}
+
+std::vector<TKXPairInfo> OfferedInputPairs(const TKXFluidFunctions& fluid) {
+    std::vector<TKXPairInfo> offered;
+    for (const TKXPairInfo& p : AllInputPairs())
+        if (fluid.Offers(p.Required[0]) && fluid.Offers(p.Required[1])) offered.push_back(p);
+    return offered;
+}
+
+const std::vector<TKXPropertyInfo>& AllProperties() {
+    static const std::vector<TKXPropertyInfo> properties = {
+        {"T", "Temperature", 31, ""},
+        {"p", "Pressure", 2, ""},
+        {"rho", "Density", 15, "DPT"},
+        {"v", "Specific volume", 16, "VPT"},
+        {"h", "Enthalpy", 4, "HPT"},
+        {"s", "Entropy", 5, "SPT"},
+        {"cp", "Isobaric heat capacity", 11, "CpPT"},
+        {"cv", "Isochoric heat capacity", 11, "CvPT"},
+        {"w", "Speed of sound", 27, "WPT"},
+        {"x", "Vapour fraction", 34, ""},
+        {"phase", "Phase", -1, ""},
+        {"eta", "Dynamic viscosity", 17, "DVPT"},
+        {"nu", "Kinematic viscosity", 18, "KVPT"},
+        {"lambda", "Thermal conductivity", 35, "TCPT"},
+        {"Pr", "Prandtl number", 36, "PrPT"},
+        {"sigma", "Surface tension", 37, "STT"},
+    };
+    return properties;
+}
+
+const TKXPropertyInfo* FindProperty(const std::string& key) {
+    for (const TKXPropertyInfo& p : AllProperties())
+        if (key == p.Key) return &p;
+    return nullptr;
+}
+
+std::vector<TKXPropertyInfo> OfferedProperties(const TKXFluidFunctions& fluid) {
+    std::vector<TKXPropertyInfo> offered;
+    for (const TKXPropertyInfo& p : AllProperties())
+        if (*p.FromPT == '\0' || fluid.Offers(p.FromPT)) offered.push_back(p);
+    return offered;
+}
+
+const TKXStateRow* TKXState::Row(const std::string& key) const {
+    for (const TKXStateRow& r : Rows)
+        if (key == r.Property.Key) return &r;
+    return nullptr;
+}
+
+TKXState ComputeState(const TKXFluidFunctions& fluid, TKXInputPair pair, double x1, double x2) {
+    TStateBuilder b(fluid);
+    switch (pair) {
+        case TKXInputPair::PT: {
+            const TKXAnswer h = fluid.Call("HPT", x1, x2);
+            if (!h.Ok()) return b.Fail(h);
+            b.Set("p", x1);
+            b.Set("T", x2);
+            b.Set("h", h.Value);
+            b.FillFromPT(x1, x2);
+            b.Set("phase", TKXCell::Words(b.SinglePhaseWordsSide(x1, x2, 0)));
+            return b.Done();
+        }
+        case TKXInputPair::PH:
+            return b.FromPressureAnd('h', x1, x2);
+        case TKXInputPair::PS:
+            return b.FromPressureAnd('s', x1, x2);
+        case TKXInputPair::TX:
+            return b.OnDome(false, x1, x2, nullptr, 0.0);
+        case TKXInputPair::PX:
+            return b.OnDome(true, x1, x2, nullptr, 0.0);
+        case TKXInputPair::TH:
+        case TKXInputPair::TS: {
+            const bool byH = pair == TKXInputPair::TH;
+            const TKXAnswer x = fluid.Call(byH ? "XTH" : "XTS", x1, x2);
+            if (!x.Ok()) return b.Fail(x);
+            return b.OnDome(false, x1, x.Value, byH ? "h" : "s", x2);
+        }
+    }
+    return b.Fail({0.0, -1, "unknown input pair"});
+}
+
+std::string SinglePhaseWords(const TKXFluidFunctions& fluid, double p, double t) {
+    return TStateBuilder(fluid).SinglePhaseWordsSide(p, t, 0);
+}
+
+std::string ReferenceStateNote(const TKXFluidFunctions& fluid) {
+    const TKXAnswer h0 = fluid.Call("HTX", 0.0, 0.0);
+    const TKXAnswer s0 = fluid.Call("STX", 0.0, 0.0);
+    if (h0.Ok() && s0.Ok() && std::fabs(h0.Value - 200.0) < 1e-3 &&
+        std::fabs(s0.Value - 1.0) < 1e-5)
+        return "Reference state (IIR): h = 200 kJ/kg and s = 1 kJ/kgK for saturated liquid at 0 "
+               "°C.";
+    const TKXAnswer tt = fluid.Call("Tt");
+    if (!tt.Ok()) return "Reference state: as this library's equation of state sets it.";
+    const TKXAnswer ht = fluid.Call("HTX", tt.Value, 0.0);
+    const TKXAnswer st = fluid.Call("STX", tt.Value, 0.0);
+    const TKXAnswer pt = fluid.Call("PsatT", tt.Value);
+    const TKXAnswer vt = fluid.Call("VTX", tt.Value, 0.0);
+    if (!ht.Ok() || !st.Ok())
+        return "Reference state: as this library's equation of state sets it.";
+    // Internal energy u = h - p v, with p v in kJ/kg from bar and m3/kg.
+    if (pt.Ok() && vt.Ok() && std::fabs(ht.Value - 100.0 * pt.Value * vt.Value) < 1e-6 &&
+        std::fabs(st.Value) < 1e-6)
+        return "Reference state (IAPWS): u = 0 and s = 0 for saturated liquid at the triple point.";
+    char text[200];
+    std::snprintf(text, sizeof text,
+                  "Reference state of this equation of state: saturated liquid at the triple point "
+                  "(%.6g °C) has h = %.6g kJ/kg and s = %.6g kJ/kgK.",
+                  tt.Value, ht.Value, st.Value);
+    return text;
+}

@@ -1,0 +1,185 @@
+#include "KXExplorerTable.h"
+
+#include <cmath>
+
+namespace {
+
+std::string Field(const std::string& text, char separator) {
+    if (separator != ',' || text.find_first_of(",\"\n\r") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+void AppendLine(std::string& out, const std::vector<std::string>& fields, char separator) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i) out += separator;
+        out += Field(fields[i], separator);
+    }
+    out += "\n";
+}
+
+TKXCell CellOf(const TKXAnswer& a) {
+    return a.Ok() ? TKXCell::Number(a.Value) : TKXCell{};
+}
+
+TKXTableRow SaturationRow(const TKXFluidFunctions& fluid, bool byT, double value) {
+    TKXTableRow row;
+    const TKXAnswer other = fluid.Call(byT ? "PsatT" : "TsatP", value);
+    const double t = byT ? value : other.Value;
+    const double p = byT ? other.Value : value;
+    if (!other.Ok()) {
+        row.Cells = {byT ? TKXCell::Number(t) : TKXCell{}, byT ? TKXCell{} : TKXCell::Number(p)};
+        row.Error = other.Text;
+        return row;
+    }
+    const char* d = byT ? "DTX" : "DPX";
+    const char* h = byT ? "HTX" : "HPX";
+    const char* s = byT ? "STX" : "SPX";
+    const TKXAnswer answers[] = {fluid.Call(d, value, 0.0), fluid.Call(d, value, 1.0),
+                                 fluid.Call(h, value, 0.0), fluid.Call(h, value, 1.0),
+                                 fluid.Call(s, value, 0.0), fluid.Call(s, value, 1.0)};
+    row.Cells = {TKXCell::Number(t), TKXCell::Number(p), CellOf(answers[0]),
+                 CellOf(answers[1]), CellOf(answers[2]), CellOf(answers[3]),
+                 TKXCell{},          CellOf(answers[4]), CellOf(answers[5])};
+    if (answers[2].Ok() && answers[3].Ok())
+        row.Cells[6] = TKXCell::Number(answers[3].Value - answers[2].Value);
+    for (const TKXAnswer& a : answers)
+        if (!a.Ok() && row.Error.empty()) row.Error = a.Text;
+    return row;
+}
+
+}  // namespace
+
+std::vector<double> RangeByStep(double from, double to, double step, std::string& error,
+                                std::size_t maxCount) {
+    error.clear();
+    if (!std::isfinite(from) || !std::isfinite(to) || !std::isfinite(step)) {
+        error = "the range needs finite numbers";
+        return {};
+    }
+    if (step == 0.0 || (to - from) * step < 0.0) {
+        error = "the step must be non-zero and lead from the first value to the last";
+        return {};
+    }
+    // A step that lands on `to` within rounding includes it.
+    const double steps = std::floor((to - from) / step * (1.0 + 1e-12) + 1e-9);
+    if (steps + 1.0 > static_cast<double>(maxCount)) {
+        error = "more than " + std::to_string(maxCount) + " rows";
+        return {};
+    }
+    std::vector<double> values;
+    const auto n = static_cast<std::size_t>(steps) + 1;
+    for (std::size_t i = 0; i < n; ++i) values.push_back(from + static_cast<double>(i) * step);
+    if (std::fabs(values.back() - to) <= 1e-9 * std::max(1.0, std::fabs(to))) values.back() = to;
+    return values;
+}
+
+std::vector<double> RangeByCount(double from, double to, int count, std::string& error) {
+    error.clear();
+    if (count < 1 || count > 100000 || !std::isfinite(from) || !std::isfinite(to)) {
+        error = "the count must be 1 to 100000 and the range finite";
+        return {};
+    }
+    if (count == 1) return {from};
+    std::vector<double> values;
+    for (int i = 0; i < count; ++i)
+        values.push_back(i == count - 1 ? to : from + (to - from) * i / (count - 1));
+    return values;
+}
+
+std::vector<std::string> SaturationKeys() {
+    return {"T", "p", "rho_liq", "rho_vap", "h_liq", "h_vap", "hvap", "s_liq", "s_vap"};
+}
+
+std::vector<std::string> SinglePhaseKeys(const TKXFluidFunctions& fluid) {
+    std::vector<std::string> keys;
+    for (const TKXPropertyInfo& p : OfferedProperties(fluid))
+        if (std::string(p.Key) != "sigma") keys.push_back(p.Key);
+    return keys;
+}
+
+TKXTable ComputeTable(const TKXFluidFunctions& fluid, TKXTableKind kind, double fixed,
+                      const std::vector<double>& values) {
+    TKXTable table;
+    const bool saturation =
+        kind == TKXTableKind::SaturationByT || kind == TKXTableKind::SaturationByP;
+    table.Keys = saturation ? SaturationKeys() : SinglePhaseKeys(fluid);
+    table.Rows.reserve(values.size());
+    for (double value : values) {
+        if (saturation) {
+            table.Rows.push_back(SaturationRow(fluid, kind == TKXTableKind::SaturationByT, value));
+            continue;
+        }
+        const double p = kind == TKXTableKind::Isobar ? fixed : value;
+        const double t = kind == TKXTableKind::Isobar ? value : fixed;
+        const TKXState state = ComputeState(fluid, TKXInputPair::PT, p, t);
+        TKXTableRow row;
+        if (!state.Ok) {
+            row.Cells = {TKXCell::Number(t), TKXCell::Number(p)};
+            row.Error = state.ErrorText;
+        } else {
+            for (const std::string& key : table.Keys) {
+                const TKXStateRow* r = state.Row(key);
+                row.Cells.push_back(r ? r->Mixture : TKXCell{});
+            }
+        }
+        table.Rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+std::string CellText(const TKXCell& cell, const std::string& key, const TKXUnitChoice& units,
+                     const TKXNumberFormat& format) {
+    if (!cell.HasValue) return cell.Text;
+    double shown = 0.0;
+    return units.FromStandard(key, cell.Value, shown) ? format(shown) : std::string();
+}
+
+std::string ColumnTitle(const std::string& key, const TKXUnitChoice& units) {
+    const std::string unit = units.UnitFor(key);
+    return unit.empty() ? key : key + " [" + unit + "]";
+}
+
+std::string ExportTable(const TKXTable& table, const TKXUnitChoice& units,
+                        const TKXNumberFormat& format, char separator) {
+    std::string out;
+    std::vector<std::string> fields;
+    for (const std::string& key : table.Keys) fields.push_back(ColumnTitle(key, units));
+    AppendLine(out, fields, separator);
+    for (const TKXTableRow& row : table.Rows) {
+        fields.clear();
+        for (std::size_t i = 0; i < row.Cells.size() && i < table.Keys.size(); ++i)
+            fields.push_back(CellText(row.Cells[i], table.Keys[i], units, format));
+        if (!row.Error.empty()) fields.push_back("error: " + row.Error);
+        AppendLine(out, fields, separator);
+    }
+    return out;
+}
+
+std::string ExportState(const TKXState& state, const TKXUnitChoice& units,
+                        const TKXNumberFormat& format, char separator) {
+    std::string out;
+    if (!state.Ok) {
+        AppendLine(out, {"error", state.ErrorText}, separator);
+        return out;
+    }
+    std::vector<std::string> fields{"state"};
+    for (const TKXStateRow& r : state.Rows) fields.push_back(ColumnTitle(r.Property.Key, units));
+    AppendLine(out, fields, separator);
+    const auto line = [&](const char* name, TKXCell TKXStateRow::*column) {
+        std::vector<std::string> values{name};
+        for (const TKXStateRow& r : state.Rows)
+            values.push_back(CellText(r.*column, r.Property.Key, units, format));
+        AppendLine(out, values, separator);
+    };
+    line(state.TwoPhase ? "mixture" : "state", &TKXStateRow::Mixture);
+    if (state.TwoPhase) {
+        line("saturated liquid", &TKXStateRow::Liquid);
+        line("saturated vapour", &TKXStateRow::Vapour);
+    }
+    return out;
+}

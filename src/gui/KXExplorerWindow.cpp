@@ -1,0 +1,682 @@
+#include "KXExplorerWindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QThreadPool>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "KXClipboard.h"
+#include "KXDiagramWidget.h"
+#include "KX_Libraries_Object.h"
+#include "NumberText.h"
+
+namespace {
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string S(const QString& s) {
+    return s.toStdString();
+}
+
+// The unit column sits before the value columns, so hiding the saturated columns moves nothing.
+enum StateColumn { NameColumn, UnitColumn, ValueColumn, LiquidColumn, VapourColumn, ColumnCount };
+
+QComboBox* UnitCombo(const TKXUnitChoice& units, const std::string& key, QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    for (const std::string& u : units.UnitsOf(QuantityOfKey(key))) list->addItem(Q(u));
+    list->setCurrentText(Q(units.UnitFor(key)));
+    return list;
+}
+
+// A value typed in a field, converted from the field's unit to the key's standard unit.
+bool ReadValue(const TKXUnitChoice& units, const std::string& key, const QLineEdit* edit,
+               const QComboBox* unit, double& standard) {
+    double typed = 0.0;
+    if (!TryParseNumber(S(edit->text()), typed)) return false;
+    TKXUnitChoice local = units;
+    return local.Choose(key, S(unit->currentText())) && local.ToStandard(key, typed, standard);
+}
+
+}  // namespace
+
+QIcon ExplorerIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 16.0, size / 16.0);
+        p.setPen(QPen(QColor(60, 60, 60), 1.2));
+        p.drawLine(QPointF(2, 1.5), QPointF(2, 14));
+        p.drawLine(QPointF(2, 14), QPointF(14.5, 14));
+        QPainterPath dome;
+        dome.moveTo(3.5, 13);
+        dome.cubicTo(4.5, 2.5, 11.5, 2.5, 13.5, 13);
+        p.setPen(QPen(QColor(20, 90, 200), 1.4));
+        p.drawPath(dome);
+        p.setPen(QPen(QColor(200, 40, 40), 1.0));
+        p.setBrush(QColor(200, 40, 40));
+        p.drawEllipse(QPointF(8.5, 9), 1.3, 1.3);
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+TKXExplorerWindow::TKXExplorerWindow(const TKXLibraries& libraries, int unitSystem,
+                                     IKXClipboard& clipboard, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      Libraries(libraries),
+      Clipboard(clipboard),
+      Catalogue(std::make_unique<TPropertyList>()),
+      Units_(std::make_unique<TKXUnitChoice>(*Catalogue, unitSystem)) {
+    setObjectName("KXExplorerWindow");
+    setWindowTitle(Caption);
+    setWindowIcon(ExplorerIcon());
+
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel("Library", this));
+    LibraryList = new QComboBox(this);
+    LibraryList->setObjectName("LibraryList");
+    std::vector<std::string> names;
+    Libraries.CreateLibraryList(names);
+    for (const std::string& n : names) LibraryList->addItem(Q(n));
+    top->addWidget(LibraryList, 1);
+    layout->addLayout(top);
+
+    Tabs_ = new QTabWidget(this);
+    Tabs_->setObjectName("ExplorerTabs");
+    Tabs_->addTab(CreateStateTab(), "State");
+    Tabs_->addTab(CreateTableTab(), "Table");
+    Tabs_->addTab(CreateDiagramTab(), "Diagram");
+    layout->addWidget(Tabs_, 1);
+
+    connect(LibraryList, &QComboBox::currentIndexChanged, this, [this] { LibraryChanged(); });
+    LibraryChanged();
+    resize(760, 640);
+}
+
+TKXExplorerWindow::~TKXExplorerWindow() = default;
+
+QWidget* TKXExplorerWindow::CreateDiagramTab() {
+    auto* tab = new QWidget(this);
+    auto* layout = new QVBoxLayout(tab);
+    auto* row = new QHBoxLayout;
+    DiagramKindList = new QComboBox(tab);
+    DiagramKindList->setObjectName("DiagramKindList");
+    DiagramKindList->addItem("log p-h", int(TKXDiagramKind::PH));
+    DiagramKindList->addItem("T-s", int(TKXDiagramKind::TS));
+    DiagramKindList->addItem("h-s (Mollier)", int(TKXDiagramKind::HS));
+    DiagramKindList->addItem("p-T", int(TKXDiagramKind::PT));
+    row->addWidget(DiagramKindList);
+    row->addStretch(1);
+    auto* reset = new QPushButton("Reset view", tab);
+    reset->setObjectName("ResetViewBtn");
+    auto* png = new QPushButton("Export PNG...", tab);
+    png->setObjectName("ExportPngBtn");
+    auto* svg = new QPushButton("Export SVG...", tab);
+    svg->setObjectName("ExportSvgBtn");
+    row->addWidget(reset);
+    row->addWidget(png);
+    row->addWidget(svg);
+    layout->addLayout(row);
+    Diagram = new TKXDiagramWidget(tab);
+    Diagram->setToolTip(
+        "Wheel: zoom; drag: zoom to a rectangle; Ctrl+drag or middle drag: pan; "
+        "click: set the state there");
+    layout->addWidget(Diagram, 1);
+    HoverLbl = new QLabel(tab);
+    HoverLbl->setObjectName("HoverLbl");
+    layout->addWidget(HoverLbl);
+
+    connect(DiagramKindList, &QComboBox::currentIndexChanged, this, [this] { RecomputeDiagram(); });
+    connect(reset, &QPushButton::clicked, Diagram, &TKXDiagramWidget::ResetView);
+    connect(png, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(this, "Export diagram", "diagram.png",
+                                                          "PNG images (*.png)");
+        if (!path.isEmpty()) Diagram->SavePng(path);
+    });
+    connect(svg, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(this, "Export diagram", "diagram.svg",
+                                                          "SVG drawings (*.svg)");
+        if (!path.isEmpty()) Diagram->SaveSvg(path);
+    });
+    connect(Diagram, &TKXDiagramWidget::Clicked, this, [this](TKXPoint p) { SetStateAt(p); });
+    connect(Diagram, &TKXDiagramWidget::Hovered, this, [this](TKXPoint p) { ShowHover(p); });
+    connect(this, &TKXExplorerWindow::StateChanged, this,
+            [this] { Diagram->SetState(StateInDiagram(State_, DiagramKind())); });
+    return tab;
+}
+
+TKXDiagramKind TKXExplorerWindow::DiagramKind() const {
+    return static_cast<TKXDiagramKind>(DiagramKindList->currentData().toInt());
+}
+
+bool TKXExplorerWindow::SelectDiagramKind(TKXDiagramKind kind) {
+    const int i = DiagramKindList->findData(int(kind));
+    if (i < 0) return false;
+    DiagramKindList->setCurrentIndex(i);
+    return true;
+}
+
+void TKXExplorerWindow::RecomputeDiagram() {
+    if (!Fluid_ || !DiagramKindList) return;
+    // Off the user-interface thread: the library functions keep no state, and a newer request
+    // makes an older answer stale.
+    const int generation = ++DiagramGeneration;
+    auto fluid = std::make_shared<TKXFluidFunctions>(*Fluid_);
+    const TKXDiagramKind kind = DiagramKind();
+    QPointer<TKXExplorerWindow> self(this);
+    QThreadPool::globalInstance()->start([self, fluid, kind, generation] {
+        auto diagram = std::make_shared<const TKXDiagram>(ComputeDiagram(*fluid, kind));
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, diagram, generation] {
+                if (!self || generation != self->DiagramGeneration) return;
+                self->DiagramShown = generation;
+                self->CurrentDiagram = diagram;
+                self->ShowDiagram(*diagram);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void TKXExplorerWindow::ShowDiagram(const TKXDiagram& diagram) {
+    Diagram->SetDiagram(diagram, *Units_);
+    Diagram->SetState(StateInDiagram(State_, diagram.Kind));
+    emit DiagramChanged();
+}
+
+bool TKXExplorerWindow::SetStateAt(TKXPoint standard) {
+    const auto input = StateAtPoint(*Fluid_, DiagramKind(), standard);
+    if (!input) return false;
+    const char* key = nullptr;
+    for (const TKXPairInfo& p : AllInputPairs())
+        if (p.Pair == input->Pair) key = p.Key;
+    if (!key || !SelectPair(key)) return false;
+    FillValueUnits();
+    const TKXPairInfo& pair = Pair();
+    TKXUnitChoice local = *Units_;
+    local.Choose(pair.Key1, S(Value1Unit->currentText()));
+    local.Choose(pair.Key2, S(Value2Unit->currentText()));
+    double v1 = 0.0, v2 = 0.0;
+    local.FromStandard(pair.Key1, input->X1, v1);
+    local.FromStandard(pair.Key2, input->X2, v2);
+    SetValues(Q(FormatGeneral(v1, 17)), Q(FormatGeneral(v2, 17)));
+    return State_.Ok;
+}
+
+void TKXExplorerWindow::ShowHover(TKXPoint standard) {
+    const TKXDiagramPainter& painter = Diagram->Painter();
+    const TKXPoint shown = painter.ToDisplay(standard);
+    QString text = QString("%1 = %2, %3 = %4")
+                       .arg(Q(painter.Diagram().XKey), Q(FormatGeneral(shown.X, 5)),
+                            Q(painter.Diagram().YKey), Q(FormatGeneral(shown.Y, 5)));
+    const auto input = StateAtPoint(*Fluid_, DiagramKind(), standard);
+    const TKXState state =
+        input ? ComputeState(*Fluid_, input->Pair, input->X1, input->X2) : TKXState{};
+    if (state.Ok) {
+        for (const char* key : {"T", "p", "x"}) {
+            const TKXStateRow* r = state.Row(key);
+            if (r && r->Mixture.HasValue)
+                text += QString("   %1 = %2 %3")
+                            .arg(key, CellString(r->Mixture, key), Q(Units_->UnitFor(key)));
+        }
+        text += "   " + Q(state.Phase);
+    }
+    HoverLbl->setText(text);
+}
+
+QWidget* TKXExplorerWindow::CreateStateTab() {
+    auto* tab = new QWidget(this);
+    auto* layout = new QVBoxLayout(tab);
+    auto* form = new QFormLayout;
+    PairList = new QComboBox(tab);
+    PairList->setObjectName("PairList");
+    form->addRow("Input pair", PairList);
+
+    const auto valueRow = [&](QLabel*& label, QLineEdit*& edit, QComboBox*& unit,
+                              const char* name) {
+        label = new QLabel(tab);
+        edit = new QLineEdit(tab);
+        edit->setObjectName(QString(name) + "Edit");
+        unit = new QComboBox(tab);
+        unit->setObjectName(QString(name) + "Unit");
+        auto* row = new QHBoxLayout;
+        row->addWidget(edit, 2);
+        row->addWidget(unit, 1);
+        form->addRow(label, row);
+        connect(edit, &QLineEdit::textChanged, this, [this] { RecalculateState(); });
+        connect(unit, &QComboBox::currentIndexChanged, this, [this] { RecalculateState(); });
+    };
+    valueRow(Value1Lbl, Value1Edit, Value1Unit, "Value1");
+    valueRow(Value2Lbl, Value2Edit, Value2Unit, "Value2");
+
+    auto* options = new QHBoxLayout;
+    DigitsBox = new QSpinBox(tab);
+    DigitsBox->setObjectName("DigitsBox");
+    DigitsBox->setRange(5, 17);
+    DigitsBox->setValue(5);
+    options->addWidget(DigitsBox);
+    options->addStretch(1);
+    auto* copy = new QPushButton("Copy as TSV", tab);
+    copy->setObjectName("CopyStateBtn");
+    options->addWidget(copy);
+    form->addRow("Significant digits", options);
+    layout->addLayout(form);
+
+    StateError = new QLabel(tab);
+    StateError->setObjectName("StateError");
+    StateError->setStyleSheet("color: red");
+    StateError->setWordWrap(true);
+    StateError->hide();
+    layout->addWidget(StateError);
+
+    StateTable = new QTableWidget(0, ColumnCount, tab);
+    StateTable->setObjectName("StateTable");
+    StateTable->setHorizontalHeaderLabels(
+        {"Property", "Unit", "Value", "Saturated liquid", "Saturated vapour"});
+    StateTable->verticalHeader()->hide();
+    StateTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StateTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    layout->addWidget(StateTable, 1);
+
+    ReferenceNote = new QLabel(tab);
+    ReferenceNote->setObjectName("ReferenceNote");
+    ReferenceNote->setWordWrap(true);
+    layout->addWidget(ReferenceNote);
+
+    connect(PairList, &QComboBox::currentIndexChanged, this, [this] { PairChanged(); });
+    connect(DigitsBox, &QSpinBox::valueChanged, this, [this] {
+        ShowState();
+        ShowTable();
+    });
+    connect(copy, &QPushButton::clicked, this, [this] { Clipboard.SetText(StateTsv()); });
+    return tab;
+}
+
+QWidget* TKXExplorerWindow::CreateTableTab() {
+    auto* tab = new QWidget(this);
+    auto* layout = new QVBoxLayout(tab);
+    auto* form = new QFormLayout;
+    TableKindList = new QComboBox(tab);
+    TableKindList->setObjectName("TableKindList");
+    TableKindList->addItems(
+        {"Saturation by temperature", "Saturation by pressure", "Isobar", "Isotherm"});
+    form->addRow("Table", TableKindList);
+
+    FixedLbl = new QLabel(tab);
+    FixedEdit = new QLineEdit(tab);
+    FixedEdit->setObjectName("FixedEdit");
+    FixedUnitLbl = new QLabel(tab);
+    auto* fixedRow = new QHBoxLayout;
+    fixedRow->addWidget(FixedEdit, 1);
+    fixedRow->addWidget(FixedUnitLbl);
+    fixedRow->insertWidget(0, FixedLbl);
+    FixedTitle = new QLabel("Fixed", tab);
+    form->addRow(FixedTitle, fixedRow);
+
+    RangeLbl = new QLabel(tab);
+    for (QLabel* l : {FixedLbl, RangeLbl})
+        l->setMinimumWidth(l->fontMetrics().horizontalAdvance("Temperature") + 4);
+    FromEdit = new QLineEdit(tab);
+    FromEdit->setObjectName("FromEdit");
+    ToEdit = new QLineEdit(tab);
+    ToEdit->setObjectName("ToEdit");
+    StepModeList = new QComboBox(tab);
+    StepModeList->setObjectName("StepModeList");
+    StepModeList->addItems({"step", "count"});
+    StepEdit = new QLineEdit(tab);
+    StepEdit->setObjectName("StepEdit");
+    RangeUnitLbl = new QLabel(tab);
+    auto* rangeRow = new QHBoxLayout;
+    rangeRow->addWidget(RangeLbl);
+    rangeRow->addWidget(new QLabel("from", tab));
+    rangeRow->addWidget(FromEdit, 1);
+    rangeRow->addWidget(new QLabel("to", tab));
+    rangeRow->addWidget(ToEdit, 1);
+    rangeRow->addWidget(StepModeList);
+    rangeRow->addWidget(StepEdit, 1);
+    rangeRow->addWidget(RangeUnitLbl);
+    form->addRow("Range", rangeRow);
+
+    auto* buttons = new QHBoxLayout;
+    auto* compute = new QPushButton("Compute", tab);
+    compute->setObjectName("ComputeTableBtn");
+    auto* copy = new QPushButton("Copy as TSV", tab);
+    copy->setObjectName("CopyTableBtn");
+    auto* save = new QPushButton("Save as CSV...", tab);
+    save->setObjectName("SaveCsvBtn");
+    buttons->addWidget(compute);
+    buttons->addStretch(1);
+    buttons->addWidget(copy);
+    buttons->addWidget(save);
+    form->addRow(buttons);
+    layout->addLayout(form);
+
+    TableError = new QLabel(tab);
+    TableError->setObjectName("TableError");
+    TableError->setStyleSheet("color: red");
+    TableError->hide();
+    layout->addWidget(TableError);
+
+    ResultTable = new QTableWidget(tab);
+    ResultTable->setObjectName("ResultTable");
+    ResultTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ResultTable->verticalHeader()->setDefaultSectionSize(ResultTable->fontMetrics().height() + 6);
+    layout->addWidget(ResultTable, 1);
+
+    connect(TableKindList, &QComboBox::currentIndexChanged, this, [this] {
+        UpdateTableFields();
+        RecalculateTable();
+    });
+    for (QLineEdit* e : {FixedEdit, FromEdit, ToEdit, StepEdit})
+        connect(e, &QLineEdit::returnPressed, this, [this] { RecalculateTable(); });
+    connect(compute, &QPushButton::clicked, this, [this] { RecalculateTable(); });
+    connect(copy, &QPushButton::clicked, this, [this] { Clipboard.SetText(TableTsv()); });
+    connect(save, &QPushButton::clicked, this, [this] {
+        const QString path =
+            QFileDialog::getSaveFileName(this, "Save table", "table.csv", "CSV files (*.csv)");
+        if (!path.isEmpty()) SaveTableCsv(path);
+    });
+    return tab;
+}
+
+bool TKXExplorerWindow::SelectLibrary(const QString& name) {
+    const int i = LibraryList->findText(name);
+    if (i < 0) return false;
+    LibraryList->setCurrentIndex(i);
+    return true;
+}
+
+bool TKXExplorerWindow::SelectPair(const QString& key) {
+    const int i = PairList->findData(key);
+    if (i < 0) return false;
+    PairList->setCurrentIndex(i);
+    return true;
+}
+
+void TKXExplorerWindow::SetValues(const QString& value1, const QString& value2) {
+    Filling = true;
+    Value1Edit->setText(value1);
+    Filling = false;
+    Value2Edit->setText(value2);
+}
+
+const TKXPairInfo& TKXExplorerWindow::Pair() const {
+    const int i = std::max(0, PairList->currentIndex());
+    return Pairs.at(static_cast<std::size_t>(i));
+}
+
+TKXNumberFormat TKXExplorerWindow::Format() const {
+    const int digits = DigitsBox->value();
+    return [digits](double v) { return FormatGeneral(v, digits); };
+}
+
+QString TKXExplorerWindow::CellString(const TKXCell& cell, const std::string& key) const {
+    return Q(CellText(cell, key, *Units_, Format()));
+}
+
+void TKXExplorerWindow::LibraryChanged() {
+    Fluid_ = std::make_unique<TKXFluidFunctions>(Libraries, LibraryList->currentIndex());
+    Pairs = OfferedInputPairs(*Fluid_);
+    Filling = true;
+    PairList->clear();
+    for (const TKXPairInfo& p : Pairs) PairList->addItem(Q(p.Key), Q(p.Key));
+    Filling = false;
+    BuildStateRows();
+    ReferenceNote->setText(Q(ReferenceStateNote(*Fluid_)));
+
+    // A vapour state between the triple and the critical point to start from.
+    const TKXAnswer tt = Fluid_->Call("Tt");
+    const TKXAnswer tc = Fluid_->Call("Tc");
+    const double t = tt.Value + 0.6 * (tc.Value - tt.Value);
+    const TKXAnswer psat = Fluid_->Call("PsatT", t);
+    const auto shown = [this](const char* key, double standard) {
+        double v = 0.0;
+        Units_->FromStandard(key, standard, v);
+        return Q(FormatGeneral(v, 5));
+    };
+    SelectPair("pT");
+    FillValueUnits();
+    SetValues(shown("p", 0.5 * psat.Value), shown("T", t + 10.0));
+
+    // The saturation table from the triple to the critical point, in twenty steps.
+    Filling = true;
+    TableKindList->setCurrentIndex(0);
+    Filling = false;
+    UpdateTableFields();
+    double from = 0.0, to = 0.0;
+    Units_->FromStandard("T", tt.Value, from);
+    Units_->FromStandard("T", tc.Value, to);
+    FromEdit->setText(Q(FormatGeneral(from, 6)));
+    ToEdit->setText(Q(FormatGeneral(to, 6)));
+    StepModeList->setCurrentIndex(1);
+    StepEdit->setText("21");
+    RecalculateTable();
+    RecomputeDiagram();
+}
+
+void TKXExplorerWindow::PairChanged() {
+    if (Filling || PairList->currentIndex() < 0) return;
+    // The current state carries over: the new pair's values are taken from it where it has them.
+    const TKXState previous = State_;
+    FillValueUnits();
+    const TKXPairInfo& pair = Pair();
+    if (previous.Ok) {
+        const TKXStateRow* a = previous.Row(pair.Key1);
+        const TKXStateRow* b = previous.Row(pair.Key2);
+        if (a && b && a->Mixture.HasValue && b->Mixture.HasValue) {
+            double v1 = 0.0, v2 = 0.0;
+            TKXUnitChoice local = *Units_;
+            local.Choose(pair.Key1, S(Value1Unit->currentText()));
+            local.Choose(pair.Key2, S(Value2Unit->currentText()));
+            local.FromStandard(pair.Key1, a->Mixture.Value, v1);
+            local.FromStandard(pair.Key2, b->Mixture.Value, v2);
+            SetValues(Q(FormatGeneral(v1, 17)), Q(FormatGeneral(v2, 17)));
+            return;
+        }
+    }
+    RecalculateState();
+}
+
+void TKXExplorerWindow::FillValueUnits() {
+    const TKXPairInfo& pair = Pair();
+    Filling = true;
+    for (auto [label, unit, key] : {std::tuple{Value1Lbl, Value1Unit, pair.Key1},
+                                    std::tuple{Value2Lbl, Value2Unit, pair.Key2}}) {
+        label->setText(Q(FindProperty(key)->Name));
+        unit->clear();
+        for (const std::string& u : Units_->UnitsOf(QuantityOfKey(key))) unit->addItem(Q(u));
+        unit->setCurrentText(Q(Units_->UnitFor(key)));
+    }
+    Filling = false;
+}
+
+void TKXExplorerWindow::RecalculateState() {
+    if (Filling || Pairs.empty()) return;
+    const TKXPairInfo& pair = Pair();
+    double x1 = 0.0, x2 = 0.0;
+    if (!ReadValue(*Units_, pair.Key1, Value1Edit, Value1Unit, x1) ||
+        !ReadValue(*Units_, pair.Key2, Value2Edit, Value2Unit, x2)) {
+        State_ = TKXState{};
+        State_.ErrorText = "Type two numbers.";
+    } else {
+        State_ = ComputeState(*Fluid_, pair.Pair, x1, x2);
+    }
+    ShowState();
+    emit StateChanged();
+}
+
+void TKXExplorerWindow::BuildStateRows() {
+    const std::vector<TKXPropertyInfo> rows = OfferedProperties(*Fluid_);
+    // The old unit lists are deleted later by the table: hidden now so none shows meanwhile.
+    for (int r = 0; r < StateTable->rowCount(); ++r)
+        if (QWidget* old = StateTable->cellWidget(r, UnitColumn)) {
+            old->hide();
+            StateTable->removeCellWidget(r, UnitColumn);
+        }
+    StateTable->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const TKXPropertyInfo& p = rows[static_cast<std::size_t>(r)];
+        auto* name = new QTableWidgetItem(QString("%1  (%2)").arg(p.Name, p.Key));
+        name->setData(Qt::UserRole, QString(p.Key));
+        StateTable->setItem(r, NameColumn, name);
+        for (int c : {ValueColumn, LiquidColumn, VapourColumn})
+            StateTable->setItem(r, c, new QTableWidgetItem);
+        if (p.Quantity < 0) {
+            StateTable->setCellWidget(r, UnitColumn, nullptr);
+            continue;
+        }
+        QComboBox* unit = UnitCombo(*Units_, p.Key, StateTable);
+        unit->setObjectName(QString("Unit_") + p.Key);
+        const std::string key = p.Key;
+        connect(unit, &QComboBox::currentTextChanged, this, [this, key](const QString& u) {
+            Units_->Choose(key, S(u));
+            ShowState();
+            ShowTable();
+            if (CurrentDiagram) ShowDiagram(*CurrentDiagram);  // the axes in the new unit
+        });
+        StateTable->setCellWidget(r, UnitColumn, unit);
+    }
+}
+
+void TKXExplorerWindow::ShowState() {
+    // A failure shows the library's text instead of the values, never the old numbers.
+    StateError->setVisible(!State_.Ok);
+    StateError->setText(Q(State_.ErrorText));
+    StateTable->setColumnHidden(LiquidColumn, !State_.TwoPhase);
+    StateTable->setColumnHidden(VapourColumn, !State_.TwoPhase);
+    StateTable->horizontalHeaderItem(ValueColumn)->setText(State_.TwoPhase ? "Mixture" : "Value");
+    for (int r = 0; r < StateTable->rowCount(); ++r) {
+        const std::string key = S(StateTable->item(r, NameColumn)->data(Qt::UserRole).toString());
+        const TKXStateRow* row = State_.Ok ? State_.Row(key) : nullptr;
+        const TKXCell empty;
+        const std::pair<int, const TKXCell*> cells[] = {
+            {ValueColumn, row ? &row->Mixture : &empty},
+            {LiquidColumn, row ? &row->Liquid : &empty},
+            {VapourColumn, row ? &row->Vapour : &empty}};
+        for (const auto& [column, cell] : cells) {
+            QTableWidgetItem* item = StateTable->item(r, column);
+            item->setText(CellString(*cell, key));
+            item->setForeground(cell->HasValue || key == "phase" ? palette().text().color()
+                                                                 : QColor(Qt::red));
+            item->setToolTip(cell->HasValue ? QString() : Q(cell->Text));
+        }
+    }
+}
+
+QString TKXExplorerWindow::StateTsv() const {
+    return Q(ExportState(State_, *Units_, Format(), '\t'));
+}
+
+void TKXExplorerWindow::UpdateTableFields() {
+    const auto kind = static_cast<TKXTableKind>(TableKindList->currentIndex());
+    const bool single = kind == TKXTableKind::Isobar || kind == TKXTableKind::Isotherm;
+    const char* fixedKey = kind == TKXTableKind::Isobar ? "p" : "T";
+    const char* rangeKey =
+        kind == TKXTableKind::SaturationByP || kind == TKXTableKind::Isotherm ? "p" : "T";
+    FixedTitle->setVisible(single);
+    FixedLbl->setVisible(single);
+    FixedEdit->setVisible(single);
+    FixedUnitLbl->setVisible(single);
+    FixedLbl->setText(Q(FindProperty(fixedKey)->Name));
+    FixedUnitLbl->setText(Q(Units_->UnitFor(fixedKey)));
+    RangeLbl->setText(Q(FindProperty(rangeKey)->Name));
+    RangeUnitLbl->setText(Q(Units_->UnitFor(rangeKey)));
+}
+
+void TKXExplorerWindow::RecalculateTable() {
+    if (Filling || !Fluid_) return;
+    const auto kind = static_cast<TKXTableKind>(TableKindList->currentIndex());
+    const bool single = kind == TKXTableKind::Isobar || kind == TKXTableKind::Isotherm;
+    const char* fixedKey = kind == TKXTableKind::Isobar ? "p" : "T";
+    const char* rangeKey =
+        kind == TKXTableKind::SaturationByP || kind == TKXTableKind::Isotherm ? "p" : "T";
+    std::string error;
+    double fixed = 0.0, from = 0.0, to = 0.0, step = 0.0;
+    const auto read = [&](const QLineEdit* e, const char* key, double& v) {
+        double typed = 0.0;
+        return TryParseNumber(S(e->text()), typed) && Units_->ToStandard(key, typed, v);
+    };
+    std::vector<double> values;
+    if ((single && !read(FixedEdit, fixedKey, fixed)) || !read(FromEdit, rangeKey, from) ||
+        !read(ToEdit, rangeKey, to) || !TryParseNumber(S(StepEdit->text()), step)) {
+        error = "Type numbers for the range.";
+    } else if (StepModeList->currentIndex() == 1) {
+        values = RangeByCount(from, to, static_cast<int>(step), error);
+    } else {
+        // The step is a difference: its unit factor applies, not the unit's offset.
+        double zero = 0.0, stepStd = 0.0;
+        Units_->ToStandard(rangeKey, 0.0, zero);
+        Units_->ToStandard(rangeKey, step, stepStd);
+        values = RangeByStep(from, to, stepStd - zero, error);
+    }
+    TableError->setVisible(!error.empty());
+    TableError->setText(Q(error));
+    Table_ = error.empty() ? ComputeTable(*Fluid_, kind, fixed, values) : TKXTable{};
+    ShowTable();
+}
+
+void TKXExplorerWindow::ShowTable() {
+    if (!ResultTable) return;
+    UpdateTableFields();
+    ResultTable->setUpdatesEnabled(false);
+    ResultTable->clearSpans();
+    ResultTable->setColumnCount(static_cast<int>(Table_.Keys.size()));
+    ResultTable->setRowCount(static_cast<int>(Table_.Rows.size()));
+    QStringList titles;
+    for (const std::string& key : Table_.Keys) titles << Q(ColumnTitle(key, *Units_));
+    ResultTable->setHorizontalHeaderLabels(titles);
+    const TKXNumberFormat format = Format();
+    for (int r = 0; r < ResultTable->rowCount(); ++r) {
+        const TKXTableRow& row = Table_.Rows[static_cast<std::size_t>(r)];
+        for (int c = 0; c < ResultTable->columnCount(); ++c) {
+            const auto k = static_cast<std::size_t>(c);
+            QString text;
+            if (k < row.Cells.size())
+                text = Q(CellText(row.Cells[k], Table_.Keys[k], *Units_, format));
+            else if (k == row.Cells.size() && !row.Error.empty())
+                text = Q(row.Error);
+            auto* item = new QTableWidgetItem(text);
+            if (k >= row.Cells.size()) item->setForeground(QColor(Qt::red));
+            ResultTable->setItem(r, c, item);
+        }
+        // A failed row: its text over the cells it has no values for.
+        const int first = static_cast<int>(row.Cells.size());
+        if (!row.Error.empty() && first < ResultTable->columnCount() - 1)
+            ResultTable->setSpan(r, first, 1, ResultTable->columnCount() - first);
+    }
+    ResultTable->setUpdatesEnabled(true);
+}
+
+QString TKXExplorerWindow::TableTsv() const {
+    return Q(ExportTable(Table_, *Units_, Format(), '\t'));
+}
+
+bool TKXExplorerWindow::SaveTableCsv(const QString& path) const {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    const std::string csv = ExportTable(Table_, *Units_, Format(), ',');
+    return file.write(csv.data(), static_cast<qint64>(csv.size())) ==
+           static_cast<qint64>(csv.size());
+}

@@ -1,0 +1,133 @@
+#pragma once
+// The fluid explorer: a resizable window with the whole state of a library at once ("State"),
+// property tables ("Table") and diagrams with the state in them ("Diagram"). Everything it shows
+// comes from the explorer logic below the window (src/explorer), which calls the library functions.
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "KXDiagram.h"
+#include "KXExplorerState.h"
+#include "KXExplorerTable.h"
+#include "KXExplorerUnits.h"
+
+class IKXClipboard;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QTableWidget;
+class TKXLibraries;
+class TKXDiagramWidget;
+
+class TKXExplorerWindow : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr const char* Caption = "Varnexa Explorer";
+
+    TKXExplorerWindow(const TKXLibraries& libraries, int unitSystem, IKXClipboard& clipboard,
+                      QWidget* parent = nullptr);
+    ~TKXExplorerWindow() override;
+
+    QTabWidget* Tabs() const { return Tabs_; }
+    const TKXState& State() const { return State_; }
+    const TKXTable& Table() const { return Table_; }
+    const TKXUnitChoice& Units() const { return *Units_; }
+    const TKXFluidFunctions& Fluid() const { return *Fluid_; }
+
+    // Selects a library / input pair by name and types the two values (in the fields' units).
+    bool SelectLibrary(const QString& name);
+    bool SelectPair(const QString& key);
+    void SetValues(const QString& value1, const QString& value2);
+    // Recomputes the state from the fields; runs on every keystroke.
+    void RecalculateState();
+    // Recomputes the table from the Table tab's fields.
+    void RecalculateTable();
+    // The tables as the copy buttons put them on the clipboard, and the CSV file.
+    QString StateTsv() const;
+    QString TableTsv() const;
+    bool SaveTableCsv(const QString& path) const;
+
+    // The diagram of the library and kind chosen, computed off the user-interface thread.
+    TKXDiagramWidget* DiagramView() const { return Diagram; }
+    bool SelectDiagramKind(TKXDiagramKind kind);
+    bool DiagramReady() const { return DiagramShown == DiagramGeneration; }
+    // Sets the state at a point of the diagram (standard units), as a click does.
+    bool SetStateAt(TKXPoint standard);
+
+  signals:
+    // The state changed (a new state, a failure or another library).
+    void StateChanged();
+    // A newly computed diagram is on screen.
+    void DiagramChanged();
+
+  private:
+    QWidget* CreateStateTab();
+    QWidget* CreateTableTab();
+    QWidget* CreateDiagramTab();
+    void RecomputeDiagram();
+    void ShowDiagram(const TKXDiagram& diagram);
+    void ShowHover(TKXPoint standard);
+    TKXDiagramKind DiagramKind() const;
+    void LibraryChanged();
+    void PairChanged();
+    void FillValueUnits();
+    void ShowState();
+    void BuildStateRows();
+    void UpdateTableFields();
+    void ShowTable();
+    TKXNumberFormat Format() const;
+    QString CellString(const TKXCell& cell, const std::string& key) const;
+    const TKXPairInfo& Pair() const;
+
+    const TKXLibraries& Libraries;
+    IKXClipboard& Clipboard;
+    std::unique_ptr<TPropertyList> Catalogue;
+    std::unique_ptr<TKXUnitChoice> Units_;
+    std::unique_ptr<TKXFluidFunctions> Fluid_;
+    std::vector<TKXPairInfo> Pairs;
+    TKXState State_;
+    TKXTable Table_;
+    bool Filling = false;
+
+    QTabWidget* Tabs_ = nullptr;
+    QComboBox* LibraryList = nullptr;
+    // State tab
+    QComboBox* PairList = nullptr;
+    QLabel* Value1Lbl = nullptr;
+    QLabel* Value2Lbl = nullptr;
+    QLineEdit* Value1Edit = nullptr;
+    QLineEdit* Value2Edit = nullptr;
+    QComboBox* Value1Unit = nullptr;
+    QComboBox* Value2Unit = nullptr;
+    QSpinBox* DigitsBox = nullptr;
+    QTableWidget* StateTable = nullptr;
+    QLabel* StateError = nullptr;
+    QLabel* ReferenceNote = nullptr;
+    // Table tab
+    QComboBox* TableKindList = nullptr;
+    QLabel* FixedTitle = nullptr;
+    QLabel* FixedLbl = nullptr;
+    QLineEdit* FixedEdit = nullptr;
+    QLabel* FixedUnitLbl = nullptr;
+    QLabel* RangeLbl = nullptr;
+    QLineEdit* FromEdit = nullptr;
+    QLineEdit* ToEdit = nullptr;
+    QComboBox* StepModeList = nullptr;
+    QLineEdit* StepEdit = nullptr;
+    QLabel* RangeUnitLbl = nullptr;
+    QLabel* TableError = nullptr;
+    QTableWidget* ResultTable = nullptr;
+    // Diagram tab
+    QComboBox* DiagramKindList = nullptr;
+    TKXDiagramWidget* Diagram = nullptr;
+    QLabel* HoverLbl = nullptr;
+    std::shared_ptr<const TKXDiagram> CurrentDiagram;
+    int DiagramGeneration = 0;
+    int DiagramShown = -1;
+};
+
+// The picture of the main window's button that opens the explorer: a small p-h dome.
+QIcon ExplorerIcon();

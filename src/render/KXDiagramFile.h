@@ -1,0 +1,14 @@
+#pragma once
+// A diagram written to a PNG or SVG file (by the file name's ending), without a display: a
+// program without a Qt application gets an offscreen one for the drawing.
+#include <QSize>
+#include <optional>
+#include <string>
+
+#include "KXDiagramPainter.h"
+
+// Writes what painter shows at `size`; false with a reason in error.
+bool SaveDiagram(const TKXDiagramPainter& painter, const std::string& path, QSize size,
+                 std::string& error);
+// Makes sure a Qt GUI application exists (offscreen unless a platform was chosen).
+void EnsureGuiApplication();

@@ -1,0 +1,173 @@
+// varnexa-cli state and table: the line formats scripts read, the failure line, usage errors.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "VarnexaCli.h"
+
+namespace {
+
+struct CliRun {
+    int Status;
+    std::string Out, Err;
+};
+
+CliRun Cli(std::vector<std::string> args) {
+    args.insert(args.begin(), "varnexa-cli");
+    std::vector<const char*> argv;
+    for (const auto& a : args) argv.push_back(a.c_str());
+    std::istringstream in;
+    std::ostringstream out, err;
+    const int status = RunVarnexaCli(static_cast<int>(argv.size()), argv.data(), in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> Split(const std::string& line, char separator) {
+    std::vector<std::string> fields;
+    std::string f;
+    std::istringstream s(line);
+    while (std::getline(s, f, separator)) fields.push_back(f);
+    if (!line.empty() && line.back() == separator) fields.emplace_back();
+    return fields;
+}
+
+// KEY -> {VALUE, UNIT} of a state's lines.
+std::map<std::string, std::pair<std::string, std::string>> StateLines(const std::string& out) {
+    std::map<std::string, std::pair<std::string, std::string>> lines;
+    std::istringstream s(out);
+    for (std::string line; std::getline(s, line);) {
+        const auto f = Split(line, '\t');
+        EXPECT_GE(f.size(), 3u) << line;
+        if (f.size() >= 3) lines[f[0]] = {f[1], f[2]};
+    }
+    return lines;
+}
+
+std::string CallValue(const std::string& function, const std::string& x1, const std::string& x2) {
+    return Split(Cli({"call", function, x1, x2}).Out, '\t')[0];
+}
+
+TEST(CliState, SeventeenDigitsAreTheValuesOfCall) {
+    const CliRun r = Cli({"state", "KX_WS_IF97", "pT", "10", "250", "--digits", "17"});
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    const auto lines = StateLines(r.Out);
+    const std::pair<const char*, const char*> keys[] = {
+        {"rho", "DPT"}, {"h", "HPT"}, {"s", "SPT"}, {"cp", "CpPT"}, {"w", "WPT"}, {"eta", "DVPT"}};
+    for (const auto& [key, fn] : keys) {
+        ASSERT_TRUE(lines.count(key)) << key;
+        EXPECT_EQ(
+            std::strtod(lines.at(key).first.c_str(), nullptr),
+            std::strtod(CallValue(std::string("KX_WS_IF97_") + fn, "10", "250").c_str(), nullptr))
+            << key;
+    }
+    EXPECT_EQ(lines.at("phase").first, "superheated vapour (region 2)");
+    EXPECT_EQ(lines.at("p").second, "bar(a)");
+    EXPECT_EQ(lines.count("rho_liq"), 0u);
+}
+
+TEST(CliState, TwoPhaseStatesAddTheSaturatedLines) {
+    const CliRun r = Cli({"state", "KX_R134a_FE", "Tx", "0", "0.4", "--unit", "p=kPa(a)"});
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    const auto lines = StateLines(r.Out);
+    for (const char* key : {"rho_liq", "rho_vap", "h_liq", "h_vap", "s_liq", "s_vap"})
+        EXPECT_TRUE(lines.count(key)) << key;
+    // The IIR reference state: saturated liquid at 0 °C has h = 200 kJ/kg, s = 1 kJ/kgK.
+    EXPECT_EQ(lines.at("h_liq").first, "200");
+    EXPECT_EQ(lines.at("s_liq").first, "1");
+    EXPECT_EQ(lines.at("p").second, "kPa(a)");
+    EXPECT_EQ(lines.at("phase").first, "two-phase");
+    EXPECT_EQ(lines.count("cp"), 0u);  // no heat capacity of the mixture
+}
+
+TEST(CliState, AFailurePrintsTheLibraryTextAndExitsZero) {
+    const CliRun r = Cli({"state", "KX_WS_IF97", "pT", "1", "-5"});
+    EXPECT_EQ(r.Status, 0);
+    EXPECT_EQ(r.Out, "error\t" + Split(Cli({"call", "KX_WS_IF97_HPT", "1", "-5"}).Out, '\t')[2]);
+}
+
+TEST(CliTable, HeaderWithUnitsThenOneRowPerValue) {
+    const CliRun r = Cli({"table", "KX_WS_IF97", "saturation", "--T", "20", "100", "20", "--csv"});
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    std::istringstream s(r.Out);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(s, line);) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0],
+              "T [°C],p [bar(a)],rho_liq [kg/m3],rho_vap [kg/m3],h_liq [kJ/kg],"
+              "h_vap [kJ/kg],hvap [kJ/kg],s_liq [kJ/kgK],s_vap [kJ/kgK]");
+    // 100 °C: 1.0142 bar(a) in five digits (IF97 saturation pressure 0.101418 MPa).
+    EXPECT_EQ(Split(lines[5], ',')[1], "1.0142");
+
+    const CliRun iso =
+        Cli({"table", "KX_N2_FE", "isotherm", "--T", "-150", "--p", "1", "41", "20"});
+    ASSERT_EQ(iso.Status, 0) << iso.Err;
+    EXPECT_EQ(iso.Out.substr(0, iso.Out.find('\t')), "T [°C]");
+    EXPECT_EQ(std::count(iso.Out.begin(), iso.Out.end(), '\n'), 4);
+}
+
+TEST(CliExplorer, UsageErrorsExitWithTwo) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"state", "KX_NOPE", "pT", "1", "20"},
+        {"state", "KX_WS_IF97", "pq", "1", "20"},
+        {"state", "KX_WS_IF97", "pT", "abc", "20"},
+        {"state", "KX_WS_IF97", "pT", "1", "20", "--unit", "T=bar(a)"},
+        {"state", "KX_WS_IF97", "pT", "1", "20", "--digits", "18"},
+        {"table", "KX_WS_IF97", "saturation", "--T", "0", "100", "0"},
+        {"table", "KX_WS_IF97", "saturation"},
+        {"table", "KX_WS_IF97", "isobar", "--p", "1", "--T", "0", "100"},
+        {"table", "KX_WS_IF97", "isochore", "--p", "1"}};
+    for (const auto& c : cases) {
+        const CliRun r = Cli(c);
+        EXPECT_EQ(r.Status, 2) << c[0] << " " << c[2];
+        EXPECT_EQ(std::count(r.Err.begin(), r.Err.end(), '\n'), 1) << r.Err;
+        EXPECT_TRUE(r.Out.empty()) << r.Out;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CliDiagram, WritesNonEmptyPngAndSvgFiles) {
+    const std::string dir = testing::TempDir();
+    for (const auto& [kind, name] :
+         {std::pair{"ph", "r134a_ph.png"}, std::pair{"hs", "water_hs.svg"},
+          std::pair{"pT", "water_pt.svg"}}) {
+        const std::string path = dir + "/" + name;
+        std::remove(path.c_str());
+        const CliRun r =
+            Cli({"diagram", kind[0] == 'p' && kind[1] == 'h' ? "KX_R134a_FE" : "KX_WS_IF97", kind,
+                 "--state", "pT", "10", "60", "--out", path, "--size", "640x480"});
+        if (r.Status == 2 && r.Err.find("without Qt") != std::string::npos) GTEST_SKIP() << r.Err;
+        ASSERT_EQ(r.Status, 0) << r.Err;
+        EXPECT_TRUE(r.Out.empty()) << r.Out;
+        std::ifstream file(path, std::ios::binary);
+        const std::string content((std::istreambuf_iterator<char>(file)), {});
+        EXPECT_GT(content.size(), 1000u) << path;
+        if (path.ends_with(".svg"))
+            EXPECT_NE(content.find("<svg"), std::string::npos);
+        else
+            EXPECT_EQ(content.substr(1, 3), "PNG");
+    }
+}
+
+TEST(CliDiagram, UsageErrors) {
+    for (const std::vector<std::string>& c :
+         {std::vector<std::string>{"diagram", "KX_WS_IF97", "pv", "--out", "x.png"},
+          std::vector<std::string>{"diagram", "KX_WS_IF97", "ph"},
+          std::vector<std::string>{"diagram", "KX_WS_IF97", "ph", "--out", "x.png", "--size", "12"},
+          std::vector<std::string>{"diagram", "KX_WS_IF97", "ph", "--out", "x.gif"}}) {
+        const CliRun r = Cli(c);
+        EXPECT_EQ(r.Status, 2) << c[2];
+        EXPECT_EQ(std::count(r.Err.begin(), r.Err.end(), '\n'), 1) << r.Err;
+    }
+}
+
+}  // namespace

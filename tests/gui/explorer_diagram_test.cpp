@@ -1,0 +1,151 @@
+// The explorer's Diagram tab: the state's marker follows typing, a click sets the state under the
+// cursor (back within a pixel), zoom and reset, PNG and SVG export, and pictures of a p-h chart of
+// R134a with a state and an h-s chart of water in the screenshots folder.
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "KXDiagramWidget.h"
+#include "KXExplorerWindow.h"
+#include "KXGuiTestSupport.h"
+#include "KX_Libraries_Catalogue.h"
+
+using namespace kxguitest;
+
+namespace {
+
+QString SavePicture(QWidget* w, const QString& name) {
+    QDir().mkpath(VARNEXA_SCREENSHOT_DIR);
+    const QString path = QString(VARNEXA_SCREENSHOT_DIR) + "/" + name;
+    return w->grab().save(path, "PNG") ? path : QString();
+}
+
+double Distance(QPointF a, QPointF b) {
+    return std::hypot(a.x() - b.x(), a.y() - b.y());
+}
+
+}  // namespace
+
+class ExplorerDiagramTest : public QObject {
+    Q_OBJECT
+
+    TKXLibraries Libraries;
+    TKXSystemClipboard Clipboard;
+
+    std::unique_ptr<TKXExplorerWindow> Open(const char* library, TKXDiagramKind kind) {
+        auto e = std::make_unique<TKXExplorerWindow>(Libraries, 0, Clipboard);
+        e->resize(900, 700);
+        e->show();
+        if (!QTest::qWaitForWindowExposed(e.get())) return nullptr;
+        e->SelectLibrary(library);
+        e->Tabs()->setCurrentIndex(2);
+        e->SelectDiagramKind(kind);
+        if (!QTest::qWaitFor([&] { return e->DiagramReady(); }, 20000)) return nullptr;
+        return e;
+    }
+
+    // Where the state of the State tab is drawn, in pixels of the diagram.
+    static std::optional<QPointF> MarkerPixel(TKXExplorerWindow* e) {
+        const TKXDiagramPainter& painter = e->DiagramView()->Painter();
+        const auto display = painter.StateDisplay();
+        if (!display) return std::nullopt;
+        return painter.ToPixel(*display);
+    }
+
+  private slots:
+    void initTestCase() { CreateKXLibraries(Libraries); }
+
+    void TheMarkerFollowsTheStateAsTheUserTypes() {
+        auto e = Open("KX_R134a_FE", TKXDiagramKind::PH);
+        QVERIFY(e);
+        QVERIFY(e->SelectPair("pT"));
+        e->SetValues("10", "60");
+        const auto first = MarkerPixel(e.get());
+        QVERIFY(first.has_value());
+        QTest::keyClick(e->findChild<QLineEdit*>("Value2Edit"), Qt::Key_5);  // 605 °C: outside
+        QVERIFY(!e->State().Ok);
+        QVERIFY(!MarkerPixel(e.get()).has_value());
+        QTest::keyClick(e->findChild<QLineEdit*>("Value2Edit"), Qt::Key_Backspace);
+        QTest::keyClick(e->findChild<QLineEdit*>("Value2Edit"), Qt::Key_Backspace);  // 6 °C
+        const auto second = MarkerPixel(e.get());
+        QVERIFY(second.has_value());
+        QVERIFY(second->x() < first->x() - 20);  // the liquid at 6 °C lies far left of the vapour
+        QCOMPARE(second->y(), first->y());       // at the same pressure
+        e->SetValues("10", "60");
+        QVERIFY(!SavePicture(e.get(), "diagram_r134a_ph.png").isEmpty());
+    }
+
+    void AClickSetsTheStateBackWithinAPixel() {
+        for (TKXDiagramKind kind :
+             {TKXDiagramKind::PH, TKXDiagramKind::TS, TKXDiagramKind::HS, TKXDiagramKind::PT}) {
+            auto e = Open("KX_WS_IF97", kind);
+            QVERIFY(e);
+            TKXDiagramWidget* view = e->DiagramView();
+            const QRectF plot = view->Painter().PlotRect();
+            int states = 0;
+            // Points across the plot: in the dome, in the vapour, in the liquid where they exist.
+            for (const QPointF f : {QPointF(0.5, 0.6), QPointF(0.8, 0.4), QPointF(0.3, 0.7)}) {
+                const QPoint click(int(plot.left() + f.x() * plot.width()),
+                                   int(plot.top() + f.y() * plot.height()));
+                QSignalSpy changed(e.get(), &TKXExplorerWindow::StateChanged);
+                QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, click);
+                if (changed.isEmpty() || !e->State().Ok) continue;  // outside the library's range
+                ++states;
+                const auto marker = MarkerPixel(e.get());
+                QVERIFY(marker.has_value());
+                QVERIFY2(Distance(*marker, click) < 1.0,
+                         qPrintable(QString("%1: clicked %2,%3, state drawn at %4,%5")
+                                        .arg(DiagramKindKey(kind))
+                                        .arg(click.x())
+                                        .arg(click.y())
+                                        .arg(marker->x())
+                                        .arg(marker->y())));
+            }
+            QVERIFY2(states >= 2, DiagramKindKey(kind));
+        }
+    }
+
+    void ZoomResetAndFiles() {
+        auto e = Open("KX_WS_IF97", TKXDiagramKind::HS);
+        QVERIFY(e);
+        QVERIFY(!SavePicture(e.get(), "diagram_water_hs.png").isEmpty());
+        TKXDiagramWidget* view = e->DiagramView();
+        const auto home = view->Painter().View();
+        const QPointF centre = view->Painter().PlotRect().center();
+        QWheelEvent wheel(centre, view->mapToGlobal(centre), QPoint(), QPoint(0, 240), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view, &wheel);
+        QVERIFY(view->Painter().View().X1 - view->Painter().View().X0 < 0.7 * (home.X1 - home.X0));
+        // Rubber band from one corner to another.
+        QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier,
+                          (centre - QPointF(60, 40)).toPoint());
+        QTest::mouseMove(view, (centre + QPointF(60, 40)).toPoint());
+        QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier,
+                            (centre + QPointF(60, 40)).toPoint());
+        const double zoomed = view->Painter().View().X1 - view->Painter().View().X0;
+        QVERIFY(zoomed < 0.3 * (home.X1 - home.X0));
+        view->ResetView();
+        QCOMPARE(view->Painter().View().X0, home.X0);
+
+        for (const char* name : {"varnexa_diagram_test.png", "varnexa_diagram_test.svg"}) {
+            const QString path = QDir::temp().filePath(name);
+            QFile::remove(path);
+            QVERIFY(QString(name).endsWith("png") ? view->SavePng(path) : view->SaveSvg(path));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray content = file.readAll();
+            QVERIFY(content.size() > 1000);
+            if (QString(name).endsWith("svg"))
+                QVERIFY(content.contains("<svg"));
+            else
+                QVERIFY(content.startsWith("\x89PNG"));
+            QFile::remove(path);
+        }
+    }
+};
+
+QTEST_MAIN(ExplorerDiagramTest)
+#include "explorer_diagram_test.moc"

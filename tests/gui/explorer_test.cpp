@@ -1,0 +1,205 @@
+// The explorer window: opened from the top bar, the state follows every keystroke, failures
+// replace the values, units per row and digits, copy and CSV, the table tab, and pictures of
+// both tabs in the screenshots folder.
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolButton>
+
+#include "KXExplorerWindow.h"
+#include "KXGuiTestSupport.h"
+#include "KX_Libraries_Catalogue.h"
+#include "NumberText.h"
+
+using namespace kxguitest;
+
+namespace {
+
+TKXSettingsHooks UnitSystem(int system) {
+    return {[system] { return TKXSettings{1, system}; }, {}};
+}
+
+// The text of the state table's cell of a key (column 2: the value or the mixture).
+QString StateCell(TKXExplorerWindow* e, const QString& key, int column = 2) {
+    auto* table = e->findChild<QTableWidget*>("StateTable");
+    for (int r = 0; r < table->rowCount(); ++r)
+        if (table->item(r, 0)->data(Qt::UserRole).toString() == key)
+            return table->item(r, column)->text();
+    return "(no row " + key + ")";
+}
+
+double Library(const char* function, double x1, double x2) {
+    TKXLibraries libraries;
+    CreateKXLibraries(libraries);
+    int l = -1, f = -1;
+    libraries.FindFunction(function, l, f);
+    char text[256] = "";
+    int32_t code = 0;
+    return libraries.GetFunctionPtr(l, f).Binary(x1, x2, text, 255, &code);
+}
+
+QString SavePicture(QWidget* w, const QString& name) {
+    QDir().mkpath(VARNEXA_SCREENSHOT_DIR);
+    const QString path = QString(VARNEXA_SCREENSHOT_DIR) + "/" + name;
+    return w->grab().save(path, "PNG") ? path : QString();
+}
+
+}  // namespace
+
+class ExplorerTest : public QObject {
+    Q_OBJECT
+
+    // The main window over every library, with the explorer opened by its button.
+    struct TOpened {
+        TWindow Main;
+        TKXExplorerWindow* Explorer = nullptr;
+        explicit TOpened(int unitSystem = 0) : Main(UnitSystem(unitSystem), CreateKXLibraries) {}
+    };
+
+    static void Open(TOpened& o) {
+        QVERIFY(o.Main.Show());
+        auto* button = o.Main.Named<QToolButton>("ExplorerBtn");
+        QVERIFY(button);
+        QCOMPARE(button->toolTip(), QString("Explorer"));
+        Click(button);
+        o.Explorer = o.Main.Form->ExplorerWindow();
+        QVERIFY(o.Explorer);
+        QVERIFY(QTest::qWaitForWindowExposed(o.Explorer));
+    }
+
+  private slots:
+    void TheButtonSitsAfterPasteAndLeavesTheLayout() {
+        TWindow w({}, CreateKXLibraries);
+        QVERIFY(w.Show());
+        auto* paste = w.Named<QWidget>("PasteBtn");
+        auto* explorer = w.Named<QWidget>("ExplorerBtn");
+        QVERIFY(explorer->x() > paste->x() + paste->width());
+        QCOMPARE(explorer->y(), paste->y());
+        QCOMPARE(w.Form->minimumSize(), w.Form->maximumSize());  // still a fixed-size window
+    }
+
+    void TheStateFollowsEveryKeystroke() {
+        TOpened o;
+        Open(o);
+        TKXExplorerWindow* e = o.Explorer;
+        QVERIFY(e->SelectLibrary("KX_WS_IF97"));
+        QVERIFY(e->SelectPair("pT"));
+        Type(e->findChild<QLineEdit*>("Value1Edit"), "1");
+        Type(e->findChild<QLineEdit*>("Value2Edit"), "10");
+        // Typing the last "0" of 100 °C turns the liquid at 10 °C into vapour at 100 °C.
+        QTest::keyClick(e->findChild<QLineEdit*>("Value2Edit"), Qt::Key_0);
+        // Steam tables (IAPWS-IF97): h = 2675.77 kJ/kg at 0.1 MPa and 100 °C.
+        QCOMPARE(StateCell(e, "h"), QString("2675.8"));
+        QCOMPARE(StateCell(e, "phase"), QString("superheated vapour (region 2)"));
+        QCOMPARE(StateCell(e, "rho"),
+                 QString::fromStdString(FormatGeneral(Library("KX_WS_IF97_DPT", 1, 100), 5)));
+
+        // Every digit, and the pressure row in kPa.
+        e->findChild<QSpinBox*>("DigitsBox")->setValue(17);
+        QCOMPARE(StateCell(e, "h"),
+                 QString::fromStdString(FormatGeneral(Library("KX_WS_IF97_HPT", 1, 100), 17)));
+        Choose(e->findChild<QComboBox*>("Unit_p"), "kPa(a)");
+        QCOMPARE(StateCell(e, "p"), QString("100"));
+
+        // A failure shows the library's text and no stale numbers.
+        QTest::keyClick(e->findChild<QLineEdit*>("Value2Edit"), Qt::Key_0);  // 1000 °C at 1 bar
+        QCOMPARE(StateCell(e, "phase"), QString("superheated vapour (region 5)"));
+        Type(e->findChild<QLineEdit*>("Value2Edit"), "-5");
+        auto* error = e->findChild<QLabel*>("StateError");
+        QVERIFY(error->isVisible());
+        QVERIFY(error->text().startsWith("KX_WS_IF97_HPT; Temperature lower"));
+        QCOMPARE(StateCell(e, "h"), QString());
+        QCOMPARE(StateCell(e, "phase"), QString());
+    }
+
+    void TwoPhaseColumnsCopyAndReferenceNote() {
+        TOpened o;
+        Open(o);
+        TKXExplorerWindow* e = o.Explorer;
+        QVERIFY(e->SelectLibrary("KX_R134a_FE"));
+        QVERIFY(e->SelectPair("Tx"));
+        Type(e->findChild<QLineEdit*>("Value1Edit"), "0");
+        Type(e->findChild<QLineEdit*>("Value2Edit"), "0.25");
+        auto* table = e->findChild<QTableWidget*>("StateTable");
+        QVERIFY(!table->isColumnHidden(3));
+        QCOMPARE(StateCell(e, "h", 3), QString("200"));  // IIR: h' = 200 kJ/kg at 0 °C
+        QCOMPARE(StateCell(e, "s", 3), QString("1"));
+        QVERIFY(e->findChild<QLabel*>("ReferenceNote")->text().contains("IIR"));
+        Click(e->findChild<QPushButton*>("CopyStateBtn"));
+        const QStringList lines = o.Main.Clipboard.GetText().split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        QVERIFY(lines[0].startsWith("state\tT [°C]\tp [bar(a)]\trho [kg/m3]"));
+        QVERIFY(lines[2].startsWith("saturated liquid\t0\t"));
+        QVERIFY(QFileInfo(SavePicture(e, "explorer_state.png")).size() > 0);
+    }
+
+    void EngineeringUnitsByDefault() {
+        TOpened o(1);
+        Open(o);
+        TKXExplorerWindow* e = o.Explorer;
+        QCOMPARE(e->findChild<QComboBox*>("Unit_T")->currentText(), QString("°F"));
+        QCOMPARE(e->findChild<QComboBox*>("Value1Unit")->currentText(), QString("psi(a)"));
+        QVERIFY(e->SelectLibrary("KX_WS_IF97"));
+        Type(e->findChild<QLineEdit*>("Value1Edit"), "14.5037738");  // 1 bar
+        Type(e->findChild<QLineEdit*>("Value2Edit"), "212");         // 100 °C
+        QCOMPARE(StateCell(e, "phase"), QString("superheated vapour (region 2)"));
+        QCOMPARE(StateCell(e, "T"), QString("212"));
+    }
+
+    void TableTabRowsFailuresAndCsv() {
+        TOpened o;
+        Open(o);
+        TKXExplorerWindow* e = o.Explorer;
+        QVERIFY(e->SelectLibrary("KX_WS_IF97"));
+        e->Tabs()->setCurrentIndex(1);
+        Choose(e->findChild<QComboBox*>("TableKindList"), "Isotherm");
+        Type(e->findChild<QLineEdit*>("FixedEdit"), "500");
+        Type(e->findChild<QLineEdit*>("FromEdit"), "1");
+        Type(e->findChild<QLineEdit*>("ToEdit"), "1201");
+        e->findChild<QComboBox*>("StepModeList")->setCurrentText("step");
+        Type(e->findChild<QLineEdit*>("StepEdit"), "240");
+        Click(e->findChild<QPushButton*>("ComputeTableBtn"));
+        auto* table = e->findChild<QTableWidget*>("ResultTable");
+        QCOMPARE(table->rowCount(), 6);
+        QCOMPARE(table->horizontalHeaderItem(0)->text(), QString("T [°C]"));
+        QCOMPARE(table->item(0, 4)->text(),
+                 QString::fromStdString(FormatGeneral(Library("KX_WS_IF97_HPT", 1, 500), 5)));
+        // 1201 bar lies above the library's 1000 bar: the row shows the text, the others stay.
+        QVERIFY(table->item(5, 2)->text().contains("Pressure higher"));
+        QVERIFY(!table->item(4, 4)->text().isEmpty());
+
+        const QString path = QDir::temp().filePath("varnexa_explorer_test.csv");
+        QVERIFY(e->SaveTableCsv(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString csv = QString::fromUtf8(file.readAll());
+        QCOMPARE(csv.count('\n'), 7);
+        QVERIFY(csv.startsWith("T [°C],p [bar(a)],rho [kg/m3]"));
+        // The second row as CSV is the TSV row with commas (no field needs quoting there).
+        QCOMPARE(csv.split('\n')[2], e->TableTsv().split('\n')[2].replace('\t', ','));
+        QFile::remove(path);
+
+        // The default saturation table of another library, as a picture.
+        QVERIFY(e->SelectLibrary("KX_NH3_FE"));
+        QCOMPARE(table->rowCount(), 21);
+        QVERIFY(QFileInfo(SavePicture(e, "explorer_table.png")).size() > 0);
+    }
+
+    void ThousandRowsFromOneClick() {
+        TOpened o;
+        Open(o);
+        TKXExplorerWindow* e = o.Explorer;
+        e->Tabs()->setCurrentIndex(1);
+        e->findChild<QComboBox*>("StepModeList")->setCurrentText("count");
+        Type(e->findChild<QLineEdit*>("StepEdit"), "1000");
+        Click(e->findChild<QPushButton*>("ComputeTableBtn"));
+        QCOMPARE(e->findChild<QTableWidget*>("ResultTable")->rowCount(), 1000);
+        QCOMPARE(e->TableTsv().count('\n'), 1001);
+    }
+};
+
+QTEST_MAIN(ExplorerTest)
+#include "explorer_test.moc"
