@@ -5,6 +5,7 @@
 // ranges and the range checks just beside them are covered.
 //
 //   library_dump [LIBRARY]   (all libraries when none is named)
+//   library_dump --models    the fluid models themselves (see model_dump.h)
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -15,6 +16,7 @@
 
 #include "KX_Libraries_Catalogue.h"
 #include "KX_Libraries_Object.h"
+#include "model_dump.h"
 
 namespace {
 
@@ -143,6 +145,10 @@ long long DumpLibrary(const TKXLibrary& library) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--models") {
+        std::fprintf(stderr, "library_dump: %lld model lines\n", DumpFluidModels());
+        return 0;
+    }
     TKXLibraries libraries;
     CreateKXLibraries(libraries);
     long long calls = 0;
