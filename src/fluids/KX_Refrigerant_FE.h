@@ -2,49 +2,15 @@
 // The residual Helmholtz energy shared by the refrigerant equations (and the first two term
 // groups of carbon dioxide): polynomial terms n δ^d τ^t followed by exponential terms
 // n δ^d τ^t exp(−δ^l), with all first and second partial derivatives; the two ideal-gas forms
-// these fluids use; and the power rule every equation of this folder follows.
+// these fluids use. Powers follow the rules of HelmholtzMath.h.
 #include <cmath>
 #include <cstdint>
 #include <span>
 #include <vector>
 
+#include "HelmholtzMath.h"
 #include "KX_PhiAll_Fluid.h"
 #include "KX_Residual_Terms.h"
-
-// x^n for an integral n by repeated squaring; a negative n gives the reciprocal.
-inline double IntegralPower(double x, int64_t n) {
-    const bool negative = n < 0;
-    uint64_t m = negative ? static_cast<uint64_t>(-n) : static_cast<uint64_t>(n);
-    double result = 1.0;
-    double base = x;
-    while (m != 0) {  // at most 32 passes: callers keep |n| within the 32-bit range
-        if (m & 1u) result *= base;
-        m >>= 1;
-        if (m != 0) base *= base;
-    }
-    return negative ? 1.0 / result : result;
-}
-
-// True when y is a whole number within the 32-bit range, so x^y is taken by multiplication.
-inline bool IsIntegralExponent(double y) {
-    return y == std::trunc(y) && std::fabs(y) <= static_cast<double>(INT32_MAX);
-}
-
-// x^y by the rule of the fluid equations, with ln x already known (pass anything when x <= 0):
-// y = 0 gives 1; an integral y is computed by repeated squaring (exact for a zero or negative
-// base); otherwise a zero base gives 0, even for a negative y, which the near-critical terms of
-// carbon dioxide rely on, and any other base exp(y ln x).
-inline double FluidPower(double x, double y, double lnX) {
-    if (y == 0.0) return 1.0;
-    if (IsIntegralExponent(y)) return IntegralPower(x, static_cast<int64_t>(y));
-    if (x == 0.0) return 0.0;
-    return std::exp(y * lnX);
-}
-
-inline double FluidPower(double x, double y) {
-    if (y == 0.0 || IsIntegralExponent(y) || x == 0.0) return FluidPower(x, y, 0.0);
-    return FluidPower(x, y, std::log(x));
-}
 
 // One term of the shared residual form; l = 0 marks a polynomial term (no exponential factor).
 struct TResidualTerm {

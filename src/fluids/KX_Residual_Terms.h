@@ -1,13 +1,15 @@
 #pragma once
 // Pieces the fluid equations of this folder share: a factor of a residual term with its
-// derivatives and the six sums a term adds to, the Gaussian bell factor, the ancillary-equation
-// sums, and the residual part prepared at compile time that nitrogen and argon evaluate.
+// derivatives and the six sums a term adds to, the Gaussian bell factor, and the residual part
+// prepared at compile time that nitrogen and argon evaluate (the ancillary-equation form is in
+// KX_Ancillary_Equations.h).
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
 
 #include "HelmholtzMath.h"
+#include "KX_Ancillary_Equations.h"
 #include "HelmholzFluidObject.h"
 
 // One factor of a term, f(x), with its first and second derivative in x.
@@ -43,20 +45,6 @@ inline void AddResidual(THelmholzResidual& r, const THelmholzResidual& group) {
 inline TFactor TimesGaussian(const TFactor& f, double c, double y) {
     return {f.v, f.d1 + 2.0 * c * y * f.v,
             f.d2 + 4.0 * c * y * f.d1 + (4.0 * c * c * y * y + 2.0 * c) * f.v};
-}
-
-// ϑ = 1 − T/Tc of the ancillary equations. Both temperatures become kelvin by the same
-// addition, so ϑ is exactly 0 at t = tcr and fractional powers of it stay defined there.
-inline double AncillaryTheta(double t, double tcr, double dta) {
-    return 1.0 - (t + dta) / (tcr + dta);
-}
-
-// Σ N_i θ^k_i of an ancillary equation.
-template <std::size_t N>
-double AncillarySum(const double (&n)[N], const double (&k)[N], double theta) {
-    double sum = 0.0;
-    for (std::size_t i = 0; i < N; ++i) sum += n[i] * PowerOf(theta, k[i]);
-    return sum;
 }
 
 // ---- A residual part prepared at compile time ----
