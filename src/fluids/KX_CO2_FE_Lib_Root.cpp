@@ -68,6 +68,18 @@ static constexpr TIdealPlanckTerm CO2IdealPlanck[] = {
 };
 static constexpr TIdealGasPart CO2Ideal{8.37304456, -3.70454304, 2.5, {}, CO2IdealPlanck};
 
+// Carbon dioxide ancillary equations, Span and Wagner (1996), ϑ = 1 − T/Tcr: vapour pressure
+// ln(p/pc) = (Tc/T) Σ n ϑ^k; saturated-liquid density ln(ρ'/ρc) = Σ n ϑ^k; saturated-vapour
+// density ln(ρ''/ρc) = Σ n ϑ^k. The saturation temperature is this model's approximate inverse
+// of the vapour pressure, T = Tc (c0 + c1 y + c2 y² + c3 y³), y = ln(p/pc).
+static constexpr double CO2PseN[] = {-7.0602087, 1.9391218, -1.6463597, -3.2995634};
+static constexpr double CO2PseK[] = {1.0, 1.5, 2.0, 4.0};
+static constexpr double CO2DsleN[] = {1.9245108, -0.62385555, -0.32731127, 0.39245142};
+static constexpr double CO2DsleK[] = {0.34, 0.5, 10.0 / 6.0, 11.0 / 6.0};
+static constexpr double CO2DsveN[] = {-1.7074879, -0.8227467, -4.6008549, -10.111178, -29.742252};
+static constexpr double CO2DsveK[] = {0.34, 0.5, 1.0, 7.0 / 3.0, 14.0 / 3.0};
+static constexpr double CO2TseC[] = {1.0, 0.151223, 0.0194924, 0.00132413};
+
 TCO2_FE::TCO2_FE() : TRefrigerant_FE(CO2Residual, CO2Ideal, NearCriticalAll) {
     Code = "KX_CO2_FE";
     MM_ = 44.0098;
@@ -245,33 +257,28 @@ KX_CO2_NON_ANALYTIC_ACCESSOR(Psitt)
 KX_CO2_NON_ANALYTIC_ACCESSOR(Psidt)
 #undef KX_CO2_NON_ANALYTIC_ACCESSOR
 
-// Ancillary equations of Span and Wagner (1996): start values for the saturation solver.
+// Ancillary equations: start values for the saturation solver.
 
 double TCO2_FE::Pse(double t) const {
     const double th = AncillaryTheta(t, Tcr_, dta);
     return Pcr_ * std::exp((Tcr_ + dta) / (t + dta) *
-                           (-7.0602087 * th + 1.9391218 * FluidPower(th, 1.5) -
-                            1.6463597 * FluidPower(th, 2.0) - 3.2995634 * FluidPower(th, 4.0)));
+                           AncillarySum<FluidPowerRule>(CO2PseN, CO2PseK, th));
 }
 
 double TCO2_FE::tse(double p) const {
     const double y = std::log(p / Pcr_);
-    return (Tcr_ + dta) * (1.0 + 0.151223 * y + 0.0194924 * y * y + 0.00132413 * y * y * y) -
-           273.15;
+    const double* c = CO2TseC;
+    return (Tcr_ + dta) * (c[0] + c[1] * y + c[2] * y * y + c[3] * y * y * y) - 273.15;
 }
 
 double TCO2_FE::dsle(double t) const {
     const double th = AncillaryTheta(t, Tcr_, dta);
-    return Dcr_ * std::exp(1.9245108 * FluidPower(th, 0.34) - 0.62385555 * FluidPower(th, 0.5) -
-                           0.32731127 * FluidPower(th, 10.0 / 6.0) +
-                           0.39245142 * FluidPower(th, 11.0 / 6.0));
+    return Dcr_ * std::exp(AncillarySum<FluidPowerRule>(CO2DsleN, CO2DsleK, th));
 }
 
 double TCO2_FE::dsve(double t) const {
     const double th = AncillaryTheta(t, Tcr_, dta);
-    return Dcr_ * std::exp(-1.7074879 * FluidPower(th, 0.34) - 0.8227467 * FluidPower(th, 0.5) -
-                           4.6008549 * th - 10.111178 * FluidPower(th, 7.0 / 3.0) -
-                           29.742252 * FluidPower(th, 14.0 / 3.0));
+    return Dcr_ * std::exp(AncillarySum<FluidPowerRule>(CO2DsveN, CO2DsveK, th));
 }
 
 double TCO2_FE::NotAvailable(const char* functionName, std::string& ErrorText,

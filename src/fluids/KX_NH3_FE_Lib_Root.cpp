@@ -70,20 +70,18 @@ static constexpr double IdealA5 = 0.5706757;
 
 // Vapour-pressure ancillary equation (same source): ln(p/pr) = sum a_i theta^e_i / (1 - theta).
 static constexpr double PseReference = 113.3926;
-static constexpr std::array<double, 6> PseA = {-6.731962,  -3.5015526, 9.3251383,
-                                               -6.1478322, -2.8277491, 2.0853131};
-static constexpr std::array<double, 6> PseE = {1.0, 1.25, 1.5, 1.75, 4.5, 8.5};
+static constexpr double PseN[] = {-6.731962, -3.5015526, 9.3251383, -6.1478322, -2.8277491,
+                                  2.0853131};
+static constexpr double PseK[] = {1.0, 1.25, 1.5, 1.75, 4.5, 8.5};
 
-// Saturated-liquid density ancillary equation (same source).
-static constexpr double DsleA0 = 246.734;
-static constexpr std::array<double, 4> DsleA = {199.132, 440.676, 229.581, -593.315};
-static constexpr std::array<double, 4> DsleE = {1.0 / 3.0, 0.5, 11.0 / 3.0, 6.0};
+// Saturated-liquid density ancillary equation (same source): a constant and four powers of theta.
+static constexpr double DsleN[] = {246.734, 199.132, 440.676, 229.581, -593.315};
+static constexpr double DsleK[] = {0.0, 1.0 / 3.0, 0.5, 11.0 / 3.0, 6.0};
 
 // Saturated-vapour density ancillary equation (same source).
 static constexpr double DsveReference = 224.5;
-static constexpr std::array<double, 5> DsveA = {-1.955252, 2.698261, -6.829793, -12.90315,
-                                                -44.568974};
-static constexpr std::array<double, 5> DsveE = {0.3333, 0.5, 0.6667, 2.25, 5.5};
+static constexpr double DsveN[] = {-1.955252, 2.698261, -6.829793, -12.90315, -44.568974};
+static constexpr double DsveK[] = {0.3333, 0.5, 0.6667, 2.25, 5.5};
 
 // Saturation-temperature ancillary equation: T = Tr / (b0 + b1 x + b2 x^2), x = ln(p/pr).
 static constexpr std::array<double, 3> TseB = {0.997078, -0.152743, -0.00127457};
@@ -179,9 +177,7 @@ TNH3_FE::TNH3_FE() {
 double TNH3_FE::Pse(double t) const {
     if (t >= LinearBranchStart) return LinearBranch(t, PseLinearSlope, PseLinearStart);
     const double theta = AncillaryTheta(t, Tcr_, dta);
-    double sum = 0.0;
-    for (std::size_t i = 0; i < PseA.size(); ++i) sum += PseA[i] * std::pow(theta, PseE[i]);
-    return PseReference * std::exp(sum / (1.0 - theta));
+    return PseReference * std::exp(AncillarySum(PseN, PseK, theta) / (1.0 - theta));
 }
 
 double TNH3_FE::tse(double p) const {
@@ -191,18 +187,12 @@ double TNH3_FE::tse(double p) const {
 
 double TNH3_FE::dsle(double t) const {
     if (t >= LinearBranchStart) return LinearBranch(t, DsleLinearSlope, DsleLinearStart);
-    const double theta = AncillaryTheta(t, Tcr_, dta);
-    double d = DsleA0;
-    for (std::size_t i = 0; i < DsleA.size(); ++i) d += DsleA[i] * std::pow(theta, DsleE[i]);
-    return d;
+    return AncillarySum(DsleN, DsleK, AncillaryTheta(t, Tcr_, dta));
 }
 
 double TNH3_FE::dsve(double t) const {
     if (t >= LinearBranchStart) return LinearBranch(t, DsveLinearSlope, DsveLinearStart);
-    const double theta = AncillaryTheta(t, Tcr_, dta);
-    double sum = 0.0;
-    for (std::size_t i = 0; i < DsveA.size(); ++i) sum += DsveA[i] * std::pow(theta, DsveE[i]);
-    return DsveReference * std::exp(sum);
+    return DsveReference * std::exp(AncillarySum(DsveN, DsveK, AncillaryTheta(t, Tcr_, dta)));
 }
 
 // ---- Ideal-gas part ----
