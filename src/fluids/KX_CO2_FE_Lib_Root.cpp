@@ -45,11 +45,11 @@ static_assert(ValidResidualTable(CO2Residual));
 
 // Carbon dioxide Gaussian bell-shaped terms 35-39: Span and Wagner (1996).
 static constexpr TGaussianTerm CO2Gaussian[] = {
-    {-213.6548868832, 2, 1.0, 25, 325.0, 1.16, 1.0},   // 35
-    {26641.569149272, 2, 0.0, 25, 300.0, 1.19, 1.0},   // 36
-    {-24027.212204557, 2, 1.0, 25, 300.0, 1.19, 1.0},  // 37
-    {-283.41603423999, 3, 3.0, 15, 275.0, 1.25, 1.0},  // 38
-    {212.47284400179, 3, 3.0, 20, 275.0, 1.22, 1.0},   // 39
+    {-213.6548868832, 1.0, 2, 25, 325.0, 1.16, 1.0},   // 35
+    {26641.569149272, 0.0, 2, 25, 300.0, 1.19, 1.0},   // 36
+    {-24027.212204557, 1.0, 2, 25, 300.0, 1.19, 1.0},  // 37
+    {-283.41603423999, 3.0, 3, 15, 275.0, 1.25, 1.0},  // 38
+    {212.47284400179, 3.0, 3, 20, 275.0, 1.22, 1.0},   // 39
 };
 
 // Carbon dioxide non-analytic terms 40-42: Span and Wagner (1996).
@@ -189,9 +189,10 @@ void TCO2_FE::NearCriticalAll(double Delta, double Tau, unsigned parts, THelmhol
         const double dm = Delta - g.epsilon;
         const double tm = Tau - g.gamma;
         const double G = std::exp(-g.alpha * dm * dm - g.beta * tm * tm);
-        const double dD0 = IntegralPower(Delta, g.d);
-        const double dD1 = IntegralPower(Delta, g.d - 1);
-        const double dD2 = IntegralPower(Delta, g.d - 2);
+        const int64_t d = static_cast<int64_t>(g.d);
+        const double dD0 = IntegralPower(Delta, d);
+        const double dD1 = IntegralPower(Delta, d - 1);
+        const double dD2 = IntegralPower(Delta, d - 2);
         const double tT0 = FluidPower(Tau, g.t);
         const double tT1 = g.t == 0.0 ? 0.0 : g.t * FluidPower(Tau, g.t - 1.0);  // ∂τ^t/∂τ
         const double tT2 = g.t == 0.0 || g.t == 1.0

@@ -9,14 +9,6 @@
 
 namespace {
 
-// One term n tau^t delta^d exp(-delta^c) of the residual part; c = 0 marks a polynomial term.
-struct TResidualTerm {
-    double n;
-    double t;
-    int d;
-    int c;
-};
-
 // Residual part of the ammonia equation of state, Tillner-Roth, Harms-Watzenberg and Baehr,
 // DKV-Tagungsbericht 20 (1993) 167, Table 2.
 static constexpr std::array<TResidualTerm, 21> ResidualTerms = {{
@@ -30,16 +22,16 @@ static constexpr std::array<TResidualTerm, 21> ResidualTerms = {{
 }};
 
 // A residual term with the factors its derivatives need, worked out once.
-struct TPreparedTerm {
-    double n, t, tt1, d, dd1, c;
+struct TAmmoniaPreparedTerm {
+    double n, t, tt1, d, dd1, l;
     std::size_t tauIndex;  // floor(t) + 1: tau powers are stored from tau^-1 upward
     bool halfTau;          // t is a half-integer: one more factor sqrt(tau)
     std::size_t deltaIndex;
-    std::size_t cIndex;
+    std::size_t lIndex;
 };
 
-constexpr std::array<TPreparedTerm, ResidualTerms.size()> PrepareTerms() {
-    std::array<TPreparedTerm, ResidualTerms.size()> prepared{};
+constexpr std::array<TAmmoniaPreparedTerm, ResidualTerms.size()> PrepareTerms() {
+    std::array<TAmmoniaPreparedTerm, ResidualTerms.size()> prepared{};
     for (std::size_t i = 0; i < ResidualTerms.size(); ++i) {
         const TResidualTerm& term = ResidualTerms[i];
         const long twice = static_cast<long>(2.0 * term.t + (term.t < 0 ? -0.5 : 0.5));
@@ -47,18 +39,18 @@ constexpr std::array<TPreparedTerm, ResidualTerms.size()> PrepareTerms() {
         prepared[i] = {term.n,
                        term.t,
                        term.t * (term.t - 1.0),
-                       static_cast<double>(term.d),
-                       static_cast<double>(term.d) * (term.d - 1.0),
-                       static_cast<double>(term.c),
+                       term.d,
+                       term.d * (term.d - 1.0),
+                       static_cast<double>(term.l),
                        static_cast<std::size_t>(whole + 1),
                        twice % 2 != 0,
                        static_cast<std::size_t>(term.d),
-                       static_cast<std::size_t>(term.c)};
+                       static_cast<std::size_t>(term.l)};
     }
     return prepared;
 }
 
-static constexpr std::array<TPreparedTerm, ResidualTerms.size()> PreparedTerms = PrepareTerms();
+static constexpr std::array<TAmmoniaPreparedTerm, ResidualTerms.size()> PreparedTerms = PrepareTerms();
 
 // Ideal-gas part, same source, Table 1: phio = ln delta + a1 + a2 tau - ln tau + a3 tau^(1/3)
 // + a4 tau^(-1.5) + a5 tau^(-1.75).
@@ -219,21 +211,21 @@ void TNH3_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
     tauPow[0] = 1.0 / Tau;
     for (std::size_t k = 0; k < tauUp.size(); ++k) tauPow[k + 1] = tauUp[k];
     const double sqrtTau = std::sqrt(Tau);
-    // exp(-delta^c) for c = 1, 2, 3 (index 0: polynomial terms), shared by the terms.
-    const std::array<double, 4> expC = {1.0, std::exp(-deltaPow[1]), std::exp(-deltaPow[2]),
+    // exp(-delta^l) for l = 1, 2, 3 (index 0: polynomial terms), shared by the terms.
+    const std::array<double, 4> expL = {1.0, std::exp(-deltaPow[1]), std::exp(-deltaPow[2]),
                                         std::exp(-deltaPow[3])};
-    const std::array<double, 4> deltaC = {0.0, deltaPow[1], deltaPow[2], deltaPow[3]};
+    const std::array<double, 4> deltaL = {0.0, deltaPow[1], deltaPow[2], deltaPow[3]};
     // Sums of each term times its delta and tau factors; the common powers of delta and tau
     // are divided out once at the end.
     double phi = 0.0, sd = 0.0, sdd = 0.0, st = 0.0, stt = 0.0, sdt = 0.0;
-    for (const TPreparedTerm& term : PreparedTerms) {
+    for (const TAmmoniaPreparedTerm& term : PreparedTerms) {
         const double tauT = term.halfTau ? tauPow[term.tauIndex] * sqrtTau : tauPow[term.tauIndex];
-        const double value = term.n * tauT * deltaPow[term.deltaIndex] * expC[term.cIndex];
-        const double dc = term.c * deltaC[term.cIndex];  // c delta^c
-        const double a = term.d - dc;
+        const double value = term.n * tauT * deltaPow[term.deltaIndex] * expL[term.lIndex];
+        const double dl = term.l * deltaL[term.lIndex];  // l delta^l
+        const double a = term.d - dl;
         phi += value;
         sd += value * a;
-        sdd += value * (term.dd1 - dc * (2.0 * term.d + term.c - 1.0 - dc));
+        sdd += value * (term.dd1 - dl * (2.0 * term.d + term.l - 1.0 - dl));
         st += term.t * value;
         stt += term.tt1 * value;
         sdt += term.t * value * a;

@@ -9,7 +9,7 @@
 TResidualSum::TResidualSum(std::span<const TResidualTerm> terms) {
     terms_.reserve(terms.size());
     for (const TResidualTerm& term : terms) {
-        TPreparedTerm p{term.n, term.t, term.d, term.l, false, false, 0, 0};
+        TSumTerm p{term.n, term.t, term.d, term.l, false, false, 0, 0};
         // Table exponents: integral t in [−MaxTableExponent, MaxTableExponent] or any
         // non-integral t; d in [1, MaxTableExponent] (δ^(d−1) and δ^(d−2) then stay in the
         // table too).
@@ -81,7 +81,7 @@ void TResidualSum::Evaluate(double Delta, double Tau, unsigned parts, THelmholzR
     double phi = 0.0, phid = 0.0, phidd = 0.0, phit = 0.0, phitt = 0.0, phidt = 0.0;
     // A polynomial term (l = 0) takes E = 1 and l δ^l = 0, which turns the exponential term's
     // formulas into the polynomial ones.
-    for (const TPreparedTerm& term : terms_) {
+    for (const TSumTerm& term : terms_) {
         const double tT = term.tFromTable ? tauPow[term.tk] : FluidPower(Tau, term.t, lnTau);
         const double nT = term.n * tT;
         const double E = expL[term.l];

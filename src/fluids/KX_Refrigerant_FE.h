@@ -12,14 +12,6 @@
 #include "KX_PhiAll_Fluid.h"
 #include "KX_Residual_Terms.h"
 
-// One term of the shared residual form; l = 0 marks a polynomial term (no exponential factor).
-struct TResidualTerm {
-    double n;
-    double t;
-    double d;
-    int l;
-};
-
 // Largest l the evaluator accepts; the tables are checked against it at compile time.
 inline constexpr int MaxResidualL = 15;
 
@@ -53,13 +45,13 @@ class TResidualSum {
     // A term with its exponents sorted out once: τ^t is looked up by the index of t among the
     // table's distinct exponents, each formed once per call; an integral d within the table
     // range is looked up directly, any other raised through the logarithm.
-    struct TPreparedTerm {
+    struct TSumTerm {
         double n, t, d;
         int l;
         bool tFromTable, dFromTable;
         int tk, dk;
     };
-    std::vector<TPreparedTerm> terms_;
+    std::vector<TSumTerm> terms_;
     std::vector<double> tPowers_;  // the distinct τ exponents of the table
     std::size_t tSquares_ = 1;     // τ^(2^j) needed for them, j < tSquares_
     int maxDk_ = 0;
