@@ -6,6 +6,7 @@ packages=(
     g++ cmake ninja-build make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    clang-format
 )
 
 missing=()
