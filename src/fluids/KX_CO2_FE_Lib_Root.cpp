@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "KX_Range_Checks.h"
+
 // Carbon dioxide residual part, polynomial terms 1-7 and exponential terms 8-34 (l = c_i):
 // Span and Wagner (1996).
 static constexpr TResidualTerm CO2Residual[] = {
@@ -284,7 +286,7 @@ double TCO2_FE::dsve(double t) const {
 
 double TCO2_FE::NotAvailable(const char* functionName, std::string& ErrorText,
                              int32_t& ErrorCode) const {
-    ErrorText = Code + "_" + functionName + "; Not available for this fluid.";
+    ErrorText = KXErrorPrefix(Code, functionName) + "; Not available for this fluid.";
     ErrorCode = 1;
     return 0.0;
 }
