@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "KX_Ideal_Gas.h"
 #include "KX_Residual_Terms.h"
 
 namespace {
@@ -9,8 +10,7 @@ namespace {
 // ---- Coefficient tables ----
 
 // Ideal-gas part of the argon equation of state, Tegeler, Span and Wagner (1999).
-constexpr double IdealA1 = 8.31666243;
-constexpr double IdealA2 = -4.94651164;
+constexpr TIdealGasPart ArIdeal{8.31666243, -4.94651164, 1.5, {}, {}};
 
 // Residual polynomial (1-12) and exponential (13-37) terms of the argon equation of state,
 // Tegeler, Span and Wagner, J. Phys. Chem. Ref. Data 28 (1999) 779.
@@ -129,13 +129,13 @@ double TAr_FE::dsve(double t) const {
 
 // The τ-derivatives need no logarithm, so each is formed on its own.
 double TAr_FE::Phio(double Delta, double Tau) const {
-    return std::log(Delta) + IdealA1 + IdealA2 * Tau + 1.5 * std::log(Tau);
+    return IdealPhio(ArIdeal, Delta, Tau);
 }
 double TAr_FE::Phiot(double, double Tau) const {
-    return IdealA2 + 1.5 / Tau;
+    return IdealPhiot(ArIdeal, Tau);
 }
 double TAr_FE::Phiott(double, double Tau) const {
-    return -1.5 / (Tau * Tau);
+    return IdealPhiott(ArIdeal, Tau);
 }
 
 void TAr_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {

@@ -1,14 +1,15 @@
 #pragma once
 // The residual Helmholtz energy shared by the refrigerant equations (and the first two term
 // groups of carbon dioxide): polynomial terms n δ^d τ^t followed by exponential terms
-// n δ^d τ^t exp(−δ^l), with all first and second partial derivatives; the two ideal-gas forms
-// these fluids use. Powers follow the rules of HelmholtzMath.h.
+// n δ^d τ^t exp(−δ^l), with all first and second partial derivatives (the ideal-gas form is in
+// KX_Ideal_Gas.h). Powers follow the rules of HelmholtzMath.h.
 #include <cmath>
 #include <cstdint>
 #include <span>
 #include <vector>
 
 #include "HelmholtzMath.h"
+#include "KX_Ideal_Gas.h"
 #include "KX_PhiAll_Fluid.h"
 #include "KX_Residual_Terms.h"
 
@@ -58,27 +59,6 @@ class TResidualSum {
     bool needLnDelta_ = false;  // some d is raised through the logarithm
     unsigned lMask_ = 0;        // bit l set when some term has exp(−δ^l)
 };
-
-// Ideal-gas part φo = ln δ + a1 + a2 τ + c ln τ + Σ b τ^e + Σ m ln(1 − exp(−θ τ)).
-struct TIdealPowerTerm {
-    double b;
-    double e;
-};
-struct TIdealPlanckTerm {
-    double m;
-    double theta;
-};
-struct TIdealGasPart {
-    double a1;
-    double a2;
-    double c;  // coefficient of ln τ
-    std::span<const TIdealPowerTerm> powers;
-    std::span<const TIdealPlanckTerm> planck;
-};
-
-double IdealPhio(const TIdealGasPart& part, double Delta, double Tau);
-double IdealPhiot(const TIdealGasPart& part, double Tau);
-double IdealPhiott(const TIdealGasPart& part, double Tau);
 
 // A group of residual terms outside the shared form: adds the sums selected by `parts`
 // (ResidualPart bits) at δ = Delta, τ = Tau to r.
