@@ -177,7 +177,7 @@ double TN2_FE::TCDT(double D, double T) const {
     const double u = 3353.4061 / tk;
     // Ideal-gas heat capacity in units of the gas constant.
     double c = 0.0;
-    for (int i = 0; i < 7; ++i) c += HeatCapacityPhi[i] * IntegerPower(tk, i - 3);
+    for (int i = 0; i < 7; ++i) c += HeatCapacityPhi[i] * IntegralPower(tk, i - 3);
     const double eu = std::exp(u);
     c += 1.00773735767 * u * u * eu / ((eu - 1.0) * (eu - 1.0));
     constexpr double boltzmann = 1.38062e-23;

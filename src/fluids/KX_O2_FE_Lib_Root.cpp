@@ -270,8 +270,8 @@ double TO2_FE::DVDT(double D, double T) const {
     const double delta = D / (13.63 * MM_);
     double residual = 0.0;
     for (const TO2ViscosityTerm& term : ViscosityTerms) {
-        double value = term.N * PowerOf(tau, term.t) * IntegerPower(delta, term.d);
-        if (term.l != 0) value *= std::exp(-IntegerPower(delta, term.l));
+        double value = term.N * PowerOf(tau, term.t) * IntegralPower(delta, term.d);
+        if (term.l != 0) value *= std::exp(-IntegralPower(delta, term.l));
         residual += value;
     }
     return (DV0(T) + residual) * 1e-06;

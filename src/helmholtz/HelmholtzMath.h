@@ -24,11 +24,6 @@ inline double IntegralPower(double x, int64_t n) {
     return negative ? 1.0 / result : result;
 }
 
-// The name the gas and ammonia models use for the same integral power.
-inline double IntegerPower(double x, int n) {
-    return IntegralPower(x, n);
-}
-
 // True when y is a whole number within the 32-bit range, so x^y is taken by multiplication.
 inline bool IsIntegralExponent(double y) {
     return y == std::trunc(y) && std::fabs(y) <= static_cast<double>(INT32_MAX);
