@@ -48,10 +48,10 @@ long long DumpModel(const THelmholzFluid& f) {
         Line(c, "tse", {p}, {f.tse(p)});
         ++n;
     }
-    const std::vector<double> deltas = {0.0, 1e-6, 0.01, 0.1, 0.37, 0.5, 0.9, 1.0, 1.13,
-                                        1.5, 2.0, 2.6, 3.1, 3.7};
-    const std::vector<double> taus = {0.2, 0.35, 0.5, 0.73, 0.9, 0.99, 1.0, 1.01, 1.1,
-                                      1.3, 1.7, 2.2, 3.0, 4.5};
+    const std::vector<double> deltas = {0.0, 1e-6, 0.01, 0.1, 0.37, 0.5, 0.9,
+                                        1.0, 1.13, 1.5,  2.0, 2.6,  3.1, 3.7};
+    const std::vector<double> taus = {0.2,  0.35, 0.5, 0.73, 0.9, 0.99, 1.0,
+                                      1.01, 1.1,  1.3, 1.7,  2.2, 3.0,  4.5};
     for (double d : deltas)
         for (double tau : taus) {
             THelmholzResidual r;
@@ -78,9 +78,9 @@ long long DumpModel(const THelmholzFluid& f) {
 
 long long DumpFluidModels() {
     CreateFluidObjects();
-    const THelmholzFluid* fluids[] = {&NH3Fluid(), &R22Fluid(),  &R32Fluid(), &R123Fluid(),
-                                      &R134aFluid(), &R152aFluid(), &N2Fluid(), &O2Fluid(),
-                                      &CO2Fluid(),  &ArFluid(),   &H2Fluid(),  &H2pFluid(),
+    const THelmholzFluid* fluids[] = {&NH3Fluid(),   &R22Fluid(),   &R32Fluid(), &R123Fluid(),
+                                      &R134aFluid(), &R152aFluid(), &N2Fluid(),  &O2Fluid(),
+                                      &CO2Fluid(),   &ArFluid(),    &H2Fluid(),  &H2pFluid(),
                                       &H2oFluid()};
     long long n = 0;
     for (const THelmholzFluid* f : fluids) n += DumpModel(*f);
