@@ -23,9 +23,12 @@ inline double FluidPowerRule(double x, double y) {
 }
 
 // Σ N_i θ^k_i of an ancillary equation, with the fluid's power rule (std::pow unless given).
+// The loop is unrolled so each exponent is a constant and an integral one folds to products, as
+// in the written-out equation.
 template <TPowerRule Power = PowerOf, std::size_t N>
 double AncillarySum(const double (&n)[N], const double (&k)[N], double theta) {
     double sum = 0.0;
+#pragma GCC unroll 16
     for (std::size_t i = 0; i < N; ++i) sum += n[i] * Power(theta, k[i]);
     return sum;
 }
