@@ -1,6 +1,7 @@
 #include "KX_O2_FE_Lib_Root.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "HelmholtzMath.h"
@@ -138,6 +139,21 @@ void DeltaPowers(double delta, double* pow, int count) {
     for (int k = 1; k <= count; ++k) pow[k] = pow[k - 1] * delta;
 }
 
+// The table with its whole exponents as integers, converted once at compile time rather than
+// per term and call.
+struct TO2WholeTerm {
+    double n;
+    double t;
+    int d;
+    int l;
+};
+constexpr auto O2WholeTerms = [] {
+    std::array<TO2WholeTerm, std::size(O2Terms)> whole{};
+    for (std::size_t i = 0; i < whole.size(); ++i)
+        whole[i] = {O2Terms[i].n, O2Terms[i].t, static_cast<int>(O2Terms[i].d), O2Terms[i].l};
+    return whole;
+}();
+
 THelmholzResidual Residual(double delta, double tau) {
     double pow[MaxDeltaPower + 1];
     DeltaPowers(delta, pow, MaxDeltaPower);
@@ -152,9 +168,9 @@ THelmholzResidual Residual(double delta, double tau) {
     halfPowers[1] = 1.0;
     for (int k = 2; k <= HighestTauHalves + 1; ++k) halfPowers[k] = halfPowers[k - 1] * sqrtTau;
     THelmholzResidual res;
-    for (const TResidualTerm& term : O2Terms) {
+    for (const TO2WholeTerm& term : O2WholeTerms) {
         const TDensityFactor& u = factors[term.l];
-        const int r = static_cast<int>(term.d);
+        const int r = term.d;
         // δ^r U and its derivatives, skipping the products whose coefficient is zero.
         double g = pow[r] * u.U;
         double gd = r * pow[r - 1] * u.U;
