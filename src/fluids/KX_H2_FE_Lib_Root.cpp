@@ -160,10 +160,11 @@ static_assert(HighestDeltaPower(NormalHydrogenTables) <= MaxDeltaPower);
 static_assert(HighestDeltaPower(ParahydrogenTables) <= MaxDeltaPower);
 static_assert(HighestDeltaPower(OrthohydrogenTables) <= MaxDeltaPower);
 
-// τ^t with its derivatives, by the power rule of the residual sums (exp(t ln τ) unless t is
-// whole).
+// τ^t with its derivatives: a whole t by repeated multiplication, any other as exp(t ln τ) (the
+// rule of FluidPower, without its checks for a zero exponent or base, which τ^t here never has).
 TFactor TauPower(double tau, double lnTau, double invTau, double t) {
-    const double v = FluidPower(tau, t, lnTau);
+    const double v =
+        t == std::trunc(t) ? IntegralPower(tau, static_cast<int>(t)) : std::exp(t * lnTau);
     return {v, t * v * invTau, t * (t - 1.0) * v * invTau * invTau};
 }
 
@@ -266,8 +267,12 @@ TH2o_FE::TH2o_FE() : THydrogen_FE(OrthohydrogenTables) {
 
 double THydrogen_FE::Pse(double t) const {
     const double theta = AncillaryTheta(t, Tcr_, dta);
-    const double k[4] = {1.0, 1.5, tables_.k3, tables_.k4};
-    return Pcr_ * std::exp(AncillarySum(tables_.pseN, k, theta) / (1.0 - theta));
+    // Written out rather than summed over a table: k3 and k4 differ by form, and constant
+    // exponents for the first two terms keep this start value cheap.
+    const double* n = tables_.pseN;
+    const double sum = n[0] * theta + n[1] * PowerOf(theta, 1.5) +
+                       n[2] * PowerOf(theta, tables_.k3) + n[3] * PowerOf(theta, tables_.k4);
+    return Pcr_ * std::exp(sum / (1.0 - theta));
 }
 
 double THydrogen_FE::tse(double p) const {
