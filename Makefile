@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing first.
-.PHONY: all deps build run test asan-test bench format clean
+.PHONY: all deps build run test asan-test bench format format-check clean
 
 all: build
 
@@ -27,7 +27,11 @@ bench: deps
 	@for b in build/release/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
 format:
-	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find src tests bench tools -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+# Fails, naming the files, when a source differs from what `make format` would write.
+format-check: deps
+	find src tests bench tools -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf build

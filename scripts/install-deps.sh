@@ -9,6 +9,7 @@ packages=(
     python3 python3-numpy python3-pytest python3-dask python3-distributed python3-setuptools
     python3-pip python3-venv
     qt6-svg-dev
+    clang-format
 )
 
 missing=()

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "KX_Range_Checks.h"
+
 // Carbon dioxide residual part, polynomial terms 1-7 and exponential terms 8-34 (l = c_i):
 // Span and Wagner (1996).
 static constexpr TResidualTerm CO2Residual[] = {
@@ -45,11 +47,11 @@ static_assert(ValidResidualTable(CO2Residual));
 
 // Carbon dioxide Gaussian bell-shaped terms 35-39: Span and Wagner (1996).
 static constexpr TGaussianTerm CO2Gaussian[] = {
-    {-213.6548868832, 2, 1.0, 25, 325.0, 1.16, 1.0},   // 35
-    {26641.569149272, 2, 0.0, 25, 300.0, 1.19, 1.0},   // 36
-    {-24027.212204557, 2, 1.0, 25, 300.0, 1.19, 1.0},  // 37
-    {-283.41603423999, 3, 3.0, 15, 275.0, 1.25, 1.0},  // 38
-    {212.47284400179, 3, 3.0, 20, 275.0, 1.22, 1.0},   // 39
+    {-213.6548868832, 1.0, 2, 25, 325.0, 1.16, 1.0},   // 35
+    {26641.569149272, 0.0, 2, 25, 300.0, 1.19, 1.0},   // 36
+    {-24027.212204557, 1.0, 2, 25, 300.0, 1.19, 1.0},  // 37
+    {-283.41603423999, 3.0, 3, 15, 275.0, 1.25, 1.0},  // 38
+    {212.47284400179, 3.0, 3, 20, 275.0, 1.22, 1.0},   // 39
 };
 
 // Carbon dioxide non-analytic terms 40-42: Span and Wagner (1996).
@@ -67,6 +69,18 @@ static constexpr TIdealPlanckTerm CO2IdealPlanck[] = {
     {1.04028922, 11.32384}, {0.08327678, 27.08792},
 };
 static constexpr TIdealGasPart CO2Ideal{8.37304456, -3.70454304, 2.5, {}, CO2IdealPlanck};
+
+// Carbon dioxide ancillary equations, Span and Wagner (1996), ϑ = 1 − T/Tcr: vapour pressure
+// ln(p/pc) = (Tc/T) Σ n ϑ^k; saturated-liquid density ln(ρ'/ρc) = Σ n ϑ^k; saturated-vapour
+// density ln(ρ''/ρc) = Σ n ϑ^k. The saturation temperature is this model's approximate inverse
+// of the vapour pressure, T = Tc (c0 + c1 y + c2 y² + c3 y³), y = ln(p/pc).
+static constexpr double CO2PseN[] = {-7.0602087, 1.9391218, -1.6463597, -3.2995634};
+static constexpr double CO2PseK[] = {1.0, 1.5, 2.0, 4.0};
+static constexpr double CO2DsleN[] = {1.9245108, -0.62385555, -0.32731127, 0.39245142};
+static constexpr double CO2DsleK[] = {0.34, 0.5, 10.0 / 6.0, 11.0 / 6.0};
+static constexpr double CO2DsveN[] = {-1.7074879, -0.8227467, -4.6008549, -10.111178, -29.742252};
+static constexpr double CO2DsveK[] = {0.34, 0.5, 1.0, 7.0 / 3.0, 14.0 / 3.0};
+static constexpr double CO2TseC[] = {1.0, 0.151223, 0.0194924, 0.00132413};
 
 TCO2_FE::TCO2_FE() : TRefrigerant_FE(CO2Residual, CO2Ideal, NearCriticalAll) {
     Code = "KX_CO2_FE";
@@ -177,9 +191,10 @@ void TCO2_FE::NearCriticalAll(double Delta, double Tau, unsigned parts, THelmhol
         const double dm = Delta - g.epsilon;
         const double tm = Tau - g.gamma;
         const double G = std::exp(-g.alpha * dm * dm - g.beta * tm * tm);
-        const double dD0 = IntegralPower(Delta, g.d);
-        const double dD1 = IntegralPower(Delta, g.d - 1);
-        const double dD2 = IntegralPower(Delta, g.d - 2);
+        const int64_t d = static_cast<int64_t>(g.d);
+        const double dD0 = IntegralPower(Delta, d);
+        const double dD1 = IntegralPower(Delta, d - 1);
+        const double dD2 = IntegralPower(Delta, d - 2);
         const double tT0 = FluidPower(Tau, g.t);
         const double tT1 = g.t == 0.0 ? 0.0 : g.t * FluidPower(Tau, g.t - 1.0);  // ∂τ^t/∂τ
         const double tT2 = g.t == 0.0 || g.t == 1.0
@@ -245,38 +260,33 @@ KX_CO2_NON_ANALYTIC_ACCESSOR(Psitt)
 KX_CO2_NON_ANALYTIC_ACCESSOR(Psidt)
 #undef KX_CO2_NON_ANALYTIC_ACCESSOR
 
-// Ancillary equations of Span and Wagner (1996): start values for the saturation solver.
+// Ancillary equations: start values for the saturation solver.
 
 double TCO2_FE::Pse(double t) const {
     const double th = AncillaryTheta(t, Tcr_, dta);
     return Pcr_ * std::exp((Tcr_ + dta) / (t + dta) *
-                           (-7.0602087 * th + 1.9391218 * FluidPower(th, 1.5) -
-                            1.6463597 * FluidPower(th, 2.0) - 3.2995634 * FluidPower(th, 4.0)));
+                           AncillarySum<FluidPowerRule>(CO2PseN, CO2PseK, th));
 }
 
 double TCO2_FE::tse(double p) const {
     const double y = std::log(p / Pcr_);
-    return (Tcr_ + dta) * (1.0 + 0.151223 * y + 0.0194924 * y * y + 0.00132413 * y * y * y) -
-           273.15;
+    const double* c = CO2TseC;
+    return (Tcr_ + dta) * (c[0] + c[1] * y + c[2] * y * y + c[3] * y * y * y) - 273.15;
 }
 
 double TCO2_FE::dsle(double t) const {
     const double th = AncillaryTheta(t, Tcr_, dta);
-    return Dcr_ * std::exp(1.9245108 * FluidPower(th, 0.34) - 0.62385555 * FluidPower(th, 0.5) -
-                           0.32731127 * FluidPower(th, 10.0 / 6.0) +
-                           0.39245142 * FluidPower(th, 11.0 / 6.0));
+    return Dcr_ * std::exp(AncillarySum<FluidPowerRule>(CO2DsleN, CO2DsleK, th));
 }
 
 double TCO2_FE::dsve(double t) const {
     const double th = AncillaryTheta(t, Tcr_, dta);
-    return Dcr_ * std::exp(-1.7074879 * FluidPower(th, 0.34) - 0.8227467 * FluidPower(th, 0.5) -
-                           4.6008549 * th - 10.111178 * FluidPower(th, 7.0 / 3.0) -
-                           29.742252 * FluidPower(th, 14.0 / 3.0));
+    return Dcr_ * std::exp(AncillarySum<FluidPowerRule>(CO2DsveN, CO2DsveK, th));
 }
 
 double TCO2_FE::NotAvailable(const char* functionName, std::string& ErrorText,
                              int32_t& ErrorCode) const {
-    ErrorText = Code + "_" + functionName + "; Not available for this fluid.";
+    ErrorText = KXErrorPrefix(Code, functionName) + "; Not available for this fluid.";
     ErrorCode = 1;
     return 0.0;
 }

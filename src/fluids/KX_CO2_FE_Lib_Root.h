@@ -7,17 +7,6 @@
 
 #include "KX_Refrigerant_FE.h"
 
-// A Gaussian bell-shaped term n δ^d τ^t exp(−α (δ − ε)² − β (τ − γ)²).
-struct TGaussianTerm {
-    double n;
-    int d;
-    double t;
-    int alpha;
-    double beta;
-    double gamma;
-    double epsilon;
-};
-
 // A non-analytic term n Δ^b δ ψ with Δ = θ² + B ((δ − 1)²)^a,
 // θ = (1 − τ) + A ((δ − 1)²)^(1/(2β)) and ψ = exp(−C (δ − 1)² − D (τ − 1)²).
 struct TNonAnalyticTerm {

@@ -18,16 +18,27 @@ constexpr THydrogenTables NormalHydrogenTables = {
     .a = {1.616, -0.4117, -0.792, 0.758, 1.217, 0.0, 0.0},
     .b = {-16.0205159149, -22.6580178006, -60.0090511389, -74.9434303817, -206.9392065168, 0.0,
           0.0},
-    .N = {-6.93643, 0.01, 2.1101, 4.52059, 0.732564, -1.34086, 0.130985, -0.777414, 0.351944,
-          -0.0211716, 0.0226312, 0.032187, -0.0231752, 0.0557346},
-    .t = {0.6844, 1.0, 0.989, 0.489, 0.803, 1.1444, 1.409, 1.754, 1.311, 4.187, 5.646, 0.791, 7.249,
-          2.986},
-    .d = {1.0, 4.0, 1.0, 1.0, 2.0, 2.0, 3.0, 1.0, 3.0, 2.0, 1.0, 3.0, 1.0, 1.0},
-    .pphi = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0, 1.0, -1.685, -0.489, -0.103, -2.506, -1.607},
-    .beta = {-0.171, -0.2245, -0.1304, -0.2785, -0.3967},
-    .gamma = {0.7164, 1.3444, 1.4517, 0.7204, 1.5445},
-    .D = {1.506, 0.156, 1.736, 0.67, 1.662},
-    .n = {-4.89789, 0.988558, 0.349689, 0.499356},
+    .terms =
+        {
+            {-6.93643, 0.6844, 1.0, 0},  // 1
+            {0.01, 1.0, 4.0, 0},  // 2
+        {2.1101, 0.989, 1.0, 0},  // 3
+        {4.52059, 0.489, 1.0, 0},  // 4
+            {0.732564, 0.803, 2.0, 0},  // 5
+            {-1.34086, 1.1444, 2.0, 0},  // 6
+            {0.130985, 1.409, 3.0, 0},  // 7
+            {-0.777414, 1.754, 1.0, 1},  // 8
+            {0.351944, 1.311, 3.0, 1},  // 9
+        },
+    .gaussians =
+        {
+            {-0.0211716, 4.187, 2.0, 1.685, 0.171, 0.7164, 1.506},  // 10
+            {0.0226312, 5.646, 1.0, 0.489, 0.2245, 1.3444, 0.156},  // 11
+            {0.032187, 0.791, 3.0, 0.103, 0.1304, 1.4517, 1.736},  // 12
+            {-0.0231752, 7.249, 1.0, 2.506, 0.2785, 0.7204, 0.67},  // 13
+            {0.0557346, 2.986, 1.0, 1.607, 0.3967, 1.5445, 1.662},  // 14
+        },
+    .pseN = {-4.89789, 0.988558, 0.349689, 0.499356},
     .k3 = 2.0,
     .k4 = 2.85,
     .c = {-0.0001357, 0.211, 0.02754, 0.001621},
@@ -47,17 +58,27 @@ constexpr THydrogenTables ParahydrogenTables = {
     .a = {4.30256, 13.0289, -47.7365, 50.0013, -18.6261, 0.993973, 0.536078},
     .b = {-15.1496751472, -25.0925982148, -29.4735563787, -35.4059141417, -40.724998482,
           -163.7925799988, -309.2173173842},
-    .N = {-7.33375, 0.01, 2.60375, 4.66279, 0.68239, -1.47078, 0.135801, -1.05327, 0.328239,
-          -0.0577833, 0.0449743, 0.0703464, -0.0401766, 0.11951},
-    .t = {0.6855, 1.0, 1.0, 0.489, 0.774, 1.133, 1.386, 1.619, 1.162, 3.96, 5.276, 0.99, 6.791,
-          3.19},
-    .d = {1.0, 4.0, 1.0, 1.0, 2.0, 2.0, 3.0, 1.0, 3.0, 2.0, 1.0, 3.0, 1.0, 1.0},
-    .pphi = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0, 1.0, -1.7437, -0.5516, -0.0634, -2.1341,
-             -1.777},
-    .beta = {-0.194, -0.2019, -0.0301, -0.2383, -0.3253},
-    .gamma = {0.8048, 1.5248, 0.6648, 0.6832, 1.493},
-    .D = {1.5487, 0.1785, 1.28, 0.6319, 1.7104},
-    .n = {-4.87767, 1.03359, 0.82668, -0.129412},
+    .terms =
+        {
+            {-7.33375, 0.6855, 1.0, 0},  // 1
+            {0.01, 1.0, 4.0, 0},  // 2
+        {2.60375, 1.0, 1.0, 0},  // 3
+        {4.66279, 0.489, 1.0, 0},  // 4
+            {0.68239, 0.774, 2.0, 0},  // 5
+            {-1.47078, 1.133, 2.0, 0},  // 6
+            {0.135801, 1.386, 3.0, 0},  // 7
+            {-1.05327, 1.619, 1.0, 1},  // 8
+            {0.328239, 1.162, 3.0, 1},  // 9
+        },
+    .gaussians =
+        {
+            {-0.0577833, 3.96, 2.0, 1.7437, 0.194, 0.8048, 1.5487},  // 10
+            {0.0449743, 5.276, 1.0, 0.5516, 0.2019, 1.5248, 0.1785},  // 11
+            {0.0703464, 0.99, 3.0, 0.0634, 0.0301, 0.6648, 1.28},  // 12
+            {-0.0401766, 6.791, 1.0, 2.1341, 0.2383, 0.6832, 0.6319},  // 13
+            {0.11951, 3.19, 1.0, 1.777, 0.3253, 1.493, 1.7104},  // 14
+        },
+    .pseN = {-4.87767, 1.03359, 0.82668, -0.129412},
     .k3 = 2.65,
     .k4 = 7.4,
     .c = {-0.0003585, 0.2109, 0.02753, 0.001625},
@@ -76,16 +97,27 @@ constexpr THydrogenTables OrthohydrogenTables = {
     .K = 4,
     .a = {2.54151, -2.3661, 1.00365, 1.22447, 0.0, 0.0, 0.0},
     .b = {-25.7676098736, -43.4677904877, -66.044551475, -209.7531607465, 0.0, 0.0, 0.0},
-    .N = {-6.83148, 0.01, 2.11505, 4.38353, 0.211292, -1.00939, 0.142086, -0.87696, 0.804927,
-          -0.710775, 0.0639688, 0.0710858, -0.087654, 0.647088},
-    .t = {0.7333, 1.0, 1.1372, 0.5136, 0.5638, 1.6248, 1.829, 2.404, 2.105, 4.1, 7.658, 1.259,
-          7.589, 3.946},
-    .d = {1.0, 4.0, 1.0, 1.0, 2.0, 2.0, 3.0, 1.0, 3.0, 2.0, 1.0, 3.0, 1.0, 1.0},
-    .pphi = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0, 1.0, -1.169, -0.894, -0.04, -2.072, -1.306},
-    .beta = {-0.4555, -0.4046, -0.0869, -0.4415, -0.5743},
-    .gamma = {1.5444, 0.6627, 0.763, 0.6587, 1.4327},
-    .D = {0.6366, 0.3876, 0.9437, 0.3976, 0.9626},
-    .n = {-4.88684, 1.0531, 0.856947, -0.185355},
+    .terms =
+        {
+            {-6.83148, 0.7333, 1.0, 0},  // 1
+            {0.01, 1.0, 4.0, 0},  // 2
+        {2.11505, 1.1372, 1.0, 0},  // 3
+        {4.38353, 0.5136, 1.0, 0},  // 4
+            {0.211292, 0.5638, 2.0, 0},  // 5
+            {-1.00939, 1.6248, 2.0, 0},  // 6
+            {0.142086, 1.829, 3.0, 0},  // 7
+            {-0.87696, 2.404, 1.0, 1},  // 8
+            {0.804927, 2.105, 3.0, 1},  // 9
+        },
+    .gaussians =
+        {
+            {-0.710775, 4.1, 2.0, 1.169, 0.4555, 1.5444, 0.6366},  // 10
+            {0.0639688, 7.658, 1.0, 0.894, 0.4046, 0.6627, 0.3876},  // 11
+            {0.0710858, 1.259, 3.0, 0.04, 0.0869, 0.763, 0.9437},  // 12
+            {-0.087654, 7.589, 1.0, 2.072, 0.4415, 0.6587, 0.3976},  // 13
+            {0.647088, 3.946, 1.0, 1.306, 0.5743, 1.4327, 0.9626},  // 14
+        },
+    .pseN = {-4.88684, 1.0531, 0.856947, -0.185355},
     .k3 = 2.7,
     .k4 = 6.2,
     .c = {-0.0002898, 0.211, 0.0276, 0.001638},
@@ -99,22 +131,24 @@ constexpr THydrogenTables OrthohydrogenTables = {
 // The density exponents d of every term and p of the exponential terms are whole numbers, so
 // powers of δ come from one table of whole powers.
 constexpr bool WholeDensityExponents(const THydrogenTables& h) {
-    for (int i = 0; i < H2LastTerm; ++i)
-        if (h.d[i] != static_cast<int>(h.d[i]) || h.d[i] < 1) return false;
-    for (int i = H2LastPolynomialTerm; i < H2LastExponentialTerm; ++i)
-        if (h.pphi[i] != static_cast<int>(h.pphi[i]) || h.pphi[i] < 1) return false;
+    for (const TResidualTerm& term : h.terms) {
+        if (term.d != static_cast<int>(term.d) || term.d < 1) return false;
+        if ((&term - h.terms >= H2LastPolynomialTerm) != (term.l >= 1)) return false;
+    }
+    for (const TGaussianTerm& term : h.gaussians)
+        if (term.d != static_cast<int>(term.d) || term.d < 1) return false;
     return true;
 }
 
 // Highest power of δ the derivatives need: d + 2p − 2 of the exponential terms, d otherwise.
 constexpr int HighestDeltaPower(const THydrogenTables& h) {
     int highest = 1;
-    for (int i = 0; i < H2LastTerm; ++i) {
-        const bool exponential = i >= H2LastPolynomialTerm && i < H2LastExponentialTerm;
-        const int power =
-            static_cast<int>(h.d[i]) + (exponential ? 2 * static_cast<int>(h.pphi[i]) - 2 : 0);
+    for (const TResidualTerm& term : h.terms) {
+        const int power = static_cast<int>(term.d) + (term.l != 0 ? 2 * term.l - 2 : 0);
         highest = power > highest ? power : highest;
     }
+    for (const TGaussianTerm& term : h.gaussians)
+        highest = static_cast<int>(term.d) > highest ? static_cast<int>(term.d) : highest;
     return highest;
 }
 
@@ -126,10 +160,11 @@ static_assert(HighestDeltaPower(NormalHydrogenTables) <= MaxDeltaPower);
 static_assert(HighestDeltaPower(ParahydrogenTables) <= MaxDeltaPower);
 static_assert(HighestDeltaPower(OrthohydrogenTables) <= MaxDeltaPower);
 
-// τ^t with its derivatives: a whole t by repeated multiplication, any other as exp(t ln τ).
+// τ^t with its derivatives: a whole t by repeated multiplication, any other as exp(t ln τ) (the
+// rule of FluidPower, without its checks for a zero exponent or base, which τ^t here never has).
 TFactor TauPower(double tau, double lnTau, double invTau, double t) {
     const double v =
-        t == std::trunc(t) ? IntegerPower(tau, static_cast<int>(t)) : std::exp(t * lnTau);
+        t == std::trunc(t) ? IntegralPower(tau, static_cast<int>(t)) : std::exp(t * lnTau);
     return {v, t * v * invTau, t * (t - 1.0) * v * invTau * invTau};
 }
 
@@ -148,31 +183,30 @@ THelmholzResidual Residual(const THydrogenTables& h, double delta, double tau) {
 
     THelmholzResidual r;
     for (int i = 0; i < H2LastPolynomialTerm; ++i)
-        AddTerm(r, h.N[i], DeltaPower(pow, static_cast<int>(h.d[i])),
-                TauPower(tau, lnTau, invTau, h.t[i]));
-    // N δ^d τ^t exp(−δ^p): (δ^d)' e − δ^d (δ^p)' e and so on, as whole powers of δ.
+        AddTerm(r, h.terms[i].n, DeltaPower(pow, static_cast<int>(h.terms[i].d)),
+                TauPower(tau, lnTau, invTau, h.terms[i].t));
+    // n δ^d τ^t exp(−δ^p), p = l: (δ^d)' e − δ^d (δ^p)' e and so on, as whole powers of δ.
     for (int i = H2LastPolynomialTerm; i < H2LastExponentialTerm; ++i) {
-        const int d = static_cast<int>(h.d[i]);
-        const int p = static_cast<int>(h.pphi[i]);
+        const int d = static_cast<int>(h.terms[i].d);
+        const int p = h.terms[i].l;
         const double e = std::exp(-pow[p]);
         const TFactor a = DeltaPower(pow, d);
         const TFactor g = {
             a.v * e, (a.d1 - p * pow[d + p - 1]) * e,
             (a.d2 - p * (2.0 * d + p - 1.0) * pow[d + p - 2] + p * p * pow[d + 2 * p - 2]) * e};
-        AddTerm(r, h.N[i], g, TauPower(tau, lnTau, invTau, h.t[i]));
+        AddTerm(r, h.terms[i].n, g, TauPower(tau, lnTau, invTau, h.terms[i].t));
     }
-    // N δ^d τ^t G with G = exp(φ (δ − D)² + β (τ − γ)²): N G times a δ factor and a τ factor
-    // without exponentials, since ∂G/∂δ = 2φ (δ − D) G and ∂G/∂τ = 2β (τ − γ) G.
-    for (int i = H2LastExponentialTerm; i < H2LastTerm; ++i) {
-        const int k = i - H2LastExponentialTerm;
-        const int d = static_cast<int>(h.d[i]);
-        const double phi = h.pphi[i];
-        const double beta = h.beta[k];
-        const double x = delta - h.D[k];
-        const double y = tau - h.gamma[k];
-        AddTerm(r, h.N[i] * std::exp(phi * x * x + beta * y * y),
+    // n δ^d τ^t G with G = exp(φ (δ − ε)² + ψ (τ − γ)²), φ = −α, ψ = −β: n G times a δ factor
+    // and a τ factor without exponentials, since ∂G/∂δ = 2φ (δ − ε) G and ∂G/∂τ = 2ψ (τ − γ) G.
+    for (const TGaussianTerm& term : h.gaussians) {
+        const int d = static_cast<int>(term.d);
+        const double phi = -term.alpha;
+        const double psi = -term.beta;
+        const double x = delta - term.epsilon;
+        const double y = tau - term.gamma;
+        AddTerm(r, term.n * std::exp(phi * x * x + psi * y * y),
                 TimesGaussian(DeltaPower(pow, d), phi, x),
-                TimesGaussian(TauPower(tau, lnTau, invTau, h.t[i]), beta, y));
+                TimesGaussian(TauPower(tau, lnTau, invTau, term.t), psi, y));
     }
     return r;
 }
@@ -233,7 +267,9 @@ TH2o_FE::TH2o_FE() : THydrogen_FE(OrthohydrogenTables) {
 
 double THydrogen_FE::Pse(double t) const {
     const double theta = AncillaryTheta(t, Tcr_, dta);
-    const double* n = tables_.n;
+    // Written out rather than summed over a table: k3 and k4 differ by form, and constant
+    // exponents for the first two terms keep this start value cheap.
+    const double* n = tables_.pseN;
     const double sum = n[0] * theta + n[1] * PowerOf(theta, 1.5) +
                        n[2] * PowerOf(theta, tables_.k3) + n[3] * PowerOf(theta, tables_.k4);
     return Pcr_ * std::exp(sum / (1.0 - theta));

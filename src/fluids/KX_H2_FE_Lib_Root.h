@@ -4,6 +4,7 @@
 // Einstein terms and a residual part of 7 polynomial, 2 exponential and 5 Gaussian terms) and
 // differ in their constants, coefficient tables and ancillary equations.
 #include "KX_PhiAll_Fluid.h"
+#include "KX_Residual_Terms.h"
 
 // The coefficients of one form of hydrogen.
 struct THydrogenTables {
@@ -13,19 +14,13 @@ struct THydrogenTables {
     int K;
     double a[7];
     double b[7];
-    // Residual part: N, t, d for every term; p for the exponential terms 8 and 9 and φ for the
-    // Gaussian terms 10 to 14 share the fourth array (0 for the polynomial terms); β, γ and D
-    // belong to the Gaussian terms.
-    double N[14];
-    double t[14];
-    double d[14];
-    double pphi[14];
-    double beta[5];
-    double gamma[5];
-    double D[5];
+    // Residual part: polynomial terms 1 to 7 (l = 0) and exponential terms 8 and 9, then the
+    // Gaussian terms 10 to 14.
+    TResidualTerm terms[9];
+    TGaussianTerm gaussians[5];
     // Ancillary vapour pressure ln(p/pc) = (n1 ϑ + n2 ϑ^1.5 + n3 ϑ^k3 + n4 ϑ^k4)/(1 − ϑ) and its
     // inverse T/Tc = 1 + c0 + c1 y + c2 y² + c3 y³, y = ln(p/pc).
-    double n[4];
+    double pseN[4];  // n1 ... n4
     double k3;
     double k4;
     double c[4];
@@ -39,10 +34,9 @@ struct THydrogenTables {
     double g[4];
 };
 
-// Last polynomial, last exponential and last term of the residual part (1-based).
+// Last polynomial and last exponential term of the residual part (1-based).
 inline constexpr int H2LastPolynomialTerm = 7;
 inline constexpr int H2LastExponentialTerm = 9;
-inline constexpr int H2LastTerm = 14;
 
 // The structure every form of hydrogen shares; a form supplies its constants and tables.
 class THydrogen_FE : public TPhiAllFluid {

@@ -14,17 +14,9 @@ namespace {
 constexpr double IdealA[9] = {0.0,           2.5,          -12.76952708, -0.00784163, -0.0001934819,
                               -1.247742e-05, 6.678326e-08, 1.012941,     26.65788};
 
-// Residual term n δ^d τ^t exp(−δ^c); c = 0 for a polynomial term.
-struct TN2Term {
-    double n;
-    double t;
-    int d;
-    int c;
-};
-
 // Residual polynomial and exponential terms 1-32 of the nitrogen equation of state,
 // Span, Lemmon, Jacobsen, Wagner and Yokozeki, J. Phys. Chem. Ref. Data 29 (2000) 1361.
-constexpr TN2Term N2Terms[32] = {
+constexpr TResidualTerm N2Terms[32] = {
     {0.924803575275, 0.25, 1, 0},     // 1
     {-0.492448489428, 0.875, 1, 0},   // 2
     {0.661883336938, 0.5, 2, 0},      // 3
@@ -59,22 +51,12 @@ constexpr TN2Term N2Terms[32] = {
     {0.000264832491957, 16.0, 9, 4},  // 32
 };
 
-// Gaussian term n δ^d τ^t exp(−α (δ − 1)² − β (τ − γ)²).
-struct TN2GaussianTerm {
-    double n;
-    double t;
-    int d;
-    double alpha;
-    double beta;
-    double gamma;
-};
-
 // Residual Gaussian terms 33-36 of the nitrogen equation of state, Span et al. (2000).
-constexpr TN2GaussianTerm N2GaussianTerms[4] = {
-    {19.6688194015, 0.0, 1, 20.0, 325.0, 1.16},    // 33
-    {-20.911560073, 1.0, 1, 20.0, 325.0, 1.16},    // 34
-    {0.0167788306989, 2.0, 3, 15.0, 300.0, 1.13},  // 35
-    {2627.67566274, 3.0, 2, 25.0, 275.0, 1.25},    // 36
+constexpr TGaussianTerm N2GaussianTerms[4] = {
+    {19.6688194015, 0.0, 1, 20.0, 325.0, 1.16, 1.0},    // 33
+    {-20.911560073, 1.0, 1, 20.0, 325.0, 1.16, 1.0},    // 34
+    {0.0167788306989, 2.0, 3, 15.0, 300.0, 1.13, 1.0},  // 35
+    {2627.67566274, 3.0, 2, 25.0, 275.0, 1.25, 1.0},    // 36
 };
 
 // Ancillary saturation equations of Span et al. (2000): vapour pressure, saturated-liquid and
@@ -195,7 +177,7 @@ double TN2_FE::TCDT(double D, double T) const {
     const double u = 3353.4061 / tk;
     // Ideal-gas heat capacity in units of the gas constant.
     double c = 0.0;
-    for (int i = 0; i < 7; ++i) c += HeatCapacityPhi[i] * IntegerPower(tk, i - 3);
+    for (int i = 0; i < 7; ++i) c += HeatCapacityPhi[i] * IntegralPower(tk, i - 3);
     const double eu = std::exp(u);
     c += 1.00773735767 * u * u * eu / ((eu - 1.0) * (eu - 1.0));
     constexpr double boltzmann = 1.38062e-23;

@@ -9,14 +9,6 @@
 
 namespace {
 
-// One term n tau^t delta^d exp(-delta^c) of the residual part; c = 0 marks a polynomial term.
-struct TResidualTerm {
-    double n;
-    double t;
-    int d;
-    int c;
-};
-
 // Residual part of the ammonia equation of state, Tillner-Roth, Harms-Watzenberg and Baehr,
 // DKV-Tagungsbericht 20 (1993) 167, Table 2.
 static constexpr std::array<TResidualTerm, 21> ResidualTerms = {{
@@ -30,16 +22,16 @@ static constexpr std::array<TResidualTerm, 21> ResidualTerms = {{
 }};
 
 // A residual term with the factors its derivatives need, worked out once.
-struct TPreparedTerm {
-    double n, t, tt1, d, dd1, c;
+struct TAmmoniaPreparedTerm {
+    double n, t, tt1, d, dd1, l;
     std::size_t tauIndex;  // floor(t) + 1: tau powers are stored from tau^-1 upward
     bool halfTau;          // t is a half-integer: one more factor sqrt(tau)
     std::size_t deltaIndex;
-    std::size_t cIndex;
+    std::size_t lIndex;
 };
 
-constexpr std::array<TPreparedTerm, ResidualTerms.size()> PrepareTerms() {
-    std::array<TPreparedTerm, ResidualTerms.size()> prepared{};
+constexpr std::array<TAmmoniaPreparedTerm, ResidualTerms.size()> PrepareTerms() {
+    std::array<TAmmoniaPreparedTerm, ResidualTerms.size()> prepared{};
     for (std::size_t i = 0; i < ResidualTerms.size(); ++i) {
         const TResidualTerm& term = ResidualTerms[i];
         const long twice = static_cast<long>(2.0 * term.t + (term.t < 0 ? -0.5 : 0.5));
@@ -47,18 +39,18 @@ constexpr std::array<TPreparedTerm, ResidualTerms.size()> PrepareTerms() {
         prepared[i] = {term.n,
                        term.t,
                        term.t * (term.t - 1.0),
-                       static_cast<double>(term.d),
-                       static_cast<double>(term.d) * (term.d - 1.0),
-                       static_cast<double>(term.c),
+                       term.d,
+                       term.d * (term.d - 1.0),
+                       static_cast<double>(term.l),
                        static_cast<std::size_t>(whole + 1),
                        twice % 2 != 0,
                        static_cast<std::size_t>(term.d),
-                       static_cast<std::size_t>(term.c)};
+                       static_cast<std::size_t>(term.l)};
     }
     return prepared;
 }
 
-static constexpr std::array<TPreparedTerm, ResidualTerms.size()> PreparedTerms = PrepareTerms();
+static constexpr std::array<TAmmoniaPreparedTerm, ResidualTerms.size()> PreparedTerms = PrepareTerms();
 
 // Ideal-gas part, same source, Table 1: phio = ln delta + a1 + a2 tau - ln tau + a3 tau^(1/3)
 // + a4 tau^(-1.5) + a5 tau^(-1.75).
@@ -70,20 +62,18 @@ static constexpr double IdealA5 = 0.5706757;
 
 // Vapour-pressure ancillary equation (same source): ln(p/pr) = sum a_i theta^e_i / (1 - theta).
 static constexpr double PseReference = 113.3926;
-static constexpr std::array<double, 6> PseA = {-6.731962,  -3.5015526, 9.3251383,
-                                               -6.1478322, -2.8277491, 2.0853131};
-static constexpr std::array<double, 6> PseE = {1.0, 1.25, 1.5, 1.75, 4.5, 8.5};
+static constexpr double PseN[] = {-6.731962, -3.5015526, 9.3251383, -6.1478322, -2.8277491,
+                                  2.0853131};
+static constexpr double PseK[] = {1.0, 1.25, 1.5, 1.75, 4.5, 8.5};
 
-// Saturated-liquid density ancillary equation (same source).
-static constexpr double DsleA0 = 246.734;
-static constexpr std::array<double, 4> DsleA = {199.132, 440.676, 229.581, -593.315};
-static constexpr std::array<double, 4> DsleE = {1.0 / 3.0, 0.5, 11.0 / 3.0, 6.0};
+// Saturated-liquid density ancillary equation (same source): a constant and four powers of theta.
+static constexpr double DsleN[] = {246.734, 199.132, 440.676, 229.581, -593.315};
+static constexpr double DsleK[] = {0.0, 1.0 / 3.0, 0.5, 11.0 / 3.0, 6.0};
 
 // Saturated-vapour density ancillary equation (same source).
 static constexpr double DsveReference = 224.5;
-static constexpr std::array<double, 5> DsveA = {-1.955252, 2.698261, -6.829793, -12.90315,
-                                                -44.568974};
-static constexpr std::array<double, 5> DsveE = {0.3333, 0.5, 0.6667, 2.25, 5.5};
+static constexpr double DsveN[] = {-1.955252, 2.698261, -6.829793, -12.90315, -44.568974};
+static constexpr double DsveK[] = {0.3333, 0.5, 0.6667, 2.25, 5.5};
 
 // Saturation-temperature ancillary equation: T = Tr / (b0 + b1 x + b2 x^2), x = ln(p/pr).
 static constexpr std::array<double, 3> TseB = {0.997078, -0.152743, -0.00127457};
@@ -179,9 +169,7 @@ TNH3_FE::TNH3_FE() {
 double TNH3_FE::Pse(double t) const {
     if (t >= LinearBranchStart) return LinearBranch(t, PseLinearSlope, PseLinearStart);
     const double theta = AncillaryTheta(t, Tcr_, dta);
-    double sum = 0.0;
-    for (std::size_t i = 0; i < PseA.size(); ++i) sum += PseA[i] * std::pow(theta, PseE[i]);
-    return PseReference * std::exp(sum / (1.0 - theta));
+    return PseReference * std::exp(AncillarySum(PseN, PseK, theta) / (1.0 - theta));
 }
 
 double TNH3_FE::tse(double p) const {
@@ -191,18 +179,12 @@ double TNH3_FE::tse(double p) const {
 
 double TNH3_FE::dsle(double t) const {
     if (t >= LinearBranchStart) return LinearBranch(t, DsleLinearSlope, DsleLinearStart);
-    const double theta = AncillaryTheta(t, Tcr_, dta);
-    double d = DsleA0;
-    for (std::size_t i = 0; i < DsleA.size(); ++i) d += DsleA[i] * std::pow(theta, DsleE[i]);
-    return d;
+    return AncillarySum(DsleN, DsleK, AncillaryTheta(t, Tcr_, dta));
 }
 
 double TNH3_FE::dsve(double t) const {
     if (t >= LinearBranchStart) return LinearBranch(t, DsveLinearSlope, DsveLinearStart);
-    const double theta = AncillaryTheta(t, Tcr_, dta);
-    double sum = 0.0;
-    for (std::size_t i = 0; i < DsveA.size(); ++i) sum += DsveA[i] * std::pow(theta, DsveE[i]);
-    return DsveReference * std::exp(sum);
+    return DsveReference * std::exp(AncillarySum(DsveN, DsveK, AncillaryTheta(t, Tcr_, dta)));
 }
 
 // ---- Ideal-gas part ----
@@ -229,21 +211,21 @@ void TNH3_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
     tauPow[0] = 1.0 / Tau;
     for (std::size_t k = 0; k < tauUp.size(); ++k) tauPow[k + 1] = tauUp[k];
     const double sqrtTau = std::sqrt(Tau);
-    // exp(-delta^c) for c = 1, 2, 3 (index 0: polynomial terms), shared by the terms.
-    const std::array<double, 4> expC = {1.0, std::exp(-deltaPow[1]), std::exp(-deltaPow[2]),
+    // exp(-delta^l) for l = 1, 2, 3 (index 0: polynomial terms), shared by the terms.
+    const std::array<double, 4> expL = {1.0, std::exp(-deltaPow[1]), std::exp(-deltaPow[2]),
                                         std::exp(-deltaPow[3])};
-    const std::array<double, 4> deltaC = {0.0, deltaPow[1], deltaPow[2], deltaPow[3]};
+    const std::array<double, 4> deltaL = {0.0, deltaPow[1], deltaPow[2], deltaPow[3]};
     // Sums of each term times its delta and tau factors; the common powers of delta and tau
     // are divided out once at the end.
     double phi = 0.0, sd = 0.0, sdd = 0.0, st = 0.0, stt = 0.0, sdt = 0.0;
-    for (const TPreparedTerm& term : PreparedTerms) {
+    for (const TAmmoniaPreparedTerm& term : PreparedTerms) {
         const double tauT = term.halfTau ? tauPow[term.tauIndex] * sqrtTau : tauPow[term.tauIndex];
-        const double value = term.n * tauT * deltaPow[term.deltaIndex] * expC[term.cIndex];
-        const double dc = term.c * deltaC[term.cIndex];  // c delta^c
-        const double a = term.d - dc;
+        const double value = term.n * tauT * deltaPow[term.deltaIndex] * expL[term.lIndex];
+        const double dl = term.l * deltaL[term.lIndex];  // l delta^l
+        const double a = term.d - dl;
         phi += value;
         sd += value * a;
-        sdd += value * (term.dd1 - dc * (2.0 * term.d + term.c - 1.0 - dc));
+        sdd += value * (term.dd1 - dl * (2.0 * term.d + term.l - 1.0 - dl));
         st += term.t * value;
         stt += term.tt1 * value;
         sdt += term.t * value * a;

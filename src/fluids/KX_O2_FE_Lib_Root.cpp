@@ -1,6 +1,7 @@
 #include "KX_O2_FE_Lib_Root.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "HelmholtzMath.h"
@@ -19,79 +20,71 @@ constexpr double IdealK[8] = {0.0,     -0.000740775, 2.50042, -6.6493e-05,
 constexpr double IdealTau = -14.69352;
 constexpr double IdealConstant = -14.70273896;
 
-// Residual term n δ^r τ^s exp(−δ^p); p = 0 for a term without exponential factor.
-struct TO2Term {
-    double n;
-    int r;
-    double s;
-    int p;
-};
-
 // Residual part of the oxygen equation of state, Schmidt and Wagner, Fluid Phase Equilibria 19
 // (1985) 175.
-constexpr TO2Term O2Terms[32] = {
-    {0.3983768749, 1, 0.0, 0},       // 1
-    {-1.846157454, 1, 1.5, 0},       // 2
-    {0.4183473197, 1, 2.5, 0},       // 3
-    {0.02370620711, 2, -0.5, 0},     // 4
-    {0.09771730573, 2, 1.5, 0},      // 5
-    {0.03017891294, 2, 2.0, 0},      // 6
-    {0.02273353212, 3, 0.0, 0},      // 7
-    {0.01357254086, 3, 1.0, 0},      // 8
-    {-0.04052698943, 3, 2.5, 0},     // 9
-    {0.0005454628515, 6, 0.0, 0},    // 10
-    {0.0005113182277, 7, 2.0, 0},    // 11
-    {2.953466883e-07, 7, 5.0, 0},    // 12
-    {-8.687645072e-05, 8, 2.0, 0},   // 13
-    {-0.2127082589, 1, 5.0, 2},      // 14
-    {0.08735941958, 1, 6.0, 2},      // 15
-    {0.127550919, 2, 3.5, 2},        // 16
-    {-0.09067701064, 2, 5.5, 2},     // 17
-    {-0.03540084206, 3, 3.0, 2},     // 18
-    {-0.03623278059, 3, 7.0, 2},     // 19
-    {0.0132769929, 5, 6.0, 2},       // 20
-    {-0.0003254111865, 6, 8.5, 2},   // 21
-    {-0.008313582932, 7, 4.0, 2},    // 22
-    {0.002124570559, 8, 6.5, 2},     // 23
-    {-0.0008325206232, 10, 5.5, 2},  // 24
-    {-2.626173276e-05, 2, 22.0, 4},  // 25
-    {0.002599581482, 3, 11.0, 4},    // 26
-    {0.009984649663, 3, 18.0, 4},    // 27
-    {0.002199923153, 4, 11.0, 4},    // 28
-    {-0.02591350486, 4, 23.0, 4},    // 29
-    {-0.1259630848, 5, 17.0, 4},     // 30
-    {0.1478355637, 5, 18.0, 4},      // 31
-    {-0.01011251078, 5, 23.0, 4},    // 32
+constexpr TResidualTerm O2Terms[32] = {
+    {0.3983768749, 0.0, 1, 0},       // 1
+    {-1.846157454, 1.5, 1, 0},       // 2
+    {0.4183473197, 2.5, 1, 0},       // 3
+    {0.02370620711, -0.5, 2, 0},     // 4
+    {0.09771730573, 1.5, 2, 0},      // 5
+    {0.03017891294, 2.0, 2, 0},      // 6
+    {0.02273353212, 0.0, 3, 0},      // 7
+    {0.01357254086, 1.0, 3, 0},      // 8
+    {-0.04052698943, 2.5, 3, 0},     // 9
+    {0.0005454628515, 0.0, 6, 0},    // 10
+    {0.0005113182277, 2.0, 7, 0},    // 11
+    {2.953466883e-07, 5.0, 7, 0},    // 12
+    {-8.687645072e-05, 2.0, 8, 0},   // 13
+    {-0.2127082589, 5.0, 1, 2},      // 14
+    {0.08735941958, 6.0, 1, 2},      // 15
+    {0.127550919, 3.5, 2, 2},        // 16
+    {-0.09067701064, 5.5, 2, 2},     // 17
+    {-0.03540084206, 3.0, 3, 2},     // 18
+    {-0.03623278059, 7.0, 3, 2},     // 19
+    {0.0132769929, 6.0, 5, 2},       // 20
+    {-0.0003254111865, 8.5, 6, 2},   // 21
+    {-0.008313582932, 4.0, 7, 2},    // 22
+    {0.002124570559, 6.5, 8, 2},     // 23
+    {-0.0008325206232, 5.5, 10, 2},  // 24
+    {-2.626173276e-05, 22.0, 2, 4},  // 25
+    {0.002599581482, 11.0, 3, 4},    // 26
+    {0.009984649663, 18.0, 3, 4},    // 27
+    {0.002199923153, 11.0, 4, 4},    // 28
+    {-0.02591350486, 23.0, 4, 4},    // 29
+    {-0.1259630848, 17.0, 5, 4},     // 30
+    {0.1478355637, 18.0, 5, 4},      // 31
+    {-0.01011251078, 23.0, 5, 4},    // 32
 };
 
-// Highest power of δ the derivatives need: the largest r or p of the table.
+// Highest power of δ the derivatives need: the largest d or l of the table.
 constexpr int HighestDeltaPower() {
     int highest = 4;
-    for (const TO2Term& term : O2Terms) highest = std::max({highest, term.r, term.p});
+    for (const TResidualTerm& term : O2Terms) highest = std::max({highest, static_cast<int>(term.d), term.l});
     return highest;
 }
 constexpr int MaxDeltaPower = HighestDeltaPower();
 
-// The residual sum keeps one density factor for each exponent p the table uses.
+// The residual sum keeps one density factor for each exponent l the table uses.
 constexpr bool UsesOnlyExponents024() {
-    for (const TO2Term& term : O2Terms)
-        if (term.p != 0 && term.p != 2 && term.p != 4) return false;
+    for (const TResidualTerm& term : O2Terms)
+        if (term.l != 0 && term.l != 2 && term.l != 4) return false;
     return true;
 }
 static_assert(UsesOnlyExponents024());
 
 constexpr bool TauExponentsAreHalves() {
-    for (const TO2Term& term : O2Terms)
-        if (static_cast<int>(term.s * 2.0) != term.s * 2.0) return false;
+    for (const TResidualTerm& term : O2Terms)
+        if (static_cast<int>(term.t * 2.0) != term.t * 2.0) return false;
     return true;
 }
 static_assert(TauExponentsAreHalves());
 
 constexpr int HighestHalves() {
     int highest = 0;
-    for (const TO2Term& term : O2Terms) {
-        if (term.s < -0.5) return -1;  // below the table of half powers
-        highest = std::max(highest, static_cast<int>(term.s * 2.0));
+    for (const TResidualTerm& term : O2Terms) {
+        if (term.t < -0.5) return -1;  // below the table of half powers
+        highest = std::max(highest, static_cast<int>(term.t * 2.0));
     }
     return highest;
 }
@@ -146,6 +139,21 @@ void DeltaPowers(double delta, double* pow, int count) {
     for (int k = 1; k <= count; ++k) pow[k] = pow[k - 1] * delta;
 }
 
+// The table with its whole exponents as integers, converted once at compile time rather than
+// per term and call.
+struct TO2WholeTerm {
+    double n;
+    double t;
+    int d;
+    int l;
+};
+constexpr auto O2WholeTerms = [] {
+    std::array<TO2WholeTerm, std::size(O2Terms)> whole{};
+    for (std::size_t i = 0; i < whole.size(); ++i)
+        whole[i] = {O2Terms[i].n, O2Terms[i].t, static_cast<int>(O2Terms[i].d), O2Terms[i].l};
+    return whole;
+}();
+
 THelmholzResidual Residual(double delta, double tau) {
     double pow[MaxDeltaPower + 1];
     DeltaPowers(delta, pow, MaxDeltaPower);
@@ -160,26 +168,26 @@ THelmholzResidual Residual(double delta, double tau) {
     halfPowers[1] = 1.0;
     for (int k = 2; k <= HighestTauHalves + 1; ++k) halfPowers[k] = halfPowers[k - 1] * sqrtTau;
     THelmholzResidual res;
-    for (const TO2Term& term : O2Terms) {
-        const TDensityFactor& u = factors[term.p];
-        const int r = term.r;
+    for (const TO2WholeTerm& term : O2WholeTerms) {
+        const TDensityFactor& u = factors[term.l];
+        const int r = term.d;
         // δ^r U and its derivatives, skipping the products whose coefficient is zero.
         double g = pow[r] * u.U;
         double gd = r * pow[r - 1] * u.U;
         double gdd = r >= 2 ? r * (r - 1.0) * pow[r - 2] * u.U : 0.0;
-        if (term.p != 0) {
+        if (term.l != 0) {
             gd += pow[r] * u.Ud;
             gdd += 2.0 * r * pow[r - 1] * u.Ud + pow[r] * u.Udd;
         }
-        const double h = halfPowers[static_cast<int>(2.0 * term.s) + 1];
+        const double h = halfPowers[static_cast<int>(2.0 * term.t) + 1];
         AddTerm(res, term.n, {g, gd, gdd},
-                {h, term.s * h * invTau, term.s * (term.s - 1.0) * h * invTau * invTau});
+                {h, term.t * h * invTau, term.t * (term.t - 1.0) * h * invTau * invTau});
     }
     return res;
 }
 
 TDensityFactor TermFactor(double delta, int k) {
-    const int p = O2Terms[k - 1].p;
+    const int p = O2Terms[k - 1].l;
     double pow[MaxDeltaPower + 1];
     DeltaPowers(delta, pow, p);
     return DensityFactor(pow, p);
@@ -278,8 +286,8 @@ double TO2_FE::DVDT(double D, double T) const {
     const double delta = D / (13.63 * MM_);
     double residual = 0.0;
     for (const TO2ViscosityTerm& term : ViscosityTerms) {
-        double value = term.N * PowerOf(tau, term.t) * IntegerPower(delta, term.d);
-        if (term.l != 0) value *= std::exp(-IntegerPower(delta, term.l));
+        double value = term.N * PowerOf(tau, term.t) * IntegralPower(delta, term.d);
+        if (term.l != 0) value *= std::exp(-IntegralPower(delta, term.l));
         residual += value;
     }
     return (DV0(T) + residual) * 1e-06;

@@ -3,6 +3,8 @@
 #include <cfenv>
 #include <cmath>
 
+#include "KX_FloatingPoint.h"
+
 // R123 residual part, the modified Benedict-Webb-Rubin equation of Younglove and McLinden (1994)
 // in reduced Helmholtz form: rows 1-19 n δ^d τ^t and rows 23-37 n δ^d τ^t exp(−δ²) (l = 2 of
 // the shared form); rows 20-22 follow in R123ExpMinusOne.
@@ -59,6 +61,25 @@ static constexpr TIdealPowerTerm R123IdealPowers[] = {
 };
 static constexpr TIdealGasPart R123Ideal{-13.23249393, 10.94800494, 1.046009, R123IdealPowers, {}};
 
+// R123 ancillary equations, the empirical fits of this model (start values of the saturation
+// solver), ϑ = 1 − T/Tcr: vapour pressure p = p_ref exp(Σ n ϑ^k / (1 − ϑ)); saturated-liquid
+// density Dcr Σ n ϑ^k; saturation temperature fit in ln(p/p_ref) (with the reported 183.68 °C);
+// from 182 °C on, straight lines for pressure and liquid density. The vapour density follows from
+// the ancillary pressure with the compressibility correction
+// B = 1 + (1 − Tr)^0.355 (c0 + c1 Tr + c2 Tr² + c3 Tr³).
+static constexpr double R123PseRef = 36.618;
+static constexpr double R123PseN[] = {-7.44755268, 2.22205828, -1.90007722, -3.19471827,
+                                      -1.29982316};
+static constexpr double R123PseK[] = {1.0, 1.5, 2.0, 4.0, 6.5};
+static constexpr double R123DsleN[] = {1.0, 2.03212541, 0.615138615, -0.780309375, 0.953698023};
+static constexpr double R123DsleK[] = {0.0, 0.355, 2.0 / 3.0, 1.0, 4.0 / 3.0};
+static constexpr double R123DsveBExponent = 0.355;
+static constexpr double R123DsveB[] = {19.3645723, -61.8013768, 68.0458573, -26.4760176};
+static constexpr TSaturationTemperatureFit R123Tse{
+    36.6178, 183.68, {0.998336, -0.149934, -0.00161615}};
+static constexpr TStraightBranch R123PseBranch{182.0, 35.6327, 0.9851, 1.68};
+static constexpr TStraightBranch R123DsleBranch{182.0, 712.6, -162.6, 1.68};
+
 TR123_FE::TR123_FE() : TRefrigerant_FE(R123Residual, R123Ideal, ExpMinusOneAll) {
     Code = "KX_R123_FE";
     MM_ = 152.931;
@@ -104,25 +125,19 @@ void TR123_FE::ExpMinusOneAll(double Delta, double Tau, unsigned, THelmholzResid
 // correction.
 
 double TR123_FE::Pse(double t) const {
-    if (t > 182.0) return 35.6327 + 0.9851 * (t - 182.0) / 1.68;
+    if (t > R123PseBranch.start) return R123PseBranch.At(t);
     const double th = AncillaryTheta(t, Tcr_, dta);
-    return 36.618 * std::exp((-7.44755268 * th + 2.22205828 * FluidPower(th, 1.5) -
-                              1.90007722 * FluidPower(th, 2.0) - 3.19471827 * FluidPower(th, 4.0) -
-                              1.29982316 * FluidPower(th, 6.5)) /
-                             (1.0 - th));
+    return R123PseRef * std::exp(AncillarySum<FluidPowerRule>(R123PseN, R123PseK, th) / (1.0 - th));
 }
 
 double TR123_FE::tse(double p) const {
-    const double y = std::log(p / 36.6178);
-    return (183.68 + dta) / (0.998336 - 0.149934 * y - 0.00161615 * y * y) - 273.15;
+    return R123Tse.At(p, dta);
 }
 
 double TR123_FE::dsle(double t) const {
-    if (t >= 182.0) return 712.6 - 162.6 * (t - 182.0) / 1.68;
+    if (t >= R123DsleBranch.start) return R123DsleBranch.At(t);
     const double th = AncillaryTheta(t, Tcr_, dta);
-    return Dcr_ *
-           (1.0 + 2.03212541 * FluidPower(th, 0.355) + 0.615138615 * FluidPower(th, 2.0 / 3.0) -
-            0.780309375 * th + 0.953698023 * FluidPower(th, 4.0 / 3.0));
+    return Dcr_ * AncillarySum<FluidPowerRule>(R123DsleN, R123DsleK, th);
 }
 
 double TR123_FE::dsve(double t) const {
@@ -131,18 +146,16 @@ double TR123_FE::dsve(double t) const {
     const double tcK = Tcr_ + dta;
     const double tr = tK / tcK;
     const double zc = Pcr_ * 100.0 / (R_ * tcK * Dcr_);
-    const double b =
-        1.0 + FluidPower(1.0 - tr, 0.355) *
-                  (19.3645723 - 61.8013768 * tr + 68.0458573 * tr * tr - 26.4760176 * tr * tr * tr);
+    const double* c = R123DsveB;
+    const double b = 1.0 + FluidPower(1.0 - tr, R123DsveBExponent) *
+                               (c[0] + c[1] * tr + c[2] * tr * tr + c[3] * tr * tr * tr);
     return (ps * 100.0 / (R_ * tK)) / (1.0 + (ps / Pcr_) * (tcK / tK) * (zc - 1.0) * b);
 }
 
 double TR123_FE::Tmin_Dmax(double P, int32_t) const {
     // A fault inside this search only means "no temperature found"; the caller's own flags are
     // kept as they were.
-    std::fexcept_t callerFlags;
-    std::fegetexceptflag(&callerFlags, FE_ALL_EXCEPT);
-    std::feclearexcept(FE_ALL_EXCEPT);
+    TFloatingPointScope scope;
 
     constexpr int MaxCorrections = 11;
     constexpr int LastAcceptedCorrection = 10;
@@ -164,8 +177,6 @@ double TR123_FE::Tmin_Dmax(double P, int32_t) const {
             break;
         }
     }
-    if (std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW) || !std::isfinite(result))
-        result = 0.0;
-    std::fesetexceptflag(&callerFlags, FE_ALL_EXCEPT);
+    if (scope.Raised() || !std::isfinite(result)) result = 0.0;
     return result;
 }

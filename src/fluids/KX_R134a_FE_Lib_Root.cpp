@@ -35,6 +35,25 @@ static constexpr TIdealPowerTerm R134aIdealPowers[] = {
 };
 static constexpr TIdealGasPart R134aIdeal{-1.019535, 9.047135, -1.629789, R134aIdealPowers, {}};
 
+// R134a ancillary equations, the empirical fits of this model (start values of the saturation
+// solver), ϑ = 1 − T/Tcr: vapour pressure p = p_ref exp(Σ n ϑ^k / (1 − ϑ)); saturated-liquid
+// density Σ n ϑ^k; saturated-vapour density D_ref exp(Σ n ϑ^k) (0.3333 and 0.6667 are these
+// decimals); saturation temperature fit in ln(p/p_ref); from 100 °C on, straight lines that
+// meet at Tc_.
+static constexpr double R134aPseRef = 40.56318;
+static constexpr double R134aPseN[] = {-7.7057291, 2.4186313, -2.1848312, -3.4530733};
+static constexpr double R134aPseK[] = {1.0, 1.5, 2.0, 4.0};
+static constexpr double R134aDsleN[] = {518.236, 885.538, 482.517, 192.157};
+static constexpr double R134aDsleK[] = {0.0, 1.0 / 3.0, 2.0 / 3.0, 3.25};
+static constexpr double R134aDsveRef = 517.44;
+static constexpr double R134aDsveN[] = {-3.302839, 5.922844, -9.011844, -13.652539, -54.881903};
+static constexpr double R134aDsveK[] = {0.3333, 0.5, 0.6667, 2.25, 5.5};
+static constexpr TSaturationTemperatureFit R134aTse{
+    40.56318, 101.03, {0.997475, -0.145994, -0.00167232}};
+static constexpr TStraightBranch R134aPseBranch{100.0, 39.7241, 0.8418, 1.03};
+static constexpr TStraightBranch R134aDsleBranch{100.0, 651.51, -134.07, 1.03};
+static constexpr TStraightBranch R134aDsveBranch{100.0, 372.85, 144.59, 1.03};
+
 TR134a_FE::TR134a_FE() : TRefrigerant_FE(R134aResidual, R134aIdeal) {
     Code = "KX_R134a_FE";
     MM_ = 102.032;
@@ -57,29 +76,24 @@ TR134a_FE::TR134a_FE() : TRefrigerant_FE(R134aResidual, R134aIdeal) {
 // Ancillary equations: empirical below 100 °C; from there straight lines that meet at Tc_.
 
 double TR134a_FE::Pse(double t) const {
-    if (t >= 100.0) return 39.7241 + 0.8418 * (t - 100.0) / 1.03;
+    if (t >= R134aPseBranch.start) return R134aPseBranch.At(t);
     const double th = AncillaryTheta(t, Tcr_, dta);
-    return 40.56318 * std::exp((-7.7057291 * th + 2.4186313 * FluidPower(th, 1.5) -
-                                2.1848312 * FluidPower(th, 2.0) - 3.4530733 * FluidPower(th, 4.0)) /
-                               (1.0 - th));
+    return R134aPseRef *
+           std::exp(AncillarySum<FluidPowerRule>(R134aPseN, R134aPseK, th) / (1.0 - th));
 }
 
 double TR134a_FE::tse(double p) const {
-    const double y = std::log(p / 40.56318);
-    return (101.03 + dta) / (0.997475 - 0.145994 * y - 0.00167232 * y * y) - 273.15;
+    return R134aTse.At(p, dta);
 }
 
 double TR134a_FE::dsle(double t) const {
-    if (t >= 100.0) return 651.51 - 134.07 * (t - 100.0) / 1.03;
+    if (t >= R134aDsleBranch.start) return R134aDsleBranch.At(t);
     const double th = AncillaryTheta(t, Tcr_, dta);
-    return 518.236 + 885.538 * FluidPower(th, 1.0 / 3.0) + 482.517 * FluidPower(th, 2.0 / 3.0) +
-           192.157 * FluidPower(th, 3.25);
+    return AncillarySum<FluidPowerRule>(R134aDsleN, R134aDsleK, th);
 }
 
 double TR134a_FE::dsve(double t) const {
-    if (t >= 100.0) return 372.85 + 144.59 * (t - 100.0) / 1.03;
+    if (t >= R134aDsveBranch.start) return R134aDsveBranch.At(t);
     const double th = AncillaryTheta(t, Tcr_, dta);
-    return 517.44 * std::exp(-3.302839 * FluidPower(th, 0.3333) + 5.922844 * FluidPower(th, 0.5) -
-                             9.011844 * FluidPower(th, 0.6667) - 13.652539 * FluidPower(th, 2.25) -
-                             54.881903 * FluidPower(th, 5.5));
+    return R134aDsveRef * std::exp(AncillarySum<FluidPowerRule>(R134aDsveN, R134aDsveK, th));
 }

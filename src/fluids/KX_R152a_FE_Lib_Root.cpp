@@ -34,6 +34,26 @@ static constexpr TIdealPowerTerm R152aIdealPowers[] = {
 };
 static constexpr TIdealGasPart R152aIdeal{10.87227, 6.839515, -1.0, R152aIdealPowers, {}};
 
+// R152a ancillary equations, the empirical fits of this model (start values of the saturation
+// solver), ϑ = 1 − T/Tcr: vapour pressure p = p_ref exp(Σ n ϑ^k / (1 − ϑ)); saturated-liquid
+// density Σ n ϑ^k; saturated-vapour density D_ref exp(Σ n ϑ^k) (0.3333 and 0.6667 are these
+// decimals); saturation temperature fit in ln(p/p_ref), above 44 bar a quadratic in p; from
+// 113 °C on, straight density lines that meet at Tc_.
+static constexpr double R152aPseRef = 45.1681;
+static constexpr double R152aPseN[] = {-7.4284069, 1.8245044, -3.4110761, 2.3252755, -3.5077925};
+static constexpr double R152aPseK[] = {1.0, 1.5, 2.5, 3.0, 4.25};
+static constexpr double R152aDsleN[] = {392.236, 358.397, 594.808, 114.02};
+static constexpr double R152aDsleK[] = {0.0, 1.0 / 3.0, 0.5, 7.0 / 3.0};
+static constexpr double R152aDsveRef = 359.32;
+static constexpr double R152aDsveN[] = {-3.030414, 5.775173, -9.147946, -12.281872, -51.012339};
+static constexpr double R152aDsveK[] = {0.3333, 0.5, 0.6667, 2.25, 5.5};
+static constexpr TSaturationTemperatureFit R152aTse{
+    45.1681, 113.26, {0.997312, -0.151088, -0.00146623}};
+static constexpr double R152aTseQuadraticAbove = 44.0;  // bar
+static constexpr double R152aTseQuadratic[] = {-0.00301659, 1.44848, 53.9871};
+static constexpr TStraightBranch R152aDsleBranch{113.0, 432.97, -73.65, 0.26};
+static constexpr TStraightBranch R152aDsveBranch{113.0, 299.38, 59.94, 0.26};
+
 TR152a_FE::TR152a_FE() : TRefrigerant_FE(R152aResidual, R152aIdeal) {
     Code = "KX_R152a_FE";
     MM_ = 66.051;
@@ -58,29 +78,26 @@ TR152a_FE::TR152a_FE() : TRefrigerant_FE(R152aResidual, R152aIdeal) {
 
 double TR152a_FE::Pse(double t) const {
     const double th = AncillaryTheta(t, Tcr_, dta);
-    return 45.1681 * std::exp((-7.4284069 * th + 1.8245044 * FluidPower(th, 1.5) -
-                               3.4110761 * FluidPower(th, 2.5) + 2.3252755 * FluidPower(th, 3.0) -
-                               3.5077925 * FluidPower(th, 4.25)) /
-                              (1.0 - th));
+    return R152aPseRef *
+           std::exp(AncillarySum<FluidPowerRule>(R152aPseN, R152aPseK, th) / (1.0 - th));
 }
 
 double TR152a_FE::tse(double p) const {
-    if (p > 44.0) return -0.00301659 * p * p + 1.44848 * p + 53.9871;
-    const double y = std::log(p / 45.1681);
-    return (113.26 + dta) / (0.997312 - 0.151088 * y - 0.00146623 * y * y) - 273.15;
+    if (p > R152aTseQuadraticAbove) {
+        const double* q = R152aTseQuadratic;
+        return q[0] * p * p + q[1] * p + q[2];
+    }
+    return R152aTse.At(p, dta);
 }
 
 double TR152a_FE::dsle(double t) const {
-    if (t >= 113.0) return 432.97 - 73.65 * (t - 113.0) / 0.26;
+    if (t >= R152aDsleBranch.start) return R152aDsleBranch.At(t);
     const double th = AncillaryTheta(t, Tcr_, dta);
-    return 392.236 + 358.397 * FluidPower(th, 1.0 / 3.0) + 594.808 * FluidPower(th, 0.5) +
-           114.02 * FluidPower(th, 7.0 / 3.0);
+    return AncillarySum<FluidPowerRule>(R152aDsleN, R152aDsleK, th);
 }
 
 double TR152a_FE::dsve(double t) const {
-    if (t >= 113.0) return 299.38 + 59.94 * (t - 113.0) / 0.26;
+    if (t >= R152aDsveBranch.start) return R152aDsveBranch.At(t);
     const double th = AncillaryTheta(t, Tcr_, dta);
-    return 359.32 * std::exp(-3.030414 * FluidPower(th, 0.3333) + 5.775173 * FluidPower(th, 0.5) -
-                             9.147946 * FluidPower(th, 0.6667) - 12.281872 * FluidPower(th, 2.25) -
-                             51.012339 * FluidPower(th, 5.5));
+    return R152aDsveRef * std::exp(AncillarySum<FluidPowerRule>(R152aDsveN, R152aDsveK, th));
 }

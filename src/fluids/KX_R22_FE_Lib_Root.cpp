@@ -38,6 +38,24 @@ static constexpr TIdealPlanckTerm R22IdealPlanck[] = {
 };
 static constexpr TIdealGasPart R22Ideal{-11.882967, 8.092478, 3.0067158, {}, R22IdealPlanck};
 
+// R22 ancillary equations, the empirical fits of this model (start values of the saturation
+// solver), ϑ = 1 − T/Tcr: vapour pressure p = p_ref exp(Σ n ϑ^k / (1 − ϑ)); saturated-liquid
+// density Σ n ϑ^k; saturated-vapour density D_ref exp(Σ n ϑ^k) (0.3333 and 0.6667 are these
+// decimals, not 1/3 and 2/3); saturation temperature fit in ln(p/p_ref); from 96 °C on, straight
+// lines that reach the critical pressure and density at Tc_.
+static constexpr double R22PseRef = 49.8844;
+static constexpr double R22PseN[] = {-7.1394518, 2.1352753, -1.7610879, -3.016996};
+static constexpr double R22PseK[] = {1.0, 1.5, 2.0, 4.25};
+static constexpr double R22DsleN[] = {563.604, 2319.228, -1297.809, 382.565, 65.957};
+static constexpr double R22DsleK[] = {0.0, 1.0 / 2.0, 2.0 / 3.0, 4.0 / 3.0, 13.0 / 3.0};
+static constexpr double R22DsveRef = 520.0;
+static constexpr double R22DsveN[] = {-4.008809, 9.553529, -12.3693, -9.344011, -56.032629};
+static constexpr double R22DsveK[] = {0.3333, 0.5, 0.6667, 2.25, 5.5};
+static constexpr TSaturationTemperatureFit R22Tse{49.8856, 96.13, {0.999568, -0.155766, -0.00138996}};
+static constexpr TStraightBranch R22PseBranch{96.0, 49.7609, 0.1247, 0.13};
+static constexpr TStraightBranch R22DsleBranch{96.0, 583.61, -63.61, 0.13};
+static constexpr TStraightBranch R22DsveBranch{96.0, 457.44, 62.56, 0.13};
+
 TR22_FE::TR22_FE() : TRefrigerant_FE(R22Residual, R22Ideal) {
     Code = "KX_R22_FE";
     MM_ = 86.469;
@@ -61,29 +79,23 @@ TR22_FE::TR22_FE() : TRefrigerant_FE(R22Residual, R22Ideal) {
 // pressure and density at Tc_.
 
 double TR22_FE::Pse(double t) const {
-    if (t > 96.0) return 49.7609 + 0.1247 * (t - 96.0) / 0.13;
+    if (t > R22PseBranch.start) return R22PseBranch.At(t);
     const double th = AncillaryTheta(t, Tcr_, dta);
-    return 49.8844 * std::exp((-7.1394518 * th + 2.1352753 * FluidPower(th, 1.5) -
-                               1.7610879 * FluidPower(th, 2.0) - 3.016996 * FluidPower(th, 4.25)) /
-                              (1.0 - th));
+    return R22PseRef * std::exp(AncillarySum<FluidPowerRule>(R22PseN, R22PseK, th) / (1.0 - th));
 }
 
 double TR22_FE::tse(double p) const {
-    const double y = std::log(p / 49.8856);
-    return (96.13 + dta) / (0.999568 - 0.155766 * y - 0.00138996 * y * y) - 273.15;
+    return R22Tse.At(p, dta);
 }
 
 double TR22_FE::dsle(double t) const {
-    if (t >= 96.0) return 583.61 - 63.61 * (t - 96.0) / 0.13;
+    if (t >= R22DsleBranch.start) return R22DsleBranch.At(t);
     const double th = AncillaryTheta(t, Tcr_, dta);
-    return 563.604 + 2319.228 * FluidPower(th, 1.0 / 2.0) - 1297.809 * FluidPower(th, 2.0 / 3.0) +
-           382.565 * FluidPower(th, 4.0 / 3.0) + 65.957 * FluidPower(th, 13.0 / 3.0);
+    return AncillarySum<FluidPowerRule>(R22DsleN, R22DsleK, th);
 }
 
 double TR22_FE::dsve(double t) const {
-    if (t >= 96.0) return 457.44 + 62.56 * (t - 96.0) / 0.13;
+    if (t >= R22DsveBranch.start) return R22DsveBranch.At(t);
     const double th = AncillaryTheta(t, Tcr_, dta);
-    return 520.0 * std::exp(-4.008809 * FluidPower(th, 0.3333) + 9.553529 * FluidPower(th, 0.5) -
-                            12.3693 * FluidPower(th, 0.6667) - 9.344011 * FluidPower(th, 2.25) -
-                            56.032629 * FluidPower(th, 5.5));
+    return R22DsveRef * std::exp(AncillarySum<FluidPowerRule>(R22DsveN, R22DsveK, th));
 }

@@ -35,6 +35,25 @@ static constexpr TIdealPlanckTerm R32IdealPlanck[] = {
 };
 static constexpr TIdealGasPart R32Ideal{-8.258096, 6.353098, 3.004486, {}, R32IdealPlanck};
 
+// R32 ancillary equations, the empirical fits of this model (start values of the saturation
+// solver), ϑ = 1 − T/Tcr: vapour pressure p = p_ref exp(Σ n ϑ^k / (1 − ϑ)); saturated-liquid
+// density Σ n ϑ^k; saturated-vapour density D_ref exp(Σ n ϑ^k), an ideal gas below −50 °C;
+// saturation temperature fit in ln(p/p_ref); from 75.73 °C on, straight lines that reach the
+// critical pressure and density at Tc_.
+static constexpr double R32PseRef = 57.8116;
+static constexpr double R32PseN[] = {-7.44892, 1.6886, -1.908, -2.81};
+static constexpr double R32PseK[] = {1.0, 1.5, 2.5, 5.0};
+static constexpr double R32DsleN[] = {424.0, 434.55, 1296.53, -777.49, 366.84};
+static constexpr double R32DsleK[] = {0.0, 1.0 / 4.0, 2.0 / 3.0, 1.0, 5.0 / 3.0};
+static constexpr double R32DsveRef = 424.0;
+static constexpr double R32DsveN[] = {-1.969, -2.0222, -6.7409, -27.479};
+static constexpr double R32DsveK[] = {1.0 / 3.0, 2.0 / 3.0, 4.0 / 3.0, 11.0 / 3.0};
+static constexpr double R32IdealVapourBelow = -50.0;
+static constexpr TSaturationTemperatureFit R32Tse{57.826, 78.105, {0.997389, -0.150585, -0.00133953}};
+static constexpr TStraightBranch R32PseBranch{75.73, 55.0, 2.826, 2.375};
+static constexpr TStraightBranch R32DsleBranch{75.73, 590.01, -166.01, 2.375};
+static constexpr TStraightBranch R32DsveBranch{75.73, 269.17, 154.83, 2.375};
+
 TR32_FE::TR32_FE() : TRefrigerant_FE(R32Residual, R32Ideal) {
     Code = "KX_R32_FE";
     MM_ = 52.024;
@@ -58,33 +77,27 @@ TR32_FE::TR32_FE() : TRefrigerant_FE(R32Residual, R32Ideal) {
 // critical pressure and density at Tc_.
 
 double TR32_FE::Pse(double t) const {
-    if (t >= 75.73) return 55.0 + 2.826 * (t - 75.73) / 2.375;
+    if (t >= R32PseBranch.start) return R32PseBranch.At(t);
     const double th = AncillaryTheta(t, Tcr_, dta);
-    return 57.8116 * std::exp((-7.44892 * th + 1.6886 * FluidPower(th, 1.5) -
-                               1.908 * FluidPower(th, 2.5) - 2.81 * FluidPower(th, 5.0)) /
-                              (1.0 - th));
+    return R32PseRef * std::exp(AncillarySum<FluidPowerRule>(R32PseN, R32PseK, th) / (1.0 - th));
 }
 
 double TR32_FE::tse(double p) const {
-    const double y = std::log(p / 57.826);
-    return (78.105 + dta) / (0.997389 - 0.150585 * y - 0.00133953 * y * y) - 273.15;
+    return R32Tse.At(p, dta);
 }
 
 double TR32_FE::dsle(double t) const {
-    if (t >= 75.73) return 590.01 - 166.01 * (t - 75.73) / 2.375;
+    if (t >= R32DsleBranch.start) return R32DsleBranch.At(t);
     const double th = AncillaryTheta(t, Tcr_, dta);
-    return 424.0 + 434.55 * FluidPower(th, 1.0 / 4.0) + 1296.53 * FluidPower(th, 2.0 / 3.0) -
-           777.49 * th + 366.84 * FluidPower(th, 5.0 / 3.0);
+    return AncillarySum<FluidPowerRule>(R32DsleN, R32DsleK, th);
 }
 
 double TR32_FE::dsve(double t) const {
-    if (t >= 75.73) return 269.17 + 154.83 * (t - 75.73) / 2.375;
+    if (t >= R32DsveBranch.start) return R32DsveBranch.At(t);
     // Below -50 °C the vapour is dilute enough to be taken as an ideal gas.
-    if (t < -50.0) return Pse(t) * 100.0 / (R_ * (t + dta));
+    if (t < R32IdealVapourBelow) return Pse(t) * 100.0 / (R_ * (t + dta));
     const double th = AncillaryTheta(t, Tcr_, dta);
-    return 424.0 *
-           std::exp(-1.969 * FluidPower(th, 1.0 / 3.0) - 2.0222 * FluidPower(th, 2.0 / 3.0) -
-                    6.7409 * FluidPower(th, 4.0 / 3.0) - 27.479 * FluidPower(th, 11.0 / 3.0));
+    return R32DsveRef * std::exp(AncillarySum<FluidPowerRule>(R32DsveN, R32DsveK, th));
 }
 
 double TR32_FE::Tmin(double P) const {

@@ -9,7 +9,7 @@
 TResidualSum::TResidualSum(std::span<const TResidualTerm> terms) {
     terms_.reserve(terms.size());
     for (const TResidualTerm& term : terms) {
-        TPreparedTerm p{term.n, term.t, term.d, term.l, false, false, 0, 0};
+        TSumTerm p{term.n, term.t, term.d, term.l, false, false, 0, 0};
         // Table exponents: integral t in [−MaxTableExponent, MaxTableExponent] or any
         // non-integral t; d in [1, MaxTableExponent] (δ^(d−1) and δ^(d−2) then stay in the
         // table too).
@@ -81,7 +81,7 @@ void TResidualSum::Evaluate(double Delta, double Tau, unsigned parts, THelmholzR
     double phi = 0.0, phid = 0.0, phidd = 0.0, phit = 0.0, phitt = 0.0, phidt = 0.0;
     // A polynomial term (l = 0) takes E = 1 and l δ^l = 0, which turns the exponential term's
     // formulas into the polynomial ones.
-    for (const TPreparedTerm& term : terms_) {
+    for (const TSumTerm& term : terms_) {
         const double tT = term.tFromTable ? tauPow[term.tk] : FluidPower(Tau, term.t, lnTau);
         const double nT = term.n * tT;
         const double E = expL[term.l];
@@ -115,34 +115,6 @@ void TResidualSum::Evaluate(double Delta, double Tau, unsigned parts, THelmholzR
     if (parts & ResidualPart::Phit) r.Phit += phit;
     if (parts & ResidualPart::Phitt) r.Phitt += phitt;
     if (parts & ResidualPart::Phidt) r.Phidt += phidt;
-}
-
-double IdealPhio(const TIdealGasPart& part, double Delta, double Tau) {
-    double phi = std::log(Delta) + part.a1 + part.a2 * Tau + part.c * std::log(Tau);
-    for (const TIdealPowerTerm& term : part.powers) phi += term.b * FluidPower(Tau, term.e);
-    for (const TIdealPlanckTerm& term : part.planck)
-        phi += term.m * std::log(1.0 - std::exp(-term.theta * Tau));
-    return phi;
-}
-
-double IdealPhiot(const TIdealGasPart& part, double Tau) {
-    double phit = part.a2 + part.c / Tau;
-    for (const TIdealPowerTerm& term : part.powers)
-        phit += term.e * term.b * FluidPower(Tau, term.e - 1.0);
-    for (const TIdealPlanckTerm& term : part.planck)
-        phit += term.m * term.theta / (std::exp(term.theta * Tau) - 1.0);
-    return phit;
-}
-
-double IdealPhiott(const TIdealGasPart& part, double Tau) {
-    double phitt = -part.c / (Tau * Tau);
-    for (const TIdealPowerTerm& term : part.powers)
-        phitt += term.e * (term.e - 1.0) * term.b * FluidPower(Tau, term.e - 2.0);
-    for (const TIdealPlanckTerm& term : part.planck) {
-        const double e = std::exp(term.theta * Tau);
-        phitt -= term.m * term.theta * term.theta * e / ((e - 1.0) * (e - 1.0));
-    }
-    return phitt;
 }
 
 double TRefrigerant_FE::Phio(double Delta, double Tau) const {

@@ -1,58 +1,17 @@
 #pragma once
 // The residual Helmholtz energy shared by the refrigerant equations (and the first two term
 // groups of carbon dioxide): polynomial terms n δ^d τ^t followed by exponential terms
-// n δ^d τ^t exp(−δ^l), with all first and second partial derivatives; the two ideal-gas forms
-// these fluids use; and the power rule every equation of this folder follows.
+// n δ^d τ^t exp(−δ^l), with all first and second partial derivatives (the ideal-gas form is in
+// KX_Ideal_Gas.h). Powers follow the rules of HelmholtzMath.h.
 #include <cmath>
 #include <cstdint>
 #include <span>
 #include <vector>
 
+#include "HelmholtzMath.h"
+#include "KX_Ideal_Gas.h"
 #include "KX_PhiAll_Fluid.h"
 #include "KX_Residual_Terms.h"
-
-// x^n for an integral n by repeated squaring; a negative n gives the reciprocal.
-inline double IntegralPower(double x, int64_t n) {
-    const bool negative = n < 0;
-    uint64_t m = negative ? static_cast<uint64_t>(-n) : static_cast<uint64_t>(n);
-    double result = 1.0;
-    double base = x;
-    while (m != 0) {  // at most 32 passes: callers keep |n| within the 32-bit range
-        if (m & 1u) result *= base;
-        m >>= 1;
-        if (m != 0) base *= base;
-    }
-    return negative ? 1.0 / result : result;
-}
-
-// True when y is a whole number within the 32-bit range, so x^y is taken by multiplication.
-inline bool IsIntegralExponent(double y) {
-    return y == std::trunc(y) && std::fabs(y) <= static_cast<double>(INT32_MAX);
-}
-
-// x^y by the rule of the fluid equations, with ln x already known (pass anything when x <= 0):
-// y = 0 gives 1; an integral y is computed by repeated squaring (exact for a zero or negative
-// base); otherwise a zero base gives 0, even for a negative y, which the near-critical terms of
-// carbon dioxide rely on, and any other base exp(y ln x).
-inline double FluidPower(double x, double y, double lnX) {
-    if (y == 0.0) return 1.0;
-    if (IsIntegralExponent(y)) return IntegralPower(x, static_cast<int64_t>(y));
-    if (x == 0.0) return 0.0;
-    return std::exp(y * lnX);
-}
-
-inline double FluidPower(double x, double y) {
-    if (y == 0.0 || IsIntegralExponent(y) || x == 0.0) return FluidPower(x, y, 0.0);
-    return FluidPower(x, y, std::log(x));
-}
-
-// One term of the shared residual form; l = 0 marks a polynomial term (no exponential factor).
-struct TResidualTerm {
-    double n;
-    double t;
-    double d;
-    int l;
-};
 
 // Largest l the evaluator accepts; the tables are checked against it at compile time.
 inline constexpr int MaxResidualL = 15;
@@ -87,40 +46,19 @@ class TResidualSum {
     // A term with its exponents sorted out once: τ^t is looked up by the index of t among the
     // table's distinct exponents, each formed once per call; an integral d within the table
     // range is looked up directly, any other raised through the logarithm.
-    struct TPreparedTerm {
+    struct TSumTerm {
         double n, t, d;
         int l;
         bool tFromTable, dFromTable;
         int tk, dk;
     };
-    std::vector<TPreparedTerm> terms_;
+    std::vector<TSumTerm> terms_;
     std::vector<double> tPowers_;  // the distinct τ exponents of the table
     std::size_t tSquares_ = 1;     // τ^(2^j) needed for them, j < tSquares_
     int maxDk_ = 0;
     bool needLnDelta_ = false;  // some d is raised through the logarithm
     unsigned lMask_ = 0;        // bit l set when some term has exp(−δ^l)
 };
-
-// Ideal-gas part φo = ln δ + a1 + a2 τ + c ln τ + Σ b τ^e + Σ m ln(1 − exp(−θ τ)).
-struct TIdealPowerTerm {
-    double b;
-    double e;
-};
-struct TIdealPlanckTerm {
-    double m;
-    double theta;
-};
-struct TIdealGasPart {
-    double a1;
-    double a2;
-    double c;  // coefficient of ln τ
-    std::span<const TIdealPowerTerm> powers;
-    std::span<const TIdealPlanckTerm> planck;
-};
-
-double IdealPhio(const TIdealGasPart& part, double Delta, double Tau);
-double IdealPhiot(const TIdealGasPart& part, double Tau);
-double IdealPhiott(const TIdealGasPart& part, double Tau);
 
 // A group of residual terms outside the shared form: adds the sums selected by `parts`
 // (ResidualPart bits) at δ = Delta, τ = Tau to r.

@@ -1,14 +1,38 @@
 #pragma once
 // Pieces the fluid equations of this folder share: a factor of a residual term with its
-// derivatives and the six sums a term adds to, the Gaussian bell factor, the ancillary-equation
-// sums, and the residual part prepared at compile time that nitrogen and argon evaluate.
+// derivatives and the six sums a term adds to, the Gaussian bell factor, and the residual part
+// prepared at compile time that nitrogen and argon evaluate (the ancillary-equation form is in
+// KX_Ancillary_Equations.h).
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
 
 #include "HelmholtzMath.h"
+#include "KX_Ancillary_Equations.h"
 #include "HelmholzFluidObject.h"
+
+// The term tables of every residual part, one column naming for all fluids: n the coefficient,
+// t the exponent of τ, d the exponent of δ, l the exponent of δ in exp(−δ^l).
+
+// A polynomial (l = 0) or exponential term n δ^d τ^t exp(−δ^l).
+struct TResidualTerm {
+    double n;
+    double t;
+    double d;
+    int l;
+};
+
+// A Gaussian bell-shaped term n δ^d τ^t exp(−α (δ − ε)² − β (τ − γ)²).
+struct TGaussianTerm {
+    double n;
+    double t;
+    double d;
+    double alpha;
+    double beta;
+    double gamma;
+    double epsilon;
+};
 
 // One factor of a term, f(x), with its first and second derivative in x.
 struct TFactor {
@@ -45,30 +69,30 @@ inline TFactor TimesGaussian(const TFactor& f, double c, double y) {
             f.d2 + 4.0 * c * y * f.d1 + (4.0 * c * c * y * y + 2.0 * c) * f.v};
 }
 
-// ϑ = 1 − T/Tc of the ancillary equations. Both temperatures become kelvin by the same
-// addition, so ϑ is exactly 0 at t = tcr and fractional powers of it stay defined there.
-inline double AncillaryTheta(double t, double tcr, double dta) {
-    return 1.0 - (t + dta) / (tcr + dta);
-}
-
-// Σ N_i θ^k_i of an ancillary equation.
-template <std::size_t N>
-double AncillarySum(const double (&n)[N], const double (&k)[N], double theta) {
-    double sum = 0.0;
-    for (std::size_t i = 0; i < N; ++i) sum += n[i] * PowerOf(theta, k[i]);
-    return sum;
-}
-
 // ---- A residual part prepared at compile time ----
 //
-// Polynomial and exponential terms n δ^d τ^t exp(−δ^c) (c = 0 for a polynomial term) and
+// Polynomial and exponential terms n δ^d τ^t exp(−δ^l) (l = 0 for a polynomial term) and
 // Gaussian terms n δ^d τ^t exp(−α (δ − ε)² − β (τ − γ)²), from tables whose rows have the
-// members n, t, d, c and n, t, d, alpha, beta, gamma (and epsilon; 1 where a table has no such
-// column). Every t is a non-negative whole multiple of 1/TauDenominator, a power of two, so a
+// members n, t, d, l and n, t, d, alpha, beta, gamma (and epsilon; 1 where a table has no such
+// column), as TResidualTerm and TGaussianTerm have; d and l are whole numbers. Every t is a non-negative whole multiple of 1/TauDenominator, a power of two, so a
 // non-integral τ^t is a whole power of τ^(1/TauDenominator), taken from a table of powers
 // instead of an exponential per term.
 
 namespace preparedresidual {
+
+// The whole exponents of a row: d, and l of exp(−δ^l) (a table of the tests' own still names it
+// c).
+template <class Term>
+constexpr int DeltaExponent(const Term& term) {
+    return static_cast<int>(term.d);
+}
+template <class Term>
+constexpr int ExpExponent(const Term& term) {
+    if constexpr (requires { term.l; })
+        return term.l;
+    else
+        return term.c;
+}
 
 template <class Terms, class Gaussians>
 constexpr bool TauExponentsFit(const Terms& terms, const Gaussians& gaussians, int denominator) {
@@ -112,14 +136,15 @@ constexpr int HighestFractionalTauUnits(const Terms& terms, const Gaussians& gau
 template <class Terms>
 constexpr int HighestDeltaPower(const Terms& terms) {
     int highest = 1;
-    for (const auto& term : terms) highest = std::max(highest, term.d + 2 * term.c - 2);
+    for (const auto& term : terms)
+        highest = std::max(highest, DeltaExponent(term) + 2 * ExpExponent(term) - 2);
     return highest;
 }
 
 template <class Terms>
 constexpr int HighestC(const Terms& terms) {
     int highest = 0;
-    for (const auto& term : terms) highest = std::max(highest, term.c);
+    for (const auto& term : terms) highest = std::max(highest, ExpExponent(term));
     return highest;
 }
 
@@ -127,7 +152,7 @@ constexpr int HighestC(const Terms& terms) {
 template <class Terms>
 constexpr bool DensityExponentsAtLeastOne(const Terms& terms) {
     for (const auto& term : terms)
-        if (term.d < 1 || term.c < 0) return false;
+        if (DeltaExponent(term) < 1 || ExpExponent(term) < 0) return false;
     return true;
 }
 
@@ -135,7 +160,7 @@ constexpr bool DensityExponentsAtLeastOne(const Terms& terms) {
 template <class Gaussians>
 constexpr bool GaussianDensityExponentsFit(const Gaussians& gaussians, int maxDeltaPower) {
     for (const auto& term : gaussians)
-        if (term.d < 1 || term.d > maxDeltaPower) return false;
+        if (DeltaExponent(term) < 1 || DeltaExponent(term) > maxDeltaPower) return false;
     return true;
 }
 
@@ -172,8 +197,8 @@ constexpr std::array<TPreparedTerm, N> PrepareTerms(const Terms& terms, int whol
     std::array<TPreparedTerm, N> out{};
     for (std::size_t i = 0; i < N; ++i) {
         const auto& s = terms[i];
-        const int d = s.d;
-        const int c = s.c;
+        const int d = DeltaExponent(s);
+        const int c = ExpExponent(s);
         out[i] = {s.n,
                   s.t,
                   s.t * (s.t - 1.0),
@@ -246,7 +271,7 @@ class TPreparedResidual {
     template <class Gaussian>
     static void AddGaussianTerm(THelmholzResidual& r, const Gaussian& term, const double* pow,
                                 const TTauPowers& tp) {
-        const int d = term.d;
+        const int d = preparedresidual::DeltaExponent(term);
         const double x = pow[1] - preparedresidual::Epsilon(term);
         const double y = tp.tau - term.gamma;
         const double a = term.alpha;

@@ -7,38 +7,17 @@
 
 #include "KX_FloatingPoint.h"
 #include "HelmholzFluidObject.h"
+#include "KX_Range_Checks.h"
 #include "KX_Utils.h"
 
 namespace {
 
 // One argument limit: the check fails when "value comparator limit" holds.
-struct TLimit {
-    const char* Comparator;
-    double Value;
-    double Limit;
-    const char* Quantity;
-    const char* Unit;
-    int32_t Code;
-};
-
-// Applies the checks in order; the first failing one leaves its text and code.
+// The checks of one function in order; the first failing one leaves its text and code.
 template <std::size_t N>
-bool FailsCheck(const THelmholzFluid& fluid, const char* function, const TLimit (&limits)[N],
-                std::string& ErrorText, int32_t& ErrorCode) {
-    for (const TLimit& limit : limits) {
-        // The text is built only for a value that fails (NaN fails every check).
-        const bool upper = limit.Comparator[0] == '>';
-        if (!std::isnan(limit.Value) && !std::isnan(limit.Limit) &&
-            (upper ? !(limit.Value > limit.Limit) : !(limit.Value < limit.Limit)))
-            continue;
-        ErrorText = RangeCheck(limit.Comparator, fluid.Code, function, limit.Value, limit.Limit,
-                               limit.Quantity, limit.Unit);
-        if (!ErrorText.empty()) {
-            ErrorCode = limit.Code;
-            return true;
-        }
-    }
-    return false;
+bool FailsCheck(const THelmholzFluid& fluid, const char* function,
+                const TKXRangeCheck (&limits)[N], std::string& ErrorText, int32_t& ErrorCode) {
+    return !KXPassesRangeChecks(fluid.Code, function, limits, ErrorText, ErrorCode);
 }
 
 void Clear(std::string& ErrorText, int32_t& ErrorCode) {
@@ -56,14 +35,14 @@ double Unknown(const THelmholzFluid& fluid, const char* function, std::string& E
 
 // "<Code>_<function>; " in front of an inner text; the inner code stays. Returns 0.
 double Concatenate(const THelmholzFluid& fluid, const char* function, std::string& ErrorText) {
-    ErrorText = CutUtf8(fluid.Code + "_" + function + "; " + ErrorText, KXMaxTextLength);
+    ErrorText = CutUtf8(KXErrorPrefix(fluid.Code, function) + "; " + ErrorText, KXMaxTextLength);
     return 0.0;
 }
 
 // The inner text with this function's name in front; the inner code stays. Returns 0.
 double Rewrite(const THelmholzFluid& fluid, const char* function, std::string& ErrorText) {
     RewriteErrorMessage(ErrorText, static_cast<int32_t>(KXMaxTextLength),
-                        fluid.Code + "_" + function);
+                        KXErrorPrefix(fluid.Code, function));
     return 0.0;
 }
 
@@ -98,7 +77,7 @@ double MixtureValue(const THelmholzFluid& fluid, TMixture what, double T, double
 double MixtureTX(const THelmholzFluid& fluid, const char* function, TMixture what, double T,
                  double X, std::string& ErrorText, int32_t& ErrorCode) {
     Clear(ErrorText, ErrorCode);
-    const TLimit limits[] = {
+    const TKXRangeCheck limits[] = {
         {"<", T, fluid.Tt_, "Temperature", "°C", KXErrorCode::TemperatureLow},
         {">", T, fluid.Tc_, "Temperature", "°C", KXErrorCode::TemperatureHigh},
         {"<", X, 0.0, "Vapour Fraction", "-", KXErrorCode::VapourFractionLow},
@@ -113,7 +92,7 @@ double MixtureTX(const THelmholzFluid& fluid, const char* function, TMixture wha
 double MixturePX(const THelmholzFluid& fluid, const char* function, TMixture what, double P,
                  double X, std::string& ErrorText, int32_t& ErrorCode) {
     Clear(ErrorText, ErrorCode);
-    const TLimit limits[] = {
+    const TKXRangeCheck limits[] = {
         {"<", P, fluid.Pt_, "Pressure", "bar(a)", KXErrorCode::PressureLow},
         {">", P, fluid.Pc_, "Pressure", "bar(a)", KXErrorCode::PressureHigh},
         {"<", X, 0.0, "Vapour Fraction", "-", KXErrorCode::VapourFractionLow},
@@ -132,7 +111,7 @@ double MixturePX(const THelmholzFluid& fluid, const char* function, TMixture wha
 double CheckedDensityPT(const THelmholzFluid& fluid, const char* function, double P, double T,
                         std::string& ErrorText, int32_t& ErrorCode) {
     Clear(ErrorText, ErrorCode);
-    const TLimit limits[] = {
+    const TKXRangeCheck limits[] = {
         {"<", T, fluid.Tmin(P), "Temperature", "°C", KXErrorCode::TemperatureLow},
         {">", T, fluid.Tmax, "Temperature", "°C", KXErrorCode::TemperatureHigh},
         {"<", P, fluid.Pmin, "Pressure", "bar(a)", KXErrorCode::PressureLow},
@@ -140,7 +119,7 @@ double CheckedDensityPT(const THelmholzFluid& fluid, const char* function, doubl
     if (FailsCheck(fluid, function, limits, ErrorText, ErrorCode)) return 0.0;
     if (fluid.Dmax > 0.0) {
         // A state denser than Dmax is out of range: its pressure exceeds that of the isochore.
-        const TLimit dense[] = {
+        const TKXRangeCheck dense[] = {
             {">", P, fluid.PDT(fluid.Dmax, T), "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
         if (FailsCheck(fluid, function, dense, ErrorText, ErrorCode)) return 0.0;
     }
@@ -376,7 +355,7 @@ void Flash(const THelmholzFluid& fluid, const TFlashKind& kind, double P, double
     const double margin = kind.Enthalpy ? fluid.dH : fluid.dS;
     auto failWith = [&](int32_t code) {
         RewriteErrorMessage(ErrorText, static_cast<int32_t>(KXMaxTextLength),
-                            fluid.Code + "_" + kind.Name);
+                            KXErrorPrefix(fluid.Code, kind.Name));
         ErrorCode = code;
         X = T = DL = DV = 0.0;
     };
@@ -385,7 +364,7 @@ void Flash(const THelmholzFluid& fluid, const TFlashKind& kind, double P, double
         X = T = DL = DV = 0.0;
     };
 
-    const TLimit pressureLimits[] = {
+    const TKXRangeCheck pressureLimits[] = {
         {"<", P, fluid.Pmin, "Pressure", "bar(a)", KXErrorCode::PressureLow},
         {">", P, fluid.Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
     if (FailsCheck(fluid, kind.Name, pressureLimits, ErrorText, ErrorCode)) return;
@@ -394,7 +373,7 @@ void Flash(const THelmholzFluid& fluid, const TFlashKind& kind, double P, double
     double Thi = fluid.Tmax;
     double Yhi = (fluid.*kind.ValuePT)(P, Thi, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) return failWith(KXErrorCode::Failure);
-    const TLimit highLimit[] = {{">", Y, Yhi - margin, kind.Quantity, kind.Unit, kind.HighCode}};
+    const TKXRangeCheck highLimit[] = {{">", Y, Yhi - margin, kind.Quantity, kind.Unit, kind.HighCode}};
     if (FailsCheck(fluid, kind.Name, highLimit, ErrorText, ErrorCode)) return;
 
     // Lowest admissible value: at Tmin, or on the Dmax isochore at high pressure.
@@ -420,7 +399,7 @@ void Flash(const THelmholzFluid& fluid, const TFlashKind& kind, double P, double
         Ylo = (fluid.*kind.ValueDT)(fluid.Dmax, Tlo);
         if (!std::isfinite(Ylo)) return unknown();
     }
-    const TLimit lowLimit[] = {{"<", Y, Ylo + margin, kind.Quantity, kind.Unit, kind.LowCode}};
+    const TKXRangeCheck lowLimit[] = {{"<", Y, Ylo + margin, kind.Quantity, kind.Unit, kind.LowCode}};
     if (FailsCheck(fluid, kind.Name, lowLimit, ErrorText, ErrorCode)) return;
 
     // Phase decision.
@@ -536,7 +515,7 @@ double FlashDerived(const THelmholzFluid& fluid, const TFlashKind& kind, const c
 double FractionTY(const THelmholzFluid& fluid, const TFlashKind& kind, const char* function,
                   double T, double Y, std::string& ErrorText, int32_t& ErrorCode) {
     Clear(ErrorText, ErrorCode);
-    const TLimit limits[] = {
+    const TKXRangeCheck limits[] = {
         {"<", T, fluid.Tt_, "Temperature", "°C", KXErrorCode::TemperatureLow},
         {">", T, fluid.Tc_, "Temperature", "°C", KXErrorCode::TemperatureHigh}};
     if (FailsCheck(fluid, function, limits, ErrorText, ErrorCode)) return 0.0;
@@ -546,7 +525,7 @@ double FractionTY(const THelmholzFluid& fluid, const TFlashKind& kind, const cha
     const double YL = (fluid.*kind.ValueDT)(DL, T);
     const double YV = (fluid.*kind.ValueDT)(DV, T);
     const double tolerance = kind.Enthalpy ? fluid.dH_XTH : fluid.dS_XTS;
-    const TLimit valueLimits[] = {
+    const TKXRangeCheck valueLimits[] = {
         {"<", Y, YL - tolerance, kind.Quantity, kind.Unit, kind.LowCode},
         {">", Y, YV + tolerance, kind.Quantity, kind.Unit, kind.HighCode}};
     if (FailsCheck(fluid, function, valueLimits, ErrorText, ErrorCode)) return 0.0;

@@ -1,25 +1,50 @@
 #pragma once
-// Powers as the fluid equations use them: an integral exponent (even one stored as a double) is
-// computed by repeated squaring, and a zero base with a non-integral exponent gives 0.
+// Powers as the fluid equations use them. One integral power by repeated squaring serves every
+// equation; a non-integral power follows one of two rules that differ in the last bit, each kept
+// where it was measured and verified:
+//   PowerOf     std::pow, for single powers (ancillary sums, transport and ideal-gas terms);
+//   FluidPower  exp(y ln x) with ln x formed once, where one evaluation raises the same base to
+//               many exponents (the residual sums of the refrigerants and carbon dioxide).
+// Both give 1 for y = 0, an exact product for an integral y and 0 for a zero base with a
+// non-integral y (the near-critical terms of carbon dioxide rely on that).
 #include <cmath>
+#include <cstdint>
 
-// x^n for an integer n by repeated squaring.
-inline double IntegerPower(double x, int n) {
-    unsigned int m =
-        n < 0 ? static_cast<unsigned int>(-(n + 1)) + 1u : static_cast<unsigned int>(n);
+// x^n for an integral n by repeated squaring; a negative n gives the reciprocal.
+inline double IntegralPower(double x, int64_t n) {
+    const bool negative = n < 0;
+    uint64_t m = negative ? static_cast<uint64_t>(-n) : static_cast<uint64_t>(n);
     double result = 1.0;
     double base = x;
-    while (m != 0) {
+    while (m != 0) {  // at most 32 passes: callers keep |n| within the 32-bit range
         if (m & 1u) result *= base;
         m >>= 1;
         if (m != 0) base *= base;
     }
-    return n < 0 ? 1.0 / result : result;
+    return negative ? 1.0 / result : result;
 }
 
-// x^y for a real y.
+// True when y is a whole number within the 32-bit range, so x^y is taken by multiplication.
+inline bool IsIntegralExponent(double y) {
+    return y == std::trunc(y) && std::fabs(y) <= static_cast<double>(INT32_MAX);
+}
+
+// x^y for a real y by std::pow where y is not integral.
 inline double PowerOf(double x, double y) {
-    if (y == std::trunc(y) && std::fabs(y) < 1024.0) return IntegerPower(x, static_cast<int>(y));
+    if (y == std::trunc(y) && std::fabs(y) < 1024.0) return IntegralPower(x, static_cast<int>(y));
     if (x == 0.0) return 0.0;
     return std::pow(x, y);
+}
+
+// x^y with ln x already known (pass anything when x <= 0): exp(y ln x) where y is not integral.
+inline double FluidPower(double x, double y, double lnX) {
+    if (y == 0.0) return 1.0;
+    if (IsIntegralExponent(y)) return IntegralPower(x, static_cast<int64_t>(y));
+    if (x == 0.0) return 0.0;
+    return std::exp(y * lnX);
+}
+
+inline double FluidPower(double x, double y) {
+    if (y == 0.0 || IsIntegralExponent(y) || x == 0.0) return FluidPower(x, y, 0.0);
+    return FluidPower(x, y, std::log(x));
 }

@@ -45,6 +45,20 @@ private:
     unsigned int saved_;
 };
 
+// The fault flags at one moment, to be put back later (unlike TFloatingPointScope, only when
+// asked): for routines that keep a fault on success and hide it on failure. Only the SSE flags
+// are saved and restored, as everywhere in library code: restoring through <cfenv> also writes
+// the x87 flags, where a stale fault would then stay for the rest of the process.
+class TFloatingPointSnapshot {
+public:
+    TFloatingPointSnapshot() : saved_(_mm_getcsr()) {}
+    void Restore() const {
+        _mm_setcsr((_mm_getcsr() & ~kxfp::FaultBits) | (saved_ & kxfp::FaultBits));
+    }
+
+private:
+    unsigned int saved_;
+};
 #else
 
 namespace kxfp {
@@ -72,6 +86,13 @@ private:
     std::fexcept_t saved_{};
 };
 
+class TFloatingPointSnapshot {
+public:
+    TFloatingPointSnapshot() { std::fegetexceptflag(&saved_, kxfp::FaultFlags); }
+    void Restore() const { std::fesetexceptflag(&saved_, kxfp::FaultFlags); }
+private:
+    std::fexcept_t saved_{};
+};
 #endif
 
 class TFloatingPointGuard {

@@ -1,5 +1,7 @@
 #include "KX_Utils.h"
 
+#include "KX_Range_Checks.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -37,7 +39,7 @@ std::string RangeCheck(std::string_view comparator, std::string_view libraryName
                        std::string_view functionName, double value, double limit,
                        std::string_view quantityName, std::string_view unitName) {
     // Built only for a text: a passing check (nearly every call) allocates nothing.
-    auto prefix = [&] { return std::string(libraryName) + "_" + std::string(functionName); };
+    auto prefix = [&] { return KXErrorPrefix(libraryName, functionName); };
     try {
         // NaN compares false with everything, so it would pass every check: reject it instead.
         if (std::isnan(value) || std::isnan(limit))
@@ -94,6 +96,5 @@ void CopyErrorText(std::string_view text, char* errorText, int32_t capacity) {
 }
 
 std::string UnknownErrorText(std::string_view libraryName, std::string_view functionName) {
-    return CutUtf8(std::string(libraryName) + "_" + std::string(functionName) + "; Unknown error.",
-                   KXMaxTextLength);
+    return CutUtf8(KXErrorPrefix(libraryName, functionName) + "; Unknown error.", KXMaxTextLength);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "KX_Range_Checks.h"
 #include "KX_Utils.h"
 #include "KX_WS_IF97_Lib_Root.h"
 #include "KX_WS_IF97_Transport.h"
@@ -107,33 +108,22 @@ constexpr TFamilyArgs ArgsOf(TFamily family) {
 
 // Runs the range checks of one function in order; the first failing check leaves its text and
 // code behind.
-// True when the value passes the comparator ("<", "<=" or ">") for certain; false for a rejected
-// or NaN value.
-constexpr bool ClearlyPasses(const char* comparator, double value, double limit) {
-    if (comparator[0] == '<') return comparator[1] == '=' ? value > limit : value >= limit;
-    if (comparator[0] == '>' && comparator[1] == '\0') return value <= limit;
-    return false;
-}
-
 class TChecker {
   public:
     TChecker(const char* shortName, std::string& text, int32_t& code)
         : ShortName_(shortName), Text_(text), Code_(code) {}
 
     bool Check(TArg arg, const char* comparator, double value, double limit, int32_t failCode) {
-        // Building the message costs more than the property itself: only a value that may be
-        // rejected (NaN included) goes to the range check.
-        if (ClearlyPasses(comparator, value, limit)) return true;
+        // The argument's quantity and unit are looked up only for a value that may be rejected.
+        if (KXClearlyPasses(comparator, value, limit)) return true;
         const TArgKind kind = Kind(arg);
-        Text_ = RangeCheck(comparator, kLibraryName, ShortName_, value, limit, kind.Quantity,
-                           kind.Unit);
-        if (Text_.empty()) return true;
-        Code_ = failCode;
-        return false;
+        return KXCheckRange(kLibraryName, ShortName_,
+                            {comparator, value, limit, kind.Quantity, kind.Unit, failCode}, Text_,
+                            Code_);
     }
 
     bool Fail(const char* message) {
-        Text_ = std::string(kLibraryName) + "_" + ShortName_ + ";" + message;
+        Text_ = KXErrorPrefix(kLibraryName, ShortName_) + ";" + message;
         Code_ = KXErrorCode::Failure;
         return false;
     }

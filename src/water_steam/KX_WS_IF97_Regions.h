@@ -185,6 +185,17 @@ bool Region3_SatVolumes(double T, double* vLiquid, double* vVapour);
 // Region3_VPT.
 double Region3_VPT_Phase(double p, double T, int phase, bool* ok);
 
+// Marks a failure and returns the 0 the caller hands back.
+inline double Failed(bool* ok) {
+    if (ok) *ok = false;
+    return 0.0;
+}
+
+// The region-3 volume as a (v, T) function, so the dispatchers treat it as any other property.
+inline double Region3VolumeOf(double v, double) {
+    return v;
+}
+
 // T_PH by the bracketing iteration alone, without the Newton start from the backward equations
 // (kept to compare and benchmark the two).
 double T_PH_Bracketed(double p, double h, bool* ok);

@@ -17,10 +17,10 @@ class TQuarterPowers {
     explicit TQuarterPowers(double x) : x_(x) {}
     double operator()(double e) {
         const double quarters = 4.0 * e;
-        if (e == std::trunc(e)) return IntegerPower(x_, static_cast<int>(e));
+        if (e == std::trunc(e)) return IntegralPower(x_, static_cast<int>(e));
         if (quarters == std::trunc(quarters) && std::fabs(quarters) < 64.0) {
             if (root_ < 0.0) root_ = std::sqrt(std::sqrt(x_));
-            return IntegerPower(root_, static_cast<int>(quarters));
+            return IntegralPower(root_, static_cast<int>(quarters));
         }
         return PowerOf(x_, e);
     }
@@ -147,7 +147,7 @@ double Evaluate(const TConductivityDiluteCO2& term, double T) {
     const double Tr = T / term.Tc;
     double sum = 0.0;
     for (size_t k = 0; k < term.L.size(); ++k)
-        sum += term.L[k] * IntegerPower(Tr, -static_cast<int>(k));
+        sum += term.L[k] * IntegralPower(Tr, -static_cast<int>(k));
     // mW/(m K) to W/(m K)
     return std::sqrt(Tr) / sum / 1000.0;
 }
