@@ -113,6 +113,20 @@ class WindowTest : public QObject {
         }
     }
 
+    // The elements of one row read from left to right: each starts where the one before ends
+    // or further right, at the same height.
+    void CheckRowReadsLeftToRight(const std::vector<E>& row) const {
+        for (std::size_t i = 1; i < row.size(); ++i) {
+            const QRect left = InWindow(W->Get(row[i - 1]));
+            const QRect right = InWindow(W->Get(row[i]));
+            const QString names = W->Get(row[i])->objectName() + " after " +
+                                  W->Get(row[i - 1])->objectName();
+            QVERIFY2(left.right() < right.left(), qPrintable(names + ": not to its right"));
+            QVERIFY2(left.top() <= right.bottom() && right.top() <= left.bottom(),
+                     qPrintable(names + ": not on its row"));
+        }
+    }
+
     // Each row lies wholly below the one before it.
     void CheckRowOrder(const std::vector<E>& rows) const {
         for (std::size_t i = 1; i < rows.size(); ++i) {
@@ -325,16 +339,27 @@ class WindowTest : public QObject {
         CheckControls("one argument");
         CheckRowOrder({E::ModeList, E::LibraryList, E::FunctionList, E::Argument1Edit,
                        E::ResultEdit, E::ErrorMsgLbl});
+        CheckRowReadsLeftToRight({E::LibraryLbl, E::LibraryList});
+        CheckRowReadsLeftToRight({E::FunctionLbl, E::FunctionList});
+        CheckRowReadsLeftToRight({E::Argument1Lbl, E::Argument1UnitList, E::Argument1Edit,
+                                  E::PasteArgument1Btn, E::RestoreArgument1Btn});
+        CheckRowReadsLeftToRight({E::ResultLbl, E::ResultUnitList, E::ResultEdit,
+                                  E::CopyResultBtn, E::StoreResultBtn});
         Choose(List(E::FunctionList), "KX_TEST_HPT");
         CheckControls("two arguments");
         CheckRowOrder({E::ModeList, E::LibraryList, E::FunctionList, E::Argument1Edit,
                        E::Argument2Edit, E::ResultEdit, E::ErrorMsgLbl});
+        CheckRowReadsLeftToRight({E::Argument2Lbl, E::Argument2UnitList, E::Argument2Edit,
+                                  E::PasteArgument2Btn, E::RestoreArgument2Btn});
         Choose(List(E::FunctionList), "KX_TEST_MM");
         CheckControls("no argument");
         CheckRowOrder({E::ModeList, E::LibraryList, E::FunctionList, E::ResultEdit});
         Choose(List(E::ModeList), "Unit Conversion");
         CheckControls("unit conversion");
-        CheckRowOrder({E::ModeList, E::UnitList, E::ResultEdit});
+        CheckRowOrder({E::ModeList, E::PropList, E::UnitList, E::ResultEdit});
+        CheckRowReadsLeftToRight({E::PropertyLbl, E::PropList});
+        CheckRowReadsLeftToRight(
+            {E::ValueLbl, E::UnitList, E::ValueEdit, E::PasteValueBtn, E::RestoreValueBtn});
         QCOMPARE(W->Form->size(), size);
     }
 
