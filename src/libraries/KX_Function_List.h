@@ -92,9 +92,12 @@ inline constexpr int32_t Undefined = 0, Pressure = 2, Enthalpy = 4, Entropy = 5,
 #define KX_FUNCTION_DECLARE_ROW(LIB, NAME, ARITY, ...) KX_FUNCTION_DECLARE_##ARITY(LIB, NAME)
 
 // ---- Rows to registration entries: {"NAME", {.Unary = &LIB_NAME}} ----
+// One line each: the formatter would split the braced initialisers over five lines.
+// clang-format off
 #define KX_FUNCTION_ENTRY_0(LIB, NAME) TKXLibraryEntry{#NAME, TKXFunctionPtr{.Constant = &LIB##_##NAME}}
 #define KX_FUNCTION_ENTRY_1(LIB, NAME) TKXLibraryEntry{#NAME, TKXFunctionPtr{.Unary = &LIB##_##NAME}}
 #define KX_FUNCTION_ENTRY_2(LIB, NAME) TKXLibraryEntry{#NAME, TKXFunctionPtr{.Binary = &LIB##_##NAME}}
+// clang-format on
 #define KX_FUNCTION_ENTRY_ROW(LIB, NAME, ARITY, ...) KX_FUNCTION_ENTRY_##ARITY(LIB, NAME)
 
 // Declarations and entries of one group for one library.

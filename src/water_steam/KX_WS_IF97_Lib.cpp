@@ -366,10 +366,12 @@ constexpr TFunctionDef kFunctions[] = {
 static_assert(std::size(kFunctions) == 40, "the library registers 40 functions");
 
 // The library's functions in registration order, from the one list of KX_Function_List.h.
-#define KX_WS_IF97_FUNCTIONS(ROW, SEP)                   \
-    KX_FUNCTIONS_SHARED(ROW, KX_WS_IF97, SEP) SEP()      \
-    KX_FUNCTIONS_TRANSPORT(ROW, KX_WS_IF97, SEP) SEP()   \
+// clang-format off
+#define KX_WS_IF97_FUNCTIONS(ROW, SEP)              \
+    KX_FUNCTIONS_SHARED(ROW, KX_WS_IF97, SEP) SEP() \
+    KX_FUNCTIONS_TRANSPORT(ROW, KX_WS_IF97, SEP) SEP() \
     KX_FUNCTIONS_CONSTANTS(ROW, KX_WS_IF97, SEP)
+// clang-format on
 
 // Positions in kFunctions, so the entry points below name their row.
 #define KX_WS_IF97_INDEX(LIB, NAME, ...) i##NAME
@@ -380,8 +382,8 @@ constexpr bool SameText(const char* a, const char* b) {
     while (*a && *a == *b) ++a, ++b;
     return *a == *b;
 }
-#define KX_WS_IF97_ORDER_CHECK(LIB, NAME, ...)                            \
-    static_assert(SameText(kFunctions[i##NAME].ShortName, #NAME),       \
+#define KX_WS_IF97_ORDER_CHECK(LIB, NAME, ...)                    \
+    static_assert(SameText(kFunctions[i##NAME].ShortName, #NAME), \
                   "kFunctions follows the order of the function list");
 KX_WS_IF97_FUNCTIONS(KX_WS_IF97_ORDER_CHECK, KX_FUNCTION_SEP_NONE)
 
@@ -419,17 +421,17 @@ double Evaluate(double a, double b, char* errorText, int32_t capacity, int32_t* 
 }  // namespace
 
 // The entry points: each evaluates its row of kFunctions.
-#define KX_WS_IF97_DEFINE_0(NAME)                                            \
-    double KX_WS_IF97_##NAME(char* e, int32_t n, int32_t* c) {             \
-        return Evaluate<i##NAME>(0.0, 0.0, e, n, c);                         \
+#define KX_WS_IF97_DEFINE_0(NAME)                              \
+    double KX_WS_IF97_##NAME(char* e, int32_t n, int32_t* c) { \
+        return Evaluate<i##NAME>(0.0, 0.0, e, n, c);           \
     }
-#define KX_WS_IF97_DEFINE_1(NAME)                                            \
-    double KX_WS_IF97_##NAME(double x1, char* e, int32_t n, int32_t* c) {  \
-        return Evaluate<i##NAME>(x1, 0.0, e, n, c);                          \
+#define KX_WS_IF97_DEFINE_1(NAME)                                         \
+    double KX_WS_IF97_##NAME(double x1, char* e, int32_t n, int32_t* c) { \
+        return Evaluate<i##NAME>(x1, 0.0, e, n, c);                       \
     }
-#define KX_WS_IF97_DEFINE_2(NAME)                                                       \
-    double KX_WS_IF97_##NAME(double x1, double x2, char* e, int32_t n, int32_t* c) {  \
-        return Evaluate<i##NAME>(x1, x2, e, n, c);                                      \
+#define KX_WS_IF97_DEFINE_2(NAME)                                                    \
+    double KX_WS_IF97_##NAME(double x1, double x2, char* e, int32_t n, int32_t* c) { \
+        return Evaluate<i##NAME>(x1, x2, e, n, c);                                   \
     }
 #define KX_WS_IF97_DEFINE_ROW(LIB, NAME, ARITY, ...) KX_WS_IF97_DEFINE_##ARITY(NAME)
 KX_WS_IF97_FUNCTIONS(KX_WS_IF97_DEFINE_ROW, KX_FUNCTION_SEP_NONE)

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "varnexa.h"
 #include "KXTsv.h"
+#include "varnexa.h"
 
 namespace {
 

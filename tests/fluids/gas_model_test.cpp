@@ -30,8 +30,8 @@ struct TGas {
 };
 
 const TGas Gases[] = {
-    {"Ar", Base<TAr_FE, ArFluid>, 1e-5},   {"N2", Base<TN2_FE, N2Fluid>, 1e-5},
-    {"O2", Base<TO2_FE, O2Fluid>, 1e-4},   {"H2", Base<TH2_FE, H2Fluid>, 1e-3},
+    {"Ar", Base<TAr_FE, ArFluid>, 1e-5},    {"N2", Base<TN2_FE, N2Fluid>, 1e-5},
+    {"O2", Base<TO2_FE, O2Fluid>, 1e-4},    {"H2", Base<TH2_FE, H2Fluid>, 1e-3},
     {"H2p", Base<TH2p_FE, H2pFluid>, 1e-3}, {"H2o", Base<TH2o_FE, H2oFluid>, 1e-3},
 };
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "KXTsv.h"
 #include "KX_Ar_FE_Lib.h"
 #include "KX_Ar_FE_Lib_Root.h"
 #include "KX_CO2_FE_Lib.h"
@@ -35,7 +36,6 @@
 #include "KX_R22_FE_Lib_Root.h"
 #include "KX_R32_FE_Lib.h"
 #include "KX_R32_FE_Lib_Root.h"
-#include "KXTsv.h"
 
 namespace {
 

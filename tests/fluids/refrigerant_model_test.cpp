@@ -64,8 +64,7 @@ class RefrigerantModel : public ::testing::TestWithParam<TRefrigerant> {
             fluidtest::ReadTable("refrigerant_model_states.tsv");
         std::vector<fluidtest::TRow> rows;
         for (const auto& row : all)
-            if (row.at("fluid") == GetParam().Name && row.at("check") == check)
-                rows.push_back(row);
+            if (row.at("fluid") == GetParam().Name && row.at("check") == check) rows.push_back(row);
         EXPECT_FALSE(rows.empty()) << "no " << check << " states for " << GetParam().Name;
         return rows;
     }

@@ -1,12 +1,12 @@
 // The property panel and the window's frame as a user meets them: start-up state, typing
 // arguments, choosing units, functions and modes, the result row's buttons, message boxes, and
 // the placement rules measured on the real widgets.
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QMenu>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QAbstractButton>
+#include <QMenu>
 #include <QScreen>
 
 #include "KXGuiTestSupport.h"
@@ -119,8 +119,8 @@ class WindowTest : public QObject {
         for (std::size_t i = 1; i < row.size(); ++i) {
             const QRect left = InWindow(W->Get(row[i - 1]));
             const QRect right = InWindow(W->Get(row[i]));
-            const QString names = W->Get(row[i])->objectName() + " after " +
-                                  W->Get(row[i - 1])->objectName();
+            const QString names =
+                W->Get(row[i])->objectName() + " after " + W->Get(row[i - 1])->objectName();
             QVERIFY2(left.right() < right.left(), qPrintable(names + ": not to its right"));
             QVERIFY2(left.top() <= right.bottom() && right.top() <= left.bottom(),
                      qPrintable(names + ": not on its row"));
@@ -343,8 +343,8 @@ class WindowTest : public QObject {
         CheckRowReadsLeftToRight({E::FunctionLbl, E::FunctionList});
         CheckRowReadsLeftToRight({E::Argument1Lbl, E::Argument1UnitList, E::Argument1Edit,
                                   E::PasteArgument1Btn, E::RestoreArgument1Btn});
-        CheckRowReadsLeftToRight({E::ResultLbl, E::ResultUnitList, E::ResultEdit,
-                                  E::CopyResultBtn, E::StoreResultBtn});
+        CheckRowReadsLeftToRight(
+            {E::ResultLbl, E::ResultUnitList, E::ResultEdit, E::CopyResultBtn, E::StoreResultBtn});
         Choose(List(E::FunctionList), "KX_TEST_HPT");
         CheckControls("two arguments");
         CheckRowOrder({E::ModeList, E::LibraryList, E::FunctionList, E::Argument1Edit,

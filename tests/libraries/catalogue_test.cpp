@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "KXTsv.h"
 #include "KX_Libraries_Catalogue.h"
 #include "VarnexaCli.h"
-#include "KXTsv.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "PropertyListObject.h"
 #include "KXTsv.h"
+#include "PropertyListObject.h"
 
 namespace {
 
