@@ -36,6 +36,7 @@
 #include <string>
 #include <string_view>
 
+#include "KX_Function_List.h"
 #include "KX_Function_Types.h"
 #include "KX_Utils.h"
 
@@ -55,13 +56,9 @@ inline double NotAvailable(std::string_view libraryName, std::string_view functi
 }  // namespace kxfluidlib
 
 // ---- Declarations (library header) ----
-#define KX_FLUID_DECLARE_CONSTANT(LIB, NAME) \
-    double LIB##_##NAME(char* errorText, int32_t capacity, int32_t* errorCode);
-#define KX_FLUID_DECLARE_UNARY(LIB, NAME) \
-    double LIB##_##NAME(double x1, char* errorText, int32_t capacity, int32_t* errorCode);
-#define KX_FLUID_DECLARE_BINARY(LIB, NAME)                                       \
-    double LIB##_##NAME(double x1, double x2, char* errorText, int32_t capacity, \
-                        int32_t* errorCode);
+#define KX_FLUID_DECLARE_CONSTANT(LIB, NAME) KX_FUNCTION_DECLARE_0(LIB, NAME)
+#define KX_FLUID_DECLARE_UNARY(LIB, NAME) KX_FUNCTION_DECLARE_1(LIB, NAME)
+#define KX_FLUID_DECLARE_BINARY(LIB, NAME) KX_FUNCTION_DECLARE_2(LIB, NAME)
 
 // ---- Definitions (library source) ----
 #define KX_FLUID_CONSTANT(LIB, FLUID, NAME)                                             \
@@ -107,97 +104,32 @@ inline double NotAvailable(std::string_view libraryName, std::string_view functi
     }
 
 // ---- Registration entries ----
-#define KX_FLUID_ENTRY_CONSTANT(LIB, NAME) \
-    TKXLibraryEntry {                      \
-#NAME, TKXFunctionPtr {            \
-            .Constant = &LIB##_##NAME      \
-        }                                  \
-    }
-#define KX_FLUID_ENTRY_UNARY(LIB, NAME) \
-    TKXLibraryEntry {                   \
-#NAME, TKXFunctionPtr {         \
-            .Unary = &LIB##_##NAME      \
-        }                               \
-    }
-#define KX_FLUID_ENTRY_BINARY(LIB, NAME) \
-    TKXLibraryEntry {                    \
-#NAME, TKXFunctionPtr {          \
-            .Binary = &LIB##_##NAME      \
-        }                                \
-    }
+#define KX_FLUID_ENTRY_CONSTANT(LIB, NAME) KX_FUNCTION_ENTRY_0(LIB, NAME)
+#define KX_FLUID_ENTRY_UNARY(LIB, NAME) KX_FUNCTION_ENTRY_1(LIB, NAME)
+#define KX_FLUID_ENTRY_BINARY(LIB, NAME) KX_FUNCTION_ENTRY_2(LIB, NAME)
+
+// A definition forwarding to the method of the same name, by the arity of the list's row.
+#define KX_FLUID_DEFINE_0(LIB, FLUID, NAME) KX_FLUID_CONSTANT(LIB, FLUID, NAME)
+#define KX_FLUID_DEFINE_1(LIB, FLUID, NAME) KX_FLUID_UNARY(LIB, FLUID, NAME)
+#define KX_FLUID_DEFINE_2(LIB, FLUID, NAME) KX_FLUID_BINARY(LIB, FLUID, NAME)
+// LIB_FLUID is the pair (LIB, FLUID), so the list's one library argument carries both.
+#define KX_FLUID_DEFINE_ROW(LIB_FLUID, NAME, ARITY, ...) \
+    KX_FLUID_DEFINE_ROW_(KX_FLUID_DEFINE_##ARITY, NAME, KX_FLUID_UNPAIR LIB_FLUID)
+#define KX_FLUID_UNPAIR(LIB, FLUID) LIB, FLUID
+#define KX_FLUID_DEFINE_ROW_(DEFINE, NAME, ...) KX_FLUID_DEFINE_CALL_(DEFINE, NAME, __VA_ARGS__)
+#define KX_FLUID_DEFINE_CALL_(DEFINE, NAME, LIB, FLUID) DEFINE(LIB, FLUID, NAME)
 
 // ---- The functions every fluid library has: PsatT ... WPT (registered first) ----
-#define KX_FLUID_DECLARE_SHARED_FUNCTIONS(LIB)                                                   \
-    KX_FLUID_DECLARE_UNARY(LIB, PsatT)                                                           \
-    KX_FLUID_DECLARE_UNARY(LIB, TsatP)                                                           \
-    KX_FLUID_DECLARE_BINARY(LIB, DTX)                                                            \
-    KX_FLUID_DECLARE_BINARY(LIB, VTX) KX_FLUID_DECLARE_BINARY(LIB, HTX) KX_FLUID_DECLARE_BINARY( \
-        LIB, STX) KX_FLUID_DECLARE_BINARY(LIB, DPX) KX_FLUID_DECLARE_BINARY(LIB, VPX)            \
-        KX_FLUID_DECLARE_BINARY(LIB, HPX) KX_FLUID_DECLARE_BINARY(                               \
-            LIB, SPX) KX_FLUID_DECLARE_BINARY(LIB, DPT) KX_FLUID_DECLARE_BINARY(LIB, VPT)        \
-            KX_FLUID_DECLARE_BINARY(LIB, HPT) KX_FLUID_DECLARE_BINARY(LIB, SPT)                  \
-                KX_FLUID_DECLARE_BINARY(LIB, TPH) KX_FLUID_DECLARE_BINARY(LIB, XPH)              \
-                    KX_FLUID_DECLARE_BINARY(LIB, SPH) KX_FLUID_DECLARE_BINARY(LIB, VPH)          \
-                        KX_FLUID_DECLARE_BINARY(LIB, DPH) KX_FLUID_DECLARE_BINARY(LIB, TPS)      \
-                            KX_FLUID_DECLARE_BINARY(LIB, XPS) KX_FLUID_DECLARE_BINARY(LIB, HPS)  \
-                                KX_FLUID_DECLARE_BINARY(LIB, VPS)                                \
-                                    KX_FLUID_DECLARE_BINARY(LIB, DPS)                            \
-                                        KX_FLUID_DECLARE_BINARY(LIB, XTH)                        \
-                                            KX_FLUID_DECLARE_BINARY(LIB, XTS)                    \
-                                                KX_FLUID_DECLARE_BINARY(LIB, CpPT)               \
-                                                    KX_FLUID_DECLARE_BINARY(LIB, CvPT)           \
-                                                        KX_FLUID_DECLARE_BINARY(LIB, KPT)        \
-                                                            KX_FLUID_DECLARE_BINARY(LIB, WPT)
-
-#define KX_FLUID_SHARED_FUNCTIONS(LIB, FLUID)                                                      \
-    KX_FLUID_UNARY(LIB, FLUID, PsatT)                                                              \
-    KX_FLUID_UNARY(LIB, FLUID, TsatP)                                                              \
-    KX_FLUID_BINARY(LIB, FLUID, DTX)                                                               \
-    KX_FLUID_BINARY(LIB, FLUID, VTX) KX_FLUID_BINARY(LIB, FLUID, HTX) KX_FLUID_BINARY(             \
-        LIB, FLUID, STX) KX_FLUID_BINARY(LIB, FLUID, DPX) KX_FLUID_BINARY(LIB, FLUID, VPX)         \
-        KX_FLUID_BINARY(LIB, FLUID, HPX) KX_FLUID_BINARY(LIB, FLUID, SPX) KX_FLUID_BINARY(         \
-            LIB, FLUID, DPT) KX_FLUID_BINARY(LIB, FLUID, VPT) KX_FLUID_BINARY(LIB, FLUID, HPT)     \
-            KX_FLUID_BINARY(LIB, FLUID, SPT) KX_FLUID_BINARY(LIB, FLUID, TPH) KX_FLUID_BINARY(     \
-                LIB, FLUID, XPH) KX_FLUID_BINARY(LIB, FLUID, SPH) KX_FLUID_BINARY(LIB, FLUID, VPH) \
-                KX_FLUID_BINARY(LIB, FLUID, DPH) KX_FLUID_BINARY(LIB, FLUID, TPS) KX_FLUID_BINARY( \
-                    LIB, FLUID, XPS) KX_FLUID_BINARY(LIB, FLUID, HPS)                              \
-                    KX_FLUID_BINARY(LIB, FLUID, VPS) KX_FLUID_BINARY(LIB, FLUID, DPS)              \
-                        KX_FLUID_BINARY(LIB, FLUID, XTH) KX_FLUID_BINARY(LIB, FLUID, XTS)          \
-                            KX_FLUID_BINARY(LIB, FLUID, CpPT) KX_FLUID_BINARY(LIB, FLUID, CvPT)    \
-                                KX_FLUID_BINARY(LIB, FLUID, KPT) KX_FLUID_BINARY(LIB, FLUID, WPT)
-
-#define KX_FLUID_SHARED_ENTRIES(LIB)                                        \
-    KX_FLUID_ENTRY_UNARY(LIB, PsatT), KX_FLUID_ENTRY_UNARY(LIB, TsatP),     \
-        KX_FLUID_ENTRY_BINARY(LIB, DTX), KX_FLUID_ENTRY_BINARY(LIB, VTX),   \
-        KX_FLUID_ENTRY_BINARY(LIB, HTX), KX_FLUID_ENTRY_BINARY(LIB, STX),   \
-        KX_FLUID_ENTRY_BINARY(LIB, DPX), KX_FLUID_ENTRY_BINARY(LIB, VPX),   \
-        KX_FLUID_ENTRY_BINARY(LIB, HPX), KX_FLUID_ENTRY_BINARY(LIB, SPX),   \
-        KX_FLUID_ENTRY_BINARY(LIB, DPT), KX_FLUID_ENTRY_BINARY(LIB, VPT),   \
-        KX_FLUID_ENTRY_BINARY(LIB, HPT), KX_FLUID_ENTRY_BINARY(LIB, SPT),   \
-        KX_FLUID_ENTRY_BINARY(LIB, TPH), KX_FLUID_ENTRY_BINARY(LIB, XPH),   \
-        KX_FLUID_ENTRY_BINARY(LIB, SPH), KX_FLUID_ENTRY_BINARY(LIB, VPH),   \
-        KX_FLUID_ENTRY_BINARY(LIB, DPH), KX_FLUID_ENTRY_BINARY(LIB, TPS),   \
-        KX_FLUID_ENTRY_BINARY(LIB, XPS), KX_FLUID_ENTRY_BINARY(LIB, HPS),   \
-        KX_FLUID_ENTRY_BINARY(LIB, VPS), KX_FLUID_ENTRY_BINARY(LIB, DPS),   \
-        KX_FLUID_ENTRY_BINARY(LIB, XTH), KX_FLUID_ENTRY_BINARY(LIB, XTS),   \
-        KX_FLUID_ENTRY_BINARY(LIB, CpPT), KX_FLUID_ENTRY_BINARY(LIB, CvPT), \
-        KX_FLUID_ENTRY_BINARY(LIB, KPT), KX_FLUID_ENTRY_BINARY(LIB, WPT)
+#define KX_FLUID_DECLARE_SHARED_FUNCTIONS(LIB) KX_DECLARE_FUNCTIONS(KX_FUNCTIONS_SHARED, LIB)
+#define KX_FLUID_SHARED_FUNCTIONS(LIB, FLUID) \
+    KX_FUNCTIONS_SHARED(KX_FLUID_DEFINE_ROW, (LIB, FLUID), KX_FUNCTION_SEP_NONE)
+#define KX_FLUID_SHARED_ENTRIES(LIB) KX_FUNCTION_ENTRIES(KX_FUNCTIONS_SHARED, LIB)
 
 // ---- The constants every fluid library has: MM, Pc, Tc, Pt, Tt (registered last) ----
-#define KX_FLUID_DECLARE_CONSTANT_FUNCTIONS(LIB)                          \
-    KX_FLUID_DECLARE_CONSTANT(LIB, MM)                                    \
-    KX_FLUID_DECLARE_CONSTANT(LIB, Pc) KX_FLUID_DECLARE_CONSTANT(LIB, Tc) \
-        KX_FLUID_DECLARE_CONSTANT(LIB, Pt) KX_FLUID_DECLARE_CONSTANT(LIB, Tt)
-
-#define KX_FLUID_CONSTANT_FUNCTIONS(LIB, FLUID)                         \
-    KX_FLUID_CONSTANT(LIB, FLUID, MM)                                   \
-    KX_FLUID_CONSTANT(LIB, FLUID, Pc) KX_FLUID_CONSTANT(LIB, FLUID, Tc) \
-        KX_FLUID_CONSTANT(LIB, FLUID, Pt) KX_FLUID_CONSTANT(LIB, FLUID, Tt)
-
-#define KX_FLUID_CONSTANT_ENTRIES(LIB)                                      \
-    KX_FLUID_ENTRY_CONSTANT(LIB, MM), KX_FLUID_ENTRY_CONSTANT(LIB, Pc),     \
-        KX_FLUID_ENTRY_CONSTANT(LIB, Tc), KX_FLUID_ENTRY_CONSTANT(LIB, Pt), \
-        KX_FLUID_ENTRY_CONSTANT(LIB, Tt)
+#define KX_FLUID_DECLARE_CONSTANT_FUNCTIONS(LIB) KX_DECLARE_FUNCTIONS(KX_FUNCTIONS_CONSTANTS, LIB)
+#define KX_FLUID_CONSTANT_FUNCTIONS(LIB, FLUID) \
+    KX_FUNCTIONS_CONSTANTS(KX_FLUID_DEFINE_ROW, (LIB, FLUID), KX_FUNCTION_SEP_NONE)
+#define KX_FLUID_CONSTANT_ENTRIES(LIB) KX_FUNCTION_ENTRIES(KX_FUNCTIONS_CONSTANTS, LIB)
 
 // ---- The transport block appended after the constants: DVPT, KVPT, TCPT, PrPT, STT ----
 // BOUND is a TBoundTransport<&model> (KX_Transport_PT.h).

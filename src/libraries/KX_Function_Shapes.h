@@ -18,7 +18,8 @@ struct TKXFunctionShape {
     int32_t X2Unit;
 };
 
-// Every shape in the order libraries register them (the compressibility ZPT sits after WPT).
+// Every shape in the order libraries register them (the compressibility ZPT sits after WPT),
+// derived from the one list of library functions in KX_Function_List.h.
 std::span<const TKXFunctionShape> KXFunctionShapes();
 
 // The shape of a short name, or nullptr.

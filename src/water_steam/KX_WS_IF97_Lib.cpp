@@ -355,49 +355,27 @@ constexpr TFunctionDef kFunctions[] = {
 
 static_assert(std::size(kFunctions) == 40, "the library registers 40 functions");
 
+// The library's functions in registration order, from the one list of KX_Function_List.h.
+// clang-format off
+#define KX_WS_IF97_FUNCTIONS(ROW, SEP)              \
+    KX_FUNCTIONS_SHARED(ROW, KX_WS_IF97, SEP) SEP() \
+    KX_FUNCTIONS_TRANSPORT(ROW, KX_WS_IF97, SEP) SEP() \
+    KX_FUNCTIONS_CONSTANTS(ROW, KX_WS_IF97, SEP)
+// clang-format on
+
 // Positions in kFunctions, so the entry points below name their row.
-enum TIndex {
-    iPsatT,
-    iTsatP,
-    iDTX,
-    iVTX,
-    iHTX,
-    iSTX,
-    iDPX,
-    iVPX,
-    iHPX,
-    iSPX,
-    iDPT,
-    iVPT,
-    iHPT,
-    iSPT,
-    iTPH,
-    iXPH,
-    iSPH,
-    iVPH,
-    iDPH,
-    iTPS,
-    iXPS,
-    iHPS,
-    iVPS,
-    iDPS,
-    iXTH,
-    iXTS,
-    iCpPT,
-    iCvPT,
-    iKPT,
-    iWPT,
-    iSTT,
-    iTCPT,
-    iDVPT,
-    iKVPT,
-    iPrPT,
-    iMM,
-    iPc,
-    iTc,
-    iPt,
-    iTt
-};
+#define KX_WS_IF97_INDEX(LIB, NAME, ...) i##NAME
+enum TIndex { KX_WS_IF97_FUNCTIONS(KX_WS_IF97_INDEX, KX_FUNCTION_SEP_COMMA) };
+
+// kFunctions holds each function's row at its position in the list.
+constexpr bool SameText(const char* a, const char* b) {
+    while (*a && *a == *b) ++a, ++b;
+    return *a == *b;
+}
+#define KX_WS_IF97_ORDER_CHECK(LIB, NAME, ...)                    \
+    static_assert(SameText(kFunctions[i##NAME].ShortName, #NAME), \
+                  "kFunctions follows the order of the function list");
+KX_WS_IF97_FUNCTIONS(KX_WS_IF97_ORDER_CHECK, KX_FUNCTION_SEP_NONE)
 
 double ToSI(TArg arg, double value) {
     const TArgKind kind = Kind(arg);
@@ -432,71 +410,24 @@ double Evaluate(double a, double b, char* errorText, int32_t capacity, int32_t* 
 
 }  // namespace
 
-// clang-format off
-double KX_WS_IF97_PsatT(double t, char* e, int32_t n, int32_t* c) { return Evaluate<iPsatT>(t, 0.0, e, n, c); }
-double KX_WS_IF97_TsatP(double p, char* e, int32_t n, int32_t* c) { return Evaluate<iTsatP>(p, 0.0, e, n, c); }
-double KX_WS_IF97_DTX(double t, double x, char* e, int32_t n, int32_t* c) { return Evaluate<iDTX>(t, x, e, n, c); }
-double KX_WS_IF97_VTX(double t, double x, char* e, int32_t n, int32_t* c) { return Evaluate<iVTX>(t, x, e, n, c); }
-double KX_WS_IF97_HTX(double t, double x, char* e, int32_t n, int32_t* c) { return Evaluate<iHTX>(t, x, e, n, c); }
-double KX_WS_IF97_STX(double t, double x, char* e, int32_t n, int32_t* c) { return Evaluate<iSTX>(t, x, e, n, c); }
-double KX_WS_IF97_DPX(double p, double x, char* e, int32_t n, int32_t* c) { return Evaluate<iDPX>(p, x, e, n, c); }
-double KX_WS_IF97_VPX(double p, double x, char* e, int32_t n, int32_t* c) { return Evaluate<iVPX>(p, x, e, n, c); }
-double KX_WS_IF97_HPX(double p, double x, char* e, int32_t n, int32_t* c) { return Evaluate<iHPX>(p, x, e, n, c); }
-double KX_WS_IF97_SPX(double p, double x, char* e, int32_t n, int32_t* c) { return Evaluate<iSPX>(p, x, e, n, c); }
-double KX_WS_IF97_DPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iDPT>(p, t, e, n, c); }
-double KX_WS_IF97_VPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iVPT>(p, t, e, n, c); }
-double KX_WS_IF97_HPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iHPT>(p, t, e, n, c); }
-double KX_WS_IF97_SPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iSPT>(p, t, e, n, c); }
-double KX_WS_IF97_TPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate<iTPH>(p, h, e, n, c); }
-double KX_WS_IF97_XPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate<iXPH>(p, h, e, n, c); }
-double KX_WS_IF97_SPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate<iSPH>(p, h, e, n, c); }
-double KX_WS_IF97_VPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate<iVPH>(p, h, e, n, c); }
-double KX_WS_IF97_DPH(double p, double h, char* e, int32_t n, int32_t* c) { return Evaluate<iDPH>(p, h, e, n, c); }
-double KX_WS_IF97_TPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate<iTPS>(p, s, e, n, c); }
-double KX_WS_IF97_XPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate<iXPS>(p, s, e, n, c); }
-double KX_WS_IF97_HPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate<iHPS>(p, s, e, n, c); }
-double KX_WS_IF97_VPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate<iVPS>(p, s, e, n, c); }
-double KX_WS_IF97_DPS(double p, double s, char* e, int32_t n, int32_t* c) { return Evaluate<iDPS>(p, s, e, n, c); }
-double KX_WS_IF97_XTH(double t, double h, char* e, int32_t n, int32_t* c) { return Evaluate<iXTH>(t, h, e, n, c); }
-double KX_WS_IF97_XTS(double t, double s, char* e, int32_t n, int32_t* c) { return Evaluate<iXTS>(t, s, e, n, c); }
-double KX_WS_IF97_CpPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iCpPT>(p, t, e, n, c); }
-double KX_WS_IF97_CvPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iCvPT>(p, t, e, n, c); }
-double KX_WS_IF97_KPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iKPT>(p, t, e, n, c); }
-double KX_WS_IF97_WPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iWPT>(p, t, e, n, c); }
-double KX_WS_IF97_STT(double t, char* e, int32_t n, int32_t* c) { return Evaluate<iSTT>(t, 0.0, e, n, c); }
-double KX_WS_IF97_TCPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iTCPT>(p, t, e, n, c); }
-double KX_WS_IF97_DVPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iDVPT>(p, t, e, n, c); }
-double KX_WS_IF97_KVPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iKVPT>(p, t, e, n, c); }
-double KX_WS_IF97_PrPT(double p, double t, char* e, int32_t n, int32_t* c) { return Evaluate<iPrPT>(p, t, e, n, c); }
-double KX_WS_IF97_MM(char* e, int32_t n, int32_t* c) { return Evaluate<iMM>(0.0, 0.0, e, n, c); }
-double KX_WS_IF97_Pc(char* e, int32_t n, int32_t* c) { return Evaluate<iPc>(0.0, 0.0, e, n, c); }
-double KX_WS_IF97_Tc(char* e, int32_t n, int32_t* c) { return Evaluate<iTc>(0.0, 0.0, e, n, c); }
-double KX_WS_IF97_Pt(char* e, int32_t n, int32_t* c) { return Evaluate<iPt>(0.0, 0.0, e, n, c); }
-double KX_WS_IF97_Tt(char* e, int32_t n, int32_t* c) { return Evaluate<iTt>(0.0, 0.0, e, n, c); }
-// clang-format on
+// The entry points: each evaluates its row of kFunctions.
+#define KX_WS_IF97_DEFINE_0(NAME)                              \
+    double KX_WS_IF97_##NAME(char* e, int32_t n, int32_t* c) { \
+        return Evaluate<i##NAME>(0.0, 0.0, e, n, c);           \
+    }
+#define KX_WS_IF97_DEFINE_1(NAME)                                         \
+    double KX_WS_IF97_##NAME(double x1, char* e, int32_t n, int32_t* c) { \
+        return Evaluate<i##NAME>(x1, 0.0, e, n, c);                       \
+    }
+#define KX_WS_IF97_DEFINE_2(NAME)                                                    \
+    double KX_WS_IF97_##NAME(double x1, double x2, char* e, int32_t n, int32_t* c) { \
+        return Evaluate<i##NAME>(x1, x2, e, n, c);                                   \
+    }
+#define KX_WS_IF97_DEFINE_ROW(LIB, NAME, ARITY, ...) KX_WS_IF97_DEFINE_##ARITY(NAME)
+KX_WS_IF97_FUNCTIONS(KX_WS_IF97_DEFINE_ROW, KX_FUNCTION_SEP_NONE)
 
 std::span<const TKXLibraryEntry> KX_WS_IF97_Entries() {
-    static const TKXLibraryEntry entries[] = {
-        {"PsatT", {.Unary = KX_WS_IF97_PsatT}}, {"TsatP", {.Unary = KX_WS_IF97_TsatP}},
-        {"DTX", {.Binary = KX_WS_IF97_DTX}},    {"VTX", {.Binary = KX_WS_IF97_VTX}},
-        {"HTX", {.Binary = KX_WS_IF97_HTX}},    {"STX", {.Binary = KX_WS_IF97_STX}},
-        {"DPX", {.Binary = KX_WS_IF97_DPX}},    {"VPX", {.Binary = KX_WS_IF97_VPX}},
-        {"HPX", {.Binary = KX_WS_IF97_HPX}},    {"SPX", {.Binary = KX_WS_IF97_SPX}},
-        {"DPT", {.Binary = KX_WS_IF97_DPT}},    {"VPT", {.Binary = KX_WS_IF97_VPT}},
-        {"HPT", {.Binary = KX_WS_IF97_HPT}},    {"SPT", {.Binary = KX_WS_IF97_SPT}},
-        {"TPH", {.Binary = KX_WS_IF97_TPH}},    {"XPH", {.Binary = KX_WS_IF97_XPH}},
-        {"SPH", {.Binary = KX_WS_IF97_SPH}},    {"VPH", {.Binary = KX_WS_IF97_VPH}},
-        {"DPH", {.Binary = KX_WS_IF97_DPH}},    {"TPS", {.Binary = KX_WS_IF97_TPS}},
-        {"XPS", {.Binary = KX_WS_IF97_XPS}},    {"HPS", {.Binary = KX_WS_IF97_HPS}},
-        {"VPS", {.Binary = KX_WS_IF97_VPS}},    {"DPS", {.Binary = KX_WS_IF97_DPS}},
-        {"XTH", {.Binary = KX_WS_IF97_XTH}},    {"XTS", {.Binary = KX_WS_IF97_XTS}},
-        {"CpPT", {.Binary = KX_WS_IF97_CpPT}},  {"CvPT", {.Binary = KX_WS_IF97_CvPT}},
-        {"KPT", {.Binary = KX_WS_IF97_KPT}},    {"WPT", {.Binary = KX_WS_IF97_WPT}},
-        {"STT", {.Unary = KX_WS_IF97_STT}},     {"TCPT", {.Binary = KX_WS_IF97_TCPT}},
-        {"DVPT", {.Binary = KX_WS_IF97_DVPT}},  {"KVPT", {.Binary = KX_WS_IF97_KVPT}},
-        {"PrPT", {.Binary = KX_WS_IF97_PrPT}},  {"MM", {.Constant = KX_WS_IF97_MM}},
-        {"Pc", {.Constant = KX_WS_IF97_Pc}},    {"Tc", {.Constant = KX_WS_IF97_Tc}},
-        {"Pt", {.Constant = KX_WS_IF97_Pt}},    {"Tt", {.Constant = KX_WS_IF97_Tt}},
-    };
+    static constexpr TKXLibraryEntry entries[] = {
+        KX_WS_IF97_FUNCTIONS(KX_FUNCTION_ENTRY_ROW, KX_FUNCTION_SEP_COMMA)};
     return entries;
 }

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "KXTsv.h"
+
 namespace {
 
 struct TGoldenRow {
@@ -18,18 +20,13 @@ struct TGoldenRow {
 
 // Reads "expression<TAB>display" rows; lines starting with "#" are comments.
 std::vector<TGoldenRow> ReadGoldenTable(const std::string& fileName) {
-    std::ifstream file(std::string(VARNEXA_TEST_DATA_DIR) + "/" + fileName);
     std::vector<TGoldenRow> rows;
-    std::string line;
-    for (int number = 1; std::getline(file, line); ++number) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty() || line[0] == '#') continue;
-        const auto tab = line.find('\t');
-        if (tab == std::string::npos) {
-            ADD_FAILURE() << fileName << ":" << number << " has no tab";
+    for (const auto& [number, fields] : kxtsv::Read(fileName, false).Lines) {
+        if (fields.size() != 2) {
+            ADD_FAILURE() << fileName << ":" << number << " has " << fields.size() << " fields";
             continue;
         }
-        rows.push_back({number, line.substr(0, tab), line.substr(tab + 1)});
+        rows.push_back({number, fields[0], fields[1]});
     }
     return rows;
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "KXTsv.h"
 #include "varnexa.h"
 
 namespace {
@@ -28,17 +29,8 @@ struct TReference {
 };
 
 std::vector<TReference> ReadReferences() {
-    std::ifstream in(std::string(VARNEXA_TEST_DATA_DIR) + "/capi_reference.tsv");
-    EXPECT_TRUE(in.good());
     std::vector<TReference> rows;
-    std::string line;
-    bool header = true;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        if (std::exchange(header, false)) continue;
-        std::vector<std::string> fields;
-        std::stringstream split(line);
-        for (std::string field; std::getline(split, field, '\t');) fields.push_back(field);
+    for (const kxtsv::TFields& fields : kxtsv::ReadRows("capi_reference.tsv")) {
         TReference row{fields.at(0),
                        {std::stod(fields.at(1))},
                        std::stod(fields.at(3)),
@@ -55,9 +47,7 @@ int GoldenFunctionCount() {
     for (const auto& entry : std::filesystem::directory_iterator(VARNEXA_TEST_DATA_DIR)) {
         const std::string name = entry.path().filename().string();
         if (name.rfind("golden_list_KX_", 0) != 0) continue;
-        std::ifstream in(entry.path());
-        for (std::string line; std::getline(in, line);)
-            if (!line.empty() && line[0] != '#') ++count;
+        count += static_cast<int>(kxtsv::Read(name, false).Lines.size());
     }
     return count;
 }

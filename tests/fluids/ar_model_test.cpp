@@ -1,5 +1,6 @@
 // The argon model: documented values of its ancillary equations, published values of its
 // equation of state, the derivatives of the Helmholtz energy, the low-pressure end, round trips.
+// The checks it shares with the other gases are in gas_model_test.cpp.
 #include <gtest/gtest.h>
 
 #include "HelmholtzDerivativeCheck.h"
@@ -25,11 +26,6 @@ TEST(ArgonModel, PublishedIdealGasHeatCapacity) {
     gasestest::CheckReferenceTable("ar_janaf.tsv", {&Argon()});
 }
 
-TEST(ArgonModel, DerivativesAgreeWithCentralDifferences) {
-    helmholtzcheck::CheckDerivatives(Argon(), helmholtzcheck::DefaultPoints());
-    helmholtzcheck::CheckCombinedEvaluations(Argon(), helmholtzcheck::DefaultPoints());
-}
-
 // Dense points along the liquid side, where the exponential terms with the highest powers of δ
 // dominate, and points around δ = 1, τ = 1.1 where the narrow Gaussian terms do (a smaller step
 // keeps the truncation error of the central difference below the tolerance there).
@@ -38,14 +34,6 @@ TEST(ArgonModel, DerivativesOfTheDenseLiquid) {
     for (double delta : {1.0, 1.3, 1.7, 2.1, 2.65})
         for (double tau : {1.02, 1.1, 1.4, 1.79}) points.push_back({delta, tau});
     helmholtzcheck::CheckDerivatives(Argon(), points, 1e-7, 1e-6);
-}
-
-TEST(ArgonModel, CriticalPointOfTheEquationOfState) {
-    gasestest::CheckCriticalPoint(Argon(), 1e-5);
-}
-
-TEST(ArgonModel, ResidualPartIsFiniteAtZeroDensity) {
-    gasestest::CheckZeroDensityLimit(Argon());
 }
 
 // The lowest pressure is 0 bar: far below the triple-point pressure the gas is ideal.
@@ -61,23 +49,6 @@ TEST(ArgonModel, DilutGasDownToTheLowestPressure) {
         const double ideal = 100.0 * P / (Argon().R_ * (T + Argon().dta));
         EXPECT_NEAR(D / ideal, 1.0, 1e-5);
     }
-}
-
-TEST(ArgonModel, FlashRoundTrips) {
-    gasestest::CheckFlashRoundTrips(Argon(), {{1.01325, 0.0},
-                                              {1.0, -180.0},
-                                              {20.0, -160.0},
-                                              {100.0, -100.0},
-                                              {5000.0, 300.0},
-                                              {0.1, -150.0}});
-}
-
-TEST(ArgonModel, FastRoutesAgreeWithThePlainIterations) {
-    gasestest::CheckFastRoutesAgree(Argon());
-}
-
-TEST(ArgonModel, SaturationRoundTrips) {
-    gasestest::CheckSaturationRoundTrips(Argon());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The three forms of hydrogen: published values, the derivatives of the Helmholtz
 // energy, the ancillary equations at their ends and branch points, compressibility, round trips.
+// The checks it shares with the other gases are in gas_model_test.cpp.
 #include <gtest/gtest.h>
 
 #include "HelmholtzDerivativeCheck.h"
@@ -33,22 +34,6 @@ TEST(HydrogenModel, NormalIsTheThreeToOneMixtureOfOrthoAndPara) {
         const double ortho = gasestest::IdealGasMolarHeatCapacity(H2oFluid(), T);
         EXPECT_NEAR(normal, 0.75 * ortho + 0.25 * para, 0.015);
     }
-}
-
-TEST(HydrogenModel, DerivativesAgreeWithCentralDifferences) {
-    for (const THelmholzFluid* form : Forms()) {
-        SCOPED_TRACE(form->Code);
-        helmholtzcheck::CheckDerivatives(*form, helmholtzcheck::DefaultPoints());
-        helmholtzcheck::CheckCombinedEvaluations(*form, helmholtzcheck::DefaultPoints());
-    }
-}
-
-TEST(HydrogenModel, CriticalPointOfTheEquationOfState) {
-    for (const THelmholzFluid* form : Forms()) gasestest::CheckCriticalPoint(*form, 1e-3);
-}
-
-TEST(HydrogenModel, ResidualPartIsFiniteAtZeroDensity) {
-    for (const THelmholzFluid* form : Forms()) gasestest::CheckZeroDensityLimit(*form);
 }
 
 // The forms are distinct objects with their own constants.
@@ -103,24 +88,6 @@ TEST(HydrogenModel, CompressibilityFactor) {
         EXPECT_GT(z1000, z100);
         EXPECT_EQ(code, 0) << text;
     }
-}
-
-TEST(HydrogenModel, FlashRoundTrips) {
-    for (const THelmholzFluid* form : Forms())
-        gasestest::CheckFlashRoundTrips(*form, {{1.01325, 0.0},
-                                                {1.0, -250.0},
-                                                {5.0, -255.0},
-                                                {100.0, -200.0},
-                                                {10000.0, 500.0},
-                                                {0.1, -200.0}});
-}
-
-TEST(HydrogenModel, FastRoutesAgreeWithThePlainIterations) {
-    for (const THelmholzFluid* form : Forms()) gasestest::CheckFastRoutesAgree(*form);
-}
-
-TEST(HydrogenModel, SaturationRoundTrips) {
-    for (const THelmholzFluid* form : Forms()) gasestest::CheckSaturationRoundTrips(*form);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The nitrogen model: documented values of the equation of state, the ancillary equations and the
 // transport correlations, the derivatives of the Helmholtz energy, and round trips.
+// The checks it shares with the other gases are in gas_model_test.cpp.
 #include <gtest/gtest.h>
 
 #include "HelmholtzDerivativeCheck.h"
@@ -37,37 +38,6 @@ TEST(NitrogenModel, DocumentedValues) {
 
 TEST(NitrogenModel, PublishedIdealGasHeatCapacity) {
     gasestest::CheckReferenceTable("n2_janaf.tsv", {&Nitrogen()});
-}
-
-TEST(NitrogenModel, DerivativesAgreeWithCentralDifferences) {
-    helmholtzcheck::CheckDerivatives(Nitrogen(), helmholtzcheck::DefaultPoints());
-    helmholtzcheck::CheckCombinedEvaluations(Nitrogen(), helmholtzcheck::DefaultPoints());
-}
-
-TEST(NitrogenModel, CriticalPointOfTheEquationOfState) {
-    gasestest::CheckCriticalPoint(Nitrogen(), 1e-5);
-}
-
-TEST(NitrogenModel, ResidualPartIsFiniteAtZeroDensity) {
-    gasestest::CheckZeroDensityLimit(Nitrogen());
-}
-
-TEST(NitrogenModel, FlashRoundTrips) {
-    gasestest::CheckFlashRoundTrips(Nitrogen(), {{1.01325, 0.0},
-                                                 {1.01325, -190.0},
-                                                 {10.0, -180.0},
-                                                 {50.0, -140.0},
-                                                 {200.0, 25.0},
-                                                 {1000.0, 500.0},
-                                                 {5000.0, 0.0}});
-}
-
-TEST(NitrogenModel, FastRoutesAgreeWithThePlainIterations) {
-    gasestest::CheckFastRoutesAgree(Nitrogen());
-}
-
-TEST(NitrogenModel, SaturationRoundTrips) {
-    gasestest::CheckSaturationRoundTrips(Nitrogen());
 }
 
 // The saturation state is iterated right up to the critical temperature.

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "KXTsv.h"
 #include "KX_Ar_FE_Lib.h"
 #include "KX_Ar_FE_Lib_Root.h"
 #include "KX_CO2_FE_Lib.h"
@@ -196,24 +197,12 @@ struct TReferenceState {
 };
 
 std::vector<TReferenceState> ReadReferenceStates() {
-    std::ifstream in(std::string(VARNEXA_TEST_DATA_DIR) + "/near_critical_saturation.tsv");
-    EXPECT_TRUE(in.good());
     std::vector<TReferenceState> rows;
-    std::string line;
-    bool header = true;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        if (header) {
-            header = false;
-            continue;
-        }
-        std::istringstream fields(line);
-        TReferenceState row;
-        fields >> row.Library >> row.T >> row.Ps >> row.DL >> row.DV;
-        EXPECT_FALSE(fields.fail()) << line;
-        rows.push_back(row);
+    for (const kxtsv::TFields& f : kxtsv::ReadRows("near_critical_saturation.tsv")) {
+        EXPECT_EQ(f.size(), 5u) << f.at(0);
+        if (f.size() != 5) continue;
+        rows.push_back({f[0], std::stod(f[1]), std::stod(f[2]), std::stod(f[3]), std::stod(f[4])});
     }
-    EXPECT_FALSE(rows.empty());
     return rows;
 }
 

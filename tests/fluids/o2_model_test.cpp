@@ -1,5 +1,6 @@
 // The oxygen model: documented values, the derivatives of the Helmholtz energy and of the density
 // factors of its residual terms, the near-critical band of the ancillary equations, round trips.
+// The checks it shares with the other gases are in gas_model_test.cpp.
 #include <gtest/gtest.h>
 
 #include "HelmholtzDerivativeCheck.h"
@@ -33,20 +34,6 @@ TEST(OxygenModel, PublishedViscosities) {
 
 TEST(OxygenModel, PublishedIdealGasHeatCapacity) {
     gasestest::CheckReferenceTable("o2_janaf.tsv", {&Oxygen()});
-}
-
-TEST(OxygenModel, DerivativesAgreeWithCentralDifferences) {
-    helmholtzcheck::CheckDerivatives(Oxygen(), helmholtzcheck::DefaultPoints());
-    helmholtzcheck::CheckCombinedEvaluations(Oxygen(), helmholtzcheck::DefaultPoints());
-}
-
-TEST(OxygenModel, CriticalPointOfTheEquationOfState) {
-    gasestest::CheckCriticalPoint(Oxygen(), 1e-4);
-}
-
-// Terms without an exponential factor contribute no δ^(p−2) at zero density.
-TEST(OxygenModel, ResidualPartIsFiniteAtZeroDensity) {
-    gasestest::CheckZeroDensityLimit(Oxygen());
 }
 
 // One term of each kind: without exponential factor (1), with exp(−δ²) (14), with exp(−δ⁴) (25).
@@ -101,23 +88,6 @@ TEST(OxygenModel, ViscosityOfTheDensestLiquid) {
     const double eta = Oxygen().DVPT(800.0, -218.0, text, code);
     EXPECT_EQ(code, 0) << text;
     EXPECT_DOUBLE_EQ(eta, Oxygen().DVDT(D, -218.0));
-}
-
-TEST(OxygenModel, FlashRoundTrips) {
-    gasestest::CheckFlashRoundTrips(Oxygen(), {{1.01325, 0.0},
-                                               {1.0, -170.0},
-                                               {10.0, -200.0},
-                                               {100.0, -100.0},
-                                               {700.0, 20.0},
-                                               {0.01, -150.0}});
-}
-
-TEST(OxygenModel, FastRoutesAgreeWithThePlainIterations) {
-    gasestest::CheckFastRoutesAgree(Oxygen());
-}
-
-TEST(OxygenModel, SaturationRoundTrips) {
-    gasestest::CheckSaturationRoundTrips(Oxygen());
 }
 
 }  // namespace

@@ -1,14 +1,11 @@
-// The R123 model and library: derivatives of its Helmholtz energy, its documented and
-// published values, phase equilibrium, round trips of the flashes and of saturation, and the
-// library sweep.
+// What only the R123 model has; the checks it shares with the other refrigerants are in
+// refrigerant_model_test.cpp.
 #include <gtest/gtest.h>
 
 #include <cfenv>
 #include <cmath>
 #include <string>
 
-#include "HelmholtzDerivativeCheck.h"
-#include "KXSweep.h"
 #include "KX_R123_FE_Lib.h"
 #include "KX_R123_FE_Lib_Root.h"
 #include "fluid_model_checks.h"
@@ -19,42 +16,6 @@ const TR123_FE& Fluid() {
     static const TR123_FE fluid;
     return fluid;
 }
-
-TEST(R123Model, HelmholtzDerivativesMatchCentralDifferences) {
-    helmholtzcheck::CheckDerivatives(Fluid(), helmholtzcheck::DefaultPoints());
-}
-
-TEST(R123Model, CombinedEvaluationsMatchSingleOperations) {
-    helmholtzcheck::CheckCombinedEvaluations(Fluid(), helmholtzcheck::DefaultPoints(), 0.0);
-}
-
-TEST(R123Model, DocumentedValues) {
-    fluidchecks::CheckReferenceTable(Fluid(), "r123_reference.tsv");
-}
-
-TEST(R123Model, ReferenceStateOfTheIdealGasConstants) {
-    fluidchecks::CheckReferenceTable(Fluid(), "r123_published.tsv");
-}
-
-// The equation of state reproduces the critical pressure at the reducing density and temperature.
-TEST(R123Model, CriticalPointOfTheEquationMatchesTheConstants) {
-    const TR123_FE& f = Fluid();
-    EXPECT_NEAR(f.PDT(f.Dcr_, f.Tcr_), f.Pcr_, 0.01);
-}
-
-TEST(R123Model, SaturationStateHasEqualPressureAndGibbsEnergy) {
-    fluidchecks::CheckPhaseEquilibrium(Fluid(), {-107.15, -50.0, 0.0, 100.0, 180.0});
-}
-
-TEST(R123Model, FlashesReturnTheTemperature) {
-    fluidchecks::CheckFlashRoundTrips(
-        Fluid(), {{5.0, 20.0}, {0.5, 100.0}, {50.0, 200.0}, {200.0, -50.0}, {1.0, 240.0}});
-}
-
-TEST(R123Model, SaturationTemperatureOfTheSaturationPressure) {
-    fluidchecks::CheckSaturationRoundTrips(Fluid(), {-100.0, 0.0, 100.0, 180.0});
-}
-
 
 // The residual part at the densest states it is used for: the isochore of Dmax reproduces the
 // pressure at the temperature found for it.
@@ -94,10 +55,6 @@ TEST(R123Model, HighPressureFlashStartsOnTheDmaxIsochore) {
     EXPECT_EQ(code, 0) << text;
     EXPECT_GT(T, Tlow);
     EXPECT_NEAR(f.HPT(P, T, text, code), Hlow + 5.0, 1e-4);
-}
-
-TEST(R123Library, EveryFunctionKeepsTheContract) {
-    kxsweep::SweepLibrary("KX_R123_FE", KX_R123_FE_Entries());
 }
 
 }  // namespace

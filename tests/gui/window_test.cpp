@@ -1,10 +1,12 @@
 // The property panel and the window's frame as a user meets them: start-up state, typing
 // arguments, choosing units, functions and modes, the result row's buttons, message boxes, and
 // the placement rules measured on the real widgets.
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QMenu>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
 #include <QScreen>
 
 #include "KXGuiTestSupport.h"
@@ -57,11 +59,9 @@ constexpr const char* ConversionCases[][6] = {
 };
 // clang-format on
 
-int Right(const QWidget* w) {
-    return w->x() + w->width();
-}
-int Bottom(const QWidget* w) {
-    return w->y() + w->height();
+// A widget's rectangle in the coordinates of the window.
+QRect InWindow(const QWidget* w) {
+    return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size());
 }
 }  // namespace
 
@@ -76,6 +76,66 @@ class WindowTest : public QObject {
     // The error label's text while it is visible, "" while hidden.
     QString ErrorShown() const {
         return W->Get(E::ErrorMsgLbl)->isVisible() ? W->Text(E::ErrorMsgLbl) : QString();
+    }
+
+    // The controls a user sees, in window coordinates: every visible button, list, edit field and
+    // label with text, the display and the memory list (the parts of a control are not counted).
+    QList<QPair<QString, QRect>> VisibleControls() const {
+        QWidget* grid = W->Form->MemoryGrid();
+        const auto isControl = [grid](QWidget* w) {
+            const auto* label = qobject_cast<QLabel*>(w);
+            return w == grid || qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
+                   qobject_cast<QLineEdit*>(w) || (label && !label->text().isEmpty());
+        };
+        QList<QPair<QString, QRect>> controls;
+        for (QWidget* w : W->Form->findChildren<QWidget*>()) {
+            if (!w->isVisible() || !isControl(w)) continue;
+            bool part = false;
+            for (QWidget* p = w->parentWidget(); p && p != W->Form.get(); p = p->parentWidget())
+                part = part || isControl(p);
+            if (part) continue;
+            controls.append({w->objectName(), InWindow(w)});
+        }
+        return controls;
+    }
+
+    void CheckControls(const char* arrangement) const {
+        const QRect window = W->Form->rect();
+        const auto controls = VisibleControls();
+        QVERIFY2(controls.size() > 20, arrangement);
+        for (int i = 0; i < controls.size(); ++i) {
+            const auto& [name, rect] = controls[i];
+            const QString where = QString("%1: %2").arg(arrangement, name);
+            QVERIFY2(window.contains(rect), qPrintable(where + " outside the window"));
+            for (int j = i + 1; j < controls.size(); ++j)
+                QVERIFY2(!rect.intersects(controls[j].second),
+                         qPrintable(where + " overlaps " + controls[j].first));
+        }
+    }
+
+    // The elements of one row read from left to right: each starts where the one before ends
+    // or further right, at the same height.
+    void CheckRowReadsLeftToRight(const std::vector<E>& row) const {
+        for (std::size_t i = 1; i < row.size(); ++i) {
+            const QRect left = InWindow(W->Get(row[i - 1]));
+            const QRect right = InWindow(W->Get(row[i]));
+            const QString names =
+                W->Get(row[i])->objectName() + " after " + W->Get(row[i - 1])->objectName();
+            QVERIFY2(left.right() < right.left(), qPrintable(names + ": not to its right"));
+            QVERIFY2(left.top() <= right.bottom() && right.top() <= left.bottom(),
+                     qPrintable(names + ": not on its row"));
+        }
+    }
+
+    // Each row lies wholly below the one before it.
+    void CheckRowOrder(const std::vector<E>& rows) const {
+        for (std::size_t i = 1; i < rows.size(); ++i) {
+            QWidget* above = W->Get(rows[i - 1]);
+            QWidget* below = W->Get(rows[i]);
+            QVERIFY2(above->isVisible() && below->isVisible(), qPrintable(below->objectName()));
+            QVERIFY2(InWindow(above).bottom() < InWindow(below).top(),
+                     qPrintable(below->objectName() + " not below " + above->objectName()));
+        }
     }
 
   private slots:
@@ -259,82 +319,48 @@ class WindowTest : public QObject {
         QCOMPARE(Shown(), QString("0.5"));
     }
 
-    // Placement rules hold between the real widgets, whatever the fonts make of the sizes.
+    // What a user sees of the placement, under every arrangement of the property panel's rows:
+    // no two controls overlap, each lies inside the window, the rows keep their order and the
+    // window keeps its size.
     void Placement() {
-        QWidget* display = W->Display();
-        auto* functionPanel = W->Named<QWidget>("FunctionPanel");
-        auto* buttonPanel = W->Named<QWidget>("ButtonPanel");
-        auto* libraryPanel = W->Named<QWidget>("LibraryPanel");
-        auto* resultPanel = W->Named<QWidget>("ResultPanel");
-        QWidget* grid = W->Form->MemoryGrid();
-        QWidget* digit = W->Named<QWidget>("Digit1Btn");
-        QWidget* mode = W->Get(E::ModeList);
-        QCOMPARE(W->Named<QWidget>("TopPanel")->height(), 33);
-        QCOMPARE(display->pos(), QPoint(8, 33 + 8));
-        QCOMPARE(display->font().pixelSize(), 19);
-        QCOMPARE(functionPanel->pos(), QPoint(8, Bottom(display) + 8));
-        QCOMPARE(libraryPanel->pos(), QPoint(Right(functionPanel) - 1, functionPanel->y()));
-        QCOMPARE(buttonPanel->size(), QSize(6 * digit->width() + 64, 4 * digit->height() + 40));
-        QCOMPARE(buttonPanel->y(), Bottom(functionPanel) - 1);
-        QCOMPARE(Right(buttonPanel), libraryPanel->x() + 1);
-        QCOMPARE(grid->geometry(),
-                 QRect(8, buttonPanel->y() - 1, buttonPanel->x() - 8, buttonPanel->height() + 1));
-        QCOMPARE(W->Named<QWidget>("ExecuteBtn")->width(), 3 * digit->width() + 16);
-        QCOMPARE(W->Named<QWidget>("OpenParenBtn")->x(),
-                 Right(W->Named<QWidget>("Digit3Btn")) + 16);
+        const QSize size = W->Form->size();
+        QCOMPARE(W->Display()->font().pixelSize(), 19);
         QWidget* sin = W->Named<QWidget>("SinBtn");
-        QCOMPARE(W->Named<QWidget>("ClearBtn")->pos(), QPoint(8, 8));
-        QCOMPARE(W->Named<QWidget>("CosBtn")->x(), Right(sin) + 8);
-        QCOMPARE(W->Named<QWidget>("ASinBtn")->y(), Bottom(sin) + 8);
-        QCOMPARE(functionPanel->width(), Right(W->Named<QWidget>("SgnBtn")) + 8);
         QCOMPARE(sin->font().pixelSize(), 16);
         QVERIFY(sin->font().bold());
+        CheckControls("calculator");
 
-        // The property panel, with the one-argument function of start-up; the toolkit's own
-        // resizing of lists after a refill must not undo the placement.
+        // The toolkit's own resizing of lists after a refill must not undo the placement.
         Choose(W->Get<QComboBox>(E::LibraryList), "KX_TEST");
         QCoreApplication::sendPostedEvents();  // the lists' own layout requests, handled now
+        QWidget* mode = W->Get(E::ModeList);
         QTRY_COMPARE(W->Get(E::FunctionList)->width(), mode->width());
-        QCOMPARE(mode->pos(), QPoint(8 + 140, 8));
-        QCOMPARE(W->Get(E::LibraryList)->geometry(),
-                 QRect(mode->x(), Bottom(mode) + 4, mode->width(), mode->height()));
-        QCOMPARE(W->Get(E::LibraryLbl)->pos(), QPoint(8, W->Get(E::LibraryList)->y() + 2));
-        QWidget* unit1 = W->Get(E::Argument1UnitList);
-        QWidget* edit1 = W->Get(E::Argument1Edit);
-        QCOMPARE(unit1->geometry(), QRect(mode->x(), Bottom(W->Get(E::FunctionList)) + 4,
-                                          mode->width() * 40 / 100, mode->height()));
-        QCOMPARE(edit1->width(), mode->width() * 50 / 100);
-        QCOMPARE(Right(edit1), Right(mode));
-        QCOMPARE(W->Get(E::PasteArgument1Btn)->x(), Right(edit1) + 4);
-        QCOMPARE(W->Get(E::RestoreArgument1Btn)->x(), Right(W->Get(E::PasteArgument1Btn)) + 4);
-        QCOMPARE(libraryPanel->width(), Right(W->Get(E::StoreResultBtn)) + 8);
-
-        // The result row under each arrangement of rows.
-        QWidget* result = W->Get(E::ResultEdit);
-        QWidget* error = W->Get(E::ErrorMsgLbl);
-        auto checkResultRow = [&](int expectedTop) {
-            QCOMPARE(result->y(), expectedTop);
-            QCOMPARE(W->Get(E::ResultLbl)->y(), result->y() + 2);
-            QCOMPARE(W->Get(E::StoreResultBtn)->y(), result->y());
-            QCOMPARE(error->pos(), QPoint(8, Bottom(result) + 4));
-            QCOMPARE(resultPanel->geometry(), QRect(4, result->y() - 4, libraryPanel->width() - 8,
-                                                    result->height() + error->height() + 12));
-            QCOMPARE(libraryPanel->height(), Bottom(resultPanel) + 8);
-            QVERIFY(Bottom(libraryPanel) <= W->Form->height());
-        };
-        checkResultRow(Bottom(edit1) + 8);
+        QCOMPARE(W->Get(E::LibraryList)->geometry().left(), mode->geometry().left());
+        CheckControls("one argument");
+        CheckRowOrder({E::ModeList, E::LibraryList, E::FunctionList, E::Argument1Edit,
+                       E::ResultEdit, E::ErrorMsgLbl});
+        CheckRowReadsLeftToRight({E::LibraryLbl, E::LibraryList});
+        CheckRowReadsLeftToRight({E::FunctionLbl, E::FunctionList});
+        CheckRowReadsLeftToRight({E::Argument1Lbl, E::Argument1UnitList, E::Argument1Edit,
+                                  E::PasteArgument1Btn, E::RestoreArgument1Btn});
+        CheckRowReadsLeftToRight(
+            {E::ResultLbl, E::ResultUnitList, E::ResultEdit, E::CopyResultBtn, E::StoreResultBtn});
         Choose(List(E::FunctionList), "KX_TEST_HPT");
-        checkResultRow(Bottom(W->Get(E::Argument2Edit)) + 8);
+        CheckControls("two arguments");
+        CheckRowOrder({E::ModeList, E::LibraryList, E::FunctionList, E::Argument1Edit,
+                       E::Argument2Edit, E::ResultEdit, E::ErrorMsgLbl});
+        CheckRowReadsLeftToRight({E::Argument2Lbl, E::Argument2UnitList, E::Argument2Edit,
+                                  E::PasteArgument2Btn, E::RestoreArgument2Btn});
         Choose(List(E::FunctionList), "KX_TEST_MM");
-        checkResultRow(edit1->y() + 4);
+        CheckControls("no argument");
+        CheckRowOrder({E::ModeList, E::LibraryList, E::FunctionList, E::ResultEdit});
         Choose(List(E::ModeList), "Unit Conversion");
-        checkResultRow(Bottom(W->Get(E::UnitList)) + 8);
-        QCOMPARE(W->Get(E::ConvertToList)->geometry().topLeft(), QPoint(mode->x(), result->y()));
-
-        // The window: as wide as the display plus margins, as high as the memory list reaches.
-        QCOMPARE(Right(display), Right(libraryPanel));
-        QCOMPARE(W->Form->width(), display->width() + 16);
-        QCOMPARE(W->Form->height(), Bottom(grid) + 8);
+        CheckControls("unit conversion");
+        CheckRowOrder({E::ModeList, E::PropList, E::UnitList, E::ResultEdit});
+        CheckRowReadsLeftToRight({E::PropertyLbl, E::PropList});
+        CheckRowReadsLeftToRight(
+            {E::ValueLbl, E::UnitList, E::ValueEdit, E::PasteValueBtn, E::RestoreValueBtn});
+        QCOMPARE(W->Form->size(), size);
     }
 
     void FixedSizeAndCentred() {

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "KXTsv.h"
 #include "PropertyListObject.h"
 
 namespace {
@@ -32,16 +33,9 @@ double ParseNumber(const std::string& text, int line) {
 }
 
 std::vector<TGoldenRow> ReadGoldenTable() {
-    std::ifstream file(VARNEXA_TEST_DATA_DIR "/unit_conversions.tsv");
-    EXPECT_TRUE(file.is_open());
     std::vector<TGoldenRow> rows;
-    std::string text;
-    for (int line = 1; std::getline(file, text); ++line) {
-        if (text.empty() || text[0] == '#') continue;
-        std::vector<std::string> fields;
-        std::stringstream stream(text);
-        // Split on tabs only: unit names may hold blanks, even trailing ones ("kip ").
-        for (std::string field; std::getline(stream, field, '\t');) fields.push_back(field);
+    // Split on tabs only: unit names may hold blanks, even trailing ones ("kip ").
+    for (const auto& [line, fields] : kxtsv::Read("unit_conversions.tsv", false).Lines) {
         if (fields.size() != 5) {
             ADD_FAILURE() << "line " << line << " has " << fields.size() << " fields";
             continue;

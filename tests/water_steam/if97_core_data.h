@@ -10,40 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "KXTsv.h"
+
 namespace if97core {
 
-using TRow = std::map<std::string, std::string>;
-
-inline std::vector<std::string> SplitTabs(const std::string& line) {
-    std::vector<std::string> fields;
-    std::stringstream in(line);
-    std::string field;
-    while (std::getline(in, field, '\t')) fields.push_back(field);
-    if (!line.empty() && line.back() == '\t') fields.emplace_back();
-    return fields;
-}
+using TRow = kxtsv::TKeyedRow;
 
 inline std::vector<TRow> ReadTable(const std::string& name) {
-    std::ifstream in(std::string(VARNEXA_TEST_DATA_DIR) + "/" + name);
-    EXPECT_TRUE(in.good()) << "cannot open " << name;
-    std::vector<std::string> columns;
-    std::vector<TRow> rows;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty() || line[0] == '#') continue;
-        const std::vector<std::string> fields = SplitTabs(line);
-        if (columns.empty()) {
-            columns = fields;
-            continue;
-        }
-        TRow row;
-        for (std::size_t i = 0; i < columns.size() && i < fields.size(); ++i)
-            row[columns[i]] = fields[i];
-        rows.push_back(row);
-    }
-    EXPECT_FALSE(rows.empty()) << name << " has no rows";
-    return rows;
+    return kxtsv::ReadKeyed(name);
 }
 
 inline double Number(const TRow& row, const std::string& column) {

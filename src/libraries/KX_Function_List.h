@@ -1,0 +1,105 @@
+#pragma once
+// The library functions, written once: short name, arity, result name and quantity, then the
+// name and quantity of each argument. Everything else is derived from these rows: the shape
+// table of the registry (KX_Function_Shapes.cpp), the declarations, entry points and
+// registration entries of the water and steam library and of every fluid library.
+//
+// Each group is a list macro ROW(LIB, NAME, ARITY, YNAME, YQ, X1NAME, X1Q, X2NAME, X2Q) with SEP()
+// between rows, so one list gives declarations (SEP empty) and initialiser lists (SEP a comma).
+// Quantities are the names of KXFunctionQuantity below. A library registers a subset of the
+// groups, each in the order written here; the groups follow one another in the order of the
+// shape table: shared, compressibility, transport, constants.
+#include <cstdint>
+
+#include "KX_Function_Types.h"
+
+// Quantity indices of the catalogue used by the library functions.
+namespace KXFunctionQuantity {
+inline constexpr int32_t Undefined = 0, Pressure = 2, Enthalpy = 4, Entropy = 5, HeatCapacity = 11,
+                         Density = 15, Volume = 16, DynVisc = 17, KinVisc = 18, Velocity = 27,
+                         Temperature = 31, VapourFraction = 34, ThermalCond = 35, Prandtl = 36,
+                         SurfaceTension = 37, MolarMass = 38, Compressibility = 48;
+}  // namespace KXFunctionQuantity
+
+// clang-format off
+// The functions every library has, registered first: saturation, two-phase, (p,T), flashes and
+// the caloric properties.
+#define KX_FUNCTIONS_SHARED(ROW, LIB, SEP) \
+    ROW(LIB, PsatT, 1, "Pressure", Pressure, "Temperature", Temperature, "", Undefined) SEP() \
+    ROW(LIB, TsatP, 1, "Temperature", Temperature, "Pressure", Pressure, "", Undefined) SEP() \
+    ROW(LIB, DTX, 2, "Density", Density, "Temperature", Temperature, "Vapor Fraction", VapourFraction) SEP() \
+    ROW(LIB, VTX, 2, "Volume", Volume, "Temperature", Temperature, "Vapor Fraction", VapourFraction) SEP() \
+    ROW(LIB, HTX, 2, "Enthalpy", Enthalpy, "Temperature", Temperature, "Vapor Fraction", VapourFraction) SEP() \
+    ROW(LIB, STX, 2, "Entropy", Entropy, "Temperature", Temperature, "Vapor Fraction", VapourFraction) SEP() \
+    ROW(LIB, DPX, 2, "Density", Density, "Pressure", Pressure, "Vapor Fraction", VapourFraction) SEP() \
+    ROW(LIB, VPX, 2, "Volume", Volume, "Pressure", Pressure, "Vapor Fraction", VapourFraction) SEP() \
+    ROW(LIB, HPX, 2, "Enthalpy", Enthalpy, "Pressure", Pressure, "Vapor Fraction", VapourFraction) SEP() \
+    ROW(LIB, SPX, 2, "Entropy", Entropy, "Pressure", Pressure, "Vapor Fraction", VapourFraction) SEP() \
+    ROW(LIB, DPT, 2, "Density", Density, "Pressure", Pressure, "Temperature", Temperature) SEP() \
+    ROW(LIB, VPT, 2, "Volume", Volume, "Pressure", Pressure, "Temperature", Temperature) SEP() \
+    ROW(LIB, HPT, 2, "Enthalpy", Enthalpy, "Pressure", Pressure, "Temperature", Temperature) SEP() \
+    ROW(LIB, SPT, 2, "Entropy", Entropy, "Pressure", Pressure, "Temperature", Temperature) SEP() \
+    ROW(LIB, TPH, 2, "Temperature", Temperature, "Pressure", Pressure, "Enthalpy", Enthalpy) SEP() \
+    ROW(LIB, XPH, 2, "Vapor Fraction", VapourFraction, "Pressure", Pressure, "Enthalpy", Enthalpy) SEP() \
+    ROW(LIB, SPH, 2, "Entropy", Entropy, "Pressure", Pressure, "Enthalpy", Enthalpy) SEP() \
+    ROW(LIB, VPH, 2, "Volume", Volume, "Pressure", Pressure, "Enthalpy", Enthalpy) SEP() \
+    ROW(LIB, DPH, 2, "Density", Density, "Pressure", Pressure, "Enthalpy", Enthalpy) SEP() \
+    ROW(LIB, TPS, 2, "Temperature", Temperature, "Pressure", Pressure, "Entropy", Entropy) SEP() \
+    ROW(LIB, XPS, 2, "Vapor Fraction", VapourFraction, "Pressure", Pressure, "Entropy", Entropy) SEP() \
+    ROW(LIB, HPS, 2, "Enthalpy", Enthalpy, "Pressure", Pressure, "Entropy", Entropy) SEP() \
+    ROW(LIB, VPS, 2, "Volume", Volume, "Pressure", Pressure, "Entropy", Entropy) SEP() \
+    ROW(LIB, DPS, 2, "Density", Density, "Pressure", Pressure, "Entropy", Entropy) SEP() \
+    ROW(LIB, XTH, 2, "Vapor Fraction", VapourFraction, "Temperature", Temperature, "Enthalpy", Enthalpy) SEP() \
+    ROW(LIB, XTS, 2, "Vapor Fraction", VapourFraction, "Temperature", Temperature, "Entropy", Entropy) SEP() \
+    ROW(LIB, CpPT, 2, "IsobarHeatCap", HeatCapacity, "Pressure", Pressure, "Temperature", Temperature) SEP() \
+    ROW(LIB, CvPT, 2, "IsochorHeatCap", HeatCapacity, "Pressure", Pressure, "Temperature", Temperature) SEP() \
+    ROW(LIB, KPT, 2, "IsentrExp", Undefined, "Pressure", Pressure, "Temperature", Temperature) SEP() \
+    ROW(LIB, WPT, 2, "Sonic Velocity", Velocity, "Pressure", Pressure, "Temperature", Temperature)
+
+// The compressibility factor (the hydrogen libraries register it after WPT).
+#define KX_FUNCTIONS_COMPRESSIBILITY(ROW, LIB, SEP) \
+    ROW(LIB, ZPT, 2, "Compressibility", Compressibility, "Pressure", Pressure, "Temperature", Temperature)
+
+// Surface tension and the transport properties, in the order of the water and steam library.
+#define KX_FUNCTIONS_TRANSPORT(ROW, LIB, SEP) \
+    ROW(LIB, STT, 1, "SurfaceTension", SurfaceTension, "Temperature", Temperature, "", Undefined) SEP() \
+    ROW(LIB, TCPT, 2, "ThermalCond", ThermalCond, "Pressure", Pressure, "Temperature", Temperature) SEP() \
+    ROW(LIB, DVPT, 2, "DynVisc", DynVisc, "Pressure", Pressure, "Temperature", Temperature) SEP() \
+    ROW(LIB, KVPT, 2, "KinVisc", KinVisc, "Pressure", Pressure, "Temperature", Temperature) SEP() \
+    ROW(LIB, PrPT, 2, "Prandtl", Prandtl, "Pressure", Pressure, "Temperature", Temperature)
+
+// The constants, registered last by the water and steam library.
+#define KX_FUNCTIONS_CONSTANTS(ROW, LIB, SEP) \
+    ROW(LIB, MM, 0, "Molar Mass", MolarMass, "", Undefined, "", Undefined) SEP() \
+    ROW(LIB, Pc, 0, "Pressure", Pressure, "", Undefined, "", Undefined) SEP() \
+    ROW(LIB, Tc, 0, "Temperature", Temperature, "", Undefined, "", Undefined) SEP() \
+    ROW(LIB, Pt, 0, "Pressure", Pressure, "", Undefined, "", Undefined) SEP() \
+    ROW(LIB, Tt, 0, "Temperature", Temperature, "", Undefined, "", Undefined)
+// clang-format on
+
+// Separators between rows.
+#define KX_FUNCTION_SEP_NONE()
+#define KX_FUNCTION_SEP_COMMA() ,
+
+// ---- Rows to declarations: double LIB_NAME(arguments..., errorText, capacity, errorCode); ----
+#define KX_FUNCTION_DECLARE_0(LIB, NAME) \
+    double LIB##_##NAME(char* errorText, int32_t capacity, int32_t* errorCode);
+#define KX_FUNCTION_DECLARE_1(LIB, NAME) \
+    double LIB##_##NAME(double x1, char* errorText, int32_t capacity, int32_t* errorCode);
+#define KX_FUNCTION_DECLARE_2(LIB, NAME)                                         \
+    double LIB##_##NAME(double x1, double x2, char* errorText, int32_t capacity, \
+                        int32_t* errorCode);
+#define KX_FUNCTION_DECLARE_ROW(LIB, NAME, ARITY, ...) KX_FUNCTION_DECLARE_##ARITY(LIB, NAME)
+
+// ---- Rows to registration entries: {"NAME", {.Unary = &LIB_NAME}} ----
+// One line each: the formatter would split the braced initialisers over five lines.
+// clang-format off
+#define KX_FUNCTION_ENTRY_0(LIB, NAME) TKXLibraryEntry{#NAME, TKXFunctionPtr{.Constant = &LIB##_##NAME}}
+#define KX_FUNCTION_ENTRY_1(LIB, NAME) TKXLibraryEntry{#NAME, TKXFunctionPtr{.Unary = &LIB##_##NAME}}
+#define KX_FUNCTION_ENTRY_2(LIB, NAME) TKXLibraryEntry{#NAME, TKXFunctionPtr{.Binary = &LIB##_##NAME}}
+// clang-format on
+#define KX_FUNCTION_ENTRY_ROW(LIB, NAME, ARITY, ...) KX_FUNCTION_ENTRY_##ARITY(LIB, NAME)
+
+// Declarations and entries of one group for one library.
+#define KX_DECLARE_FUNCTIONS(GROUP, LIB) GROUP(KX_FUNCTION_DECLARE_ROW, LIB, KX_FUNCTION_SEP_NONE)
+#define KX_FUNCTION_ENTRIES(GROUP, LIB) GROUP(KX_FUNCTION_ENTRY_ROW, LIB, KX_FUNCTION_SEP_COMMA)
