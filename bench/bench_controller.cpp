@@ -18,7 +18,7 @@ double Trivial(double t, char* text, int32_t capacity, int32_t* code) {
 }
 
 class NoDialog : public IKXMemoryDialog {
-public:
+  public:
     bool Edit(TMemoryElement&) override { return false; }
 };
 

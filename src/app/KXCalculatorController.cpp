@@ -15,17 +15,38 @@ constexpr int ConversionMode = 1;
 
 // Every element of the property panel that a mode change hides first.
 constexpr TKXElement PanelElements[] = {
-    TKXElement::LibraryLbl,          TKXElement::LibraryList,         TKXElement::FunctionLbl,
-    TKXElement::FunctionList,        TKXElement::Argument1Lbl,        TKXElement::Argument2Lbl,
-    TKXElement::Argument3Lbl,        TKXElement::Argument1UnitList,   TKXElement::Argument2UnitList,
-    TKXElement::Argument3UnitList,   TKXElement::Argument1Edit,       TKXElement::Argument2Edit,
-    TKXElement::Argument3Edit,       TKXElement::PasteArgument1Btn,   TKXElement::PasteArgument2Btn,
-    TKXElement::PasteArgument3Btn,   TKXElement::RestoreArgument1Btn, TKXElement::RestoreArgument2Btn,
-    TKXElement::RestoreArgument3Btn, TKXElement::ResultLbl,           TKXElement::ResultUnitList,
-    TKXElement::ResultEdit,          TKXElement::CopyResultBtn,       TKXElement::StoreResultBtn,
-    TKXElement::PropertyLbl,         TKXElement::PropList,            TKXElement::ValueLbl,
-    TKXElement::ValueEdit,           TKXElement::PasteValueBtn,       TKXElement::RestoreValueBtn,
-    TKXElement::UnitList,            TKXElement::ConvertToList,
+    TKXElement::LibraryLbl,
+    TKXElement::LibraryList,
+    TKXElement::FunctionLbl,
+    TKXElement::FunctionList,
+    TKXElement::Argument1Lbl,
+    TKXElement::Argument2Lbl,
+    TKXElement::Argument3Lbl,
+    TKXElement::Argument1UnitList,
+    TKXElement::Argument2UnitList,
+    TKXElement::Argument3UnitList,
+    TKXElement::Argument1Edit,
+    TKXElement::Argument2Edit,
+    TKXElement::Argument3Edit,
+    TKXElement::PasteArgument1Btn,
+    TKXElement::PasteArgument2Btn,
+    TKXElement::PasteArgument3Btn,
+    TKXElement::RestoreArgument1Btn,
+    TKXElement::RestoreArgument2Btn,
+    TKXElement::RestoreArgument3Btn,
+    TKXElement::ResultLbl,
+    TKXElement::ResultUnitList,
+    TKXElement::ResultEdit,
+    TKXElement::CopyResultBtn,
+    TKXElement::StoreResultBtn,
+    TKXElement::PropertyLbl,
+    TKXElement::PropList,
+    TKXElement::ValueLbl,
+    TKXElement::ValueEdit,
+    TKXElement::PasteValueBtn,
+    TKXElement::RestoreValueBtn,
+    TKXElement::UnitList,
+    TKXElement::ConvertToList,
 };
 
 std::string Trim(const std::string& text) {
@@ -110,14 +131,15 @@ void TKXCalculatorController::ModeListChange() {
         View.SetVisible(TKXElement::FunctionList, true);
         View.SelectIndex(TKXElement::FunctionList, 0);
         FunctionListChange();
-        placement.ArgumentRows = std::clamp(Libraries.GetNoOfArguments(LibraryIndex(), FunctionIndex()), 0, 2);
+        placement.ArgumentRows =
+            std::clamp(Libraries.GetNoOfArguments(LibraryIndex(), FunctionIndex()), 0, 2);
     } else if (mode == ConversionMode) {
         View.SetText(TKXElement::ResultLbl, "Result");
-        for (TKXElement e : {TKXElement::ValueLbl, TKXElement::ValueEdit, TKXElement::PasteValueBtn,
-                             TKXElement::RestoreValueBtn, TKXElement::PropertyLbl,
-                             TKXElement::PropList, TKXElement::UnitList, TKXElement::ConvertToList,
-                             TKXElement::ResultLbl, TKXElement::ResultEdit,
-                             TKXElement::CopyResultBtn, TKXElement::StoreResultBtn})
+        for (TKXElement e :
+             {TKXElement::ValueLbl, TKXElement::ValueEdit, TKXElement::PasteValueBtn,
+              TKXElement::RestoreValueBtn, TKXElement::PropertyLbl, TKXElement::PropList,
+              TKXElement::UnitList, TKXElement::ConvertToList, TKXElement::ResultLbl,
+              TKXElement::ResultEdit, TKXElement::CopyResultBtn, TKXElement::StoreResultBtn})
             View.SetVisible(e, true);
     } else {
         View.ShowErrorMessage("Mode not recognized.");
@@ -192,14 +214,17 @@ void TKXCalculatorController::PropListChange() {
     std::vector<std::string> items;
     const int position = View.GetSelectedIndex(TKXElement::PropList);
     if (position >= 0 && position < Properties.Count())
-        Properties.CreateUnitListFromPropertyIndex(items, Properties.Property(position).PropertyIndex());
+        Properties.CreateUnitListFromPropertyIndex(items,
+                                                   Properties.Property(position).PropertyIndex());
     for (TKXElement list : {TKXElement::UnitList, TKXElement::ConvertToList}) {
         View.FillList(list, items);
         ListItems[static_cast<int>(list)] = items;
     }
 }
 
-void TKXCalculatorController::Argument1EditChange() { Recalculate(); }
+void TKXCalculatorController::Argument1EditChange() {
+    Recalculate();
+}
 
 int TKXCalculatorController::LibraryIndex() const {
     return View.GetSelectedIndex(TKXElement::LibraryList);
@@ -394,7 +419,8 @@ void TKXCalculatorController::ClearAllMemory() {
 std::optional<std::string> TKXCalculatorController::CurrentMemoryValueText() const {
     const int row = View.GetMemoryCurrentRow();
     if (row < 1) return std::nullopt;
-    if (row > Memory.Count()) return Memory.Count() == 0 ? std::optional<std::string>("") : std::nullopt;
+    if (row > Memory.Count())
+        return Memory.Count() == 0 ? std::optional<std::string>("") : std::nullopt;
     return FormatGeneral(Memory.Element(row - 1).Value, 15);
 }
 

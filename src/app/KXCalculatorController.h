@@ -26,11 +26,10 @@ struct TKXSettingsHooks {
 TKXSettingsHooks SettingsFileHooks(const std::string& path);
 
 class TKXCalculatorController {
-public:
+  public:
     // FormCreate: builds the controller's own quantity catalogue.
-    TKXCalculatorController(IKXCalculatorView& view, const TKXLibraries& libraries,
-                            TMemory& memory, IKXMemoryDialog& memoryDialog,
-                            TKXSettingsHooks settings = {});
+    TKXCalculatorController(IKXCalculatorView& view, const TKXLibraries& libraries, TMemory& memory,
+                            IKXMemoryDialog& memoryDialog, TKXSettingsHooks settings = {});
 
     // Events of the window.
     void FormActivate();
@@ -43,9 +42,9 @@ public:
     void Recalculate();
 
     // The expression display.
-    void Execute();             // "=": evaluates the display and shows the result text
-    void ClearDisplay();        // "clear"
-    void UpdateStoreButton();   // enabled exactly when the display holds a number
+    void Execute();                  // "=": evaluates the display and shows the result text
+    void ClearDisplay();             // "clear"
+    void UpdateStoreButton();        // enabled exactly when the display holds a number
     void UpdateStoreResultButton();  // enabled exactly when the result field holds a number
 
     // Memory actions; the list is refreshed after each of them.
@@ -65,7 +64,7 @@ public:
     const TPropertyList& PropertyList() const { return Properties; }
     bool IsStarting() const { return Startup; }
 
-private:
+  private:
     void FillUnitList(TKXElement list, int32_t quantityIndex);
     void ShowArgumentRow(int n, bool visible);
     void ShowResultRow();

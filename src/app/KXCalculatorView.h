@@ -65,7 +65,7 @@ struct TKXMemoryRow {
 };
 
 class IKXCalculatorView {
-public:
+  public:
     virtual ~IKXCalculatorView() = default;
 
     virtual void SetVisible(TKXElement element, bool visible) = 0;

@@ -8,7 +8,7 @@
 #include "KXCalculatorView.h"
 
 class TKXInMemoryView : public IKXCalculatorView {
-public:
+  public:
     struct TElementState {
         bool Visible = true;
         bool Enabled = true;
@@ -22,9 +22,13 @@ public:
     bool IsVisible(TKXElement element) const override { return State(element).Visible; }
     void SetEnabled(TKXElement element, bool enabled) override { State(element).Enabled = enabled; }
     bool IsEnabled(TKXElement element) const override { return State(element).Enabled; }
-    void SetText(TKXElement element, const std::string& text) override { State(element).Text = text; }
+    void SetText(TKXElement element, const std::string& text) override {
+        State(element).Text = text;
+    }
     std::string GetText(TKXElement element) const override { return State(element).Text; }
-    void SetHint(TKXElement element, const std::string& hint) override { State(element).Hint = hint; }
+    void SetHint(TKXElement element, const std::string& hint) override {
+        State(element).Hint = hint;
+    }
     const std::string& GetHint(TKXElement element) const { return State(element).Hint; }
     void FillList(TKXElement element, const std::vector<std::string>& items) override;
     void SelectIndex(TKXElement element, int index) override;
@@ -46,7 +50,7 @@ public:
     bool MemoryGridEnabled = false;
     int MemoryCurrentRow = 1;
 
-private:
+  private:
     TElementState& State(TKXElement e) { return Elements[static_cast<std::size_t>(e)]; }
     const TElementState& State(TKXElement e) const { return Elements[static_cast<std::size_t>(e)]; }
     std::array<TElementState, static_cast<std::size_t>(TKXElement::Count)> Elements;

@@ -12,7 +12,7 @@ struct TMemoryElement {
 // true; on Cancel returns false and leaves the element as it was. The dialog itself refuses to
 // close while its value field does not hold a number.
 class IKXMemoryDialog {
-public:
+  public:
     virtual ~IKXMemoryDialog() = default;
     virtual bool Edit(TMemoryElement& element) = 0;
 };
@@ -21,7 +21,7 @@ public:
 inline constexpr std::size_t MemoryNameMaxLength = 20;
 
 class TMemory {
-public:
+  public:
     // Creates an element with this value and an empty name, lets the user edit it, and appends
     // it when the dialog was confirmed. Returns whether it was appended.
     bool AddToMemory(double value, IKXMemoryDialog& dialog);
@@ -33,6 +33,6 @@ public:
     const TMemoryElement& Element(int position) const { return Elements.at(position); }
     const std::vector<TMemoryElement>& AllElements() const { return Elements; }
 
-private:
+  private:
     std::vector<TMemoryElement> Elements;
 };

@@ -20,7 +20,9 @@ namespace {
 constexpr std::size_t MaxTokenLength = 32;
 constexpr int MaxSymbolicLinks = 40;  // as the kernel's own limit when it follows links
 
-bool IsBreak(unsigned char c) { return c <= ' ' || c == 0x7F; }  // blank, control, line end
+bool IsBreak(unsigned char c) {
+    return c <= ' ' || c == 0x7F;
+}  // blank, control, line end
 
 // Reads one integer from text at pos: skips blanks and line ends; the end of the text reads as
 // 0; otherwise takes at most 32 characters up to the next blank or control character, converts
@@ -111,7 +113,8 @@ bool WriteSettings(const std::string& path, const TKXSettings& settings) {
 
     // A new file in the same folder, renamed over the old one once it is complete: a failure
     // on the way leaves the old file as it was.
-    std::string temporary = (target->parent_path() / (target->filename().string() + ".XXXXXX")).string();
+    std::string temporary =
+        (target->parent_path() / (target->filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) return false;
     struct stat old {};

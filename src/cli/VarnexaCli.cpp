@@ -1,7 +1,6 @@
 #include "VarnexaCli.h"
 
 #include <CLI/CLI.hpp>
-
 #include <cstdio>
 #include <iostream>
 #include <sstream>
@@ -57,8 +56,7 @@ bool FindFunction(const std::string& name, int& library, int& function) {
 std::string CallLine(const std::string& function, const std::vector<std::string>& args) {
     int library = -1;
     int index = -1;
-    if (!FindFunction(function, library, index))
-        throw TUsageError{"unknown function: " + function};
+    if (!FindFunction(function, library, index)) throw TUsageError{"unknown function: " + function};
     const int arity = Registry().GetNoOfArguments(library, index);
     if (static_cast<int>(args.size()) != arity)
         throw TUsageError{function + " takes " + std::to_string(arity) + " argument(s), " +
@@ -108,7 +106,7 @@ void ListFunctions(const std::string& libraryName, std::ostream& out) {
 
 // A memory dialog for a front end without dialogs: nothing is ever confirmed.
 class TNoMemoryDialog : public IKXMemoryDialog {
-public:
+  public:
     bool Edit(TMemoryElement&) override { return false; }
 };
 
@@ -124,8 +122,7 @@ std::string Convert(const std::string& value, const std::string& from, const std
     for (const std::string& unit : {from, to})
         if (!catalogue.UnitExists(unit)) throw TUsageError{"unknown unit: " + unit};
     const int quantity = catalogue.GetIndexFromUnitNames(from, to);
-    if (quantity < 0)
-        throw TUsageError{"no quantity has both units " + from + " and " + to};
+    if (quantity < 0) throw TUsageError{"no quantity has both units " + from + " and " + to};
     view.SelectIndex(TKXElement::ModeList, 1);
     controller.ModeListChange();
     view.SelectIndex(TKXElement::PropList, quantity);
@@ -207,8 +204,9 @@ std::vector<const char*> MarkPositionalArguments(int argc, const char* const* ar
 
 int RunVarnexaCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
                   std::ostream& err) {
-    CLI::App app{"Varnexa: water, steam and fluid properties and unit conversion from the command line",
-                 "varnexa-cli"};
+    CLI::App app{
+        "Varnexa: water, steam and fluid properties and unit conversion from the command line",
+        "varnexa-cli"};
     app.require_subcommand(1);
 
     std::string libraryName;
@@ -217,18 +215,22 @@ int RunVarnexaCli(int argc, const char* const* argv, std::istream& in, std::ostr
 
     std::string function;
     std::vector<std::string> callArgs;
-    auto* call = app.add_subcommand("call", "Call FUNCTION with arguments in standard units; prints VALUE<TAB>CODE<TAB>TEXT");
+    auto* call = app.add_subcommand(
+        "call", "Call FUNCTION with arguments in standard units; prints VALUE<TAB>CODE<TAB>TEXT");
     call->add_option("FUNCTION", function, "full function name, e.g. KX_WS_IF97_PsatT")->required();
     call->add_option("X", callArgs, "arguments in standard units")->expected(0, 2);
 
-    auto* batch = app.add_subcommand("batch", "Read lines 'FUNCTION [X1 [X2]]' from standard input and print one call line each");
+    auto* batch = app.add_subcommand(
+        "batch",
+        "Read lines 'FUNCTION [X1 [X2]]' from standard input and print one call line each");
 
     std::string expression;
     auto* eval = app.add_subcommand("eval", "Evaluate EXPRESSION as the display does after '='");
     eval->add_option("EXPRESSION", expression, "expression text")->required();
 
     std::string value, fromUnit, toUnit;
-    auto* convert = app.add_subcommand("convert", "Convert VALUE from FROM_UNIT to TO_UNIT as the conversion panel does");
+    auto* convert = app.add_subcommand(
+        "convert", "Convert VALUE from FROM_UNIT to TO_UNIT as the conversion panel does");
     convert->add_option("VALUE", value, "value text")->required();
     convert->add_option("FROM_UNIT", fromUnit, "unit of the value")->required();
     convert->add_option("TO_UNIT", toUnit, "unit to convert to")->required();

@@ -264,8 +264,8 @@ KX_CO2_NON_ANALYTIC_ACCESSOR(Psidt)
 
 double TCO2_FE::Pse(double t) const {
     const double th = AncillaryTheta(t, Tcr_, dta);
-    return Pcr_ * std::exp((Tcr_ + dta) / (t + dta) *
-                           AncillarySum<FluidPowerRule>(CO2PseN, CO2PseK, th));
+    return Pcr_ *
+           std::exp((Tcr_ + dta) / (t + dta) * AncillarySum<FluidPowerRule>(CO2PseN, CO2PseK, th));
 }
 
 double TCO2_FE::tse(double p) const {

@@ -61,8 +61,11 @@ const TECSReference& R134aReference() {
 }
 
 const TECSViscosity& R22Viscosity() {
-    static const TECSViscosity model{&R134aReference(), FluidConstants(R22Fluid()), R22Sigma,
-                                     R22EpsilonOverK, {R22ViscosityPsiA, LinearT, R22PsiRhoRed}};
+    static const TECSViscosity model{&R134aReference(),
+                                     FluidConstants(R22Fluid()),
+                                     R22Sigma,
+                                     R22EpsilonOverK,
+                                     {R22ViscosityPsiA, LinearT, R22PsiRhoRed}};
     return model;
 }
 
@@ -80,8 +83,11 @@ const TECSConductivity& R22Conductivity() {
 }
 
 const TECSViscosity& R32Viscosity() {
-    static const TECSViscosity model{&PropaneReference(), FluidConstants(R32Fluid()), R32Sigma,
-                                     R32EpsilonOverK, {R32ViscosityPsiA, LinearT, R32PsiRhoRed}};
+    static const TECSViscosity model{&PropaneReference(),
+                                     FluidConstants(R32Fluid()),
+                                     R32Sigma,
+                                     R32EpsilonOverK,
+                                     {R32ViscosityPsiA, LinearT, R32PsiRhoRed}};
     return model;
 }
 

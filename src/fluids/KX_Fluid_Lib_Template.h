@@ -133,11 +133,11 @@ inline double NotAvailable(std::string_view libraryName, std::string_view functi
 
 // ---- The transport block appended after the constants: DVPT, KVPT, TCPT, PrPT, STT ----
 // BOUND is a TBoundTransport<&model> (KX_Transport_PT.h).
-#define KX_FLUID_DECLARE_TRANSPORT_FUNCTIONS(LIB)                         \
-    KX_FLUID_DECLARE_BINARY(LIB, DVPT)                                    \
-    KX_FLUID_DECLARE_BINARY(LIB, KVPT)                                    \
-    KX_FLUID_DECLARE_BINARY(LIB, TCPT) KX_FLUID_DECLARE_BINARY(LIB, PrPT) \
-        KX_FLUID_DECLARE_UNARY(LIB, STT)
+#define KX_FLUID_DECLARE_TRANSPORT_FUNCTIONS(LIB) \
+    KX_FLUID_DECLARE_BINARY(LIB, DVPT)            \
+    KX_FLUID_DECLARE_BINARY(LIB, KVPT)            \
+    KX_FLUID_DECLARE_BINARY(LIB, TCPT)            \
+    KX_FLUID_DECLARE_BINARY(LIB, PrPT) KX_FLUID_DECLARE_UNARY(LIB, STT)
 
 #define KX_FLUID_TRANSPORT_FUNCTIONS(LIB, FLUID, BOUND) \
     KX_FLUID_FREE_BINARY(LIB, FLUID, DVPT, BOUND::DVPT) \

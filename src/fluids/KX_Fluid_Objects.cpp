@@ -3,17 +3,17 @@
 #include <memory>
 #include <mutex>
 
+#include "KX_Ar_FE_Lib_Root.h"
+#include "KX_CO2_FE_Lib_Root.h"
+#include "KX_H2_FE_Lib_Root.h"
+#include "KX_N2_FE_Lib_Root.h"
 #include "KX_NH3_FE_Lib_Root.h"
-#include "KX_R22_FE_Lib_Root.h"
-#include "KX_R32_FE_Lib_Root.h"
+#include "KX_O2_FE_Lib_Root.h"
 #include "KX_R123_FE_Lib_Root.h"
 #include "KX_R134a_FE_Lib_Root.h"
 #include "KX_R152a_FE_Lib_Root.h"
-#include "KX_N2_FE_Lib_Root.h"
-#include "KX_O2_FE_Lib_Root.h"
-#include "KX_CO2_FE_Lib_Root.h"
-#include "KX_Ar_FE_Lib_Root.h"
-#include "KX_H2_FE_Lib_Root.h"
+#include "KX_R22_FE_Lib_Root.h"
+#include "KX_R32_FE_Lib_Root.h"
 
 namespace {
 
@@ -70,16 +70,42 @@ void CreateFluidObjects() {
     std::call_once(objects.Created, [&objects] { FillFluidObjects(objects); });
 }
 
-const TNH3_FE& NH3Fluid() { return *CreatedObjects().NH3; }
-const TR22_FE& R22Fluid() { return *CreatedObjects().R22; }
-const TR32_FE& R32Fluid() { return *CreatedObjects().R32; }
-const TR123_FE& R123Fluid() { return *CreatedObjects().R123; }
-const TR134a_FE& R134aFluid() { return *CreatedObjects().R134a; }
-const TR152a_FE& R152aFluid() { return *CreatedObjects().R152a; }
-const TN2_FE& N2Fluid() { return *CreatedObjects().N2; }
-const TO2_FE& O2Fluid() { return *CreatedObjects().O2; }
-const TCO2_FE& CO2Fluid() { return *CreatedObjects().CO2; }
-const TAr_FE& ArFluid() { return *CreatedObjects().Ar; }
-const TH2_FE& H2Fluid() { return *CreatedObjects().H2; }
-const TH2p_FE& H2pFluid() { return *CreatedObjects().H2p; }
-const TH2o_FE& H2oFluid() { return *CreatedObjects().H2o; }
+const TNH3_FE& NH3Fluid() {
+    return *CreatedObjects().NH3;
+}
+const TR22_FE& R22Fluid() {
+    return *CreatedObjects().R22;
+}
+const TR32_FE& R32Fluid() {
+    return *CreatedObjects().R32;
+}
+const TR123_FE& R123Fluid() {
+    return *CreatedObjects().R123;
+}
+const TR134a_FE& R134aFluid() {
+    return *CreatedObjects().R134a;
+}
+const TR152a_FE& R152aFluid() {
+    return *CreatedObjects().R152a;
+}
+const TN2_FE& N2Fluid() {
+    return *CreatedObjects().N2;
+}
+const TO2_FE& O2Fluid() {
+    return *CreatedObjects().O2;
+}
+const TCO2_FE& CO2Fluid() {
+    return *CreatedObjects().CO2;
+}
+const TAr_FE& ArFluid() {
+    return *CreatedObjects().Ar;
+}
+const TH2_FE& H2Fluid() {
+    return *CreatedObjects().H2;
+}
+const TH2p_FE& H2pFluid() {
+    return *CreatedObjects().H2p;
+}
+const TH2o_FE& H2oFluid() {
+    return *CreatedObjects().H2o;
+}

@@ -50,7 +50,8 @@ constexpr std::array<TAmmoniaPreparedTerm, ResidualTerms.size()> PrepareTerms() 
     return prepared;
 }
 
-static constexpr std::array<TAmmoniaPreparedTerm, ResidualTerms.size()> PreparedTerms = PrepareTerms();
+static constexpr std::array<TAmmoniaPreparedTerm, ResidualTerms.size()> PreparedTerms =
+    PrepareTerms();
 
 // Ideal-gas part, same source, Table 1: phio = ln delta + a1 + a2 tau - ln tau + a3 tau^(1/3)
 // + a4 tau^(-1.5) + a5 tau^(-1.75).
@@ -62,8 +63,8 @@ static constexpr double IdealA5 = 0.5706757;
 
 // Vapour-pressure ancillary equation (same source): ln(p/pr) = sum a_i theta^e_i / (1 - theta).
 static constexpr double PseReference = 113.3926;
-static constexpr double PseN[] = {-6.731962, -3.5015526, 9.3251383, -6.1478322, -2.8277491,
-                                  2.0853131};
+static constexpr double PseN[] = {-6.731962,  -3.5015526, 9.3251383,
+                                  -6.1478322, -2.8277491, 2.0853131};
 static constexpr double PseK[] = {1.0, 1.25, 1.5, 1.75, 4.5, 8.5};
 
 // Saturated-liquid density ancillary equation (same source): a constant and four powers of theta.

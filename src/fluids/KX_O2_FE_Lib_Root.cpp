@@ -60,7 +60,8 @@ constexpr TResidualTerm O2Terms[32] = {
 // Highest power of δ the derivatives need: the largest d or l of the table.
 constexpr int HighestDeltaPower() {
     int highest = 4;
-    for (const TResidualTerm& term : O2Terms) highest = std::max({highest, static_cast<int>(term.d), term.l});
+    for (const TResidualTerm& term : O2Terms)
+        highest = std::max({highest, static_cast<int>(term.d), term.l});
     return highest;
 }
 constexpr int MaxDeltaPower = HighestDeltaPower();

@@ -23,8 +23,8 @@ using Transport = TBoundTransport<&kTransport>;
 double PrandtlPT(const THelmholzFluid& fluid, double P, double T, std::string& ErrorText,
                  int32_t& ErrorCode) {
     return TransportPT(fluid, "PrPT",
-                       CommonRange(kTransport.viscosity.range, kTransport.conductivity.range), P,
-                       T, ErrorText, ErrorCode, &kxtransport::R22PrandtlDT);
+                       CommonRange(kTransport.viscosity.range, kTransport.conductivity.range), P, T,
+                       ErrorText, ErrorCode, &kxtransport::R22PrandtlDT);
 }
 
 }  // namespace

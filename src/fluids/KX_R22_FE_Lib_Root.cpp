@@ -51,7 +51,8 @@ static constexpr double R22DsleK[] = {0.0, 1.0 / 2.0, 2.0 / 3.0, 4.0 / 3.0, 13.0
 static constexpr double R22DsveRef = 520.0;
 static constexpr double R22DsveN[] = {-4.008809, 9.553529, -12.3693, -9.344011, -56.032629};
 static constexpr double R22DsveK[] = {0.3333, 0.5, 0.6667, 2.25, 5.5};
-static constexpr TSaturationTemperatureFit R22Tse{49.8856, 96.13, {0.999568, -0.155766, -0.00138996}};
+static constexpr TSaturationTemperatureFit R22Tse{
+    49.8856, 96.13, {0.999568, -0.155766, -0.00138996}};
 static constexpr TStraightBranch R22PseBranch{96.0, 49.7609, 0.1247, 0.13};
 static constexpr TStraightBranch R22DsleBranch{96.0, 583.61, -63.61, 0.13};
 static constexpr TStraightBranch R22DsveBranch{96.0, 457.44, 62.56, 0.13};

@@ -49,7 +49,8 @@ static constexpr double R32DsveRef = 424.0;
 static constexpr double R32DsveN[] = {-1.969, -2.0222, -6.7409, -27.479};
 static constexpr double R32DsveK[] = {1.0 / 3.0, 2.0 / 3.0, 4.0 / 3.0, 11.0 / 3.0};
 static constexpr double R32IdealVapourBelow = -50.0;
-static constexpr TSaturationTemperatureFit R32Tse{57.826, 78.105, {0.997389, -0.150585, -0.00133953}};
+static constexpr TSaturationTemperatureFit R32Tse{
+    57.826, 78.105, {0.997389, -0.150585, -0.00133953}};
 static constexpr TStraightBranch R32PseBranch{75.73, 55.0, 2.826, 2.375};
 static constexpr TStraightBranch R32DsleBranch{75.73, 590.01, -166.01, 2.375};
 static constexpr TStraightBranch R32DsveBranch{75.73, 269.17, 154.83, 2.375};

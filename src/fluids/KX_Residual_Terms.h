@@ -9,8 +9,8 @@
 #include <cstddef>
 
 #include "HelmholtzMath.h"
-#include "KX_Ancillary_Equations.h"
 #include "HelmholzFluidObject.h"
+#include "KX_Ancillary_Equations.h"
 
 // The term tables of every residual part, one column naming for all fluids: n the coefficient,
 // t the exponent of τ, d the exponent of δ, l the exponent of δ in exp(−δ^l).
@@ -74,9 +74,9 @@ inline TFactor TimesGaussian(const TFactor& f, double c, double y) {
 // Polynomial and exponential terms n δ^d τ^t exp(−δ^l) (l = 0 for a polynomial term) and
 // Gaussian terms n δ^d τ^t exp(−α (δ − ε)² − β (τ − γ)²), from tables whose rows have the
 // members n, t, d, l and n, t, d, alpha, beta, gamma (and epsilon; 1 where a table has no such
-// column), as TResidualTerm and TGaussianTerm have; d and l are whole numbers. Every t is a non-negative whole multiple of 1/TauDenominator, a power of two, so a
-// non-integral τ^t is a whole power of τ^(1/TauDenominator), taken from a table of powers
-// instead of an exponential per term.
+// column), as TResidualTerm and TGaussianTerm have; d and l are whole numbers. Every t is a
+// non-negative whole multiple of 1/TauDenominator, a power of two, so a non-integral τ^t is a whole
+// power of τ^(1/TauDenominator), taken from a table of powers instead of an exponential per term.
 
 namespace preparedresidual {
 

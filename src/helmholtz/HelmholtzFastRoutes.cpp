@@ -6,8 +6,8 @@
 // their result.
 #include <cmath>
 
-#include "KX_FloatingPoint.h"
 #include "HelmholzFluidObject.h"
+#include "KX_FloatingPoint.h"
 #include "KX_Function_Types.h"
 #include "SaturationCurves.h"
 

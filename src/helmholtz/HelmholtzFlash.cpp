@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
-#include "KX_FloatingPoint.h"
 #include "HelmholzFluidObject.h"
+#include "KX_FloatingPoint.h"
 #include "KX_Range_Checks.h"
 #include "KX_Utils.h"
 
@@ -15,8 +15,8 @@ namespace {
 // One argument limit: the check fails when "value comparator limit" holds.
 // The checks of one function in order; the first failing one leaves its text and code.
 template <std::size_t N>
-bool FailsCheck(const THelmholzFluid& fluid, const char* function,
-                const TKXRangeCheck (&limits)[N], std::string& ErrorText, int32_t& ErrorCode) {
+bool FailsCheck(const THelmholzFluid& fluid, const char* function, const TKXRangeCheck (&limits)[N],
+                std::string& ErrorText, int32_t& ErrorCode) {
     return !KXPassesRangeChecks(fluid.Code, function, limits, ErrorText, ErrorCode);
 }
 
@@ -373,7 +373,8 @@ void Flash(const THelmholzFluid& fluid, const TFlashKind& kind, double P, double
     double Thi = fluid.Tmax;
     double Yhi = (fluid.*kind.ValuePT)(P, Thi, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) return failWith(KXErrorCode::Failure);
-    const TKXRangeCheck highLimit[] = {{">", Y, Yhi - margin, kind.Quantity, kind.Unit, kind.HighCode}};
+    const TKXRangeCheck highLimit[] = {
+        {">", Y, Yhi - margin, kind.Quantity, kind.Unit, kind.HighCode}};
     if (FailsCheck(fluid, kind.Name, highLimit, ErrorText, ErrorCode)) return;
 
     // Lowest admissible value: at Tmin, or on the Dmax isochore at high pressure.
@@ -399,7 +400,8 @@ void Flash(const THelmholzFluid& fluid, const TFlashKind& kind, double P, double
         Ylo = (fluid.*kind.ValueDT)(fluid.Dmax, Tlo);
         if (!std::isfinite(Ylo)) return unknown();
     }
-    const TKXRangeCheck lowLimit[] = {{"<", Y, Ylo + margin, kind.Quantity, kind.Unit, kind.LowCode}};
+    const TKXRangeCheck lowLimit[] = {
+        {"<", Y, Ylo + margin, kind.Quantity, kind.Unit, kind.LowCode}};
     if (FailsCheck(fluid, kind.Name, lowLimit, ErrorText, ErrorCode)) return;
 
     // Phase decision.

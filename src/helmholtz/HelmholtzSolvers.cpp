@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "CubicEquationSolver.h"
-#include "KX_FloatingPoint.h"
 #include "HelmholzFluidObject.h"
+#include "KX_FloatingPoint.h"
 #include "KX_Utils.h"
 #include "SaturationCurves.h"
 

@@ -8,8 +8,8 @@
 #include <cmath>
 #include <limits>
 
-#include "KX_FloatingPoint.h"
 #include "HelmholzFluidObject.h"
+#include "KX_FloatingPoint.h"
 #include "KX_Function_Types.h"
 #include "KX_Utils.h"
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <utility>
 
-#include "KX_FloatingPoint.h"
 #include "HelmholzFluidObject.h"
+#include "KX_FloatingPoint.h"
 #include "KX_Function_Types.h"
 
 namespace {

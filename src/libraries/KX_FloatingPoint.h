@@ -20,7 +20,9 @@
 namespace kxfp {
 // MXCSR flags: invalid operation (bit 0), division by zero (bit 2), overflow (bit 3).
 inline constexpr unsigned int FaultBits = 0x1u | 0x4u | 0x8u;
-inline bool Raised() { return (_mm_getcsr() & FaultBits) != 0; }
+inline bool Raised() {
+    return (_mm_getcsr() & FaultBits) != 0;
+}
 inline void Clear() {
     const unsigned int csr = _mm_getcsr();
     if (csr & FaultBits) _mm_setcsr(csr & ~FaultBits);
@@ -28,7 +30,7 @@ inline void Clear() {
 }  // namespace kxfp
 
 class TFloatingPointScope {
-public:
+  public:
     TFloatingPointScope() : saved_(_mm_getcsr()) { _mm_setcsr(saved_ & ~kxfp::FaultBits); }
     ~TFloatingPointScope() {
         _mm_setcsr((_mm_getcsr() & ~kxfp::FaultBits) | (saved_ & kxfp::FaultBits));
@@ -41,7 +43,7 @@ public:
     // The same, or a non-finite result.
     bool Faulted(double result) const { return Raised() || !std::isfinite(result); }
 
-private:
+  private:
     unsigned int saved_;
 };
 
@@ -50,27 +52,29 @@ private:
 // are saved and restored, as everywhere in library code: restoring through <cfenv> also writes
 // the x87 flags, where a stale fault would then stay for the rest of the process.
 class TFloatingPointSnapshot {
-public:
+  public:
     TFloatingPointSnapshot() : saved_(_mm_getcsr()) {}
     void Restore() const {
         _mm_setcsr((_mm_getcsr() & ~kxfp::FaultBits) | (saved_ & kxfp::FaultBits));
     }
 
-private:
+  private:
     unsigned int saved_;
 };
 #else
 
 namespace kxfp {
 inline constexpr int FaultFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
-inline bool Raised() { return std::fetestexcept(FaultFlags) != 0; }
+inline bool Raised() {
+    return std::fetestexcept(FaultFlags) != 0;
+}
 inline void Clear() {
     if (Raised()) std::feclearexcept(FaultFlags);
 }
 }  // namespace kxfp
 
 class TFloatingPointScope {
-public:
+  public:
     TFloatingPointScope() {
         std::fegetexceptflag(&saved_, kxfp::FaultFlags);
         std::feclearexcept(kxfp::FaultFlags);
@@ -82,21 +86,22 @@ public:
     bool Raised() const { return kxfp::Raised(); }
     bool Faulted(double result) const { return Raised() || !std::isfinite(result); }
 
-private:
+  private:
     std::fexcept_t saved_{};
 };
 
 class TFloatingPointSnapshot {
-public:
+  public:
     TFloatingPointSnapshot() { std::fegetexceptflag(&saved_, kxfp::FaultFlags); }
     void Restore() const { std::fesetexceptflag(&saved_, kxfp::FaultFlags); }
-private:
+
+  private:
     std::fexcept_t saved_{};
 };
 #endif
 
 class TFloatingPointGuard {
-public:
+  public:
     TFloatingPointGuard() { kxfp::Clear(); }
     bool Faulted(double result) const { return kxfp::Raised() || !std::isfinite(result); }
 };

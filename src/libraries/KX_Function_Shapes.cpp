@@ -20,7 +20,9 @@ constexpr TKXFunctionShape Shapes[] = {
 #undef KX_FUNCTION_SHAPE_ROW
 }  // namespace
 
-std::span<const TKXFunctionShape> KXFunctionShapes() { return Shapes; }
+std::span<const TKXFunctionShape> KXFunctionShapes() {
+    return Shapes;
+}
 
 const TKXFunctionShape* FindFunctionShape(std::string_view shortName) {
     for (const auto& s : Shapes)

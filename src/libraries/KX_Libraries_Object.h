@@ -7,7 +7,7 @@
 #include "KX_Library_Object.h"
 
 class TKXLibraries {
-public:
+  public:
     // Appends an empty library and returns it for filling.
     TKXLibrary& AddLibrary(const std::string& name);
 
@@ -30,6 +30,6 @@ public:
     // Finds a function by its full name; false when no library has it.
     bool FindFunction(const std::string& functionName, int& libraryIndex, int& functionIndex) const;
 
-private:
+  private:
     std::vector<std::unique_ptr<TKXLibrary>> Libraries;
 };

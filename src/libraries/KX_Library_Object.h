@@ -12,7 +12,7 @@ struct TKXPropertyFunctionArgument {
 };
 
 class TKXPropertyFunction {
-public:
+  public:
     std::string FunctionName;
     TConstantFunction ConstantFunctionPtr = nullptr;
     TUnaryFunction UnaryFunctionPtr = nullptr;
@@ -28,21 +28,20 @@ public:
     int32_t GetXUnitIndex(int argumentNo) const;
     TKXFunctionPtr GetFunctionPtr() const;
 
-private:
+  private:
     std::vector<TKXPropertyFunctionArgument> Arguments;
 };
 
 class TKXLibrary {
-public:
+  public:
     explicit TKXLibrary(std::string name) : Library_Name(std::move(name)) {}
 
     std::string Library_Name;
 
     void AddConstantFunction(const std::string& functionName, const std::string& yName,
                              int32_t yUnit, TConstantFunction function);
-    void AddUnairyFunction(const std::string& functionName, const std::string& yName,
-                           int32_t yUnit, const std::string& xName, int32_t xUnit,
-                           TUnaryFunction function);
+    void AddUnairyFunction(const std::string& functionName, const std::string& yName, int32_t yUnit,
+                           const std::string& xName, int32_t xUnit, TUnaryFunction function);
     void AddBinairyFunction(const std::string& functionName, const std::string& yName,
                             int32_t yUnit, const std::string& x1Name, int32_t x1Unit,
                             const std::string& x2Name, int32_t x2Unit, TBinaryFunction function);
@@ -58,6 +57,6 @@ public:
     int32_t GetResultUnitIndex(int index) const;
     TKXFunctionPtr GetFunctionPtr(int index) const;
 
-private:
+  private:
     std::vector<TKXPropertyFunction> Functions;
 };

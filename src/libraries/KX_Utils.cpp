@@ -1,10 +1,10 @@
 #include "KX_Utils.h"
 
-#include "KX_Range_Checks.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+
+#include "KX_Range_Checks.h"
 
 std::string CutUtf8(std::string_view text, std::size_t maxBytes) {
     if (text.size() <= maxBytes) return std::string(text);
@@ -73,13 +73,15 @@ std::string RangeCheck(std::string_view comparator, std::string_view libraryName
 
 void RewriteErrorMessage(std::string& message, int32_t capacity, std::string_view prefix) {
     const std::size_t limit =
-        capacity < 0 ? 0 : std::min<std::size_t>(static_cast<std::size_t>(capacity), KXMaxTextLength);
+        capacity < 0 ? 0
+                     : std::min<std::size_t>(static_cast<std::size_t>(capacity), KXMaxTextLength);
     try {
         const auto last = message.rfind(';');
         if (last != std::string::npos) message.erase(0, last + 1);
         message = CutUtf8(std::string(prefix) + ";" + message, limit);
     } catch (...) {
-        message = CutUtf8(std::string(prefix) + "; Error during rewriting of Error Message.", limit);
+        message =
+            CutUtf8(std::string(prefix) + "; Error during rewriting of Error Message.", limit);
     }
 }
 

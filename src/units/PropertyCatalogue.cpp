@@ -51,22 +51,21 @@ static constexpr TQuantityRow QuantityRows[] = {
     {"Compressibility", 48, "-", "-", "-"},
 };
 
-
 // Definitions the factors are built from, each exact unless its comment says otherwise:
 // NIST Special Publication 811 (2008), Appendix B; the international yard and pound (1959).
 constexpr double Pi = 3.14159265358979323846;
-constexpr double Inch = 0.0254;      // m
-constexpr double Foot = 0.3048;      // m
-constexpr double Yard = 0.9144;      // m
-constexpr double Rod = 16.5 * Foot;  // m
-constexpr double Mile = 1609.344;    // m, statute mile
-constexpr double NauticalMile = 1852.0;           // m
-constexpr double CubicInch = Inch * Inch * Inch;  // m3
-constexpr double CubicFoot = Foot * Foot * Foot;  // m3
-constexpr double Pound = 0.45359237;  // kg, avoirdupois
-constexpr double Ounce = Pound / 16;  // kg
-constexpr double Grain = Pound / 7000;         // kg
-constexpr double StandardGravity = 9.80665;    // m/s2
+constexpr double Inch = 0.0254;                         // m
+constexpr double Foot = 0.3048;                         // m
+constexpr double Yard = 0.9144;                         // m
+constexpr double Rod = 16.5 * Foot;                     // m
+constexpr double Mile = 1609.344;                       // m, statute mile
+constexpr double NauticalMile = 1852.0;                 // m
+constexpr double CubicInch = Inch * Inch * Inch;        // m3
+constexpr double CubicFoot = Foot * Foot * Foot;        // m3
+constexpr double Pound = 0.45359237;                    // kg, avoirdupois
+constexpr double Ounce = Pound / 16;                    // kg
+constexpr double Grain = Pound / 7000;                  // kg
+constexpr double StandardGravity = 9.80665;             // m/s2
 constexpr double PoundForce = Pound * StandardGravity;  // N
 constexpr double Psi = PoundForce / (Inch * Inch);      // Pa
 constexpr double Atmosphere = 101325.0;                 // Pa
@@ -75,15 +74,15 @@ constexpr double MillimetreOfMercury = 133.322387415;   // Pa, conventional (135
 constexpr double InchOfMercury = 25.4 * MillimetreOfMercury;  // Pa, conventional
 // Water columns: density of water at 4 °C (39.2 °F), the value behind NIST's inch and foot of
 // water (39.2 °F) and millimetre of water (4 °C), and at 0 °C.
-constexpr double WaterDensity4C = 999.972;  // kg/m3
-constexpr double WaterDensity0C = 999.84;   // kg/m3
-constexpr double BtuIT = 1.05505585262;     // kJ, International Table
-constexpr double CalorieIT = 4.1868;        // kJ per kcal, International Table
+constexpr double WaterDensity4C = 999.972;                     // kg/m3
+constexpr double WaterDensity0C = 999.84;                      // kg/m3
+constexpr double BtuIT = 1.05505585262;                        // kJ, International Table
+constexpr double CalorieIT = 4.1868;                           // kJ per kcal, International Table
 constexpr double Horsepower = 550 * Foot * PoundForce / 1000;  // kW, 550 ft lbf/s
 constexpr double MetricHorsepower = 0.73549875;                // kW, 75 kgf m/s
-constexpr double BoilerHorsepower = 9.80950;  // kW, NIST SP 811 (not exact)
-constexpr double UKGallon = 0.00454609;       // m3
-constexpr double USGallon = 231 * CubicInch;  // m3
+constexpr double BoilerHorsepower = 9.80950;                   // kW, NIST SP 811 (not exact)
+constexpr double UKGallon = 0.00454609;                        // m3
+constexpr double USGallon = 231 * CubicInch;                   // m3
 // Square root by Newton's iteration, for constants (std::sqrt is not constexpr before C++26).
 constexpr double ConstSqrt(double x) {
     double root = x;
@@ -95,14 +94,16 @@ constexpr double ConstSqrt(double x) {
 constexpr double SpeedOfSound0C = ConstSqrt(1.4 * 8314.32 / 28.96442 * 273.15);  // m/s
 // Gas volumes of one amount of an ideal gas at 1 atm: normal (0 °C), standard (15 °C,
 // ISO 13443) and the standard cubic foot (60 °F).
-constexpr double NormalTemperature = 273.15;                   // K
-constexpr double StandardTemperature = 288.15;                 // K
-constexpr double ScfTemperature = (60 + 459.67) / 1.8;         // K
-constexpr double Millibar = 100.0;  // Pa
-constexpr double Bar = 100000.0;    // Pa
+constexpr double NormalTemperature = 273.15;            // K
+constexpr double StandardTemperature = 288.15;          // K
+constexpr double ScfTemperature = (60 + 459.67) / 1.8;  // K
+constexpr double Millibar = 100.0;                      // Pa
+constexpr double Bar = 100000.0;                        // Pa
 
 // The factor of a unit of which one is `standardUnits` of the quantity's standard unit.
-constexpr double OneIs(double standardUnits) { return 1.0 / standardUnits; }
+constexpr double OneIs(double standardUnits) {
+    return 1.0 / standardUnits;
+}
 
 // Units of every quantity, standard unit first: value_in_unit = Factor * value + Offset
 // (Factor / value for the reciprocal kind). The name "kip " ends in a blank that belongs to it.
@@ -114,9 +115,9 @@ static constexpr TUnitRow UnitRows[] = {
     {"lb/ft2", 1, 0, OneIs(PoundForce / (Foot * Foot) / Millibar)},
     {"inch Hg@(32°F)", 1, 0, OneIs(InchOfMercury / Millibar)},
     {"mm Hg(@0°C)", 1, 0, OneIs(MillimetreOfMercury / Millibar)},
-    {"ft H2O(@39.2°F)", 1, 0, OneIs(WaterDensity4C * StandardGravity * Foot / Millibar)},
-    {"inch H2O(@39.2°F)", 1, 0, OneIs(WaterDensity4C * StandardGravity * Inch / Millibar)},
-    {"mm H2O(@4°C)", 1, 0, OneIs(WaterDensity4C * StandardGravity * 0.001 / Millibar)},
+    {"ft H2O(@39.2°F)", 1, 0, OneIs(WaterDensity4C* StandardGravity* Foot / Millibar)},
+    {"inch H2O(@39.2°F)", 1, 0, OneIs(WaterDensity4C* StandardGravity* Inch / Millibar)},
+    {"mm H2O(@4°C)", 1, 0, OneIs(WaterDensity4C* StandardGravity * 0.001 / Millibar)},
     {"Pa", 1, 0, 100},
     {"kPa", 1, 0, 0.1},
     {"MPa", 1, 0, 0.0001},
@@ -129,9 +130,9 @@ static constexpr TUnitRow UnitRows[] = {
     {"lb/ft2(a)", 2, 0, OneIs(PoundForce / (Foot * Foot) / Bar)},
     {"inch Hg@(a)(32°F)", 2, 0, OneIs(InchOfMercury / Bar)},
     {"mm Hg(a)(@0°C)", 2, 0, OneIs(MillimetreOfMercury / Bar)},
-    {"ft H2O(a)(@39.2°F)", 2, 0, OneIs(WaterDensity4C * StandardGravity * Foot / Bar)},
-    {"inch H2O(a)(@39.2°F)", 2, 0, OneIs(WaterDensity4C * StandardGravity * Inch / Bar)},
-    {"mm H2O(a)(@4°C)", 2, 0, OneIs(WaterDensity4C * StandardGravity * 0.001 / Bar)},
+    {"ft H2O(a)(@39.2°F)", 2, 0, OneIs(WaterDensity4C* StandardGravity* Foot / Bar)},
+    {"inch H2O(a)(@39.2°F)", 2, 0, OneIs(WaterDensity4C* StandardGravity* Inch / Bar)},
+    {"mm H2O(a)(@4°C)", 2, 0, OneIs(WaterDensity4C* StandardGravity * 0.001 / Bar)},
     {"Pa(a)", 2, 0, 100000},
     {"kPa(a)", 2, 0, 100},
     {"MPa(a)", 2, 0, 0.1},
@@ -145,9 +146,9 @@ static constexpr TUnitRow UnitRows[] = {
     {"lb/ft2(g)", 3, 0, OneIs(PoundForce / (Foot * Foot) / Bar)},
     {"inch Hg@(g)(32°F)", 3, 0, OneIs(InchOfMercury / Bar)},
     {"mm Hg(g)(@0°C)", 3, 0, OneIs(MillimetreOfMercury / Bar)},
-    {"ft H2O(g)(@39.2°F)", 3, 0, OneIs(WaterDensity4C * StandardGravity * Foot / Bar)},
-    {"inch H2O(g)(@39.2°F)", 3, 0, OneIs(WaterDensity4C * StandardGravity * Inch / Bar)},
-    {"mm H2O(g)(@0°C)", 3, 0, OneIs(WaterDensity0C * StandardGravity * 0.001 / Bar)},
+    {"ft H2O(g)(@39.2°F)", 3, 0, OneIs(WaterDensity4C* StandardGravity* Foot / Bar)},
+    {"inch H2O(g)(@39.2°F)", 3, 0, OneIs(WaterDensity4C* StandardGravity* Inch / Bar)},
+    {"mm H2O(g)(@0°C)", 3, 0, OneIs(WaterDensity0C* StandardGravity * 0.001 / Bar)},
     {"Pa(g)", 3, 0, 100000},
     {"kPa(g)", 3, 0, 100},
     {"MPa(g)", 3, 0, 0.1},
@@ -158,7 +159,7 @@ static constexpr TUnitRow UnitRows[] = {
     {"ato", 3, 0, OneIs(StandardGravity * 1e4 / Bar)},
     {"kJ/kg", 4, 0, 1},
     {"BTU/lb", 4, 0, OneIs(BtuIT / Pound)},
-    {"ft (Head)", 4, 0, OneIs(StandardGravity * Foot / 1000)},
+    {"ft (Head)", 4, 0, OneIs(StandardGravity* Foot / 1000)},
     {"m (Head)", 4, 0, OneIs(StandardGravity / 1000)},
     {"kJ/kgK", 5, 0, 1},
     {"BTU/lbF", 5, 0, OneIs(BtuIT * 1.8 / Pound)},
@@ -171,8 +172,8 @@ static constexpr TUnitRow UnitRows[] = {
     {"kW", 7, 0, 1},
     {"HP", 7, 0, OneIs(Horsepower)},
     {"pk", 7, 0, OneIs(MetricHorsepower)},
-    {"ft.lb(force)/s", 7, 0, OneIs(Foot * PoundForce / 1000)},
-    {"ft.lb(force)/m", 7, 0, OneIs(Foot * PoundForce / 1000 / 60)},
+    {"ft.lb(force)/s", 7, 0, OneIs(Foot* PoundForce / 1000)},
+    {"ft.lb(force)/m", 7, 0, OneIs(Foot* PoundForce / 1000 / 60)},
     {"kW", 8, 0, 1},
     {"MW", 8, 0, 0.001},
     {"BTU/s", 8, 0, OneIs(BtuIT)},
@@ -219,7 +220,7 @@ static constexpr TUnitRow UnitRows[] = {
     {"cP", 17, 0, 1000},
     {"kg/m.s", 17, 0, 1},
     {"m2/s", 18, 0, 1},
-    {"ft2/s", 18, 0, OneIs(Foot * Foot)},
+    {"ft2/s", 18, 0, OneIs(Foot* Foot)},
     {"St", 18, 0, 10000},
     {"cSt", 18, 0, 1000000},
     {"A", 19, 0, 1},
@@ -245,8 +246,8 @@ static constexpr TUnitRow UnitRows[] = {
     {"NauticMile", 24, 0, OneIs(NauticalMile)},
     {"Rod", 24, 0, OneIs(Rod)},
     {"m2", 25, 0, 1},
-    {"inch2", 25, 0, OneIs(Inch * Inch)},
-    {"ft2", 25, 0, OneIs(Foot * Foot)},
+    {"inch2", 25, 0, OneIs(Inch* Inch)},
+    {"ft2", 25, 0, OneIs(Foot* Foot)},
     {"m3", 26, 0, 1},
     {"inch3", 26, 0, OneIs(CubicInch)},
     {"ft3", 26, 0, OneIs(CubicFoot)},
@@ -278,20 +279,20 @@ static constexpr TUnitRow UnitRows[] = {
     {"USgal/min", 28, 0, OneIs(USGallon / 60)},
     {"MIGD", 28, 0, OneIs(1e6 * UKGallon / 86400)},  // million imperial gallons a day
     {"Nm3", 29, 0, 1},
-    {"scf", 29, 0, OneIs(CubicFoot * NormalTemperature / ScfTemperature)},
+    {"scf", 29, 0, OneIs(CubicFoot* NormalTemperature / ScfTemperature)},
     {"Sm3", 29, 0, OneIs(NormalTemperature / StandardTemperature)},
     {"kJ/kgK", 30, 0, 1},
     {"BTU/lbR", 30, 0, OneIs(BtuIT * 1.8 / Pound)},
-    {"psi.ft3/lbR", 30, 0, OneIs(Psi * CubicFoot * 1.8 / Pound / 1000)},
-    {"ft.lb(force)/lbR", 30, 0, OneIs(Foot * PoundForce * 1.8 / Pound / 1000)},
+    {"psi.ft3/lbR", 30, 0, OneIs(Psi* CubicFoot * 1.8 / Pound / 1000)},
+    {"ft.lb(force)/lbR", 30, 0, OneIs(Foot* PoundForce * 1.8 / Pound / 1000)},
     {"°C", 31, 0, 1},
     {"°F", 31, 32, 1.8},
     {"K", 31, 273.15, 1},
     {"°R", 31, 491.67, 1.8},
     {"°Reaumur", 31, 0, 0.8},
     {"Nm", 32, 0, 1},
-    {"ft.lb(force)", 32, 0, OneIs(Foot * PoundForce)},
-    {"in.lb(force)", 32, 0, OneIs(Inch * PoundForce)},
+    {"ft.lb(force)", 32, 0, OneIs(Foot* PoundForce)},
+    {"in.lb(force)", 32, 0, OneIs(Inch* PoundForce)},
     {"N", 33, 0, 1},
     {"lb(force)", 33, 0, OneIs(PoundForce)},
     {"kg(force)", 33, 0, OneIs(StandardGravity)},

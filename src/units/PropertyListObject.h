@@ -117,8 +117,8 @@ class TPropertyList {
     // Places of a unit name in increasing quantity position, or nullptr if no unit has it.
     const std::vector<TUnitPlace>* PlacesOf(const std::string& unitName) const;
     // Places of both names in the first quantity that has both; false if none has.
-    bool CommonPlaces(const std::string& unitName, const std::string& convertTo,
-                      TUnitPlace& from, TUnitPlace& to) const;
+    bool CommonPlaces(const std::string& unitName, const std::string& convertTo, TUnitPlace& from,
+                      TUnitPlace& to) const;
     const TUnitObject* FirstUnitNamed(const std::string& unitName) const;
     const TUnitObject& UnitAt(const TUnitPlace& place) const;
 

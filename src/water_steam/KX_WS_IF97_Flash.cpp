@@ -24,7 +24,7 @@ namespace {
 
 constexpr double kT_Region3Low = 622.52685;  // K, lower end of the region-3 temperature searches
 constexpr double kT_Region1High = 624.0;     // K, region-1 search end at and above pc
-constexpr double kT_Region5High = 2273.3;          // K, upper end of the region-5 searches
+constexpr double kT_Region5High = 2273.3;    // K, upper end of the region-5 searches
 constexpr double kT_Region2cHighBelow623 = 750.0, kT_Region2cHighAbove623 = 1050.0;  // K
 constexpr double kT_RefineLow = 200.0;             // K, lowest temperature a refinement may reach
 constexpr double kSatOffset = 1e-08;               // K, region-3 search ends beside Tsat

@@ -37,8 +37,8 @@ inline double Failed(double marker, bool* ok) {
 // Newton iteration on F(p, T) = target from start, kept inside [lo, hi]: a step beyond an end
 // stops at the end, and a second step beyond the same end means the root lies outside. Returns
 // false (and leaves *T alone) then, when a value is not finite, or when it does not settle.
-inline bool NewtonTemperature(TSlopeFunction F, double p, double target, double start,
-                              double lo, double hi, double* T) {
+inline bool NewtonTemperature(TSlopeFunction F, double p, double target, double start, double lo,
+                              double hi, double* T) {
     double t = start;
     if (!(t >= lo && t <= hi)) return false;
     for (int pass = 0; pass < kNewtonPassLimit; ++pass) {

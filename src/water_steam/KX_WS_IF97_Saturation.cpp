@@ -26,7 +26,7 @@ static constexpr double kB2bc[3] = {905.84278514723, -0.67955786399241, 0.000128
 static constexpr double kVLiquidFit[4] = {5.2899867, -9846.51318, 6114579.54, -1266327450.0};
 static constexpr double kVVapourFit[4] = {-7.7504515, 14462.0552, -9010544.67, 1876021160.0};
 
-constexpr double kT_FitLimit = 642.0;         // below: cubic volume brackets, above: searches
+constexpr double kT_FitLimit = 642.0;  // below: cubic volume brackets, above: searches
 constexpr double kV_131 = 0.00131, kV_16 = 0.0016, kV_15 = 0.015, kV_25 = 0.025;
 
 // Equal-area iteration of the near-critical saturated volumes: tolerance and pass limit.

@@ -11,7 +11,7 @@ using namespace flash;
 
 namespace {
 
-constexpr double kTPH_Tolerance = 0.001;           // J/kg, enthalpy tolerance of T_PH
+constexpr double kTPH_Tolerance = 0.001;  // J/kg, enthalpy tolerance of T_PH
 constexpr int kTPH_PassLimit = 1000;
 
 // Enthalpy at (p, T) with a fixed phase, as the iteration evaluates it. A fault inside gives 0

@@ -139,14 +139,15 @@ TEST(Evaluator, OnlyAsciiLettersAreUpperCasedAndOtherBytesAreBad) {
 // Sets a rounding mode for its scope and restores the one before, also when an assertion
 // leaves the test early.
 class TRoundingModeScope {
-public:
-    explicit TRoundingModeScope(int mode) : Saved(std::fegetround()), Set(std::fesetround(mode) == 0) {}
+  public:
+    explicit TRoundingModeScope(int mode)
+        : Saved(std::fegetround()), Set(std::fesetround(mode) == 0) {}
     ~TRoundingModeScope() { std::fesetround(Saved); }
     TRoundingModeScope(const TRoundingModeScope&) = delete;
     TRoundingModeScope& operator=(const TRoundingModeScope&) = delete;
     bool IsSet() const { return Set; }
 
-private:
+  private:
     int Saved;
     bool Set;
 };

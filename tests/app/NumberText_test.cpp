@@ -1,7 +1,5 @@
 #include "NumberText.h"
 
-#include "KX_PARSER.h"
-
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -11,6 +9,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "KX_PARSER.h"
 
 namespace {
 
@@ -172,7 +172,8 @@ TEST(FormatGeneral, ValuesNearTheLargestDoubleReadBack) {
                     double back = 0.0;
                     ASSERT_TRUE(TryParseNumber(text, back)) << text;
                     // Only the last digit moves: within one unit of it.
-                    EXPECT_NEAR(back, signedValue, std::fabs(signedValue) * std::pow(10.0, 1 - precision))
+                    EXPECT_NEAR(back, signedValue,
+                                std::fabs(signedValue) * std::pow(10.0, 1 - precision))
                         << text;
                 }
             }
@@ -182,9 +183,9 @@ TEST(FormatGeneral, ValuesNearTheLargestDoubleReadBack) {
 
 TEST(TrimPastedValue, DropsLineBreaksTabsAndSpacesAroundTheValueOnly) {
     const std::pair<const char*, const char*> cases[] = {
-        {"25\n", "25"}, {"25\r\n", "25"}, {"\t 30 \r\n", "30"}, {"\n\n-1.5E3\t", "-1.5E3"},
+        {"25\n", "25"},  {"25\r\n", "25"}, {"\t 30 \r\n", "30"}, {"\n\n-1.5E3\t", "-1.5E3"},
         {"1 2", "1 2"},  // inside the text nothing changes: still no number
-        {" \t\r\n", ""}, {"", ""}, {"abc\n", "abc"}};
+        {" \t\r\n", ""}, {"", ""},         {"abc\n", "abc"}};
     for (const auto& [pasted, kept] : cases)
         EXPECT_EQ(TrimPastedValue(pasted), kept) << testing::PrintToString(pasted);
 }

@@ -11,8 +11,8 @@
 
 #include "KXCalculatorController.h"
 #include "KXInMemoryView.h"
-#include "NumberText.h"
 #include "KX_Utils.h"
+#include "NumberText.h"
 
 namespace {
 
@@ -20,16 +20,15 @@ using E = TKXElement;
 
 // Saturation-pressure stand-in: 100 °C gives 1.01417978 bar; below 0.01 °C the range check fails.
 double TestPsatT(double t, char* text, int32_t capacity, int32_t* code) {
-    return RunLibraryFunction("KX_TEST", "PsatT", text, capacity, code,
-                              [t](std::string& message, int32_t& c) {
-                                  message = RangeCheck("<", "KX_TEST", "PsatT", t, 0.01,
-                                                       "Temperature", "°C");
-                                  if (!message.empty()) {
-                                      c = 2;
-                                      return 0.0;
-                                  }
-                                  return 1.01417978 * t / 100.0;
-                              });
+    return RunLibraryFunction(
+        "KX_TEST", "PsatT", text, capacity, code, [t](std::string& message, int32_t& c) {
+            message = RangeCheck("<", "KX_TEST", "PsatT", t, 0.01, "Temperature", "°C");
+            if (!message.empty()) {
+                c = 2;
+                return 0.0;
+            }
+            return 1.01417978 * t / 100.0;
+        });
 }
 
 // Returns its two arguments combined so the tests can see what entered the call.
@@ -73,7 +72,7 @@ TKXLibraries TestRegistry() {
 
 // Answers the memory dialog as a user would: a name and a value, or Cancel.
 class ScriptedDialog : public IKXMemoryDialog {
-public:
+  public:
     struct Answer {
         bool Confirm;
         std::string Name;
@@ -96,7 +95,7 @@ public:
 };
 
 class ControllerTest : public ::testing::Test {
-protected:
+  protected:
     explicit ControllerTest(TKXSettings settings = {}) : Settings(settings) {}
 
     void Start() {
@@ -169,12 +168,10 @@ TEST_F(ControllerTest, ResultsInTheChosenUnits) {
         const char* Shown;
     };
     const Case cases[] = {
-        {"100", "°C", "bar(a)", "1.0142"},
-        {"100", "°C", "kPa(a)", "101.42"},
-        {"212", "°F", "bar(a)", "1.0142"},    // converted to 100 °C before the call
-        {" 373.15 ", "K", "bar(a)", "1.0142"}, // blanks around a number are allowed
-        {"1E4", "°C", "Pa(a)", "1.0142E0007"},
-        {"0.5", "°C", "Pa(a)", "507.09"},
+        {"100", "°C", "bar(a)", "1.0142"},     {"100", "°C", "kPa(a)", "101.42"},
+        {"212", "°F", "bar(a)", "1.0142"},      // converted to 100 °C before the call
+        {" 373.15 ", "K", "bar(a)", "1.0142"},  // blanks around a number are allowed
+        {"1E4", "°C", "Pa(a)", "1.0142E0007"}, {"0.5", "°C", "Pa(a)", "507.09"},
     };
     for (const auto& c : cases) {
         ChooseUnit(E::Argument1UnitList, c.ArgumentUnit);
@@ -306,7 +303,7 @@ TEST_F(ControllerTest, AnUnknownModeIsReported) {
 }
 
 class EngineeringUnitsTest : public ControllerTest {
-protected:
+  protected:
     EngineeringUnitsTest() : ControllerTest(TKXSettings{1, 1}) {}
 };
 
@@ -326,7 +323,7 @@ TEST_F(EngineeringUnitsTest, DefaultsAreEngineeringUnitsAndEveryListStartsWithOn
 }
 
 class UnknownUnitSystemTest : public ControllerTest {
-protected:
+  protected:
     UnknownUnitSystemTest() : ControllerTest(TKXSettings{1, 7}) {}
 };
 

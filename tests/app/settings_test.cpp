@@ -1,8 +1,7 @@
 // The settings file: every way it can be found on disk, and what is written back.
-#include <gtest/gtest.h>
-
 #include <errno.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,8 +9,8 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <future>
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <string>
 
@@ -23,7 +22,7 @@ namespace fs = std::filesystem;
 
 // Each test works in a folder of its own, removed afterwards.
 class SettingsFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "varnexa_settings_XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
@@ -57,18 +56,18 @@ TEST_F(SettingsFileTest, ContentsAndTheSettingsTheyGive) {
     };
     const Case cases[] = {
         {"0\r\n1\r\n", 0, 1},
-        {"0\n1\n", 0, 1},                 // LF-only lines
-        {"0\n1", 0, 1},                   // no final line end
-        {"", 0, 0},                       // the end of the file reads as 0
+        {"0\n1\n", 0, 1},  // LF-only lines
+        {"0\n1", 0, 1},    // no final line end
+        {"", 0, 0},        // the end of the file reads as 0
         {"1\r\n", 1, 0},
         {"  \t\r\n 0 trailing words\r\n\r\n  1 more", 0, 1},  // blanks and rests of lines
-        {"0\r\nx\r\n", 1, 0},             // a second value that is not a number: both defaults
+        {"0\r\nx\r\n", 1, 0},  // a second value that is not a number: both defaults
         {"abc\r\n1\r\n", 1, 0},
         {"1\r\n7\r\n", 1, 7},
         {"-3\r\n+2\r\n", -3, 2},
         {"1.5\r\n0\r\n", 1, 0},
         {"+\r\n0\r\n", 1, 0},
-        {"1\r\n2147483648\r\n", 1, 0},    // outside a 32-bit integer
+        {"1\r\n2147483648\r\n", 1, 0},  // outside a 32-bit integer
         {"1\r\n-2147483648\r\n", 1, -2147483648},
         // At most 32 characters form the number; the 33rd starts nothing new on that line.
         {"00000000000000000000000000000001X\r\n5\r\n", 1, 5},
@@ -99,7 +98,8 @@ TEST_F(SettingsFileTest, WritesTwoCrLfLinesAndReadsThemBack) {
 }
 
 TEST_F(SettingsFileTest, AWriteFailureIsReportedNotThrown) {
-    EXPECT_FALSE(WriteSettings((Folder / "no such folder" / "Varnexa.Cfg").string(), TKXSettings{}));
+    EXPECT_FALSE(
+        WriteSettings((Folder / "no such folder" / "Varnexa.Cfg").string(), TKXSettings{}));
 }
 
 // Runs call on its own thread and waits at most a few seconds. A call stuck opening a named
@@ -173,8 +173,7 @@ TEST(SettingsPath, IsNextToTheExecutable) {
     const fs::path path = DefaultSettingsPath();
     EXPECT_EQ(path.filename(), "Varnexa.Cfg");
     // The folder holds the program that is running: this test.
-    EXPECT_TRUE(fs::is_regular_file(path.parent_path() / program_invocation_short_name))
-        << path;
+    EXPECT_TRUE(fs::is_regular_file(path.parent_path() / program_invocation_short_name)) << path;
 }
 
 }  // namespace

@@ -34,9 +34,14 @@ std::vector<std::string> Lines(const std::string& text) {
 
 TEST(Cli, EvalPrintsWhatTheDisplayShows) {
     const std::pair<const char*, const char*> cases[] = {
-        {"1+2*3", "7"}, {"1/3", "0.333333333333333"}, {"(", "Error"}, {"2^10", "1024"},
+        {"1+2*3", "7"},
+        {"1/3", "0.333333333333333"},
+        {"(", "Error"},
+        {"2^10", "1024"},
         // An expression that begins with "-" is an expression, not an option.
-        {"-(2+3)", "-5"}, {"-PI", "-3.14159265358979"}, {"-sin(1)", "-0.841470984807897"},
+        {"-(2+3)", "-5"},
+        {"-PI", "-3.14159265358979"},
+        {"-sin(1)", "-0.841470984807897"},
         {"-1", "-1"}};
     for (const auto& [expression, shown] : cases) {
         const CliRun r = Cli({"eval", expression});
@@ -58,7 +63,7 @@ TEST(Cli, ConvertPrintsWhatTheConversionPanelShows) {
                          Case{"0.35", "-", "Dec [%]", "35"},
                          // Names several quantities share: the first quantity that has both.
                          Case{"1", "kW", "MW", "0.001"},
-                         Case{"1", "kW", "BTU/h", "3412.14163312794"},  // 3600/1.05505585262
+                         Case{"1", "kW", "BTU/h", "3412.14163312794"},         // 3600/1.05505585262
                          Case{"1", "kJ/kgK", "BTU/lbR", "0.238845896627496"},  // 1/4.1868
                          Case{"2", "Dec [%]", "-", "0.02"}}) {
         const CliRun r = Cli({"convert", c.Value, c.From, c.To});
@@ -110,7 +115,8 @@ TEST(Cli, HelpOnEveryCommand) {
     // Also after positional arguments, and with its short name.
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"call", "KX_WS_IF97_PsatT", "--help"},
-          std::vector<std::string>{"eval", "-h"}, std::vector<std::string>{"convert", "1", "--help"}}) {
+          std::vector<std::string>{"eval", "-h"},
+          std::vector<std::string>{"convert", "1", "--help"}}) {
         const CliRun r = Cli(args);
         EXPECT_EQ(r.Status, 0) << args[0];
         EXPECT_NE(r.Out.find(args[0]), std::string::npos) << r.Out;
@@ -153,7 +159,8 @@ TEST(Cli, CallPrintsValueCodeAndText) {
           std::vector<std::string>{"call", "KX_WS_IF97_PsatT", "--", "-5"}}) {
         r = Cli(args);
         EXPECT_EQ(r.Status, 0) << r.Err;
-        EXPECT_EQ(r.Out, "0\t2\tKX_WS_IF97_PsatT; Temperature lower than minimum value of 0.010 °C.\n");
+        EXPECT_EQ(r.Out,
+                  "0\t2\tKX_WS_IF97_PsatT; Temperature lower than minimum value of 0.010 °C.\n");
     }
 
     r = Cli({"call", "KX_WS_IF97_Tc"});
@@ -162,16 +169,17 @@ TEST(Cli, CallPrintsValueCodeAndText) {
 
 TEST(Cli, BatchAnswersEveryLineInOrder) {
     const CliRun r = Cli({"batch"},
-                      "KX_WS_IF97_PsatT -5\n"
-                      "\n"
-                      "KX_NOPE 1\n"
-                      "KX_WS_IF97_Tc\r\n"
-                      "KX_WS_IF97_PsatT x\n"
-                      "KX_WS_IF97_PsatT 1 2\n");
+                         "KX_WS_IF97_PsatT -5\n"
+                         "\n"
+                         "KX_NOPE 1\n"
+                         "KX_WS_IF97_Tc\r\n"
+                         "KX_WS_IF97_PsatT x\n"
+                         "KX_WS_IF97_PsatT 1 2\n");
     EXPECT_EQ(r.Status, 0);
     const auto lines = Lines(r.Out);
     ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[0], "0\t2\tKX_WS_IF97_PsatT; Temperature lower than minimum value of 0.010 °C.");
+    EXPECT_EQ(lines[0],
+              "0\t2\tKX_WS_IF97_PsatT; Temperature lower than minimum value of 0.010 °C.");
     EXPECT_EQ(lines[1].rfind("ERROR\t", 0), 0u);
     EXPECT_EQ(lines[2].rfind("ERROR\t", 0), 0u);
     EXPECT_EQ(lines[3], "373.94600000000003\t0\t");
@@ -222,7 +230,8 @@ TEST(Cli, EngineeringUnitsNeedNoUnitChoice) {
     for (const Case& c : cases) {
         double shown[2] = {0, 0};
         for (int system = 0; system < 2; ++system) {
-            std::vector<std::string> args{"show", c.Function, "--unit-system", std::to_string(system)};
+            std::vector<std::string> args{"show", c.Function, "--unit-system",
+                                          std::to_string(system)};
             for (const std::string& a : system == 0 ? c.SiArgs : c.EngArgs) {
                 args.push_back("--arg");
                 args.push_back(a);

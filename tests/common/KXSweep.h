@@ -19,10 +19,11 @@ namespace kxsweep {
 // Arguments in standard units (bar, °C, kJ/kg, kJ/kgK, fractions) with the odd ones.
 inline std::vector<double> SweepValues() {
     const double inf = std::numeric_limits<double>::infinity();
-    std::vector<double> v = {-inf, -1e300, -1000, -273.15, -100, -1, -1e-9, 0, 1e-12, 1e-3,
-                             0.006, 0.5, 1, 2, 10, 25, 100, 220.64, 373.946, 374, 500,
-                             1000, 2000, 2500, 1e5, 1e300, inf,
-                             std::numeric_limits<double>::quiet_NaN()};
+    std::vector<double> v = {
+        -inf, -1e300, -1000, -273.15, -100,    -1,  -1e-9,
+        0,    1e-12,  1e-3,  0.006,   0.5,     1,   2,
+        10,   25,     100,   220.64,  373.946, 374, 500,
+        1000, 2000,   2500,  1e5,     1e300,   inf, std::numeric_limits<double>::quiet_NaN()};
     return v;
 }
 

@@ -57,7 +57,8 @@ TEST(ECSPropane, ResidualDerivativesMatchCentralDifferences) {
                 return pair.byDelta ? at(v, p.Tau).*pair.lower : at(p.Delta, v).*pair.lower;
             };
             const double numeric = (lower(x + h) - lower(x - h)) / (2.0 * h);
-            const double scale = std::max(std::fabs(r.*pair.analytic), std::fabs(r.*pair.lower) / x);
+            const double scale =
+                std::max(std::fabs(r.*pair.analytic), std::fabs(r.*pair.lower) / x);
             EXPECT_NEAR(r.*pair.analytic, numeric, 1e-7 * scale);
         }
     }
@@ -107,8 +108,7 @@ TEST_P(ECSWorkedStates, ConformalStateMatchesAlpharAndZOfTheFluid) {
     const TRow& row = GetParam();
     const TCase models = ModelsOf(row.at("fluid"));
     const TECSReference& reference = *models.viscosity->reference;
-    const TConformalState c =
-        ConformalState(reference, models.viscosity->fluid, StateOf(row));
+    const TConformalState c = ConformalState(reference, models.viscosity->fluid, StateOf(row));
     ASSERT_TRUE(c.converged);
     // The reference equation at the result, evaluated here rather than trusted from the solver.
     THelmholzResidual r;
@@ -174,8 +174,7 @@ TEST_P(ECSWorkedStates, LibraryFunctionsAtThePressureAndTemperatureOfTheState) {
     const double eta = Call(lib.DVPT, P, T);
     const double lambda = Call(lib.TCPT, P, T);
     EXPECT_NEAR(Call(lib.KVPT, P, T) / (eta / D), 1.0, 1e-12);
-    EXPECT_NEAR(Call(lib.PrPT, P, T) / (1000.0 * Call(lib.CpPT, P, T) * eta / lambda), 1.0,
-                1e-12);
+    EXPECT_NEAR(Call(lib.PrPT, P, T) / (1000.0 * Call(lib.CpPT, P, T) * eta / lambda), 1.0, 1e-12);
     const double tolerance = row.at("fluid") == "R32" ? 1e-7 : 0.01;
     EXPECT_NEAR(eta / Number(row, "eta_Pa_s"), 1.0, tolerance);
     EXPECT_NEAR(lambda / Number(row, "lambda_W_mK"), 1.0, tolerance);
@@ -215,8 +214,7 @@ TEST(ECSRange, ConformalStateAndPropertiesOverTheWholeRange) {
                 if (code != 0) continue;
                 SCOPED_TRACE(std::string(m.name) + " at " + std::to_string(P) + " bar, " +
                              std::to_string(T) + " C");
-                const TTransportState state =
-                    CaloricState(f, D, T, m.conductivity.critical.Tref);
+                const TTransportState state = CaloricState(f, D, T, m.conductivity.critical.Tref);
                 const TConformalState c =
                     ConformalState(*m.viscosity.reference, m.viscosity.fluid, state);
                 ASSERT_TRUE(c.converged || (c.nearest && state.Z > 0.9));

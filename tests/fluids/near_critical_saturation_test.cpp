@@ -185,7 +185,8 @@ TEST(NearCriticalSaturation, StatesFromPressureAreTwoDistinctPhases) {
         // curve (48.6165 bar at -122.47 °C); PsatT answers at those temperatures.
         const double top = f.Tc_Max_ < f.Tc_ ? Call(c.PsatT, f.Tc_Max_).Value : f.Pc_;
         const double allowedFrom = c.Library == "KX_Ar_FE" ? 48.56 : top;
-        EXPECT_GE(lowestFailure, allowedFrom) << c.Library << ": TsatP fails from " << lowestFailure;
+        EXPECT_GE(lowestFailure, allowedFrom)
+            << c.Library << ": TsatP fails from " << lowestFailure;
         EXPECT_LE(failures, 60) << c.Library << ": TsatP failed at " << failures << " of 401";
     }
 }

@@ -53,7 +53,6 @@ double Ok(const std::string& shortName, double x1 = 0.0, double x2 = 0.0) {
     return c.Value;
 }
 
-
 TEST(Nh3Library, LibraryNameIsTheFluidCode) {
     EXPECT_EQ(NH3Fluid().Code, "KX_NH3_FE");
 }

@@ -36,9 +36,9 @@ TEST(RangeCheck, EveryComparatorAtAroundAndOnItsLimit) {
         {"< ", 0, 1, "KX_WS_IF97_PsatT; Temperature; wrong limit specifier."},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(RangeCheck(c.Comparator, "KX_WS_IF97", "PsatT", c.Value, c.Limit, "Temperature",
-                             "°C"),
-                  c.Expected)
+        EXPECT_EQ(
+            RangeCheck(c.Comparator, "KX_WS_IF97", "PsatT", c.Value, c.Limit, "Temperature", "°C"),
+            c.Expected)
             << "'" << c.Comparator << "' " << c.Value << " vs " << c.Limit;
     }
 }
@@ -61,9 +61,9 @@ TEST(RangeCheck, InfinityIsRejectedByTheMatchingLimit) {
 
 TEST(FormatLimit, FixedWithThreeDecimalsOrGeneralForHugeLimits) {
     const std::pair<double, const char*> cases[] = {
-        {0.0, "0.000"},       {0.01, "0.010"},      {373.946, "373.946"},
-        {-1.5, "-1.500"},     {1000, "1000.000"},   {0.00611213, "0.006"},
-        {999999.0, "999999.000"}, {1e7, "1E007"},   {1.234567e8, "1.23457E008"},
+        {0.0, "0.000"},           {0.01, "0.010"},    {373.946, "373.946"},
+        {-1.5, "-1.500"},         {1000, "1000.000"}, {0.00611213, "0.006"},
+        {999999.0, "999999.000"}, {1e7, "1E007"},     {1.234567e8, "1.23457E008"},
         {-2.5e6, "-2.5E006"},
     };
     for (const auto& [limit, expected] : cases) EXPECT_EQ(FormatLimit(limit), expected) << limit;

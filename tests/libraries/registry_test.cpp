@@ -9,9 +9,15 @@
 
 namespace {
 
-double Constant(char*, int32_t, int32_t*) { return 18.0; }
-double Unary(double x, char*, int32_t, int32_t*) { return x; }
-double Binary(double x1, double x2, char*, int32_t, int32_t*) { return x1 + x2; }
+double Constant(char*, int32_t, int32_t*) {
+    return 18.0;
+}
+double Unary(double x, char*, int32_t, int32_t*) {
+    return x;
+}
+double Binary(double x1, double x2, char*, int32_t, int32_t*) {
+    return x1 + x2;
+}
 
 TKXLibraries SmallRegistry() {
     TKXLibraries registry;
@@ -45,8 +51,8 @@ TEST(Registry, EveryIndexOutsideItsListGivesTheNeutralValue) {
     struct Index {
         int Library, Function;
     };
-    for (const Index i : {Index{-1, 0}, Index{2, 0}, Index{99, 0}, Index{0, -1}, Index{0, 3},
-                          Index{1, 0}}) {
+    for (const Index i :
+         {Index{-1, 0}, Index{2, 0}, Index{99, 0}, Index{0, -1}, Index{0, 3}, Index{1, 0}}) {
         EXPECT_EQ(r.GetNoOfArguments(i.Library, i.Function), -1);
         EXPECT_EQ(r.GetResultName(i.Library, i.Function), "");
         EXPECT_EQ(r.GetResultUnitIndex(i.Library, i.Function), 0);

@@ -20,12 +20,18 @@ namespace {
 // Arguments by quantity index: pressure (bar), temperature (°C), enthalpy, entropy, fraction.
 std::vector<double> Arguments(int32_t quantity) {
     switch (quantity) {
-        case 2: return {1.0, 10.0, 70.0};
-        case 31: return {-20.0, 25.0, 150.0};
-        case 4: return {150.0, 400.0};
-        case 5: return {1.0, 1.8};
-        case 34: return {0.5};
-        default: return {1.0};
+        case 2:
+            return {1.0, 10.0, 70.0};
+        case 31:
+            return {-20.0, 25.0, 150.0};
+        case 4:
+            return {150.0, 400.0};
+        case 5:
+            return {1.0, 1.8};
+        case 34:
+            return {0.5};
+        default:
+            return {1.0};
     }
 }
 
@@ -47,9 +53,12 @@ TAnswer Call(const TKXPropertyFunction& f, const std::vector<double>& x) {
     char text[256] = "";
     int32_t code = -1;
     double value = 0.0;
-    if (f.ConstantFunctionPtr) value = f.ConstantFunctionPtr(text, 255, &code);
-    else if (f.UnaryFunctionPtr) value = f.UnaryFunctionPtr(x[0], text, 255, &code);
-    else value = f.BinaryFunctionPtr(x[0], x[1], text, 255, &code);
+    if (f.ConstantFunctionPtr)
+        value = f.ConstantFunctionPtr(text, 255, &code);
+    else if (f.UnaryFunctionPtr)
+        value = f.UnaryFunctionPtr(x[0], text, 255, &code);
+    else
+        value = f.BinaryFunctionPtr(x[0], x[1], text, 255, &code);
     return {value, code, text};
 }
 
@@ -62,10 +71,10 @@ TEST(StaleFlags, EveryFunctionAnswersAsFromClearFlags) {
         for (int i = 0; i < library.Count(); ++i) {
             const TKXPropertyFunction& f = *library.Function(i);
             const int arity = f.ConstantFunctionPtr ? 0 : f.UnaryFunctionPtr ? 1 : 2;
-            const std::vector<double> a1 = arity >= 1 ? Arguments(f.GetXUnitIndex(1))
-                                                      : std::vector<double>{0.0};
-            const std::vector<double> a2 = arity == 2 ? Arguments(f.GetXUnitIndex(2))
-                                                      : std::vector<double>{0.0};
+            const std::vector<double> a1 =
+                arity >= 1 ? Arguments(f.GetXUnitIndex(1)) : std::vector<double>{0.0};
+            const std::vector<double> a2 =
+                arity == 2 ? Arguments(f.GetXUnitIndex(2)) : std::vector<double>{0.0};
             for (double x1 : a1)
                 for (double x2 : a2) {
                     std::feclearexcept(FE_ALL_EXCEPT);

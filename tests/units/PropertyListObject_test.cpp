@@ -86,10 +86,10 @@ TEST(PropertyList, DefaultUnitsBySystem) {
         int32_t Index;
         int System;
         const char* Expected;
-    } cases[] = {{31, 0, "°C"},    {31, 1, "°F"}, {31, 2, ""},        {31, -1, ""},
-                 {2, 1, "psi(a)"}, {34, 1, "-"},  {48, 0, "-"},       {12, 0, "kW/m2K"},
-                 {42, 0, ""},      {-1, 1, ""},   {21, 0, "rad"},     {18, 1, "ft2/s"},
-                 {1, 1, "mm Hg(@0°C)"},           {35, 1, "BTU/hFft"}};
+    } cases[] = {{31, 0, "°C"},         {31, 1, "°F"},      {31, 2, ""},    {31, -1, ""},
+                 {2, 1, "psi(a)"},      {34, 1, "-"},       {48, 0, "-"},   {12, 0, "kW/m2K"},
+                 {42, 0, ""},           {-1, 1, ""},        {21, 0, "rad"}, {18, 1, "ft2/s"},
+                 {1, 1, "mm Hg(@0°C)"}, {35, 1, "BTU/hFft"}};
     for (const auto& c : cases) {
         EXPECT_EQ(list.GetPropertyStandardUnit(c.Index, c.System), c.Expected)
             << c.Index << " " << c.System;
@@ -105,7 +105,8 @@ TEST(PropertyList, EveryDefaultUnitIsAUnitOfItsQuantity) {
         SCOPED_TRACE(property.PropertyName());
         for (const int system : {KXUnitSystemSI, KXUnitSystemEngineering}) {
             const std::string unit = list.GetPropertyStandardUnit(property.PropertyIndex(), system);
-            EXPECT_GE(property.UnitList().GetUnitIndex(unit), 0) << "system " << system << ": " << unit;
+            EXPECT_GE(property.UnitList().GetUnitIndex(unit), 0)
+                << "system " << system << ": " << unit;
         }
         EXPECT_EQ(property.StandardUnit(), property.UnitList().Units().front().Name());
     }
@@ -131,9 +132,9 @@ TEST(PropertyList, UnitsSharedByQuantities) {
         const char* From;
         const char* To;
         int Position;
-    } pairs[] = {{"kW", "MW", 8},         {"kW", "HP", 7},           {"kW", "kW", 7},
-                 {"-", "Dec [%]", 34},    {"kJ/kgK", "BTU/lbR", 30}, {"BTU/lbF", "kJ/kgK", 5},
-                 {"°C", "bar(a)", -1},    {"MW", "HP", -1},          {"kW", "nothing", -1}};
+    } pairs[] = {{"kW", "MW", 8},      {"kW", "HP", 7},           {"kW", "kW", 7},
+                 {"-", "Dec [%]", 34}, {"kJ/kgK", "BTU/lbR", 30}, {"BTU/lbF", "kJ/kgK", 5},
+                 {"°C", "bar(a)", -1}, {"MW", "HP", -1},          {"kW", "nothing", -1}};
     for (const auto& p : pairs)
         EXPECT_EQ(list.GetIndexFromUnitNames(p.From, p.To), p.Position) << p.From << " " << p.To;
     EXPECT_EQ(list.GetIndexFromUnitName("-"), 0);
@@ -193,9 +194,16 @@ TEST(PropertyList, ConvertsBetweenUnitsOfOneQuantity) {
 // convert to, each written as its definition.
 TEST(PropertyList, MendedUnitsConvertSoundly) {
     const TPropertyList& list = Catalogue();
-    for (const auto& [unit, index] : std::vector<std::pair<const char*, int32_t>>{
-             {"mS/Inch", 39}, {"psi.ft3/lbR", 30}, {"Imp Pint", 26}, {"UK Barrel", 26},
-             {"US Barrel", 26}, {"PetrBarrel", 26}, {"bbl", 26}, {"Sm3", 29}, {"eff%", 10}}) {
+    for (const auto& [unit, index] :
+         std::vector<std::pair<const char*, int32_t>>{{"mS/Inch", 39},
+                                                      {"psi.ft3/lbR", 30},
+                                                      {"Imp Pint", 26},
+                                                      {"UK Barrel", 26},
+                                                      {"US Barrel", 26},
+                                                      {"PetrBarrel", 26},
+                                                      {"bbl", 26},
+                                                      {"Sm3", 29},
+                                                      {"eff%", 10}}) {
         SCOPED_TRACE(unit);
         EXPECT_TRUE(list.IsValidUnitForBaseProperty(unit, index));
         EXPECT_EQ(list.BasePropertyForUnit(unit), index);
@@ -212,8 +220,8 @@ TEST(PropertyList, MendedUnitsConvertSoundly) {
         {"Sm3", "Nm3", 288.15, 273.15},  // 15 °C against 0 °C at one pressure
         // 1 psi ft3/(lb °R) in kJ/(kg K): one bar m3 is 100 kJ.
         {"psi.ft3/lbR", "kJ/kgK", 1.0,
-         0.45359237 * 9.80665 / (0.0254 * 0.0254) * (0.3048 * 0.3048 * 0.3048) * 1.8 /
-             0.45359237 / 1000},
+         0.45359237 * 9.80665 / (0.0254 * 0.0254) * (0.3048 * 0.3048 * 0.3048) * 1.8 / 0.45359237 /
+             1000},
         {"kJ/kWh", "eff%", 3600.0, 100.0},
         {"kJ/kWh", "eff%", 9000.0, 40.0},
         {"eff%", "kJ/kWh", 36.0, 10000.0},

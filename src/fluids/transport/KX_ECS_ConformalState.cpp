@@ -48,8 +48,7 @@ TIsoAlpha MatchAlpharAt(const TECSReferenceFluid& reference, double alphar, doub
         reference.Residual(delta, tau, r);
         const double f = r.Phi - alphar;
         if (!std::isfinite(f)) break;
-        if (std::fabs(f) < 0.1 * ConformalStateTolerance)
-            return {rho0, 1.0 + delta * r.Phid - Z};
+        if (std::fabs(f) < 0.1 * ConformalStateTolerance) return {rho0, 1.0 + delta * r.Phid - Z};
         const double slope = delta * r.Phid;  // d alpha^r / d ln rho0
         if (slope == 0.0) break;
         // At most a factor e per pass, so a flat stretch cannot throw rho0 far away.
@@ -183,8 +182,7 @@ TConformalState SolveConformalState(const TECSReferenceFluid& reference, double 
     }
     state.residual = m.norm;
     state.converged = std::isfinite(m.norm) && m.norm < ConformalStateTolerance &&
-                      state.T0 >= LowestT0Factor * T0start &&
-                      state.T0 <= HighestT0Factor * T0start;
+                      state.T0 >= LowestT0Factor * T0start && state.T0 <= HighestT0Factor * T0start;
     if (state.converged) return state;
     TConformalState fallback = IsoAlphaSearch(reference, alphar, Z, T0start, rho0start);
     fallback.passes = state.passes;

@@ -39,8 +39,8 @@ double Evaluate(const TECSShapeFactor& psi, double rho) {
 
 TConformalState ConformalState(const TECSReference& reference, const TECSFluid& fluid,
                                const TTransportState& state) {
-    return SolveConformalState(reference.eos, state.T, state.rho, state.alphar, state.Z,
-                               fluid.Tred, fluid.rhoRed);
+    return SolveConformalState(reference.eos, state.T, state.rho, state.alphar, state.Z, fluid.Tred,
+                               fluid.rhoRed);
 }
 
 TViscosityParts EvaluateParts(const TECSViscosity& model, const TTransportState& state,
@@ -53,8 +53,8 @@ TViscosityParts EvaluateParts(const TECSViscosity& model, const TTransportState&
         return parts;
     }
     const TECSReference& reference = *model.reference;
-    const TTransportState refState = ReferenceState(
-        reference, conformal.T0, Evaluate(model.psi, state.rho) * conformal.rho0);
+    const TTransportState refState =
+        ReferenceState(reference, conformal.T0, Evaluate(model.psi, state.rho) * conformal.rho0);
     const double F = ScaleFactor(state, conformal) * std::sqrt(model.fluid.M / reference.eos.M);
     const double eta0Ref = Evaluate(reference.dilute, conformal.T0);
     parts.initialDensity = F * Evaluate(reference.initialDensity, eta0Ref, refState);
@@ -81,8 +81,8 @@ TConductivityParts EvaluateParts(const TECSConductivity& model, const TTransport
         return parts;
     }
     const TECSReference& reference = *model.reference;
-    const TTransportState refState = ReferenceState(
-        reference, conformal.T0, Evaluate(model.psi, state.rho) * conformal.rho0);
+    const TTransportState refState =
+        ReferenceState(reference, conformal.T0, Evaluate(model.psi, state.rho) * conformal.rho0);
     const double F = ScaleFactor(state, conformal) * std::sqrt(reference.eos.M / model.fluid.M);
     parts.residual = F * Evaluate(reference.residualConductivity, refState);
     return parts;

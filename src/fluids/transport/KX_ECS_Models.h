@@ -57,8 +57,8 @@ struct TECSViscosity {
 struct TECSConductivity {
     const TECSReference* reference;
     TECSFluid fluid;
-    double sigma;         // Lennard-Jones diameter of eta0, m
-    double epsilonOverK;  // K
+    double sigma;                // Lennard-Jones diameter of eta0, m
+    double epsilonOverK;         // K
     TCoefficients fintA, fintT;  // f_int = sum a_i (T / fintTred)^t_i
     double fintTred;             // K
     TECSShapeFactor psi;

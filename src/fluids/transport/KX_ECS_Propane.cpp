@@ -15,10 +15,10 @@ struct TPowerTerm {
     int l;
 };
 constexpr TPowerTerm PowerTerms[] = {
-    {0.042910051, 4, 1.0, 0},   {1.7313671, 1, 0.33, 0},   {-2.4516524, 1, 0.8, 0},
-    {0.34157466, 2, 0.43, 0},   {-0.46047898, 2, 0.9, 0},  {-0.66847295, 1, 2.46, 1},
-    {0.20889705, 3, 2.09, 1},   {0.19421381, 6, 0.88, 1},  {-0.22917851, 6, 1.09, 1},
-    {-0.60405866, 2, 3.25, 2},  {0.066680654, 3, 4.62, 2},
+    {0.042910051, 4, 1.0, 0},  {1.7313671, 1, 0.33, 0},   {-2.4516524, 1, 0.8, 0},
+    {0.34157466, 2, 0.43, 0},  {-0.46047898, 2, 0.9, 0},  {-0.66847295, 1, 2.46, 1},
+    {0.20889705, 3, 2.09, 1},  {0.19421381, 6, 0.88, 1},  {-0.22917851, 6, 1.09, 1},
+    {-0.60405866, 2, 3.25, 2}, {0.066680654, 3, 4.62, 2},
 };
 
 // Same source: n delta^d tau^t exp(-eta (delta - epsilon)^2 - beta (tau - gamma)^2).
@@ -46,7 +46,9 @@ struct TRatios {
 };
 
 // x^p with x^p' / x^p = p/x and x^p'' / x^p = p(p - 1)/x^2 (x > 0).
-TRatios PowerRatios(double p, double x) { return {p / x, p * (p - 1.0) / (x * x)}; }
+TRatios PowerRatios(double p, double x) {
+    return {p / x, p * (p - 1.0) / (x * x)};
+}
 
 // Adds n g h and its derivatives, from g, h and their derivative ratios.
 void AddTerm(THelmholzResidual& r, double value, const TRatios& g, const TRatios& h) {
@@ -104,18 +106,17 @@ namespace {
 // Viscosity of propane, Vogel, Küchenmeister, Bich & Laesecke, J. Phys. Chem. Ref. Data 27 (1998)
 // 947: dilute gas with the fitted effective cross section, the Rainwater-Friend initial density
 // term, and the residual sum with its close-packed part.
-constexpr double PropaneSigma = 4.9748e-10;        // m
-constexpr double PropaneEpsilonOverK = 263.88;     // K
+constexpr double PropaneSigma = 4.9748e-10;     // m
+constexpr double PropaneEpsilonOverK = 263.88;  // K
 constexpr double DiluteA[] = {0.25104574, -0.47271238, 0.060836515};
 constexpr double DiluteT[] = {0.0, 1.0, 3.0};
-constexpr double RainwaterFriendB[] = {-19.572881, 219.73999, -1015.3226,
-                                       2471.01251, -3375.1717, 2491.6597,
-                                       -787.26086, 14.085455,  -0.34664158};
+constexpr double RainwaterFriendB[] = {-19.572881, 219.73999,  -1015.3226, 2471.01251, -3375.1717,
+                                       2491.6597,  -787.26086, 14.085455,  -0.34664158};
 constexpr double RainwaterFriendT[] = {0.0, -0.25, -0.5, -0.75, -1.0, -1.25, -1.5, -2.5, -5.5};
-constexpr double ResidualA[] = {3.59873030195e-05, -0.000180512188564, 8.77124888223e-05,
-                                -0.000105773052525, 0.000205319740877, -0.00012921093261,
-                                5.89491587759e-05,  -0.0001297400331,  7.66280419971e-05,
-                                -9.59407868475e-06, 2.10726986598e-05, -1.43971968187e-05};
+constexpr double ResidualA[] = {3.59873030195e-05,  -0.000180512188564, 8.77124888223e-05,
+                                -0.000105773052525, 0.000205319740877,  -0.00012921093261,
+                                5.89491587759e-05,  -0.0001297400331,   7.66280419971e-05,
+                                -9.59407868475e-06, 2.10726986598e-05,  -1.43971968187e-05};
 constexpr double ResidualD[] = {2, 2, 2, 3, 3, 3, 4, 4, 4, 5, 5, 5};
 constexpr double ResidualT[] = {0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2};
 constexpr double ResidualNone[] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};  // no exponential
@@ -133,8 +134,8 @@ constexpr TViscosityClosePacked ClosePacked{ClosePackedF, ClosePackedD2, ClosePa
 
 // Residual thermal conductivity of propane, Marsh, Perkins & Ramires, J. Chem. Eng. Data 47
 // (2002) 932: sum (B1 + B2 Tr) rho_r^i, written as terms in tau^0 and tau^-1.
-constexpr double ConductivityB[] = {-0.03695,   0.148658,  -0.119986, 0.0412431,  -0.00486905,
-                                    0.0482798,  -0.135636, 0.117588,  -0.0436911, 0.00616079};
+constexpr double ConductivityB[] = {-0.03695,  0.148658,  -0.119986, 0.0412431,  -0.00486905,
+                                    0.0482798, -0.135636, 0.117588,  -0.0436911, 0.00616079};
 constexpr double ConductivityT[] = {0, 0, 0, 0, 0, -1, -1, -1, -1, -1};
 constexpr double ConductivityD[] = {1, 2, 3, 4, 5, 1, 2, 3, 4, 5};
 

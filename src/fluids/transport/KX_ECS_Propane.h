@@ -9,9 +9,9 @@
 
 namespace kxtransport {
 
-inline constexpr double PropaneTred = 369.89;     // K
-inline constexpr double PropaneDred = 5000.0;     // mol/m3
-inline constexpr double PropaneM = 0.04409562;    // kg/mol
+inline constexpr double PropaneTred = 369.89;   // K
+inline constexpr double PropaneDred = 5000.0;   // mol/m3
+inline constexpr double PropaneM = 0.04409562;  // kg/mol
 
 // Residual Helmholtz energy alpha^r(delta, tau) and all its first and second derivatives, for
 // delta > 0 and tau > 0 (delta = rho / PropaneDred, tau = PropaneTred / T).
