@@ -38,7 +38,7 @@ extern const TSurfaceTensionSum H2SurfaceTension;
 
 // Parahydrogen: the normal-hydrogen viscosity unchanged; conductivity of Assael et al. (2011)
 // with the para coefficients.
-extern const TViscosityCorrelation H2pViscosity;
+inline constexpr const TViscosityCorrelation& H2pViscosity = H2Viscosity;
 extern const TConductivityCorrelation H2pConductivity;
 extern const TSurfaceTensionSum H2pSurfaceTension;
 

@@ -6,30 +6,6 @@ namespace kxtransport {
 
 namespace {
 
-// V1, C. D. Muzny, M. L. Huber, A. F. Kazakov (2013), J. Chem. Eng. Data 58, 969-979
-constexpr double kDiluteViscosityA[] = {0.20963, -0.455274, 0.143602, -0.0335325, 0.00276981};
-constexpr double kDiluteViscosityT[] = {0.0, 1.0, 2.0, 3.0, 4.0};
-constexpr TViscosityDiluteFitted kDiluteViscosity{2.1357e-08, 0.00201588,        2.97e-10,
-                                                  30.41,      kDiluteViscosityA, kDiluteViscosityT};
-// V5, C. D. Muzny, M. L. Huber, A. F. Kazakov (2013), J. Chem. Eng. Data 58, 969-979
-constexpr double kInitialDensityViscosityB[] = {-0.187, 2.4871,  3.7151, -11.0972,
-                                                9.0965, -3.8292, 0.5166};
-constexpr double kInitialDensityViscosityT[] = {0.0, -1.0, -2.0, -3.0, -4.0, -5.0, -6.0};
-constexpr TViscosityInitialDensity kInitialDensityViscosity{
-    kInitialDensityViscosityB, kInitialDensityViscosityT, 2.97e-10, 30.41};
-// V7, C. D. Muzny, M. L. Huber, A. F. Kazakov (2013), J. Chem. Eng. Data 58, 969-979
-constexpr TViscosityResidualHydrogen kResidualViscosity{6.43449673e-06, 0.0456334068, 0.232797868,
-                                                        0.95832612,     0.127941189,  0.363576595,
-                                                        33.145,         90.9090909091};
-
-}  // namespace
-
-const TViscosityCorrelation H2pViscosity{.diluteFitted = &kDiluteViscosity,
-                                         .initialDensity = &kInitialDensityViscosity,
-                                         .residualHydrogen = &kResidualViscosity};
-
-namespace {
-
 // K1, M. J. Assael, J.-A. M. Assael, M. L. Huber, R. A. Perkins, Y. Takata (2011), J. Phys. Chem.
 // Ref. Data 40, 033101
 constexpr double kDiluteConductivityA[] = {-1.245,  310.212, -331.004,  246.016,
