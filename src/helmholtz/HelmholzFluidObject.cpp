@@ -48,6 +48,13 @@ void THelmholzFluid::PhirAll(double Delta, double Tau, THelmholzResidual& r) con
     r.Phidt = Phirdt(Delta, Tau);
 }
 
+void THelmholzFluid::PhirAllExtended(long double Delta, long double Tau,
+                                     THelmholzResidualExtended& r) const {
+    THelmholzResidual d;
+    PhirAll(static_cast<double>(Delta), static_cast<double>(Tau), d);
+    r = {d.Phi, d.Phid, d.Phidd, d.Phit, d.Phitt, d.Phidt};
+}
+
 void THelmholzFluid::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
     o.Phi = Phio(Delta, Tau);
     o.Phit = Phiot(Delta, Tau);

@@ -17,15 +17,20 @@
 
 struct TSaturationCurve;
 
-// Residual part of the reduced Helmholtz energy and its derivatives at one (delta, tau).
-struct THelmholzResidual {
-    double Phi = 0.0;    // phir
-    double Phid = 0.0;   // d phir / d delta
-    double Phidd = 0.0;  // d2 phir / d delta2
-    double Phit = 0.0;   // d phir / d tau
-    double Phitt = 0.0;  // d2 phir / d tau2
-    double Phidt = 0.0;  // d2 phir / d delta d tau
+// Residual part of the reduced Helmholtz energy and its derivatives at one (delta, tau), in the
+// precision Real: double for the property relations, long double where a tool needs the
+// equation beyond double rounding (the saturation-curve generator near the critical point).
+template <class Real>
+struct TResidualDerivatives {
+    Real Phi = 0.0;    // phir
+    Real Phid = 0.0;   // d phir / d delta
+    Real Phidd = 0.0;  // d2 phir / d delta2
+    Real Phit = 0.0;   // d phir / d tau
+    Real Phitt = 0.0;  // d2 phir / d tau2
+    Real Phidt = 0.0;  // d2 phir / d delta d tau
 };
+using THelmholzResidual = TResidualDerivatives<double>;
+using THelmholzResidualExtended = TResidualDerivatives<long double>;
 
 // Ideal-gas part: only the tau derivatives enter the property relations.
 struct THelmholzIdeal {
@@ -93,6 +98,12 @@ class THelmholzFluid {
     // the derivatives (the solvers call these in their inner loops).
     virtual void PhirAll(double Delta, double Tau, THelmholzResidual& r) const;
     virtual void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const;
+    // The residual part evaluated in long double. A fluid whose evaluator is written for any
+    // precision overrides both; the base version widens the double evaluation, so
+    // ResidualInExtendedPrecision tells a caller whether the extra digits are real.
+    virtual void PhirAllExtended(long double Delta, long double Tau,
+                                 THelmholzResidualExtended& r) const;
+    virtual bool ResidualInExtendedPrecision() const { return false; }
 
     // ---- Reduced variables ----
     double DeltaOf(double D) const { return D / Dcr_; }
