@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "KX_Ideal_Gas.h"
-#include "KX_Residual_Terms.h"
 
 namespace {
 
@@ -73,17 +72,9 @@ constexpr double DsveN[4] = {-1.70695656, -4.02739448, 1.55177558, -2.30683228};
 constexpr double DsveK[4] = {0.345, 5.0 / 6.0, 1.0, 13.0 / 3.0};
 constexpr double TseC[4] = {0.00028431, 0.176003, 0.0230555, 0.00146448};
 
-// ---- Residual terms prepared at compile time ----
-
-// Every exponent t of τ in the tables is a non-negative whole multiple of 1/4, so a non-integral
-// τ^t is a whole power of τ^(1/4), taken from a table of powers instead of an exponential per term.
-constexpr int TauDenominator = 4;
-
-using TArResidual = TPreparedResidual<ArTerms, ArGaussianTerms, TauDenominator>;
-
 }  // namespace
 
-TAr_FE::TAr_FE() {
+TAr_FE::TAr_FE() : TEquationFluid({ArTerms, ArGaussianTerms}, ArIdeal) {
     Code = "KX_Ar_FE";
     MM_ = 39.948;
     R_ = 0.2081333;
@@ -123,29 +114,4 @@ double TAr_FE::dsle(double t) const {
 double TAr_FE::dsve(double t) const {
     const double theta = AncillaryTheta(t, Tcr_, dta);
     return Dcr_ * std::exp((Tcr_ + dta) / (t + dta) * AncillarySum(DsveN, DsveK, theta));
-}
-
-// ---- Ideal-gas part ----
-
-// The τ-derivatives need no logarithm, so each is formed on its own.
-double TAr_FE::Phio(double Delta, double Tau) const {
-    return IdealPhio(ArIdeal, Delta, Tau);
-}
-double TAr_FE::Phiot(double, double Tau) const {
-    return IdealPhiot(ArIdeal, Tau);
-}
-double TAr_FE::Phiott(double, double Tau) const {
-    return IdealPhiott(ArIdeal, Tau);
-}
-
-void TAr_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
-    o.Phi = TAr_FE::Phio(Delta, Tau);
-    o.Phit = TAr_FE::Phiot(Delta, Tau);
-    o.Phitt = TAr_FE::Phiott(Delta, Tau);
-}
-
-// ---- Residual part ----
-
-void TAr_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
-    r = TArResidual::Evaluate(Delta, Tau);
 }

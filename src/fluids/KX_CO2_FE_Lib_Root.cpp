@@ -82,7 +82,7 @@ static constexpr double CO2DsveN[] = {-1.7074879, -0.8227467, -4.6008549, -10.11
 static constexpr double CO2DsveK[] = {0.34, 0.5, 1.0, 7.0 / 3.0, 14.0 / 3.0};
 static constexpr double CO2TseC[] = {1.0, 0.151223, 0.0194924, 0.00132413};
 
-TCO2_FE::TCO2_FE() : TRefrigerant_FE(CO2Residual, CO2Ideal, NearCriticalAll) {
+TCO2_FE::TCO2_FE() : TEquationFluid({CO2Residual, CO2Gaussian, CO2NonAnalytic}, CO2Ideal) {
     Code = "KX_CO2_FE";
     MM_ = 44.0098;
     R_ = 0.1889241;
@@ -99,140 +99,6 @@ TCO2_FE::TCO2_FE() : TRefrigerant_FE(CO2Residual, CO2Ideal, NearCriticalAll) {
     Pmin = 0.01;
     Pmax = 8000.0;
     Tmax = 1100.0 - dta;
-}
-
-namespace {
-
-// The part of a non-analytic term's quantities that does not depend on its exponent b: θ, Δ and
-// its δ-derivatives, ψ and its derivatives. Terms 40 and 41 differ only in b, so one evaluation
-// serves both.
-struct TNonAnalyticBase {
-    double u, dm1, uE1, lnDelta;
-    TNonAnalyticParts q;  // Theta, DDelta, DDeltad, DDeltadd and the ψ quantities
-};
-
-bool SameBase(const TNonAnalyticTerm& x, const TNonAnalyticTerm& y) {
-    return x.a == y.a && x.beta == y.beta && x.A == y.A && x.B == y.B && x.C == y.C && x.D == y.D;
-}
-
-TNonAnalyticBase NonAnalyticBase(const TNonAnalyticTerm& term, double Tau, double Delta,
-                                 int order) {
-    TNonAnalyticBase base{};
-    TNonAnalyticParts& q = base.q;
-    const double dm1 = Delta - 1.0;
-    const double u = dm1 * dm1;
-    base.u = u;
-    base.dm1 = dm1;
-    const double lnU = u > 0.0 ? std::log(u) : 0.0;
-    const double e = 1.0 / (2.0 * term.beta);  // exponent of u in θ
-    const double uE = FluidPower(u, e, lnU);
-    const double uA = FluidPower(u, term.a, lnU);
-    q.Theta = (1.0 - Tau) + term.A * uE;
-    q.DDelta = q.Theta * q.Theta + term.B * uA;
-    base.lnDelta = q.DDelta > 0.0 ? std::log(q.DDelta) : 0.0;
-    const double tm1 = Tau - 1.0;
-    q.Psi = std::exp(-term.C * u - term.D * tm1 * tm1);
-    if (order < 1) return base;
-
-    const double uE1 = FluidPower(u, e - 1.0, lnU);
-    const double uA1 = FluidPower(u, term.a - 1.0, lnU);
-    base.uE1 = uE1;
-    const double bracket = term.A * q.Theta * (2.0 / term.beta) * uE1 + 2.0 * term.B * term.a * uA1;
-    q.DDeltad = dm1 * bracket;
-    q.Psid = -2.0 * term.C * dm1 * q.Psi;
-    q.Psit = -2.0 * term.D * tm1 * q.Psi;
-    if (order < 2) return base;
-
-    const double uE2 = FluidPower(u, e - 2.0, lnU);
-    const double uA2 = FluidPower(u, term.a - 2.0, lnU);
-    // (∂Δ/∂δ)/(δ − 1) is the bracket itself; at δ = 1 the division would be 0/0, so the
-    // bracket, its analytic limit, is taken there.
-    const double quotient = Delta == 1.0 ? bracket : q.DDeltad / dm1;
-    q.DDeltadd =
-        quotient + u * (4.0 * term.B * term.a * (term.a - 1.0) * uA2 +
-                        2.0 * term.A * term.A * (1.0 / term.beta) * (1.0 / term.beta) * uE1 * uE1 +
-                        term.A * q.Theta * (4.0 / term.beta) * (e - 1.0) * uE2);
-    q.Psidd = 2.0 * term.C * q.Psi * (2.0 * term.C * u - 1.0);
-    q.Psitt = 2.0 * term.D * q.Psi * (2.0 * term.D * tm1 * tm1 - 1.0);
-    q.Psidt = 4.0 * term.C * term.D * dm1 * tm1 * q.Psi;
-    return base;
-}
-
-// Completes the quantities with Δ^b and its derivatives.
-TNonAnalyticParts WithDeltaPowers(const TNonAnalyticTerm& term, const TNonAnalyticBase& base,
-                                  int order) {
-    TNonAnalyticParts q = base.q;
-    const double b = term.b;
-    q.DDeltab = FluidPower(q.DDelta, b, base.lnDelta);
-    if (order < 1) return q;
-    const double db1 = FluidPower(q.DDelta, b - 1.0, base.lnDelta);
-    q.DDeltabid = b * db1 * q.DDeltad;
-    q.DDeltabit = -2.0 * q.Theta * b * db1;
-    if (order < 2) return q;
-    const double db2 = FluidPower(q.DDelta, b - 2.0, base.lnDelta);
-    q.DDeltabidd = b * (db1 * q.DDeltadd + (b - 1.0) * db2 * q.DDeltad * q.DDeltad);
-    q.DDeltabitt = 2.0 * b * db1 + 4.0 * q.Theta * q.Theta * b * (b - 1.0) * db2;
-    q.DDeltabidt = -term.A * b * (2.0 / term.beta) * db1 * base.dm1 * base.uE1 -
-                   2.0 * q.Theta * b * (b - 1.0) * db2 * q.DDeltad;
-    return q;
-}
-
-}  // namespace
-
-TNonAnalyticParts NonAnalyticParts(const TNonAnalyticTerm& term, double Tau, double Delta,
-                                   int order) {
-    return WithDeltaPowers(term, NonAnalyticBase(term, Tau, Delta, order), order);
-}
-
-void TCO2_FE::NearCriticalAll(double Delta, double Tau, unsigned parts, THelmholzResidual& r) {
-    using namespace ResidualPart;
-    const int order = (parts & (Phidd | Phitt | Phidt)) ? 2 : (parts & (Phid | Phit)) ? 1 : 0;
-    for (const TGaussianTerm& g : CO2Gaussian) {
-        const double dm = Delta - g.epsilon;
-        const double tm = Tau - g.gamma;
-        const double G = std::exp(-g.alpha * dm * dm - g.beta * tm * tm);
-        const int64_t d = static_cast<int64_t>(g.d);
-        const double dD0 = IntegralPower(Delta, d);
-        const double dD1 = IntegralPower(Delta, d - 1);
-        const double dD2 = IntegralPower(Delta, d - 2);
-        const double tT0 = FluidPower(Tau, g.t);
-        const double tT1 = g.t == 0.0 ? 0.0 : g.t * FluidPower(Tau, g.t - 1.0);  // ∂τ^t/∂τ
-        const double tT2 = g.t == 0.0 || g.t == 1.0
-                               ? 0.0
-                               : g.t * (g.t - 1.0) * FluidPower(Tau, g.t - 2.0);  // ∂²τ^t/∂τ²
-        const double dFactor = dD1 * (g.d - 2.0 * g.alpha * Delta * dm);  // ∂(δ^d G)/∂δ / G
-        const double tFactor = tT1 - 2.0 * g.beta * tm * tT0;             // ∂(τ^t G)/∂τ / G
-        const double nG = g.n * G;
-        r.Phi += nG * dD0 * tT0;
-        r.Phid += nG * tT0 * dFactor;
-        r.Phidd += nG * tT0 *
-                   (dD0 * (4.0 * g.alpha * g.alpha * dm * dm - 2.0 * g.alpha) -
-                    4.0 * g.d * g.alpha * dD1 * dm + g.d * (g.d - 1.0) * dD2);
-        r.Phit += nG * dD0 * tFactor;
-        r.Phitt += nG * dD0 *
-                   (tT2 - 4.0 * g.beta * tm * tT1 +
-                    (4.0 * g.beta * g.beta * tm * tm - 2.0 * g.beta) * tT0);
-        r.Phidt += nG * dFactor * tFactor;
-    }
-    const TNonAnalyticTerm* previous = nullptr;
-    TNonAnalyticBase base{};
-    for (const TNonAnalyticTerm& term : CO2NonAnalytic) {
-        if (!previous || !SameBase(term, *previous))
-            base = NonAnalyticBase(term, Tau, Delta, order);
-        previous = &term;
-        const TNonAnalyticParts q = WithDeltaPowers(term, base, order);
-        const double n = term.n;
-        r.Phi += n * q.DDeltab * Delta * q.Psi;
-        r.Phid += n * (q.DDeltab * (q.Psi + Delta * q.Psid) + Delta * q.Psi * q.DDeltabid);
-        r.Phidd +=
-            n * (q.DDeltab * (2.0 * q.Psid + Delta * q.Psidd) +
-                 2.0 * q.DDeltabid * (q.Psi + Delta * q.Psid) + Delta * q.Psi * q.DDeltabidd);
-        r.Phit += n * Delta * (q.Psi * q.DDeltabit + q.DDeltab * q.Psit);
-        r.Phitt +=
-            n * Delta * (q.Psi * q.DDeltabitt + 2.0 * q.DDeltabit * q.Psit + q.DDeltab * q.Psitt);
-        r.Phidt += n * (q.DDeltab * (q.Psit + Delta * q.Psidt) + Delta * q.DDeltabid * q.Psit +
-                        q.DDeltabit * (q.Psi + Delta * q.Psid) + Delta * q.Psi * q.DDeltabidt);
-    }
 }
 
 // The auxiliary quantities of one non-analytic term, by its index 40 to 42.

@@ -5,36 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "KX_Refrigerant_FE.h"
+#include "KX_Equation_Fluid.h"
 
-// A non-analytic term n Δ^b δ ψ with Δ = θ² + B ((δ − 1)²)^a,
-// θ = (1 − τ) + A ((δ − 1)²)^(1/(2β)) and ψ = exp(−C (δ − 1)² − D (τ − 1)²).
-struct TNonAnalyticTerm {
-    double n;
-    double a;
-    double b;
-    double beta;
-    double A;
-    double B;
-    double C;
-    double D;
-};
-
-// Every quantity of one non-analytic term at one (τ, δ): θ, Δ and its δ-derivatives, Δ^b and its
-// derivatives, ψ and its derivatives.
-struct TNonAnalyticParts {
-    double Theta, DDelta, DDeltad, DDeltadd;
-    double DDeltab, DDeltabid, DDeltabidd, DDeltabit, DDeltabitt, DDeltabidt;
-    double Psi, Psid, Psidd, Psit, Psitt, Psidt;
-};
-
-// The quantities of one non-analytic term up to derivatives of the given order (0, 1 or 2; the
-// higher ones stay 0). At δ = 1 the quotient (∂Δ/∂δ)/(δ − 1) of ∂²Δ/∂δ² is taken at its
-// analytic limit; everywhere else it is formed by division.
-TNonAnalyticParts NonAnalyticParts(const TNonAnalyticTerm& term, double Tau, double Delta,
-                                   int order = 2);
-
-class TCO2_FE : public TRefrigerant_FE {
+class TCO2_FE : public TEquationFluid {
   public:
     TCO2_FE();
 
@@ -67,8 +40,5 @@ class TCO2_FE : public TRefrigerant_FE {
     double KVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
 
   private:
-    // The Gaussian and non-analytic groups and the derivatives selected by `parts`
-    // (ResidualPart bits), added to r.
-    static void NearCriticalAll(double Delta, double Tau, unsigned parts, THelmholzResidual& r);
     double NotAvailable(const char* functionName, std::string& ErrorText, int32_t& ErrorCode) const;
 };

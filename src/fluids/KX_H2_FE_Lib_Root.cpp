@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "HelmholtzMath.h"
-#include "KX_Residual_Terms.h"
+#include "KX_Ancillary_Equations.h"
 
 namespace {
 
@@ -15,9 +15,11 @@ constexpr THydrogenTables NormalHydrogenTables = {
     .a1 = -1.4579856475,
     .a2 = 1.888076782,
     .K = 5,
-    .a = {1.616, -0.4117, -0.792, 0.758, 1.217, 0.0, 0.0},
-    .b = {-16.0205159149, -22.6580178006, -60.0090511389, -74.9434303817, -206.9392065168, 0.0,
-          0.0},
+    .planck = {{1.616, 16.0205159149},
+               {-0.4117, 22.6580178006},
+               {-0.792, 60.0090511389},
+               {0.758, 74.9434303817},
+               {1.217, 206.9392065168}},
     .terms =
         {
             {-6.93643, 0.6844, 1.0, 0},  // 1
@@ -55,9 +57,13 @@ constexpr THydrogenTables ParahydrogenTables = {
     .a1 = -1.4485891134,
     .a2 = 1.884521239,
     .K = 7,
-    .a = {4.30256, 13.0289, -47.7365, 50.0013, -18.6261, 0.993973, 0.536078},
-    .b = {-15.1496751472, -25.0925982148, -29.4735563787, -35.4059141417, -40.724998482,
-          -163.7925799988, -309.2173173842},
+    .planck = {{4.30256, 15.1496751472},
+               {13.0289, 25.0925982148},
+               {-47.7365, 29.4735563787},
+               {50.0013, 35.4059141417},
+               {-18.6261, 40.724998482},
+               {0.993973, 163.7925799988},
+               {0.536078, 309.2173173842}},
     .terms =
         {
             {-7.33375, 0.6855, 1.0, 0},  // 1
@@ -95,8 +101,10 @@ constexpr THydrogenTables OrthohydrogenTables = {
     .a1 = -1.4675442336,
     .a2 = 1.8845068862,
     .K = 4,
-    .a = {2.54151, -2.3661, 1.00365, 1.22447, 0.0, 0.0, 0.0},
-    .b = {-25.7676098736, -43.4677904877, -66.044551475, -209.7531607465, 0.0, 0.0, 0.0},
+    .planck = {{2.54151, 25.7676098736},
+               {-2.3661, 43.4677904877},
+               {1.00365, 66.044551475},
+               {1.22447, 209.7531607465}},
     .terms =
         {
             {-6.83148, 0.7333, 1.0, 0},  // 1
@@ -128,92 +136,16 @@ constexpr THydrogenTables OrthohydrogenTables = {
     .g = {-0.1566, -10.851, 18.706, -27.382},
 };
 
-// The density exponents d of every term and p of the exponential terms are whole numbers, so
-// powers of δ come from one table of whole powers.
-constexpr bool WholeDensityExponents(const THydrogenTables& h) {
-    for (const TResidualTerm& term : h.terms) {
-        if (term.d != static_cast<int>(term.d) || term.d < 1) return false;
-        if ((&term - h.terms >= H2LastPolynomialTerm) != (term.l >= 1)) return false;
-    }
-    for (const TGaussianTerm& term : h.gaussians)
-        if (term.d != static_cast<int>(term.d) || term.d < 1) return false;
-    return true;
-}
-
-// Highest power of δ the derivatives need: d + 2p − 2 of the exponential terms, d otherwise.
-constexpr int HighestDeltaPower(const THydrogenTables& h) {
-    int highest = 1;
-    for (const TResidualTerm& term : h.terms) {
-        const int power = static_cast<int>(term.d) + (term.l != 0 ? 2 * term.l - 2 : 0);
-        highest = power > highest ? power : highest;
-    }
-    for (const TGaussianTerm& term : h.gaussians)
-        highest = static_cast<int>(term.d) > highest ? static_cast<int>(term.d) : highest;
-    return highest;
-}
-
-static_assert(WholeDensityExponents(NormalHydrogenTables));
-static_assert(WholeDensityExponents(ParahydrogenTables));
-static_assert(WholeDensityExponents(OrthohydrogenTables));
-constexpr int MaxDeltaPower = 8;
-static_assert(HighestDeltaPower(NormalHydrogenTables) <= MaxDeltaPower);
-static_assert(HighestDeltaPower(ParahydrogenTables) <= MaxDeltaPower);
-static_assert(HighestDeltaPower(OrthohydrogenTables) <= MaxDeltaPower);
-
-// τ^t with its derivatives: a whole t by repeated multiplication, any other as exp(t ln τ) (the
-// rule of FluidPower, without its checks for a zero exponent or base, which τ^t here never has).
-TFactor TauPower(double tau, double lnTau, double invTau, double t) {
-    const double v =
-        t == std::trunc(t) ? IntegralPower(tau, static_cast<int>(t)) : std::exp(t * lnTau);
-    return {v, t * v * invTau, t * (t - 1.0) * v * invTau * invTau};
-}
-
-// δ^d with its derivatives from the table of whole powers, leaving out the zero-coefficient
-// products so that δ = 0 never meets a negative power.
-TFactor DeltaPower(const double* pow, int d) {
-    return {pow[d], d * pow[d - 1], d >= 2 ? d * (d - 1.0) * pow[d - 2] : 0.0};
-}
-
-THelmholzResidual Residual(const THydrogenTables& h, double delta, double tau) {
-    double pow[MaxDeltaPower + 1];
-    pow[0] = 1.0;
-    for (int k = 1; k <= MaxDeltaPower; ++k) pow[k] = pow[k - 1] * delta;
-    const double lnTau = std::log(tau);
-    const double invTau = 1.0 / tau;
-
-    THelmholzResidual r;
-    for (int i = 0; i < H2LastPolynomialTerm; ++i)
-        AddTerm(r, h.terms[i].n, DeltaPower(pow, static_cast<int>(h.terms[i].d)),
-                TauPower(tau, lnTau, invTau, h.terms[i].t));
-    // n δ^d τ^t exp(−δ^p), p = l: (δ^d)' e − δ^d (δ^p)' e and so on, as whole powers of δ.
-    for (int i = H2LastPolynomialTerm; i < H2LastExponentialTerm; ++i) {
-        const int d = static_cast<int>(h.terms[i].d);
-        const int p = h.terms[i].l;
-        const double e = std::exp(-pow[p]);
-        const TFactor a = DeltaPower(pow, d);
-        const TFactor g = {
-            a.v * e, (a.d1 - p * pow[d + p - 1]) * e,
-            (a.d2 - p * (2.0 * d + p - 1.0) * pow[d + p - 2] + p * p * pow[d + 2 * p - 2]) * e};
-        AddTerm(r, h.terms[i].n, g, TauPower(tau, lnTau, invTau, h.terms[i].t));
-    }
-    // n δ^d τ^t G with G = exp(φ (δ − ε)² + ψ (τ − γ)²), φ = −α, ψ = −β: n G times a δ factor
-    // and a τ factor without exponentials, since ∂G/∂δ = 2φ (δ − ε) G and ∂G/∂τ = 2ψ (τ − γ) G.
-    for (const TGaussianTerm& term : h.gaussians) {
-        const int d = static_cast<int>(term.d);
-        const double phi = -term.alpha;
-        const double psi = -term.beta;
-        const double x = delta - term.epsilon;
-        const double y = tau - term.gamma;
-        AddTerm(r, term.n * std::exp(phi * x * x + psi * y * y),
-                TimesGaussian(DeltaPower(pow, d), phi, x),
-                TimesGaussian(TauPower(tau, lnTau, invTau, term.t), psi, y));
-    }
-    return r;
-}
-
 }  // namespace
 
-THydrogen_FE::THydrogen_FE(const THydrogenTables& tables) : tables_(tables) {
+THydrogen_FE::THydrogen_FE(const THydrogenTables& tables)
+    : TEquationFluid({tables.terms, tables.gaussians},
+                     {tables.a1,
+                      tables.a2,
+                      1.5,
+                      {},
+                      std::span(tables.planck, static_cast<std::size_t>(tables.K))}),
+      tables_(tables) {
     MM_ = 2.01588;
     R_ = 4.124488;
     Ac_ = -0.218;
@@ -301,28 +233,4 @@ double THydrogen_FE::dsve(double t) const {
     const double theta = AncillaryTheta(t, Tcr_, dta);
     const double* g = tables_.g;
     return Dcr_ * std::exp(g[0] + theta * (g[1] + theta * (g[2] + theta * g[3])));
-}
-
-// ---- Ideal-gas part ----
-
-void THydrogen_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
-    const THydrogenTables& h = tables_;
-    double sum = 0.0;
-    double sumT = 0.0;
-    double sumTT = 0.0;
-    for (int k = 0; k < h.K; ++k) {
-        const double e = std::exp(h.b[k] * Tau);
-        sum += h.a[k] * std::log(1.0 - e);
-        sumT += h.a[k] * h.b[k] * e / (1.0 - e);
-        sumTT += h.a[k] * h.b[k] * h.b[k] * e / ((1.0 - e) * (1.0 - e));
-    }
-    o.Phi = std::log(Delta) + 1.5 * std::log(Tau) + h.a1 + h.a2 * Tau + sum;
-    o.Phit = 1.5 / Tau + h.a2 - sumT;
-    o.Phitt = -1.5 / (Tau * Tau) - sumTT;
-}
-
-// ---- Residual part ----
-
-void THydrogen_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
-    r = Residual(tables_, Delta, Tau);
 }

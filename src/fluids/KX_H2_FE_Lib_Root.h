@@ -3,17 +3,16 @@
 // Penoncello and Lemmon (2009). The three share one structure (an ideal-gas part with Planck-
 // Einstein terms and a residual part of 7 polynomial, 2 exponential and 5 Gaussian terms) and
 // differ in their constants, coefficient tables and ancillary equations.
-#include "KX_PhiAll_Fluid.h"
-#include "KX_Residual_Terms.h"
+#include "KX_Equation_Fluid.h"
 
 // The coefficients of one form of hydrogen.
 struct THydrogenTables {
-    // Ideal-gas part: a1 + a2 τ + Σ a_k ln(1 − exp(b_k τ)) over K Planck-Einstein terms.
+    // Ideal-gas part: a1 + a2 τ + 1.5 ln τ + Σ m_k ln(1 − exp(−θ_k τ)) over K Planck-Einstein
+    // terms (the paper's a_k and b_k = −θ_k).
     double a1;
     double a2;
     int K;
-    double a[7];
-    double b[7];
+    TIdealPlanckTerm planck[7];
     // Residual part: polynomial terms 1 to 7 (l = 0) and exponential terms 8 and 9, then the
     // Gaussian terms 10 to 14.
     TResidualTerm terms[9];
@@ -34,19 +33,13 @@ struct THydrogenTables {
     double g[4];
 };
 
-// Last polynomial and last exponential term of the residual part (1-based).
-inline constexpr int H2LastPolynomialTerm = 7;
-inline constexpr int H2LastExponentialTerm = 9;
-
 // The structure every form of hydrogen shares; a form supplies its constants and tables.
-class THydrogen_FE : public TPhiAllFluid {
+class THydrogen_FE : public TEquationFluid {
   public:
     double Pse(double t) const override;
     double tse(double p) const override;
     double dsle(double t) const override;
     double dsve(double t) const override;
-    void PhirAll(double Delta, double Tau, THelmholzResidual& r) const override;
-    void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const override;
 
   protected:
     explicit THydrogen_FE(const THydrogenTables& tables);

@@ -3,16 +3,18 @@
 #include <cmath>
 
 #include "HelmholtzMath.h"
-#include "KX_Residual_Terms.h"
 #include "KX_Transport_PT.h"
 
 namespace {
 
 // ---- Coefficient tables ----
 
-// Ideal-gas part a1 ... a8 of the nitrogen equation of state, Span et al. (2000).
-constexpr double IdealA[9] = {0.0,           2.5,          -12.76952708, -0.00784163, -0.0001934819,
-                              -1.247742e-05, 6.678326e-08, 1.012941,     26.65788};
+// Ideal-gas part of the nitrogen equation of state, Span et al. (2000): a1 ln τ + a2 + a3 τ
+// + a4/τ + a5/τ² + a6/τ³ + a7 ln(1 − exp(−a8 τ)).
+constexpr TIdealPowerTerm N2IdealPowers[] = {
+    {-0.0001934819, -1.0}, {-1.247742e-05, -2.0}, {6.678326e-08, -3.0}};
+constexpr TIdealPlanckTerm N2IdealPlanck[] = {{1.012941, 26.65788}};
+constexpr TIdealGasPart N2Ideal{-12.76952708, -0.00784163, 2.5, N2IdealPowers, N2IdealPlanck};
 
 // Residual polynomial and exponential terms 1-32 of the nitrogen equation of state,
 // Span, Lemmon, Jacobsen, Wagner and Yokozeki, J. Phys. Chem. Ref. Data 29 (2000) 1361.
@@ -78,17 +80,9 @@ constexpr double HeatCapacityPhi[7] = {-837.079888737,    37.9147114487,      -0
                                        -2.56370354277e-12};
 constexpr double ConductivityPsi[4] = {3.3373542, 0.37098251, 0.89913456, 0.16972505};
 
-// ---- Residual terms prepared at compile time ----
-
-// Every exponent t of τ in the tables is a non-negative whole multiple of 1/8, so a non-integral
-// τ^t is a whole power of τ^(1/8), taken from a table of powers instead of an exponential per term.
-constexpr int TauDenominator = 8;
-
-using TN2Residual = TPreparedResidual<N2Terms, N2GaussianTerms, TauDenominator>;
-
 }  // namespace
 
-TN2_FE::TN2_FE() {
+TN2_FE::TN2_FE() : TEquationFluid({N2Terms, N2GaussianTerms}, N2Ideal) {
     Code = "KX_N2_FE";
     MM_ = 28.01348;
     R_ = 0.2968039;
@@ -128,29 +122,6 @@ double TN2_FE::dsle(double t) const {
 double TN2_FE::dsve(double t) const {
     const double theta = AncillaryTheta(t, Tcr_, dta);
     return Dcr_ * std::exp((Tcr_ + dta) / (t + dta) * AncillarySum(DsveN, DsveK, theta));
-}
-
-// ---- Ideal-gas part ----
-
-void TN2_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
-    const double* a = IdealA;
-    const double e = std::exp(a[8] * Tau);
-    const double tau2 = Tau * Tau;
-    const double tau3 = tau2 * Tau;
-    o.Phi = std::log(Delta) + a[1] * std::log(Tau) + a[2] + a[3] * Tau + a[4] / Tau + a[5] / tau2 +
-            a[6] / tau3 + a[7] * std::log(1.0 - std::exp(-a[8] * Tau));
-    o.Phit = (a[3] * Tau + a[1] - a[4] / Tau - 2.0 * a[5] / tau2 - 3.0 * a[6] / tau3 +
-              a[7] * a[8] * Tau / (e - 1.0)) /
-             Tau;
-    o.Phitt = (-a[1] + 2.0 * a[4] / Tau + 6.0 * a[5] / tau2 + 12.0 * a[6] / tau3 -
-               a[7] * a[8] * a[8] * tau2 * e / ((e - 1.0) * (e - 1.0))) /
-              tau2;
-}
-
-// ---- Residual part ----
-
-void TN2_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
-    r = TN2Residual::Evaluate(Delta, Tau);
 }
 
 // ---- Transport properties ----

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "KX_PhiAll_Fluid.h"
+#include "KX_Equation_Fluid.h"
 
-class TN2_FE : public TPhiAllFluid {
+class TN2_FE : public TEquationFluid {
   public:
     TN2_FE();
 
@@ -15,8 +15,6 @@ class TN2_FE : public TPhiAllFluid {
     double tse(double p) const override;
     double dsle(double t) const override;
     double dsve(double t) const override;
-    void PhirAll(double Delta, double Tau, THelmholzResidual& r) const override;
-    void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const override;
 
     // Dilute-gas viscosity (µPa s) at temperature T.
     double DV0(double T) const;

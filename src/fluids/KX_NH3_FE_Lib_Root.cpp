@@ -3,8 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include "KX_Ancillary_Equations.h"
 #include "KX_FloatingPoint.h"
-#include "KX_Residual_Terms.h"
 #include "KX_Transport_PT.h"
 
 namespace {
@@ -21,45 +21,11 @@ static constexpr std::array<TResidualTerm, 21> ResidualTerms = {{
     {0.002272635, 15.0, 2, 3}, {-0.006663444, 5.0, 3, 3},  {-0.0005588655, 30.0, 4, 3},
 }};
 
-// A residual term with the factors its derivatives need, worked out once.
-struct TAmmoniaPreparedTerm {
-    double n, t, tt1, d, dd1, l;
-    std::size_t tauIndex;  // floor(t) + 1: tau powers are stored from tau^-1 upward
-    bool halfTau;          // t is a half-integer: one more factor sqrt(tau)
-    std::size_t deltaIndex;
-    std::size_t lIndex;
-};
-
-constexpr std::array<TAmmoniaPreparedTerm, ResidualTerms.size()> PrepareTerms() {
-    std::array<TAmmoniaPreparedTerm, ResidualTerms.size()> prepared{};
-    for (std::size_t i = 0; i < ResidualTerms.size(); ++i) {
-        const TResidualTerm& term = ResidualTerms[i];
-        const long twice = static_cast<long>(2.0 * term.t + (term.t < 0 ? -0.5 : 0.5));
-        const long whole = twice >= 0 ? twice / 2 : -((-twice + 1) / 2);  // floor(t)
-        prepared[i] = {term.n,
-                       term.t,
-                       term.t * (term.t - 1.0),
-                       term.d,
-                       term.d * (term.d - 1.0),
-                       static_cast<double>(term.l),
-                       static_cast<std::size_t>(whole + 1),
-                       twice % 2 != 0,
-                       static_cast<std::size_t>(term.d),
-                       static_cast<std::size_t>(term.l)};
-    }
-    return prepared;
-}
-
-static constexpr std::array<TAmmoniaPreparedTerm, ResidualTerms.size()> PreparedTerms =
-    PrepareTerms();
-
 // Ideal-gas part, same source, Table 1: phio = ln delta + a1 + a2 tau - ln tau + a3 tau^(1/3)
 // + a4 tau^(-1.5) + a5 tau^(-1.75).
-static constexpr double IdealA1 = -15.81502;
-static constexpr double IdealA2 = 4.255726;
-static constexpr double IdealA3 = 11.47434;
-static constexpr double IdealA4 = -1.296211;
-static constexpr double IdealA5 = 0.5706757;
+static constexpr TIdealPowerTerm IdealPowers[] = {
+    {11.47434, 1.0 / 3.0}, {-1.296211, -1.5}, {0.5706757, -1.75}};
+static constexpr TIdealGasPart Ideal{-15.81502, 4.255726, -1.0, IdealPowers, {}};
 
 // Vapour-pressure ancillary equation (same source): ln(p/pr) = sum a_i theta^e_i / (1 - theta).
 static constexpr double PseReference = 113.3926;
@@ -128,23 +94,9 @@ static constexpr double ViscosityAtmosphere = 1.01325;
 static constexpr double ViscosityTmaxLowPressureK = 680.0;
 static constexpr double ViscosityTmaxK = 600.0;
 
-// x^k for k = 0 .. N - 1, each from two lower powers (a product tree of small depth).
-template <std::size_t N>
-std::array<double, N> Powers(double x) {
-    std::array<double, N> p{};
-    p[0] = 1.0;
-    if constexpr (N > 1) p[1] = x;
-    for (std::size_t k = 2; k < N; ++k) p[k] = p[k / 2] * p[k - k / 2];
-    return p;
-}
-
-// Highest integer exponents of delta and tau in the residual terms.
-constexpr std::size_t MaxDeltaExponent = 15;
-constexpr std::size_t MaxTauExponent = 30;
-
 }  // namespace
 
-TNH3_FE::TNH3_FE() {
+TNH3_FE::TNH3_FE() : TEquationFluid({ResidualTerms}, Ideal) {
     Code = "KX_NH3_FE";
     MM_ = 17.0305;
     R_ = 0.4882175;
@@ -186,57 +138,6 @@ double TNH3_FE::dsle(double t) const {
 double TNH3_FE::dsve(double t) const {
     if (t >= LinearBranchStart) return LinearBranch(t, DsveLinearSlope, DsveLinearStart);
     return DsveReference * std::exp(AncillarySum(DsveN, DsveK, AncillaryTheta(t, Tcr_, dta)));
-}
-
-// ---- Ideal-gas part ----
-
-void TNH3_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
-    const double t13 = std::cbrt(Tau);
-    const double tm15 = std::pow(Tau, -1.5);
-    const double tm175 = std::pow(Tau, -1.75);
-    o.Phi = std::log(Delta) + IdealA1 + IdealA2 * Tau - std::log(Tau) + IdealA3 * t13 +
-            IdealA4 * tm15 + IdealA5 * tm175;
-    o.Phit = IdealA2 + IdealA3 / 3.0 * t13 / Tau - 1.5 * IdealA4 * tm15 / Tau -
-             1.75 * IdealA5 * tm175 / Tau - 1.0 / Tau;
-    o.Phitt = -2.0 / 9.0 * IdealA3 * t13 / (Tau * Tau) + 3.75 * IdealA4 * tm15 / (Tau * Tau) +
-              4.8125 * IdealA5 * tm175 / (Tau * Tau) + 1.0 / (Tau * Tau);
-}
-
-// ---- Residual part ----
-
-void TNH3_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
-    const auto deltaPow = Powers<MaxDeltaExponent + 1>(Delta);
-    // tau^k for k = -1 .. MaxTauExponent, at index k + 1.
-    std::array<double, MaxTauExponent + 2> tauPow{};
-    const auto tauUp = Powers<MaxTauExponent + 1>(Tau);
-    tauPow[0] = 1.0 / Tau;
-    for (std::size_t k = 0; k < tauUp.size(); ++k) tauPow[k + 1] = tauUp[k];
-    const double sqrtTau = std::sqrt(Tau);
-    // exp(-delta^l) for l = 1, 2, 3 (index 0: polynomial terms), shared by the terms.
-    const std::array<double, 4> expL = {1.0, std::exp(-deltaPow[1]), std::exp(-deltaPow[2]),
-                                        std::exp(-deltaPow[3])};
-    const std::array<double, 4> deltaL = {0.0, deltaPow[1], deltaPow[2], deltaPow[3]};
-    // Sums of each term times its delta and tau factors; the common powers of delta and tau
-    // are divided out once at the end.
-    double phi = 0.0, sd = 0.0, sdd = 0.0, st = 0.0, stt = 0.0, sdt = 0.0;
-    for (const TAmmoniaPreparedTerm& term : PreparedTerms) {
-        const double tauT = term.halfTau ? tauPow[term.tauIndex] * sqrtTau : tauPow[term.tauIndex];
-        const double value = term.n * tauT * deltaPow[term.deltaIndex] * expL[term.lIndex];
-        const double dl = term.l * deltaL[term.lIndex];  // l delta^l
-        const double a = term.d - dl;
-        phi += value;
-        sd += value * a;
-        sdd += value * (term.dd1 - dl * (2.0 * term.d + term.l - 1.0 - dl));
-        st += term.t * value;
-        stt += term.tt1 * value;
-        sdt += term.t * value * a;
-    }
-    r.Phi = phi;
-    r.Phid = sd / Delta;
-    r.Phidd = sdd / (Delta * Delta);
-    r.Phit = st / Tau;
-    r.Phitt = stt / (Tau * Tau);
-    r.Phidt = sdt / (Delta * Tau);
 }
 
 // ---- Temperature on the Dmax isochore ----

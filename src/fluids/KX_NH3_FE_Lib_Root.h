@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "KX_PhiAll_Fluid.h"
+#include "KX_Equation_Fluid.h"
 
-class TNH3_FE : public TPhiAllFluid {
+class TNH3_FE : public TEquationFluid {
   public:
     TNH3_FE();
 
@@ -16,9 +16,6 @@ class TNH3_FE : public TPhiAllFluid {
     double dsle(double t) const override;
     double dsve(double t) const override;
     double Tmin_Dmax(double P, int32_t ErrorCode) const override;
-
-    void PhirAll(double Delta, double Tau, THelmholzResidual& r) const override;
-    void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const override;
 
     // Surface tension (N/m) at a saturation temperature.
     double STT(double T, std::string& ErrorText, int32_t& ErrorCode) const;

@@ -5,20 +5,23 @@
 #include <cmath>
 
 #include "HelmholtzMath.h"
-#include "KX_Residual_Terms.h"
+#include "KX_Ancillary_Equations.h"
 #include "KX_Transport_PT.h"
 
 namespace {
 
 // ---- Coefficient tables ----
 
-// Ideal-gas part k1 ... k7 of the oxygen equation of state, Schmidt and Wagner (1985).
-constexpr double IdealK[8] = {0.0,     -0.000740775, 2.50042, -6.6493e-05,
-                              1.01258, -0.944365,    14.5066, 74.9148};
-// Linear and constant coefficients of the ideal-gas part: the reference state of enthalpy and
-// entropy.
-constexpr double IdealTau = -14.69352;
-constexpr double IdealConstant = -14.70273896;
+// Ideal-gas part of the oxygen equation of state, Schmidt and Wagner (1985): k1 τ^1.5 + k2 ln τ
+// + k3 τ^−2 + k4 ln(exp(k6 τ) − 1) + k5 ln(1 + 2/3 exp(−k7 τ)), with the linear and constant
+// coefficients of the reference state of enthalpy and entropy. ln(exp(k6 τ) − 1) is written as
+// k6 τ + ln(1 − exp(−k6 τ)), so k4 k6 joins the linear coefficient.
+constexpr double IdealK4 = 1.01258;
+constexpr double IdealK6 = 14.5066;
+constexpr TIdealPowerTerm O2IdealPowers[] = {{-0.000740775, 1.5}, {-6.6493e-05, -2.0}};
+constexpr TIdealPlanckTerm O2IdealPlanck[] = {{IdealK4, IdealK6}, {-0.944365, 74.9148, 2.0 / 3.0}};
+constexpr TIdealGasPart O2Ideal{-14.70273896, -14.69352 + IdealK4* IdealK6, 2.50042, O2IdealPowers,
+                                O2IdealPlanck};
 
 // Residual part of the oxygen equation of state, Schmidt and Wagner, Fluid Phase Equilibria 19
 // (1985) 175.
@@ -56,41 +59,6 @@ constexpr TResidualTerm O2Terms[32] = {
     {0.1478355637, 18.0, 5, 4},      // 31
     {-0.01011251078, 23.0, 5, 4},    // 32
 };
-
-// Highest power of δ the derivatives need: the largest d or l of the table.
-constexpr int HighestDeltaPower() {
-    int highest = 4;
-    for (const TResidualTerm& term : O2Terms)
-        highest = std::max({highest, static_cast<int>(term.d), term.l});
-    return highest;
-}
-constexpr int MaxDeltaPower = HighestDeltaPower();
-
-// The residual sum keeps one density factor for each exponent l the table uses.
-constexpr bool UsesOnlyExponents024() {
-    for (const TResidualTerm& term : O2Terms)
-        if (term.l != 0 && term.l != 2 && term.l != 4) return false;
-    return true;
-}
-static_assert(UsesOnlyExponents024());
-
-constexpr bool TauExponentsAreHalves() {
-    for (const TResidualTerm& term : O2Terms)
-        if (static_cast<int>(term.t * 2.0) != term.t * 2.0) return false;
-    return true;
-}
-static_assert(TauExponentsAreHalves());
-
-constexpr int HighestHalves() {
-    int highest = 0;
-    for (const TResidualTerm& term : O2Terms) {
-        if (term.t < -0.5) return -1;  // below the table of half powers
-        highest = std::max(highest, static_cast<int>(term.t * 2.0));
-    }
-    return highest;
-}
-constexpr int HighestTauHalves = HighestHalves();
-static_assert(HighestTauHalves >= 0);
 
 // Ancillary saturation equations of Schmidt and Wagner (1985): vapour pressure, saturated-liquid
 // and saturated-vapour density; and the inverse vapour-pressure fit in ln(p/pc).
@@ -140,63 +108,23 @@ void DeltaPowers(double delta, double* pow, int count) {
     for (int k = 1; k <= count; ++k) pow[k] = pow[k - 1] * delta;
 }
 
-// The table with its whole exponents as integers, converted once at compile time rather than
-// per term and call.
-struct TO2WholeTerm {
-    double n;
-    double t;
-    int d;
-    int l;
-};
-constexpr auto O2WholeTerms = [] {
-    std::array<TO2WholeTerm, std::size(O2Terms)> whole{};
-    for (std::size_t i = 0; i < whole.size(); ++i)
-        whole[i] = {O2Terms[i].n, O2Terms[i].t, static_cast<int>(O2Terms[i].d), O2Terms[i].l};
-    return whole;
-}();
-
-THelmholzResidual Residual(double delta, double tau) {
-    double pow[MaxDeltaPower + 1];
-    DeltaPowers(delta, pow, MaxDeltaPower);
-    const TDensityFactor factors[5] = {
-        DensityFactor(pow, 0), {}, DensityFactor(pow, 2), {}, DensityFactor(pow, 4)};
-    // Every exponent s is a whole multiple of 1/2 from −1/2 up: τ^s is a whole power of √τ,
-    // halfPowers[k + 1] = τ^(k/2) by successive multiplication.
-    const double sqrtTau = std::sqrt(tau);
-    const double invTau = 1.0 / tau;
-    double halfPowers[HighestTauHalves + 2];
-    halfPowers[0] = 1.0 / sqrtTau;
-    halfPowers[1] = 1.0;
-    for (int k = 2; k <= HighestTauHalves + 1; ++k) halfPowers[k] = halfPowers[k - 1] * sqrtTau;
-    THelmholzResidual res;
-    for (const TO2WholeTerm& term : O2WholeTerms) {
-        const TDensityFactor& u = factors[term.l];
-        const int r = term.d;
-        // δ^r U and its derivatives, skipping the products whose coefficient is zero.
-        double g = pow[r] * u.U;
-        double gd = r * pow[r - 1] * u.U;
-        double gdd = r >= 2 ? r * (r - 1.0) * pow[r - 2] * u.U : 0.0;
-        if (term.l != 0) {
-            gd += pow[r] * u.Ud;
-            gdd += 2.0 * r * pow[r - 1] * u.Ud + pow[r] * u.Udd;
-        }
-        const double h = halfPowers[static_cast<int>(2.0 * term.t) + 1];
-        AddTerm(res, term.n, {g, gd, gdd},
-                {h, term.t * h * invTau, term.t * (term.t - 1.0) * h * invTau * invTau});
-    }
-    return res;
+// The largest exponent l of exp(−δ^l) in the table.
+constexpr int HighestL() {
+    int highest = 0;
+    for (const TResidualTerm& term : O2Terms) highest = term.l > highest ? term.l : highest;
+    return highest;
 }
 
 TDensityFactor TermFactor(double delta, int k) {
     const int p = O2Terms[k - 1].l;
-    double pow[MaxDeltaPower + 1];
+    double pow[HighestL() + 1];
     DeltaPowers(delta, pow, p);
     return DensityFactor(pow, p);
 }
 
 }  // namespace
 
-TO2_FE::TO2_FE() {
+TO2_FE::TO2_FE() : TEquationFluid({O2Terms}, O2Ideal) {
     Code = "KX_O2_FE";
     MM_ = 31.9988;
     R_ = 0.2598328;
@@ -238,24 +166,6 @@ double TO2_FE::dsve(double t) const {
     return Dcr_ * std::exp(AncillarySum(DsveN, DsveK, theta));
 }
 
-// ---- Ideal-gas part ----
-
-void TO2_FE::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
-    const double* k = IdealK;
-    const double e6 = std::exp(k[6] * Tau);
-    const double e7 = std::exp(-k[7] * Tau);
-    const double q = 1.0 + 2.0 / 3.0 * e7;
-    const double sqrtTau = std::sqrt(Tau);
-    const double tau2 = Tau * Tau;
-    o.Phi = std::log(Delta) + IdealTau * Tau + IdealConstant + k[1] * Tau * sqrtTau +
-            k[2] * std::log(Tau) + k[3] / tau2 + k[4] * std::log(e6 - 1.0) + k[5] * std::log(q);
-    o.Phit = 1.5 * k[1] * sqrtTau + IdealTau + k[2] / Tau - 2.0 * k[3] / (tau2 * Tau) +
-             k[4] * k[6] * e6 / (e6 - 1.0) - 2.0 / 3.0 * k[5] * k[7] * e7 / q;
-    o.Phitt = 0.75 * k[1] / sqrtTau - k[2] / tau2 + 6.0 * k[3] / (tau2 * tau2) -
-              k[4] * k[6] * k[6] * e6 / ((e6 - 1.0) * (e6 - 1.0)) +
-              2.0 / 3.0 * k[5] * k[7] * k[7] * e7 / (q * q);
-}
-
 // ---- Residual part ----
 
 double TO2_FE::Uk(double Delta, int k) const {
@@ -266,10 +176,6 @@ double TO2_FE::Ukd(double Delta, int k) const {
 }
 double TO2_FE::Ukdd(double Delta, int k) const {
     return TermFactor(Delta, k).Udd;
-}
-
-void TO2_FE::PhirAll(double Delta, double Tau, THelmholzResidual& r) const {
-    r = Residual(Delta, Tau);
 }
 
 // ---- Viscosity ----

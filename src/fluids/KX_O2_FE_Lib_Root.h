@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "KX_PhiAll_Fluid.h"
+#include "KX_Equation_Fluid.h"
 
-class TO2_FE : public TPhiAllFluid {
+class TO2_FE : public TEquationFluid {
   public:
     TO2_FE();
 
@@ -15,8 +15,6 @@ class TO2_FE : public TPhiAllFluid {
     double tse(double p) const override;
     double dsle(double t) const override;
     double dsve(double t) const override;
-    void PhirAll(double Delta, double Tau, THelmholzResidual& r) const override;
-    void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const override;
 
     // Density factor U = exp(−sgn(p_k) δ^p_k) of residual term k (1 to 32) and its first and
     // second derivative in δ; U = 1 and both derivatives 0 for the terms with p_k = 0.

@@ -47,7 +47,7 @@ static constexpr TResidualTerm R123Residual[] = {
 static_assert(ValidResidualTable(R123Residual));
 
 // R123 residual rows 20-22, n τ^t (exp(−δ²) − 1): Younglove and McLinden (1994).
-static constexpr TR123ExpMinusOneTerm R123ExpMinusOne[] = {
+static constexpr TExpMinusOneTerm R123ExpMinusOne[] = {
     {10.024260419, 3.0},     // 20
     {0.28060780091, 4.0},    // 21
     {-0.020681663555, 5.0},  // 22
@@ -80,7 +80,7 @@ static constexpr TSaturationTemperatureFit R123Tse{
 static constexpr TStraightBranch R123PseBranch{182.0, 35.6327, 0.9851, 1.68};
 static constexpr TStraightBranch R123DsleBranch{182.0, 712.6, -162.6, 1.68};
 
-TR123_FE::TR123_FE() : TRefrigerant_FE(R123Residual, R123Ideal, ExpMinusOneAll) {
+TR123_FE::TR123_FE() : TEquationFluid({R123Residual, {}, {}, R123ExpMinusOne}, R123Ideal) {
     Code = "KX_R123_FE";
     MM_ = 152.931;
     R_ = 0.05436782;
@@ -99,25 +99,6 @@ TR123_FE::TR123_FE() : TRefrigerant_FE(R123Residual, R123Ideal, ExpMinusOneAll) 
     Tmax = 251.85;
     Dmax = 1774.0;
     Pmax_Dmax = 32.112497;
-}
-
-void TR123_FE::ExpMinusOneAll(double Delta, double Tau, unsigned, THelmholzResidual& r) {
-    const double G = std::exp(-Delta * Delta);
-    const double lnTau = std::log(Tau);
-    // Summed in registers and added to r once: r is the caller's, reached through a pointer.
-    THelmholzResidual s;
-    for (const TR123ExpMinusOneTerm& term : R123ExpMinusOne) {
-        const double nTt = term.n * FluidPower(Tau, term.t, lnTau);
-        const double nTt1 = term.n * term.t * FluidPower(Tau, term.t - 1.0, lnTau);
-        const double nTt2 = term.n * term.t * (term.t - 1.0) * FluidPower(Tau, term.t - 2.0, lnTau);
-        s.Phi += nTt * (G - 1.0);
-        s.Phid += nTt * (-2.0 * Delta * G);
-        s.Phidd += nTt * (4.0 * Delta * Delta - 2.0) * G;
-        s.Phit += nTt1 * (G - 1.0);
-        s.Phitt += nTt2 * (G - 1.0);
-        s.Phidt += nTt1 * (-2.0 * Delta * G);
-    }
-    AddResidual(r, s);
 }
 
 // Ancillary equations: empirical up to 182 °C, then straight lines for pressure and liquid

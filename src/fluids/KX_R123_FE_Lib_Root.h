@@ -5,15 +5,9 @@
 #include <cstdint>
 #include <span>
 
-#include "KX_Refrigerant_FE.h"
+#include "KX_Equation_Fluid.h"
 
-// A residual term n τ^t (exp(−δ²) − 1) of R123.
-struct TR123ExpMinusOneTerm {
-    double n;
-    double t;
-};
-
-class TR123_FE : public TRefrigerant_FE {
+class TR123_FE : public TEquationFluid {
   public:
     TR123_FE();
 
@@ -24,9 +18,4 @@ class TR123_FE : public TRefrigerant_FE {
     // Temperature (°C) at which the density at pressure P equals Dmax; 0 when the Newton
     // iteration on the isochore does not converge within ten corrections or faults.
     double Tmin_Dmax(double P, int32_t ErrorCode) const override;
-
-  private:
-    // The (exp(−δ²) − 1) group and its derivatives, added to r; three terms, so every sum is
-    // formed whichever `parts` asks for.
-    static void ExpMinusOneAll(double Delta, double Tau, unsigned parts, THelmholzResidual& r);
 };

@@ -54,7 +54,7 @@ static constexpr TStraightBranch R134aPseBranch{100.0, 39.7241, 0.8418, 1.03};
 static constexpr TStraightBranch R134aDsleBranch{100.0, 651.51, -134.07, 1.03};
 static constexpr TStraightBranch R134aDsveBranch{100.0, 372.85, 144.59, 1.03};
 
-TR134a_FE::TR134a_FE() : TRefrigerant_FE(R134aResidual, R134aIdeal) {
+TR134a_FE::TR134a_FE() : TEquationFluid({R134aResidual}, R134aIdeal) {
     Code = "KX_R134a_FE";
     MM_ = 102.032;
     R_ = 0.081488856;

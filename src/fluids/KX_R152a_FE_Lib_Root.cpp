@@ -54,7 +54,7 @@ static constexpr double R152aTseQuadratic[] = {-0.00301659, 1.44848, 53.9871};
 static constexpr TStraightBranch R152aDsleBranch{113.0, 432.97, -73.65, 0.26};
 static constexpr TStraightBranch R152aDsveBranch{113.0, 299.38, 59.94, 0.26};
 
-TR152a_FE::TR152a_FE() : TRefrigerant_FE(R152aResidual, R152aIdeal) {
+TR152a_FE::TR152a_FE() : TEquationFluid({R152aResidual}, R152aIdeal) {
     Code = "KX_R152a_FE";
     MM_ = 66.051;
     R_ = 0.12587956;

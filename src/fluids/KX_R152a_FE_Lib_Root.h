@@ -1,9 +1,9 @@
 #pragma once
 // R152a (1,1-difluoroethane): constants, ancillary saturation equations, ideal-gas part and the
 // 19-term residual part of the shared refrigerant form.
-#include "KX_Refrigerant_FE.h"
+#include "KX_Equation_Fluid.h"
 
-class TR152a_FE : public TRefrigerant_FE {
+class TR152a_FE : public TEquationFluid {
   public:
     TR152a_FE();
 

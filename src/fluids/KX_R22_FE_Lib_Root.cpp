@@ -57,7 +57,7 @@ static constexpr TStraightBranch R22PseBranch{96.0, 49.7609, 0.1247, 0.13};
 static constexpr TStraightBranch R22DsleBranch{96.0, 583.61, -63.61, 0.13};
 static constexpr TStraightBranch R22DsveBranch{96.0, 457.44, 62.56, 0.13};
 
-TR22_FE::TR22_FE() : TRefrigerant_FE(R22Residual, R22Ideal) {
+TR22_FE::TR22_FE() : TEquationFluid({R22Residual}, R22Ideal) {
     Code = "KX_R22_FE";
     MM_ = 86.469;
     R_ = 0.09615596;

@@ -1,9 +1,9 @@
 #pragma once
 // R22 (chlorodifluoromethane): constants, ancillary saturation equations, ideal-gas part and the
 // 22-term residual part of the shared refrigerant form.
-#include "KX_Refrigerant_FE.h"
+#include "KX_Equation_Fluid.h"
 
-class TR22_FE : public TRefrigerant_FE {
+class TR22_FE : public TEquationFluid {
   public:
     TR22_FE();
 

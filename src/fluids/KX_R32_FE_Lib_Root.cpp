@@ -55,7 +55,7 @@ static constexpr TStraightBranch R32PseBranch{75.73, 55.0, 2.826, 2.375};
 static constexpr TStraightBranch R32DsleBranch{75.73, 590.01, -166.01, 2.375};
 static constexpr TStraightBranch R32DsveBranch{75.73, 269.17, 154.83, 2.375};
 
-TR32_FE::TR32_FE() : TRefrigerant_FE(R32Residual, R32Ideal) {
+TR32_FE::TR32_FE() : TEquationFluid({R32Residual}, R32Ideal) {
     Code = "KX_R32_FE";
     MM_ = 52.024;
     R_ = 0.15981991;

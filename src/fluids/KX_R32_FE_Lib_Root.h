@@ -1,9 +1,9 @@
 #pragma once
 // R32 (difluoromethane): constants, ancillary saturation equations, ideal-gas part, the 19-term
 // residual part of the shared refrigerant form, and its pressure-dependent minimum temperature.
-#include "KX_Refrigerant_FE.h"
+#include "KX_Equation_Fluid.h"
 
-class TR32_FE : public TRefrigerant_FE {
+class TR32_FE : public TEquationFluid {
   public:
     TR32_FE();
 

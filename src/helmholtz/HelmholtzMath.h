@@ -7,15 +7,19 @@
 //               many exponents (the residual sums of the refrigerants and carbon dioxide).
 // Both give 1 for y = 0, an exact product for an integral y and 0 for a zero base with a
 // non-integral y (the near-critical terms of carbon dioxide rely on that).
+// The integral power and FluidPower are templates so that an equation written for any precision
+// (double, long double) takes its powers by the same rule.
 #include <cmath>
 #include <cstdint>
+#include <type_traits>
 
 // x^n for an integral n by repeated squaring; a negative n gives the reciprocal.
-inline double IntegralPower(double x, int64_t n) {
+template <class Real>
+inline Real IntegralPower(Real x, int64_t n) {
     const bool negative = n < 0;
     uint64_t m = negative ? static_cast<uint64_t>(-n) : static_cast<uint64_t>(n);
-    double result = 1.0;
-    double base = x;
+    Real result = 1.0;
+    Real base = x;
     while (m != 0) {  // at most 32 passes: callers keep |n| within the 32-bit range
         if (m & 1u) result *= base;
         m >>= 1;
@@ -25,7 +29,8 @@ inline double IntegralPower(double x, int64_t n) {
 }
 
 // True when y is a whole number within the 32-bit range, so x^y is taken by multiplication.
-inline bool IsIntegralExponent(double y) {
+template <class Real>
+inline bool IsIntegralExponent(Real y) {
     return y == std::trunc(y) && std::fabs(y) <= static_cast<double>(INT32_MAX);
 }
 
@@ -37,14 +42,16 @@ inline double PowerOf(double x, double y) {
 }
 
 // x^y with ln x already known (pass anything when x <= 0): exp(y ln x) where y is not integral.
-inline double FluidPower(double x, double y, double lnX) {
+template <class Real>
+inline Real FluidPower(Real x, std::type_identity_t<Real> y, std::type_identity_t<Real> lnX) {
     if (y == 0.0) return 1.0;
     if (IsIntegralExponent(y)) return IntegralPower(x, static_cast<int64_t>(y));
     if (x == 0.0) return 0.0;
     return std::exp(y * lnX);
 }
 
-inline double FluidPower(double x, double y) {
-    if (y == 0.0 || IsIntegralExponent(y) || x == 0.0) return FluidPower(x, y, 0.0);
+template <class Real>
+inline Real FluidPower(Real x, std::type_identity_t<Real> y) {
+    if (y == 0.0 || IsIntegralExponent(y) || x == 0.0) return FluidPower(x, y, Real(0));
     return FluidPower(x, y, std::log(x));
 }

@@ -1,0 +1,317 @@
+#include "KX_Residual_Equation.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+#include "HelmholtzMath.h"
+
+TResidualEquation::TResidualEquation(const TResidualTables& tables) : tables_(tables) {
+    terms_.reserve(tables.terms.size());
+    for (const TResidualTerm& term : tables.terms) {
+        TSumTerm p{term.n, term.t, term.d, term.l, false, false, 0, 0};
+        // Table exponents: integral t in [−MaxTableExponent, MaxTableExponent] or any
+        // non-integral t; d in [1, MaxTableExponent] (δ^(d−1) and δ^(d−2) then stay in the
+        // table too).
+        const bool tIntegral = IsIntegralExponent(term.t);
+        const auto at = std::find(tPowers_.begin(), tPowers_.end(), term.t);
+        const bool room = at != tPowers_.end() || tPowers_.size() < MaxDistinctTauPowers;
+        if (room && (!tIntegral || std::fabs(term.t) <= MaxTableExponent)) {
+            p.tFromTable = true;
+            p.tk = static_cast<int>(at - tPowers_.begin());
+            if (at == tPowers_.end()) tPowers_.push_back(term.t);
+            if (tIntegral)
+                while ((std::abs(static_cast<int>(term.t)) >> tSquares_) != 0) ++tSquares_;
+        }
+        if (IsIntegralExponent(term.d) && term.d >= 1.0 && term.d <= MaxTableExponent) {
+            p.dFromTable = true;
+            p.dk = static_cast<int>(term.d);
+            maxDk_ = std::max(maxDk_, p.dk);
+        } else {
+            needLnDelta_ = true;
+        }
+        if (term.l > 0 && term.l <= MaxResidualL) {
+            lMask_ |= 1u << term.l;
+            maxDk_ = std::max(maxDk_, term.l);
+        }
+        terms_.push_back(p);
+    }
+}
+
+template <class Real>
+void TResidualEquation::Evaluate(Real Delta, Real Tau, unsigned parts,
+                                 TResidualDerivatives<Real>& r) const {
+    r = TResidualDerivatives<Real>{};
+    AddPolynomialAndExponential(Delta, Tau, parts, r);
+    if (tables_.gaussians.empty() && tables_.nonAnalytic.empty() && tables_.expMinusOne.empty())
+        return;
+    // The further families are summed apart and added once, each selected sum on its own.
+    TResidualDerivatives<Real> group;
+    AddNearCritical(Delta, Tau, parts, group);
+    if (parts & ResidualPart::Phi) r.Phi += group.Phi;
+    if (parts & ResidualPart::Phid) r.Phid += group.Phid;
+    if (parts & ResidualPart::Phidd) r.Phidd += group.Phidd;
+    if (parts & ResidualPart::Phit) r.Phit += group.Phit;
+    if (parts & ResidualPart::Phitt) r.Phitt += group.Phitt;
+    if (parts & ResidualPart::Phidt) r.Phidt += group.Phidt;
+}
+
+namespace {
+
+// The δ-factor of ∂²/∂δ² of δ^d exp(−δ^l), exp(−δ^l) divided out, at δ = 0: of
+// d (d − 1) δ^(d−2) − l (2d + l − 1) δ^(d+l−2) + l² δ^(d+2l−2) only the powers δ^0 remain.
+double PhiddFactorAtZeroDensity(double d, int l) {
+    const auto atZero = [](double k) { return k == 0.0 ? 1.0 : 0.0; };
+    return d * (d - 1.0) * atZero(d - 2.0) - l * (2.0 * d + l - 1.0) * atZero(d + l - 2.0) +
+           static_cast<double>(l) * l * atZero(d + 2.0 * l - 2.0);
+}
+
+}  // namespace
+
+template <class Real>
+void TResidualEquation::AddPolynomialAndExponential(Real Delta, Real Tau, unsigned parts,
+                                                    TResidualDerivatives<Real>& r) const {
+    constexpr int N = MaxTableExponent;
+    // deltaPow[k + 2] = δ^k for k = −2 … maxDk_, by repeated multiplication.
+    std::array<Real, N + 3> deltaPow;
+    deltaPow[2] = 1.0;
+    for (int k = 1; k <= maxDk_; ++k) deltaPow[k + 2] = deltaPow[k + 1] * Delta;
+    // δ^(−1) and δ^(−2) are used only in ∂²/∂δ² of terms with d = 1 and 2; at δ = 0 that sum
+    // is formed from its limit instead and they are not used.
+    deltaPow[1] = Delta != 0.0 ? 1.0 / Delta : 0.0;
+    deltaPow[0] = deltaPow[1] * deltaPow[1];
+    // tauPow[i] = τ^tPowers_[i]: an integral exponent by repeated squaring (τ, τ², τ⁴, …
+    // multiplied by the bits of the exponent, a negative one as the reciprocal), any other by
+    // the power rule through ln τ.
+    const Real lnTau = Tau > 0.0 ? std::log(Tau) : Real(0);
+    std::array<Real, 8> squares;  // τ^(2^j); exponents are at most 64
+    squares[0] = Tau;
+    for (std::size_t j = 1; j < tSquares_; ++j) squares[j] = squares[j - 1] * squares[j - 1];
+    std::array<Real, MaxDistinctTauPowers> tauPow;
+    for (std::size_t i = 0; i < tPowers_.size(); ++i) {
+        if (!IsIntegralExponent(tPowers_[i])) {
+            tauPow[i] = FluidPower(Tau, tPowers_[i], lnTau);
+            continue;
+        }
+        const int k = static_cast<int>(tPowers_[i]);
+        unsigned m = static_cast<unsigned>(k < 0 ? -k : k);
+        Real p = 1.0;
+        for (std::size_t j = 0; m != 0; ++j, m >>= 1)
+            if (m & 1u) p *= squares[j];
+        tauPow[i] = k < 0 ? 1.0 / p : p;
+    }
+    const Real invTau = 1.0 / Tau;
+    // exp(−δ^l) once per l in use; l = 0 marks a polynomial term, whose factor is 1.
+    std::array<Real, MaxResidualL + 1> expL;
+    expL[0] = 1.0;
+    for (int l = 1; l <= MaxResidualL; ++l)
+        if (lMask_ & (1u << l)) expL[l] = std::exp(-deltaPow[l + 2]);
+    const Real lnDelta = needLnDelta_ && Delta > 0.0 ? std::log(Delta) : Real(0);
+
+    const bool wantValue = parts & (ResidualPart::Phi | ResidualPart::Phit | ResidualPart::Phitt);
+    const bool wantDelta = parts & (ResidualPart::Phid | ResidualPart::Phidd | ResidualPart::Phidt);
+    Real phi = 0.0, phid = 0.0, phidd = 0.0, phit = 0.0, phitt = 0.0, phidt = 0.0;
+    // A polynomial term (l = 0) takes E = 1 and l δ^l = 0, which turns the exponential term's
+    // formulas into the polynomial ones.
+    for (const TSumTerm& term : terms_) {
+        const Real tT = term.tFromTable ? tauPow[term.tk] : FluidPower(Tau, term.t, lnTau);
+        const Real nT = term.n * tT;
+        const Real E = expL[term.l];
+        const Real l = term.l;
+        const Real lDl = l * deltaPow[term.l + 2];
+        if (wantValue) {
+            const Real dD =
+                term.dFromTable ? deltaPow[term.dk + 2] : FluidPower(Delta, term.d, lnDelta);
+            const Real v = nT * dD * E;
+            phi += v;
+            // The τ-derivatives multiply a term by t/τ and t (t − 1)/τ².
+            phit += v * term.t * invTau;
+            phitt += v * term.t * (term.t - 1.0) * invTau * invTau;
+        }
+        if (wantDelta) {
+            const Real dD1 =
+                term.dFromTable ? deltaPow[term.dk + 1] : FluidPower(Delta, term.d - 1.0, lnDelta);
+            const Real vd = nT * dD1 * E * (term.d - lDl);
+            phid += vd;
+            phidt += vd * term.t * invTau;
+            if (parts & ResidualPart::Phidd) {
+                if (Delta != 0.0) {
+                    const Real dD2 = term.dFromTable ? deltaPow[term.dk]
+                                                     : FluidPower(Delta, term.d - 2.0, lnDelta);
+                    phidd += nT * dD2 * E * ((term.d - lDl) * (term.d - 1.0 - lDl) - l * lDl);
+                } else {
+                    phidd += nT * E * PhiddFactorAtZeroDensity(term.d, term.l);
+                }
+            }
+        }
+    }
+    if (parts & ResidualPart::Phi) r.Phi += phi;
+    if (parts & ResidualPart::Phid) r.Phid += phid;
+    if (parts & ResidualPart::Phidd) r.Phidd += phidd;
+    if (parts & ResidualPart::Phit) r.Phit += phit;
+    if (parts & ResidualPart::Phitt) r.Phitt += phitt;
+    if (parts & ResidualPart::Phidt) r.Phidt += phidt;
+}
+
+namespace {
+
+// The part of a non-analytic term's quantities that does not depend on its exponent b: θ, Δ and
+// its δ-derivatives, ψ and its derivatives. Terms that differ only in b share one evaluation.
+template <class Real>
+struct TNonAnalyticBase {
+    Real u, dm1, uE1, lnDelta;
+    TNonAnalyticQuantities<Real> q;  // Theta, DDelta, DDeltad, DDeltadd and the ψ quantities
+};
+
+bool SameBase(const TNonAnalyticTerm& x, const TNonAnalyticTerm& y) {
+    return x.a == y.a && x.beta == y.beta && x.A == y.A && x.B == y.B && x.C == y.C && x.D == y.D;
+}
+
+template <class Real>
+TNonAnalyticBase<Real> NonAnalyticBase(const TNonAnalyticTerm& term, Real Tau, Real Delta,
+                                       int order) {
+    TNonAnalyticBase<Real> base{};
+    TNonAnalyticQuantities<Real>& q = base.q;
+    const Real dm1 = Delta - 1.0;
+    const Real u = dm1 * dm1;
+    base.u = u;
+    base.dm1 = dm1;
+    const Real lnU = u > 0.0 ? std::log(u) : Real(0);
+    const Real e = 1.0 / (2.0 * term.beta);  // exponent of u in θ
+    const Real uE = FluidPower(u, e, lnU);
+    const Real uA = FluidPower(u, term.a, lnU);
+    q.Theta = (1.0 - Tau) + term.A * uE;
+    q.DDelta = q.Theta * q.Theta + term.B * uA;
+    base.lnDelta = q.DDelta > 0.0 ? std::log(q.DDelta) : Real(0);
+    const Real tm1 = Tau - 1.0;
+    q.Psi = std::exp(-term.C * u - term.D * tm1 * tm1);
+    if (order < 1) return base;
+
+    const Real uE1 = FluidPower(u, e - 1.0, lnU);
+    const Real uA1 = FluidPower(u, term.a - 1.0, lnU);
+    base.uE1 = uE1;
+    const Real bracket = term.A * q.Theta * (2.0 / term.beta) * uE1 + 2.0 * term.B * term.a * uA1;
+    q.DDeltad = dm1 * bracket;
+    q.Psid = -2.0 * term.C * dm1 * q.Psi;
+    q.Psit = -2.0 * term.D * tm1 * q.Psi;
+    if (order < 2) return base;
+
+    const Real uE2 = FluidPower(u, e - 2.0, lnU);
+    const Real uA2 = FluidPower(u, term.a - 2.0, lnU);
+    // (∂Δ/∂δ)/(δ − 1) is the bracket itself; at δ = 1 the division would be 0/0, so the
+    // bracket, its analytic limit, is taken there.
+    const Real quotient = Delta == 1.0 ? bracket : q.DDeltad / dm1;
+    q.DDeltadd =
+        quotient + u * (4.0 * term.B * term.a * (term.a - 1.0) * uA2 +
+                        2.0 * term.A * term.A * (1.0 / term.beta) * (1.0 / term.beta) * uE1 * uE1 +
+                        term.A * q.Theta * (4.0 / term.beta) * (e - 1.0) * uE2);
+    q.Psidd = 2.0 * term.C * q.Psi * (2.0 * term.C * u - 1.0);
+    q.Psitt = 2.0 * term.D * q.Psi * (2.0 * term.D * tm1 * tm1 - 1.0);
+    q.Psidt = 4.0 * term.C * term.D * dm1 * tm1 * q.Psi;
+    return base;
+}
+
+// Completes the quantities with Δ^b and its derivatives.
+template <class Real>
+TNonAnalyticQuantities<Real> WithDeltaPowers(const TNonAnalyticTerm& term,
+                                             const TNonAnalyticBase<Real>& base, int order) {
+    TNonAnalyticQuantities<Real> q = base.q;
+    const Real b = term.b;
+    q.DDeltab = FluidPower(q.DDelta, b, base.lnDelta);
+    if (order < 1) return q;
+    const Real db1 = FluidPower(q.DDelta, b - 1.0, base.lnDelta);
+    q.DDeltabid = b * db1 * q.DDeltad;
+    q.DDeltabit = -2.0 * q.Theta * b * db1;
+    if (order < 2) return q;
+    const Real db2 = FluidPower(q.DDelta, b - 2.0, base.lnDelta);
+    q.DDeltabidd = b * (db1 * q.DDeltadd + (b - 1.0) * db2 * q.DDeltad * q.DDeltad);
+    q.DDeltabitt = 2.0 * b * db1 + 4.0 * q.Theta * q.Theta * b * (b - 1.0) * db2;
+    q.DDeltabidt = -term.A * b * (2.0 / term.beta) * db1 * base.dm1 * base.uE1 -
+                   2.0 * q.Theta * b * (b - 1.0) * db2 * q.DDeltad;
+    return q;
+}
+
+}  // namespace
+
+TNonAnalyticParts NonAnalyticParts(const TNonAnalyticTerm& term, double Tau, double Delta,
+                                   int order) {
+    return WithDeltaPowers(term, NonAnalyticBase(term, Tau, Delta, order), order);
+}
+
+template <class Real>
+void TResidualEquation::AddNearCritical(Real Delta, Real Tau, unsigned parts,
+                                        TResidualDerivatives<Real>& r) const {
+    using namespace ResidualPart;
+    // n δ^d τ^t G with G = exp(−α (δ − ε)² − β (τ − γ)²): since ∂G/∂δ = −2α (δ − ε) G and
+    // ∂G/∂τ = −2β (τ − γ) G, each derivative is n G times a δ factor and a τ factor.
+    for (const TGaussianTerm& g : tables_.gaussians) {
+        const Real dm = Delta - g.epsilon;
+        const Real tm = Tau - g.gamma;
+        const Real G = std::exp(-g.alpha * dm * dm - g.beta * tm * tm);
+        const int64_t d = static_cast<int64_t>(g.d);
+        const Real dD0 = IntegralPower(Delta, d);
+        const Real dD1 = IntegralPower(Delta, d - 1);
+        // δ^(d−2) only where its factor d (d − 1) is not 0, so δ = 0 never meets 1/δ.
+        const Real dD2 = d >= 2 ? IntegralPower(Delta, d - 2) : Real(0);
+        const Real tT0 = FluidPower(Tau, g.t);
+        const Real tT1 = g.t == 0.0 ? Real(0) : g.t * FluidPower(Tau, g.t - 1.0);  // ∂τ^t/∂τ
+        const Real tT2 = g.t == 0.0 || g.t == 1.0
+                             ? Real(0)
+                             : g.t * (g.t - 1.0) * FluidPower(Tau, g.t - 2.0);  // ∂²τ^t/∂τ²
+        const Real dFactor = dD1 * (g.d - 2.0 * g.alpha * Delta * dm);  // ∂(δ^d G)/∂δ / G
+        const Real tFactor = tT1 - 2.0 * g.beta * tm * tT0;             // ∂(τ^t G)/∂τ / G
+        const Real nG = g.n * G;
+        r.Phi += nG * dD0 * tT0;
+        r.Phid += nG * tT0 * dFactor;
+        r.Phidd += nG * tT0 *
+                   (dD0 * (4.0 * g.alpha * g.alpha * dm * dm - 2.0 * g.alpha) -
+                    4.0 * g.d * g.alpha * dD1 * dm + g.d * (g.d - 1.0) * dD2);
+        r.Phit += nG * dD0 * tFactor;
+        r.Phitt += nG * dD0 *
+                   (tT2 - 4.0 * g.beta * tm * tT1 +
+                    (4.0 * g.beta * g.beta * tm * tm - 2.0 * g.beta) * tT0);
+        r.Phidt += nG * dFactor * tFactor;
+    }
+    // n Δ^b δ ψ: the derivatives of the product of its three factors.
+    const int order = (parts & (Phidd | Phitt | Phidt)) ? 2 : (parts & (Phid | Phit)) ? 1 : 0;
+    const TNonAnalyticTerm* previous = nullptr;
+    TNonAnalyticBase<Real> base{};
+    for (const TNonAnalyticTerm& term : tables_.nonAnalytic) {
+        if (!previous || !SameBase(term, *previous))
+            base = NonAnalyticBase(term, Tau, Delta, order);
+        previous = &term;
+        const TNonAnalyticQuantities<Real> q = WithDeltaPowers(term, base, order);
+        const Real n = term.n;
+        r.Phi += n * q.DDeltab * Delta * q.Psi;
+        r.Phid += n * (q.DDeltab * (q.Psi + Delta * q.Psid) + Delta * q.Psi * q.DDeltabid);
+        r.Phidd +=
+            n * (q.DDeltab * (2.0 * q.Psid + Delta * q.Psidd) +
+                 2.0 * q.DDeltabid * (q.Psi + Delta * q.Psid) + Delta * q.Psi * q.DDeltabidd);
+        r.Phit += n * Delta * (q.Psi * q.DDeltabit + q.DDeltab * q.Psit);
+        r.Phitt +=
+            n * Delta * (q.Psi * q.DDeltabitt + 2.0 * q.DDeltabit * q.Psit + q.DDeltab * q.Psitt);
+        r.Phidt += n * (q.DDeltab * (q.Psit + Delta * q.Psidt) + Delta * q.DDeltabid * q.Psit +
+                        q.DDeltabit * (q.Psi + Delta * q.Psid) + Delta * q.Psi * q.DDeltabidt);
+    }
+    // n τ^t (exp(−δ²) − 1).
+    if (tables_.expMinusOne.empty()) return;
+    const Real G = std::exp(-Delta * Delta);
+    const Real lnTau = std::log(Tau);
+    for (const TExpMinusOneTerm& term : tables_.expMinusOne) {
+        const Real nTt = term.n * FluidPower(Tau, term.t, lnTau);
+        const Real nTt1 = term.n * term.t * FluidPower(Tau, term.t - 1.0, lnTau);
+        const Real nTt2 = term.n * term.t * (term.t - 1.0) * FluidPower(Tau, term.t - 2.0, lnTau);
+        r.Phi += nTt * (G - 1.0);
+        r.Phid += nTt * (-2.0 * Delta * G);
+        r.Phidd += nTt * (4.0 * Delta * Delta - 2.0) * G;
+        r.Phit += nTt1 * (G - 1.0);
+        r.Phitt += nTt2 * (G - 1.0);
+        r.Phidt += nTt1 * (-2.0 * Delta * G);
+    }
+}
+
+template void TResidualEquation::Evaluate<double>(double, double, unsigned,
+                                                  TResidualDerivatives<double>&) const;
+template void TResidualEquation::Evaluate<long double>(long double, long double, unsigned,
+                                                       TResidualDerivatives<long double>&) const;
