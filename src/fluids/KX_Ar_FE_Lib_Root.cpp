@@ -74,7 +74,7 @@ constexpr double TseC[4] = {0.00028431, 0.176003, 0.0230555, 0.00146448};
 
 }  // namespace
 
-TAr_FE::TAr_FE() : TEquationFluid({ArTerms, ArGaussianTerms}, ArIdeal) {
+TAr_FE::TAr_FE() : TEquationFluid({ArTerms, ArGaussianTerms, {}, {}, 4}, ArIdeal) {
     Code = "KX_Ar_FE";
     MM_ = 39.948;
     R_ = 0.2081333;

@@ -1,13 +1,19 @@
 #include "KX_Equation_Fluid.h"
 
 double TEquationFluid::Phio(double Delta, double Tau) const {
-    return IdealPhio(ideal_, Delta, Tau);
+    THelmholzIdeal o;
+    IdealAll(ideal_, Delta, Tau, o);
+    return o.Phi;
 }
-double TEquationFluid::Phiot(double, double Tau) const {
-    return IdealPhiot(ideal_, Tau);
+double TEquationFluid::Phiot(double Delta, double Tau) const {
+    THelmholzIdeal o;
+    IdealAll(ideal_, Delta, Tau, o);
+    return o.Phit;
 }
-double TEquationFluid::Phiott(double, double Tau) const {
-    return IdealPhiott(ideal_, Tau);
+double TEquationFluid::Phiott(double Delta, double Tau) const {
+    THelmholzIdeal o;
+    IdealAll(ideal_, Delta, Tau, o);
+    return o.Phitt;
 }
 
 double TEquationFluid::ResidualSum(double Delta, double Tau, unsigned part,
@@ -46,7 +52,5 @@ void TEquationFluid::PhirAllExtended(long double Delta, long double Tau,
 }
 
 void TEquationFluid::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const {
-    o.Phi = IdealPhio(ideal_, Delta, Tau);
-    o.Phit = IdealPhiot(ideal_, Tau);
-    o.Phitt = IdealPhiott(ideal_, Tau);
+    IdealAll(ideal_, Delta, Tau, o);
 }

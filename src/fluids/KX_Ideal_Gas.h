@@ -6,6 +6,7 @@
 #include <span>
 
 #include "HelmholtzMath.h"
+#include "HelmholzFluidObject.h"
 
 // Ideal-gas part φo = ln δ + a1 + a2 τ + c ln τ + Σ b τ^e + Σ m ln(1 + c exp(−θ τ)); c is −1 in
 // a Planck-Einstein term, other values give its generalised form.
@@ -26,53 +27,31 @@ struct TIdealGasPart {
     std::span<const TIdealPlanckTerm> planck;
 };
 
-// Above this θτ, exp(θτ) would come near overflow (hydrogen reaches θτ ≈ 740), so the
-// τ-derivatives of a Planck-Einstein term are formed from exp(−θτ) instead.
-inline constexpr double PlanckLargeArgument = 50.0;
-
-// ∂/∂τ of m ln(1 + c exp(−θτ)): −c m θ / (exp(θτ) + c).
-inline double PlanckSlope(const TIdealPlanckTerm& term, double Tau) {
-    const double x = term.theta * Tau;
-    if (x > PlanckLargeArgument) {
-        const double e = std::exp(-x);
-        return -term.c * term.m * term.theta * e / (1.0 + term.c * e);
+// φo and its τ-derivatives in one pass: ln τ once, one exponential per non-integral power
+// and one per Planck-Einstein term, taken as exp(−θτ) so that no argument overflows (hydrogen
+// reaches θτ ≈ 740). The derivatives of a power are e/τ and e (e − 1)/τ² times it; those of
+// m ln(1 + c E), E = exp(−θτ), are −m c θ E/(1 + c E) and m c θ² E/(1 + c E)².
+inline void IdealAll(const TIdealGasPart& part, double Delta, double Tau, THelmholzIdeal& o) {
+    const double lnTau = std::log(Tau);
+    const double inverse = 1.0 / Tau;
+    double phi = std::log(Delta) + part.a1 + part.a2 * Tau + part.c * lnTau;
+    double phit = part.a2 + part.c * inverse;
+    double phitt = -part.c * inverse * inverse;
+    for (const TIdealPowerTerm& term : part.powers) {
+        const double v = term.b * FluidPower(Tau, term.e, lnTau);
+        phi += v;
+        phit += term.e * v * inverse;
+        phitt += term.e * (term.e - 1.0) * v * inverse * inverse;
     }
-    return -term.c * term.m * term.theta / (std::exp(x) + term.c);
-}
-
-// ∂²/∂τ² of m ln(1 + c exp(−θτ)): c m θ² exp(θτ) / (exp(θτ) + c)².
-inline double PlanckCurvature(const TIdealPlanckTerm& term, double Tau) {
-    const double x = term.theta * Tau;
-    if (x > PlanckLargeArgument) {
-        const double e = std::exp(-x);
-        return term.c * term.m * term.theta * term.theta * e /
-               ((1.0 + term.c * e) * (1.0 + term.c * e));
+    for (const TIdealPlanckTerm& term : part.planck) {
+        const double E = std::exp(-term.theta * Tau);
+        const double q = 1.0 + term.c * E;
+        const double mcE = term.m * term.c * E;
+        phi += term.m * std::log(q);
+        phit -= mcE * term.theta / q;
+        phitt += mcE * term.theta * term.theta / (q * q);
     }
-    const double e = std::exp(x);
-    return -(-term.c * term.m * term.theta * term.theta * e / ((e + term.c) * (e + term.c)));
-}
-
-// Inline: the single-derivative slots of a fluid call them in the solvers' inner loops.
-inline double IdealPhio(const TIdealGasPart& part, double Delta, double Tau) {
-    double phi = std::log(Delta) + part.a1 + part.a2 * Tau + part.c * std::log(Tau);
-    for (const TIdealPowerTerm& term : part.powers) phi += term.b * FluidPower(Tau, term.e);
-    for (const TIdealPlanckTerm& term : part.planck)
-        phi += term.m * std::log(1.0 + term.c * std::exp(-term.theta * Tau));
-    return phi;
-}
-
-inline double IdealPhiot(const TIdealGasPart& part, double Tau) {
-    double phit = part.a2 + part.c / Tau;
-    for (const TIdealPowerTerm& term : part.powers)
-        phit += term.e * term.b * FluidPower(Tau, term.e - 1.0);
-    for (const TIdealPlanckTerm& term : part.planck) phit += PlanckSlope(term, Tau);
-    return phit;
-}
-
-inline double IdealPhiott(const TIdealGasPart& part, double Tau) {
-    double phitt = -part.c / (Tau * Tau);
-    for (const TIdealPowerTerm& term : part.powers)
-        phitt += term.e * (term.e - 1.0) * term.b * FluidPower(Tau, term.e - 2.0);
-    for (const TIdealPlanckTerm& term : part.planck) phitt += PlanckCurvature(term, Tau);
-    return phitt;
+    o.Phi = phi;
+    o.Phit = phit;
+    o.Phitt = phitt;
 }

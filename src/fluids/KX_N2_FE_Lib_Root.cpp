@@ -82,7 +82,7 @@ constexpr double ConductivityPsi[4] = {3.3373542, 0.37098251, 0.89913456, 0.1697
 
 }  // namespace
 
-TN2_FE::TN2_FE() : TEquationFluid({N2Terms, N2GaussianTerms}, N2Ideal) {
+TN2_FE::TN2_FE() : TEquationFluid({N2Terms, N2GaussianTerms, {}, {}, 8}, N2Ideal) {
     Code = "KX_N2_FE";
     MM_ = 28.01348;
     R_ = 0.2968039;

@@ -96,7 +96,7 @@ static constexpr double ViscosityTmaxK = 600.0;
 
 }  // namespace
 
-TNH3_FE::TNH3_FE() : TEquationFluid({ResidualTerms}, Ideal) {
+TNH3_FE::TNH3_FE() : TEquationFluid({ResidualTerms, {}, {}, {}, 2}, Ideal) {
     Code = "KX_NH3_FE";
     MM_ = 17.0305;
     R_ = 0.4882175;

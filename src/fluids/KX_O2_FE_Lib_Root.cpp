@@ -124,7 +124,7 @@ TDensityFactor TermFactor(double delta, int k) {
 
 }  // namespace
 
-TO2_FE::TO2_FE() : TEquationFluid({O2Terms}, O2Ideal) {
+TO2_FE::TO2_FE() : TEquationFluid({O2Terms, {}, {}, {}, 2}, O2Ideal) {
     Code = "KX_O2_FE";
     MM_ = 31.9988;
     R_ = 0.2598328;

@@ -4,13 +4,33 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <type_traits>
 
 #include "HelmholtzMath.h"
 
+namespace {
+
+bool IsPowerOfTwo(int n) {
+    return n >= 1 && (n & (n - 1)) == 0;
+}
+
+}  // namespace
+
 TResidualEquation::TResidualEquation(const TResidualTables& tables) : tables_(tables) {
     terms_.reserve(tables.terms.size());
+    tauRoots_ = IsPowerOfTwo(tables.tauRoots) && tables.tauRoots > 1 ? tables.tauRoots : 0;
     for (const TResidualTerm& term : tables.terms) {
-        TSumTerm p{term.n, term.t, term.d, term.l, false, false, 0, 0};
+        TSumTerm p{term.n,
+                   term.t,
+                   term.t * (term.t - 1.0),
+                   term.d,
+                   term.d * (term.d - 1.0),
+                   2.0 * term.d + term.l - 1.0,
+                   term.l,
+                   false,
+                   false,
+                   0,
+                   0};
         // Table exponents: integral t in [−MaxTableExponent, MaxTableExponent] or any
         // non-integral t; d in [1, MaxTableExponent] (δ^(d−1) and δ^(d−2) then stay in the
         // table too).
@@ -20,10 +40,20 @@ TResidualEquation::TResidualEquation(const TResidualTables& tables) : tables_(ta
         if (room && (!tIntegral || std::fabs(term.t) <= MaxTableExponent)) {
             p.tFromTable = true;
             p.tk = static_cast<int>(at - tPowers_.begin());
-            if (at == tPowers_.end()) tPowers_.push_back(term.t);
+            if (at == tPowers_.end()) {
+                tPowers_.push_back(term.t);
+                const double k = term.t * tauRoots_;
+                const bool byRoots = !tIntegral && tauRoots_ != 0 && IsIntegralExponent(k) &&
+                                     std::fabs(k) <= MaxTableExponent * tauRoots_;
+                tRootPowers_.push_back(byRoots ? static_cast<int>(k) : 0);
+                if (!tIntegral && !byRoots) needLnTau_ = true;
+                if (byRoots)
+                    while ((std::abs(static_cast<int>(k)) >> rootSquares_) != 0) ++rootSquares_;
+            }
             if (tIntegral)
                 while ((std::abs(static_cast<int>(term.t)) >> tSquares_) != 0) ++tSquares_;
         }
+        if (!p.tFromTable) needLnTau_ = true;
         if (IsIntegralExponent(term.d) && term.d >= 1.0 && term.d <= MaxTableExponent) {
             p.dFromTable = true;
             p.dk = static_cast<int>(term.d);
@@ -35,8 +65,12 @@ TResidualEquation::TResidualEquation(const TResidualTables& tables) : tables_(ta
             lMask_ |= 1u << term.l;
             maxDk_ = std::max(maxDk_, term.l);
         }
+        if (!p.tFromTable || !p.dFromTable) allFromTables_ = false;
         terms_.push_back(p);
     }
+    for (const TGaussianTerm& g : tables.gaussians)
+        if (!IsIntegralExponent(g.t)) nearCriticalNeedsLnTau_ = true;
+    if (!tables.expMinusOne.empty()) nearCriticalNeedsLnTau_ = true;
 }
 
 template <class Real>
@@ -84,22 +118,36 @@ void TResidualEquation::AddPolynomialAndExponential(Real Delta, Real Tau, unsign
     // tauPow[i] = τ^tPowers_[i]: an integral exponent by repeated squaring (τ, τ², τ⁴, …
     // multiplied by the bits of the exponent, a negative one as the reciprocal), any other by
     // the power rule through ln τ.
-    const Real lnTau = Tau > 0.0 ? std::log(Tau) : Real(0);
-    std::array<Real, 8> squares;  // τ^(2^j); exponents are at most 64
+    const Real lnTau = needLnTau_ && Tau > 0.0 ? std::log(Tau) : Real(0);
+    std::array<Real, 16> squares;  // τ^(2^j); exponents are at most 64
     squares[0] = Tau;
     for (std::size_t j = 1; j < tSquares_; ++j) squares[j] = squares[j - 1] * squares[j - 1];
+    // (τ^(1/tauRoots_))^(2^j), for the exponents taken through roots, multiplied the same way.
+    std::array<Real, 16> rootSquares;
+    if (rootSquares_ != 0) {
+        rootSquares[0] = Tau;
+        for (int k = tauRoots_; k > 1; k /= 2) rootSquares[0] = std::sqrt(rootSquares[0]);
+        for (std::size_t j = 1; j < rootSquares_; ++j)
+            rootSquares[j] = rootSquares[j - 1] * rootSquares[j - 1];
+    }
+    const auto byBits = [](const std::array<Real, 16>& powers, int k) {
+        unsigned m = static_cast<unsigned>(k < 0 ? -k : k);
+        Real p = 1.0;
+        for (std::size_t j = 0; m != 0; ++j, m >>= 1)
+            if (m & 1u) p *= powers[j];
+        return k < 0 ? 1.0 / p : p;
+    };
     std::array<Real, MaxDistinctTauPowers> tauPow;
     for (std::size_t i = 0; i < tPowers_.size(); ++i) {
+        if (tRootPowers_[i] != 0) {
+            tauPow[i] = byBits(rootSquares, tRootPowers_[i]);
+            continue;
+        }
         if (!IsIntegralExponent(tPowers_[i])) {
             tauPow[i] = FluidPower(Tau, tPowers_[i], lnTau);
             continue;
         }
-        const int k = static_cast<int>(tPowers_[i]);
-        unsigned m = static_cast<unsigned>(k < 0 ? -k : k);
-        Real p = 1.0;
-        for (std::size_t j = 0; m != 0; ++j, m >>= 1)
-            if (m & 1u) p *= squares[j];
-        tauPow[i] = k < 0 ? 1.0 / p : p;
+        tauPow[i] = byBits(squares, static_cast<int>(tPowers_[i]));
     }
     const Real invTau = 1.0 / Tau;
     // exp(−δ^l) once per l in use; l = 0 marks a polynomial term, whose factor is 1.
@@ -109,49 +157,68 @@ void TResidualEquation::AddPolynomialAndExponential(Real Delta, Real Tau, unsign
         if (lMask_ & (1u << l)) expL[l] = std::exp(-deltaPow[l + 2]);
     const Real lnDelta = needLnDelta_ && Delta > 0.0 ? std::log(Delta) : Real(0);
 
+    // l δ^l once per l in use (0 for a polynomial term).
+    std::array<Real, MaxResidualL + 1> lDeltaL;
+    lDeltaL[0] = 0.0;
+    for (int l = 1; l <= MaxResidualL; ++l)
+        if (lMask_ & (1u << l)) lDeltaL[l] = l * deltaPow[l + 2];
+
     const bool wantValue = parts & (ResidualPart::Phi | ResidualPart::Phit | ResidualPart::Phitt);
     const bool wantDelta = parts & (ResidualPart::Phid | ResidualPart::Phidd | ResidualPart::Phidt);
+    // The τ-derivatives are summed as t and t (t − 1) times each term and divided by τ and τ² once
+    // at the end.
     Real phi = 0.0, phid = 0.0, phidd = 0.0, phit = 0.0, phitt = 0.0, phidt = 0.0;
-    // A polynomial term (l = 0) takes E = 1 and l δ^l = 0, which turns the exponential term's
-    // formulas into the polynomial ones.
-    for (const TSumTerm& term : terms_) {
-        const Real tT = term.tFromTable ? tauPow[term.tk] : FluidPower(Tau, term.t, lnTau);
-        const Real nT = term.n * tT;
-        const Real E = expL[term.l];
-        const Real l = term.l;
-        const Real lDl = l * deltaPow[term.l + 2];
-        if (wantValue) {
-            const Real dD =
-                term.dFromTable ? deltaPow[term.dk + 2] : FluidPower(Delta, term.d, lnDelta);
-            const Real v = nT * dD * E;
-            phi += v;
-            // The τ-derivatives multiply a term by t/τ and t (t − 1)/τ².
-            phit += v * term.t * invTau;
-            phitt += v * term.t * (term.t - 1.0) * invTau * invTau;
-        }
-        if (wantDelta) {
-            const Real dD1 =
-                term.dFromTable ? deltaPow[term.dk + 1] : FluidPower(Delta, term.d - 1.0, lnDelta);
-            const Real vd = nT * dD1 * E * (term.d - lDl);
-            phid += vd;
-            phidt += vd * term.t * invTau;
-            if (parts & ResidualPart::Phidd) {
-                if (Delta != 0.0) {
-                    const Real dD2 = term.dFromTable ? deltaPow[term.dk]
-                                                     : FluidPower(Delta, term.d - 2.0, lnDelta);
-                    phidd += nT * dD2 * E * ((term.d - lDl) * (term.d - 1.0 - lDl) - l * lDl);
-                } else {
-                    phidd += nT * E * PhiddFactorAtZeroDensity(term.d, term.l);
+    // A polynomial term (l = 0) takes exp(−δ^l) = 1 and l δ^l = 0, which turns the exponential
+    // term's formulas into the polynomial ones: ∂/∂δ of δ^d exp(−δ^l) is
+    // δ^(d−1) exp(−δ^l) (d − l δ^l), ∂²/∂δ² is δ^(d−2) exp(−δ^l) (d (d − 1) − l δ^l (2d + l − 1
+    // − l δ^l)). The loop is written once and compiled twice: without any test per term for the
+    // common case (every sum, every power from the tables, δ ≠ 0), and with the tests for any
+    // other; both do the same arithmetic.
+    const auto sum = [&](auto common) {
+        constexpr bool Common = decltype(common)::value;
+        for (const TSumTerm& term : terms_) {
+            const Real tT =
+                Common || term.tFromTable ? tauPow[term.tk] : FluidPower(Tau, term.t, lnTau);
+            const Real base = term.n * tT * expL[term.l];
+            const Real dl = lDeltaL[term.l];
+            if (Common || wantValue) {
+                const Real dD = Common || term.dFromTable ? deltaPow[term.dk + 2]
+                                                          : FluidPower(Delta, term.d, lnDelta);
+                const Real v = base * dD;
+                phi += v;
+                phit += v * term.t;
+                phitt += v * term.tt1;
+            }
+            if (Common || wantDelta) {
+                const Real dD1 = Common || term.dFromTable
+                                     ? deltaPow[term.dk + 1]
+                                     : FluidPower(Delta, term.d - 1.0, lnDelta);
+                const Real w = base * dD1 * (term.d - dl);
+                phid += w;
+                phidt += w * term.t;
+                if (Common || (parts & ResidualPart::Phidd)) {
+                    if (Common || Delta != 0.0) {
+                        const Real dD2 = Common || term.dFromTable
+                                             ? deltaPow[term.dk]
+                                             : FluidPower(Delta, term.d - 2.0, lnDelta);
+                        phidd += base * dD2 * (term.dd1 - dl * (term.lSum - dl));
+                    } else {
+                        phidd += base * PhiddFactorAtZeroDensity(term.d, term.l);
+                    }
                 }
             }
         }
-    }
+    };
+    if (parts == ResidualPart::All && allFromTables_ && Delta != 0.0)
+        sum(std::true_type{});
+    else
+        sum(std::false_type{});
     if (parts & ResidualPart::Phi) r.Phi += phi;
     if (parts & ResidualPart::Phid) r.Phid += phid;
     if (parts & ResidualPart::Phidd) r.Phidd += phidd;
-    if (parts & ResidualPart::Phit) r.Phit += phit;
-    if (parts & ResidualPart::Phitt) r.Phitt += phitt;
-    if (parts & ResidualPart::Phidt) r.Phidt += phidt;
+    if (parts & ResidualPart::Phit) r.Phit += phit * invTau;
+    if (parts & ResidualPart::Phitt) r.Phitt += phitt * (invTau * invTau);
+    if (parts & ResidualPart::Phidt) r.Phidt += phidt * invTau;
 }
 
 namespace {
@@ -243,6 +310,8 @@ template <class Real>
 void TResidualEquation::AddNearCritical(Real Delta, Real Tau, unsigned parts,
                                         TResidualDerivatives<Real>& r) const {
     using namespace ResidualPart;
+    const Real lnTau = nearCriticalNeedsLnTau_ && Tau > 0.0 ? std::log(Tau) : Real(0);
+    const Real invTau = 1.0 / Tau;
     // n δ^d τ^t G with G = exp(−α (δ − ε)² − β (τ − γ)²): since ∂G/∂δ = −2α (δ − ε) G and
     // ∂G/∂τ = −2β (τ − γ) G, each derivative is n G times a δ factor and a τ factor.
     for (const TGaussianTerm& g : tables_.gaussians) {
@@ -250,15 +319,17 @@ void TResidualEquation::AddNearCritical(Real Delta, Real Tau, unsigned parts,
         const Real tm = Tau - g.gamma;
         const Real G = std::exp(-g.alpha * dm * dm - g.beta * tm * tm);
         const int64_t d = static_cast<int64_t>(g.d);
-        const Real dD0 = IntegralPower(Delta, d);
-        const Real dD1 = IntegralPower(Delta, d - 1);
-        // δ^(d−2) only where its factor d (d − 1) is not 0, so δ = 0 never meets 1/δ.
+        // δ^d, δ^(d−1) and δ^(d−2) from one power; δ^(d−2) only where its factor d (d − 1) is
+        // not 0, so δ = 0 never meets 1/δ.
         const Real dD2 = d >= 2 ? IntegralPower(Delta, d - 2) : Real(0);
-        const Real tT0 = FluidPower(Tau, g.t);
-        const Real tT1 = g.t == 0.0 ? Real(0) : g.t * FluidPower(Tau, g.t - 1.0);  // ∂τ^t/∂τ
-        const Real tT2 = g.t == 0.0 || g.t == 1.0
-                             ? Real(0)
-                             : g.t * (g.t - 1.0) * FluidPower(Tau, g.t - 2.0);  // ∂²τ^t/∂τ²
+        const Real dD1 = d >= 2 ? dD2 * Delta : IntegralPower(Delta, d - 1);
+        const Real dD0 = dD1 * Delta;
+        // τ^t by multiplication for a whole t, else by one exponential; its derivatives are t/τ
+        // and t (t − 1)/τ² times it.
+        const Real tT0 = IsIntegralExponent(g.t) ? IntegralPower(Tau, static_cast<int64_t>(g.t))
+                                                 : std::exp(g.t * lnTau);
+        const Real tT1 = g.t * tT0 * invTau;
+        const Real tT2 = g.t * (g.t - 1.0) * tT0 * (invTau * invTau);
         const Real dFactor = dD1 * (g.d - 2.0 * g.alpha * Delta * dm);  // ∂(δ^d G)/∂δ / G
         const Real tFactor = tT1 - 2.0 * g.beta * tm * tT0;             // ∂(τ^t G)/∂τ / G
         const Real nG = g.n * G;
@@ -297,7 +368,6 @@ void TResidualEquation::AddNearCritical(Real Delta, Real Tau, unsigned parts,
     // n τ^t (exp(−δ²) − 1).
     if (tables_.expMinusOne.empty()) return;
     const Real G = std::exp(-Delta * Delta);
-    const Real lnTau = std::log(Tau);
     for (const TExpMinusOneTerm& term : tables_.expMinusOne) {
         const Real nTt = term.n * FluidPower(Tau, term.t, lnTau);
         const Real nTt1 = term.n * term.t * FluidPower(Tau, term.t - 1.0, lnTau);

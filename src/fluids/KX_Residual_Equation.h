@@ -73,6 +73,10 @@ struct TResidualTables {
     std::span<const TGaussianTerm> gaussians = {};
     std::span<const TNonAnalyticTerm> nonAnalytic = {};
     std::span<const TExpMinusOneTerm> expMinusOne = {};
+    // When every non-integral t of the polynomial and exponential terms is a whole multiple of
+    // 1/tauRoots (a power of two), τ^t is a whole power of τ^(1/tauRoots), taken by square roots
+    // and multiplication instead of an exponential per exponent; 0 keeps exp(t ln τ).
+    int tauRoots = 0;
 };
 
 // Largest l the evaluator accepts; the tables are checked against it at compile time.
@@ -118,16 +122,22 @@ class TResidualEquation {
     // table's distinct exponents, each formed once per call; an integral d within the table
     // range is looked up directly, any other raised through the logarithm.
     struct TSumTerm {
-        double n, t, d;
+        double n, t, tt1, d, dd1, lSum;  // tt1 = t (t − 1), dd1 = d (d − 1), lSum = 2d + l − 1
         int l;
         bool tFromTable, dFromTable;
         int tk, dk;
     };
     std::vector<TSumTerm> terms_;
-    std::vector<double> tPowers_;  // the distinct τ exponents of the table
+    std::vector<double> tPowers_;   // the distinct τ exponents of the table
+    std::vector<int> tRootPowers_;  // t tauRoots for those taken through τ^(1/tauRoots), else 0
+    int tauRoots_ = 0;
+    std::size_t rootSquares_ = 0;  // (τ^(1/tauRoots_))^(2^j) needed, j < rootSquares_
     std::size_t tSquares_ = 1;     // τ^(2^j) needed for them, j < tSquares_
     int maxDk_ = 0;
-    bool needLnDelta_ = false;  // some d is raised through the logarithm
-    unsigned lMask_ = 0;        // bit l set when some term has exp(−δ^l)
+    bool needLnDelta_ = false;             // some d is raised through the logarithm
+    bool needLnTau_ = false;               // some t is raised through the logarithm
+    bool allFromTables_ = true;            // every τ^t and δ^d comes from the per-call tables
+    unsigned lMask_ = 0;                   // bit l set when some term has exp(−δ^l)
+    bool nearCriticalNeedsLnTau_ = false;  // a Gaussian t is not integral, or exp(−δ²) − 1 terms
     TResidualTables tables_;
 };
