@@ -82,24 +82,24 @@ static constexpr double CO2DsveN[] = {-1.7074879, -0.8227467, -4.6008549, -10.11
 static constexpr double CO2DsveK[] = {0.34, 0.5, 1.0, 7.0 / 3.0, 14.0 / 3.0};
 static constexpr double CO2TseC[] = {1.0, 0.151223, 0.0194924, 0.00132413};
 
-TCO2_FE::TCO2_FE() : TEquationFluid({CO2Residual, CO2Gaussian, CO2NonAnalytic}, CO2Ideal) {
-    Code = "KX_CO2_FE";
-    MM_ = 44.0098;
-    R_ = 0.1889241;
-    Ac_ = 0.0938;
-    Tc_ = 30.9782;
-    Tcr_ = 30.9782;
-    Tc_Max_ = 30.9782;
-    Pc_ = 73.773;
-    Hc_ = -174.53;
-    Pcr_ = 73.773;
-    Dcr_ = 467.6;
-    Tt_ = -56.558;
-    Pt_ = 5.1795;
-    Pmin = 0.01;
-    Pmax = 8000.0;
-    Tmax = 1100.0 - dta;
-}
+TCO2_FE::TCO2_FE()
+    : TEquationFluid(THelmholzConstants{.Code = "KX_CO2_FE",
+                                        .MM_ = 44.0098,
+                                        .R_ = 0.1889241,
+                                        .Ac_ = 0.0938,
+                                        .Tc_ = 30.9782,
+                                        .Tcr_ = 30.9782,
+                                        .Tc_Max_ = 30.9782,
+                                        .Pc_ = 73.773,
+                                        .Hc_ = -174.53,
+                                        .Pcr_ = 73.773,
+                                        .Dcr_ = 467.6,
+                                        .Tt_ = -56.558,
+                                        .Pt_ = 5.1795,
+                                        .Pmin = 0.01,
+                                        .Pmax = 8000.0,
+                                        .Tmax = 1100.0 - KelvinOffset},
+                     {CO2Residual, CO2Gaussian, CO2NonAnalytic}, CO2Ideal) {}
 
 // The auxiliary quantities of one non-analytic term, by its index 40 to 42.
 #define KX_CO2_NON_ANALYTIC_ACCESSOR(NAME)                                 \

@@ -28,8 +28,9 @@ class TEquationFluid : public TPhiAllFluid {
     bool ResidualInExtendedPrecision() const override { return true; }
 
   protected:
-    TEquationFluid(const TResidualTables& residual, const TIdealGasPart& ideal)
-        : residual_(residual), ideal_(ideal) {}
+    TEquationFluid(const THelmholzConstants& constants, const TResidualTables& residual,
+                   const TIdealGasPart& ideal)
+        : TPhiAllFluid(constants), residual_(residual), ideal_(ideal) {}
 
   private:
     // The one residual sum `part` (a ResidualPart bit) names, kept in `sum` of the result.

@@ -138,62 +138,70 @@ constexpr THydrogenTables OrthohydrogenTables = {
 
 }  // namespace
 
-THydrogen_FE::THydrogen_FE(const THydrogenTables& tables)
-    : TEquationFluid({tables.terms, tables.gaussians},
+namespace {
+
+// The constants every form of hydrogen shares, added to those of one form.
+THelmholzConstants WithHydrogenConstants(THelmholzConstants form) {
+    form.MM_ = 2.01588;
+    form.R_ = 4.124488;
+    form.Ac_ = -0.218;
+    form.Tmax = 1000.0 - KelvinOffset;
+    form.Pmax = 20000.0;
+    return form;
+}
+
+}  // namespace
+
+THydrogen_FE::THydrogen_FE(const THelmholzConstants& form, const THydrogenTables& tables)
+    : TEquationFluid(WithHydrogenConstants(form), {tables.terms, tables.gaussians},
                      {tables.a1,
                       tables.a2,
                       1.5,
                       {},
                       std::span(tables.planck, static_cast<std::size_t>(tables.K))}),
-      tables_(tables) {
-    MM_ = 2.01588;
-    R_ = 4.124488;
-    Ac_ = -0.218;
-    Tmax = 1000.0 - dta;
-    Pmax = 20000.0;
-}
+      tables_(tables) {}
 
-TH2_FE::TH2_FE() : THydrogen_FE(NormalHydrogenTables) {
-    Code = "KX_H2_FE";
-    Tc_ = -240.005;
-    Tcr_ = -240.005;
-    Tc_Max_ = -241.005;
-    Pc_ = 12.964;
-    Hc_ = 298.16;
-    Pcr_ = 12.964;
-    Dcr_ = 31.262;
-    Tt_ = -259.193;
-    Pt_ = 0.0736;
-    Pmin = Pt_;
-}
+TH2_FE::TH2_FE()
+    : THydrogen_FE({.Code = "KX_H2_FE",
+                    .Tc_ = -240.005,
+                    .Tcr_ = -240.005,
+                    .Tc_Max_ = -241.005,
+                    .Pc_ = 12.964,
+                    .Hc_ = 298.16,
+                    .Pcr_ = 12.964,
+                    .Dcr_ = 31.262,
+                    .Tt_ = -259.193,
+                    .Pt_ = 0.0736,
+                    .Pmin = 0.0736},
+                   NormalHydrogenTables) {}
 
-TH2p_FE::TH2p_FE() : THydrogen_FE(ParahydrogenTables) {
-    Code = "KX_H2p_FE";
-    Tc_ = -240.212;
-    Tcr_ = -240.212;
-    Tc_Max_ = -241.5;
-    Pc_ = 12.858;
-    Hc_ = 295.63;
-    Pcr_ = 12.858;
-    Dcr_ = 31.323;
-    Tt_ = -259.347;
-    Pt_ = 0.07041;
-    Pmin = Pt_;
-}
+TH2p_FE::TH2p_FE()
+    : THydrogen_FE({.Code = "KX_H2p_FE",
+                    .Tc_ = -240.212,
+                    .Tcr_ = -240.212,
+                    .Tc_Max_ = -241.5,
+                    .Pc_ = 12.858,
+                    .Hc_ = 295.63,
+                    .Pcr_ = 12.858,
+                    .Dcr_ = 31.323,
+                    .Tt_ = -259.347,
+                    .Pt_ = 0.07041,
+                    .Pmin = 0.07041},
+                   ParahydrogenTables) {}
 
-TH2o_FE::TH2o_FE() : THydrogen_FE(OrthohydrogenTables) {
-    Code = "KX_H2o_FE";
-    Tc_ = -239.93;
-    Tcr_ = -239.93;
-    Tc_Max_ = -241.005;
-    Pc_ = 13.1065;
-    Hc_ = 299.97;
-    Pcr_ = 13.1065;
-    Dcr_ = 31.136;
-    Tt_ = -259.142;
-    Pt_ = 0.07461;
-    Pmin = Pt_;
-}
+TH2o_FE::TH2o_FE()
+    : THydrogen_FE({.Code = "KX_H2o_FE",
+                    .Tc_ = -239.93,
+                    .Tcr_ = -239.93,
+                    .Tc_Max_ = -241.005,
+                    .Pc_ = 13.1065,
+                    .Hc_ = 299.97,
+                    .Pcr_ = 13.1065,
+                    .Dcr_ = 31.136,
+                    .Tt_ = -259.142,
+                    .Pt_ = 0.07461,
+                    .Pmin = 0.07461},
+                   OrthohydrogenTables) {}
 
 // ---- Ancillary equations ----
 

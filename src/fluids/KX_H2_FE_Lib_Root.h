@@ -42,7 +42,8 @@ class THydrogen_FE : public TEquationFluid {
     double dsve(double t) const override;
 
   protected:
-    explicit THydrogen_FE(const THydrogenTables& tables);
+    // The constants of one form (the shared ones are added) and its tables.
+    THydrogen_FE(const THelmholzConstants& form, const THydrogenTables& tables);
 
   private:
     const THydrogenTables& tables_;

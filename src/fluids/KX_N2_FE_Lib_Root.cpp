@@ -82,24 +82,24 @@ constexpr double ConductivityPsi[4] = {3.3373542, 0.37098251, 0.89913456, 0.1697
 
 }  // namespace
 
-TN2_FE::TN2_FE() : TEquationFluid({N2Terms, N2GaussianTerms, {}, {}, 8}, N2Ideal) {
-    Code = "KX_N2_FE";
-    MM_ = 28.01348;
-    R_ = 0.2968039;
-    Ac_ = 0.045;
-    Tc_ = -146.958;
-    Tcr_ = -146.958;
-    Tc_Max_ = -146.958;
-    Pc_ = 33.958;
-    Hc_ = 29.2327;
-    Pcr_ = 33.958;
-    Dcr_ = 313.3;
-    Tt_ = -209.999;
-    Pt_ = 0.12523;
-    Pmin = 0.12523;
-    Pmax = 22000.0;
-    Tmax = 1000.0 - dta;
-}
+TN2_FE::TN2_FE()
+    : TEquationFluid(THelmholzConstants{.Code = "KX_N2_FE",
+                                        .MM_ = 28.01348,
+                                        .R_ = 0.2968039,
+                                        .Ac_ = 0.045,
+                                        .Tc_ = -146.958,
+                                        .Tcr_ = -146.958,
+                                        .Tc_Max_ = -146.958,
+                                        .Pc_ = 33.958,
+                                        .Hc_ = 29.2327,
+                                        .Pcr_ = 33.958,
+                                        .Dcr_ = 313.3,
+                                        .Tt_ = -209.999,
+                                        .Pt_ = 0.12523,
+                                        .Pmin = 0.12523,
+                                        .Pmax = 22000.0,
+                                        .Tmax = 1000.0 - KelvinOffset},
+                     {N2Terms, N2GaussianTerms, {}, {}, 8}, N2Ideal) {}
 
 // ---- Ancillary equations; θ = 1 − T/Tc, negative (and the powers undefined) above Tc ----
 

@@ -96,26 +96,26 @@ static constexpr double ViscosityTmaxK = 600.0;
 
 }  // namespace
 
-TNH3_FE::TNH3_FE() : TEquationFluid({ResidualTerms, {}, {}, {}, 2}, Ideal) {
-    Code = "KX_NH3_FE";
-    MM_ = 17.0305;
-    R_ = 0.4882175;
-    Ac_ = 0.25;
-    Tc_ = 132.36;
-    Tcr_ = 132.25;
-    Tc_Max_ = 132.2;
-    Pc_ = 113.6114;
-    Hc_ = 1120.5;
-    Pcr_ = 113.39;
-    Dcr_ = 225.0;
-    Tt_ = -77.65;
-    Pt_ = 0.0609;
-    Pmin = 0.0609;
-    Pmax = 10000.0;
-    Tmax = 720.0 - dta;
-    Dmax = 800.0;
-    Pmax_Dmax = 2830.89;
-}
+TNH3_FE::TNH3_FE()
+    : TEquationFluid(THelmholzConstants{.Code = "KX_NH3_FE",
+                                        .MM_ = 17.0305,
+                                        .R_ = 0.4882175,
+                                        .Ac_ = 0.25,
+                                        .Tc_ = 132.36,
+                                        .Tcr_ = 132.25,
+                                        .Tc_Max_ = 132.2,
+                                        .Pc_ = 113.6114,
+                                        .Hc_ = 1120.5,
+                                        .Pcr_ = 113.39,
+                                        .Dcr_ = 225.0,
+                                        .Tt_ = -77.65,
+                                        .Pt_ = 0.0609,
+                                        .Pmin = 0.0609,
+                                        .Pmax = 10000.0,
+                                        .Tmax = 720.0 - KelvinOffset,
+                                        .Dmax = 800.0,
+                                        .Pmax_Dmax = 2830.89},
+                     {ResidualTerms, {}, {}, {}, 2}, Ideal) {}
 
 // ---- Ancillary saturation equations ----
 

@@ -124,24 +124,24 @@ TDensityFactor TermFactor(double delta, int k) {
 
 }  // namespace
 
-TO2_FE::TO2_FE() : TEquationFluid({O2Terms, {}, {}, {}, 2}, O2Ideal) {
-    Code = "KX_O2_FE";
-    MM_ = 31.9988;
-    R_ = 0.2598328;
-    Ac_ = 0.025;
-    Tc_ = -118.569;
-    Tcr_ = -118.569;
-    Tc_Max_ = -118.584;
-    Pc_ = 50.43;
-    Hc_ = 32.4853;
-    Pcr_ = 50.43;
-    Dcr_ = 436.144;
-    Tt_ = -218.789;
-    Pt_ = 0.0014633;
-    Pmin = 0.0014633;
-    Pmax = 800.0;
-    Tmax = 300.0 - dta;
-}
+TO2_FE::TO2_FE()
+    : TEquationFluid(THelmholzConstants{.Code = "KX_O2_FE",
+                                        .MM_ = 31.9988,
+                                        .R_ = 0.2598328,
+                                        .Ac_ = 0.025,
+                                        .Tc_ = -118.569,
+                                        .Tcr_ = -118.569,
+                                        .Tc_Max_ = -118.584,
+                                        .Pc_ = 50.43,
+                                        .Hc_ = 32.4853,
+                                        .Pcr_ = 50.43,
+                                        .Dcr_ = 436.144,
+                                        .Tt_ = -218.789,
+                                        .Pt_ = 0.0014633,
+                                        .Pmin = 0.0014633,
+                                        .Pmax = 800.0,
+                                        .Tmax = 300.0 - KelvinOffset},
+                     {O2Terms, {}, {}, {}, 2}, O2Ideal) {}
 
 // ---- Ancillary equations; θ = 1 − T/Tc ----
 

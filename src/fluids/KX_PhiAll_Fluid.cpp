@@ -1,11 +1,19 @@
 #include "KX_PhiAll_Fluid.h"
 
-TPhiAllFluid::TPhiAllFluid() {
-    dH = 1e-06;
-    dS = 1e-06;
-    dH_XTH = 1e-06;
-    dS_XTS = 0.001;
+namespace {
+
+THelmholzConstants WithFlashMargins(THelmholzConstants constants) {
+    constants.dH = 1e-06;
+    constants.dS = 1e-06;
+    constants.dH_XTH = 1e-06;
+    constants.dS_XTS = 0.001;
+    return constants;
 }
+
+}  // namespace
+
+TPhiAllFluid::TPhiAllFluid(const THelmholzConstants& constants)
+    : THelmholzFluid(WithFlashMargins(constants)) {}
 
 // ---- Ideal-gas part ----
 

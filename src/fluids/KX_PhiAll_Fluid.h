@@ -25,8 +25,8 @@ class TPhiAllFluid : public THelmholzFluid {
     void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const override = 0;
 
   protected:
-    // Sets the flash margins and tolerances, the same for every fluid here.
-    TPhiAllFluid();
+    // The fluid's constants with the flash margins and tolerances, the same for every fluid here.
+    explicit TPhiAllFluid(const THelmholzConstants& constants);
 
   private:
     // One sum of the ideal or residual part, taken from the evaluation of all of them.

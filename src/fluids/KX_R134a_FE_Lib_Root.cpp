@@ -54,24 +54,24 @@ static constexpr TStraightBranch R134aPseBranch{100.0, 39.7241, 0.8418, 1.03};
 static constexpr TStraightBranch R134aDsleBranch{100.0, 651.51, -134.07, 1.03};
 static constexpr TStraightBranch R134aDsveBranch{100.0, 372.85, 144.59, 1.03};
 
-TR134a_FE::TR134a_FE() : TEquationFluid({R134aResidual}, R134aIdeal) {
-    Code = "KX_R134a_FE";
-    MM_ = 102.032;
-    R_ = 0.081488856;
-    Ac_ = 0.32684;
-    Tc_ = 101.03;
-    Tcr_ = 101.03;
-    Tc_Max_ = 100.0;
-    Pc_ = 40.5659;
-    Hc_ = 388.95;
-    Pcr_ = 40.5659;
-    Dcr_ = 508.0;
-    Tt_ = -103.3;
-    Pt_ = 0.00389564;
-    Pmin = Pt_;
-    Pmax = 700.0;
-    Tmax = 181.85;
-}
+TR134a_FE::TR134a_FE()
+    : TEquationFluid(THelmholzConstants{.Code = "KX_R134a_FE",
+                                        .MM_ = 102.032,
+                                        .R_ = 0.081488856,
+                                        .Ac_ = 0.32684,
+                                        .Tc_ = 101.03,
+                                        .Tcr_ = 101.03,
+                                        .Tc_Max_ = 100.0,
+                                        .Pc_ = 40.5659,
+                                        .Hc_ = 388.95,
+                                        .Pcr_ = 40.5659,
+                                        .Dcr_ = 508.0,
+                                        .Tt_ = -103.3,
+                                        .Pt_ = 0.00389564,
+                                        .Pmin = 0.00389564,
+                                        .Pmax = 700.0,
+                                        .Tmax = 181.85},
+                     {R134aResidual}, R134aIdeal) {}
 
 // Ancillary equations: empirical below 100 °C; from there straight lines that meet at Tc_.
 

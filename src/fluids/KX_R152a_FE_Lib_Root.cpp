@@ -54,24 +54,24 @@ static constexpr double R152aTseQuadratic[] = {-0.00301659, 1.44848, 53.9871};
 static constexpr TStraightBranch R152aDsleBranch{113.0, 432.97, -73.65, 0.26};
 static constexpr TStraightBranch R152aDsveBranch{113.0, 299.38, 59.94, 0.26};
 
-TR152a_FE::TR152a_FE() : TEquationFluid({R152aResidual}, R152aIdeal) {
-    Code = "KX_R152a_FE";
-    MM_ = 66.051;
-    R_ = 0.12587956;
-    Ac_ = 0.2805;
-    Tc_ = 113.26;
-    Tcr_ = 113.26;
-    Tc_Max_ = 113.17;
-    Pc_ = 45.1652;
-    Hc_ = 479.81;
-    Pcr_ = 45.1652;
-    Dcr_ = 368.0;
-    Tt_ = -118.5;
-    Pt_ = 0.00065991;
-    Pmin = Pt_;
-    Pmax = 300.0;
-    Tmax = 161.85;
-}
+TR152a_FE::TR152a_FE()
+    : TEquationFluid(THelmholzConstants{.Code = "KX_R152a_FE",
+                                        .MM_ = 66.051,
+                                        .R_ = 0.12587956,
+                                        .Ac_ = 0.2805,
+                                        .Tc_ = 113.26,
+                                        .Tcr_ = 113.26,
+                                        .Tc_Max_ = 113.17,
+                                        .Pc_ = 45.1652,
+                                        .Hc_ = 479.81,
+                                        .Pcr_ = 45.1652,
+                                        .Dcr_ = 368.0,
+                                        .Tt_ = -118.5,
+                                        .Pt_ = 0.00065991,
+                                        .Pmin = 0.00065991,
+                                        .Pmax = 300.0,
+                                        .Tmax = 161.85},
+                     {R152aResidual}, R152aIdeal) {}
 
 // Ancillary equations. The pressure equation has no straight-line branch; the densities switch
 // to straight lines that meet at Tc_ from 113 °C, the temperature to a quadratic above 44 bar.

@@ -57,24 +57,24 @@ static constexpr TStraightBranch R22PseBranch{96.0, 49.7609, 0.1247, 0.13};
 static constexpr TStraightBranch R22DsleBranch{96.0, 583.61, -63.61, 0.13};
 static constexpr TStraightBranch R22DsveBranch{96.0, 457.44, 62.56, 0.13};
 
-TR22_FE::TR22_FE() : TEquationFluid({R22Residual}, R22Ideal) {
-    Code = "KX_R22_FE";
-    MM_ = 86.469;
-    R_ = 0.09615596;
-    Ac_ = 0.22082;
-    Tc_ = 96.13;
-    Tcr_ = 96.13;
-    Tc_Max_ = 96.0;
-    Pc_ = 49.8856;
-    Hc_ = 367.49;
-    Pcr_ = 49.89;
-    Dcr_ = 520.0;
-    Tt_ = -157.42;
-    Pt_ = 3.68e-06;
-    Pmin = Pt_;
-    Pmax = 2000.0;
-    Tmax = 525.0 - dta;
-}
+TR22_FE::TR22_FE()
+    : TEquationFluid(THelmholzConstants{.Code = "KX_R22_FE",
+                                        .MM_ = 86.469,
+                                        .R_ = 0.09615596,
+                                        .Ac_ = 0.22082,
+                                        .Tc_ = 96.13,
+                                        .Tcr_ = 96.13,
+                                        .Tc_Max_ = 96.0,
+                                        .Pc_ = 49.8856,
+                                        .Hc_ = 367.49,
+                                        .Pcr_ = 49.89,
+                                        .Dcr_ = 520.0,
+                                        .Tt_ = -157.42,
+                                        .Pt_ = 3.68e-06,
+                                        .Pmin = 3.68e-06,
+                                        .Pmax = 2000.0,
+                                        .Tmax = 525.0 - KelvinOffset},
+                     {R22Residual}, R22Ideal) {}
 
 // Ancillary equations: empirical below 96 °C; above it straight lines that reach the critical
 // pressure and density at Tc_.

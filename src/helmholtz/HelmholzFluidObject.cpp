@@ -6,30 +6,30 @@
 
 #include "KX_Function_Types.h"
 
-THelmholzFluid::THelmholzFluid()
-    : Code(),
-      dta(273.15),
-      MM_(0.0),
-      R_(0.0),
-      Ac_(0.0),
-      Tc_(0.0),
-      Tcr_(0.0),
-      Tc_Max_(0.0),
-      Pc_(0.0),
-      Hc_(0.0),
-      Pcr_(0.0),
-      Dcr_(0.0),
-      Tt_(0.0),
-      Pt_(0.0),
-      Pmin(0.0),
-      Pmax(0.0),
-      Tmax(0.0),
-      Dmax(0.0),
-      Pmax_Dmax(0.0),
-      dH(0.0),
-      dS(0.0),
-      dH_XTH(0.0),
-      dS_XTS(0.0) {}
+THelmholzFluid::THelmholzFluid(const THelmholzConstants& c)
+    : Code(c.Code),
+      dta(KelvinOffset),
+      MM_(c.MM_),
+      R_(c.R_),
+      Ac_(c.Ac_),
+      Tc_(c.Tc_),
+      Tcr_(c.Tcr_),
+      Tc_Max_(c.Tc_Max_),
+      Pc_(c.Pc_),
+      Hc_(c.Hc_),
+      Pcr_(c.Pcr_),
+      Dcr_(c.Dcr_),
+      Tt_(c.Tt_),
+      Pt_(c.Pt_),
+      Pmin(c.Pmin),
+      Pmax(c.Pmax),
+      Tmax(c.Tmax),
+      Dmax(c.Dmax),
+      Pmax_Dmax(c.Pmax_Dmax),
+      dH(c.dH),
+      dS(c.dS),
+      dH_XTH(c.dH_XTH),
+      dS_XTS(c.dS_XTS) {}
 
 double THelmholzFluid::Tmin(double) const {
     return Tt_;

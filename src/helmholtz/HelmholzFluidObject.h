@@ -39,37 +39,67 @@ struct THelmholzIdeal {
     double Phitt = 0.0;  // d2 phio / d tau2
 };
 
+// Offset from °C to K.
+inline constexpr double KelvinOffset = 273.15;
+
+// The constants of one fluid, given to its constructor: the fluid keeps them unchanged.
+// Members are named as the fluid's constants; see THelmholzFluid for their meaning.
+struct THelmholzConstants {
+    std::string Code;
+    double MM_ = 0.0;
+    double R_ = 0.0;
+    double Ac_ = 0.0;
+    double Tc_ = 0.0;
+    double Tcr_ = 0.0;
+    double Tc_Max_ = 0.0;
+    double Pc_ = 0.0;
+    double Hc_ = 0.0;
+    double Pcr_ = 0.0;
+    double Dcr_ = 0.0;
+    double Tt_ = 0.0;
+    double Pt_ = 0.0;
+    double Pmin = 0.0;
+    double Pmax = 0.0;
+    double Tmax = 0.0;
+    double Dmax = 0.0;
+    double Pmax_Dmax = 0.0;
+    double dH = 0.0;
+    double dS = 0.0;
+    double dH_XTH = 0.0;
+    double dS_XTS = 0.0;
+};
+
 class THelmholzFluid {
   public:
-    THelmholzFluid();
+    explicit THelmholzFluid(const THelmholzConstants& constants);
     virtual ~THelmholzFluid() = default;
     THelmholzFluid(const THelmholzFluid&) = delete;
     THelmholzFluid& operator=(const THelmholzFluid&) = delete;
 
-    // ---- Constants, set by the concrete fluid's constructor, in this order ----
-    std::string Code;  // library name, first part of every error text ("KX_NH3_FE")
-    double dta;        // 273.15, offset from °C to K
-    double MM_;        // molar mass (kg/kmol)
-    double R_;         // specific gas constant (kJ/(kg K))
-    double Ac_;        // acentric factor (start-density estimate only)
-    double Tc_;        // critical temperature as reported; top of the saturation functions (°C)
-    double Tcr_;       // reducing temperature of the equation of state (°C)
-    double Tc_Max_;    // highest temperature at which saturation is iterated (°C)
-    double Pc_;        // critical pressure as reported; top of the two-phase range (bar)
-    double Hc_;        // critical enthalpy: vapour/liquid label outside the two-phase range
-    double Pcr_;       // reducing pressure; below it the density solver consults saturation
-    double Dcr_;       // reducing density (kg/m3)
-    double Tt_;        // triple-point temperature (°C)
-    double Pt_;        // triple-point pressure (bar)
-    double Pmin;       // lowest pressure of the single-phase and flash functions (bar)
-    double Pmax;       // highest pressure of the single-phase and flash functions (bar)
-    double Tmax;       // highest temperature accepted (°C)
-    double Dmax;       // highest density accepted (kg/m3); 0: no density limit
-    double Pmax_Dmax;  // above it the flashes start at Tmin_Dmax instead of Tmin (bar)
-    double dH;         // enthalpy margin of the pressure-enthalpy flash (kJ/kg)
-    double dS;         // entropy margin of the pressure-entropy flash (kJ/(kg K))
-    double dH_XTH;     // enthalpy tolerance of XTH outside the saturated range
-    double dS_XTS;     // entropy tolerance of XTS outside the saturated range
+    // ---- Constants, fixed at construction ----
+    const std::string Code;  // library name, first part of every error text ("KX_NH3_FE")
+    const double dta;        // 273.15, offset from °C to K
+    const double MM_;        // molar mass (kg/kmol)
+    const double R_;         // specific gas constant (kJ/(kg K))
+    const double Ac_;        // acentric factor (start-density estimate only)
+    const double Tc_;   // critical temperature as reported; top of the saturation functions (°C)
+    const double Tcr_;  // reducing temperature of the equation of state (°C)
+    const double Tc_Max_;    // highest temperature at which saturation is iterated (°C)
+    const double Pc_;        // critical pressure as reported; top of the two-phase range (bar)
+    const double Hc_;        // critical enthalpy: vapour/liquid label outside the two-phase range
+    const double Pcr_;       // reducing pressure; below it the density solver consults saturation
+    const double Dcr_;       // reducing density (kg/m3)
+    const double Tt_;        // triple-point temperature (°C)
+    const double Pt_;        // triple-point pressure (bar)
+    const double Pmin;       // lowest pressure of the single-phase and flash functions (bar)
+    const double Pmax;       // highest pressure of the single-phase and flash functions (bar)
+    const double Tmax;       // highest temperature accepted (°C)
+    const double Dmax;       // highest density accepted (kg/m3); 0: no density limit
+    const double Pmax_Dmax;  // above it the flashes start at Tmin_Dmax instead of Tmin (bar)
+    const double dH;         // enthalpy margin of the pressure-enthalpy flash (kJ/kg)
+    const double dS;         // entropy margin of the pressure-entropy flash (kJ/(kg K))
+    const double dH_XTH;     // enthalpy tolerance of XTH outside the saturated range
+    const double dS_XTS;     // entropy tolerance of XTS outside the saturated range
 
     // ---- Fluid-specific operations, in slot order ----
     virtual double Pse(double t) const = 0;   // 0: ancillary saturation pressure (bar)
@@ -241,7 +271,7 @@ class THelmholzFluid {
     double XTS(double T, double S, std::string& ErrorText, int32_t& ErrorCode) const;
 
   private:
-    // Looked up on first use: the concrete constructor sets Code after the base constructor.
+    // Looked up on first use, once.
     mutable std::atomic<const TSaturationCurve*> curve_{nullptr};
     mutable std::atomic<bool> curveLookedUp_{false};
 };

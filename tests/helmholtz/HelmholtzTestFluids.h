@@ -14,24 +14,23 @@ class TIdealGas : public THelmholzFluid {
   public:
     static constexpr double k = 2.5;
 
-    TIdealGas() {
-        Code = "KX_IG_FE";
-        MM_ = 16.6289;
-        R_ = 0.5;
-        Ac_ = 0.0;
-        Tc_ = 126.85;
-        Tcr_ = 126.85;
-        Tc_Max_ = 124.85;
-        Pc_ = 225.0;
-        Hc_ = 350.0;
-        Pcr_ = 225.0;
-        Dcr_ = 300.0;
-        Tt_ = -73.15;
-        Pt_ = 6.25;
-        Pmin = 0.5;
-        Pmax = 2000.0;
-        Tmax = 326.85;
-    }
+    TIdealGas()
+        : THelmholzFluid({.Code = "KX_IG_FE",
+                          .MM_ = 16.6289,
+                          .R_ = 0.5,
+                          .Ac_ = 0.0,
+                          .Tc_ = 126.85,
+                          .Tcr_ = 126.85,
+                          .Tc_Max_ = 124.85,
+                          .Pc_ = 225.0,
+                          .Hc_ = 350.0,
+                          .Pcr_ = 225.0,
+                          .Dcr_ = 300.0,
+                          .Tt_ = -73.15,
+                          .Pt_ = 6.25,
+                          .Pmin = 0.5,
+                          .Pmax = 2000.0,
+                          .Tmax = 326.85}) {}
     double Pse(double) const override { return 1.0; }
     double tse(double) const override { return 0.0; }
     double dsle(double) const override { return 1.0; }
@@ -59,28 +58,31 @@ class TIdealGas : public THelmholzFluid {
 // use it below the critical pressure, and above it only at supercritical temperatures.
 class TVanDerWaals : public THelmholzFluid {
   public:
-    TVanDerWaals() {
-        Code = "KX_VDW_FE";
-        MM_ = 16.6289;
-        R_ = 0.5;
-        Ac_ = -0.3;
-        Tc_ = 400.0 - dta;
-        Tcr_ = 400.0 - dta;
-        Tc_Max_ = 398.0 - dta;
-        Pc_ = 225.0;
-        Hc_ = 350.0;  // h = 1.75 R Tc at the critical point
-        Pcr_ = 225.0;
-        Dcr_ = 300.0;
-        Tt_ = 200.0 - dta;
-        Pt_ = 225.0 * 0.0277886950432097;
-        Pmin = 0.5;
-        Pmax = 2000.0;
-        Tmax = 800.0 - dta;
-        dH = 1e-6;
-        dS = 1e-6;
-        dH_XTH = 1e-6;
-        dS_XTS = 1e-3;
+    static THelmholzConstants Constants() {
+        return {.Code = "KX_VDW_FE",
+                .MM_ = 16.6289,
+                .R_ = 0.5,
+                .Ac_ = -0.3,
+                .Tc_ = 400.0 - KelvinOffset,
+                .Tcr_ = 400.0 - KelvinOffset,
+                .Tc_Max_ = 398.0 - KelvinOffset,
+                .Pc_ = 225.0,
+                .Hc_ = 350.0,  // h = 1.75 R Tc at the critical point
+                .Pcr_ = 225.0,
+                .Dcr_ = 300.0,
+                .Tt_ = 200.0 - KelvinOffset,
+                .Pt_ = 225.0 * 0.0277886950432097,
+                .Pmin = 0.5,
+                .Pmax = 2000.0,
+                .Tmax = 800.0 - KelvinOffset,
+                .dH = 1e-6,
+                .dS = 1e-6,
+                .dH_XTH = 1e-6,
+                .dS_XTS = 1e-3};
     }
+    // A variant passes the constants changed.
+    explicit TVanDerWaals(const THelmholzConstants& constants = Constants())
+        : THelmholzFluid(constants) {}
     double Theta(double t) const { return 1.0 - (t + dta) / (Tcr_ + dta); }
     double Pse(double t) const override {
         const double th = Theta(t);

@@ -88,10 +88,13 @@ TEST(Flash, BelowTheTriplePointPressureTheEntropyFlashReportsZero) {
 
 // The van der Waals isochore is a straight line in T, so its temperature is exact.
 struct TWithDensityLimit : TVanDerWaals {
-    TWithDensityLimit() {
-        Dmax = 700.0;
-        Pmax_Dmax = 100.0;
+    static THelmholzConstants WithDensityLimit() {
+        THelmholzConstants c = Constants();
+        c.Dmax = 700.0;
+        c.Pmax_Dmax = 100.0;
+        return c;
     }
+    TWithDensityLimit() : TVanDerWaals(WithDensityLimit()) {}
     double Tmin_Dmax(double P, int32_t) const override {
         const double delta = Dmax / Dcr_;
         const double Tr = (P / Pc_ + 3.0 * delta * delta) * (3.0 - delta) / (8.0 * delta);

@@ -42,8 +42,9 @@ TEST(HelmholtzRelations, IdealGasPropertiesInClosedForm) {
 }
 
 TEST(HelmholtzRelations, BaseConstructorLeavesEverythingButTheOffsetZero) {
-    // A fluid that sets nothing of its own.
+    // A fluid whose constants are all left at their defaults.
     struct TEmpty : THelmholzFluid {
+        TEmpty() : THelmholzFluid(THelmholzConstants{}) {}
         double Pse(double) const override { return 0; }
         double tse(double) const override { return 0; }
         double dsle(double) const override { return 0; }

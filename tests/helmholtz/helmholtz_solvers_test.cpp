@@ -245,7 +245,12 @@ TEST(Saturation, AboveTheIterationLimitTheAncillaryStateIsReturned) {
 
 // Ancillary equations that have no value above the critical temperature.
 struct TUndefinedAboveCritical : TVanDerWaals {
-    TUndefinedAboveCritical() { Tc_ = Tcr_ + 5.0; }
+    static THelmholzConstants WithTcAboveTcr() {
+        THelmholzConstants c = Constants();
+        c.Tc_ = c.Tcr_ + 5.0;
+        return c;
+    }
+    TUndefinedAboveCritical() : TVanDerWaals(WithTcAboveTcr()) {}
     double Pse(double t) const override {
         return t > Tcr_ ? std::sqrt(Tcr_ - t) : TVanDerWaals::Pse(t);
     }

@@ -17,8 +17,9 @@ using testfluids::TVanDerWaals;
 // Ancillary densities placed around the critical density, inside the unstable part of every
 // isotherm close to the critical temperature: factors of the reducing density.
 struct TUnstableStarts : TVanDerWaals {
-    TUnstableStarts(double liquidFactor, double vapourFactor)
-        : LiquidFactor(liquidFactor), VapourFactor(vapourFactor) {}
+    TUnstableStarts(double liquidFactor, double vapourFactor,
+                    const THelmholzConstants& constants = Constants())
+        : TVanDerWaals(constants), LiquidFactor(liquidFactor), VapourFactor(vapourFactor) {}
     double dsle(double) const override { return LiquidFactor * Dcr_; }
     double dsve(double) const override { return VapourFactor * Dcr_; }
     double LiquidFactor;
@@ -105,7 +106,12 @@ TEST(SaturationRetry, WithoutRetryTheTrivialSolutionIsAFailure) {
 
 // Iterated right up to the critical temperature, where both phases are one.
 struct TIteratedToCritical : TUnstableStarts {
-    TIteratedToCritical() : TUnstableStarts(1.0, 1.0) { Tc_Max_ = Tcr_; }
+    static THelmholzConstants IteratedToCritical() {
+        THelmholzConstants c = Constants();
+        c.Tc_Max_ = c.Tcr_;
+        return c;
+    }
+    TIteratedToCritical() : TUnstableStarts(1.0, 1.0, IteratedToCritical()) {}
 };
 
 TEST(SaturationRetry, AtTheCriticalTemperatureThereIsNoState) {
