@@ -166,7 +166,7 @@ double TN2_FE::TCDT(double D, double T) const {
 template <class Property>
 double TN2_FE::TransportPT(const char* functionName, double P, double T, std::string& ErrorText,
                            int32_t& ErrorCode, Property property) const {
-    const TRangeCheck checks[] = {
+    const TKXRangeCheck checks[] = {
         {"<", P, Pt_, "Pressure", "bar(a)", KXErrorCode::PressureLow},
         {">", P, TransportPmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh},
         {"<", T, TransportTminK - dta, "Temperature", "°C", KXErrorCode::TemperatureLow},

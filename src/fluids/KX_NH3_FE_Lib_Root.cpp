@@ -170,11 +170,11 @@ double TNH3_FE::Tmin_Dmax(double P, int32_t) const {
 double TNH3_FE::STT(double T, std::string& ErrorText, int32_t& ErrorCode) const {
     ErrorText.clear();
     ErrorCode = KXErrorCode::Success;
-    const TRangeCheck checks[] = {
+    const TKXRangeCheck checks[] = {
         {"<", T, Tt_, "Temperature", "°C", KXErrorCode::TemperatureLow},
         {">", T, Tc_, "Temperature", "°C", KXErrorCode::TemperatureHigh},
     };
-    if (!PassesRangeChecks(*this, "STT", checks, ErrorText, ErrorCode)) return 0.0;
+    if (!KXPassesRangeChecks(Code, "STT", checks, ErrorText, ErrorCode)) return 0.0;
     // Reduced with the reported critical temperature, where the surface tension vanishes.
     return GuardedEvaluation(*this, "STT", ErrorText, ErrorCode, [&] {
         return SurfaceTensionA * std::pow(1.0 - (T + dta) / (Tc_ + dta), SurfaceTensionB);
@@ -214,7 +214,7 @@ double ViscosityPT(const TNH3_FE& fluid, const char* name, bool kinematic, doubl
                    std::string& ErrorText, int32_t& ErrorCode) {
     const double tmax =
         (P <= ViscosityAtmosphere ? ViscosityTmaxLowPressureK : ViscosityTmaxK) - fluid.dta;
-    const TRangeCheck checks[] = {
+    const TKXRangeCheck checks[] = {
         {"<", P, fluid.Pt_, "Pressure", "bar(a)", KXErrorCode::PressureLow},
         {">", P, ViscosityPmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh},
         {"<", T, fluid.Tmin(P), "Temperature", "°C", KXErrorCode::TemperatureLow},

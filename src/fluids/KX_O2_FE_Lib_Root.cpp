@@ -201,7 +201,7 @@ double TO2_FE::DVDT(double D, double T) const {
 }
 
 double TO2_FE::DVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const {
-    const TRangeCheck checks[] = {
+    const TKXRangeCheck checks[] = {
         {"<", P, Pt_, "Pressure", "bar(a)", KXErrorCode::PressureLow},
         {">", P, Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh},
         {"<", T, Tt_, "Temperature", "°C", KXErrorCode::TemperatureLow},

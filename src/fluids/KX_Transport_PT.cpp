@@ -2,20 +2,6 @@
 
 #include <algorithm>
 
-bool PassesRangeChecks(const THelmholzFluid& fluid, const char* functionName,
-                       std::span<const TRangeCheck> checks, std::string& ErrorText,
-                       int32_t& ErrorCode) {
-    for (const TRangeCheck& check : checks) {
-        ErrorText = RangeCheck(check.comparator, fluid.Code, functionName, check.value, check.limit,
-                               check.quantity, check.unit);
-        if (!ErrorText.empty()) {
-            ErrorCode = check.code;
-            return false;
-        }
-    }
-    return true;
-}
-
 bool TransportDensity(const THelmholzFluid& fluid, const char* functionName, double P, double T,
                       double densityLimit, double& D, std::string& ErrorText, int32_t& ErrorCode) {
     D = fluid.DPT(P, T, ErrorText, ErrorCode);
@@ -58,20 +44,21 @@ double CheckedPT(const THelmholzFluid& fluid, const char* functionName,
                  int32_t& ErrorCode, Property property) {
     ErrorText.clear();
     ErrorCode = KXErrorCode::Success;
-    const TRangeCheck pressureChecks[] = {
+    const TKXRangeCheck pressureChecks[] = {
         {"<", P, fluid.Pmin, "Pressure", "bar(a)", KXErrorCode::PressureLow},
         {">", P, std::min(fluid.Pmax, range.PmaxBar), "Pressure", "bar(a)",
          KXErrorCode::PressureHigh},
     };
-    if (!PassesRangeChecks(fluid, functionName, pressureChecks, ErrorText, ErrorCode)) return 0.0;
+    if (!KXPassesRangeChecks(fluid.Code, functionName, pressureChecks, ErrorText, ErrorCode))
+        return 0.0;
     // Tmin may depend on the pressure, so it is asked only for an admitted pressure.
-    const TRangeCheck temperatureChecks[] = {
+    const TKXRangeCheck temperatureChecks[] = {
         {"<", T, std::max(fluid.Tmin(P), range.TminC), "Temperature", "°C",
          KXErrorCode::TemperatureLow},
         {">", T, std::min(fluid.Tmax, range.TmaxC), "Temperature", "°C",
          KXErrorCode::TemperatureHigh},
     };
-    if (!PassesRangeChecks(fluid, functionName, temperatureChecks, ErrorText, ErrorCode))
+    if (!KXPassesRangeChecks(fluid.Code, functionName, temperatureChecks, ErrorText, ErrorCode))
         return 0.0;
     double D = 0.0;
     double densityLimit = range.DmaxKgm3;
@@ -141,13 +128,13 @@ double TransportSTT(const TFluidTransport& model, const THelmholzFluid& fluid, d
     ErrorCode = KXErrorCode::Success;
     if (!model.surfaceTension) return NotAvailable(fluid, "STT", ErrorText, ErrorCode);
     const kxtransport::TSurfaceTensionSum& sigma = *model.surfaceTension;
-    const TRangeCheck checks[] = {
+    const TKXRangeCheck checks[] = {
         {"<", T, fluid.Tt_, "Temperature", "°C", KXErrorCode::TemperatureLow},
         {">", T, sigma.Tc - fluid.dta, "Temperature", "°C", KXErrorCode::TemperatureHigh},
     };
-    if (!PassesRangeChecks(fluid, "STT", checks, ErrorText, ErrorCode)) return 0.0;
+    if (!KXPassesRangeChecks(fluid.Code, "STT", checks, ErrorText, ErrorCode)) return 0.0;
     // At the limit itself the conversion to kelvin may round below Tc: it is 0 by definition.
-    if (T >= checks[1].limit) return 0.0;
+    if (T >= checks[1].Limit) return 0.0;
     return GuardedEvaluation(fluid, "STT", ErrorText, ErrorCode,
                              [&] { return kxtransport::Evaluate(sigma, T + fluid.dta); });
 }

@@ -10,24 +10,9 @@
 #include "HelmholzFluidObject.h"
 #include "KX_FloatingPoint.h"
 #include "KX_Function_Types.h"
+#include "KX_Range_Checks.h"
 #include "KX_Utils.h"
 #include "transport/KX_Transport_Terms.h"
-
-// One range check: value against limit by comparator ("<" or ">"), with the quantity, unit and
-// code a failure reports.
-struct TRangeCheck {
-    const char* comparator;
-    double value;
-    double limit;
-    const char* quantity;
-    const char* unit;
-    int32_t code;
-};
-
-// Runs the checks in order; the first that fails sets text and code and gives false.
-bool PassesRangeChecks(const THelmholzFluid& fluid, const char* functionName,
-                       std::span<const TRangeCheck> checks, std::string& ErrorText,
-                       int32_t& ErrorCode);
 
 // The density at (P, T) into D. A failure of the density solver keeps its code (1 where it left
 // only a text) with the text re-prefixed by the function's name; with densityLimit > 0 a density
@@ -54,12 +39,12 @@ double GuardedEvaluation(const THelmholzFluid& fluid, const char* functionName,
 // the density (no limit for densityLimit 0) and evaluates property(D, T).
 template <class Property>
 double TransportPropertyPT(const THelmholzFluid& fluid, const char* functionName,
-                           std::span<const TRangeCheck> checks, double densityLimit, double P,
+                           std::span<const TKXRangeCheck> checks, double densityLimit, double P,
                            double T, std::string& ErrorText, int32_t& ErrorCode,
                            Property property) {
     ErrorText.clear();
     ErrorCode = KXErrorCode::Success;
-    if (!PassesRangeChecks(fluid, functionName, checks, ErrorText, ErrorCode)) return 0.0;
+    if (!KXPassesRangeChecks(fluid.Code, functionName, checks, ErrorText, ErrorCode)) return 0.0;
     double D = 0.0;
     if (!TransportDensity(fluid, functionName, P, T, densityLimit, D, ErrorText, ErrorCode))
         return 0.0;
