@@ -8,6 +8,7 @@
 #include "CubicEquationSolver.h"
 #include "HelmholzFluidObject.h"
 #include "KX_FloatingPoint.h"
+#include "KX_Range_Checks.h"
 #include "KX_Utils.h"
 #include "SaturationCurves.h"
 
@@ -209,33 +210,14 @@ void THelmholzFluid::Maxwell_Criterion_Ts(double P, double& Ts, double& DL, doub
 
 // ---- Library-level saturation functions ----
 
-namespace {
-
-// First failing check of a value against its lower and upper limit, or false.
-bool CheckRange(const THelmholzFluid& fluid, const char* function, double value, double low,
-                double high, const char* quantity, const char* unit, int32_t lowCode,
-                int32_t highCode, std::string& ErrorText, int32_t& ErrorCode) {
-    ErrorText = RangeCheck("<", fluid.Code, function, value, low, quantity, unit);
-    if (!ErrorText.empty()) {
-        ErrorCode = lowCode;
-        return true;
-    }
-    ErrorText = RangeCheck(">", fluid.Code, function, value, high, quantity, unit);
-    if (!ErrorText.empty()) {
-        ErrorCode = highCode;
-        return true;
-    }
-    return false;
-}
-
-}  // namespace
-
 double THelmholzFluid::PsatT(double T, std::string& ErrorText, int32_t& ErrorCode) const {
     ErrorText.clear();
     ErrorCode = KXErrorCode::Success;
-    if (CheckRange(*this, "PsatT", T, Tt_, Tc_, "Temperature", "°C", KXErrorCode::TemperatureLow,
-                   KXErrorCode::TemperatureHigh, ErrorText, ErrorCode))
-        return 0.0;
+    const TKXRangeCheck checks[] = {
+        {"<", T, Tt_, "Temperature", "°C", KXErrorCode::TemperatureLow},
+        {">", T, Tc_, "Temperature", "°C", KXErrorCode::TemperatureHigh},
+    };
+    if (!KXPassesRangeChecks(Code, "PsatT", checks, ErrorText, ErrorCode)) return 0.0;
     double Ps = 0.0, DL = 0.0, DV = 0.0;
     // The pressure alone from the curves, where they reach.
     const TSaturationCurve* curve = SaturationCurve();
@@ -255,9 +237,11 @@ double THelmholzFluid::PsatT(double T, std::string& ErrorText, int32_t& ErrorCod
 double THelmholzFluid::TsatP(double P, std::string& ErrorText, int32_t& ErrorCode) const {
     ErrorText.clear();
     ErrorCode = KXErrorCode::Success;
-    if (CheckRange(*this, "TsatP", P, Pt_, Pc_, "Pressure", "bar(a)", KXErrorCode::PressureLow,
-                   KXErrorCode::PressureHigh, ErrorText, ErrorCode))
-        return 0.0;
+    const TKXRangeCheck checks[] = {
+        {"<", P, Pt_, "Pressure", "bar(a)", KXErrorCode::PressureLow},
+        {">", P, Pc_, "Pressure", "bar(a)", KXErrorCode::PressureHigh},
+    };
+    if (!KXPassesRangeChecks(Code, "TsatP", checks, ErrorText, ErrorCode)) return 0.0;
     double Ts = 0.0, DL = 0.0, DV = 0.0;
     const TSaturationCurve* curve = SaturationCurve();
     if (curve && CurveTsatP(*curve, P, Ts)) return Ts;
