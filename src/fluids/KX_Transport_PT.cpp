@@ -13,11 +13,9 @@ bool TransportDensity(const THelmholzFluid& fluid, const char* functionName, dou
     }
     if (densityLimit > 0.0) {
         // The correlation is fitted up to this density; beyond it it gives no valid number.
-        ErrorText = RangeCheck(">", fluid.Code, functionName, D, densityLimit, "Density", "kg/m3");
-        if (!ErrorText.empty()) {
-            ErrorCode = KXErrorCode::DensityAboveRange;
-            return false;
-        }
+        const TKXRangeCheck check = {">",       D,       densityLimit,
+                                     "Density", "kg/m3", KXErrorCode::DensityAboveRange};
+        if (!KXCheckRange(fluid.Code, functionName, check, ErrorText, ErrorCode)) return false;
     }
     return true;
 }
