@@ -233,7 +233,9 @@ bool CheckRange(const THelmholzFluid& fluid, const char* function, double value,
 double THelmholzFluid::PsatT(double T, std::string& ErrorText, int32_t& ErrorCode) const {
     ErrorText.clear();
     ErrorCode = KXErrorCode::Success;
-    if (CheckRange(*this, "PsatT", T, Tt_, Tc_, "Temperature", "°C", KXErrorCode::TemperatureLow,
+    // Within the range (NaN is not) the checks have nothing to say: no texts to build.
+    if (!(T >= Tt_ && T <= Tc_) &&
+        CheckRange(*this, "PsatT", T, Tt_, Tc_, "Temperature", "°C", KXErrorCode::TemperatureLow,
                    KXErrorCode::TemperatureHigh, ErrorText, ErrorCode))
         return 0.0;
     double Ps = 0.0, DL = 0.0, DV = 0.0;
@@ -255,7 +257,8 @@ double THelmholzFluid::PsatT(double T, std::string& ErrorText, int32_t& ErrorCod
 double THelmholzFluid::TsatP(double P, std::string& ErrorText, int32_t& ErrorCode) const {
     ErrorText.clear();
     ErrorCode = KXErrorCode::Success;
-    if (CheckRange(*this, "TsatP", P, Pt_, Pc_, "Pressure", "bar(a)", KXErrorCode::PressureLow,
+    if (!(P >= Pt_ && P <= Pc_) &&
+        CheckRange(*this, "TsatP", P, Pt_, Pc_, "Pressure", "bar(a)", KXErrorCode::PressureLow,
                    KXErrorCode::PressureHigh, ErrorText, ErrorCode))
         return 0.0;
     double Ts = 0.0, DL = 0.0, DV = 0.0;
