@@ -1,5 +1,6 @@
 #include "SaturationCurveFit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -494,13 +495,25 @@ std::string CurveIndexText(const std::vector<std::string>& codes) {
 
 namespace {
 
-// Adds the differences of the curves from the equation at T to one band of the check.
-void CompareAt(const TEquationSaturation& equation, const TSaturationCurve& curve, double T,
-               TCurveBand& band) {
+// The differences of the curves from the equation at one temperature.
+struct TDifferences {
+    bool Failed = true;
+    double P = 0.0, DL = 0.0, DV = 0.0, Tsat = 0.0;
+};
+
+TDifferences CompareAt(const TEquationSaturation& equation, const TSaturationCurve& curve,
+                       double T) {
     double Ps = 0.0, DL = 0.0, DV = 0.0, cPs = 0.0, cDL = 0.0, cDV = 0.0, Ts = 0.0;
-    ++band.Samples;
     if (!equation.At(T, Ps, DL, DV) || !CurveSaturationT(curve, T, cPs, cDL, cDV) ||
-        !CurveTsatP(curve, Ps, Ts)) {
+        !CurveTsatP(curve, Ps, Ts))
+        return {};
+    return {false, std::fabs(cPs / Ps - 1.0), std::fabs(cDL / DL - 1.0), std::fabs(cDV / DV - 1.0),
+            std::fabs(Ts - T)};
+}
+
+void Add(TCurveBand& band, const TDifferences& d, double T) {
+    ++band.Samples;
+    if (d.Failed) {
         ++band.Failures;
         return;
     }
@@ -510,10 +523,10 @@ void CompareAt(const TEquationSaturation& equation, const TSaturationCurve& curv
             at = T;
         }
     };
-    worse(std::fabs(cPs / Ps - 1.0), band.WorstP, band.AtP);
-    worse(std::fabs(cDL / DL - 1.0), band.WorstDL, band.AtDL);
-    worse(std::fabs(cDV / DV - 1.0), band.WorstDV, band.AtDV);
-    worse(std::fabs(Ts - T), band.WorstTsat, band.AtTsat);
+    worse(d.P, band.WorstP, band.AtP);
+    worse(d.DL, band.WorstDL, band.AtDL);
+    worse(d.DV, band.WorstDV, band.AtDV);
+    worse(d.Tsat, band.WorstTsat, band.AtTsat);
 }
 
 }  // namespace
@@ -525,13 +538,21 @@ TCurveCheck CheckSaturationCurve(const THelmholzFluid& fluid, const TSaturationC
     std::mt19937_64 random(seed);
     const double hot = equation.HotEnd(), Tc = equation.CriticalTemperature();
     std::uniform_real_distribution<double> uniform(fluid.Tt_, hot);
-    for (int i = 0; i < samples; ++i) CompareAt(equation, curve, uniform(random), check.Whole);
+    for (int i = 0; i < samples; ++i) {
+        const double T = uniform(random);
+        Add(check.Whole, CompareAt(equation, curve, T), T);
+    }
     // The last NearCriticalCheck K below the hot end, where random temperatures over the whole
-    // range hardly fall, at distances from the critical temperature even in their logarithm.
+    // range hardly fall, at distances from the critical temperature even in their logarithm;
+    // also by decades of the distance.
     const double nearest = Tc - hot, farthest = nearest + NearCriticalCheck;
     std::uniform_real_distribution<double> logDistance(std::log(nearest), std::log(farthest));
-    for (int i = 0; i < samples / 10; ++i)
-        CompareAt(equation, curve, std::fmin(hot, Tc - std::exp(logDistance(random))),
-                  check.NearCritical);
+    for (int i = 0; i < samples / 10; ++i) {
+        const double T = std::fmin(hot, Tc - std::exp(logDistance(random)));
+        const TDifferences d = CompareAt(equation, curve, T);
+        Add(check.NearCritical, d, T);
+        const int decade = static_cast<int>(std::floor(std::log10(Tc - T))) + 6;
+        Add(check.ByDecade[std::clamp(decade, 0, CheckDecades - 1)], d, T);
+    }
     return check;
 }

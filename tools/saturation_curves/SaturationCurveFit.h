@@ -85,8 +85,10 @@ struct TCurveBand {
     double AtP = 0.0, AtDL = 0.0, AtDV = 0.0, AtTsat = 0.0;  // temperatures (°C) of the worst
     int Samples = 0, Failures = 0;
 };
+// ByDecade[k]: distances from the critical temperature of 1e-6 10^k K up to ten times that.
+inline constexpr int CheckDecades = 5;
 struct TCurveCheck {
-    TCurveBand Whole, NearCritical;
+    TCurveBand Whole, NearCritical, ByDecade[CheckDecades];
 };
 TCurveCheck CheckSaturationCurve(const THelmholzFluid& fluid, const TSaturationCurve& curve,
                                  int samples, unsigned seed);
