@@ -64,10 +64,20 @@ TEST_P(SaturationCurves, StatesAreInPhaseEquilibriumOfTheEquation) {
     const TSaturationCurve* curve = FindSaturationCurve(fluid.Code);
     ASSERT_NE(curve, nullptr);
     const double hot = CurveHotEnd(fluid);
-    for (double f : {0.0, 0.013, 0.25, 0.5, 0.75, 0.97, 1.0}) {
-        const double T = std::fmin(fluid.Tt_ + f * (hot - fluid.Tt_), hot);
+    std::vector<double> temperatures;
+    for (double f : {0.0, 0.013, 0.25, 0.5, 0.75, 0.97, 1.0})
+        temperatures.push_back(std::fmin(fluid.Tt_ + f * (hot - fluid.Tt_), hot));
+    // Towards the critical point, where the curves of the fluids whose saturation range reaches
+    // it end 1e-6 K short of it.
+    for (double distance : {1e-2, 1e-3, 1e-4, 1e-5})
+        temperatures.push_back(std::fmax(fluid.Tt_, hot - distance));
+    for (double T : temperatures) {
         double Ps = 0.0, DL = 0.0, DV = 0.0;
         ASSERT_TRUE(CurveSaturationT(*curve, T, Ps, DL, DV)) << fluid.Code << " " << T;
+        // The expansion of ln psat inverts to the temperature.
+        double Ts = 0.0;
+        ASSERT_TRUE(CurveTsatP(*curve, Ps, Ts)) << fluid.Code << " " << T;
+        EXPECT_NEAR(Ts, T, 1e-10) << fluid.Code;
         // The vapour reproduces the pressure (the liquid is too stiff to tell it), and both
         // phases have the same Gibbs energy g = h - T s, compared with RT.
         EXPECT_NEAR(fluid.PDT(DV, T) / Ps, 1.0, 1e-10) << fluid.Code << " " << T;
