@@ -93,8 +93,15 @@ bool InverseU(const TSaturationCurve& c, double P, int& piece, double& x, double
     const int i = PieceOfLnP(c, y);
     const double* coeff = c.LnP + static_cast<long>(i) * c.Terms;
     const double yA = c.LnPBreaks[i], yB = c.LnPBreaks[i + 1];
-    // Linear interpolation between the ends of the piece, then Newton steps.
-    double xi = yA == yB ? 0.0 : -1.0 + 2.0 * (yA - y) / (yA - yB);
+    // The inverse series gives u^2, smooth in ln psat where u is not, close enough that the
+    // first Newton step ends the iteration.
+    const double a = c.Breaks[i], b = c.Breaks[i + 1];
+    const double t = yA == yB ? 0.0 : (2.0 * y - (yA + yB)) / (yB - yA);
+    const double v = Clenshaw(c.InverseX + static_cast<long>(i) * c.InverseTerms, c.InverseTerms,
+                              t < -1.0 ? -1.0 : (t > 1.0 ? 1.0 : t));
+    const double square = 0.5 * (a * a + b * b) + 0.5 * (b * b - a * a) * v;
+    double xi = (2.0 * std::sqrt(square > 0.0 ? square : 0.0) - (a + b)) / (b - a);
+    xi = xi < -1.0 ? -1.0 : (xi > 1.0 ? 1.0 : xi);
     for (int pass = 1; pass <= InverseMaxPasses; ++pass) {
         double f = 0.0, df = 0.0;
         SeriesAndSlope(coeff, c.Terms, xi, f, df);
@@ -112,7 +119,6 @@ bool InverseU(const TSaturationCurve& c, double P, int& piece, double& x, double
         if (converged) {
             piece = i;
             x = xi;
-            const double a = c.Breaks[i], b = c.Breaks[i + 1];
             u = 0.5 * (a + b) + 0.5 * (b - a) * xi;
             return true;
         }

@@ -26,6 +26,10 @@ struct TSaturationCurve {
     const double* LnP;        // Intervals x Terms coefficients of ln psat (bar)
     const double* LnDL;       // ln rho' (kg/m3)
     const double* LnDV;       // ln rho'' (kg/m3)
+    int InverseTerms;         // Chebyshev terms per piece of the inverse of ln psat
+    const double* InverseX;   // Intervals x InverseTerms: u^2, mapped from [a^2, b^2] of the
+                              // piece to [-1, 1], as a series in ln psat mapped from
+                              // [LnPBreaks[i], LnPBreaks[i + 1]] to [-1, 1]
 };
 
 // The curves of the fluid with this Code, or nullptr.

@@ -57,6 +57,11 @@ TEST_P(SaturationCurves, RegeneratedPiecesMatchTheCheckedInTable) {
         EXPECT_NEAR(fit.LnDL[k], table->LnDL[k], 1e-13) << fluid.Code << " coefficient " << k;
         EXPECT_NEAR(fit.LnDV[k], table->LnDV[k], 1e-13) << fluid.Code << " coefficient " << k;
     }
+    // The inverse of a piece spans ln psat to the start of the next one, which the partial fit
+    // does not have for its last piece.
+    ASSERT_EQ(fit.InverseTerms, table->InverseTerms);
+    for (int k = 0; k < (Pieces - 1) * fit.InverseTerms; ++k)
+        EXPECT_NEAR(fit.InverseX[k], table->InverseX[k], 1e-12) << fluid.Code << " inverse " << k;
 }
 
 TEST_P(SaturationCurves, StatesAreInPhaseEquilibriumOfTheEquation) {

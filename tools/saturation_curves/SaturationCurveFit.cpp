@@ -408,6 +408,56 @@ std::string Identifier(const std::string& code) {
 
 }  // namespace
 
+namespace {
+
+// x in [-1, 1] where the series of ln psat (falling in x) takes the value y, by bisection.
+double PieceXOfLnP(const double* c, int terms, double y) {
+    double low = -1.0, high = 1.0;
+    for (int pass = 0; pass < 64 && high - low > 0.0; ++pass) {
+        const double mid = 0.5 * (low + high);
+        (Series(c, terms, mid) > y ? low : high) = mid;
+    }
+    return 0.5 * (low + high);
+}
+
+// The inverse series of every piece: u^2 (mapped from the piece's [a^2, b^2] to [-1, 1]) as a
+// Chebyshev series in ln psat (mapped from [LnPBreaks[i], LnPBreaks[i + 1]]). u^2 is linear in
+// T, and T is smooth in ln psat up to the critical point, where u and x are not. It starts the
+// Newton steps of the saturation temperature close enough that one step reaches rounding.
+void FitInverse(TFittedCurve& out) {
+    const int pieces = static_cast<int>(out.Breaks.size()) - 1, n = InverseTerms;
+    out.InverseTerms = n;
+    out.InverseX.clear();
+    out.WorstInverseX = 0.0;
+    for (int i = 0; i < pieces; ++i) {
+        const double* c = out.LnP.data() + static_cast<long>(i) * out.Terms;
+        const double yA = out.LnPBreaks[i], yB = out.LnPBreaks[i + 1];
+        const double a = out.Breaks[i], b = out.Breaks[i + 1];
+        auto xOf = [&](double t) {
+            return PieceXOfLnP(c, out.Terms, 0.5 * (yA + yB) + 0.5 * (yB - yA) * t);
+        };
+        auto squareOf = [&](double x) {
+            const double u = 0.5 * (a + b) + 0.5 * (b - a) * x;
+            return (2.0 * u * u - (a * a + b * b)) / (b * b - a * a);
+        };
+        std::vector<double> v(static_cast<std::size_t>(n));
+        for (int k = 0; k < n; ++k)
+            v[static_cast<std::size_t>(k)] =
+                squareOf(xOf(static_cast<double>(std::cos(Pi * (k + 0.5L) / n))));
+        const std::vector<double> coefficients = Coefficients(v, n);
+        for (int j = 0; j <= 2 * n; ++j) {
+            const double t = -1.0 + 1.0 * j / n;
+            const double square =
+                0.5 * (a * a + b * b) + 0.5 * (b * b - a * a) * Series(coefficients.data(), n, t);
+            const double x = (2.0 * std::sqrt(square) - (a + b)) / (b - a);
+            out.WorstInverseX = std::fmax(out.WorstInverseX, std::fabs(x - xOf(t)));
+        }
+        out.InverseX.insert(out.InverseX.end(), coefficients.begin(), coefficients.end());
+    }
+}
+
+}  // namespace
+
 double CurveHotEnd(const THelmholzFluid& fluid) {
     return TEquationSaturation(fluid).HotEnd();
 }
@@ -446,6 +496,7 @@ bool FitSaturationCurve(const THelmholzFluid& fluid, TFittedCurve& out, std::str
             Series(out.LnP.data() + static_cast<long>(i) * out.Terms, out.Terms, -1.0));
     out.LnPBreaks.push_back(
         Series(out.LnP.data() + static_cast<long>(pieces - 1) * out.Terms, out.Terms, 1.0));
+    FitInverse(out);
     return true;
 }
 
@@ -462,21 +513,23 @@ std::string CurveSourceText(const TFittedCurve& c) {
       << "// Check:      cmake --build --preset debug --target verify_saturation_curves\n";
     std::snprintf(line, sizeof line,
                   "// %d pieces of %d Chebyshev terms in u = sqrt((Tcr - T) / Tcr); largest fit "
-                  "residual at the test points: ln psat %.1e, ln rho %.1e.\n",
-                  static_cast<int>(c.Breaks.size()) - 1, c.Terms, c.WorstLnP, c.WorstLnD);
+                  "residual at the test points: ln psat %.1e, ln rho %.1e; inverse in x %.1e.\n",
+                  static_cast<int>(c.Breaks.size()) - 1, c.Terms, c.WorstLnP, c.WorstLnD,
+                  c.WorstInverseX);
     s << line << "#include \"SaturationCurves.h\"\n\nnamespace {\n\n";
     WriteArray(s, "Breaks", c.Breaks);
     WriteArray(s, "LnPBreaks", c.LnPBreaks);
     WriteArray(s, "LnP", c.LnP);
     WriteArray(s, "LnDL", c.LnDL);
     WriteArray(s, "LnDV", c.LnDV);
+    WriteArray(s, "InverseX", c.InverseX);
     s << "\n}  // namespace\n\n";
     const std::string id = Identifier(c.Code);
     s << "extern const TSaturationCurve " << id << ";\n";
     std::snprintf(line, sizeof line, "%.17g, %.17g, %.17g, %.17g, %d, %d,", c.TcrC, c.TcrK, c.UMin,
                   c.UMax, static_cast<int>(c.Breaks.size()) - 1, c.Terms);
     s << "const TSaturationCurve " << id << " = {\n    \"" << c.Code << "\", " << line
-      << "\n    Breaks, LnPBreaks, LnP, LnDL, LnDV,\n};\n";
+      << "\n    Breaks, LnPBreaks, LnP, LnDL, LnDV, " << c.InverseTerms << ", InverseX,\n};\n";
     return s.str();
 }
 

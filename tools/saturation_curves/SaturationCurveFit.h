@@ -16,12 +16,18 @@ struct TFittedCurve {
     std::vector<double> Breaks, LnPBreaks, LnP, LnDL, LnDV;
     // Largest differences from the equation found at the test points of the pieces.
     double WorstLnP = 0.0, WorstLnD = 0.0;
+    // The inverse series of ln psat per piece (u^2 of ln psat) and their largest error in x.
+    int InverseTerms = 0;
+    std::vector<double> InverseX;
+    double WorstInverseX = 0.0;
 };
 
 // Terms per piece and the fit tolerances (absolute in the logarithms) at the test points.
 inline constexpr int FitTerms = 14;
 inline constexpr double FitToleranceLnP = 4e-13;
 inline constexpr double FitToleranceLnD = 4e-12;
+// Terms of the inverse series (u^2 of ln psat) per piece.
+inline constexpr int InverseTerms = 12;
 
 // The critical point of the fluid's equation (temperature in °C, reduced density), where the
 // least pressure slope along the isotherm is zero. False where no such point is found near the

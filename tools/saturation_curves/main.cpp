@@ -55,9 +55,9 @@ int Generate(const std::vector<const THelmholzFluid*>& fluids, const std::string
             std::fprintf(stderr, "saturation_curve_generator: cannot write into %s\n", dir.c_str());
             return 1;
         }
-        std::printf("%-12s %3d pieces, fit residual ln psat %.1e, ln rho %.1e\n",
+        std::printf("%-12s %3d pieces, fit residual ln psat %.1e, ln rho %.1e, inverse x %.1e\n",
                     curve.Code.c_str(), static_cast<int>(curve.Breaks.size()) - 1, curve.WorstLnP,
-                    curve.WorstLnD);
+                    curve.WorstLnD, curve.WorstInverseX);
         codes.push_back(curve.Code);
     }
     // The index names every fluid, also when only one was refitted.
@@ -145,10 +145,11 @@ int ExtendedExperiment(int samples) {
     std::printf("fitted in long double: %d pieces, fit residual ln psat %.1e, ln rho %.1e\n",
                 static_cast<int>(fit.Breaks.size()) - 1, fit.WorstLnP, fit.WorstLnD);
     const TSaturationCurve own = {
-        fit.Code.c_str(), fit.TcrC,          fit.TcrK,
-        fit.UMin,         fit.UMax,          static_cast<int>(fit.Breaks.size()) - 1,
-        fit.Terms,        fit.Breaks.data(), fit.LnPBreaks.data(),
-        fit.LnP.data(),   fit.LnDL.data(),   fit.LnDV.data()};
+        fit.Code.c_str(), fit.TcrC,           fit.TcrK,
+        fit.UMin,         fit.UMax,           static_cast<int>(fit.Breaks.size()) - 1,
+        fit.Terms,        fit.Breaks.data(),  fit.LnPBreaks.data(),
+        fit.LnP.data(),   fit.LnDL.data(),    fit.LnDV.data(),
+        fit.InverseTerms, fit.InverseX.data()};
     const TCurveCheck c = CheckSaturationCurve(fluid, own, samples, 20261209u);
     const bool whole = PrintBand("fitted", "whole", c.Whole);
     PrintBand("fitted", "near", c.NearCritical);
