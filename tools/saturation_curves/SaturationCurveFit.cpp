@@ -25,6 +25,7 @@ constexpr double LadderRatio = 0.5;
 // Newton steps on the phase equilibrium, and the largest mismatch of pressure (relative) plus
 // Gibbs energy (over RT) a solution may keep.
 constexpr int PolishPasses = 40;
+constexpr int StallPasses = 3;
 constexpr long double AcceptedMismatch = 1e-9L;
 // The last Newton step, relative to the gap between the phases, of a converged solution (next to
 // the critical point the steps wander by the rounding of the residual over the conditioning).
@@ -166,6 +167,7 @@ bool TEquationSaturation::Polish(long double T, bool fromSolvers, long double& d
     const long double tau = (fluid_.Tcr_ + static_cast<long double>(fluid_.dta)) / TK;
     const long double gap = deltaL - deltaV;
     long double bestL = deltaL, bestV = deltaV, bestMismatch = HUGE_VALL, lastStep = HUGE_VALL;
+    int bestPass = 0;
     for (int pass = 1; pass <= PolishPasses; ++pass) {
         const TPhase L = PhaseAt(fluid_, deltaL, tau), V = PhaseAt(fluid_, deltaV, tau);
         const long double mismatch = std::fabs((V.J - L.J) / V.J) + std::fabs(V.K - L.K);
@@ -174,8 +176,10 @@ bool TEquationSaturation::Polish(long double T, bool fromSolvers, long double& d
             bestMismatch = mismatch;
             bestL = deltaL;
             bestV = deltaV;
+            bestPass = pass;
         }
-        if (mismatch == 0.0L) break;
+        // Converged: no step improves on the best any more (the steps wander by rounding).
+        if (mismatch == 0.0L || pass - bestPass >= StallPasses) break;
         const long double det = V.Jd * L.Kd - L.Jd * V.Kd;
         const long double stepL = ((V.K - L.K) * V.Jd - (V.J - L.J) * V.Kd) / det;
         const long double stepV = ((V.K - L.K) * L.Jd - (V.J - L.J) * L.Kd) / det;
