@@ -254,6 +254,9 @@ constexpr int MostPieces = 3000;
 // Least squares: values at this many times as many Chebyshev nodes as terms, which averages the
 // rounding of the equation's solution next to the critical point.
 constexpr int NodesPerTerm = 3;
+// Next to the critical point (pieces up to u = NoisyUntil), where that scatter is largest, the
+// fit averages over this many nodes per term instead.
+constexpr int NoisyNodesPerTerm = 12;
 // A piece next to the critical point (up to u = NoisyUntil) that misses the tolerance is split
 // unless its halves miss by nearly as much: then what is left is the scatter of the equation's
 // solution, not the shape of the curves.
@@ -339,7 +342,8 @@ class TFitter {
     }
 
     bool FitPiece(double a, double b, TPiece& piece, std::string& message) {
-        const int n = out_.Terms, nodes = NodesPerTerm * n;
+        const int n = out_.Terms;
+        const int nodes = (b <= NoisyUntil ? NoisyNodesPerTerm : NodesPerTerm) * n;
         std::vector<double> p(nodes), dl(nodes), dv(nodes);
         for (int k = 0; k < nodes; ++k) {
             TSaturationPoint s;
