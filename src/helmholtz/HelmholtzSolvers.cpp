@@ -217,7 +217,10 @@ double THelmholzFluid::PsatT(double T, std::string& ErrorText, int32_t& ErrorCod
         {"<", T, Tt_, "Temperature", "°C", KXErrorCode::TemperatureLow},
         {">", T, Tc_, "Temperature", "°C", KXErrorCode::TemperatureHigh},
     };
-    if (!KXPassesRangeChecks(Code, "PsatT", checks, ErrorText, ErrorCode)) return 0.0;
+    // Within the range (NaN is not) the checks have nothing to say.
+    if (!(T >= Tt_ && T <= Tc_) &&
+        !KXPassesRangeChecks(Code, "PsatT", checks, ErrorText, ErrorCode))
+        return 0.0;
     double Ps = 0.0, DL = 0.0, DV = 0.0;
     // The pressure alone from the curves, where they reach.
     const TSaturationCurve* curve = SaturationCurve();
@@ -241,7 +244,9 @@ double THelmholzFluid::TsatP(double P, std::string& ErrorText, int32_t& ErrorCod
         {"<", P, Pt_, "Pressure", "bar(a)", KXErrorCode::PressureLow},
         {">", P, Pc_, "Pressure", "bar(a)", KXErrorCode::PressureHigh},
     };
-    if (!KXPassesRangeChecks(Code, "TsatP", checks, ErrorText, ErrorCode)) return 0.0;
+    if (!(P >= Pt_ && P <= Pc_) &&
+        !KXPassesRangeChecks(Code, "TsatP", checks, ErrorText, ErrorCode))
+        return 0.0;
     double Ts = 0.0, DL = 0.0, DV = 0.0;
     const TSaturationCurve* curve = SaturationCurve();
     if (curve && CurveTsatP(*curve, P, Ts)) return Ts;

@@ -12,9 +12,9 @@ namespace {
 // not send a temperature that lies on the curve to the slow route.
 constexpr double EndSlack = 1e-12;
 constexpr int InverseMaxPasses = 12;
-// Step in the piece's variable x (-1..1) below which the saturation temperature has converged;
-// a Newton step from there changes ln psat by far less than its rounding.
-constexpr double InverseTolerance = 1e-13;
+// Newton step in the piece's variable x (-1..1) after which the saturation temperature has
+// converged: the next step would be of the order of its square (the series are smooth in x).
+constexpr double InverseFinalStep = 1e-8;
 constexpr double InverseResidual = 1e-15;
 
 // The piece i with Breaks[i] <= u (u within the range), without branches that random
@@ -46,7 +46,8 @@ double Clenshaw(const double* c, int terms, double x) {
     const double x2 = 2.0 * x;
     double b1 = 0.0, b2 = 0.0;
     for (int k = terms - 1; k >= 1; --k) {
-        const double t = x2 * b1 - b2 + c[k];
+        // c[k] - b2 is ready a step early: one multiplication and one addition wait on b1.
+        const double t = x2 * b1 + (c[k] - b2);
         b2 = b1;
         b1 = t;
     }
@@ -92,8 +93,15 @@ bool InverseU(const TSaturationCurve& c, double P, int& piece, double& x, double
     const int i = PieceOfLnP(c, y);
     const double* coeff = c.LnP + static_cast<long>(i) * c.Terms;
     const double yA = c.LnPBreaks[i], yB = c.LnPBreaks[i + 1];
-    // Linear interpolation between the ends of the piece, then Newton steps.
-    double xi = yA == yB ? 0.0 : -1.0 + 2.0 * (yA - y) / (yA - yB);
+    // The inverse series gives u^2, smooth in ln psat where u is not, close enough that the
+    // first Newton step ends the iteration.
+    const double a = c.Breaks[i], b = c.Breaks[i + 1];
+    const double t = yA == yB ? 0.0 : (2.0 * y - (yA + yB)) / (yB - yA);
+    const double v = Clenshaw(c.InverseX + static_cast<long>(i) * c.InverseTerms, c.InverseTerms,
+                              t < -1.0 ? -1.0 : (t > 1.0 ? 1.0 : t));
+    const double square = 0.5 * (a * a + b * b) + 0.5 * (b * b - a * a) * v;
+    double xi = (2.0 * std::sqrt(square > 0.0 ? square : 0.0) - (a + b)) / (b - a);
+    xi = xi < -1.0 ? -1.0 : (xi > 1.0 ? 1.0 : xi);
     for (int pass = 1; pass <= InverseMaxPasses; ++pass) {
         double f = 0.0, df = 0.0;
         SeriesAndSlope(coeff, c.Terms, xi, f, df);
@@ -101,15 +109,16 @@ bool InverseU(const TSaturationCurve& c, double P, int& piece, double& x, double
         if (!std::isfinite(step)) return false;
         double next = xi - step;
         next = next < -1.0 ? -1.0 : (next > 1.0 ? 1.0 : next);
-        // Where ln psat is flat in x the steps scatter by its rounding over the slope: a
-        // residual at rounding level is converged as well.
-        const bool converged = std::fabs(next - xi) <= InverseTolerance ||
+        // Newton converges quadratically: after a step of InverseFinalStep the error is of the
+        // order of its square, below the rounding of x. Where ln psat is flat in x the steps
+        // scatter by its rounding over the slope: a residual at rounding level is converged as
+        // well.
+        const bool converged = std::fabs(next - xi) <= InverseFinalStep ||
                                std::fabs(f - y) <= InverseResidual * (1.0 + std::fabs(y));
         xi = next;
         if (converged) {
             piece = i;
             x = xi;
-            const double a = c.Breaks[i], b = c.Breaks[i + 1];
             u = 0.5 * (a + b) + 0.5 * (b - a) * xi;
             return true;
         }

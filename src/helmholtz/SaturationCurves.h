@@ -2,9 +2,11 @@
 // Saturation curves of a fluid fitted to its own equation of state: piecewise Chebyshev
 // expansions of ln psat, ln rho' and ln rho'' in u = sqrt((Tc - T) / Tc) (T and Tc, the critical
 // temperature of the equation, in K). In u the square-root shape of the coexistence curve at the
-// critical point becomes a straight line, so a few terms reach full accuracy right up to where the
-// curves end; the logarithms turn the relative accuracy wanted into an absolute one and keep the
-// many decades of the vapour pressure and vapour density in range.
+// critical point becomes close to a straight line; towards the hot end, 1e-6 K below the critical
+// temperature, the pieces narrow geometrically in u, so that they also follow equations whose
+// non-analytic terms leave a different power. The logarithms turn the relative accuracy wanted
+// into an absolute one and keep the many decades of the vapour pressure and vapour density in
+// range.
 //
 // The tables are generated from the equation (tools/saturation_curves, target
 // generate_saturation_curves) and looked up by the fluid's Code. Outside [UMin, UMax] the
@@ -24,6 +26,10 @@ struct TSaturationCurve {
     const double* LnP;        // Intervals x Terms coefficients of ln psat (bar)
     const double* LnDL;       // ln rho' (kg/m3)
     const double* LnDV;       // ln rho'' (kg/m3)
+    int InverseTerms;         // Chebyshev terms per piece of the inverse of ln psat
+    const double* InverseX;   // Intervals x InverseTerms: u^2, mapped from [a^2, b^2] of the
+                              // piece to [-1, 1], as a series in ln psat mapped from
+                              // [LnPBreaks[i], LnPBreaks[i + 1]] to [-1, 1]
 };
 
 // The curves of the fluid with this Code, or nullptr.

@@ -383,9 +383,11 @@ double ToSI(TArg arg, double value) {
 }
 
 // The body of every entry point: checks in order, conversion to SI, computation, and a failed
-// inner routine reported as code 1 rather than its marker value.
-double CheckAndCompute(const TFunctionDef& f, double a, double b, std::string& text,
-                       int32_t& code) {
+// inner routine reported as code 1 rather than its marker value. One instance per function, so
+// that its family's checks and its computation are compiled in, not chosen at every call.
+template <TIndex Index>
+double CheckAndCompute(double a, double b, std::string& text, int32_t& code) {
+    constexpr const TFunctionDef& f = kFunctions[Index];
     TChecker checker(f.ShortName, text, code);
     TLimitsSI limits;
     if (!RunChecks(f.Family, checker, a, b, limits)) return 0.0;
@@ -405,7 +407,7 @@ double Evaluate(double a, double b, char* errorText, int32_t capacity, int32_t* 
     constexpr const TFunctionDef& f = kFunctions[Index];
     return RunLibraryFunction(
         kLibraryName, f.ShortName, errorText, capacity, errorCode,
-        [&](std::string& text, int32_t& code) { return CheckAndCompute(f, a, b, text, code); });
+        [&](std::string& text, int32_t& code) { return CheckAndCompute<Index>(a, b, text, code); });
 }
 
 }  // namespace
