@@ -245,7 +245,7 @@ constexpr int InitialPieces = 4;
 // Next to the critical point the pieces grow by this ratio from the hot end up to u =
 // GradedUntil: a piece then spans as much as it lies away from u = 0, whatever the exact shape of
 // the curves there (a critical temperature off by rounding, non-analytic terms).
-constexpr double GradingRatio = 4.0;
+constexpr double GradingRatio = 2.0;
 constexpr double GradedUntil = 0.02;
 // The narrowest piece that is still split, relative to its u; more pieces than MostPieces mean
 // the fit does not converge.
