@@ -149,20 +149,3 @@ double TCO2_FE::dsve(double t) const {
     const double th = AncillaryTheta(t, Tcr_, dta);
     return Dcr_ * std::exp(AncillarySum<FluidPowerRule>(CO2DsveN, CO2DsveK, th));
 }
-
-double TCO2_FE::NotAvailable(const char* functionName, std::string& ErrorText,
-                             int32_t& ErrorCode) const {
-    ErrorText = KXErrorPrefix(Code, functionName) + "; Not available for this fluid.";
-    ErrorCode = 1;
-    return 0.0;
-}
-
-double TCO2_FE::TCPT(double, double, std::string& ErrorText, int32_t& ErrorCode) const {
-    return NotAvailable("TCPT", ErrorText, ErrorCode);
-}
-double TCO2_FE::DVPT(double, double, std::string& ErrorText, int32_t& ErrorCode) const {
-    return NotAvailable("DVPT", ErrorText, ErrorCode);
-}
-double TCO2_FE::KVPT(double, double, std::string& ErrorText, int32_t& ErrorCode) const {
-    return NotAvailable("KVPT", ErrorText, ErrorCode);
-}

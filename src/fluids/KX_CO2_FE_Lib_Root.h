@@ -1,7 +1,7 @@
 #pragma once
 // Carbon dioxide: the reference equation of state of Span and Wagner (1996), with a residual part
 // of 7 polynomial, 27 exponential, 5 Gaussian bell-shaped and 3 non-analytic near-critical terms,
-// its ancillary saturation equations, and the transport functions it does not model.
+// its ancillary saturation equations and the quantities of its non-analytic terms.
 #include <cstdint>
 #include <string>
 
@@ -32,13 +32,4 @@ class TCO2_FE : public TEquationFluid {
     double Psit(double Tau, double Delta, int i) const;
     double Psitt(double Tau, double Delta, int i) const;
     double Psidt(double Tau, double Delta, int i) const;
-
-    // Thermal conductivity, dynamic and kinematic viscosity are not modelled: each reports
-    // code 1 with "<Code>_<function>; Not available for this fluid." and returns 0.
-    double TCPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
-    double DVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
-    double KVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
-
-  private:
-    double NotAvailable(const char* functionName, std::string& ErrorText, int32_t& ErrorCode) const;
 };
