@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "HelmholtzMath.h"
-#include "KX_Transport_PT.h"
 
 namespace {
 
@@ -71,15 +70,6 @@ constexpr double DsveN[5] = {-1.70127164, -3.70402649, 1.29859383, -0.561424977,
 constexpr double DsveK[5] = {0.34, 5.0 / 6.0, 7.0 / 6.0, 13.0 / 6.0, 14.0 / 3.0};
 constexpr double TseC[4] = {0.000170829, -0.168798, -0.0209056, -0.00120029};
 
-// Dilute-gas collision integral, viscosity and thermal conductivity of Stephan, Krauss and
-// Laesecke, J. Phys. Chem. Ref. Data 16 (1987) 993.
-constexpr double OmegaA[5] = {0.46649, -0.57015, 0.19164, -0.03708, 0.00241};
-constexpr double ViscosityN[5] = {-20.09997, 3.4376416, -1.4470051, -0.027766561, -0.21662362};
-constexpr double HeatCapacityPhi[7] = {-837.079888737,    37.9147114487,      -0.601737844275,
-                                       3.50418363823,     -8.74955653028e-06, 1.48968607239e-08,
-                                       -2.56370354277e-12};
-constexpr double ConductivityPsi[4] = {3.3373542, 0.37098251, 0.89913456, 0.16972505};
-
 }  // namespace
 
 TN2_FE::TN2_FE()
@@ -122,71 +112,4 @@ double TN2_FE::dsle(double t) const {
 double TN2_FE::dsve(double t) const {
     const double theta = AncillaryTheta(t, Tcr_, dta);
     return Dcr_ * std::exp((Tcr_ + dta) / (t + dta) * AncillarySum(DsveN, DsveK, theta));
-}
-
-// ---- Transport properties ----
-
-double TN2_FE::DV0(double T) const {
-    const double tk = T + 273.15;
-    const double lnT = std::log(tk / 100.01654);
-    const double lnOmega =
-        OmegaA[0] + lnT * (OmegaA[1] + lnT * (OmegaA[2] + lnT * (OmegaA[3] + lnT * OmegaA[4])));
-    constexpr double sigma = 3.6502496e-10;
-    return 312500.0 * std::sqrt(2.0442e-49 * tk) / (sigma * sigma * std::exp(lnOmega));
-}
-
-double TN2_FE::DVDT(double D, double T) const {
-    const double* N = ViscosityN;
-    const double rho = D / 314.0;
-    const double excess =
-        N[0] / (rho - N[1]) + N[0] / N[1] + rho * (N[2] + rho * (N[3] + rho * N[4]));
-    return (DV0(T) + 14.0 * excess) * 1e-06;
-}
-
-double TN2_FE::TCDT(double D, double T) const {
-    const double tk = T + dta;
-    const double u = 3353.4061 / tk;
-    // Ideal-gas heat capacity in units of the gas constant.
-    double c = 0.0;
-    for (int i = 0; i < 7; ++i) c += HeatCapacityPhi[i] * IntegralPower(tk, i - 3);
-    const double eu = std::exp(u);
-    c += 1.00773735767 * u * u * eu / ((eu - 1.0) * (eu - 1.0));
-    constexpr double boltzmann = 1.38062e-23;
-    constexpr double avogadro = 6.02213e+26;  // per kmol
-    const double cv = (c - 1.0) * 8.31434 * 1000.0 / avogadro;
-    const double f = DV0(T) * boltzmann * avogadro / (28.013 * 1000.0);
-    const double dilute =
-        ((1.5 - 0.95185202) * 2.5 + (cv / boltzmann + 0.95185202) * 1.0205422) * f;
-    const double rho = D / 314.0;
-    double excess = 0.0;
-    for (int i = 3; i >= 0; --i) excess = (excess + ConductivityPsi[i]) * rho;
-    return (dilute + 4.17 * excess) / 1000.0;
-}
-
-template <class Property>
-double TN2_FE::TransportPT(const char* functionName, double P, double T, std::string& ErrorText,
-                           int32_t& ErrorCode, Property property) const {
-    const TKXRangeCheck checks[] = {
-        {"<", P, Pt_, "Pressure", "bar(a)", KXErrorCode::PressureLow},
-        {">", P, TransportPmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh},
-        {"<", T, TransportTminK - dta, "Temperature", "°C", KXErrorCode::TemperatureLow},
-        {">", T, TransportTmaxK - dta, "Temperature", "°C", KXErrorCode::TemperatureHigh},
-    };
-    return TransportPropertyPT(*this, functionName, checks, TransportDmax, P, T, ErrorText,
-                               ErrorCode, property);
-}
-
-double TN2_FE::DVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const {
-    return TransportPT("DVPT", P, T, ErrorText, ErrorCode,
-                       [this](double D, double t) { return DVDT(D, t); });
-}
-
-double TN2_FE::KVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const {
-    return TransportPT("KVPT", P, T, ErrorText, ErrorCode,
-                       [this](double D, double t) { return DVDT(D, t) / D; });
-}
-
-double TN2_FE::TCPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const {
-    return TransportPT("TCPT", P, T, ErrorText, ErrorCode,
-                       [this](double D, double t) { return TCDT(D, t); });
 }

@@ -2,13 +2,14 @@
 
 #include "KX_Fluid_Objects.h"
 #include "KX_NH3_FE_Lib_Root.h"
+#include "KX_Transport_Own_Forms.h"
 #include "KX_Transport_PT.h"
 #include "transport/KX_Transport_Fluids.h"
 
 namespace {
 
-double NH3Viscosity(const THelmholzFluid&, double D, double T) {
-    return NH3Fluid().DVDT(D, T);
+double NH3Viscosity(const THelmholzFluid& fluid, double D, double T) {
+    return AmmoniaViscosity(fluid, D, T);
 }
 
 // The ammonia object's viscosity (Fenghour et al. 1995) up to 500 bar and 600 K (its extension
@@ -23,10 +24,10 @@ using Transport = TBoundTransport<&kTransport>;
 }  // namespace
 
 KX_FLUID_SHARED_FUNCTIONS(KX_NH3_FE, NH3Fluid)
-KX_FLUID_UNARY(KX_NH3_FE, NH3Fluid, STT)
+KX_FLUID_FREE_UNARY(KX_NH3_FE, NH3Fluid, STT, AmmoniaSTT)
 KX_FLUID_FREE_BINARY(KX_NH3_FE, NH3Fluid, TCPT, Transport::TCPT)
-KX_FLUID_BINARY(KX_NH3_FE, NH3Fluid, DVPT)
-KX_FLUID_BINARY(KX_NH3_FE, NH3Fluid, KVPT)
+KX_FLUID_FREE_BINARY(KX_NH3_FE, NH3Fluid, DVPT, AmmoniaDVPT)
+KX_FLUID_FREE_BINARY(KX_NH3_FE, NH3Fluid, KVPT, AmmoniaKVPT)
 KX_FLUID_FREE_BINARY(KX_NH3_FE, NH3Fluid, PrPT, Transport::PrPT)
 KX_FLUID_CONSTANT_FUNCTIONS(KX_NH3_FE, NH3Fluid)
 

@@ -5,7 +5,6 @@
 
 #include "KX_Ancillary_Equations.h"
 #include "KX_FloatingPoint.h"
-#include "KX_Transport_PT.h"
 
 namespace {
 
@@ -64,35 +63,6 @@ constexpr double LinearBranch(double t, double slope, double start) {
 // Start of the temperature on the Dmax isochore: a cubic fit in pressure (bar -> °C).
 static constexpr std::array<double, 4> TminDmaxStart = {-171.765, 0.0362623, -1.28474e-06,
                                                         8.99641e-11};
-
-// Surface tension sigma = a theta^b (N/m), theta = 1 - T/Tc.
-static constexpr double SurfaceTensionA = 0.0912;
-static constexpr double SurfaceTensionB = 1.1028;
-
-// Viscosity of ammonia, Fenghour, Wakeham, Vesovic, Watson, Millat and Vogel, J. Phys. Chem.
-// Ref. Data 24 (1995) 1649: collision integral, second viscosity virial coefficient and the
-// higher-density terms.
-static constexpr double ViscosityEpsilonK = 386.0;  // energy scaling parameter (K)
-static constexpr double ViscositySigma = 0.2957;    // length scaling parameter (nm)
-static constexpr double ViscosityMolarMass = 17.03026;
-static constexpr double ViscosityAvogadro = 0.6022137;
-static constexpr std::array<double, 5> ViscosityA = {4.9931822, -0.61122364, 0.0, 0.18535124,
-                                                     -0.11160946};
-static constexpr std::array<double, 13> ViscosityB = {
-    -1.7999496, 46.692621,  -534.60794, 3360.4074, -13019.164, 33414.23,  -58711.743,
-    71426.686,  -59834.012, 33652.741,  -12027.35, 2434.8205,  -208.07957};
-static constexpr std::array<std::array<double, 5>, 3> ViscosityD = {{
-    {0.0, 0.0, 0.219664285, 0.0, -0.083651107},
-    {0.0017366936, -0.0064250359, 0.0, 0.0, 0.0},
-    {0.0, 0.0, 0.000167668649, -0.000149710093, 7.7012274e-05},
-}};
-
-// Viscosity functions accept pressures up to 500 bar and temperatures up to 680 K at or below
-// atmospheric pressure, 600 K above it.
-static constexpr double ViscosityPmax = 500.0;
-static constexpr double ViscosityAtmosphere = 1.01325;
-static constexpr double ViscosityTmaxLowPressureK = 680.0;
-static constexpr double ViscosityTmaxK = 600.0;
 
 }  // namespace
 
@@ -163,76 +133,4 @@ double TNH3_FE::Tmin_Dmax(double P, int32_t) const {
         if (std::fabs(Pm - P) / P < Tolerance) return scope.Faulted(T) ? 0.0 : T;
     }
     return 0.0;
-}
-
-// ---- Surface tension and viscosity ----
-
-double TNH3_FE::STT(double T, std::string& ErrorText, int32_t& ErrorCode) const {
-    ErrorText.clear();
-    ErrorCode = KXErrorCode::Success;
-    const TKXRangeCheck checks[] = {
-        {"<", T, Tt_, "Temperature", "°C", KXErrorCode::TemperatureLow},
-        {">", T, Tc_, "Temperature", "°C", KXErrorCode::TemperatureHigh},
-    };
-    if (!KXPassesRangeChecks(Code, "STT", checks, ErrorText, ErrorCode)) return 0.0;
-    // Reduced with the reported critical temperature, where the surface tension vanishes.
-    return GuardedEvaluation(*this, "STT", ErrorText, ErrorCode, [&] {
-        return SurfaceTensionA * std::pow(1.0 - (T + dta) / (Tc_ + dta), SurfaceTensionB);
-    });
-}
-
-double TNH3_FE::DVDT(double D, double T) const {
-    const double Tk = T + 273.15;
-    const double Tstar = Tk / ViscosityEpsilonK;
-    const double rhoMolar = D / MM_;
-    const double lnT = std::log(Tstar);
-    double lnS = 0.0;
-    for (std::size_t i = ViscosityA.size(); i-- > 0;) lnS = lnS * lnT + ViscosityA[i];
-    const double S = std::exp(lnS);
-    const double eta0 =
-        2.1357 * std::sqrt(ViscosityMolarMass * Tk) / (ViscositySigma * ViscositySigma * S);
-    // B* = sum b_i T*^(-i/2), as a polynomial in T*^(-1/2).
-    const double x = 1.0 / std::sqrt(Tstar);
-    double Bstar = 0.0;
-    for (std::size_t i = ViscosityB.size(); i-- > 0;) Bstar = Bstar * x + ViscosityB[i];
-    std::array<double, 5> c{};
-    c[1] = ViscosityAvogadro * ViscositySigma * ViscositySigma * ViscositySigma * eta0 * Bstar;
-    for (std::size_t k = 0; k < ViscosityD.size(); ++k) {
-        double sum = 0.0;
-        for (std::size_t j = ViscosityD[k].size(); j-- > 0;) sum = sum / Tstar + ViscosityD[k][j];
-        c[k + 2] = sum;
-    }
-    double excess = 0.0;
-    for (std::size_t k = c.size(); k-- > 1;) excess = (excess + c[k]) * rhoMolar;
-    return (eta0 + excess) * 1e-06;
-}
-
-namespace {
-
-// Viscosity from pressure and temperature; kinematic divides by the density.
-double ViscosityPT(const TNH3_FE& fluid, const char* name, bool kinematic, double P, double T,
-                   std::string& ErrorText, int32_t& ErrorCode) {
-    const double tmax =
-        (P <= ViscosityAtmosphere ? ViscosityTmaxLowPressureK : ViscosityTmaxK) - fluid.dta;
-    const TKXRangeCheck checks[] = {
-        {"<", P, fluid.Pt_, "Pressure", "bar(a)", KXErrorCode::PressureLow},
-        {">", P, ViscosityPmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh},
-        {"<", T, fluid.Tmin(P), "Temperature", "°C", KXErrorCode::TemperatureLow},
-        {">", T, tmax, "Temperature", "°C", KXErrorCode::TemperatureHigh},
-    };
-    return TransportPropertyPT(fluid, name, checks, 0.0, P, T, ErrorText, ErrorCode,
-                               [&fluid, kinematic](double D, double t) {
-                                   const double eta = fluid.DVDT(D, t);
-                                   return kinematic ? eta / D : eta;
-                               });
-}
-
-}  // namespace
-
-double TNH3_FE::DVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const {
-    return ViscosityPT(*this, "DVPT", false, P, T, ErrorText, ErrorCode);
-}
-
-double TNH3_FE::KVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const {
-    return ViscosityPT(*this, "KVPT", true, P, T, ErrorText, ErrorCode);
 }

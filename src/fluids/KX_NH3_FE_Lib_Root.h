@@ -16,12 +16,4 @@ class TNH3_FE : public TEquationFluid {
     double dsle(double t) const override;
     double dsve(double t) const override;
     double Tmin_Dmax(double P, int32_t ErrorCode) const override;
-
-    // Surface tension (N/m) at a saturation temperature.
-    double STT(double T, std::string& ErrorText, int32_t& ErrorCode) const;
-    // Dynamic viscosity (Pa s) from density and temperature; no checks.
-    double DVDT(double D, double T) const;
-    // Dynamic (Pa s) and kinematic (m2/s) viscosity from pressure and temperature.
-    double DVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
-    double KVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
 };

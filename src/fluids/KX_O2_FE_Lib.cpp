@@ -2,6 +2,7 @@
 
 #include "KX_Fluid_Objects.h"
 #include "KX_O2_FE_Lib_Root.h"
+#include "KX_Transport_Own_Forms.h"
 #include "KX_Transport_PT.h"
 #include "transport/KX_Transport_Fluids.h"
 
@@ -9,8 +10,8 @@ namespace {
 
 // The oxygen object's viscosity (Lemmon and Jacobsen 2004), the same correlation the
 // conductivity's critical term takes from the transport data.
-double O2Viscosity(const THelmholzFluid&, double D, double T) {
-    return O2Fluid().DVDT(D, T);
+double O2Viscosity(const THelmholzFluid& fluid, double D, double T) {
+    return OxygenViscosity(fluid, D, T);
 }
 
 // Lemmon and Jacobsen (2004) state both correlations valid over all liquid and vapour states:
@@ -23,7 +24,7 @@ using Transport = TBoundTransport<&kTransport>;
 }  // namespace
 
 KX_FLUID_SHARED_FUNCTIONS(KX_O2_FE, O2Fluid)
-KX_FLUID_BINARY(KX_O2_FE, O2Fluid, DVPT)
+KX_FLUID_FREE_BINARY(KX_O2_FE, O2Fluid, DVPT, OxygenDVPT)
 KX_FLUID_CONSTANT_FUNCTIONS(KX_O2_FE, O2Fluid)
 KX_FLUID_FREE_BINARY(KX_O2_FE, O2Fluid, KVPT, Transport::KVPT)
 KX_FLUID_FREE_BINARY(KX_O2_FE, O2Fluid, TCPT, Transport::TCPT)

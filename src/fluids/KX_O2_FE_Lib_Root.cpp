@@ -6,7 +6,6 @@
 
 #include "HelmholtzMath.h"
 #include "KX_Ancillary_Equations.h"
-#include "KX_Transport_PT.h"
 
 namespace {
 
@@ -69,20 +68,6 @@ constexpr double DsleK[3] = {1.0 / 3.0, 2.0 / 3.0, 3.0};
 constexpr double DsveN[6] = {-1.498431, -2.116826, -0.905713, -5.65999, -18.90964, -53.780774};
 constexpr double DsveK[6] = {1.0 / 3.0, 2.0 / 3.0, 1.0, 5.0 / 3.0, 4.0, 9.0};
 constexpr double TseC[5] = {0.000186313, -0.171404, -0.0223775, -0.00169731, -5.34795e-05};
-
-// Dilute-gas collision integral and residual viscosity of oxygen, Lemmon and Jacobsen,
-// Int. J. Thermophys. 25 (2004) 21.
-constexpr double OmegaB[5] = {0.431, -0.4623, 0.08406, 0.005341, -0.00331};
-struct TO2ViscosityTerm {
-    double N;
-    double t;
-    int d;
-    int l;
-};
-constexpr TO2ViscosityTerm ViscosityTerms[5] = {
-    {17.67, 0.05, 1, 0}, {0.4042, 0.0, 5, 0}, {0.0001077, 2.1, 12, 0},
-    {0.351, 0.0, 8, 1},  {-13.67, 0.5, 1, 2},
-};
 
 // ---- Residual part ----
 
@@ -176,37 +161,4 @@ double TO2_FE::Ukd(double Delta, int k) const {
 }
 double TO2_FE::Ukdd(double Delta, int k) const {
     return TermFactor(Delta, k).Udd;
-}
-
-// ---- Viscosity ----
-
-double TO2_FE::DV0(double T) const {
-    const double tk = T + 273.15;
-    const double lnT = std::log(tk / 118.5);
-    const double lnOmega =
-        OmegaB[0] + lnT * (OmegaB[1] + lnT * (OmegaB[2] + lnT * (OmegaB[3] + lnT * OmegaB[4])));
-    return 0.0266958 * std::sqrt(tk * MM_) / (0.3428 * 0.3428 * std::exp(lnOmega));
-}
-
-double TO2_FE::DVDT(double D, double T) const {
-    const double tau = 154.581 / (T + 273.15);
-    const double delta = D / (13.63 * MM_);
-    double residual = 0.0;
-    for (const TO2ViscosityTerm& term : ViscosityTerms) {
-        double value = term.N * PowerOf(tau, term.t) * IntegralPower(delta, term.d);
-        if (term.l != 0) value *= std::exp(-IntegralPower(delta, term.l));
-        residual += value;
-    }
-    return (DV0(T) + residual) * 1e-06;
-}
-
-double TO2_FE::DVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const {
-    const TKXRangeCheck checks[] = {
-        {"<", P, Pt_, "Pressure", "bar(a)", KXErrorCode::PressureLow},
-        {">", P, Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh},
-        {"<", T, Tt_, "Temperature", "°C", KXErrorCode::TemperatureLow},
-        {">", T, Tmax, "Temperature", "°C", KXErrorCode::TemperatureHigh},
-    };
-    return TransportPropertyPT(*this, "DVPT", checks, 0.0, P, T, ErrorText, ErrorCode,
-                               [this](double D, double t) { return DVDT(D, t); });
 }

@@ -21,11 +21,4 @@ class TO2_FE : public TEquationFluid {
     double Uk(double Delta, int k) const;
     double Ukd(double Delta, int k) const;
     double Ukdd(double Delta, int k) const;
-
-    // Dilute-gas viscosity (µPa s) at temperature T.
-    double DV0(double T) const;
-    // Dynamic viscosity (Pa s) from density and temperature; no checks.
-    double DVDT(double D, double T) const;
-    // Dynamic viscosity (Pa s) from pressure and temperature.
-    double DVPT(double P, double T, std::string& ErrorText, int32_t& ErrorCode) const;
 };

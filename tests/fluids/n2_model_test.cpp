@@ -6,6 +6,7 @@
 #include "HelmholtzDerivativeCheck.h"
 #include "KX_Fluid_Objects.h"
 #include "KX_N2_FE_Lib_Root.h"
+#include "KX_Transport_Own_Forms.h"
 #include "gases_test_support.h"
 
 namespace {
@@ -18,17 +19,17 @@ const TN2_FE& Nitrogen() {
 std::map<std::string, gasestest::TRoutine> TransportRoutines() {
     return {
         {"DV0", [](const THelmholzFluid&, double T, double, std::string&,
-                   int32_t&) { return Nitrogen().DV0(T); }},
+                   int32_t&) { return NitrogenDiluteViscosity(T); }},
         {"DVDT", [](const THelmholzFluid&, double D, double T, std::string&,
-                    int32_t&) { return Nitrogen().DVDT(D, T); }},
+                    int32_t&) { return NitrogenViscosity(D, T); }},
         {"TCDT", [](const THelmholzFluid&, double D, double T, std::string&,
-                    int32_t&) { return Nitrogen().TCDT(D, T); }},
+                    int32_t&) { return NitrogenConductivity(D, T); }},
         {"DVPT", [](const THelmholzFluid&, double P, double T, std::string& text,
-                    int32_t& code) { return Nitrogen().DVPT(P, T, text, code); }},
+                    int32_t& code) { return NitrogenDVPT(Nitrogen(), P, T, text, code); }},
         {"KVPT", [](const THelmholzFluid&, double P, double T, std::string& text,
-                    int32_t& code) { return Nitrogen().KVPT(P, T, text, code); }},
+                    int32_t& code) { return NitrogenKVPT(Nitrogen(), P, T, text, code); }},
         {"TCPT", [](const THelmholzFluid&, double P, double T, std::string& text,
-                    int32_t& code) { return Nitrogen().TCPT(P, T, text, code); }},
+                    int32_t& code) { return NitrogenTCPT(Nitrogen(), P, T, text, code); }},
     };
 }
 

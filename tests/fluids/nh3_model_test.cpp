@@ -9,6 +9,7 @@
 #include "HelmholtzDerivativeCheck.h"
 #include "KX_Function_Types.h"
 #include "KX_NH3_FE_Lib_Root.h"
+#include "KX_Transport_Own_Forms.h"
 #include "fluid_test_support.h"
 
 namespace {
@@ -30,9 +31,9 @@ TEST(Nh3Model, CombinedEvaluationsMatchSingleOperations) {
 fluidtest::TRoutines AmmoniaRoutines() {
     return {
         {"DVDT", [](const THelmholzFluid&, double D, double T, std::string&,
-                    int32_t&) { return Fluid().DVDT(D, T); }},
+                    int32_t&) { return AmmoniaViscosity(Fluid(), D, T); }},
         {"STT", [](const THelmholzFluid&, double T, double, std::string& text,
-                   int32_t& code) { return Fluid().STT(T, text, code); }},
+                   int32_t& code) { return AmmoniaSTT(Fluid(), T, text, code); }},
     };
 }
 
@@ -123,10 +124,10 @@ TEST(Nh3Model, CompressibilityFactorFromTheSolvedDensity) {
 TEST(Nh3Model, SurfaceTensionVanishesAtTheReportedCriticalTemperature) {
     std::string text;
     int32_t code = -1;
-    EXPECT_EQ(Fluid().STT(Fluid().Tc_, text, code), 0.0);
+    EXPECT_EQ(AmmoniaSTT(Fluid(), Fluid().Tc_, text, code), 0.0);
     EXPECT_EQ(code, 0);
     EXPECT_TRUE(text.empty());
-    EXPECT_GT(Fluid().STT(Fluid().Tt_, text, code), Fluid().STT(0.0, text, code));
+    EXPECT_GT(AmmoniaSTT(Fluid(), Fluid().Tt_, text, code), AmmoniaSTT(Fluid(), 0.0, text, code));
 }
 
 TEST(Nh3Model, ViscosityFromPressureAndTemperatureUsesTheSolvedDensity) {
@@ -141,10 +142,10 @@ TEST(Nh3Model, ViscosityFromPressureAndTemperatureUsesTheSolvedDensity) {
         int32_t code = -1;
         const double D = f.DPT(s.P, s.T, text, code);
         ASSERT_EQ(code, 0);
-        const double eta = f.DVPT(s.P, s.T, text, code);
+        const double eta = AmmoniaDVPT(f, s.P, s.T, text, code);
         EXPECT_EQ(code, 0);
-        EXPECT_DOUBLE_EQ(eta, f.DVDT(D, s.T));
-        EXPECT_DOUBLE_EQ(f.KVPT(s.P, s.T, text, code), f.DVDT(D, s.T) / D);
+        EXPECT_DOUBLE_EQ(eta, AmmoniaViscosity(f, D, s.T));
+        EXPECT_DOUBLE_EQ(AmmoniaKVPT(f, s.P, s.T, text, code), AmmoniaViscosity(f, D, s.T) / D);
         EXPECT_EQ(code, 0);
     }
 }

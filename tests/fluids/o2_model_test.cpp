@@ -6,6 +6,7 @@
 #include "HelmholtzDerivativeCheck.h"
 #include "KX_Fluid_Objects.h"
 #include "KX_O2_FE_Lib_Root.h"
+#include "KX_Transport_Own_Forms.h"
 #include "gases_test_support.h"
 
 namespace {
@@ -18,9 +19,9 @@ const TO2_FE& Oxygen() {
 std::map<std::string, gasestest::TRoutine> ViscosityRoutines() {
     return {
         {"DV0", [](const THelmholzFluid&, double T, double, std::string&,
-                   int32_t&) { return Oxygen().DV0(T); }},
+                   int32_t&) { return OxygenDiluteViscosity(Oxygen(), T); }},
         {"DVDT", [](const THelmholzFluid&, double D, double T, std::string&,
-                    int32_t&) { return Oxygen().DVDT(D, T); }},
+                    int32_t&) { return OxygenViscosity(Oxygen(), D, T); }},
     };
 }
 
@@ -85,9 +86,9 @@ TEST(OxygenModel, ViscosityOfTheDensestLiquid) {
     const double D = Oxygen().DPT(800.0, -218.0, text, code);
     ASSERT_EQ(code, 0) << text;
     EXPECT_GT(D, 1300.0);
-    const double eta = Oxygen().DVPT(800.0, -218.0, text, code);
+    const double eta = OxygenDVPT(Oxygen(), 800.0, -218.0, text, code);
     EXPECT_EQ(code, 0) << text;
-    EXPECT_DOUBLE_EQ(eta, Oxygen().DVDT(D, -218.0));
+    EXPECT_DOUBLE_EQ(eta, OxygenViscosity(Oxygen(), D, -218.0));
 }
 
 }  // namespace

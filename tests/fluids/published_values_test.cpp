@@ -17,6 +17,7 @@
 #include "KX_R123_FE_Lib_Root.h"
 #include "KX_R134a_FE_Lib_Root.h"
 #include "KX_R32_FE_Lib_Root.h"
+#include "KX_Transport_Own_Forms.h"
 #include "fluid_test_support.h"
 
 namespace {
@@ -104,10 +105,9 @@ bool EquationSaturation(const THelmholzFluid& f, TState& s) {
 
 // Transport properties of the fluids that have the published correlation.
 double Transport(const THelmholzFluid& f, const std::string& property, double D, double T) {
-    if (const auto* n2 = dynamic_cast<const TN2_FE*>(&f))
-        return property == "viscosity" ? n2->DVDT(D, T) : n2->TCDT(D, T);
-    if (const auto* o2 = dynamic_cast<const TO2_FE*>(&f); o2 && property == "viscosity")
-        return o2->DVDT(D, T);
+    if (dynamic_cast<const TN2_FE*>(&f))
+        return property == "viscosity" ? NitrogenViscosity(D, T) : NitrogenConductivity(D, T);
+    if (dynamic_cast<const TO2_FE*>(&f) && property == "viscosity") return OxygenViscosity(f, D, T);
     ADD_FAILURE() << f.Code << " has no " << property;
     return NAN;
 }
