@@ -1,21 +1,5 @@
 #include "KX_Equation_Fluid.h"
 
-double TEquationFluid::Phio(double Delta, double Tau) const {
-    THelmholzIdeal o;
-    IdealAll(ideal_, Delta, Tau, o);
-    return o.Phi;
-}
-double TEquationFluid::Phiot(double Delta, double Tau) const {
-    THelmholzIdeal o;
-    IdealAll(ideal_, Delta, Tau, o);
-    return o.Phit;
-}
-double TEquationFluid::Phiott(double Delta, double Tau) const {
-    THelmholzIdeal o;
-    IdealAll(ideal_, Delta, Tau, o);
-    return o.Phitt;
-}
-
 double TEquationFluid::ResidualSum(double Delta, double Tau, unsigned part,
                                    double THelmholzResidual::*sum) const {
     THelmholzResidual r;

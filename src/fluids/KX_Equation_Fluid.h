@@ -12,9 +12,6 @@
 
 class TEquationFluid : public TPhiAllFluid {
   public:
-    double Phio(double Delta, double Tau) const override;
-    double Phiot(double Delta, double Tau) const override;
-    double Phiott(double Delta, double Tau) const override;
     double Phir(double Delta, double Tau) const override;
     double Phirt(double Delta, double Tau) const override;
     double Phirtt(double Delta, double Tau) const override;

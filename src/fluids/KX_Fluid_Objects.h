@@ -5,8 +5,11 @@
 // CreateFluidObjects() creates all objects first, so the order never depends on the caller.
 //
 // Adding a fluid: a forward declaration and an accessor here, and in KX_Fluid_Objects.cpp an
-// include, a member, a creation line (in the order of CreateFluidObjects) and the accessor body.
+// include, a member, a creation line (in the order of CreateFluidObjects), the accessor body and
+// its place in AllFluidObjects.
+#include <span>
 
+class THelmholzFluid;
 class TNH3_FE;
 class TR22_FE;
 class TR32_FE;
@@ -39,3 +42,6 @@ const TAr_FE& ArFluid();
 const TH2_FE& H2Fluid();
 const TH2p_FE& H2pFluid();
 const TH2o_FE& H2oFluid();
+
+// Every fluid object, in the order of CreateFluidObjects.
+std::span<const THelmholzFluid* const> AllFluidObjects();

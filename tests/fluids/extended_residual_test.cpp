@@ -7,28 +7,12 @@
 #include <string>
 
 #include "HelmholzFluidObject.h"
-#include "KX_Ar_FE_Lib_Root.h"
-#include "KX_CO2_FE_Lib_Root.h"
 #include "KX_Fluid_Objects.h"
-#include "KX_H2_FE_Lib_Root.h"
-#include "KX_N2_FE_Lib_Root.h"
-#include "KX_NH3_FE_Lib_Root.h"
-#include "KX_O2_FE_Lib_Root.h"
-#include "KX_R123_FE_Lib_Root.h"
-#include "KX_R134a_FE_Lib_Root.h"
-#include "KX_R152a_FE_Lib_Root.h"
-#include "KX_R22_FE_Lib_Root.h"
-#include "KX_R32_FE_Lib_Root.h"
 
 namespace {
 
 const THelmholzFluid& Fluid(int i) {
-    CreateFluidObjects();
-    const THelmholzFluid* fluids[] = {&NH3Fluid(),   &R22Fluid(),   &R32Fluid(), &R123Fluid(),
-                                      &R134aFluid(), &R152aFluid(), &N2Fluid(),  &O2Fluid(),
-                                      &CO2Fluid(),   &ArFluid(),    &H2Fluid(),  &H2pFluid(),
-                                      &H2oFluid()};
-    return *fluids[i];
+    return *AllFluidObjects()[static_cast<std::size_t>(i)];
 }
 
 class ExtendedResidual : public ::testing::TestWithParam<int> {};

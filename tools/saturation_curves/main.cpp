@@ -10,29 +10,11 @@
 #include <vector>
 
 #include "HelmholzFluidObject.h"
-#include "KX_Ar_FE_Lib_Root.h"
-#include "KX_CO2_FE_Lib_Root.h"
 #include "KX_Fluid_Objects.h"
-#include "KX_H2_FE_Lib_Root.h"
-#include "KX_N2_FE_Lib_Root.h"
-#include "KX_NH3_FE_Lib_Root.h"
-#include "KX_O2_FE_Lib_Root.h"
-#include "KX_R123_FE_Lib_Root.h"
-#include "KX_R134a_FE_Lib_Root.h"
-#include "KX_R152a_FE_Lib_Root.h"
-#include "KX_R22_FE_Lib_Root.h"
-#include "KX_R32_FE_Lib_Root.h"
 #include "SaturationCurveFit.h"
 #include "SaturationCurves.h"
 
 namespace {
-
-std::vector<const THelmholzFluid*> AllFluids() {
-    CreateFluidObjects();
-    return {&NH3Fluid(),   &R22Fluid(), &R32Fluid(), &R123Fluid(), &R134aFluid(),
-            &R152aFluid(), &N2Fluid(),  &O2Fluid(),  &CO2Fluid(),  &ArFluid(),
-            &H2Fluid(),    &H2pFluid(), &H2oFluid()};
-}
 
 bool WriteFile(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
@@ -60,7 +42,7 @@ int Generate(const std::vector<const THelmholzFluid*>& fluids, const std::string
     }
     // The index names every fluid, also when only one was refitted.
     std::vector<std::string> all;
-    for (const THelmholzFluid* fluid : AllFluids()) all.push_back(fluid->Code);
+    for (const THelmholzFluid* fluid : AllFluidObjects()) all.push_back(fluid->Code);
     return WriteFile(dir + "/SaturationCurveIndex.cpp", CurveIndexText(all)) ? 0 : 1;
 }
 
@@ -129,7 +111,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::vector<const THelmholzFluid*> fluids;
-    for (const THelmholzFluid* fluid : AllFluids())
+    for (const THelmholzFluid* fluid : AllFluidObjects())
         if (only.empty() || fluid->Code == only) fluids.push_back(fluid);
     return verify > 0 ? Verify(fluids, verify) : Generate(fluids, out);
 }
