@@ -85,8 +85,8 @@ TN2_FE::TN2_FE()
                                         .Pcr_ = 33.958,
                                         .Dcr_ = 313.3,
                                         .Tt_ = -209.999,
-                                        .Pt_ = 0.12523,
-                                        .Pmin = 0.12523,
+                                        .Pt_ = 0.12519783662960463,
+                                        .Pmin = 0.12519783662960463,  // the triple-point pressure
                                         .Pmax = 22000.0,
                                         .Tmax = 1000.0 - KelvinOffset},
                      {N2Terms, N2GaussianTerms, {}, {}, 8}, N2Ideal) {}

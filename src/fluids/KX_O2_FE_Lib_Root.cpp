@@ -122,8 +122,8 @@ TO2_FE::TO2_FE()
                                         .Pcr_ = 50.43,
                                         .Dcr_ = 436.144,
                                         .Tt_ = -218.789,
-                                        .Pt_ = 0.0014633,
-                                        .Pmin = 0.0014633,
+                                        .Pt_ = 0.0014627772774857307,
+                                        .Pmin = 0.0014627772774857307,  // the triple-point pressure
                                         .Pmax = 800.0,
                                         .Tmax = 300.0 - KelvinOffset},
                      {O2Terms, {}, {}, {}, 2}, O2Ideal) {}

@@ -67,8 +67,8 @@ TR134a_FE::TR134a_FE()
                                         .Pcr_ = 40.5659,
                                         .Dcr_ = 508.0,
                                         .Tt_ = -103.3,
-                                        .Pt_ = 0.00389564,
-                                        .Pmin = 0.00389564,
+                                        .Pt_ = 0.0038956378651171606,
+                                        .Pmin = 0.0038956378651171606,  // the triple-point pressure
                                         .Pmax = 700.0,
                                         .Tmax = 181.85},
                      {R134aResidual}, R134aIdeal) {}

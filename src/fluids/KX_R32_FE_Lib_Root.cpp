@@ -68,8 +68,8 @@ TR32_FE::TR32_FE()
                                         .Pcr_ = 57.82,
                                         .Dcr_ = 424.0,
                                         .Tt_ = -136.81,
-                                        .Pt_ = 0.00048,
-                                        .Pmin = 0.00048,
+                                        .Pt_ = 0.00047999893513182352,
+                                        .Pmin = 0.00047999893513182352,  // the triple-point pressure
                                         .Pmax = 700.0,
                                         .Tmax = 161.85},
                      {R32Residual}, R32Ideal) {}

@@ -112,12 +112,24 @@ double TransportPrPT(const TFluidTransport& model, const THelmholzFluid& fluid, 
                      std::string& ErrorText, int32_t& ErrorCode) {
     if (!model.viscosity.evaluate || !model.conductivity.evaluate)
         return NotAvailable(fluid, "PrPT", ErrorText, ErrorCode);
-    return CheckedPT(fluid, "PrPT", CommonRange(model.viscosity.range, model.conductivity.range), P,
-                     T, ErrorText, ErrorCode, [&](double D, double t) {
-                         // CpDT is in kJ/(kg K).
-                         return 1000.0 * fluid.CpDT(D, t) * model.viscosity.evaluate(fluid, D, t) /
-                                model.conductivity.evaluate(fluid, D, t);
-                     });
+    return PositivePrandtl(
+        fluid,
+        CheckedPT(fluid, "PrPT", CommonRange(model.viscosity.range, model.conductivity.range), P, T,
+                  ErrorText, ErrorCode,
+                  [&](double D, double t) {
+                      // CpDT is in kJ/(kg K).
+                      return 1000.0 * fluid.CpDT(D, t) * model.viscosity.evaluate(fluid, D, t) /
+                             model.conductivity.evaluate(fluid, D, t);
+                  }),
+        ErrorText, ErrorCode);
+}
+
+double PositivePrandtl(const THelmholzFluid& fluid, double Pr, std::string& ErrorText,
+                       int32_t& ErrorCode) {
+    if (ErrorCode != KXErrorCode::Success || Pr > 0.0) return Pr;
+    ErrorCode = KXErrorCode::Failure;
+    ErrorText = CutUtf8(fluid.Code + "_PrPT; " + TooCloseToCriticalText, KXMaxTextLength);
+    return 0.0;
 }
 
 double TransportSTT(const TFluidTransport& model, const THelmholzFluid& fluid, double T,

@@ -104,6 +104,10 @@ double TransportPrPT(const TFluidTransport& model, const THelmholzFluid& fluid, 
                      std::string& ErrorText, int32_t& ErrorCode);
 // Surface tension (N/m) from temperature (°C), from the triple point to the correlation's
 // critical temperature (where it is 0).
+// A Prandtl number computed with code 0 that is not positive comes from a heat capacity that
+// rounding next to the critical point gave the wrong sign: refused as too close to it.
+double PositivePrandtl(const THelmholzFluid& fluid, double Pr, std::string& ErrorText,
+                       int32_t& ErrorCode);
 double TransportSTT(const TFluidTransport& model, const THelmholzFluid& fluid, double T,
                     std::string& ErrorText, int32_t& ErrorCode);
 

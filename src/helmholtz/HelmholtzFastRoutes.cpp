@@ -27,6 +27,13 @@ constexpr double AncillaryDensityMargin = 0.05;
 // Kelvin above the critical temperature from which an isotherm is taken to have a single root.
 constexpr double SupercriticalMargin = 0.1;
 constexpr int BracketedMaxPasses = 100;
+// Kelvin below the critical temperature within which a saturation state that cannot be solved
+// is taken between the state at the band's lower end and the critical point.
+constexpr double NearCriticalBand = 1e-6;
+// Passes and relative pressure tolerance of the saturation temperature found by inverting the
+// saturation pressure.
+constexpr int InverseSaturationPasses = 200;
+constexpr double InverseSaturationTolerance = 1e-13;
 // Relative margin by which a density may lie on the other side of a saturated density taken
 // from the saturation curves (accurate to 1e-11) and still count as on its phase's side.
 constexpr double SaturatedDensityTolerance = 1e-10;
@@ -189,6 +196,8 @@ void THelmholzFluid::SaturationFromT(double T, double& Ps, double& DL, double& D
                                      std::string& ErrorText, int32_t& ErrorCode) const {
     // The curves end at Tc_Max_ (or just below the critical temperature), so above it the
     // ancillary state of Maxwell_Criterion_Ps still applies.
+    // A fault of a failed attempt is no fault of a state found after it.
+    const TFloatingPointSnapshot before;
     const TSaturationCurve* curve = SaturationCurve();
     if (curve && T <= Tc_Max_ && CurveSaturationT(*curve, T, Ps, DL, DV)) {
         ErrorText.clear();
@@ -196,10 +205,14 @@ void THelmholzFluid::SaturationFromT(double T, double& Ps, double& DL, double& D
         return;
     }
     SaturationFromTByEquation(T, Ps, DL, DV, ErrorText, ErrorCode);
+    if (ErrorCode == KXErrorCode::Success) return;
+    NearCriticalSaturationT(T, Ps, DL, DV, ErrorText, ErrorCode);
+    if (ErrorCode == KXErrorCode::Success) before.Restore();
 }
 
 void THelmholzFluid::SaturationFromP(double P, double& Ts, double& DL, double& DV,
                                      std::string& ErrorText, int32_t& ErrorCode) const {
+    const TFloatingPointSnapshot before;
     const TSaturationCurve* curve = SaturationCurve();
     if (curve && CurveSaturationP(*curve, P, Ts, DL, DV)) {
         ErrorText.clear();
@@ -207,6 +220,85 @@ void THelmholzFluid::SaturationFromP(double P, double& Ts, double& DL, double& D
         return;
     }
     SaturationFromPByEquation(P, Ts, DL, DV, ErrorText, ErrorCode);
+    if (ErrorCode == KXErrorCode::Success) return;
+    SaturationFromPByInverse(P, Ts, DL, DV, ErrorText, ErrorCode);
+    if (ErrorCode == KXErrorCode::Success) before.Restore();
+}
+
+void THelmholzFluid::NearCriticalSaturationT(double T, double& Ps, double& DL, double& DV,
+                                             std::string& ErrorText, int32_t& ErrorCode) const {
+    if (!(T >= Tc_ - NearCriticalBand && T <= Tc_)) return;
+    // The critical point itself ends the saturation line: one density for both phases.
+    if (T == Tc_) {
+        ErrorText.clear();
+        ErrorCode = KXErrorCode::Success;
+        Ps = Pc_;
+        DL = DV = Dcr_;
+        return;
+    }
+    double ps = 0.0, dl = 0.0, dv = 0.0;
+    std::string text;
+    int32_t code = KXErrorCode::Success;
+    SaturationFromTByEquation(Tc_ - NearCriticalBand, ps, dl, dv, text, code);
+    if (code != KXErrorCode::Success) return;
+    // Within the band the pressure is close to linear in T, the densities to the square root of
+    // the distance from the critical temperature (the coexistence curve's shape).
+    const double fraction = (Tc_ - T) / NearCriticalBand;
+    const double root = std::sqrt(fraction);
+    ErrorText.clear();
+    ErrorCode = KXErrorCode::Success;
+    Ps = Pc_ + (ps - Pc_) * fraction;
+    DL = Dcr_ + (dl - Dcr_) * root;
+    DV = Dcr_ + (dv - Dcr_) * root;
+}
+
+void THelmholzFluid::SaturationFromPByInverse(double P, double& Ts, double& DL, double& DV,
+                                              std::string& ErrorText, int32_t& ErrorCode) const {
+    if (!(P >= Pt_ && P <= Pc_)) return;
+    // The saturation pressure rises with the temperature from (Tt_, Pt_) to (Tc_, Pc_): a
+    // bracketed secant search (Illinois) on it finds the temperature wherever the saturation
+    // state from temperature has a value.
+    auto excess = [&](double T, double& dl, double& dv, bool& ok) {
+        double ps = 0.0;
+        std::string text;
+        int32_t code = KXErrorCode::Success;
+        SaturationFromT(T, ps, dl, dv, text, code);
+        ok = code == KXErrorCode::Success;
+        return ps - P;
+    };
+    double dl = 0.0, dv = 0.0;
+    bool ok = true;
+    double lo = Tt_, hi = Tc_;
+    double flo = excess(lo, dl, dv, ok);
+    if (!ok) return;
+    double fhi = excess(hi, dl, dv, ok);
+    if (!ok || flo > 0.0 || fhi < 0.0) return;
+    int side = 0;
+    for (int pass = 1; pass <= InverseSaturationPasses; ++pass) {
+        double T = (lo * fhi - hi * flo) / (fhi - flo);
+        if (!(T > lo && T < hi)) T = 0.5 * (lo + hi);
+        const double f = excess(T, dl, dv, ok);
+        if (!ok) return;
+        if (f == 0.0 || std::fabs(f) <= InverseSaturationTolerance * P || hi - lo <= 1e-12 * (hi + dta)) {
+            ErrorText.clear();
+            ErrorCode = KXErrorCode::Success;
+            Ts = T;
+            DL = dl;
+            DV = dv;
+            return;
+        }
+        if (f < 0.0) {
+            lo = T;
+            flo = f;
+            if (side == -1) fhi *= 0.5;
+            side = -1;
+        } else {
+            hi = T;
+            fhi = f;
+            if (side == 1) flo *= 0.5;
+            side = 1;
+        }
+    }
 }
 
 void THelmholzFluid::SaturationFromTByEquation(double T, double& Ps, double& DL, double& DV,

@@ -123,7 +123,17 @@ double CheckedDensityPT(const THelmholzFluid& fluid, const char* function, doubl
             {">", P, fluid.PDT(fluid.Dmax, T), "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
         if (FailsCheck(fluid, function, dense, ErrorText, ErrorCode)) return 0.0;
     }
+    if (P == fluid.Pc_ && T == fluid.Tc_) {
+        // The critical point: the isotherm is flat there, and the density is where the
+        // saturation line ends.
+        double Ps = 0.0, DL = 0.0, DV = 0.0;
+        fluid.SaturationFromT(T, Ps, DL, DV, ErrorText, ErrorCode);
+        if (ErrorCode == KXErrorCode::Success) return 0.5 * (DL + DV);
+        return Unknown(fluid, function, ErrorText, ErrorCode);
+    }
     const double D = fluid.DensityPT(P, T, ErrorText, ErrorCode);
+    if (ErrorCode != KXErrorCode::Success && ErrorText.ends_with(TooCloseToCriticalText))
+        return Rewrite(fluid, function, ErrorText);
     if (ErrorCode != KXErrorCode::Success || !std::isfinite(D) || D <= 0.0)
         return Unknown(fluid, function, ErrorText, ErrorCode);
     return D;
@@ -162,6 +172,16 @@ double SinglePhasePT(const THelmholzFluid& fluid, const char* function, TSingleP
         case TSinglePhase::SoundSpeed:
             result = fluid.WDT(D, T);
             break;
+    }
+    // Next to the critical point cp, and with it w and kappa, grows without bound and rounding
+    // can give it either sign: a value that is not positive is no property of the fluid.
+    const bool positive = what == TSinglePhase::Cp || what == TSinglePhase::Kappa ||
+                          what == TSinglePhase::SoundSpeed;
+    if (positive && !(result > 0.0)) {
+        ErrorCode = KXErrorCode::Failure;
+        ErrorText = CutUtf8(KXErrorPrefix(fluid.Code, function) + "; " + TooCloseToCriticalText,
+                            KXMaxTextLength);
+        return 0.0;
     }
     return Finish(fluid, function, result, ErrorText, ErrorCode);
 }
@@ -531,6 +551,12 @@ double FractionTY(const THelmholzFluid& fluid, const TFlashKind& kind, const cha
         {"<", Y, YL - tolerance, kind.Quantity, kind.Unit, kind.LowCode},
         {">", Y, YV + tolerance, kind.Quantity, kind.Unit, kind.HighCode}};
     if (FailsCheck(fluid, function, valueLimits, ErrorText, ErrorCode)) return 0.0;
+    if (YL == YV) {
+        // The critical point: liquid and vapour are one, no fraction tells them apart.
+        ErrorCode = KXErrorCode::Failure;
+        ErrorText = NoDistinctPhasesText;
+        return Concatenate(fluid, function, ErrorText);
+    }
     return Finish(fluid, function, (Y - YL) / (YV - YL), ErrorText, ErrorCode);
 }
 

@@ -60,7 +60,7 @@ double THelmholzFluid::Newton_Raphson_Density(double P, double tau, double delta
             break;
         }
     }
-    SetFailure(ErrorText, ErrorCode, KXErrorCode::Failure, "Unknown Error");
+    SetFailure(ErrorText, ErrorCode, KXErrorCode::Failure, "Unknown error.");
     return 0.0;
 }
 
@@ -90,9 +90,9 @@ TEqualAreaOutcome EqualAreaIteration(const THelmholzFluid& fluid, double T, doub
     double deltaV = DV / fluid.Dcr_;
     for (int pass = 1; pass <= MaxwellPsMaxPasses; ++pass) {
         deltaL = fluid.Newton_Raphson_Density(Ps, tau, deltaL, ErrorText, ErrorCode);
-        if (ErrorCode != KXErrorCode::Success) return fail(ErrorCode, "Unknown Error");
+        if (ErrorCode != KXErrorCode::Success) return fail(ErrorCode, "Unknown error.");
         deltaV = fluid.Newton_Raphson_Density(Ps, tau, deltaV, ErrorText, ErrorCode);
-        if (ErrorCode != KXErrorCode::Success) return fail(ErrorCode, "Unknown Error");
+        if (ErrorCode != KXErrorCode::Success) return fail(ErrorCode, "Unknown error.");
         DL = deltaL * fluid.Dcr_;
         DV = deltaV * fluid.Dcr_;
         // Both starts led to one root: no pressure follows from the equal-area condition.
@@ -101,14 +101,14 @@ TEqualAreaOutcome EqualAreaIteration(const THelmholzFluid& fluid, double T, doub
         // Equal pressure and equal Gibbs energy of the two phases.
         Ps = (fluid.Phir(deltaL, tau) - fluid.Phir(deltaV, tau) + std::log(DL / DV)) * RT * DL *
              DV / (DL - DV) / 100.0;
-        if (!std::isfinite(Ps) || Ps <= 0.0) return fail(KXErrorCode::Failure, "Unknown Error");
+        if (!std::isfinite(Ps) || Ps <= 0.0) return fail(KXErrorCode::Failure, "Unknown error.");
         if (pass == MaxwellPsMaxPasses) break;
         if (std::fabs(Ps - Pold) / Pold < 1e-10) {
-            if (scope.Raised()) return fail(KXErrorCode::Failure, "Unknown Error");
+            if (scope.Raised()) return fail(KXErrorCode::Failure, "Unknown error.");
             return TEqualAreaOutcome::Converged;
         }
     }
-    return fail(KXErrorCode::NoConvergence, "No Convergence");
+    return fail(KXErrorCode::NoConvergence, "No convergence.");
 }
 
 // True when the equation of state has a finite value and derivatives at D and T.
@@ -139,7 +139,7 @@ void THelmholzFluid::Maxwell_Criterion_Ps(double T, double& Ps, double& DL, doub
     if (!std::isfinite(Ps) || !std::isfinite(DL) || !std::isfinite(DV) || Ps <= 0.0 || DL <= 0.0 ||
         DV <= 0.0 || (T <= Tc_Max_ && ancillaryFault)) {
         Ps = DL = DV = 0.0;
-        return SetFailure(ErrorText, ErrorCode, KXErrorCode::Failure, "Unknown Error");
+        return SetFailure(ErrorText, ErrorCode, KXErrorCode::Failure, "Unknown error.");
     }
     if (T > Tc_Max_) return;
 
@@ -192,20 +192,20 @@ void THelmholzFluid::Maxwell_Criterion_Ts(double P, double& Ts, double& DL, doub
     DL = dsle(Ts);
     DV = dsve(Ts);
     if (!std::isfinite(Ts) || !std::isfinite(slope) || slope == 0.0)
-        return fail(KXErrorCode::Failure, "Unknown Error");
+        return fail(KXErrorCode::Failure, "Unknown error.");
     for (int pass = 1; pass <= MaxwellTsMaxPasses; ++pass) {
         double Pcalc = 0.0;
         Maxwell_Criterion_Ps(Ts, Pcalc, DL, DV, ErrorText, ErrorCode);
         if (ErrorCode != KXErrorCode::Success) return fail(ErrorCode, ErrorText);
         Ts = Ts + (P - Pcalc) / slope;
-        if (!std::isfinite(Ts)) return fail(KXErrorCode::Failure, "Unknown Error");
+        if (!std::isfinite(Ts)) return fail(KXErrorCode::Failure, "Unknown error.");
         if (pass == MaxwellTsMaxPasses) break;
         if (std::fabs(Pcalc - P) / P < 1e-10) {
-            if (scope.Raised()) return fail(KXErrorCode::Failure, "Unknown Error");
+            if (scope.Raised()) return fail(KXErrorCode::Failure, "Unknown error.");
             return;
         }
     }
-    fail(KXErrorCode::NoConvergence, "No Convergence");
+    fail(KXErrorCode::NoConvergence, "No convergence.");
 }
 
 // ---- Library-level saturation functions ----
@@ -221,10 +221,14 @@ double THelmholzFluid::PsatT(double T, std::string& ErrorText, int32_t& ErrorCod
     if (!(T >= Tt_ && T <= Tc_) &&
         !KXPassesRangeChecks(Code, "PsatT", checks, ErrorText, ErrorCode))
         return 0.0;
+    // The saturation line runs from the triple point to the critical point, both included, and
+    // TsatP meets it there exactly.
+    if (T == Tt_) return Pt_;
+    if (T == Tc_) return Pc_;
     double Ps = 0.0, DL = 0.0, DV = 0.0;
     // The pressure alone from the curves, where they reach.
     const TSaturationCurve* curve = SaturationCurve();
-    if (curve && T <= Tc_Max_ && CurvePsatT(*curve, T, Ps)) return Ps;
+    if (curve && T <= Tc_Max_ && CurvePsatT(*curve, T, Ps)) return std::clamp(Ps, Pt_, Pc_);
     SaturationFromT(T, Ps, DL, DV, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) {
         ErrorText = CutUtf8(Code + "_PsatT; " + ErrorText, KXMaxTextLength);
@@ -234,7 +238,7 @@ double THelmholzFluid::PsatT(double T, std::string& ErrorText, int32_t& ErrorCod
         SetFailure(ErrorText, ErrorCode, KXErrorCode::Failure, UnknownErrorText(Code, "PsatT"));
         return 0.0;
     }
-    return Ps;
+    return std::clamp(Ps, Pt_, Pc_);
 }
 
 double THelmholzFluid::TsatP(double P, std::string& ErrorText, int32_t& ErrorCode) const {
@@ -247,9 +251,11 @@ double THelmholzFluid::TsatP(double P, std::string& ErrorText, int32_t& ErrorCod
     if (!(P >= Pt_ && P <= Pc_) &&
         !KXPassesRangeChecks(Code, "TsatP", checks, ErrorText, ErrorCode))
         return 0.0;
+    if (P == Pt_) return Tt_;
+    if (P == Pc_) return Tc_;
     double Ts = 0.0, DL = 0.0, DV = 0.0;
     const TSaturationCurve* curve = SaturationCurve();
-    if (curve && CurveTsatP(*curve, P, Ts)) return Ts;
+    if (curve && CurveTsatP(*curve, P, Ts)) return std::clamp(Ts, Tt_, Tc_);
     SaturationFromP(P, Ts, DL, DV, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) {
         ErrorText = CutUtf8(Code + "_TsatP; " + ErrorText, KXMaxTextLength);
@@ -259,7 +265,7 @@ double THelmholzFluid::TsatP(double P, std::string& ErrorText, int32_t& ErrorCod
         SetFailure(ErrorText, ErrorCode, KXErrorCode::Failure, UnknownErrorText(Code, "TsatP"));
         return 0.0;
     }
-    return Ts;
+    return std::clamp(Ts, Tt_, Tc_);
 }
 
 // ---- Start density ----
@@ -315,29 +321,39 @@ double THelmholzFluid::Solve_DPT(double P, double T, std::string& ErrorText,
     if (D0 == 0.0) D0 = PengRobinsonDensity(*this, P, T);
 
     TFloatingPointScope scope;
-    const double P0 = DL != 0.0 ? Psat : PDT(D0, T);
-    double Dlo = D0, Plo = P0, Dhi = D0, Phi = P0;
-    bool bracketed = false;
-    if (std::isfinite(P0) && D0 > 0.0) {
+    double Dlo = 0.0, Plo = 0.0, Dhi = 0.0, Phi = 0.0;
+    // Steps away from D0 (pressure P0 there) toward the pressure P until they bracket it.
+    auto bracket = [&](double D0, double P0) {
+        Dlo = D0, Plo = P0, Dhi = D0, Phi = P0;
+        if (!std::isfinite(P0) || !(D0 > 0.0)) return false;
         for (double step : DensitySteps) {
             if (P0 >= P) {
                 // The density must fall.
                 Dlo = (1.0 - step) * D0;
                 Plo = PDT(Dlo, T);
-                if (!std::isfinite(Plo)) break;
-                if (Plo < P) {
-                    bracketed = true;
-                    break;
-                }
+                if (!std::isfinite(Plo)) return false;
+                if (Plo < P) return true;
             } else {
                 Dhi = (1.0 + step) * D0;
                 Phi = PDT(Dhi, T);
-                if (!std::isfinite(Phi)) break;
-                if (Phi > P) {
-                    bracketed = true;
-                    break;
-                }
+                if (!std::isfinite(Phi)) return false;
+                if (Phi > P) return true;
             }
+        }
+        return false;
+    };
+    bool bracketed = bracket(D0, DL != 0.0 ? Psat : PDT(D0, T));
+    if (!bracketed && P >= Pcr_ && T < Tcr_) {
+        // A liquid compressed above the critical pressure, far below the critical temperature,
+        // where the cubic estimate can miss by more than the steps reach: start from the
+        // saturated liquid as below the critical pressure.
+        std::string text;
+        int32_t code = KXErrorCode::Success;
+        double DV = 0.0;
+        SaturationFromT(T, Psat, DL, DV, text, code);
+        if (code == KXErrorCode::Success && P >= Psat) {
+            kxfp::Clear();  // the failed search's faults are not this one's
+            bracketed = bracket(DL, Psat);
         }
     }
     if (!bracketed) {
@@ -353,6 +369,15 @@ double THelmholzFluid::Solve_DPT(double P, double T, std::string& ErrorText,
     }
     if (scope.Faulted(D) || D <= 0.0) {
         SetFailure(ErrorText, ErrorCode, KXErrorCode::Failure, UnknownErrorText(Code, "DPT"));
+        return 0.0;
+    }
+    // The bracket can hold the unstable root between the spinodals: no state of the fluid.
+    THelmholzResidual r;
+    const double delta = DeltaOf(D);
+    PhirAll(delta, TauOf(T), r);
+    if (!(1.0 + 2.0 * delta * r.Phid + delta * delta * r.Phidd > 0.0)) {
+        SetFailure(ErrorText, ErrorCode, KXErrorCode::Failure,
+                   Code + "_DPT; " + TooCloseToCriticalText);
         return 0.0;
     }
     return D;

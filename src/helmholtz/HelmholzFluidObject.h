@@ -90,7 +90,7 @@ class THelmholzFluid {
     const double Pcr_;       // reducing pressure; below it the density solver consults saturation
     const double Dcr_;       // reducing density (kg/m3)
     const double Tt_;        // triple-point temperature (°C)
-    const double Pt_;        // triple-point pressure (bar)
+    const double Pt_;        // triple-point pressure: the equation's saturation pressure at Tt_ (bar)
     const double Pmin;       // lowest pressure of the single-phase and flash functions (bar)
     const double Pmax;       // highest pressure of the single-phase and flash functions (bar)
     const double Tmax;       // highest temperature accepted (°C)
@@ -202,6 +202,15 @@ class THelmholzFluid {
                                    std::string& ErrorText, int32_t& ErrorCode) const;
     void SaturationFromPByEquation(double P, double& Ts, double& DL, double& DV,
                                    std::string& ErrorText, int32_t& ErrorCode) const;
+    // Below the critical temperature by less than a band in which the equation's saturation
+    // state cannot be solved: between the state at the band's end and the critical point (Tc_,
+    // Pc_, Dcr_). Leaves the outputs as they are elsewhere or when that state fails too.
+    void NearCriticalSaturationT(double T, double& Ps, double& DL, double& DV,
+                                 std::string& ErrorText, int32_t& ErrorCode) const;
+    // The saturation temperature at P in [Pt_, Pc_] by inverting SaturationFromT; leaves the
+    // outputs as they are when that fails.
+    void SaturationFromPByInverse(double P, double& Ts, double& DL, double& DV,
+                                  std::string& ErrorText, int32_t& ErrorCode) const;
     // The saturation curves fitted to this fluid's equation (found by Code), or nullptr.
     const TSaturationCurve* SaturationCurve() const;
     // Saturation state at T close to the critical temperature (T / Tcr at least 0.98, where
@@ -279,6 +288,11 @@ class THelmholzFluid {
 // Message of a saturation state whose liquid and vapour densities coincide or are not both
 // stable phases: the trivial solution of the phase-equilibrium equations, never a result.
 inline constexpr const char* NoDistinctPhasesText = "No distinct liquid and vapour phases found.";
+
+// Message of a (p,T) state whose only density found lies where the pressure falls with the
+// density: the unstable part of an isotherm next to the critical point, where a heat capacity
+// would come out negative.
+inline constexpr const char* TooCloseToCriticalText = "Too close to the critical point.";
 
 // The pair test of AreDistinctPhases on reduced densities and the slopes
 // 1 + 2 delta phir_d + delta^2 phir_dd of the reduced pressure at each.

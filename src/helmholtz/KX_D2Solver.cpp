@@ -32,7 +32,7 @@ double D2Solver(const THelmholzFluid& fluid, TD2Function f, double x1, double y,
         return value;
     };
     auto unknown = [&]() {
-        Fail(KXErrorCode::Failure, "Unknown Error", ErrorText, ErrorCode);
+        Fail(KXErrorCode::Failure, "Unknown error.", ErrorText, ErrorCode);
         return 0.0;
     };
 
@@ -50,11 +50,11 @@ double D2Solver(const THelmholzFluid& fluid, TD2Function f, double x1, double y,
         !std::isfinite(tol))
         return unknown();
     if (gA * gB > 0.0) {
-        Fail(KXErrorCode::NoSignChange, "No root possible", ErrorText, ErrorCode);
+        Fail(KXErrorCode::NoSignChange, "No root possible.", ErrorText, ErrorCode);
         return 0.0;
     }
     if (xA == xB) {
-        Fail(KXErrorCode::EmptyBracket, "No interval specified", ErrorText, ErrorCode);
+        Fail(KXErrorCode::EmptyBracket, "No interval specified.", ErrorText, ErrorCode);
         return 0.0;
     }
 
@@ -141,7 +141,7 @@ double D2Solver(const THelmholzFluid& fluid, TD2Function f, double x1, double y,
         }
     }
     if (pass > KXRootFinderMaxPasses) {
-        Fail(KXErrorCode::NoConvergence, "No Convergence", ErrorText, ErrorCode);
+        Fail(KXErrorCode::NoConvergence, "No convergence.", ErrorText, ErrorCode);
         return 0.0;
     }
     const double x = std::fabs(gB) <= std::fabs(gA) ? xB : xA;

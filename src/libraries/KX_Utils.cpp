@@ -6,6 +6,11 @@
 
 #include "KX_Range_Checks.h"
 
+namespace {
+// Relative distance from the limit below which a limit text is exact enough.
+constexpr double LimitTextTolerance = 5e-7;
+}  // namespace
+
 std::string CutUtf8(std::string_view text, std::size_t maxBytes) {
     if (text.size() <= maxBytes) return std::string(text);
     std::size_t end = maxBytes;
@@ -31,8 +36,15 @@ std::string FormatLimit(double limit) {
         }
         return text;
     }
-    std::snprintf(buffer, sizeof buffer, "%.3f", limit);
-    return buffer;
+    // Three decimals, and more where they would hide the digits that decide a rejection
+    // (a triple-point pressure of 0.00611657 bar is not "0.006"): as many as bring the text
+    // within 5e-7 of the limit, relative, which 6 significant digits always do.
+    for (int decimals = 3;; ++decimals) {
+        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, limit);
+        if (decimals >= 15 || std::fabs(std::strtod(buffer, nullptr) - limit) <=
+                                  LimitTextTolerance * std::fabs(limit))
+            return buffer;
+    }
 }
 
 std::string RangeCheck(std::string_view comparator, std::string_view libraryName,
@@ -76,9 +88,13 @@ void RewriteErrorMessage(std::string& message, int32_t capacity, std::string_vie
         capacity < 0 ? 0
                      : std::min<std::size_t>(static_cast<std::size_t>(capacity), KXMaxTextLength);
     try {
+        // One form for every text: "<prefix>; <reason>", whatever blanks the inner text had; a
+        // failure without a reason is an unknown error.
         const auto last = message.rfind(';');
         if (last != std::string::npos) message.erase(0, last + 1);
-        message = CutUtf8(std::string(prefix) + ";" + message, limit);
+        const auto first = message.find_first_not_of(' ');
+        message = first == std::string::npos ? "Unknown error." : message.substr(first);
+        message = CutUtf8(std::string(prefix) + "; " + message, limit);
     } catch (...) {
         message =
             CutUtf8(std::string(prefix) + "; Error during rewriting of Error Message.", limit);
@@ -86,12 +102,13 @@ void RewriteErrorMessage(std::string& message, int32_t capacity, std::string_vie
 }
 
 void CopyErrorText(std::string_view text, char* errorText, int32_t capacity) {
-    if (!errorText) return;
+    // A negative capacity leaves no room even for the terminating NUL.
+    if (!errorText || capacity < 0) return;
     if (text.empty()) {  // the common case, without building a copy
         errorText[0] = '\0';
         return;
     }
-    const std::size_t limit = capacity < 0 ? 0 : static_cast<std::size_t>(capacity);
+    const std::size_t limit = static_cast<std::size_t>(capacity);
     const std::string cut = CutUtf8(text, limit);
     cut.copy(errorText, cut.size());
     errorText[cut.size()] = '\0';

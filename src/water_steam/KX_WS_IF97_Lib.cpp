@@ -27,7 +27,7 @@ constexpr double kTopT_High = 800.0;    // highest temperature from 100 bar up
 constexpr double kZeroP = 0.0;
 constexpr double kCriticalP = 220.64;
 constexpr double kMaxP = 1000.0;
-constexpr double kTripleP = 0.00611213;  // lowest pressure of the two-phase functions
+constexpr double kTripleP = pt / bar;   // lowest pressure of the saturation functions
 constexpr double kRegion5P = 100.0;      // highest pressure of region 5
 
 // Kinds of argument: each fixes the quantity name and unit of its range checks and the
@@ -187,11 +187,11 @@ bool CheckPressureEnthalpy(TChecker& c, double p, double h, TLimitsSI& limits) {
     if (!CheckPressureToMax(c, p)) return false;
     const double pSI = p * bar;
     if (!ProtectedLimit(limits.Low, [&](bool& ok) { return H_PT(kPhaseByRegion, pSI, T0, &ok); }))
-        return c.Fail(" Error in H_Min.");
+        return c.Fail(" The lowest enthalpy at this pressure cannot be computed.");
     if (!ProtectedLimit(limits.High, [&](bool& ok) {
             return H_PT(kPhaseByRegion, pSI, TopTemperature(pSI), &ok);
         }))
-        return c.Fail(" Error in H_Max.");
+        return c.Fail(" The highest enthalpy at this pressure cannot be computed.");
     return CheckComputedRange(c, TArg::Enthalpy, h, limits);
 }
 
@@ -199,9 +199,9 @@ bool CheckPressureEntropy(TChecker& c, double p, double s, TLimitsSI& limits) {
     if (!CheckPressureToMax(c, p)) return false;
     const double pSI = p * bar;
     if (!ProtectedLimit(limits.Low, [&](bool& ok) { return S_PT(pSI, T0, &ok); }))
-        return c.Fail(" Error in S_Min.");
+        return c.Fail(" The lowest entropy at this pressure cannot be computed.");
     if (!ProtectedLimit(limits.High, [&](bool& ok) { return S_PT(pSI, TopTemperature(pSI), &ok); }))
-        return c.Fail(" Error in S_Max.");
+        return c.Fail(" The highest entropy at this pressure cannot be computed.");
     return CheckComputedRange(c, TArg::Entropy, s, limits);
 }
 
@@ -224,7 +224,9 @@ bool RunChecks(TFamily family, TChecker& c, double a, double b, TLimitsSI& limit
         case TFamily::SaturationByT:
             return CheckSaturationTemperature(c, a);
         case TFamily::SaturationByP:
+            // The saturation line starts at the triple point: no temperature below it.
             return c.Check(TArg::Pressure, "<=", a, kZeroP, PressureLow) &&
+                   c.Check(TArg::Pressure, "<", a, kTripleP, PressureLow) &&
                    c.Check(TArg::Pressure, ">", a, kCriticalP, PressureHigh);
         case TFamily::TwoPhaseByT:
             return CheckSaturationTemperature(c, a) && CheckFraction(c, b);
@@ -288,9 +290,33 @@ double Kinematic(TCall& c) {
     return Viscosity(c) * V_PT(c.A, c.B, &c.Ok);
 }
 
+// The saturation line from the triple point to the critical point, ends included: the two
+// equations of region 4 are inverse to each other only within rounding, so their results are
+// kept on the line and its ends are met exactly.
+double SaturationPressure(double T) {
+    if (T >= Tc) return pc;
+    return std::clamp(Psat(T), pt, pc);
+}
+double SaturationTemperature(double p) {
+    if (p >= pc) return Tc;
+    return std::clamp(Tsat(p), Tt, Tc);
+}
+
+// The isobaric heat capacity (J/(kg K)). It grows without bound at the critical point, where
+// rounding can give it either sign: a value that is not positive is no heat capacity.
+double HeatCapacity(TCall& c) {
+    const double cp = Cp_PT(c.A, c.B, &c.Ok);
+    if (c.Ok && !(cp > 0.0)) {
+        c.Ok = false;
+        c.Message = " Too close to the critical point.";
+    }
+    return cp;
+}
+
 double Prandtl(TCall& c) {
     const double mu = Viscosity(c);
-    const double cp = Cp_PT(c.A, c.B, &c.Ok);
+    const double cp = HeatCapacity(c);
+    if (!c.Ok) return 0.0;
     return mu * cp / ThermalConductivity_PT(c.A, c.B, &c.Ok);
 }
 
@@ -310,8 +336,8 @@ double IsentropicExponent(TCall& c) {
 
 // Every function of the library, in registration order.
 constexpr TFunctionDef kFunctions[] = {
-    {"PsatT", TFamily::SaturationByT, [](TCall& c) { return Psat(c.A) / bar; }},
-    {"TsatP", TFamily::SaturationByP, [](TCall& c) { return Tsat(c.A) - T0; }},
+    {"PsatT", TFamily::SaturationByT, [](TCall& c) { return SaturationPressure(c.A) / bar; }},
+    {"TsatP", TFamily::SaturationByP, [](TCall& c) { return SaturationTemperature(c.A) - T0; }},
     {"DTX", TFamily::TwoPhaseByT, [](TCall& c) { return 1.0 / V_TX(c.A, c.B, &c.Ok); }},
     {"VTX", TFamily::TwoPhaseByT, [](TCall& c) { return V_TX(c.A, c.B, &c.Ok); }},
     {"HTX", TFamily::TwoPhaseByT, [](TCall& c) { return H_TX(c.A, c.B, &c.Ok) / 1000.0; }},
@@ -337,7 +363,7 @@ constexpr TFunctionDef kFunctions[] = {
     {"DPS", TFamily::PressureEntropy, [](TCall& c) { return 1.0 / V_PS(c.A, c.B, &c.Ok); }},
     {"XTH", TFamily::TemperatureEnthalpy, [](TCall& c) { return X_TH(c.A, c.B, &c.Ok); }},
     {"XTS", TFamily::TemperatureEntropy, [](TCall& c) { return X_TS(c.A, c.B, &c.Ok); }},
-    {"CpPT", TFamily::SinglePhase, [](TCall& c) { return Cp_PT(c.A, c.B, &c.Ok) / 1000.0; }},
+    {"CpPT", TFamily::SinglePhase, [](TCall& c) { return HeatCapacity(c) / 1000.0; }},
     {"CvPT", TFamily::SinglePhase, [](TCall& c) { return Cv_PT(c.A, c.B, &c.Ok) / 1000.0; }},
     {"KPT", TFamily::SinglePhase, IsentropicExponent},
     {"WPT", TFamily::SinglePhase, [](TCall& c) { return W_PT(c.A, c.B, &c.Ok); }},

@@ -24,7 +24,10 @@ inline constexpr double pc = 22064000.0;      // critical pressure, Pa
 inline constexpr double rhoc = 322.0;         // critical density, kg/m3
 inline constexpr double vc = 1.0 / 322.0;     // critical volume, m3/kg
 inline constexpr double Tt = 273.16;          // triple-point temperature, K
-inline constexpr double pt = 611.213;         // library triple-point pressure = Psat(273.15 K), Pa
+// Triple-point pressure, Pa: Psat(Tt) of the saturation-pressure equation, so that the
+// saturation line of the library starts at (Tt, pt).
+inline constexpr double pt = 611.65700001066534;
+inline constexpr double psat_273 = 611.213;   // Psat(273.15 K): lower end of the region-4 equation
 inline constexpr double pt_657 = 611.657;     // Psat(273.16 K), used by the (p,h)/(p,s) decisions
 inline constexpr double T0 = 273.15;          // 0 degC in K
 inline constexpr double bar = 100000.0;       // Pa per bar

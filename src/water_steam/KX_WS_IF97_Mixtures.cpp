@@ -19,7 +19,7 @@ double Mix(double liquid, double vapour, double x) {
 // Mixture by pressure: regions 1 and 2 below 16529164.3 Pa, region 3 above.
 template <double (*R1)(double, double), double (*R2)(double, double), double (*R3)(double, double)>
 double MixtureByPressure(double p, double x, bool* ok) {
-    if (!(p >= pt && p <= pc)) return Failed(ok);
+    if (!(p >= psat_273 && p <= pc)) return Failed(ok);
     const double T = Tsat(p);
     if (p < p_623) return Mix(R1(p, T), R2(p, T), x);
     double v1, v2;

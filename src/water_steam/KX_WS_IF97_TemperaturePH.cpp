@@ -142,11 +142,11 @@ double TemperatureFromEnthalpy(double p, double h, bool fastStart, bool* ok) {
     } else {
         // Saturated enthalpies; below 611.213 Pa both are 0 and the vapour branch follows.
         double hL = 0.0, hV = 0.0;
-        if (p >= pt && p < p_623) {
+        if (p >= psat_273 && p < p_623) {
             const double Ts = Tsat(p);
             hL = Region1_H(p, Ts);
             hV = Region2_H(p, Ts);
-        } else if (p >= pt) {
+        } else if (p >= psat_273) {
             double v1, v2;
             const double Ts = Tsat(p);
             if (!detail::Region3_SatVolumes(Ts, &v1, &v2)) return Failed(0.0, ok);
@@ -157,14 +157,14 @@ double TemperatureFromEnthalpy(double p, double h, bool fastStart, bool* ok) {
             phase = kPhaseLiquid;
             lo = T0;
             hi = Tsat(p);
-            if (p >= pt) hAtHi = hL;
+            if (p >= psat_273) hAtHi = hL;
         } else if (h >= hV) {
             phase = kPhaseVapour;
             // Tsat has no value below about 5.7e-3 Pa; the range starts at 273.15 K there.
             lo = ExtrapolatedTsat(p);
             if (std::isnan(lo)) lo = T0;
             hi = T_1073;
-            if (p >= pt) hAtLo = hV;
+            if (p >= psat_273) hAtLo = hV;
         } else {
             return Tsat(p);
         }

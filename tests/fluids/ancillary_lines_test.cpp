@@ -83,7 +83,9 @@ TEST_P(AncillaryLines, AreTheSaturationStateAboveTheIterationLimit) {
         SCOPED_TRACE(T);
         std::string text;
         int32_t code = -1;
-        EXPECT_EQ(f.PsatT(T, text, code), f.Pse(T));
+        // At the critical temperature itself PsatT gives the critical pressure, which the
+        // ancillary equation meets within rounding.
+        EXPECT_DOUBLE_EQ(f.PsatT(T, text, code), f.Pse(T));
         EXPECT_DOUBLE_EQ(f.DTX(T, 0.0, text, code), f.dsle(T));
         EXPECT_DOUBLE_EQ(f.DTX(T, 1.0, text, code), f.dsve(T));
         EXPECT_EQ(code, 0) << text;

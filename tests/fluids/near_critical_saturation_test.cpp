@@ -129,6 +129,12 @@ TEST(NearCriticalSaturation, StatesFromTemperatureAreTwoDistinctPhases) {
             const TCall vapour = Call(c.DTX, T, 1.0);
             ASSERT_EQ(liquid.Code, P.Code) << liquid.Text;
             ASSERT_EQ(vapour.Code, P.Code) << vapour.Text;
+            if (P.Code == 0 && T == f.Tc_ && f.Tc_Max_ >= f.Tc_) {
+                // The iterated curve ends at the critical point: one state for both phases.
+                EXPECT_EQ(P.Value, f.Pc_);
+                EXPECT_EQ(liquid.Value, vapour.Value);
+                continue;
+            }
             if (P.Code != 0) {
                 // Liquid and vapour are one phase only at the critical temperature itself.
                 EXPECT_GE(T, f.Tcr_) << P.Text;
@@ -226,17 +232,22 @@ TEST(NearCriticalSaturation, ReferenceStates) {
 
 // Where the saturation state is iterated right up to the critical temperature, the two phases
 // merge there: the saturation functions from temperature report that, not a state.
-TEST(NearCriticalSaturation, AtTheCriticalTemperatureOfAnIteratedCurveThereIsNoState) {
+TEST(NearCriticalSaturation, AtTheCriticalTemperatureOfAnIteratedCurveIsTheCriticalPoint) {
     for (const TFluidCase& c : Fluids()) {
         const THelmholzFluid& f = c.Fluid();
         if (f.Tc_Max_ < f.Tc_) continue;
         SCOPED_TRACE(c.Library);
         const TCall P = Call(c.PsatT, f.Tc_);
-        EXPECT_EQ(P.Code, 1);
-        EXPECT_EQ(P.Text, c.Library + "_PsatT; No distinct liquid and vapour phases found.");
+        EXPECT_EQ(P.Code, 0) << P.Text;
+        EXPECT_EQ(P.Value, f.Pc_);
         const TCall D = Call(c.DTX, f.Tc_, 0.5);
-        EXPECT_EQ(D.Code, 1);
-        EXPECT_EQ(D.Text, c.Library + "_DTX; No distinct liquid and vapour phases found.");
+        EXPECT_EQ(D.Code, 0) << D.Text;
+        EXPECT_EQ(D.Value, f.Dcr_);
+        // A micro-kelvin below, the two phases are still apart.
+        const TCall L = Call(c.DTX, f.Tc_ - 1e-6, 0.0);
+        const TCall V = Call(c.DTX, f.Tc_ - 1e-6, 1.0);
+        EXPECT_GT(L.Value, f.Dcr_);
+        EXPECT_LT(V.Value, f.Dcr_);
     }
 }
 

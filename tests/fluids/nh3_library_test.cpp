@@ -72,7 +72,7 @@ TEST(Nh3Library, ConstantsReturnWithCodeZeroAndNoText) {
     };
     for (TConstant c :
          {TConstant{"MM", 17.0305}, TConstant{"Pc", 113.6114}, TConstant{"Tc", 132.36},
-          TConstant{"Pt", 0.0609}, TConstant{"Tt", -77.65}}) {
+          TConstant{"Pt", 0.060936569927454665}, TConstant{"Tt", -77.65}}) {
         SCOPED_TRACE(c.Name);
         EXPECT_EQ(Ok(c.Name), c.Value);
     }

@@ -111,13 +111,13 @@ TEST(RootFinder, ReportsBracketsWithoutRoot) {
     const double root = 100.0 * P / (gas.R_ * (T + 273.15));
     const TCase cases[] = {
         // Both ends below the target pressure.
-        {1.0, 2.0, 0, 0, 103, "KX_D2Solver; No root possible"},
+        {1.0, 2.0, 0, 0, 103, "KX_D2Solver; No root possible."},
         // An empty bracket whose end hits the target exactly: no interval.
-        {root, root, P, P, 104, "KX_D2Solver; No interval specified"},
+        {root, root, P, P, 104, "KX_D2Solver; No interval specified."},
         // An empty bracket on one side: the no-root test comes first.
-        {1.0, 1.0, 0, 0, 103, "KX_D2Solver; No root possible"},
+        {1.0, 1.0, 0, 0, 103, "KX_D2Solver; No root possible."},
         // A function value that is not a number stops the solver at once.
-        {1.0, 20.0, NaN, 100.0, 1, "KX_D2Solver; Unknown Error"},
+        {1.0, 20.0, NaN, 100.0, 1, "KX_D2Solver; Unknown error."},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.text);
@@ -146,7 +146,7 @@ TEST(RootFinder, StopsAtANonFiniteValueInsideTheBracket) {
                        text, code),
               0.0);
     EXPECT_EQ(code, 1);
-    EXPECT_EQ(text, "KX_D2Solver; Unknown Error");
+    EXPECT_EQ(text, "KX_D2Solver; Unknown error.");
 }
 
 // ---- Density iteration ----
@@ -174,7 +174,7 @@ TEST(NewtonDensity, FailsAtOnceOnANonFiniteStart) {
     int32_t code = -1;
     EXPECT_EQ(fluid.Newton_Raphson_Density(10.0, 1.2, NaN, text, code), 0.0);
     EXPECT_EQ(code, 1);
-    EXPECT_EQ(text, "Unknown Error");
+    EXPECT_EQ(text, "Unknown error.");
 }
 
 // ---- Saturation ----
@@ -262,10 +262,10 @@ TEST(Saturation, AnAncillaryWithoutValueIsAFailureNotANumber) {
     int32_t code = -1;
     EXPECT_EQ(fluid.PsatT(fluid.Tcr_ + 1.0, text, code), 0.0);
     EXPECT_EQ(code, 1);
-    EXPECT_EQ(text, "KX_VDW_FE_PsatT; Unknown Error");
+    EXPECT_EQ(text, "KX_VDW_FE_PsatT; Unknown error.");
     EXPECT_EQ(fluid.DTX(fluid.Tcr_ + 1.0, 0.5, text, code), 0.0);
     EXPECT_EQ(code, 1);
-    EXPECT_EQ(text, "KX_VDW_FE_DTX; Unknown Error");
+    EXPECT_EQ(text, "KX_VDW_FE_DTX; Unknown error.");
 }
 
 // A vapour start value from which the density iteration cannot converge: the saturation
@@ -281,13 +281,13 @@ TEST(Saturation, StopsAtTheFirstFailedDensityIteration) {
     double Ps = 1, DL = 1, DV = 1;
     fluid.Maxwell_Criterion_Ps(0.8 * 400.0 - 273.15, Ps, DL, DV, text, code);
     EXPECT_EQ(code, 1);
-    EXPECT_EQ(text, "Unknown Error");
+    EXPECT_EQ(text, "Unknown error.");
     EXPECT_EQ(Ps, 0.0);
     EXPECT_EQ(DL, 0.0);
     EXPECT_EQ(DV, 0.0);
     EXPECT_EQ(fluid.PsatT(0.8 * 400.0 - 273.15, text, code), 0.0);
     EXPECT_EQ(code, 1);
-    EXPECT_EQ(text, "KX_VDW_FE_PsatT; Unknown Error");
+    EXPECT_EQ(text, "KX_VDW_FE_PsatT; Unknown error.");
 }
 
 TEST(Saturation, RangeChecksOfTheSaturationFunctions) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <stdexcept>
+#include <cstring>
 #include <string>
 
 #include "KX_Utils.h"
@@ -59,12 +60,15 @@ TEST(RangeCheck, InfinityIsRejectedByTheMatchingLimit) {
     EXPECT_NE(RangeCheck("<", "L", "F", -inf, 0, "Pressure", "bar(a)"), "");
 }
 
+// Three decimals where they show the limit to 6 significant digits, more where they would not.
 TEST(FormatLimit, FixedWithThreeDecimalsOrGeneralForHugeLimits) {
     const std::pair<double, const char*> cases[] = {
         {0.0, "0.000"},           {0.01, "0.010"},    {373.946, "373.946"},
-        {-1.5, "-1.500"},         {1000, "1000.000"}, {0.00611213, "0.006"},
+        {-1.5, "-1.500"},         {1000, "1000.000"}, {0.00611213, "0.00611213"},
         {999999.0, "999999.000"}, {1e7, "1E007"},     {1.234567e8, "1.23457E008"},
-        {-2.5e6, "-2.5E006"},
+        {-2.5e6, "-2.5E006"},     {0.0061165700001066534, "0.00611657"},
+        {3.680783299178176e-06, "0.000003680783"},   {0.010000000000047748, "0.010"},
+        {113.6114000000005, "113.6114"},             {1e-320, "0.000000000000000"},
     };
     for (const auto& [limit, expected] : cases) EXPECT_EQ(FormatLimit(limit), expected) << limit;
 }
@@ -75,10 +79,11 @@ TEST(RewriteErrorMessage, KeepsOnlyTheOutermostPrefix) {
         const char* Expected;
     };
     const Case cases[] = {
-        {"KX_D2Solver; No Convergence", "KX_NH3_FE_VPT; No Convergence"},
+        {"KX_D2Solver; No convergence.", "KX_NH3_FE_VPT; No convergence."},
         {"A; B; deepest", "KX_NH3_FE_VPT; deepest"},
-        {"", "KX_NH3_FE_VPT;"},
-        {"no separator", "KX_NH3_FE_VPT;no separator"},
+        {"", "KX_NH3_FE_VPT; Unknown error."},
+        {"Unknown error.", "KX_NH3_FE_VPT; Unknown error."},
+        {"A;   blanks", "KX_NH3_FE_VPT; blanks"},
     };
     for (const auto& c : cases) {
         std::string message = c.Message;
@@ -113,6 +118,12 @@ TEST(CopyErrorText, CutsToCapacityOnACharacterBoundary) {
     EXPECT_STREQ(buffer, "12345°");
     CopyErrorText("anything", buffer, 0);
     EXPECT_STREQ(buffer, "");
+    // A negative capacity means a buffer of no bytes: not even the NUL is written.
+    for (const char* text : {"", "anything"}) {
+        std::strcpy(buffer, "keep");
+        CopyErrorText(text, buffer, -1);
+        EXPECT_STREQ(buffer, "keep");
+    }
 }
 
 double Entry(char* text, int32_t capacity, int32_t* code, double (*body)(std::string&, int32_t&)) {

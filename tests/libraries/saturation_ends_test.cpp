@@ -1,0 +1,157 @@
+// The ends of every library's saturation line, through the registry as every caller sees them:
+// the triple point (Tt, Pt) and the critical point (Tc, Pc) are points of the line, accepted by
+// every saturation and two-phase function, PsatT and TsatP meet there exactly, and approaching
+// either end (down to 1e-10 of the way) gives values on the line, never a failure or a value
+// outside it. Next to the critical point a heat capacity or Prandtl number is either positive or
+// refused, never a negative number with code 0.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "KX_Libraries_Catalogue.h"
+#include "KX_Libraries_Object.h"
+
+namespace {
+
+struct TAnswer {
+    double Value = 0.0;
+    int32_t Code = -1;
+    std::string Text;
+};
+
+class TLibraryCalls {
+  public:
+    TLibraryCalls(const TKXLibraries& registry, int index) : Registry(registry), Index(index) {
+        std::vector<std::string> names;
+        registry.CreateFunctionListByIndex(index, names);
+        for (int i = 0; i < static_cast<int>(names.size()); ++i) Functions[ShortName(names[i])] = i;
+    }
+
+    bool Has(const std::string& name) const { return Functions.count(name) != 0; }
+
+    TAnswer Call(const std::string& name, double x1 = 0.0, double x2 = 0.0) const {
+        const TKXFunctionPtr f = Registry.GetFunctionPtr(Index, Functions.at(name));
+        TAnswer a;
+        char text[256] = "";
+        if (f.Constant)
+            a.Value = f.Constant(text, 255, &a.Code);
+        else if (f.Unary)
+            a.Value = f.Unary(x1, text, 255, &a.Code);
+        else
+            a.Value = f.Binary(x1, x2, text, 255, &a.Code);
+        a.Text = text;
+        return a;
+    }
+
+    double Value(const std::string& name, double x1 = 0.0, double x2 = 0.0) const {
+        const TAnswer a = Call(name, x1, x2);
+        EXPECT_EQ(a.Code, 0) << name << "(" << x1 << ", " << x2 << "): " << a.Text;
+        return a.Value;
+    }
+
+  private:
+    static std::string ShortName(const std::string& full) { return full.substr(full.rfind('_') + 1); }
+    const TKXLibraries& Registry;
+    int Index;
+    std::map<std::string, int> Functions;
+};
+
+const TKXLibraries& Registry() {
+    static const TKXLibraries registry = [] {
+        TKXLibraries r;
+        CreateKXLibraries(r);
+        return r;
+    }();
+    return registry;
+}
+
+template <class Check>
+void ForEveryLibrary(Check check) {
+    std::vector<std::string> names;
+    Registry().CreateLibraryList(names);
+    ASSERT_FALSE(names.empty());
+    for (int i = 0; i < static_cast<int>(names.size()); ++i) {
+        SCOPED_TRACE(names[i]);
+        check(TLibraryCalls(Registry(), i));
+    }
+}
+
+const char* const TwoPhaseFunctions[] = {"DTX", "VTX", "HTX", "STX"};
+const char* const TwoPhaseByPressure[] = {"DPX", "VPX", "HPX", "SPX"};
+
+TEST(SaturationEnds, TripleAndCriticalPointsArePointsOfTheLine) {
+    ForEveryLibrary([](const TLibraryCalls& lib) {
+        const double Tt = lib.Value("Tt"), Pt = lib.Value("Pt");
+        const double Tc = lib.Value("Tc"), Pc = lib.Value("Pc");
+        EXPECT_EQ(lib.Value("PsatT", Tt), Pt);
+        EXPECT_EQ(lib.Value("TsatP", Pt), Tt);
+        EXPECT_EQ(lib.Value("PsatT", Tc), Pc);
+        EXPECT_EQ(lib.Value("TsatP", Pc), Tc);
+        for (double x : {0.0, 1.0}) {
+            for (const char* f : TwoPhaseFunctions) {
+                lib.Value(f, Tt, x);
+                lib.Value(f, Tc, x);
+            }
+            for (const char* f : TwoPhaseByPressure) {
+                lib.Value(f, Pt, x);
+                lib.Value(f, Pc, x);
+            }
+        }
+        // The (p,T) functions give the critical state, next to both saturated ones (the
+        // backward equations of water reach it to 1e-4).
+        const double hL = lib.Value("HTX", Tc, 0.0), hV = lib.Value("HTX", Tc, 1.0);
+        const double hc = lib.Value("HPT", Pc, Tc);
+        EXPECT_GE(hc, std::min(hL, hV) - 1e-4 * std::fabs(hL));
+        EXPECT_LE(hc, std::max(hL, hV) + 1e-4 * std::fabs(hV));
+    });
+}
+
+TEST(SaturationEnds, ApproachingEitherEndStaysOnTheLine) {
+    ForEveryLibrary([](const TLibraryCalls& lib) {
+        const double Tt = lib.Value("Tt"), Pt = lib.Value("Pt");
+        const double Tc = lib.Value("Tc"), Pc = lib.Value("Pc");
+        for (int k = 1; k <= 10; ++k) {
+            const double d = std::pow(10.0, -k);
+            for (double T : {Tt + d * (Tc - Tt), Tc - d * (Tc - Tt)}) {
+                const double p = lib.Value("PsatT", T);
+                EXPECT_GE(p, Pt);
+                EXPECT_LE(p, Pc);
+                EXPECT_NEAR(lib.Value("TsatP", p), T, 1e-6) << "T " << T;
+            }
+            for (double p : {Pt + d * (Pc - Pt), Pc - d * (Pc - Pt)}) {
+                const double T = lib.Value("TsatP", p);
+                EXPECT_GE(T, Tt);
+                EXPECT_LE(T, Tc);
+                EXPECT_NEAR(lib.Value("PsatT", T), p, 1e-7 * p) << "p " << p;
+                // The flashes find the saturation temperature inside the dome.
+                if (lib.Has("TPH") && lib.Has("HPX")) {
+                    const double h = lib.Value("HPX", p, 0.5);
+                    EXPECT_NEAR(lib.Value("TPH", p, h), T, 1e-6) << "p " << p;
+                }
+            }
+        }
+    });
+}
+
+TEST(SaturationEnds, HeatCapacityNextToTheCriticalPointIsPositiveOrRefused) {
+    ForEveryLibrary([](const TLibraryCalls& lib) {
+        const double Tc = lib.Value("Tc"), Pc = lib.Value("Pc");
+        for (const char* f : {"CpPT", "PrPT"}) {
+            if (!lib.Has(f)) continue;
+            for (double dp : {-1e-3, -1e-5, 0.0, 1e-5, 1e-3}) {
+                for (double dT : {-1e-3, -1e-6, 0.0, 2e-10, 1e-6, 1e-3}) {
+                    const TAnswer a = lib.Call(f, Pc * (1.0 + dp), Tc + dT);
+                    if (a.Code == 0) {
+                        EXPECT_GT(a.Value, 0.0) << f << " at Pc(1 + " << dp << "), Tc + " << dT;
+                    }
+                }
+            }
+        }
+    });
+}
+
+}  // namespace
