@@ -75,23 +75,25 @@ constexpr double TseC[4] = {0.00028431, 0.176003, 0.0230555, 0.00146448};
 }  // namespace
 
 TAr_FE::TAr_FE()
-    : TEquationFluid(THelmholzConstants{.Code = "KX_Ar_FE",
-                                        .MM_ = 39.948,
-                                        .R_ = 0.2081333,
-                                        .Ac_ = 0.001,
-                                        .Tc_ = -122.463,
-                                        .Tcr_ = -122.463,
-                                        .Tc_Max_ = -122.47,
-                                        .Pc_ = 48.63,
-                                        .Hc_ = -159.46,
-                                        .Pcr_ = 48.63,
-                                        .Dcr_ = 535.6,
-                                        .Tt_ = -189.3442,
-                                        .Pt_ = 0.68890880644319474,
-                                        .Pmin = 0.0,
-                                        .Pmax = 10000.0,
-                                        .Tmax = 700.0 - KelvinOffset},
-                     {ArTerms, ArGaussianTerms, {}, {}, 4}, ArIdeal) {}
+    : TEquationFluid(
+          THelmholzConstants{
+              .Code = "KX_Ar_FE",
+              .MM_ = 39.948,
+              .R_ = 0.2081333,
+              .Ac_ = 0.001,
+              .Tc_ = -122.463,
+              .Tcr_ = -122.463,
+              .Tc_Max_ = -122.47,
+              .Pc_ = 48.63,
+              .Hc_ = -159.46,
+              .Pcr_ = 48.63,
+              .Dcr_ = 535.6,
+              .Tt_ = -189.3442,
+              .Pt_ = 0.68890880644319474,
+              .Pmin = 1e-100,  // positive: the density solution fails towards 1e-300 bar
+              .Pmax = 10000.0,
+              .Tmax = 700.0 - KelvinOffset},
+          {ArTerms, ArGaussianTerms, {}, {}, 4}, ArIdeal) {}
 
 // ---- Ancillary equations; ϑ = 1 − T/Tc ----
 

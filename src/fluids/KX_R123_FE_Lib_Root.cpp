@@ -81,25 +81,26 @@ static constexpr TStraightBranch R123PseBranch{182.0, 35.6327, 0.9851, 1.68};
 static constexpr TStraightBranch R123DsleBranch{182.0, 712.6, -162.6, 1.68};
 
 TR123_FE::TR123_FE()
-    : TEquationFluid(THelmholzConstants{.Code = "KX_R123_FE",
-                                        .MM_ = 152.931,
-                                        .R_ = 0.05436782,
-                                        .Ac_ = 0.28192,
-                                        .Tc_ = 183.68,
-                                        .Tcr_ = 183.681,
-                                        .Tc_Max_ = 182.0,
-                                        .Pc_ = 36.6178,
-                                        .Hc_ = 437.39,
-                                        .Pcr_ = 36.6178,
-                                        .Dcr_ = 550.0,
-                                        .Tt_ = -107.15,
-                                        .Pt_ = 4.2028513744164761e-05,
-                                        .Pmin = 4.2028513744164761e-05,  // the triple-point pressure
-                                        .Pmax = 400.0,
-                                        .Tmax = 251.85,
-                                        .Dmax = 1774.0,
-                                        .Pmax_Dmax = 32.112497},
-                     {R123Residual, {}, {}, R123ExpMinusOne}, R123Ideal) {}
+    : TEquationFluid(
+          THelmholzConstants{.Code = "KX_R123_FE",
+                             .MM_ = 152.931,
+                             .R_ = 0.05436782,
+                             .Ac_ = 0.28192,
+                             .Tc_ = 183.68,
+                             .Tcr_ = 183.681,
+                             .Tc_Max_ = 182.0,
+                             .Pc_ = 36.6178,
+                             .Hc_ = 437.39,
+                             .Pcr_ = 36.6178,
+                             .Dcr_ = 550.0,
+                             .Tt_ = -107.15,
+                             .Pt_ = 4.2028513744164761e-05,
+                             .Pmin = 4.2028513744164761e-05,  // the triple-point pressure
+                             .Pmax = 400.0,
+                             .Tmax = 251.85,
+                             .Dmax = 1774.0,
+                             .Pmax_Dmax = 32.112497},
+          {R123Residual, {}, {}, R123ExpMinusOne}, R123Ideal) {}
 
 // Ancillary equations: empirical up to 182 °C, then straight lines for pressure and liquid
 // density; the vapour density follows from the ancillary pressure with a compressibility

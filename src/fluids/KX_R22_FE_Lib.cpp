@@ -22,10 +22,9 @@ using Transport = TBoundTransport<&kTransport>;
 // path would solve it twice), over the range both have.
 double PrandtlPT(const THelmholzFluid& fluid, double P, double T, std::string& ErrorText,
                  int32_t& ErrorCode) {
-    const double Pr =
-        TransportPT(fluid, "PrPT",
-                    CommonRange(kTransport.viscosity.range, kTransport.conductivity.range), P, T,
-                    ErrorText, ErrorCode, &kxtransport::R22PrandtlDT);
+    const double Pr = TransportPT(
+        fluid, "PrPT", CommonRange(kTransport.viscosity.range, kTransport.conductivity.range), P, T,
+        ErrorText, ErrorCode, &kxtransport::R22PrandtlDT);
     return PositivePrandtl(fluid, Pr, ErrorText, ErrorCode);
 }
 

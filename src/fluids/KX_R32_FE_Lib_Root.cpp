@@ -56,23 +56,24 @@ static constexpr TStraightBranch R32DsleBranch{75.73, 590.01, -166.01, 2.375};
 static constexpr TStraightBranch R32DsveBranch{75.73, 269.17, 154.83, 2.375};
 
 TR32_FE::TR32_FE()
-    : TEquationFluid(THelmholzConstants{.Code = "KX_R32_FE",
-                                        .MM_ = 52.024,
-                                        .R_ = 0.15981991,
-                                        .Ac_ = 0.271,
-                                        .Tc_ = 78.105,
-                                        .Tcr_ = 78.105,
-                                        .Tc_Max_ = 77.9,
-                                        .Pc_ = 57.826,
-                                        .Hc_ = 414.15,
-                                        .Pcr_ = 57.82,
-                                        .Dcr_ = 424.0,
-                                        .Tt_ = -136.81,
-                                        .Pt_ = 0.00047999893513182352,
-                                        .Pmin = 0.00047999893513182352,  // the triple-point pressure
-                                        .Pmax = 700.0,
-                                        .Tmax = 161.85},
-                     {R32Residual}, R32Ideal) {}
+    : TEquationFluid(
+          THelmholzConstants{.Code = "KX_R32_FE",
+                             .MM_ = 52.024,
+                             .R_ = 0.15981991,
+                             .Ac_ = 0.271,
+                             .Tc_ = 78.105,
+                             .Tcr_ = 78.105,
+                             .Tc_Max_ = 77.9,
+                             .Pc_ = 57.826,
+                             .Hc_ = 414.15,
+                             .Pcr_ = 57.82,
+                             .Dcr_ = 424.0,
+                             .Tt_ = -136.81,
+                             .Pt_ = 0.00047999893513182352,
+                             .Pmin = 0.00047999893513182352,  // the triple-point pressure
+                             .Pmax = 700.0,
+                             .Tmax = 161.85},
+          {R32Residual}, R32Ideal) {}
 
 // Ancillary equations: empirical below 75.73 °C; from there straight lines that reach the
 // critical pressure and density at Tc_.

@@ -279,7 +279,8 @@ void THelmholzFluid::SaturationFromPByInverse(double P, double& Ts, double& DL, 
         if (!(T > lo && T < hi)) T = 0.5 * (lo + hi);
         const double f = excess(T, dl, dv, ok);
         if (!ok) return;
-        if (f == 0.0 || std::fabs(f) <= InverseSaturationTolerance * P || hi - lo <= 1e-12 * (hi + dta)) {
+        if (f == 0.0 || std::fabs(f) <= InverseSaturationTolerance * P ||
+            hi - lo <= 1e-12 * (hi + dta)) {
             ErrorText.clear();
             ErrorCode = KXErrorCode::Success;
             Ts = T;

@@ -175,8 +175,8 @@ double SinglePhasePT(const THelmholzFluid& fluid, const char* function, TSingleP
     }
     // Next to the critical point cp, and with it w and kappa, grows without bound and rounding
     // can give it either sign: a value that is not positive is no property of the fluid.
-    const bool positive = what == TSinglePhase::Cp || what == TSinglePhase::Kappa ||
-                          what == TSinglePhase::SoundSpeed;
+    const bool positive =
+        what == TSinglePhase::Cp || what == TSinglePhase::Kappa || what == TSinglePhase::SoundSpeed;
     if (positive && !(result > 0.0)) {
         ErrorCode = KXErrorCode::Failure;
         ErrorText = CutUtf8(KXErrorPrefix(fluid.Code, function) + "; " + TooCloseToCriticalText,

@@ -84,17 +84,17 @@ class THelmholzFluid {
     const double Ac_;        // acentric factor (start-density estimate only)
     const double Tc_;   // critical temperature as reported; top of the saturation functions (°C)
     const double Tcr_;  // reducing temperature of the equation of state (°C)
-    const double Tc_Max_;    // highest temperature at which saturation is iterated (°C)
-    const double Pc_;        // critical pressure as reported; top of the two-phase range (bar)
-    const double Hc_;        // critical enthalpy: vapour/liquid label outside the two-phase range
-    const double Pcr_;       // reducing pressure; below it the density solver consults saturation
-    const double Dcr_;       // reducing density (kg/m3)
-    const double Tt_;        // triple-point temperature (°C)
-    const double Pt_;        // triple-point pressure: the equation's saturation pressure at Tt_ (bar)
-    const double Pmin;       // lowest pressure of the single-phase and flash functions (bar)
-    const double Pmax;       // highest pressure of the single-phase and flash functions (bar)
-    const double Tmax;       // highest temperature accepted (°C)
-    const double Dmax;       // highest density accepted (kg/m3); 0: no density limit
+    const double Tc_Max_;  // highest temperature at which saturation is iterated (°C)
+    const double Pc_;      // critical pressure as reported; top of the two-phase range (bar)
+    const double Hc_;      // critical enthalpy: vapour/liquid label outside the two-phase range
+    const double Pcr_;     // reducing pressure; below it the density solver consults saturation
+    const double Dcr_;     // reducing density (kg/m3)
+    const double Tt_;      // triple-point temperature (°C)
+    const double Pt_;      // triple-point pressure: the equation's saturation pressure at Tt_ (bar)
+    const double Pmin;     // lowest pressure of the single-phase and flash functions (bar)
+    const double Pmax;     // highest pressure of the single-phase and flash functions (bar)
+    const double Tmax;     // highest temperature accepted (°C)
+    const double Dmax;     // highest density accepted (kg/m3); 0: no density limit
     const double Pmax_Dmax;  // above it the flashes start at Tmin_Dmax instead of Tmin (bar)
     const double dH;         // enthalpy margin of the pressure-enthalpy flash (kJ/kg)
     const double dS;         // entropy margin of the pressure-entropy flash (kJ/(kg K))

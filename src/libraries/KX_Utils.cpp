@@ -21,7 +21,7 @@ std::string CutUtf8(std::string_view text, std::size_t maxBytes) {
 
 std::string FormatLimit(double limit) {
     char buffer[64];
-    if (std::fabs(limit) >= 1e6) {
+    if (std::fabs(limit) >= 1e6 || (limit != 0.0 && std::fabs(limit) < 1e-9)) {
         // General format, precision 6, no "+" and at least 3 exponent digits (the C library
         // writes a sign and 2).
         std::snprintf(buffer, sizeof buffer, "%.6G", limit);

@@ -25,8 +25,9 @@ std::string RangeCheck(std::string_view comparator, std::string_view libraryName
 // Replaces everything up to the last ";" of message by prefix + ";", cut to capacity.
 void RewriteErrorMessage(std::string& message, int32_t capacity, std::string_view prefix);
 
-// Limit text of a range-check message: fixed with 3 decimals, or %.6G-style with at least
-// 3 exponent digits when the limit has more than 6 integer digits.
+// Limit text of a range-check message: fixed with 3 decimals, more where 3 would hide the
+// digits that decide (to 6 significant digits), or %.6G-style with at least 3 exponent digits
+// when the limit has more than 6 integer digits or is below 1e-9.
 std::string FormatLimit(double limit);
 
 // Copies text into a caller's buffer of capacity + 1 bytes, cut without splitting a character.

@@ -25,10 +25,13 @@ constexpr double kZeroT = 0.0;          // lowest temperature of the (p,T) funct
 constexpr double kTopT_Low = 2000.0;    // highest temperature below 100 bar (region 5)
 constexpr double kTopT_High = 800.0;    // highest temperature from 100 bar up
 constexpr double kZeroP = 0.0;
+// Lowest pressure of the (p,T) and flash functions: the equations hold down to zero, but close
+// to the smallest normal double the specific volume overflows.
+constexpr double kLowestP = 1e-300;
 constexpr double kCriticalP = 220.64;
 constexpr double kMaxP = 1000.0;
-constexpr double kTripleP = pt / bar;   // lowest pressure of the saturation functions
-constexpr double kRegion5P = 100.0;      // highest pressure of region 5
+constexpr double kTripleP = pt / bar;  // lowest pressure of the saturation functions
+constexpr double kRegion5P = 100.0;    // highest pressure of region 5
 
 // Kinds of argument: each fixes the quantity name and unit of its range checks and the
 // conversion from the standard unit to SI.
@@ -150,6 +153,7 @@ bool CheckFraction(TChecker& c, double x) {
 
 bool CheckPressureToMax(TChecker& c, double p) {
     return c.Check(TArg::Pressure, "<=", p, kZeroP, PressureLow) &&
+           c.Check(TArg::Pressure, "<", p, kLowestP, PressureLow) &&
            c.Check(TArg::Pressure, ">", p, kMaxP, PressureHigh);
 }
 

@@ -17,13 +17,13 @@
 namespace if97 {
 
 // ---- Constants (SI) ----
-inline constexpr double R = 461.526;          // specific gas constant, J/(kg K)
-inline constexpr double MM = 18.015257;       // molar mass, kg/kmol
-inline constexpr double Tc = 647.096;         // critical temperature, K
-inline constexpr double pc = 22064000.0;      // critical pressure, Pa
-inline constexpr double rhoc = 322.0;         // critical density, kg/m3
-inline constexpr double vc = 1.0 / 322.0;     // critical volume, m3/kg
-inline constexpr double Tt = 273.16;          // triple-point temperature, K
+inline constexpr double R = 461.526;       // specific gas constant, J/(kg K)
+inline constexpr double MM = 18.015257;    // molar mass, kg/kmol
+inline constexpr double Tc = 647.096;      // critical temperature, K
+inline constexpr double pc = 22064000.0;   // critical pressure, Pa
+inline constexpr double rhoc = 322.0;      // critical density, kg/m3
+inline constexpr double vc = 1.0 / 322.0;  // critical volume, m3/kg
+inline constexpr double Tt = 273.16;       // triple-point temperature, K
 // Triple-point pressure, Pa: Psat(Tt) of the saturation-pressure equation, so that the
 // saturation line of the library starts at (Tt, pt).
 inline constexpr double pt = 611.65700001066534;

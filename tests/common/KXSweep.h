@@ -2,7 +2,8 @@
 // The sweep every library goes through: each function is called with many arguments in and out
 // of range, infinities and NaN included, and must keep the library function contract: no crash,
 // code 0 only with a finite value and an empty text, a non-zero code only with a text of the form
-// "<library>_<function>; <Reason>." of at most 255 bytes that does not end inside a UTF-8 character.
+// "<library>_<function>; <Reason>." of at most 255 bytes that does not end inside a UTF-8
+// character.
 #include <gtest/gtest.h>
 
 #include <cmath>

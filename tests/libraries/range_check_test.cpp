@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
-#include <cstring>
 #include <string>
 
 #include "KX_Utils.h"
@@ -63,12 +63,21 @@ TEST(RangeCheck, InfinityIsRejectedByTheMatchingLimit) {
 // Three decimals where they show the limit to 6 significant digits, more where they would not.
 TEST(FormatLimit, FixedWithThreeDecimalsOrGeneralForHugeLimits) {
     const std::pair<double, const char*> cases[] = {
-        {0.0, "0.000"},           {0.01, "0.010"},    {373.946, "373.946"},
-        {-1.5, "-1.500"},         {1000, "1000.000"}, {0.00611213, "0.00611213"},
-        {999999.0, "999999.000"}, {1e7, "1E007"},     {1.234567e8, "1.23457E008"},
-        {-2.5e6, "-2.5E006"},     {0.0061165700001066534, "0.00611657"},
-        {3.680783299178176e-06, "0.000003680783"},   {0.010000000000047748, "0.010"},
-        {113.6114000000005, "113.6114"},             {1e-320, "0.000000000000000"},
+        {0.0, "0.000"},
+        {0.01, "0.010"},
+        {373.946, "373.946"},
+        {-1.5, "-1.500"},
+        {1000, "1000.000"},
+        {0.00611213, "0.00611213"},
+        {999999.0, "999999.000"},
+        {1e7, "1E007"},
+        {1.234567e8, "1.23457E008"},
+        {-2.5e6, "-2.5E006"},
+        {0.0061165700001066534, "0.00611657"},
+        {3.680783299178176e-06, "0.000003680783"},
+        {0.010000000000047748, "0.010"},
+        {113.6114000000005, "113.6114"},
+        {1e-12, "1E-012"},
     };
     for (const auto& [limit, expected] : cases) EXPECT_EQ(FormatLimit(limit), expected) << limit;
 }

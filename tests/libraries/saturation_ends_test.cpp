@@ -54,7 +54,9 @@ class TLibraryCalls {
     }
 
   private:
-    static std::string ShortName(const std::string& full) { return full.substr(full.rfind('_') + 1); }
+    static std::string ShortName(const std::string& full) {
+        return full.substr(full.rfind('_') + 1);
+    }
     const TKXLibraries& Registry;
     int Index;
     std::map<std::string, int> Functions;

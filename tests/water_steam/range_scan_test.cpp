@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr double kTripleT = 0.01, kCriticalT = 373.946;                       // °C
+constexpr double kTripleT = 0.01, kCriticalT = 373.946;                                  // °C
 constexpr double kTripleP = 0.0061165700001066534, kCriticalP = 220.64, kMaxP = 1000.0;  // bar(a)
 constexpr double kRegion3P = 165.291643;  // bar(a), saturation pressure at 350 °C
 constexpr double kRelativeInside = 1e-9;
