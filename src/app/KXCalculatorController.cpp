@@ -122,7 +122,11 @@ void TKXCalculatorController::ModeListChange() {
     for (TKXElement e : PanelElements) View.SetVisible(e, false);
     const int mode = View.GetSelectedIndex(TKXElement::ModeList);
     TKXPanelPlacement placement{mode, 0};
-    if (mode == PropertiesMode) {
+    if (mode == PropertiesMode && PropertiesShown) {
+        ShowPropertiesPanel();
+        placement.ArgumentRows =
+            std::clamp(Libraries.GetNoOfArguments(LibraryIndex(), FunctionIndex()), 0, 2);
+    } else if (mode == PropertiesMode) {
         View.SetVisible(TKXElement::LibraryLbl, true);
         View.SetVisible(TKXElement::LibraryList, true);
         View.SelectIndex(TKXElement::LibraryList, 0);
@@ -131,6 +135,7 @@ void TKXCalculatorController::ModeListChange() {
         View.SetVisible(TKXElement::FunctionList, true);
         View.SelectIndex(TKXElement::FunctionList, 0);
         FunctionListChange();
+        PropertiesShown = true;
         placement.ArgumentRows =
             std::clamp(Libraries.GetNoOfArguments(LibraryIndex(), FunctionIndex()), 0, 2);
     } else if (mode == ConversionMode) {
@@ -146,6 +151,18 @@ void TKXCalculatorController::ModeListChange() {
     }
     View.ArrangePanel(placement);
     Recalculate();
+}
+
+void TKXCalculatorController::ShowPropertiesPanel() {
+    // The lists and fields kept their contents while hidden; only the rows are shown again.
+    for (TKXElement e : {TKXElement::LibraryLbl, TKXElement::LibraryList, TKXElement::FunctionLbl,
+                         TKXElement::FunctionList})
+        View.SetVisible(e, true);
+    const int arity = Libraries.GetNoOfArguments(LibraryIndex(), FunctionIndex());
+    if (arity < 0 || arity > 2) return;
+    for (int n = 1; n <= arity; ++n) ShowArgumentRow(n, true);
+    View.SetText(TKXElement::ResultLbl, Libraries.GetResultName(LibraryIndex(), FunctionIndex()));
+    ShowResultRow();
 }
 
 void TKXCalculatorController::LibraryListChange() {
@@ -184,6 +201,14 @@ void TKXCalculatorController::FillUnitList(TKXElement list, int32_t quantityInde
     ListItems[static_cast<int>(list)] = std::move(items);
 }
 
+bool TKXCalculatorController::SelectByText(TKXElement list, const std::string& text) {
+    const auto& items = ListItems[static_cast<int>(list)];
+    const auto it = std::find(items.begin(), items.end(), text);
+    if (it == items.end()) return false;
+    View.SelectIndex(list, static_cast<int>(it - items.begin()));
+    return true;
+}
+
 void TKXCalculatorController::FunctionListChange() {
     for (int n = 1; n <= 3; ++n) ShowArgumentRow(n, false);
     ShowResultRow();
@@ -191,12 +216,48 @@ void TKXCalculatorController::FunctionListChange() {
     const int function = FunctionIndex();
     const int arity = Libraries.GetNoOfArguments(library, function);
     if (arity >= 0 && arity <= 2) {
+        // What the user typed is a value of a quantity in a unit: it moves with its unit to the
+        // row of the same quantity, never into a row of another quantity.
+        struct TTyped {
+            int32_t Quantity;
+            std::string Text;
+            std::string Unit;
+        };
+        std::vector<TTyped> typed;
+        for (std::size_t i = 0; i < ArgumentQuantities.size(); ++i) {
+            const int n = static_cast<int>(i) + 1;
+            typed.push_back({ArgumentQuantities[i], View.GetText(ArgumentEdit(n)),
+                             View.GetSelectedText(ArgumentUnitList(n))});
+        }
+        ArgumentQuantities.clear();
         for (int n = 1; n <= arity; ++n) {
             View.SetText(ArgumentLbl(n), Libraries.GetArgumentName(library, function, n));
         }
         View.SetText(TKXElement::ResultLbl, Libraries.GetResultName(library, function));
-        for (int n = 1; n <= arity; ++n)
-            FillUnitList(ArgumentUnitList(n), Libraries.GetArgumentUnitIndex(library, function, n));
+        for (int n = 1; n <= arity; ++n) {
+            const int32_t quantity = Libraries.GetArgumentUnitIndex(library, function, n);
+            ArgumentQuantities.push_back(quantity);
+            FillUnitList(ArgumentUnitList(n), quantity);
+        }
+        for (int n = 1; n <= 3; ++n) {
+            // The same row first, else the first other row of that quantity not yet taken.
+            auto from = typed.end();
+            if (n <= arity) {
+                const int32_t quantity = ArgumentQuantities[n - 1];
+                if (n <= static_cast<int>(typed.size()) && typed[n - 1].Quantity == quantity)
+                    from = typed.begin() + (n - 1);
+                else
+                    from = std::find_if(typed.begin(), typed.end(),
+                                        [&](const TTyped& t) { return t.Quantity == quantity; });
+            }
+            if (from == typed.end()) {
+                View.SetText(ArgumentEdit(n), "");
+                continue;
+            }
+            View.SetText(ArgumentEdit(n), from->Text);
+            if (!from->Unit.empty()) SelectByText(ArgumentUnitList(n), from->Unit);
+            from->Quantity = -1;  // taken
+        }
         FillUnitList(TKXElement::ResultUnitList, Libraries.GetResultUnitIndex(library, function));
         for (int n = 1; n <= arity; ++n) ShowArgumentRow(n, true);
         Recalculate();

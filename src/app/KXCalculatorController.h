@@ -66,6 +66,11 @@ class TKXCalculatorController {
 
   private:
     void FillUnitList(TKXElement list, int32_t quantityIndex);
+    // Selects the item with this text in a list the controller filled; false when it lacks it.
+    bool SelectByText(TKXElement list, const std::string& text);
+    // Shows the properties panel as the user left it: library, function, argument rows and
+    // result row keep their selections and texts.
+    void ShowPropertiesPanel();
     void ShowArgumentRow(int n, bool visible);
     void ShowResultRow();
     void ShowError(const std::string& text);
@@ -92,4 +97,9 @@ class TKXCalculatorController {
     bool Startup = true;
     // What the controller put into each selection list, to select by text.
     std::vector<std::vector<std::string>> ListItems;
+    // The quantity of each argument row the current function shows; on a function change a row's
+    // text and unit move to the new row of the same quantity, the others are emptied.
+    std::vector<int32_t> ArgumentQuantities;
+    // The properties panel has been set up once: coming back from unit conversion restores it.
+    bool PropertiesShown = false;
 };

@@ -18,7 +18,7 @@ enum class TToken : uint8_t { Plus, Minus, Times, Divide, Expo, OParen, CParen, 
 constexpr std::size_t TokenCount = 11;
 
 enum class TFunction : uint8_t {
-    Abs, Acos, Asin, Atan, Cos, Exp, Ln, Ramp, Sgn, Round, Sin, Sqrt, Sqr, Tan, Trunc, Unit
+    Abs, Acos, Asin, Atan, Cos, Exp, Ln, Log, Ramp, Sgn, Round, Sin, Sqrt, Sqr, Tan, Trunc, Unit
 };
 // clang-format on
 
@@ -28,15 +28,16 @@ struct TFunctionName {
 };
 
 // Function names in the order the scanner tries them as prefixes of the input: "SQRT" comes
-// before "SQR", and a name followed by more letters is split ("SINH" is SIN, then H).
+// before "SQR", and a name followed by more letters is split ("SINH" is SIN, then H). LOG, the
+// base-10 logarithm, is what the pad's "log" button inserts.
 // clang-format off
-static constexpr std::array<TFunctionName, 16> FunctionNames = {{
+static constexpr std::array<TFunctionName, 17> FunctionNames = {{
     {"ABS", TFunction::Abs},     {"ACOS", TFunction::Acos},   {"ASIN", TFunction::Asin},
     {"ATAN", TFunction::Atan},   {"COS", TFunction::Cos},     {"EXP", TFunction::Exp},
-    {"LN", TFunction::Ln},       {"RAMP", TFunction::Ramp},   {"SGN", TFunction::Sgn},
-    {"ROUND", TFunction::Round}, {"SIN", TFunction::Sin},     {"SQRT", TFunction::Sqrt},
-    {"SQR", TFunction::Sqr},     {"TAN", TFunction::Tan},     {"TRUNC", TFunction::Trunc},
-    {"UNIT", TFunction::Unit},
+    {"LN", TFunction::Ln},       {"LOG", TFunction::Log},     {"RAMP", TFunction::Ramp},
+    {"SGN", TFunction::Sgn},     {"ROUND", TFunction::Round}, {"SIN", TFunction::Sin},
+    {"SQRT", TFunction::Sqrt},   {"SQR", TFunction::Sqr},     {"TAN", TFunction::Tan},
+    {"TRUNC", TFunction::Trunc}, {"UNIT", TFunction::Unit},
 }};
 // clang-format on
 
@@ -384,6 +385,10 @@ TOutcome ApplyFunction(TFunction function, double x, double& result) {
         case TFunction::Ln:
             if (x <= 0) return TOutcome::Failed;
             result = std::log(x);
+            break;
+        case TFunction::Log:
+            if (x <= 0) return TOutcome::Failed;
+            result = std::log10(x);
             break;
         case TFunction::Ramp:
             result = x >= 0 ? x : 0.0;

@@ -1,6 +1,6 @@
 #pragma once
 // The calculator display's expression evaluator: a table-driven shift-reduce parser over a small
-// fixed grammar (numbers, PI, + - * / ^, unary minus before an operand, parentheses and sixteen
+// fixed grammar (numbers, PI, + - * / ^, unary minus before an operand, parentheses and seventeen
 // one-argument functions) with a parse stack of 20 entries.
 #include <cstdint>
 #include <string>

@@ -386,13 +386,13 @@ void TKXCalculatorForm::ConnectEvents() {
     for (int n = 1; n <= 3; ++n) {
         QLineEdit* field = edit(ArgumentEdit(n));
         connect(button(PasteArgumentBtn(n)), &QAbstractButton::clicked, this,
-                [this, field] { PasteValueInto(field); });
+                [this, field] { PasteValueOver(field); });
         TrimPastedValues(field);
         connect(button(RestoreArgumentBtn(n)), &QAbstractButton::clicked, this,
                 [c, n] { c->RestoreArgument(n); });
     }
     connect(button(E::PasteValueBtn), &QAbstractButton::clicked, this,
-            [this, edit] { PasteValueInto(edit(E::ValueEdit)); });
+            [this, edit] { PasteValueOver(edit(E::ValueEdit)); });
     TrimPastedValues(edit(E::ValueEdit));
     connect(button(E::RestoreValueBtn), &QAbstractButton::clicked, this,
             [c] { c->RestoreValue(); });
@@ -410,6 +410,11 @@ void TKXCalculatorForm::PasteInto(QLineEdit* edit) {
 
 void TKXCalculatorForm::PasteValueInto(QLineEdit* edit) {
     edit->insert(QString::fromStdString(TrimPastedValue(Clipboard.GetText().toStdString())));
+}
+
+void TKXCalculatorForm::PasteValueOver(QLineEdit* edit) {
+    // One change event: the field never holds the old and the pasted text together.
+    edit->setText(QString::fromStdString(TrimPastedValue(Clipboard.GetText().toStdString())));
 }
 
 void TKXCalculatorForm::TrimPastedValues(QLineEdit* edit) {

@@ -75,6 +75,9 @@ class TKXCalculatorForm : public QWidget {
     // Pasting into an argument or value field takes the clipboard's value without the line
     // breaks, tabs and spaces around it, by button, by key and by the field's own menu.
     void PasteValueInto(QLineEdit* edit);
+    // The paste button beside an argument or value field: a field holds one number, so the
+    // pasted value replaces its text wherever the caret was.
+    void PasteValueOver(QLineEdit* edit);
     void TrimPastedValues(QLineEdit* edit);
     bool IsValueField(const QObject* object) const;
 

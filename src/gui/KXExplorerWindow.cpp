@@ -55,6 +55,14 @@ bool ReadValue(const TKXUnitChoice& units, const std::string& key, const QLineEd
     return local.Choose(key, S(unit->currentText())) && local.ToStandard(key, typed, standard);
 }
 
+// The fixed value and the range of the Table tab for a table kind.
+const char* FixedKeyOf(TKXTableKind kind) {
+    return kind == TKXTableKind::Isobar ? "p" : "T";
+}
+const char* RangeKeyOf(TKXTableKind kind) {
+    return kind == TKXTableKind::SaturationByP || kind == TKXTableKind::Isotherm ? "p" : "T";
+}
+
 }  // namespace
 
 QIcon ExplorerIcon() {
@@ -87,7 +95,8 @@ TKXExplorerWindow::TKXExplorerWindow(const TKXLibraries& libraries, int unitSyst
       Libraries(libraries),
       Clipboard(clipboard),
       Catalogue(std::make_unique<TPropertyList>()),
-      Units_(std::make_unique<TKXUnitChoice>(*Catalogue, unitSystem)) {
+      Units_(std::make_unique<TKXUnitChoice>(*Catalogue, unitSystem)),
+      InputUnits_(std::make_unique<TKXUnitChoice>(*Catalogue, unitSystem)) {
     setObjectName("KXExplorerWindow");
     setWindowTitle(Caption);
     setWindowIcon(ExplorerIcon());
@@ -215,12 +224,9 @@ bool TKXExplorerWindow::SetStateAt(TKXPoint standard) {
     if (!key || !SelectPair(key)) return false;
     FillValueUnits();
     const TKXPairInfo& pair = Pair();
-    TKXUnitChoice local = *Units_;
-    local.Choose(pair.Key1, S(Value1Unit->currentText()));
-    local.Choose(pair.Key2, S(Value2Unit->currentText()));
     double v1 = 0.0, v2 = 0.0;
-    local.FromStandard(pair.Key1, input->X1, v1);
-    local.FromStandard(pair.Key2, input->X2, v2);
+    InputUnits_->FromStandard(pair.Key1, input->X1, v1);
+    InputUnits_->FromStandard(pair.Key2, input->X2, v2);
     SetValues(Q(FormatGeneral(v1, 17)), Q(FormatGeneral(v2, 17)));
     return State_.Ok;
 }
@@ -254,8 +260,8 @@ QWidget* TKXExplorerWindow::CreateStateTab() {
     PairList->setObjectName("PairList");
     form->addRow("Input pair", PairList);
 
-    const auto valueRow = [&](QLabel*& label, QLineEdit*& edit, QComboBox*& unit,
-                              const char* name) {
+    const auto valueRow = [&](QLabel*& label, QLineEdit*& edit, QComboBox*& unit, const char* name,
+                              int field) {
         label = new QLabel(tab);
         edit = new QLineEdit(tab);
         edit->setObjectName(QString(name) + "Edit");
@@ -266,10 +272,14 @@ QWidget* TKXExplorerWindow::CreateStateTab() {
         row->addWidget(unit, 1);
         form->addRow(label, row);
         connect(edit, &QLineEdit::textChanged, this, [this] { RecalculateState(); });
-        connect(unit, &QComboBox::currentIndexChanged, this, [this] { RecalculateState(); });
+        connect(unit, &QComboBox::currentIndexChanged, this, [this, unit, field] {
+            // The user's choice for this quantity's field, kept for later pairs and libraries.
+            if (!Filling) InputUnits_->Choose(FieldKeys[field], S(unit->currentText()));
+            RecalculateState();
+        });
     };
-    valueRow(Value1Lbl, Value1Edit, Value1Unit, "Value1");
-    valueRow(Value2Lbl, Value2Edit, Value2Unit, "Value2");
+    valueRow(Value1Lbl, Value1Edit, Value1Unit, "Value1", 0);
+    valueRow(Value2Lbl, Value2Edit, Value2Unit, "Value2", 1);
 
     auto* options = new QHBoxLayout;
     DigitsBox = new QSpinBox(tab);
@@ -328,6 +338,7 @@ QWidget* TKXExplorerWindow::CreateTableTab() {
     FixedEdit = new QLineEdit(tab);
     FixedEdit->setObjectName("FixedEdit");
     FixedUnitLbl = new QLabel(tab);
+    FixedUnitLbl->setObjectName("FixedUnitLbl");
     auto* fixedRow = new QHBoxLayout;
     fixedRow->addWidget(FixedEdit, 1);
     fixedRow->addWidget(FixedUnitLbl);
@@ -348,6 +359,7 @@ QWidget* TKXExplorerWindow::CreateTableTab() {
     StepEdit = new QLineEdit(tab);
     StepEdit->setObjectName("StepEdit");
     RangeUnitLbl = new QLabel(tab);
+    RangeUnitLbl->setObjectName("RangeUnitLbl");
     auto* rangeRow = new QHBoxLayout;
     rangeRow->addWidget(RangeLbl);
     rangeRow->addWidget(new QLabel("from", tab));
@@ -418,8 +430,9 @@ bool TKXExplorerWindow::SelectPair(const QString& key) {
 void TKXExplorerWindow::SetValues(const QString& value1, const QString& value2) {
     Filling = true;
     Value1Edit->setText(value1);
-    Filling = false;
     Value2Edit->setText(value2);
+    Filling = false;
+    RecalculateState();  // once, also when neither text changed
 }
 
 const TKXPairInfo& TKXExplorerWindow::Pair() const {
@@ -453,7 +466,7 @@ void TKXExplorerWindow::LibraryChanged() {
     const TKXAnswer psat = Fluid_->Call("PsatT", t);
     const auto shown = [this](const char* key, double standard) {
         double v = 0.0;
-        Units_->FromStandard(key, standard, v);
+        InputUnits_->FromStandard(key, standard, v);
         return Q(FormatGeneral(v, 5));
     };
     SelectPair("pT");
@@ -478,36 +491,37 @@ void TKXExplorerWindow::LibraryChanged() {
 
 void TKXExplorerWindow::PairChanged() {
     if (Filling || PairList->currentIndex() < 0) return;
-    // The current state carries over: the new pair's values are taken from it where it has them.
+    // A value belongs to its quantity: a field keeps the text typed for its key, else takes the
+    // current state's value of that key, else starts empty; never another quantity's number.
     const TKXState previous = State_;
+    const std::string oldKeys[2] = {FieldKeys[0], FieldKeys[1]};
+    const QString oldTexts[2] = {Value1Edit->text(), Value2Edit->text()};
     FillValueUnits();
-    const TKXPairInfo& pair = Pair();
-    if (previous.Ok) {
-        const TKXStateRow* a = previous.Row(pair.Key1);
-        const TKXStateRow* b = previous.Row(pair.Key2);
-        if (a && b && a->Mixture.HasValue && b->Mixture.HasValue) {
-            double v1 = 0.0, v2 = 0.0;
-            TKXUnitChoice local = *Units_;
-            local.Choose(pair.Key1, S(Value1Unit->currentText()));
-            local.Choose(pair.Key2, S(Value2Unit->currentText()));
-            local.FromStandard(pair.Key1, a->Mixture.Value, v1);
-            local.FromStandard(pair.Key2, b->Mixture.Value, v2);
-            SetValues(Q(FormatGeneral(v1, 17)), Q(FormatGeneral(v2, 17)));
-            return;
-        }
+    QString texts[2];
+    for (int i = 0; i < 2; ++i) {
+        const std::string& key = FieldKeys[i];
+        const TKXStateRow* row = previous.Ok ? previous.Row(key) : nullptr;
+        double v = 0.0;
+        if (key == oldKeys[0] || key == oldKeys[1])
+            texts[i] = oldTexts[key == oldKeys[0] ? 0 : 1];
+        else if (row && row->Mixture.HasValue &&
+                 InputUnits_->FromStandard(key, row->Mixture.Value, v))
+            texts[i] = Q(FormatGeneral(v, 17));
     }
-    RecalculateState();
+    SetValues(texts[0], texts[1]);
 }
 
 void TKXExplorerWindow::FillValueUnits() {
     const TKXPairInfo& pair = Pair();
     Filling = true;
+    FieldKeys[0] = pair.Key1;
+    FieldKeys[1] = pair.Key2;
     for (auto [label, unit, key] : {std::tuple{Value1Lbl, Value1Unit, pair.Key1},
                                     std::tuple{Value2Lbl, Value2Unit, pair.Key2}}) {
         label->setText(Q(FindProperty(key)->Name));
         unit->clear();
-        for (const std::string& u : Units_->UnitsOf(QuantityOfKey(key))) unit->addItem(Q(u));
-        unit->setCurrentText(Q(Units_->UnitFor(key)));
+        for (const std::string& u : InputUnits_->UnitsOf(QuantityOfKey(key))) unit->addItem(Q(u));
+        unit->setCurrentText(Q(InputUnits_->UnitFor(key)));
     }
     Filling = false;
 }
@@ -516,8 +530,8 @@ void TKXExplorerWindow::RecalculateState() {
     if (Filling || Pairs.empty()) return;
     const TKXPairInfo& pair = Pair();
     double x1 = 0.0, x2 = 0.0;
-    if (!ReadValue(*Units_, pair.Key1, Value1Edit, Value1Unit, x1) ||
-        !ReadValue(*Units_, pair.Key2, Value2Edit, Value2Unit, x2)) {
+    if (!ReadValue(*InputUnits_, pair.Key1, Value1Edit, Value1Unit, x1) ||
+        !ReadValue(*InputUnits_, pair.Key2, Value2Edit, Value2Unit, x2)) {
         State_ = TKXState{};
         State_.ErrorText = "Type two numbers.";
     } else {
@@ -551,6 +565,8 @@ void TKXExplorerWindow::BuildStateRows() {
         unit->setObjectName(QString("Unit_") + p.Key);
         const std::string key = p.Key;
         connect(unit, &QComboBox::currentTextChanged, this, [this, key](const QString& u) {
+            // The table's range is typed in its columns' units: it follows, keeping its values.
+            ConvertTableFields(key, S(u));
             Units_->Choose(key, S(u));
             ShowState();
             ShowTable();
@@ -587,6 +603,30 @@ void TKXExplorerWindow::ShowState() {
 
 QString TKXExplorerWindow::StateTsv() const {
     return Q(ExportState(State_, *Units_, Format(), '\t'));
+}
+
+void TKXExplorerWindow::ConvertTableFields(const std::string& key, const std::string& unit) {
+    const auto kind = static_cast<TKXTableKind>(TableKindList->currentIndex());
+    TKXUnitChoice next = *Units_;
+    if (!next.Choose(key, unit)) return;
+    const auto convert = [&](QLineEdit* edit, const std::string& fieldKey, bool difference) {
+        double typed = 0.0, standard = 0.0, zero = 0.0, shown = 0.0, shownZero = 0.0;
+        if (fieldKey != key || !TryParseNumber(S(edit->text()), typed) ||
+            !Units_->ToStandard(key, typed, standard) || !next.FromStandard(key, standard, shown))
+            return;
+        // A step is a difference: the units' offsets cancel.
+        if (difference && !(Units_->ToStandard(key, 0.0, zero) &&
+                            next.FromStandard(key, standard - zero, shown) &&
+                            next.FromStandard(key, 0.0, shownZero)))
+            return;
+        if (difference) shown -= shownZero;
+        edit->setText(Q(FormatGeneral(shown, 15)));
+    };
+    if (kind == TKXTableKind::Isobar || kind == TKXTableKind::Isotherm)
+        convert(FixedEdit, FixedKeyOf(kind), false);
+    convert(FromEdit, RangeKeyOf(kind), false);
+    convert(ToEdit, RangeKeyOf(kind), false);
+    if (StepModeList->currentIndex() == 0) convert(StepEdit, RangeKeyOf(kind), true);
 }
 
 void TKXExplorerWindow::UpdateTableFields() {

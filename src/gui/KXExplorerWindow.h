@@ -34,10 +34,14 @@ class TKXExplorerWindow : public QWidget {
     QTabWidget* Tabs() const { return Tabs_; }
     const TKXState& State() const { return State_; }
     const TKXTable& Table() const { return Table_; }
+    // The units of the state's rows and the table's columns, and, apart from them, the units of
+    // the two value fields: choosing a unit on one side never changes the other.
     const TKXUnitChoice& Units() const { return *Units_; }
+    const TKXUnitChoice& InputUnits() const { return *InputUnits_; }
     const TKXFluidFunctions& Fluid() const { return *Fluid_; }
 
-    // Selects a library / input pair by name and types the two values (in the fields' units).
+    // Selects a library / input pair by name and types the two values (in the fields' units);
+    // a new pair keeps a typed value only for the same quantity.
     bool SelectLibrary(const QString& name);
     bool SelectPair(const QString& key);
     void SetValues(const QString& value1, const QString& value2);
@@ -74,6 +78,8 @@ class TKXExplorerWindow : public QWidget {
     void LibraryChanged();
     void PairChanged();
     void FillValueUnits();
+    // Rewrites the table's typed range in the new unit of its key, so it keeps its values.
+    void ConvertTableFields(const std::string& key, const std::string& unit);
     void ShowState();
     void BuildStateRows();
     void UpdateTableFields();
@@ -86,6 +92,8 @@ class TKXExplorerWindow : public QWidget {
     IKXClipboard& Clipboard;
     std::unique_ptr<TPropertyList> Catalogue;
     std::unique_ptr<TKXUnitChoice> Units_;
+    std::unique_ptr<TKXUnitChoice> InputUnits_;
+    std::string FieldKeys[2];  // the keys of the two value fields as last filled
     std::unique_ptr<TKXFluidFunctions> Fluid_;
     std::vector<TKXPairInfo> Pairs;
     TKXState State_;

@@ -214,18 +214,127 @@ TEST_F(ControllerTest, TwoArgumentsTheFirstInvalidOneWinsAndUnitChangesRecompute
     EXPECT_EQ(View.GetText(E::ResultEdit), "1000");
 }
 
-TEST_F(ControllerTest, ArgumentTextsSurviveFunctionChangesAndUnitsReturnToTheDefault) {
+TEST_F(ControllerTest, ArgumentTextsSurviveFunctionChangesWithTheirUnits) {
     Start();
     ChooseUnit(E::Argument1UnitList, "K");
     Type(E::Argument1Edit, "100");
     SelectFunction(1);
     EXPECT_EQ(View.GetText(E::Argument1Edit), "100");
-    EXPECT_EQ(View.GetSelectedText(E::Argument1UnitList), "°C");
+    // The text keeps its unit: 100 K stays 100 K, it does not become 100 °C.
+    EXPECT_EQ(View.GetSelectedText(E::Argument1UnitList), "K");
+    EXPECT_EQ(View.GetSelectedText(E::ResultUnitList), "kg/m3");
     SelectFunction(2);  // a constant: no argument row, the result row placed at the top
     EXPECT_FALSE(View.IsVisible(E::Argument1Edit));
     EXPECT_EQ(View.LastPlacement.ArgumentRows, 0);
     EXPECT_EQ(View.GetText(E::ResultLbl), "Molar Mass");
     EXPECT_EQ(View.GetText(E::ResultEdit), "18.015");
+}
+
+// A typed value belongs to its quantity and the unit it was typed in: a function change moves it
+// to the new row of the same quantity and empties rows of another quantity.
+TEST_F(ControllerTest, FunctionChangesKeepTypedValuesOnlyForTheSameQuantity) {
+    struct Row {
+        const char* Text;
+        const char* Unit;
+    };
+    struct Case {
+        const char* Name;
+        int From;
+        Row Typed[2];  // rows of the first function, in order
+        int To;
+        Row Expected[2];  // rows of the second function; a third row is never shown
+    };
+    // Functions: 0 PsatT(T), 1 DTX(T, x), 2 MM(), 3 Silent(p, T), 4 Huge(p, T).
+    const Case cases[] = {
+        {"same row, same quantity", 0, {{"100", "K"}, {}}, 1, {{"100", "K"}, {"", "-"}}},
+        {"temperature moves to row 2", 0, {{"100", "K"}, {}}, 3, {{"", "bar(a)"}, {"100", "K"}}},
+        {"temperature moves to row 1",
+         3,
+         {{"10", "MPa(a)"}, {"180", "°F"}},
+         0,
+         {{"180", "°F"}, {}}},
+        {"never into a pressure row",
+         1,
+         {{"180", "°C"}, {"0.5", "-"}},
+         4,
+         {{"", "bar(a)"}, {"180", "°C"}}},
+        {"both rows kept",
+         3,
+         {{"10", "MPa(a)"}, {"180", "°F"}},
+         4,
+         {{"10", "MPa(a)"}, {"180", "°F"}}},
+        {"nothing through a constant", 3, {{"10", "bar(a)"}, {"180", "°C"}}, 2, {{}, {}}},
+    };
+    Start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        SelectFunction(c.From);
+        for (int n = 1; n <= 2; ++n) {
+            const Row& r = c.Typed[n - 1];
+            if (!r.Text) continue;
+            ChooseUnit(ArgumentUnitList(n), r.Unit);
+            Type(ArgumentEdit(n), r.Text);
+        }
+        SelectFunction(c.To);
+        for (int n = 1; n <= 3; ++n) {
+            const Row r = n <= 2 ? c.Expected[n - 1] : Row{};
+            EXPECT_EQ(View.GetText(ArgumentEdit(n)), r.Text ? r.Text : "") << "row " << n;
+            if (r.Text) {
+                EXPECT_EQ(View.GetSelectedText(ArgumentUnitList(n)), r.Unit) << "row " << n;
+            }
+            EXPECT_EQ(View.IsVisible(ArgumentEdit(n)), r.Text != nullptr) << "row " << n;
+        }
+    }
+    // The result unit is the result's own: no argument unit changes it, and it changes none.
+    SelectFunction(1);
+    ChooseUnit(E::ResultUnitList, "lb/ft3");
+    ChooseUnit(E::Argument1UnitList, "°F");
+    SelectFunction(0);
+    EXPECT_EQ(View.GetSelectedText(E::ResultUnitList), "bar(a)");
+    EXPECT_EQ(View.GetSelectedText(E::Argument1UnitList), "°F");
+}
+
+// Unit conversion and back: the properties panel is as the user left it, and its result is the
+// one of the user's own values, not of another function fed with a left-over text.
+TEST_F(ControllerTest, BackFromUnitConversionTheFunctionAndItsValuesReturn) {
+    Start();
+    SelectFunction(1);
+    ChooseUnit(E::Argument1UnitList, "K");
+    Type(E::Argument1Edit, "373.15");
+    Type(E::Argument2Edit, "0.5");
+    ChooseUnit(E::ResultUnitList, "lb/ft3");
+    const std::string shown = View.GetText(E::ResultEdit);
+    ASSERT_EQ(shown, "6242.8");  // 1000 x 100 °C + 0.5 = 100000.5 kg/m3
+
+    ConversionMode("Temperature");
+    ChooseUnit(E::UnitList, "°C");
+    ChooseUnit(E::ConvertToList, "K");
+    Type(E::ValueEdit, "25");
+    View.SelectIndex(E::ModeList, 0);
+    Controller->ModeListChange();
+
+    EXPECT_EQ(View.GetSelectedText(E::LibraryList), "KX_TEST");
+    EXPECT_EQ(View.GetSelectedText(E::FunctionList), "KX_TEST_DTX");
+    EXPECT_EQ(View.GetText(E::Argument1Edit), "373.15");
+    EXPECT_EQ(View.GetSelectedText(E::Argument1UnitList), "K");
+    EXPECT_EQ(View.GetText(E::Argument2Edit), "0.5");
+    EXPECT_EQ(View.GetText(E::ResultLbl), "Density");
+    EXPECT_EQ(View.GetSelectedText(E::ResultUnitList), "lb/ft3");
+    EXPECT_EQ(View.GetText(E::ResultEdit), shown);
+    EXPECT_EQ(View.LastPlacement.ArgumentRows, 2);
+    for (E e : {E::Argument1Edit, E::Argument2Edit, E::ResultUnitList, E::FunctionList})
+        EXPECT_TRUE(View.IsVisible(e)) << static_cast<int>(e);
+    for (E e : {E::Argument3Edit, E::ValueEdit, E::PropList, E::UnitList})
+        EXPECT_FALSE(View.IsVisible(e)) << static_cast<int>(e);
+
+    // An unfinished entry stays unfinished: no result appears by the trip.
+    Type(E::Argument1Edit, "");
+    ConversionMode("Temperature");
+    View.SelectIndex(E::ModeList, 0);
+    Controller->ModeListChange();
+    EXPECT_EQ(View.GetText(E::ResultEdit), "");
+    EXPECT_EQ(Error(), "Invalid value for Temperature");
+    EXPECT_TRUE(View.Messages.empty());
 }
 
 TEST_F(ControllerTest, AFailureWithoutTextStillReplacesTheResult) {

@@ -17,7 +17,7 @@ constexpr const char* EvaluationCases[][3] = {
     {"precedence",             "Digit1Btn PlusBtn Digit2Btn TimesBtn Digit3Btn ExecuteBtn", "7"},
     {"one third",              "Digit1Btn DivideBtn Digit3Btn ExecuteBtn",             "0.333333333333333"},
     {"pi",                     "PiBtn ExecuteBtn",                                     "3.14159265358979"},
-    {"log is no function",     "LogBtn Digit1Btn CloseParenBtn ExecuteBtn",            "Error"},
+    {"log base ten",           "LogBtn Digit1Btn Digit0Btn Digit0Btn CloseParenBtn ExecuteBtn", "2"},
     {"division by zero",       "Digit1Btn DivideBtn Digit0Btn ExecuteBtn",             "Error"},
     {"empty display",          "ExecuteBtn",                                           "Error"},
     {"result evaluates again", "Digit2Btn PowerBtn Digit3Btn ExecuteBtn ExecuteBtn",   "8"},

@@ -188,6 +188,97 @@ class ExplorerTest : public QObject {
         QVERIFY(QFileInfo(SavePicture(e, "explorer_table.png")).size() > 0);
     }
 
+    // A new input pair keeps a value only for the same quantity: the typed text follows its key
+    // to either field, a key the old pair lacked takes the state's value, else the field is empty.
+    void ANewPairKeepsValuesByQuantity() {
+        struct TCase {
+            const char* From;
+            const char* Typed1;
+            const char* Typed2;
+            const char* To;
+            const char* Field1;  // nullptr: the state's value, checked through the state
+            const char* Field2;
+        };
+        // Water at 1 bar and 58.356 °C is a liquid: it has no vapour fraction.
+        const TCase cases[] = {
+            {"pT", "1", "58.356", "Tx", "58.356", ""},
+            {"pT", "1", "58.356", "ph", "1", nullptr},
+            {"Tx", "100", "0.5", "px", nullptr, "0.5"},
+            {"Tx", "100", "0.5", "Th", "100", nullptr},
+        };
+        TOpened o;
+        Open(o);
+        TKXExplorerWindow* e = o.Explorer;
+        QVERIFY(e->SelectLibrary("KX_WS_IF97"));
+        auto* field1 = e->findChild<QLineEdit*>("Value1Edit");
+        auto* field2 = e->findChild<QLineEdit*>("Value2Edit");
+        for (const TCase& c : cases) {
+            const QString name = QString("%1 to %2").arg(c.From, c.To);
+            QVERIFY2(e->SelectPair(c.From), qPrintable(name));
+            e->SetValues(c.Typed1, c.Typed2);
+            const QString t = StateCell(e, "T"), x = StateCell(e, "x");
+            QVERIFY2(e->SelectPair(c.To), qPrintable(name));
+            if (c.Field1) QCOMPARE(field1->text(), QString(c.Field1));
+            if (c.Field2) QCOMPARE(field2->text(), QString(c.Field2));
+            if (c.Field1 && c.Field2) continue;
+            // A value taken from the state gives the same state again.
+            QVERIFY2(e->State().Ok, qPrintable(name));
+            QCOMPARE(StateCell(e, "T"), t);
+            QCOMPARE(StateCell(e, "x"), x);
+        }
+        // The liquid taken to (T, x): the vapour fraction is asked for, no number is invented.
+        QVERIFY(e->SelectPair("pT"));
+        e->SetValues("1", "58.356");
+        QVERIFY(e->SelectPair("Tx"));
+        QVERIFY(!e->State().Ok);
+        QCOMPARE(e->findChild<QLabel*>("StateError")->text(), QString("Type two numbers."));
+    }
+
+    // The rows' units and the value fields' units are chosen apart: a row in kPa(a) leaves the
+    // pressure field in bar(a) for every later pair and library, and the reverse.
+    void RowAndFieldUnitsDoNotDragEachOther() {
+        TOpened o;
+        Open(o);
+        TKXExplorerWindow* e = o.Explorer;
+        auto* fieldUnit1 = e->findChild<QComboBox*>("Value1Unit");
+        QVERIFY(e->SelectLibrary("KX_WS_IF97"));
+        QVERIFY(e->SelectPair("pT"));
+        Choose(e->findChild<QComboBox*>("Unit_p"), "kPa(a)");
+        QCOMPARE(fieldUnit1->currentText(), QString("bar(a)"));
+        for (const char* library : {"KX_NH3_FE", "KX_WS_IF97"}) {
+            QVERIFY(e->SelectLibrary(library));
+            QVERIFY(e->SelectPair("px"));
+            QVERIFY(e->SelectPair("pT"));
+            QCOMPARE(fieldUnit1->currentText(), QString("bar(a)"));
+        }
+        e->SetValues("10.17", "200");
+        QCOMPARE(StateCell(e, "p"), QString("1017"));  // 10.17 bar(a), shown in kPa(a)
+
+        // The field's own choice stays with the field, and the row keeps its unit.
+        Choose(fieldUnit1, "psi(a)");
+        QVERIFY(e->SelectPair("ph"));
+        QCOMPARE(fieldUnit1->currentText(), QString("psi(a)"));
+        QCOMPARE(e->findChild<QComboBox*>("Unit_p")->currentText(), QString("kPa(a)"));
+
+        // The table's range is typed in its columns' unit: a new unit rewrites it, same values.
+        e->Tabs()->setCurrentIndex(1);
+        Choose(e->findChild<QComboBox*>("TableKindList"), "Saturation by temperature");
+        e->findChild<QComboBox*>("StepModeList")->setCurrentText("step");
+        Type(e->findChild<QLineEdit*>("FromEdit"), "10");
+        Type(e->findChild<QLineEdit*>("ToEdit"), "100");
+        Type(e->findChild<QLineEdit*>("StepEdit"), "10");
+        Choose(e->findChild<QComboBox*>("Unit_T"), "K");
+        QCOMPARE(e->findChild<QLabel*>("RangeUnitLbl")->text(), QString("K"));
+        QCOMPARE(e->findChild<QLineEdit*>("FromEdit")->text(), QString("283.15"));
+        QCOMPARE(e->findChild<QLineEdit*>("ToEdit")->text(), QString("373.15"));
+        QCOMPARE(e->findChild<QLineEdit*>("StepEdit")->text(), QString("10"));
+        Click(e->findChild<QPushButton*>("ComputeTableBtn"));
+        auto* table = e->findChild<QTableWidget*>("ResultTable");
+        QCOMPARE(table->rowCount(), 10);  // 10 to 100 °C
+        QCOMPARE(table->item(9, 0)->text(), QString("373.15"));
+        QVERIFY(QFileInfo(SavePicture(e, "explorer_table_kelvin.png")).size() > 0);
+    }
+
     void ThousandRowsFromOneClick() {
         TOpened o;
         Open(o);

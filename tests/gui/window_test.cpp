@@ -238,7 +238,7 @@ class WindowTest : public QObject {
         Choose(List(E::ConvertToList), to);
         QCOMPARE(Shown(), shown);
         QCOMPARE(ErrorShown(), QString());
-        // Back to properties: the first library and function again.
+        // Back to properties: the function as the user left it.
         Choose(List(E::ModeList), "Properties");
         QCOMPARE(List(E::FunctionList)->currentText(), QString("KX_TEST_PsatT"));
         QVERIFY(W->Get(E::Argument1Edit)->isVisible());
@@ -256,14 +256,50 @@ class WindowTest : public QObject {
         Edit(E::ResultEdit)->setSelection(0, 2);
         Click(W->Get(E::CopyResultBtn));
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("10"));
-        // The paste button inserts at the field's caret.
-        Edit(E::Argument1Edit)->setCursorPosition(1);
-        Click(W->Get(E::PasteArgument1Btn));
-        QCOMPARE(Edit(E::Argument1Edit)->text(), QString("11000"));
-        QCOMPARE(Shown(), QString("11000"));
+        // A field holds one number: the paste button replaces its text, wherever the caret is
+        // and whatever is selected.
+        struct TCase {
+            const char* Typed;
+            int Start;
+            int Length;  // 0: no selection, the caret at Start
+        };
+        for (const TCase& c : {TCase{"8", 1, 0}, TCase{"8", 0, 0}, TCase{"123", 1, 1}}) {
+            Type(Edit(E::Argument1Edit), c.Typed);
+            if (c.Length > 0)
+                Edit(E::Argument1Edit)->setSelection(c.Start, c.Length);
+            else
+                Edit(E::Argument1Edit)->setCursorPosition(c.Start);
+            QGuiApplication::clipboard()->setText(" 2.006\n");
+            Click(W->Get(E::PasteArgument1Btn));
+            QCOMPARE(Edit(E::Argument1Edit)->text(), QString("2.006"));
+            QCOMPARE(Shown(), QString("2.006"));  // 0.02006 bar(a) in kPa(a)
+        }
         Choose(List(E::ModeList), "Unit Conversion");
+        Type(Edit(E::ValueEdit), "8");
         Click(W->Get(E::PasteValueBtn));
-        QCOMPARE(Edit(E::ValueEdit)->text(), QString("10"));
+        QCOMPARE(Edit(E::ValueEdit)->text(), QString("2.006"));
+    }
+
+    // Back from unit conversion the properties panel shows what the user left: the function,
+    // its values and units, and their result; no left-over text is fed to another function.
+    void BackFromUnitConversion() {
+        Choose(List(E::FunctionList), "KX_TEST_HPT");
+        Type(Edit(E::Argument1Edit), "1");
+        Type(Edit(E::Argument2Edit), "25");
+        Choose(List(E::Argument2UnitList), "K");
+        QCOMPARE(Shown(), QString("751.85"));
+        Choose(List(E::ModeList), "Unit Conversion");
+        Type(Edit(E::ValueEdit), "7");
+        Choose(List(E::ModeList), "Properties");
+        QCOMPARE(List(E::FunctionList)->currentText(), QString("KX_TEST_HPT"));
+        QCOMPARE(Edit(E::Argument2Edit)->text(), QString("25"));
+        QCOMPARE(List(E::Argument2UnitList)->currentText(), QString("K"));
+        QCOMPARE(W->Text(E::ResultLbl), QString("Enthalpy"));
+        QCOMPARE(Shown(), QString("751.85"));
+        for (E e : {E::Argument1Edit, E::Argument2Edit, E::ResultUnitList})
+            QVERIFY2(W->Get(e)->isVisible(), ElementName(e));
+        for (E e : {E::ValueEdit, E::PropList, E::UnitList})
+            QVERIFY2(!W->Get(e)->isVisible(), ElementName(e));
     }
 
     // A value copied from a spreadsheet cell or a terminal ends with a line break or a tab;
