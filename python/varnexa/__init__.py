@@ -86,7 +86,8 @@ def _real(value):
     if array.dtype.kind == "O":
         # Object arrays: Python numbers are fine, but astype(float) would also parse strings.
         for item in array.flat:
-            if isinstance(item, _NOT_REAL) or getattr(item, "dtype", np.float64).kind not in _REAL_KINDS:
+            kind = getattr(item, "dtype", np.dtype(np.float64)).kind
+            if isinstance(item, _NOT_REAL) or kind not in _REAL_KINDS:
                 _refuse(item)
         array = array.astype(np.float64)
     elif array.dtype.kind not in _REAL_KINDS:
@@ -213,7 +214,8 @@ def _runs(arrays, values, codes):
     with iterator:
         for run in iterator:
             # An aligned float64 view has strides in whole elements; anything else is copied.
-            yield [a if a.strides[0] % _DOUBLE == 0 else a.copy() for a in run[:-2]] + list(run[-2:])
+            inputs = [a if a.strides[0] % _DOUBLE == 0 else a.copy() for a in run[:-2]]
+            yield inputs + list(run[-2:])
 
 
 _functions = {}
