@@ -27,7 +27,8 @@ namespace varnexa_capi {
 class TCallerEnvironment {
   public:
     TCallerEnvironment() : csr_(_mm_getcsr()) {
-        _mm_setcsr(csr_ | kSseMasks);
+        // Most callers leave every trap masked: then MXCSR needs no load until the end.
+        if ((csr_ & kSseMasks) != kSseMasks) _mm_setcsr(csr_ | kSseMasks);
         __asm__ volatile("fnstcw %0" : "=m"(x87Control_));
         __asm__ volatile("fnstsw %0" : "=am"(x87Status_));
         if ((x87Control_ & kX87Masks) != kX87Masks) LoadControl(x87Control_ | kX87Masks);
