@@ -11,6 +11,7 @@
 #include <ostream>
 #include <string>
 
+#include "CApiCall.h"
 #include "varnexa.h"
 
 namespace {
@@ -153,6 +154,36 @@ TEST_P(CApiCaller, WritesNoTextForANegativeCapacity) {
         c.Run(text, capacity);
         EXPECT_EQ(std::string(text, sizeof text), std::string(sizeof text, '#')) << capacity;
     }
+}
+
+// The guard itself, with faults in both units: x87 (long double) and SSE (double). Library code
+// rarely touches the x87 unit, so only this test reaches the guard's x87 restoring path.
+void FaultInBothUnits() {
+    const varnexa_capi::TCallerEnvironment environment;
+    volatile long double zeroL = 0.0L;
+    volatile long double quotientL = 1.0L / zeroL;
+    volatile double zero = 0.0;
+    volatile double quotient = zero / zero;
+    (void)quotientL;
+    (void)quotient;
+}
+
+TEST(CApiCallerEnvironment, PutsBackWhatAFaultInEitherUnitChanged) {
+    for (const int before : {0, FE_ALL_EXCEPT, FE_OVERFLOW}) {
+        std::feclearexcept(FE_ALL_EXCEPT);
+        std::feraiseexcept(before);
+        FaultInBothUnits();
+        EXPECT_EQ(std::fetestexcept(FE_ALL_EXCEPT), before);
+    }
+    std::feclearexcept(FE_ALL_EXCEPT);
+    EXPECT_EXIT(
+        {
+            feenableexcept(kTraps);
+            FaultInBothUnits();
+            FaultInBothUnits();
+            _exit(fegetexcept() == kTraps ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(EntryPoints, CApiCaller, testing::ValuesIn(kCases),
