@@ -2,12 +2,16 @@
 // states: the exported function called by name in a loop (the function alone), varnexa_call
 // through a handle, and varnexa_call_array over all states at once. The difference per state is
 // what the interface adds. Two functions: a cheap one (saturation pressure) and a typical one
-// (enthalpy from pressure and temperature).
+// (enthalpy from pressure and temperature). Every entry point keeps the caller's floating-point
+// environment: BM_CallerEnvironment is what that costs per call, BM_Cfenv_HoldAndSet what
+// feholdexcept and fesetenv would cost instead.
 #include <benchmark/benchmark.h>
 
+#include <cfenv>
 #include <cstdint>
 #include <vector>
 
+#include "CApiCall.h"
 #include "varnexa.h"
 
 namespace {
@@ -110,8 +114,26 @@ void BM_Array_HPT(benchmark::State& state) {
     Array(state, "KX_WS_IF97_HPT", States().P, States().T);
 }
 
+void BM_CallerEnvironment(benchmark::State& state) {
+    for (auto _ : state) {
+        const varnexa_capi::TCallerEnvironment environment;
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_Cfenv_HoldAndSet(benchmark::State& state) {
+    for (auto _ : state) {
+        std::fenv_t saved;
+        std::feholdexcept(&saved);
+        benchmark::ClobberMemory();
+        std::fesetenv(&saved);
+    }
+}
+
 }  // namespace
 
+BENCHMARK(BM_CallerEnvironment);
+BENCHMARK(BM_Cfenv_HoldAndSet);
 BENCHMARK(BM_Alone_PsatT)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Handle_PsatT)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Array_PsatT)->Unit(benchmark::kMillisecond);

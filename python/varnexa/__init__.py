@@ -8,14 +8,18 @@
     >>> varnexa.convert(1.0, "bar(a)", "psi(a)")
 
 Arguments and results are in the standard units of their quantities (bar(a), °C, kJ/kg, kJ/kgK,
-kg/m3, ...). Array arguments broadcast against each other as in NumPy, and the whole array is
-computed by one C call; the GIL is released during it, so threads can compute in parallel.
+kg/m3, ...). Arguments are real numbers: int, float, bool and real NumPy arrays of any layout and
+dtype; complex numbers, strings, None and dates are refused with TypeError. Array arguments
+broadcast against each other as in NumPy without being expanded to the broadcast shape: the
+output is computed in a few C calls over runs of states, and the GIL is released during each, so
+threads can compute in parallel.
 
 The library is the one VARNEXA_LIBRARY names, else one installed into this package, else the
 newest build of the checkout this package lies in (build/<preset>/src/capi), else the system's.
 """
 
 import ctypes
+import datetime
 from collections import namedtuple
 
 try:
@@ -57,12 +61,47 @@ class VarnexaError(ValueError):
         self.text = text
 
 
-def _is_scalar(value):
+# What float() or NumPy would turn into a number, but is none: refused, never converted.
+_NOT_REAL = (str, bytes, bytearray, complex, datetime.date, datetime.time, datetime.timedelta,
+             type(None))
+# NumPy dtype kinds of real numbers: bool, signed and unsigned integers, floating point.
+_REAL_KINDS = "biuf"
+
+
+def _refuse(value):
+    kind = value.dtype if hasattr(value, "dtype") else type(value).__name__
+    raise TypeError(f"varnexa: arguments must be real numbers or arrays of them, not {kind}")
+
+
+def _real(value):
+    """A scalar as a float, an array as a NumPy array of a real dtype (not yet copied or cast);
+    TypeError for anything that is not a real number."""
+    if isinstance(value, _NOT_REAL):
+        _refuse(value)
     if isinstance(value, (int, float)):
-        return True
+        return float(value)
     if np is None:
         raise ImportError("varnexa: arrays need NumPy (Debian package python3-numpy)")
-    return np.ndim(value) == 0
+    array = np.asarray(value)
+    if array.dtype.kind == "O":
+        # Object arrays: Python numbers are fine, but astype(float) would also parse strings.
+        for item in array.flat:
+            kind = getattr(item, "dtype", np.dtype(np.float64)).kind
+            if isinstance(item, _NOT_REAL) or kind not in _REAL_KINDS:
+                _refuse(item)
+        array = array.astype(np.float64)
+    elif array.dtype.kind not in _REAL_KINDS:
+        _refuse(array)
+    return float(array) if array.ndim == 0 else array
+
+
+def _c_name(name, what):
+    """A name as the NUL-terminated bytes the C interface takes; a NUL inside would cut it."""
+    if not isinstance(name, str):
+        raise TypeError(f"varnexa: a {what} name is a str, not {type(name).__name__}")
+    if "\0" in name:
+        raise TypeError(f"varnexa: the {what} name {name!r} contains a NUL character")
+    return name.encode("utf-8")
 
 
 def _text(raw):
@@ -101,12 +140,13 @@ class Function:
         """Values and error codes for scalars or arrays; see varnexa.call."""
         if len(args) != self.arity:
             raise TypeError(f"{self.name} takes {self.arity} arguments, {len(args)} given")
-        if all(_is_scalar(a) for a in args):
+        args = [_real(a) for a in args]
+        if all(isinstance(a, float) for a in args):
             return self._call_scalar(args, raise_errors)
         return self._call_array(args, raise_errors)
 
     def _call_scalar(self, args, raise_errors):
-        values = (ctypes.c_double * max(self.arity, 1))(*[float(a) for a in args])
+        values = (ctypes.c_double * max(self.arity, 1))(*args)
         text = ctypes.create_string_buffer(_clib.TEXT_CAPACITY + 1)
         code = ctypes.c_int32(0)
         value = _lib.varnexa_call(
@@ -119,49 +159,63 @@ class Function:
         return value if raise_errors else (value, code.value)
 
     def _call_array(self, args, raise_errors):
-        arrays = [np.asarray(a, dtype=np.float64) for a in args]
+        arrays = [np.asarray(a) for a in args]
         shape = np.broadcast_shapes(*(a.shape for a in arrays))
-        keep, pointers, strides = [], [], []
-        for a in arrays:
-            data, stride = _strided(a, shape)
-            keep.append(data)
-            pointers.append(data.ctypes.data)
-            strides.append(stride)
         values = np.empty(shape, dtype=np.float64)
         codes = np.empty(shape, dtype=np.int32)
         text = ctypes.create_string_buffer(_clib.TEXT_CAPACITY + 1)
-        failed = _lib.varnexa_call_array(
-            self._handle,
-            values.size,
-            (ctypes.c_void_p * len(pointers))(*pointers),
-            (ctypes.c_int64 * len(strides))(*strides),
-            values.ctypes.data,
-            codes.ctypes.data,
-            text,
-            _clib.TEXT_CAPACITY,
-        )
-        if failed < 0:
-            raise RuntimeError(f"varnexa: invalid array call of {self.name}")
+        first_text = None
+        for run in _runs(arrays, values, codes):
+            *inputs, run_values, run_codes = run
+            failed = _lib.varnexa_call_array(
+                self._handle,
+                run_values.size,
+                (ctypes.c_void_p * len(inputs))(*(a.ctypes.data for a in inputs)),
+                (ctypes.c_int64 * len(inputs))(*(a.strides[0] // _DOUBLE for a in inputs)),
+                run_values.ctypes.data,
+                run_codes.ctypes.data,
+                text,
+                _clib.TEXT_CAPACITY,
+            )
+            if failed < 0:
+                raise RuntimeError(f"varnexa: invalid array call of {self.name}")
+            if failed and first_text is None:
+                first_text = _text(text.value)
         if raise_errors:
-            if failed:
+            if first_text is not None:
                 first = int(codes.flat[np.flatnonzero(codes)[0]])
-                raise VarnexaError(first, _text(text.value))
+                raise VarnexaError(first, first_text)
             return values
         return values, codes
 
 
-def _strided(array, shape):
-    """The array's data as one run the C loop can walk, with its stride in elements: a single
-    value (stride 0) for anything constant over the shape, the array itself when it already is the
-    shape and contiguous or one-dimensional with a regular step, a contiguous copy otherwise."""
-    if array.size == 1:
-        return np.ascontiguousarray(array.reshape(1)), 0
-    if array.shape == shape:
-        if array.flags.c_contiguous:
-            return array, 1
-        if array.ndim == 1 and array.strides[0] % array.itemsize == 0:
-            return array, array.strides[0] // array.itemsize
-    return np.ascontiguousarray(np.broadcast_to(array, shape)), 1
+_DOUBLE = np.dtype(np.float64).itemsize if np is not None else 8
+# States per C call when the iterator has to copy (broadcast rows, casts, unaligned data): small
+# enough that the copies stay far below the output's size, large enough that the calls' own cost
+# does not show.
+_RUN = 1 << 14
+
+
+def _runs(arrays, values, codes):
+    """Runs of states in the output's C order, as 1-D views the C call walks with one stride each
+    (0 for a broadcast value): the inputs as float64, aligned, read in place where they can be and
+    copied a run at a time where they cannot; values and codes are written in place."""
+    real = ["readonly", "aligned"]
+    written = ["writeonly", "aligned", "contig"]
+    iterator = np.nditer(
+        arrays + [values, codes],
+        flags=["external_loop", "buffered", "growinner", "zerosize_ok"],
+        op_flags=[real] * len(arrays) + [written, written],
+        op_dtypes=[np.float64] * len(arrays) + [np.float64, np.int32],
+        casting="same_kind",
+        order="C",
+        buffersize=_RUN,
+    )
+    with iterator:
+        for run in iterator:
+            # An aligned float64 view has strides in whole elements; anything else is copied.
+            inputs = [a if a.strides[0] % _DOUBLE == 0 else a.copy() for a in run[:-2]]
+            yield inputs + list(run[-2:])
 
 
 _functions = {}
@@ -169,9 +223,10 @@ _functions = {}
 
 def function(name):
     """The library function with that full name (a Function); ValueError if there is none."""
+    key = _c_name(name, "function")
     found = _functions.get(name)
     if found is None:
-        handle = _lib.varnexa_find_function(name.encode("utf-8"))
+        handle = _lib.varnexa_find_function(key)
         if not handle:
             raise ValueError(f"varnexa: no function named {name!r}")
         found = _functions[name] = Function(handle)
@@ -196,6 +251,8 @@ def libraries():
 
 def functions(library=None):
     """The full function names of one library (by name), or of all libraries."""
+    if library is not None:
+        _c_name(library, "library")
     names = libraries()
     if library is not None and library not in names:
         raise ValueError(f"varnexa: no library named {library!r}")
@@ -214,7 +271,7 @@ def quantities():
 
 def units(quantity):
     """The unit names of a quantity (by name); the first is its standard unit."""
-    key = quantity.encode("utf-8")
+    key = _c_name(quantity, "quantity")
     count = _lib.varnexa_unit_count(key)
     if count < 0:
         raise ValueError(f"varnexa: no quantity named {quantity!r}")
@@ -225,14 +282,16 @@ def convert(value, from_unit, to_unit, quantity=None):
     """Converts a scalar or an array from one unit to another of the same quantity (the named
     quantity, or the first that has both units). ValueError for unknown names or a scalar that
     cannot be converted; in an array such a value becomes NaN."""
-    names = [None if quantity is None else quantity.encode("utf-8")]
-    names += [from_unit.encode("utf-8"), to_unit.encode("utf-8")]
-    if _is_scalar(value):
+    names = [None if quantity is None else _c_name(quantity, "quantity")]
+    names += [_c_name(from_unit, "unit"), _c_name(to_unit, "unit")]
+    value = _real(value)
+    if isinstance(value, float):
         result = ctypes.c_double(0.0)
-        status = _lib.varnexa_convert(*names, float(value), ctypes.byref(result))
+        status = _lib.varnexa_convert(*names, value, ctypes.byref(result))
         _check_conversion(status, from_unit, to_unit, quantity, scalar=True)
         return result.value
-    values = np.ascontiguousarray(value, dtype=np.float64)
+    # A contiguous array may still be unaligned (a view into a byte buffer): "A" copies it then.
+    values = np.require(value, dtype=np.float64, requirements=["C", "A"])
     results = np.empty_like(values)
     status = _lib.varnexa_convert_array(*names, values.size, values.ctypes.data, results.ctypes.data)
     _check_conversion(status, from_unit, to_unit, quantity, scalar=False)

@@ -1,8 +1,9 @@
 // Writes, from the registry, the C declarations of every library function into varnexa.h and a
 // C++ source that exports each function under its own name with C linkage. The library functions
 // are C++ functions; an extern "C" forwarder whose symbol is set by an asm label gives the plain
-// name, and compiles to a single jump. Files are rewritten only when their text changes, so an
-// unchanged registry rebuilds nothing.
+// name, and guards the call as every C entry point does (CApiCall.h): the caller's
+// floating-point environment is kept, and a negative capacity writes no text. Files are rewritten
+// only when their text changes, so an unchanged registry rebuilds nothing.
 //
 // Usage: varnexa_capi_generator TEMPLATE HEADER_OUT EXPORTS_OUT
 #include <cctype>
@@ -26,9 +27,9 @@ std::string Parameters(int arity) {
 }
 
 std::string Arguments(int arity) {
-    std::string text;
-    for (int k = 1; k <= arity; ++k) text.append("x").append(std::to_string(k)).append(", ");
-    return text + "errorText, capacity, errorCode";
+    std::string text = "errorText, capacity, errorCode";
+    for (int k = 1; k <= arity; ++k) text.append(", x").append(std::to_string(k));
+    return text;
 }
 
 // "Vapour Fraction" -> "vapourFraction": argument names as C parameter names for the header.
@@ -100,6 +101,7 @@ int main(int argc, char** argv) {
     std::ostringstream exports;
     exports << "// Generated from the registry by varnexa_capi_generator; do not edit.\n"
                "#include <cstdint>\n\n"
+               "#include \"CApiCall.h\"\n\n"
                "#define VARNEXA_EXPORT extern \"C\" __attribute__((visibility(\"default\")))\n\n";
     std::set<std::string> names;
     for (int l = 0; l < registry.Count(); ++l) {
@@ -119,7 +121,8 @@ int main(int argc, char** argv) {
                     << "VARNEXA_EXPORT double varnexa_export_" << name << "(" << Parameters(arity)
                     << ") __asm__(\"" << name << "\");\n"
                     << "double varnexa_export_" << name << "(" << Parameters(arity)
-                    << ") {\n    return " << name << "(" << Arguments(arity) << ");\n}\n";
+                    << ") {\n    return varnexa_capi::GuardedCall<" << name << ">("
+                    << Arguments(arity) << ");\n}\n";
         }
         if (l + 1 < registry.Count()) declarations << "\n";
     }

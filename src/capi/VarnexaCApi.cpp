@@ -1,11 +1,15 @@
 // The C interface over the registry and the unit catalogue. Both are built once, on first use, in
 // a function-local static (thread-safe initialisation) and only read afterwards, so every entry
-// point may run on many threads at once.
+// point may run on many threads at once. Every entry point that runs library code does so in the
+// caller's floating-point environment made safe (CApiCall.h), once per call, not per state.
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "CApiCall.h"
 #include "KX_Libraries_Catalogue.h"
 #include "KX_Utils.h"
 #include "PropertyListObject.h"
@@ -23,6 +27,9 @@ struct varnexa_function {
 };
 
 namespace {
+
+using varnexa_capi::TCallerEnvironment;
+using varnexa_capi::WithErrorText;
 
 struct TCApi {
     TKXLibraries Registry;
@@ -67,8 +74,23 @@ struct TCApi {
 };
 
 const TCApi& Api() {
-    static const TCApi api;
+    // Building the catalogues runs library code too; the lambda's result is the static itself.
+    static const TCApi api = [] {
+        const TCallerEnvironment environment;
+        return TCApi();
+    }();
     return api;
+}
+
+// The most elements an array can have: its bytes must fit in the address space.
+constexpr int64_t kMaxElements = PTRDIFF_MAX / static_cast<int64_t>(sizeof(double));
+
+// Whether n states read at offsets 0, stride, ..., (n - 1) * stride stay within kMaxElements
+// (checked by division: the product itself may overflow).
+bool ValidStride(int64_t n, int64_t stride) {
+    if (n <= 1 || stride == 0) return true;
+    if (stride == INT64_MIN) return false;
+    return (stride < 0 ? -stride : stride) <= kMaxElements / (n - 1);
 }
 
 const char* CText(const std::string& text) {
@@ -188,8 +210,10 @@ int32_t varnexa_total_function_count(void) {
 const varnexa_function* varnexa_function_at(int32_t library, int32_t function) {
     const TCApi& api = Api();
     if (library < 0 || library >= api.Registry.Count() || function < 0) return nullptr;
-    const int32_t index = api.FirstFunction[library] + function;
-    return index < api.FirstFunction[library + 1] ? &api.Functions[index] : nullptr;
+    // Compared with the library's count, so that no sum can overflow.
+    const int32_t first = api.FirstFunction[library];
+    return function < api.FirstFunction[library + 1] - first ? &api.Functions[first + function]
+                                                             : nullptr;
 }
 
 const varnexa_function* varnexa_find_function(const char* name) {
@@ -243,28 +267,33 @@ double varnexa_call(const varnexa_function* f, const double* args, char* errorTe
         SetText(errorText, capacity, "varnexa_call; No function or no arguments.");
         return 0.0;
     }
-    switch (f->Arity) {
-        case 0:
-            return f->Ptr.Constant(errorText, capacity, errorCode);
-        case 1:
-            return f->Ptr.Unary(args[0], errorText, capacity, errorCode);
-        case 2:
-            return f->Ptr.Binary(args[0], args[1], errorText, capacity, errorCode);
-        default:
-            return f->Ptr.Ternary(args[0], args[1], args[2], errorText, capacity, errorCode);
-    }
+    const TCallerEnvironment environment;
+    return WithErrorText(errorText, capacity, [&](char* text, int32_t room) {
+        switch (f->Arity) {
+            case 0:
+                return f->Ptr.Constant(text, room, errorCode);
+            case 1:
+                return f->Ptr.Unary(args[0], text, room, errorCode);
+            case 2:
+                return f->Ptr.Binary(args[0], args[1], text, room, errorCode);
+            default:
+                return f->Ptr.Ternary(args[0], args[1], args[2], text, room, errorCode);
+        }
+    });
 }
 
 int64_t varnexa_call_array(const varnexa_function* f, int64_t n, const double* const* args,
                            const int64_t* strides, double* values, int32_t* codes, char* errorText,
                            int32_t capacity) {
     SetText(errorText, capacity, "");
-    bool valid = f && n >= 0 && values && codes && (f->Arity == 0 || args);
-    for (int32_t k = 0; valid && k < f->Arity; ++k) valid = args[k] != nullptr;
+    bool valid = f && n >= 0 && n <= kMaxElements && values && codes && (f->Arity == 0 || args);
+    for (int32_t k = 0; valid && k < f->Arity; ++k)
+        valid = args[k] != nullptr && (!strides || ValidStride(n, strides[k]));
     if (!valid) {
         SetText(errorText, capacity, "varnexa_call_array; No function, count or array.");
         return VARNEXA_INVALID_CALL;
     }
+    const TCallerEnvironment environment;
     switch (f->Arity) {
         case 0:
             return CallStates<0>(f->Ptr, n, args, strides, values, codes, errorText, capacity);
@@ -317,7 +346,8 @@ int32_t varnexa_convert(const char* quantityName, const char* fromUnit, const ch
 
 int32_t varnexa_convert_array(const char* quantityName, const char* fromUnit, const char* toUnit,
                               int64_t n, const double* values, double* results) {
-    if (n < 0 || (n > 0 && (!values || !results))) return VARNEXA_CONVERT_FAULT;
+    if (n < 0 || n > kMaxElements || (n > 0 && (!values || !results))) return VARNEXA_CONVERT_FAULT;
+    const TCallerEnvironment environment;
     const TUnitPair pair = FindUnits(quantityName, fromUnit, toUnit);
     if (pair.Status != VARNEXA_CONVERT_OK) {
         for (int64_t i = 0; i < n; ++i) results[i] = 0.0;

@@ -95,6 +95,71 @@ TEST(CApiRegistry, InvalidRequestsGiveNeutralAnswers) {
               VARNEXA_INVALID_CALL);
 }
 
+// Indices, counts and strides at the limits of their integer types: every entry point refuses
+// them without arithmetic that overflows (a sum or product past the limit wraps to an index that
+// passes the check) and without touching the caller's arrays.
+TEST(CApiRegistry, IntegerLimitsAreRefused) {
+    const int32_t last = varnexa_library_count() - 1;
+    const varnexa_function* hpt = varnexa_find_function("KX_WS_IF97_HPT");
+    struct TQuery {
+        const char* Call;
+        bool Refused;
+    };
+    const TQuery queries[] = {
+        {"function_at(1, INT32_MAX)", varnexa_function_at(1, INT32_MAX) == nullptr},
+        {"function_at(last, INT32_MAX)", varnexa_function_at(last, INT32_MAX) == nullptr},
+        {"function_at(0, INT32_MAX)", varnexa_function_at(0, INT32_MAX) == nullptr},
+        {"function_at(INT32_MAX, 0)", varnexa_function_at(INT32_MAX, 0) == nullptr},
+        {"function_at(INT32_MIN, INT32_MIN)", varnexa_function_at(INT32_MIN, INT32_MIN) == nullptr},
+        {"library_name(INT32_MIN)", varnexa_library_name(INT32_MIN) == nullptr},
+        {"function_count(INT32_MAX)", varnexa_function_count(INT32_MAX) == -1},
+        {"argument_name(INT32_MIN)", varnexa_argument_name(hpt, INT32_MIN) == nullptr},
+        {"argument_quantity_name(INT32_MAX)",
+         varnexa_argument_quantity_name(hpt, INT32_MAX) == nullptr},
+        {"quantity_name(INT32_MAX)", varnexa_quantity_name(INT32_MAX) == nullptr},
+        {"quantity_index(INT32_MIN)", varnexa_quantity_index(INT32_MIN) == -1},
+        {"unit_name(INT32_MAX)", varnexa_unit_name("Temperature", INT32_MAX) == nullptr},
+    };
+    for (const TQuery& query : queries) EXPECT_TRUE(query.Refused) << query.Call;
+
+    // Arrays: counts and strides whose element offsets pass the address space.
+    const double p[2] = {10.0, 20.0}, t[2] = {200.0, 300.0};
+    const double* args[2] = {p, t};
+    struct TArrayCall {
+        int64_t N;
+        int64_t Strides[2];
+    };
+    const TArrayCall calls[] = {
+        {2, {INT64_MAX, 1}}, {2, {1, INT64_MIN}},         {3, {INT64_MAX / 2 + 1, 0}},
+        {INT64_MAX, {0, 0}}, {INT64_MAX / 8 + 1, {0, 0}},
+    };
+    for (const TArrayCall& call : calls) {
+        double values[2] = {-1.0, -1.0};
+        int32_t codes[2] = {-7, -7};
+        char text[256];
+        EXPECT_EQ(varnexa_call_array(hpt, call.N, args, call.Strides, values, codes, text, 255),
+                  VARNEXA_INVALID_CALL)
+            << call.N << " " << call.Strides[0] << " " << call.Strides[1];
+        EXPECT_EQ(values[0], -1.0);
+        EXPECT_EQ(codes[0], -7);
+    }
+    double results[2] = {-1.0, -1.0};
+    for (const int64_t n : {INT64_MAX, INT64_MAX / 8 + 1}) {
+        EXPECT_EQ(varnexa_convert_array("Temperature", "°C", "K", n, p, results),
+                  VARNEXA_CONVERT_FAULT);
+        EXPECT_EQ(results[0], -1.0);
+    }
+    // Negative strides walk back from the given element.
+    const double* backwards[2] = {p + 1, t + 1};
+    const int64_t negative[2] = {-1, -1};
+    double values[2];
+    int32_t codes[2];
+    ASSERT_EQ(varnexa_call_array(hpt, 2, backwards, negative, values, codes, nullptr, 0), 0);
+    const double first[2] = {20.0, 300.0};
+    int32_t code = -1;
+    EXPECT_EQ(values[0], varnexa_call(hpt, first, nullptr, 0, &code));
+}
+
 // Every registered function is exported under its name, the name finds the same handle, and
 // the exported symbol computes what the handle computes.
 TEST(CApiRegistry, EveryFunctionIsExportedAndFoundByName) {

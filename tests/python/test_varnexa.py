@@ -1,9 +1,12 @@
 """The Python module: reference values, broadcasting and strided inputs against single calls,
 errors as codes or exceptions, the registry listings, and unit conversion."""
 import csv
+import ctypes
+import datetime
 import os
 import subprocess
 import sys
+import tracemalloc
 
 import numpy as np
 import pytest
@@ -39,6 +42,40 @@ def single_calls(name, *arrays):
     return (np.array([v for v, _ in pairs]).reshape(shape), np.array([c for _, c in pairs]).reshape(shape))
 
 
+def unaligned(array):
+    """A copy of the array in a byte buffer at offset 1: its doubles are not 8-byte aligned."""
+    raw = np.zeros(array.nbytes + 1, dtype=np.uint8)
+    view = raw[1:].view(array.dtype).reshape(array.shape)
+    view[...] = array
+    assert not view.flags.aligned
+    return view
+
+
+@pytest.fixture
+def checked_c_calls(monkeypatch):
+    """Checks each array call the module makes: every array it hands to C is aligned for doubles
+    (int32 for the codes) and no run is larger than the output. Returns the list of run sizes."""
+    real = varnexa._lib.varnexa_call_array
+    runs = []
+
+    def call_array(handle, n, args, strides, values, codes, text, capacity):
+        pointers = [args[k] for k in range(varnexa._lib.varnexa_arity(handle))]
+        assert all(p % 8 == 0 for p in pointers), "an unaligned argument array reached C"
+        assert values % 8 == 0 and codes % 4 == 0
+        runs.append(n)
+        return real(handle, n, args, strides, values, codes, text, capacity)
+
+    real_convert = varnexa._lib.varnexa_convert_array
+
+    def convert_array(quantity, from_unit, to_unit, n, values, results):
+        assert values % 8 == 0 and results % 8 == 0, "an unaligned array reached C"
+        return real_convert(quantity, from_unit, to_unit, n, values, results)
+
+    monkeypatch.setattr(varnexa._lib, "varnexa_call_array", call_array)
+    monkeypatch.setattr(varnexa._lib, "varnexa_convert_array", convert_array)
+    return runs
+
+
 # Pressures in bar(a) and temperatures in °C: liquid, steam, supercritical, and states out of
 # range (negative pressure, below 0 °C, above 2000 °C).
 P = np.array([-1.0, 0.05, 1.0, 10.0, 250.0, 900.0])
@@ -54,11 +91,16 @@ T = np.array([-20.0, 25.0, 150.0, 400.0, 800.0, 2500.0])
         (P[::2], T[1::2]),  # strided views
         (np.asfortranarray(np.outer(P, np.ones(3))), np.outer(np.ones(6), T[:3])),  # column-major
         (np.outer(P, np.ones(4)).T, T[:, None].T[:, :6]),  # transposed, broadcast rows
+        (unaligned(P), unaligned(T[::-1])),  # views into a byte buffer at offset 1
+        (P[::-1, None], unaligned(np.outer(T, np.ones(2)))[:, ::-1]),  # reversed, unaligned 2-D
+        (P.astype(np.float32), T.astype(">f8")),  # single precision, big-endian
+        (P.astype(np.int16)[:, None, None], T.reshape(2, 3)),  # integers, 3-D broadcast
     ],
-    ids=["same", "outer", "scalar", "strided", "fortran", "transposed"],
+    ids=["same", "outer", "scalar", "strided", "fortran", "transposed", "unaligned",
+         "reversed", "dtypes", "3d"],
 )
 @pytest.mark.parametrize("name", ["KX_WS_IF97_HPT", "KX_NH3_FE_DPT", "KX_CO2_FE_SPT"])
-def test_array_call_equals_single_calls(name, p, t):
+def test_array_call_equals_single_calls(name, p, t, checked_c_calls):
     values, codes = varnexa.call(name, p, t)
     expected_values, expected_codes = single_calls(name, p, t)
     assert values.shape == np.broadcast_shapes(np.shape(p), np.shape(t))
@@ -93,6 +135,85 @@ def test_errors_as_codes_or_exceptions():
 def test_misuse_is_refused(name, args, error):
     with pytest.raises(error):
         varnexa.call(name, *args)
+
+
+NOT_REAL = [
+    1 + 2j,
+    np.complex128(1.0),
+    np.array([1.0, 2.0 + 1j]),
+    "10",
+    b"10",
+    np.array(["1.0", "2.0"]),
+    None,
+    [1.0, None],
+    np.array([1.0, "2"], dtype=object),
+    np.datetime64("2024-01-01"),
+    np.array(["2024-01-01"], dtype="datetime64[D]"),
+    np.timedelta64(5, "s"),
+    datetime.datetime(2024, 1, 1),
+    datetime.date(2024, 1, 1),
+    datetime.timedelta(seconds=5),
+]
+
+
+@pytest.mark.parametrize("value", NOT_REAL, ids=lambda v: type(v).__name__)
+def test_what_is_no_real_number_is_refused(value):
+    with pytest.raises(TypeError):
+        varnexa.call("KX_WS_IF97_HPT", 10.0, value)
+    with pytest.raises(TypeError):
+        varnexa.call("KX_WS_IF97_HPT", value, np.array([100.0, 200.0]))
+    with pytest.raises(TypeError):
+        varnexa.convert(value, "°C", "K")
+
+
+def test_names_with_a_nul_are_refused():
+    # The C interface reads a name up to its first NUL: "KX_WS_IF97_PsatT\0x" would find PsatT.
+    for attempt in [
+        lambda: varnexa.function("KX_WS_IF97_PsatT\0x"),
+        lambda: varnexa.call("KX_WS_IF97_PsatT\0", 100.0),
+        lambda: varnexa.functions("KX_WS_IF97\0"),
+        lambda: varnexa.units("Temperature\0"),
+        lambda: varnexa.convert(1.0, "°C\0", "K"),
+        lambda: varnexa.convert(1.0, "°C", "K\0"),
+        lambda: varnexa.convert(1.0, "°C", "K", quantity="Temperature\0x"),
+    ]:
+        with pytest.raises(TypeError):
+            attempt()
+
+
+def test_unaligned_and_other_dtypes_convert(checked_c_calls):
+    celsius = np.array([0.0, 100.0, -40.0])
+    layouts = [unaligned(celsius), celsius.astype(">f8"), celsius.astype(np.int32), celsius[::-1]]
+    for array in layouts:
+        expected = np.asarray(array, dtype=np.float64) + 273.15
+        np.testing.assert_allclose(varnexa.convert(array, "°C", "K"), expected)
+    assert varnexa.convert(True, "°C", "K") == pytest.approx(274.15)
+
+
+def test_broadcasting_does_not_expand_the_arguments(checked_c_calls):
+    # An (N, 1) x (M,) grid: the output's values and codes are the only arrays of its size.
+    p = np.geomspace(0.5, 400.0, 600)[:, None]
+    t = np.linspace(1.0, 700.0, 500)
+    p[590, 0] = -1.0  # one failing row, far into the grid
+    output_bytes = p.size * t.size * (8 + 4)
+    tracemalloc.start()
+    try:
+        values, codes = varnexa.call("KX_WS_IF97_HPT", p, t)
+        peak = tracemalloc.get_traced_memory()[1]
+    finally:
+        tracemalloc.stop()
+    assert peak < output_bytes + (1 << 20), f"peak {peak} for an output of {output_bytes} bytes"
+    assert max(checked_c_calls) < values.size
+    # The same states expanded by NumPy give the same results.
+    expanded = [np.ascontiguousarray(a) for a in np.broadcast_arrays(p, t)]
+    expected_values, expected_codes = varnexa.call("KX_WS_IF97_HPT", *expanded)
+    np.testing.assert_array_equal(codes, expected_codes)
+    np.testing.assert_array_equal(values, expected_values)
+    assert (codes[590] == 4).all() and (codes[:590] == 0).all()
+    # The first failure's text comes from the C call that met it, not from the first call.
+    with pytest.raises(varnexa.VarnexaError) as failure:
+        varnexa.call("KX_WS_IF97_HPT", p, t, raise_errors=True)
+    assert failure.value.code == 4 and "Pressure lower" in failure.value.text
 
 
 def test_constant_and_empty_arrays():
