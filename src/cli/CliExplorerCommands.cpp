@@ -115,9 +115,12 @@ void PrintState(const TStateArgs& a, std::ostream& out) {
             out << key << "\t\t" << unit << "\t" << cell.Text << "\n";
     };
     for (const TKXStateRow& r : state.Rows) line(r.Property.Key, r.Mixture);
+    // The saturated liquid and vapour; the library's single-phase limits at the dome follow the
+    // saturation functions' values.
     if (state.TwoPhase)
-        for (const char* key : {"rho", "h", "s"}) {
+        for (const char* key : {"rho", "h", "s", "cp", "w", "eta", "lambda", "Pr"}) {
             const TKXStateRow* r = state.Row(key);
+            if (!r) continue;  // a row the library does not offer (no transport functions)
             line(std::string(key) + "_liq", r->Liquid);
             line(std::string(key) + "_vap", r->Vapour);
         }
