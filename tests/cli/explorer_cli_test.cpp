@@ -159,7 +159,11 @@ TEST(CliExplorer, UsageErrorsExitWithTwo) {
         {"table", "KX_WS_IF97", "saturation", "--T", "0", "100", "0"},
         {"table", "KX_WS_IF97", "saturation"},
         {"table", "KX_WS_IF97", "isobar", "--p", "1", "--T", "0", "100"},
-        {"table", "KX_WS_IF97", "isochore", "--p", "1"}};
+        {"table", "KX_WS_IF97", "isochore", "--p", "1"},
+        // Steps whose sign test underflows, or whose count overflows.
+        {"table", "KX_WS_IF97", "isobar", "--p", "1", "--T", "0", "-1e-300", "1e-300"},
+        {"table", "KX_WS_IF97", "isobar", "--p", "1", "--T", "1", "0.9999999999", "1e-320"},
+        {"table", "KX_WS_IF97", "isobar", "--p", "1", "--T", "0.9999999999", "1", "1e-320"}};
     for (const auto& c : cases) {
         const CliRun r = Cli(c);
         EXPECT_EQ(r.Status, 2) << c[0] << " " << c[2];
