@@ -218,7 +218,7 @@ void DrawDiagram(const TDiagramArgs& a, std::ostream& out) {
     TKXDiagramPainter painter(ComputeDiagram(fluid, *kind), units);
     painter.SetState(marker);
     std::string error;
-    if (!SaveDiagram(painter, a.Out, QSize(width, height), error)) Usage(error);
+    if (!SaveDiagram(painter, Typed(a.Out), QSize(width, height), error)) Usage(error);
 #else
     Usage("this varnexa-cli was built without Qt and cannot draw diagrams");
 #endif

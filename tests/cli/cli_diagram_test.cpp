@@ -124,6 +124,14 @@ TEST(CliDiagramFile, AFailedWriteLeavesNoTruncatedFileAndTheOldOneAsItWas) {
     const CliRun r = Cli({"diagram", "KX_R134a_FE", "ph", "--out", existing});
     EXPECT_EQ(r.Status, 0) << r.Err;
     EXPECT_NE(Content(existing).find("<svg"), std::string::npos);
+
+    // A file name that begins with "-" is the value of --out, as typed.
+    const auto here = std::filesystem::current_path();
+    std::filesystem::current_path(dir);
+    const CliRun dash = Cli({"diagram", "KX_R134a_FE", "ph", "--out", "-dash.svg"});
+    std::filesystem::current_path(here);
+    EXPECT_EQ(dash.Status, 0) << dash.Err;
+    EXPECT_TRUE(std::filesystem::exists(dir + "/-dash.svg"));
 }
 
 }  // namespace
