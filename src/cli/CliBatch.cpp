@@ -7,10 +7,12 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <istream>
 #include <ostream>
@@ -50,6 +52,30 @@ TFunctionIndex BuildIndex(const TKXLibraries& registry) {
 bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
+
+}  // namespace
+
+std::string EchoedWord(std::string_view word) {
+    std::size_t end = std::min(word.size(), EchoedBytes);
+    // Back to the start of a UTF-8 character when the cut falls inside one.
+    if (end < word.size())
+        while (end > 0 && (static_cast<unsigned char>(word[end]) & 0xC0) == 0x80) --end;
+    std::string echoed;
+    for (const char c : word.substr(0, end)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F || c == '\\') {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            echoed += escaped;
+        } else {
+            echoed += c;
+        }
+    }
+    if (end < word.size()) echoed += "...";
+    return echoed;
+}
+
+namespace {
 
 class TBatch {
   public:
@@ -93,7 +119,7 @@ class TBatch {
 
     void Call(std::string_view function, const std::string_view* args, int given) {
         const auto it = index_.find(function);
-        if (it == index_.end()) return Error("unknown function: " + std::string(function));
+        if (it == index_.end()) return Error("unknown function: " + EchoedWord(function));
         const int library = it->second.first;
         const int index = it->second.second;
         const int arity = registry_.GetNoOfArguments(library, index);
@@ -103,7 +129,7 @@ class TBatch {
         double x[KeptWords - 1] = {0.0, 0.0, 0.0};
         for (int a = 0; a < given && a < KeptWords - 1; ++a)
             if (!TryParseNumber(args[a], x[a]))
-                return Error("not a number: " + std::string(args[a]));
+                return Error("not a number: " + EchoedWord(args[a]));
 
         char text[ErrorTextCapacity + 1] = "";
         int32_t code = 0;
@@ -148,7 +174,8 @@ class TBatch {
 
 }  // namespace
 
-void RunBatch(const TKXLibraries& registry, std::istream& in, std::ostream& out) {
+bool RunBatch(const TKXLibraries& registry, std::istream& in, std::ostream& out,
+              std::string& error) {
     TBatch batch(registry, out);
     std::string pending;  // the start of a line that a block cut off
     std::string block(InputBlock, '\0');
@@ -164,8 +191,13 @@ void RunBatch(const TKXLibraries& registry, std::istream& in, std::ostream& out)
         if (standardInput) {
             batch.Flush();
             out.flush();
+            if (!out) break;  // nobody reads the answers: stop reading the questions
             const ssize_t n = ::read(STDIN_FILENO, block.data(), block.size());
             if (n < 0 && errno == EINTR) continue;
+            if (n < 0) {
+                error = std::string("cannot read standard input: ") + std::strerror(errno);
+                return false;
+            }
             got = n;
         } else {
             got = source->sgetn(block.data(), static_cast<std::streamsize>(block.size()));
@@ -186,5 +218,7 @@ void RunBatch(const TKXLibraries& registry, std::istream& in, std::ostream& out)
     }
     // A last line without a line end is still a line; nothing after the last line end is none.
     if (!pending.empty()) batch.Line(pending);
+    batch.Flush();
     in.setstate(std::ios::eofbit);
+    return true;
 }

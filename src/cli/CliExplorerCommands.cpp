@@ -1,6 +1,7 @@
 #include "CliExplorerCommands.h"
 
 #include <CLI/CLI.hpp>
+#include <charconv>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -39,15 +40,20 @@ const TPropertyList& Catalogue() {
     throw CLI::ValidationError(message);
 }
 
+// A word as the user typed it: without the blank that keeps "-.5" a value for the parser.
+std::string Typed(const std::string& word) {
+    return word.size() > 1 && word[0] == ' ' && word[1] == '-' ? word.substr(1) : word;
+}
+
 double Number(const std::string& text) {
     double value = 0.0;
-    if (!TryParseNumber(text, value)) Usage("not a number: " + text);
+    if (!TryParseNumber(text, value)) Usage("not a number: " + Typed(text));
     return value;
 }
 
 TKXFluidFunctions Fluid(const std::string& library) {
     const int index = FindLibraryIndex(ExplorerRegistry(), library);
-    if (index < 0) Usage("unknown library: " + library);
+    if (index < 0) Usage("unknown library: " + Typed(library));
     return TKXFluidFunctions(ExplorerRegistry(), index);
 }
 
@@ -61,8 +67,10 @@ struct TOutputOptions {
         command->add_option("--digits", Digits, "significant digits, 1 to 17 (default 5)")
             ->check(CLI::Range(1, 17));
         command->add_option("--unit", Units, "KEY=UNIT: show KEY in UNIT (e.g. p=MPa(a))");
-        command->add_option("--unit-system", UnitSystem,
-                            "default units: 0 SI (default), 1 engineering");
+        command
+            ->add_option("--unit-system", UnitSystem,
+                         "default units: 0 SI (default), 1 engineering")
+            ->check(CLI::Range(0, 1));
     }
 
     TKXUnitChoice Choice() const {
@@ -92,7 +100,7 @@ struct TStateArgs {
 void PrintState(const TStateArgs& a, std::ostream& out) {
     const TKXFluidFunctions fluid = Fluid(a.Library);
     const TKXPairInfo* pair = FindInputPair(a.Pair);
-    if (!pair) Usage("unknown pair: " + a.Pair + " (pT, ph, ps, Tx, px, Th, Ts)");
+    if (!pair) Usage("unknown pair: " + Typed(a.Pair) + " (pT, ph, ps, Tx, px, Th, Ts)");
     bool offered = false;
     for (const TKXPairInfo& p : OfferedInputPairs(fluid)) offered = offered || p.Pair == pair->Pair;
     if (!offered) Usage(a.Library + " cannot start a state from " + a.Pair);
@@ -115,9 +123,12 @@ void PrintState(const TStateArgs& a, std::ostream& out) {
             out << key << "\t\t" << unit << "\t" << cell.Text << "\n";
     };
     for (const TKXStateRow& r : state.Rows) line(r.Property.Key, r.Mixture);
+    // The saturated liquid and vapour; the library's single-phase limits at the dome follow the
+    // saturation functions' values.
     if (state.TwoPhase)
-        for (const char* key : {"rho", "h", "s"}) {
+        for (const char* key : {"rho", "h", "s", "cp", "w", "eta", "lambda", "Pr"}) {
             const TKXStateRow* r = state.Row(key);
+            if (!r) continue;  // a row the library does not offer (no transport functions)
             line(std::string(key) + "_liq", r->Liquid);
             line(std::string(key) + "_vap", r->Vapour);
         }
@@ -161,11 +172,21 @@ void PrintTable(const TTableArgs& a, std::ostream& out) {
         fixed = Single(a.T, "T");
         values = Range(a.P, "p");
     } else {
-        Usage("unknown table: " + a.Kind + " (saturation, isobar, isotherm)");
+        Usage("unknown table: " + Typed(a.Kind) + " (saturation, isobar, isotherm)");
     }
     const TKXUnitChoice units = a.Output.Choice();
     out << ExportTable(ComputeTable(fluid, kind, fixed, values), units, a.Output.Format(),
                        a.Csv ? ',' : '\t');
+}
+
+// "WxH" with two decimal integers and nothing else; a number too large for an int is refused
+// rather than wrapped (4294967496 is not 200).
+bool ParseSize(const std::string& text, int& width, int& height) {
+    const char* const end = text.data() + text.size();
+    const auto w = std::from_chars(text.data(), end, width);
+    if (w.ec != std::errc() || w.ptr == end || *w.ptr != 'x') return false;
+    const auto h = std::from_chars(w.ptr + 1, end, height);
+    return h.ec == std::errc() && h.ptr == end;
 }
 
 struct TDiagramArgs {
@@ -177,17 +198,16 @@ struct TDiagramArgs {
 void DrawDiagram(const TDiagramArgs& a, std::ostream& out) {
     const TKXFluidFunctions fluid = Fluid(a.Library);
     const auto kind = FindDiagramKind(a.Kind);
-    if (!kind) Usage("unknown diagram: " + a.Kind + " (ph, ts, hs, pT)");
+    if (!kind) Usage("unknown diagram: " + Typed(a.Kind) + " (ph, ts, hs, pT)");
     int width = 0, height = 0;
-    char extra = 0;
-    if (std::sscanf(a.Size.c_str(), "%dx%d%c", &width, &height, &extra) != 2 || width < 200 ||
-        height < 150 || width > 10000 || height > 10000)
-        Usage("--size needs WxH, from 200x150 to 10000x10000: " + a.Size);
+    if (!ParseSize(a.Size, width, height) || width < 200 || height < 150 || width > 10000 ||
+        height > 10000)
+        Usage("--size needs WxH, from 200x150 to 10000x10000: " + Typed(a.Size));
     std::optional<TKXPoint> marker;
     if (!a.State.empty()) {
         if (a.State.size() != 3) Usage("--state needs PAIR X1 X2");
         const TKXPairInfo* pair = FindInputPair(a.State[0]);
-        if (!pair) Usage("unknown pair: " + a.State[0]);
+        if (!pair) Usage("unknown pair: " + Typed(a.State[0]));
         const TKXState state =
             ComputeState(fluid, pair->Pair, Number(a.State[1]), Number(a.State[2]));
         if (!state.Ok) out << "error\t" << state.ErrorText << "\n";  // drawn without the state
@@ -198,7 +218,7 @@ void DrawDiagram(const TDiagramArgs& a, std::ostream& out) {
     TKXDiagramPainter painter(ComputeDiagram(fluid, *kind), units);
     painter.SetState(marker);
     std::string error;
-    if (!SaveDiagram(painter, a.Out, QSize(width, height), error)) Usage(error);
+    if (!SaveDiagram(painter, Typed(a.Out), QSize(width, height), error)) Usage(error);
 #else
     Usage("this varnexa-cli was built without Qt and cannot draw diagrams");
 #endif
@@ -245,7 +265,9 @@ void RegisterExplorerCommands(CLI::App& app, std::ostream& out) {
     diagram->add_option("--out", diagramArgs->Out, "FILE.png or FILE.svg")->required();
     diagram->add_option("--size", diagramArgs->Size, "WxH in pixels (default 900x650)");
     diagram->add_option("--unit", diagramArgs->Output.Units, "KEY=UNIT: an axis in UNIT");
-    diagram->add_option("--unit-system", diagramArgs->Output.UnitSystem,
-                        "default units: 0 SI (default), 1 engineering");
+    diagram
+        ->add_option("--unit-system", diagramArgs->Output.UnitSystem,
+                     "default units: 0 SI (default), 1 engineering")
+        ->check(CLI::Range(0, 1));
     diagram->callback([diagramArgs, &out] { DrawDiagram(*diagramArgs, out); });
 }

@@ -1,7 +1,9 @@
 #include "VarnexaCli.h"
 
 #include <CLI/CLI.hpp>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -21,6 +23,8 @@
 namespace {
 
 constexpr int UsageError = 2;
+// Standard input unreadable or standard output unwritable (a full disk, a closed pipe).
+constexpr int IoError = 1;
 constexpr int ErrorTextCapacity = 255;
 
 struct TUsageError {
@@ -183,10 +187,23 @@ void Show(const TShowOptions& options, std::ostream& out) {
 // as they are even when they begin with "-" ("-(2+3)", "-PI", "-"). A "--" right after the
 // command name tells the parser so (one the user wrote further on moves there); "--help" or
 // "-h" before it still asks for help.
-std::vector<const char*> MarkPositionalArguments(int argc, const char* const* argv) {
-    std::vector<const char*> args(argv, argv + argc);
+//
+// The explorer's commands mix positional values with options, and all their options are long
+// ones: there a word that begins with one "-" (other than "-h") is a value ("-.5", "-inf"),
+// which CLI11 would take for a short option. A blank in front keeps it a value; the number
+// parser skips leading blanks and the commands report words without it.
+std::vector<std::string> MarkPositionalArguments(int argc, const char* const* argv) {
+    std::vector<std::string> args(argv, argv + argc);
     if (argc < 3) return args;
     const std::string command = argv[1];
+    if (command == "state" || command == "table" || command == "diagram") {
+        for (auto it = args.begin() + 2; it != args.end(); ++it) {
+            if (*it == "--") break;
+            if (it->size() > 1 && (*it)[0] == '-' && (*it)[1] != '-' && *it != "-h")
+                it->insert(0, " ");
+        }
+        return args;
+    }
     if (command != "eval" && command != "call" && command != "convert") return args;
     for (auto it = args.begin() + 2; it != args.end(); ++it) {
         const std::string arg = *it;
@@ -198,6 +215,18 @@ std::vector<const char*> MarkPositionalArguments(int argc, const char* const* ar
     }
     args.insert(args.begin() + 2, "--");
     return args;
+}
+
+// Everything written reaches standard output, or the run fails: a full disk or a closed pipe
+// is reported instead of ending quietly with a truncated answer.
+int Finished(std::ostream& out, std::ostream& err, int status) {
+    errno = 0;
+    out.flush();
+    if (out) return status;
+    const int cause = errno;
+    err << "varnexa-cli: cannot write standard output"
+        << (cause ? std::string(": ") + std::strerror(cause) : std::string()) << "\n";
+    return IoError;
 }
 
 }  // namespace
@@ -241,17 +270,20 @@ int RunVarnexaCli(int argc, const char* const* argv, std::istream& in, std::ostr
     show->add_option("--arg", showOptions.Args, "TEXT[@UNIT] typed into the next argument field")
         ->allow_extra_args(false);
     show->add_option("--result-unit", showOptions.ResultUnit, "unit of the result");
-    show->add_option("--unit-system", showOptions.UnitSystem, "0 SI (default), 1 engineering");
+    show->add_option("--unit-system", showOptions.UnitSystem, "0 SI (default), 1 engineering")
+        ->check(CLI::Range(0, 1));
 
     RegisterExplorerCommands(app, out);
 
     try {
-        const std::vector<const char*> args = MarkPositionalArguments(argc, argv);
-        app.parse(static_cast<int>(args.size()), args.data());
+        const std::vector<std::string> args = MarkPositionalArguments(argc, argv);
+        std::vector<const char*> pointers;
+        for (const std::string& a : args) pointers.push_back(a.c_str());
+        app.parse(static_cast<int>(pointers.size()), pointers.data());
     } catch (const CLI::ParseError& e) {
         if (e.get_exit_code() == 0) {  // --help: the help of the command that asked for it
             app.exit(e, out, err);
-            return 0;
+            return Finished(out, err, 0);
         }
         err << "varnexa-cli: " << e.what() << "\n";
         return UsageError;
@@ -266,7 +298,12 @@ int RunVarnexaCli(int argc, const char* const* argv, std::istream& in, std::ostr
         } else if (*call) {
             out << CallLine(function, callArgs) << "\n";
         } else if (*batch) {
-            RunBatch(Registry(), in, out);
+            std::string error;
+            if (!RunBatch(Registry(), in, out, error)) {
+                err << "varnexa-cli: " << error << "\n";
+                out.flush();
+                return IoError;
+            }
         } else if (*eval) {
             out << EvaluateDisplayText(expression) << "\n";
         } else if (*convert) {
@@ -278,5 +315,5 @@ int RunVarnexaCli(int argc, const char* const* argv, std::istream& in, std::ostr
         err << "varnexa-cli: " << e.Message << "\n";
         return UsageError;
     }
-    return 0;
+    return Finished(out, err, 0);
 }

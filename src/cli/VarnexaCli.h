@@ -3,6 +3,7 @@
 #include <iosfwd>
 
 // Runs one command line. Returns 0 when the command ran (whatever code a library function
-// returned) and 2 for a usage error, which is reported in one line on err.
+// returned), 2 for a usage error and 1 when out cannot be written or batch cannot read standard
+// input; an error is reported in one line on err.
 int RunVarnexaCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
                   std::ostream& err);

@@ -7,6 +7,17 @@ namespace {
 
 const std::string WaterSteamLibrary = "KX_WS_IF97";
 
+// The saturated liquid's and vapour's heat capacities, speed of sound and transport properties
+// are the limits of the single-phase (p, T) functions at the saturation line. Exactly on the line
+// a library picks a side by rounding (IF97 even picks differently per function), so each side is
+// taken this relative pressure step into its phase: far beyond the rounding of the saturation
+// pressure, far below the digits shown.
+constexpr double SaturationSideStep = 1e-9;
+// A side is used only when the library's density there is that phase's saturated density within
+// this fraction of the liquid-vapour density gap; otherwise (close to the critical point, where
+// the library may answer from the other branch) its cells stay empty.
+constexpr double SaturatedDensityAgreement = 0.01;
+
 // Boundary between regions 2 and 3 of IAPWS-IF97 (the B23 equation, Eq. 5 of the 2007 revised
 // release): pressure in MPa from temperature in K. Only the region label uses it; every property
 // still comes from the library.
@@ -97,12 +108,42 @@ struct TStateBuilder {
             r->Liquid = r->Vapour = r->Mixture;
         }
         SetSaturated("x", TKXAnswer{0.0, 0, {}}, TKXAnswer{1.0, 0, {}});
+        FillSaturatedSides(p, t);
         if (Fluid.Offers("STT")) Set("sigma", Fluid.Call("STT", t));
         std::string words = x <= 0.0   ? "saturated liquid"
                             : x >= 1.0 ? "saturated vapour"
                                        : "two-phase";
         if (Fluid.LibraryName() == WaterSteamLibrary) words += " (region 4)";
         Set("phase", TKXCell::Words(words));
+    }
+
+    // The (p, T) rows other than density, volume, enthalpy and entropy (those come from the
+    // saturation functions) in the liquid and vapour columns: each single-phase function a step
+    // into its phase, kept only when the library's density at that step is the phase's.
+    void FillSaturatedSides(double p, double t) {
+        const TKXStateRow* rho = Row("rho");
+        if (!rho || !rho->Liquid.HasValue || !rho->Vapour.HasValue || !Fluid.Offers("DPT")) return;
+        const double dl = rho->Liquid.Value;
+        const double dv = rho->Vapour.Value;
+        if (!(dl > dv)) return;
+        for (const bool liquid : {true, false}) {
+            const double side = p * (liquid ? 1.0 + SaturationSideStep : 1.0 - SaturationSideStep);
+            // A failure there is shown as each function's own text; a density of the other
+            // phase (or of neither) leaves the cells empty.
+            const TKXAnswer d = Fluid.Call("DPT", side, t);
+            const double own = liquid ? dl : dv;
+            if (d.Ok() && !(std::fabs(d.Value - own) <= SaturatedDensityAgreement * (dl - dv)))
+                continue;
+            for (TKXStateRow& r : State.Rows) {
+                const std::string key = r.Property.Key;
+                if (*r.Property.FromPT == '\0' || key == "rho" || key == "v" || key == "h" ||
+                    key == "s" || key == "sigma")
+                    continue;
+                const TKXAnswer a = Fluid.Call(r.Property.FromPT, side, t);
+                (liquid ? r.Liquid : r.Vapour) =
+                    a.Ok() ? TKXCell::Number(a.Value) : TKXCell::Words(a.Text);
+            }
+        }
     }
 
     // (p, h) or (p, s): temperature and vapour fraction by the flash, then either side.

@@ -51,8 +51,8 @@ struct TKXCell {
 struct TKXStateRow {
     TKXPropertyInfo Property;
     TKXCell Mixture;  // the state itself
-    TKXCell Liquid;   // saturated liquid, two-phase states only
-    TKXCell Vapour;   // saturated vapour, two-phase states only
+    TKXCell Liquid;   // saturated liquid, states on or inside the dome only
+    TKXCell Vapour;   // saturated vapour, states on or inside the dome only
 };
 
 struct TKXState {

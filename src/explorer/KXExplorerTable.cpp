@@ -1,5 +1,6 @@
 #include "KXExplorerTable.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -61,18 +62,22 @@ std::vector<double> RangeByStep(double from, double to, double step, std::string
         error = "the range needs finite numbers";
         return {};
     }
-    if (step == 0.0 || (to - from) * step < 0.0) {
+    // Signs compared, not multiplied: the product of a tiny difference and a tiny step
+    // underflows to zero and would let a step lead away from the last value.
+    if (step == 0.0 || (to > from && step < 0.0) || (to < from && step > 0.0)) {
         error = "the step must be non-zero and lead from the first value to the last";
         return {};
     }
-    // A step that lands on `to` within rounding includes it.
+    // A step that lands on `to` within rounding includes it. The quotient overflows to infinity
+    // for a step far below the range.
     const double steps = std::floor((to - from) / step * (1.0 + 1e-12) + 1e-9);
-    if (steps + 1.0 > static_cast<double>(maxCount)) {
+    if (!(steps >= 0.0) || !(steps + 1.0 <= static_cast<double>(maxCount))) {
         error = "more than " + std::to_string(maxCount) + " rows";
         return {};
     }
     std::vector<double> values;
     const auto n = static_cast<std::size_t>(steps) + 1;
+    values.reserve(n);
     for (std::size_t i = 0; i < n; ++i) values.push_back(from + static_cast<double>(i) * step);
     if (std::fabs(values.back() - to) <= 1e-9 * std::max(1.0, std::fabs(to))) values.back() = to;
     return values;
@@ -80,7 +85,7 @@ std::vector<double> RangeByStep(double from, double to, double step, std::string
 
 std::vector<double> RangeByCount(double from, double to, int count, std::string& error) {
     error.clear();
-    if (count < 1 || count > 100000 || !std::isfinite(from) || !std::isfinite(to)) {
+    if (count < 1 || count > 100000 || !std::isfinite(to - from)) {
         error = "the count must be 1 to 100000 and the range finite";
         return {};
     }

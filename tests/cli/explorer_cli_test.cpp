@@ -1,6 +1,7 @@
 // varnexa-cli state and table: the line formats scripts read, the failure line, usage errors.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -86,6 +87,42 @@ TEST(CliState, TwoPhaseStatesAddTheSaturatedLines) {
     EXPECT_EQ(lines.count("cp"), 0u);  // no heat capacity of the mixture
 }
 
+// On the dome the saturated liquid's and vapour's heat capacity, speed of sound and transport
+// properties follow the six saturation lines: the (p, T) functions just inside each phase.
+TEST(CliState, OnTheDomeTheSinglePhaseLimitsFollow) {
+    const char* const added[] = {"cp_liq",  "cp_vap",     "w_liq",      "w_vap",  "eta_liq",
+                                 "eta_vap", "lambda_liq", "lambda_vap", "Pr_liq", "Pr_vap"};
+    const char* const functions[] = {"CpPT", "WPT", "DVPT", "TCPT", "PrPT"};
+    for (const char* x : {"0", "0.5", "1"}) {
+        const CliRun r = Cli({"state", "KX_WS_IF97", "Tx", "100", x, "--digits", "17"});
+        ASSERT_EQ(r.Status, 0) << r.Err;
+        std::vector<std::string> keys;
+        std::istringstream s(r.Out);
+        for (std::string line; std::getline(s, line);) keys.push_back(Split(line, '\t')[0]);
+        const auto last = std::find(keys.begin(), keys.end(), "s_vap");
+        ASSERT_NE(last, keys.end());
+        EXPECT_EQ(std::vector<std::string>(last + 1, keys.end()),
+                  std::vector<std::string>(std::begin(added), std::end(added)));
+        const auto lines = StateLines(r.Out);
+        const double p = std::strtod(lines.at("p").first.c_str(), nullptr);
+        for (int i = 0; i < 10; ++i) {
+            char pressure[40];
+            std::snprintf(pressure, sizeof pressure, "%.17g", p * (i % 2 ? 1 - 1e-7 : 1 + 1e-7));
+            const double expected = std::strtod(
+                CallValue(std::string("KX_WS_IF97_") + functions[i / 2], pressure, "100").c_str(),
+                nullptr);
+            EXPECT_NEAR(std::strtod(lines.at(added[i]).first.c_str(), nullptr), expected,
+                        1e-5 * expected)
+                << added[i];
+        }
+        // Steam tables at 100 °C: cp' 4.22, cp'' 2.08 kJ/kgK.
+        EXPECT_NEAR(std::strtod(lines.at("cp_liq").first.c_str(), nullptr), 4.22, 0.01);
+        EXPECT_NEAR(std::strtod(lines.at("cp_vap").first.c_str(), nullptr), 2.08, 0.01);
+        EXPECT_EQ(lines.at("eta_liq").second, "Pa.s");
+        EXPECT_EQ(lines.count("cp"), 0u);
+    }
+}
+
 TEST(CliState, AFailurePrintsTheLibraryTextAndExitsZero) {
     const CliRun r = Cli({"state", "KX_WS_IF97", "pT", "1", "-5"});
     EXPECT_EQ(r.Status, 0);
@@ -122,7 +159,11 @@ TEST(CliExplorer, UsageErrorsExitWithTwo) {
         {"table", "KX_WS_IF97", "saturation", "--T", "0", "100", "0"},
         {"table", "KX_WS_IF97", "saturation"},
         {"table", "KX_WS_IF97", "isobar", "--p", "1", "--T", "0", "100"},
-        {"table", "KX_WS_IF97", "isochore", "--p", "1"}};
+        {"table", "KX_WS_IF97", "isochore", "--p", "1"},
+        // Steps whose sign test underflows, or whose count overflows.
+        {"table", "KX_WS_IF97", "isobar", "--p", "1", "--T", "0", "-1e-300", "1e-300"},
+        {"table", "KX_WS_IF97", "isobar", "--p", "1", "--T", "1", "0.9999999999", "1e-320"},
+        {"table", "KX_WS_IF97", "isobar", "--p", "1", "--T", "0.9999999999", "1", "1e-320"}};
     for (const auto& c : cases) {
         const CliRun r = Cli(c);
         EXPECT_EQ(r.Status, 2) << c[0] << " " << c[2];

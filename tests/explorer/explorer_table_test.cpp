@@ -1,7 +1,9 @@
 // Tables: rows are the states of the State tab and the saturation functions, failed rows keep
 // their text and the others still appear, CSV and TSV read back to the same numbers, units per
 // key from the unit system.
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <sstream>
 
 #include "KXExplorerTable.h"
@@ -66,6 +68,32 @@ TEST(Range, StepsIncludeTheEndAndRejectBadSteps) {
     }
     EXPECT_TRUE(RangeByStep(0, 1e9, 1, error).empty());  // too many rows
     EXPECT_EQ(RangeByCount(0, 1, 5, error), (std::vector<double>{0, 0.25, 0.5, 0.75, 1}));
+}
+
+// Ranges at the edges of the doubles: a difference or step so small that their product
+// underflows, a quotient that overflows, ends whose difference overflows. Each is refused with a
+// reason (the window shows it), never a crash or a runaway allocation.
+TEST(Range, TinyAndHugeStepsAreRefusedWithAReason) {
+    const double inf = std::numeric_limits<double>::infinity();
+    struct TCase {
+        double From, To, Step;
+    };
+    for (const TCase c :
+         {TCase{0, -1e-300, 1e-300}, TCase{1, 0.9999999999, 1e-320}, TCase{0, 1e-300, -1e-300},
+          TCase{0.9999999999, 1, 1e-320}, TCase{0, 1, 5e-324}, TCase{-1e308, 1e308, 1e300},
+          TCase{0, inf, 1}, TCase{0, 1, std::nan("")}, TCase{-inf, 0, 1}}) {
+        std::string error;
+        EXPECT_TRUE(RangeByStep(c.From, c.To, c.Step, error).empty())
+            << c.From << " " << c.To << " " << c.Step;
+        EXPECT_FALSE(error.empty()) << c.From << " " << c.To << " " << c.Step;
+    }
+    std::string error;
+    EXPECT_TRUE(RangeByCount(-1e308, 1e308, 3, error).empty());
+    EXPECT_FALSE(error.empty());
+    // Tiny but sound ranges still count.
+    EXPECT_EQ(RangeByStep(0, 1e-300, 1e-301, error).size(), 11u);
+    EXPECT_EQ(RangeByStep(0, -1e-300, -1e-300, error), (std::vector<double>{0, -1e-300}));
+    EXPECT_EQ(RangeByStep(5, 5, 1e-320, error), (std::vector<double>{5}));
 }
 
 class TablesOfEveryLibrary : public testing::TestWithParam<const char*> {};

@@ -1,0 +1,137 @@
+// varnexa-cli diagram and its files: a platform without a display falls back to offscreen
+// quietly, and a write that fails leaves no truncated file and an existing one as it was. The
+// first test must create the process's Qt application, so these live in an executable of their
+// own.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "VarnexaCli.h"
+
+namespace {
+
+struct CliRun {
+    int Status;
+    std::string Out, Err;
+};
+
+CliRun Cli(std::vector<std::string> args) {
+    args.insert(args.begin(), "varnexa-cli");
+    std::vector<const char*> argv;
+    for (const auto& a : args) argv.push_back(a.c_str());
+    std::istringstream in;
+    std::ostringstream out, err;
+    const int status = RunVarnexaCli(static_cast<int>(argv.size()), argv.data(), in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::string Content(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(file)), {});
+}
+
+bool WithoutQt(const CliRun& r) {
+    return r.Status == 2 && r.Err.find("without Qt") != std::string::npos;
+}
+
+std::string Folder(const std::string& name) {
+    const std::string dir = testing::TempDir() + "/" + name;
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    return dir;
+}
+
+// The xcb platform named with no X display: Qt cannot connect (it used to abort), the drawing
+// goes offscreen, and nothing reaches standard error, nor Qt's note about XDG_RUNTIME_DIR.
+TEST(CliDiagramFile, AnUnreachableDisplayFallsBackToOffscreenQuietly) {
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    unsetenv("XDG_RUNTIME_DIR");
+    const std::string path = Folder("quiet") + "/water.svg";
+    const std::string captured = Folder("quiet_err") + "/stderr.txt";
+    std::fflush(stderr);
+    const int saved = dup(STDERR_FILENO);
+    std::FILE* sink = std::fopen(captured.c_str(), "w");
+    ASSERT_NE(sink, nullptr);
+    dup2(fileno(sink), STDERR_FILENO);
+    const CliRun r = Cli({"diagram", "KX_WS_IF97", "ts", "--out", path});
+    std::fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    std::fclose(sink);
+    if (WithoutQt(r)) GTEST_SKIP() << r.Err;
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Out + r.Err, "");
+    EXPECT_EQ(Content(captured), "");
+    EXPECT_NE(Content(path).find("<svg"), std::string::npos);
+}
+
+// A file size limit stands in for a full disk: the write fails part way.
+class TFileSizeLimit {
+  public:
+    explicit TFileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~TFileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+    TFileSizeLimit(const TFileSizeLimit&) = delete;
+    TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
+
+  private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+TEST(CliDiagramFile, AFailedWriteLeavesNoTruncatedFileAndTheOldOneAsItWas) {
+    const std::string dir = Folder("full");
+    const std::string existing = dir + "/old.svg";
+    std::ofstream(existing) << "the previous drawing\n";
+    for (const std::string& path : {existing, dir + "/new.png", dir + "/new.svg"}) {
+        CliRun r;
+        {
+            const TFileSizeLimit limit(4096);  // far below any diagram
+            r = Cli({"diagram", "KX_R134a_FE", "ph", "--out", path});
+        }
+        if (WithoutQt(r)) GTEST_SKIP() << r.Err;
+        EXPECT_EQ(r.Status, 2) << path;
+        EXPECT_EQ(r.Err, "varnexa-cli: cannot write " + path + ": File too large\n");
+    }
+    EXPECT_EQ(Content(existing), "the previous drawing\n");
+    // Nothing else in the folder: neither the new files nor temporary ones.
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        left.push_back(entry.path().filename().string());
+    EXPECT_EQ(left, std::vector<std::string>{"old.svg"});
+
+    // Without the limit the same command replaces the file.
+    const CliRun r = Cli({"diagram", "KX_R134a_FE", "ph", "--out", existing});
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    EXPECT_NE(Content(existing).find("<svg"), std::string::npos);
+
+    // A file name that begins with "-" is the value of --out, as typed.
+    const auto here = std::filesystem::current_path();
+    std::filesystem::current_path(dir);
+    const CliRun dash = Cli({"diagram", "KX_R134a_FE", "ph", "--out", "-dash.svg"});
+    std::filesystem::current_path(here);
+    EXPECT_EQ(dash.Status, 0) << dash.Err;
+    EXPECT_TRUE(std::filesystem::exists(dir + "/-dash.svg"));
+}
+
+}  // namespace
