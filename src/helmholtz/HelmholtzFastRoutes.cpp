@@ -382,7 +382,12 @@ double THelmholzFluid::DensityPT(double P, double T, std::string& ErrorText,
             // Below the critical temperature the equation can have further roots inside the
             // two-phase dome, even above the critical pressure: start from the phase's
             // saturated density and demand a density on that phase's side of it.
-            const double ps = Pse(T);
+            // The phase is decided from the saturation curve where it reaches: an ancillary
+            // vapour pressure can be off by more than the margin (R22 near its triple point),
+            // which would put a compressed liquid on the vapour side.
+            double ps = Pse(T);
+            const TSaturationCurve* curve = SaturationCurve();
+            if (double curvePs = 0.0; curve && CurvePsatT(*curve, T, curvePs)) ps = curvePs;
             const double dl = dsle(T);
             const double dv = dsve(T);
             if (std::isfinite(ps) && std::isfinite(dl) && std::isfinite(dv) && ps > 0.0 &&

@@ -314,3 +314,37 @@ TEST(CApiUnits, ArrayConversionMarksTheFaultAndConvertsTheRest) {
 }
 
 }  // namespace
+
+namespace {
+
+// A pressure just above zero (subnormal) is below every library's lowest pressure: each (p, T)
+// and (p, x) function rejects it with the lower-pressure-limit text, never "Unknown error".
+TEST(CApiPressureLimits, SubnormalPressureIsBelowTheLowerLimit) {
+    int checked = 0;
+    for (int32_t l = 0; l < varnexa_library_count(); ++l) {
+        for (int32_t i = 0; i < varnexa_function_count(l); ++i) {
+            const varnexa_function* f = varnexa_function_at(l, i);
+            if (varnexa_arity(f) != 2 ||
+                std::string(varnexa_argument_quantity_name(f, 1)) != "Absolute Pressure")
+                continue;
+            const std::string second = varnexa_argument_name(f, 2);
+            double args[2] = {1e-320, 0.0};
+            if (second == "Temperature")
+                args[1] = 25.0;
+            else if (second == "Vapour Fraction")
+                args[1] = 0.5;
+            else
+                continue;
+            SCOPED_TRACE(varnexa_function_name(f));
+            char text[VARNEXA_TEXT_CAPACITY + 1];
+            int32_t code = 0;
+            varnexa_call(f, args, text, VARNEXA_TEXT_CAPACITY, &code);
+            EXPECT_EQ(code, 4) << text;
+            EXPECT_NE(std::string(text).find("; Pressure lower than"), std::string::npos) << text;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 100);
+}
+
+}  // namespace

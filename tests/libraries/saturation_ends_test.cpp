@@ -139,6 +139,26 @@ TEST(SaturationEnds, ApproachingEitherEndStaysOnTheLine) {
     });
 }
 
+// A hair off the line, each side is its own phase: the density of a compressed liquid just
+// above the saturation pressure is the saturated liquid's, of a vapour just below the vapour's.
+TEST(SaturationEnds, JustOffTheLineEachSideIsItsOwnPhase) {
+    ForEveryLibrary([](const TLibraryCalls& lib) {
+        const double Tt = lib.Value("Tt"), Tc = lib.Value("Tc");
+        for (double share : {0.0, 1e-3, 0.2, 0.5, 0.8}) {
+            const double T = Tt + share * (Tc - Tt);
+            const double p = lib.Value("PsatT", T);
+            const struct { double Factor, X; } sides[] = {{1.0 + 1e-7, 0.0}, {1.0 - 1e-7, 1.0}};
+            for (const auto& side : sides) {
+                const TAnswer D = lib.Call("DPT", p * side.Factor, T);
+                if (D.Code == 4) continue;  // below the lowest pressure of the (p,T) functions
+                const double saturated = lib.Value("DTX", T, side.X);
+                EXPECT_EQ(D.Code, 0) << D.Text;
+                EXPECT_NEAR(D.Value, saturated, 1e-3 * saturated) << "T " << T << ", x " << side.X;
+            }
+        }
+    });
+}
+
 TEST(SaturationEnds, HeatCapacityNextToTheCriticalPointIsPositiveOrRefused) {
     ForEveryLibrary([](const TLibraryCalls& lib) {
         const double Tc = lib.Value("Tc"), Pc = lib.Value("Pc");
