@@ -8,7 +8,7 @@ namespace {
 using namespace KXFunctionQuantity;
 
 #define KX_FUNCTION_SHAPE_ROW(LIB, NAME, ARITY, YNAME, YQ, X1NAME, X1Q, X2NAME, X2Q) \
-    {#NAME, ARITY, YNAME, YQ, X1NAME, X1Q, X2NAME, X2Q},
+    {#NAME, ARITY, YNAME, YQ, X1NAME, X1Q, X2NAME, X2Q, nullptr, 0},
 
 // Every shape, in the order of the groups of KX_Function_List.h.
 constexpr TKXFunctionShape Shapes[] = {
@@ -42,6 +42,11 @@ bool RegisterLibraryEntries(TKXLibrary& library, std::span<const TKXLibraryEntry
         } else if (s->Arity == 2 && e.Ptr.Binary) {
             library.AddBinairyFunction(name, s->YName, s->YUnit, s->X1Name, s->X1Unit, s->X2Name,
                                        s->X2Unit, e.Ptr.Binary);
+        } else if (s->Arity == 3 && e.Ptr.Ternary) {
+            library.AddTernaryFunction(
+                name, s->YName, s->YUnit,
+                {{s->X1Name, s->X1Unit}, {s->X2Name, s->X2Unit}, {s->X3Name, s->X3Unit}},
+                e.Ptr.Ternary);
         } else {
             return false;
         }

@@ -16,6 +16,8 @@ struct TKXFunctionShape {
     int32_t X1Unit;
     const char* X2Name;
     int32_t X2Unit;
+    const char* X3Name;  // functions of three arguments (humid air, blends by composition)
+    int32_t X3Unit;
 };
 
 // Every shape in the order libraries register them (the compressibility ZPT sits after WPT),

@@ -1,5 +1,8 @@
 #include "KX_Libraries_Object.h"
 
+#include <algorithm>
+#include <cctype>
+
 TKXLibrary& TKXLibraries::AddLibrary(const std::string& name) {
     Libraries.push_back(std::make_unique<TKXLibrary>(name));
     return *Libraries.back();
@@ -49,6 +52,27 @@ int32_t TKXLibraries::GetResultUnitIndex(int libraryIndex, int functionIndex) co
 TKXFunctionPtr TKXLibraries::GetFunctionPtr(int libraryIndex, int functionIndex) const {
     const auto* l = Library(libraryIndex);
     return l ? l->GetFunctionPtr(functionIndex) : TKXFunctionPtr{};
+}
+
+namespace {
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+}  // namespace
+
+int TKXLibraries::FindLibrary(const std::string& name) const {
+    for (int l = 0; l < Count(); ++l)
+        if (Libraries[l]->Library_Name == name) return l;
+    for (int l = 0; l < Count(); ++l) {
+        const TKXLibraryInfo& info = Libraries[l]->Info;
+        if (SameIgnoringCase(info.DisplayName, name)) return l;
+        for (const auto& alias : info.Aliases)
+            if (SameIgnoringCase(alias, name)) return l;
+    }
+    return -1;
 }
 
 bool TKXLibraries::FindFunction(const std::string& functionName, int& libraryIndex,

@@ -27,6 +27,10 @@ class TKXLibraries {
     int32_t GetResultUnitIndex(int libraryIndex, int functionIndex) const;
     TKXFunctionPtr GetFunctionPtr(int libraryIndex, int functionIndex) const;
 
+    // The index of a library by its name or, ignoring case, its display name ("R134a",
+    // "water", "IF97"); -1 when none has it.
+    int FindLibrary(const std::string& name) const;
+
     // Finds a function by its full name; false when no library has it.
     bool FindFunction(const std::string& functionName, int& libraryIndex, int& functionIndex) const;
 

@@ -61,6 +61,17 @@ void TKXLibrary::AddBinairyFunction(const std::string& functionName, const std::
     f.BinaryFunctionPtr = function;
 }
 
+void TKXLibrary::AddTernaryFunction(const std::string& functionName, const std::string& yName,
+                                    int32_t yUnit, const TKXPropertyFunctionArgument (&x)[3],
+                                    TTernaryFunction function) {
+    TKXPropertyFunction& f = Functions.emplace_back();
+    f.FunctionName = functionName;
+    f.YName = yName;
+    f.YUnit = yUnit;
+    for (const auto& argument : x) f.AddArgument(argument.XName, argument.XUnit);
+    f.TernaryFunctionPtr = function;
+}
+
 void TKXLibrary::CreateFunctionList(std::vector<std::string>& list) const {
     list.clear();
     for (const auto& f : Functions) list.push_back(f.FunctionName);

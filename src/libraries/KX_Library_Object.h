@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "KX_Function_Types.h"
+#include "KX_Library_Info.h"
 
 struct TKXPropertyFunctionArgument {
     std::string XName;
@@ -45,6 +46,16 @@ class TKXLibrary {
     void AddBinairyFunction(const std::string& functionName, const std::string& yName,
                             int32_t yUnit, const std::string& x1Name, int32_t x1Unit,
                             const std::string& x2Name, int32_t x2Unit, TBinaryFunction function);
+    void AddTernaryFunction(const std::string& functionName, const std::string& yName,
+                            int32_t yUnit, const TKXPropertyFunctionArgument (&x)[3],
+                            TTernaryFunction function);
+
+    // What the library states about itself (filled by the catalogue that registers it).
+    TKXLibraryInfo Info;
+    // The name a person types: the display name of the information, or the library name.
+    const std::string& DisplayName() const {
+        return Info.DisplayName.empty() ? Library_Name : Info.DisplayName;
+    }
 
     void CreateFunctionList(std::vector<std::string>& list) const;
     int Count() const { return static_cast<int>(Functions.size()); }

@@ -1,0 +1,328 @@
+#include "KX_Library_Descriptions.h"
+
+#include <cstdio>
+
+#include "HelmholzFluidObject.h"
+#include "KX_Ar_FE_Lib.h"
+#include "KX_Ar_FE_Lib_Root.h"
+#include "KX_CO2_FE_Lib.h"
+#include "KX_CO2_FE_Lib_Root.h"
+#include "KX_Fluid_Objects.h"
+#include "KX_H2_FE_Lib.h"
+#include "KX_H2_FE_Lib_Root.h"
+#include "KX_N2_FE_Lib.h"
+#include "KX_N2_FE_Lib_Root.h"
+#include "KX_NH3_FE_Lib.h"
+#include "KX_NH3_FE_Lib_Root.h"
+#include "KX_O2_FE_Lib.h"
+#include "KX_O2_FE_Lib_Root.h"
+#include "KX_R123_FE_Lib.h"
+#include "KX_R123_FE_Lib_Root.h"
+#include "KX_R134a_FE_Lib.h"
+#include "KX_R134a_FE_Lib_Root.h"
+#include "KX_R152a_FE_Lib.h"
+#include "KX_R152a_FE_Lib_Root.h"
+#include "KX_R22_FE_Lib.h"
+#include "KX_R22_FE_Lib_Root.h"
+#include "KX_R32_FE_Lib.h"
+#include "KX_R32_FE_Lib_Root.h"
+#include "KX_WS_IF97_Lib.h"
+
+namespace {
+
+const char* const AllPairs[] = {"pT", "ph", "ps", "Tx", "px", "Th", "Ts"};
+constexpr const char* IirReference =
+    "h = 200 kJ/kg and s = 1 kJ/kgK for saturated liquid at 0 °C (IIR)";
+constexpr const char* MuleroSurfaceTension =
+    "A. Mulero, I. Cachadiña, M. I. Parra, J. Phys. Chem. Ref. Data 41 (2012) 043105";
+
+// The words of a fluid's text fields; the numbers come from its model object.
+struct TFluidWords {
+    const char* DisplayName;
+    const char* ChemicalName;
+    const char* Ashrae;
+    const char* Cas;
+    const char* ReferenceState;  // nullptr: the equation's own, stated by its triple-point values
+    const char* EquationOfState;
+    const char* Transport;
+    const char* SurfaceTension;
+};
+
+// Where the equation of state sets its own reference: the saturated liquid at the triple point.
+std::string OwnReference(const THelmholzFluid& fluid) {
+    std::string text;
+    int32_t code = 0;
+    const double h = fluid.HTX(fluid.Tt_, 0.0, text, code);
+    const double s = fluid.STX(fluid.Tt_, 0.0, text, code);
+    char words[200];
+    std::snprintf(words, sizeof words,
+                  "as the equation of state sets it: saturated liquid at the triple point "
+                  "(%.6g °C) has h = %.6g kJ/kg and s = %.6g kJ/kgK",
+                  fluid.Tt_, h, s);
+    return words;
+}
+
+TKXLibraryInfo FluidInfo(const THelmholzFluid& fluid, const TFluidWords& w) {
+    TKXLibraryInfo info;
+    info.Kind = TKXLibraryKind::PureFluidHelmholtz;
+    info.DisplayName = w.DisplayName;
+    info.ChemicalName = w.ChemicalName;
+    info.Ashrae = w.Ashrae;
+    info.Cas = w.Cas;
+    info.MolarMass = fluid.MM_;
+    info.CriticalTemperature = fluid.Tc_;
+    info.CriticalPressure = fluid.Pc_;
+    info.TripleTemperature = fluid.Tt_;
+    info.TriplePressure = fluid.Pt_;
+    info.MinTemperature = fluid.Tt_;
+    info.MaxTemperature = fluid.Tmax;
+    info.MaxPressure = fluid.Pmax;
+    info.MaxTemperatureLowPressure = fluid.Tmax;
+    info.LowPressureLimit = fluid.Pmax;
+    info.ReferenceState = w.ReferenceState ? w.ReferenceState : OwnReference(fluid);
+    info.EquationOfState = w.EquationOfState;
+    info.Transport = w.Transport;
+    info.SurfaceTension = w.SurfaceTension;
+    info.InputPairs.assign(std::begin(AllPairs), std::end(AllPairs));
+    info.HasTransport = w.Transport[0] != '\0';
+    return info;
+}
+
+TKXLibraryInfo WaterInfo() {
+    TKXLibraryInfo info;
+    info.Kind = TKXLibraryKind::WaterIF97;
+    info.DisplayName = "water";
+    info.Aliases = {"IF97", "steam", "R718"};
+    info.ChemicalName = "water";
+    info.Ashrae = "R-718";
+    info.Cas = "7732-18-5";
+    info.MolarMass = KX_WS_IF97_MM(nullptr, 0, nullptr);
+    info.CriticalTemperature = KX_WS_IF97_Tc(nullptr, 0, nullptr);
+    info.CriticalPressure = KX_WS_IF97_Pc(nullptr, 0, nullptr);
+    info.TripleTemperature = 0.01;
+    info.TriplePressure = KX_WS_IF97_Pt(nullptr, 0, nullptr);
+    info.MinTemperature = 0.0;
+    info.MaxTemperature = 800.0;
+    info.MaxPressure = 1000.0;
+    info.MaxTemperatureLowPressure = 2000.0;  // region 5
+    info.LowPressureLimit = 100.0;
+    info.ReferenceState = "u = 0 and s = 0 for saturated liquid at the triple point (IAPWS)";
+    info.EquationOfState =
+        "IAPWS R7-97(2012), Industrial Formulation 1997 for the Thermodynamic Properties of "
+        "Water and Steam";
+    info.Transport = "IAPWS R12-08 (viscosity), IAPWS R15-11 (thermal conductivity)";
+    info.SurfaceTension = "IAPWS R1-76(2014), surface tension of ordinary water substance";
+    info.InputPairs.assign(std::begin(AllPairs), std::end(AllPairs));
+    info.HasTransport = true;
+    return info;
+}
+
+template <const THelmholzFluid& (*Accessor)(), const TFluidWords& Words>
+TKXLibraryInfo InfoOf() {
+    return FluidInfo(Accessor(), Words);
+}
+
+template <const THelmholzFluid& (*Accessor)()>
+const THelmholzFluid* FluidOf() {
+    return &Accessor();
+}
+
+const THelmholzFluid& Ammonia() {
+    return NH3Fluid();
+}
+const THelmholzFluid& R22() {
+    return R22Fluid();
+}
+const THelmholzFluid& R32() {
+    return R32Fluid();
+}
+const THelmholzFluid& R123() {
+    return R123Fluid();
+}
+const THelmholzFluid& R134a() {
+    return R134aFluid();
+}
+const THelmholzFluid& R152a() {
+    return R152aFluid();
+}
+const THelmholzFluid& Nitrogen() {
+    return N2Fluid();
+}
+const THelmholzFluid& Oxygen() {
+    return O2Fluid();
+}
+const THelmholzFluid& CarbonDioxide() {
+    return CO2Fluid();
+}
+const THelmholzFluid& Argon() {
+    return ArFluid();
+}
+const THelmholzFluid& Hydrogen() {
+    return H2Fluid();
+}
+const THelmholzFluid& Orthohydrogen() {
+    return H2oFluid();
+}
+const THelmholzFluid& Parahydrogen() {
+    return H2pFluid();
+}
+
+constexpr TFluidWords AmmoniaWords{
+    "ammonia",
+    "ammonia",
+    "R-717",
+    "7664-41-7",
+    IirReference,
+    "R. Tillner-Roth, F. Harms-Watzenberg, H. D. Baehr, DKV-Tagungsbericht 20 (1993) 167",
+    "A. Fenghour et al., J. Phys. Chem. Ref. Data 24 (1995) 1649 (viscosity); R. Tufeu et al., "
+    "Ber. Bunsenges. Phys. Chem. 88 (1984) 422 (thermal conductivity)",
+    MuleroSurfaceTension};
+constexpr TFluidWords R22Words{
+    "R22",
+    "chlorodifluoromethane",
+    "R-22",
+    "75-45-6",
+    IirReference,
+    "R. Kamei, S. W. Beyerlein, R. T Jacobsen, Int. J. Thermophys. 16 (1995) 1155",
+    "extended corresponding states on R134a: S. A. Klein et al. (1997) (viscosity), M. O. "
+    "McLinden et al., Int. J. Refrig. 23 (2000) 43 (thermal conductivity)",
+    MuleroSurfaceTension};
+constexpr TFluidWords R32Words{
+    "R32",
+    "difluoromethane",
+    "R-32",
+    "75-10-5",
+    IirReference,
+    "R. Tillner-Roth, A. Yokozeki, J. Phys. Chem. Ref. Data 26 (1997) 1273",
+    "extended corresponding states on propane: M. L. Huber, A. Laesecke, R. A. Perkins, Ind. "
+    "Eng. Chem. Res. 42 (2003) 3163",
+    MuleroSurfaceTension};
+constexpr TFluidWords R123Words{
+    "R123",
+    "2,2-dichloro-1,1,1-trifluoroethane",
+    "R-123",
+    "306-83-2",
+    IirReference,
+    "B. A. Younglove, M. O. McLinden, J. Phys. Chem. Ref. Data 23 (1994) 731",
+    "Y. Tanaka, T. Sotani, Int. J. Thermophys. 17 (1996) 293 (viscosity); A. Laesecke, R. A. "
+    "Perkins, J. B. Howley, Int. J. Refrig. 19 (1996) 231 (thermal conductivity)",
+    MuleroSurfaceTension};
+constexpr TFluidWords R134aWords{
+    "R134a",
+    "1,1,1,2-tetrafluoroethane",
+    "R-134a",
+    "811-97-2",
+    IirReference,
+    "R. Tillner-Roth, H. D. Baehr, J. Phys. Chem. Ref. Data 23 (1994) 657",
+    "M. L. Huber, A. Laesecke, R. A. Perkins, Ind. Eng. Chem. Res. 42 (2003) 3163 (viscosity); "
+    "M. O. McLinden, S. A. Klein, R. A. Perkins, Int. J. Refrig. 23 (2000) 43 (thermal "
+    "conductivity)",
+    MuleroSurfaceTension};
+constexpr TFluidWords R152aWords{
+    "R152a",
+    "1,1-difluoroethane",
+    "R-152a",
+    "75-37-6",
+    IirReference,
+    "R. Tillner-Roth, Int. J. Thermophys. 16 (1995) 91",
+    "R. Krauss, V. C. Weiss, T. A. Edison, J. V. Sengers, K. Stephan, Int. J. Thermophys. 17 "
+    "(1996) 731",
+    MuleroSurfaceTension};
+constexpr TFluidWords NitrogenWords{
+    "nitrogen",
+    "nitrogen",
+    "R-728",
+    "7727-37-9",
+    nullptr,
+    "R. Span, E. W. Lemmon, R. T Jacobsen, W. Wagner, A. Yokozeki, J. Phys. Chem. Ref. Data 29 "
+    "(2000) 1361",
+    "K. Stephan, R. Krauss, A. Laesecke, J. Phys. Chem. Ref. Data 16 (1987) 993",
+    MuleroSurfaceTension};
+constexpr TFluidWords OxygenWords{"oxygen",
+                                  "oxygen",
+                                  "R-732",
+                                  "7782-44-7",
+                                  nullptr,
+                                  "R. Schmidt, W. Wagner, Fluid Phase Equilib. 19 (1985) 175",
+                                  "E. W. Lemmon, R. T Jacobsen, Int. J. Thermophys. 25 (2004) 21",
+                                  MuleroSurfaceTension};
+constexpr TFluidWords CarbonDioxideWords{
+    "carbon dioxide",
+    "carbon dioxide",
+    "R-744",
+    "124-38-9",
+    nullptr,
+    "R. Span, W. Wagner, J. Phys. Chem. Ref. Data 25 (1996) 1509",
+    "A. Laesecke, C. D. Muzny, J. Phys. Chem. Ref. Data 46 (2017) 013107 (viscosity); M. L. "
+    "Huber, E. A. Sykioti, M. J. Assael, R. A. Perkins, J. Phys. Chem. Ref. Data 45 (2016) "
+    "013102 (thermal conductivity)",
+    MuleroSurfaceTension};
+constexpr TFluidWords ArgonWords{
+    "argon",
+    "argon",
+    "R-740",
+    "7440-37-1",
+    nullptr,
+    "Ch. Tegeler, R. Span, W. Wagner, J. Phys. Chem. Ref. Data 28 (1999) 779",
+    "E. W. Lemmon, R. T Jacobsen, Int. J. Thermophys. 25 (2004) 21",
+    MuleroSurfaceTension};
+constexpr TFluidWords HydrogenWords{
+    "hydrogen",
+    "normal hydrogen",
+    "R-702",
+    "1333-74-0",
+    nullptr,
+    "J. W. Leachman, R. T Jacobsen, S. G. Penoncello, E. W. Lemmon, J. Phys. Chem. Ref. Data 38 "
+    "(2009) 721",
+    "C. D. Muzny, M. L. Huber, A. F. Kazakov, J. Chem. Eng. Data 58 (2013) 969 (viscosity); M. "
+    "J. Assael et al., J. Phys. Chem. Ref. Data 40 (2011) 033101 (thermal conductivity)",
+    MuleroSurfaceTension};
+constexpr TFluidWords OrthohydrogenWords{
+    "orthohydrogen",
+    "orthohydrogen",
+    "",
+    "",
+    nullptr,
+    "J. W. Leachman, R. T Jacobsen, S. G. Penoncello, E. W. Lemmon, J. Phys. Chem. Ref. Data 38 "
+    "(2009) 721",
+    "",
+    ""};
+constexpr TFluidWords ParahydrogenWords{
+    "parahydrogen",
+    "parahydrogen",
+    "",
+    "",
+    nullptr,
+    "J. W. Leachman, R. T Jacobsen, S. G. Penoncello, E. W. Lemmon, J. Phys. Chem. Ref. Data 38 "
+    "(2009) 721",
+    "C. D. Muzny, M. L. Huber, A. F. Kazakov, J. Chem. Eng. Data 58 (2013) 969 (viscosity); M. "
+    "J. Assael et al., J. Phys. Chem. Ref. Data 40 (2011) 033101 (thermal conductivity)",
+    MuleroSurfaceTension};
+
+#define KX_FLUID_DESCRIPTION(LIB, ACCESSOR, WORDS) \
+    { #LIB, LIB##_Entries, InfoOf < ACCESSOR, WORDS>, FluidOf < ACCESSOR> }
+
+const TKXLibraryDescription Descriptions[] = {
+    {"KX_WS_IF97", KX_WS_IF97_Entries, WaterInfo, nullptr},
+    KX_FLUID_DESCRIPTION(KX_NH3_FE, Ammonia, AmmoniaWords),
+    KX_FLUID_DESCRIPTION(KX_R22_FE, R22, R22Words),
+    KX_FLUID_DESCRIPTION(KX_R32_FE, R32, R32Words),
+    KX_FLUID_DESCRIPTION(KX_R123_FE, R123, R123Words),
+    KX_FLUID_DESCRIPTION(KX_R134a_FE, R134a, R134aWords),
+    KX_FLUID_DESCRIPTION(KX_R152a_FE, R152a, R152aWords),
+    KX_FLUID_DESCRIPTION(KX_N2_FE, Nitrogen, NitrogenWords),
+    KX_FLUID_DESCRIPTION(KX_O2_FE, Oxygen, OxygenWords),
+    KX_FLUID_DESCRIPTION(KX_CO2_FE, CarbonDioxide, CarbonDioxideWords),
+    KX_FLUID_DESCRIPTION(KX_Ar_FE, Argon, ArgonWords),
+    KX_FLUID_DESCRIPTION(KX_H2_FE, Hydrogen, HydrogenWords),
+    KX_FLUID_DESCRIPTION(KX_H2o_FE, Orthohydrogen, OrthohydrogenWords),
+    KX_FLUID_DESCRIPTION(KX_H2p_FE, Parahydrogen, ParahydrogenWords),
+};
+
+#undef KX_FLUID_DESCRIPTION
+
+}  // namespace
+
+std::span<const TKXLibraryDescription> KXLibraryDescriptions() {
+    return Descriptions;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The one list of the program's libraries, in registry order: each is described here once, with
+// its function entries, its information and, for a Helmholtz fluid, its model object. The
+// catalogue, the tools, the benchmarks and the tests take the libraries from this list.
+#include <span>
+#include <string>
+
+#include "KX_Function_Types.h"
+#include "KX_Library_Info.h"
+
+class THelmholzFluid;
+
+struct TKXLibraryDescription {
+    const char* Name;                               // "KX_R134a_FE"
+    std::span<const TKXLibraryEntry> (*Entries)();  // the functions, in registration order
+    TKXLibraryInfo (*Info)();                       // what the library states about itself
+    const THelmholzFluid* (*Fluid)();               // the model object; nullptr for IF97
+};
+
+std::span<const TKXLibraryDescription> KXLibraryDescriptions();
