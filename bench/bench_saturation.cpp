@@ -14,6 +14,7 @@
 #include "HelmholzFluidObject.h"
 #include "KX_Libraries_Catalogue.h"
 #include "KX_Libraries_Object.h"
+#include "KX_Library_Descriptions.h"
 #include "VarnexaCli.h"
 
 namespace {
@@ -21,12 +22,7 @@ namespace {
 constexpr int StateCount = 20000;
 
 const TKXLibraries& Registry() {
-    static const TKXLibraries libraries = [] {
-        TKXLibraries l;
-        CreateKXLibraries(l);
-        return l;
-    }();
-    return libraries;
+    return KXRegistry();
 }
 
 TKXFunctionPtr Function(const std::string& name) {
@@ -95,22 +91,6 @@ std::vector<TPair> PHStates(const std::string& library, double p0, double p1, do
     return out;
 }
 
-struct TFluidRange {
-    const char* Library;
-    double Tt, TcMax;  // the saturation range (°C) in which the states are drawn
-};
-
-// Triple point to the top of the iterated saturation range of each fluid.
-constexpr TFluidRange Fluids[] = {
-    {"KX_NH3_FE", -77.65, 132.2},      {"KX_R22_FE", -157.42, 96.0},
-    {"KX_R32_FE", -136.81, 77.9},      {"KX_R123_FE", -107.15, 182.0},
-    {"KX_R134a_FE", -103.3, 100.0},    {"KX_R152a_FE", -118.5, 113.17},
-    {"KX_N2_FE", -209.999, -146.959},  {"KX_O2_FE", -218.789, -118.584},
-    {"KX_CO2_FE", -56.558, 30.9781},   {"KX_Ar_FE", -189.3442, -122.47},
-    {"KX_H2_FE", -259.193, -241.005},  {"KX_H2p_FE", -259.347, -241.5},
-    {"KX_H2o_FE", -259.142, -241.005},
-};
-
 // Times every state once (best of three) and reports the slowest.
 void SlowestState(benchmark::State& state, TBinaryFunction fn, const std::vector<TPair>& args) {
     double worst = 0.0;
@@ -148,9 +128,14 @@ std::string BatchInput(const std::string& function, const std::vector<double>& a
 }
 
 void RegisterAll() {
-    for (const TFluidRange& f : Fluids) {
-        const std::string lib = f.Library;
-        const std::vector<double> t = Uniform(f.Tt, f.TcMax, StateCount, 7);
+    // Every Helmholtz fluid of the one list of libraries, from the triple point to the top of
+    // its iterated saturation range (a millikelvin below the critical point at most).
+    for (const TKXLibraryDescription& d : KXLibraryDescriptions()) {
+        if (!d.Fluid) continue;
+        const THelmholzFluid& f = *d.Fluid();
+        const std::string lib = d.Name;
+        const std::vector<double> t =
+            Uniform(f.Tt_, std::min(f.Tc_Max_, f.Tc_ - 1e-3), StateCount, 7);
         const TUnaryFunction psat = Function(lib + "_PsatT").Unary;
         std::vector<double> p;
         for (double x : t) p.push_back(Call(psat, x));

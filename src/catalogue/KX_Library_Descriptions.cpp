@@ -1,6 +1,7 @@
 #include "KX_Library_Descriptions.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "HelmholzFluidObject.h"
 #include "KX_Ar_FE_Lib.h"
@@ -325,4 +326,14 @@ const TKXLibraryDescription Descriptions[] = {
 
 std::span<const TKXLibraryDescription> KXLibraryDescriptions() {
     return Descriptions;
+}
+
+std::span<const THelmholzFluid* const> KXHelmholtzFluids() {
+    static const std::vector<const THelmholzFluid*> fluids = [] {
+        std::vector<const THelmholzFluid*> all;
+        for (const TKXLibraryDescription& d : Descriptions)
+            if (d.Fluid) all.push_back(d.Fluid());
+        return all;
+    }();
+    return fluids;
 }

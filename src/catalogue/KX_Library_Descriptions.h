@@ -4,6 +4,7 @@
 // catalogue, the tools, the benchmarks and the tests take the libraries from this list.
 #include <span>
 #include <string>
+#include <vector>
 
 #include "KX_Function_Types.h"
 #include "KX_Library_Info.h"
@@ -18,3 +19,6 @@ struct TKXLibraryDescription {
 };
 
 std::span<const TKXLibraryDescription> KXLibraryDescriptions();
+
+// The Helmholtz fluid models of the list, in its order.
+std::span<const THelmholzFluid* const> KXHelmholtzFluids();

@@ -109,11 +109,3 @@ const TH2p_FE& H2pFluid() {
 const TH2o_FE& H2oFluid() {
     return *CreatedObjects().H2o;
 }
-
-std::span<const THelmholzFluid* const> AllFluidObjects() {
-    static const THelmholzFluid* const all[] = {
-        &NH3Fluid(),   &R22Fluid(), &R32Fluid(), &R123Fluid(), &R134aFluid(),
-        &R152aFluid(), &N2Fluid(),  &O2Fluid(),  &CO2Fluid(),  &ArFluid(),
-        &H2Fluid(),    &H2pFluid(), &H2oFluid()};
-    return all;
-}

@@ -5,8 +5,8 @@
 // CreateFluidObjects() creates all objects first, so the order never depends on the caller.
 //
 // Adding a fluid: a forward declaration and an accessor here, and in KX_Fluid_Objects.cpp an
-// include, a member, a creation line (in the order of CreateFluidObjects), the accessor body and
-// its place in AllFluidObjects.
+// include, a member, a creation line (in the order of CreateFluidObjects) and the accessor body.
+// The list of every fluid is the catalogue's (KXLibraryDescriptions, KXHelmholtzFluids).
 #include <span>
 
 class THelmholzFluid;
@@ -42,6 +42,3 @@ const TAr_FE& ArFluid();
 const TH2_FE& H2Fluid();
 const TH2p_FE& H2pFluid();
 const TH2o_FE& H2oFluid();
-
-// Every fluid object, in the order of CreateFluidObjects.
-std::span<const THelmholzFluid* const> AllFluidObjects();

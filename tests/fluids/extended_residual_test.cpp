@@ -7,12 +7,12 @@
 #include <string>
 
 #include "HelmholzFluidObject.h"
-#include "KX_Fluid_Objects.h"
+#include "KX_Library_Descriptions.h"
 
 namespace {
 
 const THelmholzFluid& Fluid(int i) {
-    return *AllFluidObjects()[static_cast<std::size_t>(i)];
+    return *KXHelmholtzFluids()[static_cast<std::size_t>(i)];
 }
 
 class ExtendedResidual : public ::testing::TestWithParam<int> {};
@@ -37,6 +37,7 @@ TEST_P(ExtendedResidual, AgreesWithTheDoubleEvaluation) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryFluid, ExtendedResidual, ::testing::Range(0, 13));
+INSTANTIATE_TEST_SUITE_P(EveryFluid, ExtendedResidual,
+                         ::testing::Range(0, static_cast<int>(KXHelmholtzFluids().size())));
 
 }  // namespace

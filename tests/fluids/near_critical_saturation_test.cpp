@@ -12,57 +12,39 @@
 #include <string>
 #include <vector>
 
+#include "HelmholzFluidObject.h"
 #include "KXTsv.h"
-#include "KX_Ar_FE_Lib.h"
-#include "KX_Ar_FE_Lib_Root.h"
-#include "KX_CO2_FE_Lib.h"
-#include "KX_CO2_FE_Lib_Root.h"
-#include "KX_Fluid_Objects.h"
-#include "KX_H2_FE_Lib.h"
-#include "KX_H2_FE_Lib_Root.h"
-#include "KX_N2_FE_Lib.h"
-#include "KX_N2_FE_Lib_Root.h"
-#include "KX_NH3_FE_Lib.h"
-#include "KX_NH3_FE_Lib_Root.h"
-#include "KX_O2_FE_Lib.h"
-#include "KX_O2_FE_Lib_Root.h"
-#include "KX_R123_FE_Lib.h"
-#include "KX_R123_FE_Lib_Root.h"
-#include "KX_R134a_FE_Lib.h"
-#include "KX_R134a_FE_Lib_Root.h"
-#include "KX_R152a_FE_Lib.h"
-#include "KX_R152a_FE_Lib_Root.h"
-#include "KX_R22_FE_Lib.h"
-#include "KX_R22_FE_Lib_Root.h"
-#include "KX_R32_FE_Lib.h"
-#include "KX_R32_FE_Lib_Root.h"
+#include "KX_Library_Descriptions.h"
 
 namespace {
 
 struct TFluidCase {
     std::string Library;
-    const THelmholzFluid& (*Fluid)();
+    const THelmholzFluid& Fluid() const { return *Model; }
+    const THelmholzFluid* Model;
     TUnaryFunction PsatT;
     TBinaryFunction DTX;
     TUnaryFunction TsatP;
     TBinaryFunction DPX;
 };
 
-// clang-format off
-#define FLUID_CASE(LIB, OBJECT)                                                  \
-    TFluidCase{#LIB, []() -> const THelmholzFluid& { return OBJECT(); },         \
-               LIB##_PsatT, LIB##_DTX, LIB##_TsatP, LIB##_DPX}
-// clang-format on
+TKXFunctionPtr Entry(const TKXLibraryDescription& d, const std::string& shortName) {
+    for (const TKXLibraryEntry& e : d.Entries())
+        if (shortName == e.ShortName) return e.Ptr;
+    return {};
+}
 
+// Every Helmholtz fluid of the one list of libraries.
 const std::vector<TFluidCase>& Fluids() {
-    static const std::vector<TFluidCase> fluids = {
-        FLUID_CASE(KX_NH3_FE, NH3Fluid),     FLUID_CASE(KX_R22_FE, R22Fluid),
-        FLUID_CASE(KX_R32_FE, R32Fluid),     FLUID_CASE(KX_R123_FE, R123Fluid),
-        FLUID_CASE(KX_R134a_FE, R134aFluid), FLUID_CASE(KX_R152a_FE, R152aFluid),
-        FLUID_CASE(KX_N2_FE, N2Fluid),       FLUID_CASE(KX_O2_FE, O2Fluid),
-        FLUID_CASE(KX_CO2_FE, CO2Fluid),     FLUID_CASE(KX_Ar_FE, ArFluid),
-        FLUID_CASE(KX_H2_FE, H2Fluid),       FLUID_CASE(KX_H2p_FE, H2pFluid),
-        FLUID_CASE(KX_H2o_FE, H2oFluid)};
+    static const std::vector<TFluidCase> fluids = [] {
+        std::vector<TFluidCase> cases;
+        for (const TKXLibraryDescription& d : KXLibraryDescriptions()) {
+            if (!d.Fluid) continue;
+            cases.push_back({d.Name, d.Fluid(), Entry(d, "PsatT").Unary, Entry(d, "DTX").Binary,
+                             Entry(d, "TsatP").Unary, Entry(d, "DPX").Binary});
+        }
+        return cases;
+    }();
     return fluids;
 }
 

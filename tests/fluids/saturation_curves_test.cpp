@@ -9,14 +9,14 @@
 #include <vector>
 
 #include "HelmholzFluidObject.h"
-#include "KX_Fluid_Objects.h"
+#include "KX_Library_Descriptions.h"
 #include "SaturationCurveFit.h"
 #include "SaturationCurves.h"
 
 namespace {
 
 const THelmholzFluid& Fluid(int i) {
-    return *AllFluidObjects()[static_cast<std::size_t>(i)];
+    return *KXHelmholtzFluids()[static_cast<std::size_t>(i)];
 }
 
 class SaturationCurves : public ::testing::TestWithParam<int> {};
@@ -148,6 +148,7 @@ TEST_P(SaturationCurves, CurvesEndAtTheCriticalPointOfTheEquation) {
     EXPECT_TRUE(CurvePsatT(*curve, hot, Ps)) << fluid.Code;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryFluid, SaturationCurves, ::testing::Range(0, 13));
+INSTANTIATE_TEST_SUITE_P(EveryFluid, SaturationCurves,
+                         ::testing::Range(0, static_cast<int>(KXHelmholtzFluids().size())));
 
 }  // namespace

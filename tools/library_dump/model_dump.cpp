@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "HelmholzFluidObject.h"
-#include "KX_Fluid_Objects.h"
+#include "KX_Library_Descriptions.h"
 
 namespace {
 
@@ -68,6 +68,6 @@ long long DumpModel(const THelmholzFluid& f) {
 
 long long DumpFluidModels() {
     long long n = 0;
-    for (const THelmholzFluid* f : AllFluidObjects()) n += DumpModel(*f);
+    for (const THelmholzFluid* f : KXHelmholtzFluids()) n += DumpModel(*f);
     return n;
 }

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "HelmholzFluidObject.h"
-#include "KX_Fluid_Objects.h"
+#include "KX_Library_Descriptions.h"
 #include "SaturationCurveFit.h"
 #include "SaturationCurves.h"
 
@@ -42,7 +42,7 @@ int Generate(const std::vector<const THelmholzFluid*>& fluids, const std::string
     }
     // The index names every fluid, also when only one was refitted.
     std::vector<std::string> all;
-    for (const THelmholzFluid* fluid : AllFluidObjects()) all.push_back(fluid->Code);
+    for (const THelmholzFluid* fluid : KXHelmholtzFluids()) all.push_back(fluid->Code);
     return WriteFile(dir + "/SaturationCurveIndex.cpp", CurveIndexText(all)) ? 0 : 1;
 }
 
@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::vector<const THelmholzFluid*> fluids;
-    for (const THelmholzFluid* fluid : AllFluidObjects())
+    for (const THelmholzFluid* fluid : KXHelmholtzFluids())
         if (only.empty() || fluid->Code == only) fluids.push_back(fluid);
     return verify > 0 ? Verify(fluids, verify) : Generate(fluids, out);
 }

@@ -13,8 +13,8 @@ extern const TSaturationCurve SaturationCurve_KX_O2_FE;
 extern const TSaturationCurve SaturationCurve_KX_CO2_FE;
 extern const TSaturationCurve SaturationCurve_KX_Ar_FE;
 extern const TSaturationCurve SaturationCurve_KX_H2_FE;
-extern const TSaturationCurve SaturationCurve_KX_H2p_FE;
 extern const TSaturationCurve SaturationCurve_KX_H2o_FE;
+extern const TSaturationCurve SaturationCurve_KX_H2p_FE;
 
 const TSaturationCurve* const SaturationCurveTable[] = {
     &SaturationCurve_KX_NH3_FE,
@@ -28,7 +28,7 @@ const TSaturationCurve* const SaturationCurveTable[] = {
     &SaturationCurve_KX_CO2_FE,
     &SaturationCurve_KX_Ar_FE,
     &SaturationCurve_KX_H2_FE,
-    &SaturationCurve_KX_H2p_FE,
     &SaturationCurve_KX_H2o_FE,
+    &SaturationCurve_KX_H2p_FE,
     nullptr,
 };
