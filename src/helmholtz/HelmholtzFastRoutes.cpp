@@ -385,9 +385,9 @@ double THelmholzFluid::DensityPT(double P, double T, std::string& ErrorText,
             // The phase is decided from the saturation curve where it reaches: an ancillary
             // vapour pressure can be off by more than the margin (R22 near its triple point),
             // which would put a compressed liquid on the vapour side.
-            double ps = Pse(T);
+            double ps = 0.0;
             const TSaturationCurve* curve = SaturationCurve();
-            if (double curvePs = 0.0; curve && CurvePsatT(*curve, T, curvePs)) ps = curvePs;
+            if (!curve || !CurvePsatT(*curve, T, ps)) ps = Pse(T);
             const double dl = dsle(T);
             const double dv = dsve(T);
             if (std::isfinite(ps) && std::isfinite(dl) && std::isfinite(dv) && ps > 0.0 &&
