@@ -130,10 +130,9 @@ TEST(SaturationEnds, ApproachingEitherEndStaysOnTheLine) {
                 EXPECT_LE(T, Tc);
                 EXPECT_NEAR(lib.Value("PsatT", T), p, 1e-7 * p) << "p " << p;
                 // The flashes find the saturation temperature inside the dome.
-                if (lib.Has("TPH") && lib.Has("HPX")) {
-                    const double h = lib.Value("HPX", p, 0.5);
-                    EXPECT_NEAR(lib.Value("TPH", p, h), T, 1e-6) << "p " << p;
-                }
+                const double h = lib.Value("HPX", p, 0.5), s = lib.Value("SPX", p, 0.5);
+                EXPECT_NEAR(lib.Value("TPH", p, h), T, 1e-6) << "p " << p;
+                EXPECT_NEAR(lib.Value("TPS", p, s), T, 1e-6) << "p " << p;
             }
         }
     });
