@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "KX_Function_Call.h"
 #include "KX_Function_Types.h"
 
 namespace kxsweep {
@@ -72,30 +73,30 @@ inline void SweepLibrary(const std::string& libraryName, std::span<const TKXLibr
                          const std::vector<double>& values = SweepValues()) {
     for (const auto& e : entries) {
         const std::string full = libraryName + "_" + e.ShortName;
-        char text[256];
-        int32_t code = 0;
-        if (e.Ptr.Constant) {
-            std::strcpy(text, "");
-            const double r = e.Ptr.Constant(text, 255, &code);
-            CheckCall(full, r, text, code, "");
-        } else if (e.Ptr.Unary) {
-            for (double x : values) {
-                std::strcpy(text, "");
-                code = 0;
-                const double r = e.Ptr.Unary(x, text, 255, &code);
-                CheckCall(full, r, text, code, std::to_string(x));
-            }
-        } else if (e.Ptr.Binary) {
-            for (double x1 : values)
-                for (double x2 : values) {
-                    std::strcpy(text, "");
-                    code = 0;
-                    const double r = e.Ptr.Binary(x1, x2, text, 255, &code);
-                    CheckCall(full, r, text, code, std::to_string(x1) + ", " + std::to_string(x2));
-                }
-        } else {
+        const int arity = KXArity(e.Ptr);
+        if (arity < 0) {
             ADD_FAILURE() << full << " has no address";
+            continue;
         }
+        // Every combination of the values over the function's arguments.
+        std::vector<double> args(static_cast<std::size_t>(arity));
+        auto sweep = [&](auto&& self, std::size_t k) -> void {
+            if (k == args.size()) {
+                char text[256] = "";
+                int32_t code = 0;
+                const double r = KXCallFunction(e.Ptr, args.data(), text, 255, &code);
+                std::string shown;
+                for (std::size_t i = 0; i < args.size(); ++i)
+                    shown += (i ? ", " : "") + std::to_string(args[i]);
+                CheckCall(full, r, text, code, shown);
+                return;
+            }
+            for (double x : values) {
+                args[k] = x;
+                self(self, k + 1);
+            }
+        };
+        sweep(sweep, 0);
     }
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "HelmholzFluidObject.h"
+#include "KX_Function_Call.h"
 #include "KX_Function_Types.h"
 #include "fluid_test_support.h"
 
@@ -50,9 +51,8 @@ inline const TKXLibraryEntry* FindEntry(std::span<const TKXLibraryEntry> entries
 
 // Calls a library function with the arguments its arity takes.
 inline double CallEntry(const TKXLibraryEntry& e, double x1, double x2, char* text, int32_t* code) {
-    if (e.Ptr.Constant) return e.Ptr.Constant(text, 255, code);
-    if (e.Ptr.Unary) return e.Ptr.Unary(x1, text, 255, code);
-    return e.Ptr.Binary(x1, x2, text, 255, code);
+    const double args[] = {x1, x2};
+    return KXCallFunction(e.Ptr, args, text, 255, code);
 }
 
 // A failing row must return 0 with its code and exactly its text; a succeeding row its value

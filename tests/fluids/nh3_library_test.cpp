@@ -11,6 +11,7 @@
 
 #include "KXSweep.h"
 #include "KX_Fluid_Objects.h"
+#include "KX_Function_Call.h"
 #include "KX_NH3_FE_Lib.h"
 #include "KX_NH3_FE_Lib_Root.h"
 #include "fluid_test_support.h"
@@ -38,10 +39,8 @@ TCall Call(const std::string& shortName, double x1 = 0.0, double x2 = 0.0) {
     }
     char text[256] = "";
     int32_t code = -1;
-    double value = 0.0;
-    if (e->Ptr.Constant) value = e->Ptr.Constant(text, 255, &code);
-    if (e->Ptr.Unary) value = e->Ptr.Unary(x1, text, 255, &code);
-    if (e->Ptr.Binary) value = e->Ptr.Binary(x1, x2, text, 255, &code);
+    const double args[] = {x1, x2};
+    const double value = KXCallFunction(e->Ptr, args, text, 255, &code);
     return {value, code, text};
 }
 

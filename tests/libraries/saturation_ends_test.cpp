@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "KX_Function_Call.h"
 #include "KX_Libraries_Catalogue.h"
 #include "KX_Libraries_Object.h"
 
@@ -37,12 +38,8 @@ class TLibraryCalls {
         const TKXFunctionPtr f = Registry.GetFunctionPtr(Index, Functions.at(name));
         TAnswer a;
         char text[256] = "";
-        if (f.Constant)
-            a.Value = f.Constant(text, 255, &a.Code);
-        else if (f.Unary)
-            a.Value = f.Unary(x1, text, 255, &a.Code);
-        else
-            a.Value = f.Binary(x1, x2, text, 255, &a.Code);
+        const double args[] = {x1, x2};
+        a.Value = KXCallFunction(f, args, text, 255, &a.Code);
         a.Text = text;
         return a;
     }
@@ -63,12 +60,7 @@ class TLibraryCalls {
 };
 
 const TKXLibraries& Registry() {
-    static const TKXLibraries registry = [] {
-        TKXLibraries r;
-        CreateKXLibraries(r);
-        return r;
-    }();
-    return registry;
+    return KXRegistry();
 }
 
 template <class Check>

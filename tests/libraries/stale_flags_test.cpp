@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "KX_Function_Call.h"
 #include "KX_Libraries_Catalogue.h"
 #include "KX_Libraries_Object.h"
 
@@ -52,19 +53,12 @@ struct TAnswer {
 TAnswer Call(const TKXPropertyFunction& f, const std::vector<double>& x) {
     char text[256] = "";
     int32_t code = -1;
-    double value = 0.0;
-    if (f.ConstantFunctionPtr)
-        value = f.ConstantFunctionPtr(text, 255, &code);
-    else if (f.UnaryFunctionPtr)
-        value = f.UnaryFunctionPtr(x[0], text, 255, &code);
-    else
-        value = f.BinaryFunctionPtr(x[0], x[1], text, 255, &code);
+    const double value = KXCallFunction(f.GetFunctionPtr(), x.data(), text, 255, &code);
     return {value, code, text};
 }
 
 TEST(StaleFlags, EveryFunctionAnswersAsFromClearFlags) {
-    TKXLibraries registry;
-    CreateKXLibraries(registry);
+    const TKXLibraries& registry = KXRegistry();
     int answered = 0;
     for (int l = 0; l < registry.Count(); ++l) {
         const TKXLibrary& library = *registry.Library(l);

@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 
+#include "KX_Function_Call.h"
 #include "KX_Function_Shapes.h"
 #include "KX_Utils.h"
 #include "KX_WS_IF97_Lib.h"
@@ -43,13 +44,8 @@ TCallResult Call(const std::string& shortName, double x1 = 0.0, double x2 = 0.0)
     char text[256];
     std::strcpy(text, "stale");
     int32_t code = -99;
-    double value = 0.0;
-    if (e.Ptr.Constant)
-        value = e.Ptr.Constant(text, 255, &code);
-    else if (e.Ptr.Unary)
-        value = e.Ptr.Unary(x1, text, 255, &code);
-    else
-        value = e.Ptr.Binary(x1, x2, text, 255, &code);
+    const double args[] = {x1, x2};
+    const double value = KXCallFunction(e.Ptr, args, text, 255, &code);
     return {value, code, text};
 }
 

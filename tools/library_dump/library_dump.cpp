@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "KX_Function_Call.h"
 #include "KX_Libraries_Catalogue.h"
 #include "KX_Libraries_Object.h"
 #include "model_dump.h"
@@ -114,31 +115,30 @@ long long DumpLibrary(const TKXLibrary& library) {
             std::strcpy(text, "~");
             code = -12345;
         };
-        if (f->ConstantFunctionPtr) {
-            preset();
-            const double r = f->ConstantFunctionPtr(text, 255, &code);
-            Print(name, {}, r, text, code);
-            ++calls;
-        } else if (f->UnaryFunctionPtr) {
-            for (double x : Grid(f->GetXUnitIndex(1), lp)) {
-                preset();
-                const double r = f->UnaryFunctionPtr(x, text, 255, &code);
-                Print(name, {x}, r, text, code);
-                ++calls;
-            }
-        } else if (f->BinaryFunctionPtr) {
-            const std::vector<double> g1 = Grid(f->GetXUnitIndex(1), lp);
-            const std::vector<double> g2 = Grid(f->GetXUnitIndex(2), lp);
-            for (double x1 : g1)
-                for (double x2 : g2) {
-                    preset();
-                    const double r = f->BinaryFunctionPtr(x1, x2, text, 255, &code);
-                    Print(name, {x1, x2}, r, text, code);
-                    ++calls;
-                }
-        } else {
+        const TKXFunctionPtr ptr = f->GetFunctionPtr();
+        if (ptr.IsNone()) {
             std::printf("%s\tNO ADDRESS\n", name.c_str());
+            continue;
         }
+        // Every combination of the arguments' grids, the first argument outermost.
+        const int arity = KXArity(ptr);
+        std::vector<std::vector<double>> grids;
+        for (int k = 1; k <= arity; ++k) grids.push_back(Grid(f->GetXUnitIndex(k), lp));
+        std::vector<double> args(static_cast<std::size_t>(arity));
+        auto call = [&](auto&& self, std::size_t k) -> void {
+            if (k == args.size()) {
+                preset();
+                const double r = KXCallFunction(ptr, args.data(), text, 255, &code);
+                Print(name, args, r, text, code);
+                ++calls;
+                return;
+            }
+            for (double x : grids[k]) {
+                args[k] = x;
+                self(self, k + 1);
+            }
+        };
+        call(call, 0);
     }
     return calls;
 }
@@ -150,8 +150,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "library_dump: %lld model lines\n", DumpFluidModels());
         return 0;
     }
-    TKXLibraries libraries;
-    CreateKXLibraries(libraries);
+    const TKXLibraries& libraries = KXRegistry();
     long long calls = 0;
     for (int l = 0; l < libraries.Count(); ++l) {
         const TKXLibrary* library = libraries.Library(l);
