@@ -6,6 +6,10 @@
     >>> import numpy as np
     >>> h, codes = varnexa.call("KX_WS_IF97_HPT", np.array([[1.0], [10.0]]), np.linspace(100, 500, 5))
     >>> varnexa.convert(1.0, "bar(a)", "psi(a)")
+    >>> varnexa.library_info("R134a")["T_critical"]                  # °C
+
+A library is named by its full name ("KX_R134a_FE") or its short name in any case ("R134a",
+"water", "IF97"); what the module returns names the full name.
 
 Arguments and results are in the standard units of their quantities (bar(a), °C, kJ/kg, kJ/kgK,
 kg/m3, ...). Arguments are real numbers: int, float, bool and real NumPy arrays of any layout and
