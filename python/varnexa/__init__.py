@@ -6,6 +6,10 @@
     >>> import numpy as np
     >>> h, codes = varnexa.call("KX_WS_IF97_HPT", np.array([[1.0], [10.0]]), np.linspace(100, 500, 5))
     >>> varnexa.convert(1.0, "bar(a)", "psi(a)")
+    >>> varnexa.library_info("R134a")["T_critical"]                  # °C
+
+A library is named by its full name ("KX_R134a_FE") or its short name in any case ("R134a",
+"water", "IF97"); what the module returns names the full name.
 
 Arguments and results are in the standard units of their quantities (bar(a), °C, kJ/kg, kJ/kgK,
 kg/m3, ...). Arguments are real numbers: int, float, bool and real NumPy arrays of any layout and
@@ -37,6 +41,7 @@ __all__ = [
     "function",
     "functions",
     "libraries",
+    "library_info",
     "convert",
     "quantities",
     "units",
@@ -249,19 +254,49 @@ def libraries():
     return [_text(_lib.varnexa_library_name(i)) for i in range(_lib.varnexa_library_count())]
 
 
+def _library_index(name):
+    """The library's number by its full name or, ignoring case, its short name ("R134a",
+    "water", "IF97"); ValueError when none has it."""
+    index = _lib.varnexa_find_library(_c_name(name, "library"))
+    if index < 0:
+        raise ValueError(f"varnexa: no library named {name!r}")
+    return index
+
+
 def functions(library=None):
-    """The full function names of one library (by name), or of all libraries."""
-    if library is not None:
-        _c_name(library, "library")
-    names = libraries()
-    if library is not None and library not in names:
-        raise ValueError(f"varnexa: no library named {library!r}")
-    chosen = [names.index(library)] if library is not None else range(len(names))
+    """The full function names of one library (by its full or short name), or of all libraries."""
+    chosen = range(_lib.varnexa_library_count()) if library is None else [_library_index(library)]
     return [
         _text(_lib.varnexa_function_name(_lib.varnexa_function_at(l, f)))
         for l in chosen
         for f in range(_lib.varnexa_function_count(l))
     ]
+
+
+# Keys of the library information whose values are numbers (standard units).
+_INFO_NUMBERS = frozenset(
+    ("molar_mass", "T_critical", "p_critical", "T_triple", "p_triple", "T_min", "T_max", "p_max",
+     "T_max_low_pressure", "p_low_pressure")
+)
+
+
+def library_info(name):
+    """What a library (by its full or short name) states about itself, as a dict: "name" (the
+    full name) first, then the keys of the C interface in its order; numbers as float in standard
+    units, input_pairs as a list, has_transport as a bool, the other values as str."""
+    index = _library_index(name)
+    info = {"name": _text(_lib.varnexa_library_name(index))}
+    for k in range(_lib.varnexa_library_info_count()):
+        key = _text(_lib.varnexa_library_info_key(k))
+        value = _text(_lib.varnexa_library_info(index, key.encode("utf-8")))
+        if key in _INFO_NUMBERS:
+            value = float(value)
+        elif key == "input_pairs":
+            value = value.split()
+        elif key == "has_transport":
+            value = value == "yes"
+        info[key] = value
+    return info
 
 
 def quantities():

@@ -94,8 +94,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    TKXLibraries registry;
-    CreateKXLibraries(registry);
+    const TKXLibraries& registry = KXRegistry();
 
     std::ostringstream declarations;
     std::ostringstream exports;

@@ -7,10 +7,13 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "CApiCall.h"
-#include "KX_Libraries_Catalogue.h"
+#include "CApiRegistry.h"
+#include "KX_Function_Call.h"
+#include "KX_Libraries_Object.h"
 #include "KX_Utils.h"
 #include "PropertyListObject.h"
 #include "varnexa.h"
@@ -32,22 +35,27 @@ using varnexa_capi::TCallerEnvironment;
 using varnexa_capi::WithErrorText;
 
 struct TCApi {
-    TKXLibraries Registry;
+    const TKXLibraries& Registry = CApiRegistry();
     TPropertyList Quantities;
     // Per library, the index of its first function in Functions.
     std::vector<int32_t> FirstFunction;
     std::vector<varnexa_function> Functions;
     std::unordered_map<std::string_view, const varnexa_function*> ByName;
     std::unordered_map<int32_t, std::string> QuantityNameOfIndex;
+    // What each library states about itself, as KEY, VALUE rows in the same fixed order, kept
+    // so that the texts handed out live as long as the library.
+    std::vector<std::string> InfoKeys;
+    std::vector<std::vector<std::pair<std::string, std::string>>> Info;
 
     TCApi() {
-        CreateKXLibraries(Registry);
+        for (const auto& row : TKXLibraryInfo().Rows()) InfoKeys.push_back(row.first);
         for (int q = 0; q < Quantities.Count(); ++q) {
             const TPropertyObject& quantity = Quantities.Property(q);
             QuantityNameOfIndex.emplace(quantity.PropertyIndex(), quantity.PropertyName());
         }
         for (int l = 0; l < Registry.Count(); ++l) {
             const TKXLibrary& library = *Registry.Library(l);
+            Info.push_back(library.Info.Rows());
             FirstFunction.push_back(static_cast<int32_t>(Functions.size()));
             for (int f = 0; f < library.Count(); ++f) {
                 const TKXPropertyFunction& definition = *library.Function(f);
@@ -148,39 +156,6 @@ TUnitPair FindUnits(const char* quantityName, const char* fromUnit, const char* 
     return pair;
 }
 
-// One call of each arity, the argument k of state i read at args[k][i * strides[k]].
-template <int Arity>
-int64_t CallStates(const TKXFunctionPtr& ptr, int64_t n, const double* const* args,
-                   const int64_t* strides, double* values, int32_t* codes, char* errorText,
-                   int32_t capacity) {
-    char text[KXMaxTextLength + 1];
-    int64_t failures = 0;
-    const int64_t s1 = Arity >= 1 ? (strides ? strides[0] : 1) : 0;
-    const int64_t s2 = Arity >= 2 ? (strides ? strides[1] : 1) : 0;
-    const int64_t s3 = Arity >= 3 ? (strides ? strides[2] : 1) : 0;
-    for (int64_t i = 0; i < n; ++i) {
-        int32_t code = 0;
-        double value;
-        if constexpr (Arity == 0) {
-            value = ptr.Constant(text, KXMaxTextLength, &code);
-        } else if constexpr (Arity == 1) {
-            value = ptr.Unary(args[0][i * s1], text, KXMaxTextLength, &code);
-        } else if constexpr (Arity == 2) {
-            value = ptr.Binary(args[0][i * s1], args[1][i * s2], text, KXMaxTextLength, &code);
-        } else {
-            value = ptr.Ternary(args[0][i * s1], args[1][i * s2], args[2][i * s3], text,
-                                KXMaxTextLength, &code);
-        }
-        if (code != 0) {
-            value = 0.0;
-            if (failures++ == 0) SetText(errorText, capacity, text);
-        }
-        values[i] = value;
-        codes[i] = code;
-    }
-    return failures;
-}
-
 }  // namespace
 
 extern "C" {
@@ -196,6 +171,27 @@ int32_t varnexa_library_count(void) {
 const char* varnexa_library_name(int32_t library) {
     const TKXLibrary* lib = Api().Registry.Library(library);
     return lib ? CText(lib->Library_Name) : nullptr;
+}
+
+int32_t varnexa_find_library(const char* name) {
+    return name ? Api().Registry.FindLibrary(name) : -1;
+}
+
+int32_t varnexa_library_info_count(void) {
+    return static_cast<int32_t>(Api().InfoKeys.size());
+}
+
+const char* varnexa_library_info_key(int32_t key) {
+    const auto& keys = Api().InfoKeys;
+    return key >= 0 && key < static_cast<int32_t>(keys.size()) ? CText(keys[key]) : nullptr;
+}
+
+const char* varnexa_library_info(int32_t library, const char* key) {
+    const TCApi& api = Api();
+    if (library < 0 || library >= api.Registry.Count() || !key) return nullptr;
+    for (const auto& [k, value] : api.Info[library])
+        if (k == key) return CText(value);
+    return nullptr;
 }
 
 int32_t varnexa_function_count(int32_t library) {
@@ -269,16 +265,7 @@ double varnexa_call(const varnexa_function* f, const double* args, char* errorTe
     }
     const TCallerEnvironment environment;
     return WithErrorText(errorText, capacity, [&](char* text, int32_t room) {
-        switch (f->Arity) {
-            case 0:
-                return f->Ptr.Constant(text, room, errorCode);
-            case 1:
-                return f->Ptr.Unary(args[0], text, room, errorCode);
-            case 2:
-                return f->Ptr.Binary(args[0], args[1], text, room, errorCode);
-            default:
-                return f->Ptr.Ternary(args[0], args[1], args[2], text, room, errorCode);
-        }
+        return KXCallFunction(f->Ptr, args, text, room, errorCode);
     });
 }
 
@@ -294,16 +281,8 @@ int64_t varnexa_call_array(const varnexa_function* f, int64_t n, const double* c
         return VARNEXA_INVALID_CALL;
     }
     const TCallerEnvironment environment;
-    switch (f->Arity) {
-        case 0:
-            return CallStates<0>(f->Ptr, n, args, strides, values, codes, errorText, capacity);
-        case 1:
-            return CallStates<1>(f->Ptr, n, args, strides, values, codes, errorText, capacity);
-        case 2:
-            return CallStates<2>(f->Ptr, n, args, strides, values, codes, errorText, capacity);
-        default:
-            return CallStates<3>(f->Ptr, n, args, strides, values, codes, errorText, capacity);
-    }
+    return KXCallFunctionArray(f->Ptr, n, args, strides, values, codes,
+                               [&](const char* text) { SetText(errorText, capacity, text); });
 }
 
 int32_t varnexa_quantity_count(void) {

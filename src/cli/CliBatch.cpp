@@ -21,6 +21,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "KX_Function_Call.h"
 #include "KX_Libraries_Object.h"
 #include "NumberText.h"
 
@@ -29,7 +30,8 @@ namespace {
 constexpr int ErrorTextCapacity = 255;
 constexpr std::size_t InputBlock = 1 << 16;
 constexpr std::size_t OutputFlush = 1 << 16;
-// The most words of a line that are kept; more only count towards the "given" number.
+// The most words of a line that are kept (a function and three arguments); more only count
+// towards the "given" number.
 constexpr int KeptWords = 4;
 
 struct TStringHash {
@@ -133,14 +135,8 @@ class TBatch {
 
         char text[ErrorTextCapacity + 1] = "";
         int32_t code = 0;
-        const TKXFunctionPtr ptr = registry_.GetFunctionPtr(library, index);
-        double value = 0.0;
-        if (ptr.Constant)
-            value = ptr.Constant(text, ErrorTextCapacity, &code);
-        else if (ptr.Unary)
-            value = ptr.Unary(x[0], text, ErrorTextCapacity, &code);
-        else if (ptr.Binary)
-            value = ptr.Binary(x[0], x[1], text, ErrorTextCapacity, &code);
+        const double value = KXCallFunction(registry_.GetFunctionPtr(library, index), x, text,
+                                            ErrorTextCapacity, &code);
         AppendValue(value);
         buffer_ += '\t';
         char number[16];

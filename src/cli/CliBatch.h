@@ -1,6 +1,6 @@
 #pragma once
-// `varnexa-cli batch`: reads lines "FUNCTION [X1 [X2]]" and writes one `call` line per line, in
-// order; a malformed line gives "ERROR<TAB>message" and the run goes on.
+// `varnexa-cli batch`: reads lines "FUNCTION [X1 [X2 [X3]]]" and writes one `call` line per line,
+// in order; a malformed line gives "ERROR<TAB>message" and the run goes on.
 #include <iosfwd>
 #include <string>
 #include <string_view>

@@ -13,7 +13,7 @@
 #include "KXExplorerState.h"
 #include "KXExplorerTable.h"
 #include "KXExplorerUnits.h"
-#include "KX_Libraries_Catalogue.h"
+#include "KX_Libraries_Object.h"
 #include "NumberText.h"
 
 #ifdef VARNEXA_HAVE_RENDER
@@ -21,15 +21,6 @@
 #endif
 
 namespace {
-
-const TKXLibraries& ExplorerRegistry() {
-    static const TKXLibraries libraries = [] {
-        TKXLibraries l;
-        CreateKXLibraries(l);
-        return l;
-    }();
-    return libraries;
-}
 
 const TPropertyList& Catalogue() {
     static const TPropertyList catalogue;
@@ -51,10 +42,11 @@ double Number(const std::string& text) {
     return value;
 }
 
-TKXFluidFunctions Fluid(const std::string& library) {
-    const int index = FindLibraryIndex(ExplorerRegistry(), library);
+// A library by its full name or, ignoring case, its display name or an alias ("R134a").
+TKXFluidFunctions Fluid(const TKXLibraries& registry, const std::string& library) {
+    const int index = registry.FindLibrary(Typed(library));
     if (index < 0) Usage("unknown library: " + Typed(library));
-    return TKXFluidFunctions(ExplorerRegistry(), index);
+    return TKXFluidFunctions(registry, index);
 }
 
 // Options every explorer command shares: digits, units per key and the unit system.
@@ -97,13 +89,13 @@ struct TStateArgs {
     TOutputOptions Output;
 };
 
-void PrintState(const TStateArgs& a, std::ostream& out) {
-    const TKXFluidFunctions fluid = Fluid(a.Library);
+void PrintState(const TKXLibraries& registry, const TStateArgs& a, std::ostream& out) {
+    const TKXFluidFunctions fluid = Fluid(registry, a.Library);
     const TKXPairInfo* pair = FindInputPair(a.Pair);
     if (!pair) Usage("unknown pair: " + Typed(a.Pair) + " (pT, ph, ps, Tx, px, Th, Ts)");
     bool offered = false;
     for (const TKXPairInfo& p : OfferedInputPairs(fluid)) offered = offered || p.Pair == pair->Pair;
-    if (!offered) Usage(a.Library + " cannot start a state from " + a.Pair);
+    if (!offered) Usage(fluid.LibraryName() + " cannot start a state from " + a.Pair);
     const double x1 = Number(a.X1);
     const double x2 = Number(a.X2);
     const TKXUnitChoice units = a.Output.Choice();
@@ -154,8 +146,8 @@ double Single(const std::vector<std::string>& v, const char* name) {
     return Number(v[0]);
 }
 
-void PrintTable(const TTableArgs& a, std::ostream& out) {
-    const TKXFluidFunctions fluid = Fluid(a.Library);
+void PrintTable(const TKXLibraries& registry, const TTableArgs& a, std::ostream& out) {
+    const TKXFluidFunctions fluid = Fluid(registry, a.Library);
     TKXTableKind kind;
     double fixed = 0.0;
     std::vector<double> values;
@@ -195,8 +187,8 @@ struct TDiagramArgs {
     TOutputOptions Output;
 };
 
-void DrawDiagram(const TDiagramArgs& a, std::ostream& out) {
-    const TKXFluidFunctions fluid = Fluid(a.Library);
+void DrawDiagram(const TKXLibraries& registry, const TDiagramArgs& a, std::ostream& out) {
+    const TKXFluidFunctions fluid = Fluid(registry, a.Library);
     const auto kind = FindDiagramKind(a.Kind);
     if (!kind) Usage("unknown diagram: " + Typed(a.Kind) + " (ph, ts, hs, pT)");
     int width = 0, height = 0;
@@ -226,23 +218,26 @@ void DrawDiagram(const TDiagramArgs& a, std::ostream& out) {
 
 }  // namespace
 
-void RegisterExplorerCommands(CLI::App& app, std::ostream& out) {
+void RegisterExplorerCommands(CLI::App& app, const TKXLibraries& registry, std::ostream& out) {
     auto stateArgs = std::make_shared<TStateArgs>();
     auto* state = app.add_subcommand(
         "state",
         "Print every property of LIBRARY at the state given by PAIR X1 X2 (standard units)");
-    state->add_option("LIBRARY", stateArgs->Library, "library name, e.g. KX_WS_IF97")->required();
+    state
+        ->add_option("LIBRARY", stateArgs->Library,
+                     "library name or short name, e.g. KX_WS_IF97 or water")
+        ->required();
     state->add_option("PAIR", stateArgs->Pair, "pT, ph, ps, Tx, px, Th or Ts")->required();
     state->add_option("X1", stateArgs->X1, "first value (bar, C, kJ/kg, kJ/kgK or fraction)")
         ->required();
     state->add_option("X2", stateArgs->X2, "second value")->required();
     stateArgs->Output.Add(state);
-    state->callback([stateArgs, &out] { PrintState(*stateArgs, out); });
+    state->callback([stateArgs, &registry, &out] { PrintState(registry, *stateArgs, out); });
 
     auto tableArgs = std::make_shared<TTableArgs>();
     auto* table =
         app.add_subcommand("table", "Print a saturation, isobar or isotherm table of LIBRARY");
-    table->add_option("LIBRARY", tableArgs->Library, "library name")->required();
+    table->add_option("LIBRARY", tableArgs->Library, "library name or short name")->required();
     table->add_option("KIND", tableArgs->Kind, "saturation, isobar or isotherm")->required();
     table->add_option("--T", tableArgs->T, "temperature: FROM TO STEP, or the isotherm's value")
         ->expected(1, 3)
@@ -252,12 +247,12 @@ void RegisterExplorerCommands(CLI::App& app, std::ostream& out) {
         ->allow_extra_args(false);
     table->add_flag("--csv", tableArgs->Csv, "comma-separated instead of tab-separated");
     tableArgs->Output.Add(table);
-    table->callback([tableArgs, &out] { PrintTable(*tableArgs, out); });
+    table->callback([tableArgs, &registry, &out] { PrintTable(registry, *tableArgs, out); });
 
     auto diagramArgs = std::make_shared<TDiagramArgs>();
     auto* diagram = app.add_subcommand(
         "diagram", "Draw a log p-h, T-s, h-s or p-T diagram of LIBRARY into a PNG or SVG file");
-    diagram->add_option("LIBRARY", diagramArgs->Library, "library name")->required();
+    diagram->add_option("LIBRARY", diagramArgs->Library, "library name or short name")->required();
     diagram->add_option("KIND", diagramArgs->Kind, "ph, ts, hs or pT")->required();
     diagram->add_option("--state", diagramArgs->State, "PAIR X1 X2: mark this state")
         ->expected(3)
@@ -269,5 +264,5 @@ void RegisterExplorerCommands(CLI::App& app, std::ostream& out) {
         ->add_option("--unit-system", diagramArgs->Output.UnitSystem,
                      "default units: 0 SI (default), 1 engineering")
         ->check(CLI::Range(0, 1));
-    diagram->callback([diagramArgs, &out] { DrawDiagram(*diagramArgs, out); });
+    diagram->callback([diagramArgs, &registry, &out] { DrawDiagram(registry, *diagramArgs, out); });
 }

@@ -7,5 +7,7 @@
 namespace CLI {
 class App;
 }
+class TKXLibraries;
 
-void RegisterExplorerCommands(CLI::App& app, std::ostream& out);
+// The commands read registry, which must outlive the parse.
+void RegisterExplorerCommands(CLI::App& app, const TKXLibraries& registry, std::ostream& out);

@@ -7,14 +7,13 @@
 #include <iostream>
 #include <sstream>
 #include <string>
-#include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "CliBatch.h"
 #include "CliExplorerCommands.h"
 #include "KXCalculatorController.h"
 #include "KXInMemoryView.h"
+#include "KX_Function_Call.h"
 #include "KX_Libraries_Catalogue.h"
 #include "KX_PARSER.h"
 #include "MemoryObject.h"
@@ -31,81 +30,60 @@ struct TUsageError {
     std::string Message;
 };
 
-const TKXLibraries& Registry() {
-    static const TKXLibraries libraries = [] {
-        TKXLibraries l;
-        CreateKXLibraries(l);
-        return l;
-    }();
-    return libraries;
-}
-
-// Library and function index by full function name: batch runs look up every line.
-bool FindFunction(const std::string& name, int& library, int& function) {
-    static const auto index = [] {
-        std::unordered_map<std::string, std::pair<int, int>> map;
-        for (int l = 0; l < Registry().Count(); ++l)
-            for (int f = 0; f < Registry().Library(l)->Count(); ++f)
-                map.emplace(Registry().Library(l)->Function(f)->FunctionName, std::make_pair(l, f));
-        return map;
-    }();
-    const auto it = index.find(name);
-    if (it == index.end()) return false;
-    library = it->second.first;
-    function = it->second.second;
-    return true;
-}
-
-// The one line of `call`: value with 17 significant digits, code, text.
-std::string CallLine(const std::string& function, const std::vector<std::string>& args) {
+// The one line of `call`: value with 17 significant digits, code, text. A count of arguments
+// other than the function's arity is refused whatever it is (four or more included).
+std::string CallLine(const TKXLibraries& registry, const std::string& function,
+                     const std::vector<std::string>& args) {
     int library = -1;
     int index = -1;
-    if (!FindFunction(function, library, index)) throw TUsageError{"unknown function: " + function};
-    const int arity = Registry().GetNoOfArguments(library, index);
+    if (!registry.FindFunction(function, library, index))
+        throw TUsageError{"unknown function: " + function};
+    const int arity = registry.GetNoOfArguments(library, index);
     if (static_cast<int>(args.size()) != arity)
         throw TUsageError{function + " takes " + std::to_string(arity) + " argument(s), " +
                           std::to_string(args.size()) + " given"};
-    double x[2] = {0.0, 0.0};
+    double x[3] = {0.0, 0.0, 0.0};
     for (std::size_t i = 0; i < args.size(); ++i)
         if (!TryParseNumber(args[i], x[i])) throw TUsageError{"not a number: " + args[i]};
 
     char text[ErrorTextCapacity + 1] = "";
     int32_t code = 0;
-    const TKXFunctionPtr ptr = Registry().GetFunctionPtr(library, index);
-    double value = 0.0;
-    if (ptr.Constant)
-        value = ptr.Constant(text, ErrorTextCapacity, &code);
-    else if (ptr.Unary)
-        value = ptr.Unary(x[0], text, ErrorTextCapacity, &code);
-    else if (ptr.Binary)
-        value = ptr.Binary(x[0], x[1], text, ErrorTextCapacity, &code);
+    const double value =
+        KXCallFunction(registry.GetFunctionPtr(library, index), x, text, ErrorTextCapacity, &code);
     char number[40];
     std::snprintf(number, sizeof number, "%.17g", value);
     return std::string(number) + "\t" + std::to_string(code) + "\t" + text;
 }
 
-void ListLibraries(std::ostream& out) {
+// A library by its full name or, ignoring case, its display name or an alias ("R134a").
+const TKXLibrary& Library(const TKXLibraries& registry, const std::string& name) {
+    const TKXLibrary* library = registry.Library(registry.FindLibrary(name));
+    if (!library) throw TUsageError{"unknown library: " + name};
+    return *library;
+}
+
+void ListLibraries(const TKXLibraries& registry, std::ostream& out) {
     std::vector<std::string> names;
-    Registry().CreateLibraryList(names);
+    registry.CreateLibraryList(names);
     for (const auto& n : names) out << n << "\n";
 }
 
-void ListFunctions(const std::string& libraryName, std::ostream& out) {
-    for (int l = 0; l < Registry().Count(); ++l) {
-        const TKXLibrary* library = Registry().Library(l);
-        if (library->Library_Name != libraryName) continue;
-        for (int f = 0; f < library->Count(); ++f) {
-            const int arity = library->GetNoOfArguments(f);
-            out << library->Function(f)->FunctionName << "\t" << arity << "\t"
-                << library->GetResultName(f) << "\t" << library->GetResultUnitIndex(f);
-            for (int a = 1; a <= arity; ++a)
-                out << "\t" << library->GetArgumentName(f, a) << "\t"
-                    << library->GetArgumentUnitIndex(f, a);
-            out << "\n";
-        }
-        return;
+void ListFunctions(const TKXLibrary& library, std::ostream& out) {
+    for (int f = 0; f < library.Count(); ++f) {
+        const int arity = library.GetNoOfArguments(f);
+        out << library.Function(f)->FunctionName << "\t" << arity << "\t"
+            << library.GetResultName(f) << "\t" << library.GetResultUnitIndex(f);
+        for (int a = 1; a <= arity; ++a)
+            out << "\t" << library.GetArgumentName(f, a) << "\t"
+                << library.GetArgumentUnitIndex(f, a);
+        out << "\n";
     }
-    throw TUsageError{"unknown library: " + libraryName};
+}
+
+// What the library states about itself: its full name, then the information's rows in order.
+void PrintInfo(const TKXLibrary& library, std::ostream& out) {
+    out << "name\t" << library.Library_Name << "\n";
+    for (const auto& [key, value] : library.Info.Rows()) out << key << "\t" << value << "\n";
 }
 
 // A memory dialog for a front end without dialogs: nothing is ever confirmed.
@@ -116,11 +94,12 @@ class TNoMemoryDialog : public IKXMemoryDialog {
 
 // The panel in conversion mode, as a user would set it: the first quantity that has both units
 // (the catalogue's rule for a conversion by names), both units, the value typed as text.
-std::string Convert(const std::string& value, const std::string& from, const std::string& to) {
+std::string Convert(const TKXLibraries& registry, const std::string& value, const std::string& from,
+                    const std::string& to) {
     TKXInMemoryView view;
     TMemory memory;
     TNoMemoryDialog dialog;
-    TKXCalculatorController controller(view, Registry(), memory, dialog);
+    TKXCalculatorController controller(view, registry, memory, dialog);
     controller.FormActivate();
     const TPropertyList& catalogue = controller.PropertyList();
     for (const std::string& unit : {from, to})
@@ -145,12 +124,12 @@ struct TShowOptions {
     int UnitSystem = 0;
 };
 
-void Show(const TShowOptions& options, std::ostream& out) {
+void Show(const TKXLibraries& registry, const TShowOptions& options, std::ostream& out) {
     int library = -1;
     int index = -1;
-    if (!FindFunction(options.Function, library, index))
+    if (!registry.FindFunction(options.Function, library, index))
         throw TUsageError{"unknown function: " + options.Function};
-    const int arity = Registry().GetNoOfArguments(library, index);
+    const int arity = registry.GetNoOfArguments(library, index);
     if (static_cast<int>(options.Args.size()) > arity)
         throw TUsageError{options.Function + " takes " + std::to_string(arity) + " argument(s)"};
 
@@ -158,7 +137,7 @@ void Show(const TShowOptions& options, std::ostream& out) {
     TMemory memory;
     TNoMemoryDialog dialog;
     const TKXSettings settings{1, options.UnitSystem};
-    TKXCalculatorController controller(view, Registry(), memory, dialog,
+    TKXCalculatorController controller(view, registry, memory, dialog,
                                        TKXSettingsHooks{[settings] { return settings; }, {}});
     controller.FormActivate();
     view.SelectIndex(TKXElement::LibraryList, library);
@@ -233,6 +212,11 @@ int Finished(std::ostream& out, std::ostream& err, int status) {
 
 int RunVarnexaCli(int argc, const char* const* argv, std::istream& in, std::ostream& out,
                   std::ostream& err) {
+    return RunVarnexaCli(KXRegistry(), argc, argv, in, out, err);
+}
+
+int RunVarnexaCli(const TKXLibraries& registry, int argc, const char* const* argv, std::istream& in,
+                  std::ostream& out, std::ostream& err) {
     CLI::App app{
         "Varnexa: water, steam and fluid properties and unit conversion from the command line",
         "varnexa-cli"};
@@ -240,18 +224,25 @@ int RunVarnexaCli(int argc, const char* const* argv, std::istream& in, std::ostr
 
     std::string libraryName;
     auto* list = app.add_subcommand("list", "List the libraries, or the functions of LIBRARY");
-    list->add_option("LIBRARY", libraryName, "library name");
+    list->add_option("LIBRARY", libraryName, "library name or short name (R134a, water)");
+
+    auto* info = app.add_subcommand(
+        "info", "Print what LIBRARY states about itself: KEY<TAB>VALUE lines, name first");
+    info->add_option("LIBRARY", libraryName, "library name or short name (R134a, water)")
+        ->required();
 
     std::string function;
     std::vector<std::string> callArgs;
     auto* call = app.add_subcommand(
         "call", "Call FUNCTION with arguments in standard units; prints VALUE<TAB>CODE<TAB>TEXT");
     call->add_option("FUNCTION", function, "full function name, e.g. KX_WS_IF97_PsatT")->required();
-    call->add_option("X", callArgs, "arguments in standard units")->expected(0, 2);
+    // Any count is taken here, so that a wrong one gets the message that names the arity.
+    call->add_option("X", callArgs, "arguments in standard units (up to three)")
+        ->expected(0, CLI::detail::expected_max_vector_size);
 
     auto* batch = app.add_subcommand(
         "batch",
-        "Read lines 'FUNCTION [X1 [X2]]' from standard input and print one call line each");
+        "Read lines 'FUNCTION [X1 [X2 [X3]]]' from standard input and print one call line each");
 
     std::string expression;
     auto* eval = app.add_subcommand("eval", "Evaluate EXPRESSION as the display does after '='");
@@ -273,7 +264,7 @@ int RunVarnexaCli(int argc, const char* const* argv, std::istream& in, std::ostr
     show->add_option("--unit-system", showOptions.UnitSystem, "0 SI (default), 1 engineering")
         ->check(CLI::Range(0, 1));
 
-    RegisterExplorerCommands(app, out);
+    RegisterExplorerCommands(app, registry, out);
 
     try {
         const std::vector<std::string> args = MarkPositionalArguments(argc, argv);
@@ -292,14 +283,16 @@ int RunVarnexaCli(int argc, const char* const* argv, std::istream& in, std::ostr
     try {
         if (*list) {
             if (libraryName.empty())
-                ListLibraries(out);
+                ListLibraries(registry, out);
             else
-                ListFunctions(libraryName, out);
+                ListFunctions(Library(registry, libraryName), out);
+        } else if (*info) {
+            PrintInfo(Library(registry, libraryName), out);
         } else if (*call) {
-            out << CallLine(function, callArgs) << "\n";
+            out << CallLine(registry, function, callArgs) << "\n";
         } else if (*batch) {
             std::string error;
-            if (!RunBatch(Registry(), in, out, error)) {
+            if (!RunBatch(registry, in, out, error)) {
                 err << "varnexa-cli: " << error << "\n";
                 out.flush();
                 return IoError;
@@ -307,9 +300,9 @@ int RunVarnexaCli(int argc, const char* const* argv, std::istream& in, std::ostr
         } else if (*eval) {
             out << EvaluateDisplayText(expression) << "\n";
         } else if (*convert) {
-            out << Convert(value, fromUnit, toUnit) << "\n";
+            out << Convert(registry, value, fromUnit, toUnit) << "\n";
         } else if (*show) {
-            Show(showOptions, out);
+            Show(registry, showOptions, out);
         }
     } catch (const TUsageError& e) {
         err << "varnexa-cli: " << e.Message << "\n";

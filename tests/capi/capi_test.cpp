@@ -20,6 +20,7 @@ namespace {
 using TConstant = double (*)(char*, int32_t, int32_t*);
 using TUnary = double (*)(double, char*, int32_t, int32_t*);
 using TBinary = double (*)(double, double, char*, int32_t, int32_t*);
+using TTernary = double (*)(double, double, double, char*, int32_t, int32_t*);
 
 struct TReference {
     std::string Function;
@@ -173,7 +174,7 @@ TEST(CApiRegistry, EveryFunctionIsExportedAndFoundByName) {
             EXPECT_EQ(varnexa_function_library(f), l);
             void* symbol = dlsym(RTLD_DEFAULT, name);
             ASSERT_NE(symbol, nullptr);
-            const double args[2] = {10.0, 200.0};
+            const double args[3] = {10.0, 200.0, 0.5};
             char viaHandle[256], viaSymbol[256];
             int32_t handleCode = -5, symbolCode = -5;
             const double expected = varnexa_call(f, args, viaHandle, 255, &handleCode);
@@ -185,9 +186,14 @@ TEST(CApiRegistry, EveryFunctionIsExportedAndFoundByName) {
                 case 1:
                     value = reinterpret_cast<TUnary>(symbol)(args[0], viaSymbol, 255, &symbolCode);
                     break;
-                default:
+                case 2:
                     value = reinterpret_cast<TBinary>(symbol)(args[0], args[1], viaSymbol, 255,
                                                               &symbolCode);
+                    break;
+                default:
+                    ASSERT_EQ(varnexa_arity(f), 3);
+                    value = reinterpret_cast<TTernary>(symbol)(args[0], args[1], args[2], viaSymbol,
+                                                               255, &symbolCode);
             }
             EXPECT_EQ(std::memcmp(&value, &expected, sizeof value), 0);
             EXPECT_EQ(symbolCode, handleCode);

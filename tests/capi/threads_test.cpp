@@ -35,7 +35,7 @@ std::vector<double> ValuesFor(int32_t quantity) {
 
 struct TState {
     const varnexa_function* Function;
-    double Args[2];
+    double Args[3];  // as many as the function takes; up to three
 };
 
 struct TOutcome {
@@ -54,12 +54,13 @@ std::vector<TState> AllStates() {
         for (int32_t i = 0; i < varnexa_function_count(l); ++i) {
             const varnexa_function* f = varnexa_function_at(l, i);
             const int arity = varnexa_arity(f);
-            const std::vector<double> first =
-                arity >= 1 ? ValuesFor(varnexa_argument_quantity(f, 1)) : std::vector<double>{0.0};
-            const std::vector<double> second =
-                arity >= 2 ? ValuesFor(varnexa_argument_quantity(f, 2)) : std::vector<double>{0.0};
-            for (double x1 : first)
-                for (double x2 : second) states.push_back({f, {x1, x2}});
+            const auto values = [&](int argument) {
+                return arity >= argument ? ValuesFor(varnexa_argument_quantity(f, argument))
+                                         : std::vector<double>{0.0};
+            };
+            for (double x1 : values(1))
+                for (double x2 : values(2))
+                    for (double x3 : values(3)) states.push_back({f, {x1, x2, x3}});
         }
     }
     return states;
@@ -107,9 +108,9 @@ TEST(CApiThreads, FourThreadsAgreeWithOneThreadOnEveryFunction) {
             ASSERT_EQ(threadStates[t][i].Function, states[i].Function);
             EXPECT_TRUE(threadOutcomes[t][i] == reference)
                 << varnexa_function_name(states[i].Function) << "(" << states[i].Args[0] << ", "
-                << states[i].Args[1] << ") on thread " << t << ": " << threadOutcomes[t][i].Value
-                << " code " << threadOutcomes[t][i].Code << " against " << reference.Value
-                << " code " << reference.Code;
+                << states[i].Args[1] << ", " << states[i].Args[2] << ") on thread " << t << ": "
+                << threadOutcomes[t][i].Value << " code " << threadOutcomes[t][i].Code
+                << " against " << reference.Value << " code " << reference.Code;
         }
     }
     // The states must exercise the computations, not only the range checks.

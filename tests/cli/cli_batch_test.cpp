@@ -8,21 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "KX_Function_Call.h"
 #include "KX_Libraries_Catalogue.h"
 #include "KX_Libraries_Object.h"
 #include "NumberText.h"
 #include "VarnexaCli.h"
 
 namespace {
-
-const TKXLibraries& Registry() {
-    static const TKXLibraries libraries = [] {
-        TKXLibraries l;
-        CreateKXLibraries(l);
-        return l;
-    }();
-    return libraries;
-}
 
 // The batch output as the string-stream reading produced it.
 std::string Oracle(const std::string& input) {
@@ -40,11 +32,11 @@ std::string Oracle(const std::string& input) {
             continue;
         }
         int library = -1, index = -1;
-        if (!Registry().FindFunction(function, library, index)) {
+        if (!KXRegistry().FindFunction(function, library, index)) {
             out += "ERROR\tunknown function: " + function + "\n";
             continue;
         }
-        const int arity = Registry().GetNoOfArguments(library, index);
+        const int arity = KXRegistry().GetNoOfArguments(library, index);
         if (static_cast<int>(args.size()) != arity) {
             out += "ERROR\t" + function + " takes " + std::to_string(arity) + " argument(s), " +
                    std::to_string(args.size()) + " given\n";
@@ -60,14 +52,8 @@ std::string Oracle(const std::string& input) {
         if (!numbers) continue;
         char text[256] = "";
         int32_t code = 0;
-        const TKXFunctionPtr ptr = Registry().GetFunctionPtr(library, index);
-        double value = 0.0;
-        if (ptr.Constant)
-            value = ptr.Constant(text, 255, &code);
-        else if (ptr.Unary)
-            value = ptr.Unary(x[0], text, 255, &code);
-        else if (ptr.Binary)
-            value = ptr.Binary(x[0], x[1], text, 255, &code);
+        const double value =
+            KXCallFunction(KXRegistry().GetFunctionPtr(library, index), x, text, 255, &code);
         char number[40];
         std::snprintf(number, sizeof number, "%.17g", value);
         out += std::string(number) + "\t" + std::to_string(code) + "\t" + text + "\n";

@@ -134,4 +134,23 @@ TEST(CliDiagramFile, AFailedWriteLeavesNoTruncatedFileAndTheOldOneAsItWas) {
     EXPECT_TRUE(std::filesystem::exists(dir + "/-dash.svg"));
 }
 
+// A short name in any case draws the diagram of the full name, marker and its error line alike.
+TEST(CliDiagramFile, AShortNameDrawsTheSameDiagram) {
+    const std::string dir = Folder("short");
+    std::string drawn[3];
+    const char* names[] = {"KX_R134a_FE", "r134A", "R134a"};
+    for (int i = 0; i < 3; ++i) {
+        const std::string path = dir + "/" + std::to_string(i) + ".svg";
+        const CliRun r =
+            Cli({"diagram", names[i], "ph", "--state", "pT", "5", "30", "--out", path});
+        if (WithoutQt(r)) GTEST_SKIP() << r.Err;
+        EXPECT_EQ(r.Status, 0) << names[i] << ": " << r.Err;
+        EXPECT_EQ(r.Out, "") << names[i];
+        drawn[i] = Content(path);
+    }
+    EXPECT_NE(drawn[0].find("<svg"), std::string::npos);
+    EXPECT_EQ(drawn[1], drawn[0]);
+    EXPECT_EQ(drawn[2], drawn[0]);
+}
+
 }  // namespace

@@ -13,6 +13,9 @@ for folder in ("python", "examples"):
 
 def pytest_configure(config):
     config.addinivalue_line("markers", "dask: runs the Dask example on local worker processes")
+    config.addinivalue_line(
+        "markers", "ternary: needs the test build of the C interface (VARNEXA_LIBRARY)"
+    )
 
 
 @pytest.fixture(scope="session")
