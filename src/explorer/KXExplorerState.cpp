@@ -223,13 +223,10 @@ struct TStateBuilder {
 
 const std::vector<TKXPairInfo>& AllInputPairs() {
     static const std::vector<TKXPairInfo> pairs = {
-        {TKXInputPair::PT, "pT", "p", "T", {"HPT", "DPT"}},
-        {TKXInputPair::PH, "ph", "p", "h", {"TPH", "XPH"}},
-        {TKXInputPair::PS, "ps", "p", "s", {"TPS", "XPS"}},
-        {TKXInputPair::TX, "Tx", "T", "x", {"PsatT", "HTX"}},
-        {TKXInputPair::PX, "px", "p", "x", {"TsatP", "HPX"}},
-        {TKXInputPair::TH, "Th", "T", "h", {"XTH", "PsatT"}},
-        {TKXInputPair::TS, "Ts", "T", "s", {"XTS", "PsatT"}},
+        {TKXInputPair::PT, "pT", "p", "T"}, {TKXInputPair::PH, "ph", "p", "h"},
+        {TKXInputPair::PS, "ps", "p", "s"}, {TKXInputPair::TX, "Tx", "T", "x"},
+        {TKXInputPair::PX, "px", "p", "x"}, {TKXInputPair::TH, "Th", "T", "h"},
+        {TKXInputPair::TS, "Ts", "T", "s"},
     };
     return pairs;
 }

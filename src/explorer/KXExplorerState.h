@@ -12,10 +12,9 @@ enum class TKXInputPair { PT, PH, PS, TX, PX, TH, TS };
 
 struct TKXPairInfo {
     TKXInputPair Pair;
-    const char* Key;          // "pT", "ph", ... as the CLI spells it
-    const char* Key1;         // property key of the first value ("p")
-    const char* Key2;         // property key of the second value ("T")
-    const char* Required[2];  // functions the library must offer for this pair
+    const char* Key;   // "pT", "ph", ... as the CLI spells it
+    const char* Key1;  // property key of the first value ("p")
+    const char* Key2;  // property key of the second value ("T")
 };
 
 const std::vector<TKXPairInfo>& AllInputPairs();
