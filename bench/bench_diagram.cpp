@@ -9,12 +9,7 @@
 namespace {
 
 const TKXLibraries& Registry() {
-    static const TKXLibraries libraries = [] {
-        TKXLibraries l;
-        CreateKXLibraries(l);
-        return l;
-    }();
-    return libraries;
+    return KXRegistry();
 }
 
 constexpr const char* Libraries[] = {"KX_WS_IF97", "KX_R134a_FE", "KX_CO2_FE"};

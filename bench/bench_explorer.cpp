@@ -9,12 +9,7 @@
 namespace {
 
 const TKXLibraries& Registry() {
-    static const TKXLibraries libraries = [] {
-        TKXLibraries l;
-        CreateKXLibraries(l);
-        return l;
-    }();
-    return libraries;
+    return KXRegistry();
 }
 
 struct TCase {

@@ -31,12 +31,7 @@ QApplication& Application() {
 }
 
 const TKXLibraries& Registry() {
-    static const TKXLibraries libraries = [] {
-        TKXLibraries l;
-        CreateKXLibraries(l);
-        return l;
-    }();
-    return libraries;
+    return KXRegistry();
 }
 
 class TNullClipboard : public IKXClipboard {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "KX_Function_Call.h"
 #include "KX_PARSER.h"
 #include "NumberText.h"
 
@@ -63,6 +64,13 @@ std::string DisplayedErrorText(const std::string& text) {
 }
 
 }  // namespace
+
+std::string KXLibraryNames(const TKXLibrary& library) {
+    const std::string& display = library.DisplayName();
+    const std::string& chemical = library.Info.ChemicalName;
+    if (chemical.empty() || chemical == display) return display;
+    return display + " (" + chemical + ")";
+}
 
 TKXElement ArgumentLbl(int n) {
     return static_cast<TKXElement>(static_cast<int>(TKXElement::Argument1Lbl) + n - 1);
@@ -125,7 +133,7 @@ void TKXCalculatorController::ModeListChange() {
     if (mode == PropertiesMode && PropertiesShown) {
         ShowPropertiesPanel();
         placement.ArgumentRows =
-            std::clamp(Libraries.GetNoOfArguments(LibraryIndex(), FunctionIndex()), 0, 2);
+            std::clamp(Libraries.GetNoOfArguments(LibraryIndex(), FunctionIndex()), 0, 3);
     } else if (mode == PropertiesMode) {
         View.SetVisible(TKXElement::LibraryLbl, true);
         View.SetVisible(TKXElement::LibraryList, true);
@@ -137,7 +145,7 @@ void TKXCalculatorController::ModeListChange() {
         FunctionListChange();
         PropertiesShown = true;
         placement.ArgumentRows =
-            std::clamp(Libraries.GetNoOfArguments(LibraryIndex(), FunctionIndex()), 0, 2);
+            std::clamp(Libraries.GetNoOfArguments(LibraryIndex(), FunctionIndex()), 0, 3);
     } else if (mode == ConversionMode) {
         View.SetText(TKXElement::ResultLbl, "Result");
         for (TKXElement e :
@@ -159,7 +167,7 @@ void TKXCalculatorController::ShowPropertiesPanel() {
                          TKXElement::FunctionList})
         View.SetVisible(e, true);
     const int arity = Libraries.GetNoOfArguments(LibraryIndex(), FunctionIndex());
-    if (arity < 0 || arity > 2) return;
+    if (arity < 0 || arity > 3) return;
     for (int n = 1; n <= arity; ++n) ShowArgumentRow(n, true);
     View.SetText(TKXElement::ResultLbl, Libraries.GetResultName(LibraryIndex(), FunctionIndex()));
     ShowResultRow();
@@ -168,6 +176,8 @@ void TKXCalculatorController::ShowPropertiesPanel() {
 void TKXCalculatorController::LibraryListChange() {
     std::vector<std::string> items;
     const int library = LibraryIndex();
+    const TKXLibrary* chosen = Libraries.Library(library);
+    View.SetHint(TKXElement::LibraryList, chosen ? KXLibraryNames(*chosen) : std::string());
     if (library >= 0) {
         Libraries.CreateFunctionListByIndex(library, items);
         ListItems[static_cast<int>(TKXElement::FunctionList)] = items;
@@ -215,7 +225,7 @@ void TKXCalculatorController::FunctionListChange() {
     const int library = LibraryIndex();
     const int function = FunctionIndex();
     const int arity = Libraries.GetNoOfArguments(library, function);
-    if (arity >= 0 && arity <= 2) {
+    if (arity >= 0 && arity <= 3) {
         // What the user typed is a value of a quantity in a unit: it moves with its unit to the
         // row of the same quantity, never into a row of another quantity.
         struct TTyped {
@@ -261,14 +271,12 @@ void TKXCalculatorController::FunctionListChange() {
         FillUnitList(TKXElement::ResultUnitList, Libraries.GetResultUnitIndex(library, function));
         for (int n = 1; n <= arity; ++n) ShowArgumentRow(n, true);
         Recalculate();
-    } else if (arity == 3) {
-        // No library registers such a function: the rows stay hidden and nothing is computed.
     } else if (arity == -1) {
         View.ShowErrorMessage("Non existent function.");
     } else {
         View.ShowErrorMessage("Incorrect number of arguments.");
     }
-    View.ArrangePanel({PropertiesMode, std::clamp(arity, 0, 2)});
+    View.ArrangePanel({PropertiesMode, std::clamp(arity, 0, 3)});
 }
 
 void TKXCalculatorController::PropListChange() {
@@ -345,7 +353,7 @@ void TKXCalculatorController::CallFunction(int arity) {
     const int library = LibraryIndex();
     const int function = FunctionIndex();
     std::string errorText;
-    double x[2] = {0.0, 0.0};
+    double x[3] = {0.0, 0.0, 0.0};
     // Arguments in order, each parsed, checked for a unit and converted; the first failure wins.
     for (int n = 1; n <= arity && errorText.empty(); ++n) ReadArgument(n, x[n - 1], errorText);
     const std::string resultUnit = View.GetSelectedText(TKXElement::ResultUnitList);
@@ -359,17 +367,11 @@ void TKXCalculatorController::CallFunction(int arity) {
     char text[ErrorTextCapacity + 1] = "";
     int32_t code = 0;
     const TKXFunctionPtr ptr = Libraries.GetFunctionPtr(library, function);
-    double value = 0.0;
-    if (arity == 0 && ptr.Constant)
-        value = ptr.Constant(text, ErrorTextCapacity, &code);
-    else if (arity == 1 && ptr.Unary)
-        value = ptr.Unary(x[0], text, ErrorTextCapacity, &code);
-    else if (arity == 2 && ptr.Binary)
-        value = ptr.Binary(x[0], x[1], text, ErrorTextCapacity, &code);
-    else {
+    if (KXArity(ptr) != arity) {
         ShowError("Non existent function.");
         return;
     }
+    const double value = KXCallFunction(ptr, x, text, ErrorTextCapacity, &code);
 
     if (code != 0) {
         // A failure without a text must still replace the previous result.
@@ -397,10 +399,8 @@ void TKXCalculatorController::Recalculate() {
         return;
     }
     const int arity = Libraries.GetNoOfArguments(LibraryIndex(), FunctionIndex());
-    if (arity >= 0 && arity <= 2) {
+    if (arity >= 0 && arity <= 3) {
         CallFunction(arity);
-    } else if (arity == 3) {
-        ShowResult("");
     } else if (arity == -1) {
         View.ShowErrorMessage("Non existent function.");
     } else {

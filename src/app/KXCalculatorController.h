@@ -22,6 +22,11 @@ struct TKXSettingsHooks {
     std::function<void(const TKXSettings&)> Write;
 };
 
+// The names a person reads for a library: its display name and, where it says more, its chemical
+// name ("R134a (1,1,1,2-tetrafluoroethane)", "ammonia"); the library name for a library
+// without information.
+std::string KXLibraryNames(const TKXLibrary& library);
+
 // Hooks that read and write one settings file.
 TKXSettingsHooks SettingsFileHooks(const std::string& path);
 

@@ -54,7 +54,7 @@ TKXElement RestoreArgumentBtn(int n);
 // Which rows the property panel shows, so the window can place the result row under them.
 struct TKXPanelPlacement {
     int Mode = 0;          // 0 properties, 1 unit conversion
-    int ArgumentRows = 0;  // visible argument rows in properties mode (0 to 2)
+    int ArgumentRows = 0;  // visible argument rows in properties mode (0 to 3)
 };
 
 // One data row of the memory list: the texts of its "Index", "Name" and "Value" cells.

@@ -10,7 +10,9 @@ namespace {
 
 using TMaybe = std::optional<double>;
 
-// The range the library answers in, found from its own functions.
+// The range the diagram spans: the triple and critical point from the library's constants, the
+// largest temperature and pressure from its information (the range of the single-phase
+// functions at every pressure).
 struct TLimits {
     double Tt = 0, Tc = 0, Pt = 0, Pc = 0, Tmax = 0, Pmax = 0;
     bool Ok = false;
@@ -18,16 +20,6 @@ struct TLimits {
 
 TMaybe Answer(const TKXAnswer& a) {
     return a.Ok() ? TMaybe(a.Value) : std::nullopt;
-}
-
-// The largest value in [lo, hi] for which answers(value) holds, by bisection, given answers(lo).
-double LargestAnswered(double lo, double hi, const std::function<bool(double)>& answers) {
-    if (answers(hi)) return hi;
-    for (int i = 0; i < 40; ++i) {
-        const double mid = 0.5 * (lo + hi);
-        (answers(mid) ? lo : hi) = mid;
-    }
-    return lo;
 }
 
 TLimits LimitsOf(const TKXFluidFunctions& f) {
@@ -39,16 +31,9 @@ TLimits LimitsOf(const TKXFluidFunctions& f) {
     l.Pc = pc.Value;
     const TKXAnswer pt = f.Call("PsatT", l.Tt);
     l.Pt = pt.Ok() && pt.Value > 0 ? pt.Value : f.Call("Pt").Value;
-    if (!(l.Pt > 0)) return l;
-    const auto hptAnswers = [&f](double p, double t) { return f.Call("HPT", p, t).Ok(); };
-    l.Tmax =
-        LargestAnswered(l.Tc + 1.0, l.Tc + 5000.0, [&](double t) { return hptAnswers(l.Pc, t); });
-    const double tMid = 0.5 * (l.Tc + l.Tmax);
-    const double logPmax = LargestAnswered(std::log(l.Pc), std::log(l.Pc * 1000.0), [&](double lp) {
-        return hptAnswers(std::exp(lp), tMid);
-    });
-    l.Pmax = std::exp(logPmax);
-    l.Ok = true;
+    l.Tmax = f.Info().MaxTemperature;
+    l.Pmax = f.Info().MaxPressure;
+    l.Ok = l.Pt > 0 && l.Tmax > l.Tc && l.Pmax > l.Pc;
     return l;
 }
 

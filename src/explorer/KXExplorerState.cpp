@@ -1,11 +1,8 @@
 #include "KXExplorerState.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
-
-const std::string WaterSteamLibrary = "KX_WS_IF97";
 
 // The saturated liquid's and vapour's heat capacities, speed of sound and transport properties
 // are the limits of the single-phase (p, T) functions at the saturation line. Exactly on the line
@@ -20,7 +17,8 @@ constexpr double SaturatedDensityAgreement = 0.01;
 
 // Boundary between regions 2 and 3 of IAPWS-IF97 (the B23 equation, Eq. 5 of the 2007 revised
 // release): pressure in MPa from temperature in K. Only the region label uses it; every property
-// still comes from the library.
+// still comes from the library. The registry names no region (no library function answers it),
+// so the label keeps this copy of the boundary.
 constexpr double B23N[3] = {0.34805185628969e3, -0.11671859879975e1, 0.10192970039326e-2};
 
 double B23PressureBar(double tCelsius) {
@@ -32,6 +30,11 @@ int IF97Region(double p, double t, bool liquidSide) {
     if (t > 800.0) return 5;
     if (t <= 350.0) return liquidSide ? 1 : 2;
     return p >= B23PressureBar(t) ? 3 : 2;
+}
+
+// The region labels belong to the IF97 formulation, whichever library registers it.
+bool IsIF97(const TKXFluidFunctions& fluid) {
+    return fluid.Info().Kind == TKXLibraryKind::WaterIF97;
 }
 
 struct TStateBuilder {
@@ -113,7 +116,7 @@ struct TStateBuilder {
         std::string words = x <= 0.0   ? "saturated liquid"
                             : x >= 1.0 ? "saturated vapour"
                                        : "two-phase";
-        if (Fluid.LibraryName() == WaterSteamLibrary) words += " (region 4)";
+        if (IsIF97(Fluid)) words += " (region 4)";
         Set("phase", TKXCell::Words(words));
     }
 
@@ -208,7 +211,7 @@ struct TStateBuilder {
             const TKXAnswer ts = Fluid.Call("TsatP", p);
             words = ts.Ok() && t < ts.Value ? "compressed liquid" : "superheated vapour";
         }
-        if (Fluid.LibraryName() == WaterSteamLibrary) {
+        if (IsIF97(Fluid)) {
             const bool liquidSide = words == "compressed liquid";
             words += " (region " + std::to_string(IF97Region(p, t, liquidSide)) + ")";
         }
@@ -220,13 +223,10 @@ struct TStateBuilder {
 
 const std::vector<TKXPairInfo>& AllInputPairs() {
     static const std::vector<TKXPairInfo> pairs = {
-        {TKXInputPair::PT, "pT", "p", "T", {"HPT", "DPT"}},
-        {TKXInputPair::PH, "ph", "p", "h", {"TPH", "XPH"}},
-        {TKXInputPair::PS, "ps", "p", "s", {"TPS", "XPS"}},
-        {TKXInputPair::TX, "Tx", "T", "x", {"PsatT", "HTX"}},
-        {TKXInputPair::PX, "px", "p", "x", {"TsatP", "HPX"}},
-        {TKXInputPair::TH, "Th", "T", "h", {"XTH", "PsatT"}},
-        {TKXInputPair::TS, "Ts", "T", "s", {"XTS", "PsatT"}},
+        {TKXInputPair::PT, "pT", "p", "T"}, {TKXInputPair::PH, "ph", "p", "h"},
+        {TKXInputPair::PS, "ps", "p", "s"}, {TKXInputPair::TX, "Tx", "T", "x"},
+        {TKXInputPair::PX, "px", "p", "x"}, {TKXInputPair::TH, "Th", "T", "h"},
+        {TKXInputPair::TS, "Ts", "T", "s"},
     };
     return pairs;
 }
@@ -239,8 +239,8 @@ const TKXPairInfo* FindInputPair(const std::string& key) {
 
 std::vector<TKXPairInfo> OfferedInputPairs(const TKXFluidFunctions& fluid) {
     std::vector<TKXPairInfo> offered;
-    for (const TKXPairInfo& p : AllInputPairs())
-        if (fluid.Offers(p.Required[0]) && fluid.Offers(p.Required[1])) offered.push_back(p);
+    for (const std::string& key : fluid.Info().InputPairs)
+        if (const TKXPairInfo* p = FindInputPair(key)) offered.push_back(*p);
     return offered;
 }
 
@@ -322,28 +322,7 @@ std::string SinglePhaseWords(const TKXFluidFunctions& fluid, double p, double t)
 }
 
 std::string ReferenceStateNote(const TKXFluidFunctions& fluid) {
-    const TKXAnswer h0 = fluid.Call("HTX", 0.0, 0.0);
-    const TKXAnswer s0 = fluid.Call("STX", 0.0, 0.0);
-    if (h0.Ok() && s0.Ok() && std::fabs(h0.Value - 200.0) < 1e-3 &&
-        std::fabs(s0.Value - 1.0) < 1e-5)
-        return "Reference state (IIR): h = 200 kJ/kg and s = 1 kJ/kgK for saturated liquid at 0 "
-               "°C.";
-    const TKXAnswer tt = fluid.Call("Tt");
-    if (!tt.Ok()) return "Reference state: as this library's equation of state sets it.";
-    const TKXAnswer ht = fluid.Call("HTX", tt.Value, 0.0);
-    const TKXAnswer st = fluid.Call("STX", tt.Value, 0.0);
-    const TKXAnswer pt = fluid.Call("PsatT", tt.Value);
-    const TKXAnswer vt = fluid.Call("VTX", tt.Value, 0.0);
-    if (!ht.Ok() || !st.Ok())
-        return "Reference state: as this library's equation of state sets it.";
-    // Internal energy u = h - p v, with p v in kJ/kg from bar and m3/kg.
-    if (pt.Ok() && vt.Ok() && std::fabs(ht.Value - 100.0 * pt.Value * vt.Value) < 1e-6 &&
-        std::fabs(st.Value) < 1e-6)
-        return "Reference state (IAPWS): u = 0 and s = 0 for saturated liquid at the triple point.";
-    char text[200];
-    std::snprintf(text, sizeof text,
-                  "Reference state of this equation of state: saturated liquid at the triple point "
-                  "(%.6g °C) has h = %.6g kJ/kg and s = %.6g kJ/kgK.",
-                  tt.Value, ht.Value, st.Value);
-    return text;
+    const std::string& words = fluid.Info().ReferenceState;
+    if (words.empty()) return "Reference state: as this library's equation of state sets it.";
+    return "Reference state: " + words + ".";
 }

@@ -12,15 +12,14 @@ enum class TKXInputPair { PT, PH, PS, TX, PX, TH, TS };
 
 struct TKXPairInfo {
     TKXInputPair Pair;
-    const char* Key;          // "pT", "ph", ... as the CLI spells it
-    const char* Key1;         // property key of the first value ("p")
-    const char* Key2;         // property key of the second value ("T")
-    const char* Required[2];  // functions the library must offer for this pair
+    const char* Key;   // "pT", "ph", ... as the CLI spells it
+    const char* Key1;  // property key of the first value ("p")
+    const char* Key2;  // property key of the second value ("T")
 };
 
 const std::vector<TKXPairInfo>& AllInputPairs();
 const TKXPairInfo* FindInputPair(const std::string& key);
-// The pairs this library can start a state from, in the order of AllInputPairs.
+// The pairs this library can start a state from: those its information lists, in its order.
 std::vector<TKXPairInfo> OfferedInputPairs(const TKXFluidFunctions& fluid);
 
 // One row of the state table: its key (as the CLI prints it), its name and quantity index.
@@ -68,8 +67,9 @@ struct TKXState {
 // x1 and x2 in standard units (bar(a), °C, kJ/kg, kJ/kgK, vapour fraction).
 TKXState ComputeState(const TKXFluidFunctions& fluid, TKXInputPair pair, double x1, double x2);
 
-// Phase words of a single-phase state at (p, T); the water/steam library adds its region.
+// Phase words of a single-phase state at (p, T); an IF97 library adds its region.
 std::string SinglePhaseWords(const TKXFluidFunctions& fluid, double p, double t);
 
-// Which reference state h and s of this library follow, in one sentence.
+// Which reference state h and s of this library follow, in one sentence, as its information
+// states it ("Reference state: ...").
 std::string ReferenceStateNote(const TKXFluidFunctions& fluid);

@@ -1,23 +1,20 @@
 #include "KXFluidFunctions.h"
 
+#include <algorithm>
+#include <iterator>
+
+#include "KX_Function_Call.h"
+
 namespace {
 
 constexpr int32_t ErrorTextCapacity = 255;
-// A code no library writes: left in place only by a function that never touches its outputs.
-constexpr int32_t UntouchedCode = -424242;
 
-double Invoke(const TKXFunctionPtr& f, double x1, double x2, char* text, int32_t* code) {
-    if (f.Constant) return f.Constant(text, ErrorTextCapacity, code);
-    if (f.Unary) return f.Unary(x1, text, ErrorTextCapacity, code);
-    if (f.Binary) return f.Binary(x1, x2, text, ErrorTextCapacity, code);
-    return 0.0;
-}
+// The (p, T) transport functions: offered only by a library whose information states transport.
+constexpr const char* TransportFunctions[] = {"DVPT", "KVPT", "TCPT", "PrPT"};
 
-bool IsPlaceholder(const TKXFunctionPtr& f) {
-    char text[ErrorTextCapacity + 1] = "";
-    int32_t code = UntouchedCode;
-    Invoke(f, 1.0, 20.0, text, &code);
-    return code == UntouchedCode;
+bool IsTransport(const std::string& shortName) {
+    return std::find(std::begin(TransportFunctions), std::end(TransportFunctions), shortName) !=
+           std::end(TransportFunctions);
 }
 
 }  // namespace
@@ -27,13 +24,18 @@ TKXFluidFunctions::TKXFluidFunctions(const TKXLibraries& libraries, int libraryI
     const TKXLibrary* library = libraries.Library(libraryIndex);
     if (!library) return;
     Name = library->Library_Name;
+    Info_ = library->Info;
     const std::string prefix = Name + "_";
     for (int f = 0; f < library->Count(); ++f) {
         const TKXPropertyFunction* function = library->Function(f);
         if (function->FunctionName.compare(0, prefix.size(), prefix) != 0) continue;
         const TKXFunctionPtr ptr = function->GetFunctionPtr();
-        if (ptr.IsNone() || ptr.Ternary || IsPlaceholder(ptr)) continue;
-        Functions.emplace(function->FunctionName.substr(prefix.size()), ptr);
+        // The explorer's states take one or two values: a function of three arguments is no
+        // property of such a state.
+        if (KXArity(ptr) < 0 || KXArity(ptr) > 2) continue;
+        std::string shortName = function->FunctionName.substr(prefix.size());
+        if (!Info_.HasTransport && IsTransport(shortName)) continue;
+        Functions.emplace(std::move(shortName), ptr);
     }
 }
 
@@ -51,7 +53,8 @@ TKXAnswer TKXFluidFunctions::Call(const std::string& shortName, double x1, doubl
     }
     char text[ErrorTextCapacity + 1] = "";
     int32_t code = 0;
-    answer.Value = Invoke(it->second, x1, x2, text, &code);
+    const double args[2] = {x1, x2};
+    answer.Value = KXCallFunction(it->second, args, text, ErrorTextCapacity, &code);
     answer.Code = code;
     if (code != 0) {
         answer.Text = text;
@@ -61,7 +64,5 @@ TKXAnswer TKXFluidFunctions::Call(const std::string& shortName, double x1, doubl
 }
 
 int FindLibraryIndex(const TKXLibraries& libraries, const std::string& name) {
-    for (int l = 0; l < libraries.Count(); ++l)
-        if (libraries.Library(l)->Library_Name == name) return l;
-    return -1;
+    return libraries.FindLibrary(name);
 }

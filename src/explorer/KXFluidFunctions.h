@@ -1,7 +1,8 @@
 #pragma once
-// The functions one library offers, found in the registry by their short names ("HPT", "PsatT").
-// Placeholders (registered for a quantity the fluid does not model) are not offered: a real
-// library function always writes its error code, a placeholder never does.
+// The functions one library offers, found in the registry by their short names ("HPT", "PsatT"),
+// and what the library states about itself (its information: kind, range, reference state, input
+// pairs, transport). The transport functions are offered only when the information says the
+// library has transport.
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -23,6 +24,8 @@ class TKXFluidFunctions {
 
     const std::string& LibraryName() const { return Name; }
     int LibraryIndex() const { return Index; }
+    // The library's information; empty for an index outside the registry.
+    const TKXLibraryInfo& Info() const { return Info_; }
     bool Offers(const std::string& shortName) const;
 
     // Calls the function with as many arguments as it takes; an absent function answers code -1
@@ -32,8 +35,10 @@ class TKXFluidFunctions {
   private:
     std::string Name;
     int Index = -1;
+    TKXLibraryInfo Info_;
     std::unordered_map<std::string, TKXFunctionPtr> Functions;
 };
 
-// Index of the library with that name; -1 when none.
+// Index of the library with that name, or with that display name or alias in any case; -1 when
+// none.
 int FindLibraryIndex(const TKXLibraries& libraries, const std::string& name);

@@ -108,6 +108,18 @@ int Bottom(const QWidget* w) {
     return w->y() + w->height();
 }
 
+// The argument rows the panel must have room for: two, or three when the registry has a
+// function of three arguments.
+int MostArgumentRows(const TKXLibraries& libraries) {
+    int rows = 2;
+    for (int l = 0; l < libraries.Count(); ++l) {
+        const TKXLibrary* library = libraries.Library(l);
+        for (int f = 0; f < library->Count(); ++f)
+            rows = std::max(rows, std::min(library->GetNoOfArguments(f), 3));
+    }
+    return rows;
+}
+
 }  // namespace
 
 TKXCalculatorForm::TKXCalculatorForm(const TKXLibraries& libraries, TMemory& memory,
@@ -610,8 +622,9 @@ void TKXCalculatorForm::PlaceControls() {
     const int displayTop = TopPanelHeight + Margin;
     const int displayHeight = display->sizeHint().height();
     FunctionPanel->setGeometry(Margin, displayTop + displayHeight + Margin, padWidth, padHeight);
+    const TKXPanelPlacement tallest{0, MostArgumentRows(*ExplorerLibraries)};
     LibraryPanel->setGeometry(Right(FunctionPanel) - 1, FunctionPanel->y(), libraryWidth,
-                              PanelHeight({0, 2}));
+                              PanelHeight(tallest));
     display->setGeometry(Margin, displayTop, Right(LibraryPanel) - Margin, displayHeight);
     const int buttonPanelWidth = 6 * digitSide + 64;
     const int buttonPanelHeight = 4 * digitSide + 40;
@@ -622,9 +635,9 @@ void TKXCalculatorForm::PlaceControls() {
                              ButtonPanel->height() + 1);
     MemoryGrid_->UpdateColumnWidths();
 
-    // The panel is tallest with two argument rows; the window always has room for it.
+    // The panel is tallest with the most argument rows; the window always has room for it.
     const int clientHeight =
-        std::max(Bottom(MemoryGrid_), LibraryPanel->y() + PanelHeight({0, 2})) + Margin;
+        std::max(Bottom(MemoryGrid_), LibraryPanel->y() + PanelHeight(tallest)) + Margin;
     const int clientWidth = display->width() + 2 * Margin;
     TopPanel->setGeometry(0, 0, clientWidth, TopPanelHeight);
     setFixedSize(clientWidth, clientHeight);

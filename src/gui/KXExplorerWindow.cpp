@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "KXCalculatorController.h"
 #include "KXClipboard.h"
 #include "KXDiagramWidget.h"
 #include "KX_Libraries_Object.h"
@@ -106,9 +107,11 @@ TKXExplorerWindow::TKXExplorerWindow(const TKXLibraries& libraries, int unitSyst
     top->addWidget(new QLabel("Library", this));
     LibraryList = new QComboBox(this);
     LibraryList->setObjectName("LibraryList");
-    std::vector<std::string> names;
-    Libraries.CreateLibraryList(names);
-    for (const std::string& n : names) LibraryList->addItem(Q(n));
+    for (int l = 0; l < Libraries.Count(); ++l) {
+        const TKXLibrary* library = Libraries.Library(l);
+        LibraryList->addItem(Q(library->Library_Name));
+        LibraryList->setItemData(l, Q(KXLibraryNames(*library)), Qt::ToolTipRole);
+    }
     top->addWidget(LibraryList, 1);
     layout->addLayout(top);
 
@@ -223,10 +226,10 @@ bool TKXExplorerWindow::SetStateAt(TKXPoint standard) {
         if (p.Pair == input->Pair) key = p.Key;
     if (!key || !SelectPair(key)) return false;
     FillValueUnits();
-    const TKXPairInfo& pair = Pair();
+    const TKXPairInfo* pair = Pair();
     double v1 = 0.0, v2 = 0.0;
-    InputUnits_->FromStandard(pair.Key1, input->X1, v1);
-    InputUnits_->FromStandard(pair.Key2, input->X2, v2);
+    InputUnits_->FromStandard(pair->Key1, input->X1, v1);
+    InputUnits_->FromStandard(pair->Key2, input->X2, v2);
     SetValues(Q(FormatGeneral(v1, 17)), Q(FormatGeneral(v2, 17)));
     return State_.Ok;
 }
@@ -414,7 +417,8 @@ QWidget* TKXExplorerWindow::CreateTableTab() {
 }
 
 bool TKXExplorerWindow::SelectLibrary(const QString& name) {
-    const int i = LibraryList->findText(name);
+    // The library name, or a display name or alias as a person types it.
+    const int i = FindLibraryIndex(Libraries, S(name));
     if (i < 0) return false;
     LibraryList->setCurrentIndex(i);
     return true;
@@ -435,9 +439,10 @@ void TKXExplorerWindow::SetValues(const QString& value1, const QString& value2) 
     RecalculateState();  // once, also when neither text changed
 }
 
-const TKXPairInfo& TKXExplorerWindow::Pair() const {
-    const int i = std::max(0, PairList->currentIndex());
-    return Pairs.at(static_cast<std::size_t>(i));
+const TKXPairInfo* TKXExplorerWindow::Pair() const {
+    const int i = PairList->currentIndex();
+    return i >= 0 && i < static_cast<int>(Pairs.size()) ? &Pairs[static_cast<std::size_t>(i)]
+                                                        : nullptr;
 }
 
 TKXNumberFormat TKXExplorerWindow::Format() const {
@@ -451,6 +456,9 @@ QString TKXExplorerWindow::CellString(const TKXCell& cell, const std::string& ke
 
 void TKXExplorerWindow::LibraryChanged() {
     Fluid_ = std::make_unique<TKXFluidFunctions>(Libraries, LibraryList->currentIndex());
+    const TKXLibrary* library = Libraries.Library(LibraryList->currentIndex());
+    setWindowTitle(library ? QString("%1 - %2").arg(Caption, Q(KXLibraryNames(*library)))
+                           : QString(Caption));
     Pairs = OfferedInputPairs(*Fluid_);
     Filling = true;
     PairList->clear();
@@ -469,9 +477,13 @@ void TKXExplorerWindow::LibraryChanged() {
         InputUnits_->FromStandard(key, standard, v);
         return Q(FormatGeneral(v, 5));
     };
-    SelectPair("pT");
+    // A library without (p, T) starts from its first pair with empty fields.
+    const bool byPT = SelectPair("pT");
     FillValueUnits();
-    SetValues(shown("p", 0.5 * psat.Value), shown("T", t + 10.0));
+    if (byPT)
+        SetValues(shown("p", 0.5 * psat.Value), shown("T", t + 10.0));
+    else
+        SetValues({}, {});
 
     // The saturation table from the triple to the critical point, in twenty steps.
     Filling = true;
@@ -512,14 +524,16 @@ void TKXExplorerWindow::PairChanged() {
 }
 
 void TKXExplorerWindow::FillValueUnits() {
-    const TKXPairInfo& pair = Pair();
+    const TKXPairInfo* pair = Pair();
     Filling = true;
-    FieldKeys[0] = pair.Key1;
-    FieldKeys[1] = pair.Key2;
-    for (auto [label, unit, key] : {std::tuple{Value1Lbl, Value1Unit, pair.Key1},
-                                    std::tuple{Value2Lbl, Value2Unit, pair.Key2}}) {
-        label->setText(Q(FindProperty(key)->Name));
+    FieldKeys[0] = pair ? pair->Key1 : "";
+    FieldKeys[1] = pair ? pair->Key2 : "";
+    for (auto [label, unit, key] : {std::tuple{Value1Lbl, Value1Unit, FieldKeys[0]},
+                                    std::tuple{Value2Lbl, Value2Unit, FieldKeys[1]}}) {
+        label->clear();
         unit->clear();
+        if (key.empty()) continue;  // a library without input pairs
+        label->setText(Q(FindProperty(key)->Name));
         for (const std::string& u : InputUnits_->UnitsOf(QuantityOfKey(key))) unit->addItem(Q(u));
         unit->setCurrentText(Q(InputUnits_->UnitFor(key)));
     }
@@ -527,15 +541,18 @@ void TKXExplorerWindow::FillValueUnits() {
 }
 
 void TKXExplorerWindow::RecalculateState() {
-    if (Filling || Pairs.empty()) return;
-    const TKXPairInfo& pair = Pair();
+    if (Filling) return;
+    const TKXPairInfo* pair = Pair();
     double x1 = 0.0, x2 = 0.0;
-    if (!ReadValue(*InputUnits_, pair.Key1, Value1Edit, Value1Unit, x1) ||
-        !ReadValue(*InputUnits_, pair.Key2, Value2Edit, Value2Unit, x2)) {
+    if (!pair) {
+        State_ = TKXState{};
+        State_.ErrorText = "This library offers no input pair.";
+    } else if (!ReadValue(*InputUnits_, pair->Key1, Value1Edit, Value1Unit, x1) ||
+               !ReadValue(*InputUnits_, pair->Key2, Value2Edit, Value2Unit, x2)) {
         State_ = TKXState{};
         State_.ErrorText = "Type two numbers.";
     } else {
-        State_ = ComputeState(*Fluid_, pair.Pair, x1, x2);
+        State_ = ComputeState(*Fluid_, pair->Pair, x1, x2);
     }
     ShowState();
     emit StateChanged();

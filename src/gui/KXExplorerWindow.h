@@ -25,6 +25,7 @@ class TKXDiagramWidget;
 class TKXExplorerWindow : public QWidget {
     Q_OBJECT
   public:
+    // The title is the caption, then the library's display and chemical names.
     static constexpr const char* Caption = "Varnexa Explorer";
 
     TKXExplorerWindow(const TKXLibraries& libraries, int unitSystem, IKXClipboard& clipboard,
@@ -40,8 +41,9 @@ class TKXExplorerWindow : public QWidget {
     const TKXUnitChoice& InputUnits() const { return *InputUnits_; }
     const TKXFluidFunctions& Fluid() const { return *Fluid_; }
 
-    // Selects a library / input pair by name and types the two values (in the fields' units);
-    // a new pair keeps a typed value only for the same quantity.
+    // Selects a library (by its name, or a display name or alias in any case) / an input pair by
+    // name and types the two values (in the fields' units); a new pair keeps a typed value only
+    // for the same quantity.
     bool SelectLibrary(const QString& name);
     bool SelectPair(const QString& key);
     void SetValues(const QString& value1, const QString& value2);
@@ -86,7 +88,8 @@ class TKXExplorerWindow : public QWidget {
     void ShowTable();
     TKXNumberFormat Format() const;
     QString CellString(const TKXCell& cell, const std::string& key) const;
-    const TKXPairInfo& Pair() const;
+    // The chosen input pair; nullptr for a library without input pairs.
+    const TKXPairInfo* Pair() const;
 
     const TKXLibraries& Libraries;
     IKXClipboard& Clipboard;

@@ -14,11 +14,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName("varnexa");
 
     TMemory memory;
-    TKXLibraries libraries;
-    CreateKXLibraries(libraries);
-
     TKXSystemClipboard clipboard;
-    TKXCalculatorForm form(libraries, memory, clipboard, SettingsFileHooks(DefaultSettingsPath()));
+    TKXCalculatorForm form(KXRegistry(), memory, clipboard,
+                           SettingsFileHooks(DefaultSettingsPath()));
     form.show();
     return QApplication::exec();
 }

@@ -593,4 +593,51 @@ TEST_F(ControllerTest, RestoreIntoTheConversionValue) {
     EXPECT_EQ(View.GetText(E::ResultEdit), "298.15");
 }
 
+// A humid-air stand-in of three arguments: h = 100 p + t + w, so each argument's conversion shows.
+double TestHPTW(double p, double t, double w, char* text, int32_t capacity, int32_t* code) {
+    return RunLibraryFunction("KX_AIR", "HPTW", text, capacity, code,
+                              [=](std::string&, int32_t&) { return 100.0 * p + t + w; });
+}
+
+// Three-argument functions: the third row shows only for them, every argument enters the call in
+// its standard unit, the first invalid one wins; the library list's hint names the library.
+TEST_F(ControllerTest, AThreeArgumentFunctionHasAThirdRowOfItsOwn) {
+    TKXLibrary& air = Registry.AddLibrary("KX_AIR");
+    air.Info.DisplayName = "humid air";
+    air.Info.ChemicalName = "air and water vapour";
+    air.AddTernaryFunction("KX_AIR_HPTW", "Enthalpy", 4,
+                           {{"Pressure", 2}, {"Temperature", 31}, {"Humidity", 34}}, TestHPTW);
+    air.AddUnairyFunction("KX_AIR_PsatT", "Pressure", 2, "Temperature", 31, TestPsatT);
+    Start();
+    EXPECT_EQ(View.GetHint(E::LibraryList), "KX_TEST");  // no information: the library name
+    View.SelectIndex(E::LibraryList, 2);
+    Controller->LibraryListChange();
+    EXPECT_EQ(View.GetHint(E::LibraryList), "humid air (air and water vapour)");
+
+    EXPECT_EQ(View.LastPlacement.ArgumentRows, 3);
+    for (E e : {E::Argument3Lbl, E::Argument3UnitList, E::Argument3Edit, E::PasteArgument3Btn,
+                E::RestoreArgument3Btn})
+        EXPECT_TRUE(View.IsVisible(e)) << static_cast<int>(e);
+    EXPECT_EQ(View.GetText(E::Argument3Lbl), "Humidity");
+    Type(E::Argument1Edit, "2");
+    Type(E::Argument2Edit, "30");
+    EXPECT_EQ(Error(), "Invalid value for Humidity");
+    Type(E::Argument3Edit, "0.5");
+    EXPECT_EQ(View.GetText(E::ResultEdit), "230.5");
+    ChooseUnit(E::Argument3UnitList, "Dec [%]");
+    EXPECT_EQ(View.GetText(E::ResultEdit), "230");
+    ChooseUnit(E::Argument1UnitList, "kPa(a)");  // 2 kPa(a) = 0.02 bar(a)
+    EXPECT_EQ(View.GetText(E::ResultEdit), "32.005");
+    Type(E::Argument1Edit, "x");
+    EXPECT_EQ(Error(), "Invalid value for Pressure");
+
+    SelectFunction(1);  // one argument: the second and third rows go
+    EXPECT_EQ(View.LastPlacement.ArgumentRows, 1);
+    EXPECT_FALSE(View.IsVisible(E::Argument3Edit));
+    EXPECT_FALSE(View.IsVisible(E::Argument2Edit));
+    EXPECT_EQ(View.GetText(E::Argument1Edit), "30");  // the temperature moved with its quantity
+    EXPECT_EQ(View.GetText(E::ResultEdit), "0.30425");
+    EXPECT_TRUE(View.Messages.empty());
+}
+
 }  // namespace

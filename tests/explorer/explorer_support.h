@@ -6,17 +6,13 @@
 #include <string>
 
 #include "KXFluidFunctions.h"
+#include "KX_Function_Call.h"
 #include "KX_Libraries_Catalogue.h"
 
 namespace kxexplorertest {
 
 inline const TKXLibraries& Registry() {
-    static const TKXLibraries libraries = [] {
-        TKXLibraries l;
-        CreateKXLibraries(l);
-        return l;
-    }();
-    return libraries;
+    return KXRegistry();
 }
 
 inline TKXFluidFunctions Fluid(const std::string& library) {
@@ -38,11 +34,31 @@ inline TDirect Direct(const std::string& library, const std::string& shortName, 
     const TKXFunctionPtr ptr = Registry().GetFunctionPtr(l, f);
     char text[256] = "";
     int32_t code = 0;
-    double v = 0;
-    if (ptr.Constant) v = ptr.Constant(text, 255, &code);
-    if (ptr.Unary) v = ptr.Unary(x1, text, 255, &code);
-    if (ptr.Binary) v = ptr.Binary(x1, x2, text, 255, &code);
+    const double args[2] = {x1, x2};
+    const double v = KXCallFunction(ptr, args, text, 255, &code);
     return {v, code, text};
+}
+
+// A library of the program registered again under another name with its information, so a test
+// can change what it states.
+inline TKXLibrary& CopyLibrary(const TKXLibrary& from, const std::string& name,
+                               TKXLibraries& into) {
+    TKXLibrary& to = into.AddLibrary(name);
+    to.Info = from.Info;
+    for (int i = 0; i < from.Count(); ++i) {
+        const TKXPropertyFunction& f = *from.Function(i);
+        const std::string shortName = f.FunctionName.substr(from.Library_Name.size());
+        const std::string full = name + shortName;
+        if (f.ConstantFunctionPtr)
+            to.AddConstantFunction(full, f.YName, f.YUnit, f.ConstantFunctionPtr);
+        else if (f.UnaryFunctionPtr)
+            to.AddUnairyFunction(full, f.YName, f.YUnit, f.GetXName(1), f.GetXUnitIndex(1),
+                                 f.UnaryFunctionPtr);
+        else if (f.BinaryFunctionPtr)
+            to.AddBinairyFunction(full, f.YName, f.YUnit, f.GetXName(1), f.GetXUnitIndex(1),
+                                  f.GetXName(2), f.GetXUnitIndex(2), f.BinaryFunctionPtr);
+    }
+    return to;
 }
 
 inline const char* const AllLibraries[] = {

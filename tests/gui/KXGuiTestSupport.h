@@ -55,26 +55,53 @@ inline double TestMM(char* text, int32_t capacity, int32_t* code) {
                               [](std::string&, int32_t&) { return 18.015268; });
 }
 
-inline void RegisterTestLibrary(TKXLibraries& libraries) {
+inline TKXLibrary& RegisterTestLibrary(TKXLibraries& libraries) {
     TKXLibrary& library = libraries.AddLibrary("KX_TEST");
     library.AddUnairyFunction("KX_TEST_PsatT", "Pressure", 2, "Temperature", 31, TestPsatT);
     library.AddBinairyFunction("KX_TEST_HPT", "Enthalpy", 4, "Pressure", 2, "Temperature", 31,
                                TestHPT);
     library.AddConstantFunction("KX_TEST_MM", "Molar Mass", 38, TestMM);
+    return library;
+}
+
+// A humid-air stand-in of three arguments: enthalpy in kJ/kg = 100 p + t + w for p in bar(a), t in
+// °C and a humidity w as a fraction.
+inline double TestHPTW(double p, double t, double w, char* text, int32_t capacity, int32_t* code) {
+    return RunLibraryFunction("KX_AIR", "HPTW", text, capacity, code,
+                              [=](std::string&, int32_t&) { return 100.0 * p + t + w; });
+}
+
+// The test library and, after it, "KX_AIR" (display name "humid air") with a function of three
+// arguments before one of two.
+inline void RegisterThreeArgumentLibrary(TKXLibraries& libraries) {
+    RegisterTestLibrary(libraries);
+    TKXLibrary& air = libraries.AddLibrary("KX_AIR");
+    air.Info.DisplayName = "humid air";
+    air.Info.ChemicalName = "air and water vapour";
+    air.AddTernaryFunction("KX_AIR_HPTW", "Enthalpy", 4,
+                           {{"Pressure", 2}, {"Temperature", 31}, {"Humidity", 34}}, TestHPTW);
+    air.AddBinairyFunction("KX_AIR_HPT", "Enthalpy", 4, "Pressure", 2, "Temperature", 31, TestHPT);
 }
 
 // A window over the test library, the system clipboard (the offscreen platform keeps one in
 // the process) and, when given, a settings file.
 struct TWindow {
     TMemory Memory;
-    TKXLibraries Libraries;
+    TKXLibraries OwnLibraries;
+    const TKXLibraries& Libraries;
     TKXSystemClipboard Clipboard;
     std::unique_ptr<TKXCalculatorForm> Form;
 
-    // register fills the registry; the test library by default.
+    // register fills a registry of the window's own; the test library by default.
     explicit TWindow(TKXSettingsHooks settings = {},
-                     const std::function<void(TKXLibraries&)>& register_ = RegisterTestLibrary) {
-        register_(Libraries);
+                     const std::function<void(TKXLibraries&)>& register_ = RegisterTestLibrary)
+        : Libraries(OwnLibraries) {
+        register_(OwnLibraries);
+        Form =
+            std::make_unique<TKXCalculatorForm>(Libraries, Memory, Clipboard, std::move(settings));
+    }
+    // A window over a registry built elsewhere (the program's: KXRegistry()).
+    TWindow(TKXSettingsHooks settings, const TKXLibraries& registry) : Libraries(registry) {
         Form =
             std::make_unique<TKXCalculatorForm>(Libraries, Memory, Clipboard, std::move(settings));
     }

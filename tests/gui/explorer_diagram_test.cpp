@@ -32,7 +32,7 @@ double Distance(QPointF a, QPointF b) {
 class ExplorerDiagramTest : public QObject {
     Q_OBJECT
 
-    TKXLibraries Libraries;
+    const TKXLibraries& Libraries = KXRegistry();
     TKXSystemClipboard Clipboard;
 
     std::unique_ptr<TKXExplorerWindow> Open(const char* library, TKXDiagramKind kind) {
@@ -56,8 +56,6 @@ class ExplorerDiagramTest : public QObject {
     }
 
   private slots:
-    void initTestCase() { CreateKXLibraries(Libraries); }
-
     void TheMarkerFollowsTheStateAsTheUserTypes() {
         auto e = Open("KX_R134a_FE", TKXDiagramKind::PH);
         QVERIFY(e);

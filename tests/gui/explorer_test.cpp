@@ -32,8 +32,7 @@ QString StateCell(TKXExplorerWindow* e, const QString& key, int column = 2) {
 }
 
 double Library(const char* function, double x1, double x2) {
-    TKXLibraries libraries;
-    CreateKXLibraries(libraries);
+    const TKXLibraries& libraries = KXRegistry();
     int l = -1, f = -1;
     libraries.FindFunction(function, l, f);
     char text[256] = "";
@@ -56,7 +55,7 @@ class ExplorerTest : public QObject {
     struct TOpened {
         TWindow Main;
         TKXExplorerWindow* Explorer = nullptr;
-        explicit TOpened(int unitSystem = 0) : Main(UnitSystem(unitSystem), CreateKXLibraries) {}
+        explicit TOpened(int unitSystem = 0) : Main(UnitSystem(unitSystem), KXRegistry()) {}
     };
 
     static void Open(TOpened& o) {
@@ -72,7 +71,7 @@ class ExplorerTest : public QObject {
 
   private slots:
     void TheButtonSitsAfterPasteAndLeavesTheLayout() {
-        TWindow w({}, CreateKXLibraries);
+        TWindow w({}, KXRegistry());
         QVERIFY(w.Show());
         auto* paste = w.Named<QWidget>("PasteBtn");
         auto* explorer = w.Named<QWidget>("ExplorerBtn");
@@ -289,6 +288,55 @@ class ExplorerTest : public QObject {
         Click(e->findChild<QPushButton*>("ComputeTableBtn"));
         QCOMPARE(e->findChild<QTableWidget*>("ResultTable")->rowCount(), 1000);
         QCOMPARE(e->TableTsv().count('\n'), 1001);
+    }
+
+    // The title and the list's hints name the fluid; a display name in any case selects it.
+    void TheTitleNamesTheFluid() {
+        TOpened o;
+        Open(o);
+        TKXExplorerWindow* e = o.Explorer;
+        QVERIFY(e->SelectLibrary("r134A"));
+        auto* list = e->findChild<QComboBox*>("LibraryList");
+        QCOMPARE(list->currentText(), QString("KX_R134a_FE"));
+        QCOMPARE(e->windowTitle(), QString("Varnexa Explorer - R134a (1,1,1,2-tetrafluoroethane)"));
+        QVERIFY(e->SelectLibrary("water"));
+        QCOMPARE(list->currentText(), QString("KX_WS_IF97"));
+        QCOMPARE(e->windowTitle(), QString("Varnexa Explorer - water"));
+        QCOMPARE(list->itemData(list->findText("KX_NH3_FE"), Qt::ToolTipRole).toString(),
+                 QString("ammonia"));
+        QVERIFY(!e->SelectLibrary("R134"));
+    }
+
+    // Pairs as the library states them: without (p, T) the explorer starts from the first pair
+    // it has, with empty fields; without any pair it says so. Nothing throws.
+    void LibrariesWithoutThePairsItStartsFrom() {
+        TKXLibraries libraries;
+        TKXLibrary& test = RegisterTestLibrary(libraries);
+        test.Info.DisplayName = "test fluid";
+        test.Info.InputPairs = {"Tx", "px"};
+        libraries.AddLibrary("KX_NONE");
+        TKXSystemClipboard clipboard;
+        TKXExplorerWindow e(libraries, 0, clipboard);
+        e.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&e));
+        auto* pairs = e.findChild<QComboBox*>("PairList");
+        QCOMPARE(pairs->count(), 2);
+        QCOMPARE(pairs->currentText(), QString("Tx"));
+        QCOMPARE(e.findChild<QLineEdit*>("Value1Edit")->text(), QString());
+        QCOMPARE(e.findChild<QLabel*>("StateError")->text(), QString("Type two numbers."));
+        QCOMPARE(e.windowTitle(), QString("Varnexa Explorer - test fluid"));
+        QVERIFY(e.SelectPair("px"));
+        QVERIFY(!e.SelectPair("pT"));
+
+        QVERIFY(e.SelectLibrary("KX_NONE"));
+        QCOMPARE(pairs->count(), 0);
+        QVERIFY(!e.State().Ok);
+        QCOMPARE(e.findChild<QLabel*>("StateError")->text(),
+                 QString("This library offers no input pair."));
+        e.SetValues("1", "2");
+        QVERIFY(e.findChild<QLabel*>("StateError")->isVisible());
+        QVERIFY(e.SelectLibrary("TEST FLUID"));
+        QCOMPARE(pairs->count(), 2);
     }
 };
 

@@ -66,9 +66,26 @@ class ScreenshotTest : public QObject {
         CheckPicture(Save(w.Form.get(), "unit_conversion.png"), w.Form->size());
     }
 
+    // A function of three arguments: its third row under the other two, the window's size kept.
+    void ThreeArguments() {
+        const QSize size = [] {
+            TWindow two;
+            return two.Show() ? two.Form->size() : QSize();
+        }();
+        TWindow w(TKXSettingsHooks{}, RegisterThreeArgumentLibrary);
+        QVERIFY(w.Show());
+        QCOMPARE(w.Form->size(), size);
+        Choose(w.Get<QComboBox>(TKXElement::LibraryList), "KX_AIR");
+        Type(w.Get<QLineEdit>(TKXElement::Argument1Edit), "1");
+        Type(w.Get<QLineEdit>(TKXElement::Argument2Edit), "25");
+        Type(w.Get<QLineEdit>(TKXElement::Argument3Edit), "0.5");
+        QCOMPARE(w.Text(TKXElement::ResultEdit), QString("125.5"));
+        CheckPicture(Save(w.Form.get(), "three_arguments.png"), size);
+    }
+
     // The program as it starts, over every registered library.
     void WaterLibrary() {
-        TWindow w(TKXSettingsHooks{}, CreateKXLibraries);
+        TWindow w(TKXSettingsHooks{}, KXRegistry());
         int library = -1, function = -1;
         QVERIFY2(w.Libraries.FindFunction("KX_WS_IF97_PsatT", library, function),
                  "the water library is registered");

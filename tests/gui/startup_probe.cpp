@@ -95,8 +95,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Varnexa");
 
     TMemory memory;
-    TKXLibraries libraries;
-    CreateKXLibraries(libraries);
+    const TKXLibraries& libraries = KXRegistry();
     TKXSystemClipboard clipboard;
     TKXCalculatorForm form(libraries, memory, clipboard);
     form.show();

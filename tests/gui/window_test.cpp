@@ -414,9 +414,49 @@ class WindowTest : public QObject {
                  (screen.height() - W->Form->frameGeometry().height()) / 2);
     }
 
+    // A function of three arguments gets a third row in the same style, under the other two;
+    // the window and the rows of the one- and two-argument functions stay where they were.
+    void ThreeArguments() {
+        Choose(List(E::FunctionList), "KX_TEST_HPT");
+        const QSize size = W->Form->size();
+        const QRect twoArgumentResult = InWindow(W->Get(E::ResultEdit));
+        W = std::make_unique<TWindow>(TKXSettingsHooks{}, RegisterThreeArgumentLibrary);
+        QVERIFY(W->Show());
+        QCOMPARE(W->Form->size(), size);
+        QCOMPARE(List(E::LibraryList)->toolTip(), QString("KX_TEST"));
+        Choose(List(E::LibraryList), "KX_AIR");
+        QCOMPARE(List(E::LibraryList)->toolTip(), QString("humid air (air and water vapour)"));
+        QCOMPARE(List(E::FunctionList)->currentText(), QString("KX_AIR_HPTW"));
+        QCOMPARE(W->Text(E::Argument3Lbl), QString("Humidity"));
+        CheckControls("three arguments");
+        CheckRowOrder({E::ModeList, E::LibraryList, E::FunctionList, E::Argument1Edit,
+                       E::Argument2Edit, E::Argument3Edit, E::ResultEdit, E::ErrorMsgLbl});
+        CheckRowReadsLeftToRight({E::Argument3Lbl, E::Argument3UnitList, E::Argument3Edit,
+                                  E::PasteArgument3Btn, E::RestoreArgument3Btn});
+        const int rowStep =
+            InWindow(W->Get(E::Argument2Edit)).top() - InWindow(W->Get(E::Argument1Edit)).top();
+        QCOMPARE(
+            InWindow(W->Get(E::Argument3Edit)).top() - InWindow(W->Get(E::Argument2Edit)).top(),
+            rowStep);
+        QCOMPARE(W->Get(E::Argument3Edit)->size(), W->Get(E::Argument2Edit)->size());
+        Type(Edit(E::Argument1Edit), "2");
+        Type(Edit(E::Argument2Edit), "30");
+        QCOMPARE(ErrorShown(), QString("Invalid value for Humidity"));
+        Type(Edit(E::Argument3Edit), "0.5");
+        QCOMPARE(Shown(), QString("230.5"));
+        Choose(List(E::Argument3UnitList), "Dec [%]");
+        QCOMPARE(Shown(), QString("230"));
+
+        Choose(List(E::FunctionList), "KX_AIR_HPT");
+        QVERIFY(!W->Get(E::Argument3Edit)->isVisible());
+        QCOMPARE(InWindow(W->Get(E::ResultEdit)), twoArgumentResult);
+        QCOMPARE(Shown(), QString("2030"));  // the test library's 1000 p + t
+        QCOMPARE(W->Form->size(), size);
+    }
+
     // With the real catalogue, once the water library is registered there.
     void WaterSaturationPressure() {
-        W = std::make_unique<TWindow>(TKXSettingsHooks{}, CreateKXLibraries);
+        W = std::make_unique<TWindow>(TKXSettingsHooks{}, KXRegistry());
         int library = -1, function = -1;
         QVERIFY2(W->Libraries.FindFunction("KX_WS_IF97_PsatT", library, function),
                  "the water library is registered");
