@@ -189,7 +189,7 @@ TEST_F(CliTernary, AnyOtherCountIsRefusedByName) {
 
 // Disabled until the property panel's controller shows a third argument row: `show` hands the
 // three texts on, the controller computes only up to two arguments so far.
-TEST_F(CliTernary, DISABLED_ShowTypesThreeArguments) {
+TEST_F(CliTernary, ShowTypesThreeArguments) {
     // The panel shows a library's error text without the function name before "; ".
     const std::string shownFailure = Failure.substr(Failure.find("; ") + 2);
     const std::pair<std::vector<std::string>, std::string> cases[] = {
