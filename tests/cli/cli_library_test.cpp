@@ -187,8 +187,7 @@ TEST_F(CliTernary, AnyOtherCountIsRefusedByName) {
               "varnexa-cli: KX_WS_IF97_HPT takes 2 argument(s), 3 given\n");
 }
 
-// Disabled until the property panel's controller shows a third argument row: `show` hands the
-// three texts on, the controller computes only up to two arguments so far.
+// `show` types three texts into the property panel's three argument rows.
 TEST_F(CliTernary, ShowTypesThreeArguments) {
     // The panel shows a library's error text without the function name before "; ".
     const std::string shownFailure = Failure.substr(Failure.find("; ") + 2);
