@@ -13,28 +13,16 @@
 #include <string>
 #include <vector>
 
+#include "CliRun.h"
 #include "VarnexaCli.h"
 
 namespace {
-
-struct CliRun {
-    int Status;
-    std::string Out, Err;
-};
 
 std::vector<const char*> Argv(std::vector<std::string>& args) {
     args.insert(args.begin(), "varnexa-cli");
     std::vector<const char*> argv;
     for (const auto& a : args) argv.push_back(a.c_str());
     return argv;
-}
-
-CliRun Cli(std::vector<std::string> args, const std::string& input = "") {
-    const std::vector<const char*> argv = Argv(args);
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = RunVarnexaCli(static_cast<int>(argv.size()), argv.data(), in, out, err);
-    return {status, out.str(), err.str()};
 }
 
 // An output that refuses every byte, as a full disk or a closed pipe does.

@@ -11,30 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "CliRun.h"
 #include "KXTernaryTestLibrary.h"
 #include "KXTsv.h"
 #include "KX_Libraries_Catalogue.h"
 #include "VarnexaCli.h"
 
 namespace {
-
-struct CliRun {
-    int Status;
-    std::string Out;
-    std::string Err;
-};
-
-CliRun Cli(const TKXLibraries& registry, std::vector<std::string> args,
-           const std::string& input = "") {
-    args.insert(args.begin(), "varnexa-cli");
-    std::vector<const char*> argv;
-    for (const auto& a : args) argv.push_back(a.c_str());
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status =
-        RunVarnexaCli(registry, static_cast<int>(argv.size()), argv.data(), in, out, err);
-    return {status, out.str(), err.str()};
-}
 
 CliRun Cli(std::vector<std::string> args) {
     return Cli(KXRegistry(), std::move(args));

@@ -5,25 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "CliRun.h"
 #include "VarnexaCli.h"
 
 namespace {
-
-struct CliRun {
-    int Status;
-    std::string Out;
-    std::string Err;
-};
-
-CliRun Cli(std::vector<std::string> args, const std::string& input = "") {
-    args.insert(args.begin(), "varnexa-cli");
-    std::vector<const char*> argv;
-    for (const auto& a : args) argv.push_back(a.c_str());
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = RunVarnexaCli(static_cast<int>(argv.size()), argv.data(), in, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;

@@ -11,24 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "CliRun.h"
 #include "VarnexaCli.h"
 
 namespace {
-
-struct CliRun {
-    int Status;
-    std::string Out, Err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-    args.insert(args.begin(), "varnexa-cli");
-    std::vector<const char*> argv;
-    for (const auto& a : args) argv.push_back(a.c_str());
-    std::istringstream in;
-    std::ostringstream out, err;
-    const int status = RunVarnexaCli(static_cast<int>(argv.size()), argv.data(), in, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::vector<std::string> Split(const std::string& line, char separator) {
     std::vector<std::string> fields;

@@ -1,0 +1,31 @@
+#pragma once
+// One run of varnexa-cli inside the test process: arguments, standard input, and what it wrote
+// and returned.
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "KX_Libraries_Catalogue.h"
+#include "VarnexaCli.h"
+
+struct CliRun {
+    int Status;
+    std::string Out, Err;
+};
+
+// The command line with the program's registry, or with a registry of the test's own.
+inline CliRun Cli(const TKXLibraries& registry, std::vector<std::string> args,
+                  const std::string& input = "") {
+    args.insert(args.begin(), "varnexa-cli");
+    std::vector<const char*> argv;
+    for (const auto& a : args) argv.push_back(a.c_str());
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int status =
+        RunVarnexaCli(registry, static_cast<int>(argv.size()), argv.data(), in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+inline CliRun Cli(std::vector<std::string> args, const std::string& input = "") {
+    return Cli(KXRegistry(), std::move(args), input);
+}
