@@ -9,9 +9,10 @@ using namespace kxtransport;
 
 // Lemmon and Jacobsen (2004) state both correlations valid over all liquid and vapour states:
 // the equation of state's range applies.
-const TFluidTransport ArTransport{.viscosity = {.evaluate = &ViscosityOf<&ArViscosity>, .range = {}},
-                                  .conductivity = {.evaluate = &ConductivityOf<&ArConductivity>, .range = {}},
-                                  .surfaceTension = &ArSurfaceTension};
+const TFluidTransport ArTransport{
+    .viscosity = {.evaluate = &ViscosityOf<&ArViscosity>, .range = {}},
+    .conductivity = {.evaluate = &ConductivityOf<&ArConductivity>, .range = {}},
+    .surfaceTension = &ArSurfaceTension};
 
 namespace {
 using Transport = TBoundTransport<&ArTransport>;

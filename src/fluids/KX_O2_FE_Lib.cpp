@@ -9,9 +9,10 @@ using namespace kxtransport;
 
 // Lemmon and Jacobsen (2004) state both correlations valid over all liquid and vapour states:
 // the equation of state's range applies.
-const TFluidTransport O2Transport{.viscosity = {.evaluate = &ViscosityOf<&O2Viscosity>, .range = {}},
-                                  .conductivity = {.evaluate = &ConductivityOf<&O2Conductivity>, .range = {}},
-                                  .surfaceTension = &O2SurfaceTension};
+const TFluidTransport O2Transport{
+    .viscosity = {.evaluate = &ViscosityOf<&O2Viscosity>, .range = {}},
+    .conductivity = {.evaluate = &ConductivityOf<&O2Conductivity>, .range = {}},
+    .surfaceTension = &O2SurfaceTension};
 
 namespace {
 using Transport = TBoundTransport<&O2Transport>;

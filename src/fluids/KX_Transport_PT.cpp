@@ -116,10 +116,9 @@ double TransportPrPT(const TFluidTransport& model, const THelmholzFluid& fluid, 
         return NotAvailable(fluid, "PrPT", ErrorText, ErrorCode);
     const TTransportRange range = CommonRange(model.viscosity.range, model.conductivity.range);
     if (model.prandtl)
-        return PositivePrandtl(fluid,
-                               TransportPT(fluid, "PrPT", range, P, T, ErrorText, ErrorCode,
-                                           model.prandtl),
-                               ErrorText, ErrorCode);
+        return PositivePrandtl(
+            fluid, TransportPT(fluid, "PrPT", range, P, T, ErrorText, ErrorCode, model.prandtl),
+            ErrorText, ErrorCode);
     return PositivePrandtl(fluid,
                            CheckedPT(fluid, "PrPT", range, P, T, ErrorText, ErrorCode,
                                      [&](double D, double t) {

@@ -15,9 +15,7 @@ constexpr TViscosityDiluteStephan kDiluteViscosity{
     .a = {0.46649, -0.57015, 0.19164, -0.03708, 0.00241}};
 // V13, H. Stephan, R. Krauss, A. Laesecke (1987), J. Phys. Chem. Ref. Data 16, 993-1023
 constexpr TViscosityExcessStephan kExcessViscosity{
-    .H = 14.0,
-    .rhoRed = 314.0,
-    .N = {-20.09997, 3.4376416, -1.4470051, -0.027766561, -0.21662362}};
+    .H = 14.0, .rhoRed = 314.0, .N = {-20.09997, 3.4376416, -1.4470051, -0.027766561, -0.21662362}};
 
 }  // namespace
 

@@ -213,7 +213,16 @@ double Evaluate(const TConductivityResidualSum& term, const TTransportState& sta
 }
 
 TConductivityCritical DefaultCriticalEnhancement(double Tc, double rhoc, double pc) {
-    return {1.03, 0.63, 1.239, 0.0496, 1.94e-10, 2e9, 1.5 * Tc, Tc, rhoc, pc};
+    return {.RD = 1.03,
+            .nu = 0.63,
+            .gamma = 1.239,
+            .Gamma = 0.0496,
+            .xi0 = 1.94e-10,
+            .qD = 2e9,
+            .Tref = 1.5 * Tc,
+            .Tc = Tc,
+            .rhoc = rhoc,
+            .pc = pc};
 }
 
 double Evaluate(const TConductivityCritical& term, double eta, const TTransportState& state) {

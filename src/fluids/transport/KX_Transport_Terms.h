@@ -121,9 +121,9 @@ struct TViscosityAmmonia {
     double epsilonOverK;  // energy scaling parameter, K
     double NA;            // Avogadro's number scaled to nm^3 and mol/L
     double densityM;      // g/mol converting the mass density to mol/L (the equation of state's)
-    std::array<double, 5> a;                    // collision integral, (ln T*)^0..4
-    std::array<double, 13> b;                   // second viscosity virial coefficient, T*^(-i/2)
-    std::array<std::array<double, 5>, 3> d;     // d_ij for i = 2..4, j = 0..4
+    std::array<double, 5> a;                 // collision integral, (ln T*)^0..4
+    std::array<double, 13> b;                // second viscosity virial coefficient, T*^(-i/2)
+    std::array<std::array<double, 5>, 3> d;  // d_ij for i = 2..4, j = 0..4
 };
 // Pa s.
 double Evaluate(const TViscosityAmmonia& term, const TTransportState& state);
