@@ -31,8 +31,10 @@ TEST(Nh3Model, CombinedEvaluationsMatchSingleOperations) {
 // The routines of the reference table that only ammonia has.
 fluidtest::TRoutines AmmoniaRoutines() {
     return {
-        {"DVDT", [](const THelmholzFluid&, double D, double T, std::string&,
-                    int32_t&) { return kxtransport::Viscosity(kxtransport::NH3Viscosity, Fluid(), D, T); }},
+        {"DVDT",
+         [](const THelmholzFluid&, double D, double T, std::string&, int32_t&) {
+             return kxtransport::Viscosity(kxtransport::NH3Viscosity, Fluid(), D, T);
+         }},
         {"STT", [](const THelmholzFluid&, double T, double, std::string& text,
                    int32_t& code) { return TransportSTT(NH3Transport, Fluid(), T, text, code); }},
     };

@@ -19,10 +19,14 @@ const TO2_FE& Oxygen() {
 // The viscosity routines of oxygen, by name, for the reference tables.
 std::map<std::string, gasestest::TRoutine> ViscosityRoutines() {
     return {
-        {"DV0", [](const THelmholzFluid&, double T, double, std::string&,
-                   int32_t&) { return 1e6 * kxtransport::DiluteViscosity(kxtransport::O2Viscosity, T + Oxygen().dta); }},
-        {"DVDT", [](const THelmholzFluid&, double D, double T, std::string&,
-                    int32_t&) { return kxtransport::Viscosity(kxtransport::O2Viscosity, Oxygen(), D, T); }},
+        {"DV0",
+         [](const THelmholzFluid&, double T, double, std::string&, int32_t&) {
+             return 1e6 * kxtransport::DiluteViscosity(kxtransport::O2Viscosity, T + Oxygen().dta);
+         }},
+        {"DVDT",
+         [](const THelmholzFluid&, double D, double T, std::string&, int32_t&) {
+             return kxtransport::Viscosity(kxtransport::O2Viscosity, Oxygen(), D, T);
+         }},
     };
 }
 

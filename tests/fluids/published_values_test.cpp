@@ -109,7 +109,8 @@ double Transport(const THelmholzFluid& f, const std::string& property, double D,
         return property == "viscosity"
                    ? kxtransport::Viscosity(kxtransport::N2Viscosity, f, D, T)
                    : kxtransport::Conductivity(kxtransport::N2Conductivity, f, D, T);
-    if (dynamic_cast<const TO2_FE*>(&f) && property == "viscosity") return kxtransport::Viscosity(kxtransport::O2Viscosity, f, D, T);
+    if (dynamic_cast<const TO2_FE*>(&f) && property == "viscosity")
+        return kxtransport::Viscosity(kxtransport::O2Viscosity, f, D, T);
     ADD_FAILURE() << f.Code << " has no " << property;
     return NAN;
 }
