@@ -5,16 +5,17 @@
 #include "KX_Transport_PT.h"
 #include "transport/KX_Transport_Fluids.h"
 
-namespace {
-
 using namespace kxtransport;
 
 // Lemmon and Jacobsen (2004) state both correlations valid over all liquid and vapour states:
 // the equation of state's range applies.
-const TFluidTransport kTransport{
-    {&ViscosityOf<&ArViscosity>, {}}, {&ConductivityOf<&ArConductivity>, {}}, &ArSurfaceTension};
-using Transport = TBoundTransport<&kTransport>;
+const TFluidTransport ArTransport{
+    .viscosity = {.evaluate = &ViscosityOf<&ArViscosity>, .range = {}},
+    .conductivity = {.evaluate = &ConductivityOf<&ArConductivity>, .range = {}},
+    .surfaceTension = &ArSurfaceTension};
 
+namespace {
+using Transport = TBoundTransport<&ArTransport>;
 }  // namespace
 
 KX_FLUID_SHARED_FUNCTIONS(KX_Ar_FE, ArFluid)

@@ -18,8 +18,10 @@ void R134aResidual(double Delta, double Tau, THelmholzResidual& r) {
 
 // Constants of a fluid's equation of state in the units of the transport models.
 TECSFluid FluidConstants(const THelmholzFluid& fluid) {
-    return {fluid.MM_ / 1000.0, MolarGasConstant(fluid), fluid.Tcr_ + fluid.dta,
-            1000.0 * fluid.Dcr_ / fluid.MM_};
+    return {.M = fluid.MM_ / 1000.0,
+            .R = MolarGasConstant(fluid),
+            .Tred = fluid.Tcr_ + fluid.dta,
+            .rhoRed = 1000.0 * fluid.Dcr_ / fluid.MM_};
 }
 
 // The critical enhancement with the default parameters at the equation of state's reducing
@@ -51,56 +53,62 @@ constexpr double R32FintA[] = {0.000436654, 1.78134e-06};
 const TECSReference& R134aReference() {
     // Its viscosity and residual conductivity are those of R134a's own correlations.
     static const TECSReference reference{
-        {R134aFluid().Tcr_ + R134aFluid().dta, 1000.0 * R134aFluid().Dcr_ / R134aFluid().MM_,
-         R134aFluid().MM_ / 1000.0, &R134aResidual},
-        *R134aViscosity.diluteFitted,
-        *R134aViscosity.initialDensity,
-        *R134aViscosity.residualSum,
-        *R134aConductivity.residualPolynomial};
+        .eos = {.Tred = R134aFluid().Tcr_ + R134aFluid().dta,
+                .Dred = 1000.0 * R134aFluid().Dcr_ / R134aFluid().MM_,
+                .M = R134aFluid().MM_ / 1000.0,
+                .Residual = &R134aResidual},
+        .dilute = *R134aViscosity.diluteFitted,
+        .initialDensity = *R134aViscosity.initialDensity,
+        .residual = *R134aViscosity.residualSum,
+        .residualConductivity = *R134aConductivity.residualPolynomial};
     return reference;
 }
 
 const TECSViscosity& R22Viscosity() {
-    static const TECSViscosity model{&R134aReference(),
-                                     FluidConstants(R22Fluid()),
-                                     R22Sigma,
-                                     R22EpsilonOverK,
-                                     {R22ViscosityPsiA, LinearT, R22PsiRhoRed}};
+    static const TECSViscosity model{
+        .reference = &R134aReference(),
+        .fluid = FluidConstants(R22Fluid()),
+        .sigma = R22Sigma,
+        .epsilonOverK = R22EpsilonOverK,
+        .psi = {.a = R22ViscosityPsiA, .t = LinearT, .rhoRed = R22PsiRhoRed}};
     return model;
 }
 
 const TECSConductivity& R22Conductivity() {
-    static const TECSConductivity model{&R134aReference(),
-                                        FluidConstants(R22Fluid()),
-                                        R22Sigma,
-                                        R22EpsilonOverK,
-                                        R22FintA,
-                                        LinearT,
-                                        1.0,
-                                        {R22ConductivityPsiA, LinearT, R22PsiRhoRed},
-                                        DefaultCritical(R22Fluid())};
+    static const TECSConductivity model{
+        .reference = &R134aReference(),
+        .fluid = FluidConstants(R22Fluid()),
+        .sigma = R22Sigma,
+        .epsilonOverK = R22EpsilonOverK,
+        .fintA = R22FintA,
+        .fintT = LinearT,
+        .fintTred = 1.0,
+        .psi = {.a = R22ConductivityPsiA, .t = LinearT, .rhoRed = R22PsiRhoRed},
+        .critical = DefaultCritical(R22Fluid())};
     return model;
 }
 
 const TECSViscosity& R32Viscosity() {
-    static const TECSViscosity model{&PropaneReference(),
-                                     FluidConstants(R32Fluid()),
-                                     R32Sigma,
-                                     R32EpsilonOverK,
-                                     {R32ViscosityPsiA, LinearT, R32PsiRhoRed}};
+    static const TECSViscosity model{
+        .reference = &PropaneReference(),
+        .fluid = FluidConstants(R32Fluid()),
+        .sigma = R32Sigma,
+        .epsilonOverK = R32EpsilonOverK,
+        .psi = {.a = R32ViscosityPsiA, .t = LinearT, .rhoRed = R32PsiRhoRed}};
     return model;
 }
 
 const TECSConductivity& R32Conductivity() {
-    static const TECSConductivity model{&PropaneReference(),
-                                        FluidConstants(R32Fluid()),
-                                        R32Sigma,
-                                        R32EpsilonOverK,
-                                        R32FintA,
-                                        LinearT,
-                                        1.0,
-                                        {R32ConductivityPsiA, LinearT, R32PsiRhoRed},
-                                        DefaultCritical(R32Fluid())};
+    static const TECSConductivity model{
+        .reference = &PropaneReference(),
+        .fluid = FluidConstants(R32Fluid()),
+        .sigma = R32Sigma,
+        .epsilonOverK = R32EpsilonOverK,
+        .fintA = R32FintA,
+        .fintT = LinearT,
+        .fintTred = 1.0,
+        .psi = {.a = R32ConductivityPsiA, .t = LinearT, .rhoRed = R32PsiRhoRed},
+        .critical = DefaultCritical(R32Fluid())};
     return model;
 }
 

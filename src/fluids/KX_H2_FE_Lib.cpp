@@ -5,24 +5,29 @@
 #include "KX_Transport_PT.h"
 #include "transport/KX_Transport_Fluids.h"
 
-namespace {
-
 using namespace kxtransport;
+
+namespace {
 
 // Viscosity (Muzny et al. 2013): triple point to 1000 K, up to 200 MPa. Conductivity (Assael et
 // al. 2011): triple point to 1000 K, up to 100 MPa. 1000 K is also the equation of state's limit.
 constexpr TTransportRange kViscosityRange{.PmaxBar = 2000.0};
 constexpr TTransportRange kConductivityRange{.PmaxBar = 1000.0};
 
-const TFluidTransport kNormalTransport{{&ViscosityOf<&H2Viscosity>, kViscosityRange},
-                                       {&ConductivityOf<&H2Conductivity>, kConductivityRange},
-                                       &H2SurfaceTension};
-const TFluidTransport kParaTransport{{&ViscosityOf<&H2pViscosity>, kViscosityRange},
-                                     {&ConductivityOf<&H2pConductivity>, kConductivityRange},
-                                     &H2pSurfaceTension};
-using NormalTransport = TBoundTransport<&kNormalTransport>;
-using ParaTransport = TBoundTransport<&kParaTransport>;
+}  // namespace
 
+const TFluidTransport H2Transport{
+    .viscosity = {.evaluate = &ViscosityOf<&H2Viscosity>, .range = kViscosityRange},
+    .conductivity = {.evaluate = &ConductivityOf<&H2Conductivity>, .range = kConductivityRange},
+    .surfaceTension = &H2SurfaceTension};
+const TFluidTransport H2pTransport{
+    .viscosity = {.evaluate = &ViscosityOf<&H2pViscosity>, .range = kViscosityRange},
+    .conductivity = {.evaluate = &ConductivityOf<&H2pConductivity>, .range = kConductivityRange},
+    .surfaceTension = &H2pSurfaceTension};
+
+namespace {
+using NormalTransport = TBoundTransport<&H2Transport>;
+using ParaTransport = TBoundTransport<&H2pTransport>;
 }  // namespace
 
 // Each library is wired to the object of its own form: normal, ortho, para. Orthohydrogen has

@@ -2,40 +2,31 @@
 
 #include "KX_Fluid_Objects.h"
 #include "KX_N2_FE_Lib_Root.h"
-#include "KX_Transport_Own_Forms.h"
 #include "KX_Transport_PT.h"
 #include "transport/KX_Transport_Fluids.h"
 
+using namespace kxtransport;
+
 namespace {
 
-double N2Viscosity(const THelmholzFluid&, double D, double T) {
-    return NitrogenViscosity(D, T);
-}
-double N2Conductivity(const THelmholzFluid&, double D, double T) {
-    return NitrogenConductivity(D, T);
-}
-
-// The nitrogen object's own correlations (Stephan et al. 1987) with their range; only the
-// Prandtl number and the surface tension go through this model.
-constexpr TTransportRange kStephanRange{.PmaxBar = TNitrogenTransportRange::Pmax,
-                                        .TminC = TNitrogenTransportRange::TminK - 273.15,
-                                        .TmaxC = TNitrogenTransportRange::TmaxK - 273.15};
-const TFluidTransport kTransport{{&N2Viscosity,
-                                  {kStephanRange.PmaxBar, kStephanRange.TminC, kStephanRange.TmaxC,
-                                   TNitrogenTransportRange::Dmax}},
-                                 {&N2Conductivity, kStephanRange},
-                                 &kxtransport::N2SurfaceTension};
-using Transport = TBoundTransport<&kTransport>;
+// Stephan et al. (1987) fit both correlations from 70 K to 1000 K, up to 1000 bar and 830 kg/m3.
+constexpr TTransportRange kStephanRange{
+    .PmaxBar = 1000.0, .TminC = 70.0 - 273.15, .TmaxC = 1000.0 - 273.15, .DmaxKgm3 = 830.0};
 
 }  // namespace
 
+const TFluidTransport N2Transport{
+    .viscosity = {.evaluate = &ViscosityOf<&N2Viscosity>, .range = kStephanRange},
+    .conductivity = {.evaluate = &ConductivityOf<&N2Conductivity>, .range = kStephanRange},
+    .surfaceTension = &N2SurfaceTension};
+
+namespace {
+using Transport = TBoundTransport<&N2Transport>;
+}  // namespace
+
 KX_FLUID_SHARED_FUNCTIONS(KX_N2_FE, N2Fluid)
-KX_FLUID_FREE_BINARY(KX_N2_FE, N2Fluid, TCPT, NitrogenTCPT)
-KX_FLUID_FREE_BINARY(KX_N2_FE, N2Fluid, DVPT, NitrogenDVPT)
-KX_FLUID_FREE_BINARY(KX_N2_FE, N2Fluid, KVPT, NitrogenKVPT)
-KX_FLUID_FREE_BINARY(KX_N2_FE, N2Fluid, PrPT, Transport::PrPT)
+KX_FLUID_TRANSPORT_FUNCTIONS(KX_N2_FE, N2Fluid, Transport)
 KX_FLUID_CONSTANT_FUNCTIONS(KX_N2_FE, N2Fluid)
-KX_FLUID_FREE_UNARY(KX_N2_FE, N2Fluid, STT, Transport::STT)
 
 std::span<const TKXLibraryEntry> KX_N2_FE_Entries() {
     static constexpr TKXLibraryEntry entries[] = {

@@ -2,34 +2,25 @@
 
 #include "KX_Fluid_Objects.h"
 #include "KX_O2_FE_Lib_Root.h"
-#include "KX_Transport_Own_Forms.h"
 #include "KX_Transport_PT.h"
 #include "transport/KX_Transport_Fluids.h"
 
-namespace {
-
-// The oxygen object's viscosity (Lemmon and Jacobsen 2004), the same correlation the
-// conductivity's critical term takes from the transport data.
-double O2Viscosity(const THelmholzFluid& fluid, double D, double T) {
-    return OxygenViscosity(fluid, D, T);
-}
+using namespace kxtransport;
 
 // Lemmon and Jacobsen (2004) state both correlations valid over all liquid and vapour states:
 // the equation of state's range applies.
-const TFluidTransport kTransport{{&O2Viscosity, {}},
-                                 {&kxtransport::ConductivityOf<&kxtransport::O2Conductivity>, {}},
-                                 &kxtransport::O2SurfaceTension};
-using Transport = TBoundTransport<&kTransport>;
+const TFluidTransport O2Transport{
+    .viscosity = {.evaluate = &ViscosityOf<&O2Viscosity>, .range = {}},
+    .conductivity = {.evaluate = &ConductivityOf<&O2Conductivity>, .range = {}},
+    .surfaceTension = &O2SurfaceTension};
 
+namespace {
+using Transport = TBoundTransport<&O2Transport>;
 }  // namespace
 
 KX_FLUID_SHARED_FUNCTIONS(KX_O2_FE, O2Fluid)
-KX_FLUID_FREE_BINARY(KX_O2_FE, O2Fluid, DVPT, OxygenDVPT)
 KX_FLUID_CONSTANT_FUNCTIONS(KX_O2_FE, O2Fluid)
-KX_FLUID_FREE_BINARY(KX_O2_FE, O2Fluid, KVPT, Transport::KVPT)
-KX_FLUID_FREE_BINARY(KX_O2_FE, O2Fluid, TCPT, Transport::TCPT)
-KX_FLUID_FREE_BINARY(KX_O2_FE, O2Fluid, PrPT, Transport::PrPT)
-KX_FLUID_FREE_UNARY(KX_O2_FE, O2Fluid, STT, Transport::STT)
+KX_FLUID_TRANSPORT_FUNCTIONS(KX_O2_FE, O2Fluid, Transport)
 
 std::span<const TKXLibraryEntry> KX_O2_FE_Entries() {
     static constexpr TKXLibraryEntry entries[] = {

@@ -5,17 +5,17 @@
 #include "KX_Transport_PT.h"
 #include "transport/KX_Transport_Fluids.h"
 
-namespace {
-
 using namespace kxtransport;
 
 // No narrower validity is stated for either correlation: the equation of state's range (whose
 // density limit stays below the close-packed pole of the viscosity) applies.
-const TFluidTransport kTransport{{&ViscosityOf<&R123Viscosity>, {}},
-                                 {&ConductivityOf<&R123Conductivity>, {}},
-                                 &R123SurfaceTension};
-using Transport = TBoundTransport<&kTransport>;
+const TFluidTransport R123Transport{
+    .viscosity = {.evaluate = &ViscosityOf<&R123Viscosity>, .range = {}},
+    .conductivity = {.evaluate = &ConductivityOf<&R123Conductivity>, .range = {}},
+    .surfaceTension = &R123SurfaceTension};
 
+namespace {
+using Transport = TBoundTransport<&R123Transport>;
 }  // namespace
 
 KX_FLUID_SHARED_FUNCTIONS(KX_R123_FE, R123Fluid)

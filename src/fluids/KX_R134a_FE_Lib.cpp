@@ -5,9 +5,9 @@
 #include "KX_Transport_PT.h"
 #include "transport/KX_Transport_Fluids.h"
 
-namespace {
-
 using namespace kxtransport;
+
+namespace {
 
 // The close-packed pole of the viscosity's residual term (1600 kg/m3 at 374 K to 1650 kg/m3 at
 // 170 K), which compressed liquid reaches: no value at or above it (code 107).
@@ -15,13 +15,18 @@ double PoleDensity(const THelmholzFluid& fluid, double T) {
     return ClosePackedDensity(*R134aViscosity.residualSum, T + fluid.dta) * fluid.MM_ / 1000.0;
 }
 
+}  // namespace
+
 // No narrower validity is stated for either correlation: the equation of state's range applies,
 // below the pole density (the conductivity's critical term needs the viscosity).
-const TFluidTransport kTransport{{&ViscosityOf<&R134aViscosity>, {.DmaxOfT = &PoleDensity}},
-                                 {&ConductivityOf<&R134aConductivity>, {.DmaxOfT = &PoleDensity}},
-                                 &R134aSurfaceTension};
-using Transport = TBoundTransport<&kTransport>;
+const TFluidTransport R134aTransport{
+    .viscosity = {.evaluate = &ViscosityOf<&R134aViscosity>, .range = {.DmaxOfT = &PoleDensity}},
+    .conductivity = {.evaluate = &ConductivityOf<&R134aConductivity>,
+                     .range = {.DmaxOfT = &PoleDensity}},
+    .surfaceTension = &R134aSurfaceTension};
 
+namespace {
+using Transport = TBoundTransport<&R134aTransport>;
 }  // namespace
 
 KX_FLUID_SHARED_FUNCTIONS(KX_R134a_FE, R134aFluid)

@@ -5,21 +5,25 @@
 #include "KX_Transport_PT.h"
 #include "transport/KX_Transport_Fluids.h"
 
-namespace {
-
 using namespace kxtransport;
+
+namespace {
 
 constexpr TTransportRange kKraussRange{
     .PmaxBar = 200.0, .TminC = 240.0 - 273.15, .TmaxC = 430.0 - 273.15};
 
+}  // namespace
+
 // Krauss et al. (1996) tabulate both correlations from 240 K to 430 K and up to 20 MPa; the
 // viscosity's close-packed pole (1073.6 kg/m3) is reached by the saturated liquid near 218 K,
 // so colder liquid has no value. The conductivity's critical term needs that viscosity.
-const TFluidTransport kTransport{{&ViscosityOf<&R152aViscosity>, kKraussRange},
-                                 {&ConductivityOf<&R152aConductivity>, kKraussRange},
-                                 &R152aSurfaceTension};
-using Transport = TBoundTransport<&kTransport>;
+const TFluidTransport R152aTransport{
+    .viscosity = {.evaluate = &ViscosityOf<&R152aViscosity>, .range = kKraussRange},
+    .conductivity = {.evaluate = &ConductivityOf<&R152aConductivity>, .range = kKraussRange},
+    .surfaceTension = &R152aSurfaceTension};
 
+namespace {
+using Transport = TBoundTransport<&R152aTransport>;
 }  // namespace
 
 KX_FLUID_SHARED_FUNCTIONS(KX_R152a_FE, R152aFluid)

@@ -6,37 +6,26 @@
 #include "KX_Transport_PT.h"
 #include "transport/KX_Transport_Fluids.h"
 
-namespace {
+using namespace kxtransport;
 
 // Extended corresponding states on R134a: viscosity of Klein et al. (1997), conductivity of
 // McLinden et al. (2000); surface tension of Mulero et al. (2012). No narrower validity is stated
 // for the transport models: the equation of state's range applies, and the viscosity stops at the
-// densest saturated liquid (R22ViscosityDensityLimit).
-const TFluidTransport kTransport{
-    {&kxtransport::R22ViscosityDT, {.DmaxKgm3 = kxtransport::R22ViscosityDensityLimit}},
-    {&kxtransport::R22ConductivityDT, {}},
-    &kxtransport::R22SurfaceTension};
-using Transport = TBoundTransport<&kTransport>;
+// densest saturated liquid (R22ViscosityDensityLimit). The Prandtl number takes one conformal
+// state for its viscosity and conductivity (the shared path would solve it twice).
+const TFluidTransport R22Transport{
+    .viscosity = {.evaluate = &R22ViscosityDT, .range = {.DmaxKgm3 = R22ViscosityDensityLimit}},
+    .conductivity = {.evaluate = &R22ConductivityDT, .range = {}},
+    .surfaceTension = &R22SurfaceTension,
+    .prandtl = &R22PrandtlDT};
 
-// The Prandtl number from one conformal state for its viscosity and conductivity (the shared
-// path would solve it twice), over the range both have.
-double PrandtlPT(const THelmholzFluid& fluid, double P, double T, std::string& ErrorText,
-                 int32_t& ErrorCode) {
-    const double Pr = TransportPT(
-        fluid, "PrPT", CommonRange(kTransport.viscosity.range, kTransport.conductivity.range), P, T,
-        ErrorText, ErrorCode, &kxtransport::R22PrandtlDT);
-    return PositivePrandtl(fluid, Pr, ErrorText, ErrorCode);
-}
-
+namespace {
+using Transport = TBoundTransport<&R22Transport>;
 }  // namespace
 
 KX_FLUID_SHARED_FUNCTIONS(KX_R22_FE, R22Fluid)
 KX_FLUID_CONSTANT_FUNCTIONS(KX_R22_FE, R22Fluid)
-KX_FLUID_FREE_BINARY(KX_R22_FE, R22Fluid, DVPT, Transport::DVPT)
-KX_FLUID_FREE_BINARY(KX_R22_FE, R22Fluid, KVPT, Transport::KVPT)
-KX_FLUID_FREE_BINARY(KX_R22_FE, R22Fluid, TCPT, Transport::TCPT)
-KX_FLUID_FREE_BINARY(KX_R22_FE, R22Fluid, PrPT, PrandtlPT)
-KX_FLUID_FREE_UNARY(KX_R22_FE, R22Fluid, STT, Transport::STT)
+KX_FLUID_TRANSPORT_FUNCTIONS(KX_R22_FE, R22Fluid, Transport)
 
 std::span<const TKXLibraryEntry> KX_R22_FE_Entries() {
     static constexpr TKXLibraryEntry entries[] = {KX_FLUID_SHARED_ENTRIES(KX_R22_FE),

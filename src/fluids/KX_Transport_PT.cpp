@@ -31,6 +31,7 @@ TTransportRange CommonRange(const TTransportRange& a, const TTransportRange& b) 
         r.DmaxKgm3 = std::max(a.DmaxKgm3, b.DmaxKgm3);
     // The same temperature-dependent limit is shared (a conductivity that needs the viscosity).
     r.DmaxOfT = a.DmaxOfT ? a.DmaxOfT : b.DmaxOfT;
+    // PminBar and the low-pressure extension stay with the correlation's own functions.
     return r;
 }
 
@@ -43,18 +44,19 @@ double CheckedPT(const THelmholzFluid& fluid, const char* functionName,
     ErrorText.clear();
     ErrorCode = KXErrorCode::Success;
     const TKXRangeCheck pressureChecks[] = {
-        {"<", P, fluid.Pmin, "Pressure", "bar(a)", KXErrorCode::PressureLow},
+        {"<", P, std::max(fluid.Pmin, range.PminBar), "Pressure", "bar(a)",
+         KXErrorCode::PressureLow},
         {">", P, std::min(fluid.Pmax, range.PmaxBar), "Pressure", "bar(a)",
          KXErrorCode::PressureHigh},
     };
     if (!KXPassesRangeChecks(fluid.Code, functionName, pressureChecks, ErrorText, ErrorCode))
         return 0.0;
     // Tmin may depend on the pressure, so it is asked only for an admitted pressure.
+    const double TmaxC = P <= range.LowPressureBar ? range.TmaxLowPressureC : range.TmaxC;
     const TKXRangeCheck temperatureChecks[] = {
         {"<", T, std::max(fluid.Tmin(P), range.TminC), "Temperature", "°C",
          KXErrorCode::TemperatureLow},
-        {">", T, std::min(fluid.Tmax, range.TmaxC), "Temperature", "°C",
-         KXErrorCode::TemperatureHigh},
+        {">", T, std::min(fluid.Tmax, TmaxC), "Temperature", "°C", KXErrorCode::TemperatureHigh},
     };
     if (!KXPassesRangeChecks(fluid.Code, functionName, temperatureChecks, ErrorText, ErrorCode))
         return 0.0;
@@ -112,16 +114,20 @@ double TransportPrPT(const TFluidTransport& model, const THelmholzFluid& fluid, 
                      std::string& ErrorText, int32_t& ErrorCode) {
     if (!model.viscosity.evaluate || !model.conductivity.evaluate)
         return NotAvailable(fluid, "PrPT", ErrorText, ErrorCode);
-    return PositivePrandtl(
-        fluid,
-        CheckedPT(fluid, "PrPT", CommonRange(model.viscosity.range, model.conductivity.range), P, T,
-                  ErrorText, ErrorCode,
-                  [&](double D, double t) {
-                      // CpDT is in kJ/(kg K).
-                      return 1000.0 * fluid.CpDT(D, t) * model.viscosity.evaluate(fluid, D, t) /
-                             model.conductivity.evaluate(fluid, D, t);
-                  }),
-        ErrorText, ErrorCode);
+    const TTransportRange range = CommonRange(model.viscosity.range, model.conductivity.range);
+    if (model.prandtl)
+        return PositivePrandtl(
+            fluid, TransportPT(fluid, "PrPT", range, P, T, ErrorText, ErrorCode, model.prandtl),
+            ErrorText, ErrorCode);
+    return PositivePrandtl(fluid,
+                           CheckedPT(fluid, "PrPT", range, P, T, ErrorText, ErrorCode,
+                                     [&](double D, double t) {
+                                         // CpDT is in kJ/(kg K).
+                                         return 1000.0 * fluid.CpDT(D, t) *
+                                                model.viscosity.evaluate(fluid, D, t) /
+                                                model.conductivity.evaluate(fluid, D, t);
+                                     }),
+                           ErrorText, ErrorCode);
 }
 
 double PositivePrandtl(const THelmholzFluid& fluid, double Pr, std::string& ErrorText,

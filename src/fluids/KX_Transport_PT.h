@@ -4,7 +4,6 @@
 // correlation under a floating-point guard. Every failure comes back as a code and a text that
 // carry the function's name; the result is then 0.
 #include <cstdint>
-#include <span>
 #include <string>
 
 #include "HelmholzFluidObject.h"
@@ -35,35 +34,23 @@ double GuardedEvaluation(const THelmholzFluid& fluid, const char* functionName,
     return result;
 }
 
-// A transport function of pressure and temperature: clears the outputs, runs the checks, finds
-// the density (no limit for densityLimit 0) and evaluates property(D, T).
-template <class Property>
-double TransportPropertyPT(const THelmholzFluid& fluid, const char* functionName,
-                           std::span<const TKXRangeCheck> checks, double densityLimit, double P,
-                           double T, std::string& ErrorText, int32_t& ErrorCode,
-                           Property property) {
-    ErrorText.clear();
-    ErrorCode = KXErrorCode::Success;
-    if (!KXPassesRangeChecks(fluid.Code, functionName, checks, ErrorText, ErrorCode)) return 0.0;
-    double D = 0.0;
-    if (!TransportDensity(fluid, functionName, P, T, densityLimit, D, ErrorText, ErrorCode))
-        return 0.0;
-    return GuardedEvaluation(fluid, functionName, ErrorText, ErrorCode,
-                             [&] { return property(D, T); });
-}
-
-// ---- Transport functions of (P, T) for a fluid whose correlations are free functions ----
+// ---- Transport functions of (P, T) from a fluid's correlations ----
 
 // The validity of one correlation beyond the equation of state's own limits, in program units;
 // the defaults leave the equation of state's limits alone. DmaxKgm3 > 0 is a density limit
 // (code 107 above it); DmaxOfT, when given, a density limit that depends on the temperature (°C)
-// and applies together with DmaxKgm3.
+// and applies together with DmaxKgm3. PminBar and the low-pressure extension of the highest
+// temperature (TmaxLowPressureC at or below LowPressureBar) belong to the correlation's own
+// functions: the Prandtl number's common range leaves them out.
 struct TTransportRange {
+    double PminBar = 0.0;
     double PmaxBar = 1e300;
     double TminC = -1e300;
     double TmaxC = 1e300;
     double DmaxKgm3 = 0.0;
     double (*DmaxOfT)(const THelmholzFluid& fluid, double T) = nullptr;
+    double LowPressureBar = 0.0;
+    double TmaxLowPressureC = 1e300;
 };
 
 // A property of density D (kg/m3) and temperature T (°C) in SI units, no checks.
@@ -74,16 +61,26 @@ struct TTransportCorrelation {
     TTransportRange range;
 };
 
-// A fluid's correlations as its library functions reach them.
+// A fluid's correlations as its library functions reach them: the term tables of transport/
+// bound to plain functions (kxtransport::ViscosityOf, ConductivityOf) with their ranges. A model
+// that gives the Prandtl number from one evaluation of both (extended corresponding states,
+// which solve one conformal state for both) names it in `prandtl`.
 struct TFluidTransport {
     TTransportCorrelation viscosity;     // Pa s
     TTransportCorrelation conductivity;  // W/(m K)
     const kxtransport::TSurfaceTensionSum* surfaceTension = nullptr;
+    TTransportOfDT prandtl = nullptr;
 };
 
-// The range checks of a (P, T) transport function: pressure from the fluid's Pmin to the lower
-// of Pmax and the correlation's, temperature from the higher of Tmin(P) and the correlation's to
-// the lower of Tmax and the correlation's (codes 4, 5, 2, 3). Then the density, with the
+// Each fluid library's model, defined in its library file KX_<fluid>_FE_Lib.cpp.
+extern const TFluidTransport NH3Transport, R22Transport, R32Transport, R123Transport,
+    R134aTransport, R152aTransport, N2Transport, O2Transport, CO2Transport, ArTransport,
+    H2Transport, H2pTransport;
+
+// The range checks of a (P, T) transport function: pressure from the higher of the fluid's Pmin
+// and the correlation's to the lower of Pmax and the correlation's, temperature from the higher
+// of Tmin(P) and the correlation's to the lower of Tmax and the correlation's at P (codes 4, 5,
+// 2, 3). Then the density, with the
 // correlation's density limit, and the correlation under the floating-point guard.
 double TransportPT(const THelmholzFluid& fluid, const char* functionName,
                    const TTransportRange& range, double P, double T, std::string& ErrorText,
@@ -93,7 +90,8 @@ double TransportPT(const THelmholzFluid& fluid, const char* functionName,
 TTransportRange CommonRange(const TTransportRange& a, const TTransportRange& b);
 
 // Dynamic viscosity (Pa s), kinematic viscosity DVPT / DPT (m2/s), thermal conductivity
-// (W/(m K)) and Prandtl number CpPT DVPT / TCPT, each from pressure (bar) and temperature (°C).
+// (W/(m K)) and Prandtl number CpPT DVPT / TCPT (or the model's own), each from pressure (bar)
+// and temperature (°C).
 double TransportDVPT(const TFluidTransport& model, const THelmholzFluid& fluid, double P, double T,
                      std::string& ErrorText, int32_t& ErrorCode);
 double TransportKVPT(const TFluidTransport& model, const THelmholzFluid& fluid, double P, double T,

@@ -6,7 +6,8 @@
 #include "HelmholtzDerivativeCheck.h"
 #include "KX_Fluid_Objects.h"
 #include "KX_N2_FE_Lib_Root.h"
-#include "KX_Transport_Own_Forms.h"
+#include "KX_Transport_Fluids.h"
+#include "KX_Transport_PT.h"
 #include "gases_test_support.h"
 
 namespace {
@@ -18,18 +19,30 @@ const TN2_FE& Nitrogen() {
 // The transport routines of nitrogen, by name, for the reference table.
 std::map<std::string, gasestest::TRoutine> TransportRoutines() {
     return {
-        {"DV0", [](const THelmholzFluid&, double T, double, std::string&,
-                   int32_t&) { return NitrogenDiluteViscosity(T); }},
-        {"DVDT", [](const THelmholzFluid&, double D, double T, std::string&,
-                    int32_t&) { return NitrogenViscosity(D, T); }},
-        {"TCDT", [](const THelmholzFluid&, double D, double T, std::string&,
-                    int32_t&) { return NitrogenConductivity(D, T); }},
-        {"DVPT", [](const THelmholzFluid&, double P, double T, std::string& text,
-                    int32_t& code) { return NitrogenDVPT(Nitrogen(), P, T, text, code); }},
-        {"KVPT", [](const THelmholzFluid&, double P, double T, std::string& text,
-                    int32_t& code) { return NitrogenKVPT(Nitrogen(), P, T, text, code); }},
-        {"TCPT", [](const THelmholzFluid&, double P, double T, std::string& text,
-                    int32_t& code) { return NitrogenTCPT(Nitrogen(), P, T, text, code); }},
+        {"DV0",
+         [](const THelmholzFluid&, double T, double, std::string&, int32_t&) {
+             return kxtransport::Evaluate(*kxtransport::N2Viscosity.dilute, T + Nitrogen().dta);
+         }},
+        {"DVDT",
+         [](const THelmholzFluid&, double D, double T, std::string&, int32_t&) {
+             return kxtransport::Viscosity(kxtransport::N2Viscosity, Nitrogen(), D, T);
+         }},
+        {"TCDT",
+         [](const THelmholzFluid&, double D, double T, std::string&, int32_t&) {
+             return kxtransport::Conductivity(kxtransport::N2Conductivity, Nitrogen(), D, T);
+         }},
+        {"DVPT",
+         [](const THelmholzFluid&, double P, double T, std::string& text, int32_t& code) {
+             return TransportDVPT(N2Transport, Nitrogen(), P, T, text, code);
+         }},
+        {"KVPT",
+         [](const THelmholzFluid&, double P, double T, std::string& text, int32_t& code) {
+             return TransportKVPT(N2Transport, Nitrogen(), P, T, text, code);
+         }},
+        {"TCPT",
+         [](const THelmholzFluid&, double P, double T, std::string& text, int32_t& code) {
+             return TransportTCPT(N2Transport, Nitrogen(), P, T, text, code);
+         }},
     };
 }
 

@@ -9,7 +9,8 @@
 #include "HelmholtzDerivativeCheck.h"
 #include "KX_Function_Types.h"
 #include "KX_NH3_FE_Lib_Root.h"
-#include "KX_Transport_Own_Forms.h"
+#include "KX_Transport_Fluids.h"
+#include "KX_Transport_PT.h"
 #include "fluid_test_support.h"
 
 namespace {
@@ -30,10 +31,12 @@ TEST(Nh3Model, CombinedEvaluationsMatchSingleOperations) {
 // The routines of the reference table that only ammonia has.
 fluidtest::TRoutines AmmoniaRoutines() {
     return {
-        {"DVDT", [](const THelmholzFluid&, double D, double T, std::string&,
-                    int32_t&) { return AmmoniaViscosity(Fluid(), D, T); }},
+        {"DVDT",
+         [](const THelmholzFluid&, double D, double T, std::string&, int32_t&) {
+             return kxtransport::Viscosity(kxtransport::NH3Viscosity, Fluid(), D, T);
+         }},
         {"STT", [](const THelmholzFluid&, double T, double, std::string& text,
-                   int32_t& code) { return AmmoniaSTT(Fluid(), T, text, code); }},
+                   int32_t& code) { return TransportSTT(NH3Transport, Fluid(), T, text, code); }},
     };
 }
 
@@ -124,10 +127,11 @@ TEST(Nh3Model, CompressibilityFactorFromTheSolvedDensity) {
 TEST(Nh3Model, SurfaceTensionVanishesAtTheReportedCriticalTemperature) {
     std::string text;
     int32_t code = -1;
-    EXPECT_EQ(AmmoniaSTT(Fluid(), Fluid().Tc_, text, code), 0.0);
+    EXPECT_EQ(TransportSTT(NH3Transport, Fluid(), Fluid().Tc_, text, code), 0.0);
     EXPECT_EQ(code, 0);
     EXPECT_TRUE(text.empty());
-    EXPECT_GT(AmmoniaSTT(Fluid(), Fluid().Tt_, text, code), AmmoniaSTT(Fluid(), 0.0, text, code));
+    EXPECT_GT(TransportSTT(NH3Transport, Fluid(), Fluid().Tt_, text, code),
+              TransportSTT(NH3Transport, Fluid(), 0.0, text, code));
 }
 
 TEST(Nh3Model, ViscosityFromPressureAndTemperatureUsesTheSolvedDensity) {
@@ -142,10 +146,11 @@ TEST(Nh3Model, ViscosityFromPressureAndTemperatureUsesTheSolvedDensity) {
         int32_t code = -1;
         const double D = f.DPT(s.P, s.T, text, code);
         ASSERT_EQ(code, 0);
-        const double eta = AmmoniaDVPT(f, s.P, s.T, text, code);
+        const double eta = TransportDVPT(NH3Transport, f, s.P, s.T, text, code);
         EXPECT_EQ(code, 0);
-        EXPECT_DOUBLE_EQ(eta, AmmoniaViscosity(f, D, s.T));
-        EXPECT_DOUBLE_EQ(AmmoniaKVPT(f, s.P, s.T, text, code), AmmoniaViscosity(f, D, s.T) / D);
+        EXPECT_DOUBLE_EQ(eta, kxtransport::Viscosity(kxtransport::NH3Viscosity, f, D, s.T));
+        EXPECT_DOUBLE_EQ(TransportKVPT(NH3Transport, f, s.P, s.T, text, code),
+                         kxtransport::Viscosity(kxtransport::NH3Viscosity, f, D, s.T) / D);
         EXPECT_EQ(code, 0);
     }
 }

@@ -6,7 +6,8 @@
 #include "HelmholtzDerivativeCheck.h"
 #include "KX_Fluid_Objects.h"
 #include "KX_O2_FE_Lib_Root.h"
-#include "KX_Transport_Own_Forms.h"
+#include "KX_Transport_Fluids.h"
+#include "KX_Transport_PT.h"
 #include "gases_test_support.h"
 
 namespace {
@@ -18,10 +19,14 @@ const TO2_FE& Oxygen() {
 // The viscosity routines of oxygen, by name, for the reference tables.
 std::map<std::string, gasestest::TRoutine> ViscosityRoutines() {
     return {
-        {"DV0", [](const THelmholzFluid&, double T, double, std::string&,
-                   int32_t&) { return OxygenDiluteViscosity(Oxygen(), T); }},
-        {"DVDT", [](const THelmholzFluid&, double D, double T, std::string&,
-                    int32_t&) { return OxygenViscosity(Oxygen(), D, T); }},
+        {"DV0",
+         [](const THelmholzFluid&, double T, double, std::string&, int32_t&) {
+             return 1e6 * kxtransport::DiluteViscosity(kxtransport::O2Viscosity, T + Oxygen().dta);
+         }},
+        {"DVDT",
+         [](const THelmholzFluid&, double D, double T, std::string&, int32_t&) {
+             return kxtransport::Viscosity(kxtransport::O2Viscosity, Oxygen(), D, T);
+         }},
     };
 }
 
@@ -86,9 +91,9 @@ TEST(OxygenModel, ViscosityOfTheDensestLiquid) {
     const double D = Oxygen().DPT(800.0, -218.0, text, code);
     ASSERT_EQ(code, 0) << text;
     EXPECT_GT(D, 1300.0);
-    const double eta = OxygenDVPT(Oxygen(), 800.0, -218.0, text, code);
+    const double eta = TransportDVPT(O2Transport, Oxygen(), 800.0, -218.0, text, code);
     EXPECT_EQ(code, 0) << text;
-    EXPECT_DOUBLE_EQ(eta, OxygenViscosity(Oxygen(), D, -218.0));
+    EXPECT_DOUBLE_EQ(eta, kxtransport::Viscosity(kxtransport::O2Viscosity, Oxygen(), D, -218.0));
 }
 
 }  // namespace

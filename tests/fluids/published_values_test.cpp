@@ -17,7 +17,7 @@
 #include "KX_R123_FE_Lib_Root.h"
 #include "KX_R134a_FE_Lib_Root.h"
 #include "KX_R32_FE_Lib_Root.h"
-#include "KX_Transport_Own_Forms.h"
+#include "KX_Transport_Fluids.h"
 #include "fluid_test_support.h"
 
 namespace {
@@ -106,8 +106,11 @@ bool EquationSaturation(const THelmholzFluid& f, TState& s) {
 // Transport properties of the fluids that have the published correlation.
 double Transport(const THelmholzFluid& f, const std::string& property, double D, double T) {
     if (dynamic_cast<const TN2_FE*>(&f))
-        return property == "viscosity" ? NitrogenViscosity(D, T) : NitrogenConductivity(D, T);
-    if (dynamic_cast<const TO2_FE*>(&f) && property == "viscosity") return OxygenViscosity(f, D, T);
+        return property == "viscosity"
+                   ? kxtransport::Viscosity(kxtransport::N2Viscosity, f, D, T)
+                   : kxtransport::Conductivity(kxtransport::N2Conductivity, f, D, T);
+    if (dynamic_cast<const TO2_FE*>(&f) && property == "viscosity")
+        return kxtransport::Viscosity(kxtransport::O2Viscosity, f, D, T);
     ADD_FAILURE() << f.Code << " has no " << property;
     return NAN;
 }

@@ -34,6 +34,7 @@
 #include "KX_R22_FE_Lib_Root.h"
 #include "KX_R32_FE_Lib.h"
 #include "KX_R32_FE_Lib_Root.h"
+#include "KX_Transport_PT.h"
 #include "fluid_test_support.h"
 #include "gases_test_support.h"
 #include "transport/KX_Transport_Fluids.h"
@@ -54,6 +55,7 @@ struct TTransportFluid {
     const TSurfaceTensionSum* SurfaceTension;
     TBinary DPT, CpPT, DVPT, KVPT, TCPT, PrPT;
     TUnary STT;
+    const TFluidTransport* Model;  // the one model its library functions reach
 };
 
 template <class T, const T& (*Accessor)()>
@@ -65,31 +67,31 @@ const THelmholzFluid& Base() {
     LIB##_DPT, LIB##_CpPT, LIB##_DVPT, LIB##_KVPT, LIB##_TCPT, LIB##_PrPT
 
 const TTransportFluid Fluids[] = {
-    {"NH3", Base<TNH3_FE, NH3Fluid>, nullptr, &NH3Conductivity, nullptr,
-     KX_TRANSPORT_LIBRARY(KX_NH3_FE), nullptr},
+    {"NH3", Base<TNH3_FE, NH3Fluid>, nullptr, &NH3Conductivity, &NH3SurfaceTension,
+     KX_TRANSPORT_LIBRARY(KX_NH3_FE), KX_NH3_FE_STT, &NH3Transport},
     {"N2", Base<TN2_FE, N2Fluid>, nullptr, nullptr, &N2SurfaceTension,
-     KX_TRANSPORT_LIBRARY(KX_N2_FE), KX_N2_FE_STT},
+     KX_TRANSPORT_LIBRARY(KX_N2_FE), KX_N2_FE_STT, &N2Transport},
     {"O2", Base<TO2_FE, O2Fluid>, &O2Viscosity, &O2Conductivity, &O2SurfaceTension,
-     KX_TRANSPORT_LIBRARY(KX_O2_FE), KX_O2_FE_STT},
+     KX_TRANSPORT_LIBRARY(KX_O2_FE), KX_O2_FE_STT, &O2Transport},
     {"CO2", Base<TCO2_FE, CO2Fluid>, &CO2Viscosity, &CO2Conductivity, &CO2SurfaceTension,
-     KX_TRANSPORT_LIBRARY(KX_CO2_FE), KX_CO2_FE_STT},
+     KX_TRANSPORT_LIBRARY(KX_CO2_FE), KX_CO2_FE_STT, &CO2Transport},
     {"Ar", Base<TAr_FE, ArFluid>, &ArViscosity, &ArConductivity, &ArSurfaceTension,
-     KX_TRANSPORT_LIBRARY(KX_Ar_FE), KX_Ar_FE_STT},
+     KX_TRANSPORT_LIBRARY(KX_Ar_FE), KX_Ar_FE_STT, &ArTransport},
     {"H2", Base<TH2_FE, H2Fluid>, &H2Viscosity, &H2Conductivity, &H2SurfaceTension,
-     KX_TRANSPORT_LIBRARY(KX_H2_FE), KX_H2_FE_STT},
+     KX_TRANSPORT_LIBRARY(KX_H2_FE), KX_H2_FE_STT, &H2Transport},
     {"H2p", Base<TH2p_FE, H2pFluid>, &H2pViscosity, &H2pConductivity, &H2pSurfaceTension,
-     KX_TRANSPORT_LIBRARY(KX_H2p_FE), KX_H2p_FE_STT},
+     KX_TRANSPORT_LIBRARY(KX_H2p_FE), KX_H2p_FE_STT, &H2pTransport},
     {"R123", Base<TR123_FE, R123Fluid>, &R123Viscosity, &R123Conductivity, &R123SurfaceTension,
-     KX_TRANSPORT_LIBRARY(KX_R123_FE), KX_R123_FE_STT},
+     KX_TRANSPORT_LIBRARY(KX_R123_FE), KX_R123_FE_STT, &R123Transport},
     {"R134a", Base<TR134a_FE, R134aFluid>, &R134aViscosity, &R134aConductivity,
-     &R134aSurfaceTension, KX_TRANSPORT_LIBRARY(KX_R134a_FE), KX_R134a_FE_STT},
+     &R134aSurfaceTension, KX_TRANSPORT_LIBRARY(KX_R134a_FE), KX_R134a_FE_STT, &R134aTransport},
     {"R152a", Base<TR152a_FE, R152aFluid>, &R152aViscosity, &R152aConductivity,
-     &R152aSurfaceTension, KX_TRANSPORT_LIBRARY(KX_R152a_FE), KX_R152a_FE_STT},
+     &R152aSurfaceTension, KX_TRANSPORT_LIBRARY(KX_R152a_FE), KX_R152a_FE_STT, &R152aTransport},
     // Extended corresponding states models (tested in ecs_transport_test.cpp): library only.
     {"R22", Base<TR22_FE, R22Fluid>, nullptr, nullptr, &R22SurfaceTension,
-     KX_TRANSPORT_LIBRARY(KX_R22_FE), KX_R22_FE_STT},
+     KX_TRANSPORT_LIBRARY(KX_R22_FE), KX_R22_FE_STT, &R22Transport},
     {"R32", Base<TR32_FE, R32Fluid>, nullptr, nullptr, &R32SurfaceTension,
-     KX_TRANSPORT_LIBRARY(KX_R32_FE), KX_R32_FE_STT},
+     KX_TRANSPORT_LIBRARY(KX_R32_FE), KX_R32_FE_STT, &R32Transport},
 };
 
 std::vector<fluidtest::TRow> RowsOf(const std::string& table, const std::string& fluid) {
@@ -216,6 +218,41 @@ TEST_P(TransportTest, LibraryFunctionsAreConsistent) {
         if (f.Viscosity == &O2Viscosity) {
             EXPECT_NEAR(Viscosity(O2Viscosity, fluid, D, T), eta, 1e-12 * eta);
         }
+    }
+}
+
+// Every transport function of a library is its fluid's one model through the shared path, to
+// the last bit, in the liquid, the gas and the supercritical fluid.
+TEST_P(TransportTest, LibraryFunctionsTakeTheFluidsModel) {
+    const TTransportFluid& f = GetParam();
+    ASSERT_NE(f.Model, nullptr);
+    const THelmholzFluid& fluid = Fluid();
+    using TPath = double (*)(const TFluidTransport&, const THelmholzFluid&, double, double,
+                             std::string&, int32_t&);
+    const std::pair<TBinary, TPath> functions[] = {{f.DVPT, TransportDVPT},
+                                                   {f.KVPT, TransportKVPT},
+                                                   {f.TCPT, TransportTCPT},
+                                                   {f.PrPT, TransportPrPT}};
+    const double Tlow = std::max(fluid.Tt_, f.Model->viscosity.range.TminC);
+    const double Thigh = std::min(fluid.Tmax, f.Model->viscosity.range.TmaxC);
+    for (const auto& [P, T] : {std::pair{0.5 * fluid.Pc_, Tlow + 0.6 * (fluid.Tc_ - Tlow)},
+                               std::pair{0.1 * fluid.Pc_, std::min(fluid.Tc_ + 30.0, Thigh)},
+                               std::pair{1.5 * fluid.Pc_, std::min(fluid.Tc_ + 10.0, Thigh)}}) {
+        SCOPED_TRACE("P " + std::to_string(P) + " T " + std::to_string(T));
+        for (const auto& [library, path] : functions) {
+            std::string text;
+            int32_t code = -1;
+            const double expected = path(*f.Model, fluid, P, T, text, code);
+            ASSERT_EQ(code, 0) << text;
+            EXPECT_EQ(Call(library, P, T).Value, expected);
+        }
+        std::string text;
+        int32_t code = -1;
+        char buffer[256] = "";
+        int32_t libraryCode = -1;
+        EXPECT_EQ(f.STT(T - 10.0, buffer, 255, &libraryCode),
+                  TransportSTT(*f.Model, fluid, T - 10.0, text, code));
+        EXPECT_EQ(libraryCode, code);
     }
 }
 

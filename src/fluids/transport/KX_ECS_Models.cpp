@@ -45,7 +45,8 @@ TConformalState ConformalState(const TECSReference& reference, const TECSFluid& 
 
 TViscosityParts EvaluateParts(const TECSViscosity& model, const TTransportState& state,
                               const TConformalState& conformal) {
-    const TViscosityDiluteNeufeld dilute{model.fluid.M, model.sigma, model.epsilonOverK};
+    const TViscosityDiluteNeufeld dilute{
+        .M = model.fluid.M, .sigma = model.sigma, .epsilonOverK = model.epsilonOverK};
     TViscosityParts parts;
     parts.dilute = Evaluate(dilute, state.T);
     if (!conformal.converged && !conformal.nearest) {
@@ -64,7 +65,8 @@ TViscosityParts EvaluateParts(const TECSViscosity& model, const TTransportState&
 
 TConductivityParts EvaluateParts(const TECSConductivity& model, const TTransportState& state,
                                  const TConformalState& conformal, double eta) {
-    const TViscosityDiluteNeufeld dilute{model.fluid.M, model.sigma, model.epsilonOverK};
+    const TViscosityDiluteNeufeld dilute{
+        .M = model.fluid.M, .sigma = model.sigma, .epsilonOverK = model.epsilonOverK};
     const double eta0 = Evaluate(dilute, state.T);
     const double Rs = model.fluid.R / model.fluid.M;  // J/(kg K)
     double fint = 0.0;

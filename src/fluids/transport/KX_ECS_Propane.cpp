@@ -61,9 +61,13 @@ constexpr double ClosePackedG[] = {2.50053938863, 2.1517543007382995};
 constexpr double ClosePackedH[] = {0.0, -0.5};
 constexpr double ClosePackedP[] = {1.0};
 constexpr double ClosePackedQ[] = {0.0};
-constexpr TViscosityClosePacked ClosePacked{ClosePackedF, ClosePackedD2, ClosePackedT2,
-                                            ClosePackedG, ClosePackedH,  ClosePackedP,
-                                            ClosePackedQ};
+constexpr TViscosityClosePacked ClosePacked{.f = ClosePackedF,
+                                            .d2 = ClosePackedD2,
+                                            .t2 = ClosePackedT2,
+                                            .g = ClosePackedG,
+                                            .h = ClosePackedH,
+                                            .p = ClosePackedP,
+                                            .q = ClosePackedQ};
 
 // Residual thermal conductivity of propane, Marsh, Perkins & Ramires, J. Chem. Eng. Data 47
 // (2002) 932: sum (B1 + B2 Tr) rho_r^i, written as terms in tau^0 and tau^-1.
@@ -76,11 +80,33 @@ constexpr double ConductivityD[] = {1, 2, 3, 4, 5, 1, 2, 3, 4, 5};
 
 const TECSReference& PropaneReference() {
     static constexpr TECSReference reference{
-        {PropaneTred, PropaneDred, PropaneM, &PropaneResidual},
-        {2.1357e-08, 0.0440956, PropaneSigma, PropaneEpsilonOverK, DiluteA, DiluteT},
-        {RainwaterFriendB, RainwaterFriendT, PropaneSigma, PropaneEpsilonOverK},
-        {369.825, 5000.0, ResidualA, ResidualD, ResidualT, ResidualNone, ResidualL, &ClosePacked},
-        {369.82, 220.3, ConductivityB, ConductivityT, ConductivityD}};
+        .eos = {.Tred = PropaneTred,
+                .Dred = PropaneDred,
+                .M = PropaneM,
+                .Residual = &PropaneResidual},
+        .dilute = {.C = 2.1357e-08,
+                   .M = 0.0440956,
+                   .sigma = PropaneSigma,
+                   .epsilonOverK = PropaneEpsilonOverK,
+                   .a = DiluteA,
+                   .t = DiluteT},
+        .initialDensity = {.b = RainwaterFriendB,
+                           .t = RainwaterFriendT,
+                           .sigma = PropaneSigma,
+                           .epsilonOverK = PropaneEpsilonOverK},
+        .residual = {.Tred = 369.825,
+                     .rhoRed = 5000.0,
+                     .a = ResidualA,
+                     .d = ResidualD,
+                     .t = ResidualT,
+                     .gamma = ResidualNone,
+                     .l = ResidualL,
+                     .closePacked = &ClosePacked},
+        .residualConductivity = {.Tred = 369.82,
+                                 .rhoRed = 220.3,
+                                 .B = ConductivityB,
+                                 .t = ConductivityT,
+                                 .d = ConductivityD}};
     return reference;
 }
 

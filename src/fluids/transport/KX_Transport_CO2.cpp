@@ -8,20 +8,27 @@ namespace {
 
 // V4, A. Laesecke, C. D. Muzny (2017), J. Phys. Chem. Ref. Data 46, 013107
 constexpr TViscosityDiluteCO2 kDiluteViscosity{
-    {1749.35489318835, -369.069300007128, 5423856.34887691, -2.21283852168356, -269503.247933569,
-     73145.021531826, 5.34368649509278},
-    0.0010055};
+    .a = {1749.35489318835, -369.069300007128, 5423856.34887691, -2.21283852168356,
+          -269503.247933569, 73145.021531826, 5.34368649509278},
+    .prefactor = 0.0010055};
 // V5, A. Laesecke, C. D. Muzny (2017), J. Phys. Chem. Ref. Data 46, 013107
 constexpr double kInitialDensityViscosityB[] = {-19.572881, 219.73999,  -1015.3226,
                                                 2471.0125,  -3375.1717, 2491.6597,
                                                 -787.26086, 14.085455,  -0.34664158};
 constexpr double kInitialDensityViscosityT[] = {0.0,   -0.25, -0.5, -0.75, -1.0,
                                                 -1.25, -1.5,  -2.5, -5.5};
-constexpr TViscosityInitialDensity kInitialDensityViscosity{
-    kInitialDensityViscosityB, kInitialDensityViscosityT, 3.78421e-10, 200.76};
+constexpr TViscosityInitialDensity kInitialDensityViscosity{.b = kInitialDensityViscosityB,
+                                                            .t = kInitialDensityViscosityT,
+                                                            .sigma = 3.78421e-10,
+                                                            .epsilonOverK = 200.76};
 // V8, A. Laesecke, C. D. Muzny (2017), J. Phys. Chem. Ref. Data 46, 013107
-constexpr TViscosityResidualCO2 kResidualViscosity{
-    0.360603235428487, 0.121550806591497, 8.06282737481277, 216.592, 1178.53, 0.0440098, 8.31451};
+constexpr TViscosityResidualCO2 kResidualViscosity{.c1 = 0.360603235428487,
+                                                   .c2 = 0.121550806591497,
+                                                   .gamma = 8.06282737481277,
+                                                   .Tt = 216.592,
+                                                   .rhoTL = 1178.53,
+                                                   .M = 0.0440098,
+                                                   .R = 8.31451};
 
 }  // namespace
 
@@ -34,7 +41,7 @@ namespace {
 // K3, M. L. Huber, E. A. Sykioti, M. J. Assael, R. A. Perkins (2016), J. Phys. Chem. Ref. Data 45,
 // 013102
 constexpr TConductivityDiluteCO2 kDiluteConductivity{
-    {0.0151874307, 0.028067404, 0.022856419, -0.0074162421}, 304.1282};
+    .L = {0.0151874307, 0.028067404, 0.022856419, -0.0074162421}, .Tc = 304.1282};
 // K4, M. L. Huber, E. A. Sykioti, M. J. Assael, R. A. Perkins (2016), J. Phys. Chem. Ref. Data 45,
 // 013102
 constexpr double kResidualConductivityB[] = {0.0100128,  0.0560488,  -0.081162,  0.0624337,
@@ -44,12 +51,23 @@ constexpr double kResidualConductivityT[] = {0.0,  0.0,  0.0,  0.0,  0.0,  0.0,
                                              -1.0, -1.0, -1.0, -1.0, -1.0, -1.0};
 constexpr double kResidualConductivityD[] = {1.0, 2.0, 3.0, 4.0, 5.0, 6.0,
                                              1.0, 2.0, 3.0, 4.0, 5.0, 6.0};
-constexpr TConductivityResidualPolynomial kResidualConductivity{
-    304.1282, 467.6, kResidualConductivityB, kResidualConductivityT, kResidualConductivityD};
+constexpr TConductivityResidualPolynomial kResidualConductivity{.Tred = 304.1282,
+                                                                .rhoRed = 467.6,
+                                                                .B = kResidualConductivityB,
+                                                                .t = kResidualConductivityT,
+                                                                .d = kResidualConductivityD};
 // K6, M. L. Huber, E. A. Sykioti, M. J. Assael, R. A. Perkins (2016), J. Phys. Chem. Ref. Data 45,
 // 013102
-constexpr TConductivityCritical kCriticalConductivity{
-    1.02, 0.63, 1.239, 0.052, 1.5e-10, 2500000000.0, 456.19, 304.1282, 10624.9063, 7377300.0};
+constexpr TConductivityCritical kCriticalConductivity{.RD = 1.02,
+                                                      .nu = 0.63,
+                                                      .gamma = 1.239,
+                                                      .Gamma = 0.052,
+                                                      .xi0 = 1.5e-10,
+                                                      .qD = 2500000000.0,
+                                                      .Tref = 456.19,
+                                                      .Tc = 304.1282,
+                                                      .rhoc = 10624.9063,
+                                                      .pc = 7377300.0};
 }  // namespace
 
 const TConductivityCorrelation CO2Conductivity{.diluteCO2 = &kDiluteConductivity,
@@ -64,6 +82,7 @@ constexpr double kSurfaceTensionA[] = {0.07863};
 constexpr double kSurfaceTensionN[] = {1.254};
 }  // namespace
 
-const TSurfaceTensionSum CO2SurfaceTension{304.128, kSurfaceTensionA, kSurfaceTensionN};
+const TSurfaceTensionSum CO2SurfaceTension{
+    .Tc = 304.128, .a = kSurfaceTensionA, .n = kSurfaceTensionN};
 
 }  // namespace kxtransport

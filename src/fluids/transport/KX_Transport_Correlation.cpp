@@ -50,4 +50,26 @@ double Conductivity(const TConductivityCorrelation& model, const THelmholzFluid&
     return Evaluate(model, state).Total();
 }
 
+double Viscosity(const TViscosityAmmonia& model, const THelmholzFluid& fluid, double D, double T) {
+    return Evaluate(model, DensityState(fluid, D, T));
+}
+
+double Evaluate(const TViscosityStephan& model, const TTransportState& state) {
+    return (Evaluate(*model.dilute, state.T) + Evaluate(*model.excess, state)) * 1e-06;
+}
+
+double Viscosity(const TViscosityStephan& model, const THelmholzFluid& fluid, double D, double T) {
+    return Evaluate(model, DensityState(fluid, D, T));
+}
+
+double Evaluate(const TConductivityStephan& model, const TTransportState& state) {
+    const double eta0 = Evaluate(*model.viscosity->dilute, state.T);
+    return (Evaluate(*model.dilute, eta0, state.T) + Evaluate(*model.excess, state)) / 1000.0;
+}
+
+double Conductivity(const TConductivityStephan& model, const THelmholzFluid& fluid, double D,
+                    double T) {
+    return Evaluate(model, DensityState(fluid, D, T));
+}
+
 }  // namespace kxtransport

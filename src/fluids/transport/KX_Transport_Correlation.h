@@ -56,13 +56,37 @@ double Viscosity(const TViscosityCorrelation& model, const THelmholzFluid& fluid
 double Conductivity(const TConductivityCorrelation& model, const THelmholzFluid& fluid, double D,
                     double T);
 
-// The same with the correlation bound at compile time, as a plain function pointer
-// double(const THelmholzFluid&, double D, double T).
-template <const TViscosityCorrelation* Model>
+// Correlations of a form of their own, each a property of the state in SI units.
+
+// Ammonia: the Fenghour et al. (1995) viscosity is one V11 term.
+double Viscosity(const TViscosityAmmonia& model, const THelmholzFluid& fluid, double D, double T);
+
+// Nitrogen viscosity of Stephan et al. (1987): eta = (V12 + V13) 1e-6 Pa s.
+struct TViscosityStephan {
+    const TViscosityDiluteStephan* dilute;
+    const TViscosityExcessStephan* excess;
+};
+double Evaluate(const TViscosityStephan& model, const TTransportState& state);
+double Viscosity(const TViscosityStephan& model, const THelmholzFluid& fluid, double D, double T);
+
+// Nitrogen conductivity of Stephan et al. (1987): lambda = (K10 + K11) / 1000 W/(m K), K10 with
+// the dilute viscosity (V12) of `viscosity`.
+struct TConductivityStephan {
+    const TConductivityDiluteStephan* dilute;
+    const TConductivityExcessStephan* excess;
+    const TViscosityStephan* viscosity;
+};
+double Evaluate(const TConductivityStephan& model, const TTransportState& state);
+double Conductivity(const TConductivityStephan& model, const THelmholzFluid& fluid, double D,
+                    double T);
+
+// Any of the correlations above bound at compile time, as a plain function pointer
+// double(const THelmholzFluid&, double D, double T) for the library path.
+template <const auto* Model>
 double ViscosityOf(const THelmholzFluid& fluid, double D, double T) {
     return Viscosity(*Model, fluid, D, T);
 }
-template <const TConductivityCorrelation* Model>
+template <const auto* Model>
 double ConductivityOf(const THelmholzFluid& fluid, double D, double T) {
     return Conductivity(*Model, fluid, D, T);
 }

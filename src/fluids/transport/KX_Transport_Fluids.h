@@ -7,14 +7,19 @@
 
 namespace kxtransport {
 
-// Ammonia: conductivity of Tufeu et al. (1984), K1 + K4 + K8.
+// Ammonia: viscosity of Fenghour et al. (1995), V11; conductivity of Tufeu et al. (1984),
+// K1 + K4 + K8; surface tension a (1 - T/Tc)^b with the reported critical temperature.
+extern const TViscosityAmmonia NH3Viscosity;
 extern const TConductivityCorrelation NH3Conductivity;
+extern const TSurfaceTensionSum NH3SurfaceTension;
 
-// Nitrogen: surface tension of Mulero et al. (2012).
+// Nitrogen: viscosity (V12 + V13) and conductivity (K10 + K11) of Stephan, Krauss and Laesecke
+// (1987); surface tension of Mulero et al. (2012).
+extern const TViscosityStephan N2Viscosity;
+extern const TConductivityStephan N2Conductivity;
 extern const TSurfaceTensionSum N2SurfaceTension;
 
-// Oxygen (Lemmon and Jacobsen 2004): viscosity V1 + V6 (the model the oxygen object already
-// has, needed here by the conductivity), conductivity K2 + K5 + K6.
+// Oxygen (Lemmon and Jacobsen 2004): viscosity V1 + V6, conductivity K2 + K5 + K6.
 extern const TViscosityCorrelation O2Viscosity;
 extern const TConductivityCorrelation O2Conductivity;
 extern const TSurfaceTensionSum O2SurfaceTension;

@@ -14,8 +14,11 @@ constexpr double kDiluteConductivityN[] = {0.0, 1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.
 constexpr double kDiluteConductivityB[] = {14230.4, -19392.2, 15837.9, -4818.12,
                                            728.639, -35.7365, 1.0};
 constexpr double kDiluteConductivityM[] = {0.0, 1.0, 2.0, 3.0, 4.0, 5.0, 6.0};
-constexpr TConductivityDiluteRatio kDiluteConductivity{
-    32.938, kDiluteConductivityA, kDiluteConductivityN, kDiluteConductivityB, kDiluteConductivityM};
+constexpr TConductivityDiluteRatio kDiluteConductivity{.Tred = 32.938,
+                                                       .A = kDiluteConductivityA,
+                                                       .n = kDiluteConductivityN,
+                                                       .B = kDiluteConductivityB,
+                                                       .m = kDiluteConductivityM};
 // K4, M. J. Assael, J.-A. M. Assael, M. L. Huber, R. A. Perkins, Y. Takata (2011), J. Phys. Chem.
 // Ref. Data 40, 033101
 constexpr double kResidualConductivityB[] = {0.0265975,   -0.00133826, 0.0130219,  -0.00567678,
@@ -23,12 +26,23 @@ constexpr double kResidualConductivityB[] = {0.0265975,   -0.00133826, 0.0130219
                                              -0.00921055, 0.00400723};
 constexpr double kResidualConductivityT[] = {0.0, 0.0, 0.0, 0.0, 0.0, -1.0, -1.0, -1.0, -1.0, -1.0};
 constexpr double kResidualConductivityD[] = {1.0, 2.0, 3.0, 4.0, 5.0, 1.0, 2.0, 3.0, 4.0, 5.0};
-constexpr TConductivityResidualPolynomial kResidualConductivity{
-    32.938, 31.32274344, kResidualConductivityB, kResidualConductivityT, kResidualConductivityD};
+constexpr TConductivityResidualPolynomial kResidualConductivity{.Tred = 32.938,
+                                                                .rhoRed = 31.32274344,
+                                                                .B = kResidualConductivityB,
+                                                                .t = kResidualConductivityT,
+                                                                .d = kResidualConductivityD};
 // K6, M. J. Assael, J.-A. M. Assael, M. L. Huber, R. A. Perkins, Y. Takata (2011), J. Phys. Chem.
 // Ref. Data 40, 033101
-constexpr TConductivityCritical kCriticalConductivity{
-    1.01, 0.63, 1.2415, 0.052, 1.5e-10, 2000000000.0, 49.407, 32.938, 15538.0, 1285800.0};
+constexpr TConductivityCritical kCriticalConductivity{.RD = 1.01,
+                                                      .nu = 0.63,
+                                                      .gamma = 1.2415,
+                                                      .Gamma = 0.052,
+                                                      .xi0 = 1.5e-10,
+                                                      .qD = 2000000000.0,
+                                                      .Tref = 49.407,
+                                                      .Tc = 32.938,
+                                                      .rhoc = 15538.0,
+                                                      .pc = 1285800.0};
 }  // namespace
 
 const TConductivityCorrelation H2pConductivity{.diluteRatio = &kDiluteConductivity,
@@ -43,6 +57,7 @@ constexpr double kSurfaceTensionA[] = {0.005314};
 constexpr double kSurfaceTensionN[] = {1.06};
 }  // namespace
 
-const TSurfaceTensionSum H2pSurfaceTension{32.938, kSurfaceTensionA, kSurfaceTensionN};
+const TSurfaceTensionSum H2pSurfaceTension{
+    .Tc = 32.938, .a = kSurfaceTensionA, .n = kSurfaceTensionN};
 
 }  // namespace kxtransport

@@ -9,16 +9,22 @@ namespace {
 // V1, M. L. Huber, A. Laesecke, R. A. Perkins (2003), Ind. Eng. Chem. Res. 42, 3163-3178
 constexpr double kDiluteViscosityA[] = {0.355404, -0.464337, 0.0257353};
 constexpr double kDiluteViscosityT[] = {0.0, 1.0, 2.0};
-constexpr TViscosityDiluteFitted kDiluteViscosity{2.1357e-08, 0.102031,          4.68932e-10,
-                                                  299.363,    kDiluteViscosityA, kDiluteViscosityT};
+constexpr TViscosityDiluteFitted kDiluteViscosity{.C = 2.1357e-08,
+                                                  .M = 0.102031,
+                                                  .sigma = 4.68932e-10,
+                                                  .epsilonOverK = 299.363,
+                                                  .a = kDiluteViscosityA,
+                                                  .t = kDiluteViscosityT};
 // V5, M. L. Huber, A. Laesecke, R. A. Perkins (2003), Ind. Eng. Chem. Res. 42, 3163-3178
 constexpr double kInitialDensityViscosityB[] = {-19.572881, 219.73999,  -1015.3226,
                                                 2471.01251, -3375.1717, 2491.6597,
                                                 -787.26086, 14.085455,  -0.34664158};
 constexpr double kInitialDensityViscosityT[] = {0.0,   -0.25, -0.5, -0.75, -1.0,
                                                 -1.25, -1.5,  -2.5, -5.5};
-constexpr TViscosityInitialDensity kInitialDensityViscosity{
-    kInitialDensityViscosityB, kInitialDensityViscosityT, 4.68932e-10, 299.363};
+constexpr TViscosityInitialDensity kInitialDensityViscosity{.b = kInitialDensityViscosityB,
+                                                            .t = kInitialDensityViscosityT,
+                                                            .sigma = 4.68932e-10,
+                                                            .epsilonOverK = 299.363};
 // V6, M. L. Huber, A. Laesecke, R. A. Perkins (2003), Ind. Eng. Chem. Res. 42, 3163-3178
 constexpr double kResidualViscosityA[] = {-2.06900719e-05, 3.56029549e-07, 2.11101816e-06,
                                           1.39601415e-05,  -4.5643502e-06, -3.51593275e-06};
@@ -33,17 +39,21 @@ constexpr double kResidualViscosityCpG[] = {3.163695636};
 constexpr double kResidualViscosityCpH[] = {0.0};
 constexpr double kResidualViscosityCpP[] = {1.0, -0.0890173375, 0.100035295};
 constexpr double kResidualViscosityCpQ[] = {0.0, -1.0, -2.0};
-constexpr TViscosityClosePacked kResidualViscosityClosePacked{
-    kResidualViscosityCpF, kResidualViscosityCpD2, kResidualViscosityCpT2, kResidualViscosityCpG,
-    kResidualViscosityCpH, kResidualViscosityCpP,  kResidualViscosityCpQ};
-constexpr TViscosityResidualSum kResidualViscosity{374.21,
-                                                   5017.053,
-                                                   kResidualViscosityA,
-                                                   kResidualViscosityD,
-                                                   kResidualViscosityT,
-                                                   kResidualViscosityGamma,
-                                                   kResidualViscosityL,
-                                                   &kResidualViscosityClosePacked};
+constexpr TViscosityClosePacked kResidualViscosityClosePacked{.f = kResidualViscosityCpF,
+                                                              .d2 = kResidualViscosityCpD2,
+                                                              .t2 = kResidualViscosityCpT2,
+                                                              .g = kResidualViscosityCpG,
+                                                              .h = kResidualViscosityCpH,
+                                                              .p = kResidualViscosityCpP,
+                                                              .q = kResidualViscosityCpQ};
+constexpr TViscosityResidualSum kResidualViscosity{.Tred = 374.21,
+                                                   .rhoRed = 5017.053,
+                                                   .a = kResidualViscosityA,
+                                                   .d = kResidualViscosityD,
+                                                   .t = kResidualViscosityT,
+                                                   .gamma = kResidualViscosityGamma,
+                                                   .l = kResidualViscosityL,
+                                                   .closePacked = &kResidualViscosityClosePacked};
 
 }  // namespace
 
@@ -58,18 +68,32 @@ constexpr double kDiluteConductivityA[] = {-0.0105248, 8.00982e-05};
 constexpr double kDiluteConductivityN[] = {0.0, 1.0};
 constexpr double kDiluteConductivityB[] = {1.0};
 constexpr double kDiluteConductivityM[] = {0.0};
-constexpr TConductivityDiluteRatio kDiluteConductivity{
-    1.0, kDiluteConductivityA, kDiluteConductivityN, kDiluteConductivityB, kDiluteConductivityM};
+constexpr TConductivityDiluteRatio kDiluteConductivity{.Tred = 1.0,
+                                                       .A = kDiluteConductivityA,
+                                                       .n = kDiluteConductivityN,
+                                                       .B = kDiluteConductivityB,
+                                                       .m = kDiluteConductivityM};
 // K4, M. O. McLinden, S. A. Klein, R. A. Perkins (2000), Int. J. Refrig. 23, 43-63
 constexpr double kResidualConductivityB[] = {0.00377406093, 0.010534223865, -0.002952794565,
                                              0.00128672592};
 constexpr double kResidualConductivityT[] = {0.0, 0.0, 0.0, 0.0};
 constexpr double kResidualConductivityD[] = {1.0, 2.0, 3.0, 4.0};
-constexpr TConductivityResidualPolynomial kResidualConductivity{
-    1.0, 515.249968352, kResidualConductivityB, kResidualConductivityT, kResidualConductivityD};
+constexpr TConductivityResidualPolynomial kResidualConductivity{.Tred = 1.0,
+                                                                .rhoRed = 515.249968352,
+                                                                .B = kResidualConductivityB,
+                                                                .t = kResidualConductivityT,
+                                                                .d = kResidualConductivityD};
 // K6, M. O. McLinden, S. A. Klein, R. A. Perkins (2000), Int. J. Refrig. 23, 43-63
-constexpr TConductivityCritical kCriticalConductivity{
-    1.03, 0.63, 1.239, 0.0496, 1.94e-10, 1892020000.0, 561.27, 374.18, 4978.830171, 4059280.0};
+constexpr TConductivityCritical kCriticalConductivity{.RD = 1.03,
+                                                      .nu = 0.63,
+                                                      .gamma = 1.239,
+                                                      .Gamma = 0.0496,
+                                                      .xi0 = 1.94e-10,
+                                                      .qD = 1892020000.0,
+                                                      .Tref = 561.27,
+                                                      .Tc = 374.18,
+                                                      .rhoc = 4978.830171,
+                                                      .pc = 4059280.0};
 }  // namespace
 
 const TConductivityCorrelation R134aConductivity{.diluteRatio = &kDiluteConductivity,
@@ -84,6 +108,7 @@ constexpr double kSurfaceTensionA[] = {0.05801};
 constexpr double kSurfaceTensionN[] = {1.241};
 }  // namespace
 
-const TSurfaceTensionSum R134aSurfaceTension{374.21, kSurfaceTensionA, kSurfaceTensionN};
+const TSurfaceTensionSum R134aSurfaceTension{
+    .Tc = 374.21, .a = kSurfaceTensionA, .n = kSurfaceTensionN};
 
 }  // namespace kxtransport

@@ -11,6 +11,7 @@ constexpr double kSurfaceTensionA[] = {3.0587, -2.99856};
 constexpr double kSurfaceTensionN[] = {1.41809, 1.42291};
 }  // namespace
 
-const TSurfaceTensionSum R22SurfaceTension{369.295, kSurfaceTensionA, kSurfaceTensionN};
+const TSurfaceTensionSum R22SurfaceTension{
+    .Tc = 369.295, .a = kSurfaceTensionA, .n = kSurfaceTensionN};
 
 }  // namespace kxtransport

@@ -11,6 +11,7 @@ constexpr double kSurfaceTensionA[] = {0.07147};
 constexpr double kSurfaceTensionN[] = {1.246};
 }  // namespace
 
-const TSurfaceTensionSum R32SurfaceTension{351.255, kSurfaceTensionA, kSurfaceTensionN};
+const TSurfaceTensionSum R32SurfaceTension{
+    .Tc = 351.255, .a = kSurfaceTensionA, .n = kSurfaceTensionN};
 
 }  // namespace kxtransport

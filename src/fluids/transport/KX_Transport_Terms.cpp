@@ -1,5 +1,6 @@
 #include "KX_Transport_Terms.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -129,6 +130,44 @@ double Evaluate(const TViscosityResidualCO2& term, const TTransportState& state)
            (term.c1 * Tr * rr * rr * rr + (rr * rr + std::pow(rr, term.gamma)) / (Tr - term.c2));
 }
 
+double Evaluate(const TViscosityAmmonia& term, const TTransportState& state) {
+    const double Tstar = state.T / term.epsilonOverK;
+    const double rho = state.rhoMass / term.densityM;
+    const double lnT = std::log(Tstar);
+    double lnS = 0.0;
+    for (size_t i = term.a.size(); i-- > 0;) lnS = lnS * lnT + term.a[i];
+    const double S = std::exp(lnS);
+    const double eta0 = term.C * std::sqrt(term.M * state.T) / (term.sigma * term.sigma * S);
+    // B* as a polynomial in T*^(-1/2).
+    const double x = 1.0 / std::sqrt(Tstar);
+    double Bstar = 0.0;
+    for (size_t i = term.b.size(); i-- > 0;) Bstar = Bstar * x + term.b[i];
+    // c[k]: the coefficient of rho^k; c[1] = eta1, c[2..4] the higher-density terms.
+    std::array<double, 5> c{};
+    c[1] = term.NA * term.sigma * term.sigma * term.sigma * eta0 * Bstar;
+    for (size_t k = 0; k < term.d.size(); ++k) {
+        double sum = 0.0;
+        for (size_t j = term.d[k].size(); j-- > 0;) sum = sum / Tstar + term.d[k][j];
+        c[k + 2] = sum;
+    }
+    double excess = 0.0;
+    for (size_t k = c.size(); k-- > 1;) excess = (excess + c[k]) * rho;
+    return (eta0 + excess) * 1e-06;
+}
+
+double Evaluate(const TViscosityDiluteStephan& term, double T) {
+    const auto& a = term.a;
+    const double lnT = std::log(T / term.epsilonOverK);
+    const double lnOmega = a[0] + lnT * (a[1] + lnT * (a[2] + lnT * (a[3] + lnT * a[4])));
+    return term.C * std::sqrt(term.mkOverPi * T) / (term.sigma * term.sigma * std::exp(lnOmega));
+}
+
+double Evaluate(const TViscosityExcessStephan& term, const TTransportState& state) {
+    const auto& N = term.N;
+    const double rho = state.rhoMass / term.rhoRed;
+    return term.H * (N[0] / (rho - N[1]) + N[0] / N[1] + rho * (N[2] + rho * (N[3] + rho * N[4])));
+}
+
 // ---- Thermal conductivity ----
 
 double Evaluate(const TConductivityDiluteRatio& term, double T) {
@@ -174,7 +213,16 @@ double Evaluate(const TConductivityResidualSum& term, const TTransportState& sta
 }
 
 TConductivityCritical DefaultCriticalEnhancement(double Tc, double rhoc, double pc) {
-    return {1.03, 0.63, 1.239, 0.0496, 1.94e-10, 2e9, 1.5 * Tc, Tc, rhoc, pc};
+    return {.RD = 1.03,
+            .nu = 0.63,
+            .gamma = 1.239,
+            .Gamma = 0.0496,
+            .xi0 = 1.94e-10,
+            .qD = 2e9,
+            .Tref = 1.5 * Tc,
+            .Tc = Tc,
+            .rhoc = rhoc,
+            .pc = pc};
 }
 
 double Evaluate(const TConductivityCritical& term, double eta, const TTransportState& state) {
@@ -226,6 +274,25 @@ double Evaluate(const TConductivityCriticalAmmonia& term, const TTransportState&
     const double dr = 0.6 * rhoc - 0.96 * rhoc;
     const double ratio = rho / (0.6 * rhoc);
     return lambdaId * XT2 / (XT2 + dr * dr) * ratio * ratio;
+}
+
+double Evaluate(const TConductivityDiluteStephan& term, double eta0, double T) {
+    const double u = term.theta / T;
+    double cp0 = 0.0;
+    for (size_t i = 0; i < term.phi.size(); ++i)
+        cp0 += term.phi[i] * IntegralPower(T, static_cast<int>(i) - 3);
+    const double eu = std::exp(u);
+    cp0 += term.phiE * u * u * eu / ((eu - 1.0) * (eu - 1.0));
+    const double cv = (cp0 - 1.0) * term.R * 1000.0 / term.NA;
+    const double F = eta0 * term.k * term.NA / (term.M * 1000.0);
+    return ((1.5 - term.r) * term.fTr + (cv / term.k + term.r) * term.fInt) * F;
+}
+
+double Evaluate(const TConductivityExcessStephan& term, const TTransportState& state) {
+    const double rho = state.rhoMass / term.rhoRed;
+    double sum = 0.0;
+    for (size_t i = term.psi.size(); i-- > 0;) sum = (sum + term.psi[i]) * rho;
+    return term.Lambda * sum;
 }
 
 // ---- Surface tension ----

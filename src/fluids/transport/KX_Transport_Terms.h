@@ -109,6 +109,47 @@ struct TViscosityResidualCO2 {
 double TriplePointLiquidViscosity(const TViscosityResidualCO2& term);
 double Evaluate(const TViscosityResidualCO2& term, const TTransportState& state);
 
+// V11: ammonia (Fenghour et al. 1995), the whole correlation as one sum in µPa s, rho in mol/L:
+// eta = eta0 + eta1 rho + sum_{i=2..4} sum_{j=0..4} d_ij rho^i / T*^j with
+// eta0 = C sqrt(M T) / (sigma^2 S), ln S = sum a_i (ln T*)^i, eta1 = N_A sigma^3 eta0 B*,
+// B* = sum b_i T*^(-i/2). The density terms are summed as one polynomial in rho (Horner), as
+// published, so eta1 is not a separate part.
+struct TViscosityAmmonia {
+    double C;             // µPa s nm^2 / sqrt(g/mol K)
+    double M;             // g/mol, the correlation's own value in eta0
+    double sigma;         // length scaling parameter, nm
+    double epsilonOverK;  // energy scaling parameter, K
+    double NA;            // Avogadro's number scaled to nm^3 and mol/L
+    double densityM;      // g/mol converting the mass density to mol/L (the equation of state's)
+    std::array<double, 5> a;                 // collision integral, (ln T*)^0..4
+    std::array<double, 13> b;                // second viscosity virial coefficient, T*^(-i/2)
+    std::array<std::array<double, 5>, 3> d;  // d_ij for i = 2..4, j = 0..4
+};
+// Pa s.
+double Evaluate(const TViscosityAmmonia& term, const TTransportState& state);
+
+// V12: dilute nitrogen (Stephan, Krauss and Laesecke 1987) in µPa s:
+// eta0 = C sqrt(m k T / pi) / (sigma^2 Omega), ln Omega = sum_{i=0..4} a_i (ln T*)^i.
+struct TViscosityDiluteStephan {
+    double C;             // 5/16 in µPa s per Pa s
+    double mkOverPi;      // m k / pi, kg J/K
+    double sigma;         // m
+    double epsilonOverK;  // K
+    std::array<double, 5> a;
+};
+// µPa s.
+double Evaluate(const TViscosityDiluteStephan& term, double T);
+
+// V13: excess viscosity of nitrogen (Stephan et al. 1987) in µPa s, rho_r = rhoMass / rhoRed:
+// H (N0 / (rho_r - N1) + N0 / N1 + N2 rho_r + N3 rho_r^2 + N4 rho_r^3).
+struct TViscosityExcessStephan {
+    double H;       // µPa s
+    double rhoRed;  // kg/m3
+    std::array<double, 5> N;
+};
+// µPa s.
+double Evaluate(const TViscosityExcessStephan& term, const TTransportState& state);
+
 // ---------------------------------------------------------------------------------------------
 // Thermal-conductivity terms
 // ---------------------------------------------------------------------------------------------
@@ -198,6 +239,35 @@ struct TConductivityCriticalAmmonia {
     double kB;  // J/K
 };
 double Evaluate(const TConductivityCriticalAmmonia& term, const TTransportState& state);
+
+// K10: dilute nitrogen (Stephan et al. 1987), modified Eucken form in mW/(m K):
+// lambda0 = F eta0 ((3/2 - r) f_tr + (cv0/k + r) f_int), F = k N_A / M, with the ideal-gas
+// cv0 = (cp0/R - 1) R / N_A, cp0/R = sum_{i=0..6} phi_i T^(i-3) + phiE u^2 e^u / (e^u - 1)^2,
+// u = theta / T. eta0 (µPa s) is the V12 term of the same paper.
+struct TConductivityDiluteStephan {
+    std::array<double, 7> phi;
+    double phiE;   // amplitude of the Einstein term
+    double theta;  // K
+    double R;      // J/(mol K)
+    double k;      // Boltzmann's constant, J/K
+    double NA;     // Avogadro's number, 1/kmol
+    double M;      // kg/kmol
+    double r;
+    double fTr;
+    double fInt;
+};
+// mW/(m K).
+double Evaluate(const TConductivityDiluteStephan& term, double eta0, double T);
+
+// K11: excess conductivity of nitrogen (Stephan et al. 1987) in mW/(m K):
+// Lambda sum_{i=1..4} psi_i rho_r^i, rho_r = rhoMass / rhoRed.
+struct TConductivityExcessStephan {
+    double Lambda;  // mW/(m K)
+    double rhoRed;  // kg/m3
+    std::array<double, 4> psi;
+};
+// mW/(m K).
+double Evaluate(const TConductivityExcessStephan& term, const TTransportState& state);
 
 // ---------------------------------------------------------------------------------------------
 // Surface tension
