@@ -76,7 +76,7 @@ TR1234zeE_FE::TR1234zeE_FE()
               .Ac_ = 0.313,
               .Tc_ = 109.363,
               .Tcr_ = 109.363,
-              .Tc_Max_ = 109.353,
+              .Tc_Max_ = 109.363,
               .Pc_ = 36.3486600476,  // of the equation at the critical density and temperature
               .Hc_ = 395.5427,
               .Pcr_ = 36.3486600476,

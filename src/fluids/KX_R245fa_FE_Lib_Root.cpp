@@ -77,7 +77,7 @@ TR245fa_FE::TR245fa_FE()
               .Ac_ = 0.3776,
               .Tc_ = 153.86,
               .Tcr_ = 153.86,
-              .Tc_Max_ = 153.85,
+              .Tc_Max_ = 153.86,
               .Pc_ = 36.5099571401,  // of the equation at the critical density and temperature
               .Hc_ = 458.9988,
               .Pcr_ = 36.5099571401,

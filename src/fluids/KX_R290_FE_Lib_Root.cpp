@@ -78,7 +78,7 @@ TR290_FE::TR290_FE()
               .Ac_ = 0.1521,
               .Tc_ = 96.74,
               .Tcr_ = 96.74,
-              .Tc_Max_ = 96.73,
+              .Tc_Max_ = 96.74,
               .Pc_ = 42.5116463411,  // of the equation at the critical density and temperature
               .Hc_ = 555.2354,
               .Pcr_ = 42.5116463411,

@@ -85,7 +85,7 @@ TR600a_FE::TR600a_FE()
               .Ac_ = 0.184,
               .Tc_ = 134.66,
               .Tcr_ = 134.66,
-              .Tc_Max_ = 134.65,
+              .Tc_Max_ = 134.66,
               .Pc_ = 36.2900001665,  // of the equation at the critical density and temperature
               .Hc_ = 633.9373,
               .Pcr_ = 36.2900001665,

@@ -119,6 +119,32 @@ TEST_P(HydrocarbonHfoModel, SaturationStateHasEqualPressureAndGibbsEnergy) {
     fluidchecks::CheckPhaseEquilibrium(f, temperatures);
 }
 
+// TsatP(PsatT(T)) from the triple point to the critical point: the saturation temperature
+// equation gives start values along the whole line.
+TEST_P(HydrocarbonHfoModel, SaturationTemperatureOfTheSaturationPressure) {
+    const THelmholzFluid& f = Fluid();
+    std::vector<double> temperatures;
+    for (double fraction : {0.0, 0.01, 0.1, 0.25, 0.5, 0.75, 0.95, 0.99})
+        temperatures.push_back(f.Tt_ + fraction * (f.Tc_ - f.Tt_));
+    temperatures.push_back(f.Tc_Max_);
+    fluidchecks::CheckSaturationRoundTrips(f, temperatures);
+}
+
+// TPH and TPS give the temperature back in liquid, vapour and supercritical states.
+TEST_P(HydrocarbonHfoModel, FlashesReturnTheTemperature) {
+    const THelmholzFluid& f = Fluid();
+    std::string text;
+    int32_t code = -1;
+    const double tMid = 0.5 * (f.Tt_ + f.Tc_);
+    const double pMid = f.PsatT(tMid, text, code);
+    ASSERT_EQ(code, 0) << text;
+    fluidchecks::CheckFlashRoundTrips(f, {{2.0 * pMid, tMid},
+                                          {0.5 * pMid, tMid},
+                                          {0.5 * f.Pc_, 0.5 * (f.Tc_ + f.Tmax)},
+                                          {2.0 * f.Pc_, f.Tc_ + 5.0},
+                                          {0.9 * f.Pmax, f.Tmax - 1.0}});
+}
+
 // The saturation line starts at the triple-point pressure and ends at the critical point.
 TEST_P(HydrocarbonHfoModel, SaturationLineEndsAtTheTripleAndCriticalPoints) {
     const THelmholzFluid& f = Fluid();
