@@ -45,13 +45,12 @@ static constexpr TIdealGasPart R1234zeEIdeal{
 // (bar), saturated-liquid and saturated-vapour density (kg/m3, the molar reducing density times the
 // molar mass); the saturation temperature is a fit T_c/T = b0 + b1 y + b2 y², y = ln(p/p_c), to the
 // vapour pressure equation (within 1.5 K of its inverse from the triple to the critical point).
-// ln(y/y_red) = (T_red/T) Σ n ϑ^t: pychemqt (lib/mEoS), reduced with the critical constants listed
-// there.
+// ln(y/y_red) = (T_red/T) Σ n ϑ^t, a fit to the saturation line of the equation.
 static constexpr double R1234zeEPseTr = 382.513;
 static constexpr double R1234zeEPseRef = 36.349;
 static constexpr double R1234zeEPseN[] = {-7.5888, 1.9696, -2.0827, -4.1238};
 static constexpr double R1234zeEPseK[] = {1.0, 1.5, 2.2, 4.6};
-// y/y_red = 1 + Σ n ϑ^t: peer (CoolProp 8.0.0) fluid file.
+// y/y_red = 1 + Σ n ϑ^t, a fit to the saturation line of the equation.
 static constexpr double R1234zeEDsleTr = 382.52;
 static constexpr double R1234zeEDsleRef = 4290.0 * 0.1140415928;
 static constexpr double R1234zeEDsleN[] = {-8.42282936179494,   35.592169315198404,
@@ -59,7 +58,7 @@ static constexpr double R1234zeEDsleN[] = {-8.42282936179494,   35.5921693151984
                                            0.49297732386262993, 2436.2254360953007};
 static constexpr double R1234zeEDsleK[] = {
     0.07, 0.096, 0.10800000000000001, 0.383, 2.6666666666666665, 25.0};
-// ln(y/y_red) = Σ n ϑ^t: pychemqt (lib/mEoS), reduced with the critical constants listed there.
+// ln(y/y_red) = Σ n ϑ^t, a fit to the saturation line of the equation.
 static constexpr double R1234zeEDsveTr = 382.513;
 static constexpr double R1234zeEDsveRef = 4290.0 * 0.1140415928;
 static constexpr double R1234zeEDsveN[] = {-1.0308, -5.0422, -11.5, -37.499, -77.945};

@@ -45,20 +45,20 @@ static constexpr TIdealGasPart R245faIdeal{
 // (bar), saturated-liquid and saturated-vapour density (kg/m3, the molar reducing density times the
 // molar mass); the saturation temperature is a fit T_c/T = b0 + b1 y + b2 y², y = ln(p/p_c), to the
 // vapour pressure equation (within 0.57 K of its inverse from the triple to the critical point).
-// ln(y/y_red) = (T_red/T) Σ n ϑ^t: peer (CoolProp 8.0.0) fluid file.
+// ln(y/y_red) = (T_red/T) Σ n ϑ^t, a fit to the saturation line of the equation.
 static constexpr double R245faPseTr = 427.01;
 static constexpr double R245faPseRef = 36.51;
 static constexpr double R245faPseN[] = {-0.9670903356725931, -11.756404923945222, 5.087651519671258,
                                         -2.835805078027625,  -2.217939014066299,  28.8905424182831};
 static constexpr double R245faPseK[] = {7.194, 1.03, 1.145, 2.84, 4.613, 18.798};
-// y/y_red = 1 + Σ n ϑ^t: peer (CoolProp 8.0.0) fluid file.
+// y/y_red = 1 + Σ n ϑ^t, a fit to the saturation line of the equation.
 static constexpr double R245faDsleTr = 427.01;
 static constexpr double R245faDsleRef = 3875.0 * 0.13404794;
 static constexpr double R245faDsleN[] = {-0.645916749226158, 1.2435143264412414,
                                          2.1374254146018647, -1.4105539340976712,
                                          2.697825229930464,  -1.236775453941409};
 static constexpr double R245faDsleK[] = {0.144, 0.165, 0.53, 1.993, 2.646, 3.593};
-// ln(y/y_red) = (T_red/T) Σ n ϑ^t: peer (CoolProp 8.0.0) fluid file.
+// ln(y/y_red) = (T_red/T) Σ n ϑ^t, a fit to the saturation line of the equation.
 static constexpr double R245faDsveTr = 427.01;
 static constexpr double R245faDsveRef = 3875.0 * 0.13404794;
 static constexpr double R245faDsveN[] = {-0.12316786769188867, -3.5467162730203325,

@@ -48,18 +48,18 @@ static constexpr TIdealGasPart R290Ideal{
 // saturated-vapour density (kg/m3, the molar reducing density times the molar mass); the
 // saturation temperature is a fit T_c/T = b0 + b1 y + b2 y², y = ln(p/p_c), to the vapour
 // pressure equation (within 1.7 K of its inverse from the triple to the critical point).
-// ln(y/y_red) = (T_red/T) Σ n ϑ^t: peer (CoolProp 8.0.0) fluid file.
+// ln(y/y_red) = (T_red/T) Σ n ϑ^t, a fit to the saturation line of the equation.
 static constexpr double R290PseTr = 369.89;
 static constexpr double R290PseRef = 42.512;
 static constexpr double R290PseN[] = {-23.998635747391152, 18.313017605233238, -0.42240851966839504,
                                       -2.7378298813798962, 0.257888414168987,  -1.3113462226130785};
 static constexpr double R290PseK[] = {1.05, 1.084, 2.259, 4.287, 7.66, 18.584};
-// y/y_red = 1 + Σ n ϑ^t: pychemqt (lib/mEoS), reduced with the critical constants listed there.
+// y/y_red = 1 + Σ n ϑ^t, a fit to the saturation line of the equation.
 static constexpr double R290DsleTr = 369.89;
 static constexpr double R290DsleRef = 5000.0 * 0.04409562;
 static constexpr double R290DsleN[] = {1.82205, 0.65802, 0.21109, 0.083973};
 static constexpr double R290DsleK[] = {0.345, 0.74, 2.6, 7.2};
-// ln(y/y_red) = (T_red/T) Σ n ϑ^t: peer (CoolProp 8.0.0) fluid file.
+// ln(y/y_red) = (T_red/T) Σ n ϑ^t, a fit to the saturation line of the equation.
 static constexpr double R290DsveTr = 369.89;
 static constexpr double R290DsveRef = 5000.0 * 0.04409562;
 static constexpr double R290DsveN[] = {-3.401360845132903,  -1.9443653795380451,

@@ -55,18 +55,18 @@ static constexpr TIdealGasPart R600aIdeal{
 // and saturated-vapour density (kg/m3, the molar reducing density times the molar mass); the
 // saturation temperature is a fit T_c/T = b0 + b1 y + b2 y², y = ln(p/p_c), to the vapour
 // pressure equation (within 1.1 K of its inverse from the triple to the critical point).
-// ln(y/y_red) = (T_red/T) Σ n ϑ^t: peer (CoolProp 8.0.0) fluid file.
+// ln(y/y_red) = (T_red/T) Σ n ϑ^t, a fit to the saturation line of the equation.
 static constexpr double R600aPseTr = 407.817;
 static constexpr double R600aPseRef = 36.29;
 static constexpr double R600aPseN[] = {-48.02915589537987,  43.34653680580028, -1.4421317283854331,
                                        -3.1322275225078413, 5.203481182010376, -6.173022897817098};
 static constexpr double R600aPseK[] = {1.082, 1.108, 1.463, 4.045, 13.157, 14.042};
-// y/y_red = 1 + Σ n ϑ^t: pychemqt (lib/mEoS), reduced with the critical constants listed there.
+// y/y_red = 1 + Σ n ϑ^t, a fit to the saturation line of the equation.
 static constexpr double R600aDsleTr = 407.81;
 static constexpr double R600aDsleRef = 3879.75678828 * 0.0581222;
 static constexpr double R600aDsleN[] = {2.04025104, 0.850874089, -0.479052281, 0.348201252};
 static constexpr double R600aDsleK[] = {0.355, 1.0, 1.3333333333333333, 2.3333333333333335};
-// ln(y/y_red) = (T_red/T) Σ n ϑ^t: peer (CoolProp 8.0.0) fluid file.
+// ln(y/y_red) = (T_red/T) Σ n ϑ^t, a fit to the saturation line of the equation.
 static constexpr double R600aDsveTr = 407.817;
 static constexpr double R600aDsveRef = 3879.75678828 * 0.0581222;
 static constexpr double R600aDsveN[] = {-2.8656855559386294, 0.7330458189287201,
