@@ -43,7 +43,7 @@ static constexpr TIdealGasPart R1233zdEIdeal{
     -17.29122993189, 10.40494744688, 3.0, {}, R1233zdEIdealPlanck};
 
 // R1233zd(E) ancillary equations (start values of the saturation solver, not part of the
-// equation), in the reduced forms of KX_Reduced_Ancillaries.h.
+// equation), in the reduced forms of KX_Reduced_Ancillaries.h, and their straight continuation.
 static constexpr double R1233zdEPseN[] = {-7.4798, 1.5791, -1.7959, -3.6716};
 static constexpr double R1233zdEPseK[] = {1.0, 1.5, 2.39, 4.53};
 static constexpr double R1233zdEDsleN[] = {0.61448, 2.6345, -1.316, 0.86885, 0.34071};
@@ -53,7 +53,11 @@ static constexpr double R1233zdEDsveK[] = {0.24, 0.59, 1.0, 2.2, 4.7, 9.0};
 static constexpr TReducedAncillaries R1233zdEAncillaries{
     {35.828, R1233zdEPseN, R1233zdEPseK},
     {483.3579248, R1233zdEDsleN, R1233zdEDsleK},
-    {483.3579248, R1233zdEDsveN, R1233zdEDsveK}};
+    {483.3579248, R1233zdEDsveN, R1233zdEDsveK},
+    // from Tc_Max_ on: the saturated states of the equation there, to its critical point
+    {165.61, 35.76658625132, 0.06094264514368, 0.1},
+    {165.61, 542.4743783728, -59.11645357283, 0.1},
+    {165.61, 424.4093634168, 58.94856138321, 0.1}};
 
 TR1233zdE_FE::TR1233zdE_FE()
     : TEquationFluid(THelmholzConstants{.Code = "KX_R1233zdE_FE",
@@ -62,7 +66,7 @@ TR1233zdE_FE::TR1233zdE_FE()
                                         .Ac_ = 0.304,
                                         .Tc_ = 165.71,
                                         .Tcr_ = 165.71,
-                                        .Tc_Max_ = 165.66,
+                                        .Tc_Max_ = 165.61,
                                         .Pc_ = 35.82752889647,
                                         .Hc_ = 453.99,
                                         .Pcr_ = 35.82752889647,

@@ -42,16 +42,21 @@ static constexpr TIdealGasPart R1234yfIdeal{
     -12.08152554319, 8.52896238365, 3.0, {}, R1234yfIdealPlanck};
 
 // R1234yf ancillary equations (start values of the saturation solver, not part of the
-// equation), in the reduced forms of KX_Reduced_Ancillaries.h.
+// equation), in the reduced forms of KX_Reduced_Ancillaries.h, and their straight continuation.
 static constexpr double R1234yfPseN[] = {-7.4507, 2.164, -1.674, -3.318, -1.617};
 static constexpr double R1234yfPseK[] = {1.0, 1.5, 2.0, 4.0, 9.0};
 static constexpr double R1234yfDsleN[] = {3.392, -4.119, 8.932, -8.525, 3.384};
 static constexpr double R1234yfDsleK[] = {0.4, 0.7, 1.1, 1.5, 2.1};
 static constexpr double R1234yfDsveN[] = {-3.616, -74.91, 197.7, -152.76, -61.062, -115.53};
 static constexpr double R1234yfDsveK[] = {0.426, 2.0, 2.4, 2.7, 7.5, 15.0};
-static constexpr TReducedAncillaries R1234yfAncillaries{{33.844, R1234yfPseN, R1234yfPseK},
-                                                        {476.693888, R1234yfDsleN, R1234yfDsleK},
-                                                        {476.693888, R1234yfDsveN, R1234yfDsveK}};
+static constexpr TReducedAncillaries R1234yfAncillaries{
+    {33.844, R1234yfPseN, R1234yfPseK},
+    {476.693888, R1234yfDsleN, R1234yfDsleK},
+    {476.693888, R1234yfDsveN, R1234yfDsveK},
+    // from Tc_Max_ on: the saturated states of the equation there, to its critical point
+    {94.6, 33.77512525978, 0.06861169591572, 0.1},
+    {94.6, 520.8769403612, -44.18305236122, 0.1},
+    {94.6, 435.4696549557, 41.22423304433, 0.1}};
 
 TR1234yf_FE::TR1234yf_FE()
     : TEquationFluid(THelmholzConstants{.Code = "KX_R1234yf_FE",
@@ -60,7 +65,7 @@ TR1234yf_FE::TR1234yf_FE()
                                         .Ac_ = 0.276,
                                         .Tc_ = 94.7,
                                         .Tcr_ = 94.7,
-                                        .Tc_Max_ = 94.65,
+                                        .Tc_Max_ = 94.6,
                                         .Pc_ = 33.8437369557,
                                         .Hc_ = 369.93,
                                         .Pcr_ = 33.8437369557,

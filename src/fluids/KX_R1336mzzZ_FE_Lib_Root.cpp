@@ -43,7 +43,7 @@ static constexpr TIdealGasPart R1336mzzZIdeal{
     -20.21124325939, 12.00289811416, 3.0, {}, R1336mzzZIdealPlanck};
 
 // R1336mzz(Z) ancillary equations (start values of the saturation solver, not part of the
-// equation), in the reduced forms of KX_Reduced_Ancillaries.h.
+// equation), in the reduced forms of KX_Reduced_Ancillaries.h, and their straight continuation.
 static constexpr double R1336mzzZPseN[] = {-7.958, 1.9584, -2.5856, -4.0215};
 static constexpr double R1336mzzZPseK[] = {1.0, 1.5, 2.37, 4.43};
 static constexpr double R1336mzzZDsleN[] = {2.1782, 0.68072, -0.17224, 0.39416};
@@ -53,7 +53,11 @@ static constexpr double R1336mzzZDsveK[] = {0.334, 0.85, 2.18, 4.7, 9.0};
 static constexpr TReducedAncillaries R1336mzzZAncillaries{
     {29.03, R1336mzzZPseN, R1336mzzZPseK},
     {499.386464, R1336mzzZDsleN, R1336mzzZDsleK},
-    {499.386464, R1336mzzZDsveN, R1336mzzZDsveK}};
+    {499.386464, R1336mzzZDsveN, R1336mzzZDsveK},
+    // from Tc_Max_ on: the saturated states of the equation there, to its critical point
+    {171.25, 28.98518264125, 0.05192673655088, 0.1},
+    {171.25, 557.716410626, -58.32994662604, 0.1},
+    {171.25, 439.6059103477, 59.78055365234, 0.1}};
 
 TR1336mzzZ_FE::TR1336mzzZ_FE()
     : TEquationFluid(THelmholzConstants{.Code = "KX_R1336mzzZ_FE",
@@ -62,7 +66,7 @@ TR1336mzzZ_FE::TR1336mzzZ_FE()
                                         .Ac_ = 0.386,
                                         .Tc_ = 171.35,
                                         .Tcr_ = 171.35,
-                                        .Tc_Max_ = 171.3,
+                                        .Tc_Max_ = 171.25,
                                         .Pc_ = 29.0371093778,
                                         .Hc_ = 461.61,
                                         .Pcr_ = 29.0371093778,

@@ -42,16 +42,21 @@ static constexpr TIdealGasPart R143aIdeal{5.90304916267, 7.307250417059, -1.0, R
                                           R143aIdealPlanck};
 
 // R143a ancillary equations (start values of the saturation solver, not part of the
-// equation), in the reduced forms of KX_Reduced_Ancillaries.h.
+// equation), in the reduced forms of KX_Reduced_Ancillaries.h, and their straight continuation.
 static constexpr double R143aPseN[] = {-7.3938, 1.9948, -1.8487, -4.1927, 1.4862};
 static constexpr double R143aPseK[] = {1.0, 1.5, 2.2, 4.8, 6.2};
 static constexpr double R143aDsleN[] = {2.1135, 10.2, -30.836, 39.909, -18.557};
 static constexpr double R143aDsleK[] = {0.348, 1.6, 2.0, 2.4, 2.7};
 static constexpr double R143aDsveN[] = {-2.8673, -6.3818, -16.314, -45.947, -1.3956, -246.71};
 static constexpr double R143aDsveK[] = {0.384, 1.17, 3.0, 6.2, 7.0, 15.0};
-static constexpr TReducedAncillaries R143aAncillaries{{37.61, R143aPseN, R143aPseK},
-                                                      {431.00006645, R143aDsleN, R143aDsleK},
-                                                      {431.00006645, R143aDsveN, R143aDsveK}};
+static constexpr TReducedAncillaries R143aAncillaries{
+    {37.61, R143aPseN, R143aPseK},
+    {431.00006645, R143aDsleN, R143aDsleK},
+    {431.00006645, R143aDsveN, R143aDsveK},
+    // from Tc_Max_ on: the saturated states of the equation there, to its critical point
+    {72.607, 37.53773085449, 0.08045115941339, 0.1},
+    {72.607, 479.9762255291, -48.97615907905, 0.1},
+    {72.607, 383.1600942297, 47.83997222031, 0.1}};
 
 TR143a_FE::TR143a_FE()
     : TEquationFluid(THelmholzConstants{.Code = "KX_R143a_FE",
@@ -60,7 +65,7 @@ TR143a_FE::TR143a_FE()
                                         .Ac_ = 0.2615,
                                         .Tc_ = 72.707,
                                         .Tcr_ = 72.707,
-                                        .Tc_Max_ = 72.657,
+                                        .Tc_Max_ = 72.607,
                                         .Pc_ = 37.6181820139,
                                         .Hc_ = 358.91,
                                         .Pcr_ = 37.6181820139,

@@ -2,8 +2,10 @@
 // The ancillary saturation equations in the reduced form published with the recent equations of
 // state, ϑ = 1 − T/Tcr: vapour pressure ln(p/p_r) = (Tcr/T) Σ n ϑ^k, saturated-liquid density
 // ρ'/ρ_r = 1 + Σ n ϑ^k, saturated-vapour density ln(ρ''/ρ_r) = Σ n ϑ^k, each with reducing
-// values of its own (bar, kg/m3). The saturation temperature is the inverse of the vapour
-// pressure equation, so that tse(Pse(t)) = t.
+// values of its own (bar, kg/m3). From the top of the iterated saturation (Tc_Max_) on, straight
+// lines continue them from the equation's saturated states there to its critical point, so that
+// the saturation line has no step at either end. The saturation temperature is the inverse of
+// the vapour pressure, so that tse(Pse(t)) = t.
 #include <cmath>
 #include <span>
 
@@ -26,17 +28,23 @@ struct TReducedAncillaries {
     TReducedAncillary pressure;
     TReducedAncillary liquid;
     TReducedAncillary vapour;
+    TStraightBranch pressureBranch;
+    TStraightBranch liquidBranch;
+    TStraightBranch vapourBranch;
 
     // ln(p/p_r) at ϑ, T/Tcr = 1 − ϑ.
     double LogPressureRatio(double theta) const { return pressure.Sum(theta) / (1.0 - theta); }
 
     double Pressure(double t, double tcr, double dta) const {
+        if (t >= pressureBranch.start) return pressureBranch.At(t);
         return pressure.reducing * std::exp(LogPressureRatio(AncillaryTheta(t, tcr, dta)));
     }
     double LiquidDensity(double t, double tcr, double dta) const {
+        if (t >= liquidBranch.start) return liquidBranch.At(t);
         return liquid.reducing * (1.0 + liquid.Sum(AncillaryTheta(t, tcr, dta)));
     }
     double VapourDensity(double t, double tcr, double dta) const {
+        if (t >= vapourBranch.start) return vapourBranch.At(t);
         return vapour.reducing * std::exp(vapour.Sum(AncillaryTheta(t, tcr, dta)));
     }
 
@@ -45,6 +53,8 @@ struct TReducedAncillaries {
     // would hug one end of the bracket) close in on it. At and above p_r: the critical
     // temperature.
     double Temperature(double p, double tcr, double dta) const {
+        const TStraightBranch& b = pressureBranch;
+        if (p >= b.value) return b.start + (p - b.value) / b.rise * b.span;
         const double y = std::log(p / pressure.reducing);
         if (!(y < 0.0)) return tcr;
         double lo = 0.0, hi = 0.999;  // f(lo) = −y > 0, f(hi) < 0 for any pressure of the range

@@ -139,7 +139,7 @@ TEST(HfoHfcModel, SaturatedPhasesAreInEquilibrium) {
         SCOPED_TRACE(c.name);
         const THelmholzFluid& f = c.fluid();
         std::vector<double> temperatures;
-        for (double x : {0.0, 0.2, 0.5, 0.8, 0.95, 0.999})
+        for (double x : {0.0, 0.2, 0.5, 0.8, 0.95, 1.0})
             temperatures.push_back(f.Tt_ + x * (f.Tc_Max_ - f.Tt_));
         fluidchecks::CheckPhaseEquilibrium(f, temperatures);
         temperatures.erase(temperatures.begin());  // TsatP(Pt_) is Tt_ by definition
@@ -163,6 +163,28 @@ TEST(HfoHfcModel, SaturationLineStartsAtTheTriplePoint) {
         ASSERT_EQ(code, 0) << text;
         EXPECT_GT(above, f.Pt_);
         EXPECT_NEAR(above / f.Pt_, 1.0, 1e-6);
+    }
+}
+
+// Above Tc_Max_ the saturation functions follow straight lines from the equation's saturated
+// states there to its critical point: no step at Tc_Max_ nor at Tc_, and TsatP inverts PsatT in
+// between.
+TEST(HfoHfcModel, SaturationLineHasNoStepUpToTheCriticalPoint) {
+    for (const TFluidCase& c : Cases()) {
+        SCOPED_TRACE(c.name);
+        const THelmholzFluid& f = c.fluid();
+        std::string text;
+        int32_t code = -1;
+        for (double T : {f.Tc_Max_, f.Tc_}) {
+            SCOPED_TRACE(T);
+            const double below = f.PsatT(T - 1e-7, text, code);
+            EXPECT_EQ(code, 0) << text;
+            EXPECT_NEAR(f.PsatT(T, text, code) / below, 1.0, 1e-6);
+            EXPECT_NEAR(f.DTX(T - 1e-7, 0.0, text, code) / f.DTX(T, 0.0, text, code), 1.0, 1e-5);
+            EXPECT_NEAR(f.DTX(T - 1e-7, 1.0, text, code) / f.DTX(T, 1.0, text, code), 1.0, 1e-5);
+        }
+        EXPECT_NEAR(f.PsatT(f.Tc_, text, code), f.Pc_, 1e-12 * f.Pc_);
+        fluidchecks::CheckSaturationRoundTrips(f, {0.5 * (f.Tc_Max_ + f.Tc_)});
     }
 }
 
