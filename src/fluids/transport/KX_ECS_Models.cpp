@@ -45,8 +45,9 @@ TConformalState ConformalState(const TECSReference& reference, const TECSFluid& 
 
 TViscosityParts EvaluateParts(const TECSViscosity& model, const TTransportState& state,
                               const TConformalState& conformal) {
-    const TViscosityDiluteNeufeld dilute{
-        .M = model.fluid.M, .sigma = model.sigma, .epsilonOverK = model.epsilonOverK};
+    const TViscosityDiluteNeufeldScaled dilute{
+        .neufeld = {.M = model.fluid.M, .sigma = model.sigma, .epsilonOverK = model.epsilonOverK},
+        .Fc = model.Fc};
     TViscosityParts parts;
     parts.dilute = Evaluate(dilute, state.T);
     if (!conformal.converged && !conformal.nearest) {

@@ -48,6 +48,7 @@ struct TECSViscosity {
     double sigma;         // Lennard-Jones diameter, m
     double epsilonOverK;  // K
     TECSShapeFactor psi;
+    double Fc = 1.0;  // factor of eta0 (Huber 2018); 1 in the older models
 };
 
 // K9: ECS thermal conductivity. lambda = lambda_int + lambda_trans + F_lambda d_lambda_ref(T0,

@@ -6,6 +6,7 @@ double DiluteViscosity(const TViscosityCorrelation& model, double T) {
     if (model.diluteFitted) return Evaluate(*model.diluteFitted, T);
     if (model.dilutePolynomial) return Evaluate(*model.dilutePolynomial, T);
     if (model.diluteCO2) return Evaluate(*model.diluteCO2, T);
+    if (model.diluteRatio) return Evaluate(*model.diluteRatio, T);
     return 0.0;
 }
 
@@ -17,6 +18,7 @@ TViscosityParts Evaluate(const TViscosityCorrelation& model, const TTransportSta
     if (model.residualSum) parts.residual += Evaluate(*model.residualSum, state);
     if (model.residualHydrogen) parts.residual += Evaluate(*model.residualHydrogen, state);
     if (model.residualCO2) parts.residual += Evaluate(*model.residualCO2, state);
+    if (model.residualRational) parts.residual += Evaluate(*model.residualRational, state);
     return parts;
 }
 
@@ -29,11 +31,22 @@ TConductivityParts Evaluate(const TConductivityCorrelation& model, const TTransp
     if (model.diluteFromViscosity)
         parts.dilute = Evaluate(*model.diluteFromViscosity, eta.dilute, state.T);
     if (model.diluteCO2) parts.dilute = Evaluate(*model.diluteCO2, state.T);
+    if (model.diluteRoot) parts.dilute = Evaluate(*model.diluteRoot, state.T);
     if (model.residualPolynomial) parts.residual += Evaluate(*model.residualPolynomial, state);
     if (model.residualSum) parts.residual += Evaluate(*model.residualSum, state);
     if (model.critical) parts.critical = Evaluate(*model.critical, eta.Total(), state);
     if (model.criticalR123) parts.critical = Evaluate(*model.criticalR123, state);
     if (model.criticalAmmonia) parts.critical = Evaluate(*model.criticalAmmonia, state);
+    return parts;
+}
+
+TConductivityParts Evaluate(const TConductivityCorrelation& model, const TTransportState& state,
+                            double eta) {
+    TConductivityCorrelation background = model;
+    background.critical = nullptr;
+    background.viscosity = nullptr;
+    TConductivityParts parts = Evaluate(background, state);
+    if (model.critical) parts.critical = Evaluate(*model.critical, eta, state);
     return parts;
 }
 

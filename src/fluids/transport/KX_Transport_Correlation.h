@@ -17,6 +17,8 @@ struct TViscosityCorrelation {
     const TViscosityResidualSum* residualSum = nullptr;            // V6
     const TViscosityResidualHydrogen* residualHydrogen = nullptr;  // V7
     const TViscosityResidualCO2* residualCO2 = nullptr;            // V8
+    const TViscosityResidualRational* residualRational = nullptr;  // ratio of sums (R1234yf)
+    const TViscosityDiluteRatio* diluteRatio = nullptr;            // ratio of polynomials in T
 };
 
 // Dilute-gas viscosity alone (Pa s).
@@ -36,6 +38,7 @@ struct TConductivityCorrelation {
     const TConductivityCriticalR123* criticalR123 = nullptr;                // K7
     const TConductivityCriticalAmmonia* criticalAmmonia = nullptr;          // K8
     const TViscosityCorrelation* viscosity = nullptr;                       // for K2 and K6
+    const TConductivityDiluteRoot* diluteRoot = nullptr;  // fractional powers (R1336mzz(Z))
 };
 
 // True when the correlation needs the caloric state (K6).
@@ -48,6 +51,12 @@ inline double CriticalReferenceTemperature(const TConductivityCorrelation& model
 }
 // The state must be caloric (with dpdrhoRef at the K6 Tref) when NeedsCaloricState.
 TConductivityParts Evaluate(const TConductivityCorrelation& model, const TTransportState& state);
+
+// The same with the total viscosity eta (Pa s) of the critical enhancement given: for a
+// correlation whose viscosity is a model of another form (extended corresponding states). Its
+// dilute term must not need the viscosity (no K2).
+TConductivityParts Evaluate(const TConductivityCorrelation& model, const TTransportState& state,
+                            double eta);
 
 // Totals from a fluid object at D (kg/m3) and T (°C): the state is filled as far as the
 // correlation needs it.

@@ -2,6 +2,7 @@
 // The published transport and surface-tension correlations of the Helmholtz fluids, as data
 // (one source file per fluid). Temperatures in K, densities as each term states; see
 // KX_Transport_Correlation.h for their evaluation.
+#include "KX_ECS_Models.h"
 #include "KX_Transport_Correlation.h"
 #include "KX_Transport_Terms.h"
 
@@ -68,5 +69,25 @@ extern const TSurfaceTensionSum R152aSurfaceTension;
 // states models of their own).
 extern const TSurfaceTensionSum R22SurfaceTension;
 extern const TSurfaceTensionSum R32SurfaceTension;
+
+// R1234yf: viscosity of Huber and Assael (2016), dilute ratio of polynomials + V5 + V6 + residual
+// ratio of sums; conductivity of Perkins and Huber (2011), K1 + K4 + K6 with that viscosity.
+extern const TConductivityCorrelation R1234yfConductivity;
+extern const TViscosityCorrelation R1234yfViscosity;
+extern const TSurfaceTensionSum R1234yfSurfaceTension;
+
+// R1233zd(E), R143a and R1336mzz(Z): extended-corresponding-states viscosity on R134a with the
+// scaled dilute gas (Huber 2018; its reference is bound in KX_New_Refrigerant_Transport.h) and
+// conductivity K1 (R1336mzz(Z): fractional powers) + K4 + K6, whose critical enhancement takes
+// that viscosity (evaluate with the overload that is given eta).
+extern const TECSViscosity R1233zdEViscosity;
+extern const TConductivityCorrelation R1233zdEConductivity;
+extern const TSurfaceTensionSum R1233zdESurfaceTension;
+extern const TECSViscosity R143aViscosity;
+extern const TConductivityCorrelation R143aConductivity;
+extern const TSurfaceTensionSum R143aSurfaceTension;
+extern const TECSViscosity R1336mzzZViscosity;
+extern const TConductivityCorrelation R1336mzzZConductivity;
+extern const TSurfaceTensionSum R1336mzzZSurfaceTension;
 
 }  // namespace kxtransport

@@ -302,4 +302,40 @@ double Evaluate(const TSurfaceTensionSum& term, double T) {
     return PowerSum(term.a, term.n, 1.0 - T / term.Tc);
 }
 
+// ---- Terms of the newer refrigerant correlations ----
+
+double Evaluate(const TViscosityDiluteNeufeldScaled& term, double T) {
+    return term.Fc * Evaluate(term.neufeld, T);
+}
+
+double Evaluate(const TViscosityResidualRational& term, const TTransportState& state) {
+    const double tau = term.Tred / state.T;
+    const double delta = state.rho / term.rhoRed;
+    double numerator = 0.0;
+    for (size_t i = 0; i < term.a.size(); ++i)
+        numerator += term.a[i] * PowerOf(delta, term.d[i]) * PowerOf(tau, term.t[i]);
+    double denominator = 0.0;
+    double dilute = 0.0;  // the denominator at zero density
+    for (size_t j = 0; j < term.b.size(); ++j) {
+        const double part = term.b[j] * PowerOf(tau, term.u[j]);
+        denominator += part * PowerOf(delta, term.e[j]);
+        if (term.e[j] == 0.0) dilute += part;
+    }
+    if (!(denominator * dilute > 0.0)) return std::numeric_limits<double>::quiet_NaN();
+    return numerator / denominator;
+}
+
+double Evaluate(const TConductivityDiluteRoot& term, double T) {
+    const double Tr = T / term.Tred;
+    double sum = 0.0;
+    for (size_t k = 0; k < term.L.size(); ++k) sum += term.L[k] * PowerOf(Tr, -term.s[k]);
+    return term.unit * std::sqrt(Tr) / sum;
+}
+
+// ---- Dilute viscosity as a ratio of polynomials in T ----
+
+double Evaluate(const TViscosityDiluteRatio& term, double T) {
+    return term.unit * PowerSum(term.a, term.p, T) / PowerSum(term.b, term.q, T);
+}
+
 }  // namespace kxtransport

@@ -299,4 +299,51 @@ struct TConductivityParts {
     double Total() const { return dilute + residual + critical; }
 };
 
+// ---------------------------------------------------------------------------------------------
+// Terms of the newer refrigerant correlations (Huber 2018, Huber and Assael 2016, Perkins and
+// Huber 2020)
+// ---------------------------------------------------------------------------------------------
+
+// The Neufeld dilute gas scaled by a constant: eta0 = Fc V2. The extended-corresponding-states
+// viscosities of Huber (2018, NISTIR 8209) fit Fc to the dilute-gas data; Fc = 1 is V2 itself.
+struct TViscosityDiluteNeufeldScaled {
+    TViscosityDiluteNeufeld neufeld;
+    double Fc = 1.0;
+};
+double Evaluate(const TViscosityDiluteNeufeldScaled& term, double T);
+
+// Residual viscosity as a ratio of sums (Huber and Assael 2016, R1234yf):
+// sum a_i delta^d_i tau^t_i / sum b_j delta^e_j tau^u_j, tau = Tred / T, delta = rho / rhoRed
+// (molar). The denominator's zero in delta is a pole like the close-packed one of V6: where the
+// denominator no longer has the sign it has at zero density the result is NaN.
+struct TViscosityResidualRational {
+    double Tred;            // K
+    double rhoRed;          // mol/m3
+    TCoefficients a, d, t;  // numerator, a in Pa s
+    TCoefficients b, e, u;  // denominator
+};
+double Evaluate(const TViscosityResidualRational& term, const TTransportState& state);
+
+// Dilute conductivity with fractional powers (Perkins and Huber 2020, R1336mzz(Z)):
+// lambda0 = unit sqrt(Tr) / sum L_k Tr^(-s_k), Tr = T / Tred.
+struct TConductivityDiluteRoot {
+    double Tred;         // K
+    TCoefficients L, s;  // L dimensionless, per unit
+    double unit;         // W/(m K)
+};
+double Evaluate(const TConductivityDiluteRoot& term, double T);
+
+// ---------------------------------------------------------------------------------------------
+// Dilute viscosity as a ratio of polynomials in T (Huber and Assael 2016). Written with R1234yf;
+// the R1234ze(E) correlation of the same paper has the same term.
+// ---------------------------------------------------------------------------------------------
+
+// eta0 = unit sum a_i T^p_i / sum b_j T^q_j, T in K.
+struct TViscosityDiluteRatio {
+    TCoefficients a, p;
+    TCoefficients b, q;
+    double unit;  // Pa s
+};
+double Evaluate(const TViscosityDiluteRatio& term, double T);
+
 }  // namespace kxtransport
