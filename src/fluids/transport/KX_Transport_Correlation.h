@@ -8,7 +8,8 @@
 
 namespace kxtransport {
 
-// eta = dilute (one of V1, V3, V4) + initial density (V5) + residual (V6, V7 or V8).
+// eta = dilute (one of V1, V3, V4, ratio of polynomials) + initial density (V5) + residual (V6,
+// V7 or V8, and the ratio of sums).
 struct TViscosityCorrelation {
     const TViscosityDiluteFitted* diluteFitted = nullptr;          // V1
     const TViscosityDilutePolynomial* dilutePolynomial = nullptr;  // V3
@@ -26,8 +27,8 @@ double DiluteViscosity(const TViscosityCorrelation& model, double T);
 // Needs the state's temperature and densities only.
 TViscosityParts Evaluate(const TViscosityCorrelation& model, const TTransportState& state);
 
-// lambda = dilute (one of K1, K2, K3) + residual (K4 or K5) + critical (K6, K7 or K8). K2 takes
-// the dilute term of `viscosity`, K6 its total.
+// lambda = dilute (one of K1, K2, K3, fractional powers) + residual (K4 or K5) + critical (K6, K7
+// or K8). K2 takes the dilute term of `viscosity`, K6 its total.
 struct TConductivityCorrelation {
     const TConductivityDiluteRatio* diluteRatio = nullptr;                  // K1
     const TConductivityDiluteFromViscosity* diluteFromViscosity = nullptr;  // K2
