@@ -8,7 +8,8 @@
 
 namespace kxtransport {
 
-// eta = dilute (one of V1, V3, V4) + initial density (V5) + residual (V6, V7 or V8).
+// eta = dilute (one of V1, V3, V4 or the ratio of polynomials) + initial density (V5) + residual
+// (V6, V7 or V8).
 struct TViscosityCorrelation {
     const TViscosityDiluteFitted* diluteFitted = nullptr;          // V1
     const TViscosityDilutePolynomial* dilutePolynomial = nullptr;  // V3
@@ -17,6 +18,8 @@ struct TViscosityCorrelation {
     const TViscosityResidualSum* residualSum = nullptr;            // V6
     const TViscosityResidualHydrogen* residualHydrogen = nullptr;  // V7
     const TViscosityResidualCO2* residualCO2 = nullptr;            // V8
+    // Dilute gas as a ratio of polynomials in T (Huber and Assael 2016).
+    const TViscosityDiluteRatio* diluteRatio = nullptr;
 };
 
 // Dilute-gas viscosity alone (Pa s).

@@ -302,4 +302,10 @@ double Evaluate(const TSurfaceTensionSum& term, double T) {
     return PowerSum(term.a, term.n, 1.0 - T / term.Tc);
 }
 
+// ---- Dilute gas as a ratio of polynomials in T (Huber and Assael 2016) ----
+
+double Evaluate(const TViscosityDiluteRatio& term, double T) {
+    return term.unit * PowerSum(term.a, term.p, T) / PowerSum(term.b, term.q, T);
+}
+
 }  // namespace kxtransport

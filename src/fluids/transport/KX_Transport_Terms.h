@@ -299,4 +299,16 @@ struct TConductivityParts {
     double Total() const { return dilute + residual + critical; }
 };
 
+// ---------------------------------------------------------------------------------------------
+// Dilute gas as a ratio of polynomials in T (Huber and Assael 2016)
+// ---------------------------------------------------------------------------------------------
+
+// eta0 = unit sum a_i T^p_i / sum b_j T^q_j, T in K (the R1234ze(E) dilute-gas viscosity).
+struct TViscosityDiluteRatio {
+    double unit;         // Pa s per unit of the ratio (1e-6 for a ratio in µPa s)
+    TCoefficients a, p;  // numerator coefficients and exponents of T
+    TCoefficients b, q;  // denominator coefficients and exponents of T
+};
+double Evaluate(const TViscosityDiluteRatio& term, double T);
+
 }  // namespace kxtransport
