@@ -8,8 +8,7 @@
 
 namespace kxtransport {
 
-// eta = dilute (one of V1, V3, V4 or the ratio of polynomials) + initial density (V5) + residual
-// (V6, V7 or V8).
+// eta = dilute (one of V1, V3, V4) + initial density (V5) + residual (V6, V7 or V8).
 struct TViscosityCorrelation {
     const TViscosityDiluteFitted* diluteFitted = nullptr;          // V1
     const TViscosityDilutePolynomial* dilutePolynomial = nullptr;  // V3
@@ -18,7 +17,7 @@ struct TViscosityCorrelation {
     const TViscosityResidualSum* residualSum = nullptr;            // V6
     const TViscosityResidualHydrogen* residualHydrogen = nullptr;  // V7
     const TViscosityResidualCO2* residualCO2 = nullptr;            // V8
-    // Dilute gas as a ratio of polynomials in T (Huber and Assael 2016).
+    // Dilute gas as a ratio of polynomials in T (Huber and Assael 2016), instead of V1, V3, V4.
     const TViscosityDiluteRatio* diluteRatio = nullptr;
 };
 
