@@ -90,4 +90,29 @@ extern const TECSViscosity R1336mzzZViscosity;
 extern const TConductivityCorrelation R1336mzzZConductivity;
 extern const TSurfaceTensionSum R1336mzzZSurfaceTension;
 
+// R290 (propane): viscosity of Vogel et al. (1998), V1 + V5 + V6 with a close-packed part;
+// conductivity of Marsh et al. (2002), K1 + K4 + K6 with that viscosity.
+extern const TViscosityCorrelation R290Viscosity;
+extern const TConductivityCorrelation R290Conductivity;
+extern const TSurfaceTensionSum R290SurfaceTension;
+
+// R600a (isobutane): viscosity of Vogel et al. (2000), V1 + V5 + V6 with a close-packed part;
+// conductivity of Perkins (2002), K1 + K4 + K6 with that viscosity.
+extern const TViscosityCorrelation R600aViscosity;
+extern const TConductivityCorrelation R600aConductivity;
+extern const TSurfaceTensionSum R600aSurfaceTension;
+
+// R1234ze(E): viscosity of Huber and Assael (2016), dilute ratio of polynomials + V5 + V6;
+// conductivity of Perkins and Huber (2011), K1 + K4 + K6 with that viscosity; surface tension
+// of Mulero and Cachadiña (2014).
+extern const TViscosityCorrelation R1234zeEViscosity;
+extern const TConductivityCorrelation R1234zeEConductivity;
+extern const TSurfaceTensionSum R1234zeESurfaceTension;
+
+// R245fa (Perkins et al. 2016): viscosity V1 + V5 + V6, conductivity K1 + K4 + K6 with that
+// viscosity.
+extern const TViscosityCorrelation R245faViscosity;
+extern const TConductivityCorrelation R245faConductivity;
+extern const TSurfaceTensionSum R245faSurfaceTension;
+
 }  // namespace kxtransport
