@@ -266,13 +266,24 @@ void THelmholzFluid::SaturationFromPByInverse(double P, double& Ts, double& DL, 
         ok = code == KXErrorCode::Success;
         return ps - P;
     };
+    auto found = [&](double T, double dl, double dv) {
+        ErrorText.clear();
+        ErrorCode = KXErrorCode::Success;
+        Ts = T;
+        DL = dl;
+        DV = dv;
+    };
     double dl = 0.0, dv = 0.0;
     bool ok = true;
     double lo = Tt_, hi = Tc_;
+    // An end of the line is met exactly (the critical pressure itself).
+    double fhi = excess(hi, dl, dv, ok);
+    if (!ok) return;
+    if (fhi == 0.0) return found(hi, dl, dv);
     double flo = excess(lo, dl, dv, ok);
     if (!ok) return;
-    double fhi = excess(hi, dl, dv, ok);
-    if (!ok || flo > 0.0 || fhi < 0.0) return;
+    if (flo == 0.0) return found(lo, dl, dv);
+    if (flo > 0.0 || fhi < 0.0) return;
     int side = 0;
     for (int pass = 1; pass <= InverseSaturationPasses; ++pass) {
         double T = (lo * fhi - hi * flo) / (fhi - flo);
@@ -280,14 +291,8 @@ void THelmholzFluid::SaturationFromPByInverse(double P, double& Ts, double& DL, 
         const double f = excess(T, dl, dv, ok);
         if (!ok) return;
         if (f == 0.0 || std::fabs(f) <= InverseSaturationTolerance * P ||
-            hi - lo <= 1e-12 * (hi + dta)) {
-            ErrorText.clear();
-            ErrorCode = KXErrorCode::Success;
-            Ts = T;
-            DL = dl;
-            DV = dv;
-            return;
-        }
+            hi - lo <= 1e-12 * (hi + dta))
+            return found(T, dl, dv);
         if (f < 0.0) {
             lo = T;
             flo = f;

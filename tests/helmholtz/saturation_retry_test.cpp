@@ -120,6 +120,13 @@ TEST(SaturationRetry, AtTheCriticalTemperatureIsTheCriticalPoint) {
     int32_t code = -1;
     EXPECT_EQ(fluid.PsatT(fluid.Tc_, text, code), fluid.Pc_);
     EXPECT_EQ(fluid.DTX(fluid.Tc_, 0.0, text, code), fluid.Dcr_);
+    // The saturation temperature found by inverting the saturation pressure meets that end.
+    double Ts = 0.0, DLc = 0.0, DVc = 0.0;
+    code = -1;
+    fluid.SaturationFromPByInverse(fluid.Pc_, Ts, DLc, DVc, text, code);
+    EXPECT_EQ(code, 0) << text;
+    EXPECT_EQ(Ts, fluid.Tc_);
+    EXPECT_EQ(DLc, fluid.Dcr_);
     // There the vapour fraction has no meaning.
     EXPECT_EQ(fluid.XTH(fluid.Tc_, fluid.HDT(fluid.Dcr_, fluid.Tc_), text, code), 0.0);
     EXPECT_EQ(text, "KX_VDW_FE_XTH; No distinct liquid and vapour phases found.");
