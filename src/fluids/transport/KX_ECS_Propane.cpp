@@ -43,9 +43,6 @@ constexpr double PropaneSigma = 4.9748e-10;     // m
 constexpr double PropaneEpsilonOverK = 263.88;  // K
 constexpr double DiluteA[] = {0.25104574, -0.47271238, 0.060836515};
 constexpr double DiluteT[] = {0.0, 1.0, 3.0};
-constexpr double RainwaterFriendB[] = {-19.572881, 219.73999,  -1015.3226, 2471.01251, -3375.1717,
-                                       2491.6597,  -787.26086, 14.085455,  -0.34664158};
-constexpr double RainwaterFriendT[] = {0.0, -0.25, -0.5, -0.75, -1.0, -1.25, -1.5, -2.5, -5.5};
 constexpr double ResidualA[] = {3.59873030195e-05,  -0.000180512188564, 8.77124888223e-05,
                                 -0.000105773052525, 0.000205319740877,  -0.00012921093261,
                                 5.89491587759e-05,  -0.0001297400331,   7.66280419971e-05,

@@ -18,15 +18,8 @@ constexpr TViscosityDiluteRatio kDiluteViscosity{.a = kDiluteViscosityA,
                                                  .q = kDiluteViscosityQ,
                                                  .unit = 1e-06};
 // V5, M. L. Huber, M. J. Assael (2016), Int. J. Refrig. 71, 39-45
-constexpr double kInitialDensityViscosityB[] = {-19.572881, 219.73999,  -1015.3226,
-                                                2471.01251, -3375.1717, 2491.6597,
-                                                -787.26086, 14.085455,  -0.34664158};
-constexpr double kInitialDensityViscosityT[] = {0.0,   -0.25, -0.5, -0.75, -1.0,
-                                                -1.25, -1.5,  -2.5, -5.5};
-constexpr TViscosityInitialDensity kInitialDensityViscosity{.b = kInitialDensityViscosityB,
-                                                            .t = kInitialDensityViscosityT,
-                                                            .sigma = 5e-10,
-                                                            .epsilonOverK = 340.0};
+constexpr TViscosityInitialDensity kInitialDensityViscosity{
+    .b = RainwaterFriendB, .t = RainwaterFriendT, .sigma = 5e-10, .epsilonOverK = 340.0};
 // V6, M. L. Huber, M. J. Assael (2016), Int. J. Refrig. 71, 39-45
 // The paper's nested polynomial multiplied out; reduced with the critical point of the equation of
 // state (382.513 K, 4.29 mol/dm3).

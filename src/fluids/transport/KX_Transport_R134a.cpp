@@ -16,15 +16,8 @@ constexpr TViscosityDiluteFitted kDiluteViscosity{.C = 2.1357e-08,
                                                   .a = kDiluteViscosityA,
                                                   .t = kDiluteViscosityT};
 // V5, M. L. Huber, A. Laesecke, R. A. Perkins (2003), Ind. Eng. Chem. Res. 42, 3163-3178
-constexpr double kInitialDensityViscosityB[] = {-19.572881, 219.73999,  -1015.3226,
-                                                2471.01251, -3375.1717, 2491.6597,
-                                                -787.26086, 14.085455,  -0.34664158};
-constexpr double kInitialDensityViscosityT[] = {0.0,   -0.25, -0.5, -0.75, -1.0,
-                                                -1.25, -1.5,  -2.5, -5.5};
-constexpr TViscosityInitialDensity kInitialDensityViscosity{.b = kInitialDensityViscosityB,
-                                                            .t = kInitialDensityViscosityT,
-                                                            .sigma = 4.68932e-10,
-                                                            .epsilonOverK = 299.363};
+constexpr TViscosityInitialDensity kInitialDensityViscosity{
+    .b = RainwaterFriendB, .t = RainwaterFriendT, .sigma = 4.68932e-10, .epsilonOverK = 299.363};
 // V6, M. L. Huber, A. Laesecke, R. A. Perkins (2003), Ind. Eng. Chem. Res. 42, 3163-3178
 constexpr double kResidualViscosityA[] = {-2.06900719e-05, 3.56029549e-07, 2.11101816e-06,
                                           1.39601415e-05,  -4.5643502e-06, -3.51593275e-06};

@@ -16,15 +16,8 @@ constexpr TViscosityDiluteFitted kDiluteViscosity{.C = 2.1357e-08,
                                                   .a = kDiluteViscosityA,
                                                   .t = kDiluteViscosityT};
 // V5, R. A. Perkins, M. L. Huber, M. J. Assael (2016), J. Chem. Eng. Data 61, 3286-3294
-constexpr double kInitialDensityViscosityB[] = {-19.572881, 219.73999,  -1015.3226,
-                                                2471.01251, -3375.1717, 2491.6597,
-                                                -787.26086, 14.085455,  -0.34664158};
-constexpr double kInitialDensityViscosityT[] = {0.0,   -0.25, -0.5, -0.75, -1.0,
-                                                -1.25, -1.5,  -2.5, -5.5};
-constexpr TViscosityInitialDensity kInitialDensityViscosity{.b = kInitialDensityViscosityB,
-                                                            .t = kInitialDensityViscosityT,
-                                                            .sigma = 5.88e-10,
-                                                            .epsilonOverK = 258.15};
+constexpr TViscosityInitialDensity kInitialDensityViscosity{
+    .b = RainwaterFriendB, .t = RainwaterFriendT, .sigma = 5.88e-10, .epsilonOverK = 258.15};
 // V6, R. A. Perkins, M. L. Huber, M. J. Assael (2016), J. Chem. Eng. Data 61, 3286-3294
 // (published in µPa s: a_i here are those times 1e-6)
 constexpr double kResidualViscosityA[] = {8.3502935e-07, 1.0245205e-05, 2.3356206e-10};

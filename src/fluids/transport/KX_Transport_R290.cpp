@@ -18,15 +18,8 @@ constexpr TViscosityDiluteFitted kDiluteViscosity{.C = 2.1357e-08,
                                                   .t = kDiluteViscosityT};
 // V5, E. Vogel, C. Kuechenmeister, E. Bich, A. Laesecke (1998), J. Phys. Chem. Ref. Data 27,
 // 947-970
-constexpr double kInitialDensityViscosityB[] = {-19.572881, 219.73999,  -1015.3226,
-                                                2471.01251, -3375.1717, 2491.6597,
-                                                -787.26086, 14.085455,  -0.34664158};
-constexpr double kInitialDensityViscosityT[] = {0.0,   -0.25, -0.5, -0.75, -1.0,
-                                                -1.25, -1.5,  -2.5, -5.5};
-constexpr TViscosityInitialDensity kInitialDensityViscosity{.b = kInitialDensityViscosityB,
-                                                            .t = kInitialDensityViscosityT,
-                                                            .sigma = 4.9748e-10,
-                                                            .epsilonOverK = 263.88};
+constexpr TViscosityInitialDensity kInitialDensityViscosity{
+    .b = RainwaterFriendB, .t = RainwaterFriendT, .sigma = 4.9748e-10, .epsilonOverK = 263.88};
 // V6, E. Vogel, C. Kuechenmeister, E. Bich, A. Laesecke (1998), J. Phys. Chem. Ref. Data 27,
 // 947-970 The close-packed density as published: delta0 = 2.50053938863 (1 + 0.860516059264 /
 // sqrt(tau)).

@@ -62,6 +62,13 @@ struct TViscosityInitialDensity {
     double sigma;         // m
     double epsilonOverK;  // K
 };
+// The Rainwater-Friend coefficients b_i, t_i of B* (Vogel et al. 1998), which most correlations
+// take unchanged.
+inline constexpr double RainwaterFriendB[] = {-19.572881, 219.73999,  -1015.3226,
+                                              2471.01251, -3375.1717, 2491.6597,
+                                              -787.26086, 14.085455,  -0.34664158};
+inline constexpr double RainwaterFriendT[] = {0.0,   -0.25, -0.5, -0.75, -1.0,
+                                              -1.25, -1.5,  -2.5, -5.5};
 // The second viscosity virial coefficient N_A sigma^3 B*, m3/mol.
 double SecondViscosityVirial(const TViscosityInitialDensity& term, double T);
 double Evaluate(const TViscosityInitialDensity& term, double eta0, const TTransportState& state);
