@@ -27,6 +27,22 @@
 #include "KX_R22_FE_Lib_Root.h"
 #include "KX_R32_FE_Lib.h"
 #include "KX_R32_FE_Lib_Root.h"
+#include "KX_R1234yf_FE_Lib.h"
+#include "KX_R1234yf_FE_Lib_Root.h"
+#include "KX_R1234zeE_FE_Lib.h"
+#include "KX_R1234zeE_FE_Lib_Root.h"
+#include "KX_R1233zdE_FE_Lib.h"
+#include "KX_R1233zdE_FE_Lib_Root.h"
+#include "KX_R290_FE_Lib.h"
+#include "KX_R290_FE_Lib_Root.h"
+#include "KX_R600a_FE_Lib.h"
+#include "KX_R600a_FE_Lib_Root.h"
+#include "KX_R143a_FE_Lib.h"
+#include "KX_R143a_FE_Lib_Root.h"
+#include "KX_R245fa_FE_Lib.h"
+#include "KX_R245fa_FE_Lib_Root.h"
+#include "KX_R1336mzzZ_FE_Lib.h"
+#include "KX_R1336mzzZ_FE_Lib_Root.h"
 #include "KX_WS_IF97_Lib.h"
 
 namespace {
@@ -167,6 +183,30 @@ const THelmholzFluid& Orthohydrogen() {
 const THelmholzFluid& Parahydrogen() {
     return H2pFluid();
 }
+const THelmholzFluid& R1234yf() {
+    return R1234yfFluid();
+}
+const THelmholzFluid& R1234zeE() {
+    return R1234zeEFluid();
+}
+const THelmholzFluid& R1233zdE() {
+    return R1233zdEFluid();
+}
+const THelmholzFluid& R290() {
+    return R290Fluid();
+}
+const THelmholzFluid& R600a() {
+    return R600aFluid();
+}
+const THelmholzFluid& R143a() {
+    return R143aFluid();
+}
+const THelmholzFluid& R245fa() {
+    return R245faFluid();
+}
+const THelmholzFluid& R1336mzzZ() {
+    return R1336mzzZFluid();
+}
 
 constexpr TFluidWords AmmoniaWords{
     "ammonia",
@@ -300,6 +340,39 @@ constexpr TFluidWords ParahydrogenWords{
     "J. Assael et al., J. Phys. Chem. Ref. Data 40 (2011) 033101 (thermal conductivity)",
     MuleroSurfaceTension};
 
+constexpr TFluidWords R1234yfWords{
+    "R1234yf", "2,3,3,3-tetrafluoroprop-1-ene", "R-1234yf", "754-12-1", IirReference,
+    "E. W. Lemmon, R. Akasaka, Int. J. Thermophys. 43 (2022) 119",
+    "", ""};
+constexpr TFluidWords R1234zeEWords{
+    "R1234ze(E)", "trans-1,3,3,3-tetrafluoroprop-1-ene", "R-1234ze(E)", "29118-24-9", IirReference,
+    "M. Thol, E. W. Lemmon, Int. J. Thermophys. 37 (2016) 28",
+    "", ""};
+constexpr TFluidWords R1233zdEWords{
+    "R1233zd(E)", "trans-1-chloro-3,3,3-trifluoroprop-1-ene", "R-1233zd(E)", "102687-65-0", IirReference,
+    "R. Akasaka, E. W. Lemmon, J. Phys. Chem. Ref. Data 51 (2022) 023101",
+    "", ""};
+constexpr TFluidWords R290Words{
+    "R290", "propane", "R-290", "74-98-6", IirReference,
+    "E. W. Lemmon, M. O. McLinden, W. Wagner, J. Chem. Eng. Data 54 (2009) 3141-3180",
+    "", ""};
+constexpr TFluidWords R600aWords{
+    "R600a", "isobutane", "R-600a", "75-28-5", IirReference,
+    "D. Buecker, W. Wagner, J. Phys. Chem. Ref. Data 35 (2006) 929-1019",
+    "", ""};
+constexpr TFluidWords R143aWords{
+    "R143a", "1,1,1-trifluoroethane", "R-143a", "420-46-2", IirReference,
+    "E. W. Lemmon, R. T Jacobsen, J. Phys. Chem. Ref. Data 29 (2000) 521-552",
+    "", ""};
+constexpr TFluidWords R245faWords{
+    "R245fa", "1,1,1,3,3-pentafluoropropane", "R-245fa", "460-73-1", IirReference,
+    "R. Akasaka, Y. Zhou, E. W. Lemmon, J. Phys. Chem. Ref. Data 44 (2015) 013104",
+    "", ""};
+constexpr TFluidWords R1336mzzZWords{
+    "R1336mzz(Z)", "cis-1,1,1,4,4,4-hexafluorobut-2-ene", "R-1336mzz(Z)", "692-49-9", IirReference,
+    "M. O. McLinden, R. Akasaka, J. Chem. Eng. Data 65 (2020) 4201-4214",
+    "", ""};
+
 #define KX_FLUID_DESCRIPTION(LIB, ACCESSOR, WORDS) \
     { #LIB, LIB##_Entries, InfoOf < ACCESSOR, WORDS>, FluidOf < ACCESSOR> }
 
@@ -318,6 +391,14 @@ const TKXLibraryDescription Descriptions[] = {
     KX_FLUID_DESCRIPTION(KX_H2_FE, Hydrogen, HydrogenWords),
     KX_FLUID_DESCRIPTION(KX_H2o_FE, Orthohydrogen, OrthohydrogenWords),
     KX_FLUID_DESCRIPTION(KX_H2p_FE, Parahydrogen, ParahydrogenWords),
+    KX_FLUID_DESCRIPTION(KX_R1234yf_FE, R1234yf, R1234yfWords),
+    KX_FLUID_DESCRIPTION(KX_R1234zeE_FE, R1234zeE, R1234zeEWords),
+    KX_FLUID_DESCRIPTION(KX_R1233zdE_FE, R1233zdE, R1233zdEWords),
+    KX_FLUID_DESCRIPTION(KX_R290_FE, R290, R290Words),
+    KX_FLUID_DESCRIPTION(KX_R600a_FE, R600a, R600aWords),
+    KX_FLUID_DESCRIPTION(KX_R143a_FE, R143a, R143aWords),
+    KX_FLUID_DESCRIPTION(KX_R245fa_FE, R245fa, R245faWords),
+    KX_FLUID_DESCRIPTION(KX_R1336mzzZ_FE, R1336mzzZ, R1336mzzZWords),
 };
 
 #undef KX_FLUID_DESCRIPTION

@@ -1,0 +1,13 @@
+#pragma once
+// The R600a library "KX_R600a_FE": the saturation, single-phase, flash and heat-capacity
+// functions and the constants, forwarding to the R600a object.
+#include <cstdint>
+#include <span>
+
+#include "KX_Fluid_Lib_Template.h"
+
+KX_FLUID_DECLARE_SHARED_FUNCTIONS(KX_R600a_FE)
+KX_FLUID_DECLARE_CONSTANT_FUNCTIONS(KX_R600a_FE)
+
+// The functions in the order the library registers them.
+std::span<const TKXLibraryEntry> KX_R600a_FE_Entries();
