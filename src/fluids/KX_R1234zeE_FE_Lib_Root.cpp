@@ -62,9 +62,9 @@ static constexpr TReducedAncillaries R1234zeEAncillaries{
     {4290.0 * 0.1140415928, R1234zeEDsleN, R1234zeEDsleK, 382.52},
     {4290.0 * 0.1140415928, R1234zeEDsveN, R1234zeEDsveK},
     // from Tc_Max_ on: the saturated states of the equation there, to its critical point
-    {109.263, 36.27690386074, 0.07175618685844, 0.1},
-    {109.263, 556.5608164067, -67.3223832947, 0.1},
-    {109.263, 419.4835847303, 69.7548483817, 0.1}};
+    StraightToCritical(109.263, 36.27690386074, 36.3486600476, 0.1),
+    StraightToCritical(109.263, 556.5608164067, 489.238433112, 0.1),
+    StraightToCritical(109.263, 419.4835847303, 489.238433112, 0.1)};
 
 TR1234zeE_FE::TR1234zeE_FE()
     : TEquationFluid(
@@ -81,8 +81,8 @@ TR1234zeE_FE::TR1234zeE_FE()
               .Pcr_ = 36.3486600476,
               .Dcr_ = 489.238433112,
               .Tt_ = -104.53,
-              .Pt_ = 0.0021865467,
-              .Pmin = 0.0021865467,  // the triple-point pressure
+              .Pt_ = 0.00218654671457,
+              .Pmin = 0.00218654671457,  // the triple-point pressure
               .Pmax = 1000.0,
               .Tmax = 420.0 - KelvinOffset},
           {R1234zeEResidual, R1234zeEGaussian}, R1234zeEIdeal) {}

@@ -64,9 +64,9 @@ static constexpr TReducedAncillaries R245faAncillaries{
     {3875.0 * 0.13404794, R245faDsleN, R245faDsleK},
     {3875.0 * 0.13404794, R245faDsveN, R245faDsveK},
     // from Tc_Max_ on: the saturated states of the equation there, to its critical point
-    {153.76, 36.44323905129, 0.06671808880569, 0.1},
-    {153.76, 596.4529507065, -77.01718320645, 0.1},
-    {153.76, 445.7309483732, 73.70481912683, 0.1},
+    StraightToCritical(153.76, 36.44323905129, 36.5099571401, 0.1),
+    StraightToCritical(153.76, 596.4529507065, 519.4357675, 0.1),
+    StraightToCritical(153.76, 445.7309483732, 519.4357675, 0.1),
     true};
 
 TR245fa_FE::TR245fa_FE()
@@ -84,8 +84,8 @@ TR245fa_FE::TR245fa_FE()
               .Pcr_ = 36.5099571401,
               .Dcr_ = 519.4357675,
               .Tt_ = -102.1,
-              .Pt_ = 0.00013757433000000002,
-              .Pmin = 0.00013757433000000002,  // the triple-point pressure
+              .Pt_ = 0.000137574328456000000002,
+              .Pmin = 0.000137574328456000000002,  // the triple-point pressure
               .Pmax = 2000.0,
               .Tmax = 440.0 - KelvinOffset},
           {R245faResidual, R245faGaussian}, R245faIdeal) {}

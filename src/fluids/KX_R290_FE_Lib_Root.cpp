@@ -65,9 +65,9 @@ static constexpr TReducedAncillaries R290Ancillaries{
     {5000.0 * 0.04409562, R290DsleN, R290DsleK},
     {5000.0 * 0.04409562, R290DsveN, R290DsveK},
     // from Tc_Max_ on: the saturated states of the equation there, to its critical point
-    {96.64, 42.43430397161, 0.07734236948772, 0.1},
-    {96.64, 243.2899131752, -22.81181317522, 0.1},
-    {96.64, 197.8449352965, 22.63316470347, 0.1},
+    StraightToCritical(96.64, 42.43430397161, 42.5116463411, 0.1),
+    StraightToCritical(96.64, 243.2899131752, 220.4781, 0.1),
+    StraightToCritical(96.64, 197.8449352965, 220.4781, 0.1),
     true};
 
 TR290_FE::TR290_FE()
@@ -85,8 +85,8 @@ TR290_FE::TR290_FE()
               .Pcr_ = 42.5116463411,
               .Dcr_ = 220.4781,
               .Tt_ = -187.625,
-              .Pt_ = 1.7376541e-09,
-              .Pmin = 1.7376541e-09,  // the triple-point pressure
+              .Pt_ = 1.72046181512e-09,
+              .Pmin = 1.72046181512e-09,  // the triple-point pressure
               .Pmax = 10000.0,
               .Tmax = 650.0 - KelvinOffset},
           {R290Residual, R290Gaussian}, R290Ideal) {}

@@ -72,9 +72,9 @@ static constexpr TReducedAncillaries R600aAncillaries{
     {3879.75678828 * 0.0581222, R600aDsleN, R600aDsleK},
     {3879.75678828 * 0.0581222, R600aDsveN, R600aDsveK, 407.817},
     // from Tc_Max_ on: the saturated states of the equation there, to its critical point
-    {134.56, 36.2289018167, 0.06109834980265, 0.1},
-    {134.56, 249.7844484877, -24.28444848794, 0.1},
-    {134.56, 199.5832533429, 25.91674665691, 0.1},
+    StraightToCritical(134.56, 36.2289018167, 36.2900001665, 0.1),
+    StraightToCritical(134.56, 249.7844484877, 225.4999999997678, 0.1),
+    StraightToCritical(134.56, 199.5832533429, 225.4999999997678, 0.1),
     true};
 
 TR600a_FE::TR600a_FE()
@@ -92,8 +92,8 @@ TR600a_FE::TR600a_FE()
               .Pcr_ = 36.2900001665,
               .Dcr_ = 225.4999999997678,
               .Tt_ = -159.42,
-              .Pt_ = 2.2890163000000003e-07,
-              .Pmin = 2.2890163000000003e-07,  // the triple-point pressure
+              .Pt_ = 2.28906605319e-07,
+              .Pmin = 2.28906605319e-07,  // the triple-point pressure
               .Pmax = 350.0,
               .Tmax = 575.0 - KelvinOffset},
           {R600aResidual, R600aGaussian}, R600aIdeal) {}

@@ -30,6 +30,13 @@ struct TReducedAncillary {
     double TcrK(double tcr, double dta) const { return ownTcrK > 0.0 ? ownTcrK : tcr + dta; }
 };
 
+// The straight line from value at start to the critical value span kelvin later, so that it
+// ends on the equation's critical point to rounding.
+constexpr TStraightBranch StraightToCritical(double start, double value, double critical,
+                                             double span) {
+    return {start, value, critical - value, span};
+}
+
 struct TReducedAncillaries {
     TReducedAncillary pressure;
     TReducedAncillary liquid;
