@@ -17,32 +17,32 @@
 #include "KX_NH3_FE_Lib_Root.h"
 #include "KX_O2_FE_Lib.h"
 #include "KX_O2_FE_Lib_Root.h"
-#include "KX_R123_FE_Lib.h"
-#include "KX_R123_FE_Lib_Root.h"
-#include "KX_R134a_FE_Lib.h"
-#include "KX_R134a_FE_Lib_Root.h"
-#include "KX_R152a_FE_Lib.h"
-#include "KX_R152a_FE_Lib_Root.h"
-#include "KX_R22_FE_Lib.h"
-#include "KX_R22_FE_Lib_Root.h"
-#include "KX_R32_FE_Lib.h"
-#include "KX_R32_FE_Lib_Root.h"
+#include "KX_R1233zdE_FE_Lib.h"
+#include "KX_R1233zdE_FE_Lib_Root.h"
 #include "KX_R1234yf_FE_Lib.h"
 #include "KX_R1234yf_FE_Lib_Root.h"
 #include "KX_R1234zeE_FE_Lib.h"
 #include "KX_R1234zeE_FE_Lib_Root.h"
-#include "KX_R1233zdE_FE_Lib.h"
-#include "KX_R1233zdE_FE_Lib_Root.h"
-#include "KX_R290_FE_Lib.h"
-#include "KX_R290_FE_Lib_Root.h"
-#include "KX_R600a_FE_Lib.h"
-#include "KX_R600a_FE_Lib_Root.h"
-#include "KX_R143a_FE_Lib.h"
-#include "KX_R143a_FE_Lib_Root.h"
-#include "KX_R245fa_FE_Lib.h"
-#include "KX_R245fa_FE_Lib_Root.h"
+#include "KX_R123_FE_Lib.h"
+#include "KX_R123_FE_Lib_Root.h"
 #include "KX_R1336mzzZ_FE_Lib.h"
 #include "KX_R1336mzzZ_FE_Lib_Root.h"
+#include "KX_R134a_FE_Lib.h"
+#include "KX_R134a_FE_Lib_Root.h"
+#include "KX_R143a_FE_Lib.h"
+#include "KX_R143a_FE_Lib_Root.h"
+#include "KX_R152a_FE_Lib.h"
+#include "KX_R152a_FE_Lib_Root.h"
+#include "KX_R22_FE_Lib.h"
+#include "KX_R22_FE_Lib_Root.h"
+#include "KX_R245fa_FE_Lib.h"
+#include "KX_R245fa_FE_Lib_Root.h"
+#include "KX_R290_FE_Lib.h"
+#include "KX_R290_FE_Lib_Root.h"
+#include "KX_R32_FE_Lib.h"
+#include "KX_R32_FE_Lib_Root.h"
+#include "KX_R600a_FE_Lib.h"
+#include "KX_R600a_FE_Lib_Root.h"
 #include "KX_WS_IF97_Lib.h"
 
 namespace {
@@ -341,37 +341,85 @@ constexpr TFluidWords ParahydrogenWords{
     MuleroSurfaceTension};
 
 constexpr TFluidWords R1234yfWords{
-    "R1234yf", "2,3,3,3-tetrafluoroprop-1-ene", "R-1234yf", "754-12-1", IirReference,
+    "R1234yf",
+    "2,3,3,3-tetrafluoroprop-1-ene",
+    "R-1234yf",
+    "754-12-1",
+    IirReference,
     "E. W. Lemmon, R. Akasaka, Int. J. Thermophys. 43 (2022) 119",
-    "", ""};
+    "M. L. Huber, M. J. Assael, Int. J. Refrig. 71 (2016) 39 (viscosity); R. A. Perkins, M. L. "
+    "Huber, J. Chem. Eng. Data 56 (2011) 4868 (thermal conductivity)",
+    MuleroSurfaceTension};
 constexpr TFluidWords R1234zeEWords{
-    "R1234ze(E)", "trans-1,3,3,3-tetrafluoroprop-1-ene", "R-1234ze(E)", "29118-24-9", IirReference,
+    "R1234ze(E)",
+    "trans-1,3,3,3-tetrafluoroprop-1-ene",
+    "R-1234ze(E)",
+    "29118-24-9",
+    IirReference,
     "M. Thol, E. W. Lemmon, Int. J. Thermophys. 37 (2016) 28",
-    "", ""};
+    "M. L. Huber, M. J. Assael, Int. J. Refrig. 71 (2016) 39 (viscosity); R. A. Perkins, M. L. "
+    "Huber, J. Chem. Eng. Data 56 (2011) 4868 (thermal conductivity)",
+    "A. Mulero, I. Cachadiña, J. Phys. Chem. Ref. Data 43 (2014) 023104"};
 constexpr TFluidWords R1233zdEWords{
-    "R1233zd(E)", "trans-1-chloro-3,3,3-trifluoroprop-1-ene", "R-1233zd(E)", "102687-65-0", IirReference,
+    "R1233zd(E)",
+    "trans-1-chloro-3,3,3-trifluoroprop-1-ene",
+    "R-1233zd(E)",
+    "102687-65-0",
+    IirReference,
     "R. Akasaka, E. W. Lemmon, J. Phys. Chem. Ref. Data 51 (2022) 023101",
-    "", ""};
+    "extended corresponding states on R134a: M. L. Huber, NISTIR 8209 (2018) (viscosity); R. A. "
+    "Perkins, M. L. Huber, J. Chem. Eng. Data 62 (2017) 2659 (thermal conductivity)",
+    "C. Kondou, R. Nagata, N. Nii, S. Koyama, Y. Higashi, Int. J. Refrig. 53 (2015) 80"};
 constexpr TFluidWords R290Words{
-    "R290", "propane", "R-290", "74-98-6", IirReference,
+    "R290",
+    "propane",
+    "R-290",
+    "74-98-6",
+    IirReference,
     "E. W. Lemmon, M. O. McLinden, W. Wagner, J. Chem. Eng. Data 54 (2009) 3141-3180",
-    "", ""};
+    "E. Vogel, C. Küchenmeister, E. Bich, A. Laesecke, J. Phys. Chem. Ref. Data 27 (1998) 947 "
+    "(viscosity); K. N. Marsh, R. A. Perkins, M. L. V. Ramires, J. Chem. Eng. Data 47 (2002) 932 "
+    "(thermal conductivity)",
+    MuleroSurfaceTension};
 constexpr TFluidWords R600aWords{
-    "R600a", "isobutane", "R-600a", "75-28-5", IirReference,
+    "R600a",
+    "isobutane",
+    "R-600a",
+    "75-28-5",
+    IirReference,
     "D. Buecker, W. Wagner, J. Phys. Chem. Ref. Data 35 (2006) 929-1019",
-    "", ""};
+    "E. Vogel, C. Küchenmeister, E. Bich, Int. J. Thermophys. 21 (2000) 343 (viscosity); R. A. "
+    "Perkins, J. Chem. Eng. Data 47 (2002) 1272 (thermal conductivity)",
+    MuleroSurfaceTension};
 constexpr TFluidWords R143aWords{
-    "R143a", "1,1,1-trifluoroethane", "R-143a", "420-46-2", IirReference,
+    "R143a",
+    "1,1,1-trifluoroethane",
+    "R-143a",
+    "420-46-2",
+    IirReference,
     "E. W. Lemmon, R. T Jacobsen, J. Phys. Chem. Ref. Data 29 (2000) 521-552",
-    "", ""};
+    "extended corresponding states on R134a: M. L. Huber, NISTIR 8209 (2018) (viscosity); M. L. "
+    "Huber, NISTIR 8209 (2018) (thermal conductivity)",
+    "A. Mulero, I. Cachadiña, J. Phys. Chem. Ref. Data 43 (2014) 023104"};
 constexpr TFluidWords R245faWords{
-    "R245fa", "1,1,1,3,3-pentafluoropropane", "R-245fa", "460-73-1", IirReference,
+    "R245fa",
+    "1,1,1,3,3-pentafluoropropane",
+    "R-245fa",
+    "460-73-1",
+    IirReference,
     "R. Akasaka, Y. Zhou, E. W. Lemmon, J. Phys. Chem. Ref. Data 44 (2015) 013104",
-    "", ""};
+    "R. A. Perkins, M. L. Huber, M. J. Assael, J. Chem. Eng. Data 61 (2016) 3286",
+    MuleroSurfaceTension};
 constexpr TFluidWords R1336mzzZWords{
-    "R1336mzz(Z)", "cis-1,1,1,4,4,4-hexafluorobut-2-ene", "R-1336mzz(Z)", "692-49-9", IirReference,
+    "R1336mzz(Z)",
+    "cis-1,1,1,4,4,4-hexafluorobut-2-ene",
+    "R-1336mzz(Z)",
+    "692-49-9",
+    IirReference,
     "M. O. McLinden, R. Akasaka, J. Chem. Eng. Data 65 (2020) 4201-4214",
-    "", ""};
+    "extended corresponding states on R134a: M. L. Huber, NISTIR 8209 (2018) (viscosity); R. A. "
+    "Perkins, M. L. Huber, Int. J. Thermophys. 41 (2020) 103 (thermal conductivity)",
+    "M. L. Huber, NISTIR 8209 (2018)"};
 
 #define KX_FLUID_DESCRIPTION(LIB, ACCESSOR, WORDS) \
     { #LIB, LIB##_Entries, InfoOf < ACCESSOR, WORDS>, FluidOf < ACCESSOR> }
