@@ -1,5 +1,6 @@
 #include "KX_Library_Descriptions.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -102,6 +103,16 @@ TKXLibraryInfo FluidInfo(const THelmholzFluid& fluid, const TFluidWords& w) {
     info.SurfaceTension = w.SurfaceTension;
     info.InputPairs.assign(std::begin(AllPairs), std::end(AllPairs));
     info.HasTransport = w.Transport[0] != '\0';
+    // Further names a person may type: the library name without its prefix and suffix (where
+    // the display name has brackets, "R1234zeE"), the ASHRAE designation and the chemical name.
+    std::string shortName = fluid.Code;
+    if (shortName.rfind("KX_", 0) == 0) shortName.erase(0, 3);
+    if (shortName.size() > 3 && shortName.compare(shortName.size() - 3, 3, "_FE") == 0)
+        shortName.resize(shortName.size() - 3);
+    for (const std::string& alias : {shortName, std::string(w.Ashrae), std::string(w.ChemicalName)})
+        if (!alias.empty() && alias != info.DisplayName &&
+            std::find(info.Aliases.begin(), info.Aliases.end(), alias) == info.Aliases.end())
+            info.Aliases.push_back(alias);
     return info;
 }
 
@@ -109,7 +120,7 @@ TKXLibraryInfo WaterInfo() {
     TKXLibraryInfo info;
     info.Kind = TKXLibraryKind::WaterIF97;
     info.DisplayName = "water";
-    info.Aliases = {"IF97", "steam", "R718"};
+    info.Aliases = {"IF97", "steam", "R718", "R-718"};
     info.ChemicalName = "water";
     info.Ashrae = "R-718";
     info.Cas = "7732-18-5";
