@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
 #include <type_traits>
@@ -14,9 +15,14 @@ bool IsPowerOfTwo(int n) {
     return n >= 1 && (n & (n - 1)) == 0;
 }
 
+// Equation ids for the per-thread τ caches: never reused, so a cache entry cannot outlive its
+// equation into another one built at the same address.
+std::atomic<std::uint64_t> NextEquationId{1};
+
 }  // namespace
 
-TResidualEquation::TResidualEquation(const TResidualTables& tables) : tables_(tables) {
+TResidualEquation::TResidualEquation(const TResidualTables& tables)
+    : id_(NextEquationId.fetch_add(1, std::memory_order_relaxed)), tables_(tables) {
     terms_.reserve(tables.terms.size());
     tauRoots_ = IsPowerOfTwo(tables.tauRoots) && tables.tauRoots > 1 ? tables.tauRoots : 0;
     for (const TResidualTerm& term : tables.terms) {
@@ -104,21 +110,14 @@ double PhiddFactorAtZeroDensity(double d, int l) {
 }  // namespace
 
 template <class Real>
-void TResidualEquation::AddPolynomialAndExponential(Real Delta, Real Tau, unsigned parts,
-                                                    TResidualDerivatives<Real>& r) const {
-    constexpr int N = MaxTableExponent;
-    // deltaPow[k + 2] = δ^k for k = −2 … maxDk_, by repeated multiplication.
-    std::array<Real, N + 3> deltaPow;
-    deltaPow[2] = 1.0;
-    for (int k = 1; k <= maxDk_; ++k) deltaPow[k + 2] = deltaPow[k + 1] * Delta;
-    // δ^(−1) and δ^(−2) are used only in ∂²/∂δ² of terms with d = 1 and 2; at δ = 0 that sum
-    // is formed from its limit instead and they are not used.
-    deltaPow[1] = Delta != 0.0 ? 1.0 / Delta : 0.0;
-    deltaPow[0] = deltaPow[1] * deltaPow[1];
+const TResidualEquation::TTauPowers<Real>& TResidualEquation::TauPowers(Real Tau) const {
+    thread_local TTauPowers<Real> cache;
+    if (cache.owner == id_ && cache.tau == Tau) return cache;
     // tauPow[i] = τ^tPowers_[i]: an integral exponent by repeated squaring (τ, τ², τ⁴, …
     // multiplied by the bits of the exponent, a negative one as the reciprocal), any other by
     // the power rule through ln τ.
-    const Real lnTau = needLnTau_ && Tau > 0.0 ? std::log(Tau) : Real(0);
+    const Real lnTau =
+        (needLnTau_ || nearCriticalNeedsLnTau_) && Tau > 0.0 ? std::log(Tau) : Real(0);
     std::array<Real, 16> squares;  // τ^(2^j); exponents are at most 64
     squares[0] = Tau;
     for (std::size_t j = 1; j < tSquares_; ++j) squares[j] = squares[j - 1] * squares[j - 1];
@@ -137,7 +136,7 @@ void TResidualEquation::AddPolynomialAndExponential(Real Delta, Real Tau, unsign
             if (m & 1u) p *= powers[j];
         return k < 0 ? 1.0 / p : p;
     };
-    std::array<Real, MaxDistinctTauPowers> tauPow;
+    std::array<Real, MaxDistinctTauPowers>& tauPow = cache.pow;
     for (std::size_t i = 0; i < tPowers_.size(); ++i) {
         if (tRootPowers_[i] != 0) {
             tauPow[i] = byBits(rootSquares, tRootPowers_[i]);
@@ -149,6 +148,34 @@ void TResidualEquation::AddPolynomialAndExponential(Real Delta, Real Tau, unsign
         }
         tauPow[i] = byBits(squares, static_cast<int>(tPowers_[i]));
     }
+    // A Gaussian term's τ^t: by multiplication for a whole t, else by one exponential.
+    const std::size_t gaussians = std::min(tables_.gaussians.size(), MaxCachedGaussians);
+    for (std::size_t i = 0; i < gaussians; ++i) {
+        const double t = tables_.gaussians[i].t;
+        cache.gaussianPow[i] = IsIntegralExponent(t) ? IntegralPower(Tau, static_cast<int64_t>(t))
+                                                     : std::exp(t * lnTau);
+    }
+    cache.lnTau = lnTau;
+    cache.tau = Tau;
+    cache.owner = id_;
+    return cache;
+}
+
+template <class Real>
+void TResidualEquation::AddPolynomialAndExponential(Real Delta, Real Tau, unsigned parts,
+                                                    TResidualDerivatives<Real>& r) const {
+    constexpr int N = MaxTableExponent;
+    // deltaPow[k + 2] = δ^k for k = −2 … maxDk_, by repeated multiplication.
+    std::array<Real, N + 3> deltaPow;
+    deltaPow[2] = 1.0;
+    for (int k = 1; k <= maxDk_; ++k) deltaPow[k + 2] = deltaPow[k + 1] * Delta;
+    // δ^(−1) and δ^(−2) are used only in ∂²/∂δ² of terms with d = 1 and 2; at δ = 0 that sum
+    // is formed from its limit instead and they are not used.
+    deltaPow[1] = Delta != 0.0 ? 1.0 / Delta : 0.0;
+    deltaPow[0] = deltaPow[1] * deltaPow[1];
+    const TTauPowers<Real>& taus = TauPowers(Tau);
+    const Real lnTau = taus.lnTau;
+    const std::array<Real, MaxDistinctTauPowers>& tauPow = taus.pow;
     const Real invTau = 1.0 / Tau;
     // exp(−δ^l) once per l in use; l = 0 marks a polynomial term, whose factor is 1.
     std::array<Real, MaxResidualL + 1> expL;
@@ -310,8 +337,10 @@ template <class Real>
 void TResidualEquation::AddNearCritical(Real Delta, Real Tau, unsigned parts,
                                         TResidualDerivatives<Real>& r) const {
     using namespace ResidualPart;
-    const Real lnTau = nearCriticalNeedsLnTau_ && Tau > 0.0 ? std::log(Tau) : Real(0);
+    const TTauPowers<Real>& taus = TauPowers(Tau);
+    const Real lnTau = taus.lnTau;
     const Real invTau = 1.0 / Tau;
+    std::size_t gaussianIndex = 0;
     // n δ^d τ^t G with G = exp(−α (δ − ε)² − β (τ − γ)²): since ∂G/∂δ = −2α (δ − ε) G and
     // ∂G/∂τ = −2β (τ − γ) G, each derivative is n G times a δ factor and a τ factor.
     for (const TGaussianTerm& g : tables_.gaussians) {
@@ -326,8 +355,10 @@ void TResidualEquation::AddNearCritical(Real Delta, Real Tau, unsigned parts,
         const Real dD0 = dD1 * Delta;
         // τ^t by multiplication for a whole t, else by one exponential; its derivatives are t/τ
         // and t (t − 1)/τ² times it.
-        const Real tT0 = IsIntegralExponent(g.t) ? IntegralPower(Tau, static_cast<int64_t>(g.t))
-                                                 : std::exp(g.t * lnTau);
+        const Real tT0 = gaussianIndex < MaxCachedGaussians ? taus.gaussianPow[gaussianIndex]
+                         : IsIntegralExponent(g.t) ? IntegralPower(Tau, static_cast<int64_t>(g.t))
+                                                   : std::exp(g.t * lnTau);
+        ++gaussianIndex;
         const Real tT1 = g.t * tT0 * invTau;
         const Real tT2 = g.t * (g.t - 1.0) * tT0 * (invTau * invTau);
         const Real dFactor = dD1 * (g.d - 2.0 * g.alpha * Delta * dm);  // ∂(δ^d G)/∂δ / G

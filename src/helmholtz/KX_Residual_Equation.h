@@ -6,6 +6,7 @@
 // Column names: n the coefficient, t the exponent of τ, d the exponent of δ, l the exponent of δ
 // in exp(−δ^l); the Gaussian columns α, β, γ, ε and the non-analytic columns a, b, β, A, B, C, D
 // are the names of the publications.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -112,6 +113,21 @@ class TResidualEquation {
     static constexpr std::size_t MaxDistinctTauPowers = 64;
 
   private:
+    // Everything of one evaluation that depends on τ alone: ln τ, the table's τ powers and the
+    // Gaussian terms' τ^t. A density iteration holds τ fixed, so each thread keeps the last set
+    // per equation and reuses it for the same τ (the same arithmetic: results are unchanged).
+    static constexpr std::size_t MaxCachedGaussians = 32;
+    template <class Real>
+    struct TTauPowers {
+        std::uint64_t owner = 0;
+        Real tau = 0;
+        Real lnTau = 0;
+        std::array<Real, MaxDistinctTauPowers> pow{};
+        std::array<Real, MaxCachedGaussians> gaussianPow{};
+    };
+    template <class Real>
+    const TTauPowers<Real>& TauPowers(Real Tau) const;
+
     template <class Real>
     void AddPolynomialAndExponential(Real Delta, Real Tau, unsigned parts,
                                      TResidualDerivatives<Real>& r) const;
@@ -139,5 +155,6 @@ class TResidualEquation {
     bool allFromTables_ = true;            // every τ^t and δ^d comes from the per-call tables
     unsigned lMask_ = 0;                   // bit l set when some term has exp(−δ^l)
     bool nearCriticalNeedsLnTau_ = false;  // a Gaussian t is not integral, or exp(−δ²) − 1 terms
+    std::uint64_t id_ = 0;                 // names this equation's entries in the τ caches
     TResidualTables tables_;
 };
