@@ -76,7 +76,8 @@ TResidualEquation::TResidualEquation(const TResidualTables& tables)
     }
     for (const TGaussianTerm& g : tables.gaussians)
         if (!IsIntegralExponent(g.t)) nearCriticalNeedsLnTau_ = true;
-    if (!tables.expMinusOne.empty()) nearCriticalNeedsLnTau_ = true;
+    if (!tables.expMinusOne.empty() || !tables.doubleExponentials.empty())
+        nearCriticalNeedsLnTau_ = true;
 }
 
 template <class Real>
@@ -84,7 +85,8 @@ void TResidualEquation::Evaluate(Real Delta, Real Tau, unsigned parts,
                                  TResidualDerivatives<Real>& r) const {
     r = TResidualDerivatives<Real>{};
     AddPolynomialAndExponential(Delta, Tau, parts, r);
-    if (tables_.gaussians.empty() && tables_.nonAnalytic.empty() && tables_.expMinusOne.empty())
+    if (tables_.gaussians.empty() && tables_.nonAnalytic.empty() && tables_.expMinusOne.empty() &&
+        tables_.doubleExponentials.empty())
         return;
     // The further families are summed apart and added once, each selected sum on its own.
     TResidualDerivatives<Real> group;
@@ -395,6 +397,37 @@ void TResidualEquation::AddNearCritical(Real Delta, Real Tau, unsigned parts,
             n * Delta * (q.Psi * q.DDeltabitt + 2.0 * q.DDeltabit * q.Psit + q.DDeltab * q.Psitt);
         r.Phidt += n * (q.DDeltab * (q.Psit + Delta * q.Psidt) + Delta * q.DDeltabid * q.Psit +
                         q.DDeltabit * (q.Psi + Delta * q.Psid) + Delta * q.Psi * q.DDeltabidt);
+    }
+    // n δ^d τ^t exp(−δ^l − τ^m): the δ and τ factors separate, each with the derivatives of an
+    // exponential term, δ^d exp(−δ^l) → δ^(d−1) (d − l δ^l) and
+    // δ^(d−2) (d (d − 1) − l δ^l (2d + l − 1) + l² δ^(2l)), and the same in τ with t and m.
+    for (const TDoubleExponentialTerm& e : tables_.doubleExponentials) {
+        const int64_t d = static_cast<int64_t>(e.d);
+        // δ^(d−2) only where its factor d (d − 1) is not 0, so δ = 0 never meets 1/δ.
+        const Real dD2 = d >= 2 ? IntegralPower(Delta, d - 2) : Real(0);
+        const Real dD1 = d >= 2 ? dD2 * Delta : IntegralPower(Delta, d - 1);
+        const Real dD0 = dD1 * Delta;
+        const Real dL = IntegralPower(Delta, e.l);  // δ^l
+        const Real lDL = e.l * dL;                  // l δ^l
+        const Real lDLm1 = e.l * IntegralPower(Delta, e.l - 1);
+        const Real tT0 = FluidPower(Tau, e.t, lnTau);
+        const Real tM = FluidPower(Tau, e.m, lnTau);  // τ^m
+        const Real mTm = e.m * tM;
+        const Real nE = e.n * std::exp(-dL - tM);
+        const Real dFactor = dD1 * (e.d - lDL);  // ∂(δ^d exp(−δ^l))/∂δ / exp(−δ^l)
+        // d (d − 1) δ^(d−2) − l (2d + l − 1) δ^(d+l−2) + l² δ^(d+2l−2), with δ^(l−1) taken
+        // apart so that d = 1 needs no negative power.
+        const Real ddFactor =
+            e.d * (e.d - 1.0) * dD2 - lDLm1 * dD1 * ((2.0 * e.d + e.l - 1.0) - lDL);
+        const Real B = e.t - mTm;  // τ ∂(τ^t exp(−τ^m))/∂τ / (τ^t exp(−τ^m))
+        const Real tFactor = tT0 * invTau * B;
+        const Real ttFactor = tT0 * (invTau * invTau) * (B * (B - 1.0) - e.m * mTm);
+        r.Phi += nE * dD0 * tT0;
+        r.Phid += nE * tT0 * dFactor;
+        r.Phidd += nE * tT0 * ddFactor;
+        r.Phit += nE * dD0 * tFactor;
+        r.Phitt += nE * dD0 * ttFactor;
+        r.Phidt += nE * dFactor * tFactor;
     }
     // n τ^t (exp(−δ²) − 1).
     if (tables_.expMinusOne.empty()) return;

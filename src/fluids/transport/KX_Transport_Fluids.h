@@ -115,4 +115,11 @@ extern const TViscosityCorrelation R245faViscosity;
 extern const TConductivityCorrelation R245faConductivity;
 extern const TSurfaceTensionSum R245faSurfaceTension;
 
+// R125 (pentafluoroethane): viscosity of Huber and Laesecke (2006), V2 + V5 + V6 with a
+// close-packed part; conductivity of Perkins and Huber (2006), K1 + K4 + K6 with that viscosity;
+// surface tension of Mulero et al. (2012).
+extern const TViscosityCorrelation R125Viscosity;
+extern const TConductivityCorrelation R125Conductivity;
+extern const TSurfaceTensionSum R125SurfaceTension;
+
 }  // namespace kxtransport
