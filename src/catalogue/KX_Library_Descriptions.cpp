@@ -26,6 +26,8 @@
 #include "KX_R1234zeE_FE_Lib_Root.h"
 #include "KX_R123_FE_Lib.h"
 #include "KX_R123_FE_Lib_Root.h"
+#include "KX_R125_FE_Lib.h"
+#include "KX_R125_FE_Lib_Root.h"
 #include "KX_R1336mzzZ_FE_Lib.h"
 #include "KX_R1336mzzZ_FE_Lib_Root.h"
 #include "KX_R134a_FE_Lib.h"
@@ -208,6 +210,9 @@ const THelmholzFluid& R290() {
 }
 const THelmholzFluid& R600a() {
     return R600aFluid();
+}
+const THelmholzFluid& R125() {
+    return R125Fluid();
 }
 const THelmholzFluid& R143a() {
     return R143aFluid();
@@ -402,6 +407,17 @@ constexpr TFluidWords R600aWords{
     "E. Vogel, C. Küchenmeister, E. Bich, Int. J. Thermophys. 21 (2000) 343 (viscosity); R. A. "
     "Perkins, J. Chem. Eng. Data 47 (2002) 1272 (thermal conductivity)",
     MuleroSurfaceTension};
+constexpr TFluidWords R125Words{
+    "R125",
+    "pentafluoroethane",
+    "R-125",
+    "354-33-6",
+    IirReference,
+    "E. W. Lemmon, R. T Jacobsen, J. Phys. Chem. Ref. Data 34 (2005) 69-108",
+    "M. L. Huber, A. Laesecke, Ind. Eng. Chem. Res. 45 (2006) 4447 (viscosity); R. A. Perkins, M. "
+    "L. "
+    "Huber, J. Chem. Eng. Data 51 (2006) 898 (thermal conductivity)",
+    MuleroSurfaceTension};
 constexpr TFluidWords R143aWords{
     "R143a",
     "1,1,1-trifluoroethane",
@@ -455,6 +471,7 @@ const TKXLibraryDescription Descriptions[] = {
     KX_FLUID_DESCRIPTION(KX_R1233zdE_FE, R1233zdE, R1233zdEWords),
     KX_FLUID_DESCRIPTION(KX_R290_FE, R290, R290Words),
     KX_FLUID_DESCRIPTION(KX_R600a_FE, R600a, R600aWords),
+    KX_FLUID_DESCRIPTION(KX_R125_FE, R125, R125Words),
     KX_FLUID_DESCRIPTION(KX_R143a_FE, R143a, R143aWords),
     KX_FLUID_DESCRIPTION(KX_R245fa_FE, R245fa, R245faWords),
     KX_FLUID_DESCRIPTION(KX_R1336mzzZ_FE, R1336mzzZ, R1336mzzZWords),

@@ -9,19 +9,20 @@
 #include "KX_N2_FE_Lib_Root.h"
 #include "KX_NH3_FE_Lib_Root.h"
 #include "KX_O2_FE_Lib_Root.h"
-#include "KX_R123_FE_Lib_Root.h"
-#include "KX_R134a_FE_Lib_Root.h"
-#include "KX_R152a_FE_Lib_Root.h"
-#include "KX_R22_FE_Lib_Root.h"
-#include "KX_R32_FE_Lib_Root.h"
+#include "KX_R1233zdE_FE_Lib_Root.h"
 #include "KX_R1234yf_FE_Lib_Root.h"
 #include "KX_R1234zeE_FE_Lib_Root.h"
-#include "KX_R1233zdE_FE_Lib_Root.h"
-#include "KX_R290_FE_Lib_Root.h"
-#include "KX_R600a_FE_Lib_Root.h"
-#include "KX_R143a_FE_Lib_Root.h"
-#include "KX_R245fa_FE_Lib_Root.h"
+#include "KX_R123_FE_Lib_Root.h"
+#include "KX_R125_FE_Lib_Root.h"
 #include "KX_R1336mzzZ_FE_Lib_Root.h"
+#include "KX_R134a_FE_Lib_Root.h"
+#include "KX_R143a_FE_Lib_Root.h"
+#include "KX_R152a_FE_Lib_Root.h"
+#include "KX_R22_FE_Lib_Root.h"
+#include "KX_R245fa_FE_Lib_Root.h"
+#include "KX_R290_FE_Lib_Root.h"
+#include "KX_R32_FE_Lib_Root.h"
+#include "KX_R600a_FE_Lib_Root.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ struct TFluidObjects {
     std::unique_ptr<TR1233zdE_FE> R1233zdE;
     std::unique_ptr<TR290_FE> R290;
     std::unique_ptr<TR600a_FE> R600a;
+    std::unique_ptr<TR125_FE> R125;
     std::unique_ptr<TR143a_FE> R143a;
     std::unique_ptr<TR245fa_FE> R245fa;
     std::unique_ptr<TR1336mzzZ_FE> R1336mzzZ;
@@ -84,6 +86,7 @@ static void FillFluidObjects(TFluidObjects& objects) {
     objects.R1233zdE = std::make_unique<TR1233zdE_FE>();
     objects.R290 = std::make_unique<TR290_FE>();
     objects.R600a = std::make_unique<TR600a_FE>();
+    objects.R125 = std::make_unique<TR125_FE>();
     objects.R143a = std::make_unique<TR143a_FE>();
     objects.R245fa = std::make_unique<TR245fa_FE>();
     objects.R1336mzzZ = std::make_unique<TR1336mzzZ_FE>();
@@ -147,6 +150,9 @@ const TR290_FE& R290Fluid() {
 }
 const TR600a_FE& R600aFluid() {
     return *CreatedObjects().R600a;
+}
+const TR125_FE& R125Fluid() {
+    return *CreatedObjects().R125;
 }
 const TR143a_FE& R143aFluid() {
     return *CreatedObjects().R143a;

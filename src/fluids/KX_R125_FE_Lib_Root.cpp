@@ -65,9 +65,9 @@ static constexpr TReducedAncillaries R125Ancillaries{
     {573.5822706, R125DsleN, R125DsleK},
     {573.5822706, R125DsveN, R125DsveK},
     // from Tc_Max_ on: the saturated states of the equation there, to its critical point
-    {65.923, 36.0986741535784, 0.08062150515950606, 0.1},
-    {65.923, 643.6664079708703, -70.08413737087028, 0.1},
-    {65.923, 504.8347293749803, 68.74754122501975, 0.1}};
+    StraightToCritical(65.923, 36.0986741535784, 36.1792956587, 0.1),
+    StraightToCritical(65.923, 643.6664079708703, 573.5822706, 0.1),
+    StraightToCritical(65.923, 504.8347293749803, 573.5822706, 0.1)};
 
 TR125_FE::TR125_FE()
     : TEquationFluid(THelmholzConstants{.Code = "KX_R125_FE",

@@ -1,6 +1,5 @@
 #pragma once
-// The R143a library "KX_R143a_FE": the saturation, single-phase, flash and heat-capacity
-// functions and the constants, forwarding to the R143a object.
+// The R143a library "KX_R143a_FE": 40 functions forwarding to the R143a object.
 #include <cstdint>
 #include <span>
 
@@ -8,6 +7,7 @@
 
 KX_FLUID_DECLARE_SHARED_FUNCTIONS(KX_R143a_FE)
 KX_FLUID_DECLARE_CONSTANT_FUNCTIONS(KX_R143a_FE)
+KX_FLUID_DECLARE_TRANSPORT_FUNCTIONS(KX_R143a_FE)
 
 // The functions in the order the library registers them.
 std::span<const TKXLibraryEntry> KX_R143a_FE_Entries();

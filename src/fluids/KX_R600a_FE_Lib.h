@@ -1,6 +1,6 @@
 #pragma once
-// The R600a library "KX_R600a_FE": the saturation, single-phase, flash and heat-capacity
-// functions and the constants, forwarding to the R600a object.
+// The R600a (isobutane) library "KX_R600a_FE": 40 functions forwarding to the R600a (isobutane)
+// object.
 #include <cstdint>
 #include <span>
 
@@ -8,6 +8,7 @@
 
 KX_FLUID_DECLARE_SHARED_FUNCTIONS(KX_R600a_FE)
 KX_FLUID_DECLARE_CONSTANT_FUNCTIONS(KX_R600a_FE)
+KX_FLUID_DECLARE_TRANSPORT_FUNCTIONS(KX_R600a_FE)
 
 // The functions in the order the library registers them.
 std::span<const TKXLibraryEntry> KX_R600a_FE_Entries();

@@ -20,6 +20,7 @@ extern const TSaturationCurve SaturationCurve_KX_R1234zeE_FE;
 extern const TSaturationCurve SaturationCurve_KX_R1233zdE_FE;
 extern const TSaturationCurve SaturationCurve_KX_R290_FE;
 extern const TSaturationCurve SaturationCurve_KX_R600a_FE;
+extern const TSaturationCurve SaturationCurve_KX_R125_FE;
 extern const TSaturationCurve SaturationCurve_KX_R143a_FE;
 extern const TSaturationCurve SaturationCurve_KX_R245fa_FE;
 extern const TSaturationCurve SaturationCurve_KX_R1336mzzZ_FE;
@@ -43,6 +44,7 @@ const TSaturationCurve* const SaturationCurveTable[] = {
     &SaturationCurve_KX_R1233zdE_FE,
     &SaturationCurve_KX_R290_FE,
     &SaturationCurve_KX_R600a_FE,
+    &SaturationCurve_KX_R125_FE,
     &SaturationCurve_KX_R143a_FE,
     &SaturationCurve_KX_R245fa_FE,
     &SaturationCurve_KX_R1336mzzZ_FE,
