@@ -49,7 +49,7 @@ bool NewtonDensity(const THelmholzFluid& fluid, double P, double tau, double del
     if (!(delta > 0.0) || !std::isfinite(delta)) return false;
     for (int pass = 1; pass <= FastNewtonMaxPasses; ++pass) {
         THelmholzResidual r;
-        fluid.PhirAll(delta, tau, r);
+        fluid.PhirDeltaDerivatives(delta, tau, r);
         const double R = 1.0 + delta * r.Phid - pressureTerm / delta;
         const double Rd = delta * r.Phidd + r.Phid + pressureTerm / (delta * delta);
         const double deltaOld = delta;

@@ -343,6 +343,10 @@ void TResidualEquation::AddNearCritical(Real Delta, Real Tau, unsigned parts,
     const Real lnTau = taus.lnTau;
     const Real invTau = 1.0 / Tau;
     std::size_t gaussianIndex = 0;
+    const bool wantPhi = parts & Phi, wantPhid = parts & Phid, wantPhidd = parts & Phidd;
+    const bool wantPhit = parts & Phit, wantPhitt = parts & Phitt, wantPhidt = parts & Phidt;
+    const bool wantDeltaFactor = wantPhid || wantPhidt;
+    const bool wantTau = wantPhit || wantPhitt || wantPhidt;
     // n δ^d τ^t G with G = exp(−α (δ − ε)² − β (τ − γ)²): since ∂G/∂δ = −2α (δ − ε) G and
     // ∂G/∂τ = −2β (τ − γ) G, each derivative is n G times a δ factor and a τ factor.
     for (const TGaussianTerm& g : tables_.gaussians) {
@@ -361,21 +365,27 @@ void TResidualEquation::AddNearCritical(Real Delta, Real Tau, unsigned parts,
                          : IsIntegralExponent(g.t) ? IntegralPower(Tau, static_cast<int64_t>(g.t))
                                                    : std::exp(g.t * lnTau);
         ++gaussianIndex;
-        const Real tT1 = g.t * tT0 * invTau;
-        const Real tT2 = g.t * (g.t - 1.0) * tT0 * (invTau * invTau);
-        const Real dFactor = dD1 * (g.d - 2.0 * g.alpha * Delta * dm);  // ∂(δ^d G)/∂δ / G
-        const Real tFactor = tT1 - 2.0 * g.beta * tm * tT0;             // ∂(τ^t G)/∂τ / G
+        // Only the selected sums, each by the same arithmetic whichever others are selected.
         const Real nG = g.n * G;
-        r.Phi += nG * dD0 * tT0;
-        r.Phid += nG * tT0 * dFactor;
-        r.Phidd += nG * tT0 *
-                   (dD0 * (4.0 * g.alpha * g.alpha * dm * dm - 2.0 * g.alpha) -
-                    4.0 * g.d * g.alpha * dD1 * dm + g.d * (g.d - 1.0) * dD2);
-        r.Phit += nG * dD0 * tFactor;
-        r.Phitt += nG * dD0 *
-                   (tT2 - 4.0 * g.beta * tm * tT1 +
-                    (4.0 * g.beta * g.beta * tm * tm - 2.0 * g.beta) * tT0);
-        r.Phidt += nG * dFactor * tFactor;
+        if (wantPhi) r.Phi += nG * dD0 * tT0;
+        const Real dFactor = wantDeltaFactor ? dD1 * (g.d - 2.0 * g.alpha * Delta * dm)
+                                             : Real(0);  // ∂(δ^d G)/∂δ / G
+        if (wantPhid) r.Phid += nG * tT0 * dFactor;
+        if (wantPhidd)
+            r.Phidd += nG * tT0 *
+                       (dD0 * (4.0 * g.alpha * g.alpha * dm * dm - 2.0 * g.alpha) -
+                        4.0 * g.d * g.alpha * dD1 * dm + g.d * (g.d - 1.0) * dD2);
+        if (!wantTau) continue;
+        const Real tT1 = g.t * tT0 * invTau;
+        const Real tFactor = tT1 - 2.0 * g.beta * tm * tT0;  // ∂(τ^t G)/∂τ / G
+        if (wantPhit) r.Phit += nG * dD0 * tFactor;
+        if (wantPhitt) {
+            const Real tT2 = g.t * (g.t - 1.0) * tT0 * (invTau * invTau);
+            r.Phitt += nG * dD0 *
+                       (tT2 - 4.0 * g.beta * tm * tT1 +
+                        (4.0 * g.beta * g.beta * tm * tm - 2.0 * g.beta) * tT0);
+        }
+        if (wantPhidt) r.Phidt += nG * dFactor * tFactor;
     }
     // n Δ^b δ ψ: the derivatives of the product of its three factors.
     const int order = (parts & (Phidd | Phitt | Phidt)) ? 2 : (parts & (Phid | Phit)) ? 1 : 0;
