@@ -70,8 +70,12 @@ void THelmholzFluid::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const 
 double THelmholzFluid::PDT(double D, double T) const {
     const double delta = DeltaOf(D);
     const double tau = TauOf(T);
+    return PressureFromPhird(D, T, Phird(delta, tau));
+}
+
+double THelmholzFluid::PressureFromPhird(double D, double T, double phird) const {
     // 100: kPa to bar.
-    return (1.0 + delta * Phird(delta, tau)) * D * R_ * (T + dta) / 100.0;
+    return (1.0 + DeltaOf(D) * phird) * D * R_ * (T + dta) / 100.0;
 }
 
 double THelmholzFluid::PTD(double T, double D) const {

@@ -143,6 +143,8 @@ class THelmholzFluid {
     // Enthalpy HDT or entropy SDT (as `enthalpy` says) and heat capacity CpDT of one state from
     // one evaluation of each part, equal to the three functions' own results.
     void ValueAndCpDT(bool enthalpy, double D, double T, double& value, double& cp) const;
+    // PDT from its residual derivative phird = Phird(DeltaOf(D), TauOf(T)), formed as PDT does.
+    double PressureFromPhird(double D, double T, double phird) const;
     double TauOf(double T) const { return (Tcr_ + dta) / (T + dta); }
 
     // ---- Property relations of density D and temperature T; no checks, no errors ----
