@@ -200,17 +200,21 @@ void TResidualEquation::AddPolynomialAndExponential(Real Delta, Real Tau, unsign
     // A polynomial term (l = 0) takes exp(−δ^l) = 1 and l δ^l = 0, which turns the exponential
     // term's formulas into the polynomial ones: ∂/∂δ of δ^d exp(−δ^l) is
     // δ^(d−1) exp(−δ^l) (d − l δ^l), ∂²/∂δ² is δ^(d−2) exp(−δ^l) (d (d − 1) − l δ^l (2d + l − 1
-    // − l δ^l)). The loop is written once and compiled twice: without any test per term for the
-    // common case (every sum, every power from the tables, δ ≠ 0), and with the tests for any
-    // other; both do the same arithmetic.
-    const auto sum = [&](auto common) {
-        constexpr bool Common = decltype(common)::value;
+    // − l δ^l)).
+    // The loop is compiled three times: for every sum, for the two δ-derivatives a density
+    // iteration asks (both without any test per term: every power from the tables, δ ≠ 0), and
+    // with the tests for any other request; all do the same arithmetic for each sum.
+    enum class TSums { All, DensityDerivatives, Tested };
+    const auto sum = [&](auto sums) {
+        constexpr bool Common = decltype(sums)::value == TSums::All;
+        constexpr bool DensityOnly = decltype(sums)::value == TSums::DensityDerivatives;
+        constexpr bool Untested = Common || DensityOnly;
         for (const TSumTerm& term : terms_) {
             const Real tT =
-                Common || term.tFromTable ? tauPow[term.tk] : FluidPower(Tau, term.t, lnTau);
+                Untested || term.tFromTable ? tauPow[term.tk] : FluidPower(Tau, term.t, lnTau);
             const Real base = term.n * tT * expL[term.l];
             const Real dl = lDeltaL[term.l];
-            if (Common || wantValue) {
+            if (Common || (!DensityOnly && wantValue)) {
                 const Real dD = Common || term.dFromTable ? deltaPow[term.dk + 2]
                                                           : FluidPower(Delta, term.d, lnDelta);
                 const Real v = base * dD;
@@ -218,16 +222,16 @@ void TResidualEquation::AddPolynomialAndExponential(Real Delta, Real Tau, unsign
                 phit += v * term.t;
                 phitt += v * term.tt1;
             }
-            if (Common || wantDelta) {
-                const Real dD1 = Common || term.dFromTable
+            if (Untested || wantDelta) {
+                const Real dD1 = Untested || term.dFromTable
                                      ? deltaPow[term.dk + 1]
                                      : FluidPower(Delta, term.d - 1.0, lnDelta);
                 const Real w = base * dD1 * (term.d - dl);
                 phid += w;
-                phidt += w * term.t;
-                if (Common || (parts & ResidualPart::Phidd)) {
-                    if (Common || Delta != 0.0) {
-                        const Real dD2 = Common || term.dFromTable
+                if (!DensityOnly) phidt += w * term.t;
+                if (Untested || (parts & ResidualPart::Phidd)) {
+                    if (Untested || Delta != 0.0) {
+                        const Real dD2 = Untested || term.dFromTable
                                              ? deltaPow[term.dk]
                                              : FluidPower(Delta, term.d - 2.0, lnDelta);
                         phidd += base * dD2 * (term.dd1 - dl * (term.lSum - dl));
@@ -238,10 +242,13 @@ void TResidualEquation::AddPolynomialAndExponential(Real Delta, Real Tau, unsign
             }
         }
     };
+    constexpr unsigned densityDerivatives = ResidualPart::Phid | ResidualPart::Phidd;
     if (parts == ResidualPart::All && allFromTables_ && Delta != 0.0)
-        sum(std::true_type{});
+        sum(std::integral_constant<TSums, TSums::All>{});
+    else if (parts == densityDerivatives && allFromTables_ && Delta != 0.0)
+        sum(std::integral_constant<TSums, TSums::DensityDerivatives>{});
     else
-        sum(std::false_type{});
+        sum(std::integral_constant<TSums, TSums::Tested>{});
     if (parts & ResidualPart::Phi) r.Phi += phi;
     if (parts & ResidualPart::Phid) r.Phid += phid;
     if (parts & ResidualPart::Phidd) r.Phidd += phidd;
