@@ -30,10 +30,6 @@ double Ok(TUnaryFunction f, double x, const char* name) {
     return value;
 }
 
-double Relative(double a, double b) {
-    return std::fabs(a - b) / std::max(std::fabs(b), 1e-300);
-}
-
 // A grid over the whole (p,T) range that crosses every region boundary on both sides: 40 bar
 // (2b/2c), 165.29 bar (the region-3 part of the saturation line), 100 bar and 800 °C (region 5),
 // 350 °C and the B23 line, the critical pressure and temperature. Region 5 starts at 801 °C:
