@@ -1,0 +1,86 @@
+#pragma once
+// Thermodynamic cycles of one library: single-stage vapour compression (with optional internal
+// heat exchanger and pressure drops), transcritical vapour compression and the steam Rankine
+// cycle (with optional reheat). Every property comes from the library's own functions; a cycle
+// that cannot be formed (an input outside what the fluid allows, a state the library refuses)
+// gives no numbers, only a message that names the input or the state.
+#include <string>
+#include <vector>
+
+#include "KXFluidFunctions.h"
+
+// One state point: its label ("1", "1'", ...), what it is, and T (°C), p (bar(a)), h (kJ/kg),
+// s (kJ/(kg K)), rho (kg/m3) and, inside the dome or on its lines, the vapour fraction x.
+struct TKXCyclePoint {
+    std::string Label;
+    std::string Name;
+    double T = 0.0, p = 0.0, h = 0.0, s = 0.0, rho = 0.0;
+    bool HasX = false;
+    double x = 0.0;
+};
+
+// One result: its key (as varnexa-cli prints it), value and unit.
+struct TKXCycleValue {
+    std::string Key;
+    double Value = 0.0;
+    std::string Unit;
+};
+
+struct TKXCycle {
+    bool Ok = false;
+    std::string ErrorText;
+    std::vector<TKXCyclePoint> Points;
+    std::vector<TKXCycleValue> Values;
+
+    const TKXCycleValue* Value(const std::string& key) const;
+    const TKXCyclePoint* Point(const std::string& label) const;
+};
+
+// Either the refrigerating capacity or the mass flow fixes the size; neither: 1 kg/s.
+struct TKXCycleSize {
+    double CapacityKW = 0.0;  // > 0: refrigerating capacity (vapour compression)
+    double MassFlow = 0.0;    // > 0: kg/s
+};
+
+struct TKXVapourCompressionInput {
+    // Evaporating and condensing temperatures (°C); for a blend the dew point at the evaporator
+    // exit and the bubble point at the condenser exit.
+    double EvaporatingT = 0.0;
+    double CondensingT = 0.0;
+    double Superheat = 0.0;         // K at the evaporator exit
+    double Subcooling = 0.0;        // K at the condenser exit
+    double IsentropicEff = 1.0;     // of the compressor, (0, 1]
+    double IhxEffectiveness = 0.0;  // internal heat exchanger, [0, 1); 0: none
+    double SuctionDrop = 0.0;       // bar from the evaporator exit to the compressor
+    double DischargeDrop = 0.0;     // bar from the compressor to the condenser
+    TKXCycleSize Size;
+};
+
+struct TKXTranscriticalInput {
+    double EvaporatingT = 0.0;  // °C
+    double GasCoolerP = 0.0;    // bar(a), above the critical pressure
+    double GasCoolerT = 0.0;    // °C at the gas-cooler exit
+    double Superheat = 0.0;
+    double IsentropicEff = 1.0;
+    double IhxEffectiveness = 0.0;
+    double SuctionDrop = 0.0;
+    double DischargeDrop = 0.0;
+    TKXCycleSize Size;
+};
+
+struct TKXRankineInput {
+    double BoilerP = 0.0;  // bar(a)
+    double LiveT = 0.0;    // °C
+    double ReheatP = 0.0;  // bar(a); 0: no reheat
+    double ReheatT = 0.0;  // °C
+    double CondenserP = 0.0;
+    double TurbineEff = 1.0;
+    double PumpEff = 1.0;
+    double PowerKW = 0.0;   // > 0: net power fixes the mass flow
+    double MassFlow = 0.0;  // > 0: kg/s
+};
+
+TKXCycle ComputeVapourCompression(const TKXFluidFunctions& fluid,
+                                  const TKXVapourCompressionInput& in);
+TKXCycle ComputeTranscritical(const TKXFluidFunctions& fluid, const TKXTranscriticalInput& in);
+TKXCycle ComputeRankine(const TKXFluidFunctions& fluid, const TKXRankineInput& in);
