@@ -2,6 +2,7 @@
 // library offers, through its functions) and a 1000-row table.
 #include <benchmark/benchmark.h>
 
+#include "KXCycle.h"
 #include "KXExplorerState.h"
 #include "KXExplorerTable.h"
 #include "KX_Libraries_Catalogue.h"
@@ -45,5 +46,35 @@ void BM_ExplorerTable1000(benchmark::State& state) {
     state.SetLabel(std::string(library) + " isobar, 1000 rows");
 }
 BENCHMARK(BM_ExplorerTable1000)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A whole cycle with its state table (target: within 1 ms): R134a with superheat, subcooling,
+// compressor efficiency and internal heat exchanger; steam Rankine with reheat.
+void BM_Cycle(benchmark::State& state) {
+    if (state.range(0) == 0) {
+        const TKXFluidFunctions fluid(Registry(), FindLibraryIndex(Registry(), "KX_R134a_FE"));
+        TKXVapourCompressionInput in;
+        in.EvaporatingT = -10;
+        in.CondensingT = 40;
+        in.Superheat = 5;
+        in.Subcooling = 3;
+        in.IsentropicEff = 0.7;
+        in.IhxEffectiveness = 0.5;
+        for (auto _ : state) benchmark::DoNotOptimize(ComputeVapourCompression(fluid, in));
+        state.SetLabel("R134a vapour compression with IHX");
+    } else {
+        const TKXFluidFunctions fluid(Registry(), FindLibraryIndex(Registry(), "KX_WS_IF97"));
+        TKXRankineInput in;
+        in.BoilerP = 150;
+        in.LiveT = 600;
+        in.ReheatP = 40;
+        in.ReheatT = 600;
+        in.CondenserP = 0.1;
+        in.TurbineEff = 0.85;
+        in.PumpEff = 0.8;
+        for (auto _ : state) benchmark::DoNotOptimize(ComputeRankine(fluid, in));
+        state.SetLabel("steam Rankine with reheat");
+    }
+}
+BENCHMARK(BM_Cycle)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

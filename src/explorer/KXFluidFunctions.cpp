@@ -53,7 +53,8 @@ TKXAnswer TKXFluidFunctions::Call(const std::string& shortName, double x1, doubl
     }
     char text[ErrorTextCapacity + 1] = "";
     int32_t code = 0;
-    const double args[2] = {x1, x2};
+    // Room for a third argument: KXCallFunction reads as many as the function takes.
+    const double args[3] = {x1, x2, 0.0};
     answer.Value = KXCallFunction(it->second, args, text, ErrorTextCapacity, &code);
     answer.Code = code;
     if (code != 0) {

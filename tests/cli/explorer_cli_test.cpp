@@ -198,3 +198,33 @@ TEST(CliDiagram, UsageErrors) {
 }
 
 }  // namespace
+
+// The cycle command: a header, one line per state point with T p h s rho x, then KEY VALUE UNIT
+// lines with the documented keys; an input the fluid does not allow prints one error line.
+TEST(CliCycle, StateTableThenResultLines) {
+    const CliRun r =
+        Cli({"cycle", "vapour-compression", "R134a", "--evap", " -10", "--cond", "40",
+             "--superheat", "5", "--subcool", "3", "--eta-s", "0.7", "--capacity", "10"});
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    std::istringstream s(r.Out);
+    std::vector<std::vector<std::string>> lines;
+    for (std::string line; std::getline(s, line);) lines.push_back(Split(line, '\t'));
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(lines[0], (std::vector<std::string>{"point", "T [°C]", "p [bar(a)]", "h [kJ/kg]",
+                                                  "s [kJ/kgK]", "rho [kg/m3]", "x [-]"}));
+    for (int i = 1; i <= 4; ++i) EXPECT_EQ(lines[i][0], std::to_string(i));
+    EXPECT_EQ(lines[1][1], "-5");  // 5 K above the evaporating temperature
+    std::map<std::string, std::string> units;
+    for (std::size_t i = 5; i < lines.size(); ++i) units[lines[i][0]] = lines[i].at(2);
+    for (const char* key : {"q_evap", "w_comp", "q_cond", "COP_cooling", "COP_heating",
+                            "pressure_ratio", "T_discharge", "VRC", "m_dot", "P_comp"})
+        EXPECT_TRUE(units.count(key)) << key;
+    EXPECT_EQ(units["T_discharge"], "°C");
+    EXPECT_EQ(units["COP_cooling"], "-");
+
+    const CliRun bad = Cli(
+        {"cycle", "rankine", "water", "--p-boiler", "80", "--T-live", "250", "--p-cond", "0.1"});
+    EXPECT_EQ(bad.Status, 0);
+    EXPECT_EQ(bad.Out.rfind("error\tThe live-steam temperature", 0), 0u) << bad.Out;
+    EXPECT_NE(Cli({"cycle", "stirling", "R134a"}).Status, 0);
+}

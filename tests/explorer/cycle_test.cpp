@@ -1,0 +1,144 @@
+// Cycles against textbook worked examples (tests/data/cycle_textbook_examples.tsv), each state
+// point against the library's own state from two of its properties, and inputs a fluid does not
+// allow refused with a message naming them.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <string>
+
+#include "KXCycle.h"
+#include "KXTsv.h"
+#include "explorer_support.h"
+
+namespace {
+
+using kxexplorertest::Direct;
+using kxexplorertest::Fluid;
+
+// The examples of the data file, computed; each value the data names.
+std::map<std::string, double> Example(const std::string& name) {
+    std::map<std::string, double> values;
+    TKXCycle cycle;
+    if (name == "rankine_10_1") {
+        cycle = ComputeRankine(Fluid("water"), {.BoilerP = 30, .LiveT = 350, .CondenserP = 0.75});
+    } else if (name == "rankine_10_4") {
+        cycle = ComputeRankine(
+            Fluid("water"),
+            {.BoilerP = 150, .LiveT = 600, .ReheatP = 40, .ReheatT = 600, .CondenserP = 0.1});
+    } else if (name == "refrigeration_11_1") {
+        // Saturated vapour at 0.14 MPa into the compressor, saturated liquid at 0.8 MPa out of
+        // the condenser.
+        TKXVapourCompressionInput in;
+        in.EvaporatingT = Direct("KX_R134a_FE", "TsatP", 1.4).Value;
+        in.CondensingT = Direct("KX_R134a_FE", "TsatP", 8.0).Value;
+        in.Size.MassFlow = 0.05;
+        cycle = ComputeVapourCompression(Fluid("R134a"), in);
+    }
+    EXPECT_TRUE(cycle.Ok) << name << ": " << cycle.ErrorText;
+    for (const TKXCycleValue& v : cycle.Values) values[v.Key] = v.Value;
+    for (const TKXCyclePoint& p : cycle.Points) values["h_" + p.Label] = p.h;
+    if (values.count("w_turbine")) values["w_net"] = values["w_turbine"] - values["w_pump"];
+    if (values.count("q_evap")) values["Q_evap_kW"] = values["q_evap"] * values["m_dot"];
+    return values;
+}
+
+TEST(Cycle, TextbookExamples) {
+    std::map<std::string, std::map<std::string, double>> computed;
+    int rows = 0;
+    for (const kxtsv::TLine& line : kxtsv::Read("cycle_textbook_examples.tsv", true).Lines) {
+        const std::string& example = line.Fields.at(0);
+        const std::string& key = line.Fields.at(1);
+        if (!computed.count(example)) computed[example] = Example(example);
+        const auto& values = computed[example];
+        SCOPED_TRACE(example + " " + key);
+        ASSERT_TRUE(values.count(key));
+        EXPECT_NEAR(values.at(key), std::stod(line.Fields.at(2)), std::stod(line.Fields.at(3)));
+        ++rows;
+    }
+    EXPECT_EQ(rows, 19);
+}
+
+// Every point is the library's state at its (p, h), and a single-phase point's temperature
+// gives its enthalpy back; the energy balance closes.
+TEST(Cycle, PointsAreTheLibrarysStates) {
+    TKXVapourCompressionInput in;
+    in.EvaporatingT = -10;
+    in.CondensingT = 40;
+    in.Superheat = 5;
+    in.Subcooling = 3;
+    in.IsentropicEff = 0.7;
+    in.IhxEffectiveness = 0.5;
+    in.SuctionDrop = 0.1;
+    in.DischargeDrop = 0.2;
+    in.Size.CapacityKW = 10;
+    const TKXCycle cycle = ComputeVapourCompression(Fluid("R134a"), in);
+    ASSERT_TRUE(cycle.Ok) << cycle.ErrorText;
+    ASSERT_EQ(cycle.Points.size(), 6u);  // 1, 1', 2, 3, 3', 4
+    for (const TKXCyclePoint& p : cycle.Points) {
+        SCOPED_TRACE(p.Label);
+        EXPECT_NEAR(Direct("KX_R134a_FE", "SPH", p.p, p.h).Value, p.s, 1e-12);
+        if (!p.HasX) {
+            EXPECT_NEAR(Direct("KX_R134a_FE", "HPT", p.p, p.T).Value, p.h, 1e-8);
+        }
+    }
+    EXPECT_NEAR(cycle.Point("1")->T, -5.0, 1e-9);
+    EXPECT_NEAR(cycle.Point("3")->T, 37.0, 1e-9);
+    const double q = cycle.Value("q_evap")->Value, w = cycle.Value("w_comp")->Value;
+    EXPECT_NEAR(cycle.Value("q_cond")->Value, q + w, 1e-9);
+    EXPECT_NEAR(cycle.Value("m_dot")->Value * q, 10.0, 1e-9);
+    EXPECT_NEAR(cycle.Value("COP_cooling")->Value, q / w, 1e-12);
+    // The heat exchanger takes from the liquid what it gives the vapour.
+    EXPECT_NEAR(cycle.Point("1'")->h - cycle.Point("1")->h,
+                cycle.Point("3")->h - cycle.Point("3'")->h, 1e-9);
+}
+
+TEST(Cycle, InputsTheFluidDoesNotAllowAreRefusedByName) {
+    struct TCase {
+        const char* Why;
+        TKXCycle Cycle;
+        const char* Names;
+    };
+    const auto compression = [](double evap, double cond, double eta) {
+        TKXVapourCompressionInput in;
+        in.EvaporatingT = evap;
+        in.CondensingT = cond;
+        in.IsentropicEff = eta;
+        return in;
+    };
+    const TKXVapourCompressionInput reversed = compression(40, -10, 1);
+    const TKXVapourCompressionInput badEta = compression(-10, 40, 1.2);
+    const TKXVapourCompressionInput aboveCritical = compression(-10, 120, 1);
+    TKXTranscriticalInput subcritical;
+    subcritical.EvaporatingT = -5;
+    subcritical.GasCoolerP = 60;
+    subcritical.GasCoolerT = 35;
+    TKXRankineInput wetLive;
+    wetLive.BoilerP = 80;
+    wetLive.LiveT = 250;
+    wetLive.CondenserP = 0.1;
+    TKXRankineInput reheatAbove = wetLive;
+    reheatAbove.LiveT = 500;
+    reheatAbove.ReheatP = 100;
+    reheatAbove.ReheatT = 500;
+    const TCase cases[] = {
+        {"evaporating above condensing", ComputeVapourCompression(Fluid("R134a"), reversed),
+         "evaporating temperature"},
+        {"efficiency above 1", ComputeVapourCompression(Fluid("R134a"), badEta),
+         "isentropic efficiency"},
+        {"condensing above the critical point",
+         ComputeVapourCompression(Fluid("R134a"), aboveCritical), "Condensing temperature"},
+        {"gas cooler below the critical pressure", ComputeTranscritical(Fluid("CO2"), subcritical),
+         "gas-cooler pressure"},
+        {"live steam in the dome", ComputeRankine(Fluid("water"), wetLive), "live-steam"},
+        {"reheat above the boiler", ComputeRankine(Fluid("water"), reheatAbove), "reheat pressure"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Why);
+        EXPECT_FALSE(c.Cycle.Ok);
+        EXPECT_TRUE(c.Cycle.Points.empty() && c.Cycle.Values.empty());
+        EXPECT_NE(c.Cycle.ErrorText.find(c.Names), std::string::npos) << c.Cycle.ErrorText;
+    }
+}
+
+}  // namespace
