@@ -43,6 +43,7 @@ __all__ = [
     "libraries",
     "library_info",
     "convert",
+    "cycle",
     "quantities",
     "units",
     "library_path",
@@ -347,3 +348,45 @@ def _check_conversion(status, from_unit, to_unit, quantity, scalar):
         raise ValueError(f"varnexa: units {from_unit!r} and {to_unit!r} are not both of {where}")
     if status == _clib.CONVERT_FAULT and scalar:
         raise ValueError(f"varnexa: cannot convert that value from {from_unit!r} to {to_unit!r}")
+
+
+def cycle(kind, library, **inputs):
+    """A thermodynamic cycle of a library, as `varnexa-cli cycle` computes it: kind is
+    "vapour-compression", "transcritical" or "rankine"; the inputs are the command's options in
+    standard units with underscores for dashes (evap, cond, superheat, subcool, eta_s, ihx,
+    dp_suction, dp_discharge, capacity, mass_flow, p_gc, T_gc, p_boiler, T_live, p_reheat,
+    T_reheat, p_cond, eta_turbine, eta_pump, power). Returns a dict: "points", a list of dicts
+    (label, T, p, h, s, rho and x, None outside the dome), "results", a dict of the result values
+    by key (q_evap, COP_cooling, eta_th, ...), and "units", their units. A cycle the fluid does not
+    allow raises VarnexaError with its message; an unknown library, kind or input ValueError."""
+    if not _clib.HAS_CYCLE:
+        raise NotImplementedError("varnexa: this C interface has no cycles")
+    names = [_c_name(name.replace("_", "-"), "input") for name in inputs]
+    values = [_real(v) for v in inputs.values()]
+    if any(not isinstance(v, float) for v in values):
+        raise TypeError("varnexa: cycle inputs are single numbers")
+    name_array = (ctypes.c_char_p * max(len(names), 1))(*names)
+    value_array = (ctypes.c_double * max(len(values), 1))(*values)
+    text = ctypes.create_string_buffer(8192)
+    status = _lib.varnexa_cycle(_c_name(kind, "cycle"), _c_name(library, "library"), len(names),
+                                ctypes.cast(name_array, ctypes.c_void_p),
+                                ctypes.cast(value_array, ctypes.c_void_p), text, len(text))
+    lines = text.value.decode("utf-8").splitlines()
+    if status == _clib.CYCLE_USAGE:
+        raise ValueError("varnexa: " + (lines[0] if lines else "cycle"))
+    if status == _clib.CYCLE_REFUSED:
+        raise VarnexaError(1, lines[0].split("\t", 1)[1])
+    if status != _clib.CYCLE_OK:
+        raise ValueError("varnexa: the cycle's text did not fit")
+    points, results, result_units = [], {}, {}
+    for line in lines[1:]:
+        fields = line.split("\t")
+        if len(fields) == 7:
+            label, T, p, h, s_, rho, x = fields
+            points.append({"label": label, "T": float(T), "p": float(p), "h": float(h),
+                           "s": float(s_), "rho": float(rho), "x": float(x) if x else None})
+        else:
+            results[fields[0]] = float(fields[1])
+            result_units[fields[0]] = fields[2]
+    return {"points": points, "results": results, "units": result_units}
+

@@ -77,6 +77,13 @@ for _name, (_restype, _argtypes) in _SIGNATURES.items():
     _function.restype = _restype
     _function.argtypes = _argtypes
 
+# The cycles come with the program's own library (a C interface over a test registry has none).
+HAS_CYCLE = hasattr(lib, "varnexa_cycle")
+if HAS_CYCLE:
+    lib.varnexa_cycle.restype = _i32
+    lib.varnexa_cycle.argtypes = [_str, _str, _i32, _ptr, _ptr, _ptr, _i32]
+CYCLE_OK, CYCLE_REFUSED, CYCLE_USAGE = 0, 1, 2
+
 TEXT_CAPACITY = 255
 INVALID_CALL = -1
 CONVERT_OK, CONVERT_UNKNOWN_QUANTITY, CONVERT_UNKNOWN_UNIT, CONVERT_FAULT = 0, 1, 2, 3

@@ -4,6 +4,8 @@
 // caller's floating-point environment made safe (CApiCall.h), once per call, not per state.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <unordered_map>

@@ -219,80 +219,21 @@ void DrawDiagram(const TKXLibraries& registry, const TDiagramArgs& a, std::ostre
 
 struct TCycleArgs {
     std::string Kind, Library;
-    // Vapour compression and transcritical.
-    std::string Evap, Cond, PGasCooler, TGasCooler, Superheat = "0", Subcool = "0", EtaS = "1",
-                                                    Ihx = "0", DpSuction = "0", DpDischarge = "0",
-                                                    Capacity, MassFlow;
-    // Rankine.
-    std::string PBoiler, TLive, PReheat, TReheat, PCond, EtaTurbine = "1", EtaPump = "1", Power;
+    // Each option as typed, by its name without the dashes; empty when not given.
+    std::vector<std::pair<std::string, std::string>> Options;
     int Digits = 5;
 };
 
-double Given(const std::string& text, const char* option) {
-    if (text.empty()) Usage(std::string(option) + " is required");
-    return Number(text);
-}
-
-double Optional(const std::string& text) {
-    return text.empty() ? 0.0 : Number(text);
-}
-
-// The state table (point, then T p h s rho x, tab-separated, with a header), then one
-// KEY<TAB>VALUE<TAB>UNIT line per result; a cycle that cannot be formed prints one error line.
 void PrintCycle(const TKXLibraries& registry, const TCycleArgs& a, std::ostream& out) {
     const TKXFluidFunctions fluid = Fluid(registry, a.Library);
-    TKXCycle cycle;
-    if (a.Kind == "vapour-compression") {
-        TKXVapourCompressionInput in;
-        in.EvaporatingT = Given(a.Evap, "--evap");
-        in.CondensingT = Given(a.Cond, "--cond");
-        in.Superheat = Number(a.Superheat);
-        in.Subcooling = Number(a.Subcool);
-        in.IsentropicEff = Number(a.EtaS);
-        in.IhxEffectiveness = Number(a.Ihx);
-        in.SuctionDrop = Number(a.DpSuction);
-        in.DischargeDrop = Number(a.DpDischarge);
-        in.Size = {Optional(a.Capacity), Optional(a.MassFlow)};
-        cycle = ComputeVapourCompression(fluid, in);
-    } else if (a.Kind == "transcritical") {
-        TKXTranscriticalInput in;
-        in.EvaporatingT = Given(a.Evap, "--evap");
-        in.GasCoolerP = Given(a.PGasCooler, "--p-gc");
-        in.GasCoolerT = Given(a.TGasCooler, "--T-gc");
-        in.Superheat = Number(a.Superheat);
-        in.IsentropicEff = Number(a.EtaS);
-        in.IhxEffectiveness = Number(a.Ihx);
-        in.SuctionDrop = Number(a.DpSuction);
-        in.DischargeDrop = Number(a.DpDischarge);
-        in.Size = {Optional(a.Capacity), Optional(a.MassFlow)};
-        cycle = ComputeTranscritical(fluid, in);
-    } else if (a.Kind == "rankine") {
-        TKXRankineInput in;
-        in.BoilerP = Given(a.PBoiler, "--p-boiler");
-        in.LiveT = Given(a.TLive, "--T-live");
-        if (a.PReheat.empty() != a.TReheat.empty()) Usage("--p-reheat and --T-reheat go together");
-        in.ReheatP = Optional(a.PReheat);
-        in.ReheatT = Optional(a.TReheat);
-        in.CondenserP = Given(a.PCond, "--p-cond");
-        in.TurbineEff = Number(a.EtaTurbine);
-        in.PumpEff = Number(a.EtaPump);
-        in.PowerKW = Optional(a.Power);
-        in.MassFlow = Optional(a.MassFlow);
-        cycle = ComputeRankine(fluid, in);
-    } else {
-        Usage("unknown cycle: " + Typed(a.Kind) + " (vapour-compression, transcritical, rankine)");
-    }
-    if (!cycle.Ok) {
-        out << "error\t" << cycle.ErrorText << "\n";
-        return;
-    }
-    const auto number = [&](double v) { return FormatGeneral(v, a.Digits); };
-    out << "point\tT [°C]\tp [bar(a)]\th [kJ/kg]\ts [kJ/kgK]\trho [kg/m3]\tx [-]\n";
-    for (const TKXCyclePoint& p : cycle.Points)
-        out << p.Label << "\t" << number(p.T) << "\t" << number(p.p) << "\t" << number(p.h) << "\t"
-            << number(p.s) << "\t" << number(p.rho) << "\t" << (p.HasX ? number(p.x) : "") << "\n";
-    for (const TKXCycleValue& v : cycle.Values)
-        out << v.Key << "\t" << number(v.Value) << "\t" << v.Unit << "\n";
+    TKXCycleInputs inputs;
+    for (const auto& [name, text] : a.Options)
+        if (!text.empty()) inputs.emplace_back(name, Number(text));
+    bool usage = false;
+    const TKXCycle cycle = ComputeCycle(fluid, Typed(a.Kind), inputs, usage);
+    if (usage) Usage(cycle.ErrorText);
+    const int digits = a.Digits;
+    out << CycleText(cycle, [digits](double v) { return FormatGeneral(v, digits); });
 }
 
 }  // namespace
@@ -352,26 +293,32 @@ void RegisterExplorerCommands(CLI::App& app, const TKXLibraries& registry, std::
         "points and results");
     cycle->add_option("KIND", c->Kind, "vapour-compression, transcritical or rankine")->required();
     cycle->add_option("LIBRARY", c->Library, "library name or short name")->required();
-    cycle->add_option("--evap", c->Evap, "evaporating temperature, C (a blend: dew point)");
-    cycle->add_option("--cond", c->Cond, "condensing temperature, C (a blend: bubble point)");
-    cycle->add_option("--p-gc", c->PGasCooler, "gas-cooler pressure, bar(a) (transcritical)");
-    cycle->add_option("--T-gc", c->TGasCooler, "gas-cooler exit temperature, C (transcritical)");
-    cycle->add_option("--superheat", c->Superheat, "superheat at the evaporator exit, K (0)");
-    cycle->add_option("--subcool", c->Subcool, "subcooling at the condenser exit, K (0)");
-    cycle->add_option("--eta-s", c->EtaS, "compressor isentropic efficiency (1)");
-    cycle->add_option("--ihx", c->Ihx, "internal heat exchanger effectiveness (0: none)");
-    cycle->add_option("--dp-suction", c->DpSuction, "suction pressure drop, bar (0)");
-    cycle->add_option("--dp-discharge", c->DpDischarge, "discharge pressure drop, bar (0)");
-    cycle->add_option("--capacity", c->Capacity, "refrigerating capacity, kW");
-    cycle->add_option("--mass-flow", c->MassFlow, "mass flow, kg/s (default 1)");
-    cycle->add_option("--p-boiler", c->PBoiler, "boiler pressure, bar(a) (Rankine)");
-    cycle->add_option("--T-live", c->TLive, "live-steam temperature, C (Rankine)");
-    cycle->add_option("--p-reheat", c->PReheat, "reheat pressure, bar(a) (Rankine)");
-    cycle->add_option("--T-reheat", c->TReheat, "reheat temperature, C (Rankine)");
-    cycle->add_option("--p-cond", c->PCond, "condenser pressure, bar(a) (Rankine)");
-    cycle->add_option("--eta-turbine", c->EtaTurbine, "turbine isentropic efficiency (1)");
-    cycle->add_option("--eta-pump", c->EtaPump, "pump isentropic efficiency (1)");
-    cycle->add_option("--power", c->Power, "net power, kW (Rankine)");
+    static const std::pair<const char*, const char*> options[] = {
+        {"evap", "evaporating temperature, C (a blend: dew point)"},
+        {"cond", "condensing temperature, C (a blend: bubble point)"},
+        {"p-gc", "gas-cooler pressure, bar(a) (transcritical)"},
+        {"T-gc", "gas-cooler exit temperature, C (transcritical)"},
+        {"superheat", "superheat at the evaporator exit, K (0)"},
+        {"subcool", "subcooling at the condenser exit, K (0)"},
+        {"eta-s", "compressor isentropic efficiency (1)"},
+        {"ihx", "internal heat exchanger effectiveness (0: none)"},
+        {"dp-suction", "suction pressure drop, bar (0)"},
+        {"dp-discharge", "discharge pressure drop, bar (0)"},
+        {"capacity", "refrigerating capacity, kW"},
+        {"mass-flow", "mass flow, kg/s (default 1)"},
+        {"p-boiler", "boiler pressure, bar(a) (Rankine)"},
+        {"T-live", "live-steam temperature, C (Rankine)"},
+        {"p-reheat", "reheat pressure, bar(a) (Rankine)"},
+        {"T-reheat", "reheat temperature, C (Rankine)"},
+        {"p-cond", "condenser pressure, bar(a) (Rankine)"},
+        {"eta-turbine", "turbine isentropic efficiency (1)"},
+        {"eta-pump", "pump isentropic efficiency (1)"},
+        {"power", "net power, kW (Rankine)"}};
+    c->Options.reserve(std::size(options));
+    for (const auto& [name, help] : options) {
+        c->Options.emplace_back(name, "");
+        cycle->add_option(std::string("--") + name, c->Options.back().second, help);
+    }
     cycle->add_option("--digits", c->Digits, "significant digits, 1 to 17 (default 5)")
         ->check(CLI::Range(1, 17));
     cycle->callback([c, &registry, &out] { PrintCycle(registry, *c, out); });

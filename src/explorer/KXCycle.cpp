@@ -81,7 +81,10 @@ class TCycleBuilder {
 
     // The state at (p, T) (single phase).
     TKXCyclePoint AtPT(const std::string& label, const std::string& name, double p, double T) {
-        return AtPH(label, name, p, Call("HPT", p, T, "State " + label + " (" + name + ")"));
+        TKXCyclePoint point =
+            AtPH(label, name, p, Call("HPT", p, T, "State " + label + " (" + name + ")"));
+        point.T = T;  // the state's own temperature, not its round trip through the enthalpy
+        return point;
     }
 
     void Add(const TKXCyclePoint& point) {
@@ -319,4 +322,125 @@ TKXCycle ComputeRankine(const TKXFluidFunctions& fluid, const TKXRankineInput& i
     b.Result("m_dot", mDot, "kg/s");
     b.Result("P_net", mDot * wNet, "kW");
     return b.Finish();
+}
+
+namespace {
+
+struct TInputSpec {
+    const char* Name;
+    bool Required;
+};
+
+// The inputs each kind takes.
+const std::vector<TInputSpec>& InputsOf(const std::string& kind) {
+    static const std::vector<TInputSpec> none;
+    static const std::vector<TInputSpec> compression = {
+        {"evap", true},      {"cond", true},      {"superheat", false},  {"subcool", false},
+        {"eta-s", false},    {"ihx", false},      {"dp-suction", false}, {"dp-discharge", false},
+        {"capacity", false}, {"mass-flow", false}};
+    static const std::vector<TInputSpec> transcritical = {
+        {"evap", true},      {"p-gc", true},      {"T-gc", true},        {"superheat", false},
+        {"eta-s", false},    {"ihx", false},      {"dp-suction", false}, {"dp-discharge", false},
+        {"capacity", false}, {"mass-flow", false}};
+    static const std::vector<TInputSpec> rankine = {
+        {"p-boiler", true},  {"T-live", true}, {"p-reheat", false},
+        {"T-reheat", false}, {"p-cond", true}, {"eta-turbine", false},
+        {"eta-pump", false}, {"power", false}, {"mass-flow", false}};
+    if (kind == "vapour-compression") return compression;
+    if (kind == "transcritical") return transcritical;
+    if (kind == "rankine") return rankine;
+    return none;
+}
+
+}  // namespace
+
+TKXCycle ComputeCycle(const TKXFluidFunctions& fluid, const std::string& kind,
+                      const TKXCycleInputs& inputs, bool& usageError) {
+    usageError = true;
+    TKXCycle refused;
+    const std::vector<TInputSpec>& specs = InputsOf(kind);
+    if (specs.empty()) {
+        refused.ErrorText =
+            "unknown cycle: " + kind + " (vapour-compression, transcritical, rankine)";
+        return refused;
+    }
+    std::vector<std::pair<std::string, double>> given;
+    for (const auto& [name, value] : inputs) {
+        bool known = false;
+        for (const TInputSpec& spec : specs) known = known || name == spec.Name;
+        if (!known) {
+            refused.ErrorText = "the " + kind + " cycle takes no input " + name;
+            return refused;
+        }
+        given.emplace_back(name, value);
+    }
+    const auto has = [&](const char* name) {
+        for (const auto& g : given)
+            if (g.first == name) return true;
+        return false;
+    };
+    const auto value = [&](const char* name, double otherwise) {
+        for (const auto& g : given)
+            if (g.first == name) return g.second;
+        return otherwise;
+    };
+    for (const TInputSpec& spec : specs)
+        if (spec.Required && !has(spec.Name)) {
+            refused.ErrorText = std::string("the ") + kind + " cycle needs " + spec.Name;
+            return refused;
+        }
+    if (has("p-reheat") != has("T-reheat")) {
+        refused.ErrorText = "p-reheat and T-reheat go together";
+        return refused;
+    }
+    usageError = false;
+    const TKXCycleSize size{value("capacity", 0.0), value("mass-flow", 0.0)};
+    if (kind == "vapour-compression") {
+        TKXVapourCompressionInput in;
+        in.EvaporatingT = value("evap", 0.0);
+        in.CondensingT = value("cond", 0.0);
+        in.Superheat = value("superheat", 0.0);
+        in.Subcooling = value("subcool", 0.0);
+        in.IsentropicEff = value("eta-s", 1.0);
+        in.IhxEffectiveness = value("ihx", 0.0);
+        in.SuctionDrop = value("dp-suction", 0.0);
+        in.DischargeDrop = value("dp-discharge", 0.0);
+        in.Size = size;
+        return ComputeVapourCompression(fluid, in);
+    }
+    if (kind == "transcritical") {
+        TKXTranscriticalInput in;
+        in.EvaporatingT = value("evap", 0.0);
+        in.GasCoolerP = value("p-gc", 0.0);
+        in.GasCoolerT = value("T-gc", 0.0);
+        in.Superheat = value("superheat", 0.0);
+        in.IsentropicEff = value("eta-s", 1.0);
+        in.IhxEffectiveness = value("ihx", 0.0);
+        in.SuctionDrop = value("dp-suction", 0.0);
+        in.DischargeDrop = value("dp-discharge", 0.0);
+        in.Size = size;
+        return ComputeTranscritical(fluid, in);
+    }
+    TKXRankineInput in;
+    in.BoilerP = value("p-boiler", 0.0);
+    in.LiveT = value("T-live", 0.0);
+    in.ReheatP = value("p-reheat", 0.0);
+    in.ReheatT = value("T-reheat", 0.0);
+    in.CondenserP = value("p-cond", 0.0);
+    in.TurbineEff = value("eta-turbine", 1.0);
+    in.PumpEff = value("eta-pump", 1.0);
+    in.PowerKW = value("power", 0.0);
+    in.MassFlow = value("mass-flow", 0.0);
+    return ComputeRankine(fluid, in);
+}
+
+std::string CycleText(const TKXCycle& cycle, const std::function<std::string(double)>& number) {
+    if (!cycle.Ok) return "error\t" + cycle.ErrorText + "\n";
+    std::string text = "point\tT [°C]\tp [bar(a)]\th [kJ/kg]\ts [kJ/kgK]\trho [kg/m3]\tx [-]\n";
+    for (const TKXCyclePoint& p : cycle.Points)
+        text += p.Label + "\t" + number(p.T) + "\t" + number(p.p) + "\t" + number(p.h) + "\t" +
+                number(p.s) + "\t" + number(p.rho) + "\t" + (p.HasX ? number(p.x) : "") + "\n";
+    for (const TKXCycleValue& v : cycle.Values)
+        text += v.Key + "\t" + number(v.Value) + "\t" + v.Unit + "\n";
+    return text;
 }

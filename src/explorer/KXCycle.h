@@ -4,7 +4,9 @@
 // cycle (with optional reheat). Every property comes from the library's own functions; a cycle
 // that cannot be formed (an input outside what the fluid allows, a state the library refuses)
 // gives no numbers, only a message that names the input or the state.
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "KXFluidFunctions.h"
@@ -84,3 +86,17 @@ TKXCycle ComputeVapourCompression(const TKXFluidFunctions& fluid,
                                   const TKXVapourCompressionInput& in);
 TKXCycle ComputeTranscritical(const TKXFluidFunctions& fluid, const TKXTranscriticalInput& in);
 TKXCycle ComputeRankine(const TKXFluidFunctions& fluid, const TKXRankineInput& in);
+
+// The cycle of a kind ("vapour-compression", "transcritical", "rankine") from named inputs: the
+// option names of `varnexa-cli cycle` without their dashes ("evap", "cond", "superheat",
+// "subcool", "eta-s", "ihx", "dp-suction", "dp-discharge", "capacity", "mass-flow", "p-gc",
+// "T-gc", "p-boiler", "T-live", "p-reheat", "T-reheat", "p-cond", "eta-turbine", "eta-pump",
+// "power"). An unknown kind or input, an input the kind does not take, or a missing one gives no
+// cycle and sets usageError (the cycle's own refusals leave it false).
+using TKXCycleInputs = std::vector<std::pair<std::string, double>>;
+TKXCycle ComputeCycle(const TKXFluidFunctions& fluid, const std::string& kind,
+                      const TKXCycleInputs& inputs, bool& usageError);
+
+// The cycle as varnexa-cli prints it: a header, one line per state point (label, T p h s rho x),
+// then KEY<TAB>VALUE<TAB>UNIT lines; a refused cycle as the line "error<TAB>MESSAGE".
+std::string CycleText(const TKXCycle& cycle, const std::function<std::string(double)>& number);

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -356,6 +357,43 @@ TEST(CApiPressureLimits, SubnormalPressureIsBelowTheLowerLimit) {
         }
     }
     EXPECT_GT(checked, 100);
+}
+
+// A cycle's text through the C interface: the command line's lines with 17 digits, its status
+// for a refused cycle and a bad request, and nothing written where the text does not fit.
+TEST(CApiCycle, TextStatusAndCapacity) {
+    const char* names[] = {"p-boiler", "T-live", "p-cond"};
+    const double values[] = {30.0, 350.0, 0.75};
+    char text[4096];
+    ASSERT_EQ(varnexa_cycle("rankine", "water", 3, names, values, text, sizeof text),
+              VARNEXA_CYCLE_OK)
+        << text;
+    const std::string out = text;
+    EXPECT_EQ(out.rfind("point\tT [°C]", 0), 0u);
+    // The turbine inlet's enthalpy with every digit of the library's HPT.
+    char libraryText[256];
+    int32_t code = -1;
+    const double h3 = KX_WS_IF97_HPT(30.0, 350.0, libraryText, 255, &code);
+    ASSERT_EQ(code, 0);
+    char number[32];
+    std::snprintf(number, sizeof number, "%.17g", h3);
+    EXPECT_NE(out.find("\n3\t350\t30\t" + std::string(number) + "\t"), std::string::npos) << out;
+    EXPECT_NE(out.find("\neta_th\t0.26"), std::string::npos);
+
+    const double wet[] = {80.0, 250.0, 0.1};
+    EXPECT_EQ(varnexa_cycle("rankine", "water", 3, names, wet, text, sizeof text),
+              VARNEXA_CYCLE_REFUSED);
+    EXPECT_EQ(std::string(text).rfind("error\tThe live-steam temperature", 0), 0u) << text;
+    EXPECT_EQ(varnexa_cycle("stirling", "water", 3, names, values, text, sizeof text),
+              VARNEXA_CYCLE_USAGE);
+    EXPECT_EQ(varnexa_cycle("rankine", "water", 2, names, values, text, sizeof text),
+              VARNEXA_CYCLE_USAGE);  // no condenser pressure
+    EXPECT_EQ(varnexa_cycle("rankine", nullptr, 3, names, values, text, sizeof text),
+              VARNEXA_CYCLE_USAGE);
+    char small[16] = "untouched";
+    EXPECT_EQ(varnexa_cycle("rankine", "water", 3, names, values, small, sizeof small),
+              VARNEXA_CYCLE_TEXT_TOO_SMALL);
+    EXPECT_STREQ(small, "");
 }
 
 }  // namespace

@@ -308,3 +308,24 @@ def test_threads_share_the_library():
     for k, (values, codes) in enumerate(parts):
         np.testing.assert_array_equal(values, whole[k::4])
         np.testing.assert_array_equal(codes, whole_codes[k::4])
+
+
+def test_cycle_as_the_command_line_computes_it():
+    c = varnexa.cycle("vapour-compression", "R134a", evap=-10, cond=40, superheat=5, subcool=3,
+                      eta_s=0.7, capacity=10)
+    assert [p["label"] for p in c["points"]] == ["1", "2", "3", "4"]
+    assert c["points"][0]["T"] == pytest.approx(-5.0, abs=1e-9) and c["points"][0]["x"] is None
+    assert 0 < c["points"][3]["x"] < 1
+    r = c["results"]
+    assert r["q_cond"] == pytest.approx(r["q_evap"] + r["w_comp"], rel=1e-12)
+    assert r["m_dot"] * r["q_evap"] == pytest.approx(10.0, rel=1e-12)
+    assert c["units"]["T_discharge"] == "°C"
+    # The enthalpy of the condenser exit is the library's own at (p, T).
+    p3 = c["points"][2]
+    assert p3["h"] == varnexa.call("KX_R134a_FE_HPT", p3["p"], p3["T"])[0]
+    with pytest.raises(varnexa.VarnexaError, match="live-steam temperature"):
+        varnexa.cycle("rankine", "water", p_boiler=80, T_live=250, p_cond=0.1)
+    with pytest.raises(ValueError, match="takes no input evap"):
+        varnexa.cycle("rankine", "water", p_boiler=80, T_live=550, p_cond=0.1, evap=3)
+    with pytest.raises(ValueError, match="unknown library"):
+        varnexa.cycle("rankine", "no such fluid", p_boiler=80, T_live=550, p_cond=0.1)
