@@ -156,7 +156,9 @@ double TMixture::Density(double T, double p, std::span<const double> x, TMixture
     // convex (liquid) and concave (vapour), so Newton approaches each root from one side and
     // a falling pressure on the way means that branch has no root at p.
     double delta = liquid ? 3.0 : p / (R_ * T * red.RhoR);
+    if (!(delta > 0.0) || !std::isfinite(delta)) return 0.0;
     THelmholzResidual r;
+    int grown = 0;
     for (int it = 0; it < 100; ++it) {
         Residual(delta, tau, x, r);
         const double pr = delta * red.RhoR * R_ * T * (1.0 + delta * r.Phid);
@@ -165,8 +167,9 @@ double TMixture::Density(double T, double p, std::span<const double> x, TMixture
         if (!(dpr > 0.0)) {
             // A dense start can lie beyond the highest density of the equation's stable
             // liquid; anywhere else an unstable density means no root on this branch.
-            if (liquid && it == 0) {
+            if (liquid && it == grown && grown < 5) {
                 delta *= 1.2;
+                ++grown;
                 continue;
             }
             return 0.0;

@@ -126,6 +126,7 @@ class TSolver {
             S += bubble_ ? z_[i] * std::exp(ph.LnKNew[i]) : z_[i] * std::exp(-ph.LnKNew[i]);
         }
         ph.LnS = std::log(S);
+        if (!std::isfinite(ph.LnS)) ph.Status = TEquilibriumStatus::NoConvergence;
         return ph;
     }
 
@@ -257,13 +258,30 @@ class TSolver {
 
 }  // namespace
 
+namespace {
+
+// A temperature or pressure that is no number or not positive, or a feed of the wrong size.
+bool InvalidInput(const TMixture& mixture, double value, std::span<const double> z) {
+    return !(value > 0.0) || !std::isfinite(value) || (!z.empty() && z.size() != mixture.Size());
+}
+
+TEquilibrium Invalid() {
+    TEquilibrium e;
+    e.Status = TEquilibriumStatus::NoConvergence;
+    return e;
+}
+
+}  // namespace
+
 TEquilibrium SaturationAtT(const TMixture& mixture, TSaturationKind kind, double T,
                            std::span<const double> z) {
+    if (InvalidInput(mixture, T, z)) return Invalid();
     return TSolver(mixture, kind, true, z).SolveAtT(T);
 }
 
 TEquilibrium SaturationAtP(const TMixture& mixture, TSaturationKind kind, double p,
                            std::span<const double> z) {
+    if (InvalidInput(mixture, p, z)) return Invalid();
     return TSolver(mixture, kind, false, z).SolveAtP(p);
 }
 

@@ -112,6 +112,9 @@ TEST(Mixture, OneComponentIsThePureFluid) {
             EXPECT_LT(Rel(e.P, Ps * 1e5), 1e-9) << name;
             EXPECT_LT(Rel(e.RhoLiquid, DL / f.MM_ * 1000.0), 1e-9) << name;
             EXPECT_LT(Rel(e.RhoVapour, DV / f.MM_ * 1000.0), 1e-9) << name;
+            const TEquilibrium ep = SaturationAtP(m, kind, Ps * 1e5);
+            ASSERT_TRUE(ep.Ok()) << name;
+            EXPECT_NEAR(ep.T, 250.0, 1e-7) << name;
         }
     }
 }
@@ -227,11 +230,14 @@ void ExpectPhaseEquilibrium(const TMixture& m, const TEquilibrium& e) {
 }
 
 // Bubble and dew points of the eleven blends at 250, 280 and 300 K against the independent
-// implementation, at T and, inverted, at the reference pressure.
+// implementation, at T and, inverted, at the reference pressure. Blends with R32 agree to
+// 2.4e-9, the others to 4e-11: the program's R32 equation has its reducing density in kg/m3,
+// 2.9e-9 away from the molar value the reference was computed with.
 TEST(Mixture, BubbleAndDewPointsOfTheBlends) {
-    constexpr double Tolerance = 1e-8;
     for (const auto& row : kxtsv::ReadKeyed("mixture_equilibria.tsv")) {
         const TMixture m = MakeBlend(row.at("blend"));
+        const bool withR32 = m.Component(0).Name == "R32";
+        const double Tolerance = withR32 ? 5e-9 : 1e-10;
         const std::size_t n = m.Size();
         const std::span<const double> z = m.Composition();
         const double T = std::stod(row.at("T_K"));
@@ -280,8 +286,8 @@ TEST(Mixture, BubbleAndDewPointsOfTheBlends) {
 }
 
 // Where there is no saturation state the solvers report a failure (code 26 for a library
-// function): above the critical temperature of a pure fluid and a blend, and at a pressure
-// above the critical pressure.
+// function): above the critical temperature of a pure fluid and a blend, at a pressure above
+// the critical pressure, and at a temperature or pressure that is no physical value.
 TEST(Mixture, NoSaturationStateIsAFailure) {
     const double one[] = {1.0};
     const TMixture r32 = MakeMixture({"R32"}, one);
@@ -300,6 +306,8 @@ TEST(Mixture, NoSaturationStateIsAFailure) {
         {&r410a, TSaturationKind::Dew, true, 380.0},
         {&r407c, TSaturationKind::Dew, false, 6e6},
         {&r407c, TSaturationKind::Bubble, false, 8e6},
+        {&r407c, TSaturationKind::Bubble, true, -1.0},
+        {&r407c, TSaturationKind::Dew, false, std::nan("")},
     };
     for (const TCase& c : cases) {
         const TEquilibrium e =
