@@ -147,27 +147,39 @@ double TMixture::Pressure(double T, double rho, std::span<const double> x) const
     return rho * R_ * T * (1.0 + delta * r.Phid);
 }
 
-double TMixture::Density(double T, double p, std::span<const double> x, TMixturePhase phase) const {
+double TMixture::Density(double T, double p, std::span<const double> x, TMixturePhase phase,
+                         double guess) const {
     TReducingValues red;
     Reducing(x, red);
     const double tau = red.Tr / T;
     const bool liquid = phase == TMixturePhase::Liquid;
+    if (!(p > 0.0) || !(T > 0.0) || !std::isfinite(p) || !std::isfinite(T)) return 0.0;
+    // From a root found nearby (a previous iteration's), Newton converges in a few steps;
+    // where it leaves the stable branch the cold start decides.
+    if (guess > 0.0) {
+        const double rho = DensityFrom(T, p, x, red, tau, guess / red.RhoR, false);
+        if (rho > 0.0) return rho;
+    }
     // Liquid from a dense start, vapour from the ideal gas: on the stable branches p(ρ) is
     // convex (liquid) and concave (vapour), so Newton approaches each root from one side and
     // a falling pressure on the way means that branch has no root at p.
-    double delta = liquid ? 3.0 : p / (R_ * T * red.RhoR);
-    if (!(delta > 0.0) || !std::isfinite(delta)) return 0.0;
+    return DensityFrom(T, p, x, red, tau, liquid ? 3.0 : p / (R_ * T * red.RhoR), liquid);
+}
+
+double TMixture::DensityFrom(double T, double p, std::span<const double> x,
+                             const TReducingValues& red, double tau, double delta,
+                             bool denseStart) const {
     THelmholzResidual r;
     int grown = 0;
     for (int it = 0; it < 100; ++it) {
-        Residual(delta, tau, x, r);
+        ResidualDeltaDerivatives(delta, tau, x, r);
         const double pr = delta * red.RhoR * R_ * T * (1.0 + delta * r.Phid);
         const double dpr =
             red.RhoR * R_ * T * (1.0 + 2.0 * delta * r.Phid + delta * delta * r.Phidd);
         if (!(dpr > 0.0)) {
             // A dense start can lie beyond the highest density of the equation's stable
             // liquid; anywhere else an unstable density means no root on this branch.
-            if (liquid && it == grown && grown < 5) {
+            if (denseStart && it == grown && grown < 5) {
                 delta *= 1.2;
                 ++grown;
                 continue;
@@ -180,6 +192,24 @@ double TMixture::Density(double T, double p, std::span<const double> x, TMixture
         delta = next;
     }
     return 0.0;
+}
+
+void TMixture::ResidualDeltaDerivatives(double delta, double tau, std::span<const double> x,
+                                        THelmholzResidual& r) const {
+    r = {};
+    THelmholzResidual c;
+    for (std::size_t i = 0; i < Size(); ++i) {
+        components_[i].Fluid->PhirDeltaDerivatives(delta, tau, c);
+        r.Phid += x[i] * c.Phid;
+        r.Phidd += x[i] * c.Phidd;
+    }
+    for (const TMixturePair& pair : pairs_) {
+        if (pair.F == 0.0 || pair.Departure.empty()) continue;
+        DepartureFunction(pair.Departure, delta, tau, c);
+        const double w = x[pair.I] * x[pair.J] * pair.F;
+        r.Phid += w * c.Phid;
+        r.Phidd += w * c.Phidd;
+    }
 }
 
 void TMixture::LnFugacityCoefficients(double T, double rho, std::span<const double> x,

@@ -93,8 +93,10 @@ class TMixture {
 
     double Pressure(double T, double rho, std::span<const double> x) const;
     // The liquid or vapour root of p(T, ρ, x) = p by Newton iteration that stays on the
-    // mechanically stable branch; 0 when that branch has no root at p.
-    double Density(double T, double p, std::span<const double> x, TMixturePhase phase) const;
+    // mechanically stable branch; 0 when that branch has no root at p. guess: a root of a
+    // nearby state to start from (0: none).
+    double Density(double T, double p, std::span<const double> x, TMixturePhase phase,
+                   double guess = 0.0) const;
     // ln φᵢ of every component at (T, ρ, x) into lnPhi.
     void LnFugacityCoefficients(double T, double rho, std::span<const double> x,
                                 std::span<double> lnPhi) const;
@@ -102,6 +104,12 @@ class TMixture {
     TMixtureState State(double T, double rho, std::span<const double> x) const;
 
   private:
+    double DensityFrom(double T, double p, std::span<const double> x, const TReducingValues& red,
+                       double tau, double delta, bool denseStart) const;
+    // Only Phid and Phidd of the residual part, what a density iteration needs.
+    void ResidualDeltaDerivatives(double delta, double tau, std::span<const double> x,
+                                  THelmholzResidual& r) const;
+
     std::vector<TMixtureComponent> components_;
     std::vector<TMixturePair> pairs_;
     TComposition z_{};

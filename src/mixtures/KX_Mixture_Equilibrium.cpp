@@ -107,8 +107,12 @@ class TSolver {
         TComposition& w = bubble_ ? ph.Y : ph.X;
         for (std::size_t i = 0; i < n_; ++i) w[i] /= sum;
         const std::span<const double> x{ph.X.data(), n_}, y{ph.Y.data(), n_};
-        ph.RhoL = m_.Density(s.T, s.P, x, TMixturePhase::Liquid);
-        ph.RhoV = m_.Density(s.T, s.P, y, TMixturePhase::Vapour);
+        // Each phase's density and fugacities one after the other: the component equations
+        // keep what depends on τ alone for the last τ, and each phase has a τ of its own.
+        TComposition lnL{}, lnV{};
+        ph.RhoL = m_.Density(s.T, s.P, x, TMixturePhase::Liquid, lastRhoL_);
+        if (ph.RhoL > 0.0) m_.LnFugacityCoefficients(s.T, ph.RhoL, x, {lnL.data(), n_});
+        ph.RhoV = m_.Density(s.T, s.P, y, TMixturePhase::Vapour, lastRhoV_);
         if (ph.RhoL <= 0.0 || ph.RhoV <= 0.0) {
             ph.Status = TEquilibriumStatus::NoDensity;
             return ph;
@@ -117,8 +121,8 @@ class TSolver {
             ph.Status = TEquilibriumStatus::TrivialSolution;
             return ph;
         }
-        TComposition lnL{}, lnV{};
-        m_.LnFugacityCoefficients(s.T, ph.RhoL, x, {lnL.data(), n_});
+        lastRhoL_ = ph.RhoL;
+        lastRhoV_ = ph.RhoV;
         m_.LnFugacityCoefficients(s.T, ph.RhoV, y, {lnV.data(), n_});
         double S = 0.0;
         for (std::size_t i = 0; i < n_; ++i) {
@@ -254,6 +258,8 @@ class TSolver {
     std::size_t n_;
     bool bubble_, atT_;
     TComposition z_{};
+    // The densities of the last evaluation, start values of the next.
+    mutable double lastRhoL_ = 0.0, lastRhoV_ = 0.0;
 };
 
 }  // namespace

@@ -231,13 +231,14 @@ void ExpectPhaseEquilibrium(const TMixture& m, const TEquilibrium& e) {
 
 // Bubble and dew points of the eleven blends at 250, 280 and 300 K against the independent
 // implementation, at T and, inverted, at the reference pressure. Blends with R32 agree to
-// 2.4e-9, the others to 4e-11: the program's R32 equation has its reducing density in kg/m3,
-// 2.9e-9 away from the molar value the reference was computed with.
+// 2.4e-9, the others to 2e-10 (4e-11 in pressure), the convergence limit of the reference: the
+// program's R32 equation has its reducing density in kg/m3, 2.9e-9 away from the molar value
+// the reference was computed with.
 TEST(Mixture, BubbleAndDewPointsOfTheBlends) {
     for (const auto& row : kxtsv::ReadKeyed("mixture_equilibria.tsv")) {
         const TMixture m = MakeBlend(row.at("blend"));
         const bool withR32 = m.Component(0).Name == "R32";
-        const double Tolerance = withR32 ? 5e-9 : 1e-10;
+        const double Tolerance = withR32 ? 5e-9 : 1e-9;
         const std::size_t n = m.Size();
         const std::span<const double> z = m.Composition();
         const double T = std::stod(row.at("T_K"));
