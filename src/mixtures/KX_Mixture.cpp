@@ -188,7 +188,8 @@ double TMixture::DensityFrom(double T, double p, std::span<const double> x,
         }
         double next = delta - (pr - p) / dpr;
         if (next <= 0.0) next = 0.5 * delta;
-        if (std::fabs(next - delta) <= 1e-14 * delta) return next * red.RhoR;
+        // Newton's error after a step of 1e-10 is of the order of its square.
+        if (std::fabs(next - delta) <= 1e-10 * delta) return next * red.RhoR;
         delta = next;
     }
     return 0.0;

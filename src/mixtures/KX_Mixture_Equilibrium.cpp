@@ -147,6 +147,24 @@ class TSolver {
         return true;
     }
 
+    // Substitution converges linearly with one dominant eigenvalue λ; every third step
+    // extrapolates the step just taken by λ/(1 − λ), λ estimated from the last two steps.
+    void Accelerate(const TPoint& before, TPoint& after, int step) {
+        double d[MaxMixtureComponents + 1];
+        for (std::size_t i = 0; i < n_; ++i) d[i] = after.LnK[i] - before.LnK[i];
+        d[n_] = atT_ ? std::log(after.P / before.P) : std::log(after.T / before.T);
+        double dot = 0.0, norm = 0.0;
+        for (std::size_t i = 0; i <= n_; ++i) {
+            dot += d[i] * lastStep_[i];
+            norm += lastStep_[i] * lastStep_[i];
+        }
+        std::copy(d, d + n_ + 1, lastStep_);
+        if (step % 3 != 2 || norm == 0.0) return;
+        const double lambda = dot / norm;
+        if (!(lambda > 0.0 && lambda < 0.9)) return;
+        after = Moved(after, d, lambda / (1.0 - lambda));
+    }
+
     // Moves the point by dv in (ln K, ln p or ln T).
     TPoint Moved(const TPoint& s, const double* dv, double scale) const {
         TPoint t = s;
@@ -181,6 +199,7 @@ class TSolver {
             for (std::size_t i = 0; i < n_; ++i)
                 error = std::max(error, std::fabs(ph.LnKNew[i] - s.LnK[i]));
             if (error < Tolerance) return Result(s, ph, TEquilibriumStatus::Converged, steps);
+            const TPoint before = s;
             s.LnK = ph.LnKNew;
             if (atT_) {
                 s.P *= std::exp(bubble_ ? ph.LnS : -ph.LnS);
@@ -191,6 +210,7 @@ class TSolver {
                     slope += (bubble_ ? ph.Y[i] : -ph.X[i]) * WilsonSlope(i, s.T);
                 s.T -= std::clamp(ph.LnS / slope, -0.1 * s.T, 0.1 * s.T);
             }
+            Accelerate(before, s, steps);
             if (steps >= 3 && error > SlowRatio * lastError) {
                 ++steps;
                 break;
@@ -260,6 +280,7 @@ class TSolver {
     TComposition z_{};
     // The densities of the last evaluation, start values of the next.
     mutable double lastRhoL_ = 0.0, lastRhoV_ = 0.0;
+    double lastStep_[MaxMixtureComponents + 1] = {};  // the last substitution step
 };
 
 }  // namespace
