@@ -3,18 +3,32 @@
 #include <cmath>
 #include <stdexcept>
 
+namespace {
+
+// x^k for an integral k by multiplication, otherwise by the power rule.
+double PowerOf(double x, double k) {
+    if (k == std::floor(k) && std::fabs(k) <= 16.0) {
+        double p = 1.0;
+        for (int i = static_cast<int>(std::fabs(k)); i > 0; --i) p *= x;
+        return k < 0.0 ? 1.0 / p : p;
+    }
+    return std::pow(x, k);
+}
+
+}  // namespace
+
 void DepartureFunction(std::span<const TDepartureTerm> terms, double delta, double tau,
                        THelmholzResidual& r) {
     r = {};
-    const double lnDelta = std::log(delta), lnTau = std::log(tau);
+    const double lnTau = std::log(tau);
     for (const TDepartureTerm& k : terms) {
-        // u = −δ^l − η(δ−ε)² − β(δ−γ); f = n δ^d τ^t e^u.
-        const double dl = k.l > 0.0 ? std::exp(k.l * lnDelta) : 0.0;
+        // u = −δ^l − η(δ−ε)² − β(δ−γ); f = n δ^d τ^t e^u, with one exponential per term.
+        const double dl = k.l > 0.0 ? PowerOf(delta, k.l) : 0.0;
         const double de = delta - k.epsilon;
         const double u = -dl - k.eta * de * de - k.beta * (delta - k.gamma);
         const double ud = -k.l * dl / delta - 2.0 * k.eta * de - k.beta;
         const double udd = -k.l * (k.l - 1.0) * dl / (delta * delta) - 2.0 * k.eta;
-        const double f = k.n * std::exp(k.d * lnDelta + k.t * lnTau + u);
+        const double f = k.n * PowerOf(delta, k.d) * std::exp(k.t * lnTau + u);
         const double Ad = k.d / delta + ud;
         const double At = k.t / tau;
         r.Phi += f;
