@@ -228,7 +228,7 @@ void TMixture::ResidualDeltaDerivatives(double delta, double tau, std::span<cons
 }
 
 void TMixture::LnFugacityCoefficients(double T, double rho, std::span<const double> x,
-                                      std::span<double> lnPhi) const {
+                                      std::span<double> lnPhi, double pressure) const {
     const std::size_t n = Size();
     TReducingValues red;
     Reducing(x, red);
@@ -243,7 +243,7 @@ void TMixture::LnFugacityCoefficients(double T, double rho, std::span<const doub
         sumRho += x[k] * red.dRhoR[k];
         sumA += x[k] * dAdx[k];
     }
-    const double Z = 1.0 + delta * r.Phid;
+    const double Z = pressure > 0.0 ? pressure / (rho * R_ * T) : 1.0 + delta * r.Phid;
     const double base = r.Phi - std::log(Z);
     for (std::size_t i = 0; i < n; ++i) {
         const double ndRho = red.dRhoR[i] - sumRho, ndT = red.dTr[i] - sumT;

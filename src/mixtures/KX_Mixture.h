@@ -98,8 +98,10 @@ class TMixture {
     double Density(double T, double p, std::span<const double> x, TMixturePhase phase,
                    double guess = 0.0) const;
     // ln φᵢ of every component at (T, ρ, x) into lnPhi.
+    // pressure: the state's pressure where ρ is a density root at it; Z = p/(ρRT) then avoids
+    // the cancellation in 1 + δαʳ_δ of a dense liquid (Z of 1e-3 carries 1e-12 relative).
     void LnFugacityCoefficients(double T, double rho, std::span<const double> x,
-                                std::span<double> lnPhi) const;
+                                std::span<double> lnPhi, double pressure = 0.0) const;
     // One phase at (T, ρ, x): pressure, enthalpy, entropy, heat capacities, speed of sound.
     TMixtureState State(double T, double rho, std::span<const double> x) const;
 

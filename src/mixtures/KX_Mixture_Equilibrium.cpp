@@ -12,8 +12,11 @@ constexpr int MaxNewtonSteps = 30;
 // Substitution hands over to Newton when a step shrinks the error by less than this factor.
 constexpr double SlowRatio = 0.25;
 constexpr double Tolerance = 1e-12;  // on ln K and ln S
-// Phases whose densities differ by less than this (relative) are one: the trivial solution.
-constexpr double TrivialDensityGap = 1e-4;
+// Phases whose densities differ by less than this (relative) are taken as one: the trivial
+// solution and, near the critical point, solutions of nearly the feed's composition on the two
+// sides of a tiny loop of its isotherm, which lie off the saturation line. A true saturation
+// state is this close to the critical point only within about 0.01 K of it.
+constexpr double TrivialDensityGap = 0.02;
 
 // The iteration's state: T, p and ln Kᵢ = ln(yᵢ/xᵢ); from them the two phases.
 struct TPoint {
@@ -90,6 +93,12 @@ class TSolver {
         return 5.373 * (1.0 + c.Omega) * c.Tc / (T * T);
     }
 
+    double LiquidReducingDensity(const TPhases& ph) const {
+        TReducingValues red;
+        m_.Reducing({ph.X.data(), n_}, red);
+        return red.RhoR;
+    }
+
     // Both phases at the point: compositions, densities and the substituted K.
     TPhases Evaluate(const TPoint& s) const {
         TPhases ph;
@@ -111,7 +120,7 @@ class TSolver {
         // keep what depends on τ alone for the last τ, and each phase has a τ of its own.
         TComposition lnL{}, lnV{};
         ph.RhoL = m_.Density(s.T, s.P, x, TMixturePhase::Liquid, lastRhoL_);
-        if (ph.RhoL > 0.0) m_.LnFugacityCoefficients(s.T, ph.RhoL, x, {lnL.data(), n_});
+        if (ph.RhoL > 0.0) m_.LnFugacityCoefficients(s.T, ph.RhoL, x, {lnL.data(), n_}, s.P);
         ph.RhoV = m_.Density(s.T, s.P, y, TMixturePhase::Vapour, lastRhoV_);
         if (ph.RhoL <= 0.0 || ph.RhoV <= 0.0) {
             ph.Status = TEquilibriumStatus::NoDensity;
@@ -123,7 +132,7 @@ class TSolver {
         }
         lastRhoL_ = ph.RhoL;
         lastRhoV_ = ph.RhoV;
-        m_.LnFugacityCoefficients(s.T, ph.RhoV, y, {lnV.data(), n_});
+        m_.LnFugacityCoefficients(s.T, ph.RhoV, y, {lnV.data(), n_}, s.P);
         double S = 0.0;
         for (std::size_t i = 0; i < n_; ++i) {
             ph.LnKNew[i] = lnL[i] - lnV[i];
@@ -194,6 +203,19 @@ class TSolver {
         // Successive substitution: K from the fugacity ratio, then p (or T) from the sum.
         for (; steps < MaxSubstitutionSteps; ++steps) {
             ph = Evaluate(s);
+            // Near the critical point the start can lie where a phase has no density root:
+            // towards higher pressure or lower temperature for the liquid, the other way for
+            // the vapour.
+            for (int move = 0; steps == 0 && move < 8 && ph.Status != TEquilibriumStatus::Converged;
+                 ++move) {
+                // A missing liquid root, or a trivial pair of vapour-like roots.
+                const bool up = ph.RhoL <= 0.0 || ph.RhoL < LiquidReducingDensity(ph);
+                if (atT_)
+                    s.P *= up ? 1.05 : 1.0 / 1.05;
+                else
+                    s.T *= up ? 0.995 : 1.0 / 0.995;
+                ph = Evaluate(s);
+            }
             if (ph.Status != TEquilibriumStatus::Converged) return Result(s, ph, ph.Status, steps);
             double error = std::fabs(ph.LnS);
             for (std::size_t i = 0; i < n_; ++i)
@@ -218,6 +240,7 @@ class TSolver {
             lastError = error;
         }
         // Newton in (ln K, ln p or ln T) with a forward-difference Jacobian.
+        lastError = HUGE_VAL;
         const std::size_t m = n_ + 1;
         double F[MaxMixtureComponents + 1], Ft[MaxMixtureComponents + 1];
         double J[MaxMixtureComponents + 1][MaxMixtureComponents + 2];
@@ -226,7 +249,10 @@ class TSolver {
             if (!Residuals(s, F, ph)) return Result(s, ph, ph.Status, steps);
             double error = 0.0;
             for (std::size_t i = 0; i < m; ++i) error = std::max(error, std::fabs(F[i]));
-            if (error < Tolerance) return Result(s, ph, TEquilibriumStatus::Converged, steps);
+            // Converged, or no longer improving at a residual of the order of its rounding.
+            if (error < Tolerance || (error < 1e3 * Tolerance && error > 0.5 * lastError))
+                return Result(s, ph, TEquilibriumStatus::Converged, steps);
+            lastError = error;
             for (std::size_t k = 0; k < m; ++k) {
                 double dv[MaxMixtureComponents + 1] = {};
                 const double h = 1e-7;

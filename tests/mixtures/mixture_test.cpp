@@ -319,4 +319,38 @@ TEST(Mixture, NoSaturationStateIsAFailure) {
     EXPECT_EQ(ErrorCodeOf(TEquilibriumStatus::Converged), 0);
 }
 
+// Towards the critical point every bubble or dew point is either a failure or on the
+// saturation line: pressure rising with temperature, incipient composition moving smoothly, two
+// distinct phases; the solver reaches to within a few kelvin of the critical point.
+TEST(Mixture, TowardsTheCriticalPointResultsStayOnTheSaturationLine) {
+    for (const char* blend : {"R-410A", "R-454A", "R-454C", "R-407C", "R-448A"}) {
+        const TMixture m = MakeBlend(blend);
+        for (TSaturationKind kind : {TSaturationKind::Bubble, TSaturationKind::Dew}) {
+            const bool bubble = kind == TSaturationKind::Bubble;
+            TEquilibrium last;
+            int ok = 0, failed = 0;
+            for (double T = 330.0; T <= 370.0; T += 0.25) {
+                const TEquilibrium e = SaturationAtT(m, kind, T);
+                SCOPED_TRACE(std::string(blend) + (bubble ? " bubble at " : " dew at ") +
+                             std::to_string(T));
+                if (!e.Ok()) {
+                    ++failed;
+                    continue;
+                }
+                ++ok;
+                EXPECT_GT(e.RhoLiquid, 1.02 * e.RhoVapour);
+                if (last.Ok()) {
+                    EXPECT_GT(e.P, last.P);
+                    const TComposition& w = bubble ? e.Y : e.X;
+                    const TComposition& wLast = bubble ? last.Y : last.X;
+                    EXPECT_NEAR(w[0], wLast[0], 0.02);
+                }
+                last = e;
+            }
+            EXPECT_GT(ok, 30) << blend;
+            EXPECT_GT(failed, 30) << blend;
+        }
+    }
+}
+
 }  // namespace
