@@ -5,14 +5,12 @@
 
 namespace {
 
-// x^k for an integral k by multiplication, otherwise by the power rule.
+// x^k for a whole k from 0 to 16 by multiplication, otherwise by the power rule.
 double PowerOf(double x, double k) {
-    if (k == std::floor(k) && std::fabs(k) <= 16.0) {
-        double p = 1.0;
-        for (int i = static_cast<int>(std::fabs(k)); i > 0; --i) p *= x;
-        return k < 0.0 ? 1.0 / p : p;
-    }
-    return std::pow(x, k);
+    if (k < 0.0 || k > 16.0 || static_cast<int>(k) != k) return std::pow(x, k);
+    double p = 1.0;
+    for (int i = static_cast<int>(k); i > 0; --i) p *= x;
+    return p;
 }
 
 }  // namespace
@@ -20,22 +18,22 @@ double PowerOf(double x, double k) {
 void DepartureFunction(std::span<const TDepartureTerm> terms, double delta, double tau,
                        THelmholzResidual& r) {
     r = {};
-    const double lnTau = std::log(tau);
+    const double lnTau = std::log(tau), id = 1.0 / delta, it = 1.0 / tau;
     for (const TDepartureTerm& k : terms) {
         // u = −δ^l − η(δ−ε)² − β(δ−γ); f = n δ^d τ^t e^u, with one exponential per term.
         const double dl = k.l > 0.0 ? PowerOf(delta, k.l) : 0.0;
         const double de = delta - k.epsilon;
         const double u = -dl - k.eta * de * de - k.beta * (delta - k.gamma);
-        const double ud = -k.l * dl / delta - 2.0 * k.eta * de - k.beta;
-        const double udd = -k.l * (k.l - 1.0) * dl / (delta * delta) - 2.0 * k.eta;
+        const double ud = -k.l * dl * id - 2.0 * k.eta * de - k.beta;
+        const double udd = -k.l * (k.l - 1.0) * dl * id * id - 2.0 * k.eta;
         const double f = k.n * PowerOf(delta, k.d) * std::exp(k.t * lnTau + u);
-        const double Ad = k.d / delta + ud;
-        const double At = k.t / tau;
+        const double Ad = k.d * id + ud;
+        const double At = k.t * it;
         r.Phi += f;
         r.Phid += f * Ad;
-        r.Phidd += f * (Ad * Ad - k.d / (delta * delta) + udd);
+        r.Phidd += f * (Ad * Ad - k.d * id * id + udd);
         r.Phit += f * At;
-        r.Phitt += f * k.t * (k.t - 1.0) / (tau * tau);
+        r.Phitt += f * k.t * (k.t - 1.0) * it * it;
         r.Phidt += f * Ad * At;
     }
 }
