@@ -2,8 +2,10 @@
 // Bubble and dew points of a mixture at given temperature or pressure: the saturation pressure
 // (temperature) and the composition and density of the incipient phase. Successive
 // substitution from Wilson's K-factors, then Newton iteration in (ln Kᵢ, ln p or ln T) where
-// substitution slows down. A solution whose two phases are one (K → 1 with equal densities) or
-// an iteration that does not converge is reported as a failure, never as a result.
+// substitution slows down (every third substitution step extrapolated). A solution whose two
+// phases are one (densities within 2 %: the trivial solution K → 1, and near-critical states off
+// the saturation line) or an iteration that does not converge is reported as a failure, never
+// as a result. Reaches from 200 K to within about 1 to 5 K of a blend's critical point.
 #include <cstdint>
 #include <span>
 
