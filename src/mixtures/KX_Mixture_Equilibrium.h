@@ -5,7 +5,7 @@
 // substitution slows down (every third substitution step extrapolated). A solution whose two
 // phases are one (densities within 2 %: the trivial solution K → 1, and near-critical states off
 // the saturation line) or an iteration that does not converge is reported as a failure, never
-// as a result. Reaches from 200 K to within about 1 to 5 K of a blend's critical point.
+// as a result. Reaches from 200 K to within a few kelvin of a blend's critical point.
 #include <cstdint>
 #include <span>
 
