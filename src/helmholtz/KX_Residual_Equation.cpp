@@ -113,8 +113,16 @@ double PhiddFactorAtZeroDensity(double d, int l) {
 
 template <class Real>
 const TResidualEquation::TTauPowers<Real>& TResidualEquation::TauPowers(Real Tau) const {
-    thread_local TTauPowers<Real> cache;
-    if (cache.owner == id_ && cache.tau == Tau) return cache;
+    // Two entries per equation (in a small per-thread table shared by equation id): a mixture
+    // alternates between its components' equations and between two phases' τ.
+    constexpr std::size_t Sets = 8;
+    thread_local std::array<std::array<TTauPowers<Real>, 2>, Sets> caches;
+    thread_local std::array<unsigned char, Sets> replace{};
+    const std::size_t set = id_ % Sets;
+    for (const TTauPowers<Real>& entry : caches[set])
+        if (entry.owner == id_ && entry.tau == Tau) return entry;
+    TTauPowers<Real>& cache = caches[set][replace[set]];
+    replace[set] ^= 1u;
     // tauPow[i] = τ^tPowers_[i]: an integral exponent by repeated squaring (τ, τ², τ⁴, …
     // multiplied by the bits of the exponent, a negative one as the reciprocal), any other by
     // the power rule through ln τ.

@@ -1,0 +1,84 @@
+// Bubble and dew points of the mixture model at random temperatures (R-410A, R-407C, and the
+// five-component R-448A), against the saturation pressure of a pure fluid: the library function
+// KX_R134a_FE_PsatT and its solution from the equation of state without the saturation curves.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "HelmholzFluidObject.h"
+#include "KX_Fluid_Objects.h"
+#include "KX_Libraries_Catalogue.h"
+#include "KX_Libraries_Object.h"
+#include "KX_Mixture_Blends.h"
+#include "KX_Mixture_Equilibrium.h"
+
+namespace {
+
+constexpr int StateCount = 2000;
+
+std::vector<double> Uniform(double low, double high, unsigned seed) {
+    std::mt19937_64 random(seed);
+    std::uniform_real_distribution<double> u(low, high);
+    std::vector<double> out(StateCount);
+    for (double& x : out) x = u(random);
+    return out;
+}
+
+// 230 to 320 K: from the evaporator to the condenser of a heat pump.
+const std::vector<double>& Temperatures() {
+    static const std::vector<double> t = Uniform(230.0, 320.0, 25);
+    return t;
+}
+
+void BM_R134aPsatTLibrary(benchmark::State& state) {
+    int library = -1, function = -1;
+    if (!KXRegistry().FindFunction("KX_R134a_FE_PsatT", library, function)) std::abort();
+    const TUnaryFunction psat = KXRegistry().GetFunctionPtr(library, function).Unary;
+    char text[256];
+    int32_t code = 0;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(psat(Temperatures()[i] - KelvinOffset, text, 255, &code));
+        i = i + 1 == Temperatures().size() ? 0 : i + 1;
+    }
+}
+BENCHMARK(BM_R134aPsatTLibrary);
+
+void BM_R134aSaturationByEquation(benchmark::State& state) {
+    const THelmholzFluid& fluid = *RefrigerantComponent("R134a").Fluid;
+    std::string text;
+    int32_t code = 0;
+    double Ps = 0.0, DL = 0.0, DV = 0.0;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        fluid.SaturationFromTByEquation(Temperatures()[i] - KelvinOffset, Ps, DL, DV, text, code);
+        benchmark::DoNotOptimize(Ps);
+        i = i + 1 == Temperatures().size() ? 0 : i + 1;
+    }
+}
+BENCHMARK(BM_R134aSaturationByEquation);
+
+void Saturation(benchmark::State& state, const char* blend, TSaturationKind kind) {
+    const TMixture mixture = MakeBlend(blend);
+    std::size_t i = 0;
+    int64_t failures = 0, iterations = 0, calls = 0;
+    for (auto _ : state) {
+        const TEquilibrium e = SaturationAtT(mixture, kind, Temperatures()[i]);
+        benchmark::DoNotOptimize(e.P);
+        failures += !e.Ok();
+        iterations += e.Iterations;
+        ++calls;
+        i = i + 1 == Temperatures().size() ? 0 : i + 1;
+    }
+    state.counters["failures"] = static_cast<double>(failures);
+    state.counters["steps"] = static_cast<double>(iterations) / static_cast<double>(calls);
+}
+BENCHMARK_CAPTURE(Saturation, R410A_bubble, "R-410A", TSaturationKind::Bubble);
+BENCHMARK_CAPTURE(Saturation, R407C_bubble, "R-407C", TSaturationKind::Bubble);
+BENCHMARK_CAPTURE(Saturation, R407C_dew, "R-407C", TSaturationKind::Dew);
+BENCHMARK_CAPTURE(Saturation, R448A_bubble, "R-448A", TSaturationKind::Bubble);
+
+}  // namespace
