@@ -300,8 +300,7 @@ THAValue W_PTTwb(double p, double t, double twb) {
         // The lowest wet bulb is that of dry air.
         auto balance = [&](double tw) { return WFromWetBulb(t, tw, pSI); };
         double twMin = 0.0;
-        if (!BrentSolve(balance, kMinT, twb, balance(kMinT), W, 1e-12 * (std::abs(twb) + 1.0),
-                        twMin))
+        if (!BrentSolve(balance, twb, t, W, balance(t), 1e-12 * (std::abs(t) + 1.0), twMin))
             return Fail(NoConvergence());
         return Fail(RangeFailure(KXErrorCode::TemperatureLow, kWetBulb, "<", twb, twMin, "°C"));
     }
@@ -315,14 +314,16 @@ THAValue T_PHW(double p, double h, double W) {
     if (!CheckP(p, status) || !InRange(W, 0.0, kMaxW, THACode::HumidityLow, THACode::HumidityHigh,
                                        kHumidityRatio, kKgKg, status))
         return Fail(status);
-    const double hMin = Enthalpy(kMinT, W), hMax = Enthalpy(kMaxT, W);
+    // The lowest state is saturated air at the dew point of W (colder air would hold W only as
+    // fog), or the lowest temperature.
+    const double pSI = p * 1e5, pw = PwFromW(W, pSI);
+    const double tLow = W > 0.0 && pw > PwsSI(kMinT + kT0) ? TwsSI(pw) - kT0 : kMinT;
+    const double hMin = Enthalpy(tLow, W), hMax = Enthalpy(kMaxT, W);
     if (!InRange(h, hMin, hMax, KXErrorCode::EnthalpyLow, KXErrorCode::EnthalpyHigh, "Enthalpy",
                  "kJ/kg", status))
         return Fail(status);
-    const double t = std::clamp((h - 2501.0 * W) / (1.006 + 1.86 * W), kMinT, kMaxT);
-    double Ws = 0.0;
-    if (Saturated(t, p * 1e5, Ws) && W > Ws)
-        return Fail(RangeFailure(THACode::HumidityHigh, kHumidityRatio, ">", W, Ws, kKgKg));
+    // h is linear in t; saturated air comes back to its dew point within rounding.
+    const double t = std::clamp((h - 2501.0 * W) / (1.006 + 1.86 * W), tLow, kMaxT);
     return Finite(t);
 }
 

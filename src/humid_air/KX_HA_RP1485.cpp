@@ -52,7 +52,10 @@ struct TSaturation {
 
 TSaturation Saturation(const TVirials& v, double T, double p) {
     TSaturation s;
-    s.Psi = EnhancementFactor(v, T, p, &s.Converged) * SaturationPressure(T) / p;
+    // f >= 1: where p_ws alone reaches p there is no saturation, and f is not needed.
+    const double pws = SaturationPressure(T);
+    if (!(pws < p)) return s;
+    s.Psi = EnhancementFactor(v, T, p, &s.Converged) * pws / p;
     s.Exists = s.Psi < 1.0;
     s.W = s.Exists ? WFromPsi(s.Psi) : 0.0;
     return s;
@@ -121,8 +124,12 @@ TMolarState StatePerKg(const TVirials& v, double T, double p, double psi, bool w
     return {PerKgDryAir(m.V, psi), PerKgDryAir(m.H, psi), PerKgDryAir(m.S, psi)};
 }
 
+// A non-finite property comes from a molar volume the virial equation does not have: at high
+// pressure and low temperature its isotherm never reaches p in the gas.
 THAValue Finite(double value) {
-    if (!std::isfinite(value)) return Fail(NoConvergence());
+    if (!std::isfinite(value))
+        return Fail(OtherFailure(KXErrorCode::NoConvergence,
+                                 "No gas solution of the virial equation of state"));
     return {value, {}};
 }
 
@@ -180,7 +187,7 @@ bool SolveWetBulb(double T, double p, double W, double h, double& Tw) {
         flo = balance(lo);
         step *= 2.0;
     }
-    return BrentSolve(balance, lo, hi, flo, fhi, 1e-12 * hi, Tw);
+    return BrentSolve(balance, lo, hi, flo, fhi, 1e-14 * hi, Tw);
 }
 
 // Dew point (K) for water mole fraction psi at p: f(Td, p) p_ws(Td) = psi p, by fixed point on
@@ -422,7 +429,8 @@ THAValue W_PTTwb(double p, double t, double twb) {
     for (int pass = 0; pass < 50 && !converged; ++pass) {
         if (f1 == f0) break;
         W = W1 - f1 * (W1 - W0) / (f1 - f0);
-        converged = !(std::abs(W - W1) > 1e-14 * std::max(W, 1e-6));
+        // h carries a rounding of 1e-16 of itself, which leaves about 1e-17 in W.
+        converged = !(std::abs(W - W1) > 1e-14 * W + 1e-17) || f1 == 0.0;
         W0 = W1;
         f0 = f1;
         W1 = W;
@@ -455,37 +463,60 @@ THAValue T_PHW(double p, double h, double W) {
     const double pSI = p * kBar, psi = PsiFromW(W), hSI = h * 1000.0;
     const double minT = kMinT + T0, maxT = kMaxT + T0;
     auto residual = [&](double T) { return EnthalpyAt(T, pSI, psi) - hSI; };
+    // Saturated air solves to its own temperature within rounding: allow W that much above W_s.
+    auto answer = [&](double T, bool& ok) {
+        const TSaturation sat = Saturation(Virials(T), T, pSI);
+        ok = !sat.Exists || W <= sat.W * (1.0 + 1e-11);
+        return T - T0;
+    };
     // Secant from the perfect-gas estimate; h rises with T almost linearly.
-    double T0Guess = (h - 2501.0 * W) / (1.006 + 1.86 * W) + T0;
-    T0Guess = std::clamp(T0Guess, minT, maxT);
-    double Ta = T0Guess, fa = residual(Ta);
+    double Ta = std::clamp((h - 2501.0 * W) / (1.006 + 1.86 * W) + T0, minT, maxT);
+    double fa = residual(Ta);
     double Tb = Ta + (Ta < maxT - 1.0 ? 1.0 : -1.0), fb = residual(Tb);
-    double T = Tb;
-    bool converged = false;
-    for (int pass = 0; pass < 50 && !converged; ++pass) {
-        if (fb == fa || std::isnan(fb)) break;
-        T = Tb - fb * (Tb - Ta) / (fb - fa);
-        T = std::clamp(T, minT - 1.0, maxT + 1.0);
-        converged = !(std::abs(T - Tb) > 1e-13 * T);
+    for (int pass = 0; pass < 20; ++pass) {
+        if (fb == fa || !std::isfinite(fa) || !std::isfinite(fb)) break;
+        const double T = std::clamp(Tb - fb * (Tb - Ta) / (fb - fa), minT, maxT);
+        const bool settled = !(std::abs(T - Tb) > 1e-13 * T);
         Ta = Tb;
         fa = fb;
         Tb = T;
         fb = residual(Tb);
+        if (settled && T > minT && T < maxT) {
+            bool ok = false;
+            const double t = answer(Tb, ok);
+            if (ok) return Finite(t);
+            break;
+        }
     }
-    if (!converged || !(T >= minT) || !(T <= maxT)) {
-        // Outside the temperature range: report the enthalpy limit at this p and W.
-        const double hMin = EnthalpyAt(minT, pSI, psi) / 1000.0;
-        const double hMax = EnthalpyAt(maxT, pSI, psi) / 1000.0;
-        if (h < hMin)
-            return Fail(RangeFailure(KXErrorCode::EnthalpyLow, kEnthalpy, "<", h, hMin, kKJKg));
-        if (h > hMax)
-            return Fail(RangeFailure(KXErrorCode::EnthalpyHigh, kEnthalpy, ">", h, hMax, kKJKg));
-        if (!converged) return Fail(NoConvergence());
-        T = std::clamp(T, minT, maxT);
+    // The secant left the range or met a state the virial equation does not have: bracket the
+    // answer between the lowest state (saturated air at the dew point of W, the lowest
+    // temperature, or the lowest temperature with a gas solution) and the highest temperature.
+    double lo = minT;
+    double Td = 0.0;
+    if (W > 0.0 && SolveDewPoint(psi, pSI, Td)) lo = std::max(lo, Td);
+    double hi = maxT;
+    double flo = residual(lo), fhi = residual(hi);
+    if (std::isnan(flo) && !std::isnan(fhi)) {
+        double bad = lo, good = hi;
+        for (int pass = 0; pass < 60 && good - bad > 1e-9 * good; ++pass) {
+            const double mid = 0.5 * (bad + good);
+            (std::isnan(residual(mid)) ? bad : good) = mid;
+        }
+        lo = good;
+        flo = residual(lo);
     }
-    const TVirials v = Virials(T);
-    if (!CheckW(W, T, pSI, v, status)) return Fail(status);
-    return Finite(T - T0);
+    if (flo > 0.0)
+        return Fail(
+            RangeFailure(KXErrorCode::EnthalpyLow, kEnthalpy, "<", h, (flo + hSI) / 1000.0, kKJKg));
+    if (fhi < 0.0)
+        return Fail(RangeFailure(KXErrorCode::EnthalpyHigh, kEnthalpy, ">", h, (fhi + hSI) / 1000.0,
+                                 kKJKg));
+    double T = 0.0;
+    if (!BrentSolve(residual, lo, hi, flo, fhi, 1e-13 * hi, T)) return Fail(NoConvergence());
+    bool ok = false;
+    const double t = answer(T, ok);
+    if (!ok) return Fail(NoConvergence());
+    return Finite(t);
 }
 
 }  // namespace ha::rp1485
