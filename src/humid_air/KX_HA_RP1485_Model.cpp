@@ -67,9 +67,11 @@ void PureVirials(const TVirialTerm (&bTerms)[NB], const TVirialTerm (&cTerms)[NC
 }
 
 // ---- IAPWS-06 ice Ih ----
+// g00 as revised in 2009 (R10-06(2009)), which puts ice on the IAPWS-95 reference; the 2006 value
+// -632020.233449497 gives enthalpies 1.1e-4 J/kg lower.
 constexpr double kIcePt = 611.657;
 constexpr double kIcePi0 = 101325.0 / kIcePt;
-constexpr double kIceG0[] = {-632020.233449497, 0.655022213658955, -1.89369929326131e-08,
+constexpr double kIceG0[] = {-632020.233335886, 0.655022213658955, -1.89369929326131e-08,
                              3.39746123271053e-15, -5.56464869058991e-22};
 using TComplex = std::complex<double>;
 const TComplex kIceT1(0.0368017112855051, 0.0510878114959572);
