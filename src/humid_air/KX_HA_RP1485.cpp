@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "KX_HA_Ideal.h"
 #include "KX_HA_RP1485_Model.h"
 #include "KX_HA_Solve.h"
 #include "KX_WS_IF97_Lib_Root.h"
@@ -175,11 +176,39 @@ bool SolveWetBulb(double T, double p, double W, double h, double& Tw) {
         Tw = hi;
         return true;
     }
-    // Step down until the balance turns positive. The first step is the deficit over the heat
-    // capacity of dry air, more than the depression, which the saturation curve shortens.
+    // Bracket the root around the perfect-gas wet bulb, which lies within a few tenths of a
+    // kelvin of it near atmospheric pressure; without one, step down from the dry bulb. The
+    // steps double until the balance changes sign.
     const double minT = kMinT + T0;
-    double step = std::max(0.5, -fhi / 1006.0);
     double lo = hi, flo = fhi;
+    double step = 0.25;
+    const THAValue guess = ideal::Twb_PTW(p / kBar, T - T0, W);
+    if (guess.Ok() && guess.Value + T0 < hi && guess.Value + T0 > minT) {
+        const double x = guess.Value + T0;
+        const double fx = balance(x);
+        if (fx >= 0.0) {
+            lo = x;
+            flo = fx;
+            // The root lies above: move the upper end down towards it.
+            for (double up = x + step; up < hi && fx >= 0.0; up += step, step *= 2.0) {
+                const double fup = balance(up);
+                if (fup < 0.0) {
+                    hi = up;
+                    fhi = fup;
+                    break;
+                }
+                lo = up;
+                flo = fup;
+            }
+        } else {
+            hi = x;
+            fhi = fx;
+            lo = x;
+            flo = fx;
+        }
+    } else {
+        step = std::max(0.5, -fhi / 5000.0);
+    }
     while (flo < 0.0 && lo > minT) {
         hi = lo;
         fhi = flo;
