@@ -228,7 +228,8 @@ THAValue Tdp_PTW(double p, double t, double W) {
     double pSI;
     if (!Begin(p, t, W, pSI, status)) return Fail(status);
     const THAValue td = Tdp_PW(p, W);
-    if (td.Ok() && td.Value > t) return {t, {}};
+    // A dew point a rounding above the dry bulb is the saturated state itself.
+    if (td.Ok() && td.Value > t && td.Value - t < 1e-9 * (t + kT0)) return {t, {}};
     return td;
 }
 

@@ -142,7 +142,7 @@ double EnthalpyAt(double T, double p, double psi) {
 // Enthalpy per kg of condensed water at (T, p): liquid (IF97 region 1) from the triple point
 // up, ice below, both on the IAPWS-95 reference.
 double CondensateEnthalpy(double T, double p) {
-    return T >= Tt ? if97::Region1_H(p, T) : IceEnthalpy(T, p);
+    return OverLiquid(T) ? if97::Region1_H(p, T) : IceEnthalpy(T, p);
 }
 
 // Adiabatic saturation: the balance h(T, p, W) + (W_s* - W) h_c* - h_s* at the wet-bulb
@@ -220,20 +220,44 @@ bool SolveWetBulb(double T, double p, double W, double h, double& Tw) {
 }
 
 // Dew point (K) for water mole fraction psi at p: f(Td, p) p_ws(Td) = psi p, by fixed point on
-// the inverse of p_ws. Over the small jump of f between ice and liquid at the triple point no
-// temperature solves the equation exactly; the dew point there is the triple point.
-bool SolveDewPoint(double psi, double p, double& Td) {
-    double T = SaturationTemperature(psi * p);
-    for (int pass = 0; pass < 50; ++pass) {
+// the inverse of p_ws. f jumps at the triple point (ice and liquid differ in volume, and air
+// dissolves only in the liquid), so near it a psi may have a dew point over liquid just above
+// T_t and a frost point just below. Cooling from the dry bulb T meets the higher of those not
+// above T first: the liquid one unless T itself is on the ice side. Where neither solves the
+// equation exactly (psi inside the jump) the dew point is the triple point.
+bool SolveDewPoint(double psi, double p, double& Td, double T = 1e300) {
+    double x = SaturationTemperature(psi * p);
+    bool found = false;
+    for (int pass = 0; pass < 50 && !found; ++pass) {
         bool converged = true;
-        const double f = EnhancementFactor(T, p, &converged);
+        const double f = EnhancementFactor(x, p, &converged);
         if (!converged) return false;
         const double next = SaturationTemperature(psi * p / f);
-        if (!(std::abs(next - T) > 1e-13 * T)) return Td = next, std::isfinite(next);
-        if ((next - Tt) * (T - Tt) < 0.0 && std::abs(next - T) < 1e-2) return Td = Tt, true;
-        T = next;
+        if (!(std::abs(next - x) > 1e-13 * x)) {
+            x = next;
+            found = true;
+        } else if (OverLiquid(next) != OverLiquid(x) && std::abs(next - x) < 1e-2) {
+            x = Tt;
+            found = true;
+        }
+        x = found ? x : next;
     }
-    return false;
+    if (!found || !std::isfinite(x)) return false;
+    if (OverLiquid(x) && !OverLiquid(T) && x > T) {
+        // The frost point, with f kept on the ice side.
+        double y = std::min(x, Tt - 1e-8);
+        for (int pass = 0; pass < 50; ++pass) {
+            bool converged = true;
+            const double f = EnhancementFactor(std::min(y, Tt - 1e-8), p, &converged);
+            if (!converged) return false;
+            const double next = SublimationTemperature(psi * p / f);
+            if (!(std::abs(next - y) > 1e-13 * y)) return Td = next, true;
+            y = next;
+        }
+        return false;
+    }
+    Td = x;
+    return true;
 }
 
 }  // namespace
@@ -368,9 +392,15 @@ THAValue Tdp_PTW(double p, double t, double W) {
     THAStatus status;
     TStatePTW s;
     if (!Begin(p, t, W, s, status)) return Fail(status);
-    const THAValue td = Tdp_PW(p, W);
+    THAValue td = Tdp_PW(p, W);
+    // Next to the triple point the dry bulb decides between dew and frost point.
+    double Td = 0.0;
+    if (td.Ok() && std::abs(td.Value + T0 - Tt) < 0.1) {
+        if (!SolveDewPoint(s.psi, s.p, Td, s.T)) return Fail(NoConvergence());
+        td.Value = Td - T0;
+    }
     // A dew point a rounding above the dry bulb is the saturated state itself.
-    if (td.Ok() && td.Value > t) return {t, {}};
+    if (td.Ok() && td.Value > t && td.Value - t < 1e-9 * (t + T0)) return {t, {}};
     return td;
 }
 

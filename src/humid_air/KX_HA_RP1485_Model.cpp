@@ -240,11 +240,14 @@ double SublimationPressure(double T) {
 }
 
 double SaturationPressure(double T) {
-    return T >= Tt ? if97::Psat(T) : SublimationPressure(T);
+    return OverLiquid(T) ? if97::Psat(T) : SublimationPressure(T);
 }
 
 double SaturationTemperature(double pws) {
-    if (pws >= kIcePt) return if97::Tsat(pws);
+    return pws >= kIcePt ? if97::Tsat(pws) : SublimationTemperature(pws);
+}
+
+double SublimationTemperature(double pws) {
     // Newton on ln(p/p_t) = sum a_i x^(1 - b_i), x = T_t/T, from the Clausius-Clapeyron guess
     // (sublimation enthalpy over R about 6140 K); the function is nearly linear in x.
     constexpr double a[] = {-21.2144006, 27.3203819, -6.1059813};
@@ -291,7 +294,7 @@ double IceEnthalpy(double T, double p) {
 }
 
 double HenryBeta(double T) {
-    if (T < Tt) return 0.0;
+    if (!OverLiquid(T)) return 0.0;
     // Fernandez-Prini et al. (2003) for N2, O2, Ar, combined by mole fraction.
     constexpr double abc[3][3] = {{-9.67578, 4.72162, 11.70585},
                                   {-9.44833, 4.43822, 11.42005},
@@ -315,7 +318,7 @@ double EnhancementFactor(double T, double p, bool* converged) {
 double EnhancementFactor(const TVirials& v, double T, double p, bool* converged) {
     const double pws = SaturationPressure(T);
     double vws, kappa, betaH;
-    if (T >= Tt) {
+    if (OverLiquid(T)) {
         vws = if97::Region1_V(pws, T) * Mw;
         kappa = LiquidCompressibility(T, p);
         betaH = HenryBeta(T);

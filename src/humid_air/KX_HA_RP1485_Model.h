@@ -19,6 +19,13 @@ inline constexpr double Tt = 273.16;        // triple point of water, K
 inline constexpr double T0 = 273.15;        // 0 °C
 inline constexpr double P0 = 101325.0;      // reference pressure of h and s, Pa
 
+// Saturation over liquid water from the triple point up, over ice below. 0.01 °C in kelvin is
+// 273.15999999999997, a rounding below T_t: the liquid side starts that much lower, so the
+// triple point given in °C is on the liquid side as it is in kelvin.
+inline bool OverLiquid(double T) {
+    return T >= Tt - 1e-9;
+}
+
 // Pure and cross second and third virial coefficients (m3/mol, m6/mol2) and their temperature
 // derivatives.
 struct TVirials {
@@ -39,6 +46,8 @@ double SaturationPressure(double T);
 double SublimationPressure(double T);
 // Inverse of SaturationPressure (ice below the triple-point pressure), K.
 double SaturationTemperature(double pws);
+// Inverse of SublimationPressure alone, K.
+double SublimationTemperature(double pws);
 
 // Ice Ih (IAPWS-06) at (T, p): specific volume (m3/kg), isothermal compressibility (1/Pa) and
 // specific enthalpy (J/kg, reference of IAPWS-95: liquid at the triple point u = s = 0).
