@@ -98,7 +98,9 @@ TEST_P(HumidAirInverse, DewPointAndWetBulbComeBack) {
         EXPECT_NEAR(Value(m.WTdp(p, t, td), at), W, 1e-9 * W) << at << ", dew point " << td;
         // Without the dry bulb the dew point is the same, except next to the triple point,
         // where a dry bulb on the ice side picks the frost point.
-        if (std::abs(td - 0.01) > 0.1) EXPECT_EQ(Value(m.Tdp(p, W), at), td) << at;
+        if (std::abs(td - 0.01) > 0.1) {
+            EXPECT_EQ(Value(m.Tdp(p, W), at), td) << at;
+        }
         const double tw = Value(m.Twb(p, t, W), at);
         EXPECT_LE(td, tw + 1e-9) << at;
         EXPECT_LE(tw, t) << at;
