@@ -190,7 +190,7 @@ bool SolveWetBulb(double T, double p, double W, double h, double& Tw) {
             lo = x;
             flo = fx;
             // The root lies above: move the upper end down towards it.
-            for (double up = x + step; up < hi && fx >= 0.0; up += step, step *= 2.0) {
+            for (double up = x + step; up < hi; up += step, step *= 2.0) {
                 const double fup = balance(up);
                 if (fup < 0.0) {
                     hi = up;
