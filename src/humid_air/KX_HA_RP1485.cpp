@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "KX_HA_Air.h"
 #include "KX_HA_Ideal.h"
 #include "KX_HA_RP1485_Model.h"
 #include "KX_HA_Solve.h"
 #include "KX_WS_IF97_Lib_Root.h"
+#include "KX_WS_IF97_Transport.h"
 
 namespace ha::rp1485 {
 
@@ -260,7 +262,50 @@ bool SolveDewPoint(double psi, double p, double& Td, double T = 1e300) {
     return true;
 }
 
+// Tsilingiris (2008): the mole-fraction average of the pure-gas values with the Wilke weights
+// of the two viscosities.
+double MixTransport(double psi, double etaAir, double etaWater, double air, double water) {
+    const double a = 1.0 - psi;
+    const double phiAW = std::sqrt(2.0) / 4.0 / std::sqrt(1.0 + Ma / Mw) *
+                         std::pow(1.0 + std::sqrt(etaAir / etaWater) * std::pow(Mw / Ma, 0.25), 2);
+    const double phiWA = std::sqrt(2.0) / 4.0 / std::sqrt(1.0 + Mw / Ma) *
+                         std::pow(1.0 + std::sqrt(etaWater / etaAir) * std::pow(Ma / Mw, 0.25), 2);
+    return a * air / (a + psi * phiAW) + psi * water / (psi + a * phiWA);
+}
+
+// Viscosity (Pa s) and conductivity (W/(m K)) of humid air; NaN where the air density fails.
+struct TTransport {
+    double Eta, Lambda;
+};
+TTransport Transport(double T, double p, double psi) {
+    const double rho = air::Density(T, p);
+    if (!(rho > 0.0)) return {std::nan(""), std::nan("")};
+    const double etaAir = air::ViscosityRhoT(T, rho);
+    const double lambdaAir = air::ConductivityRhoT(T, rho);
+    if (psi == 0.0) return {etaAir, lambdaAir};
+    // Water vapour at its partial pressure, on the vapour side even a rounding above saturation.
+    const double v = if97::Region2_V(psi * p, T);
+    const double etaWater = if97::Viscosity_RhoT(v, T) * 1e-6;
+    const double lambdaWater = if97::ThermalConductivity_Background(v, T);
+    return {MixTransport(psi, etaAir, etaWater, etaAir, etaWater),
+            MixTransport(psi, etaAir, etaWater, lambdaAir, lambdaWater)};
+}
+
 }  // namespace
+
+THAValue Eta_PTW(double p, double t, double W) {
+    THAStatus status;
+    TStatePTW s;
+    if (!Begin(p, t, W, s, status)) return Fail(status);
+    return Finite(Transport(s.T, s.p, s.psi).Eta);
+}
+
+THAValue Lambda_PTW(double p, double t, double W) {
+    THAStatus status;
+    TStatePTW s;
+    if (!Begin(p, t, W, s, status)) return Fail(status);
+    return Finite(Transport(s.T, s.p, s.psi).Lambda);
+}
 
 THAValue Pws_T(double t) {
     THAStatus status;

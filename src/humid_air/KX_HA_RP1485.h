@@ -39,6 +39,13 @@ THAValue Psi_PTW(double p, double t, double W);  // mole fraction of water
 THAValue Tdp_PTW(double p, double t, double W);  // dew (frost) point
 THAValue Twb_PTW(double p, double t, double W);  // thermodynamic wet-bulb (ice below 0.01 °C)
 
+// Transport properties: viscosity (Pa s) and thermal conductivity (W/(m K)) by the mixing rule
+// of Tsilingiris (2008) from dry air at (T, p) (Lemmon & Jacobsen 2004) and water vapour at T and
+// its partial pressure (IAPS 1985 formulations of the IF97 library, conductivity without its
+// critical enhancement, which vanishes in the dilute vapour).
+THAValue Eta_PTW(double p, double t, double W);
+THAValue Lambda_PTW(double p, double t, double W);
+
 // Dew (frost) point from (p, W); W must be above 0.
 THAValue Tdp_PW(double p, double W);
 

@@ -25,6 +25,7 @@ struct TModel {
     double MinT, MaxT;
     TFn2 Ws, Hs, Tdp;
     TFn3 H, V, Rho, RH, Mu, Psi, TdpT, Twb, WRH, WTdp, WTwb, THW;
+    TFn3 Cp, S, Eta, Lambda;  // nullptr where the model has none
 };
 
 void PrintTo(const TModel& m, std::ostream* os) {
@@ -32,15 +33,34 @@ void PrintTo(const TModel& m, std::ostream* os) {
 }
 
 const TModel kModels[] = {
-    {"RP-1485", ha::rp1485::kMinT, ha::rp1485::kMaxT, ha::rp1485::Ws_PT, ha::rp1485::Hs_PT,
-     ha::rp1485::Tdp_PW, ha::rp1485::H_PTW, ha::rp1485::V_PTW, ha::rp1485::Rho_PTW,
-     ha::rp1485::RH_PTW, ha::rp1485::Mu_PTW, ha::rp1485::Psi_PTW, ha::rp1485::Tdp_PTW,
-     ha::rp1485::Twb_PTW, ha::rp1485::W_PTRH, ha::rp1485::W_PTTdp, ha::rp1485::W_PTTwb,
-     ha::rp1485::T_PHW},
-    {"perfect gas", ha::ideal::kMinT, ha::ideal::kMaxT, ha::ideal::Ws_PT, ha::ideal::Hs_PT,
-     ha::ideal::Tdp_PW, ha::ideal::H_PTW, ha::ideal::V_PTW, ha::ideal::Rho_PTW, ha::ideal::RH_PTW,
-     ha::ideal::Mu_PTW, ha::ideal::Psi_PTW, ha::ideal::Tdp_PTW, ha::ideal::Twb_PTW,
-     ha::ideal::W_PTRH, ha::ideal::W_PTTdp, ha::ideal::W_PTTwb, ha::ideal::T_PHW},
+    {"RP-1485",           ha::rp1485::kMinT,     ha::rp1485::kMaxT,  ha::rp1485::Ws_PT,
+     ha::rp1485::Hs_PT,   ha::rp1485::Tdp_PW,    ha::rp1485::H_PTW,  ha::rp1485::V_PTW,
+     ha::rp1485::Rho_PTW, ha::rp1485::RH_PTW,    ha::rp1485::Mu_PTW, ha::rp1485::Psi_PTW,
+     ha::rp1485::Tdp_PTW, ha::rp1485::Twb_PTW,   ha::rp1485::W_PTRH, ha::rp1485::W_PTTdp,
+     ha::rp1485::W_PTTwb, ha::rp1485::T_PHW,     ha::rp1485::Cp_PTW, ha::rp1485::S_PTW,
+     ha::rp1485::Eta_PTW, ha::rp1485::Lambda_PTW},
+    {"perfect gas",
+     ha::ideal::kMinT,
+     ha::ideal::kMaxT,
+     ha::ideal::Ws_PT,
+     ha::ideal::Hs_PT,
+     ha::ideal::Tdp_PW,
+     ha::ideal::H_PTW,
+     ha::ideal::V_PTW,
+     ha::ideal::Rho_PTW,
+     ha::ideal::RH_PTW,
+     ha::ideal::Mu_PTW,
+     ha::ideal::Psi_PTW,
+     ha::ideal::Tdp_PTW,
+     ha::ideal::Twb_PTW,
+     ha::ideal::W_PTRH,
+     ha::ideal::W_PTTdp,
+     ha::ideal::W_PTTwb,
+     ha::ideal::T_PHW,
+     ha::ideal::Cp_PTW,
+     nullptr,
+     nullptr,
+     nullptr},
 };
 
 constexpr double kPressures[] = {0.05, 1.01325, 3.0, 10.0};
@@ -207,7 +227,9 @@ TEST(HumidAirFailures, NoNonFiniteValueAndNoSilentFailureAnywhere) {
         for (double p : ps)
             for (double t : ts)
                 for (double x : xs)
-                    for (TFn3 fn : {m.H, m.V, m.RH, m.Twb, m.TdpT, m.WRH, m.WTdp, m.WTwb, m.THW}) {
+                    for (TFn3 fn : {m.H, m.V, m.RH, m.Twb, m.TdpT, m.WRH, m.WTdp, m.WTwb, m.THW,
+                                    m.Cp, m.S, m.Eta, m.Lambda}) {
+                        if (!fn) continue;
                         kxfp::Clear();
                         const THAValue v = fn(p, t, x);
                         if (v.Ok()) {
