@@ -148,15 +148,8 @@ double TPseudoPureBlend::DewPressure(double T, std::string& ErrorText, int32_t& 
     return LinePressure(TLine::Dew, "DewPressure", T, ErrorText, ErrorCode);
 }
 
-double TPseudoPureBlend::LineTemperature(TLine line, const char* function, double P,
-                                         std::string& ErrorText, int32_t& ErrorCode) const {
-    ErrorText.clear();
-    ErrorCode = KXErrorCode::Success;
+double TPseudoPureBlend::LineTemperatureOf(TLine line, double P) const {
     const TLineEnds& ends = Ends(line);
-    const TKXRangeCheck checks[] = {
-        {"<", P, ends.Pbottom, "Pressure", "bar(a)", KXErrorCode::PressureLow},
-        {">", P, ends.Ptop, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
-    if (!KXPassesRangeChecks(Code, function, checks, ErrorText, ErrorCode)) return 0.0;
     if (P == ends.Pbottom) return ends.Tbottom;
     if (P == ends.Ptop) return ends.Ttop;
     const TBlendAncillary& a = line == TLine::Bubble ? data_.bubble : data_.dew;
@@ -172,22 +165,34 @@ double TPseudoPureBlend::LineTemperature(TLine line, const char* function, doubl
         1.0 / (1.0 / Tlow + (target - lnLow) / (lnHigh - lnLow) * (1.0 / Thigh - 1.0 / Tlow));
     for (int pass = 1; pass <= LineMaxPasses; ++pass) {
         const double f = BlendAncillaryLogPressure(a, Tred, T) - target;
-        if (f == 0.0) break;
+        if (f == 0.0) return T - dta;
         (f < 0.0 ? lo : hi) = T;
         double next = T - f / BlendAncillaryLogPressureSlope(a, Tred, T);
         if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
         const double step = std::fabs(next - T);
         T = next;
         // Converged when the step is down to the rounding of T itself.
-        if (step <= 2.0 * std::numeric_limits<double>::epsilon() * T) break;
-        if (pass == LineMaxPasses || hi - lo <= 0.0) {
-            ErrorCode = KXErrorCode::NoConvergence;
-            ErrorText =
-                CutUtf8(KXErrorPrefix(Code, function) + "; No convergence.", KXMaxTextLength);
-            return 0.0;
-        }
+        if (step <= 2.0 * std::numeric_limits<double>::epsilon() * T) return T - dta;
     }
-    return T - dta;
+    return std::numeric_limits<double>::quiet_NaN();
+}
+
+double TPseudoPureBlend::LineTemperature(TLine line, const char* function, double P,
+                                         std::string& ErrorText, int32_t& ErrorCode) const {
+    ErrorText.clear();
+    ErrorCode = KXErrorCode::Success;
+    const TLineEnds& ends = Ends(line);
+    const TKXRangeCheck checks[] = {
+        {"<", P, ends.Pbottom, "Pressure", "bar(a)", KXErrorCode::PressureLow},
+        {">", P, ends.Ptop, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
+    if (!KXPassesRangeChecks(Code, function, checks, ErrorText, ErrorCode)) return 0.0;
+    const double T = LineTemperatureOf(line, P);
+    if (std::isnan(T)) {
+        ErrorCode = KXErrorCode::NoConvergence;
+        ErrorText = CutUtf8(KXErrorPrefix(Code, function) + "; No convergence.", KXMaxTextLength);
+        return 0.0;
+    }
+    return T;
 }
 
 double TPseudoPureBlend::BubbleTemperature(double P, std::string& ErrorText,
@@ -200,10 +205,7 @@ double TPseudoPureBlend::DewTemperature(double P, std::string& ErrorText,
     return LineTemperature(TLine::Dew, "DewTemperature", P, ErrorText, ErrorCode);
 }
 
-double TPseudoPureBlend::PhaseDensity(TLine line, const char* function, double T,
-                                      std::string& ErrorText, int32_t& ErrorCode) const {
-    const double P = LinePressure(line, function, T, ErrorText, ErrorCode);
-    if (ErrorCode != KXErrorCode::Success) return 0.0;
+double TPseudoPureBlend::RootDensity(TLine line, double P, double T) const {
     TFloatingPointScope scope;
     const double start = line == TLine::Bubble ? dsle(T) : dsve(T);
     const double tau = TauOf(T);
@@ -214,12 +216,21 @@ double TPseudoPureBlend::PhaseDensity(TLine line, const char* function, double T
     THelmholzResidual r;
     PhirAll(delta, tau, r);
     const double slope = 1.0 + 2.0 * delta * r.Phid + delta * delta * r.Phidd;
-    if (code != KXErrorCode::Success || !(delta > 0.0) || !(slope > 0.0) || scope.Raised()) {
+    if (code != KXErrorCode::Success || !(delta > 0.0) || !(slope > 0.0) || scope.Raised())
+        return 0.0;
+    return delta * Dcr_;
+}
+
+double TPseudoPureBlend::PhaseDensity(TLine line, const char* function, double T,
+                                      std::string& ErrorText, int32_t& ErrorCode) const {
+    const double P = LinePressure(line, function, T, ErrorText, ErrorCode);
+    if (ErrorCode != KXErrorCode::Success) return 0.0;
+    const double D = RootDensity(line, P, T);
+    if (D == 0.0) {
         ErrorCode = KXErrorCode::Failure;
         ErrorText = CutUtf8(KXErrorPrefix(Code, function) + "; Unknown error.", KXMaxTextLength);
-        return 0.0;
     }
-    return delta * Dcr_;
+    return D;
 }
 
 double TPseudoPureBlend::BubbleLiquidDensity(double T, std::string& ErrorText,
@@ -238,4 +249,47 @@ double TPseudoPureBlend::Glide(double P, std::string& ErrorText, int32_t& ErrorC
     const double Tdew = LineTemperature(TLine::Dew, "Glide", P, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) return 0.0;
     return Tdew - Tbubble;
+}
+
+// ---- The saturation of the shared routines ----
+// Their callers check T in [Tt_, Tc_] and P in [Pt_, Pc_] first, inside both lines (the bubble
+// pressure above its top, up to Tc_, from the ancillary itself), and add their own prefix.
+
+namespace {
+void SaturationFailure(double& a, double& b, double& c, std::string& ErrorText,
+                       int32_t& ErrorCode) {
+    a = b = c = 0.0;
+    ErrorText = "Unknown error.";
+    ErrorCode = KXErrorCode::Failure;
+}
+}  // namespace
+
+void TPseudoPureBlend::SaturationFromT(double T, double& Ps, double& DL, double& DV,
+                                       std::string& ErrorText, int32_t& ErrorCode) const {
+    ErrorText.clear();
+    ErrorCode = KXErrorCode::Success;
+    Ps = AncillaryPressure(TLine::Bubble, T);
+    DL = RootDensity(TLine::Bubble, Ps, T);
+    DV = RootDensity(TLine::Dew, AncillaryPressure(TLine::Dew, T), T);
+    if (DL == 0.0 || DV == 0.0) SaturationFailure(Ps, DL, DV, ErrorText, ErrorCode);
+}
+
+void TPseudoPureBlend::SaturationFromP(double P, double& Ts, double& DL, double& DV,
+                                       std::string& ErrorText, int32_t& ErrorCode) const {
+    double TV = 0.0;
+    SaturatedEndsFromP(P, Ts, DL, TV, DV, ErrorText, ErrorCode);
+}
+
+void TPseudoPureBlend::SaturatedEndsFromP(double P, double& TL, double& DL, double& TV, double& DV,
+                                          std::string& ErrorText, int32_t& ErrorCode) const {
+    ErrorText.clear();
+    ErrorCode = KXErrorCode::Success;
+    TL = LineTemperatureOf(TLine::Bubble, P);
+    TV = LineTemperatureOf(TLine::Dew, P);
+    DL = std::isnan(TL) ? 0.0 : RootDensity(TLine::Bubble, P, TL);
+    DV = std::isnan(TV) ? 0.0 : RootDensity(TLine::Dew, P, TV);
+    if (DL == 0.0 || DV == 0.0) {
+        SaturationFailure(TL, DL, DV, ErrorText, ErrorCode);
+        TV = 0.0;
+    }
 }

@@ -71,6 +71,17 @@ class TPseudoPureBlend : public TEquationFluid {
     // Temperature glide at P: dew temperature minus bubble temperature (K), where both exist.
     double Glide(double P, std::string& ErrorText, int32_t& ErrorCode) const;
 
+    // The saturation of the shared routines (PsatT, TsatP, the saturated and two-phase states,
+    // the flashes): at T the bubble pressure, the saturated liquid at the bubble point and the
+    // saturated vapour at the dew point; at P the bubble temperature, and as the ends of the
+    // two-phase range the bubble and the dew state, each at its own temperature.
+    void SaturationFromT(double T, double& Ps, double& DL, double& DV, std::string& ErrorText,
+                         int32_t& ErrorCode) const override;
+    void SaturationFromP(double P, double& Ts, double& DL, double& DV, std::string& ErrorText,
+                         int32_t& ErrorCode) const override;
+    void SaturatedEndsFromP(double P, double& TL, double& DL, double& TV, double& DV,
+                            std::string& ErrorText, int32_t& ErrorCode) const override;
+
     // The ends of a saturation line: at Tt_ and at its top (°C, bar).
     struct TLineEnds {
         double Tbottom, Pbottom, Ttop, Ptop;
@@ -89,6 +100,11 @@ class TPseudoPureBlend : public TEquationFluid {
                         int32_t& ErrorCode) const;
     double LineTemperature(TLine line, const char* function, double P, std::string& ErrorText,
                            int32_t& ErrorCode) const;
+    // The same without range checks: NaN where the iteration does not converge.
+    double LineTemperatureOf(TLine line, double P) const;
+    // The root of the equation at P and T from the start value of the line's phase; 0 where it
+    // is none (no convergence, or pressure falling with density).
+    double RootDensity(TLine line, double P, double T) const;
     double PhaseDensity(TLine line, const char* function, double T, std::string& ErrorText,
                         int32_t& ErrorCode) const;
 

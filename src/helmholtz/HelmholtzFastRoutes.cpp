@@ -225,6 +225,12 @@ void THelmholzFluid::SaturationFromP(double P, double& Ts, double& DL, double& D
     if (ErrorCode == KXErrorCode::Success) before.Restore();
 }
 
+void THelmholzFluid::SaturatedEndsFromP(double P, double& TL, double& DL, double& TV, double& DV,
+                                        std::string& ErrorText, int32_t& ErrorCode) const {
+    SaturationFromP(P, TL, DL, DV, ErrorText, ErrorCode);
+    TV = TL;
+}
+
 void THelmholzFluid::NearCriticalSaturationT(double T, double& Ps, double& DL, double& DV,
                                              std::string& ErrorText, int32_t& ErrorCode) const {
     if (!(T >= Tc_ - NearCriticalBand && T <= Tc_)) return;

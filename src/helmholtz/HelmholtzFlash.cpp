@@ -59,17 +59,18 @@ constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
 enum class TMixture { Density, Volume, Enthalpy, Entropy };
 
-double MixtureValue(const THelmholzFluid& fluid, TMixture what, double T, double X, double DL,
-                    double DV) {
+// The mixture of the liquid (DL, TL) and the vapour (DV, TV) with vapour fraction X.
+double MixtureValue(const THelmholzFluid& fluid, TMixture what, double TL, double TV, double X,
+                    double DL, double DV) {
     switch (what) {
         case TMixture::Density:
             return 1.0 / ((1.0 - X) / DL + X / DV);
         case TMixture::Volume:
             return (1.0 - X) / DL + X / DV;
         case TMixture::Enthalpy:
-            return (1.0 - X) * fluid.HDT(DL, T) + X * fluid.HDT(DV, T);
+            return (1.0 - X) * fluid.HDT(DL, TL) + X * fluid.HDT(DV, TV);
         case TMixture::Entropy:
-            return (1.0 - X) * fluid.SDT(DL, T) + X * fluid.SDT(DV, T);
+            return (1.0 - X) * fluid.SDT(DL, TL) + X * fluid.SDT(DV, TV);
     }
     return NaN;
 }
@@ -86,7 +87,8 @@ double MixtureTX(const THelmholzFluid& fluid, const char* function, TMixture wha
     double Ps = 0.0, DL = 0.0, DV = 0.0;
     fluid.SaturationFromT(T, Ps, DL, DV, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) return Concatenate(fluid, function, ErrorText);
-    return Finish(fluid, function, MixtureValue(fluid, what, T, X, DL, DV), ErrorText, ErrorCode);
+    return Finish(fluid, function, MixtureValue(fluid, what, T, T, X, DL, DV), ErrorText,
+                  ErrorCode);
 }
 
 double MixturePX(const THelmholzFluid& fluid, const char* function, TMixture what, double P,
@@ -98,10 +100,11 @@ double MixturePX(const THelmholzFluid& fluid, const char* function, TMixture wha
         {"<", X, 0.0, "Vapour Fraction", "-", KXErrorCode::VapourFractionLow},
         {">", X, 1.0, "Vapour Fraction", "-", KXErrorCode::VapourFractionHigh}};
     if (FailsCheck(fluid, function, limits, ErrorText, ErrorCode)) return 0.0;
-    double Ts = 0.0, DL = 0.0, DV = 0.0;
-    fluid.SaturationFromP(P, Ts, DL, DV, ErrorText, ErrorCode);
+    double TL = 0.0, TV = 0.0, DL = 0.0, DV = 0.0;
+    fluid.SaturatedEndsFromP(P, TL, DL, TV, DV, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) return Concatenate(fluid, function, ErrorText);
-    return Finish(fluid, function, MixtureValue(fluid, what, Ts, X, DL, DV), ErrorText, ErrorCode);
+    return Finish(fluid, function, MixtureValue(fluid, what, TL, TV, X, DL, DV), ErrorText,
+                  ErrorCode);
 }
 
 // ---- Single phase from pressure and temperature ----
@@ -429,24 +432,25 @@ void Flash(const THelmholzFluid& fluid, const TFlashKind& kind, double P, double
         // No two-phase state at this pressure: label by the critical enthalpy.
         if (kind.Enthalpy) X = Y >= fluid.Hc_ ? 1.0 : 0.0;
     } else {
-        double Ts = 0.0;
-        fluid.SaturationFromP(P, Ts, DL, DV, ErrorText, ErrorCode);
+        double TL = 0.0, TV = 0.0;
+        fluid.SaturatedEndsFromP(P, TL, DL, TV, DV, ErrorText, ErrorCode);
         if (ErrorCode != KXErrorCode::Success) return failWith(ErrorCode);
-        const double YL = (fluid.*kind.ValueDT)(DL, Ts);
-        const double YV = (fluid.*kind.ValueDT)(DV, Ts);
+        const double YL = (fluid.*kind.ValueDT)(DL, TL);
+        const double YV = (fluid.*kind.ValueDT)(DV, TV);
         if (!std::isfinite(YL) || !std::isfinite(YV)) return unknown();
         if (YL <= Y && Y <= YV) {
-            T = Ts;
             X = (Y - YL) / (YV - YL);
             if (!std::isfinite(X)) return unknown();
+            // The temperature of the mixture (TL itself where TV is TL).
+            T = TL + X * (TV - TL);
             return;
         }
         if (Y > YV) {
-            Tlo = Ts;
+            Tlo = TV;
             Ylo = YV;
             X = 1.0;
         } else {
-            Thi = Ts;
+            Thi = TL;
             Yhi = YL;
             X = 0.0;
         }
