@@ -246,4 +246,45 @@ TEST(PseudoPureBlend, SaturationFunctionsCheckTheirRange) {
     }
 }
 
+// The shared saturation routines answer the blend's lines: PsatT and TsatP the bubble point, the
+// saturated liquid the bubble state and the saturated vapour the dew state, and a two-phase state
+// at P the mixture (mass basis) of the bubble and the dew state, each at its own temperature,
+// which the pressure-enthalpy and pressure-entropy flashes invert.
+TEST(PseudoPureBlend, SharedSaturationRoutinesFollowTheBubbleAndDewLines) {
+    for (const TBlendCase& c : Cases()) {
+        const TPseudoPureBlend& f = c.fluid;
+        std::string text;
+        int32_t code = -1;
+        for (double T : {-50.0, 0.0, 40.0}) {
+            SCOPED_TRACE(std::string(c.name) + " T " + std::to_string(T));
+            EXPECT_EQ(f.PsatT(T, text, code), f.BubblePressure(T, text, code));
+            EXPECT_DOUBLE_EQ(f.DTX(T, 0.0, text, code), f.BubbleLiquidDensity(T, text, code));
+            EXPECT_DOUBLE_EQ(f.DTX(T, 1.0, text, code), f.DewVapourDensity(T, text, code));
+            EXPECT_EQ(code, 0) << text;
+        }
+        for (double P : {1.0, 5.0, 20.0}) {
+            SCOPED_TRACE(std::string(c.name) + " P " + std::to_string(P));
+            const double TL = f.BubbleTemperature(P, text, code);
+            const double TV = f.DewTemperature(P, text, code);
+            EXPECT_EQ(f.TsatP(P, text, code), TL);
+            const double DL = f.BubbleLiquidDensity(TL, text, code);
+            const double DV = f.DewVapourDensity(TV, text, code);
+            for (double X : {0.0, 0.3, 1.0}) {
+                const double H = f.HPX(P, X, text, code);
+                ASSERT_EQ(code, 0) << text;
+                EXPECT_NEAR(H, (1.0 - X) * f.HDT(DL, TL) + X * f.HDT(DV, TV), 1e-9);
+                const double S = f.SPX(P, X, text, code);
+                EXPECT_NEAR(S, (1.0 - X) * f.SDT(DL, TL) + X * f.SDT(DV, TV), 1e-12);
+                EXPECT_NEAR(f.VPX(P, X, text, code), (1.0 - X) / DL + X / DV, 1e-12);
+                const double T = TL + X * (TV - TL);
+                EXPECT_NEAR(f.XPH(P, H, text, code), X, 1e-9);
+                EXPECT_NEAR(f.TPH(P, H, text, code), T, 1e-9);
+                EXPECT_NEAR(f.XPS(P, S, text, code), X, 1e-9);
+                EXPECT_NEAR(f.TPS(P, S, text, code), T, 1e-9);
+                EXPECT_EQ(code, 0) << text;
+            }
+        }
+    }
+}
+
 }  // namespace
