@@ -1,6 +1,7 @@
 // Saturation and the flashes that start from it, over random states: PsatT and TsatP of every
-// Helmholtz fluid, R134a and CO2 temperature from pressure and enthalpy (with the slowest single
-// CO2 state), the IF97 saturation pressure, and the per-line cost of `varnexa-cli batch`.
+// Helmholtz fluid and its temperature from pressure and enthalpy in the vapour, R134a and CO2
+// temperature from pressure and enthalpy (with the slowest single CO2 state), the IF97 saturation
+// pressure, and the per-line cost of `varnexa-cli batch`.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -144,6 +145,15 @@ void RegisterAll() {
         const TUnaryFunction tsat = Function(lib + "_TsatP").Unary;
         benchmark::RegisterBenchmark((lib + "_TsatP").c_str(),
                                      [tsat, p](benchmark::State& s) { RunUnary(s, tsat, p); });
+        // Temperature from pressure and enthalpy in the vapour, alike for every fluid: pressures
+        // from the saturation pressure at 0.7 Tc to 0.7 pc, temperatures 9 K to 69 K above the
+        // critical temperature (R134a: 2.0 to 28 bar, 110 to 170 °C).
+        const double tr07 = 0.7 * (f.Tc_ + f.dta) - f.dta;
+        const std::vector<TPair> ph = PHStates(lib, Call(psat, std::max(tr07, f.Tt_)), 0.7 * f.Pc_,
+                                               f.Tc_ + 9.0, std::min(f.Tc_ + 69.0, f.Tmax), 19);
+        const TBinaryFunction tph = Function(lib + "_TPH").Binary;
+        benchmark::RegisterBenchmark((lib + "_TPH_vapour").c_str(),
+                                     [tph, ph](benchmark::State& s) { RunBinary(s, tph, ph); });
     }
     {
         const TUnaryFunction psat = Function("KX_R134a_FE_PsatT").Unary;

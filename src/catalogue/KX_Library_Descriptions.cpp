@@ -1,5 +1,6 @@
 #include "KX_Library_Descriptions.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -17,16 +18,34 @@
 #include "KX_NH3_FE_Lib_Root.h"
 #include "KX_O2_FE_Lib.h"
 #include "KX_O2_FE_Lib_Root.h"
+#include "KX_R1233zdE_FE_Lib.h"
+#include "KX_R1233zdE_FE_Lib_Root.h"
+#include "KX_R1234yf_FE_Lib.h"
+#include "KX_R1234yf_FE_Lib_Root.h"
+#include "KX_R1234zeE_FE_Lib.h"
+#include "KX_R1234zeE_FE_Lib_Root.h"
 #include "KX_R123_FE_Lib.h"
 #include "KX_R123_FE_Lib_Root.h"
+#include "KX_R125_FE_Lib.h"
+#include "KX_R125_FE_Lib_Root.h"
+#include "KX_R1336mzzZ_FE_Lib.h"
+#include "KX_R1336mzzZ_FE_Lib_Root.h"
 #include "KX_R134a_FE_Lib.h"
 #include "KX_R134a_FE_Lib_Root.h"
+#include "KX_R143a_FE_Lib.h"
+#include "KX_R143a_FE_Lib_Root.h"
 #include "KX_R152a_FE_Lib.h"
 #include "KX_R152a_FE_Lib_Root.h"
 #include "KX_R22_FE_Lib.h"
 #include "KX_R22_FE_Lib_Root.h"
+#include "KX_R245fa_FE_Lib.h"
+#include "KX_R245fa_FE_Lib_Root.h"
+#include "KX_R290_FE_Lib.h"
+#include "KX_R290_FE_Lib_Root.h"
 #include "KX_R32_FE_Lib.h"
 #include "KX_R32_FE_Lib_Root.h"
+#include "KX_R600a_FE_Lib.h"
+#include "KX_R600a_FE_Lib_Root.h"
 #include "KX_WS_IF97_Lib.h"
 
 namespace {
@@ -86,6 +105,16 @@ TKXLibraryInfo FluidInfo(const THelmholzFluid& fluid, const TFluidWords& w) {
     info.SurfaceTension = w.SurfaceTension;
     info.InputPairs.assign(std::begin(AllPairs), std::end(AllPairs));
     info.HasTransport = w.Transport[0] != '\0';
+    // Further names a person may type: the library name without its prefix and suffix (where
+    // the display name has brackets, "R1234zeE"), the ASHRAE designation and the chemical name.
+    std::string shortName = fluid.Code;
+    if (shortName.rfind("KX_", 0) == 0) shortName.erase(0, 3);
+    if (shortName.size() > 3 && shortName.compare(shortName.size() - 3, 3, "_FE") == 0)
+        shortName.resize(shortName.size() - 3);
+    for (const std::string& alias : {shortName, std::string(w.Ashrae), std::string(w.ChemicalName)})
+        if (!alias.empty() && alias != info.DisplayName &&
+            std::find(info.Aliases.begin(), info.Aliases.end(), alias) == info.Aliases.end())
+            info.Aliases.push_back(alias);
     return info;
 }
 
@@ -93,7 +122,7 @@ TKXLibraryInfo WaterInfo() {
     TKXLibraryInfo info;
     info.Kind = TKXLibraryKind::WaterIF97;
     info.DisplayName = "water";
-    info.Aliases = {"IF97", "steam", "R718"};
+    info.Aliases = {"IF97", "steam", "R718", "R-718"};
     info.ChemicalName = "water";
     info.Ashrae = "R-718";
     info.Cas = "7732-18-5";
@@ -166,6 +195,33 @@ const THelmholzFluid& Orthohydrogen() {
 }
 const THelmholzFluid& Parahydrogen() {
     return H2pFluid();
+}
+const THelmholzFluid& R1234yf() {
+    return R1234yfFluid();
+}
+const THelmholzFluid& R1234zeE() {
+    return R1234zeEFluid();
+}
+const THelmholzFluid& R1233zdE() {
+    return R1233zdEFluid();
+}
+const THelmholzFluid& R290() {
+    return R290Fluid();
+}
+const THelmholzFluid& R600a() {
+    return R600aFluid();
+}
+const THelmholzFluid& R125() {
+    return R125Fluid();
+}
+const THelmholzFluid& R143a() {
+    return R143aFluid();
+}
+const THelmholzFluid& R245fa() {
+    return R245faFluid();
+}
+const THelmholzFluid& R1336mzzZ() {
+    return R1336mzzZFluid();
 }
 
 constexpr TFluidWords AmmoniaWords{
@@ -300,6 +356,98 @@ constexpr TFluidWords ParahydrogenWords{
     "J. Assael et al., J. Phys. Chem. Ref. Data 40 (2011) 033101 (thermal conductivity)",
     MuleroSurfaceTension};
 
+constexpr TFluidWords R1234yfWords{
+    "R1234yf",
+    "2,3,3,3-tetrafluoroprop-1-ene",
+    "R-1234yf",
+    "754-12-1",
+    IirReference,
+    "E. W. Lemmon, R. Akasaka, Int. J. Thermophys. 43 (2022) 119",
+    "M. L. Huber, M. J. Assael, Int. J. Refrig. 71 (2016) 39 (viscosity); R. A. Perkins, M. L. "
+    "Huber, J. Chem. Eng. Data 56 (2011) 4868 (thermal conductivity)",
+    MuleroSurfaceTension};
+constexpr TFluidWords R1234zeEWords{
+    "R1234ze(E)",
+    "trans-1,3,3,3-tetrafluoroprop-1-ene",
+    "R-1234ze(E)",
+    "29118-24-9",
+    IirReference,
+    "M. Thol, E. W. Lemmon, Int. J. Thermophys. 37 (2016) 28",
+    "M. L. Huber, M. J. Assael, Int. J. Refrig. 71 (2016) 39 (viscosity); R. A. Perkins, M. L. "
+    "Huber, J. Chem. Eng. Data 56 (2011) 4868 (thermal conductivity)",
+    "A. Mulero, I. Cachadiña, J. Phys. Chem. Ref. Data 43 (2014) 023104"};
+constexpr TFluidWords R1233zdEWords{
+    "R1233zd(E)",
+    "trans-1-chloro-3,3,3-trifluoroprop-1-ene",
+    "R-1233zd(E)",
+    "102687-65-0",
+    IirReference,
+    "R. Akasaka, E. W. Lemmon, J. Phys. Chem. Ref. Data 51 (2022) 023101",
+    "extended corresponding states on R134a: M. L. Huber, NISTIR 8209 (2018) (viscosity); R. A. "
+    "Perkins, M. L. Huber, J. Chem. Eng. Data 62 (2017) 2659 (thermal conductivity)",
+    "C. Kondou, R. Nagata, N. Nii, S. Koyama, Y. Higashi, Int. J. Refrig. 53 (2015) 80"};
+constexpr TFluidWords R290Words{
+    "R290",
+    "propane",
+    "R-290",
+    "74-98-6",
+    IirReference,
+    "E. W. Lemmon, M. O. McLinden, W. Wagner, J. Chem. Eng. Data 54 (2009) 3141-3180",
+    "E. Vogel, C. Küchenmeister, E. Bich, A. Laesecke, J. Phys. Chem. Ref. Data 27 (1998) 947 "
+    "(viscosity); K. N. Marsh, R. A. Perkins, M. L. V. Ramires, J. Chem. Eng. Data 47 (2002) 932 "
+    "(thermal conductivity)",
+    MuleroSurfaceTension};
+constexpr TFluidWords R600aWords{
+    "R600a",
+    "isobutane",
+    "R-600a",
+    "75-28-5",
+    IirReference,
+    "D. Buecker, W. Wagner, J. Phys. Chem. Ref. Data 35 (2006) 929-1019",
+    "E. Vogel, C. Küchenmeister, E. Bich, Int. J. Thermophys. 21 (2000) 343 (viscosity); R. A. "
+    "Perkins, J. Chem. Eng. Data 47 (2002) 1272 (thermal conductivity)",
+    MuleroSurfaceTension};
+constexpr TFluidWords R125Words{
+    "R125",
+    "pentafluoroethane",
+    "R-125",
+    "354-33-6",
+    IirReference,
+    "E. W. Lemmon, R. T Jacobsen, J. Phys. Chem. Ref. Data 34 (2005) 69-108",
+    "M. L. Huber, A. Laesecke, Ind. Eng. Chem. Res. 45 (2006) 4447 (viscosity); R. A. Perkins, M. "
+    "L. "
+    "Huber, J. Chem. Eng. Data 51 (2006) 898 (thermal conductivity)",
+    MuleroSurfaceTension};
+constexpr TFluidWords R143aWords{
+    "R143a",
+    "1,1,1-trifluoroethane",
+    "R-143a",
+    "420-46-2",
+    IirReference,
+    "E. W. Lemmon, R. T Jacobsen, J. Phys. Chem. Ref. Data 29 (2000) 521-552",
+    "extended corresponding states on R134a: M. L. Huber, NISTIR 8209 (2018) (viscosity); M. L. "
+    "Huber, NISTIR 8209 (2018) (thermal conductivity)",
+    "A. Mulero, I. Cachadiña, J. Phys. Chem. Ref. Data 43 (2014) 023104"};
+constexpr TFluidWords R245faWords{
+    "R245fa",
+    "1,1,1,3,3-pentafluoropropane",
+    "R-245fa",
+    "460-73-1",
+    IirReference,
+    "R. Akasaka, Y. Zhou, E. W. Lemmon, J. Phys. Chem. Ref. Data 44 (2015) 013104",
+    "R. A. Perkins, M. L. Huber, M. J. Assael, J. Chem. Eng. Data 61 (2016) 3286",
+    MuleroSurfaceTension};
+constexpr TFluidWords R1336mzzZWords{
+    "R1336mzz(Z)",
+    "cis-1,1,1,4,4,4-hexafluorobut-2-ene",
+    "R-1336mzz(Z)",
+    "692-49-9",
+    IirReference,
+    "M. O. McLinden, R. Akasaka, J. Chem. Eng. Data 65 (2020) 4201-4214",
+    "extended corresponding states on R134a: M. L. Huber, NISTIR 8209 (2018) (viscosity); R. A. "
+    "Perkins, M. L. Huber, Int. J. Thermophys. 41 (2020) 103 (thermal conductivity)",
+    "M. L. Huber, NISTIR 8209 (2018)"};
+
 #define KX_FLUID_DESCRIPTION(LIB, ACCESSOR, WORDS) \
     { #LIB, LIB##_Entries, InfoOf < ACCESSOR, WORDS>, FluidOf < ACCESSOR> }
 
@@ -318,6 +466,15 @@ const TKXLibraryDescription Descriptions[] = {
     KX_FLUID_DESCRIPTION(KX_H2_FE, Hydrogen, HydrogenWords),
     KX_FLUID_DESCRIPTION(KX_H2o_FE, Orthohydrogen, OrthohydrogenWords),
     KX_FLUID_DESCRIPTION(KX_H2p_FE, Parahydrogen, ParahydrogenWords),
+    KX_FLUID_DESCRIPTION(KX_R1234yf_FE, R1234yf, R1234yfWords),
+    KX_FLUID_DESCRIPTION(KX_R1234zeE_FE, R1234zeE, R1234zeEWords),
+    KX_FLUID_DESCRIPTION(KX_R1233zdE_FE, R1233zdE, R1233zdEWords),
+    KX_FLUID_DESCRIPTION(KX_R290_FE, R290, R290Words),
+    KX_FLUID_DESCRIPTION(KX_R600a_FE, R600a, R600aWords),
+    KX_FLUID_DESCRIPTION(KX_R125_FE, R125, R125Words),
+    KX_FLUID_DESCRIPTION(KX_R143a_FE, R143a, R143aWords),
+    KX_FLUID_DESCRIPTION(KX_R245fa_FE, R245fa, R245faWords),
+    KX_FLUID_DESCRIPTION(KX_R1336mzzZ_FE, R1336mzzZ, R1336mzzZWords),
 };
 
 #undef KX_FLUID_DESCRIPTION

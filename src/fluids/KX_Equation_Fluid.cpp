@@ -30,6 +30,10 @@ void TEquationFluid::PhirAll(double Delta, double Tau, THelmholzResidual& r) con
     residual_.Evaluate(Delta, Tau, ResidualPart::All, r);
 }
 
+void TEquationFluid::PhirDeltaDerivatives(double Delta, double Tau, THelmholzResidual& r) const {
+    residual_.Evaluate(Delta, Tau, ResidualPart::Phid | ResidualPart::Phidd, r);
+}
+
 void TEquationFluid::PhirAllExtended(long double Delta, long double Tau,
                                      THelmholzResidualExtended& r) const {
     residual_.Evaluate(Delta, Tau, ResidualPart::All, r);

@@ -19,6 +19,7 @@ class TEquationFluid : public TPhiAllFluid {
     double Phirdd(double Delta, double Tau) const override;
     double Phirdt(double Delta, double Tau) const override;
     void PhirAll(double Delta, double Tau, THelmholzResidual& r) const override;
+    void PhirDeltaDerivatives(double Delta, double Tau, THelmholzResidual& r) const override;
     void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const override;
     void PhirAllExtended(long double Delta, long double Tau,
                          THelmholzResidualExtended& r) const override;

@@ -9,11 +9,20 @@
 #include "KX_N2_FE_Lib_Root.h"
 #include "KX_NH3_FE_Lib_Root.h"
 #include "KX_O2_FE_Lib_Root.h"
+#include "KX_R1233zdE_FE_Lib_Root.h"
+#include "KX_R1234yf_FE_Lib_Root.h"
+#include "KX_R1234zeE_FE_Lib_Root.h"
 #include "KX_R123_FE_Lib_Root.h"
+#include "KX_R125_FE_Lib_Root.h"
+#include "KX_R1336mzzZ_FE_Lib_Root.h"
 #include "KX_R134a_FE_Lib_Root.h"
+#include "KX_R143a_FE_Lib_Root.h"
 #include "KX_R152a_FE_Lib_Root.h"
 #include "KX_R22_FE_Lib_Root.h"
+#include "KX_R245fa_FE_Lib_Root.h"
+#include "KX_R290_FE_Lib_Root.h"
 #include "KX_R32_FE_Lib_Root.h"
+#include "KX_R600a_FE_Lib_Root.h"
 
 namespace {
 
@@ -34,6 +43,15 @@ struct TFluidObjects {
     std::unique_ptr<TH2_FE> H2;
     std::unique_ptr<TH2p_FE> H2p;
     std::unique_ptr<TH2o_FE> H2o;
+    std::unique_ptr<TR1234yf_FE> R1234yf;
+    std::unique_ptr<TR1234zeE_FE> R1234zeE;
+    std::unique_ptr<TR1233zdE_FE> R1233zdE;
+    std::unique_ptr<TR290_FE> R290;
+    std::unique_ptr<TR600a_FE> R600a;
+    std::unique_ptr<TR125_FE> R125;
+    std::unique_ptr<TR143a_FE> R143a;
+    std::unique_ptr<TR245fa_FE> R245fa;
+    std::unique_ptr<TR1336mzzZ_FE> R1336mzzZ;
 };
 
 TFluidObjects& Objects() {
@@ -63,6 +81,15 @@ static void FillFluidObjects(TFluidObjects& objects) {
     objects.H2 = std::make_unique<TH2_FE>();
     objects.H2p = std::make_unique<TH2p_FE>();
     objects.H2o = std::make_unique<TH2o_FE>();
+    objects.R1234yf = std::make_unique<TR1234yf_FE>();
+    objects.R1234zeE = std::make_unique<TR1234zeE_FE>();
+    objects.R1233zdE = std::make_unique<TR1233zdE_FE>();
+    objects.R290 = std::make_unique<TR290_FE>();
+    objects.R600a = std::make_unique<TR600a_FE>();
+    objects.R125 = std::make_unique<TR125_FE>();
+    objects.R143a = std::make_unique<TR143a_FE>();
+    objects.R245fa = std::make_unique<TR245fa_FE>();
+    objects.R1336mzzZ = std::make_unique<TR1336mzzZ_FE>();
 }
 
 void CreateFluidObjects() {
@@ -108,4 +135,31 @@ const TH2p_FE& H2pFluid() {
 }
 const TH2o_FE& H2oFluid() {
     return *CreatedObjects().H2o;
+}
+const TR1234yf_FE& R1234yfFluid() {
+    return *CreatedObjects().R1234yf;
+}
+const TR1234zeE_FE& R1234zeEFluid() {
+    return *CreatedObjects().R1234zeE;
+}
+const TR1233zdE_FE& R1233zdEFluid() {
+    return *CreatedObjects().R1233zdE;
+}
+const TR290_FE& R290Fluid() {
+    return *CreatedObjects().R290;
+}
+const TR600a_FE& R600aFluid() {
+    return *CreatedObjects().R600a;
+}
+const TR125_FE& R125Fluid() {
+    return *CreatedObjects().R125;
+}
+const TR143a_FE& R143aFluid() {
+    return *CreatedObjects().R143a;
+}
+const TR245fa_FE& R245faFluid() {
+    return *CreatedObjects().R245fa;
+}
+const TR1336mzzZ_FE& R1336mzzZFluid() {
+    return *CreatedObjects().R1336mzzZ;
 }

@@ -23,6 +23,15 @@ class TAr_FE;
 class TH2_FE;
 class TH2p_FE;
 class TH2o_FE;
+class TR1234yf_FE;
+class TR1234zeE_FE;
+class TR1233zdE_FE;
+class TR290_FE;
+class TR600a_FE;
+class TR125_FE;
+class TR143a_FE;
+class TR245fa_FE;
+class TR1336mzzZ_FE;
 
 // Creates every fluid object in the order ammonia, R22, R32, R123, R134a, R152a, nitrogen,
 // oxygen, carbon dioxide, argon, normal hydrogen, parahydrogen, orthohydrogen. Calling it again
@@ -42,3 +51,12 @@ const TAr_FE& ArFluid();
 const TH2_FE& H2Fluid();
 const TH2p_FE& H2pFluid();
 const TH2o_FE& H2oFluid();
+const TR1234yf_FE& R1234yfFluid();
+const TR1234zeE_FE& R1234zeEFluid();
+const TR1233zdE_FE& R1233zdEFluid();
+const TR290_FE& R290Fluid();
+const TR600a_FE& R600aFluid();
+const TR125_FE& R125Fluid();
+const TR143a_FE& R143aFluid();
+const TR245fa_FE& R245faFluid();
+const TR1336mzzZ_FE& R1336mzzZFluid();

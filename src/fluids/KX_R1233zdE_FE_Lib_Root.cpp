@@ -55,9 +55,9 @@ static constexpr TReducedAncillaries R1233zdEAncillaries{
     {483.3579248, R1233zdEDsleN, R1233zdEDsleK},
     {483.3579248, R1233zdEDsveN, R1233zdEDsveK},
     // from Tc_Max_ on: the saturated states of the equation there, to its critical point
-    {165.61, 35.76658625132, 0.06094264514368, 0.1},
-    {165.61, 542.4743783728, -59.11645357283, 0.1},
-    {165.61, 424.4093634168, 58.94856138321, 0.1}};
+    StraightToCritical(165.61, 35.76658625132, 35.82752889647, 0.1),
+    StraightToCritical(165.61, 542.4743783728, 483.3579248, 0.1),
+    StraightToCritical(165.61, 424.4093634168, 483.3579248, 0.1)};
 
 TR1233zdE_FE::TR1233zdE_FE()
     : TEquationFluid(THelmholzConstants{.Code = "KX_R1233zdE_FE",

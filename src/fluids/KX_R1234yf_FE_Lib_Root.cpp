@@ -54,9 +54,9 @@ static constexpr TReducedAncillaries R1234yfAncillaries{
     {476.693888, R1234yfDsleN, R1234yfDsleK},
     {476.693888, R1234yfDsveN, R1234yfDsveK},
     // from Tc_Max_ on: the saturated states of the equation there, to its critical point
-    {94.6, 33.77512525978, 0.06861169591572, 0.1},
-    {94.6, 520.8769403612, -44.18305236122, 0.1},
-    {94.6, 435.4696549557, 41.22423304433, 0.1}};
+    StraightToCritical(94.6, 33.77512525978, 33.8437369557, 0.1),
+    StraightToCritical(94.6, 520.8769403612, 476.693888, 0.1),
+    StraightToCritical(94.6, 435.4696549557, 476.693888, 0.1)};
 
 TR1234yf_FE::TR1234yf_FE()
     : TEquationFluid(THelmholzConstants{.Code = "KX_R1234yf_FE",

@@ -1,6 +1,6 @@
 #include "KX_R1234zeE_FE_Lib_Root.h"
 
-#include <cmath>
+#include "KX_Reduced_Ancillaries.h"
 
 // R1234ze(E) (trans-1,3,3,3-tetrafluoropropene) residual part, terms 1-10, n δ^d τ^t exp(−δ^l) (l =
 // 0: polynomial): Thol and Lemmon (2016), Int. J. Thermophys. 37, 28, table of coefficients.
@@ -43,28 +43,28 @@ static constexpr TIdealGasPart R1234zeEIdeal{
 // R1234ze(E) (trans-1,3,3,3-tetrafluoropropene) ancillary equations (start values of the saturation
 // solver), ϑ = 1 − T/T_red with each equation's own T_red (K) and reducing value: vapour pressure
 // (bar), saturated-liquid and saturated-vapour density (kg/m3, the molar reducing density times the
-// molar mass); the saturation temperature is a fit T_c/T = b0 + b1 y + b2 y², y = ln(p/p_c), to the
-// vapour pressure equation (within 1.5 K of its inverse from the triple to the critical point).
+// molar mass); the saturation temperature is the inverse of the vapour pressure; from Tc_Max_ on,
+// straight lines continue the three to the critical point (KX_Reduced_Ancillaries.h).
 // ln(y/y_red) = (T_red/T) Σ n ϑ^t, a fit to the saturation line of the equation.
-static constexpr double R1234zeEPseTr = 382.513;
-static constexpr double R1234zeEPseRef = 36.349;
 static constexpr double R1234zeEPseN[] = {-7.5888, 1.9696, -2.0827, -4.1238};
 static constexpr double R1234zeEPseK[] = {1.0, 1.5, 2.2, 4.6};
 // y/y_red = 1 + Σ n ϑ^t, a fit to the saturation line of the equation.
-static constexpr double R1234zeEDsleTr = 382.52;
-static constexpr double R1234zeEDsleRef = 4290.0 * 0.1140415928;
 static constexpr double R1234zeEDsleN[] = {-8.42282936179494,   35.592169315198404,
                                            -27.748444759203856, 3.0869391194586315,
                                            0.49297732386262993, 2436.2254360953007};
 static constexpr double R1234zeEDsleK[] = {
     0.07, 0.096, 0.10800000000000001, 0.383, 2.6666666666666665, 25.0};
 // ln(y/y_red) = Σ n ϑ^t, a fit to the saturation line of the equation.
-static constexpr double R1234zeEDsveTr = 382.513;
-static constexpr double R1234zeEDsveRef = 4290.0 * 0.1140415928;
 static constexpr double R1234zeEDsveN[] = {-1.0308, -5.0422, -11.5, -37.499, -77.945};
 static constexpr double R1234zeEDsveK[] = {0.24, 0.72, 2.1, 4.8, 9.5};
-static constexpr TSaturationTemperatureFit R1234zeETse{
-    36.3486600476, 109.363, {0.9960608486456207, -0.14841259142813623, -0.0018071093189686582}};
+static constexpr TReducedAncillaries R1234zeEAncillaries{
+    {36.349, R1234zeEPseN, R1234zeEPseK},
+    {4290.0 * 0.1140415928, R1234zeEDsleN, R1234zeEDsleK, 382.52},
+    {4290.0 * 0.1140415928, R1234zeEDsveN, R1234zeEDsveK},
+    // from Tc_Max_ on: the saturated states of the equation there, to its critical point
+    StraightToCritical(109.263, 36.27690386074, 36.3486600476, 0.1),
+    StraightToCritical(109.263, 556.5608164067, 489.238433112, 0.1),
+    StraightToCritical(109.263, 419.4835847303, 489.238433112, 0.1)};
 
 TR1234zeE_FE::TR1234zeE_FE()
     : TEquationFluid(
@@ -75,39 +75,30 @@ TR1234zeE_FE::TR1234zeE_FE()
               .Ac_ = 0.313,
               .Tc_ = 109.363,
               .Tcr_ = 109.363,
-              .Tc_Max_ = 109.363,
+              .Tc_Max_ = 109.263,
               .Pc_ = 36.3486600476,  // of the equation at the critical density and temperature
               .Hc_ = 395.5427,
               .Pcr_ = 36.3486600476,
               .Dcr_ = 489.238433112,
               .Tt_ = -104.53,
-              .Pt_ = 0.0021865467,
-              .Pmin = 0.0021865467,  // the triple-point pressure
+              .Pt_ = 0.00218654671457,
+              .Pmin = 0.00218654671457,  // the triple-point pressure
               .Pmax = 1000.0,
               .Tmax = 420.0 - KelvinOffset},
           {R1234zeEResidual, R1234zeEGaussian}, R1234zeEIdeal) {}
 
 double TR1234zeE_FE::Pse(double t) const {
-    const double T = t + dta;
-    const double th = 1.0 - T / R1234zeEPseTr;
-    const double sum = AncillarySum<FluidPowerRule>(R1234zeEPseN, R1234zeEPseK, th);
-    return R1234zeEPseRef * std::exp(R1234zeEPseTr / T * sum);
+    return R1234zeEAncillaries.Pressure(t, Tcr_, dta);
 }
 
 double TR1234zeE_FE::tse(double p) const {
-    return R1234zeETse.At(p, dta);
+    return R1234zeEAncillaries.Temperature(p, Tcr_, dta);
 }
 
 double TR1234zeE_FE::dsle(double t) const {
-    const double T = t + dta;
-    const double th = 1.0 - T / R1234zeEDsleTr;
-    const double sum = AncillarySum<FluidPowerRule>(R1234zeEDsleN, R1234zeEDsleK, th);
-    return R1234zeEDsleRef * (1.0 + sum);
+    return R1234zeEAncillaries.LiquidDensity(t, Tcr_, dta);
 }
 
 double TR1234zeE_FE::dsve(double t) const {
-    const double T = t + dta;
-    const double th = 1.0 - T / R1234zeEDsveTr;
-    const double sum = AncillarySum<FluidPowerRule>(R1234zeEDsveN, R1234zeEDsveK, th);
-    return R1234zeEDsveRef * std::exp(sum);
+    return R1234zeEAncillaries.VapourDensity(t, Tcr_, dta);
 }

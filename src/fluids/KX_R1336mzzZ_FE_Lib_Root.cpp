@@ -55,9 +55,9 @@ static constexpr TReducedAncillaries R1336mzzZAncillaries{
     {499.386464, R1336mzzZDsleN, R1336mzzZDsleK},
     {499.386464, R1336mzzZDsveN, R1336mzzZDsveK},
     // from Tc_Max_ on: the saturated states of the equation there, to its critical point
-    {171.25, 28.98518264125, 0.05192673655088, 0.1},
-    {171.25, 557.716410626, -58.32994662604, 0.1},
-    {171.25, 439.6059103477, 59.78055365234, 0.1}};
+    StraightToCritical(171.25, 28.98518264125, 29.0371093778, 0.1),
+    StraightToCritical(171.25, 557.716410626, 499.386464, 0.1),
+    StraightToCritical(171.25, 439.6059103477, 499.386464, 0.1)};
 
 TR1336mzzZ_FE::TR1336mzzZ_FE()
     : TEquationFluid(THelmholzConstants{.Code = "KX_R1336mzzZ_FE",

@@ -54,9 +54,9 @@ static constexpr TReducedAncillaries R143aAncillaries{
     {431.00006645, R143aDsleN, R143aDsleK},
     {431.00006645, R143aDsveN, R143aDsveK},
     // from Tc_Max_ on: the saturated states of the equation there, to its critical point
-    {72.607, 37.53773085449, 0.08045115941339, 0.1},
-    {72.607, 479.9762255291, -48.97615907905, 0.1},
-    {72.607, 383.1600942297, 47.83997222031, 0.1}};
+    StraightToCritical(72.607, 37.53773085449, 37.6181820139, 0.1),
+    StraightToCritical(72.607, 479.9762255291, 431.00006645, 0.1),
+    StraightToCritical(72.607, 383.1600942297, 431.00006645, 0.1)};
 
 TR143a_FE::TR143a_FE()
     : TEquationFluid(THelmholzConstants{.Code = "KX_R143a_FE",

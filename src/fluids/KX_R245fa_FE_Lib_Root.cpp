@@ -1,6 +1,6 @@
 #include "KX_R245fa_FE_Lib_Root.h"
 
-#include <cmath>
+#include "KX_Reduced_Ancillaries.h"
 
 // R245fa (1,1,1,3,3-pentafluoropropane) residual part, terms 1-10, n δ^d τ^t exp(−δ^l) (l = 0:
 // polynomial): Akasaka, Zhou and Lemmon (2015), J. Phys. Chem. Ref. Data 44, 013104, table of
@@ -43,30 +43,31 @@ static constexpr TIdealGasPart R245faIdeal{
 // R245fa (1,1,1,3,3-pentafluoropropane) ancillary equations (start values of the saturation
 // solver), ϑ = 1 − T/T_red with each equation's own T_red (K) and reducing value: vapour pressure
 // (bar), saturated-liquid and saturated-vapour density (kg/m3, the molar reducing density times the
-// molar mass); the saturation temperature is a fit T_c/T = b0 + b1 y + b2 y², y = ln(p/p_c), to the
-// vapour pressure equation (within 0.57 K of its inverse from the triple to the critical point).
+// molar mass); the saturation temperature is the inverse of the vapour pressure; from Tc_Max_ on,
+// straight lines continue the three to the critical point (KX_Reduced_Ancillaries.h).
 // ln(y/y_red) = (T_red/T) Σ n ϑ^t, a fit to the saturation line of the equation.
-static constexpr double R245faPseTr = 427.01;
-static constexpr double R245faPseRef = 36.51;
 static constexpr double R245faPseN[] = {-0.9670903356725931, -11.756404923945222, 5.087651519671258,
                                         -2.835805078027625,  -2.217939014066299,  28.8905424182831};
 static constexpr double R245faPseK[] = {7.194, 1.03, 1.145, 2.84, 4.613, 18.798};
 // y/y_red = 1 + Σ n ϑ^t, a fit to the saturation line of the equation.
-static constexpr double R245faDsleTr = 427.01;
-static constexpr double R245faDsleRef = 3875.0 * 0.13404794;
 static constexpr double R245faDsleN[] = {-0.645916749226158, 1.2435143264412414,
                                          2.1374254146018647, -1.4105539340976712,
                                          2.697825229930464,  -1.236775453941409};
 static constexpr double R245faDsleK[] = {0.144, 0.165, 0.53, 1.993, 2.646, 3.593};
 // ln(y/y_red) = (T_red/T) Σ n ϑ^t, a fit to the saturation line of the equation.
-static constexpr double R245faDsveTr = 427.01;
-static constexpr double R245faDsveRef = 3875.0 * 0.13404794;
 static constexpr double R245faDsveN[] = {-0.12316786769188867, -3.5467162730203325,
                                          -2.100626576983384,   -3.02259697521286,
                                          -10.604906302496444,  12.900898794193413};
 static constexpr double R245faDsveK[] = {0.075, 0.466, 1.018, 2.817, 6.14, 8.5};
-static constexpr TSaturationTemperatureFit R245faTse{
-    36.5099571401, 153.86, {0.9986596106104174, -0.14023401263876104, -0.0016688172282834646}};
+static constexpr TReducedAncillaries R245faAncillaries{
+    {36.51, R245faPseN, R245faPseK},
+    {3875.0 * 0.13404794, R245faDsleN, R245faDsleK},
+    {3875.0 * 0.13404794, R245faDsveN, R245faDsveK},
+    // from Tc_Max_ on: the saturated states of the equation there, to its critical point
+    StraightToCritical(153.76, 36.44323905129, 36.5099571401, 0.1),
+    StraightToCritical(153.76, 596.4529507065, 519.4357675, 0.1),
+    StraightToCritical(153.76, 445.7309483732, 519.4357675, 0.1),
+    true};
 
 TR245fa_FE::TR245fa_FE()
     : TEquationFluid(
@@ -77,39 +78,30 @@ TR245fa_FE::TR245fa_FE()
               .Ac_ = 0.3776,
               .Tc_ = 153.86,
               .Tcr_ = 153.86,
-              .Tc_Max_ = 153.86,
+              .Tc_Max_ = 153.76,
               .Pc_ = 36.5099571401,  // of the equation at the critical density and temperature
               .Hc_ = 458.9988,
               .Pcr_ = 36.5099571401,
               .Dcr_ = 519.4357675,
               .Tt_ = -102.1,
-              .Pt_ = 0.00013757433000000002,
-              .Pmin = 0.00013757433000000002,  // the triple-point pressure
+              .Pt_ = 0.000137574328456000000002,
+              .Pmin = 0.000137574328456000000002,  // the triple-point pressure
               .Pmax = 2000.0,
               .Tmax = 440.0 - KelvinOffset},
           {R245faResidual, R245faGaussian}, R245faIdeal) {}
 
 double TR245fa_FE::Pse(double t) const {
-    const double T = t + dta;
-    const double th = 1.0 - T / R245faPseTr;
-    const double sum = AncillarySum<FluidPowerRule>(R245faPseN, R245faPseK, th);
-    return R245faPseRef * std::exp(R245faPseTr / T * sum);
+    return R245faAncillaries.Pressure(t, Tcr_, dta);
 }
 
 double TR245fa_FE::tse(double p) const {
-    return R245faTse.At(p, dta);
+    return R245faAncillaries.Temperature(p, Tcr_, dta);
 }
 
 double TR245fa_FE::dsle(double t) const {
-    const double T = t + dta;
-    const double th = 1.0 - T / R245faDsleTr;
-    const double sum = AncillarySum<FluidPowerRule>(R245faDsleN, R245faDsleK, th);
-    return R245faDsleRef * (1.0 + sum);
+    return R245faAncillaries.LiquidDensity(t, Tcr_, dta);
 }
 
 double TR245fa_FE::dsve(double t) const {
-    const double T = t + dta;
-    const double th = 1.0 - T / R245faDsveTr;
-    const double sum = AncillarySum<FluidPowerRule>(R245faDsveN, R245faDsveK, th);
-    return R245faDsveRef * std::exp(R245faDsveTr / T * sum);
+    return R245faAncillaries.VapourDensity(t, Tcr_, dta);
 }

@@ -1,6 +1,6 @@
 #include "KX_R290_FE_Lib_Root.h"
 
-#include <cmath>
+#include "KX_Reduced_Ancillaries.h"
 
 // R290 (propane) residual part, terms 1-11, n δ^d τ^t exp(−δ^l) (l = 0: polynomial):
 // Lemmon, McLinden and Wagner (2009), J. Chem. Eng. Data 54, 3141, table of coefficients.
@@ -45,29 +45,30 @@ static constexpr TIdealGasPart R290Ideal{
 
 // R290 (propane) ancillary equations (start values of the saturation solver), ϑ = 1 − T/T_red with
 // each equation's own T_red (K) and reducing value: vapour pressure (bar), saturated-liquid and
-// saturated-vapour density (kg/m3, the molar reducing density times the molar mass); the
-// saturation temperature is a fit T_c/T = b0 + b1 y + b2 y², y = ln(p/p_c), to the vapour
-// pressure equation (within 1.7 K of its inverse from the triple to the critical point).
+// saturated-vapour density (kg/m3, the molar reducing density times the molar mass); the saturation
+// temperature is the inverse of the vapour pressure; from Tc_Max_ on, straight lines continue the
+// three to the critical point (KX_Reduced_Ancillaries.h).
 // ln(y/y_red) = (T_red/T) Σ n ϑ^t, a fit to the saturation line of the equation.
-static constexpr double R290PseTr = 369.89;
-static constexpr double R290PseRef = 42.512;
 static constexpr double R290PseN[] = {-23.998635747391152, 18.313017605233238, -0.42240851966839504,
                                       -2.7378298813798962, 0.257888414168987,  -1.3113462226130785};
 static constexpr double R290PseK[] = {1.05, 1.084, 2.259, 4.287, 7.66, 18.584};
 // y/y_red = 1 + Σ n ϑ^t, a fit to the saturation line of the equation.
-static constexpr double R290DsleTr = 369.89;
-static constexpr double R290DsleRef = 5000.0 * 0.04409562;
 static constexpr double R290DsleN[] = {1.82205, 0.65802, 0.21109, 0.083973};
 static constexpr double R290DsleK[] = {0.345, 0.74, 2.6, 7.2};
 // ln(y/y_red) = (T_red/T) Σ n ϑ^t, a fit to the saturation line of the equation.
-static constexpr double R290DsveTr = 369.89;
-static constexpr double R290DsveRef = 5000.0 * 0.04409562;
 static constexpr double R290DsveN[] = {-3.401360845132903,  -1.9443653795380451,
                                        -0.4101211459709529, -15.598374206544214,
                                        15.844867806184942,  -15.298907422332046};
 static constexpr double R290DsveK[] = {0.431, 1.339, 2.091, 6.822, 8.214, 19.706};
-static constexpr TSaturationTemperatureFit R290Tse{
-    42.5116463411, 96.74, {1.0029729131288705, -0.16219402047160858, -0.0010332377625355271}};
+static constexpr TReducedAncillaries R290Ancillaries{
+    {42.512, R290PseN, R290PseK},
+    {5000.0 * 0.04409562, R290DsleN, R290DsleK},
+    {5000.0 * 0.04409562, R290DsveN, R290DsveK},
+    // from Tc_Max_ on: the saturated states of the equation there, to its critical point
+    StraightToCritical(96.64, 42.43430397161, 42.5116463411, 0.1),
+    StraightToCritical(96.64, 243.2899131752, 220.4781, 0.1),
+    StraightToCritical(96.64, 197.8449352965, 220.4781, 0.1),
+    true};
 
 TR290_FE::TR290_FE()
     : TEquationFluid(
@@ -78,39 +79,30 @@ TR290_FE::TR290_FE()
               .Ac_ = 0.1521,
               .Tc_ = 96.74,
               .Tcr_ = 96.74,
-              .Tc_Max_ = 96.74,
+              .Tc_Max_ = 96.64,
               .Pc_ = 42.5116463411,  // of the equation at the critical density and temperature
               .Hc_ = 555.2354,
               .Pcr_ = 42.5116463411,
               .Dcr_ = 220.4781,
               .Tt_ = -187.625,
-              .Pt_ = 1.7376541e-09,
-              .Pmin = 1.7376541e-09,  // the triple-point pressure
+              .Pt_ = 1.72046181512e-09,
+              .Pmin = 1.72046181512e-09,  // the triple-point pressure
               .Pmax = 10000.0,
               .Tmax = 650.0 - KelvinOffset},
           {R290Residual, R290Gaussian}, R290Ideal) {}
 
 double TR290_FE::Pse(double t) const {
-    const double T = t + dta;
-    const double th = 1.0 - T / R290PseTr;
-    const double sum = AncillarySum<FluidPowerRule>(R290PseN, R290PseK, th);
-    return R290PseRef * std::exp(R290PseTr / T * sum);
+    return R290Ancillaries.Pressure(t, Tcr_, dta);
 }
 
 double TR290_FE::tse(double p) const {
-    return R290Tse.At(p, dta);
+    return R290Ancillaries.Temperature(p, Tcr_, dta);
 }
 
 double TR290_FE::dsle(double t) const {
-    const double T = t + dta;
-    const double th = 1.0 - T / R290DsleTr;
-    const double sum = AncillarySum<FluidPowerRule>(R290DsleN, R290DsleK, th);
-    return R290DsleRef * (1.0 + sum);
+    return R290Ancillaries.LiquidDensity(t, Tcr_, dta);
 }
 
 double TR290_FE::dsve(double t) const {
-    const double T = t + dta;
-    const double th = 1.0 - T / R290DsveTr;
-    const double sum = AncillarySum<FluidPowerRule>(R290DsveN, R290DsveK, th);
-    return R290DsveRef * std::exp(R290DsveTr / T * sum);
+    return R290Ancillaries.VapourDensity(t, Tcr_, dta);
 }

@@ -1,6 +1,6 @@
 #include "KX_R600a_FE_Lib_Root.h"
 
-#include <cmath>
+#include "KX_Reduced_Ancillaries.h"
 
 // R600a (isobutane) residual part, terms 1-23, n δ^d τ^t exp(−δ^l) (l = 0: polynomial):
 // Buecker and Wagner (2006), J. Phys. Chem. Ref. Data 35, 929, table of coefficients.
@@ -53,28 +53,29 @@ static constexpr TIdealGasPart R600aIdeal{
 // R600a (isobutane) ancillary equations (start values of the saturation solver), ϑ = 1 − T/T_red
 // with each equation's own T_red (K) and reducing value: vapour pressure (bar), saturated-liquid
 // and saturated-vapour density (kg/m3, the molar reducing density times the molar mass); the
-// saturation temperature is a fit T_c/T = b0 + b1 y + b2 y², y = ln(p/p_c), to the vapour
-// pressure equation (within 1.1 K of its inverse from the triple to the critical point).
+// saturation temperature is the inverse of the vapour pressure; from Tc_Max_ on, straight lines
+// continue the three to the critical point (KX_Reduced_Ancillaries.h).
 // ln(y/y_red) = (T_red/T) Σ n ϑ^t, a fit to the saturation line of the equation.
-static constexpr double R600aPseTr = 407.817;
-static constexpr double R600aPseRef = 36.29;
 static constexpr double R600aPseN[] = {-48.02915589537987,  43.34653680580028, -1.4421317283854331,
                                        -3.1322275225078413, 5.203481182010376, -6.173022897817098};
 static constexpr double R600aPseK[] = {1.082, 1.108, 1.463, 4.045, 13.157, 14.042};
 // y/y_red = 1 + Σ n ϑ^t, a fit to the saturation line of the equation.
-static constexpr double R600aDsleTr = 407.81;
-static constexpr double R600aDsleRef = 3879.75678828 * 0.0581222;
 static constexpr double R600aDsleN[] = {2.04025104, 0.850874089, -0.479052281, 0.348201252};
 static constexpr double R600aDsleK[] = {0.355, 1.0, 1.3333333333333333, 2.3333333333333335};
 // ln(y/y_red) = (T_red/T) Σ n ϑ^t, a fit to the saturation line of the equation.
-static constexpr double R600aDsveTr = 407.817;
-static constexpr double R600aDsveRef = 3879.75678828 * 0.0581222;
 static constexpr double R600aDsveN[] = {-2.8656855559386294, 0.7330458189287201,
                                         -4.254613288675131,  2.9956235180226516,
                                         -5.671641417558254,  0.14361022568133902};
 static constexpr double R600aDsveK[] = {0.37, 0.502, 1.021, 2.003, 3.403, 10.717};
-static constexpr TSaturationTemperatureFit R600aTse{
-    36.2900001665, 134.66, {1.0001343662750193, -0.15982539687876302, -0.0012684668422195122}};
+static constexpr TReducedAncillaries R600aAncillaries{
+    {36.29, R600aPseN, R600aPseK, 407.817},
+    {3879.75678828 * 0.0581222, R600aDsleN, R600aDsleK},
+    {3879.75678828 * 0.0581222, R600aDsveN, R600aDsveK, 407.817},
+    // from Tc_Max_ on: the saturated states of the equation there, to its critical point
+    StraightToCritical(134.56, 36.2289018167, 36.2900001665, 0.1),
+    StraightToCritical(134.56, 249.7844484877, 225.4999999997678, 0.1),
+    StraightToCritical(134.56, 199.5832533429, 225.4999999997678, 0.1),
+    true};
 
 TR600a_FE::TR600a_FE()
     : TEquationFluid(
@@ -85,39 +86,30 @@ TR600a_FE::TR600a_FE()
               .Ac_ = 0.184,
               .Tc_ = 134.66,
               .Tcr_ = 134.66,
-              .Tc_Max_ = 134.66,
+              .Tc_Max_ = 134.56,
               .Pc_ = 36.2900001665,  // of the equation at the critical density and temperature
               .Hc_ = 633.9373,
               .Pcr_ = 36.2900001665,
               .Dcr_ = 225.4999999997678,
               .Tt_ = -159.42,
-              .Pt_ = 2.2890163000000003e-07,
-              .Pmin = 2.2890163000000003e-07,  // the triple-point pressure
+              .Pt_ = 2.28906605319e-07,
+              .Pmin = 2.28906605319e-07,  // the triple-point pressure
               .Pmax = 350.0,
               .Tmax = 575.0 - KelvinOffset},
           {R600aResidual, R600aGaussian}, R600aIdeal) {}
 
 double TR600a_FE::Pse(double t) const {
-    const double T = t + dta;
-    const double th = 1.0 - T / R600aPseTr;
-    const double sum = AncillarySum<FluidPowerRule>(R600aPseN, R600aPseK, th);
-    return R600aPseRef * std::exp(R600aPseTr / T * sum);
+    return R600aAncillaries.Pressure(t, Tcr_, dta);
 }
 
 double TR600a_FE::tse(double p) const {
-    return R600aTse.At(p, dta);
+    return R600aAncillaries.Temperature(p, Tcr_, dta);
 }
 
 double TR600a_FE::dsle(double t) const {
-    const double T = t + dta;
-    const double th = 1.0 - T / R600aDsleTr;
-    const double sum = AncillarySum<FluidPowerRule>(R600aDsleN, R600aDsleK, th);
-    return R600aDsleRef * (1.0 + sum);
+    return R600aAncillaries.LiquidDensity(t, Tcr_, dta);
 }
 
 double TR600a_FE::dsve(double t) const {
-    const double T = t + dta;
-    const double th = 1.0 - T / R600aDsveTr;
-    const double sum = AncillarySum<FluidPowerRule>(R600aDsveN, R600aDsveK, th);
-    return R600aDsveRef * std::exp(R600aDsveTr / T * sum);
+    return R600aAncillaries.VapourDensity(t, Tcr_, dta);
 }

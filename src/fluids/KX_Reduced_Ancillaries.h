@@ -11,18 +11,31 @@
 
 #include "KX_Ancillary_Equations.h"
 
-// One equation: its reducing value and the coefficients n and exponents k of Σ n ϑ^k.
+// One equation: its reducing value and the coefficients n and exponents k of Σ n ϑ^k; a
+// reducing temperature of its own (K) where it was fitted with one, else (0) the equation's.
 struct TReducedAncillary {
     double reducing;
     std::span<const double> n;
     std::span<const double> k;
+    double ownTcrK = 0.0;
 
     double Sum(double theta) const {
         double sum = 0.0;
         for (std::size_t i = 0; i < n.size(); ++i) sum += n[i] * PowerOf(theta, k[i]);
         return sum;
     }
+    double Theta(double t, double tcr, double dta) const {
+        return ownTcrK > 0.0 ? 1.0 - (t + dta) / ownTcrK : AncillaryTheta(t, tcr, dta);
+    }
+    double TcrK(double tcr, double dta) const { return ownTcrK > 0.0 ? ownTcrK : tcr + dta; }
 };
+
+// The straight line from value at start to the critical value span kelvin later, so that it
+// ends on the equation's critical point to rounding.
+constexpr TStraightBranch StraightToCritical(double start, double value, double critical,
+                                             double span) {
+    return {start, value, critical - value, span};
+}
 
 struct TReducedAncillaries {
     TReducedAncillary pressure;
@@ -31,21 +44,25 @@ struct TReducedAncillaries {
     TStraightBranch pressureBranch;
     TStraightBranch liquidBranch;
     TStraightBranch vapourBranch;
+    // The vapour density in the form of the vapour pressure, ln(ρ''/ρ_r) = (T_r/T) Σ n ϑ^k.
+    bool vapourOverT = false;
 
     // ln(p/p_r) at ϑ, T/Tcr = 1 − ϑ.
     double LogPressureRatio(double theta) const { return pressure.Sum(theta) / (1.0 - theta); }
 
     double Pressure(double t, double tcr, double dta) const {
         if (t >= pressureBranch.start) return pressureBranch.At(t);
-        return pressure.reducing * std::exp(LogPressureRatio(AncillaryTheta(t, tcr, dta)));
+        return pressure.reducing * std::exp(LogPressureRatio(pressure.Theta(t, tcr, dta)));
     }
     double LiquidDensity(double t, double tcr, double dta) const {
         if (t >= liquidBranch.start) return liquidBranch.At(t);
-        return liquid.reducing * (1.0 + liquid.Sum(AncillaryTheta(t, tcr, dta)));
+        return liquid.reducing * (1.0 + liquid.Sum(liquid.Theta(t, tcr, dta)));
     }
     double VapourDensity(double t, double tcr, double dta) const {
         if (t >= vapourBranch.start) return vapourBranch.At(t);
-        return vapour.reducing * std::exp(vapour.Sum(AncillaryTheta(t, tcr, dta)));
+        const double theta = vapour.Theta(t, tcr, dta);
+        const double sum = vapour.Sum(theta);
+        return vapour.reducing * std::exp(vapourOverT ? sum / (1.0 - theta) : sum);
     }
 
     // The temperature (°C) at which Pressure gives p: ln(p/p_r) falls monotonically with ϑ, so
@@ -70,6 +87,6 @@ struct TReducedAncillaries {
             (f > 0.0 ? lo : hi) = theta;
             (f > 0.0 ? flo : fhi) = f;
         }
-        return (1.0 - theta) * (tcr + dta) - dta;
+        return (1.0 - theta) * pressure.TcrK(tcr, dta) - dta;
     }
 };

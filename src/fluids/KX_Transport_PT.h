@@ -75,7 +75,9 @@ struct TFluidTransport {
 // Each fluid library's model, defined in its library file KX_<fluid>_FE_Lib.cpp.
 extern const TFluidTransport NH3Transport, R22Transport, R32Transport, R123Transport,
     R134aTransport, R152aTransport, N2Transport, O2Transport, CO2Transport, ArTransport,
-    H2Transport, H2pTransport;
+    H2Transport, H2pTransport, R1234yfTransport, R1234zeETransport, R1233zdETransport,
+    R290Transport, R600aTransport, R125Transport, R143aTransport, R245faTransport,
+    R1336mzzZTransport;
 
 // The range checks of a (P, T) transport function: pressure from the higher of the fluid's Pmin
 // and the correlation's to the lower of Pmax and the correlation's, temperature from the higher

@@ -42,14 +42,15 @@ constexpr double SaturatedDensityTolerance = 1e-10;
 // Newton_Raphson_Density). True when it converged to a positive density, with the slope of the
 // reduced pressure equation there (positive for a mechanically stable state).
 bool NewtonDensity(const THelmholzFluid& fluid, double P, double tau, double delta0, double& delta,
-                   double& slope) {
+                   double& slope, double* startPhid = nullptr) {
     const double pressureTerm =
         100.0 * P * tau / (fluid.R_ * (fluid.Tcr_ + fluid.dta) * fluid.Dcr_);
     delta = delta0;
     if (!(delta > 0.0) || !std::isfinite(delta)) return false;
     for (int pass = 1; pass <= FastNewtonMaxPasses; ++pass) {
         THelmholzResidual r;
-        fluid.PhirAll(delta, tau, r);
+        fluid.PhirDeltaDerivatives(delta, tau, r);
+        if (pass == 1 && startPhid) *startPhid = r.Phid;
         const double R = 1.0 + delta * r.Phid - pressureTerm / delta;
         const double Rd = delta * r.Phidd + r.Phid + pressureTerm / (delta * delta);
         const double deltaOld = delta;
@@ -383,11 +384,26 @@ double THelmholzFluid::DensityPT(double P, double T, std::string& ErrorText,
         double searchStart = 0.0;
         bool searchUpward = true;
         bool fromEstimate = false;
+        // The side of the estimate the search goes to follows from the pressure there, which
+        // the Newton iteration started from the estimate forms on its first step: taken from it
+        // where it did, by PDT otherwise, and only once the answer is needed.
+        double estimate = 0.0;
+        bool sidePending = false;
+        double estimatePhid = 0.0;
+        bool haveEstimatePhid = false;
         auto estimateStart = [&]() {
-            const double D0 = PengRobinsonDensity(*this, P, T);
-            searchUpward = !(PDT(D0, T) >= P);
+            estimate = PengRobinsonDensity(*this, P, T);
+            sidePending = true;
             fromEstimate = true;
-            return D0;
+            return estimate;
+        };
+        auto newtonFromSearchStart = [&]() {
+            if (!(searchStart > 0.0)) return false;
+            const bool fromTheEstimate = fromEstimate && searchStart == estimate;
+            const bool converged = NewtonDensity(*this, P, tau, searchStart / Dcr_, delta, slope,
+                                                 fromTheEstimate ? &estimatePhid : nullptr);
+            haveEstimatePhid = fromTheEstimate && std::isfinite(estimatePhid);
+            return converged;
         };
         if (T <= Tc_Max_) {
             // Below the critical temperature the equation can have further roots inside the
@@ -441,8 +457,7 @@ double THelmholzFluid::DensityPT(double P, double T, std::string& ErrorText,
             // From the top of the saturation iteration upward and above the critical pressure
             // the isotherm has a single stable root.
             searchStart = estimateStart();
-            found =
-                searchStart > 0.0 && NewtonDensity(*this, P, tau, searchStart / Dcr_, delta, slope);
+            found = newtonFromSearchStart();
         } else if (T > SupercriticalTemperature(*this)) {
             // Above the critical temperature the isotherm has a single root at every pressure.
             // Solve_DPT searches for it from the ancillary liquid density when P lies above the
@@ -457,14 +472,18 @@ double THelmholzFluid::DensityPT(double P, double T, std::string& ErrorText,
                 searchStart = dl;
             else if (!ancillary || P < ps)
                 searchStart = estimateStart();
-            found =
-                searchStart > 0.0 && NewtonDensity(*this, P, tau, searchStart / Dcr_, delta, slope);
+            found = newtonFromSearchStart();
         }
         // Near the critical point the isotherm is flat and Newton's method from the estimate
         // can overshoot. Above the critical temperature the search of Solve_DPT brackets the
         // only root; find it there by Newton steps kept inside the bracket.
         if (!found && fromEstimate && searchStart > 0.0 && T > SupercriticalTemperature(*this))
             found = BracketedDensity(*this, P, T, searchStart, delta, slope);
+        if (sidePending) {
+            const double pressure =
+                haveEstimatePhid ? PressureFromPhird(estimate, T, estimatePhid) : PDT(estimate, T);
+            searchUpward = !(pressure >= P);
+        }
         const double D = delta * Dcr_;
         const bool withinSearch =
             searchStart > 0.0 && (searchUpward ? D >= searchStart && D < 1.49 * searchStart

@@ -328,8 +328,9 @@ bool FlashNewton(const THelmholzFluid& fluid, bool enthalpy, double P, double Y,
         int32_t code = KXErrorCode::Success;
         const double D = fluid.DPT(P, t, text, code);
         if (code != KXErrorCode::Success) return false;
-        const double g = (enthalpy ? fluid.HDT(D, t) : fluid.SDT(D, t)) - Y;
-        const double cp = fluid.CpDT(D, t);
+        double value = 0.0, cp = 0.0;
+        fluid.ValueAndCpDT(enthalpy, D, t, value, cp);
+        const double g = value - Y;
         const double slope = enthalpy ? cp : cp / (t + fluid.dta);
         if (!std::isfinite(g) || !std::isfinite(slope)) return false;
         if (g == 0.0) {

@@ -48,6 +48,10 @@ void THelmholzFluid::PhirAll(double Delta, double Tau, THelmholzResidual& r) con
     r.Phidt = Phirdt(Delta, Tau);
 }
 
+void THelmholzFluid::PhirDeltaDerivatives(double Delta, double Tau, THelmholzResidual& r) const {
+    PhirAll(Delta, Tau, r);
+}
+
 void THelmholzFluid::PhirAllExtended(long double Delta, long double Tau,
                                      THelmholzResidualExtended& r) const {
     THelmholzResidual d;
@@ -66,13 +70,33 @@ void THelmholzFluid::PhioAll(double Delta, double Tau, THelmholzIdeal& o) const 
 double THelmholzFluid::PDT(double D, double T) const {
     const double delta = DeltaOf(D);
     const double tau = TauOf(T);
+    return PressureFromPhird(D, T, Phird(delta, tau));
+}
+
+double THelmholzFluid::PressureFromPhird(double D, double T, double phird) const {
     // 100: kPa to bar.
-    return (1.0 + delta * Phird(delta, tau)) * D * R_ * (T + dta) / 100.0;
+    return (1.0 + DeltaOf(D) * phird) * D * R_ * (T + dta) / 100.0;
 }
 
 double THelmholzFluid::PTD(double T, double D) const {
     return PDT(D, T);
 }
+
+namespace {
+
+// The enthalpy, entropy and heat capacity of one state from its residual and ideal parts; every
+// function that gives them forms them here, so that they agree to the last bit.
+double EnthalpyOf(const THelmholzFluid& fluid, double T, double delta, double tau,
+                  const THelmholzResidual& r, const THelmholzIdeal& o) {
+    return fluid.R_ * (T + fluid.dta) * (1.0 + tau * (o.Phit + r.Phit) + delta * r.Phid);
+}
+
+double EntropyOf(const THelmholzFluid& fluid, double tau, const THelmholzResidual& r,
+                 const THelmholzIdeal& o) {
+    return fluid.R_ * (tau * (o.Phit + r.Phit) - o.Phi - r.Phi);
+}
+
+}  // namespace
 
 double THelmholzFluid::HDT(double D, double T) const {
     const double delta = DeltaOf(D);
@@ -81,7 +105,7 @@ double THelmholzFluid::HDT(double D, double T) const {
     THelmholzIdeal o;
     PhirAll(delta, tau, r);
     PhioAll(delta, tau, o);
-    return R_ * (T + dta) * (1.0 + tau * (o.Phit + r.Phit) + delta * r.Phid);
+    return EnthalpyOf(*this, T, delta, tau, r, o);
 }
 
 double THelmholzFluid::SDT(double D, double T) const {
@@ -91,7 +115,7 @@ double THelmholzFluid::SDT(double D, double T) const {
     THelmholzIdeal o;
     PhirAll(delta, tau, r);
     PhioAll(delta, tau, o);
-    return R_ * (tau * (o.Phit + r.Phit) - o.Phi - r.Phi);
+    return EntropyOf(*this, tau, r, o);
 }
 
 double THelmholzFluid::CvDT(double D, double T) const {
@@ -110,13 +134,8 @@ struct TDerivativeGroups {
     double Cv;  // over R
 };
 
-TDerivativeGroups Groups(const THelmholzFluid& fluid, double D, double T) {
-    const double delta = fluid.DeltaOf(D);
-    const double tau = fluid.TauOf(T);
-    THelmholzResidual r;
-    THelmholzIdeal o;
-    fluid.PhirAll(delta, tau, r);
-    fluid.PhioAll(delta, tau, o);
+TDerivativeGroups GroupsOf(double delta, double tau, const THelmholzResidual& r,
+                           const THelmholzIdeal& o) {
     TDerivativeGroups g;
     g.A = 1.0 + delta * r.Phid - delta * tau * r.Phidt;
     g.B = 1.0 + 2.0 * delta * r.Phid + delta * delta * r.Phidd;
@@ -124,11 +143,36 @@ TDerivativeGroups Groups(const THelmholzFluid& fluid, double D, double T) {
     return g;
 }
 
+double CpOf(const THelmholzFluid& fluid, const TDerivativeGroups& g) {
+    return fluid.R_ * g.Cv + fluid.R_ * g.A * g.A / g.B;
+}
+
+TDerivativeGroups Groups(const THelmholzFluid& fluid, double D, double T) {
+    const double delta = fluid.DeltaOf(D);
+    const double tau = fluid.TauOf(T);
+    THelmholzResidual r;
+    THelmholzIdeal o;
+    fluid.PhirAll(delta, tau, r);
+    fluid.PhioAll(delta, tau, o);
+    return GroupsOf(delta, tau, r, o);
+}
+
 }  // namespace
 
 double THelmholzFluid::CpDT(double D, double T) const {
-    const TDerivativeGroups g = Groups(*this, D, T);
-    return R_ * g.Cv + R_ * g.A * g.A / g.B;
+    return CpOf(*this, Groups(*this, D, T));
+}
+
+void THelmholzFluid::ValueAndCpDT(bool enthalpy, double D, double T, double& value,
+                                  double& cp) const {
+    const double delta = DeltaOf(D);
+    const double tau = TauOf(T);
+    THelmholzResidual r;
+    THelmholzIdeal o;
+    PhirAll(delta, tau, r);
+    PhioAll(delta, tau, o);
+    value = enthalpy ? EnthalpyOf(*this, T, delta, tau, r, o) : EntropyOf(*this, tau, r, o);
+    cp = CpOf(*this, GroupsOf(delta, tau, r, o));
 }
 
 double THelmholzFluid::WDT(double D, double T) const {

@@ -128,6 +128,9 @@ class THelmholzFluid {
     // the derivatives (the solvers call these in their inner loops).
     virtual void PhirAll(double Delta, double Tau, THelmholzResidual& r) const;
     virtual void PhioAll(double Delta, double Tau, THelmholzIdeal& o) const;
+    // Only r.Phid and r.Phidd, what a density iteration at fixed temperature needs, each equal
+    // to PhirAll's; the other sums are left unspecified. The base version calls PhirAll.
+    virtual void PhirDeltaDerivatives(double Delta, double Tau, THelmholzResidual& r) const;
     // The residual part evaluated in long double. A fluid whose evaluator is written for any
     // precision overrides both; the base version widens the double evaluation, so
     // ResidualInExtendedPrecision tells a caller whether the extra digits are real.
@@ -137,6 +140,11 @@ class THelmholzFluid {
 
     // ---- Reduced variables ----
     double DeltaOf(double D) const { return D / Dcr_; }
+    // Enthalpy HDT or entropy SDT (as `enthalpy` says) and heat capacity CpDT of one state from
+    // one evaluation of each part, equal to the three functions' own results.
+    void ValueAndCpDT(bool enthalpy, double D, double T, double& value, double& cp) const;
+    // PDT from its residual derivative phird = Phird(DeltaOf(D), TauOf(T)), formed as PDT does.
+    double PressureFromPhird(double D, double T, double phird) const;
     double TauOf(double T) const { return (Tcr_ + dta) / (T + dta); }
 
     // ---- Property relations of density D and temperature T; no checks, no errors ----

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
 #include <type_traits>
@@ -14,9 +15,14 @@ bool IsPowerOfTwo(int n) {
     return n >= 1 && (n & (n - 1)) == 0;
 }
 
+// Equation ids for the per-thread τ caches: never reused, so a cache entry cannot outlive its
+// equation into another one built at the same address.
+std::atomic<std::uint64_t> NextEquationId{1};
+
 }  // namespace
 
-TResidualEquation::TResidualEquation(const TResidualTables& tables) : tables_(tables) {
+TResidualEquation::TResidualEquation(const TResidualTables& tables)
+    : id_(NextEquationId.fetch_add(1, std::memory_order_relaxed)), tables_(tables) {
     terms_.reserve(tables.terms.size());
     tauRoots_ = IsPowerOfTwo(tables.tauRoots) && tables.tauRoots > 1 ? tables.tauRoots : 0;
     for (const TResidualTerm& term : tables.terms) {
@@ -70,7 +76,8 @@ TResidualEquation::TResidualEquation(const TResidualTables& tables) : tables_(ta
     }
     for (const TGaussianTerm& g : tables.gaussians)
         if (!IsIntegralExponent(g.t)) nearCriticalNeedsLnTau_ = true;
-    if (!tables.expMinusOne.empty()) nearCriticalNeedsLnTau_ = true;
+    if (!tables.expMinusOne.empty() || !tables.doubleExponentials.empty())
+        nearCriticalNeedsLnTau_ = true;
 }
 
 template <class Real>
@@ -78,7 +85,8 @@ void TResidualEquation::Evaluate(Real Delta, Real Tau, unsigned parts,
                                  TResidualDerivatives<Real>& r) const {
     r = TResidualDerivatives<Real>{};
     AddPolynomialAndExponential(Delta, Tau, parts, r);
-    if (tables_.gaussians.empty() && tables_.nonAnalytic.empty() && tables_.expMinusOne.empty())
+    if (tables_.gaussians.empty() && tables_.nonAnalytic.empty() && tables_.expMinusOne.empty() &&
+        tables_.doubleExponentials.empty())
         return;
     // The further families are summed apart and added once, each selected sum on its own.
     TResidualDerivatives<Real> group;
@@ -104,21 +112,14 @@ double PhiddFactorAtZeroDensity(double d, int l) {
 }  // namespace
 
 template <class Real>
-void TResidualEquation::AddPolynomialAndExponential(Real Delta, Real Tau, unsigned parts,
-                                                    TResidualDerivatives<Real>& r) const {
-    constexpr int N = MaxTableExponent;
-    // deltaPow[k + 2] = δ^k for k = −2 … maxDk_, by repeated multiplication.
-    std::array<Real, N + 3> deltaPow;
-    deltaPow[2] = 1.0;
-    for (int k = 1; k <= maxDk_; ++k) deltaPow[k + 2] = deltaPow[k + 1] * Delta;
-    // δ^(−1) and δ^(−2) are used only in ∂²/∂δ² of terms with d = 1 and 2; at δ = 0 that sum
-    // is formed from its limit instead and they are not used.
-    deltaPow[1] = Delta != 0.0 ? 1.0 / Delta : 0.0;
-    deltaPow[0] = deltaPow[1] * deltaPow[1];
+const TResidualEquation::TTauPowers<Real>& TResidualEquation::TauPowers(Real Tau) const {
+    thread_local TTauPowers<Real> cache;
+    if (cache.owner == id_ && cache.tau == Tau) return cache;
     // tauPow[i] = τ^tPowers_[i]: an integral exponent by repeated squaring (τ, τ², τ⁴, …
     // multiplied by the bits of the exponent, a negative one as the reciprocal), any other by
     // the power rule through ln τ.
-    const Real lnTau = needLnTau_ && Tau > 0.0 ? std::log(Tau) : Real(0);
+    const Real lnTau =
+        (needLnTau_ || nearCriticalNeedsLnTau_) && Tau > 0.0 ? std::log(Tau) : Real(0);
     std::array<Real, 16> squares;  // τ^(2^j); exponents are at most 64
     squares[0] = Tau;
     for (std::size_t j = 1; j < tSquares_; ++j) squares[j] = squares[j - 1] * squares[j - 1];
@@ -137,7 +138,7 @@ void TResidualEquation::AddPolynomialAndExponential(Real Delta, Real Tau, unsign
             if (m & 1u) p *= powers[j];
         return k < 0 ? 1.0 / p : p;
     };
-    std::array<Real, MaxDistinctTauPowers> tauPow;
+    std::array<Real, MaxDistinctTauPowers>& tauPow = cache.pow;
     for (std::size_t i = 0; i < tPowers_.size(); ++i) {
         if (tRootPowers_[i] != 0) {
             tauPow[i] = byBits(rootSquares, tRootPowers_[i]);
@@ -149,6 +150,34 @@ void TResidualEquation::AddPolynomialAndExponential(Real Delta, Real Tau, unsign
         }
         tauPow[i] = byBits(squares, static_cast<int>(tPowers_[i]));
     }
+    // A Gaussian term's τ^t: by multiplication for a whole t, else by one exponential.
+    const std::size_t gaussians = std::min(tables_.gaussians.size(), MaxCachedGaussians);
+    for (std::size_t i = 0; i < gaussians; ++i) {
+        const double t = tables_.gaussians[i].t;
+        cache.gaussianPow[i] = IsIntegralExponent(t) ? IntegralPower(Tau, static_cast<int64_t>(t))
+                                                     : std::exp(t * lnTau);
+    }
+    cache.lnTau = lnTau;
+    cache.tau = Tau;
+    cache.owner = id_;
+    return cache;
+}
+
+template <class Real>
+void TResidualEquation::AddPolynomialAndExponential(Real Delta, Real Tau, unsigned parts,
+                                                    TResidualDerivatives<Real>& r) const {
+    constexpr int N = MaxTableExponent;
+    // deltaPow[k + 2] = δ^k for k = −2 … maxDk_, by repeated multiplication.
+    std::array<Real, N + 3> deltaPow;
+    deltaPow[2] = 1.0;
+    for (int k = 1; k <= maxDk_; ++k) deltaPow[k + 2] = deltaPow[k + 1] * Delta;
+    // δ^(−1) and δ^(−2) are used only in ∂²/∂δ² of terms with d = 1 and 2; at δ = 0 that sum
+    // is formed from its limit instead and they are not used.
+    deltaPow[1] = Delta != 0.0 ? 1.0 / Delta : 0.0;
+    deltaPow[0] = deltaPow[1] * deltaPow[1];
+    const TTauPowers<Real>& taus = TauPowers(Tau);
+    const Real lnTau = taus.lnTau;
+    const std::array<Real, MaxDistinctTauPowers>& tauPow = taus.pow;
     const Real invTau = 1.0 / Tau;
     // exp(−δ^l) once per l in use; l = 0 marks a polynomial term, whose factor is 1.
     std::array<Real, MaxResidualL + 1> expL;
@@ -171,17 +200,21 @@ void TResidualEquation::AddPolynomialAndExponential(Real Delta, Real Tau, unsign
     // A polynomial term (l = 0) takes exp(−δ^l) = 1 and l δ^l = 0, which turns the exponential
     // term's formulas into the polynomial ones: ∂/∂δ of δ^d exp(−δ^l) is
     // δ^(d−1) exp(−δ^l) (d − l δ^l), ∂²/∂δ² is δ^(d−2) exp(−δ^l) (d (d − 1) − l δ^l (2d + l − 1
-    // − l δ^l)). The loop is written once and compiled twice: without any test per term for the
-    // common case (every sum, every power from the tables, δ ≠ 0), and with the tests for any
-    // other; both do the same arithmetic.
-    const auto sum = [&](auto common) {
-        constexpr bool Common = decltype(common)::value;
+    // − l δ^l)).
+    // The loop is compiled three times: for every sum, for the two δ-derivatives a density
+    // iteration asks (both without any test per term: every power from the tables, δ ≠ 0), and
+    // with the tests for any other request; all do the same arithmetic for each sum.
+    enum class TSums { All, DensityDerivatives, Tested };
+    const auto sum = [&](auto sums) {
+        constexpr bool Common = decltype(sums)::value == TSums::All;
+        constexpr bool DensityOnly = decltype(sums)::value == TSums::DensityDerivatives;
+        constexpr bool Untested = Common || DensityOnly;
         for (const TSumTerm& term : terms_) {
             const Real tT =
-                Common || term.tFromTable ? tauPow[term.tk] : FluidPower(Tau, term.t, lnTau);
+                Untested || term.tFromTable ? tauPow[term.tk] : FluidPower(Tau, term.t, lnTau);
             const Real base = term.n * tT * expL[term.l];
             const Real dl = lDeltaL[term.l];
-            if (Common || wantValue) {
+            if (Common || (!DensityOnly && wantValue)) {
                 const Real dD = Common || term.dFromTable ? deltaPow[term.dk + 2]
                                                           : FluidPower(Delta, term.d, lnDelta);
                 const Real v = base * dD;
@@ -189,16 +222,16 @@ void TResidualEquation::AddPolynomialAndExponential(Real Delta, Real Tau, unsign
                 phit += v * term.t;
                 phitt += v * term.tt1;
             }
-            if (Common || wantDelta) {
-                const Real dD1 = Common || term.dFromTable
+            if (Untested || wantDelta) {
+                const Real dD1 = Untested || term.dFromTable
                                      ? deltaPow[term.dk + 1]
                                      : FluidPower(Delta, term.d - 1.0, lnDelta);
                 const Real w = base * dD1 * (term.d - dl);
                 phid += w;
-                phidt += w * term.t;
-                if (Common || (parts & ResidualPart::Phidd)) {
-                    if (Common || Delta != 0.0) {
-                        const Real dD2 = Common || term.dFromTable
+                if (!DensityOnly) phidt += w * term.t;
+                if (Untested || (parts & ResidualPart::Phidd)) {
+                    if (Untested || Delta != 0.0) {
+                        const Real dD2 = Untested || term.dFromTable
                                              ? deltaPow[term.dk]
                                              : FluidPower(Delta, term.d - 2.0, lnDelta);
                         phidd += base * dD2 * (term.dd1 - dl * (term.lSum - dl));
@@ -209,10 +242,13 @@ void TResidualEquation::AddPolynomialAndExponential(Real Delta, Real Tau, unsign
             }
         }
     };
+    constexpr unsigned densityDerivatives = ResidualPart::Phid | ResidualPart::Phidd;
     if (parts == ResidualPart::All && allFromTables_ && Delta != 0.0)
-        sum(std::true_type{});
+        sum(std::integral_constant<TSums, TSums::All>{});
+    else if (parts == densityDerivatives && allFromTables_ && Delta != 0.0)
+        sum(std::integral_constant<TSums, TSums::DensityDerivatives>{});
     else
-        sum(std::false_type{});
+        sum(std::integral_constant<TSums, TSums::Tested>{});
     if (parts & ResidualPart::Phi) r.Phi += phi;
     if (parts & ResidualPart::Phid) r.Phid += phid;
     if (parts & ResidualPart::Phidd) r.Phidd += phidd;
@@ -310,8 +346,14 @@ template <class Real>
 void TResidualEquation::AddNearCritical(Real Delta, Real Tau, unsigned parts,
                                         TResidualDerivatives<Real>& r) const {
     using namespace ResidualPart;
-    const Real lnTau = nearCriticalNeedsLnTau_ && Tau > 0.0 ? std::log(Tau) : Real(0);
+    const TTauPowers<Real>& taus = TauPowers(Tau);
+    const Real lnTau = taus.lnTau;
     const Real invTau = 1.0 / Tau;
+    std::size_t gaussianIndex = 0;
+    const bool wantPhi = parts & Phi, wantPhid = parts & Phid, wantPhidd = parts & Phidd;
+    const bool wantPhit = parts & Phit, wantPhitt = parts & Phitt, wantPhidt = parts & Phidt;
+    const bool wantDeltaFactor = wantPhid || wantPhidt;
+    const bool wantTau = wantPhit || wantPhitt || wantPhidt;
     // n δ^d τ^t G with G = exp(−α (δ − ε)² − β (τ − γ)²): since ∂G/∂δ = −2α (δ − ε) G and
     // ∂G/∂τ = −2β (τ − γ) G, each derivative is n G times a δ factor and a τ factor.
     for (const TGaussianTerm& g : tables_.gaussians) {
@@ -326,23 +368,31 @@ void TResidualEquation::AddNearCritical(Real Delta, Real Tau, unsigned parts,
         const Real dD0 = dD1 * Delta;
         // τ^t by multiplication for a whole t, else by one exponential; its derivatives are t/τ
         // and t (t − 1)/τ² times it.
-        const Real tT0 = IsIntegralExponent(g.t) ? IntegralPower(Tau, static_cast<int64_t>(g.t))
-                                                 : std::exp(g.t * lnTau);
-        const Real tT1 = g.t * tT0 * invTau;
-        const Real tT2 = g.t * (g.t - 1.0) * tT0 * (invTau * invTau);
-        const Real dFactor = dD1 * (g.d - 2.0 * g.alpha * Delta * dm);  // ∂(δ^d G)/∂δ / G
-        const Real tFactor = tT1 - 2.0 * g.beta * tm * tT0;             // ∂(τ^t G)/∂τ / G
+        const Real tT0 = gaussianIndex < MaxCachedGaussians ? taus.gaussianPow[gaussianIndex]
+                         : IsIntegralExponent(g.t) ? IntegralPower(Tau, static_cast<int64_t>(g.t))
+                                                   : std::exp(g.t * lnTau);
+        ++gaussianIndex;
+        // Only the selected sums, each by the same arithmetic whichever others are selected.
         const Real nG = g.n * G;
-        r.Phi += nG * dD0 * tT0;
-        r.Phid += nG * tT0 * dFactor;
-        r.Phidd += nG * tT0 *
-                   (dD0 * (4.0 * g.alpha * g.alpha * dm * dm - 2.0 * g.alpha) -
-                    4.0 * g.d * g.alpha * dD1 * dm + g.d * (g.d - 1.0) * dD2);
-        r.Phit += nG * dD0 * tFactor;
-        r.Phitt += nG * dD0 *
-                   (tT2 - 4.0 * g.beta * tm * tT1 +
-                    (4.0 * g.beta * g.beta * tm * tm - 2.0 * g.beta) * tT0);
-        r.Phidt += nG * dFactor * tFactor;
+        if (wantPhi) r.Phi += nG * dD0 * tT0;
+        const Real dFactor = wantDeltaFactor ? dD1 * (g.d - 2.0 * g.alpha * Delta * dm)
+                                             : Real(0);  // ∂(δ^d G)/∂δ / G
+        if (wantPhid) r.Phid += nG * tT0 * dFactor;
+        if (wantPhidd)
+            r.Phidd += nG * tT0 *
+                       (dD0 * (4.0 * g.alpha * g.alpha * dm * dm - 2.0 * g.alpha) -
+                        4.0 * g.d * g.alpha * dD1 * dm + g.d * (g.d - 1.0) * dD2);
+        if (!wantTau) continue;
+        const Real tT1 = g.t * tT0 * invTau;
+        const Real tFactor = tT1 - 2.0 * g.beta * tm * tT0;  // ∂(τ^t G)/∂τ / G
+        if (wantPhit) r.Phit += nG * dD0 * tFactor;
+        if (wantPhitt) {
+            const Real tT2 = g.t * (g.t - 1.0) * tT0 * (invTau * invTau);
+            r.Phitt += nG * dD0 *
+                       (tT2 - 4.0 * g.beta * tm * tT1 +
+                        (4.0 * g.beta * g.beta * tm * tm - 2.0 * g.beta) * tT0);
+        }
+        if (wantPhidt) r.Phidt += nG * dFactor * tFactor;
     }
     // n Δ^b δ ψ: the derivatives of the product of its three factors.
     const int order = (parts & (Phidd | Phitt | Phidt)) ? 2 : (parts & (Phid | Phit)) ? 1 : 0;
@@ -364,6 +414,37 @@ void TResidualEquation::AddNearCritical(Real Delta, Real Tau, unsigned parts,
             n * Delta * (q.Psi * q.DDeltabitt + 2.0 * q.DDeltabit * q.Psit + q.DDeltab * q.Psitt);
         r.Phidt += n * (q.DDeltab * (q.Psit + Delta * q.Psidt) + Delta * q.DDeltabid * q.Psit +
                         q.DDeltabit * (q.Psi + Delta * q.Psid) + Delta * q.Psi * q.DDeltabidt);
+    }
+    // n δ^d τ^t exp(−δ^l − τ^m): the δ and τ factors separate, each with the derivatives of an
+    // exponential term, δ^d exp(−δ^l) → δ^(d−1) (d − l δ^l) and
+    // δ^(d−2) (d (d − 1) − l δ^l (2d + l − 1) + l² δ^(2l)), and the same in τ with t and m.
+    for (const TDoubleExponentialTerm& e : tables_.doubleExponentials) {
+        const int64_t d = static_cast<int64_t>(e.d);
+        // δ^(d−2) only where its factor d (d − 1) is not 0, so δ = 0 never meets 1/δ.
+        const Real dD2 = d >= 2 ? IntegralPower(Delta, d - 2) : Real(0);
+        const Real dD1 = d >= 2 ? dD2 * Delta : IntegralPower(Delta, d - 1);
+        const Real dD0 = dD1 * Delta;
+        const Real dL = IntegralPower(Delta, e.l);  // δ^l
+        const Real lDL = e.l * dL;                  // l δ^l
+        const Real lDLm1 = e.l * IntegralPower(Delta, e.l - 1);
+        const Real tT0 = FluidPower(Tau, e.t, lnTau);
+        const Real tM = FluidPower(Tau, e.m, lnTau);  // τ^m
+        const Real mTm = e.m * tM;
+        const Real nE = e.n * std::exp(-dL - tM);
+        const Real dFactor = dD1 * (e.d - lDL);  // ∂(δ^d exp(−δ^l))/∂δ / exp(−δ^l)
+        // d (d − 1) δ^(d−2) − l (2d + l − 1) δ^(d+l−2) + l² δ^(d+2l−2), with δ^(l−1) taken
+        // apart so that d = 1 needs no negative power.
+        const Real ddFactor =
+            e.d * (e.d - 1.0) * dD2 - lDLm1 * dD1 * ((2.0 * e.d + e.l - 1.0) - lDL);
+        const Real B = e.t - mTm;  // τ ∂(τ^t exp(−τ^m))/∂τ / (τ^t exp(−τ^m))
+        const Real tFactor = tT0 * invTau * B;
+        const Real ttFactor = tT0 * (invTau * invTau) * (B * (B - 1.0) - e.m * mTm);
+        r.Phi += nE * dD0 * tT0;
+        r.Phid += nE * tT0 * dFactor;
+        r.Phidd += nE * tT0 * ddFactor;
+        r.Phit += nE * dD0 * tFactor;
+        r.Phitt += nE * dD0 * ttFactor;
+        r.Phidt += nE * dFactor * tFactor;
     }
     // n τ^t (exp(−δ²) − 1).
     if (tables_.expMinusOne.empty()) return;

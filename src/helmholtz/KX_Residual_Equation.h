@@ -6,6 +6,7 @@
 // Column names: n the coefficient, t the exponent of τ, d the exponent of δ, l the exponent of δ
 // in exp(−δ^l); the Gaussian columns α, β, γ, ε and the non-analytic columns a, b, β, A, B, C, D
 // are the names of the publications.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -45,6 +46,16 @@ struct TNonAnalyticTerm {
     double D;
 };
 
+// A double-exponential term n δ^d τ^t exp(−δ^l − τ^m) (Lemmon and Jacobsen's form for R125); d is
+// a whole number, l ≥ 1, m need not be whole.
+struct TDoubleExponentialTerm {
+    double n;
+    double t;
+    double d;
+    int l;
+    double m;
+};
+
 // A term n τ^t (exp(−δ²) − 1), which vanishes at zero density.
 struct TExpMinusOneTerm {
     double n;
@@ -77,6 +88,7 @@ struct TResidualTables {
     // 1/tauRoots (a power of two), τ^t is a whole power of τ^(1/tauRoots), taken by square roots
     // and multiplication instead of an exponential per exponent; 0 keeps exp(t ln τ).
     int tauRoots = 0;
+    std::span<const TDoubleExponentialTerm> doubleExponentials = {};
 };
 
 // Largest l the evaluator accepts; the tables are checked against it at compile time.
@@ -98,7 +110,8 @@ inline constexpr unsigned All = 63;
 // The residual part of one equation. Integral powers of δ come from a per-call table built by
 // repeated multiplication, the distinct integral powers of τ by repeated squaring, and each
 // exp(−δ^l) is taken once per call, so the polynomial and exponential sums cost little more than
-// their exponentials; the Gaussian, non-analytic and exp(−δ²) − 1 families follow them.
+// their exponentials; the Gaussian, non-analytic, exp(−δ²) − 1 and double-exponential families
+// follow them.
 class TResidualEquation {
   public:
     explicit TResidualEquation(const TResidualTables& tables);
@@ -112,6 +125,21 @@ class TResidualEquation {
     static constexpr std::size_t MaxDistinctTauPowers = 64;
 
   private:
+    // Everything of one evaluation that depends on τ alone: ln τ, the table's τ powers and the
+    // Gaussian terms' τ^t. A density iteration holds τ fixed, so each thread keeps the last set
+    // per equation and reuses it for the same τ (the same arithmetic: results are unchanged).
+    static constexpr std::size_t MaxCachedGaussians = 32;
+    template <class Real>
+    struct TTauPowers {
+        std::uint64_t owner = 0;
+        Real tau = 0;
+        Real lnTau = 0;
+        std::array<Real, MaxDistinctTauPowers> pow{};
+        std::array<Real, MaxCachedGaussians> gaussianPow{};
+    };
+    template <class Real>
+    const TTauPowers<Real>& TauPowers(Real Tau) const;
+
     template <class Real>
     void AddPolynomialAndExponential(Real Delta, Real Tau, unsigned parts,
                                      TResidualDerivatives<Real>& r) const;
@@ -134,10 +162,12 @@ class TResidualEquation {
     std::size_t rootSquares_ = 0;  // (τ^(1/tauRoots_))^(2^j) needed, j < rootSquares_
     std::size_t tSquares_ = 1;     // τ^(2^j) needed for them, j < tSquares_
     int maxDk_ = 0;
-    bool needLnDelta_ = false;             // some d is raised through the logarithm
-    bool needLnTau_ = false;               // some t is raised through the logarithm
-    bool allFromTables_ = true;            // every τ^t and δ^d comes from the per-call tables
-    unsigned lMask_ = 0;                   // bit l set when some term has exp(−δ^l)
-    bool nearCriticalNeedsLnTau_ = false;  // a Gaussian t is not integral, or exp(−δ²) − 1 terms
+    bool needLnDelta_ = false;   // some d is raised through the logarithm
+    bool needLnTau_ = false;     // some t is raised through the logarithm
+    bool allFromTables_ = true;  // every τ^t and δ^d comes from the per-call tables
+    unsigned lMask_ = 0;         // bit l set when some term has exp(−δ^l)
+    // a Gaussian t is not integral, exp(−δ²) − 1 terms, or double-exponential terms
+    bool nearCriticalNeedsLnTau_ = false;
+    std::uint64_t id_ = 0;  // names this equation's entries in the τ caches
     TResidualTables tables_;
 };

@@ -1,4 +1,4 @@
-// The equations of state of R1234yf, R1233zd(E), R143a and R1336mzz(Z): the reduced Helmholtz
+// The equations of state of R1234yf, R1233zd(E), R143a, R1336mzz(Z) and R125: the reduced Helmholtz
 // energy and its derivatives at worked states, every printed value of the papers within half a
 // unit of its last digit (tests/data/<fluid>_published.tsv), phase equilibrium, the saturation
 // line's start at the triple point and the flash round trips.
@@ -12,6 +12,7 @@
 
 #include "KX_R1233zdE_FE_Lib_Root.h"
 #include "KX_R1234yf_FE_Lib_Root.h"
+#include "KX_R125_FE_Lib_Root.h"
 #include "KX_R1336mzzZ_FE_Lib_Root.h"
 #include "KX_R143a_FE_Lib_Root.h"
 #include "fluid_model_checks.h"
@@ -40,6 +41,7 @@ const std::vector<TFluidCase>& Cases() {
         {"R1233zd(E)", "r1233zde_published.tsv", Model<TR1233zdE_FE>},
         {"R143a", "r143a_published.tsv", Model<TR143a_FE>},
         {"R1336mzz(Z)", "r1336mzzz_published.tsv", Model<TR1336mzzZ_FE>},
+        {"R125", "r125_published.tsv", Model<TR125_FE>},
     };
     return cases;
 }

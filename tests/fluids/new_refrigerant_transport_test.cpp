@@ -1,4 +1,4 @@
-// Viscosity, thermal conductivity and surface tension of R290, R600a, R1234ze(E) and R245fa:
+// Viscosity, thermal conductivity and surface tension of R290, R600a, R1234ze(E), R245fa and R125:
 // every check value of tests/data/new_refrigerant_transport.tsv through the correlation objects
 // on this program's equations of state, the validity ranges the library files will use, and the
 // surface tension's shape up to its critical temperature.
@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "KX_R1234zeE_FE_Lib_Root.h"
+#include "KX_R125_FE_Lib_Root.h"
 #include "KX_R245fa_FE_Lib_Root.h"
 #include "KX_R290_FE_Lib_Root.h"
 #include "KX_R600a_FE_Lib_Root.h"
+#include "KX_Transport_Ranges_R125.h"
 #include "KX_Transport_Ranges_R290_R600a_R1234zeE_R245fa.h"
 #include "fluid_test_support.h"
 #include "transport/KX_Transport_Fluids.h"
@@ -44,6 +46,8 @@ const TFluidCase Cases[] = {
      R1234zeESurfaceTension, R1234zeEViscosityRange, R1234zeEConductivityRange},
     {"R245fa", Model<TR245fa_FE>, R245faViscosity, R245faConductivity, R245faSurfaceTension,
      R245faViscosityRange, R245faConductivityRange},
+    {"R125", Model<TR125_FE>, R125Viscosity, R125Conductivity, R125SurfaceTension,
+     R125ViscosityRange, R125ConductivityRange},
 };
 
 class NewRefrigerantTransportTest : public ::testing::TestWithParam<TFluidCase> {

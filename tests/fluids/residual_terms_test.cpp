@@ -26,9 +26,17 @@ constexpr TGaussianTerm Bells[] = {
 // A non-analytic term and a term n τ^t (exp(−δ²) − 1).
 constexpr TNonAnalyticTerm NonAnalytic[] = {{-0.6, 3.5, 0.875, 0.3, 0.7, 0.3, 10.0, 275.0}};
 constexpr TExpMinusOneTerm ExpMinusOne[] = {{0.25, 3.0}};
+// Double-exponential terms n δ^d τ^t exp(−δ^l − τ^m): d = 1 (no δ^(d−2)), a non-integral m and t,
+// and R125's third term.
+constexpr TDoubleExponentialTerm DoubleExponentials[] = {
+    {-1.5, 4.5, 2, 2, 1.7}, {0.3, 2.25, 1, 1, 0.6}, {0.023, 24.0, 5, 3, 6.0}};
 
 const TResidualEquation& Equation() {
-    static const TResidualEquation equation({Terms, Bells, NonAnalytic, ExpMinusOne});
+    static const TResidualEquation equation({.terms = Terms,
+                                             .gaussians = Bells,
+                                             .nonAnalytic = NonAnalytic,
+                                             .expMinusOne = ExpMinusOne,
+                                             .doubleExponentials = DoubleExponentials});
     return equation;
 }
 
@@ -53,6 +61,9 @@ long double PlainSum(long double delta, long double tau) {
     }
     for (const TExpMinusOneTerm& term : ExpMinusOne)
         sum += term.n * std::pow(tau, (long double)term.t) * (std::exp(-delta * delta) - 1.0L);
+    for (const TDoubleExponentialTerm& term : DoubleExponentials)
+        sum += term.n * std::pow(delta, (long double)term.d) * std::pow(tau, (long double)term.t) *
+               std::exp(-std::pow(delta, (long double)term.l) - std::pow(tau, (long double)term.m));
     return sum;
 }
 
@@ -123,9 +134,12 @@ TEST(ResidualEquation, EachSumAloneEqualsItsShareOfTheWhole) {
 }
 
 // No product of a derivative meets a negative power of δ at δ = 0, and each sum there is its
-// limit (the terms with whole exponents of δ; the last row's δ^1.5 has no finite ∂²/∂δ² at 0).
+// limit (the terms with whole exponents of δ, double-exponential ones among them; the last row's
+// δ^1.5 has no finite ∂²/∂δ² at 0).
 TEST(ResidualEquation, FiniteAtZeroDensity) {
-    static const TResidualEquation whole({std::span(Terms).first(6), Bells});
+    static const TResidualEquation whole({.terms = std::span(Terms).first(6),
+                                          .gaussians = Bells,
+                                          .doubleExponentials = DoubleExponentials});
     for (double tau : {0.5, 1.0, 2.0}) {
         THelmholzResidual r, near;
         whole.Evaluate(0.0, tau, ResidualPart::All, r);

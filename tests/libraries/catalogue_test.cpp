@@ -42,9 +42,16 @@ std::vector<std::string> LibraryNames() {
     return names;
 }
 
+// The libraries of the first release keep their names and indices; later ones only append.
 TEST(Catalogue, LibrariesInRegistrationOrder) {
     EXPECT_EQ(ListOutput({}), Golden("libraries"));
-    EXPECT_EQ(LibraryNames().size(), 14u);
+    const std::vector<std::string> first = {
+        "KX_WS_IF97", "KX_NH3_FE", "KX_R22_FE", "KX_R32_FE", "KX_R123_FE",
+        "KX_R134a_FE", "KX_R152a_FE", "KX_N2_FE", "KX_O2_FE", "KX_CO2_FE",
+        "KX_Ar_FE",   "KX_H2_FE",  "KX_H2o_FE", "KX_H2p_FE"};
+    const std::vector<std::string> names = LibraryNames();
+    ASSERT_GE(names.size(), first.size());
+    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + first.size()), first);
 }
 
 class LibraryFunctions : public testing::TestWithParam<std::string> {};
@@ -60,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(Libraries, LibraryFunctions, testing::ValuesIn(LibraryN
 TEST(Catalogue, EveryFunctionIsCalledThroughThePointerOfItsArity) {
     TKXLibraries registry;
     CreateKXLibraries(registry);
-    ASSERT_EQ(registry.Count(), 14);
+    ASSERT_EQ(registry.Count(), static_cast<int>(LibraryNames().size()));
     for (int l = 0; l < registry.Count(); ++l) {
         for (int f = 0; f < registry.Library(l)->Count(); ++f) {
             SCOPED_TRACE(registry.Library(l)->Function(f)->FunctionName);

@@ -67,7 +67,15 @@ TEST(LibraryInfo, AgreesWithTheLibrarysOwnFunctions) {
         EXPECT_EQ(registry.FindLibrary(info.DisplayName), i);
         EXPECT_EQ(registry.FindLibrary(Lower(info.DisplayName)), i);
         EXPECT_EQ(registry.FindLibrary(library.Library_Name), i);
+        // So do the ASHRAE designation and the chemical name of a fluid, and its library name
+        // without prefix and suffix; no name leads to two libraries.
+        for (const std::string& alias : info.Aliases) EXPECT_EQ(registry.FindLibrary(alias), i);
+        for (const std::string& name : {info.Ashrae, info.ChemicalName})
+            if (!name.empty()) {
+                EXPECT_EQ(registry.FindLibrary(name), i) << name;
+            }
     }
+    EXPECT_EQ(registry.FindLibrary("R1234zeE"), registry.FindLibrary("KX_R1234zeE_FE"));
     EXPECT_EQ(registry.FindLibrary("IF97"), 0);
     EXPECT_EQ(registry.FindLibrary("no such fluid"), -1);
 }

@@ -135,7 +135,9 @@ TEquationSaturation::TEquationSaturation(const THelmholzFluid& fluid) : fluid_(f
         r.DeltaL = DL / fluid.Dcr_;
         r.DeltaV = DV / fluid.Dcr_;
         ladder_.push_back(r);
-        if (TcC_ - distance >= hotEnd_) break;
+        // Two rungs at least: the scaled start interpolates between two (a hot end a whole
+        // band below the critical temperature would otherwise leave one).
+        if (ladder_.size() >= 2 && TcC_ - distance >= hotEnd_) break;
         distance *= LadderRatio;
     }
 }
@@ -216,8 +218,10 @@ bool TEquationSaturation::Polish(long double T, bool fromSolvers, long double& d
 }
 
 bool TEquationSaturation::At(long double T, double& Ps, double& DL, double& DV) const {
-    if (!(TcC_ - T < NearCriticalBand)) return FromSolvers(T, Ps, DL, DV);
-    if (ladder_.size() < 2 || !(T < TcC_)) return false;
+    // Without two rungs to scale from (the equation's states nearer the critical point than a
+    // hot end a whole band below it need not be solvable), the solvers' state is the only one.
+    if (!(TcC_ - T < NearCriticalBand) || ladder_.size() < 2) return FromSolvers(T, Ps, DL, DV);
+    if (!(T < TcC_)) return false;
     long double deltaL = 0.0L, deltaV = 0.0L;
     ScaledStart(static_cast<double>(TcC_ - T), deltaL, deltaV);
     if (!Polish(T, false, deltaL, deltaV, Ps)) return false;

@@ -4,6 +4,7 @@ namespace kxtransport {
 
 double DiluteViscosity(const TViscosityCorrelation& model, double T) {
     if (model.diluteFitted) return Evaluate(*model.diluteFitted, T);
+    if (model.diluteNeufeld) return Evaluate(*model.diluteNeufeld, T);
     if (model.dilutePolynomial) return Evaluate(*model.dilutePolynomial, T);
     if (model.diluteCO2) return Evaluate(*model.diluteCO2, T);
     if (model.diluteRatio) return Evaluate(*model.diluteRatio, T);

@@ -12,6 +12,7 @@ namespace kxtransport {
 // V7 or V8, and the ratio of sums).
 struct TViscosityCorrelation {
     const TViscosityDiluteFitted* diluteFitted = nullptr;          // V1
+    const TViscosityDiluteNeufeld* diluteNeufeld = nullptr;        // V2
     const TViscosityDilutePolynomial* dilutePolynomial = nullptr;  // V3
     const TViscosityDiluteCO2* diluteCO2 = nullptr;                // V4
     const TViscosityInitialDensity* initialDensity = nullptr;      // V5

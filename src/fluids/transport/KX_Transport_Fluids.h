@@ -115,6 +115,13 @@ extern const TViscosityCorrelation R245faViscosity;
 extern const TConductivityCorrelation R245faConductivity;
 extern const TSurfaceTensionSum R245faSurfaceTension;
 
+// R125 (pentafluoroethane): viscosity of Huber and Laesecke (2006), V2 + V5 + V6 with a
+// close-packed part; conductivity of Perkins and Huber (2006), K1 + K4 + K6 with that viscosity;
+// surface tension of Mulero et al. (2012).
+extern const TViscosityCorrelation R125Viscosity;
+extern const TConductivityCorrelation R125Conductivity;
+extern const TSurfaceTensionSum R125SurfaceTension;
+
 // The pseudo-pure blends R-410A, R-404A, R-407C and R-507A: viscosity of Geller et al. (2000),
 // V3 (Σ a T^t) + V6 (Σ a δ^d); conductivity of Geller et al. (2001), K1 (A0 + A1 T) + K4
 // (Σ B δ^d in the mass density); no critical enhancement in either. Both hold within the

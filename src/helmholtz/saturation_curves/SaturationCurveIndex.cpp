@@ -15,6 +15,15 @@ extern const TSaturationCurve SaturationCurve_KX_Ar_FE;
 extern const TSaturationCurve SaturationCurve_KX_H2_FE;
 extern const TSaturationCurve SaturationCurve_KX_H2o_FE;
 extern const TSaturationCurve SaturationCurve_KX_H2p_FE;
+extern const TSaturationCurve SaturationCurve_KX_R1234yf_FE;
+extern const TSaturationCurve SaturationCurve_KX_R1234zeE_FE;
+extern const TSaturationCurve SaturationCurve_KX_R1233zdE_FE;
+extern const TSaturationCurve SaturationCurve_KX_R290_FE;
+extern const TSaturationCurve SaturationCurve_KX_R600a_FE;
+extern const TSaturationCurve SaturationCurve_KX_R125_FE;
+extern const TSaturationCurve SaturationCurve_KX_R143a_FE;
+extern const TSaturationCurve SaturationCurve_KX_R245fa_FE;
+extern const TSaturationCurve SaturationCurve_KX_R1336mzzZ_FE;
 
 const TSaturationCurve* const SaturationCurveTable[] = {
     &SaturationCurve_KX_NH3_FE,
@@ -30,5 +39,14 @@ const TSaturationCurve* const SaturationCurveTable[] = {
     &SaturationCurve_KX_H2_FE,
     &SaturationCurve_KX_H2o_FE,
     &SaturationCurve_KX_H2p_FE,
+    &SaturationCurve_KX_R1234yf_FE,
+    &SaturationCurve_KX_R1234zeE_FE,
+    &SaturationCurve_KX_R1233zdE_FE,
+    &SaturationCurve_KX_R290_FE,
+    &SaturationCurve_KX_R600a_FE,
+    &SaturationCurve_KX_R125_FE,
+    &SaturationCurve_KX_R143a_FE,
+    &SaturationCurve_KX_R245fa_FE,
+    &SaturationCurve_KX_R1336mzzZ_FE,
     nullptr,
 };

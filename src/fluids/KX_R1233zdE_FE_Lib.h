@@ -1,0 +1,13 @@
+#pragma once
+// The R1233zd(E) library "KX_R1233zdE_FE": 40 functions forwarding to the R1233zd(E) object.
+#include <cstdint>
+#include <span>
+
+#include "KX_Fluid_Lib_Template.h"
+
+KX_FLUID_DECLARE_SHARED_FUNCTIONS(KX_R1233zdE_FE)
+KX_FLUID_DECLARE_CONSTANT_FUNCTIONS(KX_R1233zdE_FE)
+KX_FLUID_DECLARE_TRANSPORT_FUNCTIONS(KX_R1233zdE_FE)
+
+// The functions in the order the library registers them.
+std::span<const TKXLibraryEntry> KX_R1233zdE_FE_Entries();

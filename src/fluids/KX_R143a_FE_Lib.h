@@ -1,0 +1,13 @@
+#pragma once
+// The R143a library "KX_R143a_FE": 40 functions forwarding to the R143a object.
+#include <cstdint>
+#include <span>
+
+#include "KX_Fluid_Lib_Template.h"
+
+KX_FLUID_DECLARE_SHARED_FUNCTIONS(KX_R143a_FE)
+KX_FLUID_DECLARE_CONSTANT_FUNCTIONS(KX_R143a_FE)
+KX_FLUID_DECLARE_TRANSPORT_FUNCTIONS(KX_R143a_FE)
+
+// The functions in the order the library registers them.
+std::span<const TKXLibraryEntry> KX_R143a_FE_Entries();

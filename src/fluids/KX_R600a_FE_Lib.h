@@ -1,0 +1,14 @@
+#pragma once
+// The R600a (isobutane) library "KX_R600a_FE": 40 functions forwarding to the R600a (isobutane)
+// object.
+#include <cstdint>
+#include <span>
+
+#include "KX_Fluid_Lib_Template.h"
+
+KX_FLUID_DECLARE_SHARED_FUNCTIONS(KX_R600a_FE)
+KX_FLUID_DECLARE_CONSTANT_FUNCTIONS(KX_R600a_FE)
+KX_FLUID_DECLARE_TRANSPORT_FUNCTIONS(KX_R600a_FE)
+
+// The functions in the order the library registers them.
+std::span<const TKXLibraryEntry> KX_R600a_FE_Entries();
