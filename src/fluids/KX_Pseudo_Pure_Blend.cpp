@@ -1,5 +1,6 @@
 #include "KX_Pseudo_Pure_Blend.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -243,12 +244,33 @@ double TPseudoPureBlend::DewVapourDensity(double T, std::string& ErrorText,
     return PhaseDensity(TLine::Dew, "DewVapourDensity", T, ErrorText, ErrorCode);
 }
 
-double TPseudoPureBlend::Glide(double P, std::string& ErrorText, int32_t& ErrorCode) const {
-    const double Tbubble = LineTemperature(TLine::Bubble, "Glide", P, ErrorText, ErrorCode);
+double TPseudoPureBlend::GlideOf(const char* function, double P, std::string& ErrorText,
+                                 int32_t& ErrorCode) const {
+    const double Tbubble = LineTemperature(TLine::Bubble, function, P, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) return 0.0;
-    const double Tdew = LineTemperature(TLine::Dew, "Glide", P, ErrorText, ErrorCode);
+    const double Tdew = LineTemperature(TLine::Dew, function, P, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) return 0.0;
     return Tdew - Tbubble;
+}
+
+double TPseudoPureBlend::Glide(double P, std::string& ErrorText, int32_t& ErrorCode) const {
+    return GlideOf("Glide", P, ErrorText, ErrorCode);
+}
+
+double TPseudoPureBlend::PbubT(double T, std::string& ErrorText, int32_t& ErrorCode) const {
+    return LinePressure(TLine::Bubble, "PbubT", T, ErrorText, ErrorCode);
+}
+double TPseudoPureBlend::PdewT(double T, std::string& ErrorText, int32_t& ErrorCode) const {
+    return LinePressure(TLine::Dew, "PdewT", T, ErrorText, ErrorCode);
+}
+double TPseudoPureBlend::TbubP(double P, std::string& ErrorText, int32_t& ErrorCode) const {
+    return LineTemperature(TLine::Bubble, "TbubP", P, ErrorText, ErrorCode);
+}
+double TPseudoPureBlend::TdewP(double P, std::string& ErrorText, int32_t& ErrorCode) const {
+    return LineTemperature(TLine::Dew, "TdewP", P, ErrorText, ErrorCode);
+}
+double TPseudoPureBlend::TglideP(double P, std::string& ErrorText, int32_t& ErrorCode) const {
+    return GlideOf("TglideP", P, ErrorText, ErrorCode);
 }
 
 // ---- The saturation of the shared routines ----
@@ -292,4 +314,75 @@ void TPseudoPureBlend::SaturatedEndsFromP(double P, double& TL, double& DL, doub
         SaturationFailure(TL, DL, DV, ErrorText, ErrorCode);
         TV = 0.0;
     }
+}
+
+double TPseudoPureBlend::MixedLineTemperature(double P, double X, double& slope) const {
+    const double TL = LineTemperatureOf(TLine::Bubble, P);
+    const double TV = LineTemperatureOf(TLine::Dew, P);
+    // dT/d ln p of each line is the inverse of its ancillary's slope.
+    const double sL = BlendAncillaryLogPressureSlope(data_.bubble, data_.Tred, TL + dta);
+    const double sV = BlendAncillaryLogPressureSlope(data_.dew, data_.Tred, TV + dta);
+    slope = (1.0 - X) / sL + X / sV;
+    return (1.0 - X) * TL + X * TV;
+}
+
+double TPseudoPureBlend::TwoPhasePressure(double T, double X) const {
+    constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+    if (X == 0.0) return AncillaryPressure(TLine::Bubble, T);
+    if (X == 1.0) return AncillaryPressure(TLine::Dew, T);
+    // The mixed temperature rises with ln p between the ends of the two-phase range: Newton steps
+    // in ln p kept inside the bracket (bisection where one would leave it).
+    double slope = 0.0;
+    double lo = std::log(Pt_), hi = std::log(Pc_);
+    const double fLo = MixedLineTemperature(Pt_, X, slope) - T;
+    const double fHi = MixedLineTemperature(Pc_, X, slope) - T;
+    if (fLo == 0.0) return Pt_;
+    if (fHi == 0.0) return Pc_;
+    if (!(fLo < 0.0 && fHi > 0.0)) return NaN;
+    double u = lo - fLo * (hi - lo) / (fHi - fLo);
+    for (int pass = 1; pass <= LineMaxPasses; ++pass) {
+        const double f = MixedLineTemperature(std::exp(u), X, slope) - T;
+        if (std::isnan(f)) return NaN;
+        if (f == 0.0) return std::exp(u);
+        (f < 0.0 ? lo : hi) = u;
+        double next = u - f / slope;
+        if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
+        const double step = std::fabs(next - u);
+        u = next;
+        // Converged when the step is down to a few roundings of ln p.
+        if (step <= 4.0 * std::numeric_limits<double>::epsilon() * std::max(1.0, std::fabs(u)))
+            return std::exp(u);
+    }
+    return NaN;
+}
+
+void TPseudoPureBlend::SaturatedEndsFromTX(double T, double X, double& TL, double& DL, double& TV,
+                                           double& DV, std::string& ErrorText,
+                                           int32_t& ErrorCode) const {
+    ErrorText.clear();
+    ErrorCode = KXErrorCode::Success;
+    if (X == 0.0 || X == 1.0) {
+        // Only one end counts: the bubble or the dew state at T, as the saturated states are.
+        THelmholzFluid::SaturatedEndsFromTX(T, X, TL, DL, TV, DV, ErrorText, ErrorCode);
+        return;
+    }
+    // The temperatures this X reaches: the mixed temperature at the ends of the two-phase range.
+    double slope = 0.0;
+    const TKXRangeCheck checks[] = {{"<", T, MixedLineTemperature(Pt_, X, slope), "Temperature",
+                                     "°C", KXErrorCode::TemperatureLow},
+                                    {">", T, MixedLineTemperature(Pc_, X, slope), "Temperature",
+                                     "°C", KXErrorCode::TemperatureHigh}};
+    if (!KXPassesRangeChecks(Code, "TX", checks, ErrorText, ErrorCode)) {
+        // The caller puts its own name in front.
+        ErrorText.erase(0, ErrorText.find("; ") + 2);
+        TL = DL = TV = DV = 0.0;
+        return;
+    }
+    const double P = TwoPhasePressure(T, X);
+    if (std::isnan(P)) {
+        SaturationFailure(TL, DL, DV, ErrorText, ErrorCode);
+        TV = 0.0;
+        return;
+    }
+    SaturatedEndsFromP(P, TL, DL, TV, DV, ErrorText, ErrorCode);
 }

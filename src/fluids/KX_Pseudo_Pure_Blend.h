@@ -71,6 +71,13 @@ class TPseudoPureBlend : public TEquationFluid {
     // Temperature glide at P: dew temperature minus bubble temperature (K), where both exist.
     double Glide(double P, std::string& ErrorText, int32_t& ErrorCode) const;
 
+    // The same as the library functions of a blend (their names in the error texts).
+    double PbubT(double T, std::string& ErrorText, int32_t& ErrorCode) const;
+    double PdewT(double T, std::string& ErrorText, int32_t& ErrorCode) const;
+    double TbubP(double P, std::string& ErrorText, int32_t& ErrorCode) const;
+    double TdewP(double P, std::string& ErrorText, int32_t& ErrorCode) const;
+    double TglideP(double P, std::string& ErrorText, int32_t& ErrorCode) const;
+
     // The saturation of the shared routines (PsatT, TsatP, the saturated and two-phase states,
     // the flashes): at T the bubble pressure, the saturated liquid at the bubble point and the
     // saturated vapour at the dew point; at P the bubble temperature, and as the ends of the
@@ -81,6 +88,15 @@ class TPseudoPureBlend : public TEquationFluid {
                          int32_t& ErrorCode) const override;
     void SaturatedEndsFromP(double P, double& TL, double& DL, double& TV, double& DV,
                             std::string& ErrorText, int32_t& ErrorCode) const override;
+    // The two-phase state at T with vapour fraction X is the state (P, X) whose temperature,
+    // the mixture X Tdew(P) + (1 − X) Tbub(P) of the line temperatures, is T: P is solved for,
+    // so that (T, X) -> (P, X) -> (P, H) -> ... closes. The bubble pressure at X = 0, the dew
+    // pressure at X = 1. Where no P of the two-phase range gives T (next to the bottom and top
+    // of the lines for 0 < X < 1) the range codes 2/3 with the limit at that X.
+    void SaturatedEndsFromTX(double T, double X, double& TL, double& DL, double& TV, double& DV,
+                             std::string& ErrorText, int32_t& ErrorCode) const override;
+    // The pressure of that state (bar), NaN where none.
+    double TwoPhasePressure(double T, double X) const;
 
     // The ends of a saturation line: at Tt_ and at its top (°C, bar).
     struct TLineEnds {
@@ -100,6 +116,10 @@ class TPseudoPureBlend : public TEquationFluid {
                         int32_t& ErrorCode) const;
     double LineTemperature(TLine line, const char* function, double P, std::string& ErrorText,
                            int32_t& ErrorCode) const;
+    double GlideOf(const char* function, double P, std::string& ErrorText,
+                   int32_t& ErrorCode) const;
+    // X Tdew(P) + (1 − X) Tbub(P) (°C) and its slope in ln P; NaN where a line has no T.
+    double MixedLineTemperature(double P, double X, double& slope) const;
     // The same without range checks: NaN where the iteration does not converge.
     double LineTemperatureOf(TLine line, double P) const;
     // The root of the equation at P and T from the start value of the line's phase; 0 where it

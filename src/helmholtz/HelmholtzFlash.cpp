@@ -84,10 +84,10 @@ double MixtureTX(const THelmholzFluid& fluid, const char* function, TMixture wha
         {"<", X, 0.0, "Vapour Fraction", "-", KXErrorCode::VapourFractionLow},
         {">", X, 1.0, "Vapour Fraction", "-", KXErrorCode::VapourFractionHigh}};
     if (FailsCheck(fluid, function, limits, ErrorText, ErrorCode)) return 0.0;
-    double Ps = 0.0, DL = 0.0, DV = 0.0;
-    fluid.SaturationFromT(T, Ps, DL, DV, ErrorText, ErrorCode);
+    double TL = 0.0, TV = 0.0, DL = 0.0, DV = 0.0;
+    fluid.SaturatedEndsFromTX(T, X, TL, DL, TV, DV, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) return Concatenate(fluid, function, ErrorText);
-    return Finish(fluid, function, MixtureValue(fluid, what, T, T, X, DL, DV), ErrorText,
+    return Finish(fluid, function, MixtureValue(fluid, what, TL, TV, X, DL, DV), ErrorText,
                   ErrorCode);
 }
 

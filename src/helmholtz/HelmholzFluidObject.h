@@ -209,6 +209,11 @@ class THelmholzFluid {
     // for a pure fluid both at the saturation temperature (SaturationFromP).
     virtual void SaturatedEndsFromP(double P, double& TL, double& DL, double& TV, double& DV,
                                     std::string& ErrorText, int32_t& ErrorCode) const;
+    // The ends of the two-phase state at T with vapour fraction X (T in [Tt_, Tc_], X in [0, 1]),
+    // of which that state is the mixture on a mass basis: for a pure fluid the saturated liquid
+    // and vapour at T (SaturationFromT, TL = TV = T). An error text here has no prefix.
+    virtual void SaturatedEndsFromTX(double T, double X, double& TL, double& DL, double& TV,
+                                     double& DV, std::string& ErrorText, int32_t& ErrorCode) const;
     // The same solved from the equation of state: Newton iteration on equal pressure and equal
     // Gibbs energy in both densities (from T), Newton iteration in temperature with the slope of
     // the vapour-pressure curve from the Clapeyron equation (from P); Maxwell_Criterion_Ps and
