@@ -584,8 +584,7 @@ std::span<const THelmholzFluid* const> KXEquilibriumFluids() {
     static const std::vector<const THelmholzFluid*> fluids = [] {
         std::vector<const THelmholzFluid*> equilibrium;
         for (const TKXLibraryDescription& d : Descriptions)
-            if (d.Fluid && d.Info().Kind != TKXLibraryKind::Blend)
-                equilibrium.push_back(d.Fluid());
+            if (d.Fluid && d.Info().Kind != TKXLibraryKind::Blend) equilibrium.push_back(d.Fluid());
         return equilibrium;
     }();
     return fluids;

@@ -316,13 +316,16 @@ void TPseudoPureBlend::SaturatedEndsFromP(double P, double& TL, double& DL, doub
     }
 }
 
-double TPseudoPureBlend::MixedLineTemperature(double P, double X, double& slope) const {
+double TPseudoPureBlend::MixedLineTemperature(double P, double X, double* slope) const {
     const double TL = LineTemperatureOf(TLine::Bubble, P);
     const double TV = LineTemperatureOf(TLine::Dew, P);
-    // dT/d ln p of each line is the inverse of its ancillary's slope.
-    const double sL = BlendAncillaryLogPressureSlope(data_.bubble, data_.Tred, TL + dta);
-    const double sV = BlendAncillaryLogPressureSlope(data_.dew, data_.Tred, TV + dta);
-    slope = (1.0 - X) / sL + X / sV;
+    if (slope) {
+        // dT/d ln p of each line is the inverse of its ancillary's slope (infinite at the
+        // reducing temperature where an exponent is below 1: never asked there).
+        const double sL = BlendAncillaryLogPressureSlope(data_.bubble, data_.Tred, TL + dta);
+        const double sV = BlendAncillaryLogPressureSlope(data_.dew, data_.Tred, TV + dta);
+        *slope = (1.0 - X) / sL + X / sV;
+    }
     return (1.0 - X) * TL + X * TV;
 }
 
@@ -334,14 +337,14 @@ double TPseudoPureBlend::TwoPhasePressure(double T, double X) const {
     // in ln p kept inside the bracket (bisection where one would leave it).
     double slope = 0.0;
     double lo = std::log(Pt_), hi = std::log(Pc_);
-    const double fLo = MixedLineTemperature(Pt_, X, slope) - T;
-    const double fHi = MixedLineTemperature(Pc_, X, slope) - T;
+    const double fLo = MixedLineTemperature(Pt_, X) - T;
+    const double fHi = MixedLineTemperature(Pc_, X) - T;
     if (fLo == 0.0) return Pt_;
     if (fHi == 0.0) return Pc_;
     if (!(fLo < 0.0 && fHi > 0.0)) return NaN;
     double u = lo - fLo * (hi - lo) / (fHi - fLo);
     for (int pass = 1; pass <= LineMaxPasses; ++pass) {
-        const double f = MixedLineTemperature(std::exp(u), X, slope) - T;
+        const double f = MixedLineTemperature(std::exp(u), X, &slope) - T;
         if (std::isnan(f)) return NaN;
         if (f == 0.0) return std::exp(u);
         (f < 0.0 ? lo : hi) = u;
@@ -367,11 +370,9 @@ void TPseudoPureBlend::SaturatedEndsFromTX(double T, double X, double& TL, doubl
         return;
     }
     // The temperatures this X reaches: the mixed temperature at the ends of the two-phase range.
-    double slope = 0.0;
-    const TKXRangeCheck checks[] = {{"<", T, MixedLineTemperature(Pt_, X, slope), "Temperature",
-                                     "°C", KXErrorCode::TemperatureLow},
-                                    {">", T, MixedLineTemperature(Pc_, X, slope), "Temperature",
-                                     "°C", KXErrorCode::TemperatureHigh}};
+    const TKXRangeCheck checks[] = {
+        {"<", T, MixedLineTemperature(Pt_, X), "Temperature", "°C", KXErrorCode::TemperatureLow},
+        {">", T, MixedLineTemperature(Pc_, X), "Temperature", "°C", KXErrorCode::TemperatureHigh}};
     if (!KXPassesRangeChecks(Code, "TX", checks, ErrorText, ErrorCode)) {
         // The caller puts its own name in front.
         ErrorText.erase(0, ErrorText.find("; ") + 2);

@@ -118,8 +118,9 @@ class TPseudoPureBlend : public TEquationFluid {
                            int32_t& ErrorCode) const;
     double GlideOf(const char* function, double P, std::string& ErrorText,
                    int32_t& ErrorCode) const;
-    // X Tdew(P) + (1 − X) Tbub(P) (°C) and its slope in ln P; NaN where a line has no T.
-    double MixedLineTemperature(double P, double X, double& slope) const;
+    // X Tdew(P) + (1 − X) Tbub(P) (°C) and, where asked, its slope in ln P; NaN where a line
+    // has no T.
+    double MixedLineTemperature(double P, double X, double* slope = nullptr) const;
     // The same without range checks: NaN where the iteration does not converge.
     double LineTemperatureOf(TLine line, double P) const;
     // The root of the equation at P and T from the start value of the line's phase; 0 where it

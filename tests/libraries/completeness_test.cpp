@@ -1,6 +1,7 @@
 // Every library of the one list has everything a library of this program must have: its
-// information, saturation curves (a Helmholtz fluid other than a blend), a golden `list` file, and a reference-data
-// file that names its source. A new fluid that misses one of them fails here, by name.
+// information, saturation curves (a Helmholtz fluid other than a blend), a golden `list` file, and
+// a reference-data file that names its source. A new fluid that misses one of them fails here, by
+// name.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -51,9 +52,8 @@ TEST(Completeness, EveryLibraryHasWhatALibraryNeeds) {
         EXPECT_FALSE(d.Entries().empty());
         const TKXLibraryInfo info = d.Info();
         for (const auto& [key, value] : info.Rows()) {
-            const bool optional =
-                key == "ashrae" || key == "cas" || key == "transport" ||
-                key == "surface_tension" || key == "function_notes";
+            const bool optional = key == "ashrae" || key == "cas" || key == "transport" ||
+                                  key == "surface_tension" || key == "function_notes";
             if (!optional) {
                 EXPECT_FALSE(value.empty()) << "information row " << key;
             }

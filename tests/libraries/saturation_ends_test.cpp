@@ -149,8 +149,9 @@ TEST(SaturationEnds, JustOffTheLineEachSideIsItsOwnPhase) {
             // A blend's liquid side is its bubble pressure, its vapour side its dew pressure.
             const double pL = lib.Value("PsatT", T);
             const double pV = lib.Has("PdewT") ? lib.Value("PdewT", T) : pL;
-            const struct { double P, X; } sides[] = {{pL * (1.0 + 1e-7), 0.0},
-                                                     {pV * (1.0 - 1e-7), 1.0}};
+            const struct {
+                double P, X;
+            } sides[] = {{pL * (1.0 + 1e-7), 0.0}, {pV * (1.0 - 1e-7), 1.0}};
             for (const auto& side : sides) {
                 const TAnswer D = lib.Call("DPT", side.P, T);
                 if (D.Code == 4) continue;  // below the lowest pressure of the (p,T) functions
