@@ -95,6 +95,7 @@ class TPseudoPureBlend : public TEquationFluid {
     // of the lines for 0 < X < 1) the range codes 2/3 with the limit at that X.
     void SaturatedEndsFromTX(double T, double X, double& TL, double& DL, double& TV, double& DV,
                              std::string& ErrorText, int32_t& ErrorCode) const override;
+    bool HasTemperatureGlide() const override { return true; }
     // The pressure of that state (bar), NaN where none.
     double TwoPhasePressure(double T, double X) const;
 

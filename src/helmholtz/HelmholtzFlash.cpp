@@ -537,6 +537,40 @@ double FlashDerived(const THelmholzFluid& fluid, const TFlashKind& kind, const c
     return Finish(fluid, function, value, ErrorText, ErrorCode);
 }
 
+// Vapour fraction at T of a fluid with a temperature glide, whose two-phase states at T lie at
+// different pressures (SaturatedEndsFromTX): the X at which the state's value is Y, between the
+// ends' values YL < Y < YV, by regula falsi (Illinois) on X in [0, 1].
+double GlideFraction(const THelmholzFluid& fluid, const TFlashKind& kind, const char* function,
+                     double T, double Y, double YL, double YV, std::string& ErrorText,
+                     int32_t& ErrorCode) {
+    const TMixture what = kind.Enthalpy ? TMixture::Enthalpy : TMixture::Entropy;
+    double a = 0.0, fa = YL - Y, b = 1.0, fb = YV - Y;
+    int side = 0;
+    for (int pass = 1; pass <= KXRootFinderMaxPasses; ++pass) {
+        const double X = (a * fb - b * fa) / (fb - fa);
+        double TL = 0.0, TV = 0.0, DL = 0.0, DV = 0.0;
+        fluid.SaturatedEndsFromTX(T, X, TL, DL, TV, DV, ErrorText, ErrorCode);
+        if (ErrorCode != KXErrorCode::Success) return Concatenate(fluid, function, ErrorText);
+        const double f = MixtureValue(fluid, what, TL, TV, X, DL, DV) - Y;
+        if (!std::isfinite(f)) return Unknown(fluid, function, ErrorText, ErrorCode);
+        if (f == 0.0 || b - a <= 1e-15 || std::fabs(f) <= 1e-13 * std::fabs(Y)) return X;
+        if ((f < 0.0) == (fa < 0.0)) {
+            a = X;
+            fa = f;
+            if (side == -1) fb *= 0.5;
+            side = -1;
+        } else {
+            b = X;
+            fb = f;
+            if (side == 1) fa *= 0.5;
+            side = 1;
+        }
+    }
+    ErrorCode = KXErrorCode::NoConvergence;
+    ErrorText = "No convergence.";
+    return Concatenate(fluid, function, ErrorText);
+}
+
 // Vapour fraction from temperature and enthalpy (or entropy), within a tolerance outside the
 // saturated range.
 double FractionTY(const THelmholzFluid& fluid, const TFlashKind& kind, const char* function,
@@ -562,6 +596,8 @@ double FractionTY(const THelmholzFluid& fluid, const TFlashKind& kind, const cha
         ErrorText = NoDistinctPhasesText;
         return Concatenate(fluid, function, ErrorText);
     }
+    if (fluid.HasTemperatureGlide() && Y > YL && Y < YV)
+        return GlideFraction(fluid, kind, function, T, Y, YL, YV, ErrorText, ErrorCode);
     return Finish(fluid, function, (Y - YL) / (YV - YL), ErrorText, ErrorCode);
 }
 

@@ -214,6 +214,9 @@ class THelmholzFluid {
     // and vapour at T (SaturationFromT, TL = TV = T). An error text here has no prefix.
     virtual void SaturatedEndsFromTX(double T, double X, double& TL, double& DL, double& TV,
                                      double& DV, std::string& ErrorText, int32_t& ErrorCode) const;
+    // True where the two-phase states at one temperature lie at different pressures (a blend's
+    // glide), so that a property at T is not linear in the vapour fraction.
+    virtual bool HasTemperatureGlide() const { return false; }
     // The same solved from the equation of state: Newton iteration on equal pressure and equal
     // Gibbs energy in both densities (from T), Newton iteration in temperature with the slope of
     // the vapour-pressure curve from the Clapeyron equation (from P); Maxwell_Criterion_Ps and

@@ -114,7 +114,8 @@ TEST(BlendLibraries, GlideIsPositiveAndTheDifferenceOfTheLines) {
 }
 
 // (T, x) -> (p, x) -> (p, h) and (p, s) -> back: the state at T and x is that of the pressure
-// whose mixed line temperature is T, so the (T, x), (p, x) and flash functions agree.
+// whose mixed line temperature is T, so the (T, x), (p, x), flash and (T, h), (T, s) functions
+// agree.
 TEST(BlendLibraries, TwoPhaseStatesFromTemperatureArePressureStatesAndFlashBack) {
     for (const TBlend& b : Blends) {
         const double Pt = Value(b.library, "Pt"), Pc = Value(b.library, "Pc");
@@ -137,6 +138,9 @@ TEST(BlendLibraries, TwoPhaseStatesFromTemperatureArePressureStatesAndFlashBack)
                 EXPECT_NEAR(Value(b.library, "TPS", p, s), T, 1e-7);
                 EXPECT_NEAR(Value(b.library, "XPS", p, s), x, 1e-8);
                 EXPECT_NEAR(Value(b.library, "HPS", p, s), h, 1e-6);
+                // and at T the fraction of that enthalpy or entropy is x again.
+                EXPECT_NEAR(Value(b.library, "XTH", T, h), x, 1e-9);
+                EXPECT_NEAR(Value(b.library, "XTS", T, s), x, 1e-9);
             }
         }
     }
