@@ -30,6 +30,13 @@ std::vector<double> RangeByCount(double from, double to, int count, std::string&
 
 // Columns of a saturation table: T p rho_liq rho_vap h_liq h_vap hvap s_liq s_vap.
 std::vector<std::string> SaturationKeys();
+// A library with bubble and dew lines (a refrigerant blend: PbubT, TbubP, TglideP, ...).
+bool HasBubbleAndDewLines(const TKXFluidFunctions& fluid);
+// The columns of this library's saturation table by temperature or pressure: SaturationKeys(),
+// or for a blend the given value, the liquid (bubble) and vapour (dew) pressures or temperatures
+// (p_liq p_vap, T_liq T_vap), the saturated columns and the glide (K) at the row's pressure (by
+// temperature at the bubble pressure): T p_liq p_vap rho_liq ... s_vap glide.
+std::vector<std::string> SaturationKeys(const TKXFluidFunctions& fluid, bool byT);
 // Columns of an isobar or isotherm: the state keys the library offers, surface tension aside.
 std::vector<std::string> SinglePhaseKeys(const TKXFluidFunctions& fluid);
 

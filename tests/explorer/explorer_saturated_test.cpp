@@ -1,6 +1,7 @@
 // The saturated liquid and vapour columns of a state on the dome: heat capacities, speed of sound
 // and transport properties are the library's single-phase functions at the saturation line,
-// approached from that phase's side; never the other phase's value. Every registered library.
+// approached from that phase's side; never the other phase's value. Every registered library
+// with a single saturation line.
 #include <cmath>
 
 #include "KXExplorerState.h"
@@ -12,10 +13,14 @@ namespace {
 
 const char* const SideKeys[] = {"cp", "cv", "w", "eta", "nu", "lambda", "Pr"};
 
+// Every registered library but the refrigerant blends: on a blend's dome the liquid side is the
+// bubble state and the vapour side the dew state, each at its own temperature (and, at (T, x), at
+// a pressure no library function gives yet), which the explorer's state does not show so far.
 std::vector<std::string> RegisteredLibraries() {
     std::vector<std::string> names;
     for (int l = 0; l < Registry().Count(); ++l)
-        names.push_back(Registry().Library(l)->Library_Name);
+        if (Registry().Library(l)->Info.Kind != TKXLibraryKind::Blend)
+            names.push_back(Registry().Library(l)->Library_Name);
     return names;
 }
 
