@@ -69,7 +69,7 @@ constexpr const char* BlendFunctionNotes =
     "saturated vapour (x = 1): dew point; two-phase states from (p, x) and (T, x): the mixture "
     "of the bubble and the dew state at one pressure, whose temperature at (T, x) is x Tdew + "
     "(1 - x) Tbub; PbubT, PdewT: bubble and dew pressure; TbubP, TdewP: bubble and dew "
-    "temperature; TglideP: dew minus bubble temperature (K)";
+    "temperature; TglideP: dew minus bubble temperature (K); PTX: pressure of the state (T, x)";
 constexpr const char* MuleroSurfaceTension =
     "A. Mulero, I. Cachadiña, M. I. Parra, J. Phys. Chem. Ref. Data 41 (2012) 043105";
 

@@ -118,13 +118,20 @@ void PrintState(const TKXLibraries& registry, const TStateArgs& a, std::ostream&
     for (const TKXStateRow& r : state.Rows) line(r.Property.Key, r.Mixture);
     // The saturated liquid and vapour; the library's single-phase limits at the dome follow the
     // saturation functions' values.
-    if (state.TwoPhase)
+    if (state.TwoPhase) {
+        // A blend's liquid and vapour have temperatures of their own (bubble and dew point).
+        const TKXStateRow* t = state.Row("T");
+        if (t && t->Liquid.HasValue && t->Mixture.HasValue && t->Liquid.Value != t->Mixture.Value) {
+            line("T_liq", t->Liquid);
+            line("T_vap", t->Vapour);
+        }
         for (const char* key : {"rho", "h", "s", "cp", "w", "eta", "lambda", "Pr"}) {
             const TKXStateRow* r = state.Row(key);
             if (!r) continue;  // a row the library does not offer (no transport functions)
             line(std::string(key) + "_liq", r->Liquid);
             line(std::string(key) + "_vap", r->Vapour);
         }
+    }
 }
 
 struct TTableArgs {

@@ -151,7 +151,7 @@ inline double NotAvailable(std::string_view libraryName, std::string_view functi
         KX_FLUID_ENTRY_BINARY(LIB, TCPT), KX_FLUID_ENTRY_BINARY(LIB, PrPT), \
         KX_FLUID_ENTRY_UNARY(LIB, STT)
 
-// ---- The bubble and dew lines appended by a blend library: PbubT, PdewT, TbubP, TdewP, TglideP --
+// ---- Appended by a blend library: PbubT, PdewT, TbubP, TdewP, TglideP, PTX ----
 #define KX_FLUID_DECLARE_BLEND_FUNCTIONS(LIB) KX_DECLARE_FUNCTIONS(KX_FUNCTIONS_BLEND, LIB)
 #define KX_FLUID_BLEND_FUNCTIONS(LIB, FLUID) \
     KX_FUNCTIONS_BLEND(KX_FLUID_DEFINE_ROW, (LIB, FLUID), KX_FUNCTION_SEP_NONE)

@@ -7,6 +7,7 @@
 #include "HelmholtzMath.h"
 #include "KX_FloatingPoint.h"
 #include "KX_Range_Checks.h"
+#include "KX_Utils.h"
 
 namespace {
 
@@ -271,6 +272,22 @@ double TPseudoPureBlend::TdewP(double P, std::string& ErrorText, int32_t& ErrorC
 }
 double TPseudoPureBlend::TglideP(double P, std::string& ErrorText, int32_t& ErrorCode) const {
     return GlideOf("TglideP", P, ErrorText, ErrorCode);
+}
+
+double TPseudoPureBlend::PTX(double T, double X, std::string& ErrorText, int32_t& ErrorCode) const {
+    // The same checks and state as DTX, under this function's name.
+    DTX(T, X, ErrorText, ErrorCode);
+    if (ErrorCode != KXErrorCode::Success) {
+        RewriteErrorMessage(ErrorText, KXMaxTextLength, KXErrorPrefix(Code, "PTX"));
+        return 0.0;
+    }
+    const double P = TwoPhasePressure(T, X);
+    if (!std::isfinite(P)) {
+        ErrorText = UnknownErrorText(Code, "PTX");
+        ErrorCode = KXErrorCode::Failure;
+        return 0.0;
+    }
+    return P;
 }
 
 // ---- The saturation of the shared routines ----

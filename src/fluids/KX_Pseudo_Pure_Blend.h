@@ -77,6 +77,9 @@ class TPseudoPureBlend : public TEquationFluid {
     double TbubP(double P, std::string& ErrorText, int32_t& ErrorCode) const;
     double TdewP(double P, std::string& ErrorText, int32_t& ErrorCode) const;
     double TglideP(double P, std::string& ErrorText, int32_t& ErrorCode) const;
+    // The pressure of the two-phase state at T with vapour fraction X (the state DTX, HTX, ...
+    // describe): the bubble pressure at X = 0, the dew pressure at X = 1.
+    double PTX(double T, double X, std::string& ErrorText, int32_t& ErrorCode) const;
 
     // The saturation of the shared routines (PsatT, TsatP, the saturated and two-phase states,
     // the flashes): at T the bubble pressure, the saturated liquid at the bubble point and the

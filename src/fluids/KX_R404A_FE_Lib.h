@@ -1,7 +1,7 @@
 #pragma once
 // The R-404A library "KX_R404A_FE" (R125 44 %, R143a 52 %, R134a 4 % by mass, pseudo-pure): the 40
 // functions of every fluid library, then the bubble and dew lines (PbubT, PdewT, TbubP, TdewP,
-// TglideP), forwarding to the R-404A object.
+// TglideP, PTX), forwarding to the R-404A object.
 #include <cstdint>
 #include <span>
 

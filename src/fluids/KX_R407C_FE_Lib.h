@@ -1,7 +1,7 @@
 #pragma once
 // The R-407C library "KX_R407C_FE" (R32 23 %, R125 25 %, R134a 52 % by mass, pseudo-pure): the 40
 // functions of every fluid library, then the bubble and dew lines (PbubT, PdewT, TbubP, TdewP,
-// TglideP), forwarding to the R-407C object.
+// TglideP, PTX), forwarding to the R-407C object.
 #include <cstdint>
 #include <span>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The R-410A library "KX_R410A_FE" (R32 50 %, R125 50 % by mass, pseudo-pure): the 40 functions of
-// every fluid library, then the bubble and dew lines (PbubT, PdewT, TbubP, TdewP, TglideP),
+// every fluid library, then the bubble and dew lines (PbubT, PdewT, TbubP, TdewP, TglideP, PTX),
 // forwarding to the R-410A object.
 #include <cstdint>
 #include <span>

@@ -1,6 +1,6 @@
 #pragma once
 // The R-507A library "KX_R507A_FE" (R125 50 %, R143a 50 % by mass, pseudo-pure): the 40 functions
-// of every fluid library, then the bubble and dew lines (PbubT, PdewT, TbubP, TdewP, TglideP),
+// of every fluid library, then the bubble and dew lines (PbubT, PdewT, TbubP, TdewP, TglideP, PTX),
 // forwarding to the R-507A object.
 #include <cstdint>
 #include <span>
