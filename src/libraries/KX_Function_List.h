@@ -78,7 +78,7 @@ inline constexpr int32_t Undefined = 0, Pressure = 2, Enthalpy = 4, Entropy = 5,
     ROW(LIB, PdewT, 1, "Dew Pressure", Pressure, "Temperature", Temperature, "", Undefined) SEP() \
     ROW(LIB, TbubP, 1, "Bubble Temperature", Temperature, "Pressure", Pressure, "", Undefined) SEP() \
     ROW(LIB, TdewP, 1, "Dew Temperature", Temperature, "Pressure", Pressure, "", Undefined) SEP() \
-    ROW(LIB, TglideP, 1, "Temperature Glide", Temperature, "Pressure", Pressure, "", Undefined) SEP() \
+    ROW(LIB, TglideP, 1, "Temperature Glide (K)", Undefined, "Pressure", Pressure, "", Undefined) SEP() \
     ROW(LIB, PTX, 2, "Pressure", Pressure, "Temperature", Temperature, "Vapor Fraction", VapourFraction)
 
 // The constants, registered last by the water and steam library.
