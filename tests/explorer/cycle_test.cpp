@@ -93,6 +93,28 @@ TEST(Cycle, PointsAreTheLibrarysStates) {
                 cycle.Point("3")->h - cycle.Point("3'")->h, 1e-9);
 }
 
+// A blend evaporates to its dew point and condenses to its bubble point: the evaporator exit is
+// the dew temperature plus the superheat at the dew pressure of the evaporating temperature, the
+// condenser exit the bubble temperature less the subcooling, and the evaporator inlet lies in
+// the glide below the dew temperature.
+TEST(Cycle, ABlendByItsDewAndBubblePoints) {
+    TKXVapourCompressionInput in;
+    in.EvaporatingT = 0;
+    in.CondensingT = 45;
+    in.Superheat = 5;
+    in.Subcooling = 3;
+    const TKXCycle cycle = ComputeVapourCompression(Fluid("R407C"), in);
+    ASSERT_TRUE(cycle.Ok) << cycle.ErrorText;
+    EXPECT_EQ(cycle.Point("1")->p, Direct("KX_R407C_FE", "PdewT", 0.0).Value);
+    EXPECT_EQ(cycle.Point("3")->p, Direct("KX_R407C_FE", "PbubT", 45.0).Value);
+    EXPECT_NEAR(cycle.Point("1")->T, 5.0, 1e-9);
+    EXPECT_NEAR(cycle.Point("3")->T, 42.0, 1e-9);
+    const TKXCyclePoint* inlet = cycle.Point("4");
+    EXPECT_TRUE(inlet->HasX);
+    EXPECT_LT(inlet->T, -1.0);  // R-407C glides by several kelvin
+    EXPECT_GT(inlet->T, Direct("KX_R407C_FE", "TbubP", inlet->p).Value);
+}
+
 TEST(Cycle, InputsTheFluidDoesNotAllowAreRefusedByName) {
     struct TCase {
         const char* Why;
