@@ -229,6 +229,7 @@ struct TCycleArgs {
     // Each option as typed, by its name without the dashes; empty when not given.
     std::vector<std::pair<std::string, std::string>> Options;
     int Digits = 5;
+    std::string Diagram, Chart;
 };
 
 void PrintCycle(const TKXLibraries& registry, const TCycleArgs& a, std::ostream& out) {
@@ -241,6 +242,20 @@ void PrintCycle(const TKXLibraries& registry, const TCycleArgs& a, std::ostream&
     if (usage) Usage(cycle.ErrorText);
     const int digits = a.Digits;
     out << CycleText(cycle, [digits](double v) { return FormatGeneral(v, digits); });
+    if (a.Diagram.empty() || !cycle.Ok) return;
+    // Refrigeration on log p-h, Rankine on T-s, unless --chart says otherwise.
+    const std::string chart = !a.Chart.empty() ? Typed(a.Chart) : a.Kind == "rankine" ? "ts" : "ph";
+    const auto kind = FindDiagramKind(chart);
+    if (!kind || *kind == TKXDiagramKind::PT) Usage("--chart needs ph, ts or hs: " + chart);
+#ifdef VARNEXA_HAVE_RENDER
+    const TKXUnitChoice units(Catalogue(), 0);
+    TKXDiagramPainter painter(ComputeDiagram(fluid, *kind), units);
+    painter.SetCycle(CycleInDiagram(fluid, cycle, *kind));
+    std::string error;
+    if (!SaveDiagram(painter, Typed(a.Diagram), QSize(900, 650), error)) Usage(error);
+#else
+    Usage("this varnexa-cli was built without Qt and cannot draw diagrams");
+#endif
 }
 
 }  // namespace
@@ -328,5 +343,7 @@ void RegisterExplorerCommands(CLI::App& app, const TKXLibraries& registry, std::
     }
     cycle->add_option("--digits", c->Digits, "significant digits, 1 to 17 (default 5)")
         ->check(CLI::Range(1, 17));
+    cycle->add_option("--diagram", c->Diagram, "FILE.png or FILE.svg: draw the cycle on its chart");
+    cycle->add_option("--chart", c->Chart, "ph, ts or hs (default ph; Rankine ts) for --diagram");
     cycle->callback([c, &registry, &out] { PrintCycle(registry, *c, out); });
 }

@@ -6,6 +6,8 @@
 #include <functional>
 #include <thread>
 
+#include "KXCycle.h"
+
 namespace {
 
 // Points of a blend's isotherm or isobar through the two-phase region.
@@ -503,4 +505,50 @@ std::optional<TKXDiagramInput> StateAtPoint(const TKXFluidFunctions& fluid, TKXD
         }
     }
     return std::nullopt;
+}
+
+TKXCyclePath CycleInDiagram(const TKXFluidFunctions& fluid, const TKXCycle& cycle,
+                            TKXDiagramKind kind) {
+    TKXCyclePath path;
+    if (!cycle.Ok || cycle.Points.empty()) return path;
+    const TCoordinates at{kind};
+    const auto answer = [&fluid](const char* fn, double a, double b) {
+        return Answer(fluid.Call(fn, a, b));
+    };
+    // A state of the path from its pressure and enthalpy.
+    const auto byPH = [&](double p, double h) {
+        return at(p, answer("TPH", p, h), h, answer("SPH", p, h));
+    };
+    constexpr int Steps = 24;
+    std::vector<TKXPoint> segment;
+    const auto add = [&](std::optional<TKXPoint> point) {
+        if (point) {
+            segment.push_back(*point);
+        } else if (!segment.empty()) {
+            path.Segments.push_back(std::move(segment));
+            segment.clear();
+        }
+    };
+    const std::size_t n = cycle.Points.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const TKXCyclePoint& a = cycle.Points[i];
+        const TKXCyclePoint& b = cycle.Points[(i + 1) % n];
+        const auto point = at(a.p, a.T, a.h, a.s);
+        if (point) path.Labels.emplace_back(a.Label, *point);
+        add(point);
+        const bool isobar = std::fabs(a.p - b.p) <= 1e-12 * std::max(a.p, b.p);
+        const bool isenthalp = std::fabs(a.h - b.h) <= 1e-12 * std::max(1.0, std::fabs(a.h));
+        if (!isobar && !isenthalp) continue;  // a straight line to the next point
+        for (int k = 1; k < Steps; ++k) {
+            const double f = static_cast<double>(k) / Steps;
+            if (isobar)
+                add(byPH(a.p, a.h + f * (b.h - a.h)));
+            else
+                add(byPH(a.p * std::pow(b.p / a.p, f), a.h));
+        }
+    }
+    const TKXCyclePoint& first = cycle.Points.front();
+    add(at(first.p, first.T, first.h, first.s));
+    add(std::nullopt);
+    return path;
 }
