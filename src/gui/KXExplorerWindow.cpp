@@ -24,6 +24,7 @@
 
 #include "KXCalculatorController.h"
 #include "KXClipboard.h"
+#include "KXCycleTab.h"
 #include "KXDiagramWidget.h"
 #include "KX_Libraries_Object.h"
 #include "NumberText.h"
@@ -120,7 +121,11 @@ TKXExplorerWindow::TKXExplorerWindow(const TKXLibraries& libraries, int unitSyst
     Tabs_->addTab(CreateStateTab(), "State");
     Tabs_->addTab(CreateTableTab(), "Table");
     Tabs_->addTab(CreateDiagramTab(), "Diagram");
+    CycleTab_ = new TKXCycleTab(Clipboard, this);
+    CycleTab_->setObjectName("CycleTab");
+    Tabs_->addTab(CycleTab_, "Cycle");
     layout->addWidget(Tabs_, 1);
+    connect(CycleTab_, &TKXCycleTab::CycleChanged, this, [this] { ShowCycle(); });
 
     connect(LibraryList, &QComboBox::currentIndexChanged, this, [this] { LibraryChanged(); });
     LibraryChanged();
@@ -215,7 +220,14 @@ void TKXExplorerWindow::RecomputeDiagram() {
 void TKXExplorerWindow::ShowDiagram(const TKXDiagram& diagram) {
     Diagram->SetDiagram(diagram, *Units_);
     Diagram->SetState(StateInDiagram(State_, diagram.Kind));
+    ShowCycle();
     emit DiagramChanged();
+}
+
+void TKXExplorerWindow::ShowCycle() {
+    if (!Diagram || !CycleTab_ || !Fluid_) return;
+    Diagram->Painter().SetCycle(CycleInDiagram(*Fluid_, CycleTab_->Cycle(), DiagramKind()));
+    Diagram->update();
 }
 
 bool TKXExplorerWindow::SetStateAt(TKXPoint standard) {
@@ -456,6 +468,7 @@ QString TKXExplorerWindow::CellString(const TKXCell& cell, const std::string& ke
 
 void TKXExplorerWindow::LibraryChanged() {
     Fluid_ = std::make_unique<TKXFluidFunctions>(Libraries, LibraryList->currentIndex());
+    if (CycleTab_) CycleTab_->SetFluid(Fluid_.get());
     const TKXLibrary* library = Libraries.Library(LibraryList->currentIndex());
     setWindowTitle(library ? QString("%1 - %2").arg(Caption, Q(KXLibraryNames(*library)))
                            : QString(Caption));

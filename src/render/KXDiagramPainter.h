@@ -31,6 +31,7 @@ class TKXDiagramPainter {
     std::optional<TKXPoint> StateDisplay() const { return State; }
     // A cycle drawn over the lines: its path and numbered points (standard units).
     void SetCycle(const TKXCyclePath& standard);
+    const TKXCyclePath& CycleDisplay() const { return Cycle; }
 
     void SetSize(QSize size);
     QSize Size() const { return Size_; }
