@@ -27,6 +27,7 @@
 #include "KXCycleTab.h"
 #include "KXDiagramWidget.h"
 #include "KX_Libraries_Object.h"
+#include "KX_Version.h"
 #include "NumberText.h"
 
 namespace {
@@ -100,7 +101,7 @@ TKXExplorerWindow::TKXExplorerWindow(const TKXLibraries& libraries, int unitSyst
       Units_(std::make_unique<TKXUnitChoice>(*Catalogue, unitSystem)),
       InputUnits_(std::make_unique<TKXUnitChoice>(*Catalogue, unitSystem)) {
     setObjectName("KXExplorerWindow");
-    setWindowTitle(Caption);
+    setWindowTitle(QString("%1 %2").arg(Caption, VARNEXA_VERSION));
     setWindowIcon(ExplorerIcon());
 
     auto* layout = new QVBoxLayout(this);
@@ -470,8 +471,9 @@ void TKXExplorerWindow::LibraryChanged() {
     Fluid_ = std::make_unique<TKXFluidFunctions>(Libraries, LibraryList->currentIndex());
     if (CycleTab_) CycleTab_->SetFluid(Fluid_.get());
     const TKXLibrary* library = Libraries.Library(LibraryList->currentIndex());
-    setWindowTitle(library ? QString("%1 - %2").arg(Caption, Q(KXLibraryNames(*library)))
-                           : QString(Caption));
+    const QString caption = QString("%1 %2").arg(Caption, VARNEXA_VERSION);
+    setWindowTitle(library ? QString("%1 - %2").arg(caption, Q(KXLibraryNames(*library)))
+                           : caption);
     Pairs = OfferedInputPairs(*Fluid_);
     Filling = true;
     PairList->clear();

@@ -12,6 +12,7 @@
 #include "KXExplorerWindow.h"
 #include "KXGuiTestSupport.h"
 #include "KX_Libraries_Catalogue.h"
+#include "KX_Version.h"
 #include "NumberText.h"
 
 using namespace kxguitest;
@@ -298,10 +299,11 @@ class ExplorerTest : public QObject {
         QVERIFY(e->SelectLibrary("r134A"));
         auto* list = e->findChild<QComboBox*>("LibraryList");
         QCOMPARE(list->currentText(), QString("KX_R134a_FE"));
-        QCOMPARE(e->windowTitle(), QString("Varnexa Explorer - R134a (1,1,1,2-tetrafluoroethane)"));
+        QCOMPARE(e->windowTitle(), QString("Varnexa Explorer " VARNEXA_VERSION
+                                           " - R134a (1,1,1,2-tetrafluoroethane)"));
         QVERIFY(e->SelectLibrary("water"));
         QCOMPARE(list->currentText(), QString("KX_WS_IF97"));
-        QCOMPARE(e->windowTitle(), QString("Varnexa Explorer - water"));
+        QCOMPARE(e->windowTitle(), QString("Varnexa Explorer " VARNEXA_VERSION " - water"));
         QCOMPARE(list->itemData(list->findText("KX_NH3_FE"), Qt::ToolTipRole).toString(),
                  QString("ammonia"));
         QVERIFY(!e->SelectLibrary("R134"));
@@ -324,7 +326,7 @@ class ExplorerTest : public QObject {
         QCOMPARE(pairs->currentText(), QString("Tx"));
         QCOMPARE(e.findChild<QLineEdit*>("Value1Edit")->text(), QString());
         QCOMPARE(e.findChild<QLabel*>("StateError")->text(), QString("Type two numbers."));
-        QCOMPARE(e.windowTitle(), QString("Varnexa Explorer - test fluid"));
+        QCOMPARE(e.windowTitle(), QString("Varnexa Explorer " VARNEXA_VERSION " - test fluid"));
         QVERIFY(e.SelectPair("px"));
         QVERIFY(!e.SelectPair("pT"));
 
