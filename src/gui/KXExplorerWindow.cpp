@@ -198,6 +198,8 @@ bool TKXExplorerWindow::SelectDiagramKind(TKXDiagramKind kind) {
 
 void TKXExplorerWindow::RecomputeDiagram() {
     if (!Fluid_ || !DiagramKindList) return;
+    // The readout under the cursor belongs to the chart it was read from.
+    if (HoverLbl) HoverLbl->clear();
     // Off the user-interface thread: the library functions keep no state, and a newer request
     // makes an older answer stale.
     const int generation = ++DiagramGeneration;
@@ -609,6 +611,7 @@ void TKXExplorerWindow::BuildStateRows() {
 }
 
 void TKXExplorerWindow::ShowState() {
+    if (HoverLbl) HoverLbl->clear();  // a readout of the old state would stand beside the new
     // A failure shows the library's text instead of the values, never the old numbers.
     StateError->setVisible(!State_.Ok);
     StateError->setText(Q(State_.ErrorText));

@@ -146,6 +146,21 @@ class ExplorerDiagramTest : public QObject {
             QFile::remove(path);
         }
     }
+    // The readout under the cursor goes when the fluid or the state changes.
+    void TheHoverReadoutGoesWithTheFluidAndTheState() {
+        auto e = Open("KX_R134a_FE", TKXDiagramKind::PH);
+        QVERIFY(e);
+        auto* hover = e->findChild<QLabel*>("HoverLbl");
+        emit e->DiagramView()->Hovered(TKXPoint{400.0, 2.0});
+        QVERIFY(!hover->text().isEmpty());
+        e->SetValues("3", "20");
+        QVERIFY(hover->text().isEmpty());
+        emit e->DiagramView()->Hovered(TKXPoint{400.0, 2.0});
+        QVERIFY(!hover->text().isEmpty());
+        e->SelectLibrary("KX_R32_FE");
+        QVERIFY(hover->text().isEmpty());
+    }
+
     // The Cycle tab: the start values give an R134a cycle at one click, its points and results
     // in the tables, the cycle drawn on the diagram through its four points; a wrong input names
     // itself and draws nothing.
