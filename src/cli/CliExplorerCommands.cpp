@@ -138,6 +138,7 @@ struct TTableArgs {
     std::string Library, Kind;
     std::vector<std::string> T, P;
     bool Csv = false;
+    bool DecimalComma = false;
     TOutputOptions Output;
 };
 
@@ -175,8 +176,11 @@ void PrintTable(const TKXLibraries& registry, const TTableArgs& a, std::ostream&
         Usage("unknown table: " + Typed(a.Kind) + " (saturation, isobar, isotherm)");
     }
     const TKXUnitChoice units = a.Output.Choice();
-    out << ExportTable(ComputeTable(fluid, kind, fixed, values), units, a.Output.Format(),
-                       a.Csv ? ',' : '\t');
+    // A decimal comma goes with ';' between the fields of a CSV file.
+    const TKXNumberFormat format =
+        a.DecimalComma ? WithDecimalComma(a.Output.Format()) : a.Output.Format();
+    const char separator = !a.Csv ? '\t' : a.DecimalComma ? ';' : ',';
+    out << ExportTable(ComputeTable(fluid, kind, fixed, values), units, format, separator);
 }
 
 // "WxH" with two decimal integers and nothing else; a number too large for an int is refused
@@ -288,6 +292,8 @@ void RegisterExplorerCommands(CLI::App& app, const TKXLibraries& registry, std::
         ->expected(1, 3)
         ->allow_extra_args(false);
     table->add_flag("--csv", tableArgs->Csv, "comma-separated instead of tab-separated");
+    table->add_flag("--decimal-comma", tableArgs->DecimalComma,
+                    "numbers with a decimal comma (and ';' between the fields with --csv)");
     tableArgs->Output.Add(table);
     table->callback([tableArgs, &registry, &out] { PrintTable(registry, *tableArgs, out); });
 

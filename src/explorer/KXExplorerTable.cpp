@@ -6,7 +6,11 @@
 namespace {
 
 std::string Field(const std::string& text, char separator) {
-    if (separator != ',' || text.find_first_of(",\"\n\r") == std::string::npos) return text;
+    // Comma- and semicolon-separated files quote a field that holds the separator, a quote or a
+    // line break; tab-separated text stays as it is.
+    const bool csv = separator == ',' || separator == ';';
+    if (!csv || text.find_first_of(std::string(1, separator) + "\"\n\r") == std::string::npos)
+        return text;
     std::string quoted = "\"";
     for (char c : text) {
         if (c == '"') quoted += '"';
@@ -195,6 +199,15 @@ std::string CellText(const TKXCell& cell, const std::string& key, const TKXUnitC
 std::string ColumnTitle(const std::string& key, const TKXUnitChoice& units) {
     const std::string unit = units.UnitFor(key);
     return unit.empty() ? key : key + " [" + unit + "]";
+}
+
+TKXNumberFormat WithDecimalComma(TKXNumberFormat format) {
+    return [format = std::move(format)](double v) {
+        std::string text = format(v);
+        for (char& c : text)
+            if (c == '.') c = ',';
+        return text;
+    };
 }
 
 std::string ExportTable(const TKXTable& table, const TKXUnitChoice& units,

@@ -54,8 +54,13 @@ std::string CellText(const TKXCell& cell, const std::string& key, const TKXUnitC
 // "T [°C]"; just the key when it has no unit.
 std::string ColumnTitle(const std::string& key, const TKXUnitChoice& units);
 
+// The numbers of format with a decimal comma, as a spreadsheet in a decimal-comma locale reads
+// them (with ';' between the fields of a file).
+TKXNumberFormat WithDecimalComma(TKXNumberFormat format);
+
 // One header line of keys with units in brackets, then one line per row; a failed row carries
-// its text after the cells it has. Comma-separated fields are quoted when they need it.
+// its text after the cells it has. Comma- and semicolon-separated fields are quoted when they
+// need it.
 std::string ExportTable(const TKXTable& table, const TKXUnitChoice& units,
                         const TKXNumberFormat& format, char separator);
 // The state in the same layout: a column "state" naming the row (the state, and on the dome the

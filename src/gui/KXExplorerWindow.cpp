@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -751,7 +752,13 @@ QString TKXExplorerWindow::TableTsv() const {
 bool TKXExplorerWindow::SaveTableCsv(const QString& path) const {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    const std::string csv = ExportTable(Table_, *Units_, Format(), ',');
+    // As a spreadsheet of the user's locale reads it: a decimal comma with ';' between the fields
+    // where the locale writes one, and a UTF-8 byte-order mark so that °C reads right.
+    const bool decimalComma = QLocale().decimalPoint() == QChar(',');
+    const std::string csv =
+        "\xEF\xBB\xBF" + ExportTable(Table_, *Units_,
+                                     decimalComma ? WithDecimalComma(Format()) : Format(),
+                                     decimalComma ? ';' : ',');
     return file.write(csv.data(), static_cast<qint64>(csv.size())) ==
            static_cast<qint64>(csv.size());
 }

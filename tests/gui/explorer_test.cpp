@@ -3,6 +3,7 @@
 // both tabs in the screenshots folder.
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -175,11 +176,25 @@ class ExplorerTest : public QObject {
         QVERIFY(e->SaveTableCsv(path));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString csv = QString::fromUtf8(file.readAll());
+        // A byte-order mark first, so that a spreadsheet reads the file as UTF-8.
+        const QByteArray bytes = file.readAll();
+        file.close();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        const QString csv = QString::fromUtf8(bytes.mid(3));
         QCOMPARE(csv.count('\n'), 7);
         QVERIFY(csv.startsWith("T [°C],p [bar(a)],rho [kg/m3]"));
         // The second row as CSV is the TSV row with commas (no field needs quoting there).
         QCOMPARE(csv.split('\n')[2], e->TableTsv().split('\n')[2].replace('\t', ','));
+        // In a decimal-comma locale: ';' between the fields and the same numbers with commas.
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QVERIFY(e->SaveTableCsv(path));
+        QLocale::setDefault(before);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString german = QString::fromUtf8(file.readAll().mid(3));
+        QCOMPARE(german.split('\n')[2],
+                 e->TableTsv().split('\n')[2].replace('.', ',').replace('\t', ';'));
+        QVERIFY(german.startsWith("T [°C];p [bar(a)];"));
         QFile::remove(path);
 
         // The default saturation table of another library, as a picture.
