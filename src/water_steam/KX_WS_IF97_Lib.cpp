@@ -116,13 +116,12 @@ class TChecker {
     TChecker(const char* shortName, std::string& text, int32_t& code)
         : ShortName_(shortName), Text_(text), Code_(code) {}
 
-    bool Check(TArg arg, const char* comparator, double value, double limit, int32_t failCode) {
-        // The argument's quantity and unit are looked up only for a value that may be rejected.
+    // Small enough to be compiled into each caller, where the comparator is a constant and the
+    // passing case costs one comparison.
+    bool Check(TArg arg, std::string_view comparator, double value, double limit,
+               int32_t failCode) {
         if (KXClearlyPasses(comparator, value, limit)) return true;
-        const TArgKind kind = Kind(arg);
-        return KXCheckRange(kLibraryName, ShortName_,
-                            {comparator, value, limit, kind.Quantity, kind.Unit, failCode}, Text_,
-                            Code_);
+        return Reject(arg, comparator.data(), value, limit, failCode);
     }
 
     bool Fail(const char* message) {
@@ -134,6 +133,15 @@ class TChecker {
     const char* ShortName() const { return ShortName_; }
 
   private:
+    // The argument's quantity and unit are looked up only for a value that may be rejected.
+    [[gnu::noinline]] bool Reject(TArg arg, const char* comparator, double value, double limit,
+                                  int32_t failCode) {
+        const TArgKind kind = Kind(arg);
+        return KXCheckRange(kLibraryName, ShortName_,
+                            {comparator, value, limit, kind.Quantity, kind.Unit, failCode}, Text_,
+                            Code_);
+    }
+
     const char* ShortName_;
     std::string& Text_;
     int32_t& Code_;
