@@ -152,7 +152,15 @@ double Region3_VPT(double p, double T, bool* ok) {
         x1 = VapourVolumeBracket(T);
         x2 = kV_15;
     }
-    return SolveRegion3Volume(p, T, x1, x2, ok);
+    if (T < kT_FitLimit) return SolveRegion3Volume(p, T, x1, x2, ok);
+    // Within about a microkelvin of Tc the pressure loop of the region-3 isotherm need not
+    // contain the saturation-line pressure: a pressure just beside Psat(T) then has its only
+    // root on the other side of the loop, which is the state's volume.
+    bool found = true;
+    const double v = SolveRegion3Volume(p, T, x1, x2, &found);
+    if (found) return v;
+    return ps < p ? SolveRegion3Volume(p, T, VapourVolumeBracket(T), kV_15, ok)
+                  : SolveRegion3Volume(p, T, kV_16, LiquidVolumeBracket(T), ok);
 }
 
 namespace detail {

@@ -223,6 +223,27 @@ TEST(Region3VolumeTest, SolvesThePressureEquationOnBothSidesAndAboveTheCriticalP
     }
 }
 
+// Within microkelvins of Tc the pressure loop of the region-3 isotherm need not contain
+// Psat(T): pressures a few rounding steps beside the line must still find their volume (the
+// state 220.63999900050734 bar, 373.945999626054 °C failed as an unknown error).
+TEST(Region3VolumeTest, PressuresBesideTheLineJustBelowTheCriticalTemperature) {
+    int states = 0;
+    for (const double below : {3.73946e-7, 1e-6, 3e-6}) {
+        const double T = Tc - below;
+        double p = Psat(T);
+        for (int step = 0; step < 8; ++step) p = std::nextafter(p, 0.0);
+        for (int step = 0; step < 16; ++step, p = std::nextafter(p, 1e300)) {
+            bool ok = true;
+            const double v = Region3_VPT(p, T, &ok);
+            ASSERT_TRUE(ok) << p << " " << T;
+            EXPECT_NEAR(v, vc, 0.05 * vc) << p << " " << T;
+            EXPECT_NEAR(Region3_P(v, T), p, 1e-9 * p) << p << " " << T;
+            ++states;
+        }
+    }
+    EXPECT_EQ(states, 48);
+}
+
 TEST(Region3VolumeTest, OnTheSaturationLineGivesTheSaturatedLiquid) {
     for (const double T : {624.0, 635.0, 645.0, 647.0}) {
         bool ok = true;
