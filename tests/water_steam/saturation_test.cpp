@@ -106,6 +106,32 @@ TEST(RegionPTTest, BoundaryCases) {
     for (const TCase& c : cases) EXPECT_EQ(RegionPT(c.p, c.T), c.expected) << c.p << " " << c.T;
 }
 
+// The (p,T) decision skips Psat(T) for states clearly off the line: next to the line, at every
+// temperature of the liquid-vapour part below 623.15 K (the ends of its temperature bands
+// included), it must still decide exactly as Psat(T) does.
+TEST(RegionPTTest, BesideTheLineEverywhereBelowTheRegion3Corner) {
+    std::vector<double> temperatures;
+    for (double T = 273.15; T <= 623.15; T += 0.0917) temperatures.push_back(T);
+    for (int k = 1; k < 128; ++k) temperatures.push_back(273.0 + k * (351.0 / 128.0));
+    temperatures.push_back(623.15);
+    for (const double T : temperatures) {
+        const double ps = Psat(T);
+        EXPECT_EQ(RegionPT(ps, T), 4) << T;
+        for (const double rel : {1e-15, 1e-12, 1e-9, 1e-6, 1e-3}) {
+            EXPECT_EQ(RegionPT(ps * (1 + rel), T), 1) << T << " " << rel;
+            EXPECT_EQ(RegionPT(ps * (1 - rel), T), 2) << T << " " << rel;
+        }
+    }
+}
+
+// The saturation pressure in bar is the one in Pa to within a rounding step.
+TEST(SaturationTest, PressureInBarIsThePressureInPascal) {
+    for (double T = 273.15; T < Tc; T += 0.13) {
+        EXPECT_NEAR(Psat_bar(T), Psat(T) / bar, 1e-15 * Psat(T) / bar) << T;
+    }
+    EXPECT_EQ(Psat_bar(Tc + 1e-9), 0.0);
+}
+
 // States at least 1 K inside a region: the fitted (p,h) and (p,s) maps must put them where
 // RegionPT does (a fit with a wrong coefficient moves its boundary far more than that).
 TEST(RegionMapTest, FittedMapsAgreeWithRegionPTInsideEveryRegion) {
