@@ -234,6 +234,8 @@ struct TCycleArgs {
     std::vector<std::pair<std::string, std::string>> Options;
     int Digits = 5;
     std::string Diagram, Chart;
+    bool Csv = false;
+    bool DecimalComma = false;
 };
 
 void PrintCycle(const TKXLibraries& registry, const TCycleArgs& a, std::ostream& out) {
@@ -245,7 +247,9 @@ void PrintCycle(const TKXLibraries& registry, const TCycleArgs& a, std::ostream&
     const TKXCycle cycle = ComputeCycle(fluid, Typed(a.Kind), inputs, usage);
     if (usage) Usage(cycle.ErrorText);
     const int digits = a.Digits;
-    out << CycleText(cycle, [digits](double v) { return FormatGeneral(v, digits); });
+    TKXNumberFormat format = [digits](double v) { return FormatGeneral(v, digits); };
+    if (a.DecimalComma) format = WithDecimalComma(format);
+    out << CycleText(cycle, format, !a.Csv ? '\t' : a.DecimalComma ? ';' : ',');
     if (a.Diagram.empty() || !cycle.Ok) return;
     // Refrigeration on log p-h, Rankine on T-s, unless --chart says otherwise.
     const std::string chart = !a.Chart.empty() ? Typed(a.Chart) : a.Kind == "rankine" ? "ts" : "ph";
@@ -350,6 +354,9 @@ void RegisterExplorerCommands(CLI::App& app, const TKXLibraries& registry, std::
     cycle->add_option("--digits", c->Digits, "significant digits, 1 to 17 (default 5)")
         ->check(CLI::Range(1, 17));
     cycle->add_option("--diagram", c->Diagram, "FILE.png or FILE.svg: draw the cycle on its chart");
+    cycle->add_flag("--csv", c->Csv, "comma-separated instead of tab-separated");
+    cycle->add_flag("--decimal-comma", c->DecimalComma,
+                    "numbers with a decimal comma (and ';' between the fields with --csv)");
     cycle->add_option("--chart", c->Chart, "ph, ts or hs (default ph; Rankine ts) for --diagram");
     cycle->callback([c, &registry, &out] { PrintCycle(registry, *c, out); });
 }

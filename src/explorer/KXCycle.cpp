@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <limits>
 
+#include "KXExplorerTable.h"
+
 const TKXCycleValue* TKXCycle::Value(const std::string& key) const {
     for (const TKXCycleValue& v : Values)
         if (v.Key == key) return &v;
@@ -264,21 +266,26 @@ TKXCycle ComputeRankine(const TKXFluidFunctions& fluid, const TKXRankineInput& i
         b.Require(in.ReheatP > in.CondenserP && in.ReheatP < in.BoilerP,
                   "The reheat pressure (" + Number(in.ReheatP) +
                       " bar(a)) must lie between the condenser and the boiler pressure.");
-    // Live steam above the saturation temperature where the boiler pressure has one.
+    // Live steam above the saturation temperature where the boiler pressure has one, or at it
+    // (within a microkelvin): saturated vapour, the state (p, T) alone cannot name.
     const double pc = b.Call("Pc", 0.0, 0.0, "Critical pressure");
+    bool saturatedLive = false;
     if (!b.Failed() && in.BoilerP < pc) {
         const double tSat = b.Call("TsatP", in.BoilerP, 0.0, "Boiler pressure");
-        b.Require(b.Failed() || in.LiveT > tSat,
-                  "The live-steam temperature (" + Number(in.LiveT) +
-                      " °C) must lie above the saturation temperature at the boiler pressure (" +
-                      Number(tSat) + " °C).");
+        saturatedLive = !b.Failed() && std::abs(in.LiveT - tSat) <= 1e-6;
+        b.Require(
+            b.Failed() || saturatedLive || in.LiveT > tSat,
+            "The live-steam temperature (" + Number(in.LiveT) +
+                " °C) must not lie below the saturation temperature at the boiler pressure (" +
+                Number(tSat) + " °C).");
     }
 
     const TKXCyclePoint pumpInlet = b.Saturated("1", "pump inlet", in.CondenserP, 0.0);
     const double hPumpIsentropic = b.Call("HPS", in.BoilerP, pumpInlet.s, "Isentropic pumping");
     const TKXCyclePoint pumpExit = b.AtPH(
         "2", "pump exit", in.BoilerP, pumpInlet.h + (hPumpIsentropic - pumpInlet.h) / in.PumpEff);
-    const TKXCyclePoint live = b.AtPT("3", "turbine inlet", in.BoilerP, in.LiveT);
+    const TKXCyclePoint live = saturatedLive ? b.Saturated("3", "turbine inlet", in.BoilerP, 1.0)
+                                             : b.AtPT("3", "turbine inlet", in.BoilerP, in.LiveT);
     // One expansion from `from` to pressure p with the turbine's efficiency.
     const auto expand = [&](const std::string& label, const std::string& name,
                             const TKXCyclePoint& from, double p) {
@@ -458,13 +465,23 @@ TKXCycle ComputeCycle(const TKXFluidFunctions& fluid, const std::string& kind,
     return ComputeRankine(fluid, in);
 }
 
-std::string CycleText(const TKXCycle& cycle, const std::function<std::string(double)>& number) {
-    if (!cycle.Ok) return "error\t" + cycle.ErrorText + "\n";
-    std::string text = "point\tT [°C]\tp [bar(a)]\th [kJ/kg]\ts [kJ/kgK]\trho [kg/m3]\tx [-]\n";
+std::string CycleText(const TKXCycle& cycle, const std::function<std::string(double)>& number,
+                      char separator) {
+    std::string text;
+    const auto line = [&](const std::vector<std::string>& fields) {
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            text +=
+                (i ? std::string(1, separator) : std::string()) + ExportField(fields[i], separator);
+        text += "\n";
+    };
+    if (!cycle.Ok) {
+        line({"error", cycle.ErrorText});
+        return text;
+    }
+    line({"point", "T [°C]", "p [bar(a)]", "h [kJ/kg]", "s [kJ/kgK]", "rho [kg/m3]", "x [-]"});
     for (const TKXCyclePoint& p : cycle.Points)
-        text += p.Label + "\t" + number(p.T) + "\t" + number(p.p) + "\t" + number(p.h) + "\t" +
-                number(p.s) + "\t" + number(p.rho) + "\t" + (p.HasX ? number(p.x) : "") + "\n";
-    for (const TKXCycleValue& v : cycle.Values)
-        text += v.Key + "\t" + number(v.Value) + "\t" + v.Unit + "\n";
+        line({p.Label, number(p.T), number(p.p), number(p.h), number(p.s), number(p.rho),
+              p.HasX ? number(p.x) : ""});
+    for (const TKXCycleValue& v : cycle.Values) line({v.Key, number(v.Value), v.Unit});
     return text;
 }

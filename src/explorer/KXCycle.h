@@ -110,5 +110,7 @@ TKXCycle ComputeCycle(const TKXFluidFunctions& fluid, const std::string& kind,
                       const TKXCycleInputs& inputs, bool& usageError);
 
 // The cycle as varnexa-cli prints it: a header, one line per state point (label, T p h s rho x),
-// then KEY<TAB>VALUE<TAB>UNIT lines; a refused cycle as the line "error<TAB>MESSAGE".
-std::string CycleText(const TKXCycle& cycle, const std::function<std::string(double)>& number);
+// then KEY<TAB>VALUE<TAB>UNIT lines; a refused cycle as the line "error<TAB>MESSAGE". With ','
+// or ';' as the separator the same lines are a CSV file (fields quoted where they need it).
+std::string CycleText(const TKXCycle& cycle, const std::function<std::string(double)>& number,
+                      char separator = '\t');

@@ -3,11 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-std::string Field(const std::string& text, char separator) {
-    // Comma- and semicolon-separated files quote a field that holds the separator, a quote or a
-    // line break; tab-separated text stays as it is.
+std::string ExportField(const std::string& text, char separator) {
     const bool csv = separator == ',' || separator == ';';
     if (!csv || text.find_first_of(std::string(1, separator) + "\"\n\r") == std::string::npos)
         return text;
@@ -19,10 +15,12 @@ std::string Field(const std::string& text, char separator) {
     return quoted + "\"";
 }
 
+namespace {
+
 void AppendLine(std::string& out, const std::vector<std::string>& fields, char separator) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i) out += separator;
-        out += Field(fields[i], separator);
+        out += ExportField(fields[i], separator);
     }
     out += "\n";
 }

@@ -58,6 +58,10 @@ std::string ColumnTitle(const std::string& key, const TKXUnitChoice& units);
 // them (with ';' between the fields of a file).
 TKXNumberFormat WithDecimalComma(TKXNumberFormat format);
 
+// One field of an export: comma- and semicolon-separated files quote a field that holds the
+// separator, a quote or a line break; tab-separated text stays as it is.
+std::string ExportField(const std::string& text, char separator);
+
 // One header line of keys with units in brackets, then one line per row; a failed row carries
 // its text after the cells it has. Comma- and semicolon-separated fields are quoted when they
 // need it.

@@ -1,16 +1,21 @@
 #include "KXCycleTab.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "KXClipboard.h"
+#include "KXExplorerTable.h"
 #include "NumberText.h"
 
 namespace {
@@ -69,8 +74,11 @@ TKXCycleTab::TKXCycleTab(IKXClipboard& clipboard, QWidget* parent)
     auto* copy = new QPushButton("Copy as TSV", this);
     copy->setObjectName("CopyCycleBtn");
     buttons->addWidget(compute);
+    auto* save = new QPushButton("Save as CSV...", this);
+    save->setObjectName("SaveCycleCsvBtn");
     buttons->addStretch(1);
     buttons->addWidget(copy);
+    buttons->addWidget(save);
     layout->addLayout(buttons);
 
     Error = new QLabel(this);
@@ -99,6 +107,12 @@ TKXCycleTab::TKXCycleTab(IKXClipboard& clipboard, QWidget* parent)
     connect(KindList, &QComboBox::currentIndexChanged, this, [this] { BuildForm(); });
     connect(compute, &QPushButton::clicked, this, [this] { Compute(); });
     connect(copy, &QPushButton::clicked, this, [this] { Clipboard.SetText(CycleTsv()); });
+    connect(save, &QPushButton::clicked, this, [this] {
+        const QString path =
+            QFileDialog::getSaveFileName(this, "Save cycle", "cycle.csv", "CSV files (*.csv)");
+        if (!path.isEmpty() && !SaveCycleCsv(path))
+            QMessageBox::warning(this, "Save cycle", "Could not write " + path);
+    });
     BuildForm();
 }
 
@@ -185,4 +199,17 @@ void TKXCycleTab::Show() {
 
 QString TKXCycleTab::CycleTsv() const {
     return Q(CycleText(Cycle_, [](double v) { return FormatGeneral(v, 5); }));
+}
+
+bool TKXCycleTab::SaveCycleCsv(const QString& path) const {
+    // As the Table tab's CSV: the user's locale decides the decimal mark and the separator, a
+    // byte-order mark makes spreadsheets read °C right; the digits are those of the tab.
+    const bool decimalComma = QLocale().decimalPoint() == QChar(',');
+    TKXNumberFormat format = [](double v) { return FormatGeneral(v, 5); };
+    if (decimalComma) format = WithDecimalComma(format);
+    const std::string csv = "\xEF\xBB\xBF" + CycleText(Cycle_, format, decimalComma ? ';' : ',');
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(csv.data(), static_cast<qint64>(csv.size()));
+    return file.commit();
 }

@@ -31,6 +31,9 @@ class TKXCycleTab : public QWidget {
     const TKXCycle& Cycle() const { return Cycle_; }
     // The state points and results as the copy button puts them on the clipboard.
     QString CycleTsv() const;
+    // The same as a CSV file in the user's locale (full precision); false when it cannot be
+    // written (an existing file is then left as it was).
+    bool SaveCycleCsv(const QString& path) const;
 
   signals:
     // A new cycle (or none) to draw.

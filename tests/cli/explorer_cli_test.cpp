@@ -256,4 +256,21 @@ TEST(CliCycle, StateTableThenResultLines) {
     EXPECT_EQ(bad.Status, 0);
     EXPECT_EQ(bad.Out.rfind("error\tThe live-steam temperature", 0), 0u) << bad.Out;
     EXPECT_NE(Cli({"cycle", "stirling", "R134a"}).Status, 0);
+
+    // As CSV: the same lines with commas, or with ';' and decimal commas.
+    std::vector<std::string> args(
+        {"cycle", "vapour-compression", "R134a", "--evap", " -10", "--cond", "40", "--csv"});
+    const std::string csv = Cli(args).Out;
+    args.push_back("--decimal-comma");
+    const std::string german = Cli(args).Out;
+    std::string expected =
+        Cli({"cycle", "vapour-compression", "R134a", "--evap", " -10", "--cond", "40"}).Out;
+    std::replace(expected.begin(), expected.end(), '\t', ',');
+    EXPECT_EQ(csv, expected);
+    std::replace(expected.begin(), expected.end(), ',', ';');
+    std::replace(expected.begin(), expected.end(), '.', ',');
+    EXPECT_EQ(german, expected);
+    const std::string refused =
+        Cli({"cycle", "vapour-compression", "R134a", "--evap", "50", "--cond", "40", "--csv"}).Out;
+    EXPECT_EQ(refused.rfind("error,The evaporating temperature", 0), 0u) << refused;
 }

@@ -27,6 +27,20 @@ std::map<std::string, double> Example(const std::string& name) {
         cycle = ComputeRankine(
             Fluid("water"),
             {.BoilerP = 150, .LiveT = 600, .ReheatP = 40, .ReheatT = 600, .CondenserP = 0.1});
+    } else if (name.rfind("rankine_10_3", 0) == 0) {
+        const char part = name.back();
+        cycle = ComputeRankine(Fluid("water"), {.BoilerP = part == 'c' ? 150.0 : 30.0,
+                                                .LiveT = part == 'a' ? 350.0 : 600.0,
+                                                .CondenserP = 0.1});
+    } else if (name == "rankine_8_1" || name == "rankine_8_2") {
+        // Saturated vapour into the turbine.
+        const double eta = name == "rankine_8_2" ? 0.85 : 1.0;
+        cycle = ComputeRankine(Fluid("water"), {.BoilerP = 80,
+                                                .LiveT = Direct("KX_WS_IF97", "TsatP", 80).Value,
+                                                .CondenserP = 0.08,
+                                                .TurbineEff = eta,
+                                                .PumpEff = eta,
+                                                .PowerKW = 100000});
     } else if (name == "refrigeration_11_1") {
         // Saturated vapour at 0.14 MPa into the compressor, saturated liquid at 0.8 MPa out of
         // the condenser.
@@ -57,7 +71,7 @@ TEST(Cycle, TextbookExamples) {
         EXPECT_NEAR(values.at(key), std::stod(line.Fields.at(2)), std::stod(line.Fields.at(3)));
         ++rows;
     }
-    EXPECT_EQ(rows, 19);
+    EXPECT_EQ(rows, 36);
 }
 
 // Every point is the library's state at its (p, h), and a single-phase point's temperature

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -179,6 +180,21 @@ class ExplorerDiagramTest : public QObject {
         QVERIFY(!SavePicture(e.get(), "explorer_cycle.png").isEmpty());
         e->Tabs()->setCurrentIndex(2);
         QVERIFY(!SavePicture(e.get(), "diagram_r134a_cycle.png").isEmpty());
+
+        // Saved as CSV in a decimal-comma locale: the copied lines with ';' and decimal commas,
+        // after a byte-order mark.
+        const QString path = QDir::temp().filePath("varnexa_cycle_test.csv");
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QVERIFY(tab->SaveCycleCsv(path));
+        QLocale::setDefault(before);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(QString::fromUtf8(bytes.mid(3)),
+                 tab->CycleTsv().replace('.', ',').replace('\t', ';'));
+        QFile::remove(path);
 
         tab->SetInput("evap", "60");
         tab->Compute();
