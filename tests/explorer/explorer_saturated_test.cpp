@@ -12,10 +12,12 @@ namespace {
 
 const char* const SideKeys[] = {"cp", "cv", "w", "eta", "nu", "lambda", "Pr"};
 
+// Every library with a saturation line of its own (humid air has none: its water saturates).
 std::vector<std::string> RegisteredLibraries() {
     std::vector<std::string> names;
     for (int l = 0; l < Registry().Count(); ++l)
-        names.push_back(Registry().Library(l)->Library_Name);
+        if (Registry().Library(l)->Info.Kind != TKXLibraryKind::HumidAir)
+            names.push_back(Registry().Library(l)->Library_Name);
     return names;
 }
 
