@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -128,9 +129,43 @@ bool WriteSettings(const std::string& path, const TKXSettings& settings) {
     return ok;
 }
 
+namespace {
+
+// Whether a new file can be made in the folder: a file is made and removed again (a permission
+// check alone says yes to root on a read-only file system).
+bool FolderWritable(const fs::path& folder) {
+    std::string probe = (folder / ".Varnexa.Cfg.XXXXXX").string();
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0) return false;
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return true;
+}
+
+}  // namespace
+
+std::string SettingsPathFor(const std::string& executableFolder, const char* xdgConfigHome,
+                            const char* home) {
+    const fs::path beside = fs::path(executableFolder) / "Varnexa.Cfg";
+    if (FolderWritable(executableFolder)) return beside.string();
+    // The configuration folder of the XDG base directories: an absolute XDG_CONFIG_HOME, else
+    // ~/.config.
+    fs::path config;
+    if (xdgConfigHome && xdgConfigHome[0] == '/')
+        config = xdgConfigHome;
+    else if (home && home[0] == '/')
+        config = fs::path(home) / ".config";
+    else
+        return beside.string();  // nowhere else to go: reading still works, writing fails
+    const fs::path folder = config / "varnexa";
+    std::error_code error;
+    fs::create_directories(folder, error);
+    return (folder / "Varnexa.Cfg").string();
+}
+
 std::string DefaultSettingsPath() {
     std::error_code error;
     const auto exe = fs::read_symlink("/proc/self/exe", error);
     const auto folder = error ? fs::current_path(error) : exe.parent_path();
-    return (folder / "Varnexa.Cfg").string();
+    return SettingsPathFor(folder.string(), std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 }

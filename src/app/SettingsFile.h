@@ -1,5 +1,6 @@
 #pragma once
-// The two integers that survive between runs, in "Varnexa.Cfg" next to the executable.
+// The two integers that survive between runs, in "Varnexa.Cfg" next to the executable (or, where
+// that folder cannot be written, in the user's configuration folder).
 #include <cstdint>
 #include <string>
 
@@ -17,5 +18,11 @@ TKXSettings ReadSettings(const std::string& path);
 // it points to is replaced, not the link. Something other than a regular file (a folder, a named
 // pipe) is not written over. Returns false when the file cannot be written.
 bool WriteSettings(const std::string& path, const TKXSettings& settings);
-// "Varnexa.Cfg" in the folder of the running executable.
+// "Varnexa.Cfg" in the folder of the running executable where a file can be made there (a build
+// or a portable copy); otherwise, for an installed program, the same file in the user's
+// configuration folder: $XDG_CONFIG_HOME/varnexa or ~/.config/varnexa (made when missing).
 std::string DefaultSettingsPath();
+// The same choice for a given executable folder and values of XDG_CONFIG_HOME and HOME (each may
+// be null or empty).
+std::string SettingsPathFor(const std::string& executableFolder, const char* xdgConfigHome,
+                            const char* home);

@@ -17,6 +17,7 @@
 #include "KX_Function_Call.h"
 #include "KX_Libraries_Object.h"
 #include "KX_Utils.h"
+#include "KX_Version.h"
 #include "PropertyListObject.h"
 #include "varnexa.h"
 
@@ -163,7 +164,7 @@ TUnitPair FindUnits(const char* quantityName, const char* fromUnit, const char* 
 extern "C" {
 
 const char* varnexa_version(void) {
-    return "0.1.0";
+    return VARNEXA_VERSION;
 }
 
 int32_t varnexa_library_count(void) {

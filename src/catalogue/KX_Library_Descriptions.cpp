@@ -48,6 +48,14 @@
 #include "KX_R290_FE_Lib_Root.h"
 #include "KX_R32_FE_Lib.h"
 #include "KX_R32_FE_Lib_Root.h"
+#include "KX_R404A_FE_Lib.h"
+#include "KX_R404A_FE_Lib_Root.h"
+#include "KX_R407C_FE_Lib.h"
+#include "KX_R407C_FE_Lib_Root.h"
+#include "KX_R410A_FE_Lib.h"
+#include "KX_R410A_FE_Lib_Root.h"
+#include "KX_R507A_FE_Lib.h"
+#include "KX_R507A_FE_Lib_Root.h"
 #include "KX_R600a_FE_Lib.h"
 #include "KX_R600a_FE_Lib_Root.h"
 #include "KX_WS_IF97_Lib.h"
@@ -57,6 +65,15 @@ namespace {
 const char* const AllPairs[] = {"pT", "ph", "ps", "Tx", "px", "Th", "Ts"};
 constexpr const char* IirReference =
     "h = 200 kJ/kg and s = 1 kJ/kgK for saturated liquid at 0 °C (IIR)";
+constexpr const char* BlendIirReference =
+    "h = 200 kJ/kg and s = 1 kJ/kgK for saturated liquid (bubble point) at 0 °C (IIR)";
+// A blend boils over a range of temperature at one pressure: what its saturation functions give.
+constexpr const char* BlendFunctionNotes =
+    "PsatT: bubble pressure; TsatP: bubble temperature; saturated liquid (x = 0): bubble point; "
+    "saturated vapour (x = 1): dew point; two-phase states from (p, x) and (T, x): the mixture "
+    "of the bubble and the dew state at one pressure, whose temperature at (T, x) is x Tdew + "
+    "(1 - x) Tbub; PbubT, PdewT: bubble and dew pressure; TbubP, TdewP: bubble and dew "
+    "temperature; TglideP: dew minus bubble temperature (K); PTX: pressure of the state (T, x)";
 constexpr const char* MuleroSurfaceTension =
     "A. Mulero, I. Cachadiña, M. I. Parra, J. Phys. Chem. Ref. Data 41 (2012) 043105";
 
@@ -70,6 +87,8 @@ struct TFluidWords {
     const char* EquationOfState;
     const char* Transport;
     const char* SurfaceTension;
+    // A pseudo-pure blend's chemical-name field holds its composition.
+    TKXLibraryKind Kind = TKXLibraryKind::PureFluidHelmholtz;
 };
 
 // Where the equation of state sets its own reference: the saturated liquid at the triple point.
@@ -88,7 +107,7 @@ std::string OwnReference(const THelmholzFluid& fluid) {
 
 TKXLibraryInfo FluidInfo(const THelmholzFluid& fluid, const TFluidWords& w) {
     TKXLibraryInfo info;
-    info.Kind = TKXLibraryKind::PureFluidHelmholtz;
+    info.Kind = w.Kind;
     info.DisplayName = w.DisplayName;
     info.ChemicalName = w.ChemicalName;
     info.Ashrae = w.Ashrae;
@@ -109,6 +128,7 @@ TKXLibraryInfo FluidInfo(const THelmholzFluid& fluid, const TFluidWords& w) {
     info.SurfaceTension = w.SurfaceTension;
     info.InputPairs.assign(std::begin(AllPairs), std::end(AllPairs));
     info.HasTransport = w.Transport[0] != '\0';
+    if (w.Kind == TKXLibraryKind::Blend) info.FunctionNotes = BlendFunctionNotes;
     // Further names a person may type: the library name without its prefix and suffix (where
     // the display name has brackets, "R1234zeE"), the ASHRAE designation and the chemical name.
     std::string shortName = fluid.Code;
@@ -278,6 +298,19 @@ const THelmholzFluid& R245fa() {
 }
 const THelmholzFluid& R1336mzzZ() {
     return R1336mzzZFluid();
+}
+
+const THelmholzFluid& R410A() {
+    return R410AFluid();
+}
+const THelmholzFluid& R404A() {
+    return R404AFluid();
+}
+const THelmholzFluid& R407C() {
+    return R407CFluid();
+}
+const THelmholzFluid& R507A() {
+    return R507AFluid();
 }
 
 constexpr TFluidWords AmmoniaWords{
@@ -504,6 +537,54 @@ constexpr TFluidWords R1336mzzZWords{
     "Perkins, M. L. Huber, Int. J. Thermophys. 41 (2020) 103 (thermal conductivity)",
     "M. L. Huber, NISTIR 8209 (2018)"};
 
+// The pseudo-pure blends: one equation of state of Lemmon (2003) each, the transport
+// correlations of Geller et al. and the surface tension of Okada et al. (1999).
+constexpr const char* BlendEquation =
+    "E. W. Lemmon, Int. J. Thermophys. 24 (2003) 991-1006 (pseudo-pure fluid equation, bubble "
+    "and dew lines from its ancillaries)";
+constexpr const char* BlendTransport =
+    "V. Z. Geller, M. E. Paulaitis, D. B. Bivens, A. Yokozeki, Proc. 8th Int. Refrigeration "
+    "Conf., Purdue (2000) (viscosity); V. Z. Geller, B. V. Nemzer, U. V. Cheremnykh, Int. J. "
+    "Thermophys. 22 (2001) 1035 (thermal conductivity)";
+constexpr const char* BlendSurfaceTension =
+    "M. Okada, T. Shibata, Y. Sato, Y. Higashi, Int. J. Thermophys. 20 (1999) 119";
+constexpr TFluidWords R410AWords{"R-410A",
+                                 "R32/R125 (50/50 % by mass)",
+                                 "R-410A",
+                                 "",
+                                 BlendIirReference,
+                                 BlendEquation,
+                                 BlendTransport,
+                                 BlendSurfaceTension,
+                                 TKXLibraryKind::Blend};
+constexpr TFluidWords R404AWords{"R-404A",
+                                 "R125/R143a/R134a (44/52/4 % by mass)",
+                                 "R-404A",
+                                 "",
+                                 BlendIirReference,
+                                 BlendEquation,
+                                 BlendTransport,
+                                 BlendSurfaceTension,
+                                 TKXLibraryKind::Blend};
+constexpr TFluidWords R407CWords{"R-407C",
+                                 "R32/R125/R134a (23/25/52 % by mass)",
+                                 "R-407C",
+                                 "",
+                                 BlendIirReference,
+                                 BlendEquation,
+                                 BlendTransport,
+                                 BlendSurfaceTension,
+                                 TKXLibraryKind::Blend};
+constexpr TFluidWords R507AWords{"R-507A",
+                                 "R125/R143a (50/50 % by mass)",
+                                 "R-507A",
+                                 "",
+                                 BlendIirReference,
+                                 BlendEquation,
+                                 BlendTransport,
+                                 BlendSurfaceTension,
+                                 TKXLibraryKind::Blend};
+
 #define KX_FLUID_DESCRIPTION(LIB, ACCESSOR, WORDS) \
     { #LIB, LIB##_Entries, InfoOf < ACCESSOR, WORDS>, FluidOf < ACCESSOR> }
 
@@ -531,6 +612,10 @@ const TKXLibraryDescription Descriptions[] = {
     KX_FLUID_DESCRIPTION(KX_R143a_FE, R143a, R143aWords),
     KX_FLUID_DESCRIPTION(KX_R245fa_FE, R245fa, R245faWords),
     KX_FLUID_DESCRIPTION(KX_R1336mzzZ_FE, R1336mzzZ, R1336mzzZWords),
+    KX_FLUID_DESCRIPTION(KX_R410A_FE, R410A, R410AWords),
+    KX_FLUID_DESCRIPTION(KX_R404A_FE, R404A, R404AWords),
+    KX_FLUID_DESCRIPTION(KX_R407C_FE, R407C, R407CWords),
+    KX_FLUID_DESCRIPTION(KX_R507A_FE, R507A, R507AWords),
     {"KX_HA_RP1485", KX_HA_RP1485_Entries, HumidAirRP1485Info, nullptr},
     {"KX_HA_IDEAL", KX_HA_IDEAL_Entries, HumidAirIdealInfo, nullptr},
 };
@@ -549,6 +634,16 @@ std::span<const THelmholzFluid* const> KXHelmholtzFluids() {
         for (const TKXLibraryDescription& d : Descriptions)
             if (d.Fluid) all.push_back(d.Fluid());
         return all;
+    }();
+    return fluids;
+}
+
+std::span<const THelmholzFluid* const> KXEquilibriumFluids() {
+    static const std::vector<const THelmholzFluid*> fluids = [] {
+        std::vector<const THelmholzFluid*> equilibrium;
+        for (const TKXLibraryDescription& d : Descriptions)
+            if (d.Fluid && d.Info().Kind != TKXLibraryKind::Blend) equilibrium.push_back(d.Fluid());
+        return equilibrium;
     }();
     return fluids;
 }

@@ -23,3 +23,8 @@ std::span<const TKXLibraryDescription> KXLibraryDescriptions();
 
 // The Helmholtz fluid models of the list, in its order.
 std::span<const THelmholzFluid* const> KXHelmholtzFluids();
+
+// The Helmholtz fluids whose saturation is the phase equilibrium of their equation, in the list's
+// order: every fluid but the pseudo-pure blends, whose bubble and dew lines are their ancillaries
+// (no saturation curves are fitted to them).
+std::span<const THelmholzFluid* const> KXEquilibriumFluids();

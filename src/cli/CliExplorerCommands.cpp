@@ -118,19 +118,27 @@ void PrintState(const TKXLibraries& registry, const TStateArgs& a, std::ostream&
     for (const TKXStateRow& r : state.Rows) line(r.Property.Key, r.Mixture);
     // The saturated liquid and vapour; the library's single-phase limits at the dome follow the
     // saturation functions' values.
-    if (state.TwoPhase)
+    if (state.TwoPhase) {
+        // A blend's liquid and vapour have temperatures of their own (bubble and dew point).
+        const TKXStateRow* t = state.Row("T");
+        if (t && t->Liquid.HasValue && t->Mixture.HasValue && t->Liquid.Value != t->Mixture.Value) {
+            line("T_liq", t->Liquid);
+            line("T_vap", t->Vapour);
+        }
         for (const char* key : {"rho", "h", "s", "cp", "w", "eta", "lambda", "Pr"}) {
             const TKXStateRow* r = state.Row(key);
             if (!r) continue;  // a row the library does not offer (no transport functions)
             line(std::string(key) + "_liq", r->Liquid);
             line(std::string(key) + "_vap", r->Vapour);
         }
+    }
 }
 
 struct TTableArgs {
     std::string Library, Kind;
     std::vector<std::string> T, P;
     bool Csv = false;
+    bool DecimalComma = false;
     TOutputOptions Output;
 };
 
@@ -168,8 +176,11 @@ void PrintTable(const TKXLibraries& registry, const TTableArgs& a, std::ostream&
         Usage("unknown table: " + Typed(a.Kind) + " (saturation, isobar, isotherm)");
     }
     const TKXUnitChoice units = a.Output.Choice();
-    out << ExportTable(ComputeTable(fluid, kind, fixed, values), units, a.Output.Format(),
-                       a.Csv ? ',' : '\t');
+    // A decimal comma goes with ';' between the fields of a CSV file.
+    const TKXNumberFormat format =
+        a.DecimalComma ? WithDecimalComma(a.Output.Format()) : a.Output.Format();
+    const char separator = !a.Csv ? '\t' : a.DecimalComma ? ';' : ',';
+    out << ExportTable(ComputeTable(fluid, kind, fixed, values), units, format, separator);
 }
 
 // "WxH" with two decimal integers and nothing else; a number too large for an int is refused
@@ -222,6 +233,7 @@ struct TCycleArgs {
     // Each option as typed, by its name without the dashes; empty when not given.
     std::vector<std::pair<std::string, std::string>> Options;
     int Digits = 5;
+    std::string Diagram, Chart;
 };
 
 void PrintCycle(const TKXLibraries& registry, const TCycleArgs& a, std::ostream& out) {
@@ -234,6 +246,20 @@ void PrintCycle(const TKXLibraries& registry, const TCycleArgs& a, std::ostream&
     if (usage) Usage(cycle.ErrorText);
     const int digits = a.Digits;
     out << CycleText(cycle, [digits](double v) { return FormatGeneral(v, digits); });
+    if (a.Diagram.empty() || !cycle.Ok) return;
+    // Refrigeration on log p-h, Rankine on T-s, unless --chart says otherwise.
+    const std::string chart = !a.Chart.empty() ? Typed(a.Chart) : a.Kind == "rankine" ? "ts" : "ph";
+    const auto kind = FindDiagramKind(chart);
+    if (!kind || *kind == TKXDiagramKind::PT) Usage("--chart needs ph, ts or hs: " + chart);
+#ifdef VARNEXA_HAVE_RENDER
+    const TKXUnitChoice units(Catalogue(), 0);
+    TKXDiagramPainter painter(ComputeDiagram(fluid, *kind), units);
+    painter.SetCycle(CycleInDiagram(fluid, cycle, *kind));
+    std::string error;
+    if (!SaveDiagram(painter, Typed(a.Diagram), QSize(900, 650), error)) Usage(error);
+#else
+    Usage("this varnexa-cli was built without Qt and cannot draw diagrams");
+#endif
 }
 
 }  // namespace
@@ -266,6 +292,8 @@ void RegisterExplorerCommands(CLI::App& app, const TKXLibraries& registry, std::
         ->expected(1, 3)
         ->allow_extra_args(false);
     table->add_flag("--csv", tableArgs->Csv, "comma-separated instead of tab-separated");
+    table->add_flag("--decimal-comma", tableArgs->DecimalComma,
+                    "numbers with a decimal comma (and ';' between the fields with --csv)");
     tableArgs->Output.Add(table);
     table->callback([tableArgs, &registry, &out] { PrintTable(registry, *tableArgs, out); });
 
@@ -321,5 +349,7 @@ void RegisterExplorerCommands(CLI::App& app, const TKXLibraries& registry, std::
     }
     cycle->add_option("--digits", c->Digits, "significant digits, 1 to 17 (default 5)")
         ->check(CLI::Range(1, 17));
+    cycle->add_option("--diagram", c->Diagram, "FILE.png or FILE.svg: draw the cycle on its chart");
+    cycle->add_option("--chart", c->Chart, "ph, ts or hs (default ph; Rankine ts) for --diagram");
     cycle->callback([c, &registry, &out] { PrintCycle(registry, *c, out); });
 }

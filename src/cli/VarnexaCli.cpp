@@ -16,6 +16,7 @@
 #include "KX_Function_Call.h"
 #include "KX_Libraries_Catalogue.h"
 #include "KX_PARSER.h"
+#include "KX_Version.h"
 #include "MemoryObject.h"
 #include "NumberText.h"
 
@@ -221,6 +222,8 @@ int RunVarnexaCli(const TKXLibraries& registry, int argc, const char* const* arg
         "Varnexa: water, steam and fluid properties and unit conversion from the command line",
         "varnexa-cli"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("varnexa-cli ") + VARNEXA_VERSION,
+                         "Print the version and exit");
 
     std::string libraryName;
     auto* list = app.add_subcommand("list", "List the libraries, or the functions of LIBRARY");

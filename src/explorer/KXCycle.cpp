@@ -326,26 +326,46 @@ TKXCycle ComputeRankine(const TKXFluidFunctions& fluid, const TKXRankineInput& i
 
 namespace {
 
-struct TInputSpec {
-    const char* Name;
-    bool Required;
-};
+using TInputSpec = TKXCycleInputInfo;
 
 // The inputs each kind takes.
 const std::vector<TInputSpec>& InputsOf(const std::string& kind) {
     static const std::vector<TInputSpec> none;
+    static const TInputSpec evap{"evap", "Evaporating temperature (dew point)", "°C", true},
+        superheat{"superheat", "Superheat", "K", false},
+        etaS{"eta-s", "Compressor isentropic efficiency", "-", false},
+        ihx{"ihx", "Internal heat exchanger effectiveness", "-", false},
+        dpSuction{"dp-suction", "Suction pressure drop", "bar", false},
+        dpDischarge{"dp-discharge", "Discharge pressure drop", "bar", false},
+        capacity{"capacity", "Refrigerating capacity", "kW", false},
+        massFlow{"mass-flow", "Mass flow", "kg/s", false};
     static const std::vector<TInputSpec> compression = {
-        {"evap", true},      {"cond", true},      {"superheat", false},  {"subcool", false},
-        {"eta-s", false},    {"ihx", false},      {"dp-suction", false}, {"dp-discharge", false},
-        {"capacity", false}, {"mass-flow", false}};
+        evap,      {"cond", "Condensing temperature (bubble point)", "°C", true},
+        superheat, {"subcool", "Subcooling", "K", false},
+        etaS,      ihx,
+        dpSuction, dpDischarge,
+        capacity,  massFlow};
     static const std::vector<TInputSpec> transcritical = {
-        {"evap", true},      {"p-gc", true},      {"T-gc", true},        {"superheat", false},
-        {"eta-s", false},    {"ihx", false},      {"dp-suction", false}, {"dp-discharge", false},
-        {"capacity", false}, {"mass-flow", false}};
+        evap,
+        {"p-gc", "Gas-cooler pressure", "bar(a)", true},
+        {"T-gc", "Gas-cooler exit temperature", "°C", true},
+        superheat,
+        etaS,
+        ihx,
+        dpSuction,
+        dpDischarge,
+        capacity,
+        massFlow};
     static const std::vector<TInputSpec> rankine = {
-        {"p-boiler", true},  {"T-live", true}, {"p-reheat", false},
-        {"T-reheat", false}, {"p-cond", true}, {"eta-turbine", false},
-        {"eta-pump", false}, {"power", false}, {"mass-flow", false}};
+        {"p-boiler", "Boiler pressure", "bar(a)", true},
+        {"T-live", "Live-steam temperature", "°C", true},
+        {"p-reheat", "Reheat pressure", "bar(a)", false},
+        {"T-reheat", "Reheat temperature", "°C", false},
+        {"p-cond", "Condenser pressure", "bar(a)", true},
+        {"eta-turbine", "Turbine isentropic efficiency", "-", false},
+        {"eta-pump", "Pump isentropic efficiency", "-", false},
+        {"power", "Net power", "kW", false},
+        massFlow};
     if (kind == "vapour-compression") return compression;
     if (kind == "transcritical") return transcritical;
     if (kind == "rankine") return rankine;
@@ -353,6 +373,10 @@ const std::vector<TInputSpec>& InputsOf(const std::string& kind) {
 }
 
 }  // namespace
+
+const std::vector<TKXCycleInputInfo>& CycleInputs(const std::string& kind) {
+    return InputsOf(kind);
+}
 
 TKXCycle ComputeCycle(const TKXFluidFunctions& fluid, const std::string& kind,
                       const TKXCycleInputs& inputs, bool& usageError) {

@@ -94,6 +94,18 @@ TKXCycle ComputeRankine(const TKXFluidFunctions& fluid, const TKXRankineInput& i
 // "power"). An unknown kind or input, an input the kind does not take, or a missing one gives no
 // cycle and sets usageError (the cycle's own refusals leave it false).
 using TKXCycleInputs = std::vector<std::pair<std::string, double>>;
+
+// One input of a kind of cycle: its name, its words and standard unit for a form, whether the
+// cycle needs it.
+struct TKXCycleInputInfo {
+    const char* Name;
+    const char* Label;
+    const char* Unit;
+    bool Required;
+};
+// The inputs of a kind ("vapour-compression", "transcritical", "rankine"), in the order of a form;
+// empty for another kind.
+const std::vector<TKXCycleInputInfo>& CycleInputs(const std::string& kind);
 TKXCycle ComputeCycle(const TKXFluidFunctions& fluid, const std::string& kind,
                       const TKXCycleInputs& inputs, bool& usageError);
 

@@ -6,7 +6,12 @@
 #include <functional>
 #include <thread>
 
+#include "KXCycle.h"
+
 namespace {
+
+// Points of a blend's isotherm or isobar through the two-phase region.
+constexpr int DomeSteps = 20;
 
 using TMaybe = std::optional<double>;
 
@@ -221,21 +226,34 @@ class TDiagramBuilder {
   private:
     TMaybe Call(const char* fn, double a, double b = 0.0) const { return Answer(F.Call(fn, a, b)); }
 
+    // A blend: bubble and dew lines apart, and the pressure of a two-phase state (T, x).
+    bool Glide() const { return F.Offers("PTX") && F.Offers("PdewT") && F.Offers("TdewP"); }
+    // The saturated vapour's pressure at t: the dew pressure of a blend.
+    TMaybe VapourPressure(double t) const { return Call(Glide() ? "PdewT" : "PsatT", t); }
+    // The pressure of the two-phase state (t, x).
+    TMaybe PressureTX(double t, double x) const {
+        return Glide() ? Call("PTX", t, x) : Call("PsatT", t);
+    }
+
     void Dome() {
         const auto temps = DomeTemperatures(L, N);
         if (D.Kind == TKXDiagramKind::PT) {
             TCurveBuilder c(TKXCurveKind::VapourPressure, "", 0.0);
             for (double t : temps) c.Add(At(Call("PsatT", t), t, {}, {}));
             D.Curves.push_back(c.Done());
+            if (Glide()) {
+                TCurveBuilder dew(TKXCurveKind::VapourPressure, "", 1.0);
+                for (double t : temps) dew.Add(At(Call("PdewT", t), t, {}, {}));
+                D.Curves.push_back(dew.Done());
+            }
             D.Critical = TKXPoint{L.Tc, L.Pc};
             return;
         }
         TCurveBuilder liquid(TKXCurveKind::SaturatedLiquid, "x", 0.0);
         TCurveBuilder vapour(TKXCurveKind::SaturatedVapour, "x", 1.0);
         for (double t : temps) {
-            const TMaybe p = Call("PsatT", t);
-            liquid.Add(At(p, t, Call("HTX", t, 0.0), Call("STX", t, 0.0)));
-            vapour.Add(At(p, t, Call("HTX", t, 1.0), Call("STX", t, 1.0)));
+            liquid.Add(At(Call("PsatT", t), t, Call("HTX", t, 0.0), Call("STX", t, 0.0)));
+            vapour.Add(At(VapourPressure(t), t, Call("HTX", t, 1.0), Call("STX", t, 1.0)));
         }
         D.Curves.push_back(liquid.Done());
         D.Curves.push_back(vapour.Done());
@@ -255,7 +273,7 @@ class TDiagramBuilder {
                 const double x = i / 10.0;
                 TCurveBuilder c(TKXCurveKind::VapourFraction, "x", x);
                 for (double t : temps)
-                    c.Add(At(Call("PsatT", t), t, Call("HTX", t, x), Call("STX", t, x)));
+                    c.Add(At(PressureTX(t, x), t, Call("HTX", t, x), Call("STX", t, x)));
                 return c.Done();
             });
     }
@@ -269,13 +287,20 @@ class TDiagramBuilder {
             Jobs.push_back([this, t] {
                 TCurveBuilder c(TKXCurveKind::Isotherm, "T", t);
                 const TMaybe psat = t < L.Tc ? Call("PsatT", t) : std::nullopt;
-                bool crossed = !psat;
+                const TMaybe pdew = t < L.Tc ? VapourPressure(t) : std::nullopt;
+                bool crossed = !psat || !pdew;
                 for (double p : LogSpaced(L.Pt, L.Pmax, N)) {
-                    if (!crossed && p > *psat) {
-                        c.Add(At(psat, t, Call("HTX", t, 1.0), Call("STX", t, 1.0)));
-                        c.Add(At(psat, t, Call("HTX", t, 0.0), Call("STX", t, 0.0)));
+                    if (!crossed && p > *pdew) {
+                        // From the dew to the bubble point: a blend's isotherm climbs through
+                        // the two-phase states of its temperature.
+                        const int steps = Glide() ? DomeSteps : 1;
+                        for (int k = steps; k >= 0; --k) {
+                            const double x = static_cast<double>(k) / steps;
+                            c.Add(At(PressureTX(t, x), t, Call("HTX", t, x), Call("STX", t, x)));
+                        }
                         crossed = true;
                     }
+                    if (crossed && psat && p <= *psat && p > *pdew) continue;  // inside the dome
                     c.Add(At(p, t, Call("HPT", p, t), Call("SPT", p, t)));
                 }
                 return c.Done();
@@ -288,13 +313,22 @@ class TDiagramBuilder {
             Jobs.push_back([this, p] {
                 TCurveBuilder c(TKXCurveKind::Isobar, "p", p);
                 const TMaybe tsat = p < L.Pc ? Call("TsatP", p) : std::nullopt;
-                bool crossed = !tsat;
+                const TMaybe tdew = p < L.Pc ? Call(Glide() ? "TdewP" : "TsatP", p) : std::nullopt;
+                bool crossed = !tsat || !tdew;
                 for (double t : LinSpaced(L.Tt, L.Tmax, N)) {
                     if (!crossed && t > *tsat) {
-                        c.Add(At(p, tsat, Call("HPX", p, 0.0), Call("SPX", p, 0.0)));
-                        c.Add(At(p, tsat, Call("HPX", p, 1.0), Call("SPX", p, 1.0)));
+                        // From the bubble to the dew point: a blend's isobar warms through the
+                        // two-phase states of its pressure.
+                        const int steps = Glide() ? DomeSteps : 1;
+                        for (int k = 0; k <= steps; ++k) {
+                            const double x = static_cast<double>(k) / steps;
+                            const TMaybe h = Call("HPX", p, x);
+                            const TMaybe tx = !Glide() ? tsat : h ? Call("TPH", p, *h) : h;
+                            c.Add(At(p, tx, h, Call("SPX", p, x)));
+                        }
                         crossed = true;
                     }
+                    if (crossed && t > *tsat && t <= *tdew) continue;  // inside the dome
                     c.Add(At(p, t, Call("HPT", p, t), Call("SPT", p, t)));
                 }
                 return c.Done();
@@ -342,15 +376,16 @@ class TDiagramBuilder {
                 for (double t : LinSpaced(L.Tt, L.Tmax, N / 4)) {
                     double lo = L.Pt, hi = L.Pmax;
                     if (t < L.Tc) {
-                        const TMaybe psat = Call("PsatT", t);
+                        const TMaybe psat = Call("PsatT", t), pdew = VapourPressure(t);
                         const TMaybe dl = Call("DTX", t, 0.0), dv = Call("DTX", t, 1.0);
-                        if (!psat || !dl || !dv || (rho >= *dv && rho <= *dl)) {
+                        if (!psat || !pdew || !dl || !dv || (rho >= *dv && rho <= *dl)) {
                             c.Add(std::nullopt);  // inside the dome at this temperature
                             continue;
                         }
-                        // Just off the saturation pressure, where the (p, T) functions answer.
+                        // Just off the saturation pressure (the dew pressure on the vapour
+                        // side), where the (p, T) functions answer.
                         if (rho < *dv)
-                            hi = *psat * (1.0 - 1e-6);
+                            hi = *pdew * (1.0 - 1e-6);
                         else
                             lo = *psat * (1.0 + 1e-6);
                     }
@@ -470,4 +505,50 @@ std::optional<TKXDiagramInput> StateAtPoint(const TKXFluidFunctions& fluid, TKXD
         }
     }
     return std::nullopt;
+}
+
+TKXCyclePath CycleInDiagram(const TKXFluidFunctions& fluid, const TKXCycle& cycle,
+                            TKXDiagramKind kind) {
+    TKXCyclePath path;
+    if (!cycle.Ok || cycle.Points.empty()) return path;
+    const TCoordinates at{kind};
+    const auto answer = [&fluid](const char* fn, double a, double b) {
+        return Answer(fluid.Call(fn, a, b));
+    };
+    // A state of the path from its pressure and enthalpy.
+    const auto byPH = [&](double p, double h) {
+        return at(p, answer("TPH", p, h), h, answer("SPH", p, h));
+    };
+    constexpr int Steps = 24;
+    std::vector<TKXPoint> segment;
+    const auto add = [&](std::optional<TKXPoint> point) {
+        if (point) {
+            segment.push_back(*point);
+        } else if (!segment.empty()) {
+            path.Segments.push_back(std::move(segment));
+            segment.clear();
+        }
+    };
+    const std::size_t n = cycle.Points.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const TKXCyclePoint& a = cycle.Points[i];
+        const TKXCyclePoint& b = cycle.Points[(i + 1) % n];
+        const auto point = at(a.p, a.T, a.h, a.s);
+        if (point) path.Labels.emplace_back(a.Label, *point);
+        add(point);
+        const bool isobar = std::fabs(a.p - b.p) <= 1e-12 * std::max(a.p, b.p);
+        const bool isenthalp = std::fabs(a.h - b.h) <= 1e-12 * std::max(1.0, std::fabs(a.h));
+        if (!isobar && !isenthalp) continue;  // a straight line to the next point
+        for (int k = 1; k < Steps; ++k) {
+            const double f = static_cast<double>(k) / Steps;
+            if (isobar)
+                add(byPH(a.p, a.h + f * (b.h - a.h)));
+            else
+                add(byPH(a.p * std::pow(b.p / a.p, f), a.h));
+        }
+    }
+    const TKXCyclePoint& first = cycle.Points.front();
+    add(at(first.p, first.T, first.h, first.s));
+    add(std::nullopt);
+    return path;
 }

@@ -5,6 +5,7 @@
 // curve ends (or breaks into segments), it never falls to zero.
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "KXExplorerState.h"
@@ -55,6 +56,18 @@ TKXDiagram ComputeDiagram(const TKXFluidFunctions& fluid, TKXDiagramKind kind,
 
 // Where a state lies in the diagram (standard units); nothing for a failed state.
 std::optional<TKXPoint> StateInDiagram(const TKXState& state, TKXDiagramKind kind);
+
+// A cycle drawn on a diagram: the closed path through its state points (standard units) and
+// each point's label where it lies. Between points of one pressure the path follows the isobar,
+// between points of one enthalpy the isenthalp (the valve), elsewhere (compression, expansion)
+// the straight line between the end points.
+struct TKXCyclePath {
+    std::vector<std::vector<TKXPoint>> Segments;
+    std::vector<std::pair<std::string, TKXPoint>> Labels;
+};
+struct TKXCycle;
+TKXCyclePath CycleInDiagram(const TKXFluidFunctions& fluid, const TKXCycle& cycle,
+                            TKXDiagramKind kind);
 
 // The state at a point of the diagram (standard units), as an input pair and its two values:
 // (p, h) and (p, T) directly; in T-s and h-s the pressure is searched among the library's

@@ -110,9 +110,19 @@ struct TStateBuilder {
             TKXStateRow* r = Row(key);
             r->Liquid = r->Vapour = r->Mixture;
         }
+        // A blend's liquid boils at the bubble and its vapour condenses at the dew temperature
+        // of the state's pressure.
+        double tLiquid = t, tVapour = t;
+        if (Blend()) {
+            const TKXAnswer bubble = Fluid.Call("TbubP", p);
+            const TKXAnswer dew = Fluid.Call("TdewP", p);
+            SetSaturated("T", bubble, dew);
+            tLiquid = bubble.Ok() ? bubble.Value : NAN;
+            tVapour = dew.Ok() ? dew.Value : NAN;
+        }
         SetSaturated("x", TKXAnswer{0.0, 0, {}}, TKXAnswer{1.0, 0, {}});
-        FillSaturatedSides(p, t);
-        if (Fluid.Offers("STT")) Set("sigma", Fluid.Call("STT", t));
+        FillSaturatedSides(p, tLiquid, tVapour);
+        if (Fluid.Offers("STT")) Set("sigma", Fluid.Call("STT", tLiquid));
         std::string words = x <= 0.0   ? "saturated liquid"
                             : x >= 1.0 ? "saturated vapour"
                                        : "two-phase";
@@ -123,7 +133,7 @@ struct TStateBuilder {
     // The (p, T) rows other than density, volume, enthalpy and entropy (those come from the
     // saturation functions) in the liquid and vapour columns: each single-phase function a step
     // into its phase, kept only when the library's density at that step is the phase's.
-    void FillSaturatedSides(double p, double t) {
+    void FillSaturatedSides(double p, double tLiquid, double tVapour) {
         const TKXStateRow* rho = Row("rho");
         if (!rho || !rho->Liquid.HasValue || !rho->Vapour.HasValue || !Fluid.Offers("DPT")) return;
         const double dl = rho->Liquid.Value;
@@ -131,6 +141,8 @@ struct TStateBuilder {
         if (!(dl > dv)) return;
         for (const bool liquid : {true, false}) {
             const double side = p * (liquid ? 1.0 + SaturationSideStep : 1.0 - SaturationSideStep);
+            const double t = liquid ? tLiquid : tVapour;
+            if (std::isnan(t)) continue;
             // A failure there is shown as each function's own text; a density of the other
             // phase (or of neither) leaves the cells empty.
             const TKXAnswer d = Fluid.Call("DPT", side, t);
@@ -177,6 +189,7 @@ struct TStateBuilder {
 
     // Two-phase states named by temperature (T, x), (T, h), (T, s) or pressure (p, x).
     TKXState OnDome(bool byPressure, double a, double x, const char* givenKey, double given) {
+        if (Blend()) return OnBlendDome(byPressure, a, x, givenKey, given);
         const TKXAnswer other = Fluid.Call(byPressure ? "TsatP" : "PsatT", a);
         if (!other.Ok()) return Fail(other);
         const double p = byPressure ? a : other.Value;
@@ -190,6 +203,32 @@ struct TStateBuilder {
         Set("x", x);
         if (givenKey) Set(givenKey, given);
         FillTwoPhase(p, t, x, byPressure);
+        return Done();
+    }
+
+    // A blend (it has bubble and dew lines and the pressure of a (T, x) state): the state of
+    // (T, x) is the state (p, x) of its pressure, whose temperature lies between the bubble and
+    // the dew temperature; the saturated columns are the bubble and the dew state at p.
+    bool Blend() const { return Fluid.Offers("PTX") && Fluid.Offers("TbubP"); }
+
+    TKXState OnBlendDome(bool byPressure, double a, double x, const char* givenKey, double given) {
+        double p = a, t = a;
+        if (byPressure) {
+            const TKXAnswer h = Fluid.Call("HPX", p, x);
+            if (!h.Ok()) return Fail(h);
+            const TKXAnswer temperature = Fluid.Call("TPH", p, h.Value);
+            if (!temperature.Ok()) return Fail(temperature);
+            t = temperature.Value;
+        } else {
+            const TKXAnswer pressure = Fluid.Call("PTX", t, x);
+            if (!pressure.Ok()) return Fail(pressure);
+            p = pressure.Value;
+        }
+        Set("T", t);
+        Set("p", p);
+        Set("x", x);
+        if (givenKey) Set(givenKey, given);
+        FillTwoPhase(p, t, x, true);
         return Done();
     }
 

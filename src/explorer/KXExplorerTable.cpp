@@ -6,7 +6,11 @@
 namespace {
 
 std::string Field(const std::string& text, char separator) {
-    if (separator != ',' || text.find_first_of(",\"\n\r") == std::string::npos) return text;
+    // Comma- and semicolon-separated files quote a field that holds the separator, a quote or a
+    // line break; tab-separated text stays as it is.
+    const bool csv = separator == ',' || separator == ';';
+    if (!csv || text.find_first_of(std::string(1, separator) + "\"\n\r") == std::string::npos)
+        return text;
     std::string quoted = "\"";
     for (char c : text) {
         if (c == '"') quoted += '"';
@@ -53,7 +57,52 @@ TKXTableRow SaturationRow(const TKXFluidFunctions& fluid, bool byT, double value
     return row;
 }
 
+// A blend's row: its bubble (liquid) and dew (vapour) states at the row's temperature, each at
+// its own pressure, or at the row's pressure, each at its own temperature, and the glide at the
+// row's pressure (by temperature: at the bubble pressure).
+TKXTableRow BlendSaturationRow(const TKXFluidFunctions& fluid, bool byT, double value) {
+    TKXTableRow row;
+    const TKXAnswer liquid = fluid.Call(byT ? "PbubT" : "TbubP", value);
+    const TKXAnswer vapour = fluid.Call(byT ? "PdewT" : "TdewP", value);
+    const char* d = byT ? "DTX" : "DPX";
+    const char* h = byT ? "HTX" : "HPX";
+    const char* s = byT ? "STX" : "SPX";
+    const TKXAnswer answers[] = {
+        liquid,
+        vapour,
+        fluid.Call(d, value, 0.0),
+        fluid.Call(d, value, 1.0),
+        fluid.Call(h, value, 0.0),
+        fluid.Call(h, value, 1.0),
+        fluid.Call(s, value, 0.0),
+        fluid.Call(s, value, 1.0),
+        liquid.Ok() ? fluid.Call("TglideP", byT ? liquid.Value : value) : liquid};
+    row.Cells = {TKXCell::Number(value)};
+    for (std::size_t i = 0; i < 6; ++i) row.Cells.push_back(CellOf(answers[i]));
+    row.Cells.push_back(TKXCell{});
+    for (std::size_t i = 6; i < 9; ++i) row.Cells.push_back(CellOf(answers[i]));
+    if (answers[4].Ok() && answers[5].Ok())
+        row.Cells[7] = TKXCell::Number(answers[5].Value - answers[4].Value);
+    for (const TKXAnswer& a : answers)
+        if (!a.Ok() && row.Error.empty()) row.Error = a.Text;
+    return row;
+}
+
 }  // namespace
+
+bool HasBubbleAndDewLines(const TKXFluidFunctions& fluid) {
+    return fluid.Offers("PbubT") && fluid.Offers("TbubP") && fluid.Offers("TglideP");
+}
+
+std::vector<std::string> SaturationKeys(const TKXFluidFunctions& fluid, bool byT) {
+    if (!HasBubbleAndDewLines(fluid)) return SaturationKeys();
+    std::vector<std::string> keys = {byT ? "T" : "p", byT ? "p_liq" : "T_liq",
+                                     byT ? "p_vap" : "T_vap"};
+    for (const char* k : {"rho_liq", "rho_vap", "h_liq", "h_vap", "hvap", "s_liq", "s_vap"})
+        keys.push_back(k);
+    keys.push_back("glide");
+    return keys;
+}
 
 std::vector<double> RangeByStep(double from, double to, double step, std::string& error,
                                 std::size_t maxCount) {
@@ -112,11 +161,14 @@ TKXTable ComputeTable(const TKXFluidFunctions& fluid, TKXTableKind kind, double 
     TKXTable table;
     const bool saturation =
         kind == TKXTableKind::SaturationByT || kind == TKXTableKind::SaturationByP;
-    table.Keys = saturation ? SaturationKeys() : SinglePhaseKeys(fluid);
+    const bool byT = kind == TKXTableKind::SaturationByT;
+    const bool blend = saturation && HasBubbleAndDewLines(fluid);
+    table.Keys = saturation ? SaturationKeys(fluid, byT) : SinglePhaseKeys(fluid);
     table.Rows.reserve(values.size());
     for (double value : values) {
         if (saturation) {
-            table.Rows.push_back(SaturationRow(fluid, kind == TKXTableKind::SaturationByT, value));
+            table.Rows.push_back(blend ? BlendSaturationRow(fluid, byT, value)
+                                       : SaturationRow(fluid, byT, value));
             continue;
         }
         const double p = kind == TKXTableKind::Isobar ? fixed : value;
@@ -147,6 +199,15 @@ std::string CellText(const TKXCell& cell, const std::string& key, const TKXUnitC
 std::string ColumnTitle(const std::string& key, const TKXUnitChoice& units) {
     const std::string unit = units.UnitFor(key);
     return unit.empty() ? key : key + " [" + unit + "]";
+}
+
+TKXNumberFormat WithDecimalComma(TKXNumberFormat format) {
+    return [format = std::move(format)](double v) {
+        std::string text = format(v);
+        for (char& c : text)
+            if (c == '.') c = ',';
+        return text;
+    };
 }
 
 std::string ExportTable(const TKXTable& table, const TKXUnitChoice& units,

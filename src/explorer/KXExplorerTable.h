@@ -30,6 +30,13 @@ std::vector<double> RangeByCount(double from, double to, int count, std::string&
 
 // Columns of a saturation table: T p rho_liq rho_vap h_liq h_vap hvap s_liq s_vap.
 std::vector<std::string> SaturationKeys();
+// A library with bubble and dew lines (a refrigerant blend: PbubT, TbubP, TglideP, ...).
+bool HasBubbleAndDewLines(const TKXFluidFunctions& fluid);
+// The columns of this library's saturation table by temperature or pressure: SaturationKeys(),
+// or for a blend the given value, the liquid (bubble) and vapour (dew) pressures or temperatures
+// (p_liq p_vap, T_liq T_vap), the saturated columns and the glide (K) at the row's pressure (by
+// temperature at the bubble pressure): T p_liq p_vap rho_liq ... s_vap glide.
+std::vector<std::string> SaturationKeys(const TKXFluidFunctions& fluid, bool byT);
 // Columns of an isobar or isotherm: the state keys the library offers, surface tension aside.
 std::vector<std::string> SinglePhaseKeys(const TKXFluidFunctions& fluid);
 
@@ -47,8 +54,13 @@ std::string CellText(const TKXCell& cell, const std::string& key, const TKXUnitC
 // "T [°C]"; just the key when it has no unit.
 std::string ColumnTitle(const std::string& key, const TKXUnitChoice& units);
 
+// The numbers of format with a decimal comma, as a spreadsheet in a decimal-comma locale reads
+// them (with ';' between the fields of a file).
+TKXNumberFormat WithDecimalComma(TKXNumberFormat format);
+
 // One header line of keys with units in brackets, then one line per row; a failed row carries
-// its text after the cells it has. Comma-separated fields are quoted when they need it.
+// its text after the cells it has. Comma- and semicolon-separated fields are quoted when they
+// need it.
 std::string ExportTable(const TKXTable& table, const TKXUnitChoice& units,
                         const TKXNumberFormat& format, char separator);
 // The state in the same layout: a column "state" naming the row (the state, and on the dome the

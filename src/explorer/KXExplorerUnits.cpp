@@ -17,6 +17,10 @@ std::string BaseKey(const std::string& key) {
     return key;
 }
 
+// A blend's glide is a temperature difference, which the catalogue has no quantity for (a
+// temperature unit would add its offset): always shown in K, as the library gives it.
+constexpr const char* GlideKey = "glide";
+
 }  // namespace
 
 int32_t QuantityOfKey(const std::string& key) {
@@ -47,6 +51,7 @@ std::string TKXUnitChoice::DefaultUnit(int32_t quantity) const {
 }
 
 std::string TKXUnitChoice::UnitFor(const std::string& key) const {
+    if (key == GlideKey) return "K";
     const auto it = Chosen.find(BaseKey(key));
     return it != Chosen.end() ? it->second : DefaultUnit(QuantityOfKey(key));
 }
@@ -59,6 +64,10 @@ bool TKXUnitChoice::Choose(const std::string& key, const std::string& unit) {
 }
 
 bool TKXUnitChoice::FromStandard(const std::string& key, double standard, double& shown) const {
+    if (key == GlideKey) {
+        shown = standard;
+        return true;
+    }
     const TUnitList* list = ListOf(QuantityOfKey(key));
     return list && list->TryConvertFromStandard(UnitFor(key), standard, shown);
 }

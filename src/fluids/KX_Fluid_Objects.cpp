@@ -22,6 +22,10 @@
 #include "KX_R245fa_FE_Lib_Root.h"
 #include "KX_R290_FE_Lib_Root.h"
 #include "KX_R32_FE_Lib_Root.h"
+#include "KX_R404A_FE_Lib_Root.h"
+#include "KX_R407C_FE_Lib_Root.h"
+#include "KX_R410A_FE_Lib_Root.h"
+#include "KX_R507A_FE_Lib_Root.h"
 #include "KX_R600a_FE_Lib_Root.h"
 
 namespace {
@@ -52,6 +56,10 @@ struct TFluidObjects {
     std::unique_ptr<TR143a_FE> R143a;
     std::unique_ptr<TR245fa_FE> R245fa;
     std::unique_ptr<TR1336mzzZ_FE> R1336mzzZ;
+    std::unique_ptr<TR410A_FE> R410A;
+    std::unique_ptr<TR404A_FE> R404A;
+    std::unique_ptr<TR407C_FE> R407C;
+    std::unique_ptr<TR507A_FE> R507A;
 };
 
 TFluidObjects& Objects() {
@@ -90,6 +98,10 @@ static void FillFluidObjects(TFluidObjects& objects) {
     objects.R143a = std::make_unique<TR143a_FE>();
     objects.R245fa = std::make_unique<TR245fa_FE>();
     objects.R1336mzzZ = std::make_unique<TR1336mzzZ_FE>();
+    objects.R410A = std::make_unique<TR410A_FE>();
+    objects.R404A = std::make_unique<TR404A_FE>();
+    objects.R407C = std::make_unique<TR407C_FE>();
+    objects.R507A = std::make_unique<TR507A_FE>();
 }
 
 void CreateFluidObjects() {
@@ -162,4 +174,16 @@ const TR245fa_FE& R245faFluid() {
 }
 const TR1336mzzZ_FE& R1336mzzZFluid() {
     return *CreatedObjects().R1336mzzZ;
+}
+const TR410A_FE& R410AFluid() {
+    return *CreatedObjects().R410A;
+}
+const TR404A_FE& R404AFluid() {
+    return *CreatedObjects().R404A;
+}
+const TR407C_FE& R407CFluid() {
+    return *CreatedObjects().R407C;
+}
+const TR507A_FE& R507AFluid() {
+    return *CreatedObjects().R507A;
 }

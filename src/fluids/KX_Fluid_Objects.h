@@ -32,6 +32,10 @@ class TR125_FE;
 class TR143a_FE;
 class TR245fa_FE;
 class TR1336mzzZ_FE;
+class TR410A_FE;
+class TR404A_FE;
+class TR407C_FE;
+class TR507A_FE;
 
 // Creates every fluid object in the order ammonia, R22, R32, R123, R134a, R152a, nitrogen,
 // oxygen, carbon dioxide, argon, normal hydrogen, parahydrogen, orthohydrogen. Calling it again
@@ -60,3 +64,7 @@ const TR125_FE& R125Fluid();
 const TR143a_FE& R143aFluid();
 const TR245fa_FE& R245faFluid();
 const TR1336mzzZ_FE& R1336mzzZFluid();
+const TR410A_FE& R410AFluid();
+const TR404A_FE& R404AFluid();
+const TR407C_FE& R407CFluid();
+const TR507A_FE& R507AFluid();

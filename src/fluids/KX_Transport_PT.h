@@ -77,7 +77,7 @@ extern const TFluidTransport NH3Transport, R22Transport, R32Transport, R123Trans
     R134aTransport, R152aTransport, N2Transport, O2Transport, CO2Transport, ArTransport,
     H2Transport, H2pTransport, R1234yfTransport, R1234zeETransport, R1233zdETransport,
     R290Transport, R600aTransport, R125Transport, R143aTransport, R245faTransport,
-    R1336mzzZTransport;
+    R1336mzzZTransport, R410ATransport, R404ATransport, R407CTransport, R507ATransport;
 
 // The range checks of a (P, T) transport function: pressure from the higher of the fluid's Pmin
 // and the correlation's to the lower of Pmax and the correlation's, temperature from the higher

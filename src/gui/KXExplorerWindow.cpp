@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -24,8 +25,10 @@
 
 #include "KXCalculatorController.h"
 #include "KXClipboard.h"
+#include "KXCycleTab.h"
 #include "KXDiagramWidget.h"
 #include "KX_Libraries_Object.h"
+#include "KX_Version.h"
 #include "NumberText.h"
 
 namespace {
@@ -99,7 +102,7 @@ TKXExplorerWindow::TKXExplorerWindow(const TKXLibraries& libraries, int unitSyst
       Units_(std::make_unique<TKXUnitChoice>(*Catalogue, unitSystem)),
       InputUnits_(std::make_unique<TKXUnitChoice>(*Catalogue, unitSystem)) {
     setObjectName("KXExplorerWindow");
-    setWindowTitle(Caption);
+    setWindowTitle(QString("%1 %2").arg(Caption, VARNEXA_VERSION));
     setWindowIcon(ExplorerIcon());
 
     auto* layout = new QVBoxLayout(this);
@@ -120,7 +123,11 @@ TKXExplorerWindow::TKXExplorerWindow(const TKXLibraries& libraries, int unitSyst
     Tabs_->addTab(CreateStateTab(), "State");
     Tabs_->addTab(CreateTableTab(), "Table");
     Tabs_->addTab(CreateDiagramTab(), "Diagram");
+    CycleTab_ = new TKXCycleTab(Clipboard, this);
+    CycleTab_->setObjectName("CycleTab");
+    Tabs_->addTab(CycleTab_, "Cycle");
     layout->addWidget(Tabs_, 1);
+    connect(CycleTab_, &TKXCycleTab::CycleChanged, this, [this] { ShowCycle(); });
 
     connect(LibraryList, &QComboBox::currentIndexChanged, this, [this] { LibraryChanged(); });
     LibraryChanged();
@@ -192,6 +199,8 @@ bool TKXExplorerWindow::SelectDiagramKind(TKXDiagramKind kind) {
 
 void TKXExplorerWindow::RecomputeDiagram() {
     if (!Fluid_ || !DiagramKindList) return;
+    // The readout under the cursor belongs to the chart it was read from.
+    if (HoverLbl) HoverLbl->clear();
     // Off the user-interface thread: the library functions keep no state, and a newer request
     // makes an older answer stale.
     const int generation = ++DiagramGeneration;
@@ -215,7 +224,14 @@ void TKXExplorerWindow::RecomputeDiagram() {
 void TKXExplorerWindow::ShowDiagram(const TKXDiagram& diagram) {
     Diagram->SetDiagram(diagram, *Units_);
     Diagram->SetState(StateInDiagram(State_, diagram.Kind));
+    ShowCycle();
     emit DiagramChanged();
+}
+
+void TKXExplorerWindow::ShowCycle() {
+    if (!Diagram || !CycleTab_ || !Fluid_) return;
+    Diagram->Painter().SetCycle(CycleInDiagram(*Fluid_, CycleTab_->Cycle(), DiagramKind()));
+    Diagram->update();
 }
 
 bool TKXExplorerWindow::SetStateAt(TKXPoint standard) {
@@ -456,9 +472,11 @@ QString TKXExplorerWindow::CellString(const TKXCell& cell, const std::string& ke
 
 void TKXExplorerWindow::LibraryChanged() {
     Fluid_ = std::make_unique<TKXFluidFunctions>(Libraries, LibraryList->currentIndex());
+    if (CycleTab_) CycleTab_->SetFluid(Fluid_.get());
     const TKXLibrary* library = Libraries.Library(LibraryList->currentIndex());
-    setWindowTitle(library ? QString("%1 - %2").arg(Caption, Q(KXLibraryNames(*library)))
-                           : QString(Caption));
+    const QString caption = QString("%1 %2").arg(Caption, VARNEXA_VERSION);
+    setWindowTitle(library ? QString("%1 - %2").arg(caption, Q(KXLibraryNames(*library)))
+                           : caption);
     Pairs = OfferedInputPairs(*Fluid_);
     Filling = true;
     PairList->clear();
@@ -594,6 +612,7 @@ void TKXExplorerWindow::BuildStateRows() {
 }
 
 void TKXExplorerWindow::ShowState() {
+    if (HoverLbl) HoverLbl->clear();  // a readout of the old state would stand beside the new
     // A failure shows the library's text instead of the values, never the old numbers.
     StateError->setVisible(!State_.Ok);
     StateError->setText(Q(State_.ErrorText));
@@ -733,7 +752,13 @@ QString TKXExplorerWindow::TableTsv() const {
 bool TKXExplorerWindow::SaveTableCsv(const QString& path) const {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    const std::string csv = ExportTable(Table_, *Units_, Format(), ',');
+    // As a spreadsheet of the user's locale reads it: a decimal comma with ';' between the fields
+    // where the locale writes one, and a UTF-8 byte-order mark so that °C reads right.
+    const bool decimalComma = QLocale().decimalPoint() == QChar(',');
+    const std::string csv =
+        "\xEF\xBB\xBF" + ExportTable(Table_, *Units_,
+                                     decimalComma ? WithDecimalComma(Format()) : Format(),
+                                     decimalComma ? ';' : ',');
     return file.write(csv.data(), static_cast<qint64>(csv.size())) ==
            static_cast<qint64>(csv.size());
 }

@@ -21,6 +21,7 @@ class QTabWidget;
 class QTableWidget;
 class TKXLibraries;
 class TKXDiagramWidget;
+class TKXCycleTab;
 
 class TKXExplorerWindow : public QWidget {
     Q_OBJECT
@@ -60,6 +61,8 @@ class TKXExplorerWindow : public QWidget {
     TKXDiagramWidget* DiagramView() const { return Diagram; }
     bool SelectDiagramKind(TKXDiagramKind kind);
     bool DiagramReady() const { return DiagramShown == DiagramGeneration; }
+    // The Cycle tab; its cycle is drawn on the diagram.
+    TKXCycleTab* CycleTab() const { return CycleTab_; }
     // Sets the state at a point of the diagram (standard units), as a click does.
     bool SetStateAt(TKXPoint standard);
 
@@ -76,6 +79,7 @@ class TKXExplorerWindow : public QWidget {
     void RecomputeDiagram();
     void ShowDiagram(const TKXDiagram& diagram);
     void ShowHover(TKXPoint standard);
+    void ShowCycle();
     TKXDiagramKind DiagramKind() const;
     void LibraryChanged();
     void PairChanged();
@@ -131,6 +135,7 @@ class TKXExplorerWindow : public QWidget {
     QLabel* RangeUnitLbl = nullptr;
     QLabel* TableError = nullptr;
     QTableWidget* ResultTable = nullptr;
+    TKXCycleTab* CycleTab_ = nullptr;
     // Diagram tab
     QComboBox* DiagramKindList = nullptr;
     TKXDiagramWidget* Diagram = nullptr;

@@ -226,6 +226,20 @@ void THelmholzFluid::SaturationFromP(double P, double& Ts, double& DL, double& D
     if (ErrorCode == KXErrorCode::Success) before.Restore();
 }
 
+void THelmholzFluid::SaturatedEndsFromP(double P, double& TL, double& DL, double& TV, double& DV,
+                                        std::string& ErrorText, int32_t& ErrorCode) const {
+    SaturationFromP(P, TL, DL, DV, ErrorText, ErrorCode);
+    TV = TL;
+}
+
+void THelmholzFluid::SaturatedEndsFromTX(double T, double, double& TL, double& DL, double& TV,
+                                         double& DV, std::string& ErrorText,
+                                         int32_t& ErrorCode) const {
+    double Ps = 0.0;
+    SaturationFromT(T, Ps, DL, DV, ErrorText, ErrorCode);
+    TL = TV = T;
+}
+
 void THelmholzFluid::NearCriticalSaturationT(double T, double& Ps, double& DL, double& DV,
                                              std::string& ErrorText, int32_t& ErrorCode) const {
     if (!(T >= Tc_ - NearCriticalBand && T <= Tc_)) return;

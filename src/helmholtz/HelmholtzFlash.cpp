@@ -59,17 +59,18 @@ constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
 enum class TMixture { Density, Volume, Enthalpy, Entropy };
 
-double MixtureValue(const THelmholzFluid& fluid, TMixture what, double T, double X, double DL,
-                    double DV) {
+// The mixture of the liquid (DL, TL) and the vapour (DV, TV) with vapour fraction X.
+double MixtureValue(const THelmholzFluid& fluid, TMixture what, double TL, double TV, double X,
+                    double DL, double DV) {
     switch (what) {
         case TMixture::Density:
             return 1.0 / ((1.0 - X) / DL + X / DV);
         case TMixture::Volume:
             return (1.0 - X) / DL + X / DV;
         case TMixture::Enthalpy:
-            return (1.0 - X) * fluid.HDT(DL, T) + X * fluid.HDT(DV, T);
+            return (1.0 - X) * fluid.HDT(DL, TL) + X * fluid.HDT(DV, TV);
         case TMixture::Entropy:
-            return (1.0 - X) * fluid.SDT(DL, T) + X * fluid.SDT(DV, T);
+            return (1.0 - X) * fluid.SDT(DL, TL) + X * fluid.SDT(DV, TV);
     }
     return NaN;
 }
@@ -83,10 +84,11 @@ double MixtureTX(const THelmholzFluid& fluid, const char* function, TMixture wha
         {"<", X, 0.0, "Vapour Fraction", "-", KXErrorCode::VapourFractionLow},
         {">", X, 1.0, "Vapour Fraction", "-", KXErrorCode::VapourFractionHigh}};
     if (FailsCheck(fluid, function, limits, ErrorText, ErrorCode)) return 0.0;
-    double Ps = 0.0, DL = 0.0, DV = 0.0;
-    fluid.SaturationFromT(T, Ps, DL, DV, ErrorText, ErrorCode);
+    double TL = 0.0, TV = 0.0, DL = 0.0, DV = 0.0;
+    fluid.SaturatedEndsFromTX(T, X, TL, DL, TV, DV, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) return Concatenate(fluid, function, ErrorText);
-    return Finish(fluid, function, MixtureValue(fluid, what, T, X, DL, DV), ErrorText, ErrorCode);
+    return Finish(fluid, function, MixtureValue(fluid, what, TL, TV, X, DL, DV), ErrorText,
+                  ErrorCode);
 }
 
 double MixturePX(const THelmholzFluid& fluid, const char* function, TMixture what, double P,
@@ -98,10 +100,11 @@ double MixturePX(const THelmholzFluid& fluid, const char* function, TMixture wha
         {"<", X, 0.0, "Vapour Fraction", "-", KXErrorCode::VapourFractionLow},
         {">", X, 1.0, "Vapour Fraction", "-", KXErrorCode::VapourFractionHigh}};
     if (FailsCheck(fluid, function, limits, ErrorText, ErrorCode)) return 0.0;
-    double Ts = 0.0, DL = 0.0, DV = 0.0;
-    fluid.SaturationFromP(P, Ts, DL, DV, ErrorText, ErrorCode);
+    double TL = 0.0, TV = 0.0, DL = 0.0, DV = 0.0;
+    fluid.SaturatedEndsFromP(P, TL, DL, TV, DV, ErrorText, ErrorCode);
     if (ErrorCode != KXErrorCode::Success) return Concatenate(fluid, function, ErrorText);
-    return Finish(fluid, function, MixtureValue(fluid, what, Ts, X, DL, DV), ErrorText, ErrorCode);
+    return Finish(fluid, function, MixtureValue(fluid, what, TL, TV, X, DL, DV), ErrorText,
+                  ErrorCode);
 }
 
 // ---- Single phase from pressure and temperature ----
@@ -430,24 +433,25 @@ void Flash(const THelmholzFluid& fluid, const TFlashKind& kind, double P, double
         // No two-phase state at this pressure: label by the critical enthalpy.
         if (kind.Enthalpy) X = Y >= fluid.Hc_ ? 1.0 : 0.0;
     } else {
-        double Ts = 0.0;
-        fluid.SaturationFromP(P, Ts, DL, DV, ErrorText, ErrorCode);
+        double TL = 0.0, TV = 0.0;
+        fluid.SaturatedEndsFromP(P, TL, DL, TV, DV, ErrorText, ErrorCode);
         if (ErrorCode != KXErrorCode::Success) return failWith(ErrorCode);
-        const double YL = (fluid.*kind.ValueDT)(DL, Ts);
-        const double YV = (fluid.*kind.ValueDT)(DV, Ts);
+        const double YL = (fluid.*kind.ValueDT)(DL, TL);
+        const double YV = (fluid.*kind.ValueDT)(DV, TV);
         if (!std::isfinite(YL) || !std::isfinite(YV)) return unknown();
         if (YL <= Y && Y <= YV) {
-            T = Ts;
             X = (Y - YL) / (YV - YL);
             if (!std::isfinite(X)) return unknown();
+            // The temperature of the mixture (TL itself where TV is TL).
+            T = TL + X * (TV - TL);
             return;
         }
         if (Y > YV) {
-            Tlo = Ts;
+            Tlo = TV;
             Ylo = YV;
             X = 1.0;
         } else {
-            Thi = Ts;
+            Thi = TL;
             Yhi = YL;
             X = 0.0;
         }
@@ -533,6 +537,40 @@ double FlashDerived(const THelmholzFluid& fluid, const TFlashKind& kind, const c
     return Finish(fluid, function, value, ErrorText, ErrorCode);
 }
 
+// Vapour fraction at T of a fluid with a temperature glide, whose two-phase states at T lie at
+// different pressures (SaturatedEndsFromTX): the X at which the state's value is Y, between the
+// ends' values YL < Y < YV, by regula falsi (Illinois) on X in [0, 1].
+double GlideFraction(const THelmholzFluid& fluid, const TFlashKind& kind, const char* function,
+                     double T, double Y, double YL, double YV, std::string& ErrorText,
+                     int32_t& ErrorCode) {
+    const TMixture what = kind.Enthalpy ? TMixture::Enthalpy : TMixture::Entropy;
+    double a = 0.0, fa = YL - Y, b = 1.0, fb = YV - Y;
+    int side = 0;
+    for (int pass = 1; pass <= KXRootFinderMaxPasses; ++pass) {
+        const double X = (a * fb - b * fa) / (fb - fa);
+        double TL = 0.0, TV = 0.0, DL = 0.0, DV = 0.0;
+        fluid.SaturatedEndsFromTX(T, X, TL, DL, TV, DV, ErrorText, ErrorCode);
+        if (ErrorCode != KXErrorCode::Success) return Concatenate(fluid, function, ErrorText);
+        const double f = MixtureValue(fluid, what, TL, TV, X, DL, DV) - Y;
+        if (!std::isfinite(f)) return Unknown(fluid, function, ErrorText, ErrorCode);
+        if (f == 0.0 || b - a <= 1e-15 || std::fabs(f) <= 1e-13 * std::fabs(Y)) return X;
+        if ((f < 0.0) == (fa < 0.0)) {
+            a = X;
+            fa = f;
+            if (side == -1) fb *= 0.5;
+            side = -1;
+        } else {
+            b = X;
+            fb = f;
+            if (side == 1) fa *= 0.5;
+            side = 1;
+        }
+    }
+    ErrorCode = KXErrorCode::NoConvergence;
+    ErrorText = "No convergence.";
+    return Concatenate(fluid, function, ErrorText);
+}
+
 // Vapour fraction from temperature and enthalpy (or entropy), within a tolerance outside the
 // saturated range.
 double FractionTY(const THelmholzFluid& fluid, const TFlashKind& kind, const char* function,
@@ -558,6 +596,8 @@ double FractionTY(const THelmholzFluid& fluid, const TFlashKind& kind, const cha
         ErrorText = NoDistinctPhasesText;
         return Concatenate(fluid, function, ErrorText);
     }
+    if (fluid.HasTemperatureGlide() && Y > YL && Y < YV)
+        return GlideFraction(fluid, kind, function, T, Y, YL, YV, ErrorText, ErrorCode);
     return Finish(fluid, function, (Y - YL) / (YV - YL), ErrorText, ErrorCode);
 }
 

@@ -195,13 +195,28 @@ class THelmholzFluid {
     // Each returns the result of the routine named, within that routine's tolerance, and falls
     // back to it wherever it does not converge to a state it can vouch for.
     // Saturation state from temperature (as Maxwell_Criterion_Ps): from the fluid's saturation
-    // curves where they reach, otherwise SaturationFromTByEquation.
-    void SaturationFromT(double T, double& Ps, double& DL, double& DV, std::string& ErrorText,
-                         int32_t& ErrorCode) const;
+    // curves where they reach, otherwise SaturationFromTByEquation. Every saturation function of
+    // the fluid takes its states from these three; a fluid whose saturation is not the phase
+    // equilibrium of its equation (a blend: bubble and dew lines) overrides them.
+    virtual void SaturationFromT(double T, double& Ps, double& DL, double& DV,
+                                 std::string& ErrorText, int32_t& ErrorCode) const;
     // Saturation state from pressure (as Maxwell_Criterion_Ts): from the saturation curves
     // where they reach, otherwise SaturationFromPByEquation.
-    void SaturationFromP(double P, double& Ts, double& DL, double& DV, std::string& ErrorText,
-                         int32_t& ErrorCode) const;
+    virtual void SaturationFromP(double P, double& Ts, double& DL, double& DV,
+                                 std::string& ErrorText, int32_t& ErrorCode) const;
+    // The ends of the two-phase range at P, the saturated liquid (TL, DL) and the saturated
+    // vapour (TV, DV), between which the two-phase states at P are the mixture on a mass basis:
+    // for a pure fluid both at the saturation temperature (SaturationFromP).
+    virtual void SaturatedEndsFromP(double P, double& TL, double& DL, double& TV, double& DV,
+                                    std::string& ErrorText, int32_t& ErrorCode) const;
+    // The ends of the two-phase state at T with vapour fraction X (T in [Tt_, Tc_], X in [0, 1]),
+    // of which that state is the mixture on a mass basis: for a pure fluid the saturated liquid
+    // and vapour at T (SaturationFromT, TL = TV = T). An error text here has no prefix.
+    virtual void SaturatedEndsFromTX(double T, double X, double& TL, double& DL, double& TV,
+                                     double& DV, std::string& ErrorText, int32_t& ErrorCode) const;
+    // True where the two-phase states at one temperature lie at different pressures (a blend's
+    // glide), so that a property at T is not linear in the vapour fraction.
+    virtual bool HasTemperatureGlide() const { return false; }
     // The same solved from the equation of state: Newton iteration on equal pressure and equal
     // Gibbs energy in both densities (from T), Newton iteration in temperature with the slope of
     // the vapour-pressure curve from the Clapeyron equation (from P); Maxwell_Criterion_Ps and

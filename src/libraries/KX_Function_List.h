@@ -9,7 +9,7 @@
 // Quantities are the names of KXFunctionQuantity below. The humid-air group has rows of eleven
 // columns (a third argument). A library registers a subset of the
 // groups, each in the order written here; the groups follow one another in the order of the
-// shape table: shared, compressibility, transport, constants.
+// shape table: shared, compressibility, transport, constants, blend.
 #include <cstdint>
 
 #include "KX_Function_Types.h"
@@ -69,6 +69,19 @@ inline constexpr int32_t Undefined = 0, Pressure = 2, Enthalpy = 4, Entropy = 5,
     ROW(LIB, DVPT, 2, "DynVisc", DynVisc, "Pressure", Pressure, "Temperature", Temperature) SEP() \
     ROW(LIB, KVPT, 2, "KinVisc", KinVisc, "Pressure", Pressure, "Temperature", Temperature) SEP() \
     ROW(LIB, PrPT, 2, "Prandtl", Prandtl, "Pressure", Pressure, "Temperature", Temperature)
+
+// The bubble and dew lines of a refrigerant blend, appended by the blend libraries after the
+// functions every fluid library has: bubble and dew pressure from temperature, bubble and dew
+// temperature from pressure, and the temperature glide (dew minus bubble temperature, K) at a
+// pressure. The catalogue has no quantity of a temperature difference, so the glide is a
+// temperature.
+#define KX_FUNCTIONS_BLEND(ROW, LIB, SEP) \
+    ROW(LIB, PbubT, 1, "Bubble Pressure", Pressure, "Temperature", Temperature, "", Undefined) SEP() \
+    ROW(LIB, PdewT, 1, "Dew Pressure", Pressure, "Temperature", Temperature, "", Undefined) SEP() \
+    ROW(LIB, TbubP, 1, "Bubble Temperature", Temperature, "Pressure", Pressure, "", Undefined) SEP() \
+    ROW(LIB, TdewP, 1, "Dew Temperature", Temperature, "Pressure", Pressure, "", Undefined) SEP() \
+    ROW(LIB, TglideP, 1, "Temperature Glide (K)", Undefined, "Pressure", Pressure, "", Undefined) SEP() \
+    ROW(LIB, PTX, 2, "Pressure", Pressure, "Temperature", Temperature, "Vapor Fraction", VapourFraction)
 
 // The constants, registered last by the water and steam library.
 #define KX_FUNCTIONS_CONSTANTS(ROW, LIB, SEP) \

@@ -51,5 +51,6 @@ std::vector<std::pair<std::string, std::string>> TKXLibraryInfo::Rows() const {
         {"surface_tension", SurfaceTension},
         {"input_pairs", pairs},
         {"has_transport", HasTransport ? "yes" : "no"},
+        {"function_notes", FunctionNotes},
     };
 }

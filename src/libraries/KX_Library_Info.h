@@ -44,6 +44,10 @@ struct TKXLibraryInfo {
     // Input pairs of the explorer ("pT", "ph", "ps", "Tx", "px", "Th", "Ts"), in order of use.
     std::vector<std::string> InputPairs;
     bool HasTransport = false;
+    // What some functions of the library answer beyond what their names say ("PsatT: the bubble
+    // pressure; ..."), one "NAME: meaning" per function, separated by "; "; empty where the
+    // names say it all.
+    std::string FunctionNotes;
 
     // KEY, VALUE rows in a fixed order, numbers with 17 significant digits; the rows of
     // `varnexa-cli info`, the C interface and the Python module.

@@ -103,6 +103,16 @@ void TKXDiagramPainter::SetState(std::optional<TKXPoint> standard) {
     State = standard ? std::optional(ToDisplay(*standard)) : std::nullopt;
 }
 
+void TKXDiagramPainter::SetCycle(const TKXCyclePath& standard) {
+    Cycle = {};
+    for (const auto& segment : standard.Segments) {
+        std::vector<TKXPoint> display;
+        for (const TKXPoint& p : segment) display.push_back(ToDisplay(p));
+        Cycle.Segments.push_back(std::move(display));
+    }
+    for (const auto& [label, p] : standard.Labels) Cycle.Labels.emplace_back(label, ToDisplay(p));
+}
+
 void TKXDiagramPainter::SetSize(QSize size) {
     Size_ = size;
 }
@@ -225,6 +235,25 @@ void TKXDiagramPainter::PaintLines(QPainter& painter, const QRectF& plot) const 
     if (Critical) {
         painter.setBrush(Qt::black);
         painter.drawEllipse(ToPixel(*Critical), 4, 4);
+    }
+    if (!Cycle.Segments.empty()) {
+        // The cycle: a dark blue path with its numbered state points.
+        const QColor blue(20, 40, 160);
+        painter.setPen(QPen(blue, 2));
+        painter.setBrush(Qt::NoBrush);
+        for (const auto& segment : Cycle.Segments) {
+            QPolygonF line;
+            for (const TKXPoint& p : segment) line << ToPixel(p);
+            painter.drawPolyline(line);
+        }
+        painter.setBrush(blue);
+        for (const auto& [label, p] : Cycle.Labels) {
+            const QPointF at = ToPixel(p);
+            painter.setPen(Qt::NoPen);
+            painter.drawEllipse(at, 4, 4);
+            painter.setPen(blue);
+            painter.drawText(at + QPointF(6, -6), QString::fromStdString(label));
+        }
     }
     if (State) {
         const QPointF p = ToPixel(*State);

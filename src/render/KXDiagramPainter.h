@@ -29,6 +29,9 @@ class TKXDiagramPainter {
     bool Empty() const { return Lines.empty(); }
     void SetState(std::optional<TKXPoint> standard);
     std::optional<TKXPoint> StateDisplay() const { return State; }
+    // A cycle drawn over the lines: its path and numbered points (standard units).
+    void SetCycle(const TKXCyclePath& standard);
+    const TKXCyclePath& CycleDisplay() const { return Cycle; }
 
     void SetSize(QSize size);
     QSize Size() const { return Size_; }
@@ -67,6 +70,7 @@ class TKXDiagramPainter {
     std::vector<TLine> Lines;
     std::optional<TKXPoint> Critical;  // display units
     std::optional<TKXPoint> State;     // display units
+    TKXCyclePath Cycle;                // display units
     TView Home, View_;
     QSize Size_{800, 600};
 };

@@ -116,13 +116,12 @@ class TChecker {
     TChecker(const char* shortName, std::string& text, int32_t& code)
         : ShortName_(shortName), Text_(text), Code_(code) {}
 
-    bool Check(TArg arg, const char* comparator, double value, double limit, int32_t failCode) {
-        // The argument's quantity and unit are looked up only for a value that may be rejected.
+    // Small enough to be compiled into each caller, where the comparator is a constant and the
+    // passing case costs one comparison.
+    bool Check(TArg arg, std::string_view comparator, double value, double limit,
+               int32_t failCode) {
         if (KXClearlyPasses(comparator, value, limit)) return true;
-        const TArgKind kind = Kind(arg);
-        return KXCheckRange(kLibraryName, ShortName_,
-                            {comparator, value, limit, kind.Quantity, kind.Unit, failCode}, Text_,
-                            Code_);
+        return Reject(arg, comparator.data(), value, limit, failCode);
     }
 
     bool Fail(const char* message) {
@@ -134,6 +133,15 @@ class TChecker {
     const char* ShortName() const { return ShortName_; }
 
   private:
+    // The argument's quantity and unit are looked up only for a value that may be rejected.
+    [[gnu::noinline]] bool Reject(TArg arg, const char* comparator, double value, double limit,
+                                  int32_t failCode) {
+        const TArgKind kind = Kind(arg);
+        return KXCheckRange(kLibraryName, ShortName_,
+                            {comparator, value, limit, kind.Quantity, kind.Unit, failCode}, Text_,
+                            Code_);
+    }
+
     const char* ShortName_;
     std::string& Text_;
     int32_t& Code_;
@@ -297,9 +305,11 @@ double Kinematic(TCall& c) {
 // The saturation line from the triple point to the critical point, ends included: the two
 // equations of region 4 are inverse to each other only within rounding, so their results are
 // kept on the line and its ends are met exactly.
-double SaturationPressure(double T) {
-    if (T >= Tc) return pc;
-    return std::clamp(Psat(T), pt, pc);
+// The pressure is computed in bar directly: a division by 1e5 after it would add as much to the
+// call as the equation's own divisions.
+double SaturationPressure_bar(double T) {
+    if (T >= Tc) return pc / bar;
+    return std::clamp(Psat_bar(T), pt / bar, pc / bar);
 }
 double SaturationTemperature(double p) {
     if (p >= pc) return Tc;
@@ -340,7 +350,7 @@ double IsentropicExponent(TCall& c) {
 
 // Every function of the library, in registration order.
 constexpr TFunctionDef kFunctions[] = {
-    {"PsatT", TFamily::SaturationByT, [](TCall& c) { return SaturationPressure(c.A) / bar; }},
+    {"PsatT", TFamily::SaturationByT, [](TCall& c) { return SaturationPressure_bar(c.A); }},
     {"TsatP", TFamily::SaturationByP, [](TCall& c) { return SaturationTemperature(c.A) - T0; }},
     {"DTX", TFamily::TwoPhaseByT, [](TCall& c) { return 1.0 / V_TX(c.A, c.B, &c.Ok); }},
     {"VTX", TFamily::TwoPhaseByT, [](TCall& c) { return V_TX(c.A, c.B, &c.Ok); }},

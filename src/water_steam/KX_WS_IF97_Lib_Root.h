@@ -99,11 +99,12 @@ double BrentRoot(TPropertyFunction F, int mode, double x1, double x2, double y, 
 double ExtremumSearch(TPropertyFunction F, int sign, double x1, double x2, double fixed);
 
 // ---- Saturation line and boundaries ----
-double Psat(double T);    // saturation pressure, Pa; 0 when T > Tc (no lower limit applied)
-double Tsat(double p);    // saturation temperature, K; 0 when p > pc (no lower limit applied)
-double B23_P(double T);   // pressure on the region 2/3 boundary, Pa
-double B23_T(double p);   // temperature on the region 2/3 boundary, K
-double B2bc_P(double h);  // pressure on the 2b/2c boundary of the backward equations, Pa
+double Psat(double T);      // saturation pressure, Pa; 0 when T > Tc (no lower limit applied)
+double Psat_bar(double T);  // the same in bar, without a division by 1e5 after it
+double Tsat(double p);      // saturation temperature, K; 0 when p > pc (no lower limit applied)
+double B23_P(double T);     // pressure on the region 2/3 boundary, Pa
+double B23_T(double p);     // temperature on the region 2/3 boundary, K
+double B2bc_P(double h);    // pressure on the 2b/2c boundary of the backward equations, Pa
 
 // ---- Region decisions: 1, 2, 3, 4 (saturation / two-phase), 5, or kRegionOutside ----
 int RegionPT(double p, double T);

@@ -1,5 +1,6 @@
 // The region decisions: the region of a state given by (p, T), (p, h) or (p, s); the (p,h) and
 // (p,s) decisions compare with fitted region boundaries.
+#include <array>
 #include <cmath>
 #include <span>
 
@@ -146,6 +147,30 @@ double Fit(const TBoundaryFit& f, const TFitVariables& x) {
            HornerWithoutConstant(f.c, x.E);
 }
 
+// Bounds of the saturation pressure on narrow temperature bands below 623.15 K, so that the
+// (p, T) decision computes Psat(T) only for states close to the line: the band of T gives
+// Psat(T) between its lower and upper bound (Psat rises with T; the margins of 1e-9 cover the
+// rounding of the band's index and of Psat itself). States between the bounds compare with
+// Psat(T) as before, so every decision stays as it was.
+struct TSatBand {
+    double low, high;
+};
+constexpr double kBandT0 = 273.0, kBandT1 = 624.0;  // K, around [kT_LowestPT, T_623]
+constexpr int kBandCount = 128;
+constexpr double kBandsPerKelvin = kBandCount / (kBandT1 - kBandT0);
+
+const std::array<TSatBand, kBandCount>& SatBands() {
+    static const std::array<TSatBand, kBandCount> bands = [] {
+        std::array<TSatBand, kBandCount> b{};
+        for (int k = 0; k < kBandCount; ++k) {
+            b[k] = {Psat(kBandT0 + k / kBandsPerKelvin) * (1.0 - 1e-9),
+                    Psat(kBandT0 + (k + 1) / kBandsPerKelvin) * (1.0 + 1e-9)};
+        }
+        return b;
+    }();
+    return bands;
+}
+
 }  // namespace
 
 // ---- Region decisions ----
@@ -155,6 +180,9 @@ int RegionPT(double p, double T) {
     }
     if (p <= p_623) {
         if (T > T_623) return 2;
+        const TSatBand& band = SatBands()[static_cast<int>((T - kBandT0) * kBandsPerKelvin)];
+        if (p > band.high) return 1;
+        if (p < band.low) return 2;
         const double ps = Psat(T);
         if (p > ps) return 1;
         if (p == ps) return 4;

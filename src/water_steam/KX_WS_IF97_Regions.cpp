@@ -3,6 +3,8 @@
 #include "KX_WS_IF97_Regions.h"
 
 #include <cmath>
+#include <iterator>
+#include <utility>
 
 #include "KX_WS_IF97_Lib_Root.h"
 
@@ -133,27 +135,31 @@ TGibbs Region1Gibbs(double pi, double tau) {
     return {s.f, -s.fx, s.fxx, s.fy, s.fyy, -s.fxy};
 }
 
-// Ideal-gas part: sum n tau^J and its first two tau-derivatives (ln pi added by the caller).
-template <std::size_t N>
-TGibbs IdealPart(const TIdealTerm (&terms)[N], double tau) {
+// Ideal-gas part: sum n tau^J and its first two tau-derivatives (ln pi added by the caller),
+// unrolled over the terms as the residual series are.
+template <const auto& Terms, std::size_t K, class P>
+inline void AddIdealTerm(const P& T, TGibbs& g) {
+    constexpr TIdealTerm t = Terms[K];
+    constexpr double nJ = t.n * t.J, nJJ = t.n * t.J * (t.J - 1);
+    g.g += t.n * T[t.J];
+    if constexpr (nJ != 0.0) g.gt += nJ * T[t.J - 1];
+    if constexpr (nJJ != 0.0) g.gtt += nJJ * T[t.J - 2];
+}
+template <const auto& Terms, std::size_t... K>
+TGibbs IdealPart(double tau, std::index_sequence<K...>) {
     const detail::TPowers<-7, 3> T(tau);
     TGibbs g;
-    for (const TIdealTerm& t : terms) {
-        g.g += t.n * T[t.J];
-        g.gt += t.n * t.J * T[t.J - 1];
-        g.gtt += t.n * t.J * (t.J - 1) * T[t.J - 2];
-    }
+    (AddIdealTerm<Terms, K>(T, g), ...);
     return g;
 }
 
 // Sum of ideal-gas and residual parts in g, gt, gtt (the ideal part adds ln pi). The property
 // formulas write the ideal part's pi-derivatives 1/pi and -1/pi^2 out and take gp, gpp, gpt from
 // the residual alone, so the totals are not formed: -1/pi^2 would overflow below about 1e-150 Pa.
-template <unsigned Need, const auto& Series, std::size_t N>
-TGibbs VapourGibbs(const TIdealTerm (&ideal)[N], double pi, double tau, double tauShift,
-                   TGibbs* residualOut) {
+template <unsigned Need, const auto& Series, const auto& Ideal>
+TGibbs VapourGibbs(double pi, double tau, double tauShift, TGibbs* residualOut) {
     const TSeriesSums r = SumSeries<Need, Series>(pi, tau - tauShift);
-    const TGibbs o = IdealPart(ideal, tau);
+    const TGibbs o = IdealPart<Ideal>(tau, std::make_index_sequence<std::size(Ideal)>{});
     TGibbs g;
     g.g = ((Need & kF) ? std::log(pi) + o.g : 0.0) + r.f;
     g.gt = o.gt + r.fy;
@@ -172,14 +178,14 @@ struct TVapourState {
 template <unsigned Need>
 TVapourState Region2State(double p, double T) {
     TVapourState s{p / kRegion2PStar, kRegion2TStar / T, {}, {}};
-    s.g = VapourGibbs<Need, kRegion2Series>(kRegion2Ideal, s.pi, s.tau, 0.5, &s.r);
+    s.g = VapourGibbs<Need, kRegion2Series, kRegion2Ideal>(s.pi, s.tau, 0.5, &s.r);
     return s;
 }
 
 template <unsigned Need>
 TVapourState Region5State(double p, double T) {
     TVapourState s{p / kRegion5PStar, kRegion5TStar / T, {}, {}};
-    s.g = VapourGibbs<Need, kRegion5Series>(kRegion5Ideal, s.pi, s.tau, 0.0, &s.r);
+    s.g = VapourGibbs<Need, kRegion5Series, kRegion5Ideal>(s.pi, s.tau, 0.0, &s.r);
     return s;
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <utility>
 
 namespace if97::detail {
 
@@ -16,34 +17,42 @@ struct TPowerTerm {
     double n;
 };
 
-// x^k for Lo <= k <= Hi, built by multiplication in short independent chains (x^k from x^(k-8)
-// and x^8) so that long tables cost little latency. Negative powers come from 1/x and are only
-// built when Lo < 0.
+// x^0 ... x^N, each power formed once by multiplication in short independent chains (x^k from
+// x^(k-8) and x^8) so that long tables cost little latency. Every index is a constant, so the
+// powers stay in registers instead of an array in memory.
+template <int N>
+struct TPowerChain {
+    double p[N + 1];
+
+    explicit TPowerChain(double x) { Fill(x, std::make_integer_sequence<int, N + 1>{}); }
+
+  private:
+    template <int... K>
+    void Fill(double x, std::integer_sequence<int, K...>) {
+        ((p[K] = Next<K>(x)), ...);
+    }
+    template <int K>
+    double Next(double x) const {
+        if constexpr (K == 0)
+            return 1.0;
+        else if constexpr (K == 1)
+            return x;
+        else if constexpr (K <= 8)
+            return p[K / 2] * p[K - K / 2];
+        else
+            return p[K - 8] * p[8];
+    }
+};
+
+// x^k for Lo <= k <= Hi. Negative powers come from 1/x and are only built when Lo < 0.
 template <int Lo, int Hi>
 struct TPowers {
     static_assert(Lo <= 0 && Hi >= 0);
-    double value[Hi - Lo + 1];
+    TPowerChain<Hi> up;
+    TPowerChain<-Lo> down;
 
-    explicit TPowers(double x) {
-        double* zero = value - Lo;
-        zero[0] = 1.0;
-        Fill<Hi>(x, zero, 1);
-        if constexpr (Lo < 0) Fill<-Lo>(1.0 / x, zero, -1);
-    }
-    double operator[](int k) const { return value[k - Lo]; }
-
-  private:
-    template <int N>
-    static void Fill(double x, double* zero, int step) {
-        if constexpr (N >= 1) {
-            double p[N + 1];
-            p[0] = 1.0;
-            p[1] = x;
-            for (int k = 2; k <= N && k <= 8; ++k) p[k] = p[k / 2] * p[k - k / 2];
-            for (int k = 9; k <= N; ++k) p[k] = p[k - 8] * p[8];
-            for (int k = 1; k <= N; ++k) zero[k * step] = p[k];
-        }
-    }
+    explicit TPowers(double x) : up(x), down(Lo < 0 ? 1.0 / x : 1.0) {}
+    double operator[](int k) const { return k >= 0 ? up.p[k] : down.p[-k]; }
 };
 
 // Precomputed products of a term: n, n*I, n*I*(I-1), n*J, n*J*(J-1), n*I*J, and the exponents of
@@ -118,7 +127,29 @@ struct TSeriesSums {
     double f = 0.0, fx = 0.0, fxx = 0.0, fy = 0.0, fyy = 0.0, fxy = 0.0;
 };
 
-// Sum of n x^I y^J and the requested derivatives with respect to x and y.
+// One term's share of the requested sums. A term whose coefficient is zero adds nothing and is
+// left out.
+template <unsigned Need, const auto& Series, std::size_t K, class PX, class PY>
+inline void AddTerm(const PX& X, const PY& Y, TSeriesSums& s) {
+    constexpr TSeriesTerm t = Series[K];
+    if constexpr ((Need & kF) && t.n != 0.0) s.f += t.n * X[t.i0] * Y[t.j0];
+    if constexpr ((Need & kFx) && t.nI != 0.0) s.fx += t.nI * X[t.i1] * Y[t.j0];
+    if constexpr ((Need & kFxx) && t.nII != 0.0) s.fxx += t.nII * X[t.i2] * Y[t.j0];
+    if constexpr ((Need & kFy) && t.nJ != 0.0) s.fy += t.nJ * X[t.i0] * Y[t.j1];
+    if constexpr ((Need & kFyy) && t.nJJ != 0.0) s.fyy += t.nJJ * X[t.i0] * Y[t.j2];
+    if constexpr ((Need & kFxy) && t.nIJ != 0.0) s.fxy += t.nIJ * X[t.i1] * Y[t.j1];
+}
+
+// The terms in table order, unrolled: every exponent is a constant of the code.
+template <unsigned Need, const auto& Series, class PX, class PY, std::size_t... K>
+inline TSeriesSums SumTerms(const PX& X, const PY& Y, std::index_sequence<K...>) {
+    TSeriesSums s;
+    (AddTerm<Need, Series, K>(X, Y, s), ...);
+    return s;
+}
+
+// Sum of n x^I y^J and the requested derivatives with respect to x and y: the powers of x and y
+// are formed once, each sum runs over the terms in one pass.
 template <unsigned Need, const auto& Series>
 TSeriesSums SumSeries(double x, double y) {
     constexpr unsigned kNeed2X = kFxx, kNeed1X = kFx | kFxy;
@@ -129,16 +160,7 @@ TSeriesSums SumSeries(double x, double y) {
     constexpr int yLo = MinExponent(Series, false, yBy), yHi = MaxExponent(Series, false);
     const TPowers<xLo, xHi> X(x);
     const TPowers<yLo, yHi> Y(y);
-    TSeriesSums s;
-    for (const TSeriesTerm& t : Series) {
-        if constexpr (Need & kF) s.f += t.n * X[t.i0] * Y[t.j0];
-        if constexpr (Need & kFx) s.fx += t.nI * X[t.i1] * Y[t.j0];
-        if constexpr (Need & kFxx) s.fxx += t.nII * X[t.i2] * Y[t.j0];
-        if constexpr (Need & kFy) s.fy += t.nJ * X[t.i0] * Y[t.j1];
-        if constexpr (Need & kFyy) s.fyy += t.nJJ * X[t.i0] * Y[t.j2];
-        if constexpr (Need & kFxy) s.fxy += t.nIJ * X[t.i1] * Y[t.j1];
-    }
-    return s;
+    return SumTerms<Need, Series>(X, Y, std::make_index_sequence<Series.size()>{});
 }
 
 // Sum of n x^I y^J without derivatives (backward equations).

@@ -83,15 +83,29 @@ double SolveRegion3Volume(double p, double T, double x1, double x2, bool* ok) {
 }  // namespace
 
 // ---- Saturation line ----
-double Psat(double T) {
-    if (T > Tc) return 0.0;
+namespace {
+
+// (Psat / 1 MPa) for T <= Tc: the two divisions and the square root the equation needs.
+double SaturationPressureMPa(double T) {
     const double theta = T + kSat[8] / (T - kSat[9]);
     const double A = theta * theta + kSat[0] * theta + kSat[1];
     const double B = kSat[2] * theta * theta + kSat[3] * theta + kSat[4];
     const double C = kSat[5] * theta * theta + kSat[6] * theta + kSat[7];
     const double q = 2.0 * C / (-B + std::sqrt(B * B - 4.0 * A * C));
     const double q2 = q * q;
-    return q2 * q2 * 1e6;
+    return q2 * q2;
+}
+
+}  // namespace
+
+double Psat(double T) {
+    if (T > Tc) return 0.0;
+    return SaturationPressureMPa(T) * 1e6;
+}
+
+double Psat_bar(double T) {
+    if (T > Tc) return 0.0;
+    return SaturationPressureMPa(T) * 10.0;
 }
 
 double Tsat(double p) {
@@ -138,7 +152,15 @@ double Region3_VPT(double p, double T, bool* ok) {
         x1 = VapourVolumeBracket(T);
         x2 = kV_15;
     }
-    return SolveRegion3Volume(p, T, x1, x2, ok);
+    if (T < kT_FitLimit) return SolveRegion3Volume(p, T, x1, x2, ok);
+    // Within about a microkelvin of Tc the pressure loop of the region-3 isotherm need not
+    // contain the saturation-line pressure: a pressure just beside Psat(T) then has its only
+    // root on the other side of the loop, which is the state's volume.
+    bool found = true;
+    const double v = SolveRegion3Volume(p, T, x1, x2, &found);
+    if (found) return v;
+    return ps < p ? SolveRegion3Volume(p, T, VapourVolumeBracket(T), kV_15, ok)
+                  : SolveRegion3Volume(p, T, kV_16, LiquidVolumeBracket(T), ok);
 }
 
 namespace detail {

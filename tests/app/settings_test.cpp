@@ -176,4 +176,28 @@ TEST(SettingsPath, IsNextToTheExecutable) {
     EXPECT_TRUE(fs::is_regular_file(path.parent_path() / program_invocation_short_name)) << path;
 }
 
+// An installed program's folder cannot be written: the same file goes to the user's
+// configuration folder, XDG_CONFIG_HOME before ~/.config, and round-trips there. A folder that
+// can be written keeps it beside the executable.
+TEST(SettingsPath, AnUnwritableFolderFallsBackToTheConfigurationFolder) {
+    const fs::path root = fs::path(testing::TempDir()) / "settings_fallback";
+    fs::remove_all(root);
+    fs::create_directories(root / "bin");
+    EXPECT_EQ(SettingsPathFor((root / "bin").string(), nullptr, nullptr),
+              (root / "bin" / "Varnexa.Cfg").string());
+    // /proc takes no new file, not even from root.
+    const std::string xdg = (root / "xdg").string(), home = (root / "home").string();
+    const fs::path byXdg = SettingsPathFor("/proc", xdg.c_str(), home.c_str());
+    EXPECT_EQ(byXdg, root / "xdg" / "varnexa" / "Varnexa.Cfg");
+    EXPECT_TRUE(fs::is_directory(byXdg.parent_path()));
+    EXPECT_EQ(SettingsPathFor("/proc", "", home.c_str()),
+              (root / "home" / ".config" / "varnexa" / "Varnexa.Cfg").string());
+    EXPECT_EQ(SettingsPathFor("/proc", "relative", home.c_str()),
+              (root / "home" / ".config" / "varnexa" / "Varnexa.Cfg").string());
+    ASSERT_TRUE(WriteSettings(byXdg.string(), TKXSettings{0, 1}));
+    EXPECT_EQ(ReadSettings(byXdg.string()).UnitSystem, 1);
+    // No configuration folder at all: the path beside the executable, which reads as defaults.
+    EXPECT_EQ(SettingsPathFor("/proc", nullptr, nullptr), "/proc/Varnexa.Cfg");
+}
+
 }  // namespace

@@ -139,4 +139,26 @@ TEST(CliDiagramFile, AShortNameDrawsTheSameDiagram) {
     EXPECT_EQ(drawn[2], drawn[0]);
 }
 
+// cycle --diagram prints the cycle and draws it: the drawing differs from the chart alone by the
+// cycle's path (an SVG polyline more) and names its points.
+TEST(CliDiagramFile, ACycleIsDrawnOnItsChart) {
+    const std::string dir = Folder("cycle");
+    const std::string path = dir + "/cycle.svg";
+    const CliRun r = Cli({"cycle", "rankine", "water", "--p-boiler", "80", "--T-live", "500",
+                          "--p-cond", "0.1", "--diagram", path});
+    if (WithoutQt(r)) GTEST_SKIP() << r.Err;
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Out.rfind("point\t", 0), 0u);
+    const CliRun chart = Cli({"diagram", "water", "ts", "--out", dir + "/chart.svg"});
+    ASSERT_EQ(chart.Status, 0) << chart.Err;
+    const std::string drawn = Content(path), plain = Content(dir + "/chart.svg");
+    EXPECT_NE(drawn.find("<svg"), std::string::npos);
+    EXPECT_GT(drawn.size(), plain.size());
+    EXPECT_NE(drawn.find(">4</text>"), std::string::npos);  // the turbine exhaust's number
+    EXPECT_NE(Cli({"cycle", "rankine", "water", "--p-boiler", "80", "--T-live", "500", "--p-cond",
+                   "0.1", "--diagram", path, "--chart", "pT"})
+                  .Status,
+              0);
+}
+
 }  // namespace

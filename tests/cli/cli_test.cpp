@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CliRun.h"
+#include "KX_Version.h"
 #include "VarnexaCli.h"
 
 namespace {
@@ -88,6 +89,14 @@ TEST(Cli, AConversionBetweenQuantitiesNamesBothUnits) {
     EXPECT_EQ(r.Status, 2);
     EXPECT_EQ(r.Err, "varnexa-cli: no quantity has both units MW and HP\n");
     EXPECT_EQ(Cli({"convert", "1", "kW", "furlong"}).Err, "varnexa-cli: unknown unit: furlong\n");
+}
+
+// The version of the project, as the C interface and the explorer's title give it.
+TEST(Cli, VersionFromTheProject) {
+    const CliRun r = Cli({"--version"});
+    EXPECT_EQ(r.Status, 0);
+    EXPECT_EQ(r.Out, std::string("varnexa-cli ") + VARNEXA_VERSION + "\n");
+    EXPECT_NE(std::string(VARNEXA_VERSION).find('.'), std::string::npos);
 }
 
 TEST(Cli, HelpOnEveryCommand) {

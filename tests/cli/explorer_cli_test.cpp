@@ -115,6 +115,35 @@ TEST(CliState, AFailurePrintsTheLibraryTextAndExitsZero) {
     EXPECT_EQ(r.Out, "error\t" + Split(Cli({"call", "KX_WS_IF97_HPT", "1", "-5"}).Out, '\t')[2]);
 }
 
+// With --decimal-comma a CSV table separates its fields by ';' and reads back as the same
+// numbers; an error text with ';' in it is quoted.
+TEST(CliTable, DecimalCommaReadsBackAsTheSameNumbers) {
+    const CliRun dot = Cli({"table", "KX_WS_IF97", "isobar", "--p", "1", "--T", "50", "650", "200",
+                            "--csv", "--digits", "17"});
+    const CliRun comma = Cli({"table", "KX_WS_IF97", "isobar", "--p", "1", "--T", "50", "650",
+                              "200", "--csv", "--digits", "17", "--decimal-comma"});
+    ASSERT_EQ(comma.Status, 0) << comma.Err;
+    std::istringstream a(dot.Out), b(comma.Out);
+    std::string lineA, lineB;
+    int rows = 0;
+    while (std::getline(a, lineA) && std::getline(b, lineB)) {
+        if (rows++ == 0) continue;  // the header
+        std::vector<std::string> fa = Split(lineA, ','), fb = Split(lineB, ';');
+        ASSERT_EQ(fa.size(), fb.size()) << lineB;
+        for (std::size_t i = 0; i < fa.size(); ++i) {
+            std::string back = fb[i];
+            for (char& c : back)
+                if (c == ',') c = '.';
+            EXPECT_EQ(back, fa[i]);
+        }
+    }
+    EXPECT_EQ(rows, 5);
+    // 2100 °C lies above IF97's range: the row's error text carries ';' and is quoted.
+    const CliRun failed = Cli({"table", "KX_WS_IF97", "isobar", "--p", "1", "--T", "2100", "2100",
+                               "1", "--csv", "--decimal-comma"});
+    EXPECT_NE(failed.Out.find(";\"error: KX_WS_IF97_"), std::string::npos) << failed.Out;
+}
+
 TEST(CliTable, HeaderWithUnitsThenOneRowPerValue) {
     const CliRun r = Cli({"table", "KX_WS_IF97", "saturation", "--T", "20", "100", "20", "--csv"});
     ASSERT_EQ(r.Status, 0) << r.Err;

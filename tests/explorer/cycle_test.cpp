@@ -8,6 +8,7 @@
 #include <string>
 
 #include "KXCycle.h"
+#include "KXDiagram.h"
 #include "KXTsv.h"
 #include "explorer_support.h"
 
@@ -91,6 +92,61 @@ TEST(Cycle, PointsAreTheLibrarysStates) {
     // The heat exchanger takes from the liquid what it gives the vapour.
     EXPECT_NEAR(cycle.Point("1'")->h - cycle.Point("1")->h,
                 cycle.Point("3")->h - cycle.Point("3'")->h, 1e-9);
+}
+
+// A blend evaporates to its dew point and condenses to its bubble point: the evaporator exit is
+// the dew temperature plus the superheat at the dew pressure of the evaporating temperature, the
+// condenser exit the bubble temperature less the subcooling, and the evaporator inlet lies in
+// the glide below the dew temperature.
+TEST(Cycle, ABlendByItsDewAndBubblePoints) {
+    TKXVapourCompressionInput in;
+    in.EvaporatingT = 0;
+    in.CondensingT = 45;
+    in.Superheat = 5;
+    in.Subcooling = 3;
+    const TKXCycle cycle = ComputeVapourCompression(Fluid("R407C"), in);
+    ASSERT_TRUE(cycle.Ok) << cycle.ErrorText;
+    EXPECT_EQ(cycle.Point("1")->p, Direct("KX_R407C_FE", "PdewT", 0.0).Value);
+    EXPECT_EQ(cycle.Point("3")->p, Direct("KX_R407C_FE", "PbubT", 45.0).Value);
+    EXPECT_NEAR(cycle.Point("1")->T, 5.0, 1e-9);
+    EXPECT_NEAR(cycle.Point("3")->T, 42.0, 1e-9);
+    const TKXCyclePoint* inlet = cycle.Point("4");
+    EXPECT_TRUE(inlet->HasX);
+    EXPECT_LT(inlet->T, -1.0);  // R-407C glides by several kelvin
+    EXPECT_GT(inlet->T, Direct("KX_R407C_FE", "TbubP", inlet->p).Value);
+}
+
+// On log p-h the path of a refrigeration cycle is closed, labels each state point where it lies,
+// keeps the pressure along the condenser and evaporator and the enthalpy through the valve.
+TEST(Cycle, PathOnTheChart) {
+    TKXVapourCompressionInput in;
+    in.EvaporatingT = -10;
+    in.CondensingT = 40;
+    in.Superheat = 5;
+    in.IsentropicEff = 0.7;
+    const TKXCycle cycle = ComputeVapourCompression(Fluid("R134a"), in);
+    ASSERT_TRUE(cycle.Ok) << cycle.ErrorText;
+    const TKXCyclePath path = CycleInDiagram(Fluid("R134a"), cycle, TKXDiagramKind::PH);
+    ASSERT_EQ(path.Segments.size(), 1u);
+    const std::vector<TKXPoint>& line = path.Segments.front();
+    EXPECT_EQ(line.front().X, line.back().X);
+    EXPECT_EQ(line.front().Y, line.back().Y);
+    ASSERT_EQ(path.Labels.size(), cycle.Points.size());
+    for (std::size_t i = 0; i < cycle.Points.size(); ++i) {
+        EXPECT_EQ(path.Labels[i].first, cycle.Points[i].Label);
+        EXPECT_EQ(path.Labels[i].second.X, cycle.Points[i].h);
+        EXPECT_EQ(path.Labels[i].second.Y, cycle.Points[i].p);
+    }
+    const double high = cycle.Point("2")->p, low = cycle.Point("1")->p, valve = cycle.Point("3")->h;
+    int condenser = 0, evaporator = 0, throttle = 0;
+    for (const TKXPoint& p : line) {
+        condenser += p.Y == high;
+        evaporator += p.Y == low;
+        throttle += p.X == valve && p.Y < high && p.Y > low;
+    }
+    EXPECT_GE(condenser, 20);
+    EXPECT_GE(evaporator, 20);
+    EXPECT_GE(throttle, 20);
 }
 
 TEST(Cycle, InputsTheFluidDoesNotAllowAreRefusedByName) {

@@ -127,6 +127,43 @@ TEST_P(DiagramsOfEveryLibrary, AClickedPointLeadsBackToItsState) {
 
 INSTANTIATE_TEST_SUITE_P(Libraries, DiagramsOfEveryLibrary, testing::ValuesIn(AllLibraries));
 
+// A blend's isotherm crosses the dome from its dew to its bubble point through the two-phase
+// states of its temperature (rising pressure, PTX), and its dome's vapour line is the dew line.
+class BlendDiagrams : public testing::TestWithParam<const char*> {};
+
+TEST_P(BlendDiagrams, IsothermsClimbThroughTheDome) {
+    const std::string lib = GetParam();
+    const TKXDiagram ph = ComputeDiagram(Fluid(lib), TKXDiagramKind::PH, 60);
+    int sloped = 0, dewPoints = 0;
+    for (const TKXCurve& c : ph.Curves) {
+        if (c.Kind == TKXCurveKind::SaturatedVapour)
+            for (const auto& segment : c.Segments)
+                for (const TKXPoint& p : segment) {
+                    const TDirect h = Direct(lib, "HPX", p.Y, 1.0);  // the dew state at p
+                    if (h.Code != 0) continue;  // below the bubble line's lowest pressure
+                    EXPECT_NEAR(p.X, h.Value, 1e-6 * std::fabs(h.Value) + 1e-9);
+                    ++dewPoints;
+                }
+        if (c.Kind != TKXCurveKind::Isotherm) continue;
+        const double t = c.Value;
+        const TDirect bubble = Direct(lib, "PbubT", t), dew = Direct(lib, "PdewT", t);
+        if (bubble.Code != 0 || dew.Code != 0) continue;
+        for (const auto& segment : c.Segments)
+            for (const TKXPoint& p : segment)
+                if (p.Y > dew.Value * (1 + 1e-9) && p.Y < bubble.Value * (1 - 1e-9)) {
+                    ++sloped;
+                    // A two-phase state of this temperature: the flash gives t back.
+                    EXPECT_NEAR(Direct(lib, "TPH", p.Y, p.X).Value, t, 1e-6);
+                }
+    }
+    EXPECT_GE(sloped, 10);
+    EXPECT_GE(dewPoints, 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(Blends, BlendDiagrams,
+                         testing::Values("KX_R410A_FE", "KX_R404A_FE", "KX_R407C_FE",
+                                         "KX_R507A_FE"));
+
 TEST(Diagrams, EveryKindHasItsLinesInsideItsView) {
     const TKXFluidFunctions water = Fluid("KX_WS_IF97");
     for (TKXDiagramKind kind :

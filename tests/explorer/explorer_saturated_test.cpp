@@ -1,6 +1,7 @@
 // The saturated liquid and vapour columns of a state on the dome: heat capacities, speed of sound
 // and transport properties are the library's single-phase functions at the saturation line,
-// approached from that phase's side; never the other phase's value. Every registered library.
+// approached from that phase's side; never the other phase's value. Every registered library
+// with a single saturation line.
 #include <cmath>
 
 #include "KXExplorerState.h"
@@ -12,11 +13,15 @@ namespace {
 
 const char* const SideKeys[] = {"cp", "cv", "w", "eta", "nu", "lambda", "Pr"};
 
-// Every library with a saturation line of its own (humid air has none: its water saturates).
+// Every registered library with a saturation line of its own but the refrigerant blends: humid air
+// has none (its water saturates); on a blend's dome the liquid side is the bubble state and the
+// vapour side the dew state, each at its own temperature, which the explorer's state does not show
+// in these columns.
 std::vector<std::string> RegisteredLibraries() {
     std::vector<std::string> names;
     for (int l = 0; l < Registry().Count(); ++l)
-        if (Registry().Library(l)->Info.Kind != TKXLibraryKind::HumidAir)
+        if (Registry().Library(l)->Info.Kind != TKXLibraryKind::Blend &&
+            Registry().Library(l)->Info.Kind != TKXLibraryKind::HumidAir)
             names.push_back(Registry().Library(l)->Library_Name);
     return names;
 }

@@ -214,3 +214,40 @@ TEST(ReferenceState, IIRForTheRefrigerantsAndAmmoniaIAPWSForWater) {
 }
 
 }  // namespace
+
+namespace {
+
+// A blend on its dome: the state (T, x) is the state (p, x) at the pressure PTX gives; its
+// liquid column is the bubble and its vapour column the dew state at that pressure, each at its
+// own temperature; the state by (p, x) gives the temperature back.
+class BlendDome : public testing::TestWithParam<const char*> {};
+
+TEST_P(BlendDome, TheStateOfTXIsTheStateOfItsPressure) {
+    const std::string lib = GetParam();
+    const double t = 0.0, x = 0.4;
+    const TKXState byT = ComputeState(Fluid(lib), TKXInputPair::TX, t, x);
+    ASSERT_TRUE(byT.Ok) << byT.ErrorText;
+    const TDirect p = Direct(lib, "PTX", t, x);
+    ASSERT_EQ(p.Code, 0) << p.Text;
+    ExpectCell(byT, "p", p);
+    ExpectCell(byT, "h", Direct(lib, "HTX", t, x));
+    EXPECT_EQ(byT.Row("T")->Liquid.Value, Direct(lib, "TbubP", p.Value).Value);
+    EXPECT_EQ(byT.Row("T")->Vapour.Value, Direct(lib, "TdewP", p.Value).Value);
+    EXPECT_LT(byT.Row("T")->Liquid.Value, t);
+    EXPECT_GT(byT.Row("T")->Vapour.Value, t);
+    EXPECT_EQ(byT.Row("h")->Liquid.Value, Direct(lib, "HPX", p.Value, 0.0).Value);
+    EXPECT_EQ(byT.Row("h")->Vapour.Value, Direct(lib, "HPX", p.Value, 1.0).Value);
+    EXPECT_NEAR(byT.Row("h")->Mixture.Value,
+                (1 - x) * byT.Row("h")->Liquid.Value + x * byT.Row("h")->Vapour.Value, 1e-9);
+
+    const TKXState byP = ComputeState(Fluid(lib), TKXInputPair::PX, p.Value, x);
+    ASSERT_TRUE(byP.Ok) << byP.ErrorText;
+    EXPECT_NEAR(byP.Row("T")->Mixture.Value, t, 1e-9);
+    EXPECT_NEAR(byP.Row("h")->Mixture.Value, byT.Row("h")->Mixture.Value, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Blends, BlendDome,
+                         testing::Values("KX_R410A_FE", "KX_R404A_FE", "KX_R407C_FE",
+                                         "KX_R507A_FE"));
+
+}  // namespace

@@ -152,6 +152,62 @@ TEST_P(TablesOfEveryLibrary, SaturationRowsAreTheSaturationFunctions) {
 
 INSTANTIATE_TEST_SUITE_P(Libraries, TablesOfEveryLibrary, testing::ValuesIn(AllLibraries));
 
+// A blend's saturation table has both lines: by temperature the liquid (bubble) and vapour (dew)
+// pressures, by pressure their temperatures, each side's states, and the glide at the row's
+// pressure (by temperature at the bubble pressure), always in K.
+TEST(Tables, BlendSaturationRowsHaveBothLinesAndTheGlide) {
+    for (const char* lib : {"KX_R410A_FE", "KX_R404A_FE", "KX_R407C_FE", "KX_R507A_FE"}) {
+        SCOPED_TRACE(lib);
+        const double t = -10.0, p = 8.0;
+        const TKXTable byT = ComputeTable(Fluid(lib), TKXTableKind::SaturationByT, 0, {t});
+        const TKXTable byP = ComputeTable(Fluid(lib), TKXTableKind::SaturationByP, 0, {p});
+        ASSERT_EQ(byT.Keys, SaturationKeys(Fluid(lib), true));
+        ASSERT_EQ(byP.Keys, SaturationKeys(Fluid(lib), false));
+        ASSERT_EQ(byT.Keys.size(), 11u);
+        EXPECT_EQ(byP.Keys[1], "T_liq");
+        const double pBubble = Direct(lib, "PbubT", t).Value;
+        const std::vector<double> expectedT = {
+            t,
+            pBubble,
+            Direct(lib, "PdewT", t).Value,
+            Direct(lib, "DTX", t, 0).Value,
+            Direct(lib, "DTX", t, 1).Value,
+            Direct(lib, "HTX", t, 0).Value,
+            Direct(lib, "HTX", t, 1).Value,
+            Direct(lib, "HTX", t, 1).Value - Direct(lib, "HTX", t, 0).Value,
+            Direct(lib, "STX", t, 0).Value,
+            Direct(lib, "STX", t, 1).Value,
+            Direct(lib, "TglideP", pBubble).Value};
+        const std::vector<double> expectedP = {
+            p,
+            Direct(lib, "TbubP", p).Value,
+            Direct(lib, "TdewP", p).Value,
+            Direct(lib, "DPX", p, 0).Value,
+            Direct(lib, "DPX", p, 1).Value,
+            Direct(lib, "HPX", p, 0).Value,
+            Direct(lib, "HPX", p, 1).Value,
+            Direct(lib, "HPX", p, 1).Value - Direct(lib, "HPX", p, 0).Value,
+            Direct(lib, "SPX", p, 0).Value,
+            Direct(lib, "SPX", p, 1).Value,
+            Direct(lib, "TglideP", p).Value};
+        for (const auto& [table, expected] : {std::pair{&byT, &expectedT}, {&byP, &expectedP}}) {
+            const TKXTableRow& row = table->Rows.at(0);
+            EXPECT_TRUE(row.Error.empty()) << row.Error;
+            ASSERT_EQ(row.Cells.size(), expected->size());
+            for (std::size_t i = 0; i < expected->size(); ++i)
+                EXPECT_EQ(row.Cells[i].Value, (*expected)[i]) << table->Keys[i];
+        }
+        EXPECT_GT(byP.Rows[0].Cells[10].Value, 0.0);
+        // The glide is a difference: in K whatever the temperatures are shown in.
+        const TKXUnitChoice engineering(Catalogue(), 1);
+        EXPECT_EQ(ColumnTitle("glide", engineering), "glide [K]");
+        EXPECT_EQ(ColumnTitle("T_liq", engineering), "T_liq [°F]");
+        EXPECT_EQ(CellText(byP.Rows[0].Cells[10], "glide", engineering,
+                           [](double v) { return Exact(v); }),
+                  Exact(expectedP[10]));
+    }
+}
+
 TEST(Tables, FailedRowsKeepTheirTextAndTheOthersAppear) {
     // An isotherm of water at 500 °C from 1 bar past the 1000 bar limit.
     std::string error;

@@ -34,12 +34,14 @@ TKXFunctionPtr Entry(const TKXLibraryDescription& d, const std::string& shortNam
     return {};
 }
 
-// Every Helmholtz fluid of the one list of libraries.
+// Every Helmholtz fluid of the one list of libraries whose saturation is its phase equilibrium:
+// a pseudo-pure blend's saturated liquid and vapour lie on its bubble and dew lines at two
+// pressures, no equilibrium of its equation (its lines are checked in pseudo_pure_blend_test).
 const std::vector<TFluidCase>& Fluids() {
     static const std::vector<TFluidCase> fluids = [] {
         std::vector<TFluidCase> cases;
         for (const TKXLibraryDescription& d : KXLibraryDescriptions()) {
-            if (!d.Fluid) continue;
+            if (!d.Fluid || d.Info().Kind == TKXLibraryKind::Blend) continue;
             cases.push_back({d.Name, d.Fluid(), Entry(d, "PsatT").Unary, Entry(d, "DTX").Binary,
                              Entry(d, "TsatP").Unary, Entry(d, "DPX").Binary});
         }

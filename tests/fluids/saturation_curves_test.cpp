@@ -1,4 +1,5 @@
-// The saturation curves built into the program, for every fluid: regenerated from the equation
+// The saturation curves built into the program, for every fluid whose saturation is its phase
+// equilibrium (the blends have their ancillaries instead): regenerated from the equation
 // they agree with the checked-in tables, and their states satisfy the phase equilibrium of the
 // equation (equal pressure and equal Gibbs energy of both phases), independently of the fit.
 #include <gtest/gtest.h>
@@ -16,7 +17,7 @@
 namespace {
 
 const THelmholzFluid& Fluid(int i) {
-    return *KXHelmholtzFluids()[static_cast<std::size_t>(i)];
+    return *KXEquilibriumFluids()[static_cast<std::size_t>(i)];
 }
 
 class SaturationCurves : public ::testing::TestWithParam<int> {};
@@ -149,6 +150,6 @@ TEST_P(SaturationCurves, CurvesEndAtTheCriticalPointOfTheEquation) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFluid, SaturationCurves,
-                         ::testing::Range(0, static_cast<int>(KXHelmholtzFluids().size())));
+                         ::testing::Range(0, static_cast<int>(KXEquilibriumFluids().size())));
 
 }  // namespace

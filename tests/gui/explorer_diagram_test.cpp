@@ -4,10 +4,13 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QWheelEvent>
 #include <cmath>
 
+#include "KXCycleTab.h"
 #include "KXDiagramWidget.h"
 #include "KXExplorerWindow.h"
 #include "KXGuiTestSupport.h"
@@ -142,6 +145,46 @@ class ExplorerDiagramTest : public QObject {
                 QVERIFY(content.startsWith("\x89PNG"));
             QFile::remove(path);
         }
+    }
+    // The readout under the cursor goes when the fluid or the state changes.
+    void TheHoverReadoutGoesWithTheFluidAndTheState() {
+        auto e = Open("KX_R134a_FE", TKXDiagramKind::PH);
+        QVERIFY(e);
+        auto* hover = e->findChild<QLabel*>("HoverLbl");
+        emit e->DiagramView()->Hovered(TKXPoint{400.0, 2.0});
+        QVERIFY(!hover->text().isEmpty());
+        e->SetValues("3", "20");
+        QVERIFY(hover->text().isEmpty());
+        emit e->DiagramView()->Hovered(TKXPoint{400.0, 2.0});
+        QVERIFY(!hover->text().isEmpty());
+        e->SelectLibrary("KX_R32_FE");
+        QVERIFY(hover->text().isEmpty());
+    }
+
+    // The Cycle tab: the start values give an R134a cycle at one click, its points and results
+    // in the tables, the cycle drawn on the diagram through its four points; a wrong input names
+    // itself and draws nothing.
+    void TheCycleTabComputesAndDrawsTheCycle() {
+        auto e = Open("KX_R134a_FE", TKXDiagramKind::PH);
+        QVERIFY(e);
+        TKXCycleTab* tab = e->CycleTab();
+        e->Tabs()->setCurrentWidget(tab);
+        Click(tab->findChild<QPushButton*>("ComputeCycleBtn"));
+        QVERIFY2(tab->Cycle().Ok, tab->Cycle().ErrorText.c_str());
+        QCOMPARE(tab->findChild<QTableWidget*>("CyclePoints")->rowCount(), 4);
+        auto* results = tab->findChild<QTableWidget*>("CycleResults");
+        QCOMPARE(results->item(3, 0)->text(), QString("COP_cooling"));
+        const TKXCyclePath& drawn = e->DiagramView()->Painter().CycleDisplay();
+        QCOMPARE(static_cast<int>(drawn.Labels.size()), 4);
+        QVERIFY(!SavePicture(e.get(), "explorer_cycle.png").isEmpty());
+        e->Tabs()->setCurrentIndex(2);
+        QVERIFY(!SavePicture(e.get(), "diagram_r134a_cycle.png").isEmpty());
+
+        tab->SetInput("evap", "60");
+        tab->Compute();
+        QVERIFY(!tab->Cycle().Ok);
+        QVERIFY(tab->findChild<QLabel*>("CycleError")->text().contains("evaporating temperature"));
+        QVERIFY(e->DiagramView()->Painter().CycleDisplay().Segments.empty());
     }
 };
 

@@ -3,6 +3,7 @@
 // both tabs in the screenshots folder.
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -12,6 +13,7 @@
 #include "KXExplorerWindow.h"
 #include "KXGuiTestSupport.h"
 #include "KX_Libraries_Catalogue.h"
+#include "KX_Version.h"
 #include "NumberText.h"
 
 using namespace kxguitest;
@@ -174,11 +176,25 @@ class ExplorerTest : public QObject {
         QVERIFY(e->SaveTableCsv(path));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString csv = QString::fromUtf8(file.readAll());
+        // A byte-order mark first, so that a spreadsheet reads the file as UTF-8.
+        const QByteArray bytes = file.readAll();
+        file.close();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        const QString csv = QString::fromUtf8(bytes.mid(3));
         QCOMPARE(csv.count('\n'), 7);
         QVERIFY(csv.startsWith("T [°C],p [bar(a)],rho [kg/m3]"));
         // The second row as CSV is the TSV row with commas (no field needs quoting there).
         QCOMPARE(csv.split('\n')[2], e->TableTsv().split('\n')[2].replace('\t', ','));
+        // In a decimal-comma locale: ';' between the fields and the same numbers with commas.
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QVERIFY(e->SaveTableCsv(path));
+        QLocale::setDefault(before);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString german = QString::fromUtf8(file.readAll().mid(3));
+        QCOMPARE(german.split('\n')[2],
+                 e->TableTsv().split('\n')[2].replace('.', ',').replace('\t', ';'));
+        QVERIFY(german.startsWith("T [°C];p [bar(a)];"));
         QFile::remove(path);
 
         // The default saturation table of another library, as a picture.
@@ -298,10 +314,11 @@ class ExplorerTest : public QObject {
         QVERIFY(e->SelectLibrary("r134A"));
         auto* list = e->findChild<QComboBox*>("LibraryList");
         QCOMPARE(list->currentText(), QString("KX_R134a_FE"));
-        QCOMPARE(e->windowTitle(), QString("Varnexa Explorer - R134a (1,1,1,2-tetrafluoroethane)"));
+        QCOMPARE(e->windowTitle(), QString("Varnexa Explorer " VARNEXA_VERSION
+                                           " - R134a (1,1,1,2-tetrafluoroethane)"));
         QVERIFY(e->SelectLibrary("water"));
         QCOMPARE(list->currentText(), QString("KX_WS_IF97"));
-        QCOMPARE(e->windowTitle(), QString("Varnexa Explorer - water"));
+        QCOMPARE(e->windowTitle(), QString("Varnexa Explorer " VARNEXA_VERSION " - water"));
         QCOMPARE(list->itemData(list->findText("KX_NH3_FE"), Qt::ToolTipRole).toString(),
                  QString("ammonia"));
         QVERIFY(!e->SelectLibrary("R134"));
@@ -324,7 +341,7 @@ class ExplorerTest : public QObject {
         QCOMPARE(pairs->currentText(), QString("Tx"));
         QCOMPARE(e.findChild<QLineEdit*>("Value1Edit")->text(), QString());
         QCOMPARE(e.findChild<QLabel*>("StateError")->text(), QString("Type two numbers."));
-        QCOMPARE(e.windowTitle(), QString("Varnexa Explorer - test fluid"));
+        QCOMPARE(e.windowTitle(), QString("Varnexa Explorer " VARNEXA_VERSION " - test fluid"));
         QVERIFY(e.SelectPair("px"));
         QVERIFY(!e.SelectPair("pT"));
 

@@ -45,10 +45,10 @@ std::vector<std::string> LibraryNames() {
 // The libraries of the first release keep their names and indices; later ones only append.
 TEST(Catalogue, LibrariesInRegistrationOrder) {
     EXPECT_EQ(ListOutput({}), Golden("libraries"));
-    const std::vector<std::string> first = {
-        "KX_WS_IF97", "KX_NH3_FE", "KX_R22_FE", "KX_R32_FE", "KX_R123_FE",
-        "KX_R134a_FE", "KX_R152a_FE", "KX_N2_FE", "KX_O2_FE", "KX_CO2_FE",
-        "KX_Ar_FE",   "KX_H2_FE",  "KX_H2o_FE", "KX_H2p_FE"};
+    const std::vector<std::string> first = {"KX_WS_IF97", "KX_NH3_FE",   "KX_R22_FE",   "KX_R32_FE",
+                                            "KX_R123_FE", "KX_R134a_FE", "KX_R152a_FE", "KX_N2_FE",
+                                            "KX_O2_FE",   "KX_CO2_FE",   "KX_Ar_FE",    "KX_H2_FE",
+                                            "KX_H2o_FE",  "KX_H2p_FE"};
     const std::vector<std::string> names = LibraryNames();
     ASSERT_GE(names.size(), first.size());
     EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + first.size()), first);

@@ -1,4 +1,5 @@
-// saturation_curve_generator: fits the saturation curves of every Helmholtz fluid to its
+// saturation_curve_generator: fits the saturation curves of every Helmholtz fluid whose saturation
+// is its phase equilibrium (not the blends: their lines are their ancillaries) to its
 // equation of state and writes them as sources (--out DIR), or checks the built-in curves
 // against the equations on random temperatures (--verify N). --fluid CODE limits either to one
 // fluid. Both evaluate each fluid's residual in long double.
@@ -42,7 +43,7 @@ int Generate(const std::vector<const THelmholzFluid*>& fluids, const std::string
     }
     // The index names every fluid, also when only one was refitted.
     std::vector<std::string> all;
-    for (const THelmholzFluid* fluid : KXHelmholtzFluids()) all.push_back(fluid->Code);
+    for (const THelmholzFluid* fluid : KXEquilibriumFluids()) all.push_back(fluid->Code);
     return WriteFile(dir + "/SaturationCurveIndex.cpp", CurveIndexText(all)) ? 0 : 1;
 }
 
@@ -111,7 +112,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::vector<const THelmholzFluid*> fluids;
-    for (const THelmholzFluid* fluid : KXHelmholtzFluids())
+    for (const THelmholzFluid* fluid : KXEquilibriumFluids())
         if (only.empty() || fluid->Code == only) fluids.push_back(fluid);
     return verify > 0 ? Verify(fluids, verify) : Generate(fluids, out);
 }

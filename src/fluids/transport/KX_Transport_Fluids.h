@@ -122,4 +122,23 @@ extern const TViscosityCorrelation R125Viscosity;
 extern const TConductivityCorrelation R125Conductivity;
 extern const TSurfaceTensionSum R125SurfaceTension;
 
+// The pseudo-pure blends R-410A, R-404A, R-407C and R-507A: viscosity of Geller et al. (2000),
+// V3 (Σ a T^t) + V6 (Σ a δ^d); conductivity of Geller et al. (2001), K1 (A0 + A1 T) + K4
+// (Σ B δ^d in the mass density); no critical enhancement in either. Both hold within the
+// blend equations' range (200 K to 500 K, 50 MPa) and have no pole; the surface tension of
+// Okada et al. (1999) from 200 K to its own critical temperature (not the equation's), where it
+// is 0.
+extern const TViscosityCorrelation R410AViscosity;
+extern const TConductivityCorrelation R410AConductivity;
+extern const TSurfaceTensionSum R410ASurfaceTension;
+extern const TViscosityCorrelation R404AViscosity;
+extern const TConductivityCorrelation R404AConductivity;
+extern const TSurfaceTensionSum R404ASurfaceTension;
+extern const TViscosityCorrelation R407CViscosity;
+extern const TConductivityCorrelation R407CConductivity;
+extern const TSurfaceTensionSum R407CSurfaceTension;
+extern const TViscosityCorrelation R507AViscosity;
+extern const TConductivityCorrelation R507AConductivity;
+extern const TSurfaceTensionSum R507ASurfaceTension;
+
 }  // namespace kxtransport

@@ -1,0 +1,31 @@
+#include "KX_R407C_FE_Lib.h"
+
+#include "KX_Fluid_Objects.h"
+#include "KX_R407C_FE_Lib_Root.h"
+#include "KX_Transport_PT.h"
+#include "transport/KX_Transport_Fluids.h"
+
+using namespace kxtransport;
+
+// Geller's correlations hold within the blend equation's range (200 K to 500 K, 50 MPa) and have
+// no pole: the equation's limits apply.
+const TFluidTransport R407CTransport{
+    .viscosity = {.evaluate = &ViscosityOf<&R407CViscosity>, .range = {}},
+    .conductivity = {.evaluate = &ConductivityOf<&R407CConductivity>, .range = {}},
+    .surfaceTension = &R407CSurfaceTension};
+
+namespace {
+using Transport = TBoundTransport<&R407CTransport>;
+}  // namespace
+
+KX_FLUID_SHARED_FUNCTIONS(KX_R407C_FE, R407CFluid)
+KX_FLUID_CONSTANT_FUNCTIONS(KX_R407C_FE, R407CFluid)
+KX_FLUID_TRANSPORT_FUNCTIONS(KX_R407C_FE, R407CFluid, Transport)
+KX_FLUID_BLEND_FUNCTIONS(KX_R407C_FE, R407CFluid)
+
+std::span<const TKXLibraryEntry> KX_R407C_FE_Entries() {
+    static constexpr TKXLibraryEntry entries[] = {
+        KX_FLUID_SHARED_ENTRIES(KX_R407C_FE), KX_FLUID_CONSTANT_ENTRIES(KX_R407C_FE),
+        KX_FLUID_TRANSPORT_ENTRIES(KX_R407C_FE), KX_FLUID_BLEND_ENTRIES(KX_R407C_FE)};
+    return entries;
+}
