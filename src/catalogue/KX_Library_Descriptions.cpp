@@ -12,6 +12,10 @@
 #include "KX_Fluid_Objects.h"
 #include "KX_H2_FE_Lib.h"
 #include "KX_H2_FE_Lib_Root.h"
+#include "KX_HA_Ideal.h"
+#include "KX_HA_Lib.h"
+#include "KX_HA_RP1485.h"
+#include "KX_HA_RP1485_Model.h"
 #include "KX_N2_FE_Lib.h"
 #include "KX_N2_FE_Lib_Root.h"
 #include "KX_NH3_FE_Lib.h"
@@ -164,6 +168,58 @@ TKXLibraryInfo WaterInfo() {
     info.SurfaceTension = "IAPWS R1-76(2014), surface tension of ordinary water substance";
     info.InputPairs.assign(std::begin(AllPairs), std::end(AllPairs));
     info.HasTransport = true;
+    return info;
+}
+
+// Humid air has no critical point and no saturation line of its own: the rows of the critical
+// and triple point give those of its water (the saturation pressure turns from ice to liquid at
+// the triple point), the molar mass is that of dry air, and every property is per kg of dry air.
+// No explorer input pairs yet: the explorer's pairs are those of a pure fluid.
+TKXLibraryInfo HumidAirInfo(double minT, double maxT, double maxP) {
+    TKXLibraryInfo info;
+    info.Kind = TKXLibraryKind::HumidAir;
+    info.ChemicalName = "moist air (dry air and water vapour)";
+    info.MolarMass = ha::rp1485::Ma * 1000.0;
+    info.CriticalTemperature = KX_WS_IF97_Tc(nullptr, 0, nullptr);
+    info.CriticalPressure = KX_WS_IF97_Pc(nullptr, 0, nullptr);
+    info.TripleTemperature = 0.01;
+    info.TriplePressure = KX_WS_IF97_Pt(nullptr, 0, nullptr);
+    info.MinTemperature = minT;
+    info.MaxTemperature = maxT;
+    info.MaxPressure = maxP;
+    info.MaxTemperatureLowPressure = maxT;
+    info.LowPressureLimit = maxP;
+    return info;
+}
+
+TKXLibraryInfo HumidAirRP1485Info() {
+    namespace rp = ha::rp1485;
+    TKXLibraryInfo info = HumidAirInfo(rp::kMinT, rp::kMaxT, rp::kMaxP);
+    info.DisplayName = "humid air (RP-1485)";
+    info.Aliases = {"RP1485", "humid air"};
+    info.ReferenceState =
+        "h = 0 and s = 0 for dry air at 0 °C and 101.325 kPa; water on the IAPWS-95 reference "
+        "(u = 0 and s = 0 for saturated liquid at the triple point)";
+    info.EquationOfState =
+        "S. Herrmann, H.-J. Kretzschmar, D. P. Gatley, HVAC&R Research 15 (2009) 961 (ASHRAE "
+        "RP-1485, real moist air)";
+    info.Transport =
+        "E. W. Lemmon, R. T Jacobsen, Int. J. Thermophys. 25 (2004) 21 (dry air); water vapour "
+        "of the IF97 library; mixing rule of P. T. Tsilingiris, Energy Convers. Manage. 49 (2008) "
+        "1098";
+    info.HasTransport = true;
+    return info;
+}
+
+TKXLibraryInfo HumidAirIdealInfo() {
+    namespace id = ha::ideal;
+    TKXLibraryInfo info = HumidAirInfo(id::kMinT, id::kMaxT, id::kMaxP);
+    info.DisplayName = "humid air (ideal gas)";
+    info.Aliases = {"HAIDEAL"};
+    info.ReferenceState = "h = 0 for dry air at 0 °C and for liquid water at 0 °C";
+    info.EquationOfState =
+        "ASHRAE Handbook - Fundamentals (2017), chapter 1 Psychrometrics: perfect-gas relations "
+        "with the saturation pressure of Hyland and Wexler (1983)";
     return info;
 }
 
@@ -560,6 +616,8 @@ const TKXLibraryDescription Descriptions[] = {
     KX_FLUID_DESCRIPTION(KX_R404A_FE, R404A, R404AWords),
     KX_FLUID_DESCRIPTION(KX_R407C_FE, R407C, R407CWords),
     KX_FLUID_DESCRIPTION(KX_R507A_FE, R507A, R507AWords),
+    {"KX_HA_RP1485", KX_HA_RP1485_Entries, HumidAirRP1485Info, nullptr},
+    {"KX_HA_IDEAL", KX_HA_IDEAL_Entries, HumidAirIdealInfo, nullptr},
 };
 
 #undef KX_FLUID_DESCRIPTION

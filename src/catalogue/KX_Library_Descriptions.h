@@ -16,6 +16,7 @@ struct TKXLibraryDescription {
     std::span<const TKXLibraryEntry> (*Entries)();  // the functions, in registration order
     TKXLibraryInfo (*Info)();                       // what the library states about itself
     const THelmholzFluid* (*Fluid)();               // the model object; nullptr for IF97
+                                                    // and humid air
 };
 
 std::span<const TKXLibraryDescription> KXLibraryDescriptions();

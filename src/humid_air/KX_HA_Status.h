@@ -10,13 +10,13 @@
 
 namespace ha {
 
-// Error codes beyond the shared ones: humidity arguments (humidity ratio, relative humidity)
-// and the altitude of the standard atmosphere.
+// The codes of humidity arguments (humidity ratio, relative humidity) and of the altitude of the
+// standard atmosphere, from the shared list.
 namespace THACode {
-inline constexpr int32_t HumidityLow = 12;
-inline constexpr int32_t HumidityHigh = 13;
-inline constexpr int32_t AltitudeLow = 14;
-inline constexpr int32_t AltitudeHigh = 15;
+inline constexpr int32_t HumidityLow = KXErrorCode::HumidityLow;
+inline constexpr int32_t HumidityHigh = KXErrorCode::HumidityHigh;
+inline constexpr int32_t AltitudeLow = KXErrorCode::AltitudeLow;
+inline constexpr int32_t AltitudeHigh = KXErrorCode::AltitudeHigh;
 }  // namespace THACode
 
 // Why a value is missing. A range failure names the argument (Quantity, Unit), the rejected

@@ -6,7 +6,8 @@
 //
 // Each group is a list macro ROW(LIB, NAME, ARITY, YNAME, YQ, X1NAME, X1Q, X2NAME, X2Q) with SEP()
 // between rows, so one list gives declarations (SEP empty) and initialiser lists (SEP a comma).
-// Quantities are the names of KXFunctionQuantity below. A library registers a subset of the
+// Quantities are the names of KXFunctionQuantity below. The humid-air group has rows of eleven
+// columns (a third argument). A library registers a subset of the
 // groups, each in the order written here; the groups follow one another in the order of the
 // shape table: shared, compressibility, transport, constants, blend.
 #include <cstdint>
@@ -18,7 +19,8 @@ namespace KXFunctionQuantity {
 inline constexpr int32_t Undefined = 0, Pressure = 2, Enthalpy = 4, Entropy = 5, HeatCapacity = 11,
                          Density = 15, Volume = 16, DynVisc = 17, KinVisc = 18, Velocity = 27,
                          Temperature = 31, VapourFraction = 34, ThermalCond = 35, Prandtl = 36,
-                         SurfaceTension = 37, MolarMass = 38, Compressibility = 48;
+                         SurfaceTension = 37, MolarMass = 38, Compressibility = 48, Length = 24,
+                         HumidityRatio = 49, RelativeHumidity = 50, MoleFraction = 51;
 }  // namespace KXFunctionQuantity
 
 // clang-format off
@@ -88,6 +90,32 @@ inline constexpr int32_t Undefined = 0, Pressure = 2, Enthalpy = 4, Entropy = 5,
     ROW(LIB, Tc, 0, "Temperature", Temperature, "", Undefined, "", Undefined) SEP() \
     ROW(LIB, Pt, 0, "Pressure", Pressure, "", Undefined, "", Undefined) SEP() \
     ROW(LIB, Tt, 0, "Temperature", Temperature, "", Undefined, "", Undefined)
+
+// Humid air, per kg of dry air (W kg water/kg dry air, h kJ/kg dry air, s and cp kJ/(kg dry air
+// K), v m3/kg dry air; the density is of the moist air). Rows of three arguments:
+// ROW(LIB, NAME, ARITY, YNAME, YQ, X1NAME, X1Q, X2NAME, X2Q, X3NAME, X3Q). The humid-air
+// libraries register their own subsets, in this order.
+#define KX_FUNCTIONS_HUMID_AIR(ROW, LIB, SEP) \
+    ROW(LIB, WPTR, 3, "Humidity Ratio", HumidityRatio, "Pressure", Pressure, "Temperature", Temperature, "Relative Humidity", RelativeHumidity) SEP() \
+    ROW(LIB, WPTTd, 3, "Humidity Ratio", HumidityRatio, "Pressure", Pressure, "Temperature", Temperature, "Dew Point", Temperature) SEP() \
+    ROW(LIB, WPTTwb, 3, "Humidity Ratio", HumidityRatio, "Pressure", Pressure, "Temperature", Temperature, "Wet Bulb", Temperature) SEP() \
+    ROW(LIB, RPTW, 3, "Relative Humidity", RelativeHumidity, "Pressure", Pressure, "Temperature", Temperature, "Humidity Ratio", HumidityRatio) SEP() \
+    ROW(LIB, TdPW, 2, "Dew Point", Temperature, "Pressure", Pressure, "Humidity Ratio", HumidityRatio, "", Undefined) SEP() \
+    ROW(LIB, TwbPTW, 3, "Wet Bulb", Temperature, "Pressure", Pressure, "Temperature", Temperature, "Humidity Ratio", HumidityRatio) SEP() \
+    ROW(LIB, TPHW, 3, "Temperature", Temperature, "Pressure", Pressure, "Enthalpy", Enthalpy, "Humidity Ratio", HumidityRatio) SEP() \
+    ROW(LIB, HPTW, 3, "Enthalpy", Enthalpy, "Pressure", Pressure, "Temperature", Temperature, "Humidity Ratio", HumidityRatio) SEP() \
+    ROW(LIB, SPTW, 3, "Entropy", Entropy, "Pressure", Pressure, "Temperature", Temperature, "Humidity Ratio", HumidityRatio) SEP() \
+    ROW(LIB, VPTW, 3, "Volume", Volume, "Pressure", Pressure, "Temperature", Temperature, "Humidity Ratio", HumidityRatio) SEP() \
+    ROW(LIB, DPTW, 3, "Density", Density, "Pressure", Pressure, "Temperature", Temperature, "Humidity Ratio", HumidityRatio) SEP() \
+    ROW(LIB, CpPTW, 3, "IsobarHeatCap", HeatCapacity, "Pressure", Pressure, "Temperature", Temperature, "Humidity Ratio", HumidityRatio) SEP() \
+    ROW(LIB, WsPT, 2, "Humidity Ratio", HumidityRatio, "Pressure", Pressure, "Temperature", Temperature, "", Undefined) SEP() \
+    ROW(LIB, HsPT, 2, "Enthalpy", Enthalpy, "Pressure", Pressure, "Temperature", Temperature, "", Undefined) SEP() \
+    ROW(LIB, PwsT, 1, "Pressure", Pressure, "Temperature", Temperature, "", Undefined, "", Undefined) SEP() \
+    ROW(LIB, MuPTW, 3, "Degree of Saturation", RelativeHumidity, "Pressure", Pressure, "Temperature", Temperature, "Humidity Ratio", HumidityRatio) SEP() \
+    ROW(LIB, PsiPTW, 3, "Mole Fraction", MoleFraction, "Pressure", Pressure, "Temperature", Temperature, "Humidity Ratio", HumidityRatio) SEP() \
+    ROW(LIB, DVPTW, 3, "DynVisc", DynVisc, "Pressure", Pressure, "Temperature", Temperature, "Humidity Ratio", HumidityRatio) SEP() \
+    ROW(LIB, TCPTW, 3, "ThermalCond", ThermalCond, "Pressure", Pressure, "Temperature", Temperature, "Humidity Ratio", HumidityRatio) SEP() \
+    ROW(LIB, PZ, 1, "Pressure", Pressure, "Altitude", Length, "", Undefined, "", Undefined)
 // clang-format on
 
 // Separators between rows.
@@ -102,6 +130,9 @@ inline constexpr int32_t Undefined = 0, Pressure = 2, Enthalpy = 4, Entropy = 5,
 #define KX_FUNCTION_DECLARE_2(LIB, NAME)                                         \
     double LIB##_##NAME(double x1, double x2, char* errorText, int32_t capacity, \
                         int32_t* errorCode);
+#define KX_FUNCTION_DECLARE_3(LIB, NAME)                                                    \
+    double LIB##_##NAME(double x1, double x2, double x3, char* errorText, int32_t capacity, \
+                        int32_t* errorCode);
 #define KX_FUNCTION_DECLARE_ROW(LIB, NAME, ARITY, ...) KX_FUNCTION_DECLARE_##ARITY(LIB, NAME)
 
 // ---- Rows to registration entries: {"NAME", {.Unary = &LIB_NAME}} ----
@@ -110,6 +141,7 @@ inline constexpr int32_t Undefined = 0, Pressure = 2, Enthalpy = 4, Entropy = 5,
 #define KX_FUNCTION_ENTRY_0(LIB, NAME) TKXLibraryEntry{#NAME, TKXFunctionPtr{.Constant = &LIB##_##NAME}}
 #define KX_FUNCTION_ENTRY_1(LIB, NAME) TKXLibraryEntry{#NAME, TKXFunctionPtr{.Unary = &LIB##_##NAME}}
 #define KX_FUNCTION_ENTRY_2(LIB, NAME) TKXLibraryEntry{#NAME, TKXFunctionPtr{.Binary = &LIB##_##NAME}}
+#define KX_FUNCTION_ENTRY_3(LIB, NAME) TKXLibraryEntry{#NAME, TKXFunctionPtr{.Ternary = &LIB##_##NAME}}
 // clang-format on
 #define KX_FUNCTION_ENTRY_ROW(LIB, NAME, ARITY, ...) KX_FUNCTION_ENTRY_##ARITY(LIB, NAME)
 

@@ -18,16 +18,28 @@ constexpr TKXFunctionShape Shapes[] = {
                 KX_FUNCTIONS_CONSTANTS(KX_FUNCTION_SHAPE_ROW, , KX_FUNCTION_SEP_NONE)
                     KX_FUNCTIONS_BLEND(KX_FUNCTION_SHAPE_ROW, , KX_FUNCTION_SEP_NONE)};
 
+#define KX_FUNCTION_SHAPE_ROW3(LIB, NAME, ARITY, YNAME, YQ, X1NAME, X1Q, X2NAME, X2Q, X3NAME, X3Q) \
+    {#NAME, ARITY, YNAME, YQ, X1NAME, X1Q, X2NAME, X2Q, X3NAME, X3Q},
+
+constexpr TKXFunctionShape HumidAirShapes[] = {
+    KX_FUNCTIONS_HUMID_AIR(KX_FUNCTION_SHAPE_ROW3, , KX_FUNCTION_SEP_NONE)};
+
 #undef KX_FUNCTION_SHAPE_ROW
+#undef KX_FUNCTION_SHAPE_ROW3
 }  // namespace
 
 std::span<const TKXFunctionShape> KXFunctionShapes() {
     return Shapes;
 }
 
+std::span<const TKXFunctionShape> KXHumidAirFunctionShapes() {
+    return HumidAirShapes;
+}
+
 const TKXFunctionShape* FindFunctionShape(std::string_view shortName) {
-    for (const auto& s : Shapes)
-        if (shortName == s.ShortName) return &s;
+    for (const auto table : {KXFunctionShapes(), KXHumidAirFunctionShapes()})
+        for (const auto& s : table)
+            if (shortName == s.ShortName) return &s;
     return nullptr;
 }
 

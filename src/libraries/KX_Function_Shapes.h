@@ -20,11 +20,13 @@ struct TKXFunctionShape {
     int32_t X3Unit;
 };
 
-// Every shape in the order libraries register them (the compressibility ZPT sits after WPT),
-// derived from the one list of library functions in KX_Function_List.h.
+// The shapes of water and the fluids in the order they register them (the compressibility ZPT
+// sits after WPT), derived from the one list of library functions in KX_Function_List.h.
 std::span<const TKXFunctionShape> KXFunctionShapes();
+// The shapes of the humid-air libraries, in their order.
+std::span<const TKXFunctionShape> KXHumidAirFunctionShapes();
 
-// The shape of a short name, or nullptr.
+// The shape of a short name (of either table), or nullptr.
 const TKXFunctionShape* FindFunctionShape(std::string_view shortName);
 
 // Registers the entries of one library, in the order given, under library name + "_" + short

@@ -34,6 +34,12 @@ inline constexpr int32_t EnthalpyLow = 8;
 inline constexpr int32_t EnthalpyHigh = 9;
 inline constexpr int32_t EntropyLow = 10;
 inline constexpr int32_t EntropyHigh = 11;
+// Humid air: a humidity argument (humidity ratio, relative humidity) and the altitude of the
+// standard atmosphere.
+inline constexpr int32_t HumidityLow = 12;
+inline constexpr int32_t HumidityHigh = 13;
+inline constexpr int32_t AltitudeLow = 14;
+inline constexpr int32_t AltitudeHigh = 15;
 inline constexpr int32_t NoConvergence = 26;
 inline constexpr int32_t NoSignChange = 103;
 inline constexpr int32_t EmptyBracket = 104;

@@ -2,7 +2,8 @@
 
 namespace {
 
-// Quantities in the order shown to the user; index 48 follows 41 (42 to 47 are unused). Every
+// Quantities in the order shown to the user; index 48 follows 41 (42 to 47 are unused), and the
+// humid-air quantities (49 to 51) follow it. Every
 // default unit (SI and engineering) is the name of one of the quantity's units, so every unit
 // list starts with a selection; kinematic viscosity uses ft2/s in the engineering system.
 static constexpr TQuantityRow QuantityRows[] = {
@@ -49,6 +50,9 @@ static constexpr TQuantityRow QuantityRows[] = {
     {"Joule Thomson Coefficient", 40, "K/bar", "K/bar", "°F/psi"},
     {"Thermal Expansion", 41, "1/K", "1/K", "1/°F"},
     {"Compressibility", 48, "-", "-", "-"},
+    {"Humidity Ratio", 49, "kg/kg", "g/kg", "gr/lb"},
+    {"Relative Humidity", 50, "-", "%", "%"},
+    {"Mole Fraction", 51, "-", "-", "-"},
 };
 
 // Definitions the factors are built from, each exact unless its comment says otherwise:
@@ -315,6 +319,16 @@ static constexpr TUnitRow UnitRows[] = {
     {"1/K", 41, 0, 1},
     {"1/°F", 41, 0, OneIs(1.8)},
     {"-", 48, 0, 1},
+    // Humidity ratio: mass of water per mass of dry air, so kg/kg and lb/lb are the same unit.
+    {"kg/kg", 49, 0, 1},
+    {"g/kg", 49, 0, 1000},
+    {"lb/lb", 49, 0, 1},
+    {"gr/lb", 49, 0, OneIs(Grain / Pound)},
+    {"-", 50, 0, 1},
+    {"%", 50, 0, 100},
+    {"-", 51, 0, 1},
+    {"%", 51, 0, 100},
+    {"ppm", 51, 0, 1e6},
 };
 
 }  // namespace

@@ -155,7 +155,7 @@ TEST_F(ControllerTest, FirstStartShowsTheFirstFunctionAskingForItsArgument) {
     EXPECT_FALSE(View.IsVisible(E::Argument2Edit));
     EXPECT_FALSE(View.IsVisible(E::PropList));
     EXPECT_EQ(Error(), "Invalid value for Temperature");
-    EXPECT_EQ(View.Items(E::PropList).size(), 43u);
+    EXPECT_EQ(View.Items(E::PropList).size(), 46u);
     EXPECT_FALSE(Controller->IsStarting());
 }
 

@@ -301,8 +301,10 @@ TEST_P(CApiConvert, ConvertsOrSaysWhyNot) {
 INSTANTIATE_TEST_SUITE_P(Units, CApiConvert, testing::ValuesIn(kConversions));
 
 TEST(CApiUnits, QuantitiesAndTheirUnits) {
-    EXPECT_EQ(varnexa_quantity_count(), 43);
+    EXPECT_EQ(varnexa_quantity_count(), 46);
     EXPECT_EQ(varnexa_quantity_index(42), 48);
+    EXPECT_EQ(varnexa_quantity_index(43), 49);
+    EXPECT_STREQ(varnexa_quantity_name_of_index(49), "Humidity Ratio");
     EXPECT_STREQ(varnexa_quantity_name_of_index(2), "Absolute Pressure");
     EXPECT_EQ(varnexa_quantity_name_of_index(42), nullptr);
     EXPECT_EQ(varnexa_unit_count("Undefined"), 1);
@@ -312,7 +314,7 @@ TEST(CApiUnits, QuantitiesAndTheirUnits) {
     int units = 0;
     for (int32_t q = 0; q < varnexa_quantity_count(); ++q)
         units += varnexa_unit_count(varnexa_quantity_name(q));
-    EXPECT_EQ(units, 207);
+    EXPECT_EQ(units, 216);
 }
 
 TEST(CApiUnits, ArrayConversionMarksTheFaultAndConvertsTheRest) {

@@ -49,8 +49,11 @@ TEST(CApiLibraryInfo, KeysValuesAndShortNames) {
                 EXPECT_TRUE(*value && !*end && std::isfinite(number)) << key << " " << value;
                 // The constant function answers the same number (water's triple point is
                 // 273.16 K - 273.15 there, 0.01 °C here).
+                // Humid air registers no constants (its critical and triple point are its
+                // water's).
                 const std::string& function = line.Fields.at(2);
-                if (!function.empty()) {
+                const bool constants = std::string(varnexa_library_info(l, "kind")) != "humid air";
+                if (!function.empty() && constants) {
                     EXPECT_NEAR(number, Constant(name + "_" + function),
                                 1e-12 * std::max(1.0, std::fabs(number)))
                         << key;

@@ -51,7 +51,8 @@ TEST(CliInfo, EveryLibraryHasTheKeysInOrderAndItsOwnConstants) {
             const kxtsv::TFields fields = kxtsv::SplitTabs(lines[k + 1]);
             ASSERT_EQ(fields.size(), 2u) << lines[k + 1];
             EXPECT_EQ(fields[0], key.at(0));
-            if (key.at(2).empty()) continue;
+            // Humid air registers no constants (its critical and triple point are its water's).
+            if (key.at(2).empty() || lines[1] == "kind\thumid air") continue;
             const kxtsv::TFields call =
                 kxtsv::SplitTabs(Lines(Cli({"call", library + "_" + key.at(2)}).Out).at(0));
             ASSERT_EQ(call.at(1), "0") << call.at(2);

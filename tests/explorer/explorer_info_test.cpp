@@ -44,6 +44,11 @@ TEST(LibraryInformation, EveryLibraryShowsWhatItsInformationStates) {
         const TKXFluidFunctions f(registry, l);
         SCOPED_TRACE(f.LibraryName());
         EXPECT_EQ(PairKeys(f), info.InputPairs);
+        // Humid air offers no pairs of a fluid, so the explorer has no state or diagram of it.
+        if (info.Kind == TKXLibraryKind::HumidAir) {
+            EXPECT_TRUE(info.InputPairs.empty());
+            continue;
+        }
         EXPECT_EQ(ReferenceStateNote(f), "Reference state: " + info.ReferenceState + ".");
         for (const char* transport : {"DVPT", "KVPT", "TCPT", "PrPT"})
             EXPECT_EQ(f.Offers(transport), info.HasTransport) << transport;

@@ -13,13 +13,15 @@ namespace {
 
 const char* const SideKeys[] = {"cp", "cv", "w", "eta", "nu", "lambda", "Pr"};
 
-// Every registered library but the refrigerant blends: on a blend's dome the liquid side is the
-// bubble state and the vapour side the dew state, each at its own temperature (and, at (T, x), at
-// a pressure no library function gives yet), which the explorer's state does not show so far.
+// Every registered library with a saturation line of its own but the refrigerant blends: humid air
+// has none (its water saturates); on a blend's dome the liquid side is the bubble state and the
+// vapour side the dew state, each at its own temperature, which the explorer's state does not show
+// in these columns.
 std::vector<std::string> RegisteredLibraries() {
     std::vector<std::string> names;
     for (int l = 0; l < Registry().Count(); ++l)
-        if (Registry().Library(l)->Info.Kind != TKXLibraryKind::Blend)
+        if (Registry().Library(l)->Info.Kind != TKXLibraryKind::Blend &&
+            Registry().Library(l)->Info.Kind != TKXLibraryKind::HumidAir)
             names.push_back(Registry().Library(l)->Library_Name);
     return names;
 }

@@ -63,12 +63,14 @@ const TKXLibraries& Registry() {
     return KXRegistry();
 }
 
+// Every library with a saturation line of its own: water and the fluids, not humid air.
 template <class Check>
 void ForEveryLibrary(Check check) {
     std::vector<std::string> names;
     Registry().CreateLibraryList(names);
     ASSERT_FALSE(names.empty());
     for (int i = 0; i < static_cast<int>(names.size()); ++i) {
+        if (Registry().Library(i)->Info.Kind == TKXLibraryKind::HumidAir) continue;
         SCOPED_TRACE(names[i]);
         check(TLibraryCalls(Registry(), i));
     }

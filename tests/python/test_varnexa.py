@@ -275,8 +275,8 @@ def test_convert_refusals_and_faults():
     converted = varnexa.convert(np.array([0.0, np.inf, 100.0]), "°C", "K")
     assert converted[0] == pytest.approx(273.15) and np.isnan(converted[1])
     assert varnexa.units("Undefined") == ["-"]
-    assert len(varnexa.quantities()) == 43
-    assert sum(len(varnexa.units(q)) for q in varnexa.quantities()) == 207
+    assert len(varnexa.quantities()) == 46
+    assert sum(len(varnexa.units(q)) for q in varnexa.quantities()) == 216
 
 
 def run_python(code, env):

@@ -17,15 +17,15 @@ const TPropertyList& Catalogue() {
 
 TEST(PropertyList, HoldsEveryQuantityAndUnitInOrder) {
     const TPropertyList& list = Catalogue();
-    ASSERT_EQ(list.Count(), 43);
-    EXPECT_EQ(list.UnitCount(), 207);
-    // Units per quantity, quantities 0 ... 41 and then 48.
-    const int unitCounts[43] = {1, 16, 16, 16, 4, 2, 6, 5, 6, 2, 4, 2,  2, 8,  5,
-                                5, 4,  7,  4,  2, 2, 4, 3, 3, 8, 3, 11, 8, 11, 3,
-                                4, 5,  3,  4,  2, 2, 1, 3, 2, 2, 3, 2,  1};
+    ASSERT_EQ(list.Count(), 46);
+    EXPECT_EQ(list.UnitCount(), 216);
+    // Units per quantity, quantities 0 ... 41, then 48, then the humid-air quantities 49 ... 51.
+    const int unitCounts[46] = {1, 16, 16, 16, 4, 2, 6, 5, 6, 2, 4,  2, 2,  8, 5, 5,
+                                4, 7,  4,  2,  2, 4, 3, 3, 8, 3, 11, 8, 11, 3, 4, 5,
+                                3, 4,  2,  2,  1, 3, 2, 2, 3, 2, 1,  4, 2,  3};
     for (int position = 0; position < list.Count(); ++position) {
         const TPropertyObject& property = list.Property(position);
-        const int32_t expectedIndex = position < 42 ? position : 48;
+        const int32_t expectedIndex = position < 42 ? position : 48 + (position - 42);
         EXPECT_EQ(property.PropertyIndex(), expectedIndex);
         EXPECT_EQ(list.GetIndexFromPropertyIndex(expectedIndex), position);
         ASSERT_EQ(property.UnitList().Count(), unitCounts[position]) << property.PropertyName();
@@ -40,12 +40,14 @@ TEST(PropertyList, HoldsEveryQuantityAndUnitInOrder) {
     EXPECT_EQ(list.Property(42).PropertyName(), "Compressibility");
     EXPECT_EQ(list.GetIndexFromPropertyIndex(42), -1);
     EXPECT_EQ(list.GetIndexFromPropertyIndex(-1), -1);
-    EXPECT_EQ(list.Property(43).PropertyIndex(), -1);
+    EXPECT_EQ(list.Property(43).PropertyName(), "Humidity Ratio");
+    EXPECT_EQ(list.Property(45).PropertyName(), "Mole Fraction");
+    EXPECT_EQ(list.Property(46).PropertyIndex(), -1);
     EXPECT_EQ(list.Property(-1).UnitList().Count(), 0);
 
     std::vector<std::string> names{"stale"};
     list.CreatePropertyList(names);
-    ASSERT_EQ(names.size(), 43u);
+    ASSERT_EQ(names.size(), 46u);
     EXPECT_EQ(names[2], "Absolute Pressure");
     EXPECT_EQ(names[31], "Temperature");
 }
@@ -271,7 +273,7 @@ TEST(PropertyList, EveryUnitRoundTrips) {
             }
         }
     }
-    EXPECT_EQ(checked, 207 * 7);
+    EXPECT_EQ(checked, 216 * 7);
 }
 
 TEST(PropertyList, AddedUnitsKeepTheFirstQuantityInListOrder) {
@@ -284,8 +286,8 @@ TEST(PropertyList, AddedUnitsKeepTheFirstQuantityInListOrder) {
     list.AddUnit("orphan", 47, 0.0, 5.0);  // no quantity 47
     list.AddUnit("zero", 60, 0.0, 0.0);    // a factor of 0 is refused
     list.AddUnit("nan", 60, std::numeric_limits<double>::quiet_NaN(), 1.0);
-    EXPECT_EQ(list.Count(), 44);
-    EXPECT_EQ(list.UnitCount(), 207 + 4);
+    EXPECT_EQ(list.Count(), 47);
+    EXPECT_EQ(list.UnitCount(), 216 + 4);
     EXPECT_EQ(list.GetIndexFromUnitName("kW"), 7);
     EXPECT_EQ(list.GetIndexFromUnitName("shared"), 1);
     EXPECT_DOUBLE_EQ(list.ConvertFromStandard("shared", 1.0), 4.0);
