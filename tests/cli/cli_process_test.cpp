@@ -4,6 +4,7 @@
 // an installed one, and a missing or broken module is a usage error with its reason.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -29,8 +30,10 @@ std::string Content(const fs::path& path) {
     return std::string((std::istreambuf_iterator<char>(file)), {});
 }
 
+// A folder of this process: ctest runs the tests of this file side by side.
 fs::path Folder(const std::string& name) {
-    const fs::path dir = fs::path(testing::TempDir()) / ("cli_process_" + name);
+    const fs::path dir =
+        fs::path(testing::TempDir()) / ("cli_process_" + std::to_string(getpid()) + "_" + name);
     fs::remove_all(dir);
     fs::create_directories(dir);
     return dir;
@@ -60,6 +63,7 @@ TRun RunCli(const fs::path& exe, const std::vector<std::string>& args) {
             r.Loaded.insert(fs::path(file).filename().string());
         }
     }
+    fs::remove_all(dir);
     return r;
 }
 
@@ -98,7 +102,8 @@ TEST(CliProcess, OnlyTheDrawingCommandsLoadQt) {
     for (const auto& c : cases) {
         fs::remove(svg);
         const TRun r = RunCli(VARNEXA_CLI_EXE, c.Args);
-        const std::string name = c.Args[0] + " " + c.Args[1];
+        std::string name;
+        for (const std::string& a : c.Args) name += a + " ";
         // The log is read: the C++ runtime is among what it names.
         ASSERT_TRUE(r.Loaded.count("libstdc++.so.6")) << name;
         if (c.Draws && !Drawing) {
@@ -116,6 +121,7 @@ TEST(CliProcess, OnlyTheDrawingCommandsLoadQt) {
             EXPECT_NE(Content(svg).find("<svg"), std::string::npos) << name;
         }
     }
+    fs::remove_all(fs::path(svg).parent_path());
 }
 
 #ifdef VARNEXA_TEST_RENDER_MODULE
@@ -156,6 +162,7 @@ TEST(CliProcess, TheInstalledModuleIsFoundAndAMissingOneIsAUsageError) {
               0u)
         << broken.Err;
     EXPECT_FALSE(fs::exists(svg));
+    fs::remove_all(root);
 }
 #endif
 
