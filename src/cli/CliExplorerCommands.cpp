@@ -18,7 +18,7 @@
 #include "NumberText.h"
 
 #ifdef VARNEXA_HAVE_RENDER
-#include "KXDiagramFile.h"
+#include "CliDrawing.h"
 #endif
 
 namespace {
@@ -219,10 +219,16 @@ void DrawDiagram(const TKXLibraries& registry, const TDiagramArgs& a, std::ostre
     }
 #ifdef VARNEXA_HAVE_RENDER
     const TKXUnitChoice units = a.Output.Choice();
-    TKXDiagramPainter painter(ComputeDiagram(fluid, *kind), units);
-    painter.SetState(marker);
+    const TKXDiagram diagram = ComputeDiagram(fluid, *kind);
+    TKXDiagramRequest request;
+    request.Diagram = &diagram;
+    request.Units = &units;
+    request.State = marker ? &*marker : nullptr;
+    request.Path = Typed(a.Out);
+    request.Width = width;
+    request.Height = height;
     std::string error;
-    if (!SaveDiagram(painter, Typed(a.Out), QSize(width, height), error)) Usage(error);
+    if (!DrawDiagramFile(request, error)) Usage(error);
 #else
     Usage("this varnexa-cli was built without Qt and cannot draw diagrams");
 #endif
@@ -257,10 +263,15 @@ void PrintCycle(const TKXLibraries& registry, const TCycleArgs& a, std::ostream&
     if (!kind || *kind == TKXDiagramKind::PT) Usage("--chart needs ph, ts or hs: " + chart);
 #ifdef VARNEXA_HAVE_RENDER
     const TKXUnitChoice units(Catalogue(), 0);
-    TKXDiagramPainter painter(ComputeDiagram(fluid, *kind), units);
-    painter.SetCycle(CycleInDiagram(fluid, cycle, *kind));
+    const TKXDiagram diagram = ComputeDiagram(fluid, *kind);
+    const TKXCyclePath path = CycleInDiagram(fluid, cycle, *kind);
+    TKXDiagramRequest request;
+    request.Diagram = &diagram;
+    request.Units = &units;
+    request.Cycle = &path;
+    request.Path = Typed(a.Diagram);
     std::string error;
-    if (!SaveDiagram(painter, Typed(a.Diagram), QSize(900, 650), error)) Usage(error);
+    if (!DrawDiagramFile(request, error)) Usage(error);
 #else
     Usage("this varnexa-cli was built without Qt and cannot draw diagrams");
 #endif

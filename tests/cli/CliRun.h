@@ -1,12 +1,20 @@
 #pragma once
 // One run of varnexa-cli inside the test process: arguments, standard input, and what it wrote
 // and returned.
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "KX_Libraries_Catalogue.h"
 #include "VarnexaCli.h"
+
+#ifdef VARNEXA_TEST_RENDER_MODULE
+// The drawing module lies beside varnexa-cli, not beside the test executables: name it, unless
+// the environment names one already.
+inline const bool RenderModuleNamed =
+    setenv("VARNEXA_RENDER_MODULE", VARNEXA_TEST_RENDER_MODULE, 0) == 0;
+#endif
 
 struct CliRun {
     int Status;
