@@ -26,7 +26,8 @@ if [[ $gui == ON ]]; then
     # The window starts, shows and closes by itself; its settings go to a temporary folder.
     XDG_CONFIG_HOME=$prefix/config QT_QPA_PLATFORM=offscreen \
         timeout 120 "$prefix/bin/varnexa" --quit-after 1500 || fail "the window exited with $?"
-    "$prefix/bin/varnexa" --version 2>&1 | grep -q "^Varnexa [0-9]" || fail "varnexa --version"
+    QT_QPA_PLATFORM=offscreen "$prefix/bin/varnexa" --version 2>&1 | grep -q "^Varnexa [0-9]" ||
+        fail "varnexa --version"
     echo "ok: the window started offscreen and closed"
 fi
 
@@ -39,7 +40,8 @@ complete_words() {
 while IFS='|' read -r words expected; do
     read -r -a typed <<< "$words"
     [[ $words == *' ' ]] && typed+=("")
-    complete_words "${typed[@]}" | grep -qx -- "$expected" ||
+    answers=$(complete_words "${typed[@]}")
+    grep -qx -- "$expected" <<< "$answers" ||
         fail "completing '$words' does not offer '$expected'"
 done << 'CASES'
 st|state
