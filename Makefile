@@ -1,5 +1,5 @@
 # The two commands of the README: `make run` and `make test`. Both install what is missing first.
-.PHONY: all deps build run test asan-test bench format format-check clean
+.PHONY: all deps build run test asan-test bench install package format format-check clean
 
 all: build
 
@@ -25,6 +25,20 @@ bench: deps
 	cmake --preset release
 	cmake --build --preset release
 	@for b in build/release/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# `make install PREFIX=DIR` (default /usr/local; sudo for a system folder) and `make package`
+# (build/package/varnexa_VERSION_ARCH.deb) from an optimised build of their own.
+PREFIX ?= /usr/local
+
+install: deps
+	cmake --preset package
+	cmake --build --preset package
+	cmake --install build/package --prefix "$(PREFIX)"
+
+package: deps
+	cmake --preset package
+	cmake --build --preset package
+	cd build/package && cpack -G DEB
 
 # The generated saturation curves are left as their generator writes them (a test compares).
 FORMATTED = find src tests bench tools \( -name '*.cpp' -o -name '*.h' \) -not -path '*/saturation_curves/*'

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs; does nothing when all are present.
+# Installs the Debian packages the build needs (and the tools that build and check the Debian
+# package: dpkg-dev, file, lintian, desktop-file-utils, appstream); does nothing when all are present.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
     python3-pip python3-venv
     qt6-svg-dev
     clang-format
+    dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

@@ -15,6 +15,13 @@ def _candidates():
         # The caller named the library: use that one or fail, never a different one.
         return [named]
     paths = sorted(glob.glob(os.path.join(_HERE, "libvarnexa.so*")))
+    try:
+        # Installed by `cmake --install` or the Debian package: the library of that install.
+        from . import _installed
+
+        paths.append(os.path.normpath(os.path.join(_HERE, _installed.LIBRARY)))
+    except ImportError:
+        pass
     # A checkout: python/varnexa/ next to build/<preset>/src/capi/; the newest build wins.
     checkout = os.path.dirname(os.path.dirname(_HERE))
     built = glob.glob(os.path.join(checkout, "build", "*", "src", "capi", "libvarnexa.so"))
