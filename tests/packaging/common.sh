@@ -7,6 +7,13 @@ check_cli() {
     out=$("$1/varnexa-cli" call KX_WS_IF97_PsatT 100) || fail "varnexa-cli call failed"
     [[ $out == 1.01417977921* ]] || fail "varnexa-cli call printed '$out'"
     "$1/varnexa-cli" --version | grep -q '^varnexa-cli [0-9]' || fail "varnexa-cli --version"
+    # Drawing loads the installed module beside it (../lib/varnexa), not the build tree's.
+    local svg
+    svg=$(mktemp --suffix=.svg)
+    env -u VARNEXA_RENDER_MODULE QT_QPA_PLATFORM=offscreen \
+        "$1/varnexa-cli" diagram R134a ph --out "$svg" || fail "varnexa-cli diagram failed"
+    grep -q '<svg' "$svg" || fail "varnexa-cli diagram wrote no SVG"
+    rm -f "$svg"
     echo "ok: $1/varnexa-cli"
 }
 
