@@ -300,7 +300,8 @@ class TDiagramBuilder {
                         }
                         crossed = true;
                     }
-                    if (crossed && psat && p <= *psat && p > *pdew) continue;  // inside the dome
+                    if (crossed && psat && pdew && p <= *psat && p > *pdew)
+                        continue;  // in the dome
                     c.Add(At(p, t, Call("HPT", p, t), Call("SPT", p, t)));
                 }
                 return c.Done();

@@ -108,6 +108,41 @@ TEST(Cycle, PointsAreTheLibrarysStates) {
                 cycle.Point("3")->h - cycle.Point("3'")->h, 1e-9);
 }
 
+// A transcritical CO2 cycle: the gas cooler's exit is the state (p, T) given, the compressor
+// exit lies on the real path from the isentrope, every point is the library's state at its
+// (p, h), and the balance closes.
+TEST(Cycle, TranscriticalPointsAreTheLibrarysStates) {
+    TKXTranscriticalInput in;
+    in.EvaporatingT = -5;
+    in.GasCoolerP = 100;
+    in.GasCoolerT = 35;
+    in.Superheat = 5;
+    in.IsentropicEff = 0.7;
+    in.Size.MassFlow = 0.1;
+    const TKXCycle cycle = ComputeTranscritical(Fluid("CO2"), in);
+    ASSERT_TRUE(cycle.Ok) << cycle.ErrorText;
+    ASSERT_EQ(cycle.Points.size(), 4u);
+    for (const TKXCyclePoint& p : cycle.Points) {
+        SCOPED_TRACE(p.Label);
+        EXPECT_NEAR(Direct("KX_CO2_FE", "SPH", p.p, p.h).Value, p.s, 1e-12);
+    }
+    const TKXCyclePoint &suction = *cycle.Point("1"), &discharge = *cycle.Point("2"),
+                        &exit = *cycle.Point("3"), &inlet = *cycle.Point("4");
+    EXPECT_NEAR(suction.T, 0.0, 1e-9);
+    EXPECT_EQ(suction.p, Direct("KX_CO2_FE", "PsatT", -5.0).Value);
+    EXPECT_EQ(exit.p, 100.0);
+    EXPECT_NEAR(exit.h, Direct("KX_CO2_FE", "HPT", 100.0, 35.0).Value, 1e-9);
+    const double hIsentropic = Direct("KX_CO2_FE", "HPS", 100.0, suction.s).Value;
+    EXPECT_NEAR(discharge.h - suction.h, (hIsentropic - suction.h) / 0.7, 1e-9);
+    EXPECT_EQ(inlet.h, exit.h);
+    EXPECT_TRUE(inlet.HasX);
+    const double q = cycle.Value("q_evap")->Value, w = cycle.Value("w_comp")->Value;
+    EXPECT_NEAR(q, suction.h - inlet.h, 1e-9);
+    EXPECT_NEAR(cycle.Value("q_cond")->Value, q + w, 1e-9);
+    EXPECT_NEAR(cycle.Value("P_comp")->Value, 0.1 * w, 1e-9);
+    EXPECT_NEAR(cycle.Value("T_discharge")->Value, discharge.T, 1e-12);
+}
+
 // A blend evaporates to its dew point and condenses to its bubble point: the evaporator exit is
 // the dew temperature plus the superheat at the dew pressure of the evaporating temperature, the
 // condenser exit the bubble temperature less the subcooling, and the evaporator inlet lies in
