@@ -225,6 +225,9 @@ double THelmholzFluid::PsatT(double T, std::string& ErrorText, int32_t& ErrorCod
     // TsatP meets it there exactly.
     if (T == Tt_) return Pt_;
     if (T == Tc_) return Pc_;
+    // A blend's saturation pressure is its bubble line, an explicit equation: no density is
+    // needed (next to the critical point a density root may be missing where the line answers).
+    if (HasTemperatureGlide()) return std::clamp(Pse(T), Pt_, Pc_);
     double Ps = 0.0, DL = 0.0, DV = 0.0;
     // The pressure alone from the curves, where they reach.
     const TSaturationCurve* curve = SaturationCurve();
@@ -253,6 +256,11 @@ double THelmholzFluid::TsatP(double P, std::string& ErrorText, int32_t& ErrorCod
         return 0.0;
     if (P == Pt_) return Tt_;
     if (P == Pc_) return Tc_;
+    // A blend's saturation temperature is the inverse of its bubble line, without densities.
+    if (HasTemperatureGlide()) {
+        const double Tbubble = tse(P);
+        if (std::isfinite(Tbubble)) return std::clamp(Tbubble, Tt_, Tc_);
+    }
     double Ts = 0.0, DL = 0.0, DV = 0.0;
     const TSaturationCurve* curve = SaturationCurve();
     if (curve && CurveTsatP(*curve, P, Ts)) return std::clamp(Ts, Tt_, Tc_);

@@ -5,6 +5,7 @@
 // (1 − x) Tbub(p) + x Tdew(p) is T, which the (p, x) functions and the flashes give back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -91,6 +92,30 @@ TEST(BlendLibraries, BubbleAndDewLinesMatchPublishedValuesAndInvert) {
             ++rows;
         }
         EXPECT_GE(rows, 14) << b.library;  // Table V's two and at least six of each ancillary
+    }
+}
+
+// The saturation pressure and temperature answer at every temperature up to the critical point
+// and every pressure up to the critical pressure, as the bubble line wherever it runs (explicit
+// equations that need no density of the equation), held at the critical pressure where the
+// line's pressure maximum lies just below the critical temperature (R-404A, R-407C).
+TEST(BlendLibraries, SaturationIsTheBubbleLineEverywhere) {
+    for (const TBlend& b : Blends) {
+        const double Tt = Value(b.library, "Tt"), Tc = Value(b.library, "Tc");
+        const double Pt = Value(b.library, "Pt"), Pc = Value(b.library, "Pc");
+        int failed = 0, differing = 0;
+        for (int i = 0; i <= 4000; ++i) {
+            const double share = i / 4000.0;  // both ends exactly
+            const double T = i < 4000 ? Tt + (Tc - Tt) * share : Tc;
+            const double P = i < 4000 ? Pt + (Pc - Pt) * share : Pc;
+            const TAnswer psat = Call(b.library, "PsatT", T), pbub = Call(b.library, "PbubT", T);
+            const TAnswer tsat = Call(b.library, "TsatP", P), tbub = Call(b.library, "TbubP", P);
+            failed += (psat.Code != 0) + (tsat.Code != 0);
+            differing += pbub.Code == 0 && psat.Value != std::min(pbub.Value, Pc);
+            differing += tbub.Code == 0 && i < 4000 && tsat.Value != tbub.Value;
+        }
+        EXPECT_EQ(failed, 0) << b.library;
+        EXPECT_EQ(differing, 0) << b.library;
     }
 }
 
