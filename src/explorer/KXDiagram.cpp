@@ -5,8 +5,8 @@
 #include <cmath>
 #include <functional>
 #include <map>
-#include <tuple>
 #include <thread>
+#include <tuple>
 
 #include "KXCycle.h"
 
@@ -77,10 +77,10 @@ std::vector<double> DecadeValues(double lo, double hi, std::initializer_list<dou
     return v;
 }
 
-// How far a count of lines is from a readable chart's: 0 for 8 to 15 lines.
+// How far a count of lines is from a readable chart's: 0 for 8 to 16 lines.
 double Crowding(std::size_t n) {
     const double c = static_cast<double>(n);
-    return c < 8 ? std::log(8.0 / std::max(c, 0.5)) : c > 15 ? std::log(c / 15.0) : 0.0;
+    return c < 8 ? std::log(8.0 / std::max(c, 0.5)) : c > 16 ? std::log(c / 16.0) : 0.0;
 }
 
 std::vector<double> LogSpaced(double lo, double hi, int n) {
@@ -340,7 +340,10 @@ class TDiagramBuilder {
                 const TMaybe p =
                     SolveLogP([&](double p) { return Call("HPS", p, s); }, h, L.Pt, L.Pmax, 12);
                 if (!p) return {{"s", s}, {"h", h}};
-                return {{"s", s}, {"h", h}, {"p", p}, {"T", Call("TPS", *p, s)},
+                return {{"s", s},
+                        {"h", h},
+                        {"p", p},
+                        {"T", Call("TPS", *p, s)},
                         {"x", Call("XPS", *p, s)}};
             }
             case TKXDiagramKind::PT:
@@ -717,11 +720,11 @@ std::vector<double> IsolineValues(double lo, double hi, bool logarithmic, double
     }
     std::vector<std::vector<double>> candidates;
     if (logarithmic && lo > 0 && hi / lo >= 10) {
-        // A pressure over decades: whole decades (every one, two or three), 1-2-5 in each, or
-        // 1-1.5-2-3-5-7 when only a decade or two are in view.
-        for (int every : {3, 2}) candidates.push_back(DecadeValues(lo, hi, {1}, every));
-        candidates.push_back(DecadeValues(lo, hi, {1}, 1));
+        // A pressure over decades: 1-2-5 in each, or 1-3, or whole decades (every one, two or
+        // three), or 1-1.5-2-3-5-7 when only a decade or two are in view.
         candidates.push_back(DecadeValues(lo, hi, {1, 2, 5}, 1));
+        candidates.push_back(DecadeValues(lo, hi, {1, 3}, 1));
+        for (int every : {1, 2, 3}) candidates.push_back(DecadeValues(lo, hi, {1}, every));
         candidates.push_back(DecadeValues(lo, hi, {1, 1.5, 2, 3, 5, 7}, 1));
     } else {
         // 1-2-5 steps around a dozen lines across the range.
@@ -730,7 +733,7 @@ std::vector<double> IsolineValues(double lo, double hi, bool logarithmic, double
             for (double m : {1.0, 2.0, 5.0})
                 candidates.push_back(Multiples(lo, hi, m * std::pow(10.0, k)));
     }
-    // The first (coarsest) of the least crowded.
+    // The first of the least crowded.
     std::size_t best = 0;
     for (std::size_t i = 1; i < candidates.size(); ++i)
         if (Crowding(candidates[i].size()) < Crowding(candidates[best].size())) best = i;

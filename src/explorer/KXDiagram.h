@@ -57,7 +57,7 @@ struct TKXDiagram {
 };
 
 // What a diagram is drawn for. The isoline values are round numbers in the units shown (1-2-5
-// steps, about 8 to 15 lines of a family across the view) unless a step is set for the family.
+// steps, about 8 to 16 lines of a family across the view) unless a step is set for the family.
 struct TKXDiagramOptions {
     // The visible range of each axis in standard units (lowest, highest); nothing: the default
     // view's.
@@ -77,9 +77,9 @@ TKXDiagram ComputeDiagram(const TKXFluidFunctions& fluid, TKXDiagramKind kind,
 std::vector<std::string> IsolineFamilies(TKXDiagramKind kind);
 
 // The values of one family whose lines cross [lo, hi] (in the unit shown): multiples of step, or
-// without a step (step < 0) round 1-2-5 steps giving about 8 to 15 values; on a logarithmic
-// family (pressure, density) spanning decades the 1-2-5 (or 1, or 1-1.5-2-3-5-7) values of each
-// decade. A step of 0 gives none; a step so small that it would give more than 60 lines is
+// without a step (step < 0) round 1-2-5 steps giving about 8 to 16 values; on a logarithmic
+// family (pressure, density) spanning decades the 1-2-5 (or 1-3, 1, 1-1.5-2-3-5-7) values of
+// each decade. A step of 0 gives none; a step so small that it would give more than 60 lines is
 // widened to 2, 5, 10 ... times itself.
 std::vector<double> IsolineValues(double lo, double hi, bool logarithmic, double step = -1.0);
 
