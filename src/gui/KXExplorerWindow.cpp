@@ -16,10 +16,10 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QSignalBlocker>
 #include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -197,7 +197,10 @@ QWidget* TKXExplorerWindow::CreateDiagramTab() {
     ViewTimer->setSingleShot(true);
     ViewTimer->setInterval(120);
     connect(ViewTimer, &QTimer::timeout, this, [this] { RecomputeDiagram(true); });
-    connect(Diagram, &TKXDiagramWidget::ViewChanged, ViewTimer, qOverload<>(&QTimer::start));
+    connect(Diagram, &TKXDiagramWidget::ViewChanged, this, [this] {
+        ++DiagramGeneration;  // lines for an older view would take the view back to it
+        ViewTimer->start();
+    });
     connect(reset, &QPushButton::clicked, Diagram, &TKXDiagramWidget::ResetView);
     connect(png, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getSaveFileName(this, "Export diagram", "diagram.png",
@@ -230,7 +233,8 @@ bool TKXExplorerWindow::SelectDiagramKind(TKXDiagramKind kind) {
 void TKXExplorerWindow::FillIsolineFamilies() {
     const QSignalBlocker block(IsolineFamilyList);
     IsolineFamilyList->clear();
-    for (const std::string& key : IsolineFamilies(DiagramKind())) IsolineFamilyList->addItem(Q(key));
+    for (const std::string& key : IsolineFamilies(DiagramKind()))
+        IsolineFamilyList->addItem(Q(key));
     IsolineFamilyList->setEnabled(IsolineFamilyList->count() > 0);
     IsolineStepEdit->setEnabled(IsolineFamilyList->count() > 0);
     ShowIsolineStep();
@@ -240,8 +244,8 @@ void TKXExplorerWindow::ShowIsolineStep() {
     const std::string key = S(IsolineFamilyList->currentText());
     const auto step = IsolineSteps.find(key);
     IsolineStepEdit->setText(step == IsolineSteps.end() ? QString()
-                             : step->second == 0.0   ? QString("off")
-                                                     : Q(FormatGeneral(step->second, 6)));
+                             : step->second == 0.0      ? QString("off")
+                                                        : Q(FormatGeneral(step->second, 6)));
     IsolineUnitLbl->setText(key.empty() ? QString() : Q(Units_->UnitFor(key)));
 }
 
@@ -291,8 +295,7 @@ void TKXExplorerWindow::RecomputeDiagram(bool keepView) {
                                           catalogue = Catalogue] {
         TKXDiagramOptions withUnits = options;
         withUnits.Units = units.get();
-        auto diagram =
-            std::make_shared<const TKXDiagram>(ComputeDiagram(*fluid, kind, withUnits));
+        auto diagram = std::make_shared<const TKXDiagram>(ComputeDiagram(*fluid, kind, withUnits));
         QMetaObject::invokeMethod(
             qApp,
             [self, diagram, generation] {
