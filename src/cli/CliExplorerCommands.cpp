@@ -355,10 +355,12 @@ void RegisterExplorerCommands(CLI::App& app, const TKXLibraries& registry, std::
     diagram->add_option("--out", diagramArgs->Out, "FILE.png or FILE.svg")->required();
     diagram->add_option("--size", diagramArgs->Size, "WxH in pixels (default 900x650)");
     diagram->add_option("--unit", diagramArgs->Output.Units, "KEY=UNIT: an axis in UNIT");
-    diagram->add_option("--range-x", diagramArgs->RangeX, "A B: the x axis from A to B (units shown)")
+    diagram
+        ->add_option("--range-x", diagramArgs->RangeX, "A B: the x axis from A to B (units shown)")
         ->expected(2)
         ->allow_extra_args(false);
-    diagram->add_option("--range-y", diagramArgs->RangeY, "A B: the y axis from A to B (units shown)")
+    diagram
+        ->add_option("--range-y", diagramArgs->RangeY, "A B: the y axis from A to B (units shown)")
         ->expected(2)
         ->allow_extra_args(false);
     diagram->add_option("--step", diagramArgs->Steps,

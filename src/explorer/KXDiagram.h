@@ -64,7 +64,7 @@ struct TKXDiagramOptions {
     std::optional<std::pair<double, double>> RangeX, RangeY;
     const TKXUnitChoice* Units = nullptr;  // round values in these units; nothing: standard
     std::map<std::string, double> Steps;   // by family key, in the unit shown; 0: no such lines
-    int PointsPerLine = 200;
+    int PointsPerLine = 120;               // across the view, not the whole equation
 };
 
 // A diagram of the library with about pointsPerLine points per line, in its default view.

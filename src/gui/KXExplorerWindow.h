@@ -149,7 +149,7 @@ class TKXExplorerWindow : public QWidget {
     QComboBox* IsolineFamilyList = nullptr;
     QLineEdit* IsolineStepEdit = nullptr;
     QLabel* IsolineUnitLbl = nullptr;
-    QTimer* ViewTimer = nullptr;                // a burst of wheel steps recomputes once
+    QTimer* ViewTimer = nullptr;                 // a burst of wheel steps recomputes once
     std::map<std::string, double> IsolineSteps;  // by family key, in its unit shown; 0: off
     std::shared_ptr<const TKXDiagram> CurrentDiagram;
     int DiagramGeneration = 0;

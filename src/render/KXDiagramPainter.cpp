@@ -62,7 +62,8 @@ class TLabelPlacer {
                 const QLineF piece(run[k], run[k + 1]);
                 const double length = piece.length();
                 if (!(length > 0)) continue;
-                for (; next <= length; next += Spacing) along.push_back(piece.pointAt(next / length));
+                for (; next <= length; next += Spacing)
+                    along.push_back(piece.pointAt(next / length));
                 next -= length;
             }
         }
@@ -80,10 +81,9 @@ class TLabelPlacer {
         // Beside an end of the line: its label to the side away from the rest of the run.
         for (const QPolygonF& run : runs)
             for (const QPointF& end : {run.front(), run.back()})
-                for (const QPointF& offset : {QPointF(size.width() / 2 + 2, 0),
-                                              QPointF(-size.width() / 2 - 2, 0),
-                                              QPointF(0, -size.height() / 2 - 2),
-                                              QPointF(0, size.height() / 2 + 2)}) {
+                for (const QPointF& offset :
+                     {QPointF(size.width() / 2 + 2, 0), QPointF(-size.width() / 2 - 2, 0),
+                      QPointF(0, -size.height() / 2 - 2), QPointF(0, size.height() / 2 + 2)}) {
                     QRectF box(QPointF(), size);
                     box.moveCenter(end + offset);
                     if (Free(box)) return Take(box);
