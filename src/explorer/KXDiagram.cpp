@@ -713,9 +713,13 @@ std::vector<double> IsolineValues(double lo, double hi, bool logarithmic, double
         !std::isfinite(step))
         return {};
     if (step > 0) {
-        // A set step stays a multiple of itself: 2, 5, 10 ... times when it would crowd the chart.
-        for (int i = 0; Count(lo, hi, step) > MostLines && i < 400; ++i)
+        // A set step stays a multiple of itself: 2, 5, 10 ... times when it would crowd the chart
+        // (first the power of ten that comes close, then 2, 5, 10 times that).
+        const double crowd = (hi - lo) / (step * MostLines);
+        if (crowd > 10) step *= std::pow(10.0, std::floor(std::log10(crowd)));
+        for (int i = 0; Count(lo, hi, step) > MostLines && i < 8; ++i)
             step *= i % 3 == 1 ? 2.5 : 2.0;
+        if (!std::isfinite(step) || !(Count(lo, hi, step) <= MostLines + 1)) return {};
         return Multiples(lo, hi, step);
     }
     std::vector<std::vector<double>> candidates;

@@ -114,6 +114,10 @@ TEST(IsolineValues, RoundStepsForTheRangeInView) {
 }
 
 TEST(IsolineValues, AReadableCountOfRoundValuesAtEveryScale) {
+    // A step far too fine for the range is widened in 1-2-5 multiples to at most 60 lines.
+    const std::vector<double> fine = IsolineValues(-1e5, 1e5, false, 1e-300);
+    EXPECT_EQ(fine.size(), 41u);
+    EXPECT_TRUE(Round(fine, false));
     // Ranges of every width and place, as zooming and panning make them.
     for (double lo = -500; lo < 500; lo += 37.3)
         for (double width : {0.013, 0.7, 3.1, 42.0, 180.0, 777.0, 5100.0})
