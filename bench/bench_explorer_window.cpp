@@ -88,7 +88,8 @@ BENCHMARK(BM_ClickToThousandRowTable)->Unit(benchmark::kMillisecond);
 
 namespace {
 
-// Drawing a computed diagram of water into an image the size of the window's diagram.
+// Drawing a computed diagram of water into an image the size of the window's diagram (lines,
+// labels placed clear of one another, marks).
 void BM_PaintDiagram(benchmark::State& state) {
     Application();
     const TKXFluidFunctions fluid(Registry(), FindLibraryIndex(Registry(), "KX_WS_IF97"));
@@ -105,5 +106,35 @@ void BM_PaintDiagram(benchmark::State& state) {
     state.SetLabel(std::string("KX_WS_IF97 ") + DiagramKindKey(kind));
 }
 BENCHMARK(BM_PaintDiagram)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// A full chart as a zoom or a file gets it: the isolines chosen and computed for the view in the
+// units shown, then drawn with their labels placed, offscreen at the CLI's default size.
+void BM_ComputeAndPaintChart(benchmark::State& state) {
+    Application();
+    constexpr const char* Libraries[] = {"KX_WS_IF97", "KX_R134a_FE", "KX_CO2_FE"};
+    const char* library = Libraries[state.range(0)];
+    const auto kind = static_cast<TKXDiagramKind>(state.range(1));
+    const TKXFluidFunctions fluid(Registry(), FindLibraryIndex(Registry(), library));
+    const TPropertyList catalogue;
+    const TKXUnitChoice units(catalogue, 0);
+    TKXDiagramOptions options;
+    options.Units = &units;
+    QImage image(900, 650, QImage::Format_ARGB32_Premultiplied);
+    std::size_t labels = 0;
+    for (auto _ : state) {
+        TKXDiagramPainter painter(ComputeDiagram(fluid, kind, options), units);
+        painter.SetSize(image.size());
+        QPainter p(&image);
+        painter.Paint(p);
+        labels = painter.LastLayout().Labels.size();
+    }
+    state.counters["labels"] = static_cast<double>(labels);
+    state.SetLabel(std::string(library) + " " + DiagramKindKey(kind));
+}
+BENCHMARK(BM_ComputeAndPaintChart)
+    ->ArgsProduct({{0, 1, 2}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
 
 }  // namespace

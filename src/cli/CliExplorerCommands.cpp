@@ -1,6 +1,7 @@
 #include "CliExplorerCommands.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <memory>
@@ -195,9 +196,53 @@ bool ParseSize(const std::string& text, int& width, int& height) {
 
 struct TDiagramArgs {
     std::string Library, Kind, Out, Size = "900x650";
-    std::vector<std::string> State;
+    std::vector<std::string> State, RangeX, RangeY, Steps;
     TOutputOptions Output;
 };
+
+// What the isolines and the view are drawn for: --range-x/--range-y in the axes' units shown,
+// --step KEY=V in the family's unit shown (0 or "off": no such lines).
+TKXDiagramOptions DiagramOptions(const TDiagramArgs& a, TKXDiagramKind kind,
+                                 const TKXUnitChoice& units) {
+    TKXDiagramOptions options;
+    options.Units = &units;
+    const auto [xKey, yKey] = DiagramAxisKeys(kind);
+    const auto range = [&units](const std::vector<std::string>& texts, const std::string& key,
+                                const std::string& option) {
+        double lo = Number(texts.at(0)), hi = Number(texts.at(1));
+        if (!(hi > lo)) Usage(option + " needs A B with A < B");
+        if (!units.ToStandard(key, lo, lo) || !units.ToStandard(key, hi, hi))
+            Usage(option + ": no " + key + " in " + units.UnitFor(key));
+        if (key == "p" && !(std::min(lo, hi) > 0)) Usage(option + " needs pressures above 0");
+        return std::pair{std::min(lo, hi), std::max(lo, hi)};
+    };
+    if (!a.RangeX.empty()) options.RangeX = range(a.RangeX, xKey, "--range-x");
+    if (!a.RangeY.empty()) options.RangeY = range(a.RangeY, yKey, "--range-y");
+    for (const std::string& text : a.Steps) {
+        const std::string word = Typed(text);
+        const auto eq = word.find('=');
+        if (eq == std::string::npos) Usage("--step needs KEY=STEP: " + word);
+        std::string key = word.substr(0, eq);
+        const std::string value = word.substr(eq + 1);
+        const bool off = value == "off";
+        if (key == "v") {
+            // Isochores are drawn and labelled by their density.
+            if (!off && Number(value) != 0.0)
+                Usage("--step v takes 0 or off; set the isochores' step as rho=STEP");
+            key = "rho";
+        }
+        const auto families = IsolineFamilies(kind);
+        if (std::find(families.begin(), families.end(), key) == families.end()) {
+            std::string known;
+            for (const std::string& f : families) known += (known.empty() ? "" : ", ") + f;
+            Usage("--step: no " + key + " lines on this diagram (" + known + ")");
+        }
+        const double step = off ? 0.0 : Number(value);
+        if (!(step >= 0.0)) Usage("--step needs a step of 0 or more: " + word);
+        options.Steps[key] = step;
+    }
+    return options;
+}
 
 void DrawDiagram(const TKXLibraries& registry, const TDiagramArgs& a, std::ostream& out) {
     const TKXFluidFunctions fluid = Fluid(registry, a.Library);
@@ -217,9 +262,10 @@ void DrawDiagram(const TKXLibraries& registry, const TDiagramArgs& a, std::ostre
         if (!state.Ok) out << "error\t" << state.ErrorText << "\n";  // drawn without the state
         marker = StateInDiagram(state, *kind);
     }
-#ifdef VARNEXA_HAVE_RENDER
     const TKXUnitChoice units = a.Output.Choice();
-    const TKXDiagram diagram = ComputeDiagram(fluid, *kind);
+    const TKXDiagramOptions options = DiagramOptions(a, *kind, units);
+#ifdef VARNEXA_HAVE_RENDER
+    const TKXDiagram diagram = ComputeDiagram(fluid, *kind, options);
     TKXDiagramRequest request;
     request.Diagram = &diagram;
     request.Units = &units;
@@ -230,6 +276,7 @@ void DrawDiagram(const TKXLibraries& registry, const TDiagramArgs& a, std::ostre
     std::string error;
     if (!DrawDiagramFile(request, error)) Usage(error);
 #else
+    (void)options;
     Usage("this varnexa-cli was built without Qt and cannot draw diagrams");
 #endif
 }
@@ -323,6 +370,17 @@ void RegisterExplorerCommands(CLI::App& app, const TKXLibraries& registry, std::
     diagram->add_option("--out", diagramArgs->Out, "FILE.png or FILE.svg")->required();
     diagram->add_option("--size", diagramArgs->Size, "WxH in pixels (default 900x650)");
     diagram->add_option("--unit", diagramArgs->Output.Units, "KEY=UNIT: an axis in UNIT");
+    diagram
+        ->add_option("--range-x", diagramArgs->RangeX, "A B: the x axis from A to B (units shown)")
+        ->expected(2)
+        ->allow_extra_args(false);
+    diagram
+        ->add_option("--range-y", diagramArgs->RangeY, "A B: the y axis from A to B (units shown)")
+        ->expected(2)
+        ->allow_extra_args(false);
+    diagram->add_option("--step", diagramArgs->Steps,
+                        "KEY=STEP: lines of family KEY (T, p, h, s, rho, x) every STEP in the "
+                        "unit shown; 0 or off: none");
     diagram
         ->add_option("--unit-system", diagramArgs->Output.UnitSystem,
                      "default units: 0 SI (default), 1 engineering")

@@ -4,7 +4,9 @@
 #include <atomic>
 #include <cmath>
 #include <functional>
+#include <map>
 #include <thread>
+#include <tuple>
 
 #include "KXCycle.h"
 
@@ -19,7 +21,7 @@ using TMaybe = std::optional<double>;
 // largest temperature and pressure from its information (the range of the single-phase
 // functions at every pressure).
 struct TLimits {
-    double Tt = 0, Tc = 0, Pt = 0, Pc = 0, Tmax = 0, Pmax = 0;
+    double Tt = 0, Tc = 0, Pt = 0, Pc = 0, Tmin = 0, Tmax = 0, Pmax = 0;
     bool Ok = false;
 };
 
@@ -36,42 +38,49 @@ TLimits LimitsOf(const TKXFluidFunctions& f) {
     l.Pc = pc.Value;
     const TKXAnswer pt = f.Call("PsatT", l.Tt);
     l.Pt = pt.Ok() && pt.Value > 0 ? pt.Value : f.Call("Pt").Value;
+    l.Tmin = std::max(l.Tt, f.Info().MinTemperature);
     l.Tmax = f.Info().MaxTemperature;
     l.Pmax = f.Info().MaxPressure;
     l.Ok = l.Pt > 0 && l.Tmax > l.Tc && l.Pmax > l.Pc;
     return l;
 }
 
-double NiceStep(double raw) {
-    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    const double r = raw / magnitude;
-    return magnitude * (r < 1.5 ? 1.0 : r < 3.0 ? 2.0 : r < 7.0 ? 5.0 : 10.0);
+// Multiples of step in [lo, hi]; k * step keeps a round step round (0.1 * 3 is 0.3 as printed).
+std::vector<double> Multiples(double lo, double hi, double step) {
+    std::vector<double> v;
+    // A step below 1 that is the inverse of a whole number divides: 3 / 10, not 3 * 0.1.
+    const double inverse = std::round(1.0 / step);
+    const bool divide = step < 1 && std::fabs(inverse * step - 1.0) < 1e-12;
+    for (double k = std::ceil(lo / step - 1e-9); k <= std::floor(hi / step + 1e-9); ++k)
+        v.push_back(k == 0.0 ? 0.0 : divide ? k / inverse : k * step);
+    return v;
 }
 
-// Round values strictly inside (lo, hi), about `target` of them.
-std::vector<double> NiceValues(double lo, double hi, int target) {
-    std::vector<double> values;
-    if (!(hi > lo)) return values;
-    const double step = NiceStep((hi - lo) / target);
-    for (double v = std::ceil(lo / step) * step; v < hi - 1e-9 * step; v += step)
-        if (v > lo + 1e-9 * step) values.push_back(std::fabs(v) < 1e-9 * step ? 0.0 : v);
-    return values;
+double Count(double lo, double hi, double step) {
+    return std::floor(hi / step + 1e-9) - std::ceil(lo / step - 1e-9) + 1.0;
 }
 
-// 1, 2, 5 times powers of ten inside (lo, hi); thinned to at most maxCount.
-std::vector<double> NiceLogValues(double lo, double hi, std::size_t maxCount) {
-    std::vector<double> values;
-    for (int e = static_cast<int>(std::floor(std::log10(lo))); e <= std::ceil(std::log10(hi)); ++e)
-        for (double m : {1.0, 2.0, 5.0}) {
-            const double v = m * std::pow(10.0, e);
-            if (v > lo && v < hi) values.push_back(v);
+// m times the powers of ten of every `every`-th decade in [lo, hi].
+std::vector<double> DecadeValues(double lo, double hi, std::initializer_list<double> mantissas,
+                                 int every) {
+    std::vector<double> v;
+    const int first = static_cast<int>(std::floor(std::log10(lo))) - 1;
+    for (int e = first; e <= static_cast<int>(std::ceil(std::log10(hi))); ++e) {
+        if (((e % every) + every) % every != 0) continue;
+        // A negative power as a division: 3 / 10 is the double printed as 0.3.
+        const double decade = std::pow(10.0, std::abs(e));
+        for (double m : mantissas) {
+            const double x = e < 0 ? m / decade : m * decade;
+            if (x >= lo * (1 - 1e-12) && x <= hi * (1 + 1e-12)) v.push_back(x);
         }
-    while (values.size() > maxCount) {
-        std::vector<double> thinned;
-        for (std::size_t i = 0; i < values.size(); i += 2) thinned.push_back(values[i]);
-        values.swap(thinned);
     }
-    return values;
+    return v;
+}
+
+// How far a count of lines is from a readable chart's: 0 for 8 to 16 lines.
+double Crowding(std::size_t n) {
+    const double c = static_cast<double>(n);
+    return c < 8 ? std::log(8.0 / std::max(c, 0.5)) : c > 16 ? std::log(c / 16.0) : 0.0;
 }
 
 std::vector<double> LogSpaced(double lo, double hi, int n) {
@@ -186,17 +195,21 @@ TMaybe SolveLogP(const std::function<TMaybe(double)>& f, double target, double l
 
 class TDiagramBuilder {
   public:
-    TDiagramBuilder(const TKXFluidFunctions& f, TKXDiagramKind kind, int n)
-        : F(f), L(LimitsOf(f)), At{kind}, N(std::max(10, n)) {
+    TDiagramBuilder(const TKXFluidFunctions& f, TKXDiagramKind kind, const TKXDiagramOptions& o)
+        : F(f), L(LimitsOf(f)), At{kind}, O(o), N(std::max(10, o.PointsPerLine)) {
         D.Kind = kind;
     }
 
     TKXDiagram Build() {
-        static const char* const axes[][2] = {{"h", "p"}, {"s", "T"}, {"s", "h"}, {"T", "p"}};
-        D.XKey = axes[static_cast<int>(D.Kind)][0];
-        D.YKey = axes[static_cast<int>(D.Kind)][1];
+        std::tie(D.XKey, D.YKey) = DiagramAxisKeys(D.Kind);
         D.LogY = D.YKey == "p";
         if (!L.Ok) return D;
+        Home();
+        D.Min = D.HomeMin;
+        D.Max = D.HomeMax;
+        if (O.RangeX) std::tie(D.Min.X, D.Max.X) = *O.RangeX;
+        if (O.RangeY) std::tie(D.Min.Y, D.Max.Y) = *O.RangeY;
+        SampleView();
         Dome();
         switch (D.Kind) {
             case TKXDiagramKind::PH:
@@ -219,7 +232,6 @@ class TDiagramBuilder {
                 break;
         }
         RunJobs();
-        View();
         return std::move(D);
     }
 
@@ -235,8 +247,167 @@ class TDiagramBuilder {
         return Glide() ? Call("PTX", t, x) : Call("PsatT", t);
     }
 
+    // The region an engineer works in: from the triple point (or the lowest temperature of the
+    // equation) to 1.5 times the critical temperature and 2.5 times the critical pressure; for
+    // water the power-plant region, the whole range of the steam tables (800 °C, 1000 bar).
+    void Home() {
+        constexpr double Kelvin = 273.15;
+        const bool water = F.Info().Kind == TKXLibraryKind::WaterIF97;
+        const double tLo = L.Tmin, pLo = L.Pt;
+        const double tHi = water ? L.Tmax : std::min(L.Tmax, 1.5 * (L.Tc + Kelvin) - Kelvin);
+        const double pHi = water ? L.Pmax : std::min(L.Pmax, 2.5 * L.Pc);
+        bool any = false;
+        TKXPoint lo{}, hi{};
+        const auto add = [&](std::optional<TKXPoint> p) {
+            if (!p || (D.LogY && !(p->Y > 0))) return;
+            const TKXPoint a{p->X, D.LogY ? std::log10(p->Y) : p->Y};
+            lo = any ? TKXPoint{std::min(lo.X, a.X), std::min(lo.Y, a.Y)} : a;
+            hi = any ? TKXPoint{std::max(hi.X, a.X), std::max(hi.Y, a.Y)} : a;
+            any = true;
+        };
+        // Along the edges of the (p, T) region, and the saturated states at its lowest
+        // temperature (where the two phases meet the edge).
+        constexpr int Steps = 24;
+        for (int i = 0; i <= Steps; ++i) {
+            const double u = static_cast<double>(i) / Steps;
+            const double t = tLo + u * (tHi - tLo), p = pLo * std::pow(pHi / pLo, u);
+            for (double pe : {pLo, pHi}) add(At(pe, t, Call("HPT", pe, t), Call("SPT", pe, t)));
+            for (double te : {tLo, tHi}) add(At(p, te, Call("HPT", p, te), Call("SPT", p, te)));
+        }
+        for (double x : {0.0, 1.0})
+            add(At(PressureTX(tLo, x), tLo, Call("HTX", tLo, x), Call("STX", tLo, x)));
+        if (!any) return;
+        const double mx = 0.03 * (hi.X - lo.X), my = 0.03 * (hi.Y - lo.Y);
+        D.HomeMin = {lo.X - mx, lo.Y - my};
+        D.HomeMax = {hi.X + mx, hi.Y + my};
+        if (D.LogY) {
+            D.HomeMin.Y = std::pow(10.0, D.HomeMin.Y);
+            D.HomeMax.Y = std::pow(10.0, D.HomeMax.Y);
+        }
+        // Never beyond the equation: temperature and pressure axes end at its limits.
+        const auto clamp = [&](const std::string& key, double& a, double& b) {
+            if (key == "T") a = std::max(a, tLo), b = std::min(b, tHi);
+            if (key == "p") a = std::max(a, pLo), b = std::min(b, pHi);
+        };
+        clamp(D.XKey, D.HomeMin.X, D.HomeMax.X);
+        clamp(D.YKey, D.HomeMin.Y, D.HomeMax.Y);
+    }
+
+    // The values of p, T, h, s, rho and x on a grid over the view, each from the library's
+    // functions: the range of every family's key that the view shows.
+    void SampleView() {
+        constexpr int K = 8;
+        for (int i = 0; i <= K; ++i)
+            for (int j = 0; j <= K; ++j) {
+                const double u = static_cast<double>(i) / K, w = static_cast<double>(j) / K;
+                const double x = D.Min.X + u * (D.Max.X - D.Min.X);
+                const double y = D.LogY ? D.Min.Y * std::pow(D.Max.Y / D.Min.Y, w)
+                                        : D.Min.Y + w * (D.Max.Y - D.Min.Y);
+                for (const auto& [key, v] : StateAt(x, y)) {
+                    if (!v) continue;
+                    auto [it, fresh] = Seen.try_emplace(key, *v, *v);
+                    if (!fresh)
+                        it->second = {std::min(it->second.first, *v),
+                                      std::max(it->second.second, *v)};
+                }
+            }
+    }
+
+    std::vector<std::pair<std::string, TMaybe>> StateAt(double x, double y) const {
+        switch (D.Kind) {
+            case TKXDiagramKind::PH:
+                return {{"p", y},
+                        {"h", x},
+                        {"T", Call("TPH", y, x)},
+                        {"s", Call("SPH", y, x)},
+                        {"rho", Call("DPH", y, x)},
+                        {"x", Call("XPH", y, x)}};
+            case TKXDiagramKind::TS: {
+                const double t = y, s = x;
+                if (t >= L.Tt && t <= L.Tc)
+                    if (const TMaybe q = Call("XTS", t, s))
+                        return {{"T", t},
+                                {"s", s},
+                                {"x", q},
+                                {"p", PressureTX(t, *q)},
+                                {"h", Call("HTX", t, *q)}};
+                const TMaybe p =
+                    SolveLogP([&](double p) { return Call("SPT", p, t); }, s, L.Pt, L.Pmax, 12);
+                return {{"T", t}, {"s", s}, {"p", p}, {"h", p ? Call("HPT", *p, t) : p}};
+            }
+            case TKXDiagramKind::HS: {
+                const double s = x, h = y;
+                const TMaybe p =
+                    SolveLogP([&](double p) { return Call("HPS", p, s); }, h, L.Pt, L.Pmax, 12);
+                if (!p) return {{"s", s}, {"h", h}};
+                return {{"s", s},
+                        {"h", h},
+                        {"p", p},
+                        {"T", Call("TPS", *p, s)},
+                        {"x", Call("XPS", *p, s)}};
+            }
+            case TKXDiagramKind::PT:
+                return {{"T", x}, {"p", y}};
+        }
+        return {};
+    }
+
+    // The lines of a family across the view, in standard units: round values in the unit shown.
+    std::vector<double> Values(const std::string& key) const {
+        const auto seen = Seen.find(key);
+        if (seen == Seen.end()) return {};
+        const auto step = O.Steps.find(key);
+        double a = seen->second.first, b = seen->second.second;
+        if (O.Units && (!O.Units->FromStandard(key, a, a) || !O.Units->FromStandard(key, b, b)))
+            return {};
+        std::vector<double> values;
+        for (double v : IsolineValues(std::min(a, b), std::max(a, b), key == "p" || key == "rho",
+                                      step == O.Steps.end() ? -1.0 : step->second)) {
+            if (O.Units && !O.Units->ToStandard(key, v, v)) continue;
+            // The vapour fractions 0 and 1 are the dome itself.
+            if (key == "x" && !(v > 1e-9 && v < 1 - 1e-9)) continue;
+            values.push_back(v);
+        }
+        return values;
+    }
+
+    // Pressures and temperatures along lines that cross the view: its range, a tenth more on
+    // either side, within the library's.
+    std::pair<double, double> Span(const std::string& key) const {
+        const bool p = key == "p";
+        double lo = p ? L.Pt : L.Tmin, hi = p ? L.Pmax : L.Tmax;
+        if (D.XKey == key) {
+            lo = D.Min.X, hi = D.Max.X;
+        } else if (D.YKey == key) {
+            lo = D.Min.Y, hi = D.Max.Y;
+        } else if (const auto seen = Seen.find(key); seen != Seen.end()) {
+            std::tie(lo, hi) = seen->second;
+        }
+        if (p && lo > 0 && hi > lo) {
+            const double r = std::pow(hi / lo, 0.1);
+            lo /= r, hi *= r;
+        } else {
+            const double d = 0.1 * (hi - lo);
+            lo -= d, hi += d;
+        }
+        return p ? std::pair{std::max(lo, L.Pt), std::min(hi, L.Pmax)}
+                 : std::pair{std::max(lo, L.Tmin), std::min(hi, L.Tmax)};
+    }
+
+    // Saturation temperatures of the whole dome, and more of them across the view.
+    std::vector<double> DomeTemps(int n) const {
+        std::vector<double> temps = DomeTemperatures(L, n);
+        const auto [lo, hi] = Span("T");
+        const double a = std::max(lo, L.Tt), b = std::min(hi, L.Tc);
+        if (b > a)
+            for (double t : LinSpaced(a, b, n / 2)) temps.push_back(t);
+        std::sort(temps.begin(), temps.end());
+        temps.erase(std::unique(temps.begin(), temps.end()), temps.end());
+        return temps;
+    }
+
     void Dome() {
-        const auto temps = DomeTemperatures(L, N);
+        const auto temps = DomeTemps(N);
         if (D.Kind == TKXDiagramKind::PT) {
             TCurveBuilder c(TKXCurveKind::VapourPressure, "", 0.0);
             for (double t : temps) c.Add(At(Call("PsatT", t), t, {}, {}));
@@ -267,10 +438,9 @@ class TDiagramBuilder {
     }
 
     void Fractions() {
-        const auto temps = DomeTemperatures(L, N / 2);
-        for (int i = 1; i <= 9; ++i)
-            Jobs.push_back([this, temps, i] {
-                const double x = i / 10.0;
+        const auto temps = DomeTemps(N / 2);
+        for (double x : Values("x"))
+            Jobs.push_back([this, temps, x] {
                 TCurveBuilder c(TKXCurveKind::VapourFraction, "x", x);
                 for (double t : temps)
                     c.Add(At(PressureTX(t, x), t, Call("HTX", t, x), Call("STX", t, x)));
@@ -280,16 +450,14 @@ class TDiagramBuilder {
 
     // Isotherms along log p; below the critical temperature the dome is crossed at psat(T).
     void Isotherms() {
-        // A few through the dome, the others above it: a cryogenic fluid's dome is narrow in T.
-        std::vector<double> temps = NiceValues(L.Tt, L.Tc, 4);
-        for (double t : NiceValues(L.Tc, L.Tmax, 7)) temps.push_back(t);
-        for (double t : temps)
-            Jobs.push_back([this, t] {
+        const auto [pLo, pHi] = Span("p");
+        for (double t : Values("T"))
+            Jobs.push_back([this, t, pLo, pHi] {
                 TCurveBuilder c(TKXCurveKind::Isotherm, "T", t);
                 const TMaybe psat = t < L.Tc ? Call("PsatT", t) : std::nullopt;
                 const TMaybe pdew = t < L.Tc ? VapourPressure(t) : std::nullopt;
                 bool crossed = !psat || !pdew;
-                for (double p : LogSpaced(L.Pt, L.Pmax, N)) {
+                for (double p : LogSpaced(pLo, pHi, N)) {
                     if (!crossed && p > *pdew) {
                         // From the dew to the bubble point: a blend's isotherm climbs through
                         // the two-phase states of its temperature.
@@ -310,13 +478,14 @@ class TDiagramBuilder {
 
     // Isobars along T; below the critical pressure the dome is crossed at Tsat(p).
     void Isobars() {
-        for (double p : NiceLogValues(L.Pt, L.Pmax, 10))
-            Jobs.push_back([this, p] {
+        const auto [tLo, tHi] = Span("T");
+        for (double p : Values("p"))
+            Jobs.push_back([this, p, tLo, tHi] {
                 TCurveBuilder c(TKXCurveKind::Isobar, "p", p);
                 const TMaybe tsat = p < L.Pc ? Call("TsatP", p) : std::nullopt;
                 const TMaybe tdew = p < L.Pc ? Call(Glide() ? "TdewP" : "TsatP", p) : std::nullopt;
                 bool crossed = !tsat || !tdew;
-                for (double t : LinSpaced(L.Tt, L.Tmax, N)) {
+                for (double t : LinSpaced(tLo, tHi, N)) {
                     if (!crossed && t > *tsat) {
                         // From the bubble to the dew point: a blend's isobar warms through the
                         // two-phase states of its pressure.
@@ -336,28 +505,22 @@ class TDiagramBuilder {
             });
     }
 
-    // Entropies and enthalpies of the isolines: round values across the dome at the triple point.
-    std::pair<double, double> DomeSpan(const char* fn) const {
-        const TMaybe a = Call(fn, L.Tt, 0.0), b = Call(fn, L.Tt, 1.0);
-        return a && b ? std::pair{*a, *b} : std::pair{0.0, 0.0};
-    }
-
     void Isentropes() {
-        const auto [s0, s1] = DomeSpan("STX");
-        for (double s : NiceValues(s0, s1 + 0.3 * (s1 - s0), 8))
-            Jobs.push_back([this, s] {
+        const auto [pLo, pHi] = Span("p");
+        for (double s : Values("s"))
+            Jobs.push_back([this, s, pLo, pHi] {
                 TCurveBuilder c(TKXCurveKind::Isentrope, "s", s);
-                for (double p : LogSpaced(L.Pt, L.Pmax, N)) c.Add(At(p, {}, Call("HPS", p, s), s));
+                for (double p : LogSpaced(pLo, pHi, N)) c.Add(At(p, {}, Call("HPS", p, s), s));
                 return c.Done();
             });
     }
 
     void Isenthalps() {
-        const auto [h0, h1] = DomeSpan("HTX");
-        for (double h : NiceValues(h0, h1 + 0.3 * (h1 - h0), 8))
-            Jobs.push_back([this, h] {
+        const auto [pLo, pHi] = Span("p");
+        for (double h : Values("h"))
+            Jobs.push_back([this, h, pLo, pHi] {
                 TCurveBuilder c(TKXCurveKind::Isenthalp, "h", h);
-                for (double p : LogSpaced(L.Pt, L.Pmax, N))
+                for (double p : LogSpaced(pLo, pHi, N))
                     c.Add(At(p, Call("TPH", p, h), h, Call("SPH", p, h)));
                 return c.Done();
             });
@@ -366,15 +529,14 @@ class TDiagramBuilder {
     // Isochores on p-h: the pressure of each temperature whose density the (p, T) function gives
     // as the isochore's, searched on the liquid or vapour side of the dome.
     void Isochores() {
-        const TMaybe rl = Call("DTX", L.Tt, 0.0), rv = Call("DTX", L.Tt, 1.0);
-        if (!rl || !rv) return;
+        const auto [tLo, tHi] = Span("T");
         const auto density = [this](double t) {
             return [this, t](double p) { return Call("DPT", p, t); };
         };
-        for (double rho : NiceLogValues(*rv * 10.0, *rl * 0.9, 5))
-            Jobs.push_back([this, rho, density] {
+        for (double rho : Values("rho"))
+            Jobs.push_back([this, rho, density, tLo, tHi] {
                 TCurveBuilder c(TKXCurveKind::Isochore, "rho", rho);
-                for (double t : LinSpaced(L.Tt, L.Tmax, N / 4)) {
+                for (double t : LinSpaced(tLo, tHi, N / 4)) {
                     double lo = L.Pt, hi = L.Pmax;
                     if (t < L.Tc) {
                         const TMaybe psat = Call("PsatT", t), pdew = VapourPressure(t);
@@ -414,37 +576,22 @@ class TDiagramBuilder {
         Jobs.clear();
     }
 
-    void View() {
-        bool any = false;
-        const auto y = [this](double v) { return D.LogY ? std::log10(v) : v; };
-        TKXPoint lo{0, 0}, hi{0, 0};
-        for (const TKXCurve& c : D.Curves)
-            for (const auto& s : c.Segments)
-                for (const TKXPoint& p : s) {
-                    if (D.LogY && !(p.Y > 0)) continue;
-                    if (!any) lo = hi = {p.X, y(p.Y)};
-                    lo = {std::min(lo.X, p.X), std::min(lo.Y, y(p.Y))};
-                    hi = {std::max(hi.X, p.X), std::max(hi.Y, y(p.Y))};
-                    any = true;
-                }
-        const double mx = 0.03 * (hi.X - lo.X), my = 0.03 * (hi.Y - lo.Y);
-        D.Min = {lo.X - mx, lo.Y - my};
-        D.Max = {hi.X + mx, hi.Y + my};
-        if (D.LogY) {
-            D.Min.Y = std::pow(10.0, D.Min.Y);
-            D.Max.Y = std::pow(10.0, D.Max.Y);
-        }
-    }
-
     const TKXFluidFunctions& F;
     TLimits L;
     TCoordinates At;
+    const TKXDiagramOptions& O;
     int N;
+    std::map<std::string, std::pair<double, double>> Seen;  // each key's range in the view
     TKXDiagram D;
     std::vector<std::function<TKXCurve()>> Jobs;
 };
 
 }  // namespace
+
+std::pair<std::string, std::string> DiagramAxisKeys(TKXDiagramKind kind) {
+    static const char* const axes[][2] = {{"h", "p"}, {"s", "T"}, {"s", "h"}, {"T", "p"}};
+    return {axes[static_cast<int>(kind)][0], axes[static_cast<int>(kind)][1]};
+}
 
 const char* DiagramKindKey(TKXDiagramKind kind) {
     static const char* const keys[] = {"ph", "ts", "hs", "pT"};
@@ -465,7 +612,14 @@ std::size_t TKXCurve::PointCount() const {
 }
 
 TKXDiagram ComputeDiagram(const TKXFluidFunctions& fluid, TKXDiagramKind kind, int pointsPerLine) {
-    return TDiagramBuilder(fluid, kind, pointsPerLine).Build();
+    TKXDiagramOptions options;
+    options.PointsPerLine = pointsPerLine;
+    return ComputeDiagram(fluid, kind, options);
+}
+
+TKXDiagram ComputeDiagram(const TKXFluidFunctions& fluid, TKXDiagramKind kind,
+                          const TKXDiagramOptions& options) {
+    return TDiagramBuilder(fluid, kind, options).Build();
 }
 
 std::optional<TKXPoint> StateInDiagram(const TKXState& state, TKXDiagramKind kind) {
@@ -552,4 +706,55 @@ TKXCyclePath CycleInDiagram(const TKXFluidFunctions& fluid, const TKXCycle& cycl
     add(at(first.p, first.T, first.h, first.s));
     add(std::nullopt);
     return path;
+}
+
+std::vector<double> IsolineValues(double lo, double hi, bool logarithmic, double step) {
+    constexpr double MostLines = 60;
+    if (!(hi > lo) || !std::isfinite(lo) || !std::isfinite(hi) || step == 0.0 ||
+        !std::isfinite(step))
+        return {};
+    if (step > 0) {
+        // A set step stays a multiple of itself: 2, 5, 10 ... times when it would crowd the chart
+        // (first the power of ten that comes close, then 2, 5, 10 times that).
+        const double crowd = (hi - lo) / (step * MostLines);
+        if (crowd > 10) step *= std::pow(10.0, std::floor(std::log10(crowd)));
+        for (int i = 0; Count(lo, hi, step) > MostLines && i < 8; ++i)
+            step *= i % 3 == 1 ? 2.5 : 2.0;
+        if (!std::isfinite(step) || !(Count(lo, hi, step) <= MostLines + 1)) return {};
+        return Multiples(lo, hi, step);
+    }
+    std::vector<std::vector<double>> candidates;
+    if (logarithmic && lo > 0 && hi / lo >= 10) {
+        // A pressure over decades: 1-2-5 in each, or 1-3, or whole decades (every one, two or
+        // three), or 1-1.5-2-3-5-7 when only a decade or two are in view.
+        candidates.push_back(DecadeValues(lo, hi, {1, 2, 5}, 1));
+        candidates.push_back(DecadeValues(lo, hi, {1, 3}, 1));
+        for (int every : {1, 2, 3}) candidates.push_back(DecadeValues(lo, hi, {1}, every));
+        candidates.push_back(DecadeValues(lo, hi, {1, 1.5, 2, 3, 5, 7}, 1));
+    } else {
+        // 1-2-5 steps around a dozen lines across the range.
+        const double e = std::floor(std::log10((hi - lo) / 11.0));
+        for (double k = e - 1; k <= e + 1; ++k)
+            for (double m : {1.0, 2.0, 5.0})
+                candidates.push_back(Multiples(lo, hi, m * std::pow(10.0, k)));
+    }
+    // The first of the least crowded.
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < candidates.size(); ++i)
+        if (Crowding(candidates[i].size()) < Crowding(candidates[best].size())) best = i;
+    return candidates[best];
+}
+
+std::vector<std::string> IsolineFamilies(TKXDiagramKind kind) {
+    switch (kind) {
+        case TKXDiagramKind::PH:
+            return {"T", "s", "rho", "x"};
+        case TKXDiagramKind::TS:
+            return {"p", "h", "x"};
+        case TKXDiagramKind::HS:
+            return {"p", "T", "x"};
+        case TKXDiagramKind::PT:
+            break;
+    }
+    return {};
 }

@@ -16,10 +16,12 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QThreadPool>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -98,7 +100,7 @@ TKXExplorerWindow::TKXExplorerWindow(const TKXLibraries& libraries, int unitSyst
     : QWidget(parent, Qt::Window),
       Libraries(libraries),
       Clipboard(clipboard),
-      Catalogue(std::make_unique<TPropertyList>()),
+      Catalogue(std::make_shared<TPropertyList>()),
       Units_(std::make_unique<TKXUnitChoice>(*Catalogue, unitSystem)),
       InputUnits_(std::make_unique<TKXUnitChoice>(*Catalogue, unitSystem)) {
     setObjectName("KXExplorerWindow");
@@ -147,6 +149,23 @@ QWidget* TKXExplorerWindow::CreateDiagramTab() {
     DiagramKindList->addItem("h-s (Mollier)", int(TKXDiagramKind::HS));
     DiagramKindList->addItem("p-T", int(TKXDiagramKind::PT));
     row->addWidget(DiagramKindList);
+    // The step of one isoline family: empty for round steps that follow the view, a number in
+    // the family's unit, or "off".
+    IsolineFamilyList = new QComboBox(tab);
+    IsolineFamilyList->setObjectName("IsolineFamilyList");
+    IsolineFamilyList->setToolTip("Isoline family");
+    IsolineStepEdit = new QLineEdit(tab);
+    IsolineStepEdit->setObjectName("IsolineStepEdit");
+    IsolineStepEdit->setPlaceholderText("auto");
+    IsolineStepEdit->setToolTip(
+        "Step between the lines of this family in its unit; empty: round steps that follow the "
+        "zoom; off or 0: no such lines");
+    IsolineStepEdit->setMaximumWidth(70);
+    IsolineUnitLbl = new QLabel(tab);
+    row->addWidget(new QLabel("Lines:", tab));
+    row->addWidget(IsolineFamilyList);
+    row->addWidget(IsolineStepEdit);
+    row->addWidget(IsolineUnitLbl);
     row->addStretch(1);
     auto* reset = new QPushButton("Reset view", tab);
     reset->setObjectName("ResetViewBtn");
@@ -167,7 +186,21 @@ QWidget* TKXExplorerWindow::CreateDiagramTab() {
     HoverLbl->setObjectName("HoverLbl");
     layout->addWidget(HoverLbl);
 
-    connect(DiagramKindList, &QComboBox::currentIndexChanged, this, [this] { RecomputeDiagram(); });
+    connect(DiagramKindList, &QComboBox::currentIndexChanged, this, [this] {
+        FillIsolineFamilies();
+        RecomputeDiagram();
+    });
+    connect(IsolineFamilyList, &QComboBox::currentIndexChanged, this,
+            [this] { ShowIsolineStep(); });
+    connect(IsolineStepEdit, &QLineEdit::editingFinished, this, [this] { TakeIsolineStep(); });
+    ViewTimer = new QTimer(this);
+    ViewTimer->setSingleShot(true);
+    ViewTimer->setInterval(120);
+    connect(ViewTimer, &QTimer::timeout, this, [this] { RecomputeDiagram(true); });
+    connect(Diagram, &TKXDiagramWidget::ViewChanged, this, [this] {
+        ++DiagramGeneration;  // lines for an older view would take the view back to it
+        ViewTimer->start();
+    });
     connect(reset, &QPushButton::clicked, Diagram, &TKXDiagramWidget::ResetView);
     connect(png, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getSaveFileName(this, "Export diagram", "diagram.png",
@@ -197,7 +230,44 @@ bool TKXExplorerWindow::SelectDiagramKind(TKXDiagramKind kind) {
     return true;
 }
 
-void TKXExplorerWindow::RecomputeDiagram() {
+void TKXExplorerWindow::FillIsolineFamilies() {
+    const QSignalBlocker block(IsolineFamilyList);
+    IsolineFamilyList->clear();
+    for (const std::string& key : IsolineFamilies(DiagramKind()))
+        IsolineFamilyList->addItem(Q(key));
+    IsolineFamilyList->setEnabled(IsolineFamilyList->count() > 0);
+    IsolineStepEdit->setEnabled(IsolineFamilyList->count() > 0);
+    ShowIsolineStep();
+}
+
+void TKXExplorerWindow::ShowIsolineStep() {
+    const std::string key = S(IsolineFamilyList->currentText());
+    const auto step = IsolineSteps.find(key);
+    IsolineStepEdit->setText(step == IsolineSteps.end() ? QString()
+                             : step->second == 0.0      ? QString("off")
+                                                        : Q(FormatGeneral(step->second, 6)));
+    IsolineUnitLbl->setText(key.empty() ? QString() : Q(Units_->UnitFor(key)));
+}
+
+void TKXExplorerWindow::TakeIsolineStep() {
+    const std::string key = S(IsolineFamilyList->currentText());
+    if (key.empty()) return;
+    const QString text = IsolineStepEdit->text().trimmed();
+    double step = 0.0;
+    if (text.isEmpty()) {
+        IsolineSteps.erase(key);
+    } else if (text.compare("off", Qt::CaseInsensitive) == 0) {
+        IsolineSteps[key] = 0.0;
+    } else if (TryParseNumber(S(text), step) && step >= 0.0) {
+        IsolineSteps[key] = step;
+    } else {
+        ShowIsolineStep();  // not a step: the field shows the one in force
+        return;
+    }
+    RecomputeDiagram(true);
+}
+
+void TKXExplorerWindow::RecomputeDiagram(bool keepView) {
     if (!Fluid_ || !DiagramKindList) return;
     // The readout under the cursor belongs to the chart it was read from.
     if (HoverLbl) HoverLbl->clear();
@@ -206,9 +276,26 @@ void TKXExplorerWindow::RecomputeDiagram() {
     const int generation = ++DiagramGeneration;
     auto fluid = std::make_shared<TKXFluidFunctions>(*Fluid_);
     const TKXDiagramKind kind = DiagramKind();
+    // The isolines in the units shown, for the view on screen when it is of this chart.
+    auto units = std::make_shared<TKXUnitChoice>(*Units_);
+    TKXDiagramOptions options;
+    options.Steps = IsolineSteps;
+    const TKXDiagramPainter& painter = Diagram->Painter();
+    if (keepView && !painter.Empty() && painter.Diagram().Kind == kind) {
+        const auto view = painter.View();
+        const auto lo = painter.ToStandard({view.X0, view.Y0});
+        const auto hi = painter.ToStandard({view.X1, view.Y1});
+        if (lo && hi) {
+            options.RangeX = std::pair{std::min(lo->X, hi->X), std::max(lo->X, hi->X)};
+            options.RangeY = std::pair{std::min(lo->Y, hi->Y), std::max(lo->Y, hi->Y)};
+        }
+    }
     QPointer<TKXExplorerWindow> self(this);
-    QThreadPool::globalInstance()->start([self, fluid, kind, generation] {
-        auto diagram = std::make_shared<const TKXDiagram>(ComputeDiagram(*fluid, kind));
+    QThreadPool::globalInstance()->start([self, fluid, kind, generation, units, options,
+                                          catalogue = Catalogue] {
+        TKXDiagramOptions withUnits = options;
+        withUnits.Units = units.get();
+        auto diagram = std::make_shared<const TKXDiagram>(ComputeDiagram(*fluid, kind, withUnits));
         QMetaObject::invokeMethod(
             qApp,
             [self, diagram, generation] {
@@ -516,6 +603,7 @@ void TKXExplorerWindow::LibraryChanged() {
     StepModeList->setCurrentIndex(1);
     StepEdit->setText("21");
     RecalculateTable();
+    FillIsolineFamilies();
     RecomputeDiagram();
 }
 
@@ -605,7 +693,11 @@ void TKXExplorerWindow::BuildStateRows() {
             Units_->Choose(key, S(u));
             ShowState();
             ShowTable();
-            if (CurrentDiagram) ShowDiagram(*CurrentDiagram);  // the axes in the new unit
+            if (CurrentDiagram) {
+                ShowDiagram(*CurrentDiagram);  // the axes in the new unit at once,
+                ShowIsolineStep();
+                RecomputeDiagram(true);  // then the isolines round in it
+            }
         });
         StateTable->setCellWidget(r, UnitColumn, unit);
     }

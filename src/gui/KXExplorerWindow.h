@@ -3,6 +3,7 @@
 // property tables ("Table") and diagrams with the state in them ("Diagram"). Everything it shows
 // comes from the explorer logic below the window (src/explorer), which calls the library functions.
 #include <QWidget>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -18,6 +19,7 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
+class QTimer;
 class QTableWidget;
 class TKXLibraries;
 class TKXDiagramWidget;
@@ -76,7 +78,11 @@ class TKXExplorerWindow : public QWidget {
     QWidget* CreateStateTab();
     QWidget* CreateTableTab();
     QWidget* CreateDiagramTab();
-    void RecomputeDiagram();
+    // keepView: the isolines for the view on screen; else for the default view.
+    void RecomputeDiagram(bool keepView = false);
+    void FillIsolineFamilies();
+    void ShowIsolineStep();
+    void TakeIsolineStep();
     void ShowDiagram(const TKXDiagram& diagram);
     void ShowHover(TKXPoint standard);
     void ShowCycle();
@@ -97,7 +103,7 @@ class TKXExplorerWindow : public QWidget {
 
     const TKXLibraries& Libraries;
     IKXClipboard& Clipboard;
-    std::unique_ptr<TPropertyList> Catalogue;
+    std::shared_ptr<TPropertyList> Catalogue;  // shared with the diagram computed off-thread
     std::unique_ptr<TKXUnitChoice> Units_;
     std::unique_ptr<TKXUnitChoice> InputUnits_;
     std::string FieldKeys[2];  // the keys of the two value fields as last filled
@@ -140,6 +146,11 @@ class TKXExplorerWindow : public QWidget {
     QComboBox* DiagramKindList = nullptr;
     TKXDiagramWidget* Diagram = nullptr;
     QLabel* HoverLbl = nullptr;
+    QComboBox* IsolineFamilyList = nullptr;
+    QLineEdit* IsolineStepEdit = nullptr;
+    QLabel* IsolineUnitLbl = nullptr;
+    QTimer* ViewTimer = nullptr;                 // a burst of wheel steps recomputes once
+    std::map<std::string, double> IsolineSteps;  // by family key, in its unit shown; 0: off
     std::shared_ptr<const TKXDiagram> CurrentDiagram;
     int DiagramGeneration = 0;
     int DiagramShown = -1;

@@ -41,6 +41,95 @@ QColor ColourOf(TKXCurveKind kind) {
     return Qt::black;
 }
 
+// Where a line's label goes: on the line, inside the plot, clear of the labels placed before,
+// the dome and the marks; a line too short for any such place gets its label beside one of its
+// ends, or none.
+class TLabelPlacer {
+  public:
+    TLabelPlacer(const QRectF& inside, TKXDiagramPainter::TLayout& layout)
+        : Inside(inside), Layout(layout) {
+        for (const QPolygonF& run : layout.Dome)
+            for (int k = 0; k + 1 < run.size(); ++k) Dome.emplace_back(run[k], run[k + 1]);
+    }
+
+    std::optional<QRectF> Place(const std::vector<QPolygonF>& runs, QSizeF size, double start) {
+        // Candidate centres every few pixels along the visible runs, tried outwards from the
+        // starting fraction of their length.
+        std::vector<QPointF> along;
+        for (const QPolygonF& run : runs) {
+            double next = 0.0;  // how far into the current piece the next candidate lies
+            for (int k = 0; k + 1 < run.size(); ++k) {
+                const QLineF piece(run[k], run[k + 1]);
+                const double length = piece.length();
+                if (!(length > 0)) continue;
+                for (; next <= length; next += Spacing)
+                    along.push_back(piece.pointAt(next / length));
+                next -= length;
+            }
+        }
+        const std::size_t n = along.size();
+        if (n > 0) {
+            const auto first = static_cast<std::ptrdiff_t>(start * static_cast<double>(n - 1));
+            for (std::ptrdiff_t k = 0; k < static_cast<std::ptrdiff_t>(n); ++k)
+                for (std::ptrdiff_t at : {first + k, first - k - 1}) {
+                    if (at < 0 || at >= static_cast<std::ptrdiff_t>(n)) continue;
+                    QRectF box(QPointF(), size);
+                    box.moveCenter(along[static_cast<std::size_t>(at)]);
+                    if (Free(box)) return Take(box);
+                }
+        }
+        // Beside an end of the line: its label to the side away from the rest of the run.
+        for (const QPolygonF& run : runs)
+            for (const QPointF& end : {run.front(), run.back()})
+                for (const QPointF& offset :
+                     {QPointF(size.width() / 2 + 2, 0), QPointF(-size.width() / 2 - 2, 0),
+                      QPointF(0, -size.height() / 2 - 2), QPointF(0, size.height() / 2 + 2)}) {
+                    QRectF box(QPointF(), size);
+                    box.moveCenter(end + offset);
+                    if (Free(box)) return Take(box);
+                }
+        return std::nullopt;
+    }
+
+  private:
+    static constexpr double Spacing = 6.0;
+
+    bool Free(const QRectF& box) const {
+        if (!Inside.contains(box)) return false;
+        const QRectF clear = box.adjusted(-1, -1, 1, 1);
+        for (const QRectF& placed : Layout.Labels)
+            if (placed.intersects(clear)) return false;
+        for (const QRectF& mark : Layout.Marks)
+            if (mark.intersects(clear)) return false;
+        for (const QLineF& piece : Dome)
+            if (Crosses(piece, clear)) return false;
+        return true;
+    }
+
+    static bool Crosses(const QLineF& piece, const QRectF& box) {
+        const QRectF bounds = QRectF(piece.p1(), piece.p2()).normalized();
+        if (bounds.right() < box.left() || bounds.left() > box.right() ||
+            bounds.bottom() < box.top() || bounds.top() > box.bottom())
+            return false;
+        if (box.contains(piece.p1()) || box.contains(piece.p2())) return true;
+        const QPointF c[] = {box.topLeft(), box.topRight(), box.bottomRight(), box.bottomLeft()};
+        for (int k = 0; k < 4; ++k)
+            if (piece.intersects(QLineF(c[k], c[(k + 1) % 4]), nullptr) ==
+                QLineF::BoundedIntersection)
+                return true;
+        return false;
+    }
+
+    QRectF Take(const QRectF& box) {
+        Layout.Labels.push_back(box);
+        return box;
+    }
+
+    QRectF Inside;
+    TKXDiagramPainter::TLayout& Layout;
+    std::vector<QLineF> Dome;
+};
+
 }  // namespace
 
 TKXDiagramPainter::TKXDiagramPainter(const TKXDiagram& diagram, const TKXUnitChoice& units)
@@ -70,9 +159,13 @@ TKXDiagramPainter::TKXDiagramPainter(const TKXDiagram& diagram, const TKXUnitCho
         if (!line.Segments.empty()) Lines.push_back(std::move(line));
     }
     if (diagram.Critical) Critical = ToDisplay(*diagram.Critical);
-    const TKXPoint lo = ToDisplay(diagram.Min), hi = ToDisplay(diagram.Max);
-    Home = {std::min(lo.X, hi.X), std::max(lo.X, hi.X), std::min(lo.Y, hi.Y), std::max(lo.Y, hi.Y)};
-    View_ = Home;
+    const auto range = [this](TKXPoint a, TKXPoint b) {
+        const TKXPoint lo = ToDisplay(a), hi = ToDisplay(b);
+        return TView{std::min(lo.X, hi.X), std::max(lo.X, hi.X), std::min(lo.Y, hi.Y),
+                     std::max(lo.Y, hi.Y)};
+    };
+    Home = range(diagram.HomeMin, diagram.HomeMax);
+    View_ = range(diagram.Min, diagram.Max);
 }
 
 TKXPoint TKXDiagramPainter::ToDisplay(TKXPoint standard) const {
@@ -202,7 +295,12 @@ void TKXDiagramPainter::PaintLines(QPainter& painter, const QRectF& plot) const 
     font.setPixelSize(10);
     painter.setFont(font);
     const QFontMetricsF metrics(font);
-    for (const TLine& line : Lines) {
+    // The lines first, then their labels over them.
+    const QRectF inside = r.adjusted(3, 3, -3, -3);
+    Layout = {};
+    std::vector<std::vector<QPolygonF>> runs(Lines.size());  // visible pixel runs of each line
+    for (std::size_t i = 0; i < Lines.size(); ++i) {
+        const TLine& line = Lines[i];
         const bool dome = line.Kind == TKXCurveKind::SaturatedLiquid ||
                           line.Kind == TKXCurveKind::SaturatedVapour ||
                           line.Kind == TKXCurveKind::VapourPressure;
@@ -210,26 +308,42 @@ void TKXDiagramPainter::PaintLines(QPainter& painter, const QRectF& plot) const 
         if (line.Kind == TKXCurveKind::Isochore) pen.setStyle(Qt::DashLine);
         if (line.Kind == TKXCurveKind::VapourFraction) pen.setStyle(Qt::DotLine);
         painter.setPen(pen);
-        std::vector<QPointF> visible;
         for (const QPolygonF& segment : line.Segments) {
             const QPolygonF pixels = map.map(segment);
             painter.drawPolyline(pixels);
-            for (const QPointF& p : pixels)
-                if (r.adjusted(30, 10, -30, -10).contains(p)) visible.push_back(p);
+            if (dome) Layout.Dome.push_back(pixels);
+            QPolygonF run;
+            for (const QPointF& p : pixels) {
+                if (inside.contains(p)) {
+                    run << p;
+                } else if (!run.isEmpty()) {
+                    runs[i].push_back(run);
+                    run.clear();
+                }
+            }
+            if (!run.isEmpty()) runs[i].push_back(run);
         }
-        if (line.Label.isEmpty() || visible.empty()) continue;
-        // The label on the line's visible part, on a white patch; neighbouring lines of a kind
-        // take turns along their length so their labels do not sit on one another. Vapour
-        // fraction lines are labelled near the triple point, where they are furthest apart.
-        const double along = line.Kind == TKXCurveKind::VapourFraction
-                                 ? 0.1
-                                 : 0.3 + 0.1 * static_cast<double>((&line - Lines.data()) % 5);
-        const QPointF at = visible[static_cast<std::size_t>(along * (visible.size() - 1))];
-        QRectF box = metrics.boundingRect(line.Label).adjusted(-2, 0, 2, 0);
-        box.moveCenter(at);
-        painter.fillRect(box, QColor(255, 255, 255, 220));
+    }
+    Layout.Marks = MarkBoxes();
+    TLabelPlacer placer(inside, Layout);
+    for (std::size_t i = 0; i < Lines.size(); ++i) {
+        const TLine& line = Lines[i];
+        if (line.Label.isEmpty()) continue;
+        ++Layout.LabelledLines;
+        if (runs[i].empty()) continue;
+        ++Layout.VisibleLines;
+        const QSizeF size = metrics.boundingRect(line.Label).adjusted(-2, 0, 2, 0).size();
+        // Neighbouring lines of a family start their search at different places along their
+        // length; vapour-fraction lines near the triple point, where they are furthest apart.
+        const double start = line.Kind == TKXCurveKind::VapourFraction
+                                 ? 0.15
+                                 : 0.3 + 0.1 * static_cast<double>(i % 5);
+        const std::optional<QRectF> box = placer.Place(runs[i], size, start);
+        if (!box) continue;
+        painter.fillRect(*box, QColor(255, 255, 255, 220));
         painter.setPen(ColourOf(line.Kind));
-        painter.drawText(box, Qt::AlignCenter, line.Label);
+        painter.drawText(*box, Qt::AlignCenter, line.Label);
+        Layout.Texts.push_back(line.Label);
     }
     painter.setPen(Qt::NoPen);
     if (Critical) {
@@ -264,6 +378,21 @@ void TKXDiagramPainter::PaintLines(QPainter& painter, const QRectF& plot) const 
         painter.drawLine(p - QPointF(0, 10), p + QPointF(0, 10));
     }
     painter.restore();
+}
+
+std::vector<QRectF> TKXDiagramPainter::MarkBoxes() const {
+    std::vector<QRectF> boxes;
+    const auto around = [](QPointF at, double half) {
+        return QRectF(at - QPointF(half, half), at + QPointF(half, half));
+    };
+    if (Critical) boxes.push_back(around(ToPixel(*Critical), 5));
+    if (State) boxes.push_back(around(ToPixel(*State), 11));
+    for (const auto& [label, p] : Cycle.Labels) {
+        const QPointF at = ToPixel(p);
+        boxes.push_back(around(at, 5));
+        boxes.push_back(QRectF(at + QPointF(5, -20), QSizeF(8.0 * (label.size() + 1), 16)));
+    }
+    return boxes;
 }
 
 void TKXDiagramPainter::PaintAxes(QPainter& painter, const QRectF& r) const {

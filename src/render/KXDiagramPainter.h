@@ -54,6 +54,18 @@ class TKXDiagramPainter {
 
     void Paint(QPainter& painter) const;
 
+    // What the last Paint drew, in pixels: each line label's box, the dome, and the marks the
+    // labels keep clear of (critical point, state, cycle points and their numbers).
+    struct TLayout {
+        std::vector<QRectF> Labels;
+        std::vector<QString> Texts;
+        std::vector<QPolygonF> Dome;
+        std::vector<QRectF> Marks;
+        int LabelledLines = 0, VisibleLines = 0;  // lines with a label text, and of those the
+                                                  // ones with a visible part
+    };
+    const TLayout& LastLayout() const { return Layout; }
+
   private:
     struct TLine {
         TKXCurveKind Kind;
@@ -64,6 +76,7 @@ class TKXDiagramPainter {
     double FromAxisY(double axisY) const;
     void PaintAxes(QPainter& painter, const QRectF& plot) const;
     void PaintLines(QPainter& painter, const QRectF& plot) const;
+    std::vector<QRectF> MarkBoxes() const;
 
     TKXDiagram Diagram_;
     const TKXUnitChoice* Units = nullptr;
@@ -73,4 +86,5 @@ class TKXDiagramPainter {
     TKXCyclePath Cycle;                // display units
     TView Home, View_;
     QSize Size_{800, 600};
+    mutable TLayout Layout;
 };

@@ -31,6 +31,7 @@ void TKXDiagramWidget::SetState(std::optional<TKXPoint> standard) {
 void TKXDiagramWidget::ResetView() {
     Painter_.ResetView();
     update();
+    emit ViewChanged();
 }
 
 bool TKXDiagramWidget::SavePng(const QString& path) const {
@@ -56,6 +57,7 @@ void TKXDiagramWidget::wheelEvent(QWheelEvent* event) {
     const double steps = event->angleDelta().y() / 120.0;
     Painter_.ZoomAt(event->position(), std::pow(0.8, steps));
     update();
+    emit ViewChanged();
 }
 
 void TKXDiagramWidget::mousePressEvent(QMouseEvent* event) {
@@ -87,6 +89,7 @@ void TKXDiagramWidget::mouseReleaseEvent(QMouseEvent* event) {
     Band->hide();
     const bool wasPanning = Panning;
     Pressed = Panning = false;
+    if (wasPanning) emit ViewChanged();
     if (wasPanning || Painter_.Empty()) return;
     if ((at - PressAt).manhattanLength() < 5) {
         // A click: the value under the cursor.
@@ -96,4 +99,5 @@ void TKXDiagramWidget::mouseReleaseEvent(QMouseEvent* event) {
     }
     Painter_.ZoomTo(QRectF(PressAt, at));
     update();
+    emit ViewChanged();
 }

@@ -27,6 +27,8 @@ class TKXDiagramWidget : public QWidget {
     // Values in the library's standard units.
     void Clicked(TKXPoint standard);
     void Hovered(TKXPoint standard);
+    // The user zoomed, panned or reset the view: the isolines are chosen for the new one.
+    void ViewChanged();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

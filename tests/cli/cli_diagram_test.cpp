@@ -162,3 +162,42 @@ TEST(CliDiagramFile, ACycleIsDrawnOnItsChart) {
 }
 
 }  // namespace
+
+// --range-x and --range-y set the view in the units shown, --step a family's step (0 or off: no
+// such lines): R134a at 1 to 30 bar with isotherms every 5 K labels -25 °C, and without
+// isotherms and isochores no line is labelled in °C or kg/m3.
+TEST(CliDiagramFile, RangesAndStepsSetTheViewAndTheLines) {
+    const std::string dir = Folder("steps");
+    const CliRun r = Cli({"diagram", "r134a", "ph", "--range-x", "150", "450", "--range-y", "1",
+                          "30", "--step", "T=5", "--out", dir + "/zoom.svg"});
+    if (WithoutQt(r)) GTEST_SKIP() << r.Err;
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    const std::string zoom = Content(dir + "/zoom.svg");
+    for (const char* label : {">-25 °C</text>", ">35 °C</text>", ">450</text>", ">30</text>"})
+        EXPECT_NE(zoom.find(label), std::string::npos) << label;
+    ASSERT_EQ(Cli({"diagram", "r134a", "ph", "--step", "T=off", "--step", "v=0", "--out",
+                   dir + "/off.svg"})
+                  .Status,
+              0);
+    const std::string off = Content(dir + "/off.svg");
+    EXPECT_EQ(off.find("°C</text>"), std::string::npos);
+    EXPECT_EQ(off.find("kg/m3</text>"), std::string::npos);
+    EXPECT_NE(off.find("kJ/kgK</text>"), std::string::npos);  // the isentropes stay
+    // Negative values are values; what is not a range or a step is a usage error.
+    EXPECT_EQ(
+        Cli({"diagram", "r134a", "ts", "--range-y", "-40", "100", "--out", dir + "/t.svg"}).Status,
+        0);
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--step", "q=5"},
+                                                {"--step", "T"},
+                                                {"--step", "T=-1"},
+                                                {"--step", "v=0.1"},
+                                                {"--range-x", "5", "1"},
+                                                {"--range-y", "0", "10"},
+                                                {"--range-x", "1"}}) {
+        std::vector<std::string> args{"diagram", "r134a", "ph", "--out", dir + "/bad.svg"};
+        args.insert(args.end(), bad.begin(), bad.end());
+        const CliRun b = Cli(args);
+        EXPECT_EQ(b.Status, 2) << bad[0] << " " << bad[1];
+        EXPECT_EQ(b.Err.rfind("varnexa-cli: ", 0), 0u) << b.Err;
+    }
+}

@@ -164,22 +164,28 @@ INSTANTIATE_TEST_SUITE_P(Blends, BlendDiagrams,
                          testing::Values("KX_R410A_FE", "KX_R404A_FE", "KX_R407C_FE",
                                          "KX_R507A_FE"));
 
-TEST(Diagrams, EveryKindHasItsLinesInsideItsView) {
+// The default view is the working region, not the whole equation: the lines are chosen for it
+// and cross it, while their ends beyond it are clipped when drawn.
+TEST(Diagrams, EveryKindHasItsLinesAcrossItsView) {
     const TKXFluidFunctions water = Fluid("KX_WS_IF97");
     for (TKXDiagramKind kind :
          {TKXDiagramKind::PH, TKXDiagramKind::TS, TKXDiagramKind::HS, TKXDiagramKind::PT}) {
         const TKXDiagram d = ComputeDiagram(water, kind);
-        std::size_t points = 0;
-        for (const TKXCurve& c : d.Curves)
+        std::size_t points = 0, crossing = 0;
+        for (const TKXCurve& c : d.Curves) {
+            bool inside = false;
             for (const auto& s : c.Segments)
-                for (const TKXPoint& p : s) {
-                    ++points;
-                    EXPECT_TRUE(p.X >= d.Min.X && p.X <= d.Max.X && p.Y >= d.Min.Y &&
-                                p.Y <= d.Max.Y);
-                }
+                for (const TKXPoint& p : s)
+                    if (p.X >= d.Min.X && p.X <= d.Max.X && p.Y >= d.Min.Y && p.Y <= d.Max.Y) {
+                        ++points;
+                        inside = true;
+                    }
+            crossing += inside;
+        }
         EXPECT_GT(points, 100u) << DiagramKindKey(kind);
         if (kind != TKXDiagramKind::PT) {
-            EXPECT_GE(d.Curves.size(), 20u) << DiagramKindKey(kind);
+            EXPECT_GE(crossing, 20u) << DiagramKindKey(kind);
+            EXPECT_GE(crossing, d.Curves.size() * 9 / 10) << DiagramKindKey(kind);
         }
     }
     // Isochores on p-h only.

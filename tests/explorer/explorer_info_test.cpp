@@ -16,20 +16,35 @@ std::vector<std::string> PairKeys(const TKXFluidFunctions& f) {
     return keys;
 }
 
-// The largest temperature of the isobars (T-s) and pressure of the isotherms (log p-h).
+// The largest temperature of the isobars (T-s) and pressure of the isotherms (log p-h) in a view
+// of everything the library states it covers: from its lowest to its largest temperature or
+// pressure, and entropies and enthalpies far beyond its default view.
 struct TReach {
     double T = -1e300, IsobarValue = -1e300, P = -1e300;
 };
 
+TKXDiagram WholeRange(const TKXFluidFunctions& f, TKXDiagramKind kind) {
+    const TKXDiagram home = ComputeDiagram(f, kind, 20);
+    const TKXLibraryInfo& info = f.Info();
+    TKXDiagramOptions options;
+    options.PointsPerLine = 20;
+    const double w = home.HomeMax.X - home.HomeMin.X;
+    options.RangeX = std::pair{home.HomeMin.X - 20 * w, home.HomeMax.X + 20 * w};
+    options.RangeY = kind == TKXDiagramKind::TS
+                         ? std::pair{info.MinTemperature, info.MaxTemperature}
+                         : std::pair{home.HomeMin.Y, info.MaxPressure};
+    return ComputeDiagram(f, kind, options);
+}
+
 TReach ReachOf(const TKXFluidFunctions& f) {
     TReach r;
-    for (const TKXCurve& c : ComputeDiagram(f, TKXDiagramKind::TS, 20).Curves) {
+    for (const TKXCurve& c : WholeRange(f, TKXDiagramKind::TS).Curves) {
         if (c.Kind != TKXCurveKind::Isobar) continue;
         r.IsobarValue = std::max(r.IsobarValue, c.Value);
         for (const auto& segment : c.Segments)
             for (const TKXPoint& p : segment) r.T = std::max(r.T, p.Y);
     }
-    for (const TKXCurve& c : ComputeDiagram(f, TKXDiagramKind::PH, 20).Curves)
+    for (const TKXCurve& c : WholeRange(f, TKXDiagramKind::PH).Curves)
         if (c.Kind == TKXCurveKind::Isotherm)
             for (const auto& segment : c.Segments)
                 for (const TKXPoint& p : segment) r.P = std::max(r.P, p.Y);
@@ -52,8 +67,8 @@ TEST(LibraryInformation, EveryLibraryShowsWhatItsInformationStates) {
         EXPECT_EQ(ReferenceStateNote(f), "Reference state: " + info.ReferenceState + ".");
         for (const char* transport : {"DVPT", "KVPT", "TCPT", "PrPT"})
             EXPECT_EQ(f.Offers(transport), info.HasTransport) << transport;
-        // The diagrams span the stated range: isobars up to the largest temperature, isotherms
-        // up to the largest pressure, no isobar beyond it.
+        // A view of the stated range is drawn to its ends: isobars up to the largest
+        // temperature, isotherms up to the largest pressure, no isobar beyond it.
         const TReach reach = ReachOf(f);
         EXPECT_EQ(reach.T, info.MaxTemperature);
         EXPECT_EQ(reach.P, info.MaxPressure);

@@ -1,6 +1,7 @@
 // The explorer's Diagram tab: the state's marker follows typing, a click sets the state under the
 // cursor (back within a pixel), zoom and reset, PNG and SVG export, and pictures of a p-h chart of
 // R134a with a state and an h-s chart of water in the screenshots folder.
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -147,6 +148,46 @@ class ExplorerDiagramTest : public QObject {
             QFile::remove(path);
         }
     }
+    // A step typed for a family draws its lines at that step; a zoom chooses finer round steps
+    // for the new view once the wheel stops.
+    void AStepAndAZoomChooseTheLines() {
+        auto e = Open("KX_R134a_FE", TKXDiagramKind::PH);
+        QVERIFY(e);
+        TKXDiagramWidget* view = e->DiagramView();
+        const auto steps = [view](const std::string& key) {
+            std::vector<double> v;
+            for (const TKXCurve& c : view->Painter().Diagram().Curves)
+                if (c.Key == key && c.Kind != TKXCurveKind::SaturatedLiquid &&
+                    c.Kind != TKXCurveKind::SaturatedVapour)
+                    v.push_back(c.Value);
+            return v.size() < 2 ? 0.0 : v[1] - v[0];
+        };
+        QCOMPARE(steps("T"), 20.0);
+        const double isentropes = steps("s");
+        auto* family = e->findChild<QComboBox*>("IsolineFamilyList");
+        auto* step = e->findChild<QLineEdit*>("IsolineStepEdit");
+        QVERIFY(family && step);
+        family->setCurrentText("T");
+        step->setText("5");
+        emit step->editingFinished();
+        QVERIFY(QTest::qWaitFor([&] { return e->DiagramReady() && steps("T") == 5.0; }, 20000));
+        // Zoomed in four wheel steps about the plot's centre: isentropes closer together.
+        const QPointF centre = view->Painter().PlotRect().center();
+        for (int i = 0; i < 4; ++i) {
+            QWheelEvent wheel(centre, view->mapToGlobal(centre), QPoint(), QPoint(0, 120),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(view, &wheel);
+        }
+        const auto zoomed = view->Painter().View();
+        QVERIFY(QTest::qWaitFor([&] { return e->DiagramReady(); }, 20000));
+        QCOMPARE(view->Painter().View().X0, zoomed.X0);  // the view stays where the user put it
+        QVERIFY(steps("s") > 0 && steps("s") < isentropes);
+        QCOMPARE(steps("T"), 5.0);
+        step->setText("off");
+        emit step->editingFinished();
+        QVERIFY(QTest::qWaitFor([&] { return e->DiagramReady() && steps("T") == 0.0; }, 20000));
+    }
+
     // The readout under the cursor goes when the fluid or the state changes.
     void TheHoverReadoutGoesWithTheFluidAndTheState() {
         auto e = Open("KX_R134a_FE", TKXDiagramKind::PH);
