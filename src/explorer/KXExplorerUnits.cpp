@@ -63,6 +63,11 @@ bool TKXUnitChoice::Choose(const std::string& key, const std::string& unit) {
     return true;
 }
 
+void TKXUnitChoice::SetSystem(int unitSystem) {
+    UnitSystem = unitSystem;
+    Chosen.clear();
+}
+
 bool TKXUnitChoice::FromStandard(const std::string& key, double standard, double& shown) const {
     if (key == GlideKey) {
         shown = standard;

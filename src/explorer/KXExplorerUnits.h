@@ -25,6 +25,12 @@ class TKXUnitChoice {
     std::string UnitFor(const std::string& key) const;
     // False (and nothing chosen) when the unit is not one of the key's quantity.
     bool Choose(const std::string& key, const std::string& unit);
+    // The units chosen so far, by key (a saturated key's under its base key).
+    const std::map<std::string, std::string>& Choices() const { return Chosen; }
+
+    // 0 SI, 1 engineering. A new system forgets every choice: each key shows its default again.
+    int System() const { return UnitSystem; }
+    void SetSystem(int unitSystem);
 
     // Between the key's unit and the standard unit; false on an unknown unit or a fault.
     bool FromStandard(const std::string& key, double standard, double& shown) const;

@@ -473,7 +473,7 @@ void TKXCalculatorForm::CopyFrom(QLineEdit* edit) {
 void TKXCalculatorForm::OpenExplorer() {
     if (!Explorer)
         Explorer = new TKXExplorerWindow(*ExplorerLibraries, Controller_->Settings().UnitSystem,
-                                         Clipboard, this);
+                                         Clipboard, this, ExplorerSettingsPath);
     Explorer->show();
     Explorer->raise();
     Explorer->activateWindow();

@@ -40,6 +40,8 @@ class TKXCalculatorForm : public QWidget {
     // The explorer window, opened by the top bar's "Explorer" button; nullptr until then.
     TKXExplorerWindow* ExplorerWindow() const { return Explorer; }
     void OpenExplorer();
+    // Where the explorer remembers itself between runs; nowhere when empty (the default).
+    void SetExplorerSettingsPath(const QString& path) { ExplorerSettingsPath = path; }
 
     // Clears the clipboard, puts text on it and pastes it into the display at the caret,
     // replacing the selection; the clipboard keeps the text.
@@ -105,6 +107,7 @@ class TKXCalculatorForm : public QWidget {
     QAbstractButton* ExplorerBtn = nullptr;
     const TKXLibraries* ExplorerLibraries = nullptr;
     TKXExplorerWindow* Explorer = nullptr;
+    QString ExplorerSettingsPath;
     QAbstractButton* ClearBtn = nullptr;
     QAbstractButton* ExecuteBtn = nullptr;
     std::vector<std::vector<QAbstractButton*>> FunctionRows;

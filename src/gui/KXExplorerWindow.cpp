@@ -1,6 +1,7 @@
 #include "KXExplorerWindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -23,6 +24,8 @@
 #include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "KXCalculatorController.h"
@@ -96,13 +99,23 @@ QIcon ExplorerIcon() {
 }
 
 TKXExplorerWindow::TKXExplorerWindow(const TKXLibraries& libraries, int unitSystem,
-                                     IKXClipboard& clipboard, QWidget* parent)
+                                     IKXClipboard& clipboard, QWidget* parent,
+                                     const QString& settingsPath)
     : QWidget(parent, Qt::Window),
       Libraries(libraries),
       Clipboard(clipboard),
       Catalogue(std::make_shared<TPropertyList>()),
       Units_(std::make_unique<TKXUnitChoice>(*Catalogue, unitSystem)),
-      InputUnits_(std::make_unique<TKXUnitChoice>(*Catalogue, unitSystem)) {
+      InputUnits_(std::make_unique<TKXUnitChoice>(*Catalogue, unitSystem)),
+      SettingsPath(settingsPath) {
+    const TKXExplorerSettings stored = ReadExplorerSettings(SettingsPath);
+    // The units first: every row, field and axis is made in them. Unknown units are skipped.
+    if (stored.UnitSystem) {
+        Units_->SetSystem(*stored.UnitSystem);
+        InputUnits_->SetSystem(*stored.UnitSystem);
+    }
+    for (const auto& [key, unit] : stored.Units) Units_->Choose(key, unit);
+    for (const auto& [key, unit] : stored.InputUnits) InputUnits_->Choose(key, unit);
     setObjectName("KXExplorerWindow");
     setWindowTitle(QString("%1 %2").arg(Caption, VARNEXA_VERSION));
     setWindowIcon(ExplorerIcon());
@@ -118,6 +131,13 @@ TKXExplorerWindow::TKXExplorerWindow(const TKXLibraries& libraries, int unitSyst
         LibraryList->setItemData(l, Q(KXLibraryNames(*library)), Qt::ToolTipRole);
     }
     top->addWidget(LibraryList, 1);
+    top->addWidget(new QLabel("Units", this));
+    UnitSystemList = new QComboBox(this);
+    UnitSystemList->setObjectName("UnitSystemList");
+    UnitSystemList->addItem("SI", KXUnitSystemSI);
+    UnitSystemList->addItem("Engineering", KXUnitSystemEngineering);
+    UnitSystemList->setCurrentIndex(std::max(0, UnitSystemList->findData(Units_->System())));
+    top->addWidget(UnitSystemList);
     layout->addLayout(top);
 
     Tabs_ = new QTabWidget(this);
@@ -131,12 +151,176 @@ TKXExplorerWindow::TKXExplorerWindow(const TKXLibraries& libraries, int unitSyst
     layout->addWidget(Tabs_, 1);
     connect(CycleTab_, &TKXCycleTab::CycleChanged, this, [this] { ShowCycle(); });
 
+    // The remembered library and chart are chosen before the first computation, so that no
+    // default state, table or diagram is computed only to be replaced.
+    if (!stored.Library.isEmpty()) {
+        const int l = FindLibraryIndex(Libraries, S(stored.Library));
+        if (l >= 0) LibraryList->setCurrentIndex(l);
+    }
+    if (stored.DiagramKind) SelectDiagramKind(static_cast<TKXDiagramKind>(*stored.DiagramKind));
     connect(LibraryList, &QComboBox::currentIndexChanged, this, [this] { LibraryChanged(); });
+    connect(UnitSystemList, &QComboBox::currentIndexChanged, this, [this] { UnitSystemChanged(); });
     LibraryChanged();
+    RestoreSettings(stored);
     resize(760, 640);
 }
 
-TKXExplorerWindow::~TKXExplorerWindow() = default;
+TKXExplorerWindow::~TKXExplorerWindow() {
+    // Closing the main window ends the program without closing this one first.
+    SaveSettings();
+}
+
+void TKXExplorerWindow::closeEvent(QCloseEvent* event) {
+    SaveSettings();
+    QWidget::closeEvent(event);
+}
+
+void TKXExplorerWindow::RestoreSettings(const TKXExplorerSettings& stored) {
+    if (stored.Digits && *stored.Digits >= DigitsBox->minimum() &&
+        *stored.Digits <= DigitsBox->maximum())
+        DigitsBox->setValue(*stored.Digits);
+    // The values belong to their pair: a pair the library does not offer keeps the defaults.
+    if (!stored.Pair.isEmpty() && SelectPair(stored.Pair) && stored.Values) {
+        QString texts[2];
+        bool ok = true;
+        for (int i = 0; i < 2; ++i) {
+            double shown = 0.0;
+            ok = ok && InputUnits_->FromStandard(FieldKeys[i], (*stored.Values)[i], shown);
+            texts[i] = Q(FormatGeneral(shown, 15));
+        }
+        if (ok) SetValues(texts[0], texts[1]);
+    }
+    if (stored.Table) RestoreTable(*stored.Table);
+    for (int t = 0; t < Tabs_->count(); ++t)
+        if (!stored.Tab.isEmpty() && Tabs_->tabText(t) == stored.Tab) Tabs_->setCurrentIndex(t);
+    // The kind the view was taken in must be the one shown.
+    if (stored.DiagramView && stored.DiagramKind && int(DiagramKind()) == *stored.DiagramKind) {
+        PendingView = stored.DiagramView;
+        PendingViewGeneration = DiagramGeneration;
+    }
+}
+
+void TKXExplorerWindow::RestoreTable(const TKXExplorerSettings::TTableRange& range) {
+    if (range.Kind >= TableKindList->count() || range.StepMode >= StepModeList->count()) return;
+    const auto kind = static_cast<TKXTableKind>(range.Kind);
+    // The fields in today's units; a step is a difference, so the units' offsets cancel.
+    double fixed = 0.0, from = 0.0, to = 0.0, step = range.Step, zero = 0.0;
+    const std::string rangeKey = RangeKeyOf(kind);
+    if ((range.Fixed && !Units_->FromStandard(FixedKeyOf(kind), *range.Fixed, fixed)) ||
+        !Units_->FromStandard(rangeKey, range.From, from) ||
+        !Units_->FromStandard(rangeKey, range.To, to) ||
+        (range.StepMode == 0 && !(Units_->FromStandard(rangeKey, range.Step, step) &&
+                                  Units_->FromStandard(rangeKey, 0.0, zero))))
+        return;
+    const auto fill = [this](int kindIndex, int mode, const std::array<QString, 4>& texts) {
+        Filling = true;
+        TableKindList->setCurrentIndex(kindIndex);
+        StepModeList->setCurrentIndex(mode);
+        FixedEdit->setText(texts[0]);
+        FromEdit->setText(texts[1]);
+        ToEdit->setText(texts[2]);
+        StepEdit->setText(texts[3]);
+        Filling = false;
+        RecalculateTable();
+    };
+    const int oldKind = TableKindList->currentIndex(), oldMode = StepModeList->currentIndex();
+    const std::array<QString, 4> defaults = {FixedEdit->text(), FromEdit->text(), ToEdit->text(),
+                                             StepEdit->text()};
+    const auto text = [](double v) { return Q(FormatGeneral(v, 15)); };
+    fill(range.Kind, range.StepMode,
+         {range.Fixed ? text(fixed) : QString(), text(from), text(to), text(step - zero)});
+    // A range the table refuses (no fixed value, a step of zero) is not shown: the default is.
+    if (!TableError->isHidden()) fill(oldKind, oldMode, defaults);
+}
+
+TKXExplorerSettings TKXExplorerWindow::CurrentSettings() const {
+    TKXExplorerSettings s;
+    s.UnitSystem = Units_->System();
+    s.Library = LibraryList->currentText();
+    s.Tab = Tabs_->tabText(Tabs_->currentIndex());
+    s.Digits = DigitsBox->value();
+    if (const TKXPairInfo* pair = Pair()) {
+        s.Pair = pair->Key;
+        std::array<double, 2> values{};
+        if (ReadValue(*InputUnits_, pair->Key1, Value1Edit, Value1Unit, values[0]) &&
+            ReadValue(*InputUnits_, pair->Key2, Value2Edit, Value2Unit, values[1]))
+            s.Values = values;
+    }
+    s.Units = Units_->Choices();
+    s.InputUnits = InputUnits_->Choices();
+    // A range that is not all numbers is not remembered.
+    const int tableKind = TableKindList->currentIndex();
+    const auto kind = static_cast<TKXTableKind>(tableKind);
+    const auto read = [this](const QLineEdit* e, const char* key, double& v) {
+        double typed = 0.0;
+        return TryParseNumber(S(e->text()), typed) && Units_->ToStandard(key, typed, v);
+    };
+    TKXExplorerSettings::TTableRange range{tableKind, StepModeList->currentIndex(), {}, 0, 0, 0};
+    double fixed = 0.0, zero = 0.0;
+    if (read(FixedEdit, FixedKeyOf(kind), fixed)) range.Fixed = fixed;
+    const bool stepOk = range.StepMode == 1 ? TryParseNumber(S(StepEdit->text()), range.Step)
+                                            : read(StepEdit, RangeKeyOf(kind), range.Step) &&
+                                                  Units_->ToStandard(RangeKeyOf(kind), 0.0, zero);
+    range.Step -= zero;
+    if (read(FromEdit, RangeKeyOf(kind), range.From) && read(ToEdit, RangeKeyOf(kind), range.To) &&
+        stepOk)
+        s.Table = range;
+    s.DiagramKind = int(DiagramKind());
+    if (PendingView) {
+        s.DiagramView = PendingView;  // closed before the diagram arrived
+    } else if (CurrentDiagram && DiagramReady()) {
+        // Only a view the user changed: an unchanged one follows the diagram's own range.
+        const TKXDiagramPainter& painter = Diagram->Painter();
+        const TKXDiagramPainter::TView home = TKXDiagramPainter(*CurrentDiagram, *Units_).View();
+        const TKXDiagramPainter::TView v = painter.View();
+        const auto lo = painter.ToStandard({v.X0, v.Y0}), hi = painter.ToStandard({v.X1, v.Y1});
+        if ((v.X0 != home.X0 || v.X1 != home.X1 || v.Y0 != home.Y0 || v.Y1 != home.Y1) && lo && hi)
+            s.DiagramView =
+                TKXExplorerSettings::TView{std::min(lo->X, hi->X), std::max(lo->X, hi->X),
+                                           std::min(lo->Y, hi->Y), std::max(lo->Y, hi->Y)};
+    }
+    return s;
+}
+
+bool TKXExplorerWindow::SaveSettings() const {
+    return !SettingsPath.isEmpty() && WriteExplorerSettings(SettingsPath, CurrentSettings());
+}
+
+bool TKXExplorerWindow::SelectUnitSystem(int system) {
+    const int i = UnitSystemList->findData(system);
+    if (i < 0) return false;
+    UnitSystemList->setCurrentIndex(i);
+    return true;
+}
+
+void TKXExplorerWindow::UnitSystemChanged() {
+    const int system = UnitSystemList->currentData().toInt();
+    if (system == Units_->System()) return;
+    // The typed numbers keep their values: converted from the old units to the new defaults.
+    const TKXUnitChoice next(*Catalogue, system);
+    for (const char* key : {"p", "T"}) ConvertTableFields(key, next.UnitFor(key));
+    QLineEdit* const edits[2] = {Value1Edit, Value2Edit};
+    QComboBox* const units[2] = {Value1Unit, Value2Unit};
+    double standard[2] = {0.0, 0.0};
+    bool read[2] = {false, false};
+    for (int i = 0; i < 2; ++i)
+        read[i] = !FieldKeys[i].empty() &&
+                  ReadValue(*InputUnits_, FieldKeys[i], edits[i], units[i], standard[i]);
+    Units_->SetSystem(system);
+    InputUnits_->SetSystem(system);
+    FillValueUnits();
+    QString texts[2];
+    for (int i = 0; i < 2; ++i) {
+        double shown = 0.0;
+        texts[i] = read[i] && InputUnits_->FromStandard(FieldKeys[i], standard[i], shown)
+                       ? Q(FormatGeneral(shown, 15))
+                       : edits[i]->text();
+    }
+    BuildStateRows();
+    SetValues(texts[0], texts[1]);
+    ShowTable();
+    if (CurrentDiagram) ShowDiagram(*CurrentDiagram);  // the axes in the new units
+}
 
 QWidget* TKXExplorerWindow::CreateDiagramTab() {
     auto* tab = new QWidget(this);
@@ -274,6 +458,7 @@ void TKXExplorerWindow::RecomputeDiagram(bool keepView) {
     // Off the user-interface thread: the library functions keep no state, and a newer request
     // makes an older answer stale.
     const int generation = ++DiagramGeneration;
+    PendingView.reset();  // a remembered view belongs to the first diagram only
     auto fluid = std::make_shared<TKXFluidFunctions>(*Fluid_);
     const TKXDiagramKind kind = DiagramKind();
     // The isolines in the units shown, for the view on screen when it is of this chart.
@@ -310,6 +495,15 @@ void TKXExplorerWindow::RecomputeDiagram(bool keepView) {
 
 void TKXExplorerWindow::ShowDiagram(const TKXDiagram& diagram) {
     Diagram->SetDiagram(diagram, *Units_);
+    if (PendingView && DiagramShown == PendingViewGeneration) {
+        // The remembered rectangle, in today's units; one the painter refuses is dropped.
+        const TKXExplorerSettings::TView v = *PendingView;
+        const TKXPoint lo = Diagram->Painter().ToDisplay({v.X0, v.Y0}),
+                       hi = Diagram->Painter().ToDisplay({v.X1, v.Y1});
+        Diagram->Painter().SetView({std::min(lo.X, hi.X), std::max(lo.X, hi.X),
+                                    std::min(lo.Y, hi.Y), std::max(lo.Y, hi.Y)});
+        PendingView.reset();
+    }
     Diagram->SetState(StateInDiagram(State_, diagram.Kind));
     ShowCycle();
     emit DiagramChanged();

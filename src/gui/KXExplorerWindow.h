@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "KXDiagram.h"
+#include "KXExplorerSettings.h"
 #include "KXExplorerState.h"
 #include "KXExplorerTable.h"
 #include "KXExplorerUnits.h"
@@ -31,8 +32,10 @@ class TKXExplorerWindow : public QWidget {
     // The title is the caption, then the library's display and chemical names.
     static constexpr const char* Caption = "Varnexa Explorer";
 
+    // unitSystem is the one to start with when nothing is remembered. With a settings path the
+    // window starts as it was last closed and remembers itself there when closed.
     TKXExplorerWindow(const TKXLibraries& libraries, int unitSystem, IKXClipboard& clipboard,
-                      QWidget* parent = nullptr);
+                      QWidget* parent = nullptr, const QString& settingsPath = {});
     ~TKXExplorerWindow() override;
 
     QTabWidget* Tabs() const { return Tabs_; }
@@ -43,6 +46,14 @@ class TKXExplorerWindow : public QWidget {
     const TKXUnitChoice& Units() const { return *Units_; }
     const TKXUnitChoice& InputUnits() const { return *InputUnits_; }
     const TKXFluidFunctions& Fluid() const { return *Fluid_; }
+    // The explorer's own unit system (0 SI, 1 engineering), apart from the main window's: a new
+    // one sets every unit to its default in that system; typed numbers keep their values.
+    int UnitSystem() const { return Units_->System(); }
+    bool SelectUnitSystem(int system);
+
+    // What the window would remember now, and writing it to the settings path.
+    TKXExplorerSettings CurrentSettings() const;
+    bool SaveSettings() const;
 
     // Selects a library (by its name, or a display name or alias in any case) / an input pair by
     // name and types the two values (in the fields' units); a new pair keeps a typed value only
@@ -74,7 +85,14 @@ class TKXExplorerWindow : public QWidget {
     // A newly computed diagram is on screen.
     void DiagramChanged();
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
+    // Takes what is valid of the remembered state over the defaults (after the first library).
+    void RestoreSettings(const TKXExplorerSettings& stored);
+    void RestoreTable(const TKXExplorerSettings::TTableRange& range);
+    void UnitSystemChanged();
     QWidget* CreateStateTab();
     QWidget* CreateTableTab();
     QWidget* CreateDiagramTab();
@@ -113,8 +131,14 @@ class TKXExplorerWindow : public QWidget {
     TKXTable Table_;
     bool Filling = false;
 
+    QString SettingsPath;  // empty: nothing is remembered
+    // A remembered zoom, applied to the diagram of that generation when it arrives.
+    std::optional<TKXExplorerSettings::TView> PendingView;
+    int PendingViewGeneration = -1;
+
     QTabWidget* Tabs_ = nullptr;
     QComboBox* LibraryList = nullptr;
+    QComboBox* UnitSystemList = nullptr;
     // State tab
     QComboBox* PairList = nullptr;
     QLabel* Value1Lbl = nullptr;

@@ -6,6 +6,7 @@
 
 #include "KXCalculatorForm.h"
 #include "KXClipboard.h"
+#include "KXExplorerSettings.h"
 #include "KXIcons.h"
 #include "KX_Libraries_Catalogue.h"
 #include "KX_Version.h"
@@ -37,8 +38,9 @@ int main(int argc, char* argv[]) {
 
     TMemory memory;
     TKXSystemClipboard clipboard;
-    TKXCalculatorForm form(KXRegistry(), memory, clipboard,
-                           SettingsFileHooks(DefaultSettingsPath()));
+    const std::string settingsPath = DefaultSettingsPath();
+    TKXCalculatorForm form(KXRegistry(), memory, clipboard, SettingsFileHooks(settingsPath));
+    form.SetExplorerSettingsPath(ExplorerSettingsPathBeside(settingsPath));
     form.show();
     return QApplication::exec();
 }
