@@ -55,7 +55,7 @@ void BM_PsychroChart(benchmark::State& state, const char* library) {
     QImage image(900, 650, QImage::Format_ARGB32_Premultiplied);
     std::size_t lines = 0, labels = 0;
     for (auto _ : state) {
-        const TKXPsychroChart chart = ComputePsychroChart(air, KXStandardPressure);
+        const TKXPsychroChart chart = ComputePsychroChart(air, KXStandardPressure, &units);
         TKXPsychroPainter painter(chart, units);
         painter.SetSize(image.size());
         painter.SetState(TKXPoint{25.0, 0.01});

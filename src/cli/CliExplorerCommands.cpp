@@ -229,10 +229,10 @@ void DrawPsychro(const TKXLibraries& registry, const TDiagramArgs& a, std::ostre
         if (!state.Ok) out << "error\t" << state.ErrorText << "\n";  // drawn without the state
         marker = HumidStateInChart(state);
     }
-    const TKXPsychroChart chart = ComputePsychroChart(air, p);
+    const TKXUnitChoice units = a.Output.Choice();
+    const TKXPsychroChart chart = ComputePsychroChart(air, p, &units);
     if (!chart.Ok()) out << "error\t" << chart.Error << "\n";  // the text drawn in the chart
 #ifdef VARNEXA_HAVE_RENDER
-    const TKXUnitChoice units = a.Output.Choice();
     TKXDiagramRequest request;
     request.Psychro = &chart;
     request.Units = &units;

@@ -140,8 +140,8 @@ TKXState ComputeHumidAirState(const TKXHumidAirFunctions& air, TKXHumidInput inp
             cell = TKXCell::Number(rh.Value);
         } else {
             // The dew point depends on (p, W) alone.
-            const TKXAnswer a = key == "Td" ? air.Call(property.FromPT, p, w)
-                                            : air.Call(property.FromPT, p, t, w);
+            const TKXAnswer a =
+                key == "Td" ? air.Call(property.FromPT, p, w) : air.Call(property.FromPT, p, t, w);
             cell = a.Ok() ? TKXCell::Number(a.Value) : TKXCell::Words(a.Text);
         }
         state.Rows.push_back({property, std::move(cell), {}, {}});

@@ -1,5 +1,6 @@
 #include "KXPsychroChart.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <utility>
@@ -22,6 +23,23 @@ double NiceStep(double raw) {
 }
 
 // Round values of a step that suits about `target` lines between lo and hi.
+std::vector<double> NiceValues(double lo, double hi, int target);
+
+// The same, round in the unit `units` shows key in; standard units in and out.
+std::vector<double> NiceValuesIn(const TKXUnitChoice* units, const std::string& key, double lo,
+                                 double hi, int target) {
+    double shownLo = lo, shownHi = hi;
+    if (!units || !units->FromStandard(key, lo, shownLo) || !units->FromStandard(key, hi, shownHi))
+        return NiceValues(lo, hi, target);
+    std::vector<double> values;
+    for (double shown :
+         NiceValues(std::min(shownLo, shownHi), std::max(shownLo, shownHi), target)) {
+        double standard = shown;
+        if (units->ToStandard(key, shown, standard)) values.push_back(standard);
+    }
+    return values;
+}
+
 std::vector<double> NiceValues(double lo, double hi, int target) {
     std::vector<double> values;
     if (!(hi > lo)) return values;
@@ -105,7 +123,8 @@ struct TChartBuilder {
 
     // A curve W(T) rising with T (saturation, relative humidity) from the left edge to where it
     // leaves the box at the top or right.
-    void AddRisingCurve(TKXPsychroLineKind kind, const char* key, double value, const TAnswerOf& w) {
+    void AddRisingCurve(TKXPsychroLineKind kind, const char* key, double value,
+                        const TAnswerOf& w) {
         const double t0 = Chart.Min.X;
         if (!w(t0) || *w(t0) > Chart.Max.Y) return;
         const double t1 = LastHolding(
@@ -204,8 +223,8 @@ struct TChartBuilder {
 
 }  // namespace
 
-TKXPsychroChart ComputePsychroChart(const TKXHumidAirFunctions& air, double p, double tMin,
-                                    double tMax) {
+TKXPsychroChart ComputePsychroChart(const TKXHumidAirFunctions& air, double p,
+                                    const TKXUnitChoice* units, double tMin, double tMax) {
     TChartBuilder b{air, {}};
     TKXPsychroChart& chart = b.Chart;
     chart.Pressure = p;
@@ -231,14 +250,13 @@ TKXPsychroChart ComputePsychroChart(const TKXHumidAirFunctions& air, double p, d
         b.AddRisingCurve(TKXPsychroLineKind::RelativeHumidity, "RH", rh,
                          [&](double t) { return b.Answer("WPTR", P, t, rh); });
     }
-    if (const auto hMin = b.Answer("HPTW", P, tMin, 0.0), hMax = b.TopRight("HPTW");
-        hMin && hMax)
-        for (double h : NiceValues(*hMin, *hMax, 12))
+    if (const auto hMin = b.Answer("HPTW", P, tMin, 0.0), hMax = b.TopRight("HPTW"); hMin && hMax)
+        for (double h : NiceValuesIn(units, "h", *hMin, *hMax, 12))
             b.AddFallingLine(TKXPsychroLineKind::Enthalpy, "h", h,
                              [&](double w) { return b.Answer("TPHW", P, h, w); });
-    for (double twb : NiceValues(tMin, tMax, 12)) b.AddWetBulbLine(twb);
+    for (double twb : NiceValuesIn(units, "T", tMin, tMax, 12)) b.AddWetBulbLine(twb);
     if (const auto vMin = b.Answer("VPTW", P, tMin, 0.0), vMax = b.TopRight("VPTW"); vMin && vMax)
-        for (double v : NiceValues(*vMin, *vMax, 10)) {
+        for (double v : NiceValuesIn(units, "v", *vMin, *vMax, 10)) {
             // T at (v, W): the volume rises with T at any W, from the dew point on (dry air,
             // and air too dry for a dew point in the library's range, from far below the box).
             const double lo = tMin - (tMax - tMin), hi = tMax + (tMax - tMin);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "KXDiagram.h"
+#include "KXExplorerUnits.h"
 #include "KXHumidAir.h"
 
 inline constexpr double KXStandardPressure = 1.01325;  // bar(a)
@@ -33,9 +34,11 @@ struct TKXPsychroChart {
 };
 
 // The chart at pressure p (bar(a)) over dry-bulb temperatures tMin..tMax (°C); the humidity
-// ratio axis ends at 0.030 kg/kg at standard pressure and grows as the pressure falls.
-TKXPsychroChart ComputePsychroChart(const TKXHumidAirFunctions& air,
-                                    double p = KXStandardPressure, double tMin = -10.0,
+// ratio axis ends at 0.030 kg/kg at standard pressure and grows as the pressure falls. The
+// enthalpy, wet-bulb and volume lines are at round values in the units of `units` (standard
+// units without).
+TKXPsychroChart ComputePsychroChart(const TKXHumidAirFunctions& air, double p = KXStandardPressure,
+                                    const TKXUnitChoice* units = nullptr, double tMin = -10.0,
                                     double tMax = 50.0);
 
 // Where a humid-air state lies on the chart: (T, W); nothing for a failed state.

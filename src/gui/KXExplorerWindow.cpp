@@ -142,9 +142,8 @@ TKXExplorerWindow::TKXExplorerWindow(const TKXLibraries& libraries, int unitSyst
         if (HumidPage->Pressure() != PsychroPressure) RecomputePsychro();
         emit StateChanged();
     });
-    connect(HumidPage, &TKXHumidAirPage::UnitsChanged, this, [this] {
-        if (CurrentPsychro) Psychro->SetChart(*CurrentPsychro, *Units_);  // axes in the new unit
-    });
+    // The axes and the lines' round values in the new unit.
+    connect(HumidPage, &TKXHumidAirPage::UnitsChanged, this, [this] { RecomputePsychro(); });
 
     connect(LibraryList, &QComboBox::currentIndexChanged, this, [this] { LibraryChanged(); });
     LibraryChanged();
@@ -276,8 +275,10 @@ void TKXExplorerWindow::RecomputePsychro() {
     const double p = PsychroPressure = HumidPage->Pressure();
     auto air = std::make_shared<TKXHumidAirFunctions>(Libraries, LibraryList->currentIndex());
     QPointer<TKXExplorerWindow> self(this);
-    QThreadPool::globalInstance()->start([self, air, p, generation] {
-        auto chart = std::make_shared<const TKXPsychroChart>(ComputePsychroChart(*air, p));
+    auto units = std::make_shared<const TKXUnitChoice>(*Units_);
+    QThreadPool::globalInstance()->start([self, air, p, units, generation] {
+        auto chart =
+            std::make_shared<const TKXPsychroChart>(ComputePsychroChart(*air, p, units.get()));
         QMetaObject::invokeMethod(
             qApp,
             [self, chart, generation] {

@@ -256,8 +256,8 @@ void TKXHumidAirPage::Recalculate() {
             p = a.Value;
         }
         if (State_.ErrorText.empty()) {
-            State_ = ComputeHumidAirState(*Air, Input().Input, p, v[TemperatureField],
-                                          v[HumidityField]);
+            State_ =
+                ComputeHumidAirState(*Air, Input().Input, p, v[TemperatureField], v[HumidityField]);
             if (p > 0.0) Pressure_ = p;
         }
     }
@@ -288,6 +288,6 @@ void TKXHumidAirPage::ShowState() {
 
 QString TKXHumidAirPage::StateTsv() const {
     const int digits = Digits->value();
-    return Q(ExportState(State_, Units, [digits](double x) { return FormatGeneral(x, digits); },
-                         '\t'));
+    return Q(ExportState(
+        State_, Units, [digits](double x) { return FormatGeneral(x, digits); }, '\t'));
 }

@@ -7,8 +7,8 @@
 #include <memory>
 #include <optional>
 
-#include "KXExplorerUnits.h"
 #include "KXDiagram.h"
+#include "KXExplorerUnits.h"
 #include "KXHumidAir.h"
 
 class IKXClipboard;
@@ -23,8 +23,8 @@ class TKXHumidAirPage : public QWidget {
     Q_OBJECT
   public:
     // The rows' units and the fields' units are the explorer's (kept apart, as on its state page).
-    TKXHumidAirPage(const TKXLibraries& libraries, TKXUnitChoice& units,
-                    TKXUnitChoice& inputUnits, IKXClipboard& clipboard, QWidget* parent = nullptr);
+    TKXHumidAirPage(const TKXLibraries& libraries, TKXUnitChoice& units, TKXUnitChoice& inputUnits,
+                    IKXClipboard& clipboard, QWidget* parent = nullptr);
     ~TKXHumidAirPage() override;
 
     // A humid-air library by its registry index: starts from 25 °C and 50 % at standard pressure.

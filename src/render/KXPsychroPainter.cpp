@@ -254,8 +254,8 @@ void TKXPsychroPainter::PaintAxes(QPainter& painter, const QRectF& r) const {
             text);
     }
     const auto title = [this](const char* key, const char* name) {
-        return QString("%1 %2 [%3]").arg(name, key,
-                                         QString::fromStdString(Units ? Units->UnitFor(key) : ""));
+        return QString("%1 %2 [%3]")
+            .arg(name, key, QString::fromStdString(Units ? Units->UnitFor(key) : ""));
     };
     painter.drawText(QRectF(r.left(), r.bottom() + 22, r.width(), 20), Qt::AlignCenter,
                      title("T", "dry-bulb temperature"));

@@ -47,8 +47,7 @@ void TKXPsychroWidget::mouseMoveEvent(QMouseEvent* event) {
 
 void TKXPsychroWidget::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    if (event->button() != Qt::LeftButton || !Painter_.PlotRect().contains(at) ||
-        Painter_.Empty())
+    if (event->button() != Qt::LeftButton || !Painter_.PlotRect().contains(at) || Painter_.Empty())
         return;
     if (const auto s = Painter_.ToStandard(Painter_.FromPixel(at))) emit Clicked(*s);
 }

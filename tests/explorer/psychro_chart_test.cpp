@@ -3,7 +3,10 @@
 // asked there, and a state from any humidity input is the same state.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "KXPsychroChart.h"
 #include "explorer_support.h"
@@ -13,8 +16,8 @@ namespace {
 using kxexplorertest::Registry;
 
 // library + "_" + shortName with up to three arguments, through the registry's address.
-kxexplorertest::TDirect Direct3(const std::string& library, const std::string& shortName,
-                                double x1, double x2 = 0, double x3 = 0) {
+kxexplorertest::TDirect Direct3(const std::string& library, const std::string& shortName, double x1,
+                                double x2 = 0, double x3 = 0) {
     int l = -1, f = -1;
     if (!Registry().FindFunction(library + "_" + shortName, l, f))
         ADD_FAILURE() << library << "_" << shortName << " is not registered";
@@ -32,6 +35,7 @@ TKXHumidAirFunctions Air(const std::string& library) {
 struct TChartCase {
     const char* Library;
     double P;
+    int UnitSystem;  // the lines' round values in this system's units; -1: standard units
 };
 
 class PsychroChartTest : public ::testing::TestWithParam<TChartCase> {};
@@ -42,7 +46,10 @@ class PsychroChartTest : public ::testing::TestWithParam<TChartCase> {};
 // saturation curve.
 TEST_P(PsychroChartTest, LinesAgreeWithTheLibrary) {
     const TChartCase c = GetParam();
-    const TKXPsychroChart chart = ComputePsychroChart(Air(c.Library), c.P);
+    const TPropertyList catalogue;
+    const TKXUnitChoice units(catalogue, std::max(c.UnitSystem, 0));
+    const TKXPsychroChart chart =
+        ComputePsychroChart(Air(c.Library), c.P, c.UnitSystem < 0 ? nullptr : &units);
     ASSERT_TRUE(chart.Ok()) << chart.Error;
     EXPECT_EQ(chart.Pressure, c.P);
     int counts[5] = {};
@@ -69,8 +76,8 @@ TEST_P(PsychroChartTest, LinesAgreeWithTheLibrary) {
                 break;
         }
         for (const TKXPoint& q : line.Points) {
-            SCOPED_TRACE(line.Key + "=" + std::to_string(line.Value) + " at T=" +
-                         std::to_string(q.X) + " W=" + std::to_string(q.Y));
+            SCOPED_TRACE(line.Key + "=" + std::to_string(line.Value) +
+                         " at T=" + std::to_string(q.X) + " W=" + std::to_string(q.Y));
             EXPECT_GE(q.X, chart.Min.X - 1e-9);
             EXPECT_LE(q.X, chart.Max.X + 1e-9);
             EXPECT_GE(q.Y, -1e-15);
@@ -94,13 +101,32 @@ TEST_P(PsychroChartTest, LinesAgreeWithTheLibrary) {
         // The upper end of an enthalpy or volume line: on the saturation curve, or on an edge.
         if (line.Kind == TKXPsychroLineKind::Enthalpy || line.Kind == TKXPsychroLineKind::Volume) {
             const TKXPoint end = line.Points.back();
-            const bool onEdge = std::fabs(end.Y - chart.Max.Y) < 1e-9 ||
-                                std::fabs(end.X - chart.Min.X) < 1e-6;
+            const bool onEdge =
+                std::fabs(end.Y - chart.Max.Y) < 1e-9 || std::fabs(end.X - chart.Min.X) < 1e-6;
             const auto rh = Direct3(c.Library, "RPTW", c.P, end.X, end.Y);
             ASSERT_EQ(rh.Code, 0) << rh.Text;
             EXPECT_TRUE(onEdge || std::fabs(rh.Value - 1.0) < 1e-6)
                 << line.Key << "=" << line.Value << " ends at RH " << rh.Value;
         }
+    }
+    // Each family's values: whole multiples of one step in the units shown.
+    for (const auto& [kind, key] : {std::pair{TKXPsychroLineKind::Enthalpy, "h"},
+                                    {TKXPsychroLineKind::WetBulb, "T"},
+                                    {TKXPsychroLineKind::Volume, "v"}}) {
+        std::vector<double> shown;
+        for (const TKXPsychroLine& line : chart.Lines) {
+            double v = line.Value;
+            if (line.Kind != kind) continue;
+            if (c.UnitSystem >= 0) {
+                ASSERT_TRUE(units.FromStandard(key, line.Value, v));
+            }
+            shown.push_back(v);
+        }
+        ASSERT_GE(shown.size(), 2u);
+        double step = 1e300;
+        for (std::size_t i = 1; i < shown.size(); ++i)
+            step = std::min(step, std::fabs(shown[i] - shown[i - 1]));
+        for (double v : shown) EXPECT_NEAR(v / step, std::round(v / step), 1e-6) << key << "=" << v;
     }
     EXPECT_EQ(counts[int(TKXPsychroLineKind::Saturation)], 1);
     EXPECT_EQ(counts[int(TKXPsychroLineKind::RelativeHumidity)], 9);
@@ -110,9 +136,10 @@ TEST_P(PsychroChartTest, LinesAgreeWithTheLibrary) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Charts, PsychroChartTest,
-                         ::testing::Values(TChartCase{"KX_HA_RP1485", 1.01325},
-                                           TChartCase{"KX_HA_RP1485", 0.8},
-                                           TChartCase{"KX_HA_IDEAL", 1.01325}));
+                         ::testing::Values(TChartCase{"KX_HA_RP1485", 1.01325, -1},
+                                           TChartCase{"KX_HA_RP1485", 0.8, 0},
+                                           TChartCase{"KX_HA_IDEAL", 1.01325, 1},
+                                           TChartCase{"KX_HA_RP1485", 1.2, 1}));
 
 TEST(PsychroChart, PressureOutsideTheRangeGivesTheLibrarysText) {
     const TKXPsychroChart chart = ComputePsychroChart(Air("KX_HA_RP1485"), 0.01);

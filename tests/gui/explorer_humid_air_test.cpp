@@ -36,8 +36,7 @@ std::pair<double, QString> Direct(const char* function, double x1, double x2 = 0
     char text[256] = "";
     int32_t code = 0;
     const double args[3] = {x1, x2, x3};
-    const double v =
-        KXCallFunction(KXRegistry().GetFunctionPtr(l, f), args, text, 255, &code);
+    const double v = KXCallFunction(KXRegistry().GetFunctionPtr(l, f), args, text, 255, &code);
     return {v, code ? QString(text) : QString()};
 }
 
@@ -72,14 +71,16 @@ class ExplorerHumidAirTest : public QObject {
         auto* error = page->findChild<QLabel*>("HumidStateError");
 
         // 25 °C and 50 % at standard pressure: the library's numbers, in the row's units (W in
-        // kg/kg and RH as a fraction in SI).
+        // g/kg and RH in % in the SI system).
         QVERIFY(page->State().Ok);
         const double w = Direct("KX_HA_RP1485_WPTR", 1.01325, 25.0, 0.5).first;
-        QCOMPARE(Cell(table, "W").toDouble(), std::stod(FormatGeneral(w, 5)));
         const double h = Direct("KX_HA_RP1485_HPTW", 1.01325, 25.0, w).first;
+        QCOMPARE(e.Units().UnitFor("W"), std::string("g/kg"));
+        QCOMPARE(Cell(table, "W").toDouble(), std::stod(FormatGeneral(w * 1000.0, 5)));
+        QCOMPARE(Cell(table, "RH").toDouble(), 50.0);
         QCOMPARE(Cell(table, "h").toDouble(), std::stod(FormatGeneral(h, 5)));
-        for (const char* key : {"T", "p", "RH", "Td", "Twb", "s", "v", "rho", "cp", "mu", "psi",
-                                "eta", "lambda"})
+        for (const char* key :
+             {"T", "p", "RH", "Td", "Twb", "s", "v", "rho", "cp", "mu", "psi", "eta", "lambda"})
             QVERIFY2(!Cell(table, key).isEmpty() && Cell(table, key) != "(no row)", key);
         QVERIFY(!error->isVisible());
 
@@ -92,21 +93,24 @@ class ExplorerHumidAirTest : public QObject {
         QVERIFY(page->State().Ok);
         QVERIFY(std::fabs(page->State().Row("W")->Mixture.Value - w) < 1e-9 * w);
         page->findChild<QComboBox*>("HumidHumidityUnit")->setCurrentText("°C");
-        QVERIFY(page->SelectInput("Twb"));
+        page->SetValues("1.01325", "25", QString::number(td, 'g', 17));
+        QVERIFY(page->SelectInput("Twb"));  // takes the state's wet bulb
+        QVERIFY(page->State().Ok);
         QVERIFY(std::fabs(page->State().Row("RH")->Mixture.Value - 0.5) < 1e-8);
 
         // Wrong inputs: the library's text, no number left in the table.
         const struct {
             const char* Input;
-            const char* Value;
             const char* Function;
             double X;
-        } wrong[] = {{"RH", "1.2", "KX_HA_RP1485_WPTR", 1.2},
-                     {"W", "0.05", "KX_HA_RP1485_RPTW", 0.05},
-                     {"Td", "30", "KX_HA_RP1485_WPTTd", 30.0}};
+        } wrong[] = {{"RH", "KX_HA_RP1485_WPTR", 1.2},
+                     {"W", "KX_HA_RP1485_RPTW", 0.05},
+                     {"Td", "KX_HA_RP1485_WPTTd", 30.0}};
         for (const auto& c : wrong) {
             QVERIFY(page->SelectInput(c.Input));
-            page->SetValues("1.01325", "25", c.Value);
+            double typed = 0.0;  // in the field's unit
+            QVERIFY(e.InputUnits().FromStandard(c.Input, c.X, typed));
+            page->SetValues("1.01325", "25", QString::number(typed, 'g', 17));
             QVERIFY2(!page->State().Ok, c.Input);
             QVERIFY(error->isVisible());
             QCOMPARE(error->text(), Direct(c.Function, 1.01325, 25.0, c.X).second);
@@ -119,11 +123,11 @@ class ExplorerHumidAirTest : public QObject {
         // From an altitude: the standard atmosphere's pressure in the p row.
         QVERIFY(page->SelectInput("RH"));
         page->SetAltitudeMode(true);
-        page->SetValues("1500", "20", "0.6");
+        page->SetValues("1500", "20", "60");
         QVERIFY(page->State().Ok);
         QCOMPARE(page->State().Row("p")->Mixture.Value, Direct("KX_HA_RP1485_PZ", 1500).first);
         page->SetAltitudeMode(false);
-        page->SetValues("1.01325", "25", "0.5");
+        page->SetValues("1.01325", "25", "50");
         QVERIFY(page->State().Ok);
         QVERIFY(!SavePicture(&e, "explorer_humid_air.png").isEmpty());
     }
@@ -149,15 +153,14 @@ class ExplorerHumidAirTest : public QObject {
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             QVERIFY(view->Painter().PlotRect().contains(boxes[i]));
             for (std::size_t j = i + 1; j < boxes.size(); ++j)
-                QVERIFY2(!boxes[i].intersects(boxes[j]), qPrintable(QString("labels %1 and %2")
-                                                                        .arg(i)
-                                                                        .arg(j)));
+                QVERIFY2(!boxes[i].intersects(boxes[j]),
+                         qPrintable(QString("labels %1 and %2").arg(i).arg(j)));
         }
         QVERIFY(boxes.size() >= 20);
         QVERIFY(!SavePicture(view, "diagram_psychro.png").isEmpty());
 
         // Another pressure: a new chart at it.
-        e.HumidAirPage()->SetValues("0.8", "25", "0.5");
+        e.HumidAirPage()->SetValues("0.8", "25", "50");
         QVERIFY(QTest::qWaitFor(
             [&] { return e.PsychroReady() && view->Painter().Chart().Pressure == 0.8; }, 20000));
         QVERIFY(view->Painter().Title().contains("0.8 bar(a)"));
