@@ -141,26 +141,27 @@ struct TChartBuilder {
 
     // A line T(W) falling with W (enthalpy, specific volume) from W = 0 to the saturation curve,
     // cut to the box.
-    void AddFallingLine(TKXPsychroLineKind kind, const char* key, double value,
+    // forward is the property at (p, T, W), rising with T.
+    void AddFallingLine(TKXPsychroLineKind kind, const char* key, double value, const char* forward,
                         const TAnswerOf& tOf) {
+        // Right of the box at W = 0 (where T may be beyond the library's range, above the
+        // boiling point): the line enters where it crosses the right edge. The property at the
+        // edge says on which side the line is; above saturation there it is not right of it.
+        const auto beyondRight = [&](double w) {
+            const std::optional<double> atEdge = Answer(forward, P(), Chart.Max.X, w);
+            return atEdge && *atEdge < value;
+        };
+        double w0 = 0.0;
+        if (beyondRight(0.0)) {
+            if (beyondRight(Chart.Max.Y)) return;
+            w0 = FirstFailing(beyondRight, 0.0, Chart.Max.Y);
+        }
         const auto holds = [&](double w) {
             const std::optional<double> t = tOf(w);
             return t && IsState(*t, w);
         };
-        if (!holds(0.0)) return;
-        double w0 = 0.0;
-        double w1 = LastHolding(holds, 0.0, Chart.Max.Y);  // the saturation curve or the top
-        // Right of the box at W = 0: the line enters where it crosses the right edge.
-        if (*tOf(0.0) > Chart.Max.X) {
-            const std::optional<double> t1 = tOf(w1);
-            if (!t1 || *t1 > Chart.Max.X) return;
-            w0 = FirstFailing(
-                [&](double w) {
-                    const std::optional<double> t = tOf(w);
-                    return !t || *t > Chart.Max.X;
-                },
-                0.0, w1);
-        }
+        if (!holds(w0)) return;
+        double w1 = LastHolding(holds, w0, Chart.Max.Y);  // the saturation curve or the top
         // Left of the box at its upper end: it leaves at the left edge.
         if (const std::optional<double> t = tOf(w1); t && *t < Chart.Min.X) {
             if (const std::optional<double> t0 = tOf(w0); !t0 || *t0 < Chart.Min.X) return;
@@ -252,7 +253,7 @@ TKXPsychroChart ComputePsychroChart(const TKXHumidAirFunctions& air, double p,
     }
     if (const auto hMin = b.Answer("HPTW", P, tMin, 0.0), hMax = b.TopRight("HPTW"); hMin && hMax)
         for (double h : NiceValuesIn(units, "h", *hMin, *hMax, 12))
-            b.AddFallingLine(TKXPsychroLineKind::Enthalpy, "h", h,
+            b.AddFallingLine(TKXPsychroLineKind::Enthalpy, "h", h, "HPTW",
                              [&](double w) { return b.Answer("TPHW", P, h, w); });
     for (double twb : NiceValuesIn(units, "T", tMin, tMax, 12)) b.AddWetBulbLine(twb);
     if (const auto vMin = b.Answer("VPTW", P, tMin, 0.0), vMax = b.TopRight("VPTW"); vMin && vMax)
@@ -260,7 +261,7 @@ TKXPsychroChart ComputePsychroChart(const TKXHumidAirFunctions& air, double p,
             // T at (v, W): the volume rises with T at any W, from the dew point on (dry air,
             // and air too dry for a dew point in the library's range, from far below the box).
             const double lo = tMin - (tMax - tMin), hi = tMax + (tMax - tMin);
-            b.AddFallingLine(TKXPsychroLineKind::Volume, "v", v, [&](double w) {
+            b.AddFallingLine(TKXPsychroLineKind::Volume, "v", v, "VPTW", [&](double w) {
                 const std::optional<double> dew = w > 0.0 ? b.Answer("TdPW", P, w) : std::nullopt;
                 // A hair above the dew point, which rounding may put above saturation.
                 return Invert([&](double t) { return b.Answer("VPTW", P, t, w); }, v,

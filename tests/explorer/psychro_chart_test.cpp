@@ -109,24 +109,42 @@ TEST_P(PsychroChartTest, LinesAgreeWithTheLibrary) {
                 << line.Key << "=" << line.Value << " ends at RH " << rh.Value;
         }
     }
-    // Each family's values: whole multiples of one step in the units shown.
-    for (const auto& [kind, key] : {std::pair{TKXPsychroLineKind::Enthalpy, "h"},
-                                    {TKXPsychroLineKind::WetBulb, "T"},
-                                    {TKXPsychroLineKind::Volume, "v"}}) {
-        std::vector<double> shown;
-        for (const TKXPsychroLine& line : chart.Lines) {
-            double v = line.Value;
-            if (line.Kind != kind) continue;
-            if (c.UnitSystem >= 0) {
-                ASSERT_TRUE(units.FromStandard(key, line.Value, v));
-            }
-            shown.push_back(v);
+    // Each family's values: whole multiples of one step in the units shown, none missing, from
+    // the box's lower left corner (dry air at the lowest temperature) to its upper right (the
+    // highest temperature, at the top or on the saturation curve).
+    const double wsRight = Direct3(c.Library, "WsPT", c.P, chart.Max.X).Value;
+    const double wTopRight = std::min(chart.Max.Y, wsRight);
+    const struct {
+        TKXPsychroLineKind Kind;
+        const char* Key;  // of the unit
+        const char* Forward;
+    } families[] = {{TKXPsychroLineKind::Enthalpy, "h", "HPTW"},
+                    {TKXPsychroLineKind::WetBulb, "T", nullptr},
+                    {TKXPsychroLineKind::Volume, "v", "VPTW"}};
+    const auto shownOf = [&](const char* key, double standard) {
+        double v = standard;
+        if (c.UnitSystem >= 0) {
+            EXPECT_TRUE(units.FromStandard(key, standard, v));
         }
+        return v;
+    };
+    for (const auto& family : families) {
+        std::vector<double> shown;
+        for (const TKXPsychroLine& line : chart.Lines)
+            if (line.Kind == family.Kind) shown.push_back(shownOf(family.Key, line.Value));
         ASSERT_GE(shown.size(), 2u);
-        double step = 1e300;
-        for (std::size_t i = 1; i < shown.size(); ++i)
-            step = std::min(step, std::fabs(shown[i] - shown[i - 1]));
-        for (double v : shown) EXPECT_NEAR(v / step, std::round(v / step), 1e-6) << key << "=" << v;
+        const double step = shown[1] - shown[0];
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            EXPECT_NEAR(shown[i] / step, std::round(shown[i] / step), 1e-6) << family.Key;
+            EXPECT_NEAR(shown[i] - shown[0], i * step, 1e-6 * step) << family.Key << " missing";
+        }
+        if (!family.Forward) continue;
+        const double lowest =
+            shownOf(family.Key, Direct3(c.Library, family.Forward, c.P, chart.Min.X, 0.0).Value);
+        const double highest = shownOf(
+            family.Key, Direct3(c.Library, family.Forward, c.P, chart.Max.X, wTopRight).Value);
+        EXPECT_LT(shown.front() - step, lowest) << family.Key;
+        EXPECT_GT(shown.back() + step, highest) << family.Key;
     }
     EXPECT_EQ(counts[int(TKXPsychroLineKind::Saturation)], 1);
     EXPECT_EQ(counts[int(TKXPsychroLineKind::RelativeHumidity)], 9);
