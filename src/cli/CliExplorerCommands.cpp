@@ -15,6 +15,8 @@
 #include "KXExplorerState.h"
 #include "KXExplorerTable.h"
 #include "KXExplorerUnits.h"
+#include "KXHumidAir.h"
+#include "KXPsychroChart.h"
 #include "KX_Libraries_Object.h"
 #include "NumberText.h"
 
@@ -195,9 +197,15 @@ bool ParseSize(const std::string& text, int& width, int& height) {
 }
 
 struct TDiagramArgs {
-    std::string Library, Kind, Out, Size = "900x650";
+    std::string Library, Kind, Out, Size = "900x650", Pressure;
     std::vector<std::string> State, RangeX, RangeY, Steps;
     TOutputOptions Output;
+
+    void ReadSize(int& width, int& height) const {
+        if (!ParseSize(Size, width, height) || width < 200 || height < 150 || width > 10000 ||
+            height > 10000)
+            Usage("--size needs WxH, from 200x150 to 10000x10000: " + Typed(Size));
+    }
 };
 
 // What the isolines and the view are drawn for: --range-x/--range-y in the axes' units shown,
@@ -244,14 +252,58 @@ TKXDiagramOptions DiagramOptions(const TDiagramArgs& a, TKXDiagramKind kind,
     return options;
 }
 
+// The psychrometric chart of a humid-air library at --p (default standard pressure); --state
+// INPUT T X marks the state of dry bulb T with relative humidity, humidity ratio, dew point or
+// wet bulb X (RH, W, Td, Twb).
+void DrawPsychro(const TKXLibraries& registry, const TDiagramArgs& a, std::ostream& out) {
+    const int index = registry.FindLibrary(Typed(a.Library));
+    if (index < 0) Usage("unknown library: " + Typed(a.Library));
+    if (!IsHumidAirLibrary(registry, index))
+        Usage("psychro needs a humid-air library: " + Typed(a.Library));
+    if (!a.RangeX.empty() || !a.RangeY.empty() || !a.Steps.empty())
+        Usage("--range-x, --range-y and --step are options of the fluid charts, not of psychro");
+    const TKXHumidAirFunctions air(registry, index);
+    int width = 0, height = 0;
+    a.ReadSize(width, height);
+    const double p = a.Pressure.empty() ? KXStandardPressure : Number(a.Pressure);
+    std::optional<TKXPoint> marker;
+    if (!a.State.empty()) {
+        if (a.State.size() != 3) Usage("--state needs INPUT T X for psychro");
+        const TKXHumidInputInfo* input = FindHumidInput(Typed(a.State[0]));
+        if (!input) Usage("unknown humidity input: " + Typed(a.State[0]) + " (RH, W, Td, Twb)");
+        const TKXState state =
+            ComputeHumidAirState(air, input->Input, p, Number(a.State[1]), Number(a.State[2]));
+        if (!state.Ok) out << "error\t" << state.ErrorText << "\n";  // drawn without the state
+        marker = HumidStateInChart(state);
+    }
+    const TKXUnitChoice units = a.Output.Choice();
+    const TKXPsychroChart chart = ComputePsychroChart(air, p, &units);
+    if (!chart.Ok()) out << "error\t" << chart.Error << "\n";  // the text drawn in the chart
+#ifdef VARNEXA_HAVE_RENDER
+    TKXDiagramRequest request;
+    request.Psychro = &chart;
+    request.Units = &units;
+    request.State = marker ? &*marker : nullptr;
+    request.Path = Typed(a.Out);
+    request.Width = width;
+    request.Height = height;
+    std::string error;
+    if (!DrawDiagramFile(request, error)) Usage(error);
+#else
+    Usage("this varnexa-cli was built without Qt and cannot draw diagrams");
+#endif
+}
+
 void DrawDiagram(const TKXLibraries& registry, const TDiagramArgs& a, std::ostream& out) {
+    if (a.Kind == "psychro") return DrawPsychro(registry, a, out);
+    if (!a.Pressure.empty()) Usage("--p is the pressure of the psychro chart only");
     const TKXFluidFunctions fluid = Fluid(registry, a.Library);
     const auto kind = FindDiagramKind(a.Kind);
-    if (!kind) Usage("unknown diagram: " + Typed(a.Kind) + " (ph, ts, hs, pT)");
+    if (!kind) Usage("unknown diagram: " + Typed(a.Kind) + " (ph, ts, hs, pT, psychro)");
+    if (IsHumidAirLibrary(registry, fluid.LibraryIndex()))
+        Usage(fluid.LibraryName() + " draws the psychrometric chart only: psychro");
     int width = 0, height = 0;
-    if (!ParseSize(a.Size, width, height) || width < 200 || height < 150 || width > 10000 ||
-        height > 10000)
-        Usage("--size needs WxH, from 200x150 to 10000x10000: " + Typed(a.Size));
+    a.ReadSize(width, height);
     std::optional<TKXPoint> marker;
     if (!a.State.empty()) {
         if (a.State.size() != 3) Usage("--state needs PAIR X1 X2");
@@ -361,14 +413,20 @@ void RegisterExplorerCommands(CLI::App& app, const TKXLibraries& registry, std::
 
     auto diagramArgs = std::make_shared<TDiagramArgs>();
     auto* diagram = app.add_subcommand(
-        "diagram", "Draw a log p-h, T-s, h-s or p-T diagram of LIBRARY into a PNG or SVG file");
+        "diagram",
+        "Draw a log p-h, T-s, h-s or p-T diagram of LIBRARY, or the psychrometric chart of a "
+        "humid-air library, into a PNG or SVG file");
     diagram->add_option("LIBRARY", diagramArgs->Library, "library name or short name")->required();
-    diagram->add_option("KIND", diagramArgs->Kind, "ph, ts, hs or pT")->required();
-    diagram->add_option("--state", diagramArgs->State, "PAIR X1 X2: mark this state")
+    diagram->add_option("KIND", diagramArgs->Kind, "ph, ts, hs, pT or psychro")->required();
+    diagram
+        ->add_option("--state", diagramArgs->State,
+                     "PAIR X1 X2: mark this state (psychro: INPUT T X, INPUT RH, W, Td or Twb)")
         ->expected(3)
         ->allow_extra_args(false);
     diagram->add_option("--out", diagramArgs->Out, "FILE.png or FILE.svg")->required();
     diagram->add_option("--size", diagramArgs->Size, "WxH in pixels (default 900x650)");
+    diagram->add_option("--p", diagramArgs->Pressure,
+                        "BAR: the psychro chart's pressure in bar(a) (default 1.01325)");
     diagram->add_option("--unit", diagramArgs->Output.Units, "KEY=UNIT: an axis in UNIT");
     diagram
         ->add_option("--range-x", diagramArgs->RangeX, "A B: the x axis from A to B (units shown)")

@@ -8,8 +8,10 @@
 
 #include "KXDiagram.h"
 #include "KXExplorerUnits.h"
+#include "KXPsychroChart.h"
 
-inline constexpr int KXDiagramRequestLayout = 1;
+// 2: the psychrometric chart.
+inline constexpr int KXDiagramRequestLayout = 2;
 
 struct TKXDiagramRequest {
     int Layout = KXDiagramRequestLayout;  // first, so any module can read it
@@ -20,6 +22,8 @@ struct TKXDiagramRequest {
     std::string Path;                     // FILE.png or FILE.svg
     int Width = 900, Height = 650;
     std::string Error;  // the reason when the file was not written
+    // A psychrometric chart drawn instead of Diagram, with State as its (T, W) point, or none.
+    const TKXPsychroChart* Psychro = nullptr;
 };
 
 // The module's one exported function, looked up by this name: writes the file and returns 1,

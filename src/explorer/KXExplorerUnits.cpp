@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "KXExplorerState.h"
+#include "KXHumidAir.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ constexpr const char* GlideKey = "glide";
 
 int32_t QuantityOfKey(const std::string& key) {
     const TKXPropertyInfo* p = FindProperty(BaseKey(key));
+    if (!p) p = FindHumidAirProperty(key);  // RH, W, Td, Twb, mu, psi, z
     return p ? p->Quantity : -1;
 }
 

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QThreadPool>
@@ -32,6 +33,8 @@
 #include "KXClipboard.h"
 #include "KXCycleTab.h"
 #include "KXDiagramWidget.h"
+#include "KXHumidAirPage.h"
+#include "KXPsychroWidget.h"
 #include "KX_Libraries_Object.h"
 #include "KX_Version.h"
 #include "NumberText.h"
@@ -142,7 +145,12 @@ TKXExplorerWindow::TKXExplorerWindow(const TKXLibraries& libraries, int unitSyst
 
     Tabs_ = new QTabWidget(this);
     Tabs_->setObjectName("ExplorerTabs");
-    Tabs_->addTab(CreateStateTab(), "State");
+    // The State tab holds the fluid state or, for a humid-air library, the humid-air page.
+    StateStack = new QStackedWidget(this);
+    StateStack->addWidget(CreateStateTab());
+    HumidPage = new TKXHumidAirPage(Libraries, *Units_, *InputUnits_, Clipboard, this);
+    StateStack->addWidget(HumidPage);
+    Tabs_->addTab(StateStack, "State");
     Tabs_->addTab(CreateTableTab(), "Table");
     Tabs_->addTab(CreateDiagramTab(), "Diagram");
     CycleTab_ = new TKXCycleTab(Clipboard, this);
@@ -150,6 +158,14 @@ TKXExplorerWindow::TKXExplorerWindow(const TKXLibraries& libraries, int unitSyst
     Tabs_->addTab(CycleTab_, "Cycle");
     layout->addWidget(Tabs_, 1);
     connect(CycleTab_, &TKXCycleTab::CycleChanged, this, [this] { ShowCycle(); });
+    connect(HumidPage, &TKXHumidAirPage::StateChanged, this, [this] {
+        if (!HumidAir_) return;
+        Psychro->SetState(HumidStateInChart(HumidPage->State()));
+        if (HumidPage->Pressure() != PsychroPressure) RecomputePsychro();
+        emit StateChanged();
+    });
+    // The axes and the lines' round values in the new unit.
+    connect(HumidPage, &TKXHumidAirPage::UnitsChanged, this, [this] { RecomputePsychro(); });
 
     // The remembered library and chart are chosen before the first computation, so that no
     // default state, table or diagram is computed only to be replaced.
@@ -365,7 +381,12 @@ QWidget* TKXExplorerWindow::CreateDiagramTab() {
     Diagram->setToolTip(
         "Wheel: zoom; drag: zoom to a rectangle; Ctrl+drag or middle drag: pan; "
         "click: set the state there");
-    layout->addWidget(Diagram, 1);
+    DiagramStack = new QStackedWidget(tab);
+    DiagramStack->addWidget(Diagram);
+    Psychro = new TKXPsychroWidget(tab);
+    Psychro->setToolTip("Click: set the state there");
+    DiagramStack->addWidget(Psychro);
+    layout->addWidget(DiagramStack, 1);
     HoverLbl = new QLabel(tab);
     HoverLbl->setObjectName("HoverLbl");
     layout->addWidget(HoverLbl);
@@ -389,15 +410,25 @@ QWidget* TKXExplorerWindow::CreateDiagramTab() {
     connect(png, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getSaveFileName(this, "Export diagram", "diagram.png",
                                                           "PNG images (*.png)");
-        if (!path.isEmpty()) Diagram->SavePng(path);
+        if (!path.isEmpty()) HumidAir_ ? Psychro->Save(path) : Diagram->SavePng(path);
     });
     connect(svg, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getSaveFileName(this, "Export diagram", "diagram.svg",
                                                           "SVG drawings (*.svg)");
-        if (!path.isEmpty()) Diagram->SaveSvg(path);
+        if (!path.isEmpty()) HumidAir_ ? Psychro->Save(path) : Diagram->SaveSvg(path);
     });
     connect(Diagram, &TKXDiagramWidget::Clicked, this, [this](TKXPoint p) { SetStateAt(p); });
     connect(Diagram, &TKXDiagramWidget::Hovered, this, [this](TKXPoint p) { ShowHover(p); });
+    // A point of the psychrometric chart: its dry bulb and humidity ratio.
+    connect(Psychro, &TKXPsychroWidget::Clicked, this,
+            [this](TKXPoint p) { HumidPage->SetStateAt(p); });
+    connect(Psychro, &TKXPsychroWidget::Hovered, this, [this](TKXPoint p) {
+        const TKXPsychroPainter& painter = Psychro->Painter();
+        const TKXPoint shown = painter.ToDisplay(p);
+        HoverLbl->setText(QString("T = %1 %2, W = %3 %4")
+                              .arg(Q(FormatGeneral(shown.X, 5)), Q(Units_->UnitFor("T")),
+                                   Q(FormatGeneral(shown.Y, 5)), Q(Units_->UnitFor("W"))));
+    });
     connect(this, &TKXExplorerWindow::StateChanged, this,
             [this] { Diagram->SetState(StateInDiagram(State_, DiagramKind())); });
     return tab;
@@ -488,6 +519,47 @@ void TKXExplorerWindow::RecomputeDiagram(bool keepView) {
                 self->DiagramShown = generation;
                 self->CurrentDiagram = diagram;
                 self->ShowDiagram(*diagram);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void TKXExplorerWindow::ShowHumidAir(bool humid) {
+    HumidAir_ = humid;
+    // Humid air has no fluid state, tables or cycles: its own page, its chart.
+    StateStack->setCurrentIndex(humid ? 1 : 0);
+    Tabs_->setTabText(0, humid ? "Humid air" : "State");
+    for (QWidget* tab : {Tabs_->widget(1), static_cast<QWidget*>(CycleTab_)}) {
+        const int i = Tabs_->indexOf(tab);
+        Tabs_->setTabEnabled(i, !humid);
+        if (humid && Tabs_->currentIndex() == i) Tabs_->setCurrentIndex(0);
+    }
+    DiagramStack->setCurrentIndex(humid ? 1 : 0);
+    DiagramKindList->setVisible(!humid);
+    if (auto* reset = findChild<QPushButton*>("ResetViewBtn")) reset->setVisible(!humid);
+    HoverLbl->clear();
+}
+
+void TKXExplorerWindow::RecomputePsychro() {
+    if (!HumidAir_) return;
+    // Off the user-interface thread, as the diagrams: a newer request makes an older one stale.
+    const int generation = ++PsychroGeneration;
+    const double p = PsychroPressure = HumidPage->Pressure();
+    auto air = std::make_shared<TKXHumidAirFunctions>(Libraries, LibraryList->currentIndex());
+    QPointer<TKXExplorerWindow> self(this);
+    auto units = std::make_shared<const TKXUnitChoice>(*Units_);
+    QThreadPool::globalInstance()->start([self, air, p, units, generation] {
+        auto chart =
+            std::make_shared<const TKXPsychroChart>(ComputePsychroChart(*air, p, units.get()));
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, chart, generation] {
+                if (!self || generation != self->PsychroGeneration) return;
+                self->PsychroShown = generation;
+                self->CurrentPsychro = chart;
+                self->Psychro->SetChart(*chart, *self->Units_);
+                self->Psychro->SetState(HumidStateInChart(self->HumidPage->State()));
+                emit self->DiagramChanged();
             },
             Qt::QueuedConnection);
     });
@@ -758,6 +830,13 @@ void TKXExplorerWindow::LibraryChanged() {
     const QString caption = QString("%1 %2").arg(Caption, VARNEXA_VERSION);
     setWindowTitle(library ? QString("%1 - %2").arg(caption, Q(KXLibraryNames(*library)))
                            : caption);
+    const bool humid = IsHumidAirLibrary(Libraries, LibraryList->currentIndex());
+    ShowHumidAir(humid);
+    if (humid) {
+        HumidPage->SetLibrary(LibraryList->currentIndex());
+        RecomputePsychro();
+        return;
+    }
     Pairs = OfferedInputPairs(*Fluid_);
     Filling = true;
     PairList->clear();

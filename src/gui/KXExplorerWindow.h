@@ -12,6 +12,7 @@
 #include "KXExplorerState.h"
 #include "KXExplorerTable.h"
 #include "KXExplorerUnits.h"
+#include "KXPsychroChart.h"
 
 class IKXClipboard;
 class QComboBox;
@@ -19,12 +20,15 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
+class QStackedWidget;
 class QTabWidget;
 class QTimer;
 class QTableWidget;
 class TKXLibraries;
 class TKXDiagramWidget;
 class TKXCycleTab;
+class TKXHumidAirPage;
+class TKXPsychroWidget;
 
 class TKXExplorerWindow : public QWidget {
     Q_OBJECT
@@ -78,6 +82,12 @@ class TKXExplorerWindow : public QWidget {
     TKXCycleTab* CycleTab() const { return CycleTab_; }
     // Sets the state at a point of the diagram (standard units), as a click does.
     bool SetStateAt(TKXPoint standard);
+    // A humid-air library: its page in place of the fluid state (tab "Humid air") and the
+    // psychrometric chart at the page's pressure in the Diagram tab.
+    bool HumidAir() const { return HumidAir_; }
+    TKXHumidAirPage* HumidAirPage() const { return HumidPage; }
+    TKXPsychroWidget* PsychroView() const { return Psychro; }
+    bool PsychroReady() const { return PsychroShown == PsychroGeneration; }
 
   signals:
     // The state changed (a new state, a failure or another library).
@@ -101,6 +111,8 @@ class TKXExplorerWindow : public QWidget {
     void FillIsolineFamilies();
     void ShowIsolineStep();
     void TakeIsolineStep();
+    void RecomputePsychro();
+    void ShowHumidAir(bool humid);
     void ShowDiagram(const TKXDiagram& diagram);
     void ShowHover(TKXPoint standard);
     void ShowCycle();
@@ -178,6 +190,17 @@ class TKXExplorerWindow : public QWidget {
     std::shared_ptr<const TKXDiagram> CurrentDiagram;
     int DiagramGeneration = 0;
     int DiagramShown = -1;
+    // Humid air
+    bool HumidAir_ = false;
+    QStackedWidget* StateStack = nullptr;
+    QStackedWidget* DiagramStack = nullptr;
+    QWidget* DiagramKindRow = nullptr;
+    TKXHumidAirPage* HumidPage = nullptr;
+    TKXPsychroWidget* Psychro = nullptr;
+    std::shared_ptr<const TKXPsychroChart> CurrentPsychro;
+    int PsychroGeneration = 0;
+    int PsychroShown = -1;
+    double PsychroPressure = 0.0;  // of the chart last asked for
 };
 
 // The picture of the main window's button that opens the explorer: a small p-h dome.

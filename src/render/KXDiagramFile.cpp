@@ -45,6 +45,14 @@ void EnsureGuiApplication() {
 
 bool SaveDiagram(const TKXDiagramPainter& painter, const std::string& path, QSize size,
                  std::string& error) {
+    TKXDiagramPainter sized = painter;
+    // The same visible range at the file's size.
+    sized.SetSize(size);
+    return SaveDrawing([&sized](QPainter& p) { sized.Paint(p); }, path, size, error);
+}
+
+bool SaveDrawing(const std::function<void(QPainter&)>& paint, const std::string& path, QSize size,
+                 std::string& error) {
     const QString file = QString::fromStdString(path);
     const bool svg = file.endsWith(".svg", Qt::CaseInsensitive);
     if (!svg && !file.endsWith(".png", Qt::CaseInsensitive)) {
@@ -52,9 +60,6 @@ bool SaveDiagram(const TKXDiagramPainter& painter, const std::string& path, QSiz
         return false;
     }
     EnsureGuiApplication();
-    TKXDiagramPainter sized = painter;
-    // The same visible range at the file's size.
-    sized.SetSize(size);
 
     // The whole file is made in memory, written to a temporary file beside the target and
     // renamed over it only when every byte is written: a full disk or a failed encoder leaves an
@@ -71,7 +76,7 @@ bool SaveDiagram(const TKXDiagramPainter& painter, const std::string& path, QSiz
         generator.setTitle("Varnexa diagram");
         QPainter p;
         if (p.begin(&generator)) {
-            sized.Paint(p);
+            paint(p);
             drawn = p.end();
         }
     } else {
@@ -79,7 +84,7 @@ bool SaveDiagram(const TKXDiagramPainter& painter, const std::string& path, QSiz
         image.fill(Qt::white);
         {
             QPainter p(&image);
-            sized.Paint(p);
+            paint(p);
         }
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
