@@ -98,6 +98,8 @@ TEST(CliPsychro, ChartsAndLibrariesThatDoNotGoTogether) {
         {{"diagram", "RP1485", "psychro", "--state", "RHX", "25", "0.5", "--out", out},
          "unknown humidity input: RHX"},
         {{"diagram", "RP1485", "psychro", "--p", "abc", "--out", out}, "not a number: abc"},
+        {{"diagram", "RP1485", "psychro", "--step", "T=5", "--out", out},
+         "are options of the fluid charts"},
     };
     for (const auto& c : cases) {
         const CliRun r = Cli(c.Args);
