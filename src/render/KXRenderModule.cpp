@@ -9,9 +9,13 @@ extern "C" __attribute__((visibility("default"))) int varnexa_draw_diagram_file(
     if (request->Layout != KXDiagramRequestLayout) return -1;
     TKXDiagramPainter painter(*request->Diagram, *request->Units);
     if (request->State) painter.SetState(*request->State);
+    if (request->Title) painter.SetTitle(*request->Title);
     if (request->Cycle) painter.SetCycle(*request->Cycle);
-    return SaveDiagram(painter, request->Path, QSize(request->Width, request->Height),
-                       request->Error)
-               ? 1
-               : 0;
+    if (request->CyclePoints) painter.SetCyclePoints(*request->CyclePoints);
+    if (request->Marks) painter.SetMarks(*request->Marks);
+    TKXDiagramFileOptions options;
+    options.Size = QSize(request->Width, request->Height);
+    options.Dpi = request->Dpi;
+    options.Page = request->Letter ? QPageSize::Letter : QPageSize::A4;
+    return SaveDiagram(painter, request->Path, options, request->Error) ? 1 : 0;
 }
