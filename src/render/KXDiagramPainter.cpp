@@ -40,7 +40,7 @@ const char* ChartName(TKXDiagramKind kind) {
     return "";
 }
 
-const QColor MarkColour(200, 0, 0);
+const QColor MarkColour(200, 0, 0), CycleColour(20, 40, 160);
 
 QColor ColourOf(TKXCurveKind kind) {
     switch (kind) {
@@ -412,7 +412,7 @@ void TKXDiagramPainter::PaintLines(QPainter& painter, const QRectF& plot) const 
     }
     if (!Cycle.Segments.empty()) {
         // The cycle: a dark blue path with its numbered state points.
-        const QColor blue(20, 40, 160);
+        const QColor blue = CycleColour;
         painter.setPen(QPen(blue, 2));
         painter.setBrush(Qt::NoBrush);
         for (const auto& segment : Cycle.Segments) {
@@ -471,7 +471,10 @@ void TKXDiagramPainter::PaintLines(QPainter& painter, const QRectF& plot) const 
             double x = box.left();
             for (int k = 0; k < cells[r].size(); ++k) {
                 const double w = widths[std::size_t(k)];
-                painter.setPen(r > 0 && k == 0 ? MarkColour : QColor(Qt::black));
+                // A number in its point's colour: the cycle's first, then the marks.
+                painter.setPen(r == 0 || k > 0           ? QColor(Qt::black)
+                               : r <= CyclePoints.size() ? CycleColour
+                                                         : MarkColour);
                 painter.drawText(QRectF(x, y, w, row), Qt::AlignRight | Qt::AlignVCenter,
                                  cells[r][k]);
                 x += w + 12;
