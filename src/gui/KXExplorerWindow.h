@@ -85,7 +85,8 @@ class TKXExplorerWindow : public QWidget {
     void MarkCurrentState();
     void ClearMarks();
     std::size_t MarkedStateCount() const { return MarkedStates.size(); }
-    // "Print...": the diagram on one landscape page of the printer.
+    // "Print...": the diagram on one page of the printer (landscape unless the print dialog
+    // said otherwise).
     bool PrintDiagram(QPrinter& printer) const;
 
   signals:

@@ -67,7 +67,7 @@ bool TKXDiagramWidget::SavePdf(const QString& path, QPageSize::PageSizeId page) 
 }
 
 bool TKXDiagramWidget::Print(QPrinter& printer) const {
-    printer.setPageOrientation(QPageLayout::Landscape);
+    // On the page and orientation the printer holds (the print dialog offers landscape first).
     QPainter p;
     if (!p.begin(&printer)) return false;
     PaintOnPage(Painter_, p, printer.pageLayout().paintRectPixels(printer.resolution()),

@@ -27,7 +27,8 @@ class TKXDiagramWidget : public QWidget {
     // The visible diagram as it is on screen, at the widget's size.
     bool SavePng(const QString& path) const;
     bool SaveSvg(const QString& path) const;
-    // The visible diagram on one landscape page: a PDF file (A4 or Letter), or a printer.
+    // The visible diagram on one page: of a PDF file (A4 or Letter, landscape), or of a printer
+    // (its page and orientation).
     bool SavePdf(const QString& path, QPageSize::PageSizeId page = QPageSize::A4) const;
     bool Print(QPrinter& printer) const;
 

@@ -305,6 +305,7 @@ class ExplorerDiagramTest : public QObject {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printed);
         printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Landscape);  // as the print button sets it
         QVERIFY(e->PrintDiagram(printer));
         QVERIFY(diagram->SavePdf(letter, QPageSize::Letter));
         QCOMPARE(PageSize(printed), QSize(842, 595));
