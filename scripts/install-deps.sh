@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs (and the tools that build and check the Debian
-# package: dpkg-dev, file, lintian, desktop-file-utils, appstream); does nothing when all are present.
+# package: dpkg-dev, file, lintian, desktop-file-utils, appstream; poppler-utils, with which the tests
+# read the PDF files they write); does nothing when all are present.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
     python3 python3-numpy python3-pytest python3-dask python3-distributed python3-setuptools
     python3-pip python3-venv
     qt6-svg-dev
+    poppler-utils
     clang-format
     dpkg-dev file lintian desktop-file-utils appstream
 )

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <memory>
@@ -12,6 +13,7 @@
 
 #include "KXCycle.h"
 #include "KXDiagram.h"
+#include "KXDiagramMarks.h"
 #include "KXExplorerState.h"
 #include "KXExplorerTable.h"
 #include "KXExplorerUnits.h"
@@ -197,8 +199,10 @@ bool ParseSize(const std::string& text, int& width, int& height) {
 }
 
 struct TDiagramArgs {
-    std::string Library, Kind, Out, Size = "900x650", Pressure;
-    std::vector<std::string> State, RangeX, RangeY, Steps;
+    std::string Library, Kind, Out, Size = "900x650", Page = "a4", Pressure;
+    std::vector<std::vector<std::string>> States;  // each --state: PAIR X1 X2 (psychro: INPUT T X)
+    std::vector<std::string> RangeX, RangeY, Steps;
+    int Dpi = 96;
     TOutputOptions Output;
 
     void ReadSize(int& width, int& height) const {
@@ -207,6 +211,15 @@ struct TDiagramArgs {
             Usage("--size needs WxH, from 200x150 to 10000x10000: " + Typed(Size));
     }
 };
+
+// A PDF's paper from --page: A4 or US Letter.
+bool LetterPage(const std::string& page) {
+    std::string word = Typed(page);
+    std::transform(word.begin(), word.end(), word.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (word != "a4" && word != "letter") Usage("--page needs a4 or letter: " + Typed(page));
+    return word == "letter";
+}
 
 // What the isolines and the view are drawn for: --range-x/--range-y in the axes' units shown,
 // --step KEY=V in the family's unit shown (0 or "off": no such lines).
@@ -266,13 +279,16 @@ void DrawPsychro(const TKXLibraries& registry, const TDiagramArgs& a, std::ostre
     int width = 0, height = 0;
     a.ReadSize(width, height);
     const double p = a.Pressure.empty() ? KXStandardPressure : Number(a.Pressure);
+    const bool letter = LetterPage(a.Page);
     std::optional<TKXPoint> marker;
-    if (!a.State.empty()) {
-        if (a.State.size() != 3) Usage("--state needs INPUT T X for psychro");
-        const TKXHumidInputInfo* input = FindHumidInput(Typed(a.State[0]));
-        if (!input) Usage("unknown humidity input: " + Typed(a.State[0]) + " (RH, W, Td, Twb)");
+    if (a.States.size() > 1) Usage("the psychro chart marks one state: --state INPUT T X");
+    if (!a.States.empty()) {
+        const std::vector<std::string>& given = a.States.front();
+        if (given.size() != 3) Usage("--state needs INPUT T X for psychro");
+        const TKXHumidInputInfo* input = FindHumidInput(Typed(given[0]));
+        if (!input) Usage("unknown humidity input: " + Typed(given[0]) + " (RH, W, Td, Twb)");
         const TKXState state =
-            ComputeHumidAirState(air, input->Input, p, Number(a.State[1]), Number(a.State[2]));
+            ComputeHumidAirState(air, input->Input, p, Number(given[1]), Number(given[2]));
         if (!state.Ok) out << "error\t" << state.ErrorText << "\n";  // drawn without the state
         marker = HumidStateInChart(state);
     }
@@ -287,9 +303,12 @@ void DrawPsychro(const TKXLibraries& registry, const TDiagramArgs& a, std::ostre
     request.Path = Typed(a.Out);
     request.Width = width;
     request.Height = height;
+    request.Dpi = a.Dpi;
+    request.Letter = letter;
     std::string error;
     if (!DrawDiagramFile(request, error)) Usage(error);
 #else
+    (void)letter;
     Usage("this varnexa-cli was built without Qt and cannot draw diagrams");
 #endif
 }
@@ -304,16 +323,18 @@ void DrawDiagram(const TKXLibraries& registry, const TDiagramArgs& a, std::ostre
         Usage(fluid.LibraryName() + " draws the psychrometric chart only: psychro");
     int width = 0, height = 0;
     a.ReadSize(width, height);
-    std::optional<TKXPoint> marker;
-    if (!a.State.empty()) {
-        if (a.State.size() != 3) Usage("--state needs PAIR X1 X2");
-        const TKXPairInfo* pair = FindInputPair(a.State[0]);
-        if (!pair) Usage("unknown pair: " + Typed(a.State[0]));
-        const TKXState state =
-            ComputeState(fluid, pair->Pair, Number(a.State[1]), Number(a.State[2]));
+    const bool letter = LetterPage(a.Page);
+    // Each state numbered in the order given; one that fails is reported and left out.
+    std::vector<TKXMarkedState> marks;
+    for (const std::vector<std::string>& given : a.States) {
+        if (given.size() != 3) Usage("--state needs PAIR X1 X2");
+        const TKXPairInfo* pair = FindInputPair(given[0]);
+        if (!pair) Usage("unknown pair: " + Typed(given[0]));
+        const TKXState state = ComputeState(fluid, pair->Pair, Number(given[1]), Number(given[2]));
         if (!state.Ok) out << "error\t" << state.ErrorText << "\n";  // drawn without the state
-        marker = StateInDiagram(state, *kind);
+        if (auto mark = MarkState(state, *kind, "")) marks.push_back(*mark);
     }
+    const TKXDiagramTitle title = DiagramTitle(fluid.Info());
     const TKXUnitChoice units = a.Output.Choice();
     const TKXDiagramOptions options = DiagramOptions(a, *kind, units);
 #ifdef VARNEXA_HAVE_RENDER
@@ -321,14 +342,18 @@ void DrawDiagram(const TKXLibraries& registry, const TDiagramArgs& a, std::ostre
     TKXDiagramRequest request;
     request.Diagram = &diagram;
     request.Units = &units;
-    request.State = marker ? &*marker : nullptr;
+    request.Marks = &marks;
+    request.Title = &title;
     request.Path = Typed(a.Out);
     request.Width = width;
     request.Height = height;
+    request.Dpi = a.Dpi;
+    request.Letter = letter;
     std::string error;
     if (!DrawDiagramFile(request, error)) Usage(error);
 #else
     (void)options;
+    (void)letter;
     Usage("this varnexa-cli was built without Qt and cannot draw diagrams");
 #endif
 }
@@ -364,10 +389,14 @@ void PrintCycle(const TKXLibraries& registry, const TCycleArgs& a, std::ostream&
     const TKXUnitChoice units(Catalogue(), 0);
     const TKXDiagram diagram = ComputeDiagram(fluid, *kind);
     const TKXCyclePath path = CycleInDiagram(fluid, cycle, *kind);
+    const std::vector<TKXMarkedState> points = CycleMarks(cycle, path);
+    const TKXDiagramTitle title = DiagramTitle(fluid.Info());
     TKXDiagramRequest request;
     request.Diagram = &diagram;
     request.Units = &units;
     request.Cycle = &path;
+    request.CyclePoints = &points;
+    request.Title = &title;
     request.Path = Typed(a.Diagram);
     std::string error;
     if (!DrawDiagramFile(request, error)) Usage(error);
@@ -415,18 +444,29 @@ void RegisterExplorerCommands(CLI::App& app, const TKXLibraries& registry, std::
     auto* diagram = app.add_subcommand(
         "diagram",
         "Draw a log p-h, T-s, h-s or p-T diagram of LIBRARY, or the psychrometric chart of a "
-        "humid-air library, into a PNG or SVG file");
+        "humid-air library, into a PNG, SVG or PDF file");
     diagram->add_option("LIBRARY", diagramArgs->Library, "library name or short name")->required();
     diagram->add_option("KIND", diagramArgs->Kind, "ph, ts, hs, pT or psychro")->required();
     diagram
-        ->add_option("--state", diagramArgs->State,
-                     "PAIR X1 X2: mark this state (psychro: INPUT T X, INPUT RH, W, Td or Twb)")
+        ->add_option("--state", diagramArgs->States,
+                     "PAIR X1 X2: mark this state, numbered and listed in the legend; may be "
+                     "given several times (psychro: once, INPUT T X, INPUT RH, W, Td or Twb)")
         ->expected(3)
         ->allow_extra_args(false);
-    diagram->add_option("--out", diagramArgs->Out, "FILE.png or FILE.svg")->required();
+    diagram
+        ->add_option("--out", diagramArgs->Out,
+                     "FILE.png, FILE.svg or FILE.pdf (the format by the ending)")
+        ->required();
     diagram->add_option("--size", diagramArgs->Size, "WxH in pixels (default 900x650)");
     diagram->add_option("--p", diagramArgs->Pressure,
                         "BAR: the psychro chart's pressure in bar(a) (default 1.01325)");
+    diagram
+        ->add_option("--dpi", diagramArgs->Dpi,
+                     "a PNG's resolution, 10 to 2400 (default 96): stored in the file, text and "
+                     "lines drawn at N/96 of their screen size")
+        ->check(CLI::Range(10, 2400));
+    diagram->add_option("--page", diagramArgs->Page,
+                        "a PDF's paper, landscape: a4 (default) or letter");
     diagram->add_option("--unit", diagramArgs->Output.Units, "KEY=UNIT: an axis in UNIT");
     diagram
         ->add_option("--range-x", diagramArgs->RangeX, "A B: the x axis from A to B (units shown)")
@@ -480,7 +520,8 @@ void RegisterExplorerCommands(CLI::App& app, const TKXLibraries& registry, std::
     }
     cycle->add_option("--digits", c->Digits, "significant digits, 1 to 17 (default 5)")
         ->check(CLI::Range(1, 17));
-    cycle->add_option("--diagram", c->Diagram, "FILE.png or FILE.svg: draw the cycle on its chart");
+    cycle->add_option("--diagram", c->Diagram,
+                      "FILE.png, FILE.svg or FILE.pdf: draw the cycle on its chart");
     cycle->add_flag("--csv", c->Csv, "comma-separated instead of tab-separated");
     cycle->add_flag("--decimal-comma", c->DecimalComma,
                     "numbers with a decimal comma (and ';' between the fields with --csv)");

@@ -5,13 +5,16 @@
 // build: the request carries the explorer's own types, and its layout number makes a module of
 // another build refuse rather than misread it.
 #include <string>
+#include <vector>
 
 #include "KXDiagram.h"
+#include "KXDiagramMarks.h"
 #include "KXExplorerUnits.h"
 #include "KXPsychroChart.h"
 
-// 2: the psychrometric chart.
-inline constexpr int KXDiagramRequestLayout = 2;
+// 3: the psychrometric chart, marked states, the cycle's points, the title block, a PNG's
+// resolution and a PDF's paper.
+inline constexpr int KXDiagramRequestLayout = 3;
 
 struct TKXDiagramRequest {
     int Layout = KXDiagramRequestLayout;  // first, so any module can read it
@@ -19,9 +22,16 @@ struct TKXDiagramRequest {
     const TKXUnitChoice* Units = nullptr;
     const TKXPoint* State = nullptr;      // a state marker (standard units), or none
     const TKXCyclePath* Cycle = nullptr;  // a cycle over the lines (standard units), or none
-    std::string Path;                     // FILE.png or FILE.svg
+    std::string Path;                     // FILE.png, FILE.svg or FILE.pdf
     int Width = 900, Height = 650;
     std::string Error;  // the reason when the file was not written
+    // Numbered states (standard units; numbered on from the cycle's points) and the cycle's
+    // points listed in the legend; either may be none.
+    const std::vector<TKXMarkedState>* Marks = nullptr;
+    const std::vector<TKXMarkedState>* CyclePoints = nullptr;
+    const TKXDiagramTitle* Title = nullptr;  // the title block, or none
+    int Dpi = 96;                            // a PNG's resolution
+    bool Letter = false;                     // a PDF on US Letter instead of A4
     // A psychrometric chart drawn instead of Diagram, with State as its (T, W) point, or none.
     const TKXPsychroChart* Psychro = nullptr;
 };

@@ -16,6 +16,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -32,6 +34,7 @@
 #include "KXCalculatorController.h"
 #include "KXClipboard.h"
 #include "KXCycleTab.h"
+#include "KXDiagramMarks.h"
 #include "KXDiagramWidget.h"
 #include "KXHumidAirPage.h"
 #include "KXPsychroWidget.h"
@@ -373,9 +376,22 @@ QWidget* TKXExplorerWindow::CreateDiagramTab() {
     png->setObjectName("ExportPngBtn");
     auto* svg = new QPushButton("Export SVG...", tab);
     svg->setObjectName("ExportSvgBtn");
+    auto* pdf = new QPushButton("Export PDF...", tab);
+    pdf->setObjectName("ExportPdfBtn");
+    auto* print = new QPushButton("Print...", tab);
+    print->setObjectName("PrintBtn");
+    auto* mark = new QPushButton("Mark state", tab);
+    mark->setObjectName("MarkStateBtn");
+    mark->setToolTip("Keep the current state marked on the diagram, numbered and in the legend");
+    auto* clear = new QPushButton("Clear marks", tab);
+    clear->setObjectName("ClearMarksBtn");
+    row->addWidget(mark);
+    row->addWidget(clear);
     row->addWidget(reset);
     row->addWidget(png);
     row->addWidget(svg);
+    row->addWidget(pdf);
+    row->addWidget(print);
     layout->addLayout(row);
     Diagram = new TKXDiagramWidget(tab);
     Diagram->setToolTip(
@@ -417,6 +433,24 @@ QWidget* TKXExplorerWindow::CreateDiagramTab() {
                                                           "SVG drawings (*.svg)");
         if (!path.isEmpty()) HumidAir_ ? Psychro->Save(path) : Diagram->SaveSvg(path);
     });
+    connect(pdf, &QPushButton::clicked, this, [this] {
+        // The paper follows the file dialog's choice of filter: A4 unless Letter is picked.
+        QString filter;
+        const QString path = QFileDialog::getSaveFileName(
+            this, "Export diagram", "diagram.pdf",
+            "PDF, A4 landscape (*.pdf);;PDF, Letter landscape (*.pdf)", &filter);
+        if (!path.isEmpty())
+            Diagram->SavePdf(path, filter.contains("Letter") ? QPageSize::Letter : QPageSize::A4);
+    });
+    connect(print, &QPushButton::clicked, this, [this] {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        QPrintDialog dialog(&printer, this);
+        dialog.setWindowTitle("Print diagram");
+        if (dialog.exec() == QDialog::Accepted) PrintDiagram(printer);
+    });
+    connect(mark, &QPushButton::clicked, this, [this] { MarkCurrentState(); });
+    connect(clear, &QPushButton::clicked, this, [this] { ClearMarks(); });
     connect(Diagram, &TKXDiagramWidget::Clicked, this, [this](TKXPoint p) { SetStateAt(p); });
     connect(Diagram, &TKXDiagramWidget::Hovered, this, [this](TKXPoint p) { ShowHover(p); });
     // A point of the psychrometric chart: its dry bulb and humidity ratio.
@@ -429,8 +463,10 @@ QWidget* TKXExplorerWindow::CreateDiagramTab() {
                               .arg(Q(FormatGeneral(shown.X, 5)), Q(Units_->UnitFor("T")),
                                    Q(FormatGeneral(shown.Y, 5)), Q(Units_->UnitFor("W"))));
     });
-    connect(this, &TKXExplorerWindow::StateChanged, this,
-            [this] { Diagram->SetState(StateInDiagram(State_, DiagramKind())); });
+    connect(this, &TKXExplorerWindow::StateChanged, this, [this] {
+        Diagram->SetState(StateInDiagram(State_, DiagramKind()));
+        ShowMarks();
+    });
     return tab;
 }
 
@@ -577,14 +613,45 @@ void TKXExplorerWindow::ShowDiagram(const TKXDiagram& diagram) {
         PendingView.reset();
     }
     Diagram->SetState(StateInDiagram(State_, diagram.Kind));
+    Diagram->SetTitle(DiagramTitle(Fluid_->Info()));
+    ShowMarks();
     ShowCycle();
     emit DiagramChanged();
 }
 
 void TKXExplorerWindow::ShowCycle() {
     if (!Diagram || !CycleTab_ || !Fluid_) return;
-    Diagram->Painter().SetCycle(CycleInDiagram(*Fluid_, CycleTab_->Cycle(), DiagramKind()));
+    const TKXCyclePath path = CycleInDiagram(*Fluid_, CycleTab_->Cycle(), DiagramKind());
+    Diagram->Painter().SetCycle(path);
+    Diagram->Painter().SetCyclePoints(CycleMarks(CycleTab_->Cycle(), path));
     Diagram->update();
+}
+
+void TKXExplorerWindow::ShowMarks() {
+    if (!Diagram || !DiagramKindList) return;
+    std::vector<TKXMarkedState> marks;
+    for (const TKXState& state : MarkedStates)
+        if (auto m = MarkState(state, DiagramKind(), "")) marks.push_back(*m);
+    // The current state too, unless it is the one marked last.
+    if (auto current = MarkState(State_, DiagramKind(), ""))
+        if (marks.empty() || marks.back().p != current->p || marks.back().h != current->h)
+            marks.push_back(*current);
+    Diagram->SetMarks(marks);
+}
+
+void TKXExplorerWindow::MarkCurrentState() {
+    if (!State_.Ok) return;
+    MarkedStates.push_back(State_);
+    ShowMarks();
+}
+
+void TKXExplorerWindow::ClearMarks() {
+    MarkedStates.clear();
+    ShowMarks();
+}
+
+bool TKXExplorerWindow::PrintDiagram(QPrinter& printer) const {
+    return Diagram && Diagram->Print(printer);
 }
 
 bool TKXExplorerWindow::SetStateAt(TKXPoint standard) {
@@ -825,6 +892,7 @@ QString TKXExplorerWindow::CellString(const TKXCell& cell, const std::string& ke
 
 void TKXExplorerWindow::LibraryChanged() {
     Fluid_ = std::make_unique<TKXFluidFunctions>(Libraries, LibraryList->currentIndex());
+    MarkedStates.clear();  // the marks belong to the fluid they were found in
     if (CycleTab_) CycleTab_->SetFluid(Fluid_.get());
     const TKXLibrary* library = Libraries.Library(LibraryList->currentIndex());
     const QString caption = QString("%1 %2").arg(Caption, VARNEXA_VERSION);

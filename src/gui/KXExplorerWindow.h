@@ -18,6 +18,7 @@ class IKXClipboard;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QPushButton;
 class QSpinBox;
 class QStackedWidget;
@@ -88,6 +89,15 @@ class TKXExplorerWindow : public QWidget {
     TKXHumidAirPage* HumidAirPage() const { return HumidPage; }
     TKXPsychroWidget* PsychroView() const { return Psychro; }
     bool PsychroReady() const { return PsychroShown == PsychroGeneration; }
+    // "Mark state": the current state stays marked on the diagram, numbered and listed in its
+    // legend; "Clear marks" removes them (as does another library). The current state is
+    // marked as well, with the next number, while it is not one of them.
+    void MarkCurrentState();
+    void ClearMarks();
+    std::size_t MarkedStateCount() const { return MarkedStates.size(); }
+    // "Print...": the diagram on one page of the printer (landscape unless the print dialog
+    // said otherwise).
+    bool PrintDiagram(QPrinter& printer) const;
 
   signals:
     // The state changed (a new state, a failure or another library).
@@ -116,6 +126,7 @@ class TKXExplorerWindow : public QWidget {
     void ShowDiagram(const TKXDiagram& diagram);
     void ShowHover(TKXPoint standard);
     void ShowCycle();
+    void ShowMarks();
     TKXDiagramKind DiagramKind() const;
     void LibraryChanged();
     void PairChanged();
@@ -187,6 +198,7 @@ class TKXExplorerWindow : public QWidget {
     QLabel* IsolineUnitLbl = nullptr;
     QTimer* ViewTimer = nullptr;                 // a burst of wheel steps recomputes once
     std::map<std::string, double> IsolineSteps;  // by family key, in its unit shown; 0: off
+    std::vector<TKXState> MarkedStates;          // in the order marked
     std::shared_ptr<const TKXDiagram> CurrentDiagram;
     int DiagramGeneration = 0;
     int DiagramShown = -1;

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <cerrno>
@@ -43,23 +44,60 @@ void EnsureGuiApplication() {
     static QGuiApplication application(argc, argv);
 }
 
-bool SaveDiagram(const TKXDiagramPainter& painter, const std::string& path, QSize size,
-                 std::string& error) {
-    TKXDiagramPainter sized = painter;
-    // The same visible range at the file's size.
-    sized.SetSize(size);
-    return SaveDrawing([&sized](QPainter& p) { sized.Paint(p); }, path, size, error);
+void PaintOnPage(const TKXDiagramPainter& painter, QPainter& device, const QRectF& page,
+                 double dpi) {
+    PaintScaled(
+        [&painter](QPainter& p, QSize size) {
+            TKXDiagramPainter sized = painter;
+            sized.SetSize(size);
+            sized.Paint(p);
+        },
+        device, page, dpi);
 }
 
-bool SaveDrawing(const std::function<void(QPainter&)>& paint, const std::string& path, QSize size,
+void PaintScaled(const TKXSizedPaint& paint, QPainter& device, const QRectF& page, double dpi) {
+    const double scale = dpi / 96.0;
+    device.save();
+    device.translate(page.topLeft());
+    device.scale(scale, scale);
+    paint(device, (page.size() / scale).toSize());
+    device.restore();
+}
+
+bool SaveDiagram(const TKXDiagramPainter& painter, const std::string& path, QSize size,
                  std::string& error) {
+    TKXDiagramFileOptions options;
+    options.Size = size;
+    return SaveDiagram(painter, path, options, error);
+}
+
+bool SaveDiagram(const TKXDiagramPainter& painter, const std::string& path,
+                 const TKXDiagramFileOptions& options, std::string& error) {
+    // The same visible range at the size of the file or the page.
+    const auto paint = [&painter](QPainter& p, QSize size) {
+        TKXDiagramPainter sized = painter;
+        sized.SetSize(size);
+        sized.Paint(p);
+    };
+    return SaveDrawing(paint, painter.ChartTitle().toStdString(), path, options, error);
+}
+
+bool SaveDrawing(const TKXSizedPaint& paint, const std::string& title, const std::string& path,
+                 const TKXDiagramFileOptions& options, std::string& error) {
     const QString file = QString::fromStdString(path);
     const bool svg = file.endsWith(".svg", Qt::CaseInsensitive);
-    if (!svg && !file.endsWith(".png", Qt::CaseInsensitive)) {
-        error = "the file name must end in .png or .svg: " + path;
+    const bool pdf = file.endsWith(".pdf", Qt::CaseInsensitive);
+    if (!svg && !pdf && !file.endsWith(".png", Qt::CaseInsensitive)) {
+        error = "the file name must end in .png, .svg or .pdf: " + path;
+        return false;
+    }
+    if (options.Dpi < 1) {
+        error = "a resolution must be at least 1 dpi";
         return false;
     }
     EnsureGuiApplication();
+    const QSize size = options.Size;
+    const QString titleText = QString::fromStdString(title);
 
     // The whole file is made in memory, written to a temporary file beside the target and
     // renamed over it only when every byte is written: a full disk or a failed encoder leaves an
@@ -73,18 +111,38 @@ bool SaveDrawing(const std::function<void(QPainter&)>& paint, const std::string&
         generator.setOutputDevice(&buffer);
         generator.setSize(size);
         generator.setViewBox(QRect(QPoint(0, 0), size));
-        generator.setTitle("Varnexa diagram");
+        generator.setTitle(titleText);
+        generator.setDescription("Drawn by Varnexa");
         QPainter p;
         if (p.begin(&generator)) {
-            paint(p);
+            paint(p, size);
+            drawn = p.end();
+        }
+    } else if (pdf) {
+        // Vector lines and text on one landscape page with 10 mm margins.
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setTitle(titleText);
+        writer.setCreator("Varnexa");
+        writer.setPageLayout(QPageLayout(QPageSize(options.Page), QPageLayout::Landscape,
+                                         QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        writer.setResolution(300);
+        QPainter p;
+        if (p.begin(&writer)) {
+            PaintScaled(paint, p, writer.pageLayout().paintRectPixels(writer.resolution()),
+                        writer.resolution());
             drawn = p.end();
         }
     } else {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
+        const int perMetre = qRound(options.Dpi / 0.0254);
+        image.setDotsPerMeterX(perMetre);
+        image.setDotsPerMeterY(perMetre);
         {
             QPainter p(&image);
-            paint(p);
+            PaintScaled(paint, p, QRectF(QPointF(0, 0), QSizeF(size)), options.Dpi);
         }
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);

@@ -4,10 +4,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
-constexpr double LeftMargin = 78, RightMargin = 24, TopMargin = 16, BottomMargin = 48;
+constexpr double LeftMargin = 78, RightMargin = 24, TopPadding = 16, BottomMargin = 48;
+constexpr double TitleHeight = 38;  // two lines above the plot
 
 QString Number(double v) {
     return QString::number(v, 'g', 6);
@@ -18,6 +20,27 @@ double NiceStep(double raw) {
     const double r = raw / magnitude;
     return magnitude * (r < 1.5 ? 1.0 : r < 3.0 ? 2.0 : r < 7.0 ? 5.0 : 10.0);
 }
+
+// Five significant digits: a legend's value, as a chart is read.
+QString Value(double v) {
+    return QString::number(v, 'g', 5);
+}
+
+const char* ChartName(TKXDiagramKind kind) {
+    switch (kind) {
+        case TKXDiagramKind::PH:
+            return "log p-h";
+        case TKXDiagramKind::TS:
+            return "T-s";
+        case TKXDiagramKind::HS:
+            return "h-s (Mollier)";
+        case TKXDiagramKind::PT:
+            return "p-T";
+    }
+    return "";
+}
+
+const QColor MarkColour(200, 0, 0), CycleColour(20, 40, 160);
 
 QColor ColourOf(TKXCurveKind kind) {
     switch (kind) {
@@ -101,11 +124,13 @@ class TLabelPlacer {
             if (placed.intersects(clear)) return false;
         for (const QRectF& mark : Layout.Marks)
             if (mark.intersects(clear)) return false;
+        if (Layout.Legend && Layout.Legend->intersects(clear)) return false;
         for (const QLineF& piece : Dome)
             if (Crosses(piece, clear)) return false;
         return true;
     }
 
+  public:
     static bool Crosses(const QLineF& piece, const QRectF& box) {
         const QRectF bounds = QRectF(piece.p1(), piece.p2()).normalized();
         if (bounds.right() < box.left() || bounds.left() > box.right() ||
@@ -120,6 +145,7 @@ class TLabelPlacer {
         return false;
     }
 
+  private:
     QRectF Take(const QRectF& box) {
         Layout.Labels.push_back(box);
         return box;
@@ -204,6 +230,37 @@ void TKXDiagramPainter::SetCycle(const TKXCyclePath& standard) {
         Cycle.Segments.push_back(std::move(display));
     }
     for (const auto& [label, p] : standard.Labels) Cycle.Labels.emplace_back(label, ToDisplay(p));
+    SetMarks(Marked);  // numbered on from the cycle's points
+}
+
+void TKXDiagramPainter::SetCyclePoints(const std::vector<TKXMarkedState>& standard) {
+    CyclePoints = standard;
+}
+
+void TKXDiagramPainter::SetMarks(const std::vector<TKXMarkedState>& standard) {
+    // Numbered on from the cycle's highest number, so no two points share one.
+    int first = 1;
+    for (const auto& [label, p] : Cycle.Labels)
+        first = std::max(first, std::atoi(label.c_str()) + 1);
+    Marked = standard;
+    MarkedAt.clear();
+    for (TKXMarkedState& m : Marked) {
+        m.Label = std::to_string(first++);
+        MarkedAt.push_back(ToDisplay(m.At));
+    }
+}
+
+void TKXDiagramPainter::SetTitle(const TKXDiagramTitle& title) {
+    Title = title;
+}
+
+QString TKXDiagramPainter::ChartTitle() const {
+    if (!Title || Title->Fluid.empty()) return "Varnexa diagram";
+    return QString::fromStdString(Title->Fluid) + " " + ChartName(Diagram_.Kind) + " diagram";
+}
+
+double TKXDiagramPainter::TopMargin() const {
+    return TopPadding + (Title && !Title->Fluid.empty() ? TitleHeight : 0.0);
 }
 
 void TKXDiagramPainter::SetSize(QSize size) {
@@ -211,8 +268,9 @@ void TKXDiagramPainter::SetSize(QSize size) {
 }
 
 QRectF TKXDiagramPainter::PlotRect() const {
-    return QRectF(LeftMargin, TopMargin, std::max(10.0, Size_.width() - LeftMargin - RightMargin),
-                  std::max(10.0, Size_.height() - TopMargin - BottomMargin));
+    const double top = TopMargin();
+    return QRectF(LeftMargin, top, std::max(10.0, Size_.width() - LeftMargin - RightMargin),
+                  std::max(10.0, Size_.height() - top - BottomMargin));
 }
 
 void TKXDiagramPainter::SetView(const TView& view) {
@@ -277,6 +335,7 @@ void TKXDiagramPainter::Paint(QPainter& painter) const {
     const QRectF plot = PlotRect();
     PaintAxes(painter, plot);  // grid and ticks first, the lines over them
     PaintLines(painter, plot);
+    PaintTitle(painter);
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot);
@@ -325,6 +384,7 @@ void TKXDiagramPainter::PaintLines(QPainter& painter, const QRectF& plot) const 
         }
     }
     Layout.Marks = MarkBoxes();
+    PaintLegend(painter, inside);  // placed before the labels, which keep clear of it
     TLabelPlacer placer(inside, Layout);
     for (std::size_t i = 0; i < Lines.size(); ++i) {
         const TLine& line = Lines[i];
@@ -352,7 +412,7 @@ void TKXDiagramPainter::PaintLines(QPainter& painter, const QRectF& plot) const 
     }
     if (!Cycle.Segments.empty()) {
         // The cycle: a dark blue path with its numbered state points.
-        const QColor blue(20, 40, 160);
+        const QColor blue = CycleColour;
         painter.setPen(QPen(blue, 2));
         painter.setBrush(Qt::NoBrush);
         for (const auto& segment : Cycle.Segments) {
@@ -369,14 +429,149 @@ void TKXDiagramPainter::PaintLines(QPainter& painter, const QRectF& plot) const 
             painter.drawText(at + QPointF(6, -6), QString::fromStdString(label));
         }
     }
-    if (State) {
-        const QPointF p = ToPixel(*State);
+    // The state and the marked states: a ring with a cross; a marked state with its number.
+    const auto marker = [&painter](QPointF p) {
         painter.setPen(QPen(QColor(220, 0, 0), 2));
         painter.setBrush(QColor(255, 60, 60, 160));
         painter.drawEllipse(p, 6, 6);
         painter.drawLine(p - QPointF(10, 0), p + QPointF(10, 0));
         painter.drawLine(p - QPointF(0, 10), p + QPointF(0, 10));
+    };
+    QFont bold = font;
+    bold.setBold(true);
+    bold.setPixelSize(12);
+    for (std::size_t k = 0; k < Marked.size(); ++k) {
+        const QPointF at = ToPixel(MarkedAt[k]);
+        marker(at);
+        painter.setFont(bold);
+        painter.setPen(MarkColour);
+        painter.drawText(at + QPointF(9, -8), QString::fromStdString(Marked[k].Label));
     }
+    if (State) marker(ToPixel(*State));
+    painter.restore();
+    // The legend over everything in the plot it covers.
+    if (Layout.Legend) {
+        painter.save();
+        painter.setFont(font);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(QColor(255, 255, 255, 235));
+        painter.drawRect(*Layout.Legend);
+        const double row = metrics.height() + 2;
+        const QRectF box = Layout.Legend->adjusted(6, 4, -6, -4);
+        // Columns right-aligned at widths measured over the header and every row.
+        std::vector<QStringList> cells;
+        for (const QString& r : Layout.LegendRows) cells.push_back(r.split('\t'));
+        std::vector<double> widths(cells.front().size(), 0.0);
+        for (const QStringList& c : cells)
+            for (int k = 0; k < c.size(); ++k)
+                widths[std::size_t(k)] =
+                    std::max(widths[std::size_t(k)], metrics.horizontalAdvance(c[k]));
+        double y = box.top();
+        for (std::size_t r = 0; r < cells.size(); ++r, y += row) {
+            double x = box.left();
+            for (int k = 0; k < cells[r].size(); ++k) {
+                const double w = widths[std::size_t(k)];
+                // A number in its point's colour: the cycle's first, then the marks.
+                painter.setPen(r == 0 || k > 0           ? QColor(Qt::black)
+                               : r <= CyclePoints.size() ? CycleColour
+                                                         : MarkColour);
+                painter.drawText(QRectF(x, y, w, row), Qt::AlignRight | Qt::AlignVCenter,
+                                 cells[r][k]);
+                x += w + 12;
+            }
+        }
+        painter.restore();
+    }
+}
+
+void TKXDiagramPainter::PaintLegend(QPainter& painter, const QRectF& inside) const {
+    // Where the legend goes and what it lists; drawn by PaintLines over the lines.
+    if ((CyclePoints.empty() && Marked.empty()) || !Units) return;
+    const char* keys[] = {"p", "T", "h", "s"};
+    QStringList header{""};
+    for (const char* key : keys)
+        header << QString("%1 [%2]").arg(key, QString::fromStdString(Units->UnitFor(key)));
+    Layout.LegendRows.push_back(header.join('\t'));
+    for (const auto* list : {&CyclePoints, &Marked})
+        for (const TKXMarkedState& m : *list) {
+            QStringList row{QString::fromStdString(m.Label)};
+            for (double v : {m.p, m.T, m.h, m.s}) {
+                const char* key = keys[row.size() - 1];
+                double shown = v;
+                Units->FromStandard(key, v, shown);
+                row << Value(shown);
+            }
+            Layout.LegendRows.push_back(row.join('\t'));
+        }
+    const QFontMetricsF metrics(painter.font());
+    std::vector<double> widths(5, 0.0);
+    for (const QString& r : Layout.LegendRows) {
+        const QStringList c = r.split('\t');
+        for (int k = 0; k < c.size(); ++k)
+            widths[std::size_t(k)] =
+                std::max(widths[std::size_t(k)], metrics.horizontalAdvance(c[k]));
+    }
+    double width = 12 + 12 * 4;
+    for (double w : widths) width += w;
+    const QSizeF size(width, 8 + (metrics.height() + 2) * double(Layout.LegendRows.size()));
+    // The corner that covers fewest points and dome or cycle pieces.
+    std::vector<QLineF> pieces;
+    for (const QPolygonF& run : Layout.Dome)
+        for (int k = 0; k + 1 < run.size(); ++k) pieces.emplace_back(run[k], run[k + 1]);
+    for (const auto& segment : Cycle.Segments)
+        for (std::size_t k = 0; k + 1 < segment.size(); ++k)
+            pieces.emplace_back(ToPixel(segment[k]), ToPixel(segment[k + 1]));
+    const QRectF room = inside.adjusted(2, 2, -2, -2);
+    const QPointF corners[] = {room.topLeft(), room.topRight() - QPointF(size.width(), 0),
+                               room.bottomRight() - QPointF(size.width(), size.height()),
+                               room.bottomLeft() - QPointF(0, size.height())};
+    double best = INFINITY;
+    for (const QPointF& corner : corners) {
+        const QRectF box(corner, size);
+        double cost = 0;
+        for (const QRectF& mark : Layout.Marks)
+            if (mark.intersects(box)) cost += 1000;
+        for (const QLineF& piece : pieces)
+            if (TLabelPlacer::Crosses(piece, box)) cost += 1;
+        if (cost < best) {
+            best = cost;
+            Layout.Legend = box;
+        }
+    }
+}
+
+void TKXDiagramPainter::PaintTitle(QPainter& painter) const {
+    if (!Title || Title->Fluid.empty()) return;
+    painter.save();
+    const QRectF block(8, 4, Size_.width() - 16, TitleHeight);
+    QFont big = painter.font();
+    big.setPixelSize(15);
+    big.setBold(true);
+    QFont small = painter.font();
+    small.setPixelSize(11);
+    small.setBold(false);
+    const QString name = QString::fromStdString(Title->Fluid) + "   " + ChartName(Diagram_.Kind);
+    const QString pUnit = QString::fromStdString(Units ? Units->UnitFor("p") : "bar(a)");
+    QString axes = XTitle() + " · " + YTitle() + " · pressures absolute, " + pUnit;
+    QString model = "Equation of state: " + QString::fromStdString(Title->EquationOfState);
+    if (!Title->ReferenceState.empty())
+        model += " · Reference state: " + QString::fromStdString(Title->ReferenceState);
+    painter.setPen(Qt::black);
+    painter.setFont(big);
+    const QFontMetricsF bigMetrics(big);
+    painter.drawText(QRectF(block.left(), block.top(), block.width(), 20),
+                     Qt::AlignLeft | Qt::AlignVCenter, name);
+    painter.setFont(small);
+    const QFontMetricsF metrics(small);
+    const double free = block.width() - bigMetrics.horizontalAdvance(name) - 24;
+    axes = metrics.elidedText(axes, Qt::ElideRight, std::max(0.0, free));
+    model = metrics.elidedText(model, Qt::ElideRight, block.width());
+    painter.drawText(QRectF(block.left(), block.top(), block.width(), 20),
+                     Qt::AlignRight | Qt::AlignVCenter, axes);
+    painter.drawText(QRectF(block.left(), block.top() + 20, block.width(), 16),
+                     Qt::AlignLeft | Qt::AlignVCenter, model);
+    Layout.TitleBlock = block;
+    Layout.TitleLines = {name, axes, model};
     painter.restore();
 }
 
@@ -387,6 +582,12 @@ std::vector<QRectF> TKXDiagramPainter::MarkBoxes() const {
     };
     if (Critical) boxes.push_back(around(ToPixel(*Critical), 5));
     if (State) boxes.push_back(around(ToPixel(*State), 11));
+    for (std::size_t k = 0; k < Marked.size(); ++k) {
+        const QPointF at = ToPixel(MarkedAt[k]);
+        boxes.push_back(around(at, 11));
+        boxes.push_back(
+            QRectF(at + QPointF(8, -22), QSizeF(9.0 * (Marked[k].Label.size() + 1), 17)));
+    }
     for (const auto& [label, p] : Cycle.Labels) {
         const QPointF at = ToPixel(p);
         boxes.push_back(around(at, 5));

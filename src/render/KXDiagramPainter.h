@@ -1,7 +1,9 @@
 #pragma once
-// Draws a diagram of the explorer in the units of a unit choice: axes (a logarithmic pressure
-// axis), labelled lines, the critical point and the state. Holds the visible range and maps
-// between pixels and values both ways, so a click finds the value it was drawn at.
+// Draws a diagram of the explorer in the units of a unit choice: a title block (fluid, equation
+// of state, reference state, pressure basis, axes), axes (a logarithmic pressure axis), labelled
+// lines, the critical point, the state, numbered marked states and a legend of their values. Holds
+// the visible range and maps between pixels and values both ways, so a click finds the value it was
+// drawn at.
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "KXDiagram.h"
+#include "KXDiagramMarks.h"
 #include "KXExplorerUnits.h"
 
 class QPainter;
@@ -32,6 +35,16 @@ class TKXDiagramPainter {
     // A cycle drawn over the lines: its path and numbered points (standard units).
     void SetCycle(const TKXCyclePath& standard);
     const TKXCyclePath& CycleDisplay() const { return Cycle; }
+    // The cycle's points listed in the legend with their values (standard units).
+    void SetCyclePoints(const std::vector<TKXMarkedState>& standard);
+    // Marked states (standard units), numbered on from the cycle's points (1, 2, ... without a
+    // cycle) at their points and listed in the legend.
+    void SetMarks(const std::vector<TKXMarkedState>& standard);
+    const std::vector<TKXMarkedState>& Marks() const { return Marked; }
+    // The title block above the plot; without one (no fluid) the plot starts at the top.
+    void SetTitle(const TKXDiagramTitle& title);
+    // "R134a log p-h diagram" (the SVG file's title); "Varnexa diagram" without a title.
+    QString ChartTitle() const;
 
     void SetSize(QSize size);
     QSize Size() const { return Size_; }
@@ -55,12 +68,18 @@ class TKXDiagramPainter {
     void Paint(QPainter& painter) const;
 
     // What the last Paint drew, in pixels: each line label's box, the dome, and the marks the
-    // labels keep clear of (critical point, state, cycle points and their numbers).
+    // labels keep clear of (critical point, state, cycle points, marked states and their
+    // numbers); the legend's box and its rows ("1\tp\tT\th\ts" as shown), the title block's
+    // box and lines.
     struct TLayout {
         std::vector<QRectF> Labels;
         std::vector<QString> Texts;
         std::vector<QPolygonF> Dome;
         std::vector<QRectF> Marks;
+        std::optional<QRectF> Legend;
+        std::vector<QString> LegendRows;
+        std::optional<QRectF> TitleBlock;
+        std::vector<QString> TitleLines;
         int LabelledLines = 0, VisibleLines = 0;  // lines with a label text, and of those the
                                                   // ones with a visible part
     };
@@ -76,14 +95,21 @@ class TKXDiagramPainter {
     double FromAxisY(double axisY) const;
     void PaintAxes(QPainter& painter, const QRectF& plot) const;
     void PaintLines(QPainter& painter, const QRectF& plot) const;
+    void PaintTitle(QPainter& painter) const;
+    void PaintLegend(QPainter& painter, const QRectF& inside) const;
     std::vector<QRectF> MarkBoxes() const;
+    double TopMargin() const;
 
     TKXDiagram Diagram_;
     const TKXUnitChoice* Units = nullptr;
     std::vector<TLine> Lines;
-    std::optional<TKXPoint> Critical;  // display units
-    std::optional<TKXPoint> State;     // display units
-    TKXCyclePath Cycle;                // display units
+    std::optional<TKXPoint> Critical;         // display units
+    std::optional<TKXPoint> State;            // display units
+    TKXCyclePath Cycle;                       // display units
+    std::vector<TKXMarkedState> CyclePoints;  // standard units: the legend converts them
+    std::vector<TKXMarkedState> Marked;       // standard units, numbered
+    std::vector<TKXPoint> MarkedAt;           // their points in display units
+    std::optional<TKXDiagramTitle> Title;
     TView Home, View_;
     QSize Size_{800, 600};
     mutable TLayout Layout;

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPrinter>
 #include <QRubberBand>
 #include <QWheelEvent>
 #include <cmath>
@@ -19,6 +20,20 @@ void TKXDiagramWidget::SetDiagram(const TKXDiagram& diagram, const TKXUnitChoice
     Painter_ = TKXDiagramPainter(diagram, units);
     Painter_.SetSize(size());
     Painter_.SetState(StandardState);
+    if (Title) Painter_.SetTitle(*Title);
+    Painter_.SetMarks(Marks);
+    update();
+}
+
+void TKXDiagramWidget::SetTitle(const TKXDiagramTitle& title) {
+    Title = title;
+    Painter_.SetTitle(title);
+    update();
+}
+
+void TKXDiagramWidget::SetMarks(const std::vector<TKXMarkedState>& standard) {
+    Marks = standard;
+    Painter_.SetMarks(standard);
     update();
 }
 
@@ -42,6 +57,22 @@ bool TKXDiagramWidget::SavePng(const QString& path) const {
 bool TKXDiagramWidget::SaveSvg(const QString& path) const {
     std::string error;
     return SaveDiagram(Painter_, path.toStdString(), size(), error);
+}
+
+bool TKXDiagramWidget::SavePdf(const QString& path, QPageSize::PageSizeId page) const {
+    std::string error;
+    TKXDiagramFileOptions options;
+    options.Page = page;
+    return SaveDiagram(Painter_, path.toStdString(), options, error);
+}
+
+bool TKXDiagramWidget::Print(QPrinter& printer) const {
+    // On the page and orientation the printer holds (the print dialog offers landscape first).
+    QPainter p;
+    if (!p.begin(&printer)) return false;
+    PaintOnPage(Painter_, p, printer.pageLayout().paintRectPixels(printer.resolution()),
+                printer.resolution());
+    return p.end();
 }
 
 void TKXDiagramWidget::paintEvent(QPaintEvent*) {

@@ -26,8 +26,14 @@ void TKXPsychroWidget::SetState(std::optional<TKXPoint> standard) {
 
 bool TKXPsychroWidget::Save(const QString& path) const {
     std::string error;
-    return SaveDrawing([this](QPainter& p) { Painter_.Paint(p); }, path.toStdString(), size(),
-                       error);
+    TKXDiagramFileOptions options;
+    options.Size = size();
+    TKXPsychroPainter sized = Painter_;
+    const auto paint = [&sized](QPainter& p, QSize at) {
+        sized.SetSize(at);
+        sized.Paint(p);
+    };
+    return SaveDrawing(paint, sized.Title().toStdString(), path.toStdString(), options, error);
 }
 
 void TKXPsychroWidget::paintEvent(QPaintEvent*) {

@@ -1,7 +1,7 @@
 // varnexa-cli diagram and its files: a platform without a display falls back to offscreen
 // quietly, and a write that fails leaves no truncated file and an existing one as it was. The
 // first test must create the process's Qt application, so these live in an executable of their
-// own.
+// own. Marked states, the SVG's title, PDF pages and a PNG's resolution are checked here too.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -14,6 +14,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "CliRun.h"
@@ -28,6 +29,31 @@ std::string Content(const std::string& path) {
 
 bool WithoutQt(const CliRun& r) {
     return r.Status == 2 && r.Err.find("without Qt") != std::string::npos;
+}
+
+// What a command prints (poppler's pdfinfo and pdftotext); empty when it cannot run.
+std::string Output(const std::string& command) {
+    std::string text;
+    if (std::FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            text.append(buffer, n);
+        pclose(pipe);
+    }
+    return text;
+}
+
+bool HavePoppler() {
+    return std::system("command -v pdfinfo >/dev/null && command -v pdftotext >/dev/null") == 0;
+}
+
+// The horizontal resolution of a PNG file's pHYs chunk in dots per metre; -1 without one.
+long DotsPerMetre(const std::string& png) {
+    const std::size_t at = png.find("pHYs");
+    if (at == std::string::npos || at + 8 > png.size()) return -1;
+    long v = 0;
+    for (std::size_t k = at + 4; k < at + 8; ++k) v = v * 256 + static_cast<unsigned char>(png[k]);
+    return v;
 }
 
 std::string Folder(const std::string& name) {
@@ -159,6 +185,90 @@ TEST(CliDiagramFile, ACycleIsDrawnOnItsChart) {
                    "0.1", "--diagram", path, "--chart", "pT"})
                   .Status,
               0);
+}
+
+// Several --state options mark several states, numbered in order and listed in the legend with
+// their values; a state that fails is reported and left out. A .pdf file is one landscape page of
+// A4 (the default) or Letter whose text is text: the fluid, the equation, the axes and the
+// marked states' values.
+TEST(CliDiagramFile, SeveralStatesOnOnePdfPage) {
+    if (!HavePoppler()) GTEST_SKIP() << "poppler-utils is not installed";
+    const std::string dir = Folder("pdf");
+    const struct {
+        std::vector<std::string> Page;
+        const char* Size;
+    } pages[] = {{{}, "842 x 595 pts"},
+                 {{"--page", "letter"}, "792 x 612 pts"},
+                 {{"--page", "A4"}, "842 x 595 pts"}};
+    for (const auto& page : pages) {
+        const std::string path = dir + "/r134a.pdf";
+        std::vector<std::string> args{"diagram", "R134a",   "ph",   "--state", "pT",  "2.345",
+                                      "12.5",    "--state", "pT",   "1",       "900", "--state",
+                                      "pT",      "7.654",   "66.6", "--out",   path};
+        args.insert(args.end(), page.Page.begin(), page.Page.end());
+        const CliRun r = Cli(args);
+        if (WithoutQt(r)) GTEST_SKIP() << r.Err;
+        ASSERT_EQ(r.Status, 0) << r.Err;
+        EXPECT_EQ(r.Out.rfind("error\t", 0), 0u) << r.Out;  // 900 °C is outside R134a's range
+        const std::string info = Output("pdfinfo '" + path + "'");
+        EXPECT_NE(info.find("Pages:           1\n"), std::string::npos) << info;
+        EXPECT_NE(info.find(page.Size), std::string::npos) << info;
+        const std::string text = Output("pdftotext '" + path + "' -");
+        for (const char* words : {"R134a", "Tillner-Roth & Baehr (1994)", "h [kJ/kg]", "p [bar(a)]",
+                                  "2.345", "12.5", "7.654", "66.6"})
+            EXPECT_NE(text.find(words), std::string::npos) << words << "\n" << text;
+    }
+    EXPECT_EQ(Cli({"diagram", "R134a", "ph", "--out", dir + "/x.pdf", "--page", "a3"}).Status, 2);
+}
+
+// The SVG's title names the fluid and the chart; each marked state's number is drawn twice, beside
+// its point and at the head of its legend row: two texts "1" and two "2" more than the chart
+// without states has (its axes may carry them as ticks).
+TEST(CliDiagramFile, TheSvgTitleNamesTheFluidAndTheMarksAreNumbered) {
+    const std::string dir = Folder("svg_title");
+    const auto count = [](const std::string& svg, const std::string& text) {
+        std::size_t n = 0;
+        for (std::size_t at = svg.find(text); at != std::string::npos; at = svg.find(text, at + 1))
+            ++n;
+        return n;
+    };
+    for (const auto& [library, kind, title] :
+         {std::tuple{"R134a", "ph", "<title>R134a log p-h diagram</title>"},
+          std::tuple{"water", "ts", "<title>water T-s diagram</title>"}}) {
+        const std::string marked = dir + "/" + kind + ".svg", plain = dir + "/plain.svg";
+        const CliRun r = Cli({"diagram", library, kind, "--state", "pT", "1.5", "20", "--state",
+                              "pT", "3.5", "50", "--out", marked});
+        if (WithoutQt(r)) GTEST_SKIP() << r.Err;
+        ASSERT_EQ(r.Status, 0) << r.Err;
+        ASSERT_EQ(Cli({"diagram", library, kind, "--out", plain}).Status, 0);
+        const std::string svg = Content(marked), without = Content(plain);
+        EXPECT_NE(svg.find(title), std::string::npos) << library;
+        EXPECT_EQ(svg.find("Varnexa diagram"), std::string::npos);
+        for (const char* number : {">1</text>", ">2</text>"})
+            EXPECT_EQ(count(svg, number), count(without, number) + 2) << library << number;
+        EXPECT_EQ(count(svg, ">3</text>"), count(without, ">3</text>")) << library;
+    }
+}
+
+// --dpi sets a PNG's stored resolution (96 dpi without it) at the pixel size of --size.
+TEST(CliDiagramFile, DpiSetsThePngResolution) {
+    const std::string dir = Folder("dpi");
+    for (const auto& [dpi, perMetre] : {std::pair{"", 3780L}, {"300", 11811L}, {"150", 5906L}}) {
+        const std::string path = dir + "/chart" + dpi + ".png";
+        std::vector<std::string> args{"diagram",  "R134a", "ph", "--size",
+                                      "1200x900", "--out", path};
+        if (*dpi) args.insert(args.end(), {"--dpi", dpi});
+        const CliRun r = Cli(args);
+        if (WithoutQt(r)) GTEST_SKIP() << r.Err;
+        ASSERT_EQ(r.Status, 0) << r.Err;
+        const std::string png = Content(path);
+        EXPECT_EQ(DotsPerMetre(png), perMetre) << dpi;
+        // Width and height from the IHDR chunk.
+        ASSERT_GT(png.size(), 24u);
+        EXPECT_EQ(static_cast<unsigned char>(png[18]) * 256 + static_cast<unsigned char>(png[19]),
+                  1200);
+    }
+    EXPECT_EQ(Cli({"diagram", "R134a", "ph", "--dpi", "5", "--out", dir + "/x.png"}).Status, 2);
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 // The labels of a drawn diagram: on every library's four charts at three zoom levels, each label
 // box the painter draws lies inside the plot and clear of every other label, the dome, the
-// critical point and the state's marker; and most lines in view carry one.
+// critical point, the state's marker, the marked states and the legend; most lines in view carry
+// one; the legend lists every marked state by its number, and the title block names the fluid.
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
 
 #include "KXDiagramPainter.h"
+#include "KXExplorerState.h"
 #include "KX_Libraries_Catalogue.h"
 
 namespace {
@@ -31,10 +33,25 @@ QString Faults(const TKXDiagramPainter& painter) {
             if (labels[i].intersects(labels[j])) return name + " on " + layout.Texts.at(j);
         for (const QRectF& mark : layout.Marks)
             if (labels[i].intersects(mark)) return name + " on a mark";
+        if (layout.Legend && labels[i].intersects(*layout.Legend)) return name + " on the legend";
         for (const QPolygonF& dome : layout.Dome)
             for (int k = 0; k + 1 < dome.size(); ++k)
                 if (Crosses(QLineF(dome[k], dome[k + 1]), labels[i])) return name + " on the dome";
     }
+    // The legend: inside the plot, a header and one row per marked state led by its number.
+    const auto& marks = painter.Marks();
+    if (!marks.empty()) {
+        if (!layout.Legend || !plot.contains(*layout.Legend)) return "no legend in the plot";
+        if (layout.LegendRows.size() != marks.size() + 1)
+            return QString("%1 legend rows for %2 marks")
+                .arg(layout.LegendRows.size())
+                .arg(marks.size());
+        for (std::size_t k = 0; k < marks.size(); ++k)
+            if (!layout.LegendRows[k + 1].startsWith(QString("%1\t").arg(k + 1)))
+                return "legend row " + layout.LegendRows[k + 1];
+    }
+    if (layout.TitleLines.empty() || !layout.TitleBlock || layout.TitleBlock->intersects(plot))
+        return "no title block above the plot";
     // Most lines that show a part carry a label.
     if (2 * labels.size() < static_cast<std::size_t>(layout.VisibleLines))
         return QString("%1 labels for %2 lines").arg(labels.size()).arg(layout.VisibleLines);
@@ -51,7 +68,7 @@ class DiagramLabelsTest : public QObject {
         const TKXLibraries& registry = KXRegistry();
         const TPropertyList catalogue;
         const TKXUnitChoice units(catalogue, 0);
-        int drawings = 0, labels = 0;
+        int drawings = 0, labels = 0, markedStates = 0;
         for (int l = 0; l < registry.Count(); ++l) {
             const TKXFluidFunctions fluid(registry, l);
             if (!fluid.Offers("HPT") || !fluid.Offers("Tc")) continue;
@@ -77,9 +94,22 @@ class DiagramLabelsTest : public QObject {
                     options.RangeY = std::pair{lo->Y, hi->Y};
                     painter = TKXDiagramPainter(ComputeDiagram(fluid, kind, options), units);
                     painter.SetSize(QSize(900, 650));
-                    // A state marked a little off the middle of the plot.
-                    painter.SetState(painter.ToStandard(
-                        painter.FromPixel(painter.PlotRect().center() + QPointF(40, 30))));
+                    // A state a little off the middle of the plot, marked with two more.
+                    painter.SetTitle(DiagramTitle(fluid.Info()));
+                    const QPointF middle = painter.PlotRect().center();
+                    painter.SetState(
+                        painter.ToStandard(painter.FromPixel(middle + QPointF(40, 30))));
+                    std::vector<TKXMarkedState> marks;
+                    for (QPointF offset : {QPointF(40, 30), QPointF(-120, -60), QPointF(150, 90)}) {
+                        const auto at = painter.ToStandard(painter.FromPixel(middle + offset));
+                        const auto input = at ? StateAtPoint(fluid, kind, *at) : std::nullopt;
+                        if (!input) continue;
+                        const TKXState state =
+                            ComputeState(fluid, input->Pair, input->X1, input->X2);
+                        if (const auto mark = MarkState(state, kind, "")) marks.push_back(*mark);
+                    }
+                    painter.SetMarks(marks);
+                    markedStates += static_cast<int>(marks.size());
                     QImage image(painter.Size(), QImage::Format_ARGB32_Premultiplied);
                     QPainter p(&image);
                     painter.Paint(p);
@@ -91,6 +121,8 @@ class DiagramLabelsTest : public QObject {
                                             .arg(DiagramKindKey(kind))
                                             .arg(zoom)
                                             .arg(fault)));
+                    QVERIFY(painter.LastLayout().TitleLines.front().startsWith(
+                        QString::fromStdString(fluid.Info().DisplayName)));
                     ++drawings;
                     labels += static_cast<int>(painter.LastLayout().Labels.size());
                 }
@@ -98,6 +130,7 @@ class DiagramLabelsTest : public QObject {
         }
         QVERIFY(drawings >= 27 * 4 * 3);
         QVERIFY(labels > 10 * drawings);  // p-T charts have no isolines
+        QVERIFY(markedStates > 2 * drawings);
     }
 };
 

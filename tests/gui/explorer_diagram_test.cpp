@@ -1,13 +1,18 @@
 // The explorer's Diagram tab: the state's marker follows typing, a click sets the state under the
 // cursor (back within a pixel), zoom and reset, PNG and SVG export, and pictures of a p-h chart of
-// R134a with a state and an h-s chart of water in the screenshots folder.
+// R134a with a state and an h-s chart of water in the screenshots folder; marked states with a
+// cycle, printed and exported as PDF.
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QWheelEvent>
 #include <cmath>
@@ -26,6 +31,22 @@ QString SavePicture(QWidget* w, const QString& name) {
     QDir().mkpath(VARNEXA_SCREENSHOT_DIR);
     const QString path = QString(VARNEXA_SCREENSHOT_DIR) + "/" + name;
     return w->grab().save(path, "PNG") ? path : QString();
+}
+
+// What a poppler tool prints about a file.
+QString Poppler(const QString& tool, const QStringList& args) {
+    QProcess process;
+    process.start(tool, args);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The page size pdfinfo reports, rounded to points.
+QSize PageSize(const QString& pdf) {
+    const auto m = QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)")
+                       .match(Poppler("pdfinfo", {pdf}));
+    return m.hasMatch() ? QSize(qRound(m.captured(1).toDouble()), qRound(m.captured(2).toDouble()))
+                        : QSize();
 }
 
 double Distance(QPointF a, QPointF b) {
@@ -242,6 +263,66 @@ class ExplorerDiagramTest : public QObject {
         QVERIFY(!tab->Cycle().Ok);
         QVERIFY(tab->findChild<QLabel*>("CycleError")->text().contains("evaporating temperature"));
         QVERIFY(e->DiagramView()->Painter().CycleDisplay().Segments.empty());
+    }
+
+    // R134a's p-h chart with its cycle and two marked states: the marks are numbered on from the
+    // cycle's four points (5, 6, and 7 for the current state), the legend lists all of them, the
+    // chart printed through a printer set to PDF output and exported as PDF is one landscape
+    // page of A4 or Letter whose text names the fluid, the axes and the marks' values; "Clear
+    // marks" leaves the current state.
+    void MarkedStatesArePrintedWithTheirLegend() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty() ||
+            QStandardPaths::findExecutable("pdfinfo").isEmpty())
+            QSKIP("poppler-utils is not installed");
+        auto e = Open("KX_R134a_FE", TKXDiagramKind::PH);
+        QVERIFY(e);
+        e->CycleTab()->Compute();
+        QVERIFY(e->CycleTab()->Cycle().Ok);
+        QVERIFY(e->SelectPair("pT"));
+        e->SetValues("2.345", "12.5");
+        Click(e->findChild<QPushButton*>("MarkStateBtn"));
+        e->SetValues("7.654", "66.6");
+        Click(e->findChild<QPushButton*>("MarkStateBtn"));
+        QCOMPARE(e->MarkedStateCount(), std::size_t(2));
+        TKXDiagramWidget* diagram = e->DiagramView();
+        QCOMPARE(diagram->Painter().Marks().size(), std::size_t(2));  // the current is the last
+        e->SetValues("1", "20");
+        const auto& marks = diagram->Painter().Marks();
+        QCOMPARE(marks.size(), std::size_t(3));
+        for (std::size_t k = 0; k < marks.size(); ++k)
+            QCOMPARE(marks[k].Label, std::to_string(k + 5));
+        diagram->grab();  // drawn once more, so its layout is today's
+        const auto& rows = diagram->Painter().LastLayout().LegendRows;
+        QCOMPARE(rows.size(), std::size_t(1 + 4 + 3));
+        for (std::size_t k = 1; k < rows.size(); ++k)
+            QVERIFY2(rows[k].startsWith(QString("%1\t").arg(k)), qPrintable(rows[k]));
+        QVERIFY(rows[5].contains("\t2.345\t12.5\t"));
+        QVERIFY(!SavePicture(diagram, "diagram_r134a_marks.png").isEmpty());
+
+        const QString printed = QDir::temp().filePath("varnexa_print_test.pdf");
+        const QString letter = QDir::temp().filePath("varnexa_letter_test.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printed);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Landscape);  // as the print button sets it
+        QVERIFY(e->PrintDiagram(printer));
+        QVERIFY(diagram->SavePdf(letter, QPageSize::Letter));
+        QCOMPARE(PageSize(printed), QSize(842, 595));
+        QCOMPARE(PageSize(letter), QSize(792, 612));
+        for (const QString& pdf : {printed, letter}) {
+            QVERIFY(Poppler("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\n")));
+            const QString text = Poppler("pdftotext", {pdf, "-"});
+            for (const char* words :
+                 {"R134a", "h [kJ/kg]", "p [bar(a)]", "Tillner-Roth", "2.345", "66.6"})
+                QVERIFY2(text.contains(words), words);
+            QFile::remove(pdf);
+        }
+
+        Click(e->findChild<QPushButton*>("ClearMarksBtn"));
+        QCOMPARE(e->MarkedStateCount(), std::size_t(0));
+        QCOMPARE(diagram->Painter().Marks().size(), std::size_t(1));
+        QCOMPARE(diagram->Painter().Marks().front().Label, std::string("5"));
     }
 };
 
