@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "KX_Function_List.h"
 #include "KX_Mixture_Blends.h"
 #include "KX_Mixture_Equilibrium.h"
 #include "KX_Range_Checks.h"
@@ -398,48 +399,68 @@ KX_MIXTURE_NAME(YbubP)
 KX_MIXTURE_NAME(XdewP)
 #undef KX_MIXTURE_NAME
 
-using L = TMixtureLibrary;
+}  // namespace
+
+// The entry points under their own names (the C interface exports each by name), each the
+// library function contract around a method of the index-th library: those of every fluid
+// library that a mixture of fixed composition has (PsatT and TsatP on the bubble line), the
+// molar mass, the bubble and dew lines, then the incipient-phase compositions.
 // clang-format off
-#define KX_MIX_1(I, NAME, METHOD) TKXLibraryEntry{Name##NAME, TKXFunctionPtr{.Unary = &Unary<I, Name##NAME, &L::METHOD>}}
-#define KX_MIX_2(I, NAME, METHOD) TKXLibraryEntry{Name##NAME, TKXFunctionPtr{.Binary = &Binary<I, Name##NAME, &L::METHOD>}}
+#define KX_MIX_UNARY(LIB, I, NAME, METHOD) \
+    double LIB##_##NAME(double x1, char* t, int32_t c, int32_t* e) { \
+        return Unary<I, Name##NAME, &TMixtureLibrary::METHOD>(x1, t, c, e); }
+#define KX_MIX_BINARY(LIB, I, NAME, METHOD) \
+    double LIB##_##NAME(double x1, double x2, char* t, int32_t c, int32_t* e) { \
+        return Binary<I, Name##NAME, &TMixtureLibrary::METHOD>(x1, x2, t, c, e); }
+#define KX_MIX_LIBRARY(LIB, I) \
+    KX_MIX_UNARY(LIB, I, PsatT, PbubT) KX_MIX_UNARY(LIB, I, TsatP, TbubP) \
+    KX_MIX_BINARY(LIB, I, DPT, DPT) KX_MIX_BINARY(LIB, I, VPT, VPT) \
+    KX_MIX_BINARY(LIB, I, HPT, HPT) KX_MIX_BINARY(LIB, I, SPT, SPT) \
+    KX_MIX_BINARY(LIB, I, CpPT, CpPT) KX_MIX_BINARY(LIB, I, CvPT, CvPT) \
+    KX_MIX_BINARY(LIB, I, WPT, WPT) \
+    double LIB##_MM(char* t, int32_t c, int32_t* e) { \
+        return Constant<I, NameMM, &TMixtureLibrary::MM>(t, c, e); } \
+    KX_MIX_UNARY(LIB, I, PbubT, PbubT) KX_MIX_UNARY(LIB, I, PdewT, PdewT) \
+    KX_MIX_UNARY(LIB, I, TbubP, TbubP) KX_MIX_UNARY(LIB, I, TdewP, TdewP) \
+    KX_MIX_UNARY(LIB, I, TglideP, TglideP) \
+    KX_MIX_BINARY(LIB, I, YbubT, YbubT) KX_MIX_BINARY(LIB, I, XdewT, XdewT) \
+    KX_MIX_BINARY(LIB, I, YbubP, YbubP) KX_MIX_BINARY(LIB, I, XdewP, XdewP) \
+    static std::span<const TKXLibraryEntry> LIB##_Entries() { \
+        static constexpr TKXLibraryEntry entries[] = { \
+            KX_FUNCTION_ENTRY_1(LIB, PsatT), KX_FUNCTION_ENTRY_1(LIB, TsatP), \
+            KX_FUNCTION_ENTRY_2(LIB, DPT), KX_FUNCTION_ENTRY_2(LIB, VPT), \
+            KX_FUNCTION_ENTRY_2(LIB, HPT), KX_FUNCTION_ENTRY_2(LIB, SPT), \
+            KX_FUNCTION_ENTRY_2(LIB, CpPT), KX_FUNCTION_ENTRY_2(LIB, CvPT), \
+            KX_FUNCTION_ENTRY_2(LIB, WPT), KX_FUNCTION_ENTRY_0(LIB, MM), \
+            KX_FUNCTION_ENTRY_1(LIB, PbubT), KX_FUNCTION_ENTRY_1(LIB, PdewT), \
+            KX_FUNCTION_ENTRY_1(LIB, TbubP), KX_FUNCTION_ENTRY_1(LIB, TdewP), \
+            KX_FUNCTION_ENTRY_1(LIB, TglideP), \
+            KX_FUNCTION_ENTRY_2(LIB, YbubT), KX_FUNCTION_ENTRY_2(LIB, XdewT), \
+            KX_FUNCTION_ENTRY_2(LIB, YbubP), KX_FUNCTION_ENTRY_2(LIB, XdewP)}; \
+        return entries; \
+    }
+KX_MIX_LIBRARY(KX_R454B_MIX, 0)
+KX_MIX_LIBRARY(KX_R513A_MIX, 1)
+KX_MIX_LIBRARY(KX_R410A_MIX, 2)
+KX_MIX_LIBRARY(KX_R407C_MIX, 3)
+KX_MIX_LIBRARY(KX_R404A_MIX, 4)
+KX_MIX_LIBRARY(KX_R507A_MIX, 5)
+KX_MIX_LIBRARY(KX_R448A_MIX, 6)
+KX_MIX_LIBRARY(KX_R449A_MIX, 7)
+KX_MIX_LIBRARY(KX_R452B_MIX, 8)
+KX_MIX_LIBRARY(KX_R454A_MIX, 9)
+KX_MIX_LIBRARY(KX_R454C_MIX, 10)
 // clang-format on
+#undef KX_MIX_LIBRARY
+#undef KX_MIX_UNARY
+#undef KX_MIX_BINARY
 
-// The functions of one library in registration order: those of every fluid library that a
-// mixture of fixed composition has (PsatT and TsatP on the bubble line), the molar mass, the
-// bubble and dew lines, then the incipient-phase compositions.
-template <std::size_t I>
-std::span<const TKXLibraryEntry> EntriesOf() {
-    static constexpr TKXLibraryEntry entries[] = {
-        KX_MIX_1(I, PsatT, PbubT),
-        KX_MIX_1(I, TsatP, TbubP),
-        KX_MIX_2(I, DPT, DPT),
-        KX_MIX_2(I, VPT, VPT),
-        KX_MIX_2(I, HPT, HPT),
-        KX_MIX_2(I, SPT, SPT),
-        KX_MIX_2(I, CpPT, CpPT),
-        KX_MIX_2(I, CvPT, CvPT),
-        KX_MIX_2(I, WPT, WPT),
-        TKXLibraryEntry{NameMM, TKXFunctionPtr{.Constant = &Constant<I, NameMM, &L::MM>}},
-        KX_MIX_1(I, PbubT, PbubT),
-        KX_MIX_1(I, PdewT, PdewT),
-        KX_MIX_1(I, TbubP, TbubP),
-        KX_MIX_1(I, TdewP, TdewP),
-        KX_MIX_1(I, TglideP, TglideP),
-        KX_MIX_2(I, YbubT, YbubT),
-        KX_MIX_2(I, XdewT, XdewT),
-        KX_MIX_2(I, YbubP, YbubP),
-        KX_MIX_2(I, XdewP, XdewP)};
-    return entries;
-}
-#undef KX_MIX_1
-#undef KX_MIX_2
+namespace {
 
-template <std::size_t... I>
-constexpr std::array<std::span<const TKXLibraryEntry> (*)(), sizeof...(I)> EntryTable(
-    std::index_sequence<I...>) {
-    return {&EntriesOf<I>...};
-}
-constexpr auto Entries = EntryTable(std::make_index_sequence<MixtureLibraryCount>());
+constexpr std::span<const TKXLibraryEntry> (*Entries[MixtureLibraryCount])() = {
+    &KX_R454B_MIX_Entries, &KX_R513A_MIX_Entries, &KX_R410A_MIX_Entries, &KX_R407C_MIX_Entries,
+    &KX_R404A_MIX_Entries, &KX_R507A_MIX_Entries, &KX_R448A_MIX_Entries, &KX_R449A_MIX_Entries,
+    &KX_R452B_MIX_Entries, &KX_R454A_MIX_Entries, &KX_R454C_MIX_Entries};
 
 std::string Fractions(std::span<const double> f, int digits) {
     std::string s;
