@@ -291,17 +291,20 @@ class TMixtureLibrary {
             if (d.Ok() && TK > d.T) {
                 phase = TMixturePhase::Vapour;
             } else {
-                const TEquilibrium b = P >= once.PbubBottom
-                                           ? SaturationAtP(Mix, TSaturationKind::Bubble, p)
-                                           : TEquilibrium{};
+                // Below the bubble pressure at the lowest temperature the bubble temperature
+                // lies below the range, so below T.
+                const bool bubbleBelow = P < once.PbubBottom;
+                const TEquilibrium b =
+                    bubbleBelow ? TEquilibrium{} : SaturationAtP(Mix, TSaturationKind::Bubble, p);
                 if (b.Ok() && TK < b.T) {
                     phase = TMixturePhase::Liquid;
-                } else if (b.Ok() && d.Ok()) {
-                    char why[160];
+                } else if ((b.Ok() || bubbleBelow) && d.Ok()) {
+                    char why[192];
                     std::snprintf(why, sizeof why,
                                   "Two-phase state: the temperature lies between the bubble "
-                                  "(%.3f °C) and the dew temperature (%.3f °C) at this pressure.",
-                                  b.T - Kelvin, d.T - Kelvin);
+                                  "(%s%.3f °C) and the dew temperature (%.3f °C) at this pressure.",
+                                  bubbleBelow ? "below " : "",
+                                  bubbleBelow ? MixtureTminC : b.T - Kelvin, d.T - Kelvin);
                     Fail(fn, KXErrorCode::Failure, why, text, code);
                     return 0.0;
                 } else if (P > BeyondLinesFactor * once.Ptop ||

@@ -159,6 +159,12 @@ TEST_P(MixtureLibrary, SinglePhaseStatesFollowTheLines) {
         EXPECT_EQ(twoPhase.Code, 1) << twoPhase.Text;
         EXPECT_NE(twoPhase.Text.find("Two-phase"), std::string::npos) << twoPhase.Text;
     }
+    // Between the lines' pressures at the lowest temperature the bubble temperature lies below
+    // the range: still two-phase there.
+    const double pLow = std::sqrt(Value(lib, "PbubT", -73.15) * Value(lib, "PdewT", -73.15));
+    const TAnswer low = Call(lib, "DPT", pLow, -73.15);
+    EXPECT_EQ(low.Code, 1) << low.Text;
+    EXPECT_NE(low.Text.find("Two-phase"), std::string::npos) << low.Text;
     const double p0 = Value(lib, "PbubT", 0.0) * (1.0 + 1e-9);
     EXPECT_NEAR(Value(lib, "HPT", p0, 0.0), 200.0, 1e-5);
     EXPECT_NEAR(Value(lib, "SPT", p0, 0.0), 1.0, 1e-7);
