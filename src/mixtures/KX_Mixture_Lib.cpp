@@ -85,6 +85,7 @@ class TMixtureLibrary {
         for (std::size_t i = 0; i < Mix.Size(); ++i) {
             Tmax = std::min(Tmax, Mix.Component(i).Fluid->Tmax);
             Pmax = std::min(Pmax, Mix.Component(i).Fluid->Pmax);
+            Pmin = std::max(Pmin, Mix.Component(i).Fluid->Pmin);
         }
     }
 
@@ -93,6 +94,7 @@ class TMixtureLibrary {
     double MolarMass = 0.0;  // kg/mol
     double Tmax = 0.0;       // °C, the lowest of the components' limits
     double Pmax = 0.0;       // bar
+    double Pmin = 0.0;       // bar, the highest of the components' lowest pressures
 
     // ---- Saturation ----
     double PbubT(const char* fn, double T, std::string& text, int32_t& code) const {
@@ -275,7 +277,7 @@ class TMixtureLibrary {
                         int32_t& code) const {
         if (!TemperatureInRange(fn, T, text, code)) return 0.0;
         const TKXRangeCheck checks[] = {
-            {"<=", P, 0.0, "Pressure", "bar(a)", KXErrorCode::PressureLow},
+            {"<", P, Pmin, "Pressure", "bar(a)", KXErrorCode::PressureLow},
             {">", P, Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
         if (!KXPassesRangeChecks(Code, fn, checks, text, code)) return 0.0;
         const TOnce& once = Reference();
