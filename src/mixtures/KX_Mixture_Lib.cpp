@@ -14,6 +14,7 @@
 #include "KX_Function_List.h"
 #include "KX_Mixture_Blends.h"
 #include "KX_Mixture_Equilibrium.h"
+#include "KX_Mixture_Flash.h"
 #include "KX_Range_Checks.h"
 #include "KX_Utils.h"
 
@@ -67,11 +68,15 @@ const TMixtureLibraryData Libraries[MixtureLibraryCount] = {
 constexpr const char* MixtureFunctionNotes =
     "PsatT: bubble pressure; TsatP: bubble temperature; PbubT, PdewT: bubble and dew pressure; "
     "TbubP, TdewP: bubble and dew temperature; TglideP: dew minus bubble temperature (K); "
-    "YbubT, YbubP: mole fraction of component i (second argument, 1 for the first component of "
-    "the composition) in the first vapour at the bubble point; XdewT, XdewP: the same in the "
-    "first liquid at the dew point; DPT, VPT, HPT, SPT, CpPT, CvPT, WPT: single phase only, "
-    "liquid below the bubble and vapour above the dew temperature at p (between them an error); "
-    "no critical or triple point, transport, two-phase states or flashes";
+    "YbubT, YbubP: mole fraction of component i (the last argument, 1 for the first component "
+    "of the composition) in the first vapour at the bubble point; XdewT, XdewP: the same in the "
+    "first liquid at the dew point; DTX ... SPX: the two-phase state at a vapour fraction by "
+    "mass, split into a liquid and a vapour of their own compositions in phase equilibrium (x = "
+    "0: the bubble point, x = 1: the dew point); TPX, PTX: its temperature at (p, x) and its "
+    "pressure at (T, x); XLPX, YVPX, XLTX, YVTX: the mole fraction of component i in its liquid "
+    "and its vapour; DPT ... WPT: single phase only, liquid below the bubble and vapour above "
+    "the dew temperature at p (between them an error); no critical or triple point, transport "
+    "or flashes from (p, h) or (p, s)";
 
 // One blend as a library: the mixture, its range, and what is computed once for it.
 class TMixtureLibrary {
@@ -128,6 +133,58 @@ class TMixtureLibrary {
     }
     double XdewP(const char* fn, double P, double i, std::string& text, int32_t& code) const {
         return IncipientAtP(fn, TSaturationKind::Dew, P, i, text, code);
+    }
+
+    // ---- Two-phase states at a vapour fraction (by mass), split into phases ----
+    double TPX(const char* fn, double P, double X, std::string& text, int32_t& code) const {
+        const TTwoPhaseState s = TwoPhase(fn, true, P, X, text, code);
+        return code ? 0.0 : s.T - Kelvin;
+    }
+    double PTX(const char* fn, double T, double X, std::string& text, int32_t& code) const {
+        const TTwoPhaseState s = TwoPhase(fn, false, T, X, text, code);
+        return code ? 0.0 : s.P / PascalPerBar;
+    }
+    double DPX(const char* fn, double P, double X, std::string& text, int32_t& code) const {
+        return TwoPhaseDensity(TwoPhase(fn, true, P, X, text, code), code);
+    }
+    double DTX(const char* fn, double T, double X, std::string& text, int32_t& code) const {
+        return TwoPhaseDensity(TwoPhase(fn, false, T, X, text, code), code);
+    }
+    double VPX(const char* fn, double P, double X, std::string& text, int32_t& code) const {
+        const double d = DPX(fn, P, X, text, code);
+        return code ? 0.0 : 1.0 / d;
+    }
+    double VTX(const char* fn, double T, double X, std::string& text, int32_t& code) const {
+        const double d = DTX(fn, T, X, text, code);
+        return code ? 0.0 : 1.0 / d;
+    }
+    double HPX(const char* fn, double P, double X, std::string& text, int32_t& code) const {
+        return TwoPhaseCaloric(TwoPhase(fn, true, P, X, text, code), true, code);
+    }
+    double HTX(const char* fn, double T, double X, std::string& text, int32_t& code) const {
+        return TwoPhaseCaloric(TwoPhase(fn, false, T, X, text, code), true, code);
+    }
+    double SPX(const char* fn, double P, double X, std::string& text, int32_t& code) const {
+        return TwoPhaseCaloric(TwoPhase(fn, true, P, X, text, code), false, code);
+    }
+    double STX(const char* fn, double T, double X, std::string& text, int32_t& code) const {
+        return TwoPhaseCaloric(TwoPhase(fn, false, T, X, text, code), false, code);
+    }
+    double XLPX(const char* fn, double P, double X, double i, std::string& text,
+                int32_t& code) const {
+        return PhaseFraction(fn, true, P, X, i, false, text, code);
+    }
+    double YVPX(const char* fn, double P, double X, double i, std::string& text,
+                int32_t& code) const {
+        return PhaseFraction(fn, true, P, X, i, true, text, code);
+    }
+    double XLTX(const char* fn, double T, double X, double i, std::string& text,
+                int32_t& code) const {
+        return PhaseFraction(fn, false, T, X, i, false, text, code);
+    }
+    double YVTX(const char* fn, double T, double X, double i, std::string& text,
+                int32_t& code) const {
+        return PhaseFraction(fn, false, T, X, i, true, text, code);
     }
 
     // ---- Single phase at (p, T) ----
@@ -269,6 +326,57 @@ class TMixtureLibrary {
         return code ? 0.0 : Incipient(e, kind, index);
     }
 
+    // The two-phase state at P (bar; atP) or T (°C) with vapour fraction X: both ends of the
+    // two-phase range inside the range (at P from the bubble pressure at the lowest
+    // temperature), X from 0 to 1; a split that does not converge is code 26.
+    TTwoPhaseState TwoPhase(const char* fn, bool atP, double v, double X, std::string& text,
+                            int32_t& code) const {
+        if (atP) {
+            const TOnce& once = Reference();
+            if (!once.Ok) {
+                Fail(fn, KXErrorCode::NoConvergence, "No convergence.", text, code);
+                return {};
+            }
+            const TKXRangeCheck checks[] = {
+                {"<", v, once.PbubBottom, "Pressure", "bar(a)", KXErrorCode::PressureLow},
+                {">", v, Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
+            if (!KXPassesRangeChecks(Code, fn, checks, text, code)) return {};
+        } else if (!TemperatureInRange(fn, v, text, code)) {
+            return {};
+        }
+        const TKXRangeCheck fraction[] = {
+            {"<", X, 0.0, "Vapour Fraction", "-", KXErrorCode::VapourFractionLow},
+            {">", X, 1.0, "Vapour Fraction", "-", KXErrorCode::VapourFractionHigh}};
+        if (!KXPassesRangeChecks(Code, fn, fraction, text, code)) return {};
+        const TTwoPhaseState s =
+            atP ? TwoPhaseAtP(Mix, v * PascalPerBar, X) : TwoPhaseAtT(Mix, v + Kelvin, X);
+        if (!s.Ok()) Fail(fn, ErrorCodeOf(s.Status), "No convergence.", text, code);
+        return s;
+    }
+    // kg/m3 of the two phases together: the feed's mass over both phases' volume.
+    double TwoPhaseDensity(const TTwoPhaseState& s, int32_t code) const {
+        if (code) return 0.0;
+        return MolarMass / ((1.0 - s.Beta) / s.RhoLiquid + s.Beta / s.RhoVapour);
+    }
+    // h (kJ/kg) or s (kJ/(kg K)) of the two phases together, per kg of the feed.
+    double TwoPhaseCaloric(const TTwoPhaseState& s, bool enthalpy, int32_t code) const {
+        if (code) return 0.0;
+        const std::size_t n = Mix.Size();
+        const TMixtureState l = Mix.State(s.T, s.RhoLiquid, {s.X.data(), n});
+        const TMixtureState v = Mix.State(s.T, s.RhoVapour, {s.Y.data(), n});
+        const double molar =
+            enthalpy ? (1.0 - s.Beta) * l.H + s.Beta * v.H : (1.0 - s.Beta) * l.S + s.Beta * v.S;
+        return PerMass(molar) + (enthalpy ? Reference().DeltaH : Reference().DeltaS);
+    }
+    double PhaseFraction(const char* fn, bool atP, double v, double X, double i, bool vapour,
+                         std::string& text, int32_t& code) const {
+        std::size_t index = 0;
+        if (!ComponentIndex(fn, i, index, text, code)) return 0.0;
+        const TTwoPhaseState s = TwoPhase(fn, atP, v, X, text, code);
+        if (code) return 0.0;
+        return vapour ? s.Y[index] : s.X[index];
+    }
+
     // Molar density at (P bar, T °C) in the phase the bubble and dew temperatures at P decide:
     // the liquid below the bubble temperature, the vapour above the dew temperature, an error
     // between them. Where the solver finds neither line (the critical region and above), the
@@ -381,6 +489,15 @@ double Binary(double x1, double x2, char* errorText, int32_t capacity, int32_t* 
                               });
 }
 
+template <std::size_t I, const char* Name, auto Method>
+double Ternary(double x1, double x2, double x3, char* errorText, int32_t capacity,
+               int32_t* errorCode) {
+    return RunLibraryFunction(Libraries[I].Code, Name, errorText, capacity, errorCode,
+                              [x1, x2, x3](std::string& text, int32_t& code) {
+                                  return (Library(I).*Method)(Name, x1, x2, x3, text, code);
+                              });
+}
+
 // The short names, as objects with linkage so that they can be template arguments.
 #define KX_MIXTURE_NAME(NAME) constexpr char Name##NAME[] = #NAME;
 KX_MIXTURE_NAME(PsatT)
@@ -402,6 +519,20 @@ KX_MIXTURE_NAME(YbubT)
 KX_MIXTURE_NAME(XdewT)
 KX_MIXTURE_NAME(YbubP)
 KX_MIXTURE_NAME(XdewP)
+KX_MIXTURE_NAME(DTX)
+KX_MIXTURE_NAME(VTX)
+KX_MIXTURE_NAME(HTX)
+KX_MIXTURE_NAME(STX)
+KX_MIXTURE_NAME(DPX)
+KX_MIXTURE_NAME(VPX)
+KX_MIXTURE_NAME(HPX)
+KX_MIXTURE_NAME(SPX)
+KX_MIXTURE_NAME(PTX)
+KX_MIXTURE_NAME(TPX)
+KX_MIXTURE_NAME(XLPX)
+KX_MIXTURE_NAME(YVPX)
+KX_MIXTURE_NAME(XLTX)
+KX_MIXTURE_NAME(YVTX)
 #undef KX_MIXTURE_NAME
 
 }  // namespace
@@ -417,8 +548,15 @@ KX_MIXTURE_NAME(XdewP)
 #define KX_MIX_BINARY(LIB, I, NAME, METHOD) \
     double LIB##_##NAME(double x1, double x2, char* t, int32_t c, int32_t* e) { \
         return Binary<I, Name##NAME, &TMixtureLibrary::METHOD>(x1, x2, t, c, e); }
+#define KX_MIX_TERNARY(LIB, I, NAME) \
+    double LIB##_##NAME(double x1, double x2, double x3, char* t, int32_t c, int32_t* e) { \
+        return Ternary<I, Name##NAME, &TMixtureLibrary::NAME>(x1, x2, x3, t, c, e); }
 #define KX_MIX_LIBRARY(LIB, I) \
     KX_MIX_UNARY(LIB, I, PsatT, PbubT) KX_MIX_UNARY(LIB, I, TsatP, TbubP) \
+    KX_MIX_BINARY(LIB, I, DTX, DTX) KX_MIX_BINARY(LIB, I, VTX, VTX) \
+    KX_MIX_BINARY(LIB, I, HTX, HTX) KX_MIX_BINARY(LIB, I, STX, STX) \
+    KX_MIX_BINARY(LIB, I, DPX, DPX) KX_MIX_BINARY(LIB, I, VPX, VPX) \
+    KX_MIX_BINARY(LIB, I, HPX, HPX) KX_MIX_BINARY(LIB, I, SPX, SPX) \
     KX_MIX_BINARY(LIB, I, DPT, DPT) KX_MIX_BINARY(LIB, I, VPT, VPT) \
     KX_MIX_BINARY(LIB, I, HPT, HPT) KX_MIX_BINARY(LIB, I, SPT, SPT) \
     KX_MIX_BINARY(LIB, I, CpPT, CpPT) KX_MIX_BINARY(LIB, I, CvPT, CvPT) \
@@ -427,21 +565,31 @@ KX_MIXTURE_NAME(XdewP)
         return Constant<I, NameMM, &TMixtureLibrary::MM>(t, c, e); } \
     KX_MIX_UNARY(LIB, I, PbubT, PbubT) KX_MIX_UNARY(LIB, I, PdewT, PdewT) \
     KX_MIX_UNARY(LIB, I, TbubP, TbubP) KX_MIX_UNARY(LIB, I, TdewP, TdewP) \
-    KX_MIX_UNARY(LIB, I, TglideP, TglideP) \
+    KX_MIX_UNARY(LIB, I, TglideP, TglideP) KX_MIX_BINARY(LIB, I, PTX, PTX) \
     KX_MIX_BINARY(LIB, I, YbubT, YbubT) KX_MIX_BINARY(LIB, I, XdewT, XdewT) \
     KX_MIX_BINARY(LIB, I, YbubP, YbubP) KX_MIX_BINARY(LIB, I, XdewP, XdewP) \
+    KX_MIX_BINARY(LIB, I, TPX, TPX) \
+    KX_MIX_TERNARY(LIB, I, XLPX) KX_MIX_TERNARY(LIB, I, YVPX) \
+    KX_MIX_TERNARY(LIB, I, XLTX) KX_MIX_TERNARY(LIB, I, YVTX) \
     static std::span<const TKXLibraryEntry> LIB##_Entries() { \
         static constexpr TKXLibraryEntry entries[] = { \
             KX_FUNCTION_ENTRY_1(LIB, PsatT), KX_FUNCTION_ENTRY_1(LIB, TsatP), \
+            KX_FUNCTION_ENTRY_2(LIB, DTX), KX_FUNCTION_ENTRY_2(LIB, VTX), \
+            KX_FUNCTION_ENTRY_2(LIB, HTX), KX_FUNCTION_ENTRY_2(LIB, STX), \
+            KX_FUNCTION_ENTRY_2(LIB, DPX), KX_FUNCTION_ENTRY_2(LIB, VPX), \
+            KX_FUNCTION_ENTRY_2(LIB, HPX), KX_FUNCTION_ENTRY_2(LIB, SPX), \
             KX_FUNCTION_ENTRY_2(LIB, DPT), KX_FUNCTION_ENTRY_2(LIB, VPT), \
             KX_FUNCTION_ENTRY_2(LIB, HPT), KX_FUNCTION_ENTRY_2(LIB, SPT), \
             KX_FUNCTION_ENTRY_2(LIB, CpPT), KX_FUNCTION_ENTRY_2(LIB, CvPT), \
             KX_FUNCTION_ENTRY_2(LIB, WPT), KX_FUNCTION_ENTRY_0(LIB, MM), \
             KX_FUNCTION_ENTRY_1(LIB, PbubT), KX_FUNCTION_ENTRY_1(LIB, PdewT), \
             KX_FUNCTION_ENTRY_1(LIB, TbubP), KX_FUNCTION_ENTRY_1(LIB, TdewP), \
-            KX_FUNCTION_ENTRY_1(LIB, TglideP), \
+            KX_FUNCTION_ENTRY_1(LIB, TglideP), KX_FUNCTION_ENTRY_2(LIB, PTX), \
             KX_FUNCTION_ENTRY_2(LIB, YbubT), KX_FUNCTION_ENTRY_2(LIB, XdewT), \
-            KX_FUNCTION_ENTRY_2(LIB, YbubP), KX_FUNCTION_ENTRY_2(LIB, XdewP)}; \
+            KX_FUNCTION_ENTRY_2(LIB, YbubP), KX_FUNCTION_ENTRY_2(LIB, XdewP), \
+            KX_FUNCTION_ENTRY_2(LIB, TPX), \
+            KX_FUNCTION_ENTRY_3(LIB, XLPX), KX_FUNCTION_ENTRY_3(LIB, YVPX), \
+            KX_FUNCTION_ENTRY_3(LIB, XLTX), KX_FUNCTION_ENTRY_3(LIB, YVTX)}; \
         return entries; \
     }
 KX_MIX_LIBRARY(KX_R454B_MIX, 0)
@@ -459,6 +607,7 @@ KX_MIX_LIBRARY(KX_R454C_MIX, 10)
 #undef KX_MIX_LIBRARY
 #undef KX_MIX_UNARY
 #undef KX_MIX_BINARY
+#undef KX_MIX_TERNARY
 
 namespace {
 

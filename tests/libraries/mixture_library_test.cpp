@@ -49,6 +49,18 @@ double Value(const std::string& library, const std::string& shortName, double x1
     return a.Value;
 }
 
+double Value3(const std::string& library, const std::string& shortName, double x1, double x2,
+              double x3) {
+    int l = 0, f = 0;
+    EXPECT_TRUE(KXRegistry().FindFunction(library + "_" + shortName, l, f)) << shortName;
+    const double args[] = {x1, x2, x3};
+    char text[256] = "";
+    int32_t code = -1;
+    const double value = KXCallFunction(KXRegistry().GetFunctionPtr(l, f), args, text, 255, &code);
+    EXPECT_EQ(code, 0) << library << "_" << shortName << ": " << text;
+    return value;
+}
+
 std::vector<std::string> MixtureLibraries() {
     std::vector<std::string> names;
     const TKXLibraries& registry = KXRegistry();
@@ -170,6 +182,49 @@ TEST_P(MixtureLibrary, SinglePhaseStatesFollowTheLines) {
     EXPECT_NEAR(Value(lib, "SPT", p0, 0.0), 1.0, 1e-7);
 }
 
+// Two-phase states at a vapour fraction: the ends are the bubble and the dew point and meet the
+// one-phase states there, enthalpy and entropy rise with the vapour fraction, the state at
+// (p, x) is the state at its (T, x), and each phase's mole fractions sum to one.
+TEST_P(MixtureLibrary, TwoPhaseStatesCloseOnTheLines) {
+    const std::string lib = GetParam();
+    const std::size_t n = MakeBlend(BlendOf(lib)).Size();
+    for (double P : {2.0, 10.0}) {
+        SCOPED_TRACE(P);
+        const double tb = Value(lib, "TbubP", P), td = Value(lib, "TdewP", P);
+        EXPECT_EQ(Value(lib, "TPX", P, 0.0), tb);
+        EXPECT_EQ(Value(lib, "TPX", P, 1.0), td);
+        const double dT = 1e-6;
+        EXPECT_NEAR(Value(lib, "HPX", P, 0.0), Value(lib, "HPT", P, tb - dT), 1e-4);
+        EXPECT_NEAR(Value(lib, "HPX", P, 1.0), Value(lib, "HPT", P, td + dT), 1e-4);
+        EXPECT_NEAR(Value(lib, "DPX", P, 0.0), Value(lib, "DPT", P, tb - dT), 1e-3);
+        double h = Value(lib, "HPX", P, 0.0), s = Value(lib, "SPX", P, 0.0), t = tb;
+        for (double x : {0.25, 0.5, 0.75, 1.0}) {
+            SCOPED_TRACE(x);
+            const double hx = Value(lib, "HPX", P, x), sx = Value(lib, "SPX", P, x);
+            const double tx = Value(lib, "TPX", P, x);
+            EXPECT_GT(hx, h);
+            EXPECT_GT(sx, s);
+            EXPECT_GT(tx, t);
+            h = hx, s = sx, t = tx;
+            EXPECT_NEAR(Value(lib, "PTX", tx, x), P, 1e-9 * P);
+            EXPECT_NEAR(Value(lib, "HTX", tx, x), hx, 1e-7);
+            EXPECT_NEAR(Value(lib, "STX", tx, x), sx, 1e-9);
+            EXPECT_NEAR(Value(lib, "DTX", tx, x) * Value(lib, "VPX", P, x), 1.0, 1e-9);
+            double xSum = 0.0, ySum = 0.0;
+            for (std::size_t i = 1; i <= n; ++i) {
+                const double c = static_cast<double>(i);
+                xSum += Value3(lib, "XLPX", P, x, c);
+                ySum += Value3(lib, "YVPX", P, x, c);
+                EXPECT_NEAR(Value3(lib, "XLTX", tx, x, c), Value3(lib, "XLPX", P, x, c), 1e-9);
+            }
+            EXPECT_NEAR(xSum, 1.0, 1e-12);
+            EXPECT_NEAR(ySum, 1.0, 1e-12);
+        }
+        // At x = 0 the vapour is the first vapour at the bubble point.
+        EXPECT_NEAR(Value3(lib, "YVPX", P, 0.0, 1.0), Value(lib, "YbubP", P, 1.0), 1e-12);
+    }
+}
+
 // Wrong inputs answer a code and 0, never a number with code 0.
 TEST_P(MixtureLibrary, WrongInputsGiveACode) {
     const std::string lib = GetParam();
@@ -184,6 +239,8 @@ TEST_P(MixtureLibrary, WrongInputsGiveACode) {
         {"YbubT", 0.0, 0.0, 1},  {"XdewT", 0.0, 1.5, 1},  {"YbubP", 5.0, 9.0, 1},
         {"XdewP", 5.0, NaN, 1},  {"DPT", 0.0, 20.0, 4},   {"HPT", 1000.0, 20.0, 5},
         {"SPT", 1.0, -100.0, 2}, {"WPT", 1.0, 500.0, 3},  {"PbubT", 120.0, 0, 26},
+        {"HPX", 10.0, 1.5, 7},   {"DTX", 20.0, -0.1, 6},  {"TPX", 0.01, 0.5, 4},
+        {"STX", 120.0, 0.5, 26}, {"PTX", 20.0, NaN, 6},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(std::string(c.Function) + "(" + std::to_string(c.X1) + ", " +
