@@ -119,4 +119,22 @@ void BM_R454BMixDPTLibrary(benchmark::State& state) {
 }
 BENCHMARK(BM_R454BMixDPTLibrary);
 
+// A two-phase state at 10 bar and a random vapour fraction: bubble and dew point, then the
+// phase split searched between them.
+void BM_R454BMixHPXLibrary(benchmark::State& state) {
+    const TBinaryFunction hpx = RegistryFunction("KX_R454B_MIX_HPX", &TKXFunctionPtr::Binary);
+    static const std::vector<double> fractions = Uniform(0.0, 1.0, 26);
+    char text[256];
+    int32_t code = 0;
+    std::size_t i = 0;
+    int64_t refused = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(hpx(10.0, fractions[i], text, 255, &code));
+        refused += code != 0;
+        i = i + 1 == fractions.size() ? 0 : i + 1;
+    }
+    state.counters["refused"] = static_cast<double>(refused);
+}
+BENCHMARK(BM_R454BMixHPXLibrary);
+
 }  // namespace

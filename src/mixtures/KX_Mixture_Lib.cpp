@@ -621,7 +621,8 @@ std::string Fractions(std::span<const double> f, int digits) {
     char number[32];
     for (std::size_t i = 0; i < f.size(); ++i) {
         std::snprintf(number, sizeof number, "%.*g", digits, f[i]);
-        s += (i ? "/" : "") + std::string(number);
+        if (i) s += '/';
+        s += number;
     }
     return s;
 }
