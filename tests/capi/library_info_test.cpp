@@ -53,8 +53,8 @@ TEST(CApiLibraryInfo, KeysValuesAndShortNames) {
                 // water's), a mixture only its molar mass (no critical or triple point).
                 const std::string& function = line.Fields.at(2);
                 const std::string libraryKind = varnexa_library_info(l, "kind");
-                const bool constants = libraryKind != "humid air" &&
-                                       (libraryKind != "mixture" || function == "MM");
+                const bool constants =
+                    libraryKind != "humid air" && (libraryKind != "mixture" || function == "MM");
                 if (!function.empty() && constants) {
                     EXPECT_NEAR(number, Constant(name + "_" + function),
                                 1e-12 * std::max(1.0, std::fabs(number)))
