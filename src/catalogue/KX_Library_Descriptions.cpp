@@ -16,6 +16,7 @@
 #include "KX_HA_Lib.h"
 #include "KX_HA_RP1485.h"
 #include "KX_HA_RP1485_Model.h"
+#include "KX_Mixture_Lib.h"
 #include "KX_N2_FE_Lib.h"
 #include "KX_N2_FE_Lib_Root.h"
 #include "KX_NH3_FE_Lib.h"
@@ -618,6 +619,18 @@ const TKXLibraryDescription Descriptions[] = {
     KX_FLUID_DESCRIPTION(KX_R507A_FE, R507A, R507AWords),
     {"KX_HA_RP1485", KX_HA_RP1485_Entries, HumidAirRP1485Info, nullptr},
     {"KX_HA_IDEAL", KX_HA_IDEAL_Entries, HumidAirIdealInfo, nullptr},
+    // The blends as mixtures of fixed composition (KX_Mixture_Lib.h), after every other library.
+    {"KX_R454B_MIX", MixtureLibraryEntriesOf<0>, MixtureLibraryInfoOf<0>, nullptr},
+    {"KX_R513A_MIX", MixtureLibraryEntriesOf<1>, MixtureLibraryInfoOf<1>, nullptr},
+    {"KX_R410A_MIX", MixtureLibraryEntriesOf<2>, MixtureLibraryInfoOf<2>, nullptr},
+    {"KX_R407C_MIX", MixtureLibraryEntriesOf<3>, MixtureLibraryInfoOf<3>, nullptr},
+    {"KX_R404A_MIX", MixtureLibraryEntriesOf<4>, MixtureLibraryInfoOf<4>, nullptr},
+    {"KX_R507A_MIX", MixtureLibraryEntriesOf<5>, MixtureLibraryInfoOf<5>, nullptr},
+    {"KX_R448A_MIX", MixtureLibraryEntriesOf<6>, MixtureLibraryInfoOf<6>, nullptr},
+    {"KX_R449A_MIX", MixtureLibraryEntriesOf<7>, MixtureLibraryInfoOf<7>, nullptr},
+    {"KX_R452B_MIX", MixtureLibraryEntriesOf<8>, MixtureLibraryInfoOf<8>, nullptr},
+    {"KX_R454A_MIX", MixtureLibraryEntriesOf<9>, MixtureLibraryInfoOf<9>, nullptr},
+    {"KX_R454C_MIX", MixtureLibraryEntriesOf<10>, MixtureLibraryInfoOf<10>, nullptr},
 };
 
 #undef KX_FLUID_DESCRIPTION

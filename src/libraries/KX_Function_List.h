@@ -83,6 +83,23 @@ inline constexpr int32_t Undefined = 0, Pressure = 2, Enthalpy = 4, Entropy = 5,
     ROW(LIB, TglideP, 1, "Temperature Glide (K)", Undefined, "Pressure", Pressure, "", Undefined) SEP() \
     ROW(LIB, PTX, 2, "Pressure", Pressure, "Temperature", Temperature, "Vapor Fraction", VapourFraction)
 
+// The mixture libraries' own functions, rows of three arguments as the humid-air rows: the
+// compositions of the incipient phases (the mole fraction of one component, its index, 1 for the
+// first component of the library's information, as the last argument; Y: the vapour at the
+// bubble point, X: the liquid at the dew point, at a temperature or a pressure), the temperature
+// of the two-phase state (p, x), and the compositions of its liquid (XL) and vapour (YV) at (p, x)
+// and at (T, x).
+#define KX_FUNCTIONS_MIXTURE(ROW, LIB, SEP) \
+    ROW(LIB, YbubT, 2, "Vapour Mole Fraction", MoleFraction, "Temperature", Temperature, "Component", Undefined, "", Undefined) SEP() \
+    ROW(LIB, XdewT, 2, "Liquid Mole Fraction", MoleFraction, "Temperature", Temperature, "Component", Undefined, "", Undefined) SEP() \
+    ROW(LIB, YbubP, 2, "Vapour Mole Fraction", MoleFraction, "Pressure", Pressure, "Component", Undefined, "", Undefined) SEP() \
+    ROW(LIB, XdewP, 2, "Liquid Mole Fraction", MoleFraction, "Pressure", Pressure, "Component", Undefined, "", Undefined) SEP() \
+    ROW(LIB, TPX, 2, "Temperature", Temperature, "Pressure", Pressure, "Vapor Fraction", VapourFraction, "", Undefined) SEP() \
+    ROW(LIB, XLPX, 3, "Liquid Mole Fraction", MoleFraction, "Pressure", Pressure, "Vapor Fraction", VapourFraction, "Component", Undefined) SEP() \
+    ROW(LIB, YVPX, 3, "Vapour Mole Fraction", MoleFraction, "Pressure", Pressure, "Vapor Fraction", VapourFraction, "Component", Undefined) SEP() \
+    ROW(LIB, XLTX, 3, "Liquid Mole Fraction", MoleFraction, "Temperature", Temperature, "Vapor Fraction", VapourFraction, "Component", Undefined) SEP() \
+    ROW(LIB, YVTX, 3, "Vapour Mole Fraction", MoleFraction, "Temperature", Temperature, "Vapor Fraction", VapourFraction, "Component", Undefined)
+
 // The constants, registered last by the water and steam library.
 #define KX_FUNCTIONS_CONSTANTS(ROW, LIB, SEP) \
     ROW(LIB, MM, 0, "Molar Mass", MolarMass, "", Undefined, "", Undefined) SEP() \

@@ -24,6 +24,9 @@ constexpr TKXFunctionShape Shapes[] = {
 constexpr TKXFunctionShape HumidAirShapes[] = {
     KX_FUNCTIONS_HUMID_AIR(KX_FUNCTION_SHAPE_ROW3, , KX_FUNCTION_SEP_NONE)};
 
+constexpr TKXFunctionShape MixtureShapes[] = {
+    KX_FUNCTIONS_MIXTURE(KX_FUNCTION_SHAPE_ROW3, , KX_FUNCTION_SEP_NONE)};
+
 #undef KX_FUNCTION_SHAPE_ROW
 #undef KX_FUNCTION_SHAPE_ROW3
 }  // namespace
@@ -36,8 +39,13 @@ std::span<const TKXFunctionShape> KXHumidAirFunctionShapes() {
     return HumidAirShapes;
 }
 
+std::span<const TKXFunctionShape> KXMixtureFunctionShapes() {
+    return MixtureShapes;
+}
+
 const TKXFunctionShape* FindFunctionShape(std::string_view shortName) {
-    for (const auto table : {KXFunctionShapes(), KXHumidAirFunctionShapes()})
+    for (const auto table :
+         {KXFunctionShapes(), KXHumidAirFunctionShapes(), KXMixtureFunctionShapes()})
         for (const auto& s : table)
             if (shortName == s.ShortName) return &s;
     return nullptr;

@@ -25,6 +25,8 @@ struct TKXFunctionShape {
 std::span<const TKXFunctionShape> KXFunctionShapes();
 // The shapes of the humid-air libraries, in their order.
 std::span<const TKXFunctionShape> KXHumidAirFunctionShapes();
+// The shapes of the incipient-phase compositions of the mixture libraries, in their order.
+std::span<const TKXFunctionShape> KXMixtureFunctionShapes();
 
 // The shape of a short name (of either table), or nullptr.
 const TKXFunctionShape* FindFunctionShape(std::string_view shortName);

@@ -67,6 +67,8 @@ TEST(LibraryInformation, EveryLibraryShowsWhatItsInformationStates) {
         EXPECT_EQ(ReferenceStateNote(f), "Reference state: " + info.ReferenceState + ".");
         for (const char* transport : {"DVPT", "KVPT", "TCPT", "PrPT"})
             EXPECT_EQ(f.Offers(transport), info.HasTransport) << transport;
+        // The explorer draws no diagram of a mixture yet (no saturated states to draw from).
+        if (info.Kind == TKXLibraryKind::Mixture) continue;
         // A view of the stated range is drawn to its ends: isobars up to the largest
         // temperature, isotherms up to the largest pressure, no isobar beyond it.
         const TReach reach = ReachOf(f);

@@ -1,7 +1,8 @@
 // The saturated liquid and vapour columns of a state on the dome: heat capacities, speed of sound
 // and transport properties are the library's single-phase functions at the saturation line,
 // approached from that phase's side; never the other phase's value. Every registered library
-// with a single saturation line.
+// with a single saturation line: not the blends nor humid air, nor the mixtures, which offer no
+// saturated states.
 #include <cmath>
 
 #include "KXExplorerState.h"
@@ -21,7 +22,8 @@ std::vector<std::string> RegisteredLibraries() {
     std::vector<std::string> names;
     for (int l = 0; l < Registry().Count(); ++l)
         if (Registry().Library(l)->Info.Kind != TKXLibraryKind::Blend &&
-            Registry().Library(l)->Info.Kind != TKXLibraryKind::HumidAir)
+            Registry().Library(l)->Info.Kind != TKXLibraryKind::HumidAir &&
+            Registry().Library(l)->Info.Kind != TKXLibraryKind::Mixture)
             names.push_back(Registry().Library(l)->Library_Name);
     return names;
 }

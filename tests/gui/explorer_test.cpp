@@ -324,6 +324,29 @@ class ExplorerTest : public QObject {
         QVERIFY(!e->SelectLibrary("R134"));
     }
 
+    // A mixture library offers (p, T) only: its one-phase state from its functions, the glide's
+    // two-phase state as its error, and the table and diagram tabs without a crash.
+    void AMixtureLibraryShowsItsOnePhaseStates() {
+        TOpened o;
+        Open(o);
+        TKXExplorerWindow* e = o.Explorer;
+        QVERIFY(e->SelectLibrary("KX_R454B_MIX"));
+        QCOMPARE(e->findChild<QComboBox*>("PairList")->count(), 1);
+        QVERIFY(e->SelectPair("pT"));
+        e->SetValues("10", "20");
+        QCOMPARE(StateCell(e, "h"),
+                 QString::fromStdString(FormatGeneral(Library("KX_R454B_MIX_HPT", 10, 20), 5)));
+        e->SetValues("10", "9.5");
+        auto* error = e->findChild<QLabel*>("StateError");
+        QVERIFY(error->isVisible());
+        QVERIFY(error->text().contains("Two-phase state"));
+        auto* tabs = e->findChild<QTabWidget*>();
+        for (int t = 0; t < tabs->count(); ++t) {
+            tabs->setCurrentIndex(t);
+            QTest::qWait(10);
+        }
+    }
+
     // Pairs as the library states them: without (p, T) the explorer starts from the first pair
     // it has, with empty fields; without any pair it says so. Nothing throws.
     void LibrariesWithoutThePairsItStartsFrom() {

@@ -63,14 +63,17 @@ const TKXLibraries& Registry() {
     return KXRegistry();
 }
 
-// Every library with a saturation line of its own: water and the fluids, not humid air.
+// Every library with a saturation line of its own: water and the fluids, not humid air, nor the
+// mixtures, whose lines end where the equilibrium solver stops rather than at a triple and a
+// critical point (their lines: mixture_library_test.cpp).
 template <class Check>
 void ForEveryLibrary(Check check) {
     std::vector<std::string> names;
     Registry().CreateLibraryList(names);
     ASSERT_FALSE(names.empty());
     for (int i = 0; i < static_cast<int>(names.size()); ++i) {
-        if (Registry().Library(i)->Info.Kind == TKXLibraryKind::HumidAir) continue;
+        const TKXLibraryKind kind = Registry().Library(i)->Info.Kind;
+        if (kind == TKXLibraryKind::HumidAir || kind == TKXLibraryKind::Mixture) continue;
         SCOPED_TRACE(names[i]);
         check(TLibraryCalls(Registry(), i));
     }

@@ -22,7 +22,10 @@ def test_every_library_states_its_keys_in_order_with_its_own_constants(data_dir)
         assert info["name"] == library
         for k in keys:
             assert type(info[k["key"]]) is kinds[k["kind"]], (library, k["key"])
-            # Humid air registers no constants (its critical and triple point are its water's).
+            # Humid air registers no constants (its critical and triple point are its water's),
+            # a mixture only its molar mass (no critical or triple point of its own).
+            if info["kind"] == "mixture" and k["function"] not in ("", "MM"):
+                continue
             if k["function"] and info["kind"] != "humid air":
                 constant = varnexa.call(f"{library}_{k['function']}", raise_errors=True)
                 assert info[k["key"]] == pytest.approx(constant, rel=1e-12, abs=1e-12), (library, k["key"])

@@ -1,0 +1,699 @@
+#include "KX_Mixture_Lib.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "KX_Function_List.h"
+#include "KX_Mixture_Blends.h"
+#include "KX_Mixture_Equilibrium.h"
+#include "KX_Mixture_Flash.h"
+#include "KX_Range_Checks.h"
+#include "KX_Utils.h"
+
+namespace {
+
+constexpr double Kelvin = 273.15;
+constexpr double PascalPerBar = 1e5;
+// The equilibrium solver reaches down to 200 K (as a user types it, -73.15 °C).
+constexpr double MixtureTminC = -73.15;
+// Where the bubble and dew solver finds no line, a state counts as one phase only this far beyond
+// the highest pressure or temperature at which it found one (a margin for the last few kelvin
+// below the critical point that it does not reach).
+constexpr double BeyondLinesFactor = 1.1;
+constexpr double BeyondLinesKelvin = 10.0;
+
+struct TMixtureLibraryData {
+    const char* Code;
+    const char* Blend;
+    const char* PairModels;  // citations of the pair parameters the blend uses
+    const char* Remark;      // nullptr or a sentence for the equation-of-state row
+};
+
+constexpr const char* LemmonJacobsen =
+    "E. W. Lemmon, R. T Jacobsen, J. Phys. Chem. Ref. Data 33 (2004) 593 (R32, R125, R134a, "
+    "R143a pairs)";
+constexpr const char* Bell2022 =
+    "I. H. Bell, J. Phys. Chem. Ref. Data 51 (2022) 013103 (R1234yf/R134a, R1234yf/R1234ze(E), "
+    "R134a/R1234ze(E))";
+constexpr const char* Bell2023 =
+    "I. H. Bell, J. Phys. Chem. Ref. Data 52 (2023) 013101 (R32/R1234yf, R32/R1234ze(E), "
+    "R125/R1234yf)";
+constexpr const char* Bell2025 =
+    "I. H. Bell, J. Chem. Eng. Data (2025), doi 10.1021/acs.jced.4c00699 (R125/R1234ze(E))";
+
+const TMixtureLibraryData Libraries[MixtureLibraryCount] = {
+    {"KX_R454B_MIX", "R-454B", "Bell2023",
+     "The R32/R1234yf parameters of Bell (2023) give bubble pressures 0.8-1.0 % above an older "
+     "manufacturer chart made with the superseded Akasaka (2013) parameters."},
+    {"KX_R513A_MIX", "R-513A", "Bell2022", nullptr},
+    {"KX_R410A_MIX", "R-410A", "LJ", nullptr},
+    {"KX_R407C_MIX", "R-407C", "LJ", nullptr},
+    {"KX_R404A_MIX", "R-404A", "LJ", nullptr},
+    {"KX_R507A_MIX", "R-507A", "LJ", nullptr},
+    {"KX_R448A_MIX", "R-448A", "LJ Bell2022 Bell2023 Bell2025", nullptr},
+    {"KX_R449A_MIX", "R-449A", "LJ Bell2022 Bell2023", nullptr},
+    {"KX_R452B_MIX", "R-452B", "LJ Bell2023", nullptr},
+    {"KX_R454A_MIX", "R-454A", "Bell2023", nullptr},
+    {"KX_R454C_MIX", "R-454C", "Bell2023", nullptr},
+};
+
+constexpr const char* MixtureFunctionNotes =
+    "PsatT: bubble pressure; TsatP: bubble temperature; PbubT, PdewT: bubble and dew pressure; "
+    "TbubP, TdewP: bubble and dew temperature; TglideP: dew minus bubble temperature (K); "
+    "YbubT, YbubP: mole fraction of component i (the last argument, 1 for the first component "
+    "of the composition) in the first vapour at the bubble point; XdewT, XdewP: the same in the "
+    "first liquid at the dew point; DTX ... SPX: the two-phase state at a vapour fraction by "
+    "mass, split into a liquid and a vapour of their own compositions in phase equilibrium (x = "
+    "0: the bubble point, x = 1: the dew point); TPX, PTX: its temperature at (p, x) and its "
+    "pressure at (T, x); XLPX, YVPX, XLTX, YVTX: the mole fraction of component i in its liquid "
+    "and its vapour; DPT ... WPT: single phase only, liquid below the bubble and vapour above "
+    "the dew temperature at p (between them an error); no critical or triple point, transport "
+    "or flashes from (p, h) or (p, s)";
+
+// One blend as a library: the mixture, its range, and what is computed once for it.
+class TMixtureLibrary {
+  public:
+    explicit TMixtureLibrary(const TMixtureLibraryData& data)
+        : Code(data.Code), Mix(MakeBlend(data.Blend)) {
+        const std::span<const double> z = Mix.Composition();
+        MolarMass = Mix.MolarMass(z);  // kg/mol
+        Tmax = std::numeric_limits<double>::infinity();
+        Pmax = std::numeric_limits<double>::infinity();
+        for (std::size_t i = 0; i < Mix.Size(); ++i) {
+            Tmax = std::min(Tmax, Mix.Component(i).Fluid->Tmax);
+            Pmax = std::min(Pmax, Mix.Component(i).Fluid->Pmax);
+            Pmin = std::max(Pmin, Mix.Component(i).Fluid->Pmin);
+        }
+    }
+
+    const std::string Code;
+    const TMixture Mix;
+    double MolarMass = 0.0;  // kg/mol
+    double Tmax = 0.0;       // °C, the lowest of the components' limits
+    double Pmax = 0.0;       // bar
+    double Pmin = 0.0;       // bar, the highest of the components' lowest pressures
+
+    // ---- Saturation ----
+    double PbubT(const char* fn, double T, std::string& text, int32_t& code) const {
+        return LinePressure(fn, TSaturationKind::Bubble, T, text, code);
+    }
+    double PdewT(const char* fn, double T, std::string& text, int32_t& code) const {
+        return LinePressure(fn, TSaturationKind::Dew, T, text, code);
+    }
+    double TbubP(const char* fn, double P, std::string& text, int32_t& code) const {
+        const TEquilibrium e = LineAtP(fn, TSaturationKind::Bubble, P, text, code);
+        return code ? 0.0 : e.T - Kelvin;
+    }
+    double TdewP(const char* fn, double P, std::string& text, int32_t& code) const {
+        const TEquilibrium e = LineAtP(fn, TSaturationKind::Dew, P, text, code);
+        return code ? 0.0 : e.T - Kelvin;
+    }
+    double TglideP(const char* fn, double P, std::string& text, int32_t& code) const {
+        const TEquilibrium b = LineAtP(fn, TSaturationKind::Bubble, P, text, code);
+        if (code) return 0.0;
+        const TEquilibrium d = LineAtP(fn, TSaturationKind::Dew, P, text, code);
+        return code ? 0.0 : d.T - b.T;
+    }
+    double YbubT(const char* fn, double T, double i, std::string& text, int32_t& code) const {
+        return IncipientAtT(fn, TSaturationKind::Bubble, T, i, text, code);
+    }
+    double XdewT(const char* fn, double T, double i, std::string& text, int32_t& code) const {
+        return IncipientAtT(fn, TSaturationKind::Dew, T, i, text, code);
+    }
+    double YbubP(const char* fn, double P, double i, std::string& text, int32_t& code) const {
+        return IncipientAtP(fn, TSaturationKind::Bubble, P, i, text, code);
+    }
+    double XdewP(const char* fn, double P, double i, std::string& text, int32_t& code) const {
+        return IncipientAtP(fn, TSaturationKind::Dew, P, i, text, code);
+    }
+
+    // ---- Two-phase states at a vapour fraction (by mass), split into phases ----
+    double TPX(const char* fn, double P, double X, std::string& text, int32_t& code) const {
+        const TTwoPhaseState s = TwoPhase(fn, true, P, X, text, code);
+        return code ? 0.0 : s.T - Kelvin;
+    }
+    double PTX(const char* fn, double T, double X, std::string& text, int32_t& code) const {
+        const TTwoPhaseState s = TwoPhase(fn, false, T, X, text, code);
+        return code ? 0.0 : s.P / PascalPerBar;
+    }
+    double DPX(const char* fn, double P, double X, std::string& text, int32_t& code) const {
+        return TwoPhaseDensity(TwoPhase(fn, true, P, X, text, code), code);
+    }
+    double DTX(const char* fn, double T, double X, std::string& text, int32_t& code) const {
+        return TwoPhaseDensity(TwoPhase(fn, false, T, X, text, code), code);
+    }
+    double VPX(const char* fn, double P, double X, std::string& text, int32_t& code) const {
+        const double d = DPX(fn, P, X, text, code);
+        return code ? 0.0 : 1.0 / d;
+    }
+    double VTX(const char* fn, double T, double X, std::string& text, int32_t& code) const {
+        const double d = DTX(fn, T, X, text, code);
+        return code ? 0.0 : 1.0 / d;
+    }
+    double HPX(const char* fn, double P, double X, std::string& text, int32_t& code) const {
+        return TwoPhaseCaloric(TwoPhase(fn, true, P, X, text, code), true, code);
+    }
+    double HTX(const char* fn, double T, double X, std::string& text, int32_t& code) const {
+        return TwoPhaseCaloric(TwoPhase(fn, false, T, X, text, code), true, code);
+    }
+    double SPX(const char* fn, double P, double X, std::string& text, int32_t& code) const {
+        return TwoPhaseCaloric(TwoPhase(fn, true, P, X, text, code), false, code);
+    }
+    double STX(const char* fn, double T, double X, std::string& text, int32_t& code) const {
+        return TwoPhaseCaloric(TwoPhase(fn, false, T, X, text, code), false, code);
+    }
+    double XLPX(const char* fn, double P, double X, double i, std::string& text,
+                int32_t& code) const {
+        return PhaseFraction(fn, true, P, X, i, false, text, code);
+    }
+    double YVPX(const char* fn, double P, double X, double i, std::string& text,
+                int32_t& code) const {
+        return PhaseFraction(fn, true, P, X, i, true, text, code);
+    }
+    double XLTX(const char* fn, double T, double X, double i, std::string& text,
+                int32_t& code) const {
+        return PhaseFraction(fn, false, T, X, i, false, text, code);
+    }
+    double YVTX(const char* fn, double T, double X, double i, std::string& text,
+                int32_t& code) const {
+        return PhaseFraction(fn, false, T, X, i, true, text, code);
+    }
+
+    // ---- Single phase at (p, T) ----
+    double DPT(const char* fn, double P, double T, std::string& text, int32_t& code) const {
+        const double rho = PhaseDensity(fn, P, T, text, code);
+        return code ? 0.0 : rho * MolarMass;
+    }
+    double VPT(const char* fn, double P, double T, std::string& text, int32_t& code) const {
+        const double rho = PhaseDensity(fn, P, T, text, code);
+        return code ? 0.0 : 1.0 / (rho * MolarMass);
+    }
+    double HPT(const char* fn, double P, double T, std::string& text, int32_t& code) const {
+        const TMixtureState s = StateAt(fn, P, T, text, code);
+        return code ? 0.0 : PerMass(s.H) + Reference().DeltaH;
+    }
+    double SPT(const char* fn, double P, double T, std::string& text, int32_t& code) const {
+        const TMixtureState s = StateAt(fn, P, T, text, code);
+        return code ? 0.0 : PerMass(s.S) + Reference().DeltaS;
+    }
+    double CpPT(const char* fn, double P, double T, std::string& text, int32_t& code) const {
+        const TMixtureState s = StateAt(fn, P, T, text, code);
+        return code ? 0.0 : PerMass(s.Cp);
+    }
+    double CvPT(const char* fn, double P, double T, std::string& text, int32_t& code) const {
+        const TMixtureState s = StateAt(fn, P, T, text, code);
+        return code ? 0.0 : PerMass(s.Cv);
+    }
+    double WPT(const char* fn, double P, double T, std::string& text, int32_t& code) const {
+        const TMixtureState s = StateAt(fn, P, T, text, code);
+        return code ? 0.0 : s.W;
+    }
+    double MM(const char*, std::string&, int32_t&) const { return MolarMass * 1000.0; }
+
+  private:
+    // What is computed once, at the first call that needs it: the ends of the lines at the
+    // lowest temperature, and the reference-state offsets.
+    struct TOnce {
+        double PbubBottom = 0.0, PdewBottom = 0.0;  // bar
+        double DeltaH = 0.0, DeltaS = 0.0;          // kJ/kg, kJ/(kg K)
+        // The highest pressure (bar) and temperature (K) at which the solver found either
+        // line, tracing them up from the lowest temperature.
+        double Ptop = 0.0, Ttop = 0.0;
+        bool Ok = false;
+    };
+    const TOnce& Reference() const {
+        std::call_once(OnceFlag, [this] {
+            const double Tmin = MixtureTminC + Kelvin;
+            const TEquilibrium b = SaturationAtT(Mix, TSaturationKind::Bubble, Tmin);
+            const TEquilibrium d = SaturationAtT(Mix, TSaturationKind::Dew, Tmin);
+            const TEquilibrium r = SaturationAtT(Mix, TSaturationKind::Bubble, Kelvin);
+            if (!b.Ok() || !d.Ok() || !r.Ok()) return;
+            Once.PbubBottom = b.P / PascalPerBar;
+            Once.PdewBottom = d.P / PascalPerBar;
+            const TMixtureState s = Mix.State(Kelvin, r.RhoLiquid, Mix.Composition());
+            Once.DeltaH = 200.0 - PerMass(s.H);
+            Once.DeltaS = 1.0 - PerMass(s.S);
+            for (const TSaturationKind kind : {TSaturationKind::Bubble, TSaturationKind::Dew})
+                for (double T = Tmin; T < Tmax + Kelvin; T += 1.0) {
+                    const TEquilibrium e = SaturationAtT(Mix, kind, T);
+                    if (!e.Ok()) break;
+                    Once.Ptop = std::max(Once.Ptop, e.P / PascalPerBar);
+                    Once.Ttop = std::max(Once.Ttop, T);
+                }
+            Once.Ok = true;
+        });
+        return Once;
+    }
+    double PerMass(double molar) const { return molar / MolarMass / 1000.0; }
+
+    void Fail(const char* fn, int32_t c, const char* why, std::string& text, int32_t& code) const {
+        code = c;
+        text = CutUtf8(KXErrorPrefix(Code, fn) + "; " + why, KXMaxTextLength);
+    }
+    bool TemperatureInRange(const char* fn, double T, std::string& text, int32_t& code) const {
+        const TKXRangeCheck checks[] = {
+            {"<", T, MixtureTminC, "Temperature", "°C", KXErrorCode::TemperatureLow},
+            {">", T, Tmax, "Temperature", "°C", KXErrorCode::TemperatureHigh}};
+        return KXPassesRangeChecks(Code, fn, checks, text, code);
+    }
+    // Bubble or dew point at T (°C); a failure of the solver is code 26.
+    TEquilibrium LineAtT(const char* fn, TSaturationKind kind, double T, std::string& text,
+                         int32_t& code) const {
+        if (!TemperatureInRange(fn, T, text, code)) return {};
+        const TEquilibrium e = SaturationAtT(Mix, kind, T + Kelvin);
+        if (!e.Ok()) Fail(fn, ErrorCodeOf(e.Status), "No convergence.", text, code);
+        return e;
+    }
+    double LinePressure(const char* fn, TSaturationKind kind, double T, std::string& text,
+                        int32_t& code) const {
+        const TEquilibrium e = LineAtT(fn, kind, T, text, code);
+        return code ? 0.0 : e.P / PascalPerBar;
+    }
+    // Bubble or dew point at P (bar), from the line's pressure at the lowest temperature to the
+    // highest pressure of the components' equations.
+    TEquilibrium LineAtP(const char* fn, TSaturationKind kind, double P, std::string& text,
+                         int32_t& code) const {
+        const TOnce& once = Reference();
+        if (!once.Ok) {
+            Fail(fn, KXErrorCode::NoConvergence, "No convergence.", text, code);
+            return {};
+        }
+        const double bottom = kind == TSaturationKind::Bubble ? once.PbubBottom : once.PdewBottom;
+        const TKXRangeCheck checks[] = {
+            {"<", P, bottom, "Pressure", "bar(a)", KXErrorCode::PressureLow},
+            {">", P, Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
+        if (!KXPassesRangeChecks(Code, fn, checks, text, code)) return {};
+        const TEquilibrium e = SaturationAtP(Mix, kind, P * PascalPerBar);
+        if (!e.Ok()) Fail(fn, ErrorCodeOf(e.Status), "No convergence.", text, code);
+        return e;
+    }
+    // The 1-based component index i as a position, or false with code 1.
+    bool ComponentIndex(const char* fn, double i, std::size_t& index, std::string& text,
+                        int32_t& code) const {
+        if (!(i >= 1.0 && i <= static_cast<double>(Mix.Size()) && i == std::floor(i))) {
+            char why[96];
+            std::snprintf(why, sizeof why, "Component must be a whole number from 1 to %zu.",
+                          Mix.Size());
+            Fail(fn, KXErrorCode::Failure, why, text, code);
+            return false;
+        }
+        index = static_cast<std::size_t>(i) - 1;
+        return true;
+    }
+    double Incipient(const TEquilibrium& e, TSaturationKind kind, std::size_t i) const {
+        return kind == TSaturationKind::Bubble ? e.Y[i] : e.X[i];
+    }
+    double IncipientAtT(const char* fn, TSaturationKind kind, double T, double i, std::string& text,
+                        int32_t& code) const {
+        std::size_t index = 0;
+        if (!ComponentIndex(fn, i, index, text, code)) return 0.0;
+        const TEquilibrium e = LineAtT(fn, kind, T, text, code);
+        return code ? 0.0 : Incipient(e, kind, index);
+    }
+    double IncipientAtP(const char* fn, TSaturationKind kind, double P, double i, std::string& text,
+                        int32_t& code) const {
+        std::size_t index = 0;
+        if (!ComponentIndex(fn, i, index, text, code)) return 0.0;
+        const TEquilibrium e = LineAtP(fn, kind, P, text, code);
+        return code ? 0.0 : Incipient(e, kind, index);
+    }
+
+    // The two-phase state at P (bar; atP) or T (°C) with vapour fraction X: both ends of the
+    // two-phase range inside the range (at P from the bubble pressure at the lowest
+    // temperature), X from 0 to 1; a split that does not converge is code 26.
+    TTwoPhaseState TwoPhase(const char* fn, bool atP, double v, double X, std::string& text,
+                            int32_t& code) const {
+        if (atP) {
+            const TOnce& once = Reference();
+            if (!once.Ok) {
+                Fail(fn, KXErrorCode::NoConvergence, "No convergence.", text, code);
+                return {};
+            }
+            const TKXRangeCheck checks[] = {
+                {"<", v, once.PbubBottom, "Pressure", "bar(a)", KXErrorCode::PressureLow},
+                {">", v, Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
+            if (!KXPassesRangeChecks(Code, fn, checks, text, code)) return {};
+        } else if (!TemperatureInRange(fn, v, text, code)) {
+            return {};
+        }
+        const TKXRangeCheck fraction[] = {
+            {"<", X, 0.0, "Vapour Fraction", "-", KXErrorCode::VapourFractionLow},
+            {">", X, 1.0, "Vapour Fraction", "-", KXErrorCode::VapourFractionHigh}};
+        if (!KXPassesRangeChecks(Code, fn, fraction, text, code)) return {};
+        const TTwoPhaseState s =
+            atP ? TwoPhaseAtP(Mix, v * PascalPerBar, X) : TwoPhaseAtT(Mix, v + Kelvin, X);
+        if (!s.Ok()) Fail(fn, ErrorCodeOf(s.Status), "No convergence.", text, code);
+        return s;
+    }
+    // kg/m3 of the two phases together: the feed's mass over both phases' volume.
+    double TwoPhaseDensity(const TTwoPhaseState& s, int32_t code) const {
+        if (code) return 0.0;
+        return MolarMass / ((1.0 - s.Beta) / s.RhoLiquid + s.Beta / s.RhoVapour);
+    }
+    // h (kJ/kg) or s (kJ/(kg K)) of the two phases together, per kg of the feed.
+    double TwoPhaseCaloric(const TTwoPhaseState& s, bool enthalpy, int32_t code) const {
+        if (code) return 0.0;
+        const std::size_t n = Mix.Size();
+        const TMixtureState l = Mix.State(s.T, s.RhoLiquid, {s.X.data(), n});
+        const TMixtureState v = Mix.State(s.T, s.RhoVapour, {s.Y.data(), n});
+        const double molar =
+            enthalpy ? (1.0 - s.Beta) * l.H + s.Beta * v.H : (1.0 - s.Beta) * l.S + s.Beta * v.S;
+        return PerMass(molar) + (enthalpy ? Reference().DeltaH : Reference().DeltaS);
+    }
+    double PhaseFraction(const char* fn, bool atP, double v, double X, double i, bool vapour,
+                         std::string& text, int32_t& code) const {
+        std::size_t index = 0;
+        if (!ComponentIndex(fn, i, index, text, code)) return 0.0;
+        const TTwoPhaseState s = TwoPhase(fn, atP, v, X, text, code);
+        if (code) return 0.0;
+        return vapour ? s.Y[index] : s.X[index];
+    }
+
+    // Molar density at (P bar, T °C) in the phase the bubble and dew temperatures at P decide:
+    // the liquid below the bubble temperature, the vapour above the dew temperature, an error
+    // between them. Where the solver finds neither line (the critical region and above), the
+    // phase is not decided and the answer is code 26, never a guessed root.
+    double PhaseDensity(const char* fn, double P, double T, std::string& text,
+                        int32_t& code) const {
+        if (!TemperatureInRange(fn, T, text, code)) return 0.0;
+        const TKXRangeCheck checks[] = {
+            {"<", P, Pmin, "Pressure", "bar(a)", KXErrorCode::PressureLow},
+            {">", P, Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
+        if (!KXPassesRangeChecks(Code, fn, checks, text, code)) return 0.0;
+        const TOnce& once = Reference();
+        if (!once.Ok) {
+            Fail(fn, KXErrorCode::NoConvergence, "No convergence.", text, code);
+            return 0.0;
+        }
+        const double TK = T + Kelvin, p = P * PascalPerBar;
+        TMixturePhase phase = TMixturePhase::Vapour;
+        // Below the dew pressure at the lowest temperature both lines lie below it: vapour.
+        if (P >= once.PdewBottom) {
+            const TEquilibrium d = SaturationAtP(Mix, TSaturationKind::Dew, p);
+            if (d.Ok() && TK > d.T) {
+                phase = TMixturePhase::Vapour;
+            } else {
+                // Below the bubble pressure at the lowest temperature the bubble temperature
+                // lies below the range, so below T.
+                const bool bubbleBelow = P < once.PbubBottom;
+                const TEquilibrium b =
+                    bubbleBelow ? TEquilibrium{} : SaturationAtP(Mix, TSaturationKind::Bubble, p);
+                if (b.Ok() && TK < b.T) {
+                    phase = TMixturePhase::Liquid;
+                } else if ((b.Ok() || bubbleBelow) && d.Ok()) {
+                    char why[192];
+                    std::snprintf(why, sizeof why,
+                                  "Two-phase state: the temperature lies between the bubble "
+                                  "(%s%.3f °C) and the dew temperature (%.3f °C) at this pressure.",
+                                  bubbleBelow ? "below " : "",
+                                  bubbleBelow ? MixtureTminC : b.T - Kelvin, d.T - Kelvin);
+                    Fail(fn, KXErrorCode::Failure, why, text, code);
+                    return 0.0;
+                } else if (P > BeyondLinesFactor * once.Ptop ||
+                           TK > once.Ttop + BeyondLinesKelvin) {
+                    return StableRoot(fn, TK, p, text, code);
+                } else {
+                    Fail(fn, KXErrorCode::NoConvergence,
+                         "No convergence: the phase cannot be decided near the critical region.",
+                         text, code);
+                    return 0.0;
+                }
+            }
+        }
+        const double rho = Mix.Density(TK, p, Mix.Composition(), phase);
+        if (!(rho > 0.0)) Fail(fn, KXErrorCode::NoConvergence, "No convergence.", text, code);
+        return rho;
+    }
+    // Well above the highest pressure or temperature of the traced lines the state is one phase
+    // whatever the lines' unreached ends (within a few kelvin of the critical point) do: the root
+    // of lower Gibbs energy where p(ρ) has two.
+    double StableRoot(const char* fn, double TK, double p, std::string& text, int32_t& code) const {
+        const auto z = Mix.Composition();
+        const double rl = Mix.Density(TK, p, z, TMixturePhase::Liquid);
+        const double rv = Mix.Density(TK, p, z, TMixturePhase::Vapour);
+        double rho = rl > 0.0 ? rl : rv;
+        if (rl > 0.0 && rv > 0.0) {
+            const TMixtureState l = Mix.State(TK, rl, z), v = Mix.State(TK, rv, z);
+            if (v.H - TK * v.S < l.H - TK * l.S) rho = rv;
+        }
+        if (!(rho > 0.0)) Fail(fn, KXErrorCode::NoConvergence, "No convergence.", text, code);
+        return rho;
+    }
+    TMixtureState StateAt(const char* fn, double P, double T, std::string& text,
+                          int32_t& code) const {
+        const double rho = PhaseDensity(fn, P, T, text, code);
+        if (code) return {};
+        return Mix.State(T + Kelvin, rho, Mix.Composition());
+    }
+
+    mutable std::once_flag OnceFlag;
+    mutable TOnce Once;
+};
+
+const TMixtureLibrary& Library(std::size_t index) {
+    static std::array<std::unique_ptr<TMixtureLibrary>, MixtureLibraryCount> objects;
+    static std::array<std::once_flag, MixtureLibraryCount> flags;
+    std::call_once(flags[index], [index] {
+        objects[index] = std::make_unique<TMixtureLibrary>(Libraries[index]);
+    });
+    return *objects[index];
+}
+
+// The entry points: the library function contract around a method of the index-th library.
+template <std::size_t I, const char* Name, auto Method>
+double Constant(char* errorText, int32_t capacity, int32_t* errorCode) {
+    return RunLibraryFunction(
+        Libraries[I].Code, Name, errorText, capacity, errorCode,
+        [](std::string& text, int32_t& code) { return (Library(I).*Method)(Name, text, code); });
+}
+template <std::size_t I, const char* Name, auto Method>
+double Unary(double x1, char* errorText, int32_t capacity, int32_t* errorCode) {
+    return RunLibraryFunction(Libraries[I].Code, Name, errorText, capacity, errorCode,
+                              [x1](std::string& text, int32_t& code) {
+                                  return (Library(I).*Method)(Name, x1, text, code);
+                              });
+}
+template <std::size_t I, const char* Name, auto Method>
+double Binary(double x1, double x2, char* errorText, int32_t capacity, int32_t* errorCode) {
+    return RunLibraryFunction(Libraries[I].Code, Name, errorText, capacity, errorCode,
+                              [x1, x2](std::string& text, int32_t& code) {
+                                  return (Library(I).*Method)(Name, x1, x2, text, code);
+                              });
+}
+
+template <std::size_t I, const char* Name, auto Method>
+double Ternary(double x1, double x2, double x3, char* errorText, int32_t capacity,
+               int32_t* errorCode) {
+    return RunLibraryFunction(Libraries[I].Code, Name, errorText, capacity, errorCode,
+                              [x1, x2, x3](std::string& text, int32_t& code) {
+                                  return (Library(I).*Method)(Name, x1, x2, x3, text, code);
+                              });
+}
+
+// The short names, as objects with linkage so that they can be template arguments.
+#define KX_MIXTURE_NAME(NAME) constexpr char Name##NAME[] = #NAME;
+KX_MIXTURE_NAME(PsatT)
+KX_MIXTURE_NAME(TsatP)
+KX_MIXTURE_NAME(DPT)
+KX_MIXTURE_NAME(VPT)
+KX_MIXTURE_NAME(HPT)
+KX_MIXTURE_NAME(SPT)
+KX_MIXTURE_NAME(CpPT)
+KX_MIXTURE_NAME(CvPT)
+KX_MIXTURE_NAME(WPT)
+KX_MIXTURE_NAME(MM)
+KX_MIXTURE_NAME(PbubT)
+KX_MIXTURE_NAME(PdewT)
+KX_MIXTURE_NAME(TbubP)
+KX_MIXTURE_NAME(TdewP)
+KX_MIXTURE_NAME(TglideP)
+KX_MIXTURE_NAME(YbubT)
+KX_MIXTURE_NAME(XdewT)
+KX_MIXTURE_NAME(YbubP)
+KX_MIXTURE_NAME(XdewP)
+KX_MIXTURE_NAME(DTX)
+KX_MIXTURE_NAME(VTX)
+KX_MIXTURE_NAME(HTX)
+KX_MIXTURE_NAME(STX)
+KX_MIXTURE_NAME(DPX)
+KX_MIXTURE_NAME(VPX)
+KX_MIXTURE_NAME(HPX)
+KX_MIXTURE_NAME(SPX)
+KX_MIXTURE_NAME(PTX)
+KX_MIXTURE_NAME(TPX)
+KX_MIXTURE_NAME(XLPX)
+KX_MIXTURE_NAME(YVPX)
+KX_MIXTURE_NAME(XLTX)
+KX_MIXTURE_NAME(YVTX)
+#undef KX_MIXTURE_NAME
+
+}  // namespace
+
+// The entry points under their own names (the C interface exports each by name), each the
+// library function contract around a method of the index-th library: those of every fluid
+// library that a mixture of fixed composition has (PsatT and TsatP on the bubble line), the
+// molar mass, the bubble and dew lines, then the incipient-phase compositions.
+// clang-format off
+#define KX_MIX_UNARY(LIB, I, NAME, METHOD) \
+    double LIB##_##NAME(double x1, char* t, int32_t c, int32_t* e) { \
+        return Unary<I, Name##NAME, &TMixtureLibrary::METHOD>(x1, t, c, e); }
+#define KX_MIX_BINARY(LIB, I, NAME, METHOD) \
+    double LIB##_##NAME(double x1, double x2, char* t, int32_t c, int32_t* e) { \
+        return Binary<I, Name##NAME, &TMixtureLibrary::METHOD>(x1, x2, t, c, e); }
+#define KX_MIX_TERNARY(LIB, I, NAME) \
+    double LIB##_##NAME(double x1, double x2, double x3, char* t, int32_t c, int32_t* e) { \
+        return Ternary<I, Name##NAME, &TMixtureLibrary::NAME>(x1, x2, x3, t, c, e); }
+#define KX_MIX_LIBRARY(LIB, I) \
+    KX_MIX_UNARY(LIB, I, PsatT, PbubT) KX_MIX_UNARY(LIB, I, TsatP, TbubP) \
+    KX_MIX_BINARY(LIB, I, DTX, DTX) KX_MIX_BINARY(LIB, I, VTX, VTX) \
+    KX_MIX_BINARY(LIB, I, HTX, HTX) KX_MIX_BINARY(LIB, I, STX, STX) \
+    KX_MIX_BINARY(LIB, I, DPX, DPX) KX_MIX_BINARY(LIB, I, VPX, VPX) \
+    KX_MIX_BINARY(LIB, I, HPX, HPX) KX_MIX_BINARY(LIB, I, SPX, SPX) \
+    KX_MIX_BINARY(LIB, I, DPT, DPT) KX_MIX_BINARY(LIB, I, VPT, VPT) \
+    KX_MIX_BINARY(LIB, I, HPT, HPT) KX_MIX_BINARY(LIB, I, SPT, SPT) \
+    KX_MIX_BINARY(LIB, I, CpPT, CpPT) KX_MIX_BINARY(LIB, I, CvPT, CvPT) \
+    KX_MIX_BINARY(LIB, I, WPT, WPT) \
+    double LIB##_MM(char* t, int32_t c, int32_t* e) { \
+        return Constant<I, NameMM, &TMixtureLibrary::MM>(t, c, e); } \
+    KX_MIX_UNARY(LIB, I, PbubT, PbubT) KX_MIX_UNARY(LIB, I, PdewT, PdewT) \
+    KX_MIX_UNARY(LIB, I, TbubP, TbubP) KX_MIX_UNARY(LIB, I, TdewP, TdewP) \
+    KX_MIX_UNARY(LIB, I, TglideP, TglideP) KX_MIX_BINARY(LIB, I, PTX, PTX) \
+    KX_MIX_BINARY(LIB, I, YbubT, YbubT) KX_MIX_BINARY(LIB, I, XdewT, XdewT) \
+    KX_MIX_BINARY(LIB, I, YbubP, YbubP) KX_MIX_BINARY(LIB, I, XdewP, XdewP) \
+    KX_MIX_BINARY(LIB, I, TPX, TPX) \
+    KX_MIX_TERNARY(LIB, I, XLPX) KX_MIX_TERNARY(LIB, I, YVPX) \
+    KX_MIX_TERNARY(LIB, I, XLTX) KX_MIX_TERNARY(LIB, I, YVTX) \
+    static std::span<const TKXLibraryEntry> LIB##_Entries() { \
+        static constexpr TKXLibraryEntry entries[] = { \
+            KX_FUNCTION_ENTRY_1(LIB, PsatT), KX_FUNCTION_ENTRY_1(LIB, TsatP), \
+            KX_FUNCTION_ENTRY_2(LIB, DTX), KX_FUNCTION_ENTRY_2(LIB, VTX), \
+            KX_FUNCTION_ENTRY_2(LIB, HTX), KX_FUNCTION_ENTRY_2(LIB, STX), \
+            KX_FUNCTION_ENTRY_2(LIB, DPX), KX_FUNCTION_ENTRY_2(LIB, VPX), \
+            KX_FUNCTION_ENTRY_2(LIB, HPX), KX_FUNCTION_ENTRY_2(LIB, SPX), \
+            KX_FUNCTION_ENTRY_2(LIB, DPT), KX_FUNCTION_ENTRY_2(LIB, VPT), \
+            KX_FUNCTION_ENTRY_2(LIB, HPT), KX_FUNCTION_ENTRY_2(LIB, SPT), \
+            KX_FUNCTION_ENTRY_2(LIB, CpPT), KX_FUNCTION_ENTRY_2(LIB, CvPT), \
+            KX_FUNCTION_ENTRY_2(LIB, WPT), KX_FUNCTION_ENTRY_0(LIB, MM), \
+            KX_FUNCTION_ENTRY_1(LIB, PbubT), KX_FUNCTION_ENTRY_1(LIB, PdewT), \
+            KX_FUNCTION_ENTRY_1(LIB, TbubP), KX_FUNCTION_ENTRY_1(LIB, TdewP), \
+            KX_FUNCTION_ENTRY_1(LIB, TglideP), KX_FUNCTION_ENTRY_2(LIB, PTX), \
+            KX_FUNCTION_ENTRY_2(LIB, YbubT), KX_FUNCTION_ENTRY_2(LIB, XdewT), \
+            KX_FUNCTION_ENTRY_2(LIB, YbubP), KX_FUNCTION_ENTRY_2(LIB, XdewP), \
+            KX_FUNCTION_ENTRY_2(LIB, TPX), \
+            KX_FUNCTION_ENTRY_3(LIB, XLPX), KX_FUNCTION_ENTRY_3(LIB, YVPX), \
+            KX_FUNCTION_ENTRY_3(LIB, XLTX), KX_FUNCTION_ENTRY_3(LIB, YVTX)}; \
+        return entries; \
+    }
+KX_MIX_LIBRARY(KX_R454B_MIX, 0)
+KX_MIX_LIBRARY(KX_R513A_MIX, 1)
+KX_MIX_LIBRARY(KX_R410A_MIX, 2)
+KX_MIX_LIBRARY(KX_R407C_MIX, 3)
+KX_MIX_LIBRARY(KX_R404A_MIX, 4)
+KX_MIX_LIBRARY(KX_R507A_MIX, 5)
+KX_MIX_LIBRARY(KX_R448A_MIX, 6)
+KX_MIX_LIBRARY(KX_R449A_MIX, 7)
+KX_MIX_LIBRARY(KX_R452B_MIX, 8)
+KX_MIX_LIBRARY(KX_R454A_MIX, 9)
+KX_MIX_LIBRARY(KX_R454C_MIX, 10)
+// clang-format on
+#undef KX_MIX_LIBRARY
+#undef KX_MIX_UNARY
+#undef KX_MIX_BINARY
+#undef KX_MIX_TERNARY
+
+namespace {
+
+constexpr std::span<const TKXLibraryEntry> (*Entries[MixtureLibraryCount])() = {
+    &KX_R454B_MIX_Entries, &KX_R513A_MIX_Entries, &KX_R410A_MIX_Entries, &KX_R407C_MIX_Entries,
+    &KX_R404A_MIX_Entries, &KX_R507A_MIX_Entries, &KX_R448A_MIX_Entries, &KX_R449A_MIX_Entries,
+    &KX_R452B_MIX_Entries, &KX_R454A_MIX_Entries, &KX_R454C_MIX_Entries};
+
+std::string Fractions(std::span<const double> f, int digits) {
+    std::string s;
+    char number[32];
+    for (std::size_t i = 0; i < f.size(); ++i) {
+        std::snprintf(number, sizeof number, "%.*g", digits, f[i]);
+        if (i) s += '/';
+        s += number;
+    }
+    return s;
+}
+
+}  // namespace
+
+const char* MixtureLibraryName(std::size_t index) {
+    return Libraries[index].Code;
+}
+
+std::span<const TKXLibraryEntry> MixtureLibraryEntries(std::size_t index) {
+    return Entries[index]();
+}
+
+TKXLibraryInfo MixtureLibraryInfo(std::size_t index) {
+    const TMixtureLibraryData& data = Libraries[index];
+    const TMixtureLibrary& library = Library(index);
+    const TMixture& mix = library.Mix;
+    const TBlendDefinition* blend = nullptr;
+    for (const TBlendDefinition& b : BlendDefinitions())
+        if (std::string(b.Name) == data.Blend) blend = &b;
+
+    TKXLibraryInfo info;
+    info.Kind = TKXLibraryKind::Mixture;
+    const std::string ashrae = data.Blend;
+    info.DisplayName = ashrae + " (mixture)";
+    info.Ashrae = ashrae;
+    std::string names;
+    for (std::size_t i = 0; i < mix.Size(); ++i) names += (i ? "/" : "") + mix.Component(i).Name;
+    std::vector<double> percent;
+    for (double w : blend->MassFractions) percent.push_back(100.0 * w);
+    info.ChemicalName = names + " (" + Fractions(percent, 4) + " % by mass; mole fractions " +
+                        Fractions(mix.Composition(), 6) + ")";
+    info.MolarMass = library.MolarMass * 1000.0;
+    // No critical or triple point: those rows stay 0 (the functions Tc, Pc, Tt, Pt are absent).
+    info.MinTemperature = MixtureTminC;
+    info.MaxTemperature = library.Tmax;
+    info.MaxPressure = library.Pmax;
+    info.MaxTemperatureLowPressure = library.Tmax;
+    info.LowPressureLimit = library.Pmax;
+    info.ReferenceState =
+        "h = 200 kJ/kg and s = 1 kJ/kgK for saturated liquid (bubble point) at 0 °C (IIR)";
+    std::string eos =
+        "multi-fluid mixture model (reduced Helmholtz energy of the components plus binary "
+        "departure functions, Kunz-Wagner reducing functions) with the components' equations of "
+        "their libraries; pair parameters: ";
+    const std::string models = data.PairModels;
+    std::string cited;
+    auto cite = [&](const char* key, const char* citation) {
+        if (models.find(key) != std::string::npos)
+            cited += (cited.empty() ? "" : "; ") + std::string(citation);
+    };
+    cite("LJ", LemmonJacobsen);
+    cite("Bell2022", Bell2022);
+    cite("Bell2023", Bell2023);
+    cite("Bell2025", Bell2025);
+    info.EquationOfState = eos + cited + (data.Remark ? ". " + std::string(data.Remark) : "");
+    info.InputPairs = {"pT"};
+    info.HasTransport = false;
+    info.FunctionNotes = MixtureFunctionNotes;
+    // "R454B_MIX", and the composition; the ASHRAE name where no earlier library (a pseudo-pure
+    // blend) has it already.
+    std::string shortName = data.Code + 3;
+    info.Aliases = {shortName, info.ChemicalName};
+    const bool pseudoPure =
+        ashrae == "R-410A" || ashrae == "R-404A" || ashrae == "R-407C" || ashrae == "R-507A";
+    if (!pseudoPure) {
+        info.Aliases.push_back(ashrae);
+        std::string compact = ashrae;
+        compact.erase(std::remove(compact.begin(), compact.end(), '-'), compact.end());
+        info.Aliases.push_back(compact);
+    }
+    return info;
+}
