@@ -62,7 +62,10 @@ std::string ShortCitation(const std::string& citation) {
                                                             : surnames[0];
         return who + " " + year.str();
     }
-    return parts.front();
+    // A description rather than a citation: its words before an explanation in brackets.
+    const std::string& words = parts.front();
+    const std::size_t bracket = words.find(" (");
+    return words.size() > 48 && bracket != std::string::npos ? words.substr(0, bracket) : words;
 }
 
 TKXDiagramTitle DiagramTitle(const TKXLibraryInfo& info) {

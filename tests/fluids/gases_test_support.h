@@ -51,7 +51,7 @@ inline const TKXLibraryEntry* FindEntry(std::span<const TKXLibraryEntry> entries
 
 // Calls a library function with the arguments its arity takes.
 inline double CallEntry(const TKXLibraryEntry& e, double x1, double x2, char* text, int32_t* code) {
-    const double args[] = {x1, x2};
+    const double args[] = {x1, x2, 0.0};  // a third for any function of three
     return KXCallFunction(e.Ptr, args, text, 255, code);
 }
 

@@ -39,7 +39,7 @@ TCall Call(const std::string& shortName, double x1 = 0.0, double x2 = 0.0) {
     }
     char text[256] = "";
     int32_t code = -1;
-    const double args[] = {x1, x2};
+    const double args[] = {x1, x2, 0.0};  // a third for any function of three
     const double value = KXCallFunction(e->Ptr, args, text, 255, &code);
     return {value, code, text};
 }

@@ -38,7 +38,7 @@ class TLibraryCalls {
         const TKXFunctionPtr f = Registry.GetFunctionPtr(Index, Functions.at(name));
         TAnswer a;
         char text[256] = "";
-        const double args[] = {x1, x2};
+        const double args[] = {x1, x2, 0.0};  // a third for any function of three
         a.Value = KXCallFunction(f, args, text, 255, &a.Code);
         a.Text = text;
         return a;

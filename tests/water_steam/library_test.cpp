@@ -46,7 +46,7 @@ TCallResult Call(const std::string& shortName, double x1 = 0.0, double x2 = 0.0)
     char text[256];
     std::strcpy(text, "stale");
     int32_t code = -99;
-    const double args[] = {x1, x2};
+    const double args[] = {x1, x2, 0.0};  // a third for any function of three
     const double value = KXCallFunction(e.Ptr, args, text, 255, &code);
     return {value, code, text};
 }
