@@ -584,7 +584,8 @@ void TKXExplorerWindow::RecomputePsychro() {
     auto air = std::make_shared<TKXHumidAirFunctions>(Libraries, LibraryList->currentIndex());
     QPointer<TKXExplorerWindow> self(this);
     auto units = std::make_shared<const TKXUnitChoice>(*Units_);
-    QThreadPool::globalInstance()->start([self, air, p, units, generation] {
+    // The unit catalogue the copied choice points into outlives a window closed meanwhile.
+    QThreadPool::globalInstance()->start([self, air, p, units, generation, catalogue = Catalogue] {
         auto chart =
             std::make_shared<const TKXPsychroChart>(ComputePsychroChart(*air, p, units.get()));
         QMetaObject::invokeMethod(

@@ -53,7 +53,10 @@ struct TAnswer {
 TAnswer Call(const TKXPropertyFunction& f, const std::vector<double>& x) {
     char text[256] = "";
     int32_t code = -1;
-    const double value = KXCallFunction(f.GetFunctionPtr(), x.data(), text, 255, &code);
+    // Three slots whatever the arity: the call reads as many as the function takes.
+    double args[3] = {0.0, 0.0, 0.0};
+    for (std::size_t i = 0; i < x.size() && i < 3; ++i) args[i] = x[i];
+    const double value = KXCallFunction(f.GetFunctionPtr(), args, text, 255, &code);
     return {value, code, text};
 }
 
