@@ -30,7 +30,7 @@ void PrintTo(const TCase& c, std::ostream* os) {
 }
 
 int32_t ByHandle(const char* name, double a, double b, char* text, int32_t capacity) {
-    const double args[2] = {a, b};
+    const double args[3] = {a, b, 0.0};  // a third slot for functions of three
     int32_t code = -99;
     varnexa_call(varnexa_find_function(name), args, text, capacity, &code);
     return code;

@@ -34,7 +34,7 @@ inline TDirect Direct(const std::string& library, const std::string& shortName, 
     const TKXFunctionPtr ptr = Registry().GetFunctionPtr(l, f);
     char text[256] = "";
     int32_t code = 0;
-    const double args[2] = {x1, x2};
+    const double args[3] = {x1, x2, 0.0};  // a third slot for functions of three
     const double v = KXCallFunction(ptr, args, text, 255, &code);
     return {v, code, text};
 }
