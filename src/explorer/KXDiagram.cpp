@@ -708,6 +708,12 @@ TKXCyclePath CycleInDiagram(const TKXFluidFunctions& fluid, const TKXCycle& cycl
     return path;
 }
 
+double NiceStep(double raw) {
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    const double r = raw / magnitude;
+    return magnitude * (r < 1.5 ? 1.0 : r < 3.0 ? 2.0 : r < 7.0 ? 5.0 : 10.0);
+}
+
 std::vector<double> IsolineValues(double lo, double hi, bool logarithmic, double step) {
     constexpr double MostLines = 60;
     if (!(hi > lo) || !std::isfinite(lo) || !std::isfinite(hi) || step == 0.0 ||

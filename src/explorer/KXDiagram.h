@@ -83,6 +83,9 @@ std::vector<std::string> IsolineFamilies(TKXDiagramKind kind);
 // widened to 2, 5, 10 ... times itself.
 std::vector<double> IsolineValues(double lo, double hi, bool logarithmic, double step = -1.0);
 
+// The step of 1, 2 or 5 times a power of ten near raw: the step of an axis's ticks.
+double NiceStep(double raw);
+
 // Where a state lies in the diagram (standard units); nothing for a failed state.
 std::optional<TKXPoint> StateInDiagram(const TKXState& state, TKXDiagramKind kind);
 

@@ -16,12 +16,6 @@ constexpr double WAxisStep = 0.002;
 
 using TAnswerOf = std::function<std::optional<double>(double)>;
 
-double NiceStep(double raw) {
-    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    const double r = raw / magnitude;
-    return magnitude * (r < 1.5 ? 1.0 : r < 3.0 ? 2.0 : r < 7.0 ? 5.0 : 10.0);
-}
-
 // Round values of a step that suits about `target` lines between lo and hi.
 std::vector<double> NiceValues(double lo, double hi, int target);
 

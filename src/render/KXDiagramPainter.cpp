@@ -15,12 +15,6 @@ QString Number(double v) {
     return QString::number(v, 'g', 6);
 }
 
-double NiceStep(double raw) {
-    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    const double r = raw / magnitude;
-    return magnitude * (r < 1.5 ? 1.0 : r < 3.0 ? 2.0 : r < 7.0 ? 5.0 : 10.0);
-}
-
 // Five significant digits: a legend's value, as a chart is read.
 QString Value(double v) {
     return QString::number(v, 'g', 5);

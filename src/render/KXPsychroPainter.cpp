@@ -12,12 +12,6 @@ QString Number(double v) {
     return QString::number(v, 'g', 6);
 }
 
-double NiceStep(double raw) {
-    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    const double r = raw / magnitude;
-    return magnitude * (r < 1.5 ? 1.0 : r < 3.0 ? 2.0 : r < 7.0 ? 5.0 : 10.0);
-}
-
 QColor ColourOf(TKXPsychroLineKind kind) {
     switch (kind) {
         case TKXPsychroLineKind::Saturation:
