@@ -48,6 +48,10 @@ struct TKXLibraryInfo {
     // pressure; ..."), one "NAME: meaning" per function, separated by "; "; empty where the
     // names say it all.
     std::string FunctionNotes;
+    // A mixture's components in the order of its component index (1 for the first), with their
+    // mole fractions; empty for every other kind.
+    std::vector<std::string> Components;
+    std::vector<double> MoleFractions;
 
     // KEY, VALUE rows in a fixed order, numbers with 17 significant digits; the rows of
     // `varnexa-cli info`, the C interface and the Python module.

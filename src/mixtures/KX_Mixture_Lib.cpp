@@ -939,9 +939,13 @@ TKXLibraryInfo MixtureLibraryInfo(std::size_t index) {
     cite("Bell2023", Bell2023);
     cite("Bell2025", Bell2025);
     info.EquationOfState = eos + cited + (data.Remark ? ". " + std::string(data.Remark) : "");
-    info.InputPairs = {"pT"};
+    info.InputPairs = {"pT", "ph", "ps", "Tx", "px"};
     info.HasTransport = false;
     info.FunctionNotes = MixtureFunctionNotes;
+    for (std::size_t i = 0; i < mix.Size(); ++i) {
+        info.Components.push_back(mix.Component(i).Name);
+        info.MoleFractions.push_back(mix.Composition()[i]);
+    }
     // "R454B_MIX", and the composition; the ASHRAE name where no earlier library (a pseudo-pure
     // blend) has it already.
     std::string shortName = data.Code + 3;
