@@ -7,8 +7,10 @@
 // the solver as before. The temperature at a pressure is the root of the same polynomial (Newton
 // steps), so that T(p(T)) = T to rounding.
 //
-// Accuracy reached (all eleven blends, against SaturationAtT/AtP): ln p within 2e-12 of the
-// solver, T within 2e-10 K, up to 1 to 8 K below the top of the line the solver reaches.
+// Accuracy reached (all eleven blends, dense sweeps against SaturationAtT and SaturationAtP):
+// p within 2e-12 (relative) of the solver, T within 1.5e-10 K, T(p(T)) = T within 1e-12 K; the
+// tables end 0 to 0.8 K below the top of the line the solver reaches (339.5 to 363.5 K). Each
+// line costs 217 to 330 solver calls (about 12 ms for R-410A, 60 ms for R-448A).
 #include <cstddef>
 #include <mutex>
 #include <optional>
