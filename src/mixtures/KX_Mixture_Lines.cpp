@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "KX_FloatingPoint.h"
+
 namespace {
 
 constexpr double Pi = 3.14159265358979323846;
@@ -142,7 +144,12 @@ double TMixtureLine::Ptop() const {
 
 const TMixtureLine& TMixtureLines::Line(TSaturationKind kind) const {
     const int k = kind == TSaturationKind::Bubble ? 0 : 1;
-    std::call_once(flags_[k],
-                   [this, kind, k] { lines_[k].emplace(mixture_, kind, tlow_, thigh_); });
+    std::call_once(flags_[k], [this, kind, k] {
+        // The build runs the solver up to where it fails, inside the first caller's call: its
+        // faults are the table's business, not that caller's.
+        const TFloatingPointSnapshot faults;
+        lines_[k].emplace(mixture_, kind, tlow_, thigh_);
+        faults.Restore();
+    });
     return *lines_[k];
 }
