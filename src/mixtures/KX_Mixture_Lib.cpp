@@ -7,6 +7,7 @@
 #include <limits>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "KX_Mixture_Blends.h"
 #include "KX_Mixture_Equilibrium.h"
 #include "KX_Mixture_Flash.h"
+#include "KX_Mixture_Lines.h"
 #include "KX_Range_Checks.h"
 #include "KX_Utils.h"
 
@@ -29,6 +31,13 @@ constexpr double MixtureTminC = -73.15;
 // below the critical point that it does not reach).
 constexpr double BeyondLinesFactor = 1.1;
 constexpr double BeyondLinesKelvin = 10.0;
+
+// The highest temperature (K) of the components' equations: no line is traced beyond it.
+double ComponentsTmax(const TMixture& mix) {
+    double T = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i < mix.Size(); ++i) T = std::min(T, mix.Component(i).Fluid->Tmax);
+    return T + Kelvin;
+}
 
 struct TMixtureLibraryData {
     const char* Code;
@@ -85,7 +94,9 @@ constexpr const char* MixtureFunctionNotes =
 class TMixtureLibrary {
   public:
     explicit TMixtureLibrary(const TMixtureLibraryData& data)
-        : Code(data.Code), Mix(MakeBlend(data.Blend)) {
+        : Code(data.Code),
+          Mix(MakeBlend(data.Blend)),
+          Lines(Mix, MixtureTminC + Kelvin, ComponentsTmax(Mix)) {
         const std::span<const double> z = Mix.Composition();
         MolarMass = Mix.MolarMass(z);  // kg/mol
         Tmax = std::numeric_limits<double>::infinity();
@@ -103,6 +114,9 @@ class TMixtureLibrary {
     double Tmax = 0.0;       // °C, the lowest of the components' limits
     double Pmax = 0.0;       // bar
     double Pmin = 0.0;       // bar, the highest of the components' lowest pressures
+    // The bubble and dew lines as tables (KX_Mixture_Lines.h), built at their first use; the
+    // solver answers above their tops.
+    const TMixtureLines Lines;
 
     // ---- Saturation ----
     double PbubT(const char* fn, double T, std::string& text, int32_t& code) const {
@@ -112,18 +126,18 @@ class TMixtureLibrary {
         return LinePressure(fn, TSaturationKind::Dew, T, text, code);
     }
     double TbubP(const char* fn, double P, std::string& text, int32_t& code) const {
-        const TEquilibrium e = LineAtP(fn, TSaturationKind::Bubble, P, text, code);
-        return code ? 0.0 : e.T - Kelvin;
+        const double T = LineTemperature(fn, TSaturationKind::Bubble, P, text, code);
+        return code ? 0.0 : T - Kelvin;
     }
     double TdewP(const char* fn, double P, std::string& text, int32_t& code) const {
-        const TEquilibrium e = LineAtP(fn, TSaturationKind::Dew, P, text, code);
-        return code ? 0.0 : e.T - Kelvin;
+        const double T = LineTemperature(fn, TSaturationKind::Dew, P, text, code);
+        return code ? 0.0 : T - Kelvin;
     }
     double TglideP(const char* fn, double P, std::string& text, int32_t& code) const {
-        const TEquilibrium b = LineAtP(fn, TSaturationKind::Bubble, P, text, code);
+        const double b = LineTemperature(fn, TSaturationKind::Bubble, P, text, code);
         if (code) return 0.0;
-        const TEquilibrium d = LineAtP(fn, TSaturationKind::Dew, P, text, code);
-        return code ? 0.0 : d.T - b.T;
+        const double d = LineTemperature(fn, TSaturationKind::Dew, P, text, code);
+        return code ? 0.0 : d - b;
     }
     double YbubT(const char* fn, double T, double i, std::string& text, int32_t& code) const {
         return IncipientAtT(fn, TSaturationKind::Bubble, T, i, text, code);
@@ -141,11 +155,18 @@ class TMixtureLibrary {
     // ---- Two-phase states at a vapour fraction (by mass), split into phases ----
     double TPX(const char* fn, double P, double X, std::string& text, int32_t& code) const {
         const TTwoPhaseState s = TwoPhase(fn, true, P, X, text, code);
-        return code ? 0.0 : s.T - Kelvin;
+        if (code) return 0.0;
+        // The ends are the lines, to the digit as TbubP and TdewP give them.
+        if (X == 0.0) return TbubP(fn, P, text, code);
+        if (X == 1.0) return TdewP(fn, P, text, code);
+        return s.T - Kelvin;
     }
     double PTX(const char* fn, double T, double X, std::string& text, int32_t& code) const {
         const TTwoPhaseState s = TwoPhase(fn, false, T, X, text, code);
-        return code ? 0.0 : s.P / PascalPerBar;
+        if (code) return 0.0;
+        if (X == 0.0) return PbubT(fn, T, text, code);
+        if (X == 1.0) return PdewT(fn, T, text, code);
+        return s.P / PascalPerBar;
     }
     double DPX(const char* fn, double P, double X, std::string& text, int32_t& code) const {
         return TwoPhaseDensity(TwoPhase(fn, true, P, X, text, code), code);
@@ -317,28 +338,47 @@ class TMixtureLibrary {
         if (!e.Ok()) Fail(fn, ErrorCodeOf(e.Status), "No convergence.", text, code);
         return e;
     }
+    // Bubble or dew pressure (bar) at T (°C): the line's table where it reaches, else the solver.
     double LinePressure(const char* fn, TSaturationKind kind, double T, std::string& text,
                         int32_t& code) const {
+        if (!TemperatureInRange(fn, T, text, code)) return 0.0;
+        if (const std::optional<double> p = Lines.Line(kind).PressureAt(T + Kelvin))
+            return *p / PascalPerBar;
         const TEquilibrium e = LineAtT(fn, kind, T, text, code);
         return code ? 0.0 : e.P / PascalPerBar;
     }
-    // Bubble or dew point at P (bar), from the line's pressure at the lowest temperature to the
-    // highest pressure of the components' equations.
-    TEquilibrium LineAtP(const char* fn, TSaturationKind kind, double P, std::string& text,
-                         int32_t& code) const {
+    // Whether P (bar) lies from the line's pressure at the lowest temperature to the highest
+    // pressure of the components' equations.
+    bool LinePressureInRange(const char* fn, TSaturationKind kind, double P, std::string& text,
+                             int32_t& code) const {
         const TOnce& once = Reference();
         if (!once.Ok) {
             Fail(fn, KXErrorCode::NoConvergence, "No convergence.", text, code);
-            return {};
+            return false;
         }
         const double bottom = kind == TSaturationKind::Bubble ? once.PbubBottom : once.PdewBottom;
         const TKXRangeCheck checks[] = {
             {"<", P, bottom, "Pressure", "bar(a)", KXErrorCode::PressureLow},
             {">", P, Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
-        if (!KXPassesRangeChecks(Code, fn, checks, text, code)) return {};
+        return KXPassesRangeChecks(Code, fn, checks, text, code);
+    }
+    // Bubble or dew point at P (bar) by the solver.
+    TEquilibrium LineAtP(const char* fn, TSaturationKind kind, double P, std::string& text,
+                         int32_t& code) const {
+        if (!LinePressureInRange(fn, kind, P, text, code)) return {};
         const TEquilibrium e = SaturationAtP(Mix, kind, P * PascalPerBar);
         if (!e.Ok()) Fail(fn, ErrorCodeOf(e.Status), "No convergence.", text, code);
         return e;
+    }
+    // Bubble or dew temperature (K) at P (bar): the line's table where it reaches, else the
+    // solver.
+    double LineTemperature(const char* fn, TSaturationKind kind, double P, std::string& text,
+                           int32_t& code) const {
+        if (!LinePressureInRange(fn, kind, P, text, code)) return 0.0;
+        if (const std::optional<double> T = Lines.Line(kind).TemperatureAt(P * PascalPerBar))
+            return *T;
+        const TEquilibrium e = LineAtP(fn, kind, P, text, code);
+        return code ? 0.0 : e.T;
     }
     // The 1-based component index i as a position, or false with code 1.
     bool ComponentIndex(const char* fn, double i, std::size_t& index, std::string& text,
