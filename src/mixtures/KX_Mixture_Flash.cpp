@@ -133,7 +133,9 @@ class TFlash {
         TTwoPhaseState best;
         for (int step = 0; step < MaxOuterSteps; ++step) {
             const double u = (a * gb - b * ga) / (gb - ga);
-            const double w = (u - uBubble) / (uDew - uBubble);
+            // ln K interpolated between the bracket's ends, whose K are the converged ones of
+            // the last flashes there: the closer the bracket, the fewer substitution steps.
+            const double w = b != a ? std::clamp((u - a) / (b - a), 0.0, 1.0) : 0.5;
             TComposition K{};
             for (std::size_t i = 0; i < n_; ++i) K[i] = std::exp((1.0 - w) * lnKb[i] + w * lnKd[i]);
             TTwoPhaseState s = at(u, K);
@@ -144,14 +146,20 @@ class TFlash {
                 return s;
             }
             best = s;
+            // A split inside (0, 1) converged its K; at an end the K are the start values.
+            const bool split = s.Beta > 0.0 && s.Beta < 1.0;
             if ((g > 0.0) == (gb > 0.0)) {
                 b = u;
                 gb = g;
+                if (split)
+                    for (std::size_t i = 0; i < n_; ++i) lnKd[i] = std::log(K[i]);
                 if (side == -1) ga *= 0.5;
                 side = -1;
             } else {
                 a = u;
                 ga = g;
+                if (split)
+                    for (std::size_t i = 0; i < n_; ++i) lnKb[i] = std::log(K[i]);
                 if (side == 1) gb *= 0.5;
                 side = 1;
             }
