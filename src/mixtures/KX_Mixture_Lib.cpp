@@ -433,8 +433,22 @@ class TMixtureLibrary {
             {"<", X, 0.0, "Vapour Fraction", "-", KXErrorCode::VapourFractionLow},
             {">", X, 1.0, "Vapour Fraction", "-", KXErrorCode::VapourFractionHigh}};
         if (!KXPassesRangeChecks(Code, fn, fraction, text, code)) return {};
+        // The same state asked again on this thread (HTX, STX and PTX of one point, as a chart
+        // or a state table asks them) is the last one computed: the arguments decide it.
+        struct TLast {
+            const TMixtureLibrary* Library = nullptr;
+            bool AtP = false;
+            double V = 0.0, X = 0.0;
+            TTwoPhaseState State;
+        };
+        static thread_local TLast last;
+        if (last.Library == this && last.AtP == atP && last.V == v && last.X == X)
+            return last.State;
         const TTwoPhaseState s =
             atP ? TwoPhaseAtP(Mix, v * PascalPerBar, X) : TwoPhaseAtT(Mix, v + Kelvin, X);
+        // Not a state computed under a raised fault flag: the entry guard must see that fault
+        // again when it runs the function a second time.
+        if (s.Ok() && !kxfp::Raised()) last = {this, atP, v, X, s};
         if (!s.Ok()) Fail(fn, ErrorCodeOf(s.Status), "No convergence.", text, code);
         return s;
     }
@@ -567,6 +581,23 @@ class TMixtureLibrary {
     // critical region the answer is code 26.
     TFlashState Flash(const char* fn, double P, double value, bool enthalpy, std::string& text,
                       int32_t& code) const {
+        // The state of the last successful flash on this thread, for the same arguments (TPH,
+        // XPH, SPH, DPH of one point).
+        struct TLast {
+            const TMixtureLibrary* Library = nullptr;
+            bool Enthalpy = false;
+            double P = 0.0, Value = 0.0;
+            TFlashState State;
+        };
+        static thread_local TLast last;
+        if (last.Library == this && last.Enthalpy == enthalpy && last.P == P && last.Value == value)
+            return last.State;
+        const TFlashState f = FlashOnce(fn, P, value, enthalpy, text, code);
+        if (code == 0 && !kxfp::Raised()) last = {this, enthalpy, P, value, f};
+        return f;
+    }
+    TFlashState FlashOnce(const char* fn, double P, double value, bool enthalpy, std::string& text,
+                          int32_t& code) const {
         const TKXRangeCheck checks[] = {
             {"<", P, Pmin, "Pressure", "bar(a)", KXErrorCode::PressureLow},
             {">", P, Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
