@@ -402,6 +402,12 @@ TKXState ComputeState(const TKXFluidFunctions& fluid, TKXInputPair pair, double 
     TStateBuilder b(fluid);
     switch (pair) {
         case TKXInputPair::PT: {
+            // A mixture's (p, T) inside its glide is a two-phase state: its vapour fraction.
+            if (fluid.Offers("XPT")) {
+                const TKXAnswer x = fluid.Call("XPT", x1, x2);
+                if (!x.Ok()) return b.Fail(x);
+                if (x.Value > 0.0 && x.Value < 1.0) return b.OnDome(true, x1, x.Value, "T", x2);
+            }
             const TKXAnswer h = fluid.Call("HPT", x1, x2);
             if (!h.Ok()) return b.Fail(h);
             b.Set("p", x1);

@@ -88,7 +88,7 @@ inline constexpr int32_t Undefined = 0, Pressure = 2, Enthalpy = 4, Entropy = 5,
 // first component of the library's information, as the last argument; Y: the vapour at the
 // bubble point, X: the liquid at the dew point, at a temperature or a pressure), the temperature
 // of the two-phase state (p, x), and the compositions of its liquid (XL) and vapour (YV) at (p, x)
-// and at (T, x).
+// and at (T, x); the vapour fraction of the feed at (p, T).
 #define KX_FUNCTIONS_MIXTURE(ROW, LIB, SEP) \
     ROW(LIB, YbubT, 2, "Vapour Mole Fraction", MoleFraction, "Temperature", Temperature, "Component", Undefined, "", Undefined) SEP() \
     ROW(LIB, XdewT, 2, "Liquid Mole Fraction", MoleFraction, "Temperature", Temperature, "Component", Undefined, "", Undefined) SEP() \
@@ -98,7 +98,8 @@ inline constexpr int32_t Undefined = 0, Pressure = 2, Enthalpy = 4, Entropy = 5,
     ROW(LIB, XLPX, 3, "Liquid Mole Fraction", MoleFraction, "Pressure", Pressure, "Vapor Fraction", VapourFraction, "Component", Undefined) SEP() \
     ROW(LIB, YVPX, 3, "Vapour Mole Fraction", MoleFraction, "Pressure", Pressure, "Vapor Fraction", VapourFraction, "Component", Undefined) SEP() \
     ROW(LIB, XLTX, 3, "Liquid Mole Fraction", MoleFraction, "Temperature", Temperature, "Vapor Fraction", VapourFraction, "Component", Undefined) SEP() \
-    ROW(LIB, YVTX, 3, "Vapour Mole Fraction", MoleFraction, "Temperature", Temperature, "Vapor Fraction", VapourFraction, "Component", Undefined)
+    ROW(LIB, YVTX, 3, "Vapour Mole Fraction", MoleFraction, "Temperature", Temperature, "Vapor Fraction", VapourFraction, "Component", Undefined) SEP() \
+    ROW(LIB, XPT, 2, "Vapor Fraction", VapourFraction, "Pressure", Pressure, "Temperature", Temperature, "", Undefined)
 
 // The constants, registered last by the water and steam library.
 #define KX_FUNCTIONS_CONSTANTS(ROW, LIB, SEP) \

@@ -236,6 +236,17 @@ TTwoPhaseState TwoPhaseAtT(const TMixture& mixture, double T, double q) {
         [&](double lnP, TComposition& K) { return flash.AtTP(T, std::exp(lnP), K); });
 }
 
+TTwoPhaseState TwoPhaseAtTP(const TMixture& mixture, double T, double p, const TEquilibrium& bubble,
+                            const TEquilibrium& dew) {
+    if (!bubble.Ok() || !dew.Ok() || !(T > bubble.T && T < dew.T) || !(p > 0.0)) return {};
+    const std::span<const double> z = mixture.Composition();
+    const double w = (T - bubble.T) / (dew.T - bubble.T);
+    TComposition K{};
+    for (std::size_t i = 0; i < mixture.Size(); ++i)
+        K[i] = std::exp((1.0 - w) * std::log(bubble.Y[i] / z[i]) + w * std::log(z[i] / dew.X[i]));
+    return TFlash(mixture).AtTP(T, p, K);
+}
+
 TTwoPhaseState TwoPhaseAtPCaloric(const TMixture& mixture, double p, double target, bool enthalpy,
                                   const TEquilibrium& bubble, const TEquilibrium& dew) {
     if (!bubble.Ok() || !dew.Ok() || !(p > 0.0)) return {};

@@ -29,6 +29,14 @@ TTwoPhaseState TwoPhaseAtP(const TMixture& mixture, double p, double q);
 // The same at T (K).
 TTwoPhaseState TwoPhaseAtT(const TMixture& mixture, double T, double q);
 
+// The split of the feed at (T, p) (K, Pa) between the bubble and the dew temperature at p (the
+// solver's results, passed in): successive substitution from K interpolated between the two
+// points. Not Converged where T lies outside (bubble.T, dew.T) or the split fails; within
+// rounding of an end the feed may come out as one phase (vapour fraction 0 or 1, no phases'
+// compositions).
+TTwoPhaseState TwoPhaseAtTP(const TMixture& mixture, double T, double p, const TEquilibrium& bubble,
+                            const TEquilibrium& dew);
+
 // The two-phase state at p (Pa) whose molar enthalpy (J/mol; enthalpy false: molar entropy,
 // J/(mol K)) of both phases together is target, between the bubble and the dew point at p (the
 // solver's results, passed in as the caller has them already). The target must lie strictly

@@ -87,7 +87,9 @@ constexpr const char* MixtureFunctionNotes =
     "the dew temperature at p (between them an error); TPH ... DPS: flashes from (p, h) and (p, "
     "s), "
     "a liquid below the bubble point's value, a vapour above the dew point's, a two-phase state "
-    "split into phases between them (XPH, XPS: 0 for a liquid, 1 for a vapour); no critical or "
+    "split into phases between them (XPH, XPS: 0 for a liquid, 1 for a vapour); XPT: the vapour "
+    "fraction of the (p, T) state, 0 at and below the bubble and 1 at and above the dew "
+    "temperature, between them the split of the (p, T) flash; no critical or "
     "triple point or transport";
 
 // One blend as a library: the mixture, its range, and what is computed once for it.
@@ -241,6 +243,54 @@ class TMixtureLibrary {
         return code ? 0.0 : s.W;
     }
     double MM(const char*, std::string&, int32_t&) const { return MolarMass * 1000.0; }
+
+    // ---- The vapour fraction (by mass) of the feed at (p, T) ----
+    // 0 at and below the bubble temperature at P, 1 at and above the dew temperature, between
+    // them the split of the (p, T) flash; above the lines 0 or 1 as the flashes answer.
+    double XPT(const char* fn, double P, double T, std::string& text, int32_t& code) const {
+        if (!TemperatureInRange(fn, T, text, code)) return 0.0;
+        const TKXRangeCheck checks[] = {
+            {"<", P, Pmin, "Pressure", "bar(a)", KXErrorCode::PressureLow},
+            {">", P, Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
+        if (!KXPassesRangeChecks(Code, fn, checks, text, code)) return 0.0;
+        const TOnce& once = Reference();
+        if (!once.Ok) {
+            Fail(fn, KXErrorCode::NoConvergence, "No convergence.", text, code);
+            return 0.0;
+        }
+        const double TK = T + Kelvin, p = P * PascalPerBar;
+        if (P < once.PdewBottom) return 1.0;
+        const TEquilibrium d = SaturationAtP(Mix, TSaturationKind::Dew, p);
+        if (!d.Ok()) {
+            if (P > BeyondLinesFactor * once.Ptop) return TK < once.Ttop ? 0.0 : 1.0;
+            Fail(fn, KXErrorCode::NoConvergence,
+                 "No convergence: the phase cannot be decided near the critical region.", text,
+                 code);
+            return 0.0;
+        }
+        if (TK >= d.T) return 1.0;
+        if (P < once.PbubBottom) {
+            char why[160];
+            std::snprintf(why, sizeof why,
+                          "Two-phase state whose bubble point lies below %.2f °C: below %.4f "
+                          "bar(a) only the vapour is in the range.",
+                          MixtureTminC, once.PbubBottom);
+            Fail(fn, KXErrorCode::PressureLow, why, text, code);
+            return 0.0;
+        }
+        const TEquilibrium b = SaturationAtP(Mix, TSaturationKind::Bubble, p);
+        if (!b.Ok()) {
+            Fail(fn, ErrorCodeOf(b.Status), "No convergence.", text, code);
+            return 0.0;
+        }
+        if (TK <= b.T) return 0.0;
+        const TTwoPhaseState s = TwoPhaseAtTP(Mix, TK, p, b, d);
+        if (!s.Ok()) {
+            Fail(fn, ErrorCodeOf(s.Status), "No convergence.", text, code);
+            return 0.0;
+        }
+        return s.Quality;
+    }
 
     // ---- Flashes from (p, h) and (p, s), through the two-phase region ----
     double TPH(const char* fn, double P, double h, std::string& text, int32_t& code) const {
@@ -853,6 +903,7 @@ KX_MIXTURE_NAME(XPS)
 KX_MIXTURE_NAME(HPS)
 KX_MIXTURE_NAME(VPS)
 KX_MIXTURE_NAME(DPS)
+KX_MIXTURE_NAME(XPT)
 #undef KX_MIXTURE_NAME
 
 }  // namespace
@@ -896,6 +947,7 @@ KX_MIXTURE_NAME(DPS)
     KX_MIX_BINARY(LIB, I, DPH, DPH) KX_MIX_BINARY(LIB, I, TPS, TPS) \
     KX_MIX_BINARY(LIB, I, XPS, XPS) KX_MIX_BINARY(LIB, I, HPS, HPS) \
     KX_MIX_BINARY(LIB, I, VPS, VPS) KX_MIX_BINARY(LIB, I, DPS, DPS) \
+    KX_MIX_BINARY(LIB, I, XPT, XPT) \
     static std::span<const TKXLibraryEntry> LIB##_Entries() { \
         static constexpr TKXLibraryEntry entries[] = { \
             KX_FUNCTION_ENTRY_1(LIB, PsatT), KX_FUNCTION_ENTRY_1(LIB, TsatP), \
@@ -919,7 +971,8 @@ KX_MIXTURE_NAME(DPS)
             KX_FUNCTION_ENTRY_2(LIB, SPH), KX_FUNCTION_ENTRY_2(LIB, VPH), \
             KX_FUNCTION_ENTRY_2(LIB, DPH), KX_FUNCTION_ENTRY_2(LIB, TPS), \
             KX_FUNCTION_ENTRY_2(LIB, XPS), KX_FUNCTION_ENTRY_2(LIB, HPS), \
-            KX_FUNCTION_ENTRY_2(LIB, VPS), KX_FUNCTION_ENTRY_2(LIB, DPS)}; \
+            KX_FUNCTION_ENTRY_2(LIB, VPS), KX_FUNCTION_ENTRY_2(LIB, DPS), \
+            KX_FUNCTION_ENTRY_2(LIB, XPT)}; \
         return entries; \
     }
 KX_MIX_LIBRARY(KX_R454B_MIX, 0)

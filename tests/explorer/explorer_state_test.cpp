@@ -266,6 +266,11 @@ TEST_P(MixtureState, TwoPhaseStatesShowBothPhasesCompositions) {
     const TKXState byH = ComputeState(fluid, TKXInputPair::PH, p, byX.Row("h")->Mixture.Value);
     ASSERT_TRUE(byH.Ok) << byH.ErrorText;
     EXPECT_NEAR(byH.Row("T")->Mixture.Value, byX.Row("T")->Mixture.Value, 1e-9);
+    // (p, T) inside the glide names the same two-phase state.
+    const TKXState byT = ComputeState(fluid, TKXInputPair::PT, p, byX.Row("T")->Mixture.Value);
+    ASSERT_TRUE(byT.Ok) << byT.ErrorText;
+    EXPECT_NEAR(byT.Row("x")->Mixture.Value, x, 1e-9);
+    EXPECT_EQ(byT.Phase, "two-phase");
     const TKXState single = ComputeState(fluid, TKXInputPair::PT, p, 80.0);
     ASSERT_TRUE(single.Ok) << single.ErrorText;
     double sumX = 0.0, sumY = 0.0;

@@ -282,6 +282,10 @@ TEST_P(MixtureLibrary, FlashesFromEnthalpyAndEntropyFindTheirState) {
             EXPECT_NEAR(1.0 / Value(lib, "D" + k, st.P, v), 1.0 / d, dx * dv + tol / d);
             EXPECT_NEAR(Value(lib, "V" + k, st.P, v), 1.0 / d, dx * dv + tol / d);
         }
+        // The vapour fraction of the state's (p, T), where the glide lets (p, T) name it.
+        if (!std::isnan(x)) {
+            EXPECT_NEAR(Value(lib, "XPT", st.P, T), x, dx);
+        }
         EXPECT_NEAR(Value(lib, "SPH", st.P, h), s, dx * ds + tol);
         EXPECT_NEAR(Value(lib, "HPS", st.P, s), h, dx * dh + tol * std::fabs(h));
     }
