@@ -48,6 +48,9 @@ struct TKXLibraryInfo {
     // pressure; ..."), one "NAME: meaning" per function, separated by "; "; empty where the
     // names say it all.
     std::string FunctionNotes;
+    // Every function takes a composition (a mole fraction) as its last argument: the binary-pair
+    // mixtures. The explorer's states, tables, diagrams and cycles have no composition to give.
+    bool CompositionArgument = false;
 
     // KEY, VALUE rows in a fixed order, numbers with 17 significant digits; the rows of
     // `varnexa-cli info`, the C interface and the Python module.
