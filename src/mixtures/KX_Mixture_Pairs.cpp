@@ -508,7 +508,7 @@ TKXLibraryInfo MixturePairLibraryInfo(std::size_t index) {
     info.Kind = TKXLibraryKind::Mixture;
     info.CompositionArgument = true;
     info.DisplayName = pair + " (binary mixture)";
-    info.ChemicalName = pair + " (mole fraction of " + data.First + " as the last argument)";
+    info.ChemicalName = pair;
     // No molar mass (it depends on the composition: MM(z)), critical or triple point.
     info.MinTemperature = MixtureTminC;
     info.MaxTemperature = library.Tmax;
@@ -526,6 +526,6 @@ TKXLibraryInfo MixturePairLibraryInfo(std::size_t index) {
     info.HasTransport = false;
     info.FunctionNotes = PairFunctionNotes;
     // "MIX_R32_R1234yf" and "R32/R1234yf".
-    info.Aliases = {std::string(data.Code + 3), pair};
+    info.Aliases = {std::string(data.Code + 3), info.ChemicalName};
     return info;
 }
