@@ -206,12 +206,17 @@ class TPairLibrary {
         return KXPassesRangeChecks(Code, fn, checks, text, code);
     }
 
-    // The data of composition z, kept per thread for the last composition asked of this pair
-    // (a sweep over T or p at one z computes each part once, and no lock is taken).
+    // The data of composition z, kept per thread for the last few compositions asked of this
+    // pair (a sweep over T or p at a few z computes each part once per z; no lock is taken).
     TCompositionData& Data(double z) const {
-        static thread_local std::array<TCompositionData, MixturePairLibraryCount> last;
-        TCompositionData& d = last[Index];
-        if (!(d.Z == z)) d = TCompositionData{.Z = z};
+        static thread_local std::array<std::array<TCompositionData, 4>, MixturePairLibraryCount>
+            kept;
+        static thread_local std::array<std::size_t, MixturePairLibraryCount> next{};
+        std::array<TCompositionData, 4>& set = kept[Index];
+        for (TCompositionData& d : set)
+            if (d.Z == z) return d;
+        TCompositionData& d = set[next[Index]++ % set.size()];
+        d = TCompositionData{.Z = z};
         return d;
     }
     // The lines' pressures at the lowest temperature, or nullptr with code 26.
