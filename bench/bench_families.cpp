@@ -3,7 +3,9 @@
 // vapour, for water and every Helmholtz library (pure fluids and pseudo-pure blends). The states
 // are those of bench_saturation: temperatures from the triple point to the top of the iterated
 // saturation; vapour pressures from the saturation pressure at 0.7 Tc to 0.7 pc at temperatures
-// 9 K to 69 K above the critical temperature (water: 1 to 150 bar, 400 to 600 °C).
+// 9 K to 69 K above the critical temperature (water: 1 to 150 bar, 400 to 600 °C). The mixture
+// libraries: the bubble pressure from temperature (PsatT) and the bubble temperature from
+// pressure (TsatP) over 230 to 320 K, from the tables of their lines.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -17,6 +19,7 @@
 #include "KX_Libraries_Catalogue.h"
 #include "KX_Libraries_Object.h"
 #include "KX_Library_Descriptions.h"
+#include "KX_Mixture_Lib.h"
 
 namespace {
 
@@ -95,6 +98,22 @@ void RegisterAll() {
         RegisterFamily(lib, Uniform(f.Tt_, std::min(f.Tc_Max_, f.Tc_ - 1e-3), 7),
                        Uniform(pLow, 0.7 * f.Pc_, 19),
                        Uniform(f.Tc_ + 9.0, std::min(f.Tc_ + 69.0, f.Tmax), 20));
+    }
+    for (std::size_t m = 0; m < MixtureLibraryCount; ++m) {
+        const std::string lib = MixtureLibraryName(m);
+        const TUnaryFunction psat = Function(lib + "_PsatT").Unary;
+        const TUnaryFunction tsat = Function(lib + "_TsatP").Unary;
+        const std::vector<double> t = Uniform(230.0 - 273.15, 320.0 - 273.15, 29);
+        std::vector<double> p;
+        char text[256];
+        int32_t code = 0;
+        // Also builds the bubble line's table before the timing.
+        for (const double x : t) p.push_back(psat(x, text, 255, &code));
+        tsat(p[0], text, 255, &code);
+        benchmark::RegisterBenchmark(("Family/" + lib + "/PsatT").c_str(),
+                                     [psat, t](benchmark::State& s) { Run(s, psat, t); });
+        benchmark::RegisterBenchmark(("Family/" + lib + "/TsatP").c_str(),
+                                     [tsat, p](benchmark::State& s) { Run(s, tsat, p); });
     }
 }
 

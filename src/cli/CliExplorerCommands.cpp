@@ -111,10 +111,10 @@ void PrintState(const TKXLibraries& registry, const TStateArgs& a, std::ostream&
     if (!offered) Usage(fluid.LibraryName() + " cannot start a state from " + a.Pair);
     const double x1 = Number(a.X1);
     const double x2 = Number(a.X2);
+    const TKXState state = ComputeState(fluid, pair->Pair, x1, x2);
+    // After the state: its rows name a mixture's composition keys, which --unit may choose.
     const TKXUnitChoice units = a.Output.Choice();
     const TKXNumberFormat format = a.Output.Format();
-
-    const TKXState state = ComputeState(fluid, pair->Pair, x1, x2);
     if (!state.Ok) {
         out << "error\t" << state.ErrorText << "\n";
         return;

@@ -23,15 +23,57 @@ using TMaybe = std::optional<double>;
 struct TLimits {
     double Tt = 0, Tc = 0, Pt = 0, Pc = 0, Tmin = 0, Tmax = 0, Pmax = 0;
     bool Ok = false;
+    // A mixture: no critical or triple point. Tt, Pt are the lowest temperature of its range
+    // and the dew pressure there; Tc, Pc the highest temperature at which both its bubble and
+    // dew line answer and the bubble pressure there (a few kelvin below the critical point,
+    // which the lines do not reach): the dome ends open, without a critical point.
+    bool Mixture = false;
 };
 
 TMaybe Answer(const TKXAnswer& a) {
     return a.Ok() ? TMaybe(a.Value) : std::nullopt;
 }
 
+// Both lines of a mixture answer at t.
+bool LinesAnswer(const TKXFluidFunctions& f, double t) {
+    return f.Call("PbubT", t).Ok() && f.Call("PdewT", t).Ok();
+}
+
+TLimits MixtureLimitsOf(const TKXFluidFunctions& f) {
+    TLimits l;
+    l.Mixture = true;
+    l.Tt = l.Tmin = f.Info().MinTemperature;
+    l.Tmax = f.Info().MaxTemperature;
+    l.Pmax = f.Info().MaxPressure;
+    const TKXAnswer pt = f.Call("PdewT", l.Tt);
+    if (!pt.Ok() || !LinesAnswer(f, l.Tt)) return l;
+    l.Pt = pt.Value;
+    // Up the lines in steps of 2 K to the first temperature where one fails, then halved to
+    // 0.01 K.
+    double ok = l.Tt, failed = l.Tt;
+    for (double t = l.Tt + 2.0; t < l.Tmax; t += 2.0) {
+        if (!LinesAnswer(f, t)) {
+            failed = t;
+            break;
+        }
+        ok = t;
+    }
+    while (failed > ok && failed - ok > 0.01) {
+        const double mid = 0.5 * (ok + failed);
+        (LinesAnswer(f, mid) ? ok : failed) = mid;
+    }
+    const TKXAnswer pc = f.Call("PbubT", ok);
+    if (!pc.Ok() || !(ok > l.Tt)) return l;
+    l.Tc = ok;
+    l.Pc = pc.Value;
+    l.Ok = l.Pt > 0 && l.Tmax > l.Tc && l.Pmax > l.Pc;
+    return l;
+}
+
 TLimits LimitsOf(const TKXFluidFunctions& f) {
     TLimits l;
     const TKXAnswer tt = f.Call("Tt"), tc = f.Call("Tc"), pc = f.Call("Pc");
+    if (!tt.Ok() && !tc.Ok() && f.Offers("PbubT") && f.Offers("PdewT")) return MixtureLimitsOf(f);
     if (!tt.Ok() || !tc.Ok() || !pc.Ok()) return l;
     l.Tt = tt.Value;
     l.Tc = tc.Value;
@@ -417,7 +459,7 @@ class TDiagramBuilder {
                 for (double t : temps) dew.Add(At(Call("PdewT", t), t, {}, {}));
                 D.Curves.push_back(dew.Done());
             }
-            D.Critical = TKXPoint{L.Tc, L.Pc};
+            if (!L.Mixture) D.Critical = TKXPoint{L.Tc, L.Pc};
             return;
         }
         TCurveBuilder liquid(TKXCurveKind::SaturatedLiquid, "x", 0.0);
@@ -431,7 +473,7 @@ class TDiagramBuilder {
         // The critical point: where the two lines meet, as the saturation functions give it.
         const auto& l = D.Curves[0].Segments;
         const auto& v = D.Curves[1].Segments;
-        if (!l.empty() && !v.empty()) {
+        if (!l.empty() && !v.empty() && !L.Mixture) {
             const TKXPoint a = l.back().back(), b = v.back().back();
             D.Critical = TKXPoint{0.5 * (a.X + b.X), 0.5 * (a.Y + b.Y)};
         }

@@ -1,8 +1,20 @@
 #include "KXExplorerState.h"
 
 #include <cmath>
+#include <deque>
+#include <mutex>
+
+#include "KX_Function_List.h"
 
 namespace {
+
+// "z_R1234zeE" for the feed's R1234ze(E): a key a shell takes unquoted.
+std::string CompositionKey(const char* part, const std::string& component) {
+    std::string key = part;
+    for (const char c : component)
+        if (c != '(' && c != ')') key += c;
+    return key;
+}
 
 // The saturated liquid's and vapour's heat capacities, speed of sound and transport properties
 // are the limits of the single-phase (p, T) functions at the saturation line. Exactly on the line
@@ -76,6 +88,10 @@ struct TStateBuilder {
     }
     TKXState Done() {
         State.Ok = true;
+        // A mixture's feed, as its information states it.
+        const TKXLibraryInfo& info = Fluid.Info();
+        for (std::size_t i = 0; i < info.Components.size() && i < info.MoleFractions.size(); ++i)
+            Set(CompositionKey("z_", info.Components[i]).c_str(), info.MoleFractions[i]);
         if (const TKXStateRow* r = Row("phase")) State.Phase = r->Mixture.Text;
         return std::move(State);
     }
@@ -109,6 +125,15 @@ struct TStateBuilder {
         for (const char* key : {"T", "p"}) {
             TKXStateRow* r = Row(key);
             r->Liquid = r->Vapour = r->Mixture;
+        }
+        // A mixture's liquid and vapour in equilibrium at the state, of their own compositions.
+        const std::vector<std::string>& components = Fluid.Info().Components;
+        for (std::size_t i = 0; i < components.size(); ++i) {
+            const double index = static_cast<double>(i + 1);
+            const std::string liquid = CompositionKey("x_", components[i]);
+            const std::string vapour = CompositionKey("y_", components[i]);
+            if (Row(liquid.c_str())) Set(liquid.c_str(), Fluid.Call("XLPX", p, x, index));
+            if (Row(vapour.c_str())) Set(vapour.c_str(), Fluid.Call("YVPX", p, x, index));
         }
         // A blend's liquid boils at the bubble and its vapour condenses at the dew temperature
         // of the state's pressure.
@@ -305,16 +330,65 @@ const std::vector<TKXPropertyInfo>& AllProperties() {
     return properties;
 }
 
+namespace {
+
+// The composition rows made so far: their keys and names are kept for the program's life, as
+// the fixed rows' are, so that a row's pointers stay valid wherever it is copied.
+struct TCompositionRows {
+    std::mutex Lock;
+    std::deque<std::string> Texts;
+    std::deque<TKXPropertyInfo> Rows;
+};
+TCompositionRows& CompositionRows() {
+    static TCompositionRows rows;
+    return rows;
+}
+
+const TKXPropertyInfo* FindCompositionRow(const std::string& key) {
+    TCompositionRows& all = CompositionRows();
+    const std::lock_guard<std::mutex> lock(all.Lock);
+    for (const TKXPropertyInfo& p : all.Rows)
+        if (key == p.Key) return &p;
+    return nullptr;
+}
+
+const TKXPropertyInfo& CompositionRow(const std::string& key, const std::string& name) {
+    if (const TKXPropertyInfo* p = FindCompositionRow(key)) return *p;
+    TCompositionRows& all = CompositionRows();
+    const std::lock_guard<std::mutex> lock(all.Lock);
+    const char* k = all.Texts.emplace_back(key).c_str();
+    const char* n = all.Texts.emplace_back(name).c_str();
+    all.Rows.push_back({k, n, KXFunctionQuantity::MoleFraction, ""});
+    return all.Rows.back();
+}
+
+}  // namespace
+
 const TKXPropertyInfo* FindProperty(const std::string& key) {
     for (const TKXPropertyInfo& p : AllProperties())
         if (key == p.Key) return &p;
-    return nullptr;
+    return FindCompositionRow(key);
+}
+
+bool IsCompositionKey(const std::string& key) {
+    return FindCompositionRow(key) != nullptr;
 }
 
 std::vector<TKXPropertyInfo> OfferedProperties(const TKXFluidFunctions& fluid) {
     std::vector<TKXPropertyInfo> offered;
     for (const TKXPropertyInfo& p : AllProperties())
         if (*p.FromPT == '\0' || fluid.Offers(p.FromPT)) offered.push_back(p);
+    const TKXLibraryInfo& info = fluid.Info();
+    if (fluid.Offers("XLPX") && fluid.Offers("YVPX") &&
+        info.MoleFractions.size() == info.Components.size())
+        for (const char* part : {"z_", "x_", "y_"})
+            for (const std::string& c : info.Components) {
+                const std::string which = *part == 'z'   ? "feed"
+                                          : *part == 'x' ? "liquid"
+                                                         : "vapour";
+                offered.push_back(
+                    CompositionRow(CompositionKey(part, c), "Mole fraction " + c + ", " + which));
+            }
     return offered;
 }
 

@@ -32,9 +32,14 @@ struct TKXPropertyInfo {
 
 // Keys in table order: T p rho v h s cp cv w x phase eta nu lambda Pr sigma.
 const std::vector<TKXPropertyInfo>& AllProperties();
+// A key of AllProperties, or of a mixture's composition rows (below) once they were offered.
 const TKXPropertyInfo* FindProperty(const std::string& key);
-// The rows this library offers (a (p, T) function, or one of the always-present rows).
+// The rows this library offers (a (p, T) function, or one of the always-present rows), and for
+// a mixture with phase compositions, after them, three rows per component (R32: z_R32 the feed,
+// x_R32 the liquid and y_R32 the vapour of a two-phase state, mole fractions).
 std::vector<TKXPropertyInfo> OfferedProperties(const TKXFluidFunctions& fluid);
+// Whether the key is one of those composition rows.
+bool IsCompositionKey(const std::string& key);
 
 // A cell: a number in standard units, or a text (phase words or an error text), or nothing.
 struct TKXCell {

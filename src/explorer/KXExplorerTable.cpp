@@ -150,7 +150,9 @@ std::vector<std::string> SaturationKeys() {
 std::vector<std::string> SinglePhaseKeys(const TKXFluidFunctions& fluid) {
     std::vector<std::string> keys;
     for (const TKXPropertyInfo& p : OfferedProperties(fluid))
-        if (std::string(p.Key) != "sigma") keys.push_back(p.Key);
+        // Neither the surface tension nor a mixture's compositions (the feed is the same in every
+        // row; the phases' exist only inside the dome).
+        if (std::string(p.Key) != "sigma" && !IsCompositionKey(p.Key)) keys.push_back(p.Key);
     return keys;
 }
 

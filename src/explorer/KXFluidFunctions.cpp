@@ -34,8 +34,10 @@ TKXFluidFunctions::TKXFluidFunctions(const TKXLibraries& libraries, int libraryI
         if (function->FunctionName.compare(0, prefix.size(), prefix) != 0) continue;
         const TKXFunctionPtr ptr = function->GetFunctionPtr();
         // The explorer's states take one or two values: a function of three arguments is no
-        // property of such a state.
-        if (KXArity(ptr) < 0 || KXArity(ptr) > 2) continue;
+        // property of such a state, except a mixture's phase compositions (the third argument
+        // names the component).
+        const int most = Info_.Kind == TKXLibraryKind::Mixture ? 3 : 2;
+        if (KXArity(ptr) < 0 || KXArity(ptr) > most) continue;
         std::string shortName = function->FunctionName.substr(prefix.size());
         if (!Info_.HasTransport && IsTransport(shortName)) continue;
         Functions.emplace(std::move(shortName), ptr);
@@ -46,7 +48,8 @@ bool TKXFluidFunctions::Offers(const std::string& shortName) const {
     return Functions.count(shortName) != 0;
 }
 
-TKXAnswer TKXFluidFunctions::Call(const std::string& shortName, double x1, double x2) const {
+TKXAnswer TKXFluidFunctions::Call(const std::string& shortName, double x1, double x2,
+                                  double x3) const {
     TKXAnswer answer;
     const auto it = Functions.find(shortName);
     if (it == Functions.end()) {
@@ -56,8 +59,8 @@ TKXAnswer TKXFluidFunctions::Call(const std::string& shortName, double x1, doubl
     }
     char text[ErrorTextCapacity + 1] = "";
     int32_t code = 0;
-    // Room for a third argument: KXCallFunction reads as many as the function takes.
-    const double args[3] = {x1, x2, 0.0};
+    // KXCallFunction reads as many arguments as the function takes.
+    const double args[3] = {x1, x2, x3};
     answer.Value = KXCallFunction(it->second, args, text, ErrorTextCapacity, &code);
     answer.Code = code;
     if (code != 0) {

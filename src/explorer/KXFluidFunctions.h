@@ -30,7 +30,8 @@ class TKXFluidFunctions {
 
     // Calls the function with as many arguments as it takes; an absent function answers code -1
     // with a text that names it.
-    TKXAnswer Call(const std::string& shortName, double x1 = 0.0, double x2 = 0.0) const;
+    TKXAnswer Call(const std::string& shortName, double x1 = 0.0, double x2 = 0.0,
+                   double x3 = 0.0) const;
 
   private:
     std::string Name;

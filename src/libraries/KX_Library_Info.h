@@ -48,6 +48,10 @@ struct TKXLibraryInfo {
     // pressure; ..."), one "NAME: meaning" per function, separated by "; "; empty where the
     // names say it all.
     std::string FunctionNotes;
+    // A mixture's components in the order of its component index (1 for the first), with their
+    // mole fractions; empty for every other kind.
+    std::vector<std::string> Components;
+    std::vector<double> MoleFractions;
     // Every function takes a composition (a mole fraction) as its last argument: the binary-pair
     // mixtures. The explorer's states, tables, diagrams and cycles have no composition to give.
     bool CompositionArgument = false;

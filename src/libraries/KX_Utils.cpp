@@ -117,3 +117,21 @@ void CopyErrorText(std::string_view text, char* errorText, int32_t capacity) {
 std::string UnknownErrorText(std::string_view libraryName, std::string_view functionName) {
     return CutUtf8(KXErrorPrefix(libraryName, functionName) + "; Unknown error.", KXMaxTextLength);
 }
+
+double FinishLibraryFunction(std::string_view libraryName, std::string_view functionName,
+                             char* errorText, int32_t capacity, int32_t* errorCode, double result,
+                             std::string& text, int32_t code, bool faulted) {
+    if (faulted) {
+        text = UnknownErrorText(libraryName, functionName);
+        code = KXErrorCode::Failure;
+    }
+    if (code != KXErrorCode::Success) {
+        if (text.empty()) text = UnknownErrorText(libraryName, functionName);
+        result = 0.0;
+    } else {
+        text.clear();
+    }
+    if (errorCode) *errorCode = code;
+    if (errorText) CopyErrorText(text, errorText, capacity);
+    return result;
+}

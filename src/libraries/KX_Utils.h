@@ -36,6 +36,12 @@ void CopyErrorText(std::string_view text, char* errorText, int32_t capacity);
 // "<library>_<function>; Unknown error."
 std::string UnknownErrorText(std::string_view libraryName, std::string_view functionName);
 
+// The contract's answer after the body: a code and text of the body's, or code 1 with
+// "<library>_<function>; Unknown error." for a fault (faulted), the result or 0.
+double FinishLibraryFunction(std::string_view libraryName, std::string_view functionName,
+                             char* errorText, int32_t capacity, int32_t* errorCode, double result,
+                             std::string& text, int32_t code, bool faulted);
+
 // Runs one library function body under the contract every entry point follows: the outputs are
 // cleared, the body computes with a std::string text and an int code, and an arithmetic fault,
 // a non-finite result or an exception becomes code 1 with "<library>_<function>; Unknown
@@ -53,7 +59,14 @@ double RunLibraryFunction(std::string_view libraryName, std::string_view functio
         // floating-point operation, which costs as much as a short function. Flags found set
         // may be left from before the call; then the body runs again from clear flags.
         result = body(text, code);
-        if (kxfp::Raised()) {
+        const bool raised = kxfp::Raised();
+        if (code == KXErrorCode::Success && !raised && std::isfinite(result)) [[likely]] {
+            // The common answer, written here: the rest is out of line.
+            if (errorCode) *errorCode = KXErrorCode::Success;
+            if (errorText && capacity >= 0) *errorText = '\0';
+            return result;
+        }
+        if (raised) {
             kxfp::Clear();
             text.clear();
             code = KXErrorCode::Success;
@@ -64,17 +77,6 @@ double RunLibraryFunction(std::string_view libraryName, std::string_view functio
     } catch (...) {
         faulted = true;
     }
-    if (faulted) {
-        text = UnknownErrorText(libraryName, functionName);
-        code = KXErrorCode::Failure;
-    }
-    if (code != KXErrorCode::Success) {
-        if (text.empty()) text = UnknownErrorText(libraryName, functionName);
-        result = 0.0;
-    } else {
-        text.clear();
-    }
-    if (errorCode) *errorCode = code;
-    if (errorText) CopyErrorText(text, errorText, capacity);
-    return result;
+    return FinishLibraryFunction(libraryName, functionName, errorText, capacity, errorCode, result,
+                                 text, code, faulted);
 }

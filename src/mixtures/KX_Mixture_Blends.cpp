@@ -111,20 +111,6 @@ const TPairRecord PairRecords[] = {
      MethanePropane, true},
 };
 
-const TBlendDefinition Blends[] = {
-    {"R-410A", {"R32", "R125"}, {0.5, 0.5}},
-    {"R-407C", {"R32", "R125", "R134a"}, {0.23, 0.25, 0.52}},
-    {"R-404A", {"R125", "R143a", "R134a"}, {0.44, 0.52, 0.04}},
-    {"R-507A", {"R125", "R143a"}, {0.5, 0.5}},
-    {"R-454B", {"R32", "R1234yf"}, {0.689, 0.311}},
-    {"R-513A", {"R1234yf", "R134a"}, {0.56, 0.44}},
-    {"R-448A", {"R32", "R125", "R1234yf", "R134a", "R1234ze(E)"}, {0.26, 0.26, 0.2, 0.21, 0.07}},
-    {"R-449A", {"R32", "R125", "R1234yf", "R134a"}, {0.243, 0.247, 0.253, 0.257}},
-    {"R-452B", {"R32", "R125", "R1234yf"}, {0.67, 0.07, 0.26}},
-    {"R-454A", {"R32", "R1234yf"}, {0.35, 0.65}},
-    {"R-454C", {"R32", "R1234yf"}, {0.215, 0.785}},
-};
-
 // The pair of components a, b (given in the mixture's order a before b) in Kunz-Wagner form.
 TMixturePair PairOf(const TMixtureComponent& a, const TMixtureComponent& b, std::size_t ia,
                     std::size_t ib, bool alternative) {
@@ -157,8 +143,25 @@ TMixturePair PairOf(const TMixtureComponent& a, const TMixtureComponent& b, std:
 
 }  // namespace
 
+// Built at the first call (strings and vectors): a static initializer of another file (a
+// benchmark's registration) may ask for a blend before this file's own statics exist.
 std::span<const TBlendDefinition> BlendDefinitions() {
-    return Blends;
+    static const TBlendDefinition blends[] = {
+        {"R-410A", {"R32", "R125"}, {0.5, 0.5}},
+        {"R-407C", {"R32", "R125", "R134a"}, {0.23, 0.25, 0.52}},
+        {"R-404A", {"R125", "R143a", "R134a"}, {0.44, 0.52, 0.04}},
+        {"R-507A", {"R125", "R143a"}, {0.5, 0.5}},
+        {"R-454B", {"R32", "R1234yf"}, {0.689, 0.311}},
+        {"R-513A", {"R1234yf", "R134a"}, {0.56, 0.44}},
+        {"R-448A",
+         {"R32", "R125", "R1234yf", "R134a", "R1234ze(E)"},
+         {0.26, 0.26, 0.2, 0.21, 0.07}},
+        {"R-449A", {"R32", "R125", "R1234yf", "R134a"}, {0.243, 0.247, 0.253, 0.257}},
+        {"R-452B", {"R32", "R125", "R1234yf"}, {0.67, 0.07, 0.26}},
+        {"R-454A", {"R32", "R1234yf"}, {0.35, 0.65}},
+        {"R-454C", {"R32", "R1234yf"}, {0.215, 0.785}},
+    };
+    return blends;
 }
 
 TMixtureComponent RefrigerantComponent(const std::string& name) {
@@ -183,7 +186,7 @@ TMixture MakeMixture(const std::vector<std::string>& names, std::span<const doub
 }
 
 TMixture MakeBlend(const std::string& name, bool alternativePairs) {
-    for (const TBlendDefinition& b : Blends) {
+    for (const TBlendDefinition& b : BlendDefinitions()) {
         if (name != b.Name) continue;
         std::vector<TMixtureComponent> components;
         for (const std::string& c : b.Components) components.push_back(RefrigerantComponent(c));

@@ -115,18 +115,20 @@ class TFlash {
         return s;
     }
 
-    // Regula falsi on u (T or ln p) between the bubble end (quality qBubble) and the dew end
-    // for the target quality; state(u, K) is the flash at u.
-    template <class AtU>
+    // Regula falsi on u (T or ln p) between the bubble end and the dew end for a root of
+    // measure(state), which is gBubble at the bubble end and gDew at the dew end (of opposite
+    // signs); at(u, K) is the flash at u.
+    template <class Measure, class AtU>
     TTwoPhaseState Search(double uBubble, double uDew, const TEquilibrium& bubble,
-                          const TEquilibrium& dew, double q, AtU at) const {
+                          const TEquilibrium& dew, double gBubble, double gDew, double tolerance,
+                          Measure measure, AtU at) const {
         // Start values of ln K at each end: the incipient phase against the feed.
         TComposition lnKb{}, lnKd{};
         for (std::size_t i = 0; i < n_; ++i) {
             lnKb[i] = std::log(bubble.Y[i] / z_[i]);
             lnKd[i] = std::log(z_[i] / dew.X[i]);
         }
-        double a = uBubble, b = uDew, ga = -q, gb = 1.0 - q;
+        double a = uBubble, b = uDew, ga = gBubble, gb = gDew;
         int side = 0;
         TTwoPhaseState best;
         for (int step = 0; step < MaxOuterSteps; ++step) {
@@ -136,9 +138,9 @@ class TFlash {
             for (std::size_t i = 0; i < n_; ++i) K[i] = std::exp((1.0 - w) * lnKb[i] + w * lnKd[i]);
             TTwoPhaseState s = at(u, K);
             if (!s.Ok()) return s;
-            const double g = s.Quality - q;
+            const double g = measure(s);
             if (s.Beta > 0.0 && s.Beta < 1.0 &&
-                (std::fabs(g) < QualityTolerance || std::fabs(b - a) < 4e-16 * std::fabs(u))) {
+                (std::fabs(g) < tolerance || std::fabs(b - a) < 4e-16 * std::fabs(u))) {
                 return s;
             }
             best = s;
@@ -156,6 +158,13 @@ class TFlash {
         }
         best.Status = TEquilibriumStatus::NoConvergence;
         return best;
+    }
+
+    // Molar enthalpy or entropy of the two phases together.
+    double Caloric(const TTwoPhaseState& s, bool enthalpy) const {
+        const TMixtureState l = m_.State(s.T, s.RhoLiquid, {s.X.data(), n_});
+        const TMixtureState v = m_.State(s.T, s.RhoVapour, {s.Y.data(), n_});
+        return enthalpy ? (1.0 - s.Beta) * l.H + s.Beta * v.H : (1.0 - s.Beta) * l.S + s.Beta * v.S;
     }
 
   private:
@@ -199,8 +208,10 @@ TTwoPhaseState TwoPhaseAtP(const TMixture& mixture, double p, double q) {
     const TEquilibrium dew = SaturationAtP(mixture, TSaturationKind::Dew, p);
     if (!dew.Ok() || q == 1.0) return FromSaturation(dew, 1.0);
     const TFlash flash(mixture);
-    return flash.Search(bubble.T, dew.T, bubble, dew, q,
-                        [&](double T, TComposition& K) { return flash.AtTP(T, p, K); });
+    return flash.Search(
+        bubble.T, dew.T, bubble, dew, -q, 1.0 - q, QualityTolerance,
+        [q](const TTwoPhaseState& s) { return s.Quality - q; },
+        [&](double T, TComposition& K) { return flash.AtTP(T, p, K); });
 }
 
 TTwoPhaseState TwoPhaseAtT(const TMixture& mixture, double T, double q) {
@@ -212,6 +223,25 @@ TTwoPhaseState TwoPhaseAtT(const TMixture& mixture, double T, double q) {
     const TFlash flash(mixture);
     // In ln p: the vapour fraction rises from the bubble pressure down to the dew pressure.
     return flash.Search(
-        std::log(bubble.P), std::log(dew.P), bubble, dew, q,
+        std::log(bubble.P), std::log(dew.P), bubble, dew, -q, 1.0 - q, QualityTolerance,
+        [q](const TTwoPhaseState& s) { return s.Quality - q; },
         [&](double lnP, TComposition& K) { return flash.AtTP(T, std::exp(lnP), K); });
+}
+
+TTwoPhaseState TwoPhaseAtPCaloric(const TMixture& mixture, double p, double target, bool enthalpy,
+                                  const TEquilibrium& bubble, const TEquilibrium& dew) {
+    if (!bubble.Ok() || !dew.Ok() || !(p > 0.0)) return {};
+    const TFlash flash(mixture);
+    const std::span<const double> z = mixture.Composition();
+    const TMixtureState l = mixture.State(bubble.T, bubble.RhoLiquid, z);
+    const TMixtureState v = mixture.State(dew.T, dew.RhoVapour, z);
+    const double gBubble = (enthalpy ? l.H : l.S) - target;
+    const double gDew = (enthalpy ? v.H : v.S) - target;
+    if (!(gBubble < 0.0 && gDew > 0.0)) return {};
+    // 1e-12 of the enthalpy (entropy) of vaporisation: below what any shown digit carries.
+    const double tolerance = 1e-12 * (gDew - gBubble);
+    return flash.Search(
+        bubble.T, dew.T, bubble, dew, gBubble, gDew, tolerance,
+        [&](const TTwoPhaseState& s) { return flash.Caloric(s, enthalpy) - target; },
+        [&](double T, TComposition& K) { return flash.AtTP(T, p, K); });
 }

@@ -28,3 +28,11 @@ struct TTwoPhaseState {
 TTwoPhaseState TwoPhaseAtP(const TMixture& mixture, double p, double q);
 // The same at T (K).
 TTwoPhaseState TwoPhaseAtT(const TMixture& mixture, double T, double q);
+
+// The two-phase state at p (Pa) whose molar enthalpy (J/mol; enthalpy false: molar entropy,
+// J/(mol K)) of both phases together is target, between the bubble and the dew point at p (the
+// solver's results, passed in as the caller has them already). The target must lie strictly
+// between the feed's values at the two points; otherwise, or where a split fails, the status is
+// not Converged.
+TTwoPhaseState TwoPhaseAtPCaloric(const TMixture& mixture, double p, double target, bool enthalpy,
+                                  const TEquilibrium& bubble, const TEquilibrium& dew);

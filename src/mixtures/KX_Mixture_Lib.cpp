@@ -7,6 +7,7 @@
 #include <limits>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "KX_Mixture_Citations.h"
 #include "KX_Mixture_Equilibrium.h"
 #include "KX_Mixture_Flash.h"
+#include "KX_Mixture_Lines.h"
 #include "KX_Range_Checks.h"
 #include "KX_Utils.h"
 
@@ -32,6 +34,13 @@ constexpr double MixtureTminC = -73.15;
 // below the critical point that it does not reach).
 constexpr double BeyondLinesFactor = 1.1;
 constexpr double BeyondLinesKelvin = 10.0;
+
+// The highest temperature (K) of the components' equations: no line is traced beyond it.
+double ComponentsTmax(const TMixture& mix) {
+    double T = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i < mix.Size(); ++i) T = std::min(T, mix.Component(i).Fluid->Tmax);
+    return T + Kelvin;
+}
 
 struct TMixtureLibraryData {
     const char* Code;
@@ -66,14 +75,19 @@ constexpr const char* MixtureFunctionNotes =
     "0: the bubble point, x = 1: the dew point); TPX, PTX: its temperature at (p, x) and its "
     "pressure at (T, x); XLPX, YVPX, XLTX, YVTX: the mole fraction of component i in its liquid "
     "and its vapour; DPT ... WPT: single phase only, liquid below the bubble and vapour above "
-    "the dew temperature at p (between them an error); no critical or triple point, transport "
-    "or flashes from (p, h) or (p, s)";
+    "the dew temperature at p (between them an error); TPH ... DPS: flashes from (p, h) and (p, "
+    "s), "
+    "a liquid below the bubble point's value, a vapour above the dew point's, a two-phase state "
+    "split into phases between them (XPH, XPS: 0 for a liquid, 1 for a vapour); no critical or "
+    "triple point or transport";
 
 // One blend as a library: the mixture, its range, and what is computed once for it.
 class TMixtureLibrary {
   public:
     explicit TMixtureLibrary(const TMixtureLibraryData& data)
-        : Code(data.Code), Mix(MakeBlend(data.Blend)) {
+        : Code(data.Code),
+          Mix(MakeBlend(data.Blend)),
+          Lines(Mix, MixtureTminC + Kelvin, ComponentsTmax(Mix)) {
         const std::span<const double> z = Mix.Composition();
         MolarMass = Mix.MolarMass(z);  // kg/mol
         Tmax = std::numeric_limits<double>::infinity();
@@ -91,6 +105,9 @@ class TMixtureLibrary {
     double Tmax = 0.0;       // °C, the lowest of the components' limits
     double Pmax = 0.0;       // bar
     double Pmin = 0.0;       // bar, the highest of the components' lowest pressures
+    // The bubble and dew lines as tables (KX_Mixture_Lines.h), built at their first use; the
+    // solver answers above their tops.
+    const TMixtureLines Lines;
 
     // ---- Saturation ----
     double PbubT(const char* fn, double T, std::string& text, int32_t& code) const {
@@ -100,18 +117,18 @@ class TMixtureLibrary {
         return LinePressure(fn, TSaturationKind::Dew, T, text, code);
     }
     double TbubP(const char* fn, double P, std::string& text, int32_t& code) const {
-        const TEquilibrium e = LineAtP(fn, TSaturationKind::Bubble, P, text, code);
-        return code ? 0.0 : e.T - Kelvin;
+        const double T = LineTemperature(fn, TSaturationKind::Bubble, P, text, code);
+        return code ? 0.0 : T - Kelvin;
     }
     double TdewP(const char* fn, double P, std::string& text, int32_t& code) const {
-        const TEquilibrium e = LineAtP(fn, TSaturationKind::Dew, P, text, code);
-        return code ? 0.0 : e.T - Kelvin;
+        const double T = LineTemperature(fn, TSaturationKind::Dew, P, text, code);
+        return code ? 0.0 : T - Kelvin;
     }
     double TglideP(const char* fn, double P, std::string& text, int32_t& code) const {
-        const TEquilibrium b = LineAtP(fn, TSaturationKind::Bubble, P, text, code);
+        const double b = LineTemperature(fn, TSaturationKind::Bubble, P, text, code);
         if (code) return 0.0;
-        const TEquilibrium d = LineAtP(fn, TSaturationKind::Dew, P, text, code);
-        return code ? 0.0 : d.T - b.T;
+        const double d = LineTemperature(fn, TSaturationKind::Dew, P, text, code);
+        return code ? 0.0 : d - b;
     }
     double YbubT(const char* fn, double T, double i, std::string& text, int32_t& code) const {
         return IncipientAtT(fn, TSaturationKind::Bubble, T, i, text, code);
@@ -129,11 +146,18 @@ class TMixtureLibrary {
     // ---- Two-phase states at a vapour fraction (by mass), split into phases ----
     double TPX(const char* fn, double P, double X, std::string& text, int32_t& code) const {
         const TTwoPhaseState s = TwoPhase(fn, true, P, X, text, code);
-        return code ? 0.0 : s.T - Kelvin;
+        if (code) return 0.0;
+        // The ends are the lines, to the digit as TbubP and TdewP give them.
+        if (X == 0.0) return TbubP(fn, P, text, code);
+        if (X == 1.0) return TdewP(fn, P, text, code);
+        return s.T - Kelvin;
     }
     double PTX(const char* fn, double T, double X, std::string& text, int32_t& code) const {
         const TTwoPhaseState s = TwoPhase(fn, false, T, X, text, code);
-        return code ? 0.0 : s.P / PascalPerBar;
+        if (code) return 0.0;
+        if (X == 0.0) return PbubT(fn, T, text, code);
+        if (X == 1.0) return PdewT(fn, T, text, code);
+        return s.P / PascalPerBar;
     }
     double DPX(const char* fn, double P, double X, std::string& text, int32_t& code) const {
         return TwoPhaseDensity(TwoPhase(fn, true, P, X, text, code), code);
@@ -209,6 +233,48 @@ class TMixtureLibrary {
     }
     double MM(const char*, std::string&, int32_t&) const { return MolarMass * 1000.0; }
 
+    // ---- Flashes from (p, h) and (p, s), through the two-phase region ----
+    double TPH(const char* fn, double P, double h, std::string& text, int32_t& code) const {
+        const TFlashState f = Flash(fn, P, h, true, text, code);
+        return code ? 0.0 : f.T - Kelvin;
+    }
+    double XPH(const char* fn, double P, double h, std::string& text, int32_t& code) const {
+        const TFlashState f = Flash(fn, P, h, true, text, code);
+        return code ? 0.0 : f.Quality;
+    }
+    double SPH(const char* fn, double P, double h, std::string& text, int32_t& code) const {
+        const TFlashState f = Flash(fn, P, h, true, text, code);
+        return code ? 0.0 : PerMass(f.S) + Reference().DeltaS;
+    }
+    double VPH(const char* fn, double P, double h, std::string& text, int32_t& code) const {
+        const TFlashState f = Flash(fn, P, h, true, text, code);
+        return code ? 0.0 : 1.0 / (f.Rho * MolarMass);
+    }
+    double DPH(const char* fn, double P, double h, std::string& text, int32_t& code) const {
+        const TFlashState f = Flash(fn, P, h, true, text, code);
+        return code ? 0.0 : f.Rho * MolarMass;
+    }
+    double TPS(const char* fn, double P, double s, std::string& text, int32_t& code) const {
+        const TFlashState f = Flash(fn, P, s, false, text, code);
+        return code ? 0.0 : f.T - Kelvin;
+    }
+    double XPS(const char* fn, double P, double s, std::string& text, int32_t& code) const {
+        const TFlashState f = Flash(fn, P, s, false, text, code);
+        return code ? 0.0 : f.Quality;
+    }
+    double HPS(const char* fn, double P, double s, std::string& text, int32_t& code) const {
+        const TFlashState f = Flash(fn, P, s, false, text, code);
+        return code ? 0.0 : PerMass(f.H) + Reference().DeltaH;
+    }
+    double VPS(const char* fn, double P, double s, std::string& text, int32_t& code) const {
+        const TFlashState f = Flash(fn, P, s, false, text, code);
+        return code ? 0.0 : 1.0 / (f.Rho * MolarMass);
+    }
+    double DPS(const char* fn, double P, double s, std::string& text, int32_t& code) const {
+        const TFlashState f = Flash(fn, P, s, false, text, code);
+        return code ? 0.0 : f.Rho * MolarMass;
+    }
+
   private:
     // What is computed once, at the first call that needs it: the ends of the lines at the
     // lowest temperature, and the reference-state offsets.
@@ -263,28 +329,47 @@ class TMixtureLibrary {
         if (!e.Ok()) Fail(fn, ErrorCodeOf(e.Status), "No convergence.", text, code);
         return e;
     }
+    // Bubble or dew pressure (bar) at T (°C): the line's table where it reaches, else the solver.
     double LinePressure(const char* fn, TSaturationKind kind, double T, std::string& text,
                         int32_t& code) const {
+        if (!TemperatureInRange(fn, T, text, code)) return 0.0;
+        if (const std::optional<double> p = Lines.Line(kind).PressureAt(T + Kelvin))
+            return *p / PascalPerBar;
         const TEquilibrium e = LineAtT(fn, kind, T, text, code);
         return code ? 0.0 : e.P / PascalPerBar;
     }
-    // Bubble or dew point at P (bar), from the line's pressure at the lowest temperature to the
-    // highest pressure of the components' equations.
-    TEquilibrium LineAtP(const char* fn, TSaturationKind kind, double P, std::string& text,
-                         int32_t& code) const {
+    // Whether P (bar) lies from the line's pressure at the lowest temperature to the highest
+    // pressure of the components' equations.
+    bool LinePressureInRange(const char* fn, TSaturationKind kind, double P, std::string& text,
+                             int32_t& code) const {
         const TOnce& once = Reference();
         if (!once.Ok) {
             Fail(fn, KXErrorCode::NoConvergence, "No convergence.", text, code);
-            return {};
+            return false;
         }
         const double bottom = kind == TSaturationKind::Bubble ? once.PbubBottom : once.PdewBottom;
         const TKXRangeCheck checks[] = {
             {"<", P, bottom, "Pressure", "bar(a)", KXErrorCode::PressureLow},
             {">", P, Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
-        if (!KXPassesRangeChecks(Code, fn, checks, text, code)) return {};
+        return KXPassesRangeChecks(Code, fn, checks, text, code);
+    }
+    // Bubble or dew point at P (bar) by the solver.
+    TEquilibrium LineAtP(const char* fn, TSaturationKind kind, double P, std::string& text,
+                         int32_t& code) const {
+        if (!LinePressureInRange(fn, kind, P, text, code)) return {};
         const TEquilibrium e = SaturationAtP(Mix, kind, P * PascalPerBar);
         if (!e.Ok()) Fail(fn, ErrorCodeOf(e.Status), "No convergence.", text, code);
         return e;
+    }
+    // Bubble or dew temperature (K) at P (bar): the line's table where it reaches, else the
+    // solver.
+    double LineTemperature(const char* fn, TSaturationKind kind, double P, std::string& text,
+                           int32_t& code) const {
+        if (!LinePressureInRange(fn, kind, P, text, code)) return 0.0;
+        if (const std::optional<double> T = Lines.Line(kind).TemperatureAt(P * PascalPerBar))
+            return *T;
+        const TEquilibrium e = LineAtP(fn, kind, P, text, code);
+        return code ? 0.0 : e.T;
     }
     // The 1-based component index i as a position, or false with code 1.
     bool ComponentIndex(const char* fn, double i, std::size_t& index, std::string& text,
@@ -427,22 +512,216 @@ class TMixtureLibrary {
     // whatever the lines' unreached ends (within a few kelvin of the critical point) do: the root
     // of lower Gibbs energy where p(ρ) has two.
     double StableRoot(const char* fn, double TK, double p, std::string& text, int32_t& code) const {
-        const auto z = Mix.Composition();
-        const double rl = Mix.Density(TK, p, z, TMixturePhase::Liquid);
-        const double rv = Mix.Density(TK, p, z, TMixturePhase::Vapour);
-        double rho = rl > 0.0 ? rl : rv;
-        if (rl > 0.0 && rv > 0.0) {
-            const TMixtureState l = Mix.State(TK, rl, z), v = Mix.State(TK, rv, z);
-            if (v.H - TK * v.S < l.H - TK * l.S) rho = rv;
-        }
+        const double rho = StableDensity(TK, p);
         if (!(rho > 0.0)) Fail(fn, KXErrorCode::NoConvergence, "No convergence.", text, code);
         return rho;
+    }
+    // The root of lower Gibbs energy at (T, p) of the feed. A vapour root counts only where the
+    // isotherm rises all the way to it from zero density: at low temperatures and high pressures
+    // the equation has a spurious stable loop, whose root Newton's method from the ideal gas can
+    // reach (R-454B at 150 bar and -50 °C: a "vapour" of 7 mol/l with h = -2e5 kJ/kg).
+    double StableDensity(double TK, double p) const {
+        const auto z = Mix.Composition();
+        const double rl = Mix.Density(TK, p, z, TMixturePhase::Liquid);
+        double rv = Mix.Density(TK, p, z, TMixturePhase::Vapour);
+        if (rv > 0.0 && !(rl > 0.0 && std::fabs(rl - rv) <= 1e-9 * rl)) {
+            constexpr int Samples = 64;
+            double previous = 0.0;
+            for (int k = 1; k <= Samples && rv > 0.0; ++k) {
+                const double pk = Mix.Pressure(TK, rv * k / Samples, z);
+                if (!(pk > previous)) rv = 0.0;
+                previous = pk;
+            }
+        }
+        if (!(rl > 0.0)) return rv;
+        if (!(rv > 0.0)) return rl;
+        const TMixtureState l = Mix.State(TK, rl, z), v = Mix.State(TK, rv, z);
+        return v.H - TK * v.S < l.H - TK * l.S ? rv : rl;
     }
     TMixtureState StateAt(const char* fn, double P, double T, std::string& text,
                           int32_t& code) const {
         const double rho = PhaseDensity(fn, P, T, text, code);
         if (code) return {};
         return Mix.State(T + Kelvin, rho, Mix.Composition());
+    }
+
+    // The state of a (p, h) or (p, s) flash: temperature (K), vapour fraction by mass (0 for a
+    // liquid, 1 for a vapour or a state above the lines, as the pure fluids answer), the molar
+    // density of both phases together, and molar h and s.
+    struct TFlashState {
+        double T = 0.0, Quality = 0.0, Rho = 0.0, H = 0.0, S = 0.0;
+    };
+    // Flash at P (bar) and h (kJ/kg; enthalpy false: s in kJ/(kg K)). The bubble and dew points
+    // at P split the range: below the bubble point's value a liquid, above the dew point's a
+    // vapour, between them a two-phase state split into phases in equilibrium. Where neither
+    // line is found the state is one phase only well above the lines (as for (p, T)); near the
+    // critical region the answer is code 26.
+    TFlashState Flash(const char* fn, double P, double value, bool enthalpy, std::string& text,
+                      int32_t& code) const {
+        const TKXRangeCheck checks[] = {
+            {"<", P, Pmin, "Pressure", "bar(a)", KXErrorCode::PressureLow},
+            {">", P, Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
+        if (!KXPassesRangeChecks(Code, fn, checks, text, code)) return {};
+        if (!std::isfinite(value)) {
+            Fail(fn, enthalpy ? KXErrorCode::EnthalpyLow : KXErrorCode::EntropyLow,
+                 enthalpy ? "Enthalpy is not a finite number." : "Entropy is not a finite number.",
+                 text, code);
+            return {};
+        }
+        const TOnce& once = Reference();
+        if (!once.Ok) {
+            Fail(fn, KXErrorCode::NoConvergence, "No convergence.", text, code);
+            return {};
+        }
+        const double p = P * PascalPerBar;
+        const double target =
+            (value - (enthalpy ? once.DeltaH : once.DeltaS)) * MolarMass * 1000.0;  // per mole
+        const double Tmin = MixtureTminC + Kelvin, Tlimit = Tmax + Kelvin;
+        // Below the dew pressure at the lowest temperature the whole range is vapour.
+        if (P < once.PdewBottom)
+            return OnePhase(fn, p, target, enthalpy, TRoot::Vapour, Tmin, Tlimit, text, code);
+        const TEquilibrium d = SaturationAtP(Mix, TSaturationKind::Dew, p);
+        if (!d.Ok()) {
+            if (P > BeyondLinesFactor * once.Ptop)
+                return OnePhase(fn, p, target, enthalpy, TRoot::Stable, Tmin, Tlimit, text, code);
+            Fail(fn, KXErrorCode::NoConvergence,
+                 "No convergence: the phase cannot be decided near the critical region.", text,
+                 code);
+            return {};
+        }
+        const std::span<const double> z = Mix.Composition();
+        const TMixtureState dew = Mix.State(d.T, d.RhoVapour, z);
+        // A target within rounding of a line's value is that line's point: the split between
+        // them needs a target strictly inside.
+        const double near = 1e-12 * std::fabs(target) + 1e-12;
+        if (target >= Caloric(dew, enthalpy) - near)
+            return OnePhase(fn, p, target, enthalpy, TRoot::Vapour, d.T, Tlimit, text, code, &dew);
+        if (P < once.PbubBottom) {
+            // The bubble temperature lies below the range: so do the two-phase states whose
+            // liquid would be colder, and the flash refuses the whole two-phase part here.
+            char why[224];
+            std::snprintf(why, sizeof why,
+                          "%s lower than minimum value of %.4f %s at this pressure (the dew "
+                          "point; below %.4f bar(a) the bubble point lies below %.2f °C).",
+                          enthalpy ? "Enthalpy" : "Entropy",
+                          PerMass(Caloric(dew, enthalpy)) + (enthalpy ? once.DeltaH : once.DeltaS),
+                          enthalpy ? "kJ/kg" : "kJ/kgK", once.PbubBottom, MixtureTminC);
+            Fail(fn, enthalpy ? KXErrorCode::EnthalpyLow : KXErrorCode::EntropyLow, why, text,
+                 code);
+            return {};
+        }
+        const TEquilibrium b = SaturationAtP(Mix, TSaturationKind::Bubble, p);
+        if (!b.Ok()) {
+            Fail(fn, ErrorCodeOf(b.Status), "No convergence.", text, code);
+            return {};
+        }
+        const TMixtureState bubble = Mix.State(b.T, b.RhoLiquid, z);
+        if (target <= Caloric(bubble, enthalpy) + near)
+            return OnePhase(fn, p, target, enthalpy, TRoot::Liquid, Tmin, b.T, text, code, nullptr,
+                            &bubble);
+        const TTwoPhaseState s = TwoPhaseAtPCaloric(Mix, p, target, enthalpy, b, d);
+        if (!s.Ok()) {
+            Fail(fn, ErrorCodeOf(s.Status), "No convergence.", text, code);
+            return {};
+        }
+        const std::size_t n = Mix.Size();
+        const TMixtureState l = Mix.State(s.T, s.RhoLiquid, {s.X.data(), n});
+        const TMixtureState v = Mix.State(s.T, s.RhoVapour, {s.Y.data(), n});
+        TFlashState f;
+        f.T = s.T;
+        f.Quality = s.Quality;
+        f.Rho = 1.0 / ((1.0 - s.Beta) / s.RhoLiquid + s.Beta / s.RhoVapour);
+        f.H = (1.0 - s.Beta) * l.H + s.Beta * v.H;
+        f.S = (1.0 - s.Beta) * l.S + s.Beta * v.S;
+        return f;
+    }
+    static double Caloric(const TMixtureState& s, bool enthalpy) { return enthalpy ? s.H : s.S; }
+
+    // Which density root a one-phase flash takes: the liquid, the vapour, or the one of lower
+    // Gibbs energy where p(ρ) has two (above the lines).
+    enum class TRoot { Liquid, Vapour, Stable };
+    double RootDensity(double T, double p, TRoot root, double guess) const {
+        const auto z = Mix.Composition();
+        if (root == TRoot::Liquid) return Mix.Density(T, p, z, TMixturePhase::Liquid, guess);
+        if (root == TRoot::Vapour) return Mix.Density(T, p, z, TMixturePhase::Vapour, guess);
+        return StableDensity(T, p);
+    }
+    // The temperature in [Ta, Tb] (K) at which the one-phase h (s) at p is target: Newton steps
+    // with cp (cp/T), kept inside a bracket that bisection narrows where a step leaves it. atA,
+    // atB: the states at an end that is a saturation point, as the phase decision computed them
+    // (a density recomputed there could put the end's value a rounding error past the target).
+    TFlashState OnePhase(const char* fn, double p, double target, bool enthalpy, TRoot root,
+                         double Ta, double Tb, std::string& text, int32_t& code,
+                         const TMixtureState* atA = nullptr,
+                         const TMixtureState* atB = nullptr) const {
+        const auto z = Mix.Composition();
+        double rho = 0.0;
+        auto evaluate = [&](double T, TMixtureState& st) {
+            rho = RootDensity(T, p, root, root == TRoot::Stable ? 0.0 : rho);
+            if (!(rho > 0.0)) return false;
+            st = Mix.State(T, rho, z);
+            return true;
+        };
+        auto noConvergence = [&] {
+            Fail(fn, KXErrorCode::NoConvergence, "No convergence.", text, code);
+            return TFlashState{};
+        };
+        TMixtureState sa, sb;
+        if (atA)
+            sa = *atA;
+        else if (!evaluate(Ta, sa))
+            return noConvergence();
+        if (atB)
+            sb = *atB;
+        else if (!evaluate(Tb, sb))
+            return noConvergence();
+        rho = 0.0;
+        double ga = Caloric(sa, enthalpy) - target, gb = Caloric(sb, enthalpy) - target;
+        // At a saturation end, within rounding of the target: the end itself.
+        const double near = 1e-12 * std::fabs(target) + 1e-12;
+        if (atA && ga > 0.0 && ga <= near) ga = 0.0;
+        if (atB && gb < 0.0 && gb >= -near) gb = 0.0;
+        const double offset = enthalpy ? Reference().DeltaH : Reference().DeltaS;
+        const char* unit = enthalpy ? "kJ/kg" : "kJ/kgK";
+        if (ga > 0.0 || gb < 0.0) {
+            const bool low = ga > 0.0;
+            const double limit = PerMass(Caloric(low ? sa : sb, enthalpy)) + offset;
+            char why[160];
+            std::snprintf(why, sizeof why, "%s %s than %s value of %.4f %s at this pressure.",
+                          enthalpy ? "Enthalpy" : "Entropy", low ? "lower" : "higher",
+                          low ? "minimum" : "maximum", limit, unit);
+            const int32_t c = enthalpy
+                                  ? (low ? KXErrorCode::EnthalpyLow : KXErrorCode::EnthalpyHigh)
+                                  : (low ? KXErrorCode::EntropyLow : KXErrorCode::EntropyHigh);
+            Fail(fn, c, why, text, code);
+            return {};
+        }
+        double lo = Ta, hi = Tb;
+        double T = Ta + (Tb - Ta) * (-ga) / (gb - ga);
+        for (int step = 0; step < 100; ++step) {
+            TMixtureState st;
+            if (!evaluate(T, st)) return noConvergence();
+            const double g = Caloric(st, enthalpy) - target;
+            if (g > 0.0)
+                hi = T;
+            else
+                lo = T;
+            const double slope = enthalpy ? st.Cp : st.Cp / T;
+            double next = T - g / slope;
+            if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
+            if (std::fabs(next - T) < 1e-12 * T || hi - lo < 1e-12 * T) {
+                TMixtureState final;
+                if (!evaluate(next, final)) return noConvergence();
+                // Above the lines, 0 below the highest temperature of the traced lines (close
+                // to the critical temperature) and 1 above it, as a pure fluid answers 0 below
+                // and 1 above its critical temperature.
+                const bool liquidLike =
+                    root == TRoot::Liquid || (root == TRoot::Stable && next < Reference().Ttop);
+                return {next, liquidLike ? 0.0 : 1.0, rho, final.H, final.S};
+            }
+            T = next;
+        }
+        return noConvergence();
     }
 
     mutable std::once_flag OnceFlag;
@@ -524,6 +803,16 @@ KX_MIXTURE_NAME(XLPX)
 KX_MIXTURE_NAME(YVPX)
 KX_MIXTURE_NAME(XLTX)
 KX_MIXTURE_NAME(YVTX)
+KX_MIXTURE_NAME(TPH)
+KX_MIXTURE_NAME(XPH)
+KX_MIXTURE_NAME(SPH)
+KX_MIXTURE_NAME(VPH)
+KX_MIXTURE_NAME(DPH)
+KX_MIXTURE_NAME(TPS)
+KX_MIXTURE_NAME(XPS)
+KX_MIXTURE_NAME(HPS)
+KX_MIXTURE_NAME(VPS)
+KX_MIXTURE_NAME(DPS)
 #undef KX_MIXTURE_NAME
 
 }  // namespace
@@ -562,6 +851,11 @@ KX_MIXTURE_NAME(YVTX)
     KX_MIX_BINARY(LIB, I, TPX, TPX) \
     KX_MIX_TERNARY(LIB, I, XLPX) KX_MIX_TERNARY(LIB, I, YVPX) \
     KX_MIX_TERNARY(LIB, I, XLTX) KX_MIX_TERNARY(LIB, I, YVTX) \
+    KX_MIX_BINARY(LIB, I, TPH, TPH) KX_MIX_BINARY(LIB, I, XPH, XPH) \
+    KX_MIX_BINARY(LIB, I, SPH, SPH) KX_MIX_BINARY(LIB, I, VPH, VPH) \
+    KX_MIX_BINARY(LIB, I, DPH, DPH) KX_MIX_BINARY(LIB, I, TPS, TPS) \
+    KX_MIX_BINARY(LIB, I, XPS, XPS) KX_MIX_BINARY(LIB, I, HPS, HPS) \
+    KX_MIX_BINARY(LIB, I, VPS, VPS) KX_MIX_BINARY(LIB, I, DPS, DPS) \
     static std::span<const TKXLibraryEntry> LIB##_Entries() { \
         static constexpr TKXLibraryEntry entries[] = { \
             KX_FUNCTION_ENTRY_1(LIB, PsatT), KX_FUNCTION_ENTRY_1(LIB, TsatP), \
@@ -580,7 +874,12 @@ KX_MIXTURE_NAME(YVTX)
             KX_FUNCTION_ENTRY_2(LIB, YbubP), KX_FUNCTION_ENTRY_2(LIB, XdewP), \
             KX_FUNCTION_ENTRY_2(LIB, TPX), \
             KX_FUNCTION_ENTRY_3(LIB, XLPX), KX_FUNCTION_ENTRY_3(LIB, YVPX), \
-            KX_FUNCTION_ENTRY_3(LIB, XLTX), KX_FUNCTION_ENTRY_3(LIB, YVTX)}; \
+            KX_FUNCTION_ENTRY_3(LIB, XLTX), KX_FUNCTION_ENTRY_3(LIB, YVTX), \
+            KX_FUNCTION_ENTRY_2(LIB, TPH), KX_FUNCTION_ENTRY_2(LIB, XPH), \
+            KX_FUNCTION_ENTRY_2(LIB, SPH), KX_FUNCTION_ENTRY_2(LIB, VPH), \
+            KX_FUNCTION_ENTRY_2(LIB, DPH), KX_FUNCTION_ENTRY_2(LIB, TPS), \
+            KX_FUNCTION_ENTRY_2(LIB, XPS), KX_FUNCTION_ENTRY_2(LIB, HPS), \
+            KX_FUNCTION_ENTRY_2(LIB, VPS), KX_FUNCTION_ENTRY_2(LIB, DPS)}; \
         return entries; \
     }
 KX_MIX_LIBRARY(KX_R454B_MIX, 0)
@@ -671,9 +970,13 @@ TKXLibraryInfo MixtureLibraryInfo(std::size_t index) {
     cite("Bell2023", Bell2023);
     cite("Bell2025", Bell2025);
     info.EquationOfState = eos + cited + (data.Remark ? ". " + std::string(data.Remark) : "");
-    info.InputPairs = {"pT"};
+    info.InputPairs = {"pT", "ph", "ps", "Tx", "px"};
     info.HasTransport = false;
     info.FunctionNotes = MixtureFunctionNotes;
+    for (std::size_t i = 0; i < mix.Size(); ++i) {
+        info.Components.push_back(mix.Component(i).Name);
+        info.MoleFractions.push_back(mix.Composition()[i]);
+    }
     // "R454B_MIX", and the composition; the ASHRAE name where no earlier library (a pseudo-pure
     // blend) has it already.
     std::string shortName = data.Code + 3;

@@ -4,9 +4,10 @@
 // KX_Mixture.h. What a mixture of fixed composition can answer honestly is offered, nothing else:
 // the molar mass; the bubble and dew lines with their glide (PsatT and TsatP are the bubble
 // line); the compositions of the incipient phases; single-phase properties at (p, T), the phase
-// decided by the bubble and dew temperatures at p. No critical or triple point (a mixture's
-// reducing values are not its critical point), no transport (no mixture transport model), no
-// two-phase states or flashes.
+// decided by the bubble and dew temperatures at p; two-phase states at a vapour fraction and
+// flashes from (p, h) and (p, s), split into phases of their own compositions. No critical or
+// triple point (a mixture's reducing values are not its critical point), no transport (no
+// mixture transport model).
 //
 // Program units: T in °C, P in bar(a), density kg/m3, h kJ/kg, s and cp kJ/(kg K), w m/s; the
 // IIR reference state of each blend (h = 200 kJ/kg, s = 1 kJ/(kg K) for the saturated liquid at

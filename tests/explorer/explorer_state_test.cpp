@@ -250,4 +250,50 @@ INSTANTIATE_TEST_SUITE_P(Blends, BlendDome,
                          testing::Values("KX_R410A_FE", "KX_R404A_FE", "KX_R407C_FE",
                                          "KX_R507A_FE"));
 
+// A mixture's state lists its feed, and inside the dome the liquid and the vapour in equilibrium,
+// each as the library's phase-composition functions give them: each sums to one, the feed lies
+// between them (the lever rule), and the state found again by its (p, h) has the same phases.
+class MixtureState : public testing::TestWithParam<const char*> {};
+
+TEST_P(MixtureState, TwoPhaseStatesShowBothPhasesCompositions) {
+    const std::string lib = GetParam();
+    const TKXFluidFunctions fluid = Fluid(lib);
+    const std::vector<std::string>& names = fluid.Info().Components;
+    ASSERT_GE(names.size(), 2u);
+    const double p = 5.0, x = 0.4;
+    const TKXState byX = ComputeState(fluid, TKXInputPair::PX, p, x);
+    ASSERT_TRUE(byX.Ok) << byX.ErrorText;
+    const TKXState byH = ComputeState(fluid, TKXInputPair::PH, p, byX.Row("h")->Mixture.Value);
+    ASSERT_TRUE(byH.Ok) << byH.ErrorText;
+    EXPECT_NEAR(byH.Row("T")->Mixture.Value, byX.Row("T")->Mixture.Value, 1e-9);
+    const TKXState single = ComputeState(fluid, TKXInputPair::PT, p, 80.0);
+    ASSERT_TRUE(single.Ok) << single.ErrorText;
+    double sumX = 0.0, sumY = 0.0;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        std::string key;
+        for (char c : names[i])
+            if (c != '(' && c != ')') key += c;
+        SCOPED_TRACE(key);
+        const double n = static_cast<double>(i + 1);
+        ExpectCell(byX, "x_" + key, Direct(lib, "XLPX", p, x, n));
+        ExpectCell(byX, "y_" + key, Direct(lib, "YVPX", p, x, n));
+        const double z = byX.Row("z_" + key)->Mixture.Value;
+        const double xl = byX.Row("x_" + key)->Mixture.Value;
+        const double yv = byX.Row("y_" + key)->Mixture.Value;
+        EXPECT_EQ(z, fluid.Info().MoleFractions[i]);
+        EXPECT_GT((z - xl) * (yv - z), 0.0);
+        EXPECT_NEAR(byH.Row("x_" + key)->Mixture.Value, xl, 1e-9);
+        sumX += xl;
+        sumY += yv;
+        // One phase: the feed, and no phases' compositions.
+        EXPECT_EQ(single.Row("z_" + key)->Mixture.Value, z);
+        EXPECT_TRUE(single.Row("x_" + key)->Mixture.Empty());
+    }
+    EXPECT_NEAR(sumX, 1.0, 1e-12);
+    EXPECT_NEAR(sumY, 1.0, 1e-12);
+}
+
+INSTANTIATE_TEST_SUITE_P(Mixtures, MixtureState,
+                         testing::Values("KX_R454B_MIX", "KX_R513A_MIX", "KX_R448A_MIX"));
+
 }  // namespace

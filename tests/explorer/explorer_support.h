@@ -27,14 +27,14 @@ struct TDirect {
 
 // library + "_" + shortName called through the registry with a fresh error text buffer.
 inline TDirect Direct(const std::string& library, const std::string& shortName, double x1 = 0,
-                      double x2 = 0) {
+                      double x2 = 0, double x3 = 0) {
     int l = -1, f = -1;
     if (!Registry().FindFunction(library + "_" + shortName, l, f))
         ADD_FAILURE() << library << "_" << shortName << " is not registered";
     const TKXFunctionPtr ptr = Registry().GetFunctionPtr(l, f);
     char text[256] = "";
     int32_t code = 0;
-    const double args[3] = {x1, x2, 0.0};  // a third slot for functions of three
+    const double args[3] = {x1, x2, x3};
     const double v = KXCallFunction(ptr, args, text, 255, &code);
     return {v, code, text};
 }

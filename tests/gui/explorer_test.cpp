@@ -326,12 +326,24 @@ class ExplorerTest : public QObject {
 
     // A mixture library offers (p, T) only: its one-phase state from its functions, the glide's
     // two-phase state as its error, and the table and diagram tabs without a crash.
-    void AMixtureLibraryShowsItsOnePhaseStates() {
+    void AMixtureLibraryShowsItsStatesAndPhases() {
         TOpened o;
         Open(o);
         TKXExplorerWindow* e = o.Explorer;
         QVERIFY(e->SelectLibrary("KX_R454B_MIX"));
-        QCOMPARE(e->findChild<QComboBox*>("PairList")->count(), 1);
+        QCOMPARE(e->findChild<QComboBox*>("PairList")->count(), 5);  // pT ph ps Tx px
+        // Inside the dome: the feed, and the liquid and the vapour in equilibrium.
+        QVERIFY(e->SelectPair("px"));
+        e->SetValues("10", "0.5");
+        int l = -1, f = -1;
+        QVERIFY(KXRegistry().FindFunction("KX_R454B_MIX_YVPX", l, f));
+        char text[256] = "";
+        int32_t code = 0;
+        const double y = KXRegistry().GetFunctionPtr(l, f).Ternary(10, 0.5, 1, text, 255, &code);
+        QCOMPARE(code, 0);
+        QCOMPARE(StateCell(e, "y_R32"), QString::fromStdString(FormatGeneral(y, 5)));
+        QVERIFY(!StateCell(e, "x_R1234yf").isEmpty());
+        QVERIFY(!SavePicture(e, "explorer_mixture_state.png").isEmpty());
         QVERIFY(e->SelectPair("pT"));
         e->SetValues("10", "20");
         QCOMPARE(StateCell(e, "h"),
