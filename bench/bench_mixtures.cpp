@@ -106,6 +106,22 @@ void BM_R454BMixPbubTLibrary(benchmark::State& state) {
 }
 BENCHMARK(BM_R454BMixPbubTLibrary);
 
+// The same bubble points through the pair library at R-454B's composition: the composition is an
+// argument, the mixture object one per pair (no object built per call).
+void BM_R32R1234yfPairPbubTLibrary(benchmark::State& state) {
+    const TBinaryFunction pbub =
+        RegistryFunction("KX_MIX_R32_R1234yf_PbubT", &TKXFunctionPtr::Binary);
+    const double z = MakeBlend("R-454B").Composition()[0];
+    char text[256];
+    int32_t code = 0;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(pbub(Temperatures()[i] - KelvinOffset, z, text, 255, &code));
+        i = i + 1 == Temperatures().size() ? 0 : i + 1;
+    }
+}
+BENCHMARK(BM_R32R1234yfPairPbubTLibrary);
+
 // The bubble and dew lines of the libraries answer from their tables (built at the first call,
 // before the timing): a line's pressure at T over the temperatures above, or its temperature at
 // p over their pressures on the line (pressureAtT names the function that gives them).

@@ -17,6 +17,7 @@
 #include "KX_HA_RP1485.h"
 #include "KX_HA_RP1485_Model.h"
 #include "KX_Mixture_Lib.h"
+#include "KX_Mixture_Pairs.h"
 #include "KX_N2_FE_Lib.h"
 #include "KX_N2_FE_Lib_Root.h"
 #include "KX_NH3_FE_Lib.h"
@@ -631,6 +632,22 @@ const TKXLibraryDescription Descriptions[] = {
     {"KX_R452B_MIX", MixtureLibraryEntriesOf<8>, MixtureLibraryInfoOf<8>, nullptr},
     {"KX_R454A_MIX", MixtureLibraryEntriesOf<9>, MixtureLibraryInfoOf<9>, nullptr},
     {"KX_R454C_MIX", MixtureLibraryEntriesOf<10>, MixtureLibraryInfoOf<10>, nullptr},
+    // The binary pairs at a composition the caller gives (KX_Mixture_Pairs.h).
+    {"KX_MIX_R32_R125", MixturePairLibraryEntriesOf<0>, MixturePairLibraryInfoOf<0>, nullptr},
+    {"KX_MIX_R32_R134a", MixturePairLibraryEntriesOf<1>, MixturePairLibraryInfoOf<1>, nullptr},
+    {"KX_MIX_R125_R134a", MixturePairLibraryEntriesOf<2>, MixturePairLibraryInfoOf<2>, nullptr},
+    {"KX_MIX_R125_R143a", MixturePairLibraryEntriesOf<3>, MixturePairLibraryInfoOf<3>, nullptr},
+    {"KX_MIX_R134a_R143a", MixturePairLibraryEntriesOf<4>, MixturePairLibraryInfoOf<4>, nullptr},
+    {"KX_MIX_R32_R1234yf", MixturePairLibraryEntriesOf<5>, MixturePairLibraryInfoOf<5>, nullptr},
+    {"KX_MIX_R32_R1234zeE", MixturePairLibraryEntriesOf<6>, MixturePairLibraryInfoOf<6>, nullptr},
+    {"KX_MIX_R125_R1234yf", MixturePairLibraryEntriesOf<7>, MixturePairLibraryInfoOf<7>, nullptr},
+    {"KX_MIX_R1234yf_R134a", MixturePairLibraryEntriesOf<8>, MixturePairLibraryInfoOf<8>, nullptr},
+    {"KX_MIX_R1234yf_R1234zeE", MixturePairLibraryEntriesOf<9>, MixturePairLibraryInfoOf<9>,
+     nullptr},
+    {"KX_MIX_R134a_R1234zeE", MixturePairLibraryEntriesOf<10>, MixturePairLibraryInfoOf<10>,
+     nullptr},
+    {"KX_MIX_R125_R1234zeE", MixturePairLibraryEntriesOf<11>, MixturePairLibraryInfoOf<11>,
+     nullptr},
 };
 
 #undef KX_FLUID_DESCRIPTION

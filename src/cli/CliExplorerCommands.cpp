@@ -52,6 +52,13 @@ double Number(const std::string& text) {
 TKXFluidFunctions Fluid(const TKXLibraries& registry, const std::string& library) {
     const int index = registry.FindLibrary(Typed(library));
     if (index < 0) Usage("unknown library: " + Typed(library));
+    const TKXLibrary& found = *registry.Library(index);
+    // A binary-pair mixture needs its composition, which no explorer state, table or diagram has.
+    if (found.Info.CompositionArgument)
+        Usage(found.Library_Name +
+              ": its functions take a composition (the mole fraction of the first component) as "
+              "their last argument; call them with call, e.g. varnexa-cli call " +
+              found.Library_Name + "_PbubT 0 0.5");
     return TKXFluidFunctions(registry, index);
 }
 

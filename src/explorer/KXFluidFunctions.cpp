@@ -25,6 +25,9 @@ TKXFluidFunctions::TKXFluidFunctions(const TKXLibraries& libraries, int libraryI
     if (!library) return;
     Name = library->Library_Name;
     Info_ = library->Info;
+    // A library whose functions take a composition offers no property of a state of one or two
+    // values: its PbubT(T, z) is no PbubT(T).
+    if (Info_.CompositionArgument) return;
     const std::string prefix = Name + "_";
     for (int f = 0; f < library->Count(); ++f) {
         const TKXPropertyFunction* function = library->Function(f);

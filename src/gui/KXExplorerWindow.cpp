@@ -22,6 +22,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QThreadPool>
@@ -135,6 +136,17 @@ TKXExplorerWindow::TKXExplorerWindow(const TKXLibraries& libraries, int unitSyst
         const TKXLibrary* library = Libraries.Library(l);
         LibraryList->addItem(Q(library->Library_Name));
         LibraryList->setItemData(l, Q(KXLibraryNames(*library)), Qt::ToolTipRole);
+        // A binary-pair mixture needs a composition the explorer has no field for: listed (the
+        // list's index is the registry's) but not selectable.
+        if (library->Info.CompositionArgument) {
+            auto* model = qobject_cast<QStandardItemModel*>(LibraryList->model());
+            if (model) model->item(l)->setEnabled(false);
+            LibraryList->setItemData(
+                l,
+                Q(KXLibraryNames(*library) +
+                  ": its functions take a composition; call them from the calculator"),
+                Qt::ToolTipRole);
+        }
     }
     top->addWidget(LibraryList, 1);
     top->addWidget(new QLabel("Units", this));
@@ -174,7 +186,8 @@ TKXExplorerWindow::TKXExplorerWindow(const TKXLibraries& libraries, int unitSyst
     // default state, table or diagram is computed only to be replaced.
     if (!stored.Library.isEmpty()) {
         const int l = FindLibraryIndex(Libraries, S(stored.Library));
-        if (l >= 0) LibraryList->setCurrentIndex(l);
+        if (l >= 0 && !Libraries.Library(l)->Info.CompositionArgument)
+            LibraryList->setCurrentIndex(l);
     }
     if (stored.DiagramKind) SelectDiagramKind(static_cast<TKXDiagramKind>(*stored.DiagramKind));
     connect(LibraryList, &QComboBox::currentIndexChanged, this, [this] { LibraryChanged(); });
@@ -856,7 +869,7 @@ QWidget* TKXExplorerWindow::CreateTableTab() {
 bool TKXExplorerWindow::SelectLibrary(const QString& name) {
     // The library name, or a display name or alias as a person types it.
     const int i = FindLibraryIndex(Libraries, S(name));
-    if (i < 0) return false;
+    if (i < 0 || Libraries.Library(i)->Info.CompositionArgument) return false;
     LibraryList->setCurrentIndex(i);
     return true;
 }

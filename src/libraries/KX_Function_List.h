@@ -101,6 +101,29 @@ inline constexpr int32_t Undefined = 0, Pressure = 2, Enthalpy = 4, Entropy = 5,
     ROW(LIB, YVTX, 3, "Vapour Mole Fraction", MoleFraction, "Temperature", Temperature, "Vapor Fraction", VapourFraction, "Component", Undefined) SEP() \
     ROW(LIB, XPT, 2, "Vapor Fraction", VapourFraction, "Pressure", Pressure, "Temperature", Temperature, "", Undefined)
 
+// The binary-pair mixture libraries, one per pair of components at a composition the caller
+// chooses: every function takes the mole fraction of the first component as its last argument.
+// The bubble and dew lines and their glide, the first component's mole fraction in the incipient
+// phase (Y: the vapour at the bubble point, X: the liquid at the dew point), the single-phase
+// properties at (p, T) and the molar mass. Rows of three arguments as the humid-air rows.
+#define KX_FUNCTIONS_MIXTURE_PAIR(ROW, LIB, SEP) \
+    ROW(LIB, PbubT, 2, "Bubble Pressure", Pressure, "Temperature", Temperature, "Mole Fraction", MoleFraction, "", Undefined) SEP() \
+    ROW(LIB, PdewT, 2, "Dew Pressure", Pressure, "Temperature", Temperature, "Mole Fraction", MoleFraction, "", Undefined) SEP() \
+    ROW(LIB, TbubP, 2, "Bubble Temperature", Temperature, "Pressure", Pressure, "Mole Fraction", MoleFraction, "", Undefined) SEP() \
+    ROW(LIB, TdewP, 2, "Dew Temperature", Temperature, "Pressure", Pressure, "Mole Fraction", MoleFraction, "", Undefined) SEP() \
+    ROW(LIB, TglideP, 2, "Temperature Glide (K)", Undefined, "Pressure", Pressure, "Mole Fraction", MoleFraction, "", Undefined) SEP() \
+    ROW(LIB, YbubT, 2, "Vapour Mole Fraction", MoleFraction, "Temperature", Temperature, "Mole Fraction", MoleFraction, "", Undefined) SEP() \
+    ROW(LIB, YbubP, 2, "Vapour Mole Fraction", MoleFraction, "Pressure", Pressure, "Mole Fraction", MoleFraction, "", Undefined) SEP() \
+    ROW(LIB, XdewT, 2, "Liquid Mole Fraction", MoleFraction, "Temperature", Temperature, "Mole Fraction", MoleFraction, "", Undefined) SEP() \
+    ROW(LIB, XdewP, 2, "Liquid Mole Fraction", MoleFraction, "Pressure", Pressure, "Mole Fraction", MoleFraction, "", Undefined) SEP() \
+    ROW(LIB, DPT, 3, "Density", Density, "Pressure", Pressure, "Temperature", Temperature, "Mole Fraction", MoleFraction) SEP() \
+    ROW(LIB, HPT, 3, "Enthalpy", Enthalpy, "Pressure", Pressure, "Temperature", Temperature, "Mole Fraction", MoleFraction) SEP() \
+    ROW(LIB, SPT, 3, "Entropy", Entropy, "Pressure", Pressure, "Temperature", Temperature, "Mole Fraction", MoleFraction) SEP() \
+    ROW(LIB, CpPT, 3, "IsobarHeatCap", HeatCapacity, "Pressure", Pressure, "Temperature", Temperature, "Mole Fraction", MoleFraction) SEP() \
+    ROW(LIB, CvPT, 3, "IsochorHeatCap", HeatCapacity, "Pressure", Pressure, "Temperature", Temperature, "Mole Fraction", MoleFraction) SEP() \
+    ROW(LIB, WPT, 3, "Sonic Velocity", Velocity, "Pressure", Pressure, "Temperature", Temperature, "Mole Fraction", MoleFraction) SEP() \
+    ROW(LIB, MM, 1, "Molar Mass", MolarMass, "Mole Fraction", MoleFraction, "", Undefined, "", Undefined)
+
 // The constants, registered last by the water and steam library.
 #define KX_FUNCTIONS_CONSTANTS(ROW, LIB, SEP) \
     ROW(LIB, MM, 0, "Molar Mass", MolarMass, "", Undefined, "", Undefined) SEP() \

@@ -27,6 +27,9 @@ constexpr TKXFunctionShape HumidAirShapes[] = {
 constexpr TKXFunctionShape MixtureShapes[] = {
     KX_FUNCTIONS_MIXTURE(KX_FUNCTION_SHAPE_ROW3, , KX_FUNCTION_SEP_NONE)};
 
+constexpr TKXFunctionShape MixturePairShapes[] = {
+    KX_FUNCTIONS_MIXTURE_PAIR(KX_FUNCTION_SHAPE_ROW3, , KX_FUNCTION_SEP_NONE)};
+
 #undef KX_FUNCTION_SHAPE_ROW
 #undef KX_FUNCTION_SHAPE_ROW3
 }  // namespace
@@ -43,6 +46,16 @@ std::span<const TKXFunctionShape> KXMixtureFunctionShapes() {
     return MixtureShapes;
 }
 
+std::span<const TKXFunctionShape> KXMixturePairFunctionShapes() {
+    return MixturePairShapes;
+}
+
+const TKXFunctionShape* FindMixturePairFunctionShape(std::string_view shortName) {
+    for (const auto& s : MixturePairShapes)
+        if (shortName == s.ShortName) return &s;
+    return nullptr;
+}
+
 const TKXFunctionShape* FindFunctionShape(std::string_view shortName) {
     for (const auto table :
          {KXFunctionShapes(), KXHumidAirFunctionShapes(), KXMixtureFunctionShapes()})
@@ -53,7 +66,7 @@ const TKXFunctionShape* FindFunctionShape(std::string_view shortName) {
 
 bool RegisterLibraryEntries(TKXLibrary& library, std::span<const TKXLibraryEntry> entries) {
     for (const auto& e : entries) {
-        const TKXFunctionShape* s = FindFunctionShape(e.ShortName);
+        const TKXFunctionShape* s = e.Shape ? e.Shape : FindFunctionShape(e.ShortName);
         if (!s) return false;
         const std::string name = library.Library_Name + "_" + e.ShortName;
         if (s->Arity == 0 && e.Ptr.Constant) {

@@ -28,7 +28,13 @@ std::span<const TKXFunctionShape> KXHumidAirFunctionShapes();
 // The shapes of the incipient-phase compositions of the mixture libraries, in their order.
 std::span<const TKXFunctionShape> KXMixtureFunctionShapes();
 
-// The shape of a short name (of either table), or nullptr.
+// The shapes of the binary-pair mixture libraries (a composition as the last argument), in their
+// order; their short names repeat those of other tables with other arguments, so a pair library's
+// entries name their shapes (TKXLibraryEntry::Shape) and FindFunctionShape does not look here.
+std::span<const TKXFunctionShape> KXMixturePairFunctionShapes();
+const TKXFunctionShape* FindMixturePairFunctionShape(std::string_view shortName);
+
+// The shape of a short name (of the tables above but the pair table), or nullptr.
 const TKXFunctionShape* FindFunctionShape(std::string_view shortName);
 
 // Registers the entries of one library, in the order given, under library name + "_" + short

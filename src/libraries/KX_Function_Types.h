@@ -40,6 +40,9 @@ inline constexpr int32_t HumidityLow = 12;
 inline constexpr int32_t HumidityHigh = 13;
 inline constexpr int32_t AltitudeLow = 14;
 inline constexpr int32_t AltitudeHigh = 15;
+// The composition argument (a mole fraction) of the binary-pair mixture libraries.
+inline constexpr int32_t MoleFractionLow = 16;
+inline constexpr int32_t MoleFractionHigh = 17;
 inline constexpr int32_t NoConvergence = 26;
 inline constexpr int32_t NoSignChange = 103;
 inline constexpr int32_t EmptyBracket = 104;
@@ -48,8 +51,11 @@ inline constexpr int32_t DensityAboveRange = 107;
 
 // One function a library offers for registration: its short name (the part after the library
 // name and "_") and its address. Names, arities and quantities come from the shared catalogue of
-// function shapes.
+// function shapes, unless the entry names a shape of its own (where a short name is shared with
+// another arity or other arguments: the binary-pair mixtures' PbubT takes a composition too).
+struct TKXFunctionShape;
 struct TKXLibraryEntry {
     const char* ShortName;
     TKXFunctionPtr Ptr;
+    const TKXFunctionShape* Shape = nullptr;
 };

@@ -52,6 +52,9 @@ struct TKXLibraryInfo {
     // mole fractions; empty for every other kind.
     std::vector<std::string> Components;
     std::vector<double> MoleFractions;
+    // Every function takes a composition (a mole fraction) as its last argument: the binary-pair
+    // mixtures. The explorer's states, tables, diagrams and cycles have no composition to give.
+    bool CompositionArgument = false;
 
     // KEY, VALUE rows in a fixed order, numbers with 17 significant digits; the rows of
     // `varnexa-cli info`, the C interface and the Python module.

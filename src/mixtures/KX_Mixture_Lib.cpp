@@ -14,6 +14,7 @@
 
 #include "KX_Function_List.h"
 #include "KX_Mixture_Blends.h"
+#include "KX_Mixture_Citations.h"
 #include "KX_Mixture_Equilibrium.h"
 #include "KX_Mixture_Flash.h"
 #include "KX_Mixture_Lines.h"
@@ -21,6 +22,8 @@
 #include "KX_Utils.h"
 
 namespace {
+
+using namespace KXMixtureCitations;
 
 constexpr double Kelvin = 273.15;
 constexpr double PascalPerBar = 1e5;
@@ -45,18 +48,6 @@ struct TMixtureLibraryData {
     const char* PairModels;  // citations of the pair parameters the blend uses
     const char* Remark;      // nullptr or a sentence for the equation-of-state row
 };
-
-constexpr const char* LemmonJacobsen =
-    "E. W. Lemmon, R. T Jacobsen, J. Phys. Chem. Ref. Data 33 (2004) 593 (R32, R125, R134a, "
-    "R143a pairs)";
-constexpr const char* Bell2022 =
-    "I. H. Bell, J. Phys. Chem. Ref. Data 51 (2022) 013103 (R1234yf/R134a, R1234yf/R1234ze(E), "
-    "R134a/R1234ze(E))";
-constexpr const char* Bell2023 =
-    "I. H. Bell, J. Phys. Chem. Ref. Data 52 (2023) 013101 (R32/R1234yf, R32/R1234ze(E), "
-    "R125/R1234yf)";
-constexpr const char* Bell2025 =
-    "I. H. Bell, J. Chem. Eng. Data (2025), doi 10.1021/acs.jced.4c00699 (R125/R1234ze(E))";
 
 const TMixtureLibraryData Libraries[MixtureLibraryCount] = {
     {"KX_R454B_MIX", "R-454B", "Bell2023",

@@ -28,6 +28,8 @@ std::vector<double> ValuesFor(int32_t quantity) {
             return {-0.5, 1.0, 4.0, 7.5};  // entropy, kJ/kgK
         case 15:
             return {0.5, 50.0, 800.0};  // density, kg/m3
+        case 51:
+            return {0.2, 0.6};  // mole fraction: a composition of a binary pair
         default:
             return {0.5, 100.0};
     }

@@ -52,9 +52,11 @@ TEST(CliInfo, EveryLibraryHasTheKeysInOrderAndItsOwnConstants) {
             ASSERT_EQ(fields.size(), 2u) << lines[k + 1];
             EXPECT_EQ(fields[0], key.at(0));
             // Humid air registers no constants (its critical and triple point are its water's),
-            // a mixture only its molar mass (no critical or triple point of its own).
+            // a mixture only its molar mass (no critical or triple point of its own), a binary
+            // pair at a chosen composition none (its MM takes the composition).
             if (key.at(2).empty() || lines[1] == "kind\thumid air") continue;
             if (lines[1] == "kind\tmixture" && key.at(2) != "MM") continue;
+            if (library.rfind("KX_MIX_", 0) == 0) continue;
             const kxtsv::TFields call =
                 kxtsv::SplitTabs(Lines(Cli({"call", library + "_" + key.at(2)}).Out).at(0));
             ASSERT_EQ(call.at(1), "0") << call.at(2);

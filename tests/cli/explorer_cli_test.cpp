@@ -117,6 +117,31 @@ TEST(CliState, AFailurePrintsTheLibraryTextAndExitsZero) {
 
 // With --decimal-comma a CSV table separates its fields by ';' and reads back as the same
 // numbers; an error text with ';' in it is quoted.
+// A binary pair at a chosen composition has no state, table, diagram or cycle without its
+// composition: each command refuses it with a usage error that names call, and call answers.
+TEST(CliState, ALibraryWhoseFunctionsTakeACompositionIsCalledNotExplored) {
+    const std::string refusal =
+        "varnexa-cli: KX_MIX_R32_R1234yf: its functions take a composition (the mole fraction of "
+        "the first component) as their last argument; call them with call, e.g. varnexa-cli call "
+        "KX_MIX_R32_R1234yf_PbubT 0 0.5\n";
+    const std::vector<std::vector<std::string>> commands = {
+        {"state", "MIX_R32_R1234yf", "pT", "10", "20"},
+        {"table", "KX_MIX_R32_R1234yf", "saturation", "--T", "0", "10", "5"},
+        {"diagram", "R32/R1234yf", "ph", "--out", "never-written.svg"},
+        {"cycle", "vapour-compression", "KX_MIX_R32_R1234yf", "--evap", "0", "--cond", "40"},
+    };
+    for (const auto& command : commands) {
+        const CliRun r = Cli(command);
+        EXPECT_EQ(r.Status, 2) << command[0];
+        EXPECT_EQ(r.Err, refusal) << command[0];
+        EXPECT_EQ(r.Out, "") << command[0];
+    }
+    const std::vector<std::string> call =
+        Split(Cli({"call", "KX_MIX_R32_R1234yf_PbubT", "0", "0.5"}).Out, '\t');
+    EXPECT_EQ(call.at(1), "0");
+    EXPECT_GT(std::stod(call.at(0)), 1.0);
+}
+
 TEST(CliTable, DecimalCommaReadsBackAsTheSameNumbers) {
     const CliRun dot = Cli({"table", "KX_WS_IF97", "isobar", "--p", "1", "--T", "50", "650", "200",
                             "--csv", "--digits", "17"});

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
@@ -322,6 +323,24 @@ class ExplorerTest : public QObject {
         QCOMPARE(list->itemData(list->findText("KX_NH3_FE"), Qt::ToolTipRole).toString(),
                  QString("ammonia"));
         QVERIFY(!e->SelectLibrary("R134"));
+    }
+
+    // A binary pair at a chosen composition is listed (the list's index is the registry's) but
+    // cannot be chosen, by hand or by name: the explorer has no field for its composition.
+    void APairLibraryIsListedButNotChosen() {
+        TOpened o;
+        Open(o);
+        TKXExplorerWindow* e = o.Explorer;
+        QVERIFY(e->SelectLibrary("KX_WS_IF97"));
+        auto* list = e->findChild<QComboBox*>("LibraryList");
+        const int pair = list->findText("KX_MIX_R32_R1234yf");
+        QCOMPARE(pair, KXRegistry().FindLibrary("KX_MIX_R32_R1234yf"));
+        auto* model = qobject_cast<QStandardItemModel*>(list->model());
+        QVERIFY(model && !model->item(pair)->isEnabled());
+        QVERIFY(model->item(list->findText("KX_R454B_MIX"))->isEnabled());
+        QVERIFY(!e->SelectLibrary("KX_MIX_R32_R1234yf"));
+        QVERIFY(!e->SelectLibrary("R32/R1234yf"));
+        QCOMPARE(list->currentText(), QString("KX_WS_IF97"));
     }
 
     // A mixture library offers (p, T) only: its one-phase state from its functions, the glide's

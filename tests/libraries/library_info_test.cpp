@@ -59,6 +59,21 @@ TEST(LibraryInfo, AgreesWithTheLibrarysOwnFunctions) {
             const TAnswer eta = Call(library, "DVPTW", 1.0, 25.0, 0.005);
             EXPECT_EQ(eta.Code == 0, info.HasTransport) << eta.Text;
             EXPECT_TRUE(info.InputPairs.empty());
+        } else if (info.CompositionArgument) {
+            // A binary pair at a chosen composition (the last argument): the range as stated at
+            // an equimolar composition, no molar mass of its own, no critical or triple point,
+            // no input pairs of the explorer.
+            EXPECT_EQ(info.MolarMass, 0.0);
+            EXPECT_GT(Call(library, "MM", 0.5).Value, 0.0);
+            for (const char* f : {"Tc", "Pc", "Tt", "Pt", "DVPT"})
+                EXPECT_EQ(Call(library, f).Code, -1);
+            EXPECT_EQ(Call(library, "HPT", 1.0, info.MaxTemperature, 0.5).Code, 0);
+            EXPECT_EQ(Call(library, "HPT", 1.0, info.MaxTemperature + 1.0, 0.5).Code, 3);
+            EXPECT_EQ(Call(library, "HPT", 1.0, info.MinTemperature - 1.0, 0.5).Code, 2);
+            EXPECT_EQ(Call(library, "HPT", 1.001 * info.MaxPressure, info.MaxTemperature, 0.5).Code,
+                      5);
+            EXPECT_FALSE(info.HasTransport);
+            EXPECT_TRUE(info.InputPairs.empty());
         } else {
             EXPECT_EQ(info.MolarMass, Call(library, "MM").Value);
             if (info.Kind == TKXLibraryKind::Mixture) {

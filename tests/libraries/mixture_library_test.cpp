@@ -14,6 +14,7 @@
 #include "KX_Function_Call.h"
 #include "KX_Libraries_Catalogue.h"
 #include "KX_Mixture_Blends.h"
+#include "KX_Mixture_Pairs.h"
 
 namespace {
 
@@ -65,7 +66,8 @@ std::vector<std::string> MixtureLibraries() {
     std::vector<std::string> names;
     const TKXLibraries& registry = KXRegistry();
     for (int i = 0; i < registry.Count(); ++i)
-        if (registry.Library(i)->Info.Kind == TKXLibraryKind::Mixture)
+        if (registry.Library(i)->Info.Kind == TKXLibraryKind::Mixture &&
+            !registry.Library(i)->Info.CompositionArgument)
             names.push_back(registry.Library(i)->Library_Name);
     return names;
 }
@@ -90,7 +92,9 @@ TEST(MixtureLibraries, ElevenInTheirOrderAfterEveryOtherLibrary) {
                                                "KX_R454A_MIX", "KX_R454C_MIX"};
     EXPECT_EQ(MixtureLibraries(), expected);
     const TKXLibraries& registry = KXRegistry();
-    EXPECT_EQ(registry.FindLibrary("KX_R454B_MIX"), registry.Count() - 11);
+    // Followed only by the binary pairs at a chosen composition.
+    EXPECT_EQ(registry.FindLibrary("KX_R454B_MIX"),
+              registry.Count() - 11 - static_cast<int>(MixturePairLibraryCount));
 }
 
 // The pack's bubble and dew pressures and incipient phases (computed with an independent
