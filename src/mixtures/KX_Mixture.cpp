@@ -178,6 +178,24 @@ double TMixture::Density(double T, double p, std::span<const double> x, TMixture
     return DensityFrom(T, p, x, red, tau, liquid ? 3.0 : p / (R_ * T * red.RhoR), liquid);
 }
 
+double TMixture::StableDensity(double T, double p, std::span<const double> x) const {
+    const double rl = Density(T, p, x, TMixturePhase::Liquid);
+    double rv = Density(T, p, x, TMixturePhase::Vapour);
+    if (rv > 0.0 && !(rl > 0.0 && std::fabs(rl - rv) <= 1e-9 * rl)) {
+        constexpr int Samples = 64;
+        double previous = 0.0;
+        for (int k = 1; k <= Samples && rv > 0.0; ++k) {
+            const double pk = Pressure(T, rv * k / Samples, x);
+            if (!(pk > previous)) rv = 0.0;
+            previous = pk;
+        }
+    }
+    if (!(rl > 0.0)) return rv;
+    if (!(rv > 0.0)) return rl;
+    const TMixtureState l = State(T, rl, x), v = State(T, rv, x);
+    return v.H - T * v.S < l.H - T * l.S ? rv : rl;
+}
+
 double TMixture::DensityFrom(double T, double p, std::span<const double> x,
                              const TReducingValues& red, double tau, double delta,
                              bool denseStart) const {

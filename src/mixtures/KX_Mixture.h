@@ -97,6 +97,11 @@ class TMixture {
     // nearby state to start from (0: none).
     double Density(double T, double p, std::span<const double> x, TMixturePhase phase,
                    double guess = 0.0) const;
+    // The root of lower Gibbs energy at (T, p, x), for a state known to be one phase (above
+    // the saturation lines). A vapour root counts only where the isotherm rises all the way to
+    // it from zero density: at low temperatures and high pressures the equation has a spurious
+    // stable loop, whose root Newton's method from the ideal gas can reach. 0: no root.
+    double StableDensity(double T, double p, std::span<const double> x) const;
     // ln φᵢ of every component at (T, ρ, x) into lnPhi.
     // pressure: the state's pressure where ρ is a density root at it; Z = p/(ρRT) then avoids
     // the cancellation in 1 + δαʳ_δ of a dense liquid (Z of 1e-3 carries 1e-12 relative).

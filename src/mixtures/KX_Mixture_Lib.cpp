@@ -580,27 +580,8 @@ class TMixtureLibrary {
         if (!(rho > 0.0)) Fail(fn, KXErrorCode::NoConvergence, "No convergence.", text, code);
         return rho;
     }
-    // The root of lower Gibbs energy at (T, p) of the feed. A vapour root counts only where the
-    // isotherm rises all the way to it from zero density: at low temperatures and high pressures
-    // the equation has a spurious stable loop, whose root Newton's method from the ideal gas can
-    // reach (R-454B at 150 bar and -50 °C: a "vapour" of 7 mol/l with h = -2e5 kJ/kg).
     double StableDensity(double TK, double p) const {
-        const auto z = Mix.Composition();
-        const double rl = Mix.Density(TK, p, z, TMixturePhase::Liquid);
-        double rv = Mix.Density(TK, p, z, TMixturePhase::Vapour);
-        if (rv > 0.0 && !(rl > 0.0 && std::fabs(rl - rv) <= 1e-9 * rl)) {
-            constexpr int Samples = 64;
-            double previous = 0.0;
-            for (int k = 1; k <= Samples && rv > 0.0; ++k) {
-                const double pk = Mix.Pressure(TK, rv * k / Samples, z);
-                if (!(pk > previous)) rv = 0.0;
-                previous = pk;
-            }
-        }
-        if (!(rl > 0.0)) return rv;
-        if (!(rv > 0.0)) return rl;
-        const TMixtureState l = Mix.State(TK, rl, z), v = Mix.State(TK, rv, z);
-        return v.H - TK * v.S < l.H - TK * l.S ? rv : rl;
+        return Mix.StableDensity(TK, p, Mix.Composition());
     }
     TMixtureState StateAt(const char* fn, double P, double T, std::string& text,
                           int32_t& code) const {

@@ -358,17 +358,10 @@ class TPairLibrary {
         return rho;
     }
     // Well beyond the traced lines the state is one phase: the root of lower Gibbs energy where
-    // p(ρ) has two.
+    // p(ρ) has two (no spurious vapour root).
     double StableRoot(const char* fn, double TK, double p, double z, std::string& text,
                       int32_t& code) const {
-        const TFeed x = Feed(z);
-        const double rl = Mix.Density(TK, p, x, TMixturePhase::Liquid);
-        const double rv = Mix.Density(TK, p, x, TMixturePhase::Vapour);
-        double rho = rl > 0.0 ? rl : rv;
-        if (rl > 0.0 && rv > 0.0) {
-            const TMixtureState l = Mix.State(TK, rl, x), v = Mix.State(TK, rv, x);
-            if (v.H - TK * v.S < l.H - TK * l.S) rho = rv;
-        }
+        const double rho = Mix.StableDensity(TK, p, Feed(z));
         if (!(rho > 0.0)) Fail(fn, KXErrorCode::NoConvergence, "No convergence.", text, code);
         return rho;
     }

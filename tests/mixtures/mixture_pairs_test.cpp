@@ -178,6 +178,22 @@ TEST(MixturePairs, BubbleAndDewIdentitiesAndTheReferenceStateOfEveryComposition)
     }
 }
 
+// Above the lines, along a high isobar, density falls and enthalpy rises with temperature (the
+// equation's spurious vapour root at low temperature once answered h = -2e5 kJ/kg here).
+TEST(MixturePairs, AboveTheLinesTheStateIsTheStableOne) {
+    for (const std::string& lib : PairLibraries()) {
+        double rho = 1e9, h = -1e9;
+        for (const double T : {-70.0, -50.0, -20.0, 20.0, 60.0, 100.0}) {
+            const std::string at = lib + " at " + std::to_string(T) + " °C";
+            const double d = Value(lib + "_DPT", {150.0, T, 0.5});
+            const double e = Value(lib + "_HPT", {150.0, T, 0.5});
+            EXPECT_LT(d, rho) << at;
+            EXPECT_GT(e, h) << at;
+            rho = d, h = e;
+        }
+    }
+}
+
 // The composition argument: outside 0 < z < 1 (the ends are the pure fluids' libraries) and NaN
 // give their codes and a text naming the mole fraction, whichever function.
 TEST(MixturePairs, WrongCompositionsGiveTheirCodeAndText) {
