@@ -18,6 +18,7 @@
 #include "KX_Mixture_Equilibrium.h"
 #include "KX_Mixture_Flash.h"
 #include "KX_Mixture_Lines.h"
+#include "KX_Mixture_Phase.h"
 #include "KX_Range_Checks.h"
 #include "KX_Utils.h"
 
@@ -534,40 +535,23 @@ class TMixtureLibrary {
             return 0.0;
         }
         const double TK = T + Kelvin, p = P * PascalPerBar;
-        TMixturePhase phase = TMixturePhase::Vapour;
-        // Below the dew pressure at the lowest temperature both lines lie below it: vapour.
-        if (P >= once.PdewBottom) {
-            const TEquilibrium d = SaturationAtP(Mix, TSaturationKind::Dew, p);
-            if (d.Ok() && TK > d.T) {
-                phase = TMixturePhase::Vapour;
-            } else {
-                // Below the bubble pressure at the lowest temperature the bubble temperature
-                // lies below the range, so below T.
-                const bool bubbleBelow = P < once.PbubBottom;
-                const TEquilibrium b =
-                    bubbleBelow ? TEquilibrium{} : SaturationAtP(Mix, TSaturationKind::Bubble, p);
-                if (b.Ok() && TK < b.T) {
-                    phase = TMixturePhase::Liquid;
-                } else if ((b.Ok() || bubbleBelow) && d.Ok()) {
-                    char why[192];
-                    std::snprintf(why, sizeof why,
-                                  "Two-phase state: the temperature lies between the bubble "
-                                  "(%s%.3f °C) and the dew temperature (%.3f °C) at this pressure.",
-                                  bubbleBelow ? "below " : "",
-                                  bubbleBelow ? MixtureTminC : b.T - Kelvin, d.T - Kelvin);
-                    Fail(fn, KXErrorCode::Failure, why, text, code);
-                    return 0.0;
-                } else if (P > BeyondLinesFactor * once.Ptop ||
-                           TK > once.Ttop + BeyondLinesKelvin) {
-                    return StableRoot(fn, TK, p, text, code);
-                } else {
-                    Fail(fn, KXErrorCode::NoConvergence,
-                         "No convergence: the phase cannot be decided near the critical region.",
-                         text, code);
-                    return 0.0;
-                }
-            }
+        const TPhaseDecision d =
+            DecidePhase(Mix, TK, p, Mix.Composition(), once.PbubBottom * PascalPerBar,
+                        once.PdewBottom * PascalPerBar);
+        if (d.Verdict == TPhaseVerdict::TwoPhase) {
+            Fail(fn, KXErrorCode::Failure, TwoPhaseStateText(d, MixtureTminC).c_str(), text, code);
+            return 0.0;
         }
+        if (d.Verdict == TPhaseVerdict::NoLines) {
+            if (P > BeyondLinesFactor * once.Ptop || TK > once.Ttop + BeyondLinesKelvin)
+                return StableRoot(fn, TK, p, text, code);
+            Fail(fn, KXErrorCode::NoConvergence,
+                 "No convergence: the phase cannot be decided near the critical region.", text,
+                 code);
+            return 0.0;
+        }
+        const TMixturePhase phase =
+            d.Verdict == TPhaseVerdict::Liquid ? TMixturePhase::Liquid : TMixturePhase::Vapour;
         const double rho = Mix.Density(TK, p, Mix.Composition(), phase);
         if (!(rho > 0.0)) Fail(fn, KXErrorCode::NoConvergence, "No convergence.", text, code);
         return rho;
