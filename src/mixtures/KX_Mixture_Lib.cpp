@@ -255,6 +255,14 @@ class TMixtureLibrary {
         const TEquilibrium d = SaturationAtP(Mix, TSaturationKind::Dew, p);
         if (!d.Ok()) {
             if (P > BeyondLinesFactor * once.Ptop) return TK < once.Ttop ? 0.0 : 1.0;
+            // Near the critical pressure: a liquid below a bubble point that is found, a vapour
+            // well above the lines' temperatures (as the (p, T) functions decide).
+            if (TK > once.Ttop + BeyondLinesKelvin) return 1.0;
+            const TPhaseDecision at =
+                DecidePhase(Mix, TK, p, Mix.Composition(), once.PbubBottom * PascalPerBar,
+                            once.PdewBottom * PascalPerBar);
+            if (at.Verdict == TPhaseVerdict::Liquid) return 0.0;
+            if (at.Verdict == TPhaseVerdict::Vapour) return 1.0;
             Fail(fn, KXErrorCode::NoConvergence,
                  "No convergence: the phase cannot be decided near the critical region.", text,
                  code);
@@ -630,6 +638,39 @@ class TMixtureLibrary {
         if (!d.Ok()) {
             if (P > BeyondLinesFactor * once.Ptop)
                 return OnePhase(fn, p, target, enthalpy, TRoot::Stable, Tmin, Tlimit, text, code);
+            // Near the critical pressure, where the dew point is not found: a liquid below a
+            // bubble point that is, or a state well above the lines' temperatures (as the (p, T)
+            // functions decide); between them the phase is not decided.
+            const std::span<const double> z = Mix.Composition();
+            const TEquilibrium b = SaturationAtP(Mix, TSaturationKind::Bubble, p);
+            if (b.Ok()) {
+                const TMixtureState bubble = Mix.State(b.T, b.RhoLiquid, z);
+                if (target <= Caloric(bubble, enthalpy))
+                    return OnePhase(fn, p, target, enthalpy, TRoot::Liquid, Tmin, b.T, text, code,
+                                    nullptr, &bubble);
+            } else {
+                // Above the bubble line's pressure maximum: a liquid wherever it is one up to
+                // 10 K below the lines' top (the bubble pressure rises with temperature there).
+                const double Tcap = once.Ttop - BeyondLinesKelvin;
+                const TPhaseDecision at =
+                    DecidePhase(Mix, Tcap, p, z, once.PbubBottom * PascalPerBar,
+                                once.PdewBottom * PascalPerBar);
+                const double rho = Mix.Density(Tcap, p, z, TMixturePhase::Liquid);
+                if (at.Verdict == TPhaseVerdict::Liquid && rho > 0.0) {
+                    const TMixtureState cap = Mix.State(Tcap, rho, z);
+                    if (target <= Caloric(cap, enthalpy))
+                        return OnePhase(fn, p, target, enthalpy, TRoot::Liquid, Tmin, Tcap, text,
+                                        code, nullptr, &cap);
+                }
+            }
+            const double Thot = once.Ttop + BeyondLinesKelvin;
+            const double rho = StableDensity(Thot, p);
+            if (rho > 0.0 && Thot < Tlimit) {
+                const TMixtureState hot = Mix.State(Thot, rho, z);
+                if (target >= Caloric(hot, enthalpy))
+                    return OnePhase(fn, p, target, enthalpy, TRoot::Stable, Thot, Tlimit, text,
+                                    code, &hot);
+            }
             Fail(fn, KXErrorCode::NoConvergence,
                  "No convergence: the phase cannot be decided near the critical region.", text,
                  code);

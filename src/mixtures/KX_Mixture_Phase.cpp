@@ -27,6 +27,17 @@ TPhaseDecision DecidePhase(const TMixture& mixture, double T, double p, std::spa
         d.Verdict = TPhaseVerdict::TwoPhase;
     else
         d.Verdict = TPhaseVerdict::NoLines;
+    if (d.Verdict != TPhaseVerdict::NoLines) return d;
+    // Neither line at p (near the critical pressure, or above a bubble line's pressure maximum):
+    // the lines at T still tell a liquid above its bubble pressure and a vapour below its dew
+    // pressure.
+    const TEquilibrium bubbleAtT = SaturationAtT(mixture, TSaturationKind::Bubble, T, z);
+    if (bubbleAtT.Ok() && p > bubbleAtT.P) {
+        d.Verdict = TPhaseVerdict::Liquid;
+        return d;
+    }
+    const TEquilibrium dewAtT = SaturationAtT(mixture, TSaturationKind::Dew, T, z);
+    if (dewAtT.Ok() && p < dewAtT.P) d.Verdict = TPhaseVerdict::Vapour;
     return d;
 }
 

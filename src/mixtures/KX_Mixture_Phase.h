@@ -11,7 +11,7 @@ enum class TPhaseVerdict {
     Liquid,
     Vapour,
     TwoPhase,
-    NoLines,  // the solver found neither line at p (the critical region, or above the lines)
+    NoLines,  // neither the lines at p nor those at T decide (the critical region, or above it)
 };
 
 struct TPhaseDecision {
