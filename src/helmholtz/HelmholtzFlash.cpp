@@ -362,8 +362,8 @@ bool FlashNewtonTD(const THelmholzFluid& fluid, bool enthalpy, double P, double 
         t += dT;
         if (!(t > Tlo && t < Thi) || !(D > 0.0)) return false;
         if (std::fabs(dT) <= Tolerance && std::fabs(dD) <= SameDensity * D) {
-            // Above SingleRootTemperature a stable density is the only root; below it, it must be
-            // the one DPT picks.
+            // Above SingleRootTemperature a stable density (B > 0 at the last evaluation, a
+            // converged step away) is the only root; below it, it must be the one DPT picks.
             if (!(t > fluid.SingleRootTemperature() && B > 0.0)) {
                 const double check = fluid.DPT(P, t, text, code);
                 if (code != KXErrorCode::Success || !(std::fabs(check - D) <= SameDensity * check))
