@@ -117,6 +117,16 @@ void RegisterAll() {
     }
 }
 
-const bool registered = (RegisterAll(), true);
-
 }  // namespace
+
+// The benchmarks are registered from main, not from a static initializer: building the registry
+// reaches the mixture libraries, whose blend tables are initialized dynamically in another
+// translation unit and may not be ready before main.
+int main(int argc, char** argv) {
+    RegisterAll();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

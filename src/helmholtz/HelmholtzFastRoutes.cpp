@@ -184,6 +184,10 @@ double SupercriticalTemperature(const THelmholzFluid& fluid) {
 
 }  // namespace
 
+double THelmholzFluid::SingleRootTemperature() const {
+    return SupercriticalTemperature(*this);
+}
+
 const TSaturationCurve* THelmholzFluid::SaturationCurve() const {
     if (!curveLookedUp_.load(std::memory_order_acquire)) {
         // Two threads looking up at once store the same pointer.
@@ -471,9 +475,16 @@ double THelmholzFluid::DensityPT(double P, double T, std::string& ErrorText,
             // Solve_DPT searches for it from the ancillary liquid density when P lies above the
             // ancillary vapour pressure (the saturation state Maxwell_Criterion_Ps gives above
             // Tc_Max_), from the estimate otherwise.
-            const double ps = Pse(T);
-            const double dl = dsle(T);
-            const double dv = dsve(T);
+            double ps = 0.0, dl = 0.0, dv = 0.0;
+            {
+                // Up here the ancillary equations may have no value (a power of a negative
+                // number); as in Solve_DPT, that only means no liquid start and is no fault of
+                // the density found.
+                TFloatingPointScope ancillaryScope;
+                ps = Pse(T);
+                dl = dsle(T);
+                dv = dsve(T);
+            }
             const bool ancillary = std::isfinite(ps) && std::isfinite(dl) && std::isfinite(dv) &&
                                    ps > 0.0 && dl > 0.0 && dv > 0.0;
             if (ancillary && P > ps)

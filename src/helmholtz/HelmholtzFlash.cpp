@@ -303,6 +303,79 @@ const TFlashKind EntropyFlash = {"XTPS",
                                  &THelmholzFluid::SPTFunction,
                                  false};
 
+// The temperature in (Tlo, Thi) at which the enthalpy (or entropy) at P equals Y, by Newton
+// steps in temperature and density together on p(D, T) = P and h(D, T) = Y (s for entropy): one
+// evaluation of the equation per step where FlashNewton solves a whole density at every
+// temperature. It gives up (false, for FlashNewton to take over) on any step that leaves the
+// bracket or a positive density, without convergence, or where the density found is not the root
+// DPT chooses.
+bool FlashNewtonTD(const THelmholzFluid& fluid, bool enthalpy, double P, double Y, double Tlo,
+                   double Thi, double Ylo, double Yhi, double& T) {
+    constexpr int MaxPasses = 30;
+    constexpr double Tolerance = 1e-9;  // K, as FlashNewton
+    constexpr double SameDensity = 1e-9;
+    TFloatingPointScope scope;
+    double gLo = Ylo - Y, gHi = Yhi - Y;
+    if (Tlo > Thi) {
+        std::swap(Tlo, Thi);
+        std::swap(gLo, gHi);
+    }
+    if (!(gLo < 0.0 && gHi > 0.0)) return false;
+    // Start in the middle with the density there, as FlashNewton does: a density that fails
+    // there fails the flash either way.
+    double t = 0.5 * (Tlo + Thi);
+    std::string text;
+    int32_t code = KXErrorCode::Success;
+    double D = fluid.DPT(P, t, text, code);
+    if (code != KXErrorCode::Success) return false;
+    const double R = fluid.R_;
+    for (int pass = 1; pass <= MaxPasses; ++pass) {
+        const double delta = fluid.DeltaOf(D);
+        const double tau = fluid.TauOf(t);
+        const double Tk = t + fluid.dta;
+        THelmholzResidual r;
+        THelmholzIdeal o;
+        fluid.PhirAll(delta, tau, r);
+        fluid.PhioAll(delta, tau, o);
+        // p = D R T (1 + delta phir_d) in bar (100: kPa to bar) and its derivatives.
+        const double A = 1.0 + delta * r.Phid - delta * tau * r.Phidt;
+        const double B = 1.0 + 2.0 * delta * r.Phid + delta * delta * r.Phidd;
+        const double cvR = -tau * tau * (o.Phitt + r.Phitt);
+        const double f1 = D * R * Tk * (1.0 + delta * r.Phid) / 100.0 - P;
+        const double pD = R * Tk * B / 100.0;
+        const double pT = D * R * A / 100.0;
+        double f2 = 0.0, yD = 0.0, yT = 0.0;
+        if (enthalpy) {
+            f2 = R * Tk * (1.0 + tau * (o.Phit + r.Phit) + delta * r.Phid) - Y;
+            yD = R * Tk / D * (tau * delta * r.Phidt + delta * r.Phid + delta * delta * r.Phidd);
+            yT = R * (cvR + A);
+        } else {
+            f2 = R * (tau * (o.Phit + r.Phit) - o.Phi - r.Phi) - Y;
+            yD = -R / D * A;
+            yT = R * cvR / Tk;
+        }
+        const double det = pD * yT - pT * yD;
+        const double dD = -(f1 * yT - pT * f2) / det;
+        const double dT = -(pD * f2 - yD * f1) / det;
+        if (!std::isfinite(dD) || !std::isfinite(dT)) return false;
+        D += dD;
+        t += dT;
+        if (!(t > Tlo && t < Thi) || !(D > 0.0)) return false;
+        if (std::fabs(dT) <= Tolerance && std::fabs(dD) <= SameDensity * D) {
+            // Above SingleRootTemperature a stable density (B > 0 at the last evaluation, a
+            // converged step away) is the only root; below it, it must be the one DPT picks.
+            if (!(t > fluid.SingleRootTemperature() && B > 0.0)) {
+                const double check = fluid.DPT(P, t, text, code);
+                if (code != KXErrorCode::Success || !(std::fabs(check - D) <= SameDensity * check))
+                    return false;
+            }
+            T = t;
+            return !scope.Raised();
+        }
+    }
+    return false;
+}
+
 // The temperature in [Tlo, Thi] at which the enthalpy (or entropy) at P equals Y, as D2Solver
 // finds it, by Newton steps with the slope dh/dT = cp (ds/dT = cp / T) kept inside the bracket;
 // a step that leaves it, or does not shrink it enough, is replaced by bisection. Near the
@@ -429,6 +502,7 @@ void Flash(const THelmholzFluid& fluid, const TFlashKind& kind, double P, double
     if (FailsCheck(fluid, kind.Name, lowLimit, ErrorText, ErrorCode)) return;
 
     // Phase decision.
+    bool superheated = false;
     if (P < fluid.Pt_ || P >= fluid.Pc_) {
         // No two-phase state at this pressure: label by the critical enthalpy.
         if (kind.Enthalpy) X = Y >= fluid.Hc_ ? 1.0 : 0.0;
@@ -450,6 +524,7 @@ void Flash(const THelmholzFluid& fluid, const TFlashKind& kind, double P, double
             Tlo = TV;
             Ylo = YV;
             X = 1.0;
+            superheated = true;
         } else {
             Thi = TL;
             Yhi = YL;
@@ -458,7 +533,11 @@ void Flash(const THelmholzFluid& fluid, const TFlashKind& kind, double P, double
     }
 
     double t = 0.0;
-    if (!FlashNewton(fluid, kind.Enthalpy, P, Y, Tlo, Thi, Ylo, Yhi, t)) {
+    // The vapour above its saturation line, where the isotherms are smooth and the density
+    // moves little with the temperature, takes the joint Newton steps; the liquid and the states
+    // above the critical pressure keep the one-dimensional iteration.
+    if (!(superheated && FlashNewtonTD(fluid, kind.Enthalpy, P, Y, Tlo, Thi, Ylo, Yhi, t)) &&
+        !FlashNewton(fluid, kind.Enthalpy, P, Y, Tlo, Thi, Ylo, Yhi, t)) {
         t = D2Solver(fluid, kind.RootFunction, P, Y, Tlo, Thi, Ylo, Yhi, 1e-6, ErrorText,
                      ErrorCode);
         if (ErrorCode != KXErrorCode::Success) return unknown();

@@ -236,6 +236,8 @@ class THelmholzFluid {
                                   std::string& ErrorText, int32_t& ErrorCode) const;
     // The saturation curves fitted to this fluid's equation (found by Code), or nullptr.
     const TSaturationCurve* SaturationCurve() const;
+    // A temperature above which every isotherm has a single density root (°C).
+    double SingleRootTemperature() const;
     // Saturation state at T close to the critical temperature (T / Tcr at least 0.98, where
     // isotherms have a single loop) found without start values: an unstable density of the
     // isotherm, the two spinodals around it, and the pressure between the spinodal pressures at
