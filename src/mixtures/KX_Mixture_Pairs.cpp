@@ -7,7 +7,9 @@
 #include <limits>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "KX_Function_List.h"
@@ -15,6 +17,7 @@
 #include "KX_Mixture_Blends.h"
 #include "KX_Mixture_Citations.h"
 #include "KX_Mixture_Equilibrium.h"
+#include "KX_Mixture_Lines.h"
 #include "KX_Mixture_Phase.h"
 #include "KX_Range_Checks.h"
 #include "KX_Utils.h"
@@ -75,7 +78,21 @@ struct TCompositionData {
     double PbubBottom = 0.0, PdewBottom = 0.0;  // bar
     double DeltaH = 0.0, DeltaS = 0.0;          // kJ/kg, kJ/(kg K)
     double Ptop = 0.0, Ttop = 0.0;              // bar, K
+    // The line functions asked at this composition, and after TabledAfter of them, the pair at
+    // this composition with tables of its lines (as a blend library has them).
+    int LineCalls = 0;
+    struct TTabled {
+        TTabled(TMixture mix, double Tlow, double Thigh)
+            : Mix(std::move(mix)), Lines(Mix, Tlow, Thigh) {}
+        TMixture Mix;  // before Lines, which refers to it
+        TMixtureLines Lines;
+    };
+    std::unique_ptr<TTabled> Tabled{};
 };
+
+// A sweep over T or p at one composition gets the lines' tables after this many calls there (a
+// table costs a few hundred solver calls; a single call is cheaper by the solver).
+constexpr int TabledAfter = 64;
 
 using TFeed = std::array<double, 2>;
 
@@ -103,26 +120,24 @@ class TPairLibrary {
 
     // ---- Saturation ----
     double PbubT(const char* fn, double T, double z, std::string& text, int32_t& code) const {
-        const TEquilibrium e = LineAtT(fn, TSaturationKind::Bubble, T, z, text, code);
-        return code ? 0.0 : e.P / PascalPerBar;
+        return LinePressure(fn, TSaturationKind::Bubble, T, z, text, code);
     }
     double PdewT(const char* fn, double T, double z, std::string& text, int32_t& code) const {
-        const TEquilibrium e = LineAtT(fn, TSaturationKind::Dew, T, z, text, code);
-        return code ? 0.0 : e.P / PascalPerBar;
+        return LinePressure(fn, TSaturationKind::Dew, T, z, text, code);
     }
     double TbubP(const char* fn, double P, double z, std::string& text, int32_t& code) const {
-        const TEquilibrium e = LineAtP(fn, TSaturationKind::Bubble, P, z, text, code);
-        return code ? 0.0 : e.T - Kelvin;
+        const double T = LineTemperature(fn, TSaturationKind::Bubble, P, z, text, code);
+        return code ? 0.0 : T - Kelvin;
     }
     double TdewP(const char* fn, double P, double z, std::string& text, int32_t& code) const {
-        const TEquilibrium e = LineAtP(fn, TSaturationKind::Dew, P, z, text, code);
-        return code ? 0.0 : e.T - Kelvin;
+        const double T = LineTemperature(fn, TSaturationKind::Dew, P, z, text, code);
+        return code ? 0.0 : T - Kelvin;
     }
     double TglideP(const char* fn, double P, double z, std::string& text, int32_t& code) const {
-        const TEquilibrium b = LineAtP(fn, TSaturationKind::Bubble, P, z, text, code);
+        const double b = LineTemperature(fn, TSaturationKind::Bubble, P, z, text, code);
         if (code) return 0.0;
-        const TEquilibrium d = LineAtP(fn, TSaturationKind::Dew, P, z, text, code);
-        return code ? 0.0 : d.T - b.T;
+        const double d = LineTemperature(fn, TSaturationKind::Dew, P, z, text, code);
+        return code ? 0.0 : d - b;
     }
     double YbubT(const char* fn, double T, double z, std::string& text, int32_t& code) const {
         const TEquilibrium e = LineAtT(fn, TSaturationKind::Bubble, T, z, text, code);
@@ -277,6 +292,47 @@ class TPairLibrary {
         return d;
     }
 
+    // The tables of the lines at composition z once TabledAfter line functions were asked there
+    // on this thread (counting this one); nullptr before.
+    const TMixtureLines* Tables(double z) const {
+        TCompositionData& d = Data(z);
+        if (!d.Tabled && ++d.LineCalls > TabledAfter) {
+            const double x[] = {z, 1.0 - z};
+            d.Tabled = std::make_unique<TCompositionData::TTabled>(
+                MakeMixture({Mix.Component(0).Name, Mix.Component(1).Name}, x),
+                MixtureTminC + Kelvin, Tmax + Kelvin);
+        }
+        return d.Tabled ? &d.Tabled->Lines : nullptr;
+    }
+    // Bubble or dew pressure (bar) at T (°C): the table where there is one and it reaches, else
+    // the solver.
+    double LinePressure(const char* fn, TSaturationKind kind, double T, double z, std::string& text,
+                        int32_t& code) const {
+        if (!CompositionInRange(fn, z, text, code)) return 0.0;
+        if (!TemperatureInRange(fn, T, text, code)) return 0.0;
+        if (const TMixtureLines* lines = Tables(z))
+            if (const std::optional<double> p = lines->Line(kind).PressureAt(T + Kelvin))
+                return *p / PascalPerBar;
+        const TEquilibrium e = LineAtT(fn, kind, T, z, text, code);
+        return code ? 0.0 : e.P / PascalPerBar;
+    }
+    // Bubble or dew temperature (K) at P (bar), the same way.
+    double LineTemperature(const char* fn, TSaturationKind kind, double P, double z,
+                           std::string& text, int32_t& code) const {
+        if (!CompositionInRange(fn, z, text, code)) return 0.0;
+        const TCompositionData* d = Bottoms(fn, z, text, code);
+        if (!d) return 0.0;
+        const double bottom = kind == TSaturationKind::Bubble ? d->PbubBottom : d->PdewBottom;
+        const TKXRangeCheck checks[] = {
+            {"<", P, bottom, "Pressure", "bar(a)", KXErrorCode::PressureLow},
+            {">", P, Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
+        if (!KXPassesRangeChecks(Code, fn, checks, text, code)) return 0.0;
+        if (const TMixtureLines* lines = Tables(z))
+            if (const std::optional<double> T = lines->Line(kind).TemperatureAt(P * PascalPerBar))
+                return *T;
+        const TEquilibrium e = LineAtP(fn, kind, P, z, text, code);
+        return code ? 0.0 : e.T;
+    }
     // Bubble or dew point at T (°C); a failure of the solver is code 26.
     TEquilibrium LineAtT(const char* fn, TSaturationKind kind, double T, double z,
                          std::string& text, int32_t& code) const {

@@ -178,6 +178,30 @@ TEST(MixturePairs, BubbleAndDewIdentitiesAndTheReferenceStateOfEveryComposition)
     }
 }
 
+// A sweep at one composition: after its first 64 line calls the answers come from tables of the
+// lines at that composition, equal to the solver's to 1e-11 (pressure) and 1e-9 K.
+TEST(MixturePairs, ASweepAtOneCompositionAgreesWithTheSolverOnceTabled) {
+    const std::string lib = "KX_MIX_R32_R1234yf";
+    const double z = 0.37;
+    std::vector<double> pb, pd, tb;
+    const std::vector<double> temperatures = {-60.0, -31.3, 0.0, 17.7, 45.0};
+    for (const double T : temperatures) {
+        pb.push_back(Value(lib + "_PbubT", {T, z}));
+        pd.push_back(Value(lib + "_PdewT", {T, z}));
+        tb.push_back(Value(lib + "_TbubP", {pb.back(), z}));
+    }
+    for (int i = 0; i < 70; ++i) Value(lib + "_PbubT", {-50.0 + i, z});
+    for (std::size_t i = 0; i < temperatures.size(); ++i) {
+        const std::string at = "T " + std::to_string(temperatures[i]);
+        EXPECT_NEAR(Value(lib + "_PbubT", {temperatures[i], z}), pb[i], 1e-11 * pb[i]) << at;
+        EXPECT_NEAR(Value(lib + "_PdewT", {temperatures[i], z}), pd[i], 1e-11 * pd[i]) << at;
+        EXPECT_NEAR(Value(lib + "_TbubP", {pb[i], z}), tb[i], 1e-9) << at;
+    }
+    // Another composition is still the solver's, and out-of-range arguments keep their codes.
+    EXPECT_EQ(Call(lib + "_PbubT", {500.0, z}).Code, 3);
+    EXPECT_EQ(Call(lib + "_TbubP", {1e-6, z}).Code, 4);
+}
+
 // Above the lines, along a high isobar, density falls and enthalpy rises with temperature (the
 // equation's spurious vapour root at low temperature once answered h = -2e5 kJ/kg here).
 TEST(MixturePairs, AboveTheLinesTheStateIsTheStableOne) {
