@@ -247,6 +247,11 @@ TTwoPhaseState TwoPhaseAtTP(const TMixture& mixture, double T, double p, const T
     return TFlash(mixture).AtTP(T, p, K);
 }
 
+TTwoPhaseState TwoPhaseAtTPFrom(const TMixture& mixture, double T, double p, TComposition K) {
+    if (!(T > 0.0) || !(p > 0.0)) return {};
+    return TFlash(mixture).AtTP(T, p, K);
+}
+
 TTwoPhaseState TwoPhaseAtPCaloric(const TMixture& mixture, double p, double target, bool enthalpy,
                                   const TEquilibrium& bubble, const TEquilibrium& dew) {
     if (!bubble.Ok() || !dew.Ok() || !(p > 0.0)) return {};

@@ -37,6 +37,10 @@ TTwoPhaseState TwoPhaseAtT(const TMixture& mixture, double T, double q);
 TTwoPhaseState TwoPhaseAtTP(const TMixture& mixture, double T, double p, const TEquilibrium& bubble,
                             const TEquilibrium& dew);
 
+// The split of the feed at (T, p) by successive substitution from the K-factors K (as a stability
+// test's trial phase gives them). Converged with 0 < Beta < 1 only for a split into two phases.
+TTwoPhaseState TwoPhaseAtTPFrom(const TMixture& mixture, double T, double p, TComposition K);
+
 // The two-phase state at p (Pa) whose molar enthalpy (J/mol; enthalpy false: molar entropy,
 // J/(mol K)) of both phases together is target, between the bubble and the dew point at p (the
 // solver's results, passed in as the caller has them already). The target must lie strictly

@@ -263,6 +263,9 @@ class TMixtureLibrary {
                             once.PdewBottom * PascalPerBar);
             if (at.Verdict == TPhaseVerdict::Liquid) return 0.0;
             if (at.Verdict == TPhaseVerdict::Vapour) return 1.0;
+            // No line here: a split that the stability test finds and the flash converges.
+            const TTwoPhaseState split = SplitBeyondLines(TK, p);
+            if (split.Ok()) return split.Quality;
             Fail(fn, KXErrorCode::NoConvergence,
                  "No convergence: the phase cannot be decided near the critical region.", text,
                  code);
@@ -553,6 +556,16 @@ class TMixtureLibrary {
         if (d.Verdict == TPhaseVerdict::NoLines) {
             if (P > BeyondLinesFactor * once.Ptop || TK > once.Ttop + BeyondLinesKelvin)
                 return StableRoot(fn, TK, p, text, code);
+            const TTwoPhaseState split = SplitBeyondLines(TK, p);
+            if (split.Ok()) {
+                char why[160];
+                std::snprintf(why, sizeof why,
+                              "Two-phase state: the feed splits into a liquid and a vapour at "
+                              "this pressure and temperature (vapour fraction %.4f).",
+                              split.Quality);
+                Fail(fn, KXErrorCode::Failure, why, text, code);
+                return 0.0;
+            }
             Fail(fn, KXErrorCode::NoConvergence,
                  "No convergence: the phase cannot be decided near the critical region.", text,
                  code);
@@ -571,6 +584,17 @@ class TMixtureLibrary {
         const double rho = StableDensity(TK, p);
         if (!(rho > 0.0)) Fail(fn, KXErrorCode::NoConvergence, "No convergence.", text, code);
         return rho;
+    }
+    // Where no line decides the phase (next to the critical point): a split into two phases that
+    // the stability test finds and the (p, T) flash converges from its trial phase; otherwise not
+    // Converged (the phase stays undecided: a stable verdict there is not trusted).
+    TTwoPhaseState SplitBeyondLines(double TK, double p) const {
+        const TStabilityResult st = StabilityAtTP(Mix, TK, p, Mix.Composition());
+        if (st.Verdict != TStability::Unstable) return {};
+        TTwoPhaseState s = TwoPhaseAtTPFrom(Mix, TK, p, st.K);
+        if (s.Ok() && !(s.Beta > 0.0 && s.Beta < 1.0))
+            s.Status = TEquilibriumStatus::TrivialSolution;
+        return s;
     }
     double StableDensity(double TK, double p) const {
         return Mix.StableDensity(TK, p, Mix.Composition());

@@ -26,6 +26,19 @@ struct TPhaseDecision {
 TPhaseDecision DecidePhase(const TMixture& mixture, double T, double p, std::span<const double> z,
                            double pBubbleBottom, double pDewBottom);
 
+// Michelsen's tangent-plane test of the feed z at (T, K; p, Pa), in the root of lower Gibbs
+// energy: successive substitution from a vapour-like and a liquid-like trial phase (Wilson's
+// K-factors). Unstable as soon as a trial reaches a negative tangent-plane distance (the feed
+// splits; K holds the K-factors of that trial against the feed); Stable when both trials end at
+// a stationary point of non-negative distance or at the feed itself; Undecided otherwise.
+enum class TStability { Stable, Unstable, Undecided };
+struct TStabilityResult {
+    TStability Verdict = TStability::Undecided;
+    TComposition K{};  // with Unstable: trial amounts over feed (vapour-like), or feed over them
+};
+TStabilityResult StabilityAtTP(const TMixture& mixture, double T, double p,
+                               std::span<const double> z);
+
 // The libraries' text for a two-phase verdict, with temperatures in °C (lowestC: the lowest
 // temperature of the range, named where the bubble point lies below it).
 std::string TwoPhaseStateText(const TPhaseDecision& decision, double lowestC);

@@ -9,6 +9,7 @@
 
 #include "KX_Mixture_Blends.h"
 #include "KX_Mixture_Flash.h"
+#include "KX_Mixture_Phase.h"
 
 namespace {
 
@@ -74,6 +75,32 @@ TEST(MixtureFlash, RefusesWhatIsNoTwoPhaseState) {
     for (double q : {-0.1, 1.1, std::nan("")}) EXPECT_FALSE(TwoPhaseAtP(m, 1e6, q).Ok()) << q;
     EXPECT_FALSE(TwoPhaseAtP(m, -1.0, 0.5).Ok());
     EXPECT_FALSE(TwoPhaseAtT(m, 400.0, 0.5).Ok());  // above the critical region
+}
+
+// The tangent-plane test: a feed between its bubble and dew temperature is unstable, and the
+// split from its trial phase is the (p, T) flash's; below the bubble and above the dew point it
+// is stable. (R-513A's glide of 1e-3 K leaves a distance below the test's resolution.)
+TEST(MixtureStability, SplitsBetweenTheLinesAndNowhereElse) {
+    for (const char* blend : {"R-407C", "R-448A", "R-454B", "R-410A"}) {
+        SCOPED_TRACE(blend);
+        const TMixture m = MakeBlend(blend);
+        for (double p : {2e5, 1e6, 2.5e6}) {
+            const TEquilibrium b = SaturationAtP(m, TSaturationKind::Bubble, p);
+            const TEquilibrium d = SaturationAtP(m, TSaturationKind::Dew, p);
+            ASSERT_TRUE(b.Ok() && d.Ok());
+            const double T = 0.5 * (b.T + d.T);
+            const TStabilityResult inside = StabilityAtTP(m, T, p, m.Composition());
+            ASSERT_EQ(inside.Verdict, TStability::Unstable) << p;
+            const TTwoPhaseState split = TwoPhaseAtTPFrom(m, T, p, inside.K);
+            const TTwoPhaseState flash = TwoPhaseAtTP(m, T, p, b, d);
+            ASSERT_TRUE(split.Ok() && flash.Ok());
+            EXPECT_NEAR(split.Beta, flash.Beta, 1e-9) << p;
+            ExpectSplit(m, split, split.Quality);
+            for (double outside : {b.T - 5.0, d.T + 5.0})
+                EXPECT_EQ(StabilityAtTP(m, outside, p, m.Composition()).Verdict, TStability::Stable)
+                    << p << " Pa, " << outside << " K";
+        }
+    }
 }
 
 }  // namespace
