@@ -50,11 +50,17 @@ bool TKXFluidFunctions::Offers(const std::string& shortName) const {
 
 TKXAnswer TKXFluidFunctions::Call(const std::string& shortName, double x1, double x2,
                                   double x3) const {
+    return KXCallShortName(Functions, Name, shortName, x1, x2, x3);
+}
+
+TKXAnswer KXCallShortName(const std::unordered_map<std::string, TKXFunctionPtr>& functions,
+                          const std::string& library, const std::string& shortName, double x1,
+                          double x2, double x3) {
     TKXAnswer answer;
-    const auto it = Functions.find(shortName);
-    if (it == Functions.end()) {
+    const auto it = functions.find(shortName);
+    if (it == functions.end()) {
         answer.Code = -1;
-        answer.Text = Name + "_" + shortName + "; not offered by this library.";
+        answer.Text = library + "_" + shortName + "; not offered by this library.";
         return answer;
     }
     char text[ErrorTextCapacity + 1] = "";

@@ -40,6 +40,12 @@ class TKXFluidFunctions {
     std::unordered_map<std::string, TKXFunctionPtr> Functions;
 };
 
+// The function shortName among a library's functions (by short name) with as many of x1, x2, x3
+// as it takes; an absent one answers code -1 with a text naming library_shortName.
+TKXAnswer KXCallShortName(const std::unordered_map<std::string, TKXFunctionPtr>& functions,
+                          const std::string& library, const std::string& shortName, double x1,
+                          double x2, double x3);
+
 // Index of the library with that name, or with that display name or alias in any case; -1 when
 // none.
 int FindLibraryIndex(const TKXLibraries& libraries, const std::string& name);

@@ -2,12 +2,6 @@
 
 #include "KX_Function_Call.h"
 
-namespace {
-
-constexpr int32_t ErrorTextCapacity = 255;
-
-}  // namespace
-
 TKXHumidAirFunctions::TKXHumidAirFunctions(const TKXLibraries& libraries, int libraryIndex) {
     const TKXLibrary* library = libraries.Library(libraryIndex);
     if (!library) return;
@@ -28,23 +22,7 @@ bool TKXHumidAirFunctions::Offers(const std::string& shortName) const {
 
 TKXAnswer TKXHumidAirFunctions::Call(const std::string& shortName, double x1, double x2,
                                      double x3) const {
-    TKXAnswer answer;
-    const auto it = Functions.find(shortName);
-    if (it == Functions.end()) {
-        answer.Code = -1;
-        answer.Text = Name + "_" + shortName + "; not offered by this library.";
-        return answer;
-    }
-    char text[ErrorTextCapacity + 1] = "";
-    int32_t code = 0;
-    const double args[3] = {x1, x2, x3};
-    answer.Value = KXCallFunction(it->second, args, text, ErrorTextCapacity, &code);
-    answer.Code = code;
-    if (code != 0) {
-        answer.Text = text;
-        answer.Value = 0.0;
-    }
-    return answer;
+    return KXCallShortName(Functions, Name, shortName, x1, x2, x3);
 }
 
 bool IsHumidAirLibrary(const TKXLibraries& libraries, int libraryIndex) {

@@ -15,6 +15,7 @@
 #include "KX_Function_List.h"
 #include "KX_Mixture_Blends.h"
 #include "KX_Mixture_Citations.h"
+#include "KX_Mixture_Entry.h"
 #include "KX_Mixture_Equilibrium.h"
 #include "KX_Mixture_Flash.h"
 #include "KX_Mixture_Lines.h"
@@ -241,10 +242,7 @@ class TMixtureLibrary {
     // them the split of the (p, T) flash; above the lines 0 or 1 as the flashes answer.
     double XPT(const char* fn, double P, double T, std::string& text, int32_t& code) const {
         if (!TemperatureInRange(fn, T, text, code)) return 0.0;
-        const TKXRangeCheck checks[] = {
-            {"<", P, Pmin, "Pressure", "bar(a)", KXErrorCode::PressureLow},
-            {">", P, Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
-        if (!KXPassesRangeChecks(Code, fn, checks, text, code)) return 0.0;
+        if (!PressureInRange(fn, P, text, code)) return 0.0;
         const TOnce& once = Reference();
         if (!once.Ok) {
             Fail(fn, KXErrorCode::NoConvergence, "No convergence.", text, code);
@@ -297,44 +295,34 @@ class TMixtureLibrary {
 
     // ---- Flashes from (p, h) and (p, s), through the two-phase region ----
     double TPH(const char* fn, double P, double h, std::string& text, int32_t& code) const {
-        const TFlashState f = Flash(fn, P, h, true, text, code);
-        return code ? 0.0 : f.T - Kelvin;
+        return FlashOutput(fn, P, h, true, 'T', text, code);
     }
     double XPH(const char* fn, double P, double h, std::string& text, int32_t& code) const {
-        const TFlashState f = Flash(fn, P, h, true, text, code);
-        return code ? 0.0 : f.Quality;
+        return FlashOutput(fn, P, h, true, 'x', text, code);
     }
     double SPH(const char* fn, double P, double h, std::string& text, int32_t& code) const {
-        const TFlashState f = Flash(fn, P, h, true, text, code);
-        return code ? 0.0 : PerMass(f.S) + Reference().DeltaS;
+        return FlashOutput(fn, P, h, true, 's', text, code);
     }
     double VPH(const char* fn, double P, double h, std::string& text, int32_t& code) const {
-        const TFlashState f = Flash(fn, P, h, true, text, code);
-        return code ? 0.0 : 1.0 / (f.Rho * MolarMass);
+        return FlashOutput(fn, P, h, true, 'v', text, code);
     }
     double DPH(const char* fn, double P, double h, std::string& text, int32_t& code) const {
-        const TFlashState f = Flash(fn, P, h, true, text, code);
-        return code ? 0.0 : f.Rho * MolarMass;
+        return FlashOutput(fn, P, h, true, 'd', text, code);
     }
     double TPS(const char* fn, double P, double s, std::string& text, int32_t& code) const {
-        const TFlashState f = Flash(fn, P, s, false, text, code);
-        return code ? 0.0 : f.T - Kelvin;
+        return FlashOutput(fn, P, s, false, 'T', text, code);
     }
     double XPS(const char* fn, double P, double s, std::string& text, int32_t& code) const {
-        const TFlashState f = Flash(fn, P, s, false, text, code);
-        return code ? 0.0 : f.Quality;
+        return FlashOutput(fn, P, s, false, 'x', text, code);
     }
     double HPS(const char* fn, double P, double s, std::string& text, int32_t& code) const {
-        const TFlashState f = Flash(fn, P, s, false, text, code);
-        return code ? 0.0 : PerMass(f.H) + Reference().DeltaH;
+        return FlashOutput(fn, P, s, false, 'h', text, code);
     }
     double VPS(const char* fn, double P, double s, std::string& text, int32_t& code) const {
-        const TFlashState f = Flash(fn, P, s, false, text, code);
-        return code ? 0.0 : 1.0 / (f.Rho * MolarMass);
+        return FlashOutput(fn, P, s, false, 'v', text, code);
     }
     double DPS(const char* fn, double P, double s, std::string& text, int32_t& code) const {
-        const TFlashState f = Flash(fn, P, s, false, text, code);
-        return code ? 0.0 : f.Rho * MolarMass;
+        return FlashOutput(fn, P, s, false, 'd', text, code);
     }
 
   private:
@@ -376,6 +364,13 @@ class TMixtureLibrary {
     void Fail(const char* fn, int32_t c, const char* why, std::string& text, int32_t& code) const {
         code = c;
         text = CutUtf8(KXErrorPrefix(Code, fn) + "; " + why, KXMaxTextLength);
+    }
+    // P (bar) within the components' equations' pressures.
+    bool PressureInRange(const char* fn, double P, std::string& text, int32_t& code) const {
+        const TKXRangeCheck checks[] = {
+            {"<", P, Pmin, "Pressure", "bar(a)", KXErrorCode::PressureLow},
+            {">", P, Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
+        return KXPassesRangeChecks(Code, fn, checks, text, code);
     }
     bool TemperatureInRange(const char* fn, double T, std::string& text, int32_t& code) const {
         const TKXRangeCheck checks[] = {
@@ -536,10 +531,7 @@ class TMixtureLibrary {
     double PhaseDensity(const char* fn, double P, double T, std::string& text,
                         int32_t& code) const {
         if (!TemperatureInRange(fn, T, text, code)) return 0.0;
-        const TKXRangeCheck checks[] = {
-            {"<", P, Pmin, "Pressure", "bar(a)", KXErrorCode::PressureLow},
-            {">", P, Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
-        if (!KXPassesRangeChecks(Code, fn, checks, text, code)) return 0.0;
+        if (!PressureInRange(fn, P, text, code)) return 0.0;
         const TOnce& once = Reference();
         if (!once.Ok) {
             Fail(fn, KXErrorCode::NoConvergence, "No convergence.", text, code);
@@ -636,10 +628,7 @@ class TMixtureLibrary {
     }
     TFlashState FlashOnce(const char* fn, double P, double value, bool enthalpy, std::string& text,
                           int32_t& code) const {
-        const TKXRangeCheck checks[] = {
-            {"<", P, Pmin, "Pressure", "bar(a)", KXErrorCode::PressureLow},
-            {">", P, Pmax, "Pressure", "bar(a)", KXErrorCode::PressureHigh}};
-        if (!KXPassesRangeChecks(Code, fn, checks, text, code)) return {};
+        if (!PressureInRange(fn, P, text, code)) return {};
         if (!std::isfinite(value)) {
             Fail(fn, enthalpy ? KXErrorCode::EnthalpyLow : KXErrorCode::EntropyLow,
                  enthalpy ? "Enthalpy is not a finite number." : "Entropy is not a finite number.",
@@ -747,6 +736,26 @@ class TMixtureLibrary {
         return f;
     }
     static double Caloric(const TMixtureState& s, bool enthalpy) { return enthalpy ? s.H : s.S; }
+    // One output of the flash in program units: 'T' (°C), 'x', 'h', 's', 'v' or 'd' (density).
+    double FlashOutput(const char* fn, double P, double value, bool enthalpy, char out,
+                       std::string& text, int32_t& code) const {
+        const TFlashState f = Flash(fn, P, value, enthalpy, text, code);
+        if (code) return 0.0;
+        switch (out) {
+            case 'T':
+                return f.T - Kelvin;
+            case 'x':
+                return f.Quality;
+            case 'h':
+                return PerMass(f.H) + Reference().DeltaH;
+            case 's':
+                return PerMass(f.S) + Reference().DeltaS;
+            case 'v':
+                return 1.0 / (f.Rho * MolarMass);
+            default:
+                return f.Rho * MolarMass;
+        }
+    }
 
     // Which density root a one-phase flash takes: the liquid, the vapour, or the one of lower
     // Gibbs energy where p(ρ) has two (above the lines).
@@ -849,35 +858,16 @@ const TMixtureLibrary& Library(std::size_t index) {
 }
 
 // The entry points: the library function contract around a method of the index-th library.
-template <std::size_t I, const char* Name, auto Method>
-double Constant(char* errorText, int32_t capacity, int32_t* errorCode) {
-    return RunLibraryFunction(
-        Libraries[I].Code, Name, errorText, capacity, errorCode,
-        [](std::string& text, int32_t& code) { return (Library(I).*Method)(Name, text, code); });
+template <std::size_t I>
+const char* CodeAt() {
+    return Libraries[I].Code;
+}
+template <std::size_t I>
+const TMixtureLibrary& LibraryAt() {
+    return Library(I);
 }
 template <std::size_t I, const char* Name, auto Method>
-double Unary(double x1, char* errorText, int32_t capacity, int32_t* errorCode) {
-    return RunLibraryFunction(Libraries[I].Code, Name, errorText, capacity, errorCode,
-                              [x1](std::string& text, int32_t& code) {
-                                  return (Library(I).*Method)(Name, x1, text, code);
-                              });
-}
-template <std::size_t I, const char* Name, auto Method>
-double Binary(double x1, double x2, char* errorText, int32_t capacity, int32_t* errorCode) {
-    return RunLibraryFunction(Libraries[I].Code, Name, errorText, capacity, errorCode,
-                              [x1, x2](std::string& text, int32_t& code) {
-                                  return (Library(I).*Method)(Name, x1, x2, text, code);
-                              });
-}
-
-template <std::size_t I, const char* Name, auto Method>
-double Ternary(double x1, double x2, double x3, char* errorText, int32_t capacity,
-               int32_t* errorCode) {
-    return RunLibraryFunction(Libraries[I].Code, Name, errorText, capacity, errorCode,
-                              [x1, x2, x3](std::string& text, int32_t& code) {
-                                  return (Library(I).*Method)(Name, x1, x2, x3, text, code);
-                              });
-}
+using TEntry = TKXMixtureEntry<&CodeAt<I>, &LibraryAt<I>, Name, Method>;
 
 // The short names, as objects with linkage so that they can be template arguments.
 #define KX_MIXTURE_NAME(NAME) constexpr char Name##NAME[] = #NAME;
@@ -936,13 +926,13 @@ KX_MIXTURE_NAME(XPT)
 // clang-format off
 #define KX_MIX_UNARY(LIB, I, NAME, METHOD) \
     double LIB##_##NAME(double x1, char* t, int32_t c, int32_t* e) { \
-        return Unary<I, Name##NAME, &TMixtureLibrary::METHOD>(x1, t, c, e); }
+        return TEntry<I, Name##NAME, &TMixtureLibrary::METHOD>::Unary(x1, t, c, e); }
 #define KX_MIX_BINARY(LIB, I, NAME, METHOD) \
     double LIB##_##NAME(double x1, double x2, char* t, int32_t c, int32_t* e) { \
-        return Binary<I, Name##NAME, &TMixtureLibrary::METHOD>(x1, x2, t, c, e); }
+        return TEntry<I, Name##NAME, &TMixtureLibrary::METHOD>::Binary(x1, x2, t, c, e); }
 #define KX_MIX_TERNARY(LIB, I, NAME) \
     double LIB##_##NAME(double x1, double x2, double x3, char* t, int32_t c, int32_t* e) { \
-        return Ternary<I, Name##NAME, &TMixtureLibrary::NAME>(x1, x2, x3, t, c, e); }
+        return TEntry<I, Name##NAME, &TMixtureLibrary::NAME>::Ternary(x1, x2, x3, t, c, e); }
 #define KX_MIX_LIBRARY(LIB, I) \
     KX_MIX_UNARY(LIB, I, PsatT, PbubT) KX_MIX_UNARY(LIB, I, TsatP, TbubP) \
     KX_MIX_BINARY(LIB, I, DTX, DTX) KX_MIX_BINARY(LIB, I, VTX, VTX) \
@@ -954,7 +944,7 @@ KX_MIXTURE_NAME(XPT)
     KX_MIX_BINARY(LIB, I, CpPT, CpPT) KX_MIX_BINARY(LIB, I, CvPT, CvPT) \
     KX_MIX_BINARY(LIB, I, WPT, WPT) \
     double LIB##_MM(char* t, int32_t c, int32_t* e) { \
-        return Constant<I, NameMM, &TMixtureLibrary::MM>(t, c, e); } \
+        return TEntry<I, NameMM, &TMixtureLibrary::MM>::Constant(t, c, e); } \
     KX_MIX_UNARY(LIB, I, PbubT, PbubT) KX_MIX_UNARY(LIB, I, PdewT, PdewT) \
     KX_MIX_UNARY(LIB, I, TbubP, TbubP) KX_MIX_UNARY(LIB, I, TdewP, TdewP) \
     KX_MIX_UNARY(LIB, I, TglideP, TglideP) KX_MIX_BINARY(LIB, I, PTX, PTX) \

@@ -16,6 +16,7 @@
 #include "KX_Function_Shapes.h"
 #include "KX_Mixture_Blends.h"
 #include "KX_Mixture_Citations.h"
+#include "KX_Mixture_Entry.h"
 #include "KX_Mixture_Equilibrium.h"
 #include "KX_Mixture_Lines.h"
 #include "KX_Mixture_Phase.h"
@@ -422,28 +423,16 @@ const TPairLibrary& Library(std::size_t index) {
 }
 
 // The entry points: the library function contract around a method of the index-th pair.
-template <std::size_t I, const char* Name, auto Method>
-double Unary(double x1, char* errorText, int32_t capacity, int32_t* errorCode) {
-    return RunLibraryFunction(Pairs[I].Code, Name, errorText, capacity, errorCode,
-                              [x1](std::string& text, int32_t& code) {
-                                  return (Library(I).*Method)(Name, x1, text, code);
-                              });
+template <std::size_t I>
+const char* CodeAt() {
+    return Pairs[I].Code;
+}
+template <std::size_t I>
+const TPairLibrary& LibraryAt() {
+    return Library(I);
 }
 template <std::size_t I, const char* Name, auto Method>
-double Binary(double x1, double x2, char* errorText, int32_t capacity, int32_t* errorCode) {
-    return RunLibraryFunction(Pairs[I].Code, Name, errorText, capacity, errorCode,
-                              [x1, x2](std::string& text, int32_t& code) {
-                                  return (Library(I).*Method)(Name, x1, x2, text, code);
-                              });
-}
-template <std::size_t I, const char* Name, auto Method>
-double Ternary(double x1, double x2, double x3, char* errorText, int32_t capacity,
-               int32_t* errorCode) {
-    return RunLibraryFunction(Pairs[I].Code, Name, errorText, capacity, errorCode,
-                              [x1, x2, x3](std::string& text, int32_t& code) {
-                                  return (Library(I).*Method)(Name, x1, x2, x3, text, code);
-                              });
-}
+using TEntry = TKXMixtureEntry<&CodeAt<I>, &LibraryAt<I>, Name, Method>;
 
 // The short names, as objects with linkage so that they can be template arguments.
 #define KX_PAIR_NAME(NAME) constexpr char Name##NAME[] = #NAME;
@@ -473,13 +462,13 @@ KX_PAIR_NAME(MM)
 // clang-format off
 #define KX_PAIR_ENTRY_POINT_1(LIB, I, NAME) \
     double LIB##_##NAME(double x1, char* t, int32_t c, int32_t* e) { \
-        return Unary<I, Name##NAME, &TPairLibrary::NAME>(x1, t, c, e); }
+        return TEntry<I, Name##NAME, &TPairLibrary::NAME>::Unary(x1, t, c, e); }
 #define KX_PAIR_ENTRY_POINT_2(LIB, I, NAME) \
     double LIB##_##NAME(double x1, double x2, char* t, int32_t c, int32_t* e) { \
-        return Binary<I, Name##NAME, &TPairLibrary::NAME>(x1, x2, t, c, e); }
+        return TEntry<I, Name##NAME, &TPairLibrary::NAME>::Binary(x1, x2, t, c, e); }
 #define KX_PAIR_ENTRY_POINT_3(LIB, I, NAME) \
     double LIB##_##NAME(double x1, double x2, double x3, char* t, int32_t c, int32_t* e) { \
-        return Ternary<I, Name##NAME, &TPairLibrary::NAME>(x1, x2, x3, t, c, e); }
+        return TEntry<I, Name##NAME, &TPairLibrary::NAME>::Ternary(x1, x2, x3, t, c, e); }
 #define KX_PAIR_ENTRY_POINT_ROW(LIB, NAME, ARITY, ...) KX_PAIR_ENTRY_POINT_##ARITY(LIB, LIB##_Index, NAME)
 #define KX_PAIR_ENTRY_1(LIB, NAME) TKXLibraryEntry{#NAME, TKXFunctionPtr{.Unary = &LIB##_##NAME}, FindMixturePairFunctionShape(#NAME)}
 #define KX_PAIR_ENTRY_2(LIB, NAME) TKXLibraryEntry{#NAME, TKXFunctionPtr{.Binary = &LIB##_##NAME}, FindMixturePairFunctionShape(#NAME)}
