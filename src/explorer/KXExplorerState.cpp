@@ -386,8 +386,7 @@ std::vector<TKXPropertyInfo> OfferedProperties(const TKXFluidFunctions& fluid) {
                 const std::string which = *part == 'z'   ? "feed"
                                           : *part == 'x' ? "liquid"
                                                          : "vapour";
-                offered.push_back(
-                    CompositionRow(CompositionKey(part, c), "Mole fraction " + c + ", " + which));
+                offered.push_back(CompositionRow(CompositionKey(part, c), c + " in " + which));
             }
     return offered;
 }

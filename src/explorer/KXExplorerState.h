@@ -36,7 +36,8 @@ const std::vector<TKXPropertyInfo>& AllProperties();
 const TKXPropertyInfo* FindProperty(const std::string& key);
 // The rows this library offers (a (p, T) function, or one of the always-present rows), and for
 // a mixture with phase compositions, after them, three rows per component (R32: z_R32 the feed,
-// x_R32 the liquid and y_R32 the vapour of a two-phase state, mole fractions).
+// x_R32 the liquid and y_R32 the vapour of a two-phase state, mole fractions; named "R32 in
+// feed", "R32 in liquid", "R32 in vapour").
 std::vector<TKXPropertyInfo> OfferedProperties(const TKXFluidFunctions& fluid);
 // Whether the key is one of those composition rows.
 bool IsCompositionKey(const std::string& key);
